@@ -1,0 +1,181 @@
+#include "BaseDraw.h"
+
+#include "ChartHost.h"
+#include "ChartMath.h"
+
+#include <cinttypes>
+#include <cstdio>
+#include <ctime>
+
+namespace {
+
+// printf into a std::string; labels are short.
+template <typename... Args>
+std::string Format(const char* format, Args... args)
+{
+    char buffer[256];
+    const int n = std::snprintf(buffer, sizeof buffer, format, args...);
+    if (n < 0)
+        return {};
+    if (static_cast<size_t>(n) < sizeof buffer)
+        return std::string(buffer, static_cast<size_t>(n));
+    std::string text(static_cast<size_t>(n) + 1, '\0');
+    std::snprintf(text.data(), text.size(), format, args...);
+    text.resize(static_cast<size_t>(n));
+    return text;
+}
+
+// Decimal places that "%8.5f" of value shows once trailing zeros and a
+// trailing point are removed.
+int DecimalsOf(float value)
+{
+    std::string text = Format("%8.5f", static_cast<double>(value));
+    while (!text.empty() && text.back() == '0')
+        text.pop_back();
+    if (!text.empty() && text.back() == '.')
+        text.pop_back();
+    const auto point = text.find('.');
+    return point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);
+}
+
+bool LocalDate(std::int64_t t, std::tm& out)
+{
+    const std::time_t tt = static_cast<std::time_t>(t);
+    return localtime_r(&tt, &out) != nullptr;
+}
+
+} // namespace
+
+CBaseDraw::CBaseDraw()
+    : m_tStartTime(static_cast<std::int64_t>(std::time(nullptr)))
+{
+}
+
+CBaseDraw::~CBaseDraw()
+{
+    m_FillCells.clear();
+    m_TangentCells.clear();
+    m_Lines.clear();
+    m_Comments.clear();
+}
+
+void CBaseDraw::Draw(CDrawSurface& /*dc*/) { m_nLastYear = 0; }
+
+float CBaseDraw::GetOuterRadius() { return 0.0f; }
+
+int CBaseDraw::SetRings(int rings)
+{
+    m_nRings = rings;
+    return m_nRings;
+}
+
+int CBaseDraw::GetRings() { return m_nRings; }
+
+std::string CBaseDraw::GetName() { return {}; }
+
+void CBaseDraw::Invalidate()
+{
+    if (m_pView)
+        m_pView->InvalidateChart();
+}
+
+int CBaseDraw::NaturalDecimals(float startPrice, float priceStep)
+{
+    const int a = DecimalsOf(startPrice);
+    const int b = DecimalsOf(priceStep);
+    return a > b ? a : b;
+}
+
+int CBaseDraw::LabelPrecision() const
+{
+    if (m_nDecimals == -1)
+        return m_nNaturalDecimals;
+    return m_nDecimals < m_nNaturalDecimals ? m_nDecimals : m_nNaturalDecimals;
+}
+
+float CBaseDraw::CellPrice(int n) const
+{
+    // Double precision first, one rounding to float at the end.
+    return static_cast<float>(static_cast<double>(m_fPriceStep) * (static_cast<double>(n) - 1.0) +
+                              static_cast<double>(m_fStartPrice));
+}
+
+std::string CBaseDraw::CellDate(int n)
+{
+    const std::int64_t k = (static_cast<std::int64_t>(n) - 1) * m_nTimeStep;
+    std::tm tm{};
+    if (m_nPeriod == 2) {
+        if (!LocalDate(m_tStartTime, tm))
+            return "?";
+        // Months before the start (k < 0) wrap back into earlier years.
+        std::int64_t year = tm.tm_year + 1900 + k / 12;
+        std::int64_t month = tm.tm_mon + k % 12;
+        if (month > 11) {
+            year += 1;
+            month -= 12;
+        } else if (month < 0) {
+            year -= 1;
+            month += 12;
+        }
+        return Format("%" PRId64 "/%" PRId64, year, month + 1);
+    }
+    const std::int64_t seconds = m_nPeriod == 1 ? 604800 : 86400;
+    if (!LocalDate(m_tStartTime + k * seconds, tm))
+        return "?"; // beyond what the platform converts; the pass goes on
+    const int year = tm.tm_year + 1900;
+    if (year != m_nLastYear) {
+        m_nLastYear = year;
+        return Format("%d/%d/%d", year % 100, tm.tm_mon + 1, tm.tm_mday);
+    }
+    return Format("%d/%d", tm.tm_mon + 1, tm.tm_mday);
+}
+
+std::optional<std::string> CBaseDraw::ComposeCellLabel(int n)
+{
+    const int precision = LabelPrecision();
+    const double price = static_cast<double>(CellPrice(n));
+    // The date is computed for every label, shown or not: it moves m_nLastYear.
+    const std::string date = CellDate(n);
+    const char* d = date.c_str();
+
+    if (m_bShowPrice && m_bShowTime && m_bShowN)
+        return Format("%.*f\n%s\n%d", precision, price, d, n);
+    if (m_bShowPrice && m_bShowTime)
+        return Format("%.*f\n%s", precision, price, d);
+    if (m_bShowPrice && m_bShowN)
+        return Format("%.*f\n%d", precision, price, n);
+    if (m_bShowTime && m_bShowN)
+        return Format("%s\n%d", d, n);
+    if (m_bShowPrice)
+        return Format("%.*f", precision, price);
+    if (m_bShowTime)
+        return date;
+    if (m_bShowN)
+        return Format("%d", n);
+    return std::nullopt;
+}
+
+void CBaseDraw::DrawLabelInRect(CDrawSurface& dc, const std::string& text, Rect rc)
+{
+    Rect measure = rc;
+    const int h = dc.DrawText(text, measure,
+                              TextFlags::Center | TextFlags::WordBreak | TextFlags::EditControl |
+                                  TextFlags::CalcRect);
+    const int shrink = (rc.bottom - rc.top - h) / 2;
+    rc.top += shrink;
+    rc.bottom -= shrink;
+    dc.DrawText(text, rc, TextFlags::Center | TextFlags::VCenter | TextFlags::NoPrefix);
+    dc.SetTextColor(Colors::Black);
+}
+
+Font CBaseDraw::LabelFont() const
+{
+    Font font;
+    // The reciprocal in single precision, the product truncated: 23 at zoom 0.6.
+    font.height = TruncToInt(14.0 * static_cast<double>(1.0f / m_fZoom));
+    font.weight = 400;
+    font.quality = 3;
+    font.pitchAndFamily = 0x20;
+    font.face = "monaco";
+    return font;
+}

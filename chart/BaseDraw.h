@@ -1,0 +1,152 @@
+#pragma once
+
+#include "ChartRecords.h"
+#include "DrawSurface.h"
+#include "Geometry.h"
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+
+class CChartHost;
+
+// The abstract chart. Every chart kind derives from it and supplies its
+// geometry (layout, cell centre, hit test, outer radius), its name and its
+// drawing pass; the base owns the chart parameters and the label rules, the
+// display switches the view copies in before every paint, the user's
+// annotations, the overlays with their drag handles and the outer rings.
+//
+// Floating point is single precision where the chart's geometry depends on
+// it: parameters, angles and radii are floats, trigonometric results are
+// rounded to float before use and conversions to coordinates truncate. Those
+// roundings decide pixel positions.
+class CBaseDraw {
+public:
+    // The chart code takes pi as 3.1415926 and 2 pi as 6.2831852.
+    static constexpr double kPi = 3.1415926;
+    static constexpr double kTwoPi = 6.2831852;
+
+    CBaseDraw();
+    CBaseDraw(const CBaseDraw&) = delete;
+    CBaseDraw& operator=(const CBaseDraw&) = delete;
+
+    // The fifteen virtual operations, in their fixed order.
+    virtual ~CBaseDraw();
+    virtual void Draw(CDrawSurface& dc);
+    virtual void DrawArrowLine(int x1, int y1, int x2, int y2, CDrawSurface& dc);
+    virtual void DrawDivisions(CDrawSurface& dc);
+    virtual float GetOuterRadius();
+    virtual void DrawSquaresAndTriangle(CDrawSurface& dc);
+    virtual bool BeginOverlayDrag(Point pt);
+    virtual bool DragOverlay(Point pt);
+    virtual bool EndOverlayDrag();
+    virtual Point GetCellCenter(int n) = 0;
+    virtual int HitTest(int x, int y) = 0;
+    virtual int SetRings(int rings);
+    virtual int GetRings();
+    virtual std::string GetName();
+    virtual void Invalidate();
+
+    // Mouse operations, called by the view with points in chart coordinates.
+    int OnLButtonDown(unsigned flags, int x, int y);
+    int AddComment(int x, int y);
+    void OnMouseMove(unsigned flags, int x, int y);
+    void OnLButtonUp(unsigned flags, int x, int y);
+    void OnLButtonDblClk(unsigned flags, int x, int y);
+    int OnRButtonDown(unsigned flags, int x, int y);
+
+    // Annotation drawing: DrawLines from each chart's Draw, DrawComments by
+    // the view after Draw.
+    void DrawLines(CDrawSurface& dc);
+    void DrawComments(CDrawSurface& dc);
+
+    // The calendar and angle outer rings around rc, drawn last by the charts
+    // that have them, with the font and colours of their label pass.
+    void DrawOuterRings(Rect rc, CDrawSurface& dc);
+
+    // Counter-clockwise screen angle in degrees, 0 <= angle < 360, of pt about
+    // centre, and the distance between them.
+    static float AngleFromCenter(Point pt, Point centre, float& distance);
+
+    // Label rules shared by every chart.
+    static int NaturalDecimals(float startPrice, float priceStep);
+    int LabelPrecision() const;
+    float CellPrice(int n) const;
+    std::string CellDate(int n);
+    // The label of cell n, or nothing when price, time and N are all off.
+    std::optional<std::string> ComposeCellLabel(int n);
+    void DrawLabelInRect(CDrawSurface& dc, const std::string& text, Rect rc);
+    // The label font: "monaco" at trunc(14 * (1 / zoom)) chart units.
+    Font LabelFont() const;
+
+    // Members, in declaration order. Public like the records they hold: the
+    // view copies its state in and out, the chart file reads and writes them.
+    CChartHost* m_pView = nullptr;
+    Rect m_rcChart;
+    int m_nRings = 0;
+    float m_fStartPrice = 1.0f;
+    float m_fPriceStep = 1.0f;
+    int m_nNaturalDecimals = 0;
+    int m_nDecimals = 2;
+    std::int64_t m_tStartTime = 0;
+    int m_nTimeStep = 1;
+    int m_nLastYear = 0;
+    int m_nLineStartCell = 0;
+    int m_nLineEndCell = 0;
+    std::map<int, Cell_Style> m_FillCells;
+    std::map<int, Cell_Style> m_TangentCells;
+    std::multimap<std::string, CLine> m_Lines;
+    std::multimap<int, Comments> m_Comments;
+    Size m_szCanvas;
+    Rect m_rcClient;
+    float m_fZoom = 0.6f;
+    int m_bCalendarForward = 1;
+    bool m_bShowCalendarRing = false;
+    int m_bAngleForward = 1;
+    bool m_bShowAngleRing = false;
+    int m_bDragCalendarRing = 0;
+    int m_bDragAngleRing = 0;
+    Rect m_rcCalendarHandle;
+    Rect m_rcAngleHandle;
+    float m_fCalendarAngle = 0.0f;
+    float m_fAngleRingAngle = 0.0f;
+    bool m_bShowPrice = true;
+    bool m_bShowTime = false;
+    bool m_bShowN = false;
+    bool m_bTimeStandard = false;
+    int m_nPeriod = 0;
+    bool m_bClockwise = false;
+    Rect m_rcSquaresHandle;
+    int m_bShowSquares = 0;
+    float m_fSquaresAngle = 0.0f;
+    bool m_bDragSquares = false;
+    float m_fSquaresRadius = 0.0f;
+    Rect m_rcTriangleHandle;
+    int m_bShowTriangle = 0;
+    float m_fTriangleAngle = 0.0f;
+    bool m_bDragTriangle = false;
+    float m_fTriangleRadius = 0.0f;
+    int m_nDivisions = 16;
+    Rect m_rcDivisionsHandle;
+    int m_bShowDivisions = 0;
+    float m_fDivisionsAngle = 0.0f;
+    bool m_bDragDivisions = false;
+    float m_fDivisionsRadius = 0.0f;
+    int m_bPlaceComment = 0;
+    int m_nTool = 0;
+    int m_nLineWidth = 1;
+    Color m_crLineColor = 0;
+    int m_bDrawingLine = 0;
+
+protected:
+    // The point at screen angle a (degrees, counter-clockwise) and radius r
+    // about the centre of m_rcChart, with the overlays' roundings.
+    Point OverlayPoint(double a, float r) const;
+    // Draws the line being dragged from p to q with tool 1 or 2.
+    void DrawDraggedLine(CDrawSurface& dc, Point p, Point q, int penWidth);
+
+private:
+    void DrawPolygonOverlay(CDrawSurface& dc, int vertices, float angle, float radius,
+                            const Pen& side, const Pen& spoke, Color handleColor, Rect& handle);
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+class CBaseDraw;
+class CDrawSurface;
+class QImage;
+
+// One paint of a chart: its drawing pass, then its notes.
+void PaintChart(CBaseDraw& chart, CDrawSurface& dc);
+
+// Paints chart on white into image (chart units scaled by zoom).
+void PaintChartToImage(CBaseDraw& chart, QImage& image, double zoom);
+
+// Paints chart into a square picture of canvas chart units at the given zoom
+// and writes it to path as PNG, SVG or PDF, chosen by the extension. The file
+// is written whole or not at all. Returns false with a message on failure.
+bool ExportChart(CBaseDraw& chart, const std::string& path, int canvas, double zoom, std::string& error);

@@ -1,0 +1,5 @@
+#include "RecordingSurface.h"
+
+#include <gtest/gtest.h>
+
+TEST(RecordingSurface, Placeholder) { SUCCEED(); }
