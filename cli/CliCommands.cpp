@@ -1,1 +1,167 @@
 #include "CliCommands.h"
+
+#include "BaseDraw.h"
+#include "ChartExport.h"
+#include "ChartKinds.h"
+#include "CliOptions.h"
+#include "PainterSurface.h"
+#include "RecordingSurface.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <nlohmann/json.hpp>
+
+#include <cmath>
+#include <cstdlib>
+#include <ostream>
+
+using ordered_json = nlohmann::ordered_json;
+
+namespace {
+
+// A label is the cell's when its box is centred on the cell's centre; the
+// tolerance covers the one-unit differences of odd sizes.
+constexpr int kLabelTolerance = 2;
+
+ordered_json PenJson(const Pen& pen)
+{
+    return {{"style", pen.style == PenStyle::Dot ? "dot" : "solid"}, {"width", pen.width}, {"color", pen.color}};
+}
+
+ordered_json RectJson(const Rect& rc) { return ordered_json::array({rc.left, rc.top, rc.right, rc.bottom}); }
+
+ordered_json FontJson(const Font& font)
+{
+    return {{"face", font.face}, {"height", font.height}, {"weight", font.weight}, {"italic", font.italic}};
+}
+
+ordered_json OpJson(const SurfaceOp& op)
+{
+    using Kind = SurfaceOp::Kind;
+    ordered_json j = {{"op", SurfaceOp::Name(op.kind)}};
+    switch (op.kind) {
+    case Kind::MoveTo:
+        j["x"] = op.to.x;
+        j["y"] = op.to.y;
+        break;
+    case Kind::LineTo:
+        j["from"] = ordered_json::array({op.from.x, op.from.y});
+        j["x"] = op.to.x;
+        j["y"] = op.to.y;
+        j["pen"] = PenJson(op.pen);
+        break;
+    case Kind::Ellipse:
+        j["rect"] = RectJson(op.rect);
+        j["pen"] = PenJson(op.pen);
+        if (op.brush.hollow)
+            j["brush"] = "hollow";
+        else
+            j["color"] = op.brush.color;
+        break;
+    case Kind::FillRect:
+    case Kind::FillEllipse:
+        j["rect"] = RectJson(op.rect);
+        j["color"] = op.brush.color;
+        break;
+    case Kind::FillSolidRect:
+        j["rect"] = RectJson(op.rect);
+        j["color"] = op.color;
+        break;
+    case Kind::Draw3dRect:
+        j["rect"] = RectJson(op.rect);
+        j["color"] = op.color;
+        j["color2"] = op.color2;
+        break;
+    case Kind::Text:
+    case Kind::Measure:
+        j["rect"] = RectJson(op.rect);
+        j["color"] = op.color;
+        j["text"] = op.text;
+        j["flags"] = op.flags;
+        j["height"] = op.result;
+        j["font"] = FontJson(op.font);
+        j["bkmode"] = op.bkMode == BkMode::Opaque ? "opaque" : "transparent";
+        break;
+    }
+    return j;
+}
+
+// The cell a drawn text belongs to, or 0 when it is no cell's label.
+int LabelCell(CBaseDraw& chart, const Rect& rc, long long cellCount)
+{
+    const Point c = rc.Center();
+    const int n = chart.HitTest(c.x, c.y);
+    if (n < 1 || n > cellCount)
+        return 0;
+    const Point centre = chart.GetCellCenter(n);
+    if (std::abs(centre.x - c.x) > kLabelTolerance || std::abs(centre.y - c.y) > kLabelTolerance)
+        return 0;
+    return n;
+}
+
+} // namespace
+
+int RunRender(CBaseDraw& chart, const ChartOptions& options, const std::string& path, std::ostream& err)
+{
+    std::string error;
+    if (!ExportChart(chart, path, options.canvas, options.zoom, error)) {
+        err << "quadrix-cli: " << error << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+int RunCells(CBaseDraw& chart, const ChartOptions& options, std::ostream& out)
+{
+    CRecordingSurface dc;
+    PaintChart(chart, dc);
+
+    const ChartKind* kind = FindChartKind(options.kind);
+    const long long count = kind->cellCount(chart.GetRings());
+    std::vector<const SurfaceOp*> labels(static_cast<size_t>(count) + 1, nullptr);
+    for (const SurfaceOp& op : dc.Ops()) {
+        if (op.kind != SurfaceOp::Kind::Text)
+            continue;
+        const int n = LabelCell(chart, op.rect, count);
+        if (n > 0 && !labels[static_cast<size_t>(n)])
+            labels[static_cast<size_t>(n)] = &op;
+    }
+
+    out << "[\n";
+    for (long long n = 1; n <= count; ++n) {
+        const Point c = chart.GetCellCenter(static_cast<int>(n));
+        const SurfaceOp* label = labels[static_cast<size_t>(n)];
+        const ordered_json cell = {{"n", n},
+                                   {"x", c.x},
+                                   {"y", c.y},
+                                   {"label", label ? label->text : std::string()},
+                                   {"color", label ? label->color : 0}};
+        out << cell.dump() << (n < count ? ",\n" : "\n");
+    }
+    out << "]\n";
+    return 0;
+}
+
+int RunHit(CBaseDraw& chart, int x, int y, std::ostream& out)
+{
+    CRecordingSurface dc;
+    PaintChart(chart, dc);
+    out << chart.HitTest(x, y) << '\n';
+    return 0;
+}
+
+int RunTrace(CBaseDraw& chart, const ChartOptions& options, std::ostream& out)
+{
+    // Recorded over a real painter, so text boxes carry the metrics a render uses.
+    const int side = static_cast<int>(std::lround(options.canvas * static_cast<double>(options.zoom)));
+    QImage image(side, side, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    CPainterSurface inner(painter, options.zoom);
+    CRecordingSurface dc(&inner);
+    PaintChart(chart, dc);
+    for (const SurfaceOp& op : dc.Ops())
+        out << OpJson(op).dump() << '\n';
+    return 0;
+}

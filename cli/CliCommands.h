@@ -1,1 +1,23 @@
 #pragma once
+
+#include <iosfwd>
+#include <string>
+
+class CBaseDraw;
+struct ChartOptions;
+
+// The commands of quadrix-cli. Each paints the chart once and reports on it;
+// each returns the process exit status.
+
+// Writes the picture to path (PNG, SVG or PDF by the extension).
+int RunRender(CBaseDraw& chart, const ChartOptions& options, const std::string& path, std::ostream& err);
+
+// Prints a JSON array with one object per cell of the layout, in number
+// order: centre, the label the paint wrote there and its colour.
+int RunCells(CBaseDraw& chart, const ChartOptions& options, std::ostream& out);
+
+// Prints the cell number at a chart point.
+int RunHit(CBaseDraw& chart, int x, int y, std::ostream& out);
+
+// Prints every surface operation of one paint, one JSON object per line.
+int RunTrace(CBaseDraw& chart, const ChartOptions& options, std::ostream& out);

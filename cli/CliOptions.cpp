@@ -1,1 +1,300 @@
 #include "CliOptions.h"
+
+#include "BaseDraw.h"
+#include "ChartKinds.h"
+
+#include <QCommandLineParser>
+#include <QStringList>
+
+#include <cmath>
+#include <ctime>
+
+namespace {
+
+constexpr int kMaxRings = 1000;
+constexpr int kMaxCanvas = 20000;
+constexpr double kMaxPixels = 16384; // widest picture side the tool writes
+
+struct OptionSpec {
+    const char* name;
+    const char* help;
+    const char* valueName; // nullptr for a switch
+};
+
+const OptionSpec kOptions[] = {
+    {"kind", "Chart kind: nine.", "kind"},
+    {"rings", "Ring count as the user sees it (default: the kind's).", "N"},
+    {"start", "Price of cell 1 (default 1).", "P"},
+    {"step", "Price step from one cell to the next (default 1).", "S"},
+    {"date", "Date of cell 1, at local midnight (default today).", "YYYY-MM-DD"},
+    {"time-step", "Periods from one cell to the next (default 1).", "N"},
+    {"period", "Unit of the time step: day, week or month (default day).", "unit"},
+    {"labels", "Label parts from price,time,n,standard; exactly these are on (default price).", "list"},
+    {"digits", "Decimal digits chosen, 0 to 5, or -1 for the natural ones (default 2).", "D"},
+    {"clockwise", "Number the cells clockwise: on or off (default: the kind's).", "on|off"},
+    {"calendar-ring", "Show the calendar ring.", nullptr},
+    {"angle-ring", "Show the angle ring.", nullptr},
+    {"calendar-angle", "Rotation of the calendar ring in degrees.", "A"},
+    {"angle-ring-angle", "Rotation of the angle ring in degrees.", "A"},
+    {"calendar-reverse", "Run the calendar ring clockwise.", nullptr},
+    {"angle-reverse", "Run the angle ring clockwise.", nullptr},
+    {"overlays", "Overlays from triangle,squares,divisions.", "list"},
+    {"triangle-angle", "Rotation of the triangle in degrees.", "A"},
+    {"squares-angle", "Rotation of the four-square cross in degrees.", "A"},
+    {"divisions-angle", "Rotation of the divisions star in degrees.", "A"},
+    {"canvas", "Canvas size in chart units (default 1000).", "SIZE"},
+    {"client", "The chart's client rectangle (default 50,50,SIZE-50,SIZE-50).", "L,T,R,B"},
+    {"zoom", "Zoom factor; the picture is SIZE x Z pixels square (default 0.6).", "Z"},
+};
+
+std::string Text(const QString& s) { return s.toStdString(); }
+
+bool ReadInt(const QCommandLineParser& p, const char* name, int lo, int hi, int& out, std::string& error)
+{
+    if (!p.isSet(name))
+        return true;
+    bool ok = false;
+    const int v = p.value(name).toInt(&ok);
+    if (!ok || v < lo || v > hi) {
+        error = "--" + std::string(name) + " takes a whole number from " + std::to_string(lo) + " to " +
+                std::to_string(hi) + ", not '" + Text(p.value(name)) + "'";
+        return false;
+    }
+    out = v;
+    return true;
+}
+
+bool ReadFloat(const QCommandLineParser& p, const char* name, float& out, std::string& error)
+{
+    if (!p.isSet(name))
+        return true;
+    bool ok = false;
+    const float v = p.value(name).toFloat(&ok);
+    if (!ok || !std::isfinite(v)) {
+        error = "--" + std::string(name) + " takes a number, not '" + Text(p.value(name)) + "'";
+        return false;
+    }
+    out = v;
+    return true;
+}
+
+// Items of a comma-separated list, each checked against the allowed words.
+bool ReadList(const QCommandLineParser& p, const char* name, const QStringList& allowed, QStringList& out,
+              std::string& error)
+{
+    const QString value = p.value(name).trimmed();
+    out.clear();
+    if (value.isEmpty() || value == "none")
+        return true;
+    for (const QString& item : value.split(',')) {
+        const QString word = item.trimmed().toLower();
+        if (!allowed.contains(word)) {
+            error = "--" + std::string(name) + ": unknown item '" + Text(item) + "' (allowed: " +
+                    Text(allowed.join(',')) + ")";
+            return false;
+        }
+        out << word;
+    }
+    return true;
+}
+
+bool ReadClient(const QCommandLineParser& p, ChartOptions& o, std::string& error)
+{
+    if (!p.isSet("client"))
+        return true;
+    const QStringList parts = p.value("client").split(',');
+    int v[4] = {};
+    bool good = parts.size() == 4;
+    for (int i = 0; good && i < 4; ++i)
+        v[i] = parts[i].trimmed().toInt(&good);
+    if (!good || std::abs(static_cast<long long>(v[0])) > kMaxCanvas * 4LL ||
+        std::abs(static_cast<long long>(v[1])) > kMaxCanvas * 4LL || v[2] <= v[0] || v[3] <= v[1] ||
+        static_cast<long long>(v[2]) - v[0] > kMaxCanvas * 4LL || static_cast<long long>(v[3]) - v[1] > kMaxCanvas * 4LL) {
+        error = "--client takes L,T,R,B with L < R and T < B, not '" + Text(p.value("client")) + "'";
+        return false;
+    }
+    o.client = Rect{v[0], v[1], v[2], v[3]};
+    return true;
+}
+
+bool ReadLabels(const QCommandLineParser& p, ChartOptions& o, std::string& error)
+{
+    if (!p.isSet("labels"))
+        return true;
+    QStringList items;
+    if (!ReadList(p, "labels", {"price", "time", "n", "standard"}, items, error))
+        return false;
+    o.showPrice = items.contains("price");
+    o.showTime = items.contains("time");
+    o.showN = items.contains("n");
+    o.timeStandard = items.contains("standard");
+    return true;
+}
+
+bool ReadOverlays(const QCommandLineParser& p, ChartOptions& o, std::string& error)
+{
+    QStringList items;
+    if (!ReadList(p, "overlays", {"triangle", "squares", "divisions"}, items, error))
+        return false;
+    o.triangle = items.contains("triangle");
+    o.squares = items.contains("squares");
+    o.divisions = items.contains("divisions");
+    return true;
+}
+
+bool ReadChoices(const QCommandLineParser& p, ChartOptions& o, std::string& error)
+{
+    if (p.isSet("kind")) {
+        o.kind = Text(p.value("kind"));
+        if (!FindChartKind(o.kind)) {
+            error = "--kind: unknown chart kind '" + o.kind + "'";
+            return false;
+        }
+    }
+    if (p.isSet("period")) {
+        const QString v = p.value("period");
+        o.period = v == "day" ? 0 : v == "week" ? 1 : v == "month" ? 2 : -1;
+        if (o.period < 0) {
+            error = "--period takes day, week or month, not '" + Text(v) + "'";
+            return false;
+        }
+    }
+    if (p.isSet("clockwise")) {
+        const QString v = p.value("clockwise");
+        if (v != "on" && v != "off") {
+            error = "--clockwise takes on or off, not '" + Text(v) + "'";
+            return false;
+        }
+        o.clockwise = v == "on";
+    }
+    if (p.isSet("date")) {
+        const auto t = LocalMidnight(Text(p.value("date")));
+        if (!t) {
+            error = "--date takes a calendar date as YYYY-MM-DD, not '" + Text(p.value("date")) + "'";
+            return false;
+        }
+        o.startTime = *t;
+    }
+    return true;
+}
+
+bool ReadNumbers(const QCommandLineParser& p, ChartOptions& o, std::string& error)
+{
+    int rings = 0;
+    if (p.isSet("rings")) {
+        if (!ReadInt(p, "rings", 1, kMaxRings, rings, error))
+            return false;
+        o.rings = rings;
+    }
+    return ReadFloat(p, "start", o.start, error) && ReadFloat(p, "step", o.step, error) &&
+           ReadInt(p, "time-step", -100000, 100000, o.timeStep, error) &&
+           ReadInt(p, "digits", -1, 5, o.digits, error) &&
+           ReadFloat(p, "calendar-angle", o.calendarAngle, error) &&
+           ReadFloat(p, "angle-ring-angle", o.angleRingAngle, error) &&
+           ReadFloat(p, "triangle-angle", o.triangleAngle, error) &&
+           ReadFloat(p, "squares-angle", o.squaresAngle, error) &&
+           ReadFloat(p, "divisions-angle", o.divisionsAngle, error) &&
+           ReadInt(p, "canvas", 16, kMaxCanvas, o.canvas, error) && ReadFloat(p, "zoom", o.zoom, error);
+}
+
+std::int64_t TodayMidnight()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm tm{};
+    localtime_r(&now, &tm);
+    tm.tm_hour = tm.tm_min = tm.tm_sec = 0;
+    tm.tm_isdst = -1;
+    return static_cast<std::int64_t>(std::mktime(&tm));
+}
+
+} // namespace
+
+Rect ChartOptions::ClientRect() const
+{
+    return client ? *client : Rect{50, 50, canvas - 50, canvas - 50};
+}
+
+void AddChartOptions(QCommandLineParser& parser)
+{
+    for (const OptionSpec& spec : kOptions) {
+        if (spec.valueName)
+            parser.addOption({spec.name, spec.help, spec.valueName});
+        else
+            parser.addOption({spec.name, spec.help});
+    }
+}
+
+bool ReadChartOptions(const QCommandLineParser& p, ChartOptions& o, std::string& error)
+{
+    o.startTime = TodayMidnight();
+    o.calendarRing = p.isSet("calendar-ring");
+    o.angleRing = p.isSet("angle-ring");
+    o.calendarReverse = p.isSet("calendar-reverse");
+    o.angleReverse = p.isSet("angle-reverse");
+    if (!ReadChoices(p, o, error) || !ReadNumbers(p, o, error) || !ReadLabels(p, o, error) ||
+        !ReadOverlays(p, o, error) || !ReadClient(p, o, error))
+        return false;
+    const double side = static_cast<double>(o.canvas) * o.zoom;
+    if (!(o.zoom > 0.0f) || side < 1.0 || side > kMaxPixels) {
+        error = "--zoom must be above 0 and give a picture of 1 to 16384 pixels (canvas x zoom)";
+        return false;
+    }
+    return true;
+}
+
+std::unique_ptr<CBaseDraw> BuildChart(const ChartOptions& o)
+{
+    const ChartKind* kind = FindChartKind(o.kind);
+    std::unique_ptr<CBaseDraw> chart = kind->create();
+    chart->SetRings(o.rings.value_or(kind->defaultRings));
+    chart->m_fStartPrice = o.start;
+    chart->m_fPriceStep = o.step;
+    // As when the chart properties dialog is confirmed.
+    chart->m_nNaturalDecimals = CBaseDraw::NaturalDecimals(o.start, o.step);
+    chart->m_nDecimals = o.digits;
+    chart->m_tStartTime = o.startTime;
+    chart->m_nTimeStep = o.timeStep;
+    chart->m_nPeriod = o.period;
+    chart->m_bShowPrice = o.showPrice;
+    chart->m_bShowTime = o.showTime;
+    chart->m_bShowN = o.showN;
+    chart->m_bTimeStandard = o.timeStandard;
+    if (o.clockwise)
+        chart->m_bClockwise = *o.clockwise;
+    chart->m_bShowCalendarRing = o.calendarRing;
+    chart->m_bShowAngleRing = o.angleRing;
+    chart->m_fCalendarAngle = o.calendarAngle;
+    chart->m_fAngleRingAngle = o.angleRingAngle;
+    chart->m_bCalendarForward = o.calendarReverse ? 0 : 1;
+    chart->m_bAngleForward = o.angleReverse ? 0 : 1;
+    chart->m_bShowTriangle = o.triangle;
+    chart->m_bShowSquares = o.squares;
+    chart->m_bShowDivisions = o.divisions;
+    chart->m_fTriangleAngle = o.triangleAngle;
+    chart->m_fSquaresAngle = o.squaresAngle;
+    chart->m_fDivisionsAngle = o.divisionsAngle;
+    chart->m_szCanvas = {o.canvas, o.canvas};
+    chart->m_rcClient = o.ClientRect();
+    chart->m_fZoom = o.zoom;
+    return chart;
+}
+
+std::optional<std::int64_t> LocalMidnight(const std::string& isoDate)
+{
+    int y = 0, m = 0, d = 0;
+    char tail = 0;
+    if (std::sscanf(isoDate.c_str(), "%d-%d-%d%c", &y, &m, &d, &tail) != 3 || y < 1 || y > 9999)
+        return std::nullopt;
+    std::tm tm{};
+    tm.tm_year = y - 1900;
+    tm.tm_mon = m - 1;
+    tm.tm_mday = d;
+    tm.tm_isdst = -1;
+    const std::time_t t = std::mktime(&tm);
+    // mktime normalises 2012-02-30 to 2012-03-01: refuse dates it had to move.
+    if (t == static_cast<std::time_t>(-1) && !(tm.tm_year == 69 && tm.tm_mon == 11 && tm.tm_mday == 31))
+        return std::nullopt;
+    if (tm.tm_year != y - 1900 || tm.tm_mon != m - 1 || tm.tm_mday != d)
+        return std::nullopt;
+    return static_cast<std::int64_t>(t);
+}

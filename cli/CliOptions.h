@@ -1,1 +1,61 @@
 #pragma once
+
+#include "Geometry.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+class CBaseDraw;
+class QCommandLineParser;
+
+// The chart described by the command line's options: parameters, display
+// switches and the space the chart is laid out in.
+struct ChartOptions {
+    std::string kind = "nine";
+    std::optional<int> rings;          // the kind's default when not given
+    float start = 1.0f;
+    float step = 1.0f;
+    std::int64_t startTime = 0;        // local midnight of --date
+    int timeStep = 1;
+    int period = 0;                    // 0 day, 1 week, 2 month
+    bool showPrice = true;
+    bool showTime = false;
+    bool showN = false;
+    bool timeStandard = false;
+    int digits = 2;
+    std::optional<bool> clockwise;     // the kind's default when not given
+    bool calendarRing = false;
+    bool angleRing = false;
+    float calendarAngle = 0.0f;
+    float angleRingAngle = 0.0f;
+    bool calendarReverse = false;
+    bool angleReverse = false;
+    bool triangle = false;
+    bool squares = false;
+    bool divisions = false;
+    float triangleAngle = 0.0f;
+    float squaresAngle = 0.0f;
+    float divisionsAngle = 0.0f;
+    int canvas = 1000;
+    std::optional<Rect> client;        // 50 units inside the canvas when not given
+    float zoom = 0.6f;
+
+    Rect ClientRect() const;
+};
+
+// Registers the chart options with parser.
+void AddChartOptions(QCommandLineParser& parser);
+
+// Reads and checks the chart options; false with a one-line message when one
+// is malformed or out of range.
+bool ReadChartOptions(const QCommandLineParser& parser, ChartOptions& options, std::string& error);
+
+// A chart of the options' kind with their parameters and switches, ready for
+// its first paint.
+std::unique_ptr<CBaseDraw> BuildChart(const ChartOptions& options);
+
+// Local midnight of an ISO date (YYYY-MM-DD), or nothing when it is not a
+// real calendar date.
+std::optional<std::int64_t> LocalMidnight(const std::string& isoDate);

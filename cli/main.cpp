@@ -1,3 +1,120 @@
+// quadrix-cli: the scriptable front end over the chart engine.
+
+#include "BaseDraw.h"
+#include "CalendarLabels.h"
+#include "CliCommands.h"
+#include "CliOptions.h"
 #include "Version.h"
-#include <cstdio>
-int main() { std::puts(QUADRIX_VERSION); return 0; }
+
+#include <QCommandLineParser>
+#include <QGuiApplication>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <iostream>
+#include <string>
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+const char* const kDescription =
+    "Draws Quadrix charts and reports on them.\n\n"
+    "Commands:\n"
+    "  render --out FILE   write the chart as PNG, SVG or PDF (by the extension)\n"
+    "  cells               print every cell's centre, label and label colour as JSON\n"
+    "  hit X Y             print the number of the cell at chart point X, Y\n"
+    "  trace               print every drawing operation of one paint as JSON lines\n\n"
+    "Put negative numbers after --, as in: quadrix-cli hit -- -100 40";
+
+// Qt warns on every start when XDG_RUNTIME_DIR is unset (as for root in a
+// container or CI); give it the private folder it would make for itself.
+void EnsureRuntimeDir()
+{
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return;
+    const std::string dir = "/tmp/runtime-" + std::to_string(getuid());
+    mkdir(dir.c_str(), 0700);
+    struct stat st {};
+    if (stat(dir.c_str(), &st) == 0 && st.st_uid == getuid() && (st.st_mode & 0777) == 0700)
+        qputenv("XDG_RUNTIME_DIR", dir.c_str());
+}
+
+int UsageError(const std::string& message)
+{
+    std::cerr << "quadrix-cli: " << message << " (see --help)\n";
+    return kUsageError;
+}
+
+bool ReadPoint(const QStringList& args, int& x, int& y)
+{
+    bool okX = false, okY = false;
+    if (args.size() != 3)
+        return false;
+    x = args[1].toInt(&okX);
+    y = args[2].toInt(&okY);
+    return okX && okY;
+}
+
+int Dispatch(const QCommandLineParser& parser, const ChartOptions& options)
+{
+    const QStringList args = parser.positionalArguments();
+    const QString command = args.value(0);
+    std::unique_ptr<CBaseDraw> chart = BuildChart(options);
+
+    if (command == "render") {
+        if (args.size() != 1 || !parser.isSet("out"))
+            return UsageError("render takes --out FILE and no other argument");
+        return RunRender(*chart, options, parser.value("out").toStdString(), std::cerr);
+    }
+    if (command == "cells" && args.size() == 1)
+        return RunCells(*chart, options, std::cout);
+    if (command == "trace" && args.size() == 1)
+        return RunTrace(*chart, options, std::cout);
+    if (command == "hit") {
+        int x = 0, y = 0;
+        if (!ReadPoint(args, x, y))
+            return UsageError("hit takes two whole numbers X Y");
+        return RunHit(*chart, x, y, std::cout);
+    }
+    if (command.isEmpty())
+        return UsageError("no command given");
+    return UsageError("unknown command or extra arguments: " + args.join(' ').toStdString());
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    // The tool never opens a window; it needs a GUI application only for fonts.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    EnsureRuntimeDir();
+    QGuiApplication app(argc, argv);
+    QCoreApplication::setApplicationName("quadrix-cli");
+    QCoreApplication::setApplicationVersion(QUADRIX_VERSION);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(kDescription);
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument("command", "render, cells, hit or trace.");
+    parser.addOption({"out", "Picture file to write (render).", "FILE"});
+    AddChartOptions(parser);
+
+    if (!parser.parse(QCoreApplication::arguments()))
+        return UsageError(parser.errorText().toStdString());
+    if (parser.isSet("help"))
+        parser.showHelp(0);
+    if (parser.isSet("version"))
+        parser.showVersion();
+
+    ChartOptions options;
+    std::string error;
+    if (!ReadChartOptions(parser, options, error))
+        return UsageError(error);
+    BuildCalendarLabels();
+    return Dispatch(parser, options);
+}

@@ -1,0 +1,35 @@
+#include "ChartKinds.h"
+
+#include "DrawSquareOfNine.h"
+
+namespace {
+
+template <typename Chart>
+std::unique_ptr<CBaseDraw> Create()
+{
+    return std::make_unique<Chart>();
+}
+
+long long NineCells(int rings)
+{
+    const long long side = 2LL * rings + 1;
+    return side * side;
+}
+
+} // namespace
+
+const std::vector<ChartKind>& ChartKinds()
+{
+    static const std::vector<ChartKind> kinds = {
+        {"nine", 10, &Create<CDrawSquareOfNine>, &NineCells},
+    };
+    return kinds;
+}
+
+const ChartKind* FindChartKind(const std::string& name)
+{
+    for (const ChartKind& kind : ChartKinds())
+        if (kind.name == name)
+            return &kind;
+    return nullptr;
+}
