@@ -1,3 +1,223 @@
+// Label rules shared by every chart: decimals, prices, dates and the
+// composition of a cell's text. CTest runs this with TZ=Asia/Shanghai.
+
+#include "RecordingSurface.h"
+#include "TestChart.h"
+
 #include <gtest/gtest.h>
 
-TEST(Placeholder, Empty) { SUCCEED(); }
+#include <ctime>
+
+namespace {
+
+std::int64_t LocalMidnight(int y, int m, int d)
+{
+    std::tm tm{};
+    tm.tm_year = y - 1900;
+    tm.tm_mon = m - 1;
+    tm.tm_mday = d;
+    tm.tm_isdst = -1;
+    return static_cast<std::int64_t>(std::mktime(&tm));
+}
+
+} // namespace
+
+TEST(NaturalDecimals, CountsTheDigitsStartAndStepNeed)
+{
+    EXPECT_EQ(CBaseDraw::NaturalDecimals(100.0f, 0.25f), 2);
+    EXPECT_EQ(CBaseDraw::NaturalDecimals(3.5f, 1.0f), 1);
+    EXPECT_EQ(CBaseDraw::NaturalDecimals(10.0f, 1.0f), 0);
+    EXPECT_EQ(CBaseDraw::NaturalDecimals(1.0f, 0.00001f), 5);
+    // Float noise below the fifth decimal does not count.
+    EXPECT_EQ(CBaseDraw::NaturalDecimals(0.6f, 1.1f), 1);
+    EXPECT_EQ(CBaseDraw::NaturalDecimals(-2.125f, 1.0f), 3);
+}
+
+TEST(LabelPrecision, UserChoiceOnlyRemovesDecimals)
+{
+    CTestChart chart;
+    chart.m_fStartPrice = 100.0f;
+    chart.m_fPriceStep = 0.25f;
+    chart.m_nNaturalDecimals = 2;
+    const struct {
+        int digits;
+        const char* cell2;
+    } rows[] = {{1, "100.2"}, {5, "100.25"}, {-1, "100.25"}, {0, "100"}, {2, "100.25"}};
+    for (const auto& row : rows) {
+        chart.m_nDecimals = row.digits;
+        EXPECT_EQ(chart.ComposeCellLabel(2).value(), row.cell2) << "digits " << row.digits;
+    }
+}
+
+TEST(LabelPrecision, NewChartLabelsWholeNumbers)
+{
+    CTestChart chart; // start 1, step 1, natural decimals 0, user digits 2
+    EXPECT_EQ(chart.ComposeCellLabel(1).value(), "1");
+    EXPECT_EQ(chart.ComposeCellLabel(3).value(), "3");
+}
+
+TEST(CellPrice, RoundsOnceToFloat)
+{
+    CTestChart chart;
+    chart.m_fStartPrice = 0.1f;
+    chart.m_fPriceStep = 0.1f;
+    // Computed in double, then one rounding: not the float sum of ten steps.
+    EXPECT_EQ(chart.CellPrice(11), static_cast<float>(0.1 * 10.0 + static_cast<double>(0.1f)) );
+    chart.m_fStartPrice = 16777216.0f; // 2^24: float steps of 1 are still exact
+    chart.m_fPriceStep = 1.0f;
+    EXPECT_EQ(chart.CellPrice(2), 16777216.0f + 1.0f);
+    EXPECT_EQ(chart.CellPrice(0), 16777215.0f);
+}
+
+TEST(CellDate, DayPeriodWritesTheYearWhenItChanges)
+{
+    CTestChart chart;
+    chart.m_tStartTime = LocalMidnight(2011, 12, 30);
+    // A square chart writes its labels from the highest number down.
+    EXPECT_EQ(chart.CellDate(4), "12/1/2");
+    EXPECT_EQ(chart.CellDate(3), "1/1");
+    EXPECT_EQ(chart.CellDate(2), "11/12/31");
+    EXPECT_EQ(chart.CellDate(1), "12/30");
+    // A new pass starts over with the year.
+    chart.m_nLastYear = 0;
+    EXPECT_EQ(chart.CellDate(1), "11/12/30");
+}
+
+TEST(CellDate, NoLeadingZeros)
+{
+    CTestChart chart;
+    chart.m_tStartTime = LocalMidnight(2005, 3, 1);
+    EXPECT_EQ(chart.CellDate(1), "5/3/1");
+}
+
+TEST(CellDate, WeekPeriodStepsSevenDaysPerStep)
+{
+    CTestChart chart;
+    chart.m_tStartTime = LocalMidnight(2012, 3, 5);
+    chart.m_nPeriod = 1;
+    chart.m_nTimeStep = 2;
+    EXPECT_EQ(chart.CellDate(3), "12/4/2"); // 28 days later
+}
+
+TEST(CellDate, MonthPeriodCountsCalendarMonths)
+{
+    CTestChart chart;
+    chart.m_tStartTime = LocalMidnight(2012, 11, 15);
+    chart.m_nPeriod = 2;
+    EXPECT_EQ(chart.CellDate(1), "2012/11");
+    EXPECT_EQ(chart.CellDate(2), "2012/12");
+    EXPECT_EQ(chart.CellDate(3), "2013/1");
+    EXPECT_EQ(chart.CellDate(26), "2014/12");
+    chart.m_nTimeStep = 12;
+    EXPECT_EQ(chart.CellDate(2), "2013/11");
+    // Numbers below 1 (points left of a chart) go back in time.
+    chart.m_nTimeStep = 1;
+    EXPECT_EQ(chart.CellDate(-10), "2011/12");
+    EXPECT_EQ(chart.m_nLastYear, 0); // months never touch the year state
+}
+
+TEST(CellDate, TimesBeforeTheEpochAndFarAheadStillGiveText)
+{
+    CTestChart chart;
+    chart.m_tStartTime = LocalMidnight(1960, 6, 1);
+    EXPECT_EQ(chart.CellDate(1), "60/6/1");
+    chart.m_tStartTime = std::int64_t{1} << 62; // beyond any calendar
+    EXPECT_FALSE(chart.CellDate(1).empty());
+    chart.m_nTimeStep = 2000000000;
+    EXPECT_FALSE(chart.CellDate(2000000000).empty());
+}
+
+TEST(ComposeCellLabel, EverySwitchCombination)
+{
+    CTestChart chart;
+    chart.m_tStartTime = LocalMidnight(2012, 3, 5);
+    chart.m_fStartPrice = 10.5f;
+    chart.m_nNaturalDecimals = 1;
+    const struct {
+        bool price, time, n;
+        const char* label; // nullptr: no label
+    } rows[] = {
+        {true, true, true, "11.5\n12/3/6\n2"}, {true, true, false, "11.5\n12/3/6"},
+        {true, false, true, "11.5\n2"},        {false, true, true, "12/3/6\n2"},
+        {true, false, false, "11.5"},          {false, true, false, "12/3/6"},
+        {false, false, true, "2"},             {false, false, false, nullptr},
+    };
+    for (const auto& row : rows) {
+        chart.m_bShowPrice = row.price;
+        chart.m_bShowTime = row.time;
+        chart.m_bShowN = row.n;
+        chart.m_nLastYear = 0;
+        const auto label = chart.ComposeCellLabel(2);
+        if (row.label) {
+            EXPECT_EQ(label.value_or("<none>"), row.label);
+        } else {
+            EXPECT_FALSE(label.has_value());
+        }
+        // The date is computed whether shown or not.
+        EXPECT_EQ(chart.m_nLastYear, 2012);
+    }
+}
+
+TEST(DrawLabelInRect, CentresTheMeasuredTextAndEndsInBlack)
+{
+    CTestChart chart;
+    CRecordingSurface dc;
+    Font font;
+    font.height = 20; // fixed metrics: 20 per line, 10 per character
+    dc.SelectFont(font);
+    dc.SetTextColor(Colors::Red);
+    chart.DrawLabelInRect(dc, "12\n345", Rect{0, 0, 100, 100});
+
+    ASSERT_EQ(dc.Ops().size(), 2u);
+    const SurfaceOp& measure = dc.Ops()[0];
+    EXPECT_EQ(measure.kind, SurfaceOp::Kind::Measure);
+    EXPECT_EQ(measure.flags, TextFlags::Center | TextFlags::WordBreak | TextFlags::EditControl | TextFlags::CalcRect);
+    const SurfaceOp& text = dc.Ops()[1];
+    EXPECT_EQ(text.kind, SurfaceOp::Kind::Text);
+    EXPECT_EQ(text.flags, TextFlags::Center | TextFlags::VCenter | TextFlags::NoPrefix);
+    EXPECT_EQ(text.rect, (Rect{0, 30, 100, 70})); // 40 high, shrunk by 30 on each side
+    EXPECT_EQ(text.color, Colors::Red);
+    EXPECT_EQ(dc.TextColor(), Colors::Black);
+}
+
+TEST(DrawLabelInRect, TextTallerThanTheCellSpillsEvenly)
+{
+    CTestChart chart;
+    CRecordingSurface dc;
+    Font font;
+    font.height = 23;
+    dc.SelectFont(font);
+    chart.DrawLabelInRect(dc, "1\n2\n3", Rect{0, 100, 60, 140}); // 69 high in 40
+    EXPECT_EQ(dc.Ops()[1].rect, (Rect{0, 86, 60, 154}));
+}
+
+TEST(LabelFont, ScalesWithTheZoomAndSurvivesZero)
+{
+    CTestChart chart;
+    EXPECT_EQ(chart.LabelFont().height, 23);
+    EXPECT_EQ(chart.LabelFont().face, "monaco");
+    EXPECT_EQ(chart.LabelFont().quality, 3);
+    EXPECT_EQ(chart.LabelFont().pitchAndFamily, 0x20);
+    chart.m_fZoom = 0.8f;
+    EXPECT_EQ(chart.LabelFont().height, 17);
+    chart.m_fZoom = 1.0f;
+    EXPECT_EQ(chart.LabelFont().height, 14);
+    chart.m_fZoom = 0.0f; // a damaged file: defined, not undefined behaviour
+    EXPECT_GT(chart.LabelFont().height, 0);
+}
+
+TEST(ChartBase, InitialState)
+{
+    CTestChart chart;
+    EXPECT_EQ(chart.m_nDecimals, 2);
+    EXPECT_EQ(chart.m_nDivisions, 16);
+    EXPECT_FLOAT_EQ(chart.m_fZoom, 0.6f);
+    EXPECT_TRUE(chart.m_bShowPrice);
+    EXPECT_FALSE(chart.m_bClockwise);
+    EXPECT_EQ(chart.SetRings(7), 7);
+    EXPECT_EQ(chart.GetRings(), 7);
+    EXPECT_EQ(chart.GetName(), "");
+    EXPECT_EQ(chart.GetOuterRadius(), 0.0f);
+    EXPECT_NEAR(static_cast<double>(chart.m_tStartTime), static_cast<double>(std::time(nullptr)), 5.0);
+    chart.Invalidate(); // no view yet: nothing happens
+}
