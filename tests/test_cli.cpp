@@ -1,0 +1,189 @@
+// quadrix-cli end to end: its interface is part of the product, so these
+// tests run the real executable and read what it prints.
+
+#include <nlohmann/json.hpp>
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+struct Result {
+    int status = -1;
+    std::string out;
+};
+
+// Runs the tool with arguments (already shell-quoted where needed); stderr
+// goes to the same pipe when mergeErr is set.
+Result RunCli(const std::string& args, bool mergeErr = false)
+{
+    const std::string command = std::string(QUADRIX_CLI) + " " + args + (mergeErr ? " 2>&1" : " 2>/dev/null");
+    Result result;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return result;
+    std::array<char, 4096> buffer{};
+    size_t n = 0;
+    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        result.out.append(buffer.data(), n);
+    const int status = pclose(pipe);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+nlohmann::json Cells(const std::string& args)
+{
+    const Result r = RunCli("cells " + args);
+    EXPECT_EQ(r.status, 0) << args;
+    return nlohmann::json::parse(r.out);
+}
+
+std::string FileStart(const std::string& path, size_t n)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes(n, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(n));
+    bytes.resize(static_cast<size_t>(in.gcount()));
+    return bytes;
+}
+
+std::string TempPath(const std::string& name) { return std::string(QUADRIX_TEST_TMP) + "/" + name; }
+
+} // namespace
+
+TEST(CliBasics, HelpVersionAndUsageErrors)
+{
+    const Result help = RunCli("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("render"), std::string::npos);
+    EXPECT_NE(help.out.find("--calendar-ring"), std::string::npos);
+
+    EXPECT_EQ(RunCli("--version").out, std::string("quadrix-cli ") + QUADRIX_VERSION_TEXT + "\n");
+
+    const struct {
+        const char* args;
+        const char* message;
+    } bad[] = {
+        {"cells --bogus", "bogus"},
+        {"cells --rings 0", "--rings"},
+        {"cells --rings ten", "--rings"},
+        {"cells --kind octagon", "--kind"},
+        {"cells --date 2012-02-30", "--date"},
+        {"cells --period year", "--period"},
+        {"cells --labels price,colour", "--labels"},
+        {"cells --digits 6", "--digits"},
+        {"cells --client 10,10,5,5", "--client"},
+        {"cells --zoom 0", "--zoom"},
+        {"cells --start nan", "--start"},
+        {"hit 1", "hit"},
+        {"render", "--out"},
+        {"", "command"},
+        {"paint", "unknown command"},
+    };
+    for (const auto& row : bad) {
+        const Result r = RunCli(row.args, true);
+        EXPECT_EQ(r.status, 2) << row.args;
+        EXPECT_NE(r.out.find(row.message), std::string::npos) << row.args << ": " << r.out;
+        EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1) << row.args << ": " << r.out;
+    }
+}
+
+TEST(CliCells, OneObjectPerCellInNumberOrder)
+{
+    const nlohmann::json cells = Cells("--rings 1 --labels n");
+    ASSERT_EQ(cells.size(), 9u);
+    for (int i = 0; i < 9; ++i) {
+        EXPECT_EQ(cells[i]["n"], i + 1);
+        EXPECT_EQ(cells[i]["label"], std::to_string(i + 1));
+    }
+    // Clockwise by default: 2 left of 1, 4 above it; centre and corners red,
+    // the middle of each side blue.
+    EXPECT_LT(cells[1]["x"].get<int>(), cells[0]["x"].get<int>());
+    EXPECT_LT(cells[3]["y"].get<int>(), cells[0]["y"].get<int>());
+    EXPECT_EQ(cells[0]["color"], 0x0000FF);
+    EXPECT_EQ(cells[2]["color"], 0x0000FF);
+    EXPECT_EQ(cells[1]["color"], 0xFF0000);
+
+    const nlohmann::json ccw = Cells("--rings 1 --labels n --clockwise off");
+    EXPECT_GT(ccw[1]["x"].get<int>(), ccw[0]["x"].get<int>());
+}
+
+TEST(CliCells, LabelsFollowTheChartOptions)
+{
+    const nlohmann::json cells =
+        Cells("--rings 2 --start 100 --step 0.25 --digits -1 --labels price,time,n --date 2011-12-30");
+    ASSERT_EQ(cells.size(), 25u);
+    EXPECT_EQ(cells[1]["label"], "100.25\n11/12/31\n2");
+    EXPECT_EQ(cells[2]["label"], "100.50\n1/1\n3");
+
+    const nlohmann::json standard = Cells("--rings 2 --labels standard,n");
+    EXPECT_EQ(standard[0]["label"], "1/1\n1");
+
+    const nlohmann::json none = Cells("--rings 1 --labels none");
+    EXPECT_EQ(none[4]["label"], "");
+}
+
+TEST(CliHit, AgreesWithTheCellCentres)
+{
+    const nlohmann::json cells = Cells("--rings 3 --calendar-ring");
+    for (const int n : {1, 2, 9, 10, 25, 26, 49}) {
+        const auto& cell = cells[n - 1];
+        const Result r = RunCli("hit --rings 3 --calendar-ring -- " + std::to_string(cell["x"].get<int>()) + " " +
+                             std::to_string(cell["y"].get<int>()));
+        EXPECT_EQ(r.out, std::to_string(n) + "\n");
+    }
+    EXPECT_EQ(RunCli("hit -- -100 40").status, 0);
+}
+
+TEST(CliRender, WritesEachFormatAndRefusesOthers)
+{
+    const struct {
+        const char* name;
+        const char* magic;
+    } formats[] = {{"chart.png", "\x89PNG"}, {"chart.svg", "<?xml"}, {"chart.pdf", "%PDF"}};
+    for (const auto& format : formats) {
+        const std::string path = TempPath(format.name);
+        std::remove(path.c_str());
+        EXPECT_EQ(RunCli("render --rings 3 --calendar-ring --angle-ring --overlays triangle,squares,divisions --out " +
+                      path)
+                      .status,
+                  0)
+            << format.name;
+        EXPECT_EQ(FileStart(path, 4), std::string(format.magic).substr(0, 4)) << format.name;
+    }
+
+    const std::string bmp = TempPath("chart.bmp");
+    EXPECT_EQ(RunCli("render --out " + bmp).status, 1);
+    EXPECT_EQ(FileStart(bmp, 1), "");
+    EXPECT_EQ(RunCli("render --out /nonexistent-folder/chart.png").status, 1);
+}
+
+TEST(CliTrace, EveryLineIsAnOperation)
+{
+    const Result r = RunCli("trace --rings 1 --angle-ring");
+    ASSERT_EQ(r.status, 0);
+    std::istringstream lines(r.out);
+    std::string line;
+    int count = 0, texts = 0;
+    while (std::getline(lines, line)) {
+        const nlohmann::json op = nlohmann::json::parse(line);
+        ASSERT_TRUE(op.contains("op"));
+        if (op["op"] == "lineto") {
+            ASSERT_TRUE(op.contains("pen"));
+        }
+        if (op["op"] == "text") {
+            ++texts;
+        }
+        ++count;
+    }
+    EXPECT_GT(count, 360); // the angle ring alone draws 360 ticks
+    EXPECT_EQ(texts, 9 + 36); // nine labels and the ring's 36 figures
+}
