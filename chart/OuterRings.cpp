@@ -1,4 +1,132 @@
+// The calendar ring (365 days from 21 March, solar terms and month marks) and
+// the angle ring (a protractor) drawn around a chart.
+
 #include "BaseDraw.h"
 
-// STUB: to be implemented (calendar and angle rings).
-void CBaseDraw::DrawOuterRings(Rect, CDrawSurface&) {}
+#include "CalendarLabels.h"
+#include "ChartMath.h"
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+constexpr int kLongTick = 30;   // solar terms and the angle ring's figures
+constexpr int kShortTick = 15;  // day marks and plain days or degrees
+constexpr int kLabelGap = 10;   // from the end of a tick to the centre of its label
+
+// Point at screen angle alpha (degrees, counter-clockwise) and radius rho about
+// c. Theta, its cosine and sine are held in single precision and the sums
+// truncated: that puts day 0 at y = cy - 1, not cy.
+Point RingPoint(Point c, float alpha, int rho)
+{
+    const float theta = static_cast<float>(CBaseDraw::kTwoPi - alpha * CBaseDraw::kPi / 180.0);
+    const float cosT = static_cast<float>(std::cos(static_cast<double>(theta)));
+    const float sinT = static_cast<float>(std::sin(static_cast<double>(theta)));
+    const float r = static_cast<float>(rho);
+    return {TruncToInt(static_cast<float>(c.x) + r * cosT), TruncToInt(static_cast<float>(c.y) + r * sinT)};
+}
+
+// The box of a ring label: the text's natural size centred on anchor, one unit
+// of margin on every side (saturating, so no coordinate can overflow).
+Rect LabelBox(CDrawSurface& dc, const std::string& text, Point anchor)
+{
+    Rect measured;
+    dc.DrawText(text, measured, TextFlags::CalcRect);
+    const int halfW = measured.Width() / 2 + 1;
+    const int halfH = measured.Height() / 2 + 1;
+    return {TruncToInt(static_cast<double>(anchor.x) - halfW), TruncToInt(static_cast<double>(anchor.y) - halfH),
+            TruncToInt(static_cast<double>(anchor.x) + halfW), TruncToInt(static_cast<double>(anchor.y) + halfH)};
+}
+
+// Draws a tick of the given length outwards from radius r at alpha and, when
+// text is given, its label in a box just beyond. With handle set the label's
+// box becomes the ring's handle: stored and filled light grey under the text.
+void DrawTick(CDrawSurface& dc, Point c, float alpha, int r, int length, const std::string& text,
+              Rect* handle = nullptr)
+{
+    const Point from = RingPoint(c, alpha, r);
+    const Point to = RingPoint(c, alpha, r + length);
+    dc.MoveTo(from.x, from.y);
+    dc.LineTo(to.x, to.y);
+    if (text.empty())
+        return;
+    const Rect box = LabelBox(dc, text, RingPoint(c, alpha, r + length + kLabelGap));
+    if (handle) {
+        *handle = box;
+        dc.FillRect(box, Brush::Solid(Colors::LightGrey));
+    }
+    Rect textBox = box;
+    dc.DrawText(text, textBox, TextFlags::Center | TextFlags::VCenter | TextFlags::NoPrefix);
+}
+
+// The calendar ring on the circle inscribed in rc: a dark red tick per day, blue
+// ticks with labels on the days the label table names.
+void DrawCalendarRing(CBaseDraw& chart, CDrawSurface& dc, Point c, const Rect& rc)
+{
+    dc.Ellipse(rc);
+    const Pen darkRed{PenStyle::Solid, 0, Colors::DarkRed};
+    const Pen blue{PenStyle::Solid, 0, Colors::Blue};
+    const Pen oldPen = dc.SelectPen(darkRed);
+    const int r0 = rc.Height() / 2;
+    bool longTick = true;
+    for (int d = 0; d < 365; ++d) {
+        const float alpha = static_cast<float>(d * 360) / 365.0f + chart.m_fCalendarAngle;
+        const std::string& text = CalendarLabel(chart.m_bCalendarForward ? d : 365 - d);
+        if (text.empty()) {
+            DrawTick(dc, c, alpha, r0, kShortTick, text);
+            continue;
+        }
+        // Labelled days alternate between long and short ticks.
+        dc.SelectPen(blue);
+        DrawTick(dc, c, alpha, r0, longTick ? kLongTick : kShortTick, text,
+                 d == 0 ? &chart.m_rcCalendarHandle : nullptr);
+        longTick = !longTick;
+        dc.SelectPen(darkRed);
+    }
+    dc.SelectPen(oldPen);
+}
+
+// The angle ring on the circle inscribed in rc: a green tick per degree, a blue
+// long tick with its figure every 10 degrees.
+void DrawAngleRing(CBaseDraw& chart, CDrawSurface& dc, Point c, const Rect& rc)
+{
+    dc.Ellipse(rc);
+    const Pen green{PenStyle::Solid, 0, Colors::Green};
+    const Pen blue{PenStyle::Solid, 0, Colors::Blue};
+    const Pen oldPen = dc.SelectPen(green);
+    const int r = rc.Height() / 2;
+    for (int g = 0; g < 360; ++g) {
+        const float alpha = static_cast<float>(g) + chart.m_fAngleRingAngle;
+        if (g % 10 != 0) {
+            DrawTick(dc, c, alpha, r, kShortTick, {});
+            continue;
+        }
+        const int figure = chart.m_bAngleForward ? (g == 0 ? 360 : g) : 360 - g;
+        dc.SelectPen(blue);
+        DrawTick(dc, c, alpha, r, kLongTick, std::to_string(figure),
+                 g == 0 ? &chart.m_rcAngleHandle : nullptr);
+        dc.SelectPen(green);
+    }
+    dc.SelectPen(oldPen);
+}
+
+} // namespace
+
+// Draws the rings that are switched on around rc with the font and text colour
+// the chart's label pass left selected; circles are outlines only.
+void CBaseDraw::DrawOuterRings(Rect rc, CDrawSurface& dc)
+{
+    if (!m_bShowCalendarRing && !m_bShowAngleRing)
+        return;
+    const Brush oldBrush = dc.SelectBrush(Brush::Hollow());
+    const Point c = rc.Center();
+    rc.Inflate(10);
+    if (m_bShowCalendarRing) {
+        DrawCalendarRing(*this, dc, c, rc);
+        rc.Inflate(60); // the angle ring goes outside the calendar labels
+    }
+    if (m_bShowAngleRing)
+        DrawAngleRing(*this, dc, c, rc);
+    dc.SelectBrush(oldBrush);
+}

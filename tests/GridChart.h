@@ -1,0 +1,39 @@
+#pragma once
+
+#include "BaseDraw.h"
+#include "RecordingSurface.h"
+
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
+// A 10 x 10 grid of 40-unit cells on (0, 0, 400, 400), numbered row by row
+// from 1 at the top left: just enough geometry to exercise the base class.
+class CGridChart : public CBaseDraw {
+public:
+    static constexpr int kCell = 40;
+    static constexpr int kColumns = 10;
+
+    CGridChart() { m_rcChart = {0, 0, kColumns * kCell, kColumns * kCell}; }
+
+    Point GetCellCenter(int n) override
+    {
+        return {(n - 1) % kColumns * kCell + kCell / 2, (n - 1) / kColumns * kCell + kCell / 2};
+    }
+    int HitTest(int x, int y) override { return y / kCell * kColumns + x / kCell + 1; }
+    float GetOuterRadius() override { return m_fOuterRadius; }
+
+    using CBaseDraw::DrawDraggedLine;
+    using CBaseDraw::OverlayPoint;
+
+    float m_fOuterRadius = 250.0f;
+};
+
+// The logged operations of one kind, in order.
+inline std::vector<SurfaceOp> OpsOfKind(const CRecordingSurface& dc, SurfaceOp::Kind kind)
+{
+    std::vector<SurfaceOp> out;
+    std::copy_if(dc.Ops().begin(), dc.Ops().end(), std::back_inserter(out),
+                 [kind](const SurfaceOp& op) { return op.kind == kind; });
+    return out;
+}
