@@ -1,3 +1,227 @@
+// The mouse rules: line drags and what each tool stores, notes through the
+// host's dialog, handle drags and double clicks, right-click removal.
+
+#include "ChartHost.h"
+#include "GridChart.h"
+
 #include <gtest/gtest.h>
 
-TEST(Placeholder, Empty) { SUCCEED(); }
+#include <functional>
+
+namespace {
+
+// Counts what the chart asks of its view; the note dialog is scripted.
+class FakeHost : public CChartHost {
+public:
+    void InvalidateChart() override { ++invalidations; }
+    void ShowHandCursor() override { ++handCursors; }
+    bool EditComment(Comments& note) override
+    {
+        opened.push_back(note);
+        return dialog && dialog(note);
+    }
+
+    int invalidations = 0;
+    int handCursors = 0;
+    std::vector<Comments> opened;           // the notes the dialog opened with
+    std::function<bool(Comments&)> dialog;  // none: the user cancels
+};
+
+// Cells 1 (20, 20), 2 (60, 20) and 12 (60, 60) of the grid.
+constexpr Point kCell1{20, 20}, kCell2{60, 20}, kCell12{60, 60};
+
+class ChartMouse : public ::testing::Test {
+protected:
+    ChartMouse() { chart.m_pView = &host; }
+
+    void Drag(int tool, Point from, Point to)
+    {
+        chart.m_nTool = tool;
+        chart.OnLButtonDown(0, from.x, from.y);
+        chart.OnMouseMove(0, to.x, to.y);
+        chart.OnLButtonUp(0, to.x, to.y);
+    }
+    void Click(int tool, Point at) { Drag(tool, at, at); }
+
+    FakeHost host;
+    CGridChart chart;
+};
+
+} // namespace
+
+TEST_F(ChartMouse, LinesNeedTwoDifferentCells)
+{
+    chart.m_nLineWidth = 3;
+    chart.m_crLineColor = Colors::Blue;
+    Click(1, kCell1);
+    EXPECT_TRUE(chart.m_Lines.empty());
+    Drag(2, kCell1, kCell12);
+    ASSERT_EQ(chart.m_Lines.size(), 1u);
+    EXPECT_EQ(chart.m_Lines.begin()->first, "1/12");
+    EXPECT_EQ(chart.m_Lines.begin()->second, (CLine{3, Colors::Blue, true, 1, 12}));
+    EXPECT_FALSE(chart.m_bDrawingLine);
+}
+
+TEST_F(ChartMouse, FillsNeedOneCellAndAreNeverReplaced)
+{
+    Drag(7, kCell1, kCell2);
+    EXPECT_TRUE(chart.m_FillCells.empty());
+    chart.m_crLineColor = Colors::Red;
+    Click(7, kCell1);
+    chart.m_crLineColor = Colors::Blue;
+    Click(8, kCell1);
+    ASSERT_EQ(chart.m_FillCells.size(), 1u);
+    EXPECT_EQ(chart.m_FillCells.at(1), (Cell_Style{1, Colors::Red, true, true}));
+    Click(8, kCell2);
+    EXPECT_FALSE(chart.m_FillCells.at(2).m_bCircle);
+    Click(6, kCell2);
+    EXPECT_EQ(chart.m_TangentCells.at(2), (Cell_Style{1, Colors::Blue, true, true}));
+    Click(4, kCell12); // tools 3 to 5 store nothing
+    EXPECT_EQ(chart.m_FillCells.size() + chart.m_TangentCells.size() + chart.m_Lines.size(), 3u);
+}
+
+TEST_F(ChartMouse, LeavingTheChartCancelsTheLineDrag)
+{
+    chart.m_nTool = 1;
+    chart.OnLButtonDown(0, kCell1.x, kCell1.y);
+    EXPECT_EQ(chart.m_nLineEndCell, 1); // no stale end cell before the first move
+    chart.OnMouseMove(0, kCell12.x, kCell12.y);
+    EXPECT_EQ(chart.m_nLineEndCell, 12);
+    EXPECT_EQ(host.invalidations, 1);
+    chart.OnMouseMove(0, 500, 60);
+    chart.OnLButtonUp(0, kCell12.x, kCell12.y);
+    EXPECT_TRUE(chart.m_Lines.empty());
+    EXPECT_EQ(chart.OnLButtonDown(0, 500, 60), 0); // outside: nothing starts
+    EXPECT_FALSE(chart.m_bDrawingLine);
+}
+
+TEST_F(ChartMouse, RightClicksRemoveFillThenTangentThenLines)
+{
+    Drag(1, kCell1, kCell12);
+    Drag(1, kCell1, kCell12); // same cells, same direction: kept beside the first
+    Click(6, kCell1);
+    Click(8, kCell1);
+    ASSERT_EQ(chart.m_Lines.size(), 2u);
+    EXPECT_EQ(chart.OnRButtonDown(0, kCell1.x, kCell1.y), 1);
+    EXPECT_TRUE(chart.m_FillCells.empty());
+    EXPECT_EQ(chart.OnRButtonDown(0, kCell1.x, kCell1.y), 1);
+    EXPECT_TRUE(chart.m_TangentCells.empty());
+    EXPECT_EQ(chart.OnRButtonDown(0, kCell12.x, kCell12.y), 1); // either end cell
+    EXPECT_TRUE(chart.m_Lines.empty());
+    EXPECT_EQ(chart.OnRButtonDown(0, kCell1.x, kCell1.y), 0);
+}
+
+TEST_F(ChartMouse, NotesStartFromTheDialogDefaultsEachTime)
+{
+    host.dialog = [](Comments& note) {
+        note.m_strText = "buy";
+        note.m_crBack = Colors::Green;
+        return true;
+    };
+    for (int i = 0; i < 2; ++i) {
+        chart.m_bPlaceComment = 1;
+        EXPECT_EQ(chart.OnLButtonDown(0, kCell12.x, kCell12.y), 1);
+        EXPECT_FALSE(chart.m_bPlaceComment);
+    }
+    ASSERT_EQ(host.opened.size(), 2u);
+    for (const Comments& opened : host.opened) {
+        EXPECT_EQ(opened.m_nHeight, 16);
+        EXPECT_EQ(opened.m_nWeight, 400);
+        EXPECT_EQ(opened.m_crText, Colors::Black);
+        EXPECT_EQ(opened.m_crBack, Colors::Yellow);
+        EXPECT_TRUE(opened.m_strText.empty());
+    }
+    EXPECT_EQ(chart.m_Comments.count(12), 2u);
+    EXPECT_FALSE(chart.m_bDrawingLine); // the press was used up by the note
+}
+
+TEST_F(ChartMouse, CancelledOrHostlessNotesStoreNothingAndDisarm)
+{
+    chart.m_bPlaceComment = 1;
+    EXPECT_EQ(chart.AddComment(kCell1.x, kCell1.y), 1);
+    EXPECT_EQ(host.opened.size(), 1u);
+    chart.m_pView = nullptr;
+    chart.m_bPlaceComment = 1;
+    EXPECT_EQ(chart.AddComment(kCell1.x, kCell1.y), 1);
+    EXPECT_TRUE(chart.m_Comments.empty());
+    EXPECT_FALSE(chart.m_bPlaceComment);
+    EXPECT_EQ(chart.AddComment(kCell1.x, kCell1.y), 0); // not armed
+}
+
+TEST_F(ChartMouse, NoteBoxesAreEditedByDoubleClickAndRemovedByRightClick)
+{
+    Comments note;
+    note.m_strText = "old";
+    note.m_rcBox = {100, 100, 140, 120};
+    chart.m_Comments.emplace(12, note);
+    chart.m_Comments.emplace(12, note);
+    host.dialog = [](Comments& edited) {
+        edited.m_strText = "new";
+        edited.m_rcBox = {};
+        return true;
+    };
+    chart.OnLButtonDblClk(0, 110, 110);
+    ASSERT_EQ(host.opened.size(), 2u); // every note under the point
+    EXPECT_EQ(chart.m_Comments.begin()->second.m_strText, "new");
+    EXPECT_EQ(chart.m_Comments.begin()->second.m_rcBox, note.m_rcBox);
+    EXPECT_EQ(chart.OnRButtonDown(0, 110, 110), 1);
+    EXPECT_TRUE(chart.m_Comments.empty());
+}
+
+TEST_F(ChartMouse, DraggingTheTriangleHandleTurnsAndSizesIt)
+{
+    chart.m_bShowTriangle = 1;
+    chart.m_rcTriangleHandle = {395, 194, 405, 204};
+    chart.OnLButtonDown(0, 400, 199);
+    EXPECT_TRUE(chart.m_bDragTriangle);
+    EXPECT_GE(host.handCursors, 1);
+    chart.OnMouseMove(0, 200, 80); // straight above the centre (200, 200)
+    EXPECT_EQ(chart.m_fTriangleAngle, 90.0f);
+    EXPECT_EQ(chart.m_fTriangleRadius, 120.0f);
+    chart.OnLButtonUp(0, 200, 80);
+    EXPECT_FALSE(chart.m_bDragTriangle);
+    EXPECT_FALSE(chart.m_bDrawingLine);
+}
+
+TEST_F(ChartMouse, DraggingARingHandleTurnsItButKeepsItsSize)
+{
+    chart.m_bShowCalendarRing = true;
+    chart.m_rcCalendarHandle = {520, 190, 560, 210};
+    chart.m_rcAngleHandle = {520, 190, 560, 210}; // hidden ring: not grabbed
+    chart.OnLButtonDown(0, 530, 200);
+    chart.OnMouseMove(0, 200, 330);
+    EXPECT_EQ(chart.m_fCalendarAngle, 270.0f);
+    EXPECT_EQ(chart.m_fAngleRingAngle, 0.0f);
+    chart.OnLButtonUp(0, 200, 330);
+    EXPECT_FALSE(chart.m_bDragCalendarRing);
+    EXPECT_FALSE(chart.m_bDragAngleRing);
+}
+
+TEST_F(ChartMouse, OverlappingHandlesDragOnlyTheFirstFigure)
+{
+    // On a new chart the triangle and the four squares share vertex 0.
+    chart.m_bShowTriangle = chart.m_bShowSquares = 1;
+    chart.m_rcTriangleHandle = chart.m_rcSquaresHandle = {395, 194, 405, 204};
+    chart.OnLButtonDown(0, 400, 199);
+    chart.OnMouseMove(0, 100, 200);
+    chart.OnLButtonUp(0, 100, 200);
+    EXPECT_EQ(chart.m_fTriangleAngle, 180.0f);
+    // After the release the squares do not follow the pointer.
+    chart.OnMouseMove(0, 200, 100);
+    EXPECT_EQ(chart.m_fSquaresAngle, 0.0f);
+    EXPECT_FALSE(chart.m_bDragSquares);
+}
+
+TEST_F(ChartMouse, DoubleClickOnARingHandleReversesThatRing)
+{
+    chart.m_rcCalendarHandle = {520, 190, 560, 210};
+    chart.m_rcAngleHandle = {580, 190, 620, 210};
+    chart.OnLButtonDblClk(0, 530, 200);
+    EXPECT_EQ(chart.m_bCalendarForward, 0);
+    EXPECT_EQ(chart.m_bAngleForward, 1);
+    chart.OnLButtonDblClk(0, 600, 200);
+    EXPECT_EQ(chart.m_bAngleForward, 0);
+    chart.OnLButtonDblClk(0, 530, 200);
+    EXPECT_EQ(chart.m_bCalendarForward, 1);
+    EXPECT_EQ(host.invalidations, 3);
+}
