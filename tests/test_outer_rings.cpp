@@ -1,5 +1,5 @@
-// The calendar label table and the calendar and angle rings drawn around a
-// chart rectangle: positions of ticks and labels, handles, pens, directions.
+// The solar-term label table and the calendar and angle rings around a chart
+// rectangle: ticks, label boxes, handles, pens, directions and rotation.
 
 #include "CalendarLabels.h"
 #include "GridChart.h"
@@ -9,131 +9,121 @@
 namespace {
 
 const Rect kR{100, 100, 500, 500}; // centre (300, 300)
+const Pen kBlue{PenStyle::Solid, 0, Colors::Blue};
 
-Point Centre(const Rect& rc) { return rc.Center(); }
+struct RingCase {
+    const char* name;
+    bool calendar, angleRing;
+    int calendarForward, angleForward;
+    float calendarAngle;
+    const char* text; // the first label with this text ...
+    Point centre;     // ... is boxed around this point
+};
 
-// Draws the rings with a 20-unit font, so labels measure 10 units a character.
-class OuterRings : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        BuildCalendarLabels();
-        Font font;
-        font.height = 20;
-        dc.SelectFont(font);
-    }
-    void TearDown() override { ClearCalendarLabels(); }
-
-    // The centre of the box of the first label with this text.
-    Point LabelCentre(const std::string& text) const
-    {
-        for (const SurfaceOp& op : OpsOfKind(dc, SurfaceOp::Kind::Text))
-            if (op.text == text)
-                return Centre(op.rect);
-        ADD_FAILURE() << "no label " << text;
-        return {};
-    }
-
-    CGridChart chart;
+// Draws the rings of a case with a 20-unit font: labels measure 10 units a character.
+CRecordingSurface DrawRings(CGridChart& chart, const RingCase& c)
+{
     CRecordingSurface dc;
+    Font font;
+    font.height = 20;
+    dc.SelectFont(font);
+    chart.m_bShowCalendarRing = c.calendar;
+    chart.m_bShowAngleRing = c.angleRing;
+    chart.m_bCalendarForward = c.calendarForward;
+    chart.m_bAngleForward = c.angleForward;
+    chart.m_fCalendarAngle = c.calendarAngle;
+    chart.DrawOuterRings(kR, dc);
+    return dc;
+}
+
+class OuterRings : public ::testing::TestWithParam<RingCase> {
+protected:
+    void SetUp() override { BuildCalendarLabels(); }
+    void TearDown() override { ClearCalendarLabels(); }
+    CGridChart chart;
 };
 
 } // namespace
 
-TEST(CalendarLabels, TableHoldsTermsAlternatingWithDayMarks)
+TEST(CalendarLabels, TermsAlternateWithDayMarks)
 {
     BuildCalendarLabels();
     BuildCalendarLabels(); // rebuilding does not duplicate
     ASSERT_EQ(g_CalendarLabels.size(), 49u);
     EXPECT_EQ(CalendarLabel(92), "6.21");
     EXPECT_EQ(CalendarLabel(365), "3.21");
-    EXPECT_EQ(CalendarLabel(344), "28");
     EXPECT_EQ(CalendarLabel(1), "");
-    // Solar terms ("m.d") and day marks alternate from key 0 to key 359.
     bool term = true;
     for (const auto& [key, text] : g_CalendarLabels) {
         if (key == 365)
-            break;
+            break; // closes the year with the first term again
         EXPECT_EQ(text.find('.') != std::string::npos, term) << key;
         term = !term;
     }
     ClearCalendarLabels();
-    EXPECT_TRUE(g_CalendarLabels.empty());
     EXPECT_EQ(CalendarLabel(0), "");
 }
 
-struct CalendarDayCase {
-    const char* name;
-    int day;
-    Point tickFrom, tickTo;
-    const char* text;
-    Point labelCentre;
-};
-
-class CalendarDays : public OuterRings, public ::testing::WithParamInterface<CalendarDayCase> {};
-
-TEST_P(CalendarDays, TickAndLabelLieWhereTheWorkedExampleSays)
+TEST_P(OuterRings, LabelIsCentredOnItsAnchor)
 {
-    const CalendarDayCase& c = GetParam();
-    chart.m_bShowCalendarRing = true;
-    chart.DrawOuterRings(kR, dc);
-    const auto ticks = OpsOfKind(dc, SurfaceOp::Kind::LineTo);
-    ASSERT_EQ(ticks.size(), 365u);
-    EXPECT_EQ(ticks[c.day].from, c.tickFrom);
-    EXPECT_EQ(ticks[c.day].to, c.tickTo);
-    EXPECT_EQ(ticks[c.day].pen, (Pen{PenStyle::Solid, 0, Colors::Blue}));
-    EXPECT_EQ(LabelCentre(c.text), c.labelCentre);
+    const RingCase& c = GetParam();
+    const CRecordingSurface dc = DrawRings(chart, c);
+    const auto texts = OpsOfKind(dc, SurfaceOp::Kind::Text);
+    const auto it = std::find_if(texts.begin(), texts.end(), [&](const SurfaceOp& op) { return op.text == c.text; });
+    ASSERT_NE(it, texts.end());
+    EXPECT_EQ(it->rect.Center(), c.centre);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    WorkedExamples, CalendarDays,
-    ::testing::Values(CalendarDayCase{"Day0LongTickOneAboveTheAxis", 0, {510, 299}, {540, 299}, "3.21", {550, 299}},
-                      CalendarDayCase{"Day10ShortTick", 10, {506, 264}, {521, 261}, "31", {531, 259}},
-                      CalendarDayCase{"Day15LongTick", 15, {503, 246}, {532, 238}, "4.5", {541, 236}}),
+    WorkedExamples, OuterRings,
+    ::testing::Values(RingCase{"Day0", true, false, 1, 1, 0, "3.21", {550, 299}},
+                      RingCase{"Day10", true, false, 1, 1, 0, "31", {531, 259}},
+                      RingCase{"Day15", true, false, 1, 1, 0, "4.5", {541, 236}},
+                      RingCase{"ReversedSummerSolsticeDown", true, false, 0, 1, 0, "6.21", {296, 549}},
+                      RingCase{"RotatedBy90", true, false, 1, 1, 90, "3.21", {300, 50}},
+                      RingCase{"AngleRingAlone", false, true, 1, 1, 0, "360", {550, 299}},
+                      RingCase{"Angle90AtTheTop", false, true, 1, 1, 0, "90", {300, 50}},
+                      RingCase{"ReversedAngle270AtTheTop", false, true, 1, 0, 0, "270", {300, 50}},
+                      RingCase{"BothRings", true, true, 1, 1, 0, "360", {610, 299}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(OuterRings, CalendarHandleIsTheGreyBoxOfDayZero)
+TEST_F(OuterRings, CalendarTicksPensAndHandle)
 {
-    chart.m_bShowCalendarRing = true;
-    chart.DrawOuterRings(kR, dc);
-    const auto ellipses = OpsOfKind(dc, SurfaceOp::Kind::Ellipse);
-    ASSERT_EQ(ellipses.size(), 1u);
-    EXPECT_EQ(ellipses[0].rect, (Rect{90, 90, 510, 510}));
-    EXPECT_TRUE(ellipses[0].brush.hollow);
-    const Rect handle{550 - 21, 299 - 11, 550 + 21, 299 + 11}; // "3.21": 40 x 20
-    EXPECT_EQ(chart.m_rcCalendarHandle, handle);
+    const CRecordingSurface dc = DrawRings(chart, {"", true, true, 1, 1, 0, "", {}});
+    const auto ticks = OpsOfKind(dc, SurfaceOp::Kind::LineTo);
+    ASSERT_EQ(ticks.size(), 365u + 360u);
+    const struct { int day; Point from, to; Pen pen; } expected[] = {
+        {0, {510, 299}, {540, 299}, kBlue}, // long tick; y 299 from theta in single precision
+        {1, {509, 296}, {524, 296}, {PenStyle::Solid, 0, Colors::DarkRed}},
+        {10, {506, 264}, {521, 261}, kBlue}, // short tick
+        {15, {503, 246}, {532, 238}, kBlue},
+    };
+    for (const auto& e : expected) {
+        EXPECT_EQ(ticks[e.day].from, e.from) << e.day;
+        EXPECT_EQ(ticks[e.day].to, e.to) << e.day;
+        EXPECT_EQ(ticks[e.day].pen, e.pen) << e.day;
+    }
+    EXPECT_EQ(ticks[366].pen, (Pen{PenStyle::Solid, 0, Colors::Green}));
+    const auto circles = OpsOfKind(dc, SurfaceOp::Kind::Ellipse);
+    ASSERT_EQ(circles.size(), 2u);
+    EXPECT_EQ(circles[0].rect, (Rect{90, 90, 510, 510}));
+    EXPECT_EQ(circles[1].rect, (Rect{30, 30, 570, 570}));
+    EXPECT_TRUE(circles[1].brush.hollow);
+    // "3.21" measures 40 x 20: the grey handle has one unit around it.
+    EXPECT_EQ(chart.m_rcCalendarHandle, (Rect{529, 288, 571, 310}));
     const auto fills = OpsOfKind(dc, SurfaceOp::Kind::FillRect);
-    ASSERT_EQ(fills.size(), 1u);
-    EXPECT_EQ(fills[0].rect, handle);
+    ASSERT_EQ(fills.size(), 2u);
+    EXPECT_EQ(fills[0].rect, chart.m_rcCalendarHandle);
+    EXPECT_EQ(fills[1].rect, chart.m_rcAngleHandle);
     EXPECT_EQ(fills[0].brush, Brush::Solid(Colors::LightGrey));
-    EXPECT_EQ(OpsOfKind(dc, SurfaceOp::Kind::LineTo)[1].pen, (Pen{PenStyle::Solid, 0, Colors::DarkRed}));
-    // The surface is left as it was found.
     EXPECT_EQ(dc.CurrentPen(), Pen{});
     EXPECT_EQ(dc.CurrentBrush(), Brush{});
 }
 
-TEST_F(OuterRings, ReversedCalendarRunsClockwise)
-{
-    chart.m_bShowCalendarRing = true;
-    chart.m_bCalendarForward = 0;
-    chart.DrawOuterRings(kR, dc);
-    EXPECT_EQ(LabelCentre("3.21"), (Point{550, 299})); // key 365 stays at the right
-    EXPECT_EQ(LabelCentre("6.21"), (Point{296, 549})); // d = 273, almost straight down
-}
-
-TEST_F(OuterRings, RotationBy90PutsTheHandleAtTheTop)
-{
-    chart.m_bShowCalendarRing = true;
-    chart.m_fCalendarAngle = 90.0f;
-    chart.DrawOuterRings(kR, dc);
-    EXPECT_EQ(Centre(chart.m_rcCalendarHandle), (Point{300, 50}));
-}
-
-TEST_F(OuterRings, EmptyTableDrawsShortTicksAndNoHandle)
+TEST_F(OuterRings, EmptyTableDrawsShortDarkRedTicksAndNoHandle)
 {
     ClearCalendarLabels();
-    chart.m_bShowCalendarRing = true;
-    chart.DrawOuterRings(kR, dc);
+    const CRecordingSurface dc = DrawRings(chart, {"", true, false, 1, 1, 0, "", {}});
     const auto ticks = OpsOfKind(dc, SurfaceOp::Kind::LineTo);
     ASSERT_EQ(ticks.size(), 365u);
     for (const SurfaceOp& tick : ticks)
@@ -141,45 +131,5 @@ TEST_F(OuterRings, EmptyTableDrawsShortTicksAndNoHandle)
     EXPECT_EQ(ticks[0].to, (Point{525, 299}));
     EXPECT_TRUE(OpsOfKind(dc, SurfaceOp::Kind::Text).empty());
     EXPECT_TRUE(chart.m_rcCalendarHandle.IsEmpty());
-}
-
-TEST_F(OuterRings, AngleRingAloneLies10OutsideAndLabels360AtTheRight)
-{
-    chart.m_bShowAngleRing = true;
-    chart.DrawOuterRings(kR, dc);
-    const auto ellipses = OpsOfKind(dc, SurfaceOp::Kind::Ellipse);
-    ASSERT_EQ(ellipses.size(), 1u);
-    EXPECT_EQ(ellipses[0].rect, (Rect{90, 90, 510, 510}));
-    EXPECT_EQ(OpsOfKind(dc, SurfaceOp::Kind::LineTo).size(), 360u);
-    EXPECT_EQ(OpsOfKind(dc, SurfaceOp::Kind::Text).size(), 36u);
-    EXPECT_EQ(Centre(chart.m_rcAngleHandle), (Point{550, 299}));
-    EXPECT_EQ(LabelCentre("360"), (Point{550, 299}));
-    EXPECT_EQ(LabelCentre("90"), (Point{300, 50}));
-    EXPECT_EQ(OpsOfKind(dc, SurfaceOp::Kind::LineTo)[1].pen, (Pen{PenStyle::Solid, 0, Colors::Green}));
-}
-
-TEST_F(OuterRings, ReversedAngleRingShows270AtTheTop)
-{
-    chart.m_bShowAngleRing = true;
-    chart.m_bAngleForward = 0;
-    chart.DrawOuterRings(kR, dc);
-    EXPECT_EQ(LabelCentre("270"), (Point{300, 50}));
-    EXPECT_EQ(LabelCentre("360"), (Point{550, 299})); // 360 - 0
-}
-
-TEST_F(OuterRings, BothRingsPutTheAngleCircle70OutsideR)
-{
-    chart.m_bShowCalendarRing = true;
-    chart.m_bShowAngleRing = true;
-    chart.DrawOuterRings(kR, dc);
-    const auto ellipses = OpsOfKind(dc, SurfaceOp::Kind::Ellipse);
-    ASSERT_EQ(ellipses.size(), 2u);
-    EXPECT_EQ(ellipses[1].rect, (Rect{30, 30, 570, 570}));
-    EXPECT_EQ(Centre(chart.m_rcAngleHandle), (Point{610, 299})); // r 270 + 40
-}
-
-TEST_F(OuterRings, NothingShownDrawsNothing)
-{
-    chart.DrawOuterRings(kR, dc);
-    EXPECT_TRUE(dc.Ops().empty());
+    EXPECT_TRUE(DrawRings(chart, {"", false, false, 1, 1, 0, "", {}}).Ops().empty());
 }
