@@ -69,6 +69,10 @@ public:
     // centre, and the distance between them.
     static float AngleFromCenter(Point pt, Point centre, float& distance);
 
+    // The box of text measured at its natural size and centred on anchor, with
+    // one unit of margin: ring labels, notes and the labels of the round charts.
+    static Rect TextBoxAt(CDrawSurface& dc, const std::string& text, Point anchor);
+
     // Label rules shared by every chart.
     static int NaturalDecimals(float startPrice, float priceStep);
     int LabelPrecision() const;

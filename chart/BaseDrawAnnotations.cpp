@@ -65,9 +65,7 @@ Font NoteFont(const Comments& note, float zoom)
 Rect DrawNote(CDrawSurface& dc, const Comments& note, Point anchor, float zoom)
 {
     const Font oldFont = dc.SelectFont(NoteFont(note, zoom));
-    Rect measured;
-    dc.DrawText(note.m_strText, measured, TextFlags::CalcRect);
-    const Rect box = BoxAround(anchor, measured.Width() / 2 + 1, measured.Height() / 2 + 1);
+    const Rect box = CBaseDraw::TextBoxAt(dc, note.m_strText, anchor);
     dc.FillSolidRect(box, note.m_crBack);
     dc.SetTextColor(note.m_crText);
     Rect textBox = box;
@@ -78,6 +76,13 @@ Rect DrawNote(CDrawSurface& dc, const Comments& note, Point anchor, float zoom)
 }
 
 } // namespace
+
+Rect CBaseDraw::TextBoxAt(CDrawSurface& dc, const std::string& text, Point anchor)
+{
+    Rect measured;
+    dc.DrawText(text, measured, TextFlags::CalcRect);
+    return BoxAround(anchor, measured.Width() / 2 + 1, measured.Height() / 2 + 1);
+}
 
 void CBaseDraw::DrawLines(CDrawSurface& dc)
 {

@@ -27,18 +27,6 @@ Point RingPoint(Point c, float alpha, int rho)
     return {TruncToInt(static_cast<float>(c.x) + r * cosT), TruncToInt(static_cast<float>(c.y) + r * sinT)};
 }
 
-// The box of a ring label: the text's natural size centred on anchor, one unit
-// of margin on every side (saturating, so no coordinate can overflow).
-Rect LabelBox(CDrawSurface& dc, const std::string& text, Point anchor)
-{
-    Rect measured;
-    dc.DrawText(text, measured, TextFlags::CalcRect);
-    const int halfW = measured.Width() / 2 + 1;
-    const int halfH = measured.Height() / 2 + 1;
-    return {TruncToInt(static_cast<double>(anchor.x) - halfW), TruncToInt(static_cast<double>(anchor.y) - halfH),
-            TruncToInt(static_cast<double>(anchor.x) + halfW), TruncToInt(static_cast<double>(anchor.y) + halfH)};
-}
-
 // Draws a tick of the given length outwards from radius r at alpha and, when
 // text is given, its label in a box just beyond. With handle set the label's
 // box becomes the ring's handle: stored and filled light grey under the text.
@@ -51,7 +39,7 @@ void DrawTick(CDrawSurface& dc, Point c, float alpha, int r, int length, const s
     dc.LineTo(to.x, to.y);
     if (text.empty())
         return;
-    const Rect box = LabelBox(dc, text, RingPoint(c, alpha, r + length + kLabelGap));
+    const Rect box = CBaseDraw::TextBoxAt(dc, text, RingPoint(c, alpha, r + length + kLabelGap));
     if (handle) {
         *handle = box;
         dc.FillRect(box, Brush::Solid(Colors::LightGrey));

@@ -1,6 +1,9 @@
 #include "RecordingSurface.h"
 
+#include "ChartMath.h"
+
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -31,7 +34,7 @@ std::vector<int> LayoutLines(const std::string& text, bool wordBreak, int charWi
                 size_t wordEnd = std::min(text.find(' ', pos), end);
                 const int word = CodePoints(text, pos, wordEnd);
                 const int joined = current < 0 ? word : current + 1 + word;
-                if (current >= 0 && joined * charWidth > maxWidth) {
+                if (current >= 0 && static_cast<double>(joined) * charWidth > maxWidth) {
                     lines.push_back(current);
                     current = word;
                 } else {
@@ -214,7 +217,8 @@ int CRecordingSurface::FixedLineHeight(const Font& font)
         return 16;
     if (font.height > 0)
         return font.height;
-    return -font.height + (-font.height) / 5; // character height plus internal leading
+    const double h = -static_cast<double>(font.height);
+    return TruncToInt(h + std::trunc(h / 5)); // character height plus internal leading
 }
 
 int CRecordingSurface::FixedCharWidth(const Font& font) { return std::max(1, FixedLineHeight(font) / 2); }
@@ -225,20 +229,23 @@ int CRecordingSurface::MeasureFixed(const std::string& text, Rect& rc, unsigned 
     const int charWidth = FixedCharWidth(CurrentFont());
     const bool wordBreak = (flags & TextFlags::WordBreak) != 0;
     const std::vector<int> lines = LayoutLines(text, wordBreak, charWidth, rc.Width());
-    int widest = 0;
+    // In doubles: a huge font (a zoom of 0 from a damaged file) must not overflow.
+    double widestChars = 0;
     for (int chars : lines)
-        widest = std::max(widest, chars * charWidth);
-    const int height = static_cast<int>(lines.size()) * lineHeight;
+        widestChars = std::max(widestChars, static_cast<double>(chars));
+    const int widest = TruncToInt(widestChars * charWidth);
+    const int height = TruncToInt(static_cast<double>(lines.size()) * lineHeight);
     if (flags & TextFlags::CalcRect) {
         // Centred text keeps its centre; otherwise the box grows from the left.
         if ((flags & TextFlags::Center) && rc.Width() > 0) {
-            const int left = rc.left + (rc.Width() - widest) / 2;
+            const int half = TruncToInt((static_cast<double>(rc.Width()) - widest) / 2);
+            const int left = TruncToInt(static_cast<double>(rc.left) + half);
             rc.left = left;
-            rc.right = left + widest;
+            rc.right = TruncToInt(static_cast<double>(left) + widest);
         } else {
-            rc.right = rc.left + widest;
+            rc.right = TruncToInt(static_cast<double>(rc.left) + widest);
         }
-        rc.bottom = rc.top + height;
+        rc.bottom = TruncToInt(static_cast<double>(rc.top) + height);
     }
     return height;
 }

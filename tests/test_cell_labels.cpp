@@ -2,7 +2,7 @@
 // composition of a cell's text. CTest runs this with TZ=Asia/Shanghai.
 
 #include "RecordingSurface.h"
-#include "TestChart.h"
+#include "GridChart.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +35,7 @@ TEST(NaturalDecimals, CountsTheDigitsStartAndStepNeed)
 
 TEST(LabelPrecision, UserChoiceOnlyRemovesDecimals)
 {
-    CTestChart chart;
+    CGridChart chart;
     chart.m_fStartPrice = 100.0f;
     chart.m_fPriceStep = 0.25f;
     chart.m_nNaturalDecimals = 2;
@@ -51,14 +51,14 @@ TEST(LabelPrecision, UserChoiceOnlyRemovesDecimals)
 
 TEST(LabelPrecision, NewChartLabelsWholeNumbers)
 {
-    CTestChart chart; // start 1, step 1, natural decimals 0, user digits 2
+    CGridChart chart; // start 1, step 1, natural decimals 0, user digits 2
     EXPECT_EQ(chart.ComposeCellLabel(1).value(), "1");
     EXPECT_EQ(chart.ComposeCellLabel(3).value(), "3");
 }
 
 TEST(CellPrice, RoundsOnceToFloat)
 {
-    CTestChart chart;
+    CGridChart chart;
     chart.m_fStartPrice = 0.1f;
     chart.m_fPriceStep = 0.1f;
     // Computed in double, then one rounding: not the float sum of ten steps.
@@ -71,7 +71,7 @@ TEST(CellPrice, RoundsOnceToFloat)
 
 TEST(CellDate, DayPeriodWritesTheYearWhenItChanges)
 {
-    CTestChart chart;
+    CGridChart chart;
     chart.m_tStartTime = LocalMidnight(2011, 12, 30);
     // A square chart writes its labels from the highest number down.
     EXPECT_EQ(chart.CellDate(4), "12/1/2");
@@ -85,14 +85,14 @@ TEST(CellDate, DayPeriodWritesTheYearWhenItChanges)
 
 TEST(CellDate, NoLeadingZeros)
 {
-    CTestChart chart;
+    CGridChart chart;
     chart.m_tStartTime = LocalMidnight(2005, 3, 1);
     EXPECT_EQ(chart.CellDate(1), "5/3/1");
 }
 
 TEST(CellDate, WeekPeriodStepsSevenDaysPerStep)
 {
-    CTestChart chart;
+    CGridChart chart;
     chart.m_tStartTime = LocalMidnight(2012, 3, 5);
     chart.m_nPeriod = 1;
     chart.m_nTimeStep = 2;
@@ -101,7 +101,7 @@ TEST(CellDate, WeekPeriodStepsSevenDaysPerStep)
 
 TEST(CellDate, MonthPeriodCountsCalendarMonths)
 {
-    CTestChart chart;
+    CGridChart chart;
     chart.m_tStartTime = LocalMidnight(2012, 11, 15);
     chart.m_nPeriod = 2;
     EXPECT_EQ(chart.CellDate(1), "2012/11");
@@ -118,7 +118,7 @@ TEST(CellDate, MonthPeriodCountsCalendarMonths)
 
 TEST(CellDate, TimesBeforeTheEpochAndFarAheadStillGiveText)
 {
-    CTestChart chart;
+    CGridChart chart;
     chart.m_tStartTime = LocalMidnight(1960, 6, 1);
     EXPECT_EQ(chart.CellDate(1), "60/6/1");
     chart.m_tStartTime = std::int64_t{1} << 62; // beyond any calendar
@@ -129,7 +129,7 @@ TEST(CellDate, TimesBeforeTheEpochAndFarAheadStillGiveText)
 
 TEST(ComposeCellLabel, EverySwitchCombination)
 {
-    CTestChart chart;
+    CGridChart chart;
     chart.m_tStartTime = LocalMidnight(2012, 3, 5);
     chart.m_fStartPrice = 10.5f;
     chart.m_nNaturalDecimals = 1;
@@ -160,7 +160,7 @@ TEST(ComposeCellLabel, EverySwitchCombination)
 
 TEST(DrawLabelInRect, CentresTheMeasuredTextAndEndsInBlack)
 {
-    CTestChart chart;
+    CGridChart chart;
     CRecordingSurface dc;
     Font font;
     font.height = 20; // fixed metrics: 20 per line, 10 per character
@@ -182,7 +182,7 @@ TEST(DrawLabelInRect, CentresTheMeasuredTextAndEndsInBlack)
 
 TEST(DrawLabelInRect, TextTallerThanTheCellSpillsEvenly)
 {
-    CTestChart chart;
+    CGridChart chart;
     CRecordingSurface dc;
     Font font;
     font.height = 23;
@@ -193,7 +193,7 @@ TEST(DrawLabelInRect, TextTallerThanTheCellSpillsEvenly)
 
 TEST(LabelFont, ScalesWithTheZoomAndSurvivesZero)
 {
-    CTestChart chart;
+    CGridChart chart;
     EXPECT_EQ(chart.LabelFont().height, 23);
     EXPECT_EQ(chart.LabelFont().face, "monaco");
     EXPECT_EQ(chart.LabelFont().quality, 3);
@@ -208,7 +208,7 @@ TEST(LabelFont, ScalesWithTheZoomAndSurvivesZero)
 
 TEST(ChartBase, InitialState)
 {
-    CTestChart chart;
+    CGridChart chart;
     EXPECT_EQ(chart.m_nDecimals, 2);
     EXPECT_EQ(chart.m_nDivisions, 16);
     EXPECT_FLOAT_EQ(chart.m_fZoom, 0.6f);
@@ -217,7 +217,6 @@ TEST(ChartBase, InitialState)
     EXPECT_EQ(chart.SetRings(7), 7);
     EXPECT_EQ(chart.GetRings(), 7);
     EXPECT_EQ(chart.GetName(), "");
-    EXPECT_EQ(chart.GetOuterRadius(), 0.0f);
     EXPECT_NEAR(static_cast<double>(chart.m_tStartTime), static_cast<double>(std::time(nullptr)), 5.0);
     chart.Invalidate(); // no view yet: nothing happens
 }
