@@ -1,20 +1,185 @@
 #include "PainterSurface.h"
 
+#include "QtConversions.h"
+#include "TextBlock.h"
+#include "TextLayoutCache.h"
+
 #include <QPainter>
 
-// STUB: to be implemented.
-CPainterSurface::CPainterSurface(QPainter& painter, double zoom) : m_painter(painter), m_zoom(zoom) {}
-CPainterSurface::~CPainterSurface() = default;
-Pen CPainterSurface::SelectPen(const Pen& pen) { return CDrawSurface::SelectPen(pen); }
-Brush CPainterSurface::SelectBrush(const Brush& brush) { return CDrawSurface::SelectBrush(brush); }
-Font CPainterSurface::SelectFont(const Font& font) { return CDrawSurface::SelectFont(font); }
-Color CPainterSurface::SetTextColor(Color color) { return CDrawSurface::SetTextColor(color); }
-Color CPainterSurface::SetBkColor(Color color) { return CDrawSurface::SetBkColor(color); }
-BkMode CPainterSurface::SetBkMode(BkMode mode) { return CDrawSurface::SetBkMode(mode); }
-void CPainterSurface::Ellipse(const Rect&) {}
-void CPainterSurface::FillRect(const Rect&, const Brush&) {}
-void CPainterSurface::FillEllipse(const Rect&, const Brush&) {}
-void CPainterSurface::Draw3dRect(const Rect&, Color, Color) {}
-int CPainterSurface::DrawText(const std::string&, Rect&, unsigned) { return 0; }
-void CPainterSurface::DoLineTo(Point, Point) {}
-void CPainterSurface::DoFillSolidRect(const Rect&, Color) {}
+#include <algorithm>
+
+CPainterSurface::CPainterSurface(QPainter& painter, double zoom, CTextLayoutCache* cache)
+    : m_painter(painter)
+    , m_map(zoom)
+    , m_cache(cache ? cache : CTextLayoutCache::ForCurrentThread())
+{
+    if (!m_cache) {
+        m_ownCache = std::make_unique<CTextLayoutCache>();
+        m_cache = m_ownCache.get();
+    }
+    m_painter.save();
+    // Aliased shapes: the chart's geometry is in whole pixels.
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
+CPainterSurface::~CPainterSurface() { m_painter.restore(); }
+
+Font CPainterSurface::SelectFont(const Font& font)
+{
+    m_fontId = -1;
+    return CDrawSurface::SelectFont(font);
+}
+
+int CPainterSurface::CurrentFontId()
+{
+    if (m_fontId < 0 || m_fontGeneration != m_cache->Generation()) {
+        m_fontId = m_cache->FontId(CurrentFont(), m_map.Zoom());
+        m_fontGeneration = m_cache->Generation();
+    }
+    return m_fontId;
+}
+
+void CPainterSurface::UseLinePen()
+{
+    if (m_penUse == PenUse::Line && m_painterLinePen == CurrentPen())
+        return;
+    m_painter.setPen(ToQPen(CurrentPen(), m_map.Zoom()));
+    m_penUse = PenUse::Line;
+    m_painterLinePen = CurrentPen();
+}
+
+void CPainterSurface::UseTextPen(Color color)
+{
+    if (m_penUse == PenUse::Text && m_painterTextColor == color)
+        return;
+    m_painter.setPen(ToQColor(color));
+    m_penUse = PenUse::Text;
+    m_painterTextColor = color;
+}
+
+void CPainterSurface::UseFont(int fontId)
+{
+    if (m_painterFont == fontId && m_painterFontGeneration == m_cache->Generation())
+        return;
+    m_painter.setFont(m_cache->QtFont(fontId));
+    m_painterFont = fontId;
+    m_painterFontGeneration = m_cache->Generation();
+}
+
+void CPainterSurface::DoLineTo(Point from, Point to)
+{
+    UseLinePen();
+    m_painter.drawLine(m_map.ToDevice(from), m_map.ToDevice(to));
+}
+
+void CPainterSurface::Ellipse(const Rect& rc)
+{
+    const QRect box = m_map.ToDevice(rc);
+    if (box.isEmpty())
+        return;
+    UseLinePen();
+    const Brush& brush = CurrentBrush();
+    m_painter.setBrush(brush.hollow ? QBrush(Qt::NoBrush) : QBrush(ToQColor(brush.color)));
+    // A one-pixel outline falls right of and below its path: one pixel less
+    // keeps it inside the rectangle.
+    m_painter.drawEllipse(QRectF(box.left(), box.top(), box.width() - 1, box.height() - 1));
+}
+
+void CPainterSurface::FillRect(const Rect& rc, const Brush& brush)
+{
+    if (!brush.hollow)
+        DoFillSolidRect(rc, brush.color);
+}
+
+void CPainterSurface::FillEllipse(const Rect& rc, const Brush& brush)
+{
+    const QRect box = m_map.ToDevice(rc);
+    if (brush.hollow || box.isEmpty())
+        return;
+    m_painter.setPen(Qt::NoPen);
+    m_penUse = PenUse::None;
+    m_painter.setBrush(ToQColor(brush.color));
+    m_painter.drawEllipse(QRectF(box));
+}
+
+void CPainterSurface::DoFillSolidRect(const Rect& rc, Color color)
+{
+    const QRect box = m_map.ToDevice(rc);
+    if (!box.isEmpty())
+        m_painter.fillRect(box, ToQColor(color));
+}
+
+void CPainterSurface::Draw3dRect(const Rect& rc, Color topLeft, Color bottomRight)
+{
+    const auto edges = m_map.FrameEdges(rc);
+    const QColor colors[] = {ToQColor(topLeft), ToQColor(bottomRight)};
+    for (size_t i = 0; i < edges.size(); ++i)
+        if (!edges[i].isEmpty())
+            m_painter.fillRect(edges[i], colors[i / 2]);
+}
+
+int CPainterSurface::DrawText(const std::string& text, Rect& rc, unsigned flags)
+{
+    if (text.empty()) {
+        if (flags & TextFlags::CalcRect) {
+            rc.right = rc.left;
+            rc.bottom = rc.top;
+        }
+        return 0;
+    }
+    // Measuring from an empty rectangle gives the natural size, word-break or not.
+    const bool wrap = (flags & TextFlags::WordBreak) && rc.Width() > 0;
+    const int wrapWidth = wrap ? std::max(1, m_map.ToDevice(rc).width()) : 0;
+    const int fontId = CurrentFontId();
+    CTextBlock& block = m_cache->Block(fontId, text, wrapWidth);
+    if (flags & TextFlags::CalcRect)
+        rc = MeasuredBox(rc, block, flags);
+    else
+        DrawBlock(block, fontId, rc, flags);
+    return m_map.ToChartUnits(block.Height());
+}
+
+Rect CPainterSurface::MeasuredBox(const Rect& rc, const CTextBlock& block, unsigned flags) const
+{
+    const int width = m_map.ToChartUnits(block.Width());
+    Rect box = rc;
+    // Centred text keeps its centre; otherwise the box grows from the left.
+    if ((flags & TextFlags::Center) && rc.Width() > 0)
+        box.left = rc.left + (rc.Width() - width) / 2;
+    box.right = box.left + width;
+    box.bottom = box.top + m_map.ToChartUnits(block.Height());
+    return box;
+}
+
+void CPainterSurface::DrawBlock(CTextBlock& block, int fontId, const Rect& rc, unsigned flags)
+{
+    const QRect box = m_map.ToDevice(rc);
+    const bool centred = (flags & TextFlags::Center) != 0;
+    const CTextBlock::Placement place = block.Place(box, flags);
+    if (BackgroundMode() == BkMode::Opaque)
+        FillLineBackgrounds(block, box, place.origin.x(), place.origin.y(), centred);
+
+    UseFont(fontId);
+    UseTextPen(TextColor());
+    const QStaticText& glyphs = block.Prepare(centred).text;
+    if (!place.clip) {
+        m_painter.drawStaticText(place.origin, glyphs);
+        return;
+    }
+    m_painter.save();
+    m_painter.setClipRect(box, Qt::IntersectClip);
+    m_painter.drawStaticText(place.origin, glyphs);
+    m_painter.restore();
+}
+
+void CPainterSurface::FillLineBackgrounds(const CTextBlock& block, const QRect& box, double x, double y,
+                                          bool centred)
+{
+    const QColor color = ToQColor(BkColor());
+    for (const CTextBlock::Line& line : block.Lines()) {
+        const QRectF cell(x + block.LineOffset(line, centred), y + line.top, line.width, line.height);
+        const QRect pixels = cell.toAlignedRect() & box;
+        if (!pixels.isEmpty())
+            m_painter.fillRect(pixels, color);
+    }
+}

@@ -1,23 +1,30 @@
 #pragma once
 
+#include "DeviceMapping.h"
 #include "DrawSurface.h"
 
+#include <memory>
+
+class CTextBlock;
+class CTextLayoutCache;
 class QPainter;
+class QRect;
 
 // The drawing surface on a QPainter: one back end for the screen, the
 // printer, PNG images, SVG and PDF. Chart units are scaled by the zoom on top
-// of whatever transform the painter already has (the view's scrolling).
+// of whatever transform the painter already has (the view's scrolling); the
+// painter's state is restored when the surface goes.
+//
+// Text is laid out once and kept in a CTextLayoutCache, by default the one
+// shared on the application's thread, so that repaints only draw glyphs.
 class CPainterSurface : public CDrawSurface {
 public:
-    CPainterSurface(QPainter& painter, double zoom);
+    CPainterSurface(QPainter& painter, double zoom, CTextLayoutCache* cache = nullptr);
     ~CPainterSurface() override;
+    CPainterSurface(const CPainterSurface&) = delete;
+    CPainterSurface& operator=(const CPainterSurface&) = delete;
 
-    Pen SelectPen(const Pen& pen) override;
-    Brush SelectBrush(const Brush& brush) override;
     Font SelectFont(const Font& font) override;
-    Color SetTextColor(Color color) override;
-    Color SetBkColor(Color color) override;
-    BkMode SetBkMode(BkMode mode) override;
 
     void Ellipse(const Rect& rc) override;
     void FillRect(const Rect& rc, const Brush& brush) override;
@@ -30,6 +37,29 @@ protected:
     void DoFillSolidRect(const Rect& rc, Color color) override;
 
 private:
+    // What the painter's pen was last set to, so that runs of lines or of
+    // labels in one colour set it once.
+    enum class PenUse { None, Line, Text };
+
+    // The id in the text cache of the selected font.
+    int CurrentFontId();
+    void UseLinePen();
+    void UseTextPen(Color color);
+    void UseFont(int fontId);
+    Rect MeasuredBox(const Rect& rc, const CTextBlock& block, unsigned flags) const;
+    void DrawBlock(CTextBlock& block, int fontId, const Rect& rc, unsigned flags);
+    void FillLineBackgrounds(const CTextBlock& block, const QRect& box, double x, double y, bool centred);
+
     QPainter& m_painter;
-    double m_zoom = 1.0;
+    CDeviceMapping m_map;
+    std::unique_ptr<CTextLayoutCache> m_ownCache;
+    CTextLayoutCache* m_cache = nullptr;
+
+    int m_fontId = -1; // -1: not resolved since the last SelectFont
+    unsigned m_fontGeneration = 0;
+    int m_painterFont = -1;
+    unsigned m_painterFontGeneration = 0;
+    PenUse m_penUse = PenUse::None;
+    Pen m_painterLinePen;
+    Color m_painterTextColor = 0;
 };

@@ -1,7 +1,531 @@
+// The QPainter surface, probed pixel by pixel on small images, its text
+// layout and cache, and the export to PNG, SVG and PDF.
+
+#include "CalendarLabels.h"
+#include "ChartExport.h"
+#include "DrawSquareOfNine.h"
+#include "PainterSurface.h"
+#include "QtConversions.h"
+#include "TextLayoutCache.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFontInfo>
 #include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QSet>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
-TEST(Placeholder, Empty) { SUCCEED(); }
+#include <climits>
+#include <functional>
+
+namespace {
+
+const QColor kWhite(Qt::white);
+
+// A white image of w x h pixels with draw run on a surface at zoom.
+QImage Paint(int w, int h, double zoom, const std::function<void(CPainterSurface&)>& draw)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    CPainterSurface dc(painter, zoom);
+    draw(dc);
+    return image;
+}
+
+QColor At(const QImage& image, int x, int y) { return image.pixelColor(x, y); }
+
+// The smallest rectangle holding every pixel that is not white (null when blank).
+QRect Ink(const QImage& image)
+{
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) != kWhite)
+                ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
+int CountColor(const QImage& image, const QColor& color)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixelColor(x, y) == color;
+    return count;
+}
+
+// Painted pixels along row y from x0 to x1 (exclusive) as '#' and '.'.
+std::string Row(const QImage& image, int y, int x0, int x1)
+{
+    std::string row;
+    for (int x = x0; x < x1; ++x)
+        row += image.pixelColor(x, y) == kWhite ? '.' : '#';
+    return row;
+}
+
+Font TestFont(int height)
+{
+    Font font;
+    font.height = height;
+    font.quality = 3;
+    font.pitchAndFamily = 0x20;
+    font.face = "DejaVu Sans";
+    return font;
+}
+
+// Measures text with flags | CalcRect from rc; returns the height and sets rc.
+int Measure(const std::string& text, Rect& rc, unsigned flags, const Font& font = TestFont(-20), double zoom = 1)
+{
+    int height = 0;
+    Paint(4, 4, zoom, [&](CPainterSurface& dc) {
+        dc.SelectFont(font);
+        height = dc.DrawText(text, rc, flags | TextFlags::CalcRect);
+    });
+    return height;
+}
+
+// text drawn black on white in rc with flags.
+QImage DrawnText(const std::string& text, Rect rc, unsigned flags, int w = 200, int h = 100)
+{
+    return Paint(w, h, 1, [&](CPainterSurface& dc) {
+        dc.SelectFont(TestFont(-20));
+        dc.SetBkMode(BkMode::Transparent);
+        dc.DrawText(text, rc, flags);
+    });
+}
+
+} // namespace
+
+TEST(PainterSurfaceFills, RectanglesExcludeRightAndBottomAtZoomOne)
+{
+    const QImage image = Paint(40, 40, 1, [](CPainterSurface& dc) {
+        dc.FillRect({10, 10, 20, 15}, Brush::Solid(Colors::Red));
+        dc.FillRect({0, 30, 40, 40}, Brush::Hollow());
+    });
+    EXPECT_EQ(Ink(image), QRect(QPoint(10, 10), QPoint(19, 14)));
+    EXPECT_EQ(At(image, 10, 10), QColor(Qt::red)); // 0x0000FF is red
+}
+
+TEST(PainterSurfaceFills, RectanglesScaleWithTheZoom)
+{
+    const QImage image = Paint(60, 60, 2, [](CPainterSurface& dc) {
+        dc.FillSolidRect({10, 10, 20, 15}, Colors::Blue);
+        EXPECT_EQ(dc.BkColor(), Colors::Blue);
+    });
+    EXPECT_EQ(Ink(image), QRect(QPoint(20, 20), QPoint(39, 29)));
+    EXPECT_EQ(At(image, 20, 20), QColor(Qt::blue));
+}
+
+TEST(PainterSurfaceFills, AdjacentCellsTileWithoutGapsAtFractionalZoom)
+{
+    const QImage image = Paint(30, 10, 0.6, [](CPainterSurface& dc) {
+        for (int x = 0; x < 45; x += 7)
+            dc.FillRect({x, 0, x + 7, 10}, Brush::Solid(x % 14 ? Colors::Red : Colors::Blue));
+    });
+    EXPECT_EQ(Row(image, 3, 0, 27), std::string(27, '#'));
+}
+
+TEST(PainterSurfaceFills, EllipsesStayInsideTheirRectangle)
+{
+    const Rect rc{10, 10, 30, 30};
+    const QImage filled = Paint(40, 40, 1, [&](CPainterSurface& dc) { dc.FillEllipse(rc, Brush::Solid(0)); });
+    EXPECT_TRUE(QRect(10, 10, 20, 20).contains(Ink(filled)));
+    EXPECT_EQ(At(filled, 20, 20), QColor(Qt::black));
+    EXPECT_EQ(At(filled, 10, 10), kWhite); // the corners stay empty
+
+    const QImage outlined = Paint(40, 40, 1, [&](CPainterSurface& dc) {
+        dc.SelectBrush(Brush::Hollow());
+        dc.Ellipse(rc);
+    });
+    EXPECT_EQ(Ink(outlined), QRect(10, 10, 20, 20));
+    EXPECT_EQ(At(outlined, 20, 20), kWhite); // the hollow brush leaves the inside alone
+
+    const QImage both = Paint(40, 40, 1, [&](CPainterSurface& dc) {
+        dc.SelectPen({PenStyle::Solid, 0, Colors::Red});
+        dc.SelectBrush(Brush::Solid(Colors::Blue));
+        dc.Ellipse(rc);
+    });
+    EXPECT_EQ(At(both, 20, 20), QColor(Qt::blue));
+    EXPECT_EQ(At(both, 10, 20), QColor(Qt::red));
+}
+
+TEST(PainterSurfaceFills, Draw3dRectFramesTheInsideInTwoColours)
+{
+    const QImage image = Paint(20, 20, 1, [](CPainterSurface& dc) {
+        dc.Draw3dRect({2, 2, 12, 10}, Colors::Red, Colors::Blue);
+        EXPECT_EQ(dc.BkColor(), Colors::White); // unlike a solid fill, the frame leaves it
+    });
+    EXPECT_EQ(Ink(image), QRect(QPoint(2, 2), QPoint(11, 9)));
+    EXPECT_EQ(At(image, 2, 2), QColor(Qt::red));   // top-left corner
+    EXPECT_EQ(At(image, 6, 2), QColor(Qt::red));   // top edge
+    EXPECT_EQ(At(image, 2, 6), QColor(Qt::red));   // left edge
+    EXPECT_EQ(At(image, 11, 6), QColor(Qt::blue)); // right edge
+    EXPECT_EQ(At(image, 6, 9), QColor(Qt::blue));  // bottom edge
+    EXPECT_EQ(At(image, 11, 2), QColor(Qt::blue)); // top-right corner
+    EXPECT_EQ(At(image, 2, 9), QColor(Qt::blue));  // bottom-left corner
+    EXPECT_EQ(At(image, 6, 6), kWhite);
+}
+
+TEST(PainterSurfacePens, LineToDrawsFromTheCurrentPositionAndLeavesOutTheEnd)
+{
+    const QImage image = Paint(30, 30, 1, [](CPainterSurface& dc) {
+        dc.SelectPen({PenStyle::Solid, 0, Colors::Black});
+        dc.MoveTo(5, 5);
+        dc.LineTo(15, 5);
+        dc.LineTo(15, 20);
+        EXPECT_EQ(dc.CurrentPosition(), (Point{15, 20}));
+    });
+    EXPECT_EQ(Row(image, 5, 3, 17), "..###########."); // (15, 5) starts the second line
+    EXPECT_EQ(At(image, 15, 19), QColor(Qt::black));
+    EXPECT_EQ(At(image, 15, 20), kWhite);
+}
+
+TEST(PainterSurfacePens, WidthZeroIsOneDevicePixelAtAnyZoom)
+{
+    auto thickness = [](int width, double zoom) {
+        const QImage image = Paint(60, 60, zoom, [&](CPainterSurface& dc) {
+            dc.SelectPen({PenStyle::Solid, width, Colors::Black});
+            dc.MoveTo(2, 10);
+            dc.LineTo(15, 10);
+        });
+        return Ink(image).height();
+    };
+    EXPECT_EQ(thickness(0, 3), 1);
+    EXPECT_EQ(thickness(1, 1), 1);
+    EXPECT_EQ(thickness(2, 3), 6);
+}
+
+TEST(PainterSurfacePens, DottedOnlyWhileAtMostOneDevicePixelWide)
+{
+    auto row = [](int width, double zoom) {
+        const QImage image = Paint(80, 40, zoom, [&](CPainterSurface& dc) {
+            dc.SelectPen({PenStyle::Dot, width, Colors::Black});
+            dc.MoveTo(5, 10);
+            dc.LineTo(30, 10);
+        });
+        const int y = static_cast<int>(10 * zoom);
+        return Row(image, y, static_cast<int>(10 * zoom), static_cast<int>(25 * zoom));
+    };
+    EXPECT_NE(row(0, 2).find('.'), std::string::npos);
+    EXPECT_NE(row(0, 2).find('#'), std::string::npos);
+    EXPECT_NE(row(1, 1).find('.'), std::string::npos); // one unit at zoom 1: one pixel, dotted
+    EXPECT_NE(row(2, 0.5).find('.'), std::string::npos);
+    EXPECT_EQ(row(2, 1).find('.'), std::string::npos); // two pixels: solid
+    EXPECT_EQ(row(1, 2).find('.'), std::string::npos);
+}
+
+TEST(PainterSurfaceText, OpaqueBackgroundPaintsTheTextBoxTransparentDoesNot)
+{
+    auto draw = [](BkMode mode) {
+        return Paint(200, 60, 1, [&](CPainterSurface& dc) {
+            dc.SelectFont(TestFont(-20));
+            dc.SetBkColor(Colors::Green);
+            dc.SetBkMode(mode);
+            Rect rc{10, 10, 190, 50};
+            dc.DrawText("Wide", rc, 0);
+        });
+    };
+    const QImage opaque = draw(BkMode::Opaque);
+    const QImage transparent = draw(BkMode::Transparent);
+    EXPECT_GT(CountColor(opaque, QColor(0, 128, 0)), 100);
+    EXPECT_EQ(CountColor(transparent, QColor(0, 128, 0)), 0);
+    EXPECT_GT(CountColor(transparent, QColor(Qt::black)), 20);
+    // The box covers the text only, not the whole rectangle.
+    EXPECT_EQ(At(opaque, 180, 45), kWhite);
+}
+
+TEST(PainterSurfaceText, CalcRectMeasuresLinesAndDrawsNothing)
+{
+    Rect one{5, 5, 5, 5};
+    const int h = Measure("Hello", one, 0);
+    EXPECT_GT(h, 15);
+    EXPECT_EQ(one.top, 5);
+    EXPECT_EQ(one.bottom, 5 + h);
+    EXPECT_EQ(one.left, 5);
+    EXPECT_GT(one.Width(), 30);
+
+    Rect two{5, 5, 5, 5};
+    EXPECT_EQ(Measure("Hello\nHello", two, 0), 2 * h);
+    EXPECT_EQ(two.Width(), one.Width());
+
+    Rect crlf{};
+    EXPECT_EQ(Measure("Hello\r\nHello", crlf, 0), 2 * h);
+
+    const QImage image = Paint(100, 100, 1, [](CPainterSurface& dc) {
+        Rect rc{0, 0, 100, 100};
+        dc.DrawText("Hello", rc, TextFlags::CalcRect);
+    });
+    EXPECT_TRUE(Ink(image).isNull());
+}
+
+TEST(PainterSurfaceText, WordBreakWrapsAtTheWidthAndLongWordsWidenTheBox)
+{
+    Rect natural{};
+    const int h = Measure("aaa bbb ccc", natural, 0);
+
+    Rect narrow{0, 0, natural.Width() / 2, 0};
+    EXPECT_EQ(Measure("aaa bbb ccc", narrow, TextFlags::WordBreak), 3 * h);
+    EXPECT_LE(narrow.Width(), natural.Width() / 2);
+
+    Rect unbroken{0, 0, natural.Width() / 2, 0};
+    EXPECT_EQ(Measure("aaa bbb ccc", unbroken, 0), h); // without word-break: one line
+    EXPECT_EQ(unbroken.Width(), natural.Width());
+
+    Rect tooNarrow{0, 0, 10, 0};
+    EXPECT_EQ(Measure("Supercalifragilistic", tooNarrow, TextFlags::WordBreak), h);
+    EXPECT_GT(tooNarrow.Width(), 100);
+
+    Rect empty{};
+    EXPECT_EQ(Measure("aaa bbb ccc", empty, TextFlags::WordBreak), h); // empty: natural size
+}
+
+TEST(PainterSurfaceText, PositiveHeightIsTheCellNegativeTheCharacter)
+{
+    Rect cell{};
+    const int cellHeight = Measure("Hg", cell, 0, TestFont(30));
+    EXPECT_LE(cellHeight, 31);
+    EXPECT_GE(cellHeight, 27);
+
+    Rect character{};
+    const int characterHeight = Measure("Hg", character, 0, TestFont(-30));
+    EXPECT_GT(characterHeight, cellHeight); // the cell adds the internal leading
+
+    // Heights scale with the zoom, so measured chart units hardly change.
+    Rect zoomed{};
+    EXPECT_NEAR(Measure("Hg", zoomed, 0, TestFont(30), 2.5), cellHeight, 2);
+
+    Rect standard{};
+    EXPECT_GT(Measure("Hg", standard, 0, TestFont(0)), 8);
+}
+
+TEST(PainterSurfaceText, DrawnInkStaysInTheMeasuredBox)
+{
+    for (const char* text : {"100.25", "12/31\n1234", "Wg\nj"}) {
+        Rect box{20, 20, 20, 20};
+        Measure(text, box, 0);
+        const QImage image = DrawnText(text, box, TextFlags::Center | TextFlags::NoPrefix);
+        EXPECT_TRUE(QRect(box.left, box.top, box.Width(), box.Height()).contains(Ink(image))) << text;
+    }
+}
+
+TEST(PainterSurfaceText, CentresLinesAndSingleLinesVertically)
+{
+    const Rect rc{0, 0, 200, 100};
+    const QRect left = Ink(DrawnText("ab", rc, 0));
+    const QRect centred = Ink(DrawnText("ab", rc, TextFlags::Center));
+    EXPECT_LT(left.left(), 5);
+    EXPECT_NEAR(centred.center().x(), 100, 3);
+    EXPECT_LT(centred.top(), 20);
+
+    const QRect middle = Ink(DrawnText("ab", rc, TextFlags::Center | TextFlags::VCenter));
+    EXPECT_NEAR(middle.center().y(), 50, 4);
+    // Several lines start at the top, vertical centre or not.
+    const QRect lines = Ink(DrawnText("ab\ncd", rc, TextFlags::Center | TextFlags::VCenter));
+    EXPECT_LT(lines.top(), 20);
+
+    // Each line is centred on its own.
+    const QImage two = DrawnText("W\nWWWWW", rc, TextFlags::Center);
+    QImage firstLine = two.copy(0, 0, 200, 20);
+    EXPECT_NEAR(Ink(firstLine).center().x(), 100, 3);
+}
+
+TEST(PainterSurfaceText, DrawnTextIsClippedToItsRectangle)
+{
+    const Rect narrow{50, 20, 70, 40};
+    const QImage clipped = DrawnText("WWWWWWWW\nWWWWWWWW", narrow, TextFlags::Center);
+    EXPECT_FALSE(Ink(clipped).isNull());
+    EXPECT_TRUE(QRect(50, 20, 20, 20).contains(Ink(clipped)));
+
+    // Clipping leaves the painter as it was: later text is not clipped.
+    const QImage after = Paint(200, 100, 1, [&](CPainterSurface& dc) {
+        dc.SelectFont(TestFont(-20));
+        Rect rc = narrow;
+        dc.DrawText("WWWWWWWW", rc, TextFlags::Center);
+        rc = {0, 60, 200, 100};
+        dc.DrawText("WWWWWWWW", rc, TextFlags::Center);
+    });
+    EXPECT_GT(Ink(after).width(), 60);
+}
+
+TEST(PainterSurfaceText, UnderlineAndStrikeOutAreDrawn)
+{
+    auto inkOf = [](bool underline, bool strikeOut) {
+        return Paint(100, 50, 1, [&](CPainterSurface& dc) {
+            Font font = TestFont(-20);
+            font.underline = underline;
+            font.strikeOut = strikeOut;
+            dc.SelectFont(font);
+            Rect rc{10, 10, 100, 50};
+            dc.DrawText("ace", rc, 0);
+        });
+    };
+    const QImage plain = inkOf(false, false);
+    EXPECT_GT(Ink(inkOf(true, false)).bottom(), Ink(plain).bottom());
+    EXPECT_GT(CountColor(inkOf(false, true), QColor(Qt::black)), CountColor(plain, QColor(Qt::black)));
+}
+
+TEST(PainterSurfaceFonts, MissingFaceFallsBackToAUsableSansSerif)
+{
+    Font monaco = TestFont(-14);
+    monaco.face = "monaco";
+    const QFont font = ToQFont(monaco, 1);
+    EXPECT_FALSE(QFontInfo(font).family().isEmpty());
+    EXPECT_EQ(font.styleStrategy() & QFont::NoAntialias, QFont::NoAntialias);
+
+    const QImage image = Paint(100, 40, 1, [&](CPainterSurface& dc) {
+        dc.SelectFont(monaco);
+        Rect rc{0, 0, 100, 40};
+        EXPECT_GT(dc.DrawText("100.25", rc, 0), 10);
+    });
+    EXPECT_GT(Ink(image).width(), 20);
+}
+
+TEST(PainterSurfaceFonts, ChineseTextRendersRealGlyphs)
+{
+    // Two different characters drawn alike would be the missing-glyph box.
+    auto draw = [](const char* text) {
+        return Paint(60, 40, 1, [&](CPainterSurface& dc) {
+            dc.SelectFont(TestFont(-24));
+            Rect rc{0, 0, 60, 40};
+            dc.DrawText(text, rc, 0);
+        });
+    };
+    const QImage zhong = draw("中");
+    const QImage wen = draw("文");
+    EXPECT_FALSE(Ink(zhong).isNull());
+    EXPECT_NE(zhong, wen);
+    Rect rc{};
+    EXPECT_GT(Measure("中文", rc, 0, TestFont(-24)), 20);
+}
+
+TEST(PainterSurfaceFonts, AbsurdSizesAreCappedNotAllocated)
+{
+    for (int height : {INT_MAX, INT_MIN, -INT_MAX}) {
+        Font font = TestFont(height);
+        EXPECT_LE(ToQFont(font, 1).pixelSize(), kMaxFontPixels) << height;
+        Rect measured{};
+        const int h = Measure("Wide text", measured, 0, font);
+        EXPECT_GT(h, 0);
+        EXPECT_LE(h, 2 * kMaxFontPixels);
+        const QImage image = Paint(100, 100, 1, [&](CPainterSurface& dc) {
+            dc.SelectFont(font);
+            Rect rc{0, 0, 100, 100};
+            dc.DrawText("W", rc, 0);
+            dc.SelectPen({PenStyle::Solid, INT_MAX, Colors::Red});
+            dc.MoveTo(0, 50);
+            dc.LineTo(100, 50);
+        });
+        EXPECT_FALSE(Ink(image).isNull());
+    }
+}
+
+TEST(PainterSurfaceCache, KeepsLayoutsWithinItsBound)
+{
+    CTextLayoutCache cache(4);
+    QImage image(10, 10, QImage::Format_RGB32);
+    QPainter painter(&image);
+    CPainterSurface dc(painter, 1, &cache);
+    dc.SelectFont(TestFont(-12));
+    Rect first{};
+    const int h = dc.DrawText("label 0", first, TextFlags::CalcRect);
+    for (int i = 0; i < 10; ++i) {
+        Rect rc{};
+        dc.DrawText("label " + std::to_string(i), rc, TextFlags::CalcRect);
+        EXPECT_LE(cache.BlockCount(), 4u);
+    }
+    Rect again{};
+    EXPECT_EQ(dc.DrawText("label 0", again, TextFlags::CalcRect), h);
+    EXPECT_EQ(again, first);
+    EXPECT_EQ(cache.FontCount(), 1u);
+}
+
+class ChartExportTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_chart.SetRings(3);
+        m_chart.m_rcClient = {20, 20, 280, 280};
+    }
+
+    std::string PathOf(const char* name) const { return m_dir.filePath(name).toStdString(); }
+
+    static QByteArray Contents(const std::string& path)
+    {
+        QFile file(QString::fromStdString(path));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir m_dir;
+    CDrawSquareOfNine m_chart;
+};
+
+TEST_F(ChartExportTest, WritesPngSvgAndPdfByExtension)
+{
+    const struct {
+        const char* name;
+        QByteArray header;
+    } cases[] = {{"chart.png", "\x89PNG\r\n"}, {"chart.SVG", "<?xml"}, {"chart.pdf", "%PDF-"}};
+    for (const auto& c : cases) {
+        std::string error;
+        ASSERT_TRUE(ExportChart(m_chart, PathOf(c.name), 300, 0.5, error)) << c.name << ": " << error;
+        EXPECT_TRUE(Contents(PathOf(c.name)).startsWith(c.header)) << c.name;
+    }
+    const QImage png(QString::fromStdString(PathOf("chart.png")));
+    EXPECT_EQ(png.size(), QSize(150, 150));
+    EXPECT_FALSE(Ink(png).isNull());
+    EXPECT_TRUE(Contents(PathOf("chart.SVG")).contains("<svg"));
+    // Only the three pictures were written: no temporary file is left behind.
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).size(), 3);
+}
+
+TEST_F(ChartExportTest, FailsWithAMessageAndWritesNothing)
+{
+    std::string error;
+    EXPECT_FALSE(ExportChart(m_chart, PathOf("chart.bmp"), 300, 1, error));
+    EXPECT_NE(error.find("chart.bmp"), std::string::npos);
+    EXPECT_NE(error.find(".png"), std::string::npos);
+    EXPECT_EQ(error.find('\n'), std::string::npos);
+
+    error.clear();
+    const std::string unwritable = PathOf("missing/chart.png");
+    EXPECT_FALSE(ExportChart(m_chart, unwritable, 300, 1, error));
+    EXPECT_NE(error.find("missing/chart.png"), std::string::npos);
+
+    error.clear();
+    EXPECT_FALSE(ExportChart(m_chart, PathOf("chart.png"), 300, 0, error));
+    EXPECT_FALSE(error.empty());
+
+    EXPECT_TRUE(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+}
+
+TEST(PaintSmoke, SquareOfNineWithLabelsAndBothRings)
+{
+    BuildCalendarLabels();
+    CDrawSquareOfNine chart;
+    chart.SetRings(10);
+    chart.m_rcClient = {50, 50, 950, 950};
+    chart.m_fZoom = 0.6f;
+    chart.m_bShowPrice = chart.m_bShowTime = chart.m_bShowN = true;
+    chart.m_bShowCalendarRing = chart.m_bShowAngleRing = true;
+
+    QImage image(600, 600, QImage::Format_RGB32);
+    PaintChartToImage(chart, image, 0.6);
+
+    QSet<QRgb> colors;
+    for (int y = 0; y < image.height(); y += 3)
+        for (int x = 0; x < image.width(); x += 3)
+            colors.insert(image.pixel(x, y));
+    EXPECT_TRUE(colors.contains(QColor(255, 255, 195).rgb())); // the light yellow rings
+    EXPECT_TRUE(colors.contains(QColor(Qt::red).rgb()));       // diagonal labels
+    EXPECT_TRUE(colors.contains(QColor(Qt::blue).rgb()));      // centre cross labels, ring ticks
+    EXPECT_GT(Ink(image).width(), 500);
+}
 
 int main(int argc, char** argv)
 {

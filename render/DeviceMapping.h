@@ -1,0 +1,35 @@
+#pragma once
+
+#include "Geometry.h"
+
+#include <QPointF>
+#include <QRect>
+
+#include <array>
+
+// Chart units to device pixels and back at one zoom. Positions round to whole
+// pixels, so that a grid line and the fill that ends on it meet exactly, and
+// a rectangle at zoom 1 covers exactly left <= x < right, top <= y < bottom.
+class CDeviceMapping {
+public:
+    // A zoom that is not a positive finite number maps as 1.
+    explicit CDeviceMapping(double zoom);
+
+    double Zoom() const { return m_zoom; }
+
+    QPointF ToDevice(Point p) const;
+    // Rounded and clamped to a range the rasteriser handles; empty when rc is.
+    QRect ToDevice(const Rect& rc) const;
+    // A length in device pixels as whole chart units, rounded up so that what
+    // was measured fits in the chart-unit box.
+    int ToChartUnits(double pixels) const;
+    // The one-unit frame of a 3-D rectangle, at least one pixel thick: top and
+    // left edges (first colour), then right and bottom edges (second colour),
+    // which overlap the first two at the top-right and bottom-left corners.
+    std::array<QRect, 4> FrameEdges(const Rect& rc) const;
+
+private:
+    int ToDevice(int v) const;
+
+    double m_zoom = 1.0;
+};

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QFont>
+#include <QPointF>
+#include <QRect>
+#include <QRectF>
+#include <QStaticText>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+// One text laid out once in one font, in device pixels: its lines and their
+// sizes for measuring and, from the first time it is drawn, the prepared
+// glyphs, so that repainting a chart only blits. Lines break at "\n" and,
+// given a wrap width, between words; a word wider than the wrap width keeps
+// a line of its own and widens the block.
+class CTextBlock {
+public:
+    struct Line {
+        QString text;
+        double width = 0;  // advance width
+        double top = 0;    // from the block's top
+        double height = 0; // ascent + descent of the line's fonts
+        double ascent = 0;
+    };
+
+    // What drawing needs for one alignment, relative to the block's top-left:
+    // the glyphs and the box that their ink can reach.
+    struct Prepared {
+        QStaticText text;
+        QRectF ink;
+    };
+
+    // Where a block goes in a device rectangle and whether it must be clipped.
+    struct Placement {
+        QPointF origin; // the block's top-left
+        bool clip = false;
+    };
+
+    // text is plain, lines separated by "\n"; wrapWidth <= 0 breaks only there.
+    CTextBlock(const QFont& font, const QString& text, double wrapWidth);
+
+    const QFont& Font() const { return m_font; }
+    double Width() const { return m_width; }
+    double Height() const { return m_height; }
+    const std::vector<Line>& Lines() const { return m_lines; }
+
+    // x of a line in the block: centred lines sit in the middle of the block.
+    double LineOffset(const Line& line, bool centred) const;
+    // Built on first use and kept.
+    const Prepared& Prepare(bool centred);
+    // Lines centred in box with TextFlags::Center; a single line centred
+    // vertically with TextFlags::VCenter. Clips when ink would leave box.
+    Placement Place(const QRect& box, unsigned flags);
+
+private:
+    Prepared Build(bool centred) const;
+
+    QFont m_font;
+    std::vector<Line> m_lines;
+    double m_width = 0;
+    double m_height = 0;
+    std::optional<Prepared> m_centred;
+    std::optional<Prepared> m_left;
+};

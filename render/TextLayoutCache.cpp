@@ -1,0 +1,117 @@
+#include "TextLayoutCache.h"
+
+#include "QtConversions.h"
+#include "TextBlock.h"
+
+#include <QCoreApplication>
+#include <QThread>
+
+#include <functional>
+
+namespace {
+
+std::size_t Combine(std::size_t seed, std::size_t value)
+{
+    return seed ^ (value + 0x9e3779b97f4a7c15ULL + (seed << 6) + (seed >> 2));
+}
+
+// Windows-style line ends in notes read from files break lines too.
+QString PlainText(std::string_view text)
+{
+    QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    if (s.contains(QLatin1Char('\r'))) {
+        s.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    }
+    return s;
+}
+
+CTextLayoutCache* g_shared = nullptr;
+
+void DeleteShared()
+{
+    delete g_shared;
+    g_shared = nullptr;
+}
+
+} // namespace
+
+struct CTextLayoutCache::Entry {
+    std::string text;
+    CTextBlock block;
+};
+
+CTextLayoutCache::CTextLayoutCache(std::size_t maxBlocks)
+    : m_maxBlocks(maxBlocks > 0 ? maxBlocks : 1)
+{
+}
+
+CTextLayoutCache::~CTextLayoutCache() = default;
+
+std::size_t CTextLayoutCache::FontKeyHash::operator()(const FontKey& key) const
+{
+    const Font& f = key.font;
+    std::size_t h = std::hash<std::string>{}(f.face);
+    for (int v : {f.height, f.width, f.escapement, f.orientation, f.weight, int(f.italic), int(f.underline),
+                  int(f.strikeOut), int(f.charSet), int(f.outPrecision), int(f.clipPrecision), int(f.quality),
+                  int(f.pitchAndFamily)})
+        h = Combine(h, std::hash<int>{}(v));
+    return Combine(h, std::hash<double>{}(key.zoom));
+}
+
+std::size_t CTextLayoutCache::BlockKeyHash::operator()(const BlockKey& key) const
+{
+    std::size_t h = std::hash<std::string_view>{}(key.text);
+    h = Combine(h, std::hash<int>{}(key.font));
+    return Combine(h, std::hash<int>{}(key.wrap));
+}
+
+int CTextLayoutCache::FontId(const Font& font, double zoom)
+{
+    FontKey key{font, zoom};
+    const auto found = m_fontIds.find(key);
+    if (found != m_fontIds.end())
+        return found->second;
+    if (m_fonts.size() >= kMaxFonts)
+        Clear();
+    const int id = static_cast<int>(m_fonts.size());
+    m_fonts.push_back(ToQFont(font, zoom));
+    m_fontIds.emplace(std::move(key), id);
+    return id;
+}
+
+CTextBlock& CTextLayoutCache::Block(int fontId, std::string_view text, int wrapWidth)
+{
+    const int wrap = wrapWidth > 0 ? wrapWidth : 0;
+    const auto found = m_blocks.find(BlockKey{fontId, wrap, text});
+    if (found != m_blocks.end())
+        return found->second->block;
+    if (m_blocks.size() >= m_maxBlocks)
+        m_blocks.clear();
+    auto entry = std::make_unique<Entry>(
+        Entry{std::string(text), CTextBlock(QtFont(fontId), PlainText(text), static_cast<double>(wrap))});
+    CTextBlock& block = entry->block;
+    const BlockKey key{fontId, wrap, entry->text};
+    m_blocks.emplace(key, std::move(entry));
+    return block;
+}
+
+void CTextLayoutCache::Clear()
+{
+    m_blocks.clear();
+    m_fontIds.clear();
+    m_fonts.clear();
+    ++m_generation;
+}
+
+CTextLayoutCache* CTextLayoutCache::ForCurrentThread()
+{
+    const QCoreApplication* app = QCoreApplication::instance();
+    if (!app || QThread::currentThread() != app->thread())
+        return nullptr;
+    if (!g_shared) {
+        g_shared = new CTextLayoutCache;
+        qAddPostRoutine(DeleteShared);
+    }
+    return g_shared;
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "DrawSurface.h"
+
+#include <QFont>
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+class CTextBlock;
+
+// Fonts and laid-out texts kept from one paint to the next. A chart repaints
+// every label on every mouse move of a drag, with the same few fonts and
+// mostly the same strings; laying them out again each time would cost more
+// than drawing them. Bounded: when full it starts over.
+class CTextLayoutCache {
+public:
+    static constexpr std::size_t kDefaultMaxBlocks = 1 << 15;
+    static constexpr std::size_t kMaxFonts = 256;
+
+    explicit CTextLayoutCache(std::size_t maxBlocks = kDefaultMaxBlocks);
+    ~CTextLayoutCache();
+    CTextLayoutCache(const CTextLayoutCache&) = delete;
+    CTextLayoutCache& operator=(const CTextLayoutCache&) = delete;
+
+    // The id of font at a zoom, resolved to a Qt font on first use. Ids stay
+    // valid until Generation() changes.
+    int FontId(const Font& font, double zoom);
+    const QFont& QtFont(int fontId) const { return m_fonts[static_cast<std::size_t>(fontId)]; }
+    unsigned Generation() const { return m_generation; }
+
+    // text (UTF-8) laid out in a font; wrapWidth in device pixels, <= 0 for
+    // no word-break. The reference lasts until the next call.
+    CTextBlock& Block(int fontId, std::string_view text, int wrapWidth);
+
+    std::size_t BlockCount() const { return m_blocks.size(); }
+    std::size_t FontCount() const { return m_fonts.size(); }
+    void Clear();
+
+    // The cache shared by the painter surfaces of the application's thread,
+    // emptied when the application object goes; nullptr on other threads and
+    // before there is an application.
+    static CTextLayoutCache* ForCurrentThread();
+
+private:
+    struct FontKey {
+        Font font;
+        double zoom = 1.0;
+        friend bool operator==(const FontKey& a, const FontKey& b) { return a.font == b.font && a.zoom == b.zoom; }
+    };
+    struct FontKeyHash {
+        std::size_t operator()(const FontKey& key) const;
+    };
+    // The text is a view into the entry it indexes, so lookups copy nothing.
+    struct BlockKey {
+        int font = 0;
+        int wrap = 0;
+        std::string_view text;
+        friend bool operator==(const BlockKey& a, const BlockKey& b)
+        {
+            return a.font == b.font && a.wrap == b.wrap && a.text == b.text;
+        }
+    };
+    struct BlockKeyHash {
+        std::size_t operator()(const BlockKey& key) const;
+    };
+    struct Entry;
+
+    std::size_t m_maxBlocks;
+    unsigned m_generation = 0;
+    std::vector<QFont> m_fonts;
+    std::unordered_map<FontKey, int, FontKeyHash> m_fontIds;
+    std::unordered_map<BlockKey, std::unique_ptr<Entry>, BlockKeyHash> m_blocks;
+};
