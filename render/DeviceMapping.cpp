@@ -33,6 +33,12 @@ QRect CDeviceMapping::ToDevice(const Rect& rc) const
     return QRect(left, top, std::max(0, ToDevice(rc.right) - left), std::max(0, ToDevice(rc.bottom) - top));
 }
 
+QRectF CDeviceMapping::EllipseOutline(const Rect& rc) const
+{
+    const QRect box = ToDevice(rc);
+    return QRectF(box.left(), box.top(), box.width() - 1, box.height() - 1);
+}
+
 int CDeviceMapping::ToChartUnits(double pixels) const
 {
     // The small allowance keeps 51 pixels at zoom 0.6 from becoming 86 units.

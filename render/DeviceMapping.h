@@ -4,6 +4,7 @@
 
 #include <QPointF>
 #include <QRect>
+#include <QRectF>
 
 #include <array>
 
@@ -20,6 +21,9 @@ public:
     QPointF ToDevice(Point p) const;
     // Rounded and clamped to a range the rasteriser handles; empty when rc is.
     QRect ToDevice(const Rect& rc) const;
+    // The path of an ellipse outlined inside rc: a one-pixel outline falls
+    // right of and below its path, so the path is one pixel smaller.
+    QRectF EllipseOutline(const Rect& rc) const;
     // A length in device pixels as whole chart units, rounded up so that what
     // was measured fits in the chart-unit box.
     int ToChartUnits(double pixels) const;

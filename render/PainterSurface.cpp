@@ -6,8 +6,6 @@
 
 #include <QPainter>
 
-#include <algorithm>
-
 CPainterSurface::CPainterSurface(QPainter& painter, double zoom, CTextLayoutCache* cache)
     : m_painter(painter)
     , m_map(zoom)
@@ -74,15 +72,12 @@ void CPainterSurface::DoLineTo(Point from, Point to)
 
 void CPainterSurface::Ellipse(const Rect& rc)
 {
-    const QRect box = m_map.ToDevice(rc);
-    if (box.isEmpty())
+    if (m_map.ToDevice(rc).isEmpty())
         return;
     UseLinePen();
     const Brush& brush = CurrentBrush();
     m_painter.setBrush(brush.hollow ? QBrush(Qt::NoBrush) : QBrush(ToQColor(brush.color)));
-    // A one-pixel outline falls right of and below its path: one pixel less
-    // keeps it inside the rectangle.
-    m_painter.drawEllipse(QRectF(box.left(), box.top(), box.width() - 1, box.height() - 1));
+    m_painter.drawEllipse(m_map.EllipseOutline(rc));
 }
 
 void CPainterSurface::FillRect(const Rect& rc, const Brush& brush)
@@ -127,11 +122,8 @@ int CPainterSurface::DrawText(const std::string& text, Rect& rc, unsigned flags)
         }
         return 0;
     }
-    // Measuring from an empty rectangle gives the natural size, word-break or not.
-    const bool wrap = (flags & TextFlags::WordBreak) && rc.Width() > 0;
-    const int wrapWidth = wrap ? std::max(1, m_map.ToDevice(rc).width()) : 0;
     const int fontId = CurrentFontId();
-    CTextBlock& block = m_cache->Block(fontId, text, wrapWidth);
+    CTextBlock& block = m_cache->Block(fontId, text, CTextBlock::WrapWidth(m_map.ToDevice(rc), flags));
     if (flags & TextFlags::CalcRect)
         rc = MeasuredBox(rc, block, flags);
     else
@@ -156,8 +148,11 @@ void CPainterSurface::DrawBlock(CTextBlock& block, int fontId, const Rect& rc, u
     const QRect box = m_map.ToDevice(rc);
     const bool centred = (flags & TextFlags::Center) != 0;
     const CTextBlock::Placement place = block.Place(box, flags);
-    if (BackgroundMode() == BkMode::Opaque)
-        FillLineBackgrounds(block, box, place.origin.x(), place.origin.y(), centred);
+    if (BackgroundMode() == BkMode::Opaque) {
+        const QColor color = ToQColor(BkColor());
+        for (const QRect& cell : block.LineBoxes(place.origin, box, centred))
+            m_painter.fillRect(cell, color);
+    }
 
     UseFont(fontId);
     UseTextPen(TextColor());
@@ -170,16 +165,4 @@ void CPainterSurface::DrawBlock(CTextBlock& block, int fontId, const Rect& rc, u
     m_painter.setClipRect(box, Qt::IntersectClip);
     m_painter.drawStaticText(place.origin, glyphs);
     m_painter.restore();
-}
-
-void CPainterSurface::FillLineBackgrounds(const CTextBlock& block, const QRect& box, double x, double y,
-                                          bool centred)
-{
-    const QColor color = ToQColor(BkColor());
-    for (const CTextBlock::Line& line : block.Lines()) {
-        const QRectF cell(x + block.LineOffset(line, centred), y + line.top, line.width, line.height);
-        const QRect pixels = cell.toAlignedRect() & box;
-        if (!pixels.isEmpty())
-            m_painter.fillRect(pixels, color);
-    }
 }

@@ -48,7 +48,6 @@ private:
     void UseFont(int fontId);
     Rect MeasuredBox(const Rect& rc, const CTextBlock& block, unsigned flags) const;
     void DrawBlock(CTextBlock& block, int fontId, const Rect& rc, unsigned flags);
-    void FillLineBackgrounds(const CTextBlock& block, const QRect& box, double x, double y, bool centred);
 
     QPainter& m_painter;
     CDeviceMapping m_map;

@@ -53,6 +53,11 @@ CTextBlock::CTextBlock(const QFont& font, const QString& text, double wrapWidth)
     layout.endLayout();
 }
 
+int CTextBlock::WrapWidth(const QRect& box, unsigned flags)
+{
+    return (flags & TextFlags::WordBreak) && box.width() > 0 ? box.width() : 0;
+}
+
 double CTextBlock::LineOffset(const Line& line, bool centred) const
 {
     return centred ? (m_width - line.width) / 2 : 0.0;
@@ -104,4 +109,16 @@ CTextBlock::Placement CTextBlock::Place(const QRect& box, unsigned flags)
     const QRectF ink = Prepare(centred).ink.translated(x, y).adjusted(-1, -1, 1, 1);
     place.clip = !ink.isEmpty() && !QRectF(box).contains(ink);
     return place;
+}
+
+std::vector<QRect> CTextBlock::LineBoxes(QPointF origin, const QRect& box, bool centred) const
+{
+    std::vector<QRect> boxes;
+    for (const Line& line : m_lines) {
+        const QRectF cell(origin.x() + LineOffset(line, centred), origin.y() + line.top, line.width, line.height);
+        const QRect pixels = cell.toAlignedRect() & box;
+        if (!pixels.isEmpty())
+            boxes.push_back(pixels);
+    }
+    return boxes;
 }

@@ -41,6 +41,10 @@ public:
     // text is plain, lines separated by "\n"; wrapWidth <= 0 breaks only there.
     CTextBlock(const QFont& font, const QString& text, double wrapWidth);
 
+    // The wrap width for DrawText's flags in a device rectangle: 0 without
+    // word-break, and for an empty rectangle, which measures the natural size.
+    static int WrapWidth(const QRect& box, unsigned flags);
+
     const QFont& Font() const { return m_font; }
     double Width() const { return m_width; }
     double Height() const { return m_height; }
@@ -53,6 +57,9 @@ public:
     // Lines centred in box with TextFlags::Center; a single line centred
     // vertically with TextFlags::VCenter. Clips when ink would leave box.
     Placement Place(const QRect& box, unsigned flags);
+    // The boxes of the lines placed at origin, within box: what an opaque
+    // background paints.
+    std::vector<QRect> LineBoxes(QPointF origin, const QRect& box, bool centred) const;
 
 private:
     Prepared Build(bool centred) const;

@@ -1,0 +1,123 @@
+// Paint benchmarks: paint/KIND/RINGS times one full paint of a chart through
+// the painter surface; floor/KIND/RINGS replays the same picture with nothing
+// computed (COpReplay), the least any paint of it can cost.
+
+#include "BenchScene.h"
+#include "ChartExport.h"
+#include "OpReplay.h"
+#include "PainterSurface.h"
+#include "TextLayoutCache.h"
+
+#include "BaseDraw.h"
+#include "CalendarLabels.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+constexpr int kSide = 2000;
+constexpr double kZoom = 1.0;
+
+// What both benchmarks of one chart need: the chart, a picture to paint into
+// and a text cache that is warm before timing starts, as it is from the
+// second paint of a session on.
+struct PaintTarget {
+    PaintTarget(const BenchKind& kind, int rings)
+        : chart(MakeBenchChart(kind, rings))
+        , image(kSide, kSide, QImage::Format_RGB32)
+    {
+        image.fill(Qt::white);
+    }
+
+    void Paint(CDrawSurface& dc) { PaintChart(*chart, dc); }
+
+    std::unique_ptr<CBaseDraw> chart;
+    QImage image;
+    CTextLayoutCache cache;
+};
+
+// Pixels in which two pictures differ.
+long long DifferentPixels(const QImage& a, const QImage& b)
+{
+    long long count = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            count += a.pixel(x, y) != b.pixel(x, y);
+    return count;
+}
+
+void BenchPaint(benchmark::State& state, const BenchKind& kind, int rings)
+{
+    PaintTarget target(kind, rings);
+    QPainter painter(&target.image);
+    {
+        CPainterSurface warmUp(painter, kZoom, &target.cache);
+        target.Paint(warmUp);
+    }
+    for (auto _ : state) {
+        CPainterSurface dc(painter, kZoom, &target.cache);
+        target.Paint(dc);
+    }
+    state.counters["text_blocks"] = static_cast<double>(target.cache.BlockCount());
+}
+
+void BenchFloor(benchmark::State& state, const BenchKind& kind, int rings)
+{
+    PaintTarget target(kind, rings);
+    std::vector<SurfaceOp> ops;
+    {
+        QPainter painter(&target.image);
+        CPainterSurface inner(painter, kZoom, &target.cache);
+        CRecordingSurface recorder(&inner);
+        target.Paint(recorder);
+        ops = recorder.Ops();
+    }
+    const COpReplay replay(ops, kZoom, target.cache);
+
+    // The floor must draw the paint's picture, or it measures something else.
+    QImage floorImage(kSide, kSide, QImage::Format_RGB32);
+    floorImage.fill(Qt::white);
+    QPainter painter(&floorImage);
+    replay.Run(painter);
+    state.counters["diff_pixels"] = static_cast<double>(DifferentPixels(target.image, floorImage));
+    state.counters["commands"] = static_cast<double>(replay.CommandCount());
+
+    for (auto _ : state)
+        replay.Run(painter);
+}
+
+void RegisterPaintBenchmarks()
+{
+    for (const BenchKind& kind : BenchKinds()) {
+        for (int rings : kind.rings) {
+            const std::string suffix = kind.name + "/" + std::to_string(rings);
+            benchmark::RegisterBenchmark(("paint/" + suffix).c_str(), BenchPaint, kind, rings)
+                ->Unit(benchmark::kMillisecond);
+            benchmark::RegisterBenchmark(("floor/" + suffix).c_str(), BenchFloor, kind, rings)
+                ->Unit(benchmark::kMillisecond);
+        }
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    BuildCalendarLabels();
+    RegisterPaintBenchmarks();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
