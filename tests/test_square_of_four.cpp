@@ -1,3 +1,148 @@
+#include "DrawSquareOfFour.h"
+#include "GridChart.h"
+
 #include <gtest/gtest.h>
 
-TEST(Placeholder, Empty) { SUCCEED(); }
+#include <limits>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Kind = SurfaceOp::Kind;
+constexpr int kIntMax = std::numeric_limits<int>::max();
+constexpr int kIntMin = std::numeric_limits<int>::min();
+
+CRecordingSurface Paint(CDrawSquareOfFour& chart, int rings, Rect client = {0, 0, 600, 600})
+{
+    chart.SetRings(rings);
+    chart.m_rcClient = client;
+    CRecordingSurface dc;
+    chart.Draw(dc);
+    return dc;
+}
+
+Point PositionOf(int n, int rings, bool clockwise)
+{
+    Point p;
+    CDrawSquareOfFour::PositionOf(n, rings, clockwise, p.x, p.y);
+    return p; // (row, column)
+}
+
+struct NumberingCase {
+    int rings;
+    bool clockwise;
+    std::vector<std::vector<int>> grid;
+};
+
+class Numbering : public testing::TestWithParam<NumberingCase> {};
+
+TEST_P(Numbering, MatchesTheTableBothWays)
+{
+    const NumberingCase& c = GetParam();
+    for (int row = 1; row <= 2 * c.rings + 2; ++row) {
+        for (int col = 1; col <= 2 * c.rings + 2; ++col) {
+            const int n = c.grid[row - 1][col - 1];
+            EXPECT_EQ(CDrawSquareOfFour::NumberAt(row, col, c.rings, c.clockwise), n);
+            EXPECT_EQ(PositionOf(n, c.rings, c.clockwise), Point({row, col})) << n;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Tables, Numbering,
+    testing::Values(
+        // 5 right of 1, 6, 9, 12 and 15 in the corners, 16 right of 4.
+        NumberingCase{1, false, {{9, 8, 7, 6}, {10, 2, 1, 5}, {11, 3, 4, 16}, {12, 13, 14, 15}}},
+        NumberingCase{2, false,
+            {{24, 23, 22, 21, 20, 19}, {25, 9, 8, 7, 6, 18}, {26, 10, 2, 1, 5, 17}, {27, 11, 3, 4, 16, 36},
+                {28, 12, 13, 14, 15, 35}, {29, 30, 31, 32, 33, 34}}},
+        NumberingCase{2, true,
+            {{19, 20, 21, 22, 23, 24}, {18, 6, 7, 8, 9, 25}, {17, 5, 1, 2, 10, 26}, {36, 16, 4, 3, 11, 27},
+                {35, 15, 14, 13, 12, 28}, {34, 33, 32, 31, 30, 29}}}));
+
+TEST(Numbering, TheSpiralContinuesOffTheGridAndSaturates)
+{
+    for (bool clockwise : {false, true}) {
+        for (int rings : {1, 3, 10}) {
+            for (int row = -30; row <= 2 * rings + 32; ++row) {
+                for (int col = -30; col <= 2 * rings + 32; ++col) {
+                    const int n = CDrawSquareOfFour::NumberAt(row, col, rings, clockwise);
+                    // The same cell of a grid with five more rings around it.
+                    ASSERT_EQ(n, CDrawSquareOfFour::NumberAt(row + 5, col + 5, rings + 5, clockwise));
+                    ASSERT_EQ(PositionOf(n, rings, clockwise), Point({row, col}));
+                }
+            }
+        }
+    }
+    EXPECT_EQ(PositionOf(484, 10, false), Point({12, 22})); // level with the lower centre row
+    EXPECT_EQ(PositionOf(484, 10, true), Point({12, 1}));
+    EXPECT_EQ(CDrawSquareOfFour::NumberAt(3, 7, 2, false), 37); // ring 3 starts right of 17
+    const Point last = PositionOf(kIntMax, 10, false);
+    EXPECT_EQ(CDrawSquareOfFour::NumberAt(last.x, last.y, 10, false), kIntMax);
+    EXPECT_EQ(PositionOf(kIntMin, 10, false), Point({11, 12})); // below 1: where 1 is
+    EXPECT_EQ(CDrawSquareOfFour::NumberAt(kIntMin, kIntMax, 10, true), kIntMax);
+    EXPECT_EQ(CDrawSquareOfFour::NumberAt(0, 0, kIntMin, false), kIntMax);
+}
+
+TEST(SquareOfFour, HitTestAndCellCenterRoundTripOnEveryCell)
+{
+    CDrawSquareOfFour chart;
+    EXPECT_FALSE(chart.m_bClockwise);
+    EXPECT_EQ(chart.GetName(), "Square Of Four");
+    for (bool clockwise : {false, true}) {
+        for (int rings : {1, 10, 40}) {
+            chart.m_bClockwise = clockwise;
+            Paint(chart, rings, {0, 0, 1000, 900});
+            ASSERT_EQ(chart.GetRings(), rings);
+            ASSERT_EQ(chart.m_nCells, 2 * rings + 2);
+            for (int n = 1; n <= chart.m_nCells * chart.m_nCells; ++n) {
+                const Point c = chart.GetCellCenter(n);
+                ASSERT_TRUE(chart.m_rcGrid.Contains(c)) << n;
+                ASSERT_EQ(chart.HitTest(c.x, c.y), n) << rings << " rings";
+            }
+        }
+    }
+}
+
+// Labels run from 36 down to 1; the time standard chart changes nothing here.
+TEST(SquareOfFour, LabelColoursAndBareNumbers)
+{
+    CDrawSquareOfFour chart;
+    chart.m_bShowPrice = false;
+    chart.m_bShowN = true;
+    chart.m_bTimeStandard = true;
+    const std::vector<SurfaceOp> texts = OpsOfKind(Paint(chart, 2), Kind::Text);
+    ASSERT_EQ(texts.size(), 36u);
+    const std::set<int> red = {24, 9, 2, 4, 15, 34, 19, 6, 1, 3, 12, 29};
+    const std::set<int> blue = {26, 10, 5, 17, 27, 11, 16, 36, 22, 8, 13, 31, 21, 7, 14, 32};
+    for (int n = 36; n >= 1; --n) {
+        const SurfaceOp& op = texts[36 - n];
+        EXPECT_EQ(op.text, std::to_string(n));
+        EXPECT_EQ(op.color, red.count(n) ? Colors::Red : blue.count(n) ? Colors::Blue : Colors::Black) << n;
+        EXPECT_EQ((op.rect.left + op.rect.right) / 2, chart.GetCellCenter(n).x);
+    }
+    chart.m_bShowN = false;
+    EXPECT_TRUE(OpsOfKind(Paint(chart, 2), Kind::Text).empty());
+}
+
+// Ring counts and client areas that a damaged file or view can produce.
+TEST(SquareOfFour, DamagedChartsDrawNothingAndAnswerHarmlessly)
+{
+    const Rect client = {0, 0, 600, 500}, small = {0, 0, 100, 100};
+    const std::pair<int, Rect> cases[] = {{0, client}, {-3, client}, {kIntMin, client}, {kIntMax, client},
+        {49, small}, // 100 cells in 100 units still fit; 50 rings do not
+        {50, small}, {10, {600, 500, 0, 0}}, {10, {kIntMin, kIntMin, kIntMax, kIntMax}}};
+    for (const auto& [rings, clientRect] : cases) {
+        CDrawSquareOfFour chart;
+        chart.m_FillCells[1] = Cell_Style{};
+        const bool fits = rings == 49;
+        EXPECT_EQ(Paint(chart, rings, clientRect).Ops().empty(), !fits) << rings;
+        EXPECT_EQ(chart.m_rcChart.IsEmpty(), !fits);
+        chart.HitTest(kIntMin, kIntMax);
+        chart.GetCellCenter(kIntMax);
+        chart.GetCellCenter(kIntMin);
+    }
+}
+
+} // namespace
