@@ -1,3 +1,214 @@
+#include "DrawMasterChart.h"
+#include "GridChart.h"
+
 #include <gtest/gtest.h>
 
-TEST(Placeholder, Empty) { SUCCEED(); }
+#include <ctime>
+#include <limits>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Kind = SurfaceOp::Kind;
+constexpr int kIntMax = std::numeric_limits<int>::max();
+constexpr int kIntMin = std::numeric_limits<int>::min();
+
+CRecordingSurface Paint(CDrawMasterChart& chart, int size, Rect client = {0, 0, 1000, 700})
+{
+    chart.SetRings(size);
+    chart.m_rcClient = client;
+    CRecordingSurface dc;
+    chart.Draw(dc);
+    return dc;
+}
+
+int FirstIndex(const std::vector<SurfaceOp>& ops, Kind kind, Color pen)
+{
+    for (size_t i = 0; i < ops.size(); ++i)
+        if (ops[i].kind == kind && ops[i].pen.color == pen)
+            return static_cast<int>(i);
+    return -1;
+}
+
+struct TableCase {
+    int size;
+    std::vector<std::vector<int>> rows; // from the top
+    std::set<int> red, blue;
+};
+
+class Table : public testing::TestWithParam<TableCase> {};
+
+// Labels are written from 1 up, column by column.
+TEST_P(Table, NumbersRunUpEachColumnWithColouredDiagonalsAndMiddles)
+{
+    const TableCase& c = GetParam();
+    CDrawMasterChart chart;
+    chart.m_bShowPrice = false;
+    chart.m_bShowN = true;
+    const std::vector<SurfaceOp> texts = OpsOfKind(Paint(chart, c.size), Kind::Text);
+    ASSERT_EQ(texts.size(), static_cast<size_t>(c.size * c.size));
+    for (int row = 0; row < c.size; ++row) {
+        for (int col = 0; col < c.size; ++col) {
+            const int n = c.rows[row][col];
+            const Point centre{chart.m_rcTable.left + 60 * col + 30, 40 * row + 20};
+            EXPECT_EQ(chart.GetCellCenter(n), centre) << n;
+            EXPECT_EQ(chart.HitTest(centre.x, centre.y), n);
+            const SurfaceOp& label = texts[n - 1];
+            EXPECT_EQ(label.text, std::to_string(n));
+            EXPECT_EQ(label.rect.left, centre.x - 30);
+            EXPECT_EQ(label.color, c.red.count(n) ? Colors::Red : c.blue.count(n) ? Colors::Blue : Colors::Black);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, Table,
+    testing::Values(TableCase{3, {{3, 6, 9}, {2, 5, 8}, {1, 4, 7}}, {1, 5, 9, 3, 7}, {2, 4, 6, 8}},
+        TableCase{4, {{4, 8, 12, 16}, {3, 7, 11, 15}, {2, 6, 10, 14}, {1, 5, 9, 13}}, {1, 6, 11, 16, 4, 7, 10, 13},
+            {2, 3, 5, 8, 9, 12, 14, 15}}));
+
+TEST(MasterChart, CentresTheTableAndHangsItFromTheTop)
+{
+    CDrawMasterChart chart;
+    EXPECT_EQ(chart.GetName(), "Master Chart");
+    Paint(chart, 12);
+    EXPECT_EQ(chart.m_rcTable, Rect({140, 0, 860, 480}));
+    EXPECT_EQ(chart.m_rcChart, chart.m_rcTable);
+    EXPECT_EQ(chart.HitTest(141, 1), 12);
+    EXPECT_EQ(chart.HitTest(859, 479), 133);
+    EXPECT_EQ(chart.GetCellCenter(1), Point({170, 460}));
+    // Each half truncated towards zero: (-101 + 0) / 2 - 60 / 2.
+    Paint(chart, 1, {-101, 10, 0, 0});
+    EXPECT_EQ(chart.m_rcTable, Rect({-80, 10, -20, 50}));
+}
+
+TEST(MasterChart, HitTestAndCellCenterRoundTripOnEveryCell)
+{
+    CDrawMasterChart chart;
+    for (int size : {1, 12, 40}) {
+        Paint(chart, size);
+        for (int n = 1; n <= size * size; ++n) {
+            const Point c = chart.GetCellCenter(n);
+            ASSERT_TRUE(chart.m_rcChart.Contains(c)) << n;
+            ASSERT_EQ(chart.HitTest(c.x, c.y), n) << size;
+        }
+    }
+}
+
+// Table (410, 0, 590, 120). Overlays, outer rings and tangent marks do not
+// belong to this chart; fills beyond 1 ... 9 stay stored but undrawn.
+TEST(MasterChart, AnnotationsGoUnderLabelsAndGridLines)
+{
+    constexpr Color kDragColour = 0x123456;
+    CDrawMasterChart chart;
+    for (int n : {0, 10})
+        chart.m_FillCells[n] = Cell_Style{1, Colors::Green};
+    chart.m_FillCells[5] = Cell_Style{1, Colors::Blue, true};
+    chart.m_FillCells[9] = Cell_Style{1, Colors::Red, false};
+    chart.m_TangentCells[5] = Cell_Style{4, Colors::Green};
+    chart.m_Lines.emplace("1/9", CLine{1, Colors::DarkRed, false, 1, 9});
+    chart.m_bShowTriangle = chart.m_bShowSquares = chart.m_bShowDivisions = 1;
+    chart.m_bShowCalendarRing = true;
+    chart.m_bDrawingLine = 1;
+    chart.m_nTool = 1;
+    chart.m_nLineStartCell = 1;
+    chart.m_nLineEndCell = 9;
+    chart.m_nLineWidth = 3;
+    chart.m_crLineColor = kDragColour;
+    const CRecordingSurface dc = Paint(chart, 3, {0, 0, 1000, 1000});
+    const std::vector<SurfaceOp>& ops = dc.Ops();
+
+    const int drag = FirstIndex(ops, Kind::LineTo, kDragColour);
+    ASSERT_EQ(drag, 1);
+    EXPECT_EQ(ops[drag].pen.width, 5); // 3 / 0.6f is 5 in single precision
+    EXPECT_EQ(ops[drag].from, Point({440, 100}));
+    EXPECT_EQ(ops[drag].to, Point({560, 20}));
+    EXPECT_EQ(ops[2].kind, Kind::FillEllipse);
+    EXPECT_EQ(ops[2].rect, Rect({470, 40, 530, 80}));
+    EXPECT_EQ(ops[3].kind, Kind::FillRect);
+    EXPECT_EQ(ops[3].rect, Rect({530, 0, 590, 40}));
+    EXPECT_EQ(FirstIndex(ops, Kind::LineTo, Colors::DarkRed), 5);
+    EXPECT_EQ(ops[6].kind, Kind::Measure); // the first label
+    EXPECT_EQ(OpsOfKind(dc, Kind::FillRect).size() + OpsOfKind(dc, Kind::FillEllipse).size(), 2u);
+    EXPECT_TRUE(OpsOfKind(dc, Kind::Ellipse).empty());
+    EXPECT_EQ(OpsOfKind(dc, Kind::LineTo).size(), 2u + 8u); // two lines, 4 + 4 grid lines
+    EXPECT_EQ(dc.CurrentFont(), Font{});
+    EXPECT_EQ(dc.CurrentPen(), Pen{});
+    EXPECT_EQ(dc.BackgroundMode(), BkMode::Opaque);
+    EXPECT_EQ(dc.TextColor(), Colors::Black);
+}
+
+// Each cell's grid lines follow its label, with the surface's own pen.
+TEST(MasterChart, GridLinesInTheirOrder)
+{
+    CDrawMasterChart chart;
+    chart.m_bShowPrice = false;
+    chart.m_bShowN = true;
+    std::string sequence;
+    std::vector<std::pair<Point, Point>> lines;
+    const CRecordingSurface dc = Paint(chart, 2, {0, 0, 200, 0});
+    for (const SurfaceOp& op : dc.Ops()) {
+        if (op.kind == Kind::Text)
+            sequence += 'T';
+        if (op.kind == Kind::LineTo && op.pen == Pen{}) {
+            sequence += 'L';
+            lines.emplace_back(op.from, op.to);
+        }
+    }
+    EXPECT_EQ(sequence, "TLLTLLLTTL");
+    const std::vector<std::pair<Point, Point>> expected = {{{40, 80}, {160, 80}}, {{40, 40}, {160, 40}},
+        {{40, 0}, {160, 0}}, {{40, 80}, {40, 0}}, {{100, 80}, {100, 0}}, {{160, 80}, {160, 0}}};
+    EXPECT_EQ(lines, expected);
+}
+
+// 69 units of text in a 40-unit cell, centred on it. Labels run from 1 up,
+// so the first one carries the year.
+TEST(MasterChart, ThreeLineLabelsSpillAboveAndBelowTheCell)
+{
+    std::tm start{};
+    start.tm_year = 2011 - 1900;
+    start.tm_mon = 11;
+    start.tm_mday = 30;
+    start.tm_isdst = -1;
+    CDrawMasterChart chart;
+    chart.m_tStartTime = std::mktime(&start);
+    chart.m_bShowTime = chart.m_bShowN = true;
+    const CRecordingSurface dc = Paint(chart, 3, {0, 0, 1000, 1000});
+    const std::vector<SurfaceOp> texts = OpsOfKind(dc, Kind::Text);
+    ASSERT_EQ(texts.size(), 9u);
+    EXPECT_EQ(texts[0].text, "1\n11/12/30\n1");
+    EXPECT_EQ(texts[1].text, "2\n12/31\n2");
+    EXPECT_EQ(texts[2].text, "3\n12/1/1\n3");
+    EXPECT_EQ(OpsOfKind(dc, Kind::Measure)[0].result, 69);
+    EXPECT_EQ(texts[0].rect, Rect({410, 66, 470, 134})); // cell (410, 80, 470, 120)
+}
+
+// Sizes a damaged file can hold: nothing drawn, the last table kept as the
+// chart's rectangle, and no overflow for far cells and points.
+TEST(MasterChart, DamagedChartsDrawNothingAndAnswerHarmlessly)
+{
+    for (int size : {0, -5, kIntMin, CDrawMasterChart::kMaxTableSize + 1, kIntMax}) {
+        CDrawMasterChart chart;
+        Paint(chart, 12);
+        chart.m_FillCells[1] = Cell_Style{};
+        const CRecordingSurface dc = Paint(chart, size);
+        EXPECT_TRUE(dc.Ops().empty()) << size;
+        EXPECT_EQ(dc.CurrentFont(), Font{});
+        EXPECT_EQ(dc.BackgroundMode(), BkMode::Opaque);
+        EXPECT_EQ(chart.m_rcChart, Rect({140, 0, 860, 480}));
+        EXPECT_EQ(chart.GetCellCenter(kIntMin), Point({140, 0}));
+        EXPECT_EQ(chart.HitTest(500, 100), 0);
+    }
+    CDrawMasterChart chart;
+    EXPECT_TRUE(Paint(chart, 12, {kIntMax - 100, 0, kIntMax, 0}).Ops().empty());
+    Paint(chart, 1);
+    EXPECT_EQ(chart.GetCellCenter(kIntMax).x, kIntMax);
+    EXPECT_EQ(chart.GetCellCenter(kIntMin).x, kIntMin);
+    chart.SetRings(CDrawMasterChart::kMaxTableSize); // not drawn: a million labels
+    EXPECT_EQ(chart.HitTest(kIntMax, kIntMin), kIntMax);
+    EXPECT_EQ(chart.HitTest(kIntMin, kIntMax), kIntMin);
+}
+
+} // namespace
