@@ -13,8 +13,8 @@
 // One text laid out once in one font, in device pixels: its lines and their
 // sizes for measuring and, from the first time it is drawn, the prepared
 // glyphs, so that repainting a chart only blits. Lines break at "\n" and,
-// given a wrap width, between words; a word wider than the wrap width keeps
-// a line of its own and widens the block.
+// given a wrap width, at spaces between words; a word wider than the wrap
+// width keeps a line of its own and widens the block.
 class CTextBlock {
 public:
     struct Line {
@@ -22,7 +22,7 @@ public:
         double width = 0;  // advance width
         double top = 0;    // from the block's top
         double height = 0; // ascent + descent of the line's fonts
-        double ascent = 0;
+        QRectF ink;        // where its glyphs reach, from the line's top-left
     };
 
     // What drawing needs for one alignment, relative to the block's top-left:
@@ -49,6 +49,9 @@ public:
     double Width() const { return m_width; }
     double Height() const { return m_height; }
     const std::vector<Line>& Lines() const { return m_lines; }
+    // Whether wrapping at wrapWidth could change the lines: only when a line
+    // is wider and has a space to break at.
+    bool Wraps(double wrapWidth) const;
 
     // x of a line in the block: centred lines sit in the middle of the block.
     double LineOffset(const Line& line, bool centred) const;
@@ -68,6 +71,7 @@ private:
     std::vector<Line> m_lines;
     double m_width = 0;
     double m_height = 0;
+    double m_widestBreakable = 0; // the widest line with a break opportunity
     std::optional<Prepared> m_centred;
     std::optional<Prepared> m_left;
 };

@@ -36,9 +36,11 @@ void DeleteShared()
 
 } // namespace
 
+// An unwrapped block serves its wrapped keys too when wrapping changes
+// nothing, which is the usual case for labels, so entries share blocks.
 struct CTextLayoutCache::Entry {
     std::string text;
-    CTextBlock block;
+    std::shared_ptr<CTextBlock> block;
 };
 
 CTextLayoutCache::CTextLayoutCache(std::size_t maxBlocks)
@@ -85,15 +87,27 @@ CTextBlock& CTextLayoutCache::Block(int fontId, std::string_view text, int wrapW
     const int wrap = wrapWidth > 0 ? wrapWidth : 0;
     const auto found = m_blocks.find(BlockKey{fontId, wrap, text});
     if (found != m_blocks.end())
-        return found->second->block;
+        return *found->second->block;
+
+    std::shared_ptr<CTextBlock> block;
+    if (wrap > 0) {
+        CTextBlock& unwrapped = Block(fontId, text, 0);
+        if (!unwrapped.Wraps(wrap))
+            block = m_blocks.find(BlockKey{fontId, 0, text})->second->block;
+    }
+    if (!block)
+        block = std::make_shared<CTextBlock>(QtFont(fontId), PlainText(text), static_cast<double>(wrap));
+    Insert(fontId, wrap, text, block);
+    return *block;
+}
+
+void CTextLayoutCache::Insert(int fontId, int wrap, std::string_view text, std::shared_ptr<CTextBlock> block)
+{
     if (m_blocks.size() >= m_maxBlocks)
         m_blocks.clear();
-    auto entry = std::make_unique<Entry>(
-        Entry{std::string(text), CTextBlock(QtFont(fontId), PlainText(text), static_cast<double>(wrap))});
-    CTextBlock& block = entry->block;
+    auto entry = std::make_unique<Entry>(Entry{std::string(text), std::move(block)});
     const BlockKey key{fontId, wrap, entry->text};
     m_blocks.emplace(key, std::move(entry));
-    return block;
 }
 
 void CTextLayoutCache::Clear()

@@ -70,6 +70,8 @@ private:
     };
     struct Entry;
 
+    void Insert(int fontId, int wrap, std::string_view text, std::shared_ptr<CTextBlock> block);
+
     std::size_t m_maxBlocks;
     unsigned m_generation = 0;
     std::vector<QFont> m_fonts;

@@ -282,6 +282,10 @@ TEST(PainterSurfaceText, WordBreakWrapsAtTheWidthAndLongWordsWidenTheBox)
 
     Rect empty{};
     EXPECT_EQ(Measure("aaa bbb ccc", empty, TextFlags::WordBreak), h); // empty: natural size
+
+    // Breaks go at spaces only: a date label stays whole in a narrow cell.
+    Rect cell{0, 0, 12, 0};
+    EXPECT_EQ(Measure("100.25\n1/16\n384", cell, TextFlags::WordBreak | TextFlags::Center), 3 * h);
 }
 
 TEST(PainterSurfaceText, PositiveHeightIsTheCellNegativeTheCharacter)
