@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 // Truncation towards zero that stays defined for any input: a zoom of 0 read
@@ -16,4 +17,28 @@ inline int TruncToInt(double v)
     if (v >= hi)
         return std::numeric_limits<int>::max();
     return static_cast<int>(v);
+}
+
+// Saturates a 64-bit value to the int range: numbers and positions far off a grid.
+inline int ClampToInt(std::int64_t v)
+{
+    if (v < std::numeric_limits<int>::min())
+        return std::numeric_limits<int>::min();
+    if (v > std::numeric_limits<int>::max())
+        return std::numeric_limits<int>::max();
+    return static_cast<int>(v);
+}
+
+// The smallest s >= 0 with s * s >= n, exact for every n up to 2^62: the side
+// of the square spiral ring that holds n.
+inline std::int64_t CeilSqrt(std::int64_t n)
+{
+    if (n <= 0)
+        return 0;
+    auto s = static_cast<std::int64_t>(std::sqrt(static_cast<double>(n)));
+    while (s * s < n)
+        ++s;
+    while (s > 0 && (s - 1) * (s - 1) >= n)
+        --s;
+    return s;
 }

@@ -12,9 +12,6 @@ bool FitsInt(std::int64_t v)
     return std::numeric_limits<int>::min() <= v && v <= std::numeric_limits<int>::max();
 }
 
-// Saturates to the int range; exact inside it, where a double holds any value.
-int Saturated(std::int64_t v) { return TruncToInt(static_cast<double>(v)); }
-
 void Line(CDrawSurface& dc, int x1, int y1, int x2, int y2)
 {
     dc.MoveTo(x1, y1);
@@ -59,7 +56,7 @@ int CDrawMasterChart::HitTest(int x, int y)
         return 0;
     const std::int64_t column = (std::int64_t{x} - m_rcTable.left) / m_nCellWidth;
     const std::int64_t fromTop = (std::int64_t{y} - m_rcTable.top) / m_nCellHeight;
-    return Saturated((column + 1) * m_nRings - fromTop);
+    return ClampToInt((column + 1) * m_nRings - fromTop);
 }
 
 std::string CDrawMasterChart::GetName() { return "Master Chart"; }
@@ -68,7 +65,7 @@ Rect CDrawMasterChart::GetCellRect(std::int64_t row, std::int64_t column) const
 {
     const std::int64_t left = m_rcTable.left + m_nCellWidth * column;
     const std::int64_t top = m_rcTable.top + m_nCellHeight * row;
-    return {Saturated(left), Saturated(top), Saturated(left + m_nCellWidth), Saturated(top + m_nCellHeight)};
+    return {ClampToInt(left), ClampToInt(top), ClampToInt(left + m_nCellWidth), ClampToInt(top + m_nCellHeight)};
 }
 
 bool CDrawMasterChart::HasUsableSize() const { return 1 <= m_nRings && m_nRings <= kMaxTableSize; }

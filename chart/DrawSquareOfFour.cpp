@@ -1,5 +1,7 @@
 #include "DrawSquareOfFour.h"
 
+#include "ChartMath.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -12,13 +14,8 @@ constexpr std::int64_t kLastRepresentableRing = 23170;
 // The smallest ring index k with (2k + 2)^2 >= n, for n >= 1.
 std::int64_t RingOf(std::int64_t n)
 {
-    const double root = std::sqrt(static_cast<double>(n));
-    std::int64_t k = std::max<std::int64_t>(0, static_cast<std::int64_t>((root - 2) / 2));
-    while ((2 * k + 2) * (2 * k + 2) < n)
-        ++k;
-    while (k > 0 && (2 * k) * (2 * k) >= n)
-        --k;
-    return k;
+    const std::int64_t side = std::max<std::int64_t>(2, CeilSqrt(n));
+    return (side + side % 2 - 2) / 2;
 }
 
 // Mirrors a row or column across the centre of the grid of R rings.

@@ -1,5 +1,6 @@
 #include "DrawSquareOfNine.h"
 
+#include "ChartMath.h"
 #include "OrvoSQ9.h"
 
 #include <algorithm>
@@ -18,11 +19,7 @@ constexpr std::int64_t kLastRepresentableRing = 23170;
 // Smallest odd s with s * s >= n, for n >= 1: the side of n's ring.
 std::int64_t RingSide(std::int64_t n)
 {
-    auto s = static_cast<std::int64_t>(std::sqrt(static_cast<double>(n)));
-    while (s * s < n)
-        ++s;
-    while (s > 1 && (s - 1) * (s - 1) >= n)
-        --s;
+    const std::int64_t s = CeilSqrt(n);
     return s % 2 == 0 ? s + 1 : s;
 }
 

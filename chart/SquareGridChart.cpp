@@ -11,8 +11,9 @@ namespace {
 constexpr int kOuterRingsMargin = 120;
 constexpr int kOuterRingWidth = 50;
 
-// The largest side whose number of cells (side squared) is still an int.
-constexpr std::int64_t kMaxCells = 46340;
+// The side of a 1000-ring grid: larger ones come only from damaged files, and
+// their labels alone would take minutes to draw.
+constexpr std::int64_t kMaxCells = 2002;
 
 // Grids are laid out only inside this range, so that the centres, overlay
 // radii and outer rings derived from the grid stay well inside int.
@@ -21,15 +22,6 @@ constexpr std::int64_t kMaxCoordinate = std::int64_t{1} << 28;
 bool InDrawingRange(std::int64_t v) { return -kMaxCoordinate <= v && v <= kMaxCoordinate; }
 
 } // namespace
-
-int CSquareGridChart::ClampToInt(std::int64_t v)
-{
-    if (v < std::numeric_limits<int>::min())
-        return std::numeric_limits<int>::min();
-    if (v > std::numeric_limits<int>::max())
-        return std::numeric_limits<int>::max();
-    return static_cast<int>(v);
-}
 
 // The eleven steps of the pass; later steps paint over earlier ones.
 void CSquareGridChart::Draw(CDrawSurface& dc)

@@ -42,8 +42,6 @@ protected:
     // Label text of cell n, or nothing; called for every cell in label order.
     virtual std::optional<std::string> CellLabel(int n) = 0;
 
-    // Saturates to the int range: numbers and positions far off the grid.
-    static int ClampToInt(std::int64_t v);
 
 private:
     bool Layout();
