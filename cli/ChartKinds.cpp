@@ -1,5 +1,7 @@
 #include "ChartKinds.h"
 
+#include "DrawMasterChart.h"
+#include "DrawSquareOfFour.h"
 #include "DrawSquareOfNine.h"
 
 namespace {
@@ -16,12 +18,22 @@ long long NineCells(int rings)
     return side * side;
 }
 
+long long FourCells(int rings)
+{
+    const long long side = 2LL * rings + 2;
+    return side * side;
+}
+
+long long MasterCells(int rings) { return static_cast<long long>(rings) * rings; }
+
 } // namespace
 
 const std::vector<ChartKind>& ChartKinds()
 {
     static const std::vector<ChartKind> kinds = {
         {"nine", 10, &Create<CDrawSquareOfNine>, &NineCells},
+        {"four", 10, &Create<CDrawSquareOfFour>, &FourCells},
+        {"master", 12, &Create<CDrawMasterChart>, &MasterCells},
     };
     return kinds;
 }

@@ -22,7 +22,7 @@ struct OptionSpec {
 };
 
 const OptionSpec kOptions[] = {
-    {"kind", "Chart kind: nine.", "kind"},
+    {"kind", "Chart kind: nine, four, hexagon, wheel or master (default nine).", "kind"},
     {"rings", "Ring count as the user sees it (default: the kind's).", "N"},
     {"start", "Price of cell 1 (default 1).", "P"},
     {"step", "Price step from one cell to the next (default 1).", "S"},
