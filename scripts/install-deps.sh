@@ -8,7 +8,7 @@ PACKAGES=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev
   libgl-dev
-  nlohmann-json3-dev
+  nlohmann-json3-dev libboost-serialization-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk
   xvfb xauth
