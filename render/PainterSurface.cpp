@@ -4,7 +4,9 @@
 #include "TextBlock.h"
 #include "TextLayoutCache.h"
 
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
 
 CPainterSurface::CPainterSurface(QPainter& painter, double zoom, CTextLayoutCache* cache)
     : m_painter(painter)
@@ -15,6 +17,9 @@ CPainterSurface::CPainterSurface(QPainter& painter, double zoom, CTextLayoutCach
         m_ownCache = std::make_unique<CTextLayoutCache>();
         m_cache = m_ownCache.get();
     }
+    // The SVG generator ignores clipping.
+    const QPaintEngine* engine = m_painter.paintEngine();
+    m_deviceClips = !engine || engine->type() != QPaintEngine::SVG;
     m_painter.save();
     // Aliased shapes: the chart's geometry is in whole pixels.
     m_painter.setRenderHint(QPainter::Antialiasing, false);
@@ -159,6 +164,12 @@ void CPainterSurface::DrawBlock(CTextBlock& block, int fontId, const Rect& rc, u
     const QStaticText& glyphs = block.Prepare(centred).text;
     if (!place.clip) {
         m_painter.drawStaticText(place.origin, glyphs);
+        return;
+    }
+    if (!m_deviceClips) {
+        QPainterPath area;
+        area.addRect(box);
+        m_painter.fillPath(block.Outline(place.origin, centred).intersected(area), ToQColor(TextColor()));
         return;
     }
     m_painter.save();

@@ -53,6 +53,9 @@ private:
     CDeviceMapping m_map;
     std::unique_ptr<CTextLayoutCache> m_ownCache;
     CTextLayoutCache* m_cache = nullptr;
+    // Where the device cannot clip, clipped text is drawn as outlines cut to
+    // its rectangle.
+    bool m_deviceClips = true;
 
     int m_fontId = -1; // -1: not resolved since the last SelectFont
     unsigned m_fontGeneration = 0;

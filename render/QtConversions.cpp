@@ -1,5 +1,6 @@
 #include "QtConversions.h"
 
+#include <QFontInfo>
 #include <QFontMetricsF>
 
 #include <algorithm>
@@ -59,6 +60,14 @@ QFont ToQFont(const Font& font, double zoom)
     q.setItalic(font.italic);
     q.setUnderline(font.underline);
     q.setStrikeOut(font.strikeOut);
+
+    // Name the face actually used, so that SVG and PDF files name a font
+    // that exists rather than the missing one asked for.
+    if (!font.face.empty()) {
+        const QString used = QFontInfo(q).family();
+        if (!used.isEmpty() && used.compare(q.families().constFirst(), Qt::CaseInsensitive) != 0)
+            q.setFamilies({used});
+    }
 
     // In double: -INT_MIN does not fit an int.
     const double height = static_cast<double>(font.height) * zoom;

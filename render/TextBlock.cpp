@@ -92,6 +92,7 @@ CTextBlock::CTextBlock(const QFont& font, const QString& text, double wrapWidth)
         l.width = line.naturalTextWidth();
         l.top = m_height;
         l.height = line.height();
+        l.ascent = line.ascent();
         m_height += l.height;
         if (line.leading() < 0)
             m_height += std::ceil(line.leading());
@@ -174,4 +175,12 @@ std::vector<QRect> CTextBlock::LineBoxes(QPointF origin, const QRect& box, bool 
             boxes.push_back(pixels);
     }
     return boxes;
+}
+
+QPainterPath CTextBlock::Outline(QPointF origin, bool centred) const
+{
+    QPainterPath path;
+    for (const Line& line : m_lines)
+        path.addText(origin + QPointF(LineOffset(line, centred), line.top + line.ascent), m_font, line.text);
+    return path;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPainterPath>
 #include <QPointF>
 #include <QRect>
 #include <QRectF>
@@ -22,6 +23,7 @@ public:
         double width = 0;  // advance width
         double top = 0;    // from the block's top
         double height = 0; // ascent + descent of the line's fonts
+        double ascent = 0;
         QRectF ink;        // where its glyphs reach, from the line's top-left
     };
 
@@ -63,6 +65,8 @@ public:
     // The boxes of the lines placed at origin, within box: what an opaque
     // background paints.
     std::vector<QRect> LineBoxes(QPointF origin, const QRect& box, bool centred) const;
+    // The glyphs placed at origin as outlines, for devices that cannot clip.
+    QPainterPath Outline(QPointF origin, bool centred) const;
 
 private:
     Prepared Build(bool centred) const;

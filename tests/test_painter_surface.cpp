@@ -8,6 +8,7 @@
 #include "QtConversions.h"
 #include "TextLayoutCache.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
@@ -15,6 +16,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QSet>
+#include <QSvgGenerator>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -354,6 +357,31 @@ TEST(PainterSurfaceText, DrawnTextIsClippedToItsRectangle)
         dc.DrawText("WWWWWWWW", rc, TextFlags::Center);
     });
     EXPECT_GT(Ink(after).width(), 60);
+}
+
+TEST(PainterSurfaceText, SvgClipsTextThoughTheGeneratorCannotClip)
+{
+    QBuffer svg;
+    svg.open(QIODevice::WriteOnly);
+    {
+        QSvgGenerator generator;
+        generator.setOutputDevice(&svg);
+        generator.setSize(QSize(200, 100));
+        generator.setViewBox(QRect(0, 0, 200, 100));
+        QPainter painter(&generator);
+        CPainterSurface dc(painter, 1);
+        dc.SelectFont(TestFont(-20));
+        Rect rc{50, 20, 70, 40};
+        dc.DrawText("WWWWWWWW", rc, TextFlags::Center);
+    }
+    QSvgRenderer renderer(svg.data());
+    QImage image(200, 100, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    painter.end();
+    EXPECT_FALSE(Ink(image).isNull());
+    EXPECT_TRUE(QRect(49, 19, 22, 22).contains(Ink(image))); // a pixel of antialiasing
 }
 
 TEST(PainterSurfaceText, UnderlineAndStrikeOutAreDrawn)
