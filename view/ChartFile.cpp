@@ -1,0 +1,236 @@
+#include "ChartFile.h"
+
+#include "ChartIArchive.h"
+#include "ChartOArchive.h"
+#include "ChartSerialization.h"
+#include "TextCodec.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+using boost::archive::archive_exception;
+
+// Ranges a loaded chart is brought into: beyond them a chart would divide by
+// zero, loop or allocate without bound.
+constexpr int kMinRings = 1;
+constexpr int kMaxRings = 1000;
+constexpr int kMinDivisions = 1;
+constexpr int kMaxDivisions = 360;
+constexpr float kMinZoom = 0.05f;
+constexpr float kMaxZoom = 20.0f;
+constexpr int kMaxDecimals = 5;
+
+// Far more than any chart file; keeps a wrong choice (a device, a disk
+// image) from being read into memory.
+constexpr std::streamoff kMaxFileSize = 64 << 20;
+
+void WriteSlots(CChartOArchive& ar, const CChartSlots& slots)
+{
+    slots.ForEachSlot([&](int, const auto& slot) {
+        const auto* const chart = slot.get();
+        ar << chart;
+    });
+}
+
+// A chart that failed half-way is deleted here; Boost hands it over before
+// it is complete.
+void ReadSlots(CChartIArchive& ar, CChartSlots& slots)
+{
+    slots.ForEachSlot([&](int kind, auto& slot) {
+        typename std::decay_t<decltype(slot)>::element_type* chart = nullptr;
+        try {
+            ar >> chart;
+        } catch (...) {
+            delete chart;
+            throw;
+        }
+        slot.reset(chart);
+        if (chart)
+            slots.SetBaseVersion(kind, ar.BaseVersion(*chart));
+    });
+}
+
+template <class T>
+void Clamp(T& value, T lo, T hi)
+{
+    value = std::clamp(value, lo, hi);
+}
+
+void BringIntoRange(CBaseDraw& chart)
+{
+    const int rings = chart.GetRings();
+    if (rings < kMinRings || rings > kMaxRings)
+        chart.SetRings(std::clamp(rings, kMinRings, kMaxRings));
+    Clamp(chart.m_nDivisions, kMinDivisions, kMaxDivisions);
+    Clamp(chart.m_fZoom, kMinZoom, kMaxZoom);
+    Clamp(chart.m_nNaturalDecimals, 0, kMaxDecimals);
+    Clamp(chart.m_nDecimals, -1, kMaxDecimals);
+}
+
+std::string Describe(const archive_exception& e)
+{
+    switch (e.code) {
+    case archive_exception::invalid_signature:
+        return "not a chart file (invalid signature)";
+    case archive_exception::unsupported_version:
+        return "written by a newer program (unsupported version)";
+    case archive_exception::unsupported_class_version:
+        return "holds a chart of a newer version (unsupported class version)";
+    case archive_exception::input_stream_error:
+        return "damaged or cut short (input stream error)";
+    default:
+        return std::string("damaged (") + e.what() + ")";
+    }
+}
+
+std::string Plural(int n, const char* one, const char* many) { return std::to_string(n) + " " + (n == 1 ? one : many); }
+
+std::string Warnings(const CChartOArchive& ar)
+{
+    std::string text;
+    if (ar.ReplacedCharacters() > 0)
+        text += Plural(ar.ReplacedCharacters(), "character", "characters") +
+                " that the chart file's Chinese code page cannot hold were saved as \"?\".";
+    if (ar.ReplacedNumbers() > 0)
+        text += std::string(text.empty() ? "" : " ") + Plural(ar.ReplacedNumbers(), "number", "numbers") +
+                " that were not finite were saved as 0.";
+    return text;
+}
+
+std::string SystemError(const std::string& what, const std::string& path)
+{
+    return what + " " + path + ": " + std::strerror(errno);
+}
+
+// Permissions for a new file: those of the file it replaces, else the
+// default for new files.
+mode_t ModeFor(const std::string& path)
+{
+    struct stat st {};
+    if (stat(path.c_str(), &st) == 0)
+        return st.st_mode & 07777;
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
+bool WriteAll(int fd, const std::string& bytes)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            errno = n == 0 ? EIO : errno;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Writes bytes to a new temporary file beside path and renames it over path.
+ChartFile::Result WriteFileAtomically(const std::string& path, const std::string& bytes)
+{
+    std::string temp = path + ".XXXXXX";
+    const int fd = mkstemp(temp.data());
+    if (fd < 0)
+        return {false, SystemError("Cannot create a file beside", path)};
+    bool ok = fchmod(fd, ModeFor(path)) == 0 && WriteAll(fd, bytes) && fsync(fd) == 0;
+    int error = ok ? 0 : errno;
+    if (close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (ok && rename(temp.c_str(), path.c_str()) != 0) {
+        ok = false;
+        error = errno;
+    }
+    if (!ok) {
+        unlink(temp.c_str());
+        errno = error;
+        return {false, SystemError("Cannot write", path)};
+    }
+    return {true, {}};
+}
+
+} // namespace
+
+namespace ChartFile {
+
+Result ToBytes(const CChartSlots& slots, std::string& bytes)
+{
+    Result result{true, {}};
+    try {
+        std::ostringstream os;
+        {
+            CChartOArchive ar(os);
+            WriteSlots(ar, slots);
+            result.message = Warnings(ar);
+        } // the archive ends the file with its line break as it closes
+        bytes = CTextCodec::ToCrLf(os.str());
+    } catch (const std::exception& e) {
+        return {false, std::string("Cannot write the chart file: ") + e.what()};
+    }
+    return result;
+}
+
+Result FromBytes(const std::string& bytes, CChartSlots& slots)
+{
+    const std::size_t lf = bytes.find('\n');
+    const bool crlf = lf != std::string::npos && lf > 0 && bytes[lf - 1] == '\r';
+    try {
+        std::istringstream is(crlf ? CTextCodec::ToLf(bytes) : bytes);
+        CChartIArchive ar(is);
+        ReadSlots(ar, slots);
+    } catch (const archive_exception& e) {
+        slots.Clear();
+        return {false, Describe(e)};
+    } catch (const std::exception& e) {
+        slots.Clear();
+        return {false, std::string("damaged (") + e.what() + ")"};
+    }
+    for (const int kind : CChartSlots::kFileOrder)
+        if (CBaseDraw* chart = slots.Chart(kind))
+            BringIntoRange(*chart);
+    return {true, {}};
+}
+
+Result Save(const CChartSlots& slots, const std::string& path)
+{
+    std::string bytes;
+    Result result = ToBytes(slots, bytes);
+    if (!result.ok)
+        return result;
+    const Result written = WriteFileAtomically(path, bytes);
+    return written.ok ? result : written;
+}
+
+Result Load(const std::string& path, CChartSlots& slots)
+{
+    std::ifstream in(path, std::ios::binary);
+    struct stat st {};
+    if (!in || stat(path.c_str(), &st) != 0)
+        return {false, SystemError("Cannot read", path)};
+    if (!S_ISREG(st.st_mode) || st.st_size > kMaxFileSize)
+        return {false, path + ": not a chart file"};
+    std::string bytes(static_cast<std::size_t>(st.st_size), '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    Result result = FromBytes(bytes, slots);
+    if (!result.ok)
+        result.message = path + ": " + result.message;
+    return result;
+}
+
+} // namespace ChartFile

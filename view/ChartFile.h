@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+class CChartSlots;
+
+// Chart files: the five chart slots written as a text archive and read back.
+// Written the way the format's home platform writes text files (every line
+// break CR LF); read with CR LF or LF. Reading fills a new set of slots and
+// refuses damaged files with a one-line reason; loaded values that would
+// stall or break a chart are brought into range.
+namespace ChartFile {
+
+// Outcome of a read or write: ok, with a message that is the reason of a
+// failure or, on success, a warning for the user (empty when none).
+struct Result {
+    bool ok = false;
+    std::string message;
+};
+
+// The bytes of the chart file that holds slots.
+Result ToBytes(const CChartSlots& slots, std::string& bytes);
+// Reads the bytes of a chart file into slots, which must be empty; they stay
+// empty on failure.
+Result FromBytes(const std::string& bytes, CChartSlots& slots);
+
+// Writes the chart file at path whole or not at all: into a temporary file
+// beside it, renamed over path once everything was written.
+Result Save(const CChartSlots& slots, const std::string& path);
+// Reads the chart file at path into slots, which must be empty.
+Result Load(const std::string& path, CChartSlots& slots);
+
+} // namespace ChartFile

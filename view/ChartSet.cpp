@@ -1,0 +1,78 @@
+#include "ChartSet.h"
+
+#include "ChartFile.h"
+
+#include <utility>
+
+CChartSet::CChartSet() { New(); }
+
+void CChartSet::SetViewGeometry(Size canvas, Rect chartRect)
+{
+    m_szCanvas = canvas;
+    m_rcChart = chartRect;
+}
+
+void CChartSet::New()
+{
+    m_slots.Clear();
+    m_strPath.clear();
+    m_pCurrent = nullptr;
+    m_nKind = kNoChartKind;
+    SwitchKind(kSquareOfNine);
+}
+
+bool CChartSet::Open(const std::string& path, std::string& message)
+{
+    CChartSlots loaded;
+    const ChartFile::Result result = ChartFile::Load(path, loaded);
+    if (!result.ok) {
+        message = "Failed to open document. " + result.message;
+        return false;
+    }
+    m_slots = std::move(loaded);
+    for (const int kind : CChartSlots::kFileOrder)
+        if (CBaseDraw* chart = m_slots.Chart(kind))
+            GiveViewGeometry(*chart);
+    m_strPath = path;
+    m_pCurrent = nullptr;
+    m_nKind = kNoChartKind;
+    SwitchKind(kSquareOfNine);
+    message.clear();
+    return true;
+}
+
+bool CChartSet::Save(const std::string& path, std::string& message)
+{
+    const ChartFile::Result result = ChartFile::Save(m_slots, path);
+    if (!result.ok) {
+        message = "Failed to save document. " + result.message;
+        return false;
+    }
+    m_strPath = path;
+    message = result.message;
+    return true;
+}
+
+CBaseDraw& CChartSet::SwitchKind(int kind)
+{
+    if (kind == m_nKind && m_pCurrent)
+        return *m_pCurrent;
+    const bool created = !m_slots.Chart(kind);
+    CBaseDraw& chart = m_slots.Ensure(kind);
+    if (created) {
+        GiveViewGeometry(chart);
+        // The square charts start from the chart rectangle; the others lay
+        // themselves out from the client rectangle.
+        if (kind == kSquareOfNine || kind == kSquareOfFour)
+            chart.m_rcChart = m_rcChart;
+    }
+    m_nKind = kind;
+    m_pCurrent = &chart;
+    return chart;
+}
+
+void CChartSet::GiveViewGeometry(CBaseDraw& chart) const
+{
+    chart.m_rcClient = m_rcChart;
+    chart.m_szCanvas = m_szCanvas;
+}
