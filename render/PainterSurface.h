@@ -8,7 +8,6 @@
 class CTextBlock;
 class CTextLayoutCache;
 class QPainter;
-class QRect;
 
 // The drawing surface on a QPainter: one back end for the screen, the
 // printer, PNG images, SVG and PDF. Chart units are scaled by the zoom on top

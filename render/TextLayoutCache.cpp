@@ -84,21 +84,25 @@ int CTextLayoutCache::FontId(const Font& font, double zoom)
 
 CTextBlock& CTextLayoutCache::Block(int fontId, std::string_view text, int wrapWidth)
 {
-    const int wrap = wrapWidth > 0 ? wrapWidth : 0;
+    return *Lookup(fontId, text, wrapWidth > 0 ? wrapWidth : 0);
+}
+
+std::shared_ptr<CTextBlock> CTextLayoutCache::Lookup(int fontId, std::string_view text, int wrap)
+{
     const auto found = m_blocks.find(BlockKey{fontId, wrap, text});
     if (found != m_blocks.end())
-        return *found->second->block;
+        return found->second->block;
 
     std::shared_ptr<CTextBlock> block;
     if (wrap > 0) {
-        CTextBlock& unwrapped = Block(fontId, text, 0);
-        if (!unwrapped.Wraps(wrap))
-            block = m_blocks.find(BlockKey{fontId, 0, text})->second->block;
+        block = Lookup(fontId, text, 0);
+        if (block->Wraps(wrap))
+            block.reset();
     }
     if (!block)
         block = std::make_shared<CTextBlock>(QtFont(fontId), PlainText(text), static_cast<double>(wrap));
     Insert(fontId, wrap, text, block);
-    return *block;
+    return block;
 }
 
 void CTextLayoutCache::Insert(int fontId, int wrap, std::string_view text, std::shared_ptr<CTextBlock> block)

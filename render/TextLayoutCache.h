@@ -70,6 +70,9 @@ private:
     };
     struct Entry;
 
+    // The block for a key, laid out on a miss. An unwrapped block also
+    // stands for its wrapped keys when wrapping would not change it.
+    std::shared_ptr<CTextBlock> Lookup(int fontId, std::string_view text, int wrap);
     void Insert(int fontId, int wrap, std::string_view text, std::shared_ptr<CTextBlock> block);
 
     std::size_t m_maxBlocks;

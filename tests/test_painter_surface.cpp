@@ -384,23 +384,6 @@ TEST(PainterSurfaceText, SvgClipsTextThoughTheGeneratorCannotClip)
     EXPECT_TRUE(QRect(49, 19, 22, 22).contains(Ink(image))); // a pixel of antialiasing
 }
 
-TEST(PainterSurfaceText, UnderlineAndStrikeOutAreDrawn)
-{
-    auto inkOf = [](bool underline, bool strikeOut) {
-        return Paint(100, 50, 1, [&](CPainterSurface& dc) {
-            Font font = TestFont(-20);
-            font.underline = underline;
-            font.strikeOut = strikeOut;
-            dc.SelectFont(font);
-            Rect rc{10, 10, 100, 50};
-            dc.DrawText("ace", rc, 0);
-        });
-    };
-    const QImage plain = inkOf(false, false);
-    EXPECT_GT(Ink(inkOf(true, false)).bottom(), Ink(plain).bottom());
-    EXPECT_GT(CountColor(inkOf(false, true), QColor(Qt::black)), CountColor(plain, QColor(Qt::black)));
-}
-
 TEST(PainterSurfaceFonts, MissingFaceFallsBackToAUsableSansSerif)
 {
     Font monaco = TestFont(-14);
