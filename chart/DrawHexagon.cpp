@@ -33,7 +33,8 @@ int StepAlong(int a, int b, std::int64_t off, std::int64_t k)
 // Which side of the line a -> b the point q lies on: the sign of a cross product.
 std::int64_t Side(Point a, Point b, Point q)
 {
-    return (std::int64_t{q.y} - a.y) * (std::int64_t{b.x} - a.x) - (std::int64_t{b.y} - a.y) * (std::int64_t{q.x} - a.x);
+    return (std::int64_t{q.y} - a.y) * (std::int64_t{b.x} - a.x) -
+           (std::int64_t{b.y} - a.y) * (std::int64_t{q.x} - a.x);
 }
 
 } // namespace
