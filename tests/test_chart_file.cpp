@@ -1,0 +1,455 @@
+// Chart files: the exact bytes written, round trips, version 0 files, text
+// conversions, damaged files, and the chart set's New, Open and Save.
+
+#include "ChartFile.h"
+#include "ChartSet.h"
+#include "ChartSetJson.h"
+#include "ChartSlots.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <limits>
+#include <locale>
+#include <random>
+#include <sstream>
+
+namespace {
+
+constexpr std::int64_t kStart = 1300000000;
+
+std::string Bytes(const CChartSlots& slots, std::string* warning = nullptr)
+{
+    std::string bytes;
+    const ChartFile::Result result = ChartFile::ToBytes(slots, bytes);
+    EXPECT_TRUE(result.ok) << result.message;
+    if (warning)
+        *warning = result.message;
+    return bytes;
+}
+
+CBaseDraw& Fresh(CChartSlots& slots, int kind)
+{
+    CBaseDraw& chart = slots.Ensure(kind);
+    chart.m_tStartTime = kStart;
+    return chart;
+}
+
+// The file's tokens for fields 1 to 21 of a fresh chart with m_nRings rings.
+std::string LeadingFields(int rings, const char* clockwise)
+{
+    return std::to_string(rings) + " 1 1 1300000000 1 0.60000002 " + clockwise + " 0 0 1 0 0 0 0 0 0 0 0 0 0 2";
+}
+
+std::string TempPath(const std::string& name)
+{
+    return testing::TempDir() + "quadrix_" + std::to_string(getpid()) + "_" + name;
+}
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+ChartFile::Result Read(const std::string& bytes, CChartSlots& slots) { return ChartFile::FromBytes(bytes, slots); }
+
+// What a float becomes in a file: its 8 significant digits read back.
+float AsStored(float f)
+{
+    std::ostringstream os;
+    os.imbue(std::locale::classic());
+    os.precision(8);
+    os << f;
+    return std::stof(os.str());
+}
+
+} // namespace
+
+TEST(ChartFileLayout, WorkedExampleOnlyASquareOfNine)
+{
+    CChartSlots slots;
+    Fresh(slots, kSquareOfNine);
+    const std::string expected = "22 serialization::archive 9 -1 -1 2 1 0\r\n0 0 1 " + LeadingFields(11, "1") +
+                                 " 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1 1 0 0 0 16 -1 -1\r\n";
+    EXPECT_EQ(Bytes(slots), expected);
+}
+
+TEST(ChartFileLayout, OneFillTakesClassIdsAndShiftsTheLaterOnes)
+{
+    CChartSlots slots;
+    Fresh(slots, kSquareOfNine).m_FillCells[5] = Cell_Style{3, 0x0000FF, false, true};
+    Fresh(slots, kHexagon);
+    // Nine 2, base 3, fill map 4, pair 5, Cell_Style 6, lines 7, notes 8: the
+    // Hexagon takes class id 9 and object id 1.
+    const std::string expected = "22 serialization::archive 9 -1 -1 2 1 0\r\n0 0 1 " + LeadingFields(11, "1") +
+                                 " 0 0 1 0 0 0 5 0 0 3 255 0 1 0 0 0 0 0 0 0 0 0 0 0 0 1 1 0 0 0 16 9 1 0\r\n1 " +
+                                 LeadingFields(11, "0") + " 0 0 0 0 0 0 0 0 0 0 1 1 0 0 0 12 -1\r\n";
+    EXPECT_EQ(Bytes(slots), expected);
+}
+
+TEST(ChartFileLayout, FloatsWithEightDigitsAndNeverNonFinite)
+{
+    const struct {
+        float value;
+        const char* token;
+    } rows[] = {{0.6f, "0.60000002"}, {1.0f, "1"}, {100.25f, "100.25"}, {123456789.0f, "1.2345679e+08"},
+                {-0.001f, "-0.001"},  {NAN, "0"},  {INFINITY, "0"}};
+    for (const auto& row : rows) {
+        CChartSlots slots;
+        Fresh(slots, kMasterChart).m_fStartPrice = row.value;
+        std::string warning;
+        const std::string bytes = Bytes(slots, &warning);
+        EXPECT_NE(bytes.find("\r\n0 0 1 12 " + std::string(row.token) + " 1 "), std::string::npos) << bytes;
+        EXPECT_EQ(warning.empty(), std::isfinite(row.value)) << warning;
+    }
+}
+
+TEST(ChartFileLayout, NotesInGbkWithCrLfInsideTheString)
+{
+    CChartSlots slots;
+    Comments note;
+    note.m_strText = "a\nb 中";
+    note.m_strFace = "宋体";
+    note.m_nHeight = -16;
+    Fresh(slots, kSquareOfNine).m_Comments.insert({7, note});
+    const std::string bytes = Bytes(slots);
+    // "a", CR, LF, "b", space and two GBK bytes: 7 in memory, CR CR LF on disk.
+    EXPECT_NE(bytes.find(" 7 0 0 7 a\r\r\nb \xD6\xD0 0 0 -16 0 4 \xCB\xCE\xCC\xE5 0 "), std::string::npos);
+
+    note.m_strText = "smile \xF0\x9F\x98\x80!";
+    Fresh(slots, kHexagon).m_Comments.insert({1, note});
+    std::string warning;
+    EXPECT_NE(Bytes(slots, &warning).find(" 8 smile ?! "), std::string::npos);
+    EXPECT_NE(warning.find("1 character"), std::string::npos) << warning;
+}
+
+TEST(ChartFileRead, VersionZeroBaseLacksTheTrailingFields)
+{
+    const std::string file = "22 serialization::archive 9 -1 -1 -1 3 1 0\r\n0 0 0 " + LeadingFields(4, "0") +
+                             " 0 0 0 0 0 0 0 0 0 0 0 0 0 0 -1\r\n";
+    CChartSlots slots;
+    ASSERT_TRUE(Read(file, slots).ok);
+    const CBaseDraw* hexagon = slots.Chart(kHexagon);
+    ASSERT_NE(hexagon, nullptr);
+    EXPECT_EQ(slots.BaseVersion(kHexagon), 0u);
+    EXPECT_EQ(hexagon->m_nRings, 4);
+    EXPECT_EQ(hexagon->m_nDivisions, 12); // the Hexagon's own
+    EXPECT_EQ(hexagon->m_bCalendarForward, 1);
+    EXPECT_EQ(hexagon->m_fDivisionsRadius, 0.0f);
+    EXPECT_EQ(slots.Chart(kSquareOfNine), nullptr);
+}
+
+TEST(ChartFileRead, RandomSetsComeBackEqualWithLfOrCrLf)
+{
+    std::mt19937 rng(20240601);
+    const auto chance = [&](int percent) { return static_cast<int>(rng() % 100) < percent; };
+    const auto number = [&](int lo, int hi) { return lo + static_cast<int>(rng() % static_cast<unsigned>(hi - lo + 1)); };
+    const auto color = [&] { return static_cast<Color>(rng()); };
+    const auto real = [&] { return AsStored(std::uniform_real_distribution<float>(-1e6f, 1e6f)(rng)); };
+    const char* const pieces[] = {"a", " ", "  two  spaces", "\n", "中文", "價", "line\r\n", "€", "x"};
+    const auto text = [&] {
+        std::string s;
+        for (int i = number(0, 6); i > 0; --i)
+            s += pieces[rng() % std::size(pieces)];
+        return s;
+    };
+
+    for (int round = 0; round < 40; ++round) {
+        CChartSlots slots;
+        for (const int kind : CChartSlots::kFileOrder) {
+            if (!chance(70))
+                continue;
+            CBaseDraw& c = slots.Ensure(kind);
+            c.m_nRings = number(2, 30);
+            c.m_fStartPrice = real();
+            c.m_fPriceStep = real();
+            c.m_fZoom = AsStored(0.05f + static_cast<float>(number(0, 100)) / 7.0f);
+            c.m_tStartTime = kStart + number(-100000, 100000) * 3600LL;
+            c.m_nTimeStep = number(-5, 50);
+            c.m_bShowPrice = chance(50);
+            c.m_bShowN = chance(50);
+            c.m_bClockwise = chance(50);
+            c.m_bShowTriangle = number(0, 1);
+            c.m_fTriangleAngle = real();
+            c.m_nDecimals = number(-1, 5);
+            c.m_bAngleForward = number(0, 1);
+            c.m_fDivisionsRadius = real();
+            c.m_nDivisions = number(1, 360);
+            for (int i = number(0, 5); i > 0; --i)
+                c.m_FillCells[number(1, 200)] = Cell_Style{number(1, 4), color(), chance(50), chance(50)};
+            for (int i = number(0, 3); i > 0; --i)
+                c.m_TangentCells[number(-5, 200)] = Cell_Style{number(1, 4), color(), true, true};
+            for (int i = number(0, 6); i > 0; --i) {
+                const CLine line{number(1, 4), color(), chance(50), number(1, 3), number(1, 3)};
+                c.m_Lines.insert({std::to_string(line.m_nStartCell) + "/" + std::to_string(line.m_nEndCell), line});
+            }
+            for (int i = number(0, 4); i > 0; --i) {
+                Comments note;
+                note.m_strText = text();
+                note.m_strFace = chance(50) ? "宋体" : "Courier New";
+                note.m_crBack = color();
+                note.m_crText = color();
+                note.m_nHeight = number(-40, 40);
+                note.m_bItalic = static_cast<unsigned char>(number(0, 1));
+                note.m_nCharSet = static_cast<unsigned char>(number(0, 255));
+                c.m_Comments.insert({number(1, 5), note});
+            }
+        }
+        const std::string bytes = Bytes(slots);
+        std::string lf = bytes;
+        for (size_t at = lf.find("\r\n"); at != std::string::npos; at = lf.find("\r\n", at))
+            lf.erase(at, 1);
+        for (const std::string& file : {bytes, lf}) {
+            CChartSlots back;
+            const ChartFile::Result result = Read(file, back);
+            ASSERT_TRUE(result.ok) << result.message;
+            EXPECT_EQ(ChartSetJson::ToText(back), ChartSetJson::ToText(slots)) << "round " << round;
+        }
+    }
+}
+
+TEST(ChartFileRead, LoadedValuesAreBroughtIntoRange)
+{
+    const struct {
+        int kind;
+        int rings, divisions;
+        float zoom;
+        int natural, decimals;
+        int ringsAfter, divisionsAfter;
+        float zoomAfter;
+    } rows[] = {
+        {kSquareOfNine, 0, 0, 0.0f, 9, 7, 1, 1, 0.05f},           // stores rings + 1: 0 is -1 rings
+        {kSquareOfFour, 2000000000, 999999, 1e9f, -3, -9, 1000, 360, 20.0f},
+        {kMasterChart, -5, -7, -1.0f, 1000000000, -1, 1, 1, 0.05f},
+        {kWheel, 15, 8, 0.6f, 2, 3, 15, 8, 0.6f},               // in range: kept
+    };
+    for (const auto& row : rows) {
+        CChartSlots slots;
+        CBaseDraw& c = Fresh(slots, row.kind);
+        c.m_nRings = row.rings;
+        c.m_nDivisions = row.divisions;
+        c.m_fZoom = row.zoom;
+        c.m_nNaturalDecimals = row.natural;
+        c.m_nDecimals = row.decimals;
+        CChartSlots back;
+        ASSERT_TRUE(Read(Bytes(slots), back).ok);
+        CBaseDraw* b = back.Chart(row.kind);
+        EXPECT_EQ(b->GetRings(), row.ringsAfter) << row.rings;
+        EXPECT_EQ(b->m_nDivisions, row.divisionsAfter);
+        EXPECT_FLOAT_EQ(b->m_fZoom, row.zoomAfter);
+        EXPECT_GE(b->m_nNaturalDecimals, 0);
+        EXPECT_LE(b->m_nNaturalDecimals, 5);
+        EXPECT_GE(b->m_nDecimals, -1);
+        EXPECT_LE(b->m_nDecimals, 5);
+    }
+}
+
+TEST(ChartFileRead, DamagedFilesGiveTheirMessageAndNothingElse)
+{
+    CChartSlots good;
+    Fresh(good, kSquareOfNine).m_Comments.insert({3, Comments{"note", 0, 12, 0, 0, 0, "Arial", {}, 0}});
+    const std::string valid = Bytes(good);
+    const std::string header = "22 serialization::archive 9 ";
+    const std::string nine = "2 1 0\r\n0 0 1 " + LeadingFields(11, "1");
+    const struct {
+        const char* name;
+        std::string bytes;
+        const char* message;
+    } corpus[] = {
+        {"empty", "", "cut short"},
+        {"not an archive", "PK\x03\x04 zip file", "cut short"},
+        {"wrong signature", "22 serialization::archivX 9 -1 -1 -1 -1 -1\r\n", "invalid signature"},
+        {"newer library", "22 serialization::archive 19 -1 -1 -1 -1 -1\r\n", "unsupported version"},
+        {"signature of absurd length", "2000000000 serialization::archive 9", "cut short"},
+        {"cut in the middle", valid.substr(0, valid.size() / 2), "cut short"},
+        {"string of absurd length", header + "-1 -1 " + nine + " 0 0 0 0 0 0 0 0 0 0 0 0 1 0 0 0 3 0 0 2000000000 x",
+         "cut short"},
+        {"string one byte longer than the rest", header + "-1 -1 " + nine + " 0 0 0 0 0 0 0 0 0 0 0 0 1 0 0 0 3 0 0 5 abcd",
+         "cut short"},
+        {"absurd count", header + "-1 -1 " + nine + " 0 0 4000000000 0 0 0 5", "cut short"},
+        {"negative count", header + "-1 -1 " + nine + " 0 0 -1 0 0 0 5", "cut short"},
+        {"nan float", header + "-1 -1 2 1 0\r\n0 0 1 11 nan 1", "cut short"},
+        {"newer chart base", header + "-1 -1 2 1 0\r\n0 0 2 11", "newer version"},
+        {"class id of the chart base at a pointer",
+         header + "-1 -1 " + nine + " 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1 1 0 0 0 16 3 1 0\r\n1", "cut short"},
+        {"class id of another chart",
+         header + "-1 0 1 0\r\n0 0 1 " + LeadingFields(11, "1") + " 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1 1 0 0 0 16 -1 -1 -1\r\n",
+         "cut short"},
+        {"class id never met", header + "-1 -1 57 1 0\r\n0", "cut short"},
+        {"reference to an earlier chart",
+         header + "-1 -1 " + nine + " 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1 1 0 0 0 16 7 1 0\r\n0 -1\r\n", "cut short"},
+    };
+    for (const auto& row : corpus) {
+        CChartSlots slots;
+        const auto started = std::chrono::steady_clock::now();
+        const ChartFile::Result result = Read(row.bytes, slots);
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(1)) << row.name;
+        EXPECT_FALSE(result.ok) << row.name;
+        EXPECT_NE(result.message.find(row.message), std::string::npos) << row.name << ": " << result.message;
+        EXPECT_EQ(result.message.find('\n'), std::string::npos) << row.name;
+        EXPECT_TRUE(slots.Empty()) << row.name;
+    }
+}
+
+TEST(ChartFileRead, EveryPrefixAndRandomDamageIsRefusedOrRead)
+{
+    CChartSlots good;
+    CBaseDraw& c = Fresh(good, kSquareOfNine);
+    c.m_FillCells[2] = Cell_Style{};
+    c.m_Lines.insert({"1/2", CLine{1, 0, true, 1, 2}});
+    c.m_Comments.insert({3, Comments{"two\nlines 中", 0, 12, 0, 1, 134, "宋体", {}, 0}});
+    Fresh(good, kWheel).m_TangentCells[9] = Cell_Style{};
+    const std::string valid = Bytes(good);
+
+    // Only the last pointer's final line break may be missing.
+    for (size_t n = 0; n + 2 < valid.size(); ++n) {
+        CChartSlots slots;
+        EXPECT_FALSE(Read(valid.substr(0, n), slots).ok) << n;
+    }
+    std::mt19937 rng(7);
+    for (int i = 0; i < 3000; ++i) {
+        std::string damaged = valid;
+        for (int k = 1 + static_cast<int>(rng() % 3); k > 0; --k)
+            damaged[rng() % damaged.size()] = "0123456789 -\r\n\xFFx"[rng() % 15];
+        CChartSlots slots;
+        const ChartFile::Result result = Read(damaged, slots);
+        EXPECT_EQ(result.ok, result.message.empty());
+        if (!result.ok) {
+            EXPECT_TRUE(slots.Empty());
+        }
+    }
+}
+
+TEST(ChartSetTest, NewAndKindSwitchCreateEachKindWithItsDefaults)
+{
+    CChartSet set;
+    set.SetViewGeometry({1000, 1000}, {50, 50, 950, 950});
+    set.New();
+    EXPECT_EQ(set.Kind(), kSquareOfNine);
+    EXPECT_TRUE(set.Path().empty());
+    EXPECT_EQ(set.Current()->GetRings(), 10);
+    EXPECT_EQ(set.Current()->m_nRings, 11);
+    EXPECT_EQ(set.Chart(kHexagon), nullptr);
+
+    const struct {
+        int kind, rings, divisions;
+    } rows[] = {{kSquareOfFour, 10, 16}, {kHexagon, 11, 12}, {kWheel, 15, 8}, {kMasterChart, 12, 16}};
+    for (const auto& row : rows) {
+        CBaseDraw& chart = set.SwitchKind(row.kind);
+        EXPECT_EQ(set.Kind(), row.kind);
+        EXPECT_EQ(chart.m_nRings, row.rings);
+        EXPECT_EQ(chart.m_nDivisions, row.divisions);
+        EXPECT_EQ(chart.m_fStartPrice, 1.0f);
+        EXPECT_EQ(chart.m_rcClient, (Rect{50, 50, 950, 950}));
+        EXPECT_EQ(chart.m_szCanvas.cx, 1000);
+    }
+    CBaseDraw* hexagon = set.Chart(kHexagon);
+    hexagon->m_FillCells[4] = Cell_Style{};
+    set.SwitchKind(kSquareOfNine);
+    EXPECT_EQ(&set.SwitchKind(kHexagon), hexagon);
+    EXPECT_EQ(hexagon->m_FillCells.size(), 1u);
+}
+
+TEST(ChartSetTest, SaveAndOpenKeepTheSetWholeOnFailure)
+{
+    const std::string path = TempPath("set.rtl");
+    CChartSet set;
+    set.SwitchKind(kWheel).m_Lines.insert({"1/9", CLine{2, 0xFF0000, true, 1, 9}});
+    set.Chart(kSquareOfNine)->m_fPriceStep = 0.25f;
+    std::string message;
+    ASSERT_TRUE(set.Save(path, message)) << message;
+    EXPECT_EQ(set.Path(), path);
+    const std::string saved = ReadFile(path);
+
+    CChartSet other;
+    ASSERT_TRUE(other.Open(path, message)) << message;
+    EXPECT_EQ(other.Kind(), kSquareOfNine);
+    EXPECT_EQ(other.Current()->m_fPriceStep, 0.25f);
+    EXPECT_EQ(other.Chart(kWheel)->m_Lines.size(), 1u);
+    EXPECT_EQ(ChartSetJson::ToText(other.Slots()), ChartSetJson::ToText(set.Slots()));
+
+    // A file without a Square of Nine shows a fresh one.
+    CChartSlots onlyMaster;
+    Fresh(onlyMaster, kMasterChart);
+    WriteFile(path, Bytes(onlyMaster));
+    ASSERT_TRUE(other.Open(path, message));
+    EXPECT_EQ(other.Current()->GetRings(), 10);
+    EXPECT_NE(other.Chart(kMasterChart), nullptr);
+    EXPECT_EQ(other.Chart(kWheel), nullptr);
+
+    // A damaged file leaves the open set as it was.
+    CBaseDraw* before = other.Current();
+    WriteFile(path, saved.substr(0, 100));
+    EXPECT_FALSE(other.Open(path, message));
+    EXPECT_EQ(message.rfind("Failed to open document.", 0), 0u) << message;
+    EXPECT_EQ(other.Current(), before);
+    EXPECT_NE(other.Chart(kMasterChart), nullptr);
+    EXPECT_FALSE(other.Open(TempPath("missing.rtl"), message));
+
+    // A save that cannot finish leaves the target and the path alone.
+    WriteFile(path, saved);
+    const std::string folder = TempPath("folder.rtl");
+    mkdir(folder.c_str(), 0755);
+    EXPECT_FALSE(set.Save(folder, message));
+    EXPECT_EQ(message.rfind("Failed to save document.", 0), 0u) << message;
+    EXPECT_FALSE(set.Save(TempPath("no/such/folder.rtl"), message));
+    EXPECT_EQ(set.Path(), path);
+    EXPECT_EQ(ReadFile(path), saved);
+    rmdir(folder.c_str());
+    std::remove(path.c_str());
+}
+
+TEST(ChartSetJsonTest, WriteThenDumpGivesTheJsonBack)
+{
+    const std::string json = R"({"hexagon": {"m_fStartPrice": 0.6, "m_nDivisions": 6,
+        "m_Lines": [{"m_nStartCell": 1, "m_nEndCell": 7, "m_bArrow": true}, {"key": "1/7", "m_nWidth": 3}],
+        "m_Comments": [{"cell": 2, "m_strText": "多行\n  note", "m_strFace": "宋体"}]}})";
+    CChartSlots slots;
+    std::string error;
+    ASSERT_TRUE(ChartSetJson::FromText(json, slots, error)) << error;
+    const CBaseDraw* hexagon = slots.Chart(kHexagon);
+    EXPECT_EQ(hexagon->m_nRings, 11); // absent: a new Hexagon's
+    EXPECT_EQ(hexagon->m_Lines.count("1/7"), 2u);
+    EXPECT_EQ(slots.Chart(kSquareOfNine), nullptr);
+
+    const std::string dumped = ChartSetJson::ToText(slots);
+    EXPECT_NE(dumped.find("\"m_fStartPrice\": 0.6,"), std::string::npos);
+    CChartSlots back, again;
+    ASSERT_TRUE(Read(Bytes(slots), back).ok);
+    EXPECT_EQ(ChartSetJson::ToText(back), dumped);
+    ASSERT_TRUE(ChartSetJson::FromText(dumped, again, error)) << error;
+    EXPECT_EQ(ChartSetJson::ToText(again), dumped);
+
+    const struct {
+        const char* json;
+        const char* message;
+    } bad[] = {
+        {R"({"nine": {"m_nRing": 3}})", "unknown key \"m_nRing\""},
+        {R"({"octagon": null})", "unknown key \"octagon\""},
+        {R"({"nine": {"m_nRings": 3.5}})", "nine.m_nRings: expected a whole number"},
+        {R"({"nine": {"m_bShowN": 1}})", "expected true or false"},
+        {R"({"nine": {"m_fZoom": 1e300}})", "32-bit float"},
+        {R"({"nine": {"m_FillCells": [{"cell": 2}, {"cell": 2}]}})", "second entry"},
+        {R"({"nine": {"m_Comments": [{"m_strText": "x"}]}})", "missing \"cell\""},
+        {R"({"nine": {"version": 2}})", "version 0 or 1"},
+        {R"({"nine": )", "parse error"},
+    };
+    for (const auto& row : bad) {
+        CChartSlots none;
+        EXPECT_FALSE(ChartSetJson::FromText(row.json, none, error)) << row.json;
+        EXPECT_NE(error.find(row.message), std::string::npos) << error;
+        EXPECT_TRUE(none.Empty());
+    }
+}
