@@ -1,8 +1,10 @@
 #include "ChartKinds.h"
 
+#include "DrawHexagon.h"
 #include "DrawMasterChart.h"
 #include "DrawSquareOfFour.h"
 #include "DrawSquareOfNine.h"
+#include "DrawWheel.h"
 
 namespace {
 
@@ -24,6 +26,10 @@ long long FourCells(int rings)
     return side * side;
 }
 
+long long HexagonCells(int rings) { return 3LL * rings * (rings + 1); }
+
+long long WheelCells(int rings) { return 24LL * rings; }
+
 long long MasterCells(int rings) { return static_cast<long long>(rings) * rings; }
 
 } // namespace
@@ -33,6 +39,8 @@ const std::vector<ChartKind>& ChartKinds()
     static const std::vector<ChartKind> kinds = {
         {"nine", 10, &Create<CDrawSquareOfNine>, &NineCells},
         {"four", 10, &Create<CDrawSquareOfFour>, &FourCells},
+        {"hexagon", 11, &Create<CDrawHexagon>, &HexagonCells},
+        {"wheel", 15, &Create<CDrawWheel>, &WheelCells},
         {"master", 12, &Create<CDrawMasterChart>, &MasterCells},
     };
     return kinds;
