@@ -1,6 +1,7 @@
 #include "BenchScene.h"
 
-#include "DrawSquareOfNine.h"
+#include "BaseDraw.h"
+#include "ChartKinds.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -61,18 +62,11 @@ void AddNotes(CBaseDraw& chart, long long cells)
 
 } // namespace
 
-const std::vector<BenchKind>& BenchKinds()
-{
-    static const std::vector<BenchKind> kinds = {
-        {"nine", [] { return std::unique_ptr<CBaseDraw>(new CDrawSquareOfNine); },
-         [](int rings) { return (2LL * rings + 1) * (2LL * rings + 1); }, {10, 40}},
-    };
-    return kinds;
-}
+std::vector<int> BenchRings(const ChartKind& kind) { return {kind.defaultRings, 40}; }
 
-std::unique_ptr<CBaseDraw> MakeBenchChart(const BenchKind& kind, int rings)
+std::unique_ptr<CBaseDraw> MakeBenchChart(const ChartKind& kind, int rings)
 {
-    std::unique_ptr<CBaseDraw> chart = kind.make();
+    std::unique_ptr<CBaseDraw> chart = kind.create();
     chart->SetRings(rings);
     chart->m_rcClient = {50, 50, 1950, 1950};
     chart->m_fZoom = 1.0f;

@@ -10,6 +10,7 @@
 
 #include "BaseDraw.h"
 #include "CalendarLabels.h"
+#include "ChartKinds.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -29,7 +30,7 @@ constexpr double kZoom = 1.0;
 // and a text cache that is warm before timing starts, as it is from the
 // second paint of a session on.
 struct PaintTarget {
-    PaintTarget(const BenchKind& kind, int rings)
+    PaintTarget(const ChartKind& kind, int rings)
         : chart(MakeBenchChart(kind, rings))
         , image(kSide, kSide, QImage::Format_RGB32)
     {
@@ -53,7 +54,7 @@ long long DifferentPixels(const QImage& a, const QImage& b)
     return count;
 }
 
-void BenchPaint(benchmark::State& state, const BenchKind& kind, int rings)
+void BenchPaint(benchmark::State& state, const ChartKind& kind, int rings)
 {
     PaintTarget target(kind, rings);
     QPainter painter(&target.image);
@@ -72,7 +73,7 @@ void BenchPaint(benchmark::State& state, const BenchKind& kind, int rings)
     state.counters["text_blocks"] = static_cast<double>(target.cache.BlockCount());
 }
 
-void BenchFloor(benchmark::State& state, const BenchKind& kind, int rings)
+void BenchFloor(benchmark::State& state, const ChartKind& kind, int rings)
 {
     PaintTarget target(kind, rings);
     std::vector<SurfaceOp> ops;
@@ -99,8 +100,8 @@ void BenchFloor(benchmark::State& state, const BenchKind& kind, int rings)
 
 void RegisterPaintBenchmarks()
 {
-    for (const BenchKind& kind : BenchKinds()) {
-        for (int rings : kind.rings) {
+    for (const ChartKind& kind : ChartKinds()) {
+        for (int rings : BenchRings(kind)) {
             const std::string suffix = kind.name + "/" + std::to_string(rings);
             benchmark::RegisterBenchmark(("paint/" + suffix).c_str(), BenchPaint, kind, rings)
                 ->Unit(benchmark::kMillisecond);

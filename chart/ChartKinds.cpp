@@ -37,11 +37,11 @@ long long MasterCells(int rings) { return static_cast<long long>(rings) * rings;
 const std::vector<ChartKind>& ChartKinds()
 {
     static const std::vector<ChartKind> kinds = {
-        {"nine", 10, &Create<CDrawSquareOfNine>, &NineCells},
-        {"four", 10, &Create<CDrawSquareOfFour>, &FourCells},
-        {"hexagon", 11, &Create<CDrawHexagon>, &HexagonCells},
-        {"wheel", 15, &Create<CDrawWheel>, &WheelCells},
-        {"master", 12, &Create<CDrawMasterChart>, &MasterCells},
+        {1, "nine", 10, &Create<CDrawSquareOfNine>, &NineCells},
+        {3, "four", 10, &Create<CDrawSquareOfFour>, &FourCells},
+        {2, "hexagon", 11, &Create<CDrawHexagon>, &HexagonCells},
+        {4, "wheel", 15, &Create<CDrawWheel>, &WheelCells},
+        {5, "master", 12, &Create<CDrawMasterChart>, &MasterCells},
     };
     return kinds;
 }
@@ -50,6 +50,14 @@ const ChartKind* FindChartKind(const std::string& name)
 {
     for (const ChartKind& kind : ChartKinds())
         if (kind.name == name)
+            return &kind;
+    return nullptr;
+}
+
+const ChartKind* FindChartKind(int code)
+{
+    for (const ChartKind& kind : ChartKinds())
+        if (kind.code == code)
             return &kind;
     return nullptr;
 }
