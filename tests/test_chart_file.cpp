@@ -24,19 +24,19 @@ namespace {
 
 constexpr std::int64_t kStart = 1300000000;
 
-std::string Bytes(const CChartSlots& slots, std::string* warning = nullptr)
+std::string Bytes(const CChartSlots& charts, std::string* warning = nullptr)
 {
     std::string bytes;
-    const ChartFile::Result result = ChartFile::ToBytes(slots, bytes);
+    const ChartFile::Result result = ChartFile::ToBytes(charts, bytes);
     EXPECT_TRUE(result.ok) << result.message;
     if (warning)
         *warning = result.message;
     return bytes;
 }
 
-CBaseDraw& Fresh(CChartSlots& slots, int kind)
+CBaseDraw& Fresh(CChartSlots& charts, int kind)
 {
-    CBaseDraw& chart = slots.Ensure(kind);
+    CBaseDraw& chart = charts.Ensure(kind);
     chart.m_tStartTime = kStart;
     return chart;
 }
@@ -63,7 +63,7 @@ void WriteFile(const std::string& path, const std::string& bytes)
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-ChartFile::Result Read(const std::string& bytes, CChartSlots& slots) { return ChartFile::FromBytes(bytes, slots); }
+ChartFile::Result Read(const std::string& bytes, CChartSlots& charts) { return ChartFile::FromBytes(bytes, charts); }
 
 // What a float becomes in a file: its 8 significant digits read back.
 float AsStored(float f)
@@ -79,24 +79,24 @@ float AsStored(float f)
 
 TEST(ChartFileLayout, WorkedExampleOnlyASquareOfNine)
 {
-    CChartSlots slots;
-    Fresh(slots, kSquareOfNine);
+    CChartSlots charts;
+    Fresh(charts, kSquareOfNine);
     const std::string expected = "22 serialization::archive 9 -1 -1 2 1 0\r\n0 0 1 " + LeadingFields(11, "1") +
                                  " 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1 1 0 0 0 16 -1 -1\r\n";
-    EXPECT_EQ(Bytes(slots), expected);
+    EXPECT_EQ(Bytes(charts), expected);
 }
 
 TEST(ChartFileLayout, OneFillTakesClassIdsAndShiftsTheLaterOnes)
 {
-    CChartSlots slots;
-    Fresh(slots, kSquareOfNine).m_FillCells[5] = Cell_Style{3, 0x0000FF, false, true};
-    Fresh(slots, kHexagon);
+    CChartSlots charts;
+    Fresh(charts, kSquareOfNine).m_FillCells[5] = Cell_Style{3, 0x0000FF, false, true};
+    Fresh(charts, kHexagon);
     // Nine 2, base 3, fill map 4, pair 5, Cell_Style 6, lines 7, notes 8: the
     // Hexagon takes class id 9 and object id 1.
     const std::string expected = "22 serialization::archive 9 -1 -1 2 1 0\r\n0 0 1 " + LeadingFields(11, "1") +
                                  " 0 0 1 0 0 0 5 0 0 3 255 0 1 0 0 0 0 0 0 0 0 0 0 0 0 1 1 0 0 0 16 9 1 0\r\n1 " +
                                  LeadingFields(11, "0") + " 0 0 0 0 0 0 0 0 0 0 1 1 0 0 0 12 -1\r\n";
-    EXPECT_EQ(Bytes(slots), expected);
+    EXPECT_EQ(Bytes(charts), expected);
 }
 
 TEST(ChartFileLayout, FloatsWithEightDigitsAndNeverNonFinite)
@@ -107,10 +107,10 @@ TEST(ChartFileLayout, FloatsWithEightDigitsAndNeverNonFinite)
     } rows[] = {{0.6f, "0.60000002"}, {1.0f, "1"}, {100.25f, "100.25"}, {123456789.0f, "1.2345679e+08"},
                 {-0.001f, "-0.001"},  {NAN, "0"},  {INFINITY, "0"}};
     for (const auto& row : rows) {
-        CChartSlots slots;
-        Fresh(slots, kMasterChart).m_fStartPrice = row.value;
+        CChartSlots charts;
+        Fresh(charts, kMasterChart).m_fStartPrice = row.value;
         std::string warning;
-        const std::string bytes = Bytes(slots, &warning);
+        const std::string bytes = Bytes(charts, &warning);
         EXPECT_NE(bytes.find("\r\n0 0 1 12 " + std::string(row.token) + " 1 "), std::string::npos) << bytes;
         EXPECT_EQ(warning.empty(), std::isfinite(row.value)) << warning;
     }
@@ -118,20 +118,20 @@ TEST(ChartFileLayout, FloatsWithEightDigitsAndNeverNonFinite)
 
 TEST(ChartFileLayout, NotesInGbkWithCrLfInsideTheString)
 {
-    CChartSlots slots;
+    CChartSlots charts;
     Comments note;
     note.m_strText = "a\nb 中";
     note.m_strFace = "宋体";
     note.m_nHeight = -16;
-    Fresh(slots, kSquareOfNine).m_Comments.insert({7, note});
-    const std::string bytes = Bytes(slots);
+    Fresh(charts, kSquareOfNine).m_Comments.insert({7, note});
+    const std::string bytes = Bytes(charts);
     // "a", CR, LF, "b", space and two GBK bytes: 7 in memory, CR CR LF on disk.
     EXPECT_NE(bytes.find(" 7 0 0 7 a\r\r\nb \xD6\xD0 0 0 -16 0 4 \xCB\xCE\xCC\xE5 0 "), std::string::npos);
 
     note.m_strText = "smile \xF0\x9F\x98\x80!";
-    Fresh(slots, kHexagon).m_Comments.insert({1, note});
+    Fresh(charts, kHexagon).m_Comments.insert({1, note});
     std::string warning;
-    EXPECT_NE(Bytes(slots, &warning).find(" 8 smile ?! "), std::string::npos);
+    EXPECT_NE(Bytes(charts, &warning).find(" 8 smile ?! "), std::string::npos);
     EXPECT_NE(warning.find("1 character"), std::string::npos) << warning;
 }
 
@@ -139,16 +139,16 @@ TEST(ChartFileRead, VersionZeroBaseLacksTheTrailingFields)
 {
     const std::string file = "22 serialization::archive 9 -1 -1 -1 3 1 0\r\n0 0 0 " + LeadingFields(4, "0") +
                              " 0 0 0 0 0 0 0 0 0 0 0 0 0 0 -1\r\n";
-    CChartSlots slots;
-    ASSERT_TRUE(Read(file, slots).ok);
-    const CBaseDraw* hexagon = slots.Chart(kHexagon);
+    CChartSlots charts;
+    ASSERT_TRUE(Read(file, charts).ok);
+    const CBaseDraw* hexagon = charts.Chart(kHexagon);
     ASSERT_NE(hexagon, nullptr);
-    EXPECT_EQ(slots.BaseVersion(kHexagon), 0u);
+    EXPECT_EQ(charts.BaseVersion(kHexagon), 0u);
     EXPECT_EQ(hexagon->m_nRings, 4);
     EXPECT_EQ(hexagon->m_nDivisions, 12); // the Hexagon's own
     EXPECT_EQ(hexagon->m_bCalendarForward, 1);
     EXPECT_EQ(hexagon->m_fDivisionsRadius, 0.0f);
-    EXPECT_EQ(slots.Chart(kSquareOfNine), nullptr);
+    EXPECT_EQ(charts.Chart(kSquareOfNine), nullptr);
 }
 
 TEST(ChartFileRead, RandomSetsComeBackEqualWithLfOrCrLf)
@@ -167,11 +167,11 @@ TEST(ChartFileRead, RandomSetsComeBackEqualWithLfOrCrLf)
     };
 
     for (int round = 0; round < 40; ++round) {
-        CChartSlots slots;
+        CChartSlots charts;
         for (const int kind : CChartSlots::kFileOrder) {
             if (!chance(70))
                 continue;
-            CBaseDraw& c = slots.Ensure(kind);
+            CBaseDraw& c = charts.Ensure(kind);
             c.m_nRings = number(2, 30);
             c.m_fStartPrice = real();
             c.m_fPriceStep = real();
@@ -207,7 +207,7 @@ TEST(ChartFileRead, RandomSetsComeBackEqualWithLfOrCrLf)
                 c.m_Comments.insert({number(1, 5), note});
             }
         }
-        const std::string bytes = Bytes(slots);
+        const std::string bytes = Bytes(charts);
         std::string lf = bytes;
         for (size_t at = lf.find("\r\n"); at != std::string::npos; at = lf.find("\r\n", at))
             lf.erase(at, 1);
@@ -215,7 +215,7 @@ TEST(ChartFileRead, RandomSetsComeBackEqualWithLfOrCrLf)
             CChartSlots back;
             const ChartFile::Result result = Read(file, back);
             ASSERT_TRUE(result.ok) << result.message;
-            EXPECT_EQ(ChartSetJson::ToText(back), ChartSetJson::ToText(slots)) << "round " << round;
+            EXPECT_EQ(ChartSetJson::ToText(back), ChartSetJson::ToText(charts)) << "round " << round;
         }
     }
 }
@@ -236,15 +236,15 @@ TEST(ChartFileRead, LoadedValuesAreBroughtIntoRange)
         {kWheel, 15, 8, 0.6f, 2, 3, 15, 8, 0.6f},               // in range: kept
     };
     for (const auto& row : rows) {
-        CChartSlots slots;
-        CBaseDraw& c = Fresh(slots, row.kind);
+        CChartSlots charts;
+        CBaseDraw& c = Fresh(charts, row.kind);
         c.m_nRings = row.rings;
         c.m_nDivisions = row.divisions;
         c.m_fZoom = row.zoom;
         c.m_nNaturalDecimals = row.natural;
         c.m_nDecimals = row.decimals;
         CChartSlots back;
-        ASSERT_TRUE(Read(Bytes(slots), back).ok);
+        ASSERT_TRUE(Read(Bytes(charts), back).ok);
         CBaseDraw* b = back.Chart(row.kind);
         EXPECT_EQ(b->GetRings(), row.ringsAfter) << row.rings;
         EXPECT_EQ(b->m_nDivisions, row.divisionsAfter);
@@ -268,11 +268,11 @@ TEST(ChartFileRead, DamagedFilesGiveTheirMessageAndNothingElse)
         std::string bytes;
         const char* message;
     } corpus[] = {
-        {"empty", "", "cut short"},
-        {"not an archive", "PK\x03\x04 zip file", "cut short"},
+        {"empty", "", "invalid signature"},
+        {"not an archive", "PK\x03\x04 zip file", "invalid signature"},
         {"wrong signature", "22 serialization::archivX 9 -1 -1 -1 -1 -1\r\n", "invalid signature"},
         {"newer library", "22 serialization::archive 19 -1 -1 -1 -1 -1\r\n", "unsupported version"},
-        {"signature of absurd length", "2000000000 serialization::archive 9", "cut short"},
+        {"signature of absurd length", "2000000000 serialization::archive 9", "invalid signature"},
         {"cut in the middle", valid.substr(0, valid.size() / 2), "cut short"},
         {"string of absurd length", header + "-1 -1 " + nine + " 0 0 0 0 0 0 0 0 0 0 0 0 1 0 0 0 3 0 0 2000000000 x",
          "cut short"},
@@ -292,14 +292,14 @@ TEST(ChartFileRead, DamagedFilesGiveTheirMessageAndNothingElse)
          header + "-1 -1 " + nine + " 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1 1 0 0 0 16 7 1 0\r\n0 -1\r\n", "cut short"},
     };
     for (const auto& row : corpus) {
-        CChartSlots slots;
+        CChartSlots charts;
         const auto started = std::chrono::steady_clock::now();
-        const ChartFile::Result result = Read(row.bytes, slots);
+        const ChartFile::Result result = Read(row.bytes, charts);
         EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(1)) << row.name;
         EXPECT_FALSE(result.ok) << row.name;
         EXPECT_NE(result.message.find(row.message), std::string::npos) << row.name << ": " << result.message;
         EXPECT_EQ(result.message.find('\n'), std::string::npos) << row.name;
-        EXPECT_TRUE(slots.Empty()) << row.name;
+        EXPECT_TRUE(charts.Empty()) << row.name;
     }
 }
 
@@ -315,19 +315,19 @@ TEST(ChartFileRead, EveryPrefixAndRandomDamageIsRefusedOrRead)
 
     // Only the last pointer's final line break may be missing.
     for (size_t n = 0; n + 2 < valid.size(); ++n) {
-        CChartSlots slots;
-        EXPECT_FALSE(Read(valid.substr(0, n), slots).ok) << n;
+        CChartSlots charts;
+        EXPECT_FALSE(Read(valid.substr(0, n), charts).ok) << n;
     }
     std::mt19937 rng(7);
     for (int i = 0; i < 3000; ++i) {
         std::string damaged = valid;
         for (int k = 1 + static_cast<int>(rng() % 3); k > 0; --k)
             damaged[rng() % damaged.size()] = "0123456789 -\r\n\xFFx"[rng() % 15];
-        CChartSlots slots;
-        const ChartFile::Result result = Read(damaged, slots);
+        CChartSlots charts;
+        const ChartFile::Result result = Read(damaged, charts);
         EXPECT_EQ(result.ok, result.message.empty());
         if (!result.ok) {
-            EXPECT_TRUE(slots.Empty());
+            EXPECT_TRUE(charts.Empty());
         }
     }
 }
@@ -416,18 +416,18 @@ TEST(ChartSetJsonTest, WriteThenDumpGivesTheJsonBack)
     const std::string json = R"({"hexagon": {"m_fStartPrice": 0.6, "m_nDivisions": 6,
         "m_Lines": [{"m_nStartCell": 1, "m_nEndCell": 7, "m_bArrow": true}, {"key": "1/7", "m_nWidth": 3}],
         "m_Comments": [{"cell": 2, "m_strText": "多行\n  note", "m_strFace": "宋体"}]}})";
-    CChartSlots slots;
+    CChartSlots charts;
     std::string error;
-    ASSERT_TRUE(ChartSetJson::FromText(json, slots, error)) << error;
-    const CBaseDraw* hexagon = slots.Chart(kHexagon);
+    ASSERT_TRUE(ChartSetJson::FromText(json, charts, error)) << error;
+    const CBaseDraw* hexagon = charts.Chart(kHexagon);
     EXPECT_EQ(hexagon->m_nRings, 11); // absent: a new Hexagon's
     EXPECT_EQ(hexagon->m_Lines.count("1/7"), 2u);
-    EXPECT_EQ(slots.Chart(kSquareOfNine), nullptr);
+    EXPECT_EQ(charts.Chart(kSquareOfNine), nullptr);
 
-    const std::string dumped = ChartSetJson::ToText(slots);
+    const std::string dumped = ChartSetJson::ToText(charts);
     EXPECT_NE(dumped.find("\"m_fStartPrice\": 0.6,"), std::string::npos);
     CChartSlots back, again;
-    ASSERT_TRUE(Read(Bytes(slots), back).ok);
+    ASSERT_TRUE(Read(Bytes(charts), back).ok);
     EXPECT_EQ(ChartSetJson::ToText(back), dumped);
     ASSERT_TRUE(ChartSetJson::FromText(dumped, again, error)) << error;
     EXPECT_EQ(ChartSetJson::ToText(again), dumped);

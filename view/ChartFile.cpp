@@ -33,9 +33,9 @@ constexpr int kMaxDecimals = 5;
 // image) from being read into memory.
 constexpr std::streamoff kMaxFileSize = 64 << 20;
 
-void WriteSlots(CChartOArchive& ar, const CChartSlots& slots)
+void WriteSlots(CChartOArchive& ar, const CChartSlots& charts)
 {
-    slots.ForEachSlot([&](int, const auto& slot) {
+    charts.ForEachSlot([&](int, const auto& slot) {
         const auto* const chart = slot.get();
         ar << chart;
     });
@@ -43,9 +43,9 @@ void WriteSlots(CChartOArchive& ar, const CChartSlots& slots)
 
 // A chart that failed half-way is deleted here; Boost hands it over before
 // it is complete.
-void ReadSlots(CChartIArchive& ar, CChartSlots& slots)
+void ReadSlots(CChartIArchive& ar, CChartSlots& charts)
 {
-    slots.ForEachSlot([&](int kind, auto& slot) {
+    charts.ForEachSlot([&](int kind, auto& slot) {
         typename std::decay_t<decltype(slot)>::element_type* chart = nullptr;
         try {
             ar >> chart;
@@ -55,7 +55,7 @@ void ReadSlots(CChartIArchive& ar, CChartSlots& slots)
         }
         slot.reset(chart);
         if (chart)
-            slots.SetBaseVersion(kind, ar.BaseVersion(*chart));
+            charts.SetBaseVersion(kind, ar.BaseVersion(*chart));
     });
 }
 
@@ -168,14 +168,14 @@ ChartFile::Result WriteFileAtomically(const std::string& path, const std::string
 
 namespace ChartFile {
 
-Result ToBytes(const CChartSlots& slots, std::string& bytes)
+Result ToBytes(const CChartSlots& charts, std::string& bytes)
 {
     Result result{true, {}};
     try {
         std::ostringstream os;
         {
             CChartOArchive ar(os);
-            WriteSlots(ar, slots);
+            WriteSlots(ar, charts);
             result.message = Warnings(ar);
         } // the archive ends the file with its line break as it closes
         bytes = CTextCodec::ToCrLf(os.str());
@@ -185,38 +185,38 @@ Result ToBytes(const CChartSlots& slots, std::string& bytes)
     return result;
 }
 
-Result FromBytes(const std::string& bytes, CChartSlots& slots)
+Result FromBytes(const std::string& bytes, CChartSlots& charts)
 {
     const std::size_t lf = bytes.find('\n');
     const bool crlf = lf != std::string::npos && lf > 0 && bytes[lf - 1] == '\r';
     try {
         std::istringstream is(crlf ? CTextCodec::ToLf(bytes) : bytes);
         CChartIArchive ar(is);
-        ReadSlots(ar, slots);
+        ReadSlots(ar, charts);
     } catch (const archive_exception& e) {
-        slots.Clear();
+        charts.Clear();
         return {false, Describe(e)};
     } catch (const std::exception& e) {
-        slots.Clear();
+        charts.Clear();
         return {false, std::string("damaged (") + e.what() + ")"};
     }
     for (const int kind : CChartSlots::kFileOrder)
-        if (CBaseDraw* chart = slots.Chart(kind))
+        if (CBaseDraw* chart = charts.Chart(kind))
             BringIntoRange(*chart);
     return {true, {}};
 }
 
-Result Save(const CChartSlots& slots, const std::string& path)
+Result Save(const CChartSlots& charts, const std::string& path)
 {
     std::string bytes;
-    Result result = ToBytes(slots, bytes);
+    Result result = ToBytes(charts, bytes);
     if (!result.ok)
         return result;
     const Result written = WriteFileAtomically(path, bytes);
     return written.ok ? result : written;
 }
 
-Result Load(const std::string& path, CChartSlots& slots)
+Result Load(const std::string& path, CChartSlots& charts)
 {
     std::ifstream in(path, std::ios::binary);
     struct stat st {};
@@ -227,7 +227,7 @@ Result Load(const std::string& path, CChartSlots& slots)
     std::string bytes(static_cast<std::size_t>(st.st_size), '\0');
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     bytes.resize(static_cast<std::size_t>(in.gcount()));
-    Result result = FromBytes(bytes, slots);
+    Result result = FromBytes(bytes, charts);
     if (!result.ok)
         result.message = path + ": " + result.message;
     return result;

@@ -6,7 +6,7 @@ class CChartSlots;
 
 // Chart files: the five chart slots written as a text archive and read back.
 // Written the way the format's home platform writes text files (every line
-// break CR LF); read with CR LF or LF. Reading fills a new set of slots and
+// break CR LF); read with CR LF or LF. Reading fills a new set of charts and
 // refuses damaged files with a one-line reason; loaded values that would
 // stall or break a chart are brought into range.
 namespace ChartFile {
@@ -18,16 +18,16 @@ struct Result {
     std::string message;
 };
 
-// The bytes of the chart file that holds slots.
-Result ToBytes(const CChartSlots& slots, std::string& bytes);
-// Reads the bytes of a chart file into slots, which must be empty; they stay
+// The bytes of the chart file that holds charts.
+Result ToBytes(const CChartSlots& charts, std::string& bytes);
+// Reads the bytes of a chart file into charts, which must be empty; they stay
 // empty on failure.
-Result FromBytes(const std::string& bytes, CChartSlots& slots);
+Result FromBytes(const std::string& bytes, CChartSlots& charts);
 
 // Writes the chart file at path whole or not at all: into a temporary file
 // beside it, renamed over path once everything was written.
-Result Save(const CChartSlots& slots, const std::string& path);
-// Reads the chart file at path into slots, which must be empty.
-Result Load(const std::string& path, CChartSlots& slots);
+Result Save(const CChartSlots& charts, const std::string& path);
+// Reads the chart file at path into charts, which must be empty.
+Result Load(const std::string& path, CChartSlots& charts);
 
 } // namespace ChartFile

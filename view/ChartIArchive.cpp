@@ -40,7 +40,14 @@ CChartIArchive::CChartIArchive(std::istream& is)
     is.seekg(here);
     if (here < 0 || m_end < 0 || !is)
         Refuse();
-    init();
+    // Whatever fails before the signature is read whole is no chart file.
+    try {
+        init();
+    } catch (const archive_exception& e) {
+        if (e.code != archive_exception::unsupported_version)
+            throw archive_exception(archive_exception::invalid_signature);
+        throw;
+    }
 }
 
 unsigned CChartIArchive::BaseVersion(const CBaseDraw& chart) const

@@ -1,6 +1,7 @@
 #include "ChartSetJson.h"
 
 #include "ChartFields.h"
+#include "ChartKinds.h"
 #include "ChartSlots.h"
 
 #include <nlohmann/json.hpp>
@@ -14,9 +15,6 @@
 namespace {
 
 using json = nlohmann::ordered_json;
-
-// Top-level keys in the order the dump writes them.
-constexpr int kJsonOrder[] = {kSquareOfNine, kSquareOfFour, kHexagon, kWheel, kMasterChart};
 
 // --- Chart to JSON ---------------------------------------------------------
 
@@ -228,7 +226,7 @@ void ReadChart(const json& j, CBaseDraw& chart, const std::string& where)
     reader.CheckKeys();
 }
 
-void ReadSlots(const json& top, CChartSlots& slots)
+void ReadSlots(const json& top, CChartSlots& charts)
 {
     if (!top.is_object())
         Fail("chart set", "expected an object");
@@ -237,7 +235,7 @@ void ReadSlots(const json& top, CChartSlots& slots)
         if (kind == kNoChartKind)
             Fail("chart set", "unknown key \"" + item.key() + "\"");
         if (!item.value().is_null())
-            ReadChart(item.value(), slots.Ensure(kind), item.key());
+            ReadChart(item.value(), charts.Ensure(kind), item.key());
     }
 }
 
@@ -245,23 +243,23 @@ void ReadSlots(const json& top, CChartSlots& slots)
 
 namespace ChartSetJson {
 
-std::string ToText(const CChartSlots& slots)
+std::string ToText(const CChartSlots& charts)
 {
     json top;
-    for (const int kind : kJsonOrder) {
-        const CBaseDraw* chart = slots.Chart(kind);
-        top[CChartSlots::KindName(kind)] = chart ? ChartJson(*chart, slots.BaseVersion(kind)) : json();
+    for (const ChartKind& kind : ChartKinds()) {
+        const CBaseDraw* chart = charts.Chart(kind.code);
+        top[kind.name] = chart ? ChartJson(*chart, charts.BaseVersion(kind.code)) : json();
     }
     return top.dump(2, ' ', false, json::error_handler_t::replace) + "\n";
 }
 
-bool FromText(const std::string& text, CChartSlots& slots, std::string& error)
+bool FromText(const std::string& text, CChartSlots& charts, std::string& error)
 {
     try {
-        ReadSlots(json::parse(text), slots);
+        ReadSlots(json::parse(text), charts);
         return true;
     } catch (const std::exception& e) {
-        slots.Clear();
+        charts.Clear();
         error = e.what();
         return false;
     }

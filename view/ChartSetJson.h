@@ -12,12 +12,12 @@ class CChartSlots;
 // of {"key", record fields} in key order, notes of {"cell", record fields}.
 namespace ChartSetJson {
 
-std::string ToText(const CChartSlots& slots);
+std::string ToText(const CChartSlots& charts);
 
-// Fills slots (which must be empty) from JSON text. An absent slot stays
+// Fills charts (which must be empty) from JSON text. An absent slot stays
 // empty; an absent field keeps the value a new chart of that kind has.
 // False with a one-line message on malformed JSON, an unknown key or a
-// value of the wrong type or range; slots are then left empty.
-bool FromText(const std::string& text, CChartSlots& slots, std::string& error);
+// value of the wrong type or range; charts are then left empty.
+bool FromText(const std::string& text, CChartSlots& charts, std::string& error);
 
 } // namespace ChartSetJson

@@ -1,32 +1,9 @@
 #include "ChartSlots.h"
 
+#include "ChartKinds.h"
+
 #include <stdexcept>
 #include <string>
-
-namespace {
-
-// What the view sets on a chart it creates: the ring count in the kind's own
-// convention (the Square of Nine through SetRings), then start and step.
-struct KindDefaults {
-    int kind;
-    const char* name;
-    int rings;
-};
-
-constexpr KindDefaults kKinds[] = {
-    {kSquareOfNine, "nine", 10}, {kHexagon, "hexagon", 11}, {kSquareOfFour, "four", 10},
-    {kWheel, "wheel", 15},       {kMasterChart, "master", 12},
-};
-
-const KindDefaults* FindKind(int kind)
-{
-    for (const KindDefaults& k : kKinds)
-        if (k.kind == kind)
-            return &k;
-    return nullptr;
-}
-
-} // namespace
 
 CBaseDraw* CChartSlots::Chart(int kind) const
 {
@@ -40,7 +17,7 @@ CBaseDraw* CChartSlots::Chart(int kind) const
 
 CBaseDraw& CChartSlots::Ensure(int kind)
 {
-    const KindDefaults* defaults = FindKind(kind);
+    const ChartKind* defaults = FindChartKind(kind);
     if (!defaults)
         throw std::out_of_range("no chart kind " + std::to_string(kind));
     CBaseDraw* chart = nullptr;
@@ -49,10 +26,7 @@ CBaseDraw& CChartSlots::Ensure(int kind)
             return;
         if (!slot) {
             slot = std::make_unique<typename std::decay_t<decltype(slot)>::element_type>();
-            if (kind == kSquareOfNine)
-                slot->SetRings(defaults->rings);
-            else
-                slot->m_nRings = defaults->rings;
+            slot->SetRings(defaults->defaultRings);
             slot->m_fStartPrice = 1.0f;
             slot->m_fPriceStep = 1.0f;
             m_baseVersions[static_cast<std::size_t>(kind)] = kCurrentBaseVersion;
@@ -60,6 +34,16 @@ CBaseDraw& CChartSlots::Ensure(int kind)
         chart = slot.get();
     });
     return *chart;
+}
+
+std::unique_ptr<CBaseDraw> CChartSlots::Take(int kind)
+{
+    std::unique_ptr<CBaseDraw> taken;
+    ForEachSlot([&](int k, auto& slot) {
+        if (k == kind)
+            taken = std::move(slot);
+    });
+    return taken;
 }
 
 void CChartSlots::Clear()
@@ -77,25 +61,23 @@ bool CChartSlots::Empty() const
 
 unsigned CChartSlots::BaseVersion(int kind) const
 {
-    return FindKind(kind) ? m_baseVersions[static_cast<std::size_t>(kind)] : 0;
+    return FindChartKind(kind) ? m_baseVersions[static_cast<std::size_t>(kind)] : 0;
 }
 
 void CChartSlots::SetBaseVersion(int kind, unsigned version)
 {
-    if (FindKind(kind))
+    if (FindChartKind(kind))
         m_baseVersions[static_cast<std::size_t>(kind)] = version;
 }
 
 const char* CChartSlots::KindName(int kind)
 {
-    const KindDefaults* k = FindKind(kind);
-    return k ? k->name : nullptr;
+    const ChartKind* k = FindChartKind(kind);
+    return k ? k->name.c_str() : nullptr;
 }
 
 int CChartSlots::KindOfName(const std::string& name)
 {
-    for (const KindDefaults& k : kKinds)
-        if (name == k.name)
-            return k.kind;
-    return kNoChartKind;
+    const ChartKind* k = FindChartKind(name);
+    return k ? k->code : kNoChartKind;
 }

@@ -35,8 +35,11 @@ public:
     // The chart in that kind's slot, or nullptr (also for unknown kinds).
     CBaseDraw* Chart(int kind) const;
     // The chart in that kind's slot; an empty slot first receives a new chart
-    // with the kind's ring count, start price 1 and price step 1.
+    // with the kind's ring count (through SetRings, which for the Square of
+    // Nine stores rings + 1), start price 1 and price step 1.
     CBaseDraw& Ensure(int kind);
+    // Hands over the chart of that kind, leaving its slot empty.
+    std::unique_ptr<CBaseDraw> Take(int kind);
     void Clear();
     bool Empty() const;
 
