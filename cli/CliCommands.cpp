@@ -2,7 +2,10 @@
 
 #include "BaseDraw.h"
 #include "ChartExport.h"
+#include "ChartFile.h"
 #include "ChartKinds.h"
+#include "ChartSetJson.h"
+#include "ChartSlots.h"
 #include "CliOptions.h"
 #include "PainterSurface.h"
 #include "RecordingSurface.h"
@@ -14,6 +17,8 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <ostream>
 
 using ordered_json = nlohmann::ordered_json;
@@ -100,6 +105,12 @@ int LabelCell(CBaseDraw& chart, const Rect& rc, long long cellCount)
     return n;
 }
 
+int Fail(std::ostream& err, const std::string& message)
+{
+    err << "quadrix-cli: " << message << '\n';
+    return 1;
+}
+
 } // namespace
 
 int RunRender(CBaseDraw& chart, const ChartOptions& options, const std::string& path, std::ostream& err)
@@ -163,5 +174,33 @@ int RunTrace(CBaseDraw& chart, const ChartOptions& options, std::ostream& out)
     PaintChart(chart, dc);
     for (const SurfaceOp& op : dc.Ops())
         out << OpJson(op).dump() << '\n';
+    return 0;
+}
+
+int RunDump(const std::string& chartFile, std::ostream& out, std::ostream& err)
+{
+    CChartSlots charts;
+    const ChartFile::Result result = ChartFile::Load(chartFile, charts);
+    if (!result.ok)
+        return Fail(err, result.message);
+    out << ChartSetJson::ToText(charts);
+    return 0;
+}
+
+int RunWrite(const std::string& jsonFile, const std::string& chartFile, std::ostream& err)
+{
+    std::ifstream in(jsonFile, std::ios::binary);
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (!in && !in.eof())
+        return Fail(err, "cannot read " + jsonFile);
+    CChartSlots charts;
+    std::string error;
+    if (!ChartSetJson::FromText(text, charts, error))
+        return Fail(err, jsonFile + ": " + error);
+    const ChartFile::Result result = ChartFile::Save(charts, chartFile);
+    if (!result.ok)
+        return Fail(err, result.message);
+    if (!result.message.empty())
+        err << "quadrix-cli: warning: " << result.message << '\n';
     return 0;
 }

@@ -21,3 +21,9 @@ int RunHit(CBaseDraw& chart, int x, int y, std::ostream& out);
 
 // Prints every surface operation of one paint, one JSON object per line.
 int RunTrace(CBaseDraw& chart, const ChartOptions& options, std::ostream& out);
+
+// Prints the charts of a chart file as JSON.
+int RunDump(const std::string& chartFile, std::ostream& out, std::ostream& err);
+
+// Writes the chart file that the JSON of RunDump describes.
+int RunWrite(const std::string& jsonFile, const std::string& chartFile, std::ostream& err);

@@ -1,7 +1,9 @@
 #include "CliOptions.h"
 
 #include "BaseDraw.h"
+#include "ChartFile.h"
 #include "ChartKinds.h"
+#include "ChartSlots.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
@@ -45,6 +47,8 @@ const OptionSpec kOptions[] = {
     {"canvas", "Canvas size in chart units (default 1000).", "SIZE"},
     {"client", "The chart's client rectangle (default 50,50,SIZE-50,SIZE-50).", "L,T,R,B"},
     {"zoom", "Zoom factor; the picture is SIZE x Z pixels square (default 0.6).", "Z"},
+    {"file", "Chart file to draw the chart of --kind from, with its marks, lines and notes; the other options "
+             "given override its values.", "FILE.rtl"},
 };
 
 std::string Text(const QString& s) { return s.toStdString(); }
@@ -197,6 +201,83 @@ bool ReadNumbers(const QCommandLineParser& p, ChartOptions& o, std::string& erro
            ReadInt(p, "canvas", 16, kMaxCanvas, o.canvas, error) && ReadFloat(p, "zoom", o.zoom, error);
 }
 
+bool CheckPictureSize(const ChartOptions& o, std::string& error)
+{
+    const double side = static_cast<double>(o.canvas) * o.zoom;
+    if (!(o.zoom > 0.0f) || side < 1.0 || side > kMaxPixels) {
+        error = "--zoom must be above 0 and give a picture of 1 to 16384 pixels (canvas x zoom)";
+        return false;
+    }
+    return true;
+}
+
+// What one option sets on a chart. A chart built from the options takes
+// every effect; a chart from a file only those of the options given.
+struct OptionEffect {
+    const char* option;
+    void (*apply)(const ChartOptions&, CBaseDraw&);
+};
+
+// As when the chart properties dialog is confirmed.
+void UpdateNaturalDecimals(CBaseDraw& c)
+{
+    c.m_nNaturalDecimals = CBaseDraw::NaturalDecimals(c.m_fStartPrice, c.m_fPriceStep);
+}
+
+const OptionEffect kEffects[] = {
+    {"rings", [](const ChartOptions& o, CBaseDraw& c) {
+         c.SetRings(o.rings.value_or(FindChartKind(o.kind)->defaultRings));
+     }},
+    {"start", [](const ChartOptions& o, CBaseDraw& c) {
+         c.m_fStartPrice = o.start;
+         UpdateNaturalDecimals(c);
+     }},
+    {"step", [](const ChartOptions& o, CBaseDraw& c) {
+         c.m_fPriceStep = o.step;
+         UpdateNaturalDecimals(c);
+     }},
+    {"digits", [](const ChartOptions& o, CBaseDraw& c) { c.m_nDecimals = o.digits; }},
+    {"date", [](const ChartOptions& o, CBaseDraw& c) { c.m_tStartTime = o.startTime; }},
+    {"time-step", [](const ChartOptions& o, CBaseDraw& c) { c.m_nTimeStep = o.timeStep; }},
+    {"period", [](const ChartOptions& o, CBaseDraw& c) { c.m_nPeriod = o.period; }},
+    {"labels", [](const ChartOptions& o, CBaseDraw& c) {
+         c.m_bShowPrice = o.showPrice;
+         c.m_bShowTime = o.showTime;
+         c.m_bShowN = o.showN;
+         c.m_bTimeStandard = o.timeStandard;
+     }},
+    {"clockwise", [](const ChartOptions& o, CBaseDraw& c) {
+         if (o.clockwise)
+             c.m_bClockwise = *o.clockwise;
+     }},
+    {"calendar-ring", [](const ChartOptions& o, CBaseDraw& c) { c.m_bShowCalendarRing = o.calendarRing; }},
+    {"angle-ring", [](const ChartOptions& o, CBaseDraw& c) { c.m_bShowAngleRing = o.angleRing; }},
+    {"calendar-angle", [](const ChartOptions& o, CBaseDraw& c) { c.m_fCalendarAngle = o.calendarAngle; }},
+    {"angle-ring-angle", [](const ChartOptions& o, CBaseDraw& c) { c.m_fAngleRingAngle = o.angleRingAngle; }},
+    {"calendar-reverse", [](const ChartOptions& o, CBaseDraw& c) { c.m_bCalendarForward = o.calendarReverse ? 0 : 1; }},
+    {"angle-reverse", [](const ChartOptions& o, CBaseDraw& c) { c.m_bAngleForward = o.angleReverse ? 0 : 1; }},
+    {"overlays", [](const ChartOptions& o, CBaseDraw& c) {
+         c.m_bShowTriangle = o.triangle;
+         c.m_bShowSquares = o.squares;
+         c.m_bShowDivisions = o.divisions;
+     }},
+    {"triangle-angle", [](const ChartOptions& o, CBaseDraw& c) { c.m_fTriangleAngle = o.triangleAngle; }},
+    {"squares-angle", [](const ChartOptions& o, CBaseDraw& c) { c.m_fSquaresAngle = o.squaresAngle; }},
+    {"divisions-angle", [](const ChartOptions& o, CBaseDraw& c) { c.m_fDivisionsAngle = o.divisionsAngle; }},
+    {"zoom", [](const ChartOptions& o, CBaseDraw& c) { c.m_fZoom = o.zoom; }},
+};
+
+// The options' effects (all, or only those given), then the space the chart
+// is laid out in, which no chart file holds.
+void ApplyOptions(const ChartOptions& o, CBaseDraw& chart, bool all)
+{
+    for (const OptionEffect& effect : kEffects)
+        if (all || o.given.count(effect.option))
+            effect.apply(o, chart);
+    chart.m_szCanvas = {o.canvas, o.canvas};
+    chart.m_rcClient = o.ClientRect();
+}
+
 std::int64_t TodayMidnight()
 {
     const std::time_t now = std::time(nullptr);
@@ -231,52 +312,37 @@ bool ReadChartOptions(const QCommandLineParser& p, ChartOptions& o, std::string&
     o.angleRing = p.isSet("angle-ring");
     o.calendarReverse = p.isSet("calendar-reverse");
     o.angleReverse = p.isSet("angle-reverse");
-    if (!ReadChoices(p, o, error) || !ReadNumbers(p, o, error) || !ReadLabels(p, o, error) ||
-        !ReadOverlays(p, o, error) || !ReadClient(p, o, error))
-        return false;
-    const double side = static_cast<double>(o.canvas) * o.zoom;
-    if (!(o.zoom > 0.0f) || side < 1.0 || side > kMaxPixels) {
-        error = "--zoom must be above 0 and give a picture of 1 to 16384 pixels (canvas x zoom)";
-        return false;
-    }
-    return true;
+    for (const OptionSpec& spec : kOptions)
+        if (p.isSet(spec.name))
+            o.given.insert(spec.name);
+    o.file = Text(p.value("file"));
+    return ReadChoices(p, o, error) && ReadNumbers(p, o, error) && ReadLabels(p, o, error) &&
+           ReadOverlays(p, o, error) && ReadClient(p, o, error) && CheckPictureSize(o, error);
 }
 
 std::unique_ptr<CBaseDraw> BuildChart(const ChartOptions& o)
 {
-    const ChartKind* kind = FindChartKind(o.kind);
-    std::unique_ptr<CBaseDraw> chart = kind->create();
-    chart->SetRings(o.rings.value_or(kind->defaultRings));
-    chart->m_fStartPrice = o.start;
-    chart->m_fPriceStep = o.step;
-    // As when the chart properties dialog is confirmed.
-    chart->m_nNaturalDecimals = CBaseDraw::NaturalDecimals(o.start, o.step);
-    chart->m_nDecimals = o.digits;
-    chart->m_tStartTime = o.startTime;
-    chart->m_nTimeStep = o.timeStep;
-    chart->m_nPeriod = o.period;
-    chart->m_bShowPrice = o.showPrice;
-    chart->m_bShowTime = o.showTime;
-    chart->m_bShowN = o.showN;
-    chart->m_bTimeStandard = o.timeStandard;
-    if (o.clockwise)
-        chart->m_bClockwise = *o.clockwise;
-    chart->m_bShowCalendarRing = o.calendarRing;
-    chart->m_bShowAngleRing = o.angleRing;
-    chart->m_fCalendarAngle = o.calendarAngle;
-    chart->m_fAngleRingAngle = o.angleRingAngle;
-    chart->m_bCalendarForward = o.calendarReverse ? 0 : 1;
-    chart->m_bAngleForward = o.angleReverse ? 0 : 1;
-    chart->m_bShowTriangle = o.triangle;
-    chart->m_bShowSquares = o.squares;
-    chart->m_bShowDivisions = o.divisions;
-    chart->m_fTriangleAngle = o.triangleAngle;
-    chart->m_fSquaresAngle = o.squaresAngle;
-    chart->m_fDivisionsAngle = o.divisionsAngle;
-    chart->m_szCanvas = {o.canvas, o.canvas};
-    chart->m_rcClient = o.ClientRect();
-    chart->m_fZoom = o.zoom;
+    std::unique_ptr<CBaseDraw> chart = FindChartKind(o.kind)->create();
+    ApplyOptions(o, *chart, true);
     return chart;
+}
+
+std::unique_ptr<CBaseDraw> LoadChart(ChartOptions& o, std::string& error)
+{
+    CChartSlots charts;
+    const ChartFile::Result result = ChartFile::Load(o.file, charts);
+    if (!result.ok) {
+        error = result.message;
+        return nullptr;
+    }
+    std::unique_ptr<CBaseDraw> chart = charts.Take(CChartSlots::KindOfName(o.kind));
+    if (!chart) {
+        error = o.file + ": holds no chart of kind " + o.kind;
+        return nullptr;
+    }
+    ApplyOptions(o, *chart, false);
+    o.zoom = chart->m_fZoom;
+    return CheckPictureSize(o, error) ? std::move(chart) : nullptr;
 }
 
 std::optional<std::int64_t> LocalMidnight(const std::string& isoDate)

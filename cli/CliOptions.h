@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 
 class CBaseDraw;
@@ -41,6 +42,8 @@ struct ChartOptions {
     int canvas = 1000;
     std::optional<Rect> client;        // 50 units inside the canvas when not given
     float zoom = 0.6f;
+    std::string file;                  // chart file to take the chart from
+    std::set<std::string> given;       // the options set on the command line
 
     Rect ClientRect() const;
 };
@@ -55,6 +58,12 @@ bool ReadChartOptions(const QCommandLineParser& parser, ChartOptions& options, s
 // A chart of the options' kind with their parameters and switches, ready for
 // its first paint.
 std::unique_ptr<CBaseDraw> BuildChart(const ChartOptions& options);
+
+// The chart of the options' kind from their chart file, with the options
+// given on the command line applied over the file's values; the picture's
+// zoom becomes the chart's unless --zoom was given. Nothing, with a one-line
+// message, when the file cannot be read or holds no chart of that kind.
+std::unique_ptr<CBaseDraw> LoadChart(ChartOptions& options, std::string& error);
 
 // Local midnight of an ISO date (YYYY-MM-DD), or nothing when it is not a
 // real calendar date.

@@ -26,7 +26,12 @@ const char* const kDescription =
     "  render --out FILE   write the chart as PNG, SVG or PDF (by the extension)\n"
     "  cells               print every cell's centre, label and label colour as JSON\n"
     "  hit X Y             print the number of the cell at chart point X, Y\n"
-    "  trace               print every drawing operation of one paint as JSON lines\n\n"
+    "  trace               print every drawing operation of one paint as JSON lines\n"
+    "  dump FILE.rtl       print the charts of a chart file as JSON (null for an empty slot)\n"
+    "  write FILE.json OUT.rtl\n"
+    "                      write a chart file from JSON shaped like dump's; absent charts stay\n"
+    "                      empty, absent fields keep the values of a new chart\n\n"
+    "render, cells, hit and trace draw the chart of --kind from --file FILE.rtl when given.\n"
     "Put negative numbers after --, as in: quadrix-cli hit -- -100 40";
 
 // Qt warns on every start when XDG_RUNTIME_DIR is unset (as for root in a
@@ -58,30 +63,58 @@ bool ReadPoint(const QStringList& args, int& x, int& y)
     return okX && okY;
 }
 
-int Dispatch(const QCommandLineParser& parser, const ChartOptions& options)
+// The chart the drawing commands work on: from the options, or from --file.
+std::unique_ptr<CBaseDraw> MakeChart(ChartOptions& options)
+{
+    if (options.file.empty())
+        return BuildChart(options);
+    std::string error;
+    std::unique_ptr<CBaseDraw> chart = LoadChart(options, error);
+    if (!chart)
+        std::cerr << "quadrix-cli: " << error << '\n';
+    return chart;
+}
+
+int DispatchFileCommand(const QStringList& args)
+{
+    if (args[0] == "dump") {
+        if (args.size() != 2)
+            return UsageError("dump takes one chart file");
+        return RunDump(args[1].toStdString(), std::cout, std::cerr);
+    }
+    if (args.size() != 3)
+        return UsageError("write takes a JSON file and the chart file to write");
+    return RunWrite(args[1].toStdString(), args[2].toStdString(), std::cerr);
+}
+
+int Dispatch(const QCommandLineParser& parser, ChartOptions& options)
 {
     const QStringList args = parser.positionalArguments();
     const QString command = args.value(0);
-    std::unique_ptr<CBaseDraw> chart = BuildChart(options);
-
-    if (command == "render") {
-        if (args.size() != 1 || !parser.isSet("out"))
-            return UsageError("render takes --out FILE and no other argument");
-        return RunRender(*chart, options, parser.value("out").toStdString(), std::cerr);
-    }
-    if (command == "cells" && args.size() == 1)
-        return RunCells(*chart, options, std::cout);
-    if (command == "trace" && args.size() == 1)
-        return RunTrace(*chart, options, std::cout);
-    if (command == "hit") {
-        int x = 0, y = 0;
-        if (!ReadPoint(args, x, y))
-            return UsageError("hit takes two whole numbers X Y");
-        return RunHit(*chart, x, y, std::cout);
-    }
+    if (command == "dump" || command == "write")
+        return DispatchFileCommand(args);
     if (command.isEmpty())
         return UsageError("no command given");
-    return UsageError("unknown command or extra arguments: " + args.join(' ').toStdString());
+
+    int x = 0, y = 0;
+    if (command == "render" && (args.size() != 1 || !parser.isSet("out")))
+        return UsageError("render takes --out FILE and no other argument");
+    if (command == "hit" && !ReadPoint(args, x, y))
+        return UsageError("hit takes two whole numbers X Y");
+    const bool known = command == "render" || command == "hit" || command == "cells" || command == "trace";
+    if (!known || ((command == "cells" || command == "trace") && args.size() != 1))
+        return UsageError("unknown command or extra arguments: " + args.join(' ').toStdString());
+
+    std::unique_ptr<CBaseDraw> chart = MakeChart(options);
+    if (!chart)
+        return 1;
+    if (command == "render")
+        return RunRender(*chart, options, parser.value("out").toStdString(), std::cerr);
+    if (command == "cells")
+        return RunCells(*chart, options, std::cout);
+    if (command == "trace")
+        return RunTrace(*chart, options, std::cout);
+    return RunHit(*chart, x, y, std::cout);
 }
 
 } // namespace
@@ -100,7 +133,7 @@ int main(int argc, char* argv[])
     parser.setApplicationDescription(kDescription);
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument("command", "render, cells, hit or trace.");
+    parser.addPositionalArgument("command", "render, cells, hit, trace, dump or write.");
     parser.addOption({"out", "Picture file to write (render).", "FILE"});
     AddChartOptions(parser);
 

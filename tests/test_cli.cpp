@@ -187,3 +187,62 @@ TEST(CliTrace, EveryLineIsAnOperation)
     EXPECT_GT(count, 360); // the angle ring alone draws 360 ticks
     EXPECT_EQ(texts, 9 + 36); // nine labels and the ring's 36 figures
 }
+
+TEST(CliChartFile, WriteDumpAndDrawFromTheFile)
+{
+    const std::string json = TempPath("set.json"), rtl = TempPath("set.rtl"), again = TempPath("again.json");
+    std::ofstream(json) << R"({"nine": {"m_nRings": 2, "m_bShowPrice": false, "m_bShowN": true,
+        "m_Comments": [{"cell": 5, "m_strText": "第一行\n  second", "m_strFace": "宋体"}]},
+        "wheel": {"m_nRings": 3}})";
+    ASSERT_EQ(RunCli("write " + json + " " + rtl).status, 0);
+    EXPECT_EQ(FileStart(rtl, 27), "22 serialization::archive 9");
+
+    const Result dump = RunCli("dump " + rtl);
+    ASSERT_EQ(dump.status, 0);
+    const nlohmann::json set = nlohmann::json::parse(dump.out);
+    EXPECT_TRUE(set["four"].is_null());
+    EXPECT_EQ(set["wheel"]["m_nRings"], 3);
+    EXPECT_EQ(set["nine"]["version"], 1);
+    EXPECT_EQ(set["nine"]["m_Comments"][0]["m_strText"], "第一行\n  second");
+    std::ofstream(again) << dump.out;
+    ASSERT_EQ(RunCli("write " + again + " " + rtl).status, 0);
+    EXPECT_EQ(RunCli("dump " + rtl).out, dump.out);
+
+    // The file's ring count and labels, then an option over them.
+    const nlohmann::json cells = Cells("--file " + rtl);
+    ASSERT_EQ(cells.size(), 9u);
+    EXPECT_EQ(cells[8]["label"], "9");
+    EXPECT_EQ(Cells("--file " + rtl + " --rings 2").size(), 25u);
+    EXPECT_EQ(Cells("--file " + rtl + " --kind wheel").size(), 72u);
+    const Result trace = RunCli("trace --file " + rtl);
+    EXPECT_NE(trace.out.find("second"), std::string::npos); // the note is drawn
+}
+
+TEST(CliChartFile, BadFilesGiveOneLineAndStatusOne)
+{
+    const std::string damaged = TempPath("damaged.rtl"), json = TempPath("bad.json"), rtl = TempPath("one.rtl");
+    const std::string empty = TempPath("empty.json");
+    std::ofstream(empty) << "{}";
+    std::ofstream(damaged) << "22 serialization::archive 9 -1 -1 2 1 0\n0 0 1 11 1";
+    std::ofstream(json) << R"({"nine": {"m_nRings": "ten"}})";
+    std::ofstream(rtl) << "22 serialization::archive 9 -1 -1 -1 -1 -1\r\n";
+    const struct {
+        std::string args;
+        const char* message;
+    } bad[] = {
+        {"dump " + damaged, "cut short"},
+        {"dump " + TempPath("missing.rtl"), "Cannot read"},
+        {"cells --file " + damaged, "cut short"},
+        {"cells --file " + rtl, "holds no chart of kind nine"},
+        {"write " + json + " " + TempPath("out.rtl"), "nine.m_nRings"},
+        {"write " + empty + " /nonexistent-folder/out.rtl", "Cannot create"},
+    };
+    for (const auto& row : bad) {
+        const Result r = RunCli(row.args, true);
+        EXPECT_EQ(r.status, 1) << row.args;
+        EXPECT_NE(r.out.find(row.message), std::string::npos) << row.args << ": " << r.out;
+        EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1) << row.args << ": " << r.out;
+    }
+    EXPECT_EQ(RunCli("dump", true).status, 2);
+    EXPECT_EQ(RunCli("write " + json, true).status, 2);
+}
