@@ -58,10 +58,7 @@ std::string ReadFile(const std::string& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void WriteFile(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+void WriteFile(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 ChartFile::Result Read(const std::string& bytes, CChartSlots& charts) { return ChartFile::FromBytes(bytes, charts); }
 
@@ -81,21 +78,21 @@ TEST(ChartFileLayout, WorkedExampleOnlyASquareOfNine)
 {
     CChartSlots charts;
     Fresh(charts, kSquareOfNine);
-    const std::string expected = "22 serialization::archive 9 -1 -1 2 1 0\r\n0 0 1 " + LeadingFields(11, "1") +
-                                 " 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1 1 0 0 0 16 -1 -1\r\n";
+    const std::string expected = "22 serialization::archive 9 -1 -1 2 1 0\r\n0 0 1 " + LeadingFields(11, "1")
+        + " 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1 1 0 0 0 16 -1 -1\r\n";
     EXPECT_EQ(Bytes(charts), expected);
 }
 
 TEST(ChartFileLayout, OneFillTakesClassIdsAndShiftsTheLaterOnes)
 {
     CChartSlots charts;
-    Fresh(charts, kSquareOfNine).m_FillCells[5] = Cell_Style{3, 0x0000FF, false, true};
+    Fresh(charts, kSquareOfNine).m_FillCells[5] = Cell_Style {3, 0x0000FF, false, true};
     Fresh(charts, kHexagon);
     // Nine 2, base 3, fill map 4, pair 5, Cell_Style 6, lines 7, notes 8: the
     // Hexagon takes class id 9 and object id 1.
-    const std::string expected = "22 serialization::archive 9 -1 -1 2 1 0\r\n0 0 1 " + LeadingFields(11, "1") +
-                                 " 0 0 1 0 0 0 5 0 0 3 255 0 1 0 0 0 0 0 0 0 0 0 0 0 0 1 1 0 0 0 16 9 1 0\r\n1 " +
-                                 LeadingFields(11, "0") + " 0 0 0 0 0 0 0 0 0 0 1 1 0 0 0 12 -1\r\n";
+    const std::string expected = "22 serialization::archive 9 -1 -1 2 1 0\r\n0 0 1 " + LeadingFields(11, "1")
+        + " 0 0 1 0 0 0 5 0 0 3 255 0 1 0 0 0 0 0 0 0 0 0 0 0 0 1 1 0 0 0 16 9 1 0\r\n1 " + LeadingFields(11, "0")
+        + " 0 0 0 0 0 0 0 0 0 0 1 1 0 0 0 12 -1\r\n";
     EXPECT_EQ(Bytes(charts), expected);
 }
 
@@ -105,7 +102,7 @@ TEST(ChartFileLayout, FloatsWithEightDigitsAndNeverNonFinite)
         float value;
         const char* token;
     } rows[] = {{0.6f, "0.60000002"}, {1.0f, "1"}, {100.25f, "100.25"}, {123456789.0f, "1.2345679e+08"},
-                {-0.001f, "-0.001"},  {NAN, "0"},  {INFINITY, "0"}};
+        {-0.001f, "-0.001"}, {NAN, "0"}, {INFINITY, "0"}};
     for (const auto& row : rows) {
         CChartSlots charts;
         Fresh(charts, kMasterChart).m_fStartPrice = row.value;
@@ -128,6 +125,13 @@ TEST(ChartFileLayout, NotesInGbkWithCrLfInsideTheString)
     // "a", CR, LF, "b", space and two GBK bytes: 7 in memory, CR CR LF on disk.
     EXPECT_NE(bytes.find(" 7 0 0 7 a\r\r\nb \xD6\xD0 0 0 -16 0 4 \xCB\xCE\xCC\xE5 0 "), std::string::npos);
 
+    // Bytes that are no GBK come back as "?", the ASCII after them kept.
+    std::string damaged = bytes;
+    damaged.replace(damaged.find("\xD6\xD0"), 2, "\xFF\x41");
+    CChartSlots back;
+    ASSERT_TRUE(ChartFile::FromBytes(damaged, back).ok);
+    EXPECT_EQ(back.Chart(kSquareOfNine)->m_Comments.begin()->second.m_strText, "a\nb ?A");
+
     note.m_strText = "smile \xF0\x9F\x98\x80!";
     Fresh(charts, kHexagon).m_Comments.insert({1, note});
     std::string warning;
@@ -137,8 +141,8 @@ TEST(ChartFileLayout, NotesInGbkWithCrLfInsideTheString)
 
 TEST(ChartFileRead, VersionZeroBaseLacksTheTrailingFields)
 {
-    const std::string file = "22 serialization::archive 9 -1 -1 -1 3 1 0\r\n0 0 0 " + LeadingFields(4, "0") +
-                             " 0 0 0 0 0 0 0 0 0 0 0 0 0 0 -1\r\n";
+    const std::string file = "22 serialization::archive 9 -1 -1 -1 3 1 0\r\n0 0 0 " + LeadingFields(4, "0")
+        + " 0 0 0 0 0 0 0 0 0 0 0 0 0 0 -1\r\n";
     CChartSlots charts;
     ASSERT_TRUE(Read(file, charts).ok);
     const CBaseDraw* hexagon = charts.Chart(kHexagon);
@@ -155,7 +159,8 @@ TEST(ChartFileRead, RandomSetsComeBackEqualWithLfOrCrLf)
 {
     std::mt19937 rng(20240601);
     const auto chance = [&](int percent) { return static_cast<int>(rng() % 100) < percent; };
-    const auto number = [&](int lo, int hi) { return lo + static_cast<int>(rng() % static_cast<unsigned>(hi - lo + 1)); };
+    const auto number
+        = [&](int lo, int hi) { return lo + static_cast<int>(rng() % static_cast<unsigned>(hi - lo + 1)); };
     const auto color = [&] { return static_cast<Color>(rng()); };
     const auto real = [&] { return AsStored(std::uniform_real_distribution<float>(-1e6f, 1e6f)(rng)); };
     const char* const pieces[] = {"a", " ", "  two  spaces", "\n", "中文", "價", "line\r\n", "€", "x"};
@@ -188,11 +193,11 @@ TEST(ChartFileRead, RandomSetsComeBackEqualWithLfOrCrLf)
             c.m_fDivisionsRadius = real();
             c.m_nDivisions = number(1, 360);
             for (int i = number(0, 5); i > 0; --i)
-                c.m_FillCells[number(1, 200)] = Cell_Style{number(1, 4), color(), chance(50), chance(50)};
+                c.m_FillCells[number(1, 200)] = Cell_Style {number(1, 4), color(), chance(50), chance(50)};
             for (int i = number(0, 3); i > 0; --i)
-                c.m_TangentCells[number(-5, 200)] = Cell_Style{number(1, 4), color(), true, true};
+                c.m_TangentCells[number(-5, 200)] = Cell_Style {number(1, 4), color(), true, true};
             for (int i = number(0, 6); i > 0; --i) {
-                const CLine line{number(1, 4), color(), chance(50), number(1, 3), number(1, 3)};
+                const CLine line {number(1, 4), color(), chance(50), number(1, 3), number(1, 3)};
                 c.m_Lines.insert({std::to_string(line.m_nStartCell) + "/" + std::to_string(line.m_nEndCell), line});
             }
             for (int i = number(0, 4); i > 0; --i) {
@@ -230,10 +235,10 @@ TEST(ChartFileRead, LoadedValuesAreBroughtIntoRange)
         int ringsAfter, divisionsAfter;
         float zoomAfter;
     } rows[] = {
-        {kSquareOfNine, 0, 0, 0.0f, 9, 7, 1, 1, 0.05f},           // stores rings + 1: 0 is -1 rings
+        {kSquareOfNine, 0, 0, 0.0f, 9, 7, 1, 1, 0.05f}, // stores rings + 1: 0 is -1 rings
         {kSquareOfFour, 2000000000, 999999, 1e9f, -3, -9, 1000, 360, 20.0f},
         {kMasterChart, -5, -7, -1.0f, 1000000000, -1, 1, 1, 0.05f},
-        {kWheel, 15, 8, 0.6f, 2, 3, 15, 8, 0.6f},               // in range: kept
+        {kWheel, 15, 8, 0.6f, 2, 3, 15, 8, 0.6f}, // in range: kept
     };
     for (const auto& row : rows) {
         CChartSlots charts;
@@ -259,7 +264,7 @@ TEST(ChartFileRead, LoadedValuesAreBroughtIntoRange)
 TEST(ChartFileRead, DamagedFilesGiveTheirMessageAndNothingElse)
 {
     CChartSlots good;
-    Fresh(good, kSquareOfNine).m_Comments.insert({3, Comments{"note", 0, 12, 0, 0, 0, "Arial", {}, 0}});
+    Fresh(good, kSquareOfNine).m_Comments.insert({3, Comments {"note", 0, 12, 0, 0, 0, "Arial", {}, 0}});
     const std::string valid = Bytes(good);
     const std::string header = "22 serialization::archive 9 ";
     const std::string nine = "2 1 0\r\n0 0 1 " + LeadingFields(11, "1");
@@ -275,21 +280,22 @@ TEST(ChartFileRead, DamagedFilesGiveTheirMessageAndNothingElse)
         {"signature of absurd length", "2000000000 serialization::archive 9", "invalid signature"},
         {"cut in the middle", valid.substr(0, valid.size() / 2), "cut short"},
         {"string of absurd length", header + "-1 -1 " + nine + " 0 0 0 0 0 0 0 0 0 0 0 0 1 0 0 0 3 0 0 2000000000 x",
-         "cut short"},
-        {"string one byte longer than the rest", header + "-1 -1 " + nine + " 0 0 0 0 0 0 0 0 0 0 0 0 1 0 0 0 3 0 0 5 abcd",
-         "cut short"},
+            "cut short"},
+        {"string one byte longer than the rest",
+            header + "-1 -1 " + nine + " 0 0 0 0 0 0 0 0 0 0 0 0 1 0 0 0 3 0 0 5 abcd", "cut short"},
         {"absurd count", header + "-1 -1 " + nine + " 0 0 4000000000 0 0 0 5", "cut short"},
         {"negative count", header + "-1 -1 " + nine + " 0 0 -1 0 0 0 5", "cut short"},
         {"nan float", header + "-1 -1 2 1 0\r\n0 0 1 11 nan 1", "cut short"},
         {"newer chart base", header + "-1 -1 2 1 0\r\n0 0 2 11", "newer version"},
         {"class id of the chart base at a pointer",
-         header + "-1 -1 " + nine + " 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1 1 0 0 0 16 3 1 0\r\n1", "cut short"},
+            header + "-1 -1 " + nine + " 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1 1 0 0 0 16 3 1 0\r\n1", "cut short"},
         {"class id of another chart",
-         header + "-1 0 1 0\r\n0 0 1 " + LeadingFields(11, "1") + " 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1 1 0 0 0 16 -1 -1 -1\r\n",
-         "cut short"},
+            header + "-1 0 1 0\r\n0 0 1 " + LeadingFields(11, "1")
+                + " 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1 1 0 0 0 16 -1 -1 -1\r\n",
+            "cut short"},
         {"class id never met", header + "-1 -1 57 1 0\r\n0", "cut short"},
         {"reference to an earlier chart",
-         header + "-1 -1 " + nine + " 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1 1 0 0 0 16 7 1 0\r\n0 -1\r\n", "cut short"},
+            header + "-1 -1 " + nine + " 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1 1 0 0 0 16 7 1 0\r\n0 -1\r\n", "cut short"},
     };
     for (const auto& row : corpus) {
         CChartSlots charts;
@@ -307,10 +313,10 @@ TEST(ChartFileRead, EveryPrefixAndRandomDamageIsRefusedOrRead)
 {
     CChartSlots good;
     CBaseDraw& c = Fresh(good, kSquareOfNine);
-    c.m_FillCells[2] = Cell_Style{};
-    c.m_Lines.insert({"1/2", CLine{1, 0, true, 1, 2}});
-    c.m_Comments.insert({3, Comments{"two\nlines 中", 0, 12, 0, 1, 134, "宋体", {}, 0}});
-    Fresh(good, kWheel).m_TangentCells[9] = Cell_Style{};
+    c.m_FillCells[2] = Cell_Style {};
+    c.m_Lines.insert({"1/2", CLine {1, 0, true, 1, 2}});
+    c.m_Comments.insert({3, Comments {"two\nlines 中", 0, 12, 0, 1, 134, "宋体", {}, 0}});
+    Fresh(good, kWheel).m_TangentCells[9] = Cell_Style {};
     const std::string valid = Bytes(good);
 
     // Only the last pointer's final line break may be missing.
@@ -352,11 +358,11 @@ TEST(ChartSetTest, NewAndKindSwitchCreateEachKindWithItsDefaults)
         EXPECT_EQ(chart.m_nRings, row.rings);
         EXPECT_EQ(chart.m_nDivisions, row.divisions);
         EXPECT_EQ(chart.m_fStartPrice, 1.0f);
-        EXPECT_EQ(chart.m_rcClient, (Rect{50, 50, 950, 950}));
+        EXPECT_EQ(chart.m_rcClient, (Rect {50, 50, 950, 950}));
         EXPECT_EQ(chart.m_szCanvas.cx, 1000);
     }
     CBaseDraw* hexagon = set.Chart(kHexagon);
-    hexagon->m_FillCells[4] = Cell_Style{};
+    hexagon->m_FillCells[4] = Cell_Style {};
     set.SwitchKind(kSquareOfNine);
     EXPECT_EQ(&set.SwitchKind(kHexagon), hexagon);
     EXPECT_EQ(hexagon->m_FillCells.size(), 1u);
@@ -366,7 +372,7 @@ TEST(ChartSetTest, SaveAndOpenKeepTheSetWholeOnFailure)
 {
     const std::string path = TempPath("set.rtl");
     CChartSet set;
-    set.SwitchKind(kWheel).m_Lines.insert({"1/9", CLine{2, 0xFF0000, true, 1, 9}});
+    set.SwitchKind(kWheel).m_Lines.insert({"1/9", CLine {2, 0xFF0000, true, 1, 9}});
     set.Chart(kSquareOfNine)->m_fPriceStep = 0.25f;
     std::string message;
     ASSERT_TRUE(set.Save(path, message)) << message;

@@ -5,12 +5,12 @@
 #include "ChartSerialization.h"
 #include "TextCodec.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -98,11 +98,11 @@ std::string Warnings(const CChartOArchive& ar)
 {
     std::string text;
     if (ar.ReplacedCharacters() > 0)
-        text += Plural(ar.ReplacedCharacters(), "character", "characters") +
-                " that the chart file's Chinese code page cannot hold were saved as \"?\".";
+        text += Plural(ar.ReplacedCharacters(), "character", "characters")
+            + " that the chart file's Chinese code page cannot hold were saved as \"?\".";
     if (ar.ReplacedNumbers() > 0)
-        text += std::string(text.empty() ? "" : " ") + Plural(ar.ReplacedNumbers(), "number", "numbers") +
-                " that were not finite were saved as 0.";
+        text += std::string(text.empty() ? "" : " ") + Plural(ar.ReplacedNumbers(), "number", "numbers")
+            + " that were not finite were saved as 0.";
     return text;
 }
 

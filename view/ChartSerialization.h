@@ -84,19 +84,43 @@ void serialize(Archive& ar, CBaseDraw& d, unsigned version)
 }
 
 template <class Archive>
-void serialize(Archive& ar, Cell_Style& r, unsigned version) { ChartSerialization::SerializeRecord(ar, r, version); }
+void serialize(Archive& ar, Cell_Style& r, unsigned version)
+{
+    ChartSerialization::SerializeRecord(ar, r, version);
+}
 template <class Archive>
-void serialize(Archive& ar, CLine& r, unsigned version) { ChartSerialization::SerializeRecord(ar, r, version); }
+void serialize(Archive& ar, CLine& r, unsigned version)
+{
+    ChartSerialization::SerializeRecord(ar, r, version);
+}
 template <class Archive>
-void serialize(Archive& ar, Comments& r, unsigned version) { ChartSerialization::SerializeRecord(ar, r, version); }
+void serialize(Archive& ar, Comments& r, unsigned version)
+{
+    ChartSerialization::SerializeRecord(ar, r, version);
+}
 
 template <class Archive>
-void serialize(Archive& ar, CDrawMasterChart& c, unsigned version) { ChartSerialization::SerializeChart(ar, c, version); }
+void serialize(Archive& ar, CDrawMasterChart& c, unsigned version)
+{
+    ChartSerialization::SerializeChart(ar, c, version);
+}
 template <class Archive>
-void serialize(Archive& ar, CDrawSquareOfFour& c, unsigned version) { ChartSerialization::SerializeChart(ar, c, version); }
+void serialize(Archive& ar, CDrawSquareOfFour& c, unsigned version)
+{
+    ChartSerialization::SerializeChart(ar, c, version);
+}
 template <class Archive>
-void serialize(Archive& ar, CDrawSquareOfNine& c, unsigned version) { ChartSerialization::SerializeChart(ar, c, version); }
+void serialize(Archive& ar, CDrawSquareOfNine& c, unsigned version)
+{
+    ChartSerialization::SerializeChart(ar, c, version);
+}
 template <class Archive>
-void serialize(Archive& ar, CDrawHexagon& c, unsigned version) { ChartSerialization::SerializeChart(ar, c, version); }
+void serialize(Archive& ar, CDrawHexagon& c, unsigned version)
+{
+    ChartSerialization::SerializeChart(ar, c, version);
+}
 template <class Archive>
-void serialize(Archive& ar, CDrawWheel& c, unsigned version) { ChartSerialization::SerializeChart(ar, c, version); }
+void serialize(Archive& ar, CDrawWheel& c, unsigned version)
+{
+    ChartSerialization::SerializeChart(ar, c, version);
+}

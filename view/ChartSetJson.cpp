@@ -80,14 +80,19 @@ template <class T>
 void ReadInteger(const json& j, T& out, const std::string& where)
 {
     using Limits = std::numeric_limits<T>;
-    const bool fits = j.is_number_unsigned()
-                          ? j.get<std::uint64_t>() <= static_cast<std::uint64_t>(Limits::max())
-                          : j.is_number_integer() && j.get<std::int64_t>() >= static_cast<std::int64_t>(Limits::min()) &&
-                                j.get<std::int64_t>() <= static_cast<std::int64_t>(Limits::max());
-    if (!fits)
-        Fail(where, "expected a whole number from " + std::to_string(+Limits::min()) + " to " +
-                        std::to_string(+Limits::max()));
-    out = j.is_number_unsigned() ? static_cast<T>(j.get<std::uint64_t>()) : static_cast<T>(j.get<std::int64_t>());
+    if (j.is_number_unsigned() && j.get<std::uint64_t>() <= static_cast<std::uint64_t>(Limits::max())) {
+        out = static_cast<T>(j.get<std::uint64_t>());
+        return;
+    }
+    if (j.is_number_integer() && !j.is_number_unsigned()) {
+        const std::int64_t v = j.get<std::int64_t>();
+        if (v >= static_cast<std::int64_t>(Limits::min()) && v <= static_cast<std::int64_t>(Limits::max())) {
+            out = static_cast<T>(v);
+            return;
+        }
+    }
+    Fail(where, "expected a whole number from " + std::to_string(+Limits::min()) + " to "
+            + std::to_string(+Limits::max()));
 }
 
 void Read(const json& j, int& v, const std::string& where) { ReadInteger(j, v, where); }
@@ -125,7 +130,9 @@ void Read(const json& j, std::multimap<int, Comments>& notes, const std::string&
 // keep their values. Keys that no visited member claims are refused.
 class ObjectReader {
 public:
-    ObjectReader(const json& j, std::string where) : m_json(j), m_where(std::move(where))
+    ObjectReader(const json& j, std::string where)
+        : m_json(j)
+        , m_where(std::move(where))
     {
         if (!m_json.is_object())
             Fail(m_where, "expected an object");

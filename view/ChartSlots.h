@@ -27,8 +27,8 @@ class CChartSlots {
 public:
     static constexpr int kKindCount = 5;
     // Kind codes in file order.
-    static constexpr std::array<int, kKindCount> kFileOrder = {kMasterChart, kSquareOfFour, kSquareOfNine, kHexagon,
-                                                               kWheel};
+    static constexpr std::array<int, kKindCount> kFileOrder
+        = {kMasterChart, kSquareOfFour, kSquareOfNine, kHexagon, kWheel};
     // The version of the chart base that files are written with.
     static constexpr unsigned kCurrentBaseVersion = 1;
 
@@ -68,11 +68,16 @@ private:
     template <class Self, class F>
     static void ForEach(Self& self, F& f)
     {
-        std::apply([&](auto&... slot) { std::size_t i = 0; (f(kFileOrder[i++], slot), ...); }, self.m_slots);
+        std::apply(
+            [&](auto&... slot) {
+                std::size_t i = 0;
+                (f(kFileOrder[i++], slot), ...);
+            },
+            self.m_slots);
     }
 
     std::tuple<std::unique_ptr<CDrawMasterChart>, std::unique_ptr<CDrawSquareOfFour>,
-               std::unique_ptr<CDrawSquareOfNine>, std::unique_ptr<CDrawHexagon>, std::unique_ptr<CDrawWheel>>
+        std::unique_ptr<CDrawSquareOfNine>, std::unique_ptr<CDrawHexagon>, std::unique_ptr<CDrawWheel>>
         m_slots;
-    std::array<unsigned, kKindCount + 1> m_baseVersions{};
+    std::array<unsigned, kKindCount + 1> m_baseVersions {};
 };

@@ -11,7 +11,8 @@ namespace {
 // One iconv conversion descriptor, closed when done.
 class Converter {
 public:
-    Converter(const char* to, const char* from) : m_cd(iconv_open(to, from))
+    Converter(const char* to, const char* from)
+        : m_cd(iconv_open(to, from))
     {
         if (m_cd == reinterpret_cast<iconv_t>(-1))
             throw std::runtime_error(std::string("no text conversion from ") + from + " to " + to);
@@ -82,10 +83,10 @@ std::string CTextCodec::ToGbk(const std::string& utf8, int* replaced)
     return cd.Run(utf8, replaced, Utf8Length);
 }
 
-std::string CTextCodec::FromGbk(const std::string& gbk, int* replaced)
+std::string CTextCodec::FromGbk(const std::string& gbk)
 {
     Converter cd("UTF-8", "CP936");
-    return cd.Run(gbk, replaced, GbkLength);
+    return cd.Run(gbk, nullptr, GbkLength);
 }
 
 std::string CTextCodec::ToCrLf(const std::string& text)

@@ -12,7 +12,7 @@ public:
     // valid UTF-8) is written as "?" and added to *replaced when given.
     static std::string ToGbk(const std::string& utf8, int* replaced = nullptr);
     // GBK to UTF-8; a byte sequence that is not valid GBK becomes "?".
-    static std::string FromGbk(const std::string& gbk, int* replaced = nullptr);
+    static std::string FromGbk(const std::string& gbk);
 
     // In memory a line break is LF; the strings of the file carry CR LF.
     static std::string ToCrLf(const std::string& text);
