@@ -41,7 +41,7 @@ CBaseDraw& Fresh(CChartSlots& charts, int kind)
     return chart;
 }
 
-// The file's tokens for fields 1 to 21 of a fresh chart with m_nRings rings.
+// The tokens of a fresh chart from m_nRings to m_nDecimals, before the containers.
 std::string LeadingFields(int rings, const char* clockwise)
 {
     return std::to_string(rings) + " 1 1 1300000000 1 0.60000002 " + clockwise + " 0 0 1 0 0 0 0 0 0 0 0 0 0 2";

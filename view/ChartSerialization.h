@@ -70,6 +70,10 @@ void SerializeChart(Archive& ar, Chart& chart, unsigned version)
 // Found by argument-dependent lookup, as Boost expects of non-intrusive
 // serialisation of classes in the global namespace.
 
+// The trailing fields (ring rotations and directions, overlay radii, the
+// divisions count) exist from class version 1; a file at version 0 leaves
+// them as the chart's constructor set them. The reading archive keeps the version
+// each chart was read at.
 template <class Archive>
 void serialize(Archive& ar, CBaseDraw& d, unsigned version)
 {
