@@ -74,7 +74,7 @@ float AsStored(float f)
 
 } // namespace
 
-TEST(ChartFileLayout, WorkedExampleOnlyASquareOfNine)
+TEST(ChartFileLayout, AFreshSquareOfNineAlone)
 {
     CChartSlots charts;
     Fresh(charts, kSquareOfNine);
