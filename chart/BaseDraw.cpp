@@ -120,8 +120,12 @@ std::string CBaseDraw::CellDate(int n)
         return Format("%" PRId64 "/%" PRId64, year, month + 1);
     }
     const std::int64_t seconds = m_nPeriod == 1 ? 604800 : 86400;
-    if (!LocalDate(m_tStartTime + k * seconds, tm))
-        return "?"; // beyond what the platform converts; the pass goes on
+    std::int64_t offset = 0;
+    std::int64_t t = 0;
+    // Beyond what 64 bits or the platform's calendar hold: a text all the same.
+    if (__builtin_mul_overflow(k, seconds, &offset) || __builtin_add_overflow(m_tStartTime, offset, &t) ||
+        !LocalDate(t, tm))
+        return "?";
     const int year = tm.tm_year + 1900;
     if (year != m_nLastYear) {
         m_nLastYear = year;

@@ -125,6 +125,9 @@ TEST(CellDate, TimesBeforeTheEpochAndFarAheadStillGiveText)
     EXPECT_FALSE(chart.CellDate(1).empty());
     chart.m_nTimeStep = 2000000000;
     EXPECT_FALSE(chart.CellDate(2000000000).empty());
+    chart.m_tStartTime = INT64_MAX - 10; // the sum would overflow
+    chart.m_nTimeStep = 1;
+    EXPECT_EQ(chart.CellDate(3), "?");
 }
 
 TEST(ComposeCellLabel, EverySwitchCombination)
