@@ -1,0 +1,123 @@
+// The rules of the chart properties dialog: reading the edits, the checks of
+// OK, the date of cell 1 and the writing back into a chart. CTest runs this
+// with TZ=Asia/Shanghai.
+
+#include "ChartHost.h"
+#include "ChartPropertyRules.h"
+#include "GridChart.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace CR = ChartPropertyRules;
+
+namespace {
+
+// 2012-02-29 00:00 in Shanghai (UTC+8, no daylight saving).
+constexpr std::int64_t kLeapDayMidnight = 1330444800;
+
+// One field of good texts spoilt, and the field and message of the
+// first check that fails.
+struct RefusedCase {
+    std::string CR::Texts::*field;
+    const char* text;
+    CR::Field failed;
+    std::string message;
+};
+
+class CountingHost : public CChartHost {
+public:
+    void InvalidateChart() override { ++invalidations; }
+    void ShowHandCursor() override { }
+    bool EditComment(Comments&) override { return false; }
+    int invalidations = 0;
+};
+
+} // namespace
+
+TEST(ChartPropertyConfirm, RefusesEachBadFieldWithItsMessage)
+{
+    const CR::Texts good {"10", "1", "100", "0.25", "2012-02-29"};
+    const std::vector<RefusedCase> cases = {
+        {&CR::Texts::rings, "2", CR::Field::Rings, "Enter an integer between 3 and 40."},
+        {&CR::Texts::rings, "41", CR::Field::Rings, "Enter an integer between 3 and 40."},
+        {&CR::Texts::rings, "abc", CR::Field::Rings, CR::kEnterInteger},
+        {&CR::Texts::rings, "12abc", CR::Field::Rings, CR::kEnterInteger},
+        {&CR::Texts::rings, "99999999999", CR::Field::Rings, CR::kEnterInteger},
+        {&CR::Texts::timeStep, "x", CR::Field::TimeStep, CR::kEnterInteger},
+        {&CR::Texts::start, "abc", CR::Field::Start, CR::kEnterNumber},
+        {&CR::Texts::start, "1.5x", CR::Field::Start, CR::kEnterNumber},
+        {&CR::Texts::step, "nan", CR::Field::Step, CR::kEnterNumber},
+        {&CR::Texts::step, "-inf", CR::Field::Step, CR::kEnterNumber},
+        {&CR::Texts::step, "1e39", CR::Field::Step, CR::kEnterNumber}, // beyond a float
+        {&CR::Texts::startDate, "2012-1-5", CR::Field::StartDate, CR::kDateFormat},
+        {&CR::Texts::startDate, " 2012-02-29", CR::Field::StartDate, CR::kDateFormat},
+        {&CR::Texts::startDate, "2012-02-30", CR::Field::StartDate, CR::kDateInvalid},
+        {&CR::Texts::startDate, "2013-02-29", CR::Field::StartDate, CR::kDateInvalid},
+        {&CR::Texts::startDate, "1900-02-29", CR::Field::StartDate, CR::kDateInvalid},
+        {&CR::Texts::startDate, "2012-04-31", CR::Field::StartDate, CR::kDateInvalid},
+        {&CR::Texts::startDate, "2012-13-01", CR::Field::StartDate, CR::kDateInvalid},
+        {&CR::Texts::startDate, "0000-01-01", CR::Field::StartDate, CR::kDateInvalid},
+        {&CR::Texts::startDate, "abcd-ef-gh", CR::Field::StartDate, CR::kDateInvalid},
+        {&CR::Texts::startDate, "2012002029", CR::Field::StartDate, CR::kDateInvalid},
+        // Ten characters but more bytes: checked, not refused for its length.
+        {&CR::Texts::startDate, "2012年02月29", CR::Field::StartDate, CR::kDateInvalid},
+    };
+    for (const RefusedCase& c : cases) {
+        CR::Texts texts = good;
+        texts.*c.field = c.text;
+        const CR::Result r = CR::Confirm(texts);
+        EXPECT_EQ(r.field, c.failed) << c.text;
+        EXPECT_EQ(r.message, c.message) << c.text;
+    }
+}
+
+TEST(ChartPropertyConfirm, AcceptsBoundsBlanksSignsAndAnySingleDateSeparator)
+{
+    const CR::Result r = CR::Confirm({" 40 ", "-3", "+2", "-.25", "2012/02/29"});
+    ASSERT_TRUE(r.Ok()) << r.message;
+    EXPECT_EQ(r.values.rings, 40);
+    EXPECT_EQ(r.values.timeStep, -3);
+    EXPECT_FLOAT_EQ(r.values.start, 2.0f);
+    EXPECT_FLOAT_EQ(r.values.step, -0.25f);
+    EXPECT_TRUE(CR::Confirm({"3", "0", "0", "0", "2000-02-29"}).Ok());
+    for (const char* text : {"2012-02-29", "2012/02/29", "2012.02.29", "2012 02 29"})
+        EXPECT_EQ(CR::LocalMidnight(text), kLeapDayMidnight) << text;
+}
+
+TEST(ChartPropertyTexts, NumbersAtSixSignificantDigitsAndTheLocalDate)
+{
+    EXPECT_EQ(CR::FormatNumber(1.0f), "1");
+    EXPECT_EQ(CR::FormatNumber(1234567.0f), "1.23457e+06");
+    EXPECT_EQ(CR::FormatNumber(0.05f), "0.05");
+    EXPECT_EQ(CR::StartDateText(kLeapDayMidnight), "2012-02-29");
+    EXPECT_EQ(CR::StartDateText(kLeapDayMidnight - 1), "2012-02-28");
+    EXPECT_EQ(CR::StartDateText(kLeapDayMidnight + 86399), "2012-02-29");
+}
+
+TEST(ChartPropertyApply, WritesEveryValueAndRepaintsOnce)
+{
+    CountingHost host;
+    CGridChart chart;
+    chart.m_pView = &host;
+    CR::Apply(chart, CR::Confirm({"12", "7", "0.5", "0.05", "2012-02-29"}).values);
+
+    EXPECT_EQ(chart.GetRings(), 12);
+    EXPECT_EQ(chart.m_nTimeStep, 7);
+    EXPECT_FLOAT_EQ(chart.m_fStartPrice, 0.5f);
+    EXPECT_FLOAT_EQ(chart.m_fPriceStep, 0.05f);
+    EXPECT_EQ(chart.m_tStartTime, kLeapDayMidnight);
+    EXPECT_EQ(chart.m_nNaturalDecimals, 2);
+    EXPECT_EQ(host.invalidations, 1);
+}
+
+TEST(ChartPropertyApply, TimeStepZeroGivesEveryCellTheSameDate)
+{
+    CGridChart chart;
+    CR::Apply(chart, CR::Confirm({"10", "0", "1", "1", "2012-02-29"}).values);
+    for (int n : {1, 2, 50}) {
+        chart.m_nLastYear = 0;
+        EXPECT_EQ(chart.CellDate(n), "12/2/29") << n;
+    }
+}

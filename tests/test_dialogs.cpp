@@ -1,0 +1,279 @@
+// The chart properties dialog and the note dialog, driven offscreen: the
+// order of the checks and the focus they leave, what OK and cancel hand
+// back, the note's defaults and a filled note's round trip.
+
+#include "BaseDraw.h"
+#include "ChartKinds.h"
+#include "ChartPropertyDialog.h"
+#include "ChartPropertyRules.h"
+#include "CommentsDialog.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace CR = ChartPropertyRules;
+
+namespace {
+
+// Runs act on the modal dialog of type Dialog once its event loop runs, so
+// that the static entry points can be driven without blocking.
+template <typename Dialog> void WhenModal(std::function<void(Dialog&)> act)
+{
+    QMetaObject::invokeMethod(
+        qApp,
+        [act] {
+            auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+            if (!dialog) {
+                ADD_FAILURE() << "no modal dialog of the expected type";
+                QApplication::closeAllWindows();
+                return;
+            }
+            act(*dialog);
+        },
+        Qt::QueuedConnection);
+}
+
+QLineEdit* EditNamed(QWidget& dialog, const char* name)
+{
+    return dialog.findChild<QLineEdit*>(name);
+}
+
+void Type(QWidget& dialog, const char* name, const QString& text)
+{
+    QLineEdit* edit = EditNamed(dialog, name);
+    edit->clear();
+    QTest::keyClicks(edit, text);
+}
+
+void Click(QWidget& dialog, const char* button)
+{
+    QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
+}
+
+std::unique_ptr<CBaseDraw> NewHexagon()
+{
+    const ChartKind* kind = FindChartKind("hexagon");
+    auto chart = kind->create();
+    chart->SetRings(kind->defaultRings);
+    return chart;
+}
+
+// The chart properties dialog on a chart's values, messages collected.
+class ChartPropertyDialog : public ::testing::Test {
+protected:
+    ChartPropertyDialog()
+        : dialog(CR::Values {10, 1, 100.0f, 0.25f, "2012-02-29"})
+    {
+        dialog.SetMessageHook([this](const QString& m) { messages << m; });
+        dialog.show();
+    }
+
+    // Presses OK and expects the dialog open, one new message and the focus
+    // on the whole text of edit.
+    void ExpectRefused(const QString& message, const char* edit)
+    {
+        const qsizetype before = messages.size();
+        Click(dialog, "ok");
+        ASSERT_EQ(messages.size(), before + 1);
+        EXPECT_EQ(messages.back(), message);
+        EXPECT_EQ(dialog.result(), QDialog::Rejected);
+        EXPECT_TRUE(dialog.isVisible());
+        QLineEdit* focused = EditNamed(dialog, edit);
+        EXPECT_EQ(dialog.focusWidget(), focused) << edit;
+        EXPECT_EQ(focused->selectedText(), focused->text()) << edit;
+    }
+
+    CChartProperty dialog;
+    QStringList messages;
+};
+
+// What the chart hands over for a new note, and a filled note with a box.
+const Comments kNewNote {"", Colors::Yellow, 16, 400, 0, 0, "", {}, Colors::Black};
+const Comments kFilledNote {"第一行\nsecond line", MakeColor(200, 220, 255), -20, 700, 1, 134, "DejaVu Serif",
+    {10, 20, 110, 60}, MakeColor(0x12, 0x34, 0x56)};
+
+bool SameNote(const Comments& a, const Comments& b)
+{
+    return a == b && a.m_nWeight == b.m_nWeight && a.m_rcBox == b.m_rcBox;
+}
+
+} // namespace
+
+TEST_F(ChartPropertyDialog, ChecksInOrderAndFocusesTheFirstBadEdit)
+{
+    Type(dialog, "rings", "2");
+    Type(dialog, "timeStep", "x");
+    Type(dialog, "start", "abc");
+    Type(dialog, "step", "nan");
+    Type(dialog, "startDate", "2012-1-5");
+
+    ExpectRefused("Enter an integer between 3 and 40.", "rings");
+    Type(dialog, "rings", "12");
+    ExpectRefused("Enter an integer.", "timeStep");
+    Type(dialog, "timeStep", "0");
+    ExpectRefused("Enter a number.", "start");
+    Type(dialog, "start", "0.5");
+    ExpectRefused("Enter a number.", "step");
+    Type(dialog, "step", "0.05");
+    ExpectRefused("The date format should be : YYYY-MM-DD", "startDate");
+    Type(dialog, "startDate", "2013-02-29");
+    ExpectRefused("The date is not a valid date.", "startDate");
+
+    Type(dialog, "startDate", "2012/02/29");
+    Click(dialog, "ok");
+    EXPECT_EQ(messages.size(), 6);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.Values().timeStep, 0);
+    EXPECT_EQ(dialog.Values().startDate, "2012/02/29");
+}
+
+TEST(ChartPropertyEdit, OpensOnTheChartAndWritesBackOnlyOnOk)
+{
+    auto chart = NewHexagon();
+    const std::int64_t startTime = chart->m_tStartTime;
+    const QString today = QString::fromStdString(CR::StartDateText(startTime));
+    const auto fillAndPress = [today](const char* button) {
+        return [today, button](CChartProperty& d) {
+            EXPECT_EQ(d.windowTitle(), "Hexagon");
+            EXPECT_EQ(EditNamed(d, "rings")->text(), "11");
+            EXPECT_EQ(EditNamed(d, "start")->text(), "1");
+            EXPECT_EQ(EditNamed(d, "step")->text(), "1");
+            EXPECT_EQ(EditNamed(d, "startDate")->text(), today);
+            EXPECT_EQ(EditNamed(d, "timeStep")->text(), "1");
+            Type(d, "rings", "20");
+            Type(d, "start", "0.5");
+            Type(d, "step", "0.05");
+            Type(d, "startDate", "2012-02-29");
+            Type(d, "timeStep", "3");
+            Click(d, button);
+        };
+    };
+
+    WhenModal<CChartProperty>(fillAndPress("cancel"));
+    EXPECT_FALSE(CChartProperty::Edit(*chart, nullptr));
+    EXPECT_EQ(chart->GetRings(), 11);
+    EXPECT_FLOAT_EQ(chart->m_fStartPrice, 1.0f);
+    EXPECT_FLOAT_EQ(chart->m_fPriceStep, 1.0f);
+    EXPECT_EQ(chart->m_tStartTime, startTime);
+    EXPECT_EQ(chart->m_nTimeStep, 1);
+    EXPECT_EQ(chart->m_nNaturalDecimals, 0);
+
+    WhenModal<CChartProperty>(fillAndPress("ok"));
+    EXPECT_TRUE(CChartProperty::Edit(*chart, nullptr));
+    EXPECT_EQ(chart->GetRings(), 20);
+    EXPECT_FLOAT_EQ(chart->m_fStartPrice, 0.5f);
+    EXPECT_FLOAT_EQ(chart->m_fPriceStep, 0.05f);
+    EXPECT_EQ(CR::StartDateText(chart->m_tStartTime), "2012-02-29");
+    EXPECT_EQ(chart->m_nTimeStep, 3);
+    EXPECT_EQ(chart->m_nNaturalDecimals, 2);
+}
+
+TEST(CommentsDialog, ANewNoteStartsInTheInterfaceFontBlackOnYellow)
+{
+    Comments note = kNewNote;
+    WhenModal<CCommentsDlg>([](CCommentsDlg& d) {
+        EXPECT_EQ(d.windowTitle(), "输入字符串");
+        auto* text = d.findChild<QPlainTextEdit*>("text");
+        EXPECT_TRUE(text->toPlainText().isEmpty());
+        // Height 16 is the height of a line.
+        EXPECT_LE(QFontMetrics(text->font()).height(), 16);
+        EXPECT_GE(QFontMetrics(text->font()).height(), 12);
+        EXPECT_EQ(text->palette().color(QPalette::Base), QColor(255, 255, 0));
+        EXPECT_EQ(text->palette().color(QPalette::Text), QColor(0, 0, 0));
+        // Enter breaks the line and leaves the dialog open.
+        QTest::keyClicks(text, "ab");
+        QTest::keyClick(text, Qt::Key_Return);
+        QTest::keyClicks(text, "c");
+        EXPECT_TRUE(d.isVisible());
+        Click(d, "ok");
+    });
+    ASSERT_TRUE(CCommentsDlg::Edit(note, nullptr));
+    Comments expected = kNewNote;
+    expected.m_strText = "ab\nc";
+    expected.m_strFace = QApplication::font().family().toStdString();
+    EXPECT_TRUE(SameNote(note, expected));
+}
+
+TEST(CommentsDialog, AFilledNoteIsShownAndOnlyOkHandsItBack)
+{
+    Comments note = kFilledNote;
+    WhenModal<CCommentsDlg>([](CCommentsDlg& d) {
+        auto* text = d.findChild<QPlainTextEdit*>("text");
+        EXPECT_EQ(text->toPlainText(), "第一行\nsecond line");
+        EXPECT_EQ(text->font().pixelSize(), 20);
+        EXPECT_EQ(text->font().weight(), QFont::Bold);
+        EXPECT_TRUE(text->font().italic());
+        EXPECT_EQ(text->palette().color(QPalette::Base), QColor(200, 220, 255));
+        EXPECT_EQ(text->palette().color(QPalette::Text), QColor(0x12, 0x34, 0x56));
+        Click(d, "ok");
+    });
+    ASSERT_TRUE(CCommentsDlg::Edit(note, nullptr));
+    EXPECT_TRUE(SameNote(note, kFilledNote));
+
+    WhenModal<CCommentsDlg>([](CCommentsDlg& d) {
+        QTest::keyClicks(d.findChild<QPlainTextEdit*>("text"), "more");
+        d.close();
+    });
+    EXPECT_FALSE(CCommentsDlg::Edit(note, nullptr));
+    EXPECT_TRUE(SameNote(note, kFilledNote));
+}
+
+TEST(CommentsDialog, ChosenFontAndColoursBecomeTheNotes)
+{
+    CCommentsDlg dialog(kNewNote);
+    QFont offered;
+    QColor offeredColor;
+    std::optional<QColor> answer;
+    dialog.SetChoosers(
+        [&offered](const QFont& initial, QWidget*) {
+            offered = initial;
+            QFont font(QStringLiteral("DejaVu Sans Mono"));
+            font.setPixelSize(24);
+            font.setWeight(QFont::Bold);
+            font.setItalic(true);
+            return std::optional<QFont>(font);
+        },
+        [&offeredColor, &answer](const QColor& initial, const QString&, QWidget*) {
+            offeredColor = initial;
+            return answer;
+        });
+    dialog.show();
+
+    const QFont before = dialog.DisplayFont();
+    Click(dialog, "font");
+    EXPECT_EQ(offered, before);
+    const Comments chosen = dialog.Note();
+    EXPECT_EQ(chosen.m_nHeight, -24); // a character height
+    EXPECT_EQ(chosen.m_nWeight, 700);
+    EXPECT_EQ(chosen.m_bItalic, 1);
+    EXPECT_EQ(chosen.m_strFace, "DejaVu Sans Mono");
+    EXPECT_EQ(dialog.findChild<QPlainTextEdit*>("text")->font().pixelSize(), 24);
+
+    answer = QColor(Qt::red);
+    Click(dialog, "textColor");
+    EXPECT_EQ(offeredColor, QColor(0, 0, 0));
+    answer = std::nullopt; // the user cancels the colour chooser
+    Click(dialog, "backColor");
+    EXPECT_EQ(offeredColor, QColor(255, 255, 0));
+    EXPECT_EQ(dialog.Note().m_crBack, Colors::Yellow);
+    answer = QColor(0, 128, 0);
+    Click(dialog, "backColor");
+    EXPECT_EQ(dialog.Note().m_crText, Colors::Red);
+    EXPECT_EQ(dialog.Note().m_crBack, Colors::Green);
+    EXPECT_EQ(dialog.findChild<QPlainTextEdit*>("text")->palette().color(QPalette::Base), QColor(0, 128, 0));
+}
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
