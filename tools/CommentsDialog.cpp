@@ -106,8 +106,10 @@ QFont CCommentsDlg::DisplayFont() const
 
 void CCommentsDlg::SetChoosers(FontChooser chooseFont, ColorChooser chooseColor)
 {
-    m_chooseFont = std::move(chooseFont);
-    m_chooseColor = std::move(chooseColor);
+    if (chooseFont)
+        m_chooseFont = std::move(chooseFont);
+    if (chooseColor)
+        m_chooseColor = std::move(chooseColor);
 }
 
 // The buttons in a column right of the text box. The system font chooser

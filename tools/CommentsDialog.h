@@ -34,6 +34,7 @@ public:
     Comments Note() const;
     // The font the text box shows: the note's font at zoom 1.
     QFont DisplayFont() const;
+    // Replaces the choosers; an empty one keeps the current chooser.
     void SetChoosers(FontChooser chooseFont, ColorChooser chooseColor);
 
 private:
