@@ -10,7 +10,7 @@ PACKAGES=(
   libgl-dev
   nlohmann-json3-dev libboost-serialization-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-noto-cjk
+  fonts-noto-cjk fonts-dejavu-core
   xvfb xauth
 )
 
