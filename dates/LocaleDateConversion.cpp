@@ -89,7 +89,6 @@ bool ReadFormattedDate(Cursor& c, const std::string& format, CivilDate& date, un
 // dates leaves the date unread.
 bool ReadDirective(Cursor& c, char code, CivilDate& date, unsigned& seen)
 {
-    int yy = 0;
     switch (code) {
     case 'e':
         c.SkipBlanks();
@@ -103,13 +102,18 @@ bool ReadDirective(Cursor& c, char code, CivilDate& date, unsigned& seen)
     case 'Y':
         seen |= kYear;
         return c.Number(1, 4, date.year);
-    case 'y':
-        // The POSIX century rule: 69 to 99 are 1969 to 1999.
+    case 'y': {
+        // Two digits by the POSIX century rule (69 to 99 are 1969 to 1999,
+        // 00 to 68 are 2000 to 2068); four digits, as people also type them
+        // into a two-digit format, are the year itself.
+        const std::size_t start = c.pos;
         seen |= kYear;
-        if (!c.Number(2, 2, yy))
+        if (!c.Number(2, 4, date.year) || c.pos - start == 3)
             return false;
-        date.year = yy < 69 ? 2000 + yy : 1900 + yy;
+        if (c.pos - start == 2)
+            date.year += date.year < 69 ? 2000 : 1900;
         return true;
+    }
     case 'D':
         return ReadFormattedDate(c, "%m/%d/%y", date, seen);
     case 'F':

@@ -86,7 +86,8 @@ TEST(LocaleDateConversion, ReadsTheLocaleShortDateFormat)
     } rows[] = {{"%d.%m.%Y", "05.03.2012", kDate, "2012-03-05 00:00:00"},
         {"%d.%m.%Y", "5.3.2012 14:30", kBoth, "2012-03-05 14:30:00"}, {"%d.%m.%Y", "31.04.2012", kDate, "invalid"},
         {"%Y年%m月%d日", "2012年3月5日", kDate, "2012-03-05 00:00:00"},
-        {"%D", "03/05/69", kDate, "1969-03-05 00:00:00"}, {"%e/%m/%Y", " 5/03/2012", kDate, "2012-03-05 00:00:00"},
+        {"%D", "03/05/69", kDate, "1969-03-05 00:00:00"}, {"%D", "03/05/2068", kDate, "2068-03-05 00:00:00"},
+        {"%D", "03/05/201", kDate, "invalid"}, {"%e/%m/%Y", " 5/03/2012", kDate, "2012-03-05 00:00:00"},
         // Formats without a whole numeric date read nothing.
         {"%a %d", "Mon 05", kDate, "invalid"}, {"%d/%m", "05/03", kDate, "invalid"},
         {"%d/%m/%", "05/03/", kDate, "invalid"}};
