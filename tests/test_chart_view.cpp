@@ -1,0 +1,446 @@
+// The chart window driven as the menus, toolbars and mouse drive it: the
+// display rules, kind switching, tools, zoom, files and unsaved work,
+// mouse mapping, the context menu, the hand cursor and the printed page.
+
+#include "BaseDraw.h"
+#include "ChartFile.h"
+#include "ChartPrinter.h"
+#include "ChartSet.h"
+#include "CommandIds.h"
+#include "Rotula2View.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QPrinter>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWheelEvent>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+namespace {
+
+// A chart window whose questions to the user are answered from a script
+// and whose messages and context menus are recorded.
+class ScriptedView : public CRotula2View {
+public:
+    std::deque<QString> openPaths;
+    std::deque<QString> savePaths;
+    QMessageBox::StandardButton saveAnswer = QMessageBox::Cancel;
+    int saveQuestions = 0;
+    QStringList messages;
+    int contextMenus = 0;
+    int paints = 0;
+
+protected:
+    QString AskOpenPath() override { return Next(openPaths); }
+    QString AskSavePath() override { return Next(savePaths); }
+    QMessageBox::StandardButton AskSaveChanges() override
+    {
+        ++saveQuestions;
+        return saveAnswer;
+    }
+    void ShowMessage(QMessageBox::Icon, const QString& text) override { messages << text; }
+    void ShowContextMenu(const QPoint&) override { ++contextMenus; }
+    void drawContents(QPainter& painter, double scale) override
+    {
+        ++paints;
+        CRotula2View::drawContents(painter, scale);
+    }
+
+private:
+    static QString Next(std::deque<QString>& answers)
+    {
+        if (answers.empty())
+            return {};
+        QString next = answers.front();
+        answers.pop_front();
+        return next;
+    }
+};
+
+class ChartView : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        // At the default zoom 0.6 the 1890-unit canvas takes 1134 pixels: it fits, centred.
+        view.resize(1200, 1200);
+        view.InitialUpdate({1920, 1080});
+        view.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+        Settle();
+    }
+
+    // Lets queued paints happen, then forgets them.
+    void Settle()
+    {
+        QCoreApplication::processEvents();
+        view.paints = 0;
+    }
+    // How many paints the events queued since the last Settle bring.
+    int PaintsNow()
+    {
+        QCoreApplication::processEvents();
+        return view.paints;
+    }
+
+    CBaseDraw& Chart() { return *view.CurrentChart(); }
+    bool Pressed(int id) const { return view.QueryCommand(id).checked; }
+    bool Enabled(int id) const { return view.QueryCommand(id).enabled; }
+
+    // Clicks the centre of cell n of the current chart, laid out by a paint.
+    void ClickCell(int n, Qt::MouseButton button = Qt::LeftButton)
+    {
+        view.viewport()->repaint();
+        QTest::mouseClick(view.viewport(), button, {}, view.toWindow(Chart().GetCellCenter(n)));
+    }
+
+    std::string SetBytes()
+    {
+        std::string bytes;
+        EXPECT_TRUE(ChartFile::ToBytes(view.Charts().Slots(), bytes).ok);
+        return bytes;
+    }
+
+    QString TempPath(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+
+    QTemporaryDir dir;
+    ScriptedView view;
+};
+
+TEST_F(ChartView, StartsWithASquareOfNineOnTheCanvasOfTheScreen)
+{
+    EXPECT_TRUE(Pressed(Cmd::KindSquareOfNine));
+    EXPECT_EQ(view.zoom(), 0.6f);
+    EXPECT_EQ(view.ChartRect(), (Rect{50, 50, 1840, 1840}));
+    EXPECT_EQ(Chart().m_rcClient, view.ChartRect());
+    EXPECT_EQ(Chart().m_szCanvas.cy, 1890);
+    EXPECT_FALSE(view.IsModified());
+    EXPECT_FALSE(view.OnCommand(Cmd::About));
+}
+
+TEST_F(ChartView, TheLabelSwitchesAreNeverAllOff)
+{
+    view.OnCommand(Cmd::ShowPrice); // refused: the only one on
+    EXPECT_TRUE(Pressed(Cmd::ShowPrice));
+    EXPECT_EQ(PaintsNow(), 0);
+    view.OnCommand(Cmd::ShowTime);
+    view.OnCommand(Cmd::ShowPrice);
+    EXPECT_FALSE(Pressed(Cmd::ShowPrice));
+    view.OnCommand(Cmd::ShowTime); // refused
+    EXPECT_TRUE(Pressed(Cmd::ShowTime));
+    EXPECT_TRUE(Chart().m_bShowTime);
+    EXPECT_FALSE(Chart().m_bShowPrice);
+
+    // The time standard chart shows N alone; turned off with nothing else
+    // shown, it brings prices back.
+    view.OnCommand(Cmd::TimeStandard);
+    EXPECT_TRUE(Pressed(Cmd::ShowN));
+    EXPECT_FALSE(Pressed(Cmd::ShowTime));
+    EXPECT_GT(PaintsNow(), 0);
+    view.OnCommand(Cmd::ShowN); // allowed while the time standard is on
+    view.OnCommand(Cmd::TimeStandard);
+    EXPECT_TRUE(Pressed(Cmd::ShowPrice));
+    EXPECT_FALSE(Pressed(Cmd::ShowN));
+}
+
+TEST_F(ChartView, DigitsChosenAgainAreUnchosenAndRepaintOnlyWhenLabelsChange)
+{
+    view.OnCommand(Cmd::Digits0 + 3);
+    view.OnCommand(Cmd::Digits0 + 3);
+    for (int id = Cmd::Digits0; id <= Cmd::Digits5; ++id)
+        EXPECT_FALSE(Pressed(id)) << id;
+    EXPECT_EQ(Chart().m_nDecimals, -1);
+
+    Chart().m_nNaturalDecimals = 2; // as for start 100, step 0.25
+    view.OnCommand(Cmd::Digits0 + 1);
+    Settle();
+    view.OnCommand(Cmd::Digits0 + 5); // prices go from one decimal to two
+    EXPECT_GT(PaintsNow(), 0);
+    Settle();
+    view.OnCommand(Cmd::Digits0 + 4); // still two
+    EXPECT_EQ(PaintsNow(), 0);
+    EXPECT_TRUE(Pressed(Cmd::Digits0 + 4));
+}
+
+TEST_F(ChartView, APeriodChosenWhileTimeIsHiddenWaitsForTheNextPaint)
+{
+    view.OnCommand(Cmd::PeriodWeek);
+    EXPECT_TRUE(Pressed(Cmd::PeriodWeek));
+    EXPECT_FALSE(Pressed(Cmd::PeriodDay));
+    EXPECT_EQ(PaintsNow(), 0);
+    view.viewport()->repaint();
+    EXPECT_EQ(Chart().m_nPeriod, 1);
+    view.OnCommand(Cmd::ShowTime);
+    Settle();
+    view.OnCommand(Cmd::PeriodMonth);
+    EXPECT_GT(PaintsNow(), 0);
+}
+
+TEST_F(ChartView, EachKindKeepsItsOwnChartWithItsMarksAndSwitches)
+{
+    view.OnCommand(Cmd::KindHexagon);
+    CBaseDraw* hexagon = view.CurrentChart();
+    EXPECT_EQ(hexagon->GetRings(), 11);
+    view.OnCommand(Cmd::ToolCircle);
+    ClickCell(5);
+    ASSERT_EQ(hexagon->m_FillCells.count(5), 1u);
+    view.OnCommand(Cmd::Triangle);
+
+    view.OnCommand(Cmd::KindSquareOfNine);
+    EXPECT_FALSE(Pressed(Cmd::KindHexagon));
+    EXPECT_FALSE(Pressed(Cmd::Triangle));
+    view.OnCommand(Cmd::ClearDrawings); // clears the Square of Nine only
+    view.OnCommand(Cmd::KindHexagon);
+    EXPECT_EQ(view.CurrentChart(), hexagon);
+    EXPECT_EQ(hexagon->m_FillCells.count(5), 1u);
+    EXPECT_TRUE(Pressed(Cmd::Triangle));
+
+    hexagon->m_Comments.emplace(5, Comments{});
+    view.OnCommand(Cmd::ClearDrawings);
+    EXPECT_TRUE(hexagon->m_FillCells.empty());
+    EXPECT_TRUE(hexagon->m_Comments.empty());
+}
+
+TEST_F(ChartView, ToolsToggleAndAPressHandsTheChartTheFramesColourAndLine)
+{
+    view.OnCommand(Cmd::ToolArrow);
+    view.OnCommand(Cmd::ToolArrow);
+    for (int id = Cmd::ToolLine; id <= Cmd::ToolSquare; ++id)
+        EXPECT_FALSE(Pressed(id)) << id;
+    EXPECT_EQ(PaintsNow(), 0);
+
+    view.SetPaletteColor(MakeColor(255, 0, 0));
+    view.OnCommand(Cmd::Line1 + 2);
+    view.OnCommand(Cmd::ToolLine);
+    EXPECT_TRUE(Pressed(Cmd::ToolLine));
+    view.viewport()->repaint();
+    const QPoint from = view.toWindow(Chart().GetCellCenter(1));
+    const QPoint to = view.toWindow(Chart().GetCellCenter(12));
+    QTest::mousePress(view.viewport(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(view.viewport(), to);
+    QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, to);
+    ASSERT_EQ(Chart().m_Lines.count("1/12"), 1u);
+    const CLine& line = Chart().m_Lines.find("1/12")->second;
+    EXPECT_EQ(line.m_nWidth, 3);
+    EXPECT_EQ(line.m_crColor, MakeColor(255, 0, 0));
+}
+
+TEST_F(ChartView, ZoomStepsThroughItsLevelsAndStopsAtTheEnds)
+{
+    view.OnCommand(Cmd::ZoomIn);
+    EXPECT_EQ(view.zoom(), 0.618f);
+    view.setZoom(0.6f);
+    view.OnCommand(Cmd::ZoomOut);
+    EXPECT_EQ(view.zoom(), 0.5f);
+
+    view.setZoom(8.0f);
+    EXPECT_FALSE(Enabled(Cmd::ZoomIn));
+    EXPECT_TRUE(view.OnCommand(Cmd::ZoomIn));
+    EXPECT_EQ(view.zoom(), 8.0f);
+    view.setZoom(0.2f);
+    EXPECT_FALSE(Enabled(Cmd::ZoomOut));
+    view.OnCommand(Cmd::ZoomOut);
+    EXPECT_EQ(view.zoom(), 0.2f);
+
+    for (const std::vector<float>& refused : {std::vector<float>{0.01f, 1.0f}, std::vector<float>{1.0f, 30.0f},
+                                              std::vector<float>{1.0f, 1.0f}, std::vector<float>{2.0f, 1.0f}})
+        EXPECT_FALSE(view.setZoomLevels(refused));
+    EXPECT_EQ(view.zoomLevels().size(), 24u);
+    EXPECT_FALSE(view.IsModified());
+}
+
+TEST_F(ChartView, ThreeCtrlWheelNotchesOfFortyZoomOutOnce)
+{
+    view.setZoom(1.0f);
+    const auto turn = [&](int delta, Qt::KeyboardModifiers keys) {
+        const QPointF at(600, 600);
+        QWheelEvent wheel(at, view.viewport()->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, keys,
+                          Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(view.viewport(), &wheel);
+    };
+    turn(40, Qt::ControlModifier);
+    turn(40, Qt::ControlModifier);
+    EXPECT_EQ(view.zoom(), 1.0f);
+    turn(40, Qt::ControlModifier);
+    EXPECT_EQ(view.zoom(), 0.8f);
+    turn(-120, Qt::ControlModifier);
+    EXPECT_EQ(view.zoom(), 1.0f);
+    turn(120, Qt::NoModifier); // scrolls instead
+    EXPECT_EQ(view.zoom(), 1.0f);
+}
+
+TEST_F(ChartView, ASmallChartIsCentredAndZoomingKeepsTheWindowCentre)
+{
+    view.resize(1000, 700);
+    view.setZoom(0.2f); // 378 pixels
+    const QSize client = view.viewport()->size();
+    EXPECT_EQ(view.toWindow({0, 0}), QPoint((client.width() - 378) / 2, (client.height() - 378) / 2));
+    EXPECT_EQ(view.verticalScrollBar()->maximum(), 0);
+
+    view.setZoom(1.0f);
+    view.horizontalScrollBar()->setValue(500);
+    view.verticalScrollBar()->setValue(400);
+    EXPECT_EQ(view.toChart(QPoint(10, 20)), (Point{510, 420}));
+    const QPoint centre(client.width() / 2, client.height() / 2);
+    const Point before = view.toChart(centre);
+    view.OnCommand(Cmd::ZoomIn);
+    ASSERT_EQ(view.zoom(), 1.1f);
+    EXPECT_LE((view.toWindow(before) - centre).manhattanLength(), 2);
+}
+
+TEST_F(ChartView, SavingThenOpeningGivesTheSameCharts)
+{
+    view.OnCommand(Cmd::ToolCircle);
+    ClickCell(7);
+    view.OnCommand(Cmd::KindSquareOfFour);
+    view.OnCommand(Cmd::CalendarRing);
+    view.OnCommand(Cmd::KindSquareOfNine);
+    view.OnCommand(Cmd::ShowTime);
+    const QString path = TempPath("set.rtl");
+    view.savePaths = {path};
+    view.OnCommand(Cmd::FileSave);
+    EXPECT_FALSE(view.IsModified());
+    const std::string saved = SetBytes();
+
+    view.OnCommand(Cmd::FileNew);
+    EXPECT_TRUE(Chart().m_FillCells.empty());
+    view.openPaths = {path};
+    view.OnCommand(Cmd::FileOpen);
+    EXPECT_EQ(SetBytes(), saved);
+    EXPECT_TRUE(Pressed(Cmd::ShowTime));
+    EXPECT_FALSE(view.IsModified());
+    view.OnCommand(Cmd::FileSave); // to the same file, without asking
+    EXPECT_EQ(view.saveQuestions, 0);
+    EXPECT_TRUE(view.messages.isEmpty()) << view.messages.join('\n').toStdString();
+}
+
+TEST_F(ChartView, FailedOpensAndSavesAreReportedAndLoseNothing)
+{
+    view.OnCommand(Cmd::ToolCircle);
+    ClickCell(7);
+    CBaseDraw* before = view.CurrentChart();
+    const QString damaged = TempPath("damaged.rtl");
+    QFile file(damaged);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("22 serialization::archive 9 0 garbage");
+    file.close();
+    EXPECT_FALSE(view.OpenFile(damaged));
+    ASSERT_EQ(view.messages.size(), 1);
+    EXPECT_TRUE(view.messages[0].startsWith("Failed to open document."));
+    EXPECT_EQ(view.CurrentChart(), before);
+    EXPECT_EQ(Chart().m_FillCells.count(7), 1u);
+
+    EXPECT_FALSE(view.SaveFile(TempPath("no/such/folder/set.rtl")));
+    ASSERT_EQ(view.messages.size(), 2);
+    EXPECT_TRUE(view.messages[1].startsWith("Failed to save document."));
+    EXPECT_TRUE(view.IsModified());
+    EXPECT_TRUE(view.Charts().Path().empty());
+}
+
+TEST_F(ChartView, UnsavedWorkIsNeverDroppedWithoutAsking)
+{
+    view.OnCommand(Cmd::KindHexagon); // looking is no work
+    view.OnCommand(Cmd::ZoomIn);
+    EXPECT_FALSE(view.IsModified());
+    view.OnCommand(Cmd::ToolCircle);
+    ClickCell(2);
+    EXPECT_TRUE(view.IsModified());
+    CBaseDraw* hexagon = view.CurrentChart();
+
+    view.saveAnswer = QMessageBox::Cancel;
+    view.OnCommand(Cmd::FileNew);
+    view.openPaths = {TempPath("never-asked.rtl")};
+    view.OnCommand(Cmd::FileOpen);
+    EXPECT_EQ(view.saveQuestions, 2);
+    EXPECT_EQ(view.CurrentChart(), hexagon);
+    EXPECT_EQ(view.openPaths.size(), 1u);
+
+    view.saveAnswer = QMessageBox::Save;
+    view.savePaths = {TempPath("kept.rtl")};
+    view.OnCommand(Cmd::FileNew);
+    EXPECT_TRUE(QFile::exists(TempPath("kept.rtl")));
+    EXPECT_TRUE(Chart().m_FillCells.empty());
+
+    // A change undone by hand leaves nothing unsaved.
+    view.OnCommand(Cmd::AngleRing);
+    EXPECT_TRUE(view.IsModified());
+    view.OnCommand(Cmd::AngleRing);
+    EXPECT_FALSE(view.IsModified());
+
+    view.OnCommand(Cmd::AngleRing);
+    view.saveAnswer = QMessageBox::Discard;
+    EXPECT_TRUE(view.MaybeSave());
+    EXPECT_EQ(view.saveQuestions, 4);
+}
+
+TEST_F(ChartView, ARightClickRemovesAMarkOrElseOpensTheMenu)
+{
+    view.OnCommand(Cmd::ToolCircle);
+    ClickCell(6);
+    ClickCell(6, Qt::RightButton);
+    EXPECT_TRUE(Chart().m_FillCells.empty());
+    EXPECT_EQ(view.contextMenus, 0);
+    EXPECT_FALSE(view.IsModified());
+    ClickCell(6, Qt::RightButton);
+    EXPECT_EQ(view.contextMenus, 1);
+}
+
+TEST_F(ChartView, TheHandShowsOverAHandleUntilThePointerLeavesIt)
+{
+    view.OnCommand(Cmd::Triangle);
+    view.viewport()->repaint();
+    const Rect handle = Chart().m_rcTriangleHandle;
+    ASSERT_FALSE(handle.IsEmpty());
+    QTest::mouseMove(view.viewport(), view.toWindow(handle.Center()));
+    EXPECT_EQ(view.viewport()->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseMove(view.viewport(), view.toWindow(Chart().GetCellCenter(1)));
+    EXPECT_EQ(view.viewport()->cursor().shape(), Qt::ArrowCursor);
+}
+
+// The printed page: the chart with its outer ring, which reaches beyond the
+// canvas, fitted to the printable area and centred.
+TEST_F(ChartView, APrintedPageHoldsTheWholeChartCentred)
+{
+    view.OnCommand(Cmd::CalendarRing);
+    const QRect area(25, 25, 800, 1050);
+    QImage page(850, 1100, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    {
+        QPainter painter(&page);
+        CChartPrinter::PaintPage(painter, area, Chart(), view.CanvasSize());
+    }
+    QRect ink;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (qGray(page.pixel(x, y)) < 200)
+                ink |= QRect(x, y, 1, 1);
+    ASSERT_FALSE(ink.isEmpty()) << "blank page";
+    // Round with labels at the sides: cut at the sides, it would be taller than wide.
+    EXPECT_GT(ink.width(), 760);
+    EXPECT_LE(ink.height(), ink.width());
+    EXPECT_NEAR(ink.center().x(), area.center().x(), 5);
+    EXPECT_NEAR(ink.center().y(), area.center().y(), 5);
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(TempPath("chart.pdf"));
+    EXPECT_TRUE(CChartPrinter::PrintTo(printer, Chart(), view.CanvasSize()));
+    EXPECT_GT(QFile(TempPath("chart.pdf")).size(), 1000);
+    printer.setOutputFileName(TempPath("no/such/folder/chart.pdf"));
+    EXPECT_FALSE(CChartPrinter::PrintTo(printer, Chart(), view.CanvasSize()));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,146 @@
+// Zoom arithmetic: level lists, clamping, stepping, Ctrl+wheel totals, the
+// thousandths mapping both ways, centring, scroll steps and the page fit.
+
+#include "ZoomModel.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+namespace {
+
+// The chart window's 24 levels.
+const std::vector<float> kViewLevels = {0.2f, 0.25f, 0.33f, 0.4f, 0.5f, 0.618f, 0.75f, 0.8f,
+                                        1.0f, 1.1f,  1.25f, 1.4f, 1.5f, 1.65f,  1.8f,  2.0f,
+                                        2.2f, 2.5f,  2.8f,  3.0f, 3.3f, 3.6f,   4.0f,  8.0f};
+
+CZoomModel ViewModel(float zoom)
+{
+    CZoomModel model;
+    EXPECT_TRUE(model.SetLevels(kViewLevels));
+    model.SetZoom(zoom);
+    return model;
+}
+
+TEST(ZoomLevels, AnAcceptedListPointsTheLevelIndexAtOne)
+{
+    CZoomModel model;
+    EXPECT_EQ(model.LevelIndex(), 3); // in the built-in 1/3 ... 3
+    ASSERT_TRUE(model.SetLevels(kViewLevels));
+    EXPECT_EQ(model.LevelIndex(), 8);
+    EXPECT_FALSE(model.SetLevels({}));
+    EXPECT_FALSE(model.SetLevels({0.5f, std::nanf("")}));
+    ASSERT_TRUE(model.SetLevels({0.05f, 20.0f}));
+    EXPECT_EQ(model.LevelIndex(), -1);
+}
+
+TEST(SetZoom, ClampsToTheAllowedRangeAndReturnsThePreviousFactor)
+{
+    CZoomModel model;
+    EXPECT_EQ(model.SetZoom(25.0f), 1.0f);
+    EXPECT_EQ(model.Zoom(), 20.0f);
+    EXPECT_EQ(model.SetZoom(0.01f), 20.0f);
+    EXPECT_EQ(model.Zoom(), 0.05f);
+    model.SetZoom(std::numeric_limits<float>::quiet_NaN());
+    EXPECT_EQ(model.Zoom(), 0.05f);
+}
+
+TEST(Stepping, StepsGoStrictlyPastALevelAndBeyondTheEndsOnlyBack)
+{
+    CZoomModel model = ViewModel(1.0f);
+    EXPECT_EQ(model.LevelAbove(), 9);
+    EXPECT_EQ(model.LevelBelow(), 7);
+    ASSERT_TRUE(model.MoveToLevel(9));
+    EXPECT_EQ(model.Zoom(), 1.1f);
+    EXPECT_EQ(model.LevelIndex(), 9);
+    EXPECT_FALSE(model.MoveToLevel(24));
+    model.SetZoom(15.0f);
+    EXPECT_FALSE(model.CanZoomIn());
+    EXPECT_EQ(model.LevelBelow(), 23);
+}
+
+TEST(Wheel, AZoomRefusedAtALimitKeepsTheTotal)
+{
+    CZoomModel model = ViewModel(8.0f);
+    EXPECT_EQ(model.AddWheel(-120), CZoomModel::WheelStep::ZoomIn);
+    EXPECT_EQ(model.WheelTotal(), -120);
+    EXPECT_EQ(model.AddWheel(60), CZoomModel::WheelStep::None);
+    model.SetZoom(8.0f);
+    EXPECT_EQ(model.WheelTotal(), 0);
+}
+
+struct Extent {
+    float zoom;
+    int viewport;
+};
+
+class ViewportExtent : public testing::TestWithParam<Extent> {};
+
+TEST_P(ViewportExtent, IsTheFactorInWholeThousandths)
+{
+    CZoomModel model;
+    model.SetZoom(GetParam().zoom);
+    EXPECT_EQ(model.ViewportExtent(), GetParam().viewport);
+}
+
+// 0.618 and 2.2 would lose a thousandth in double precision.
+INSTANTIATE_TEST_SUITE_P(Factors, ViewportExtent,
+                         testing::Values(Extent{0.6f, 600}, Extent{0.618f, 618}, Extent{0.33f, 330},
+                                         Extent{1.0f / 3.0f, 333}, Extent{2.2f, 2200}, Extent{1.65f, 1650},
+                                         Extent{8.0f, 8000}, Extent{0.05f, 50}));
+
+TEST(Mapping, EveryPixelMapsToTheChartUnitDrawnThere)
+{
+    // Enlarged, each pixel has one unit; reduced, it shows the last of several.
+    for (const float zoom : {0.05f, 0.2f, 0.6f, 0.618f, 1.0f, 1.65f, 3.3f, 8.0f}) {
+        CZoomModel model;
+        model.SetZoom(zoom);
+        for (int pixel = -300; pixel <= 300; ++pixel) {
+            const int unit = model.ToChart(pixel);
+            ASSERT_LE(model.ToWindow(unit), pixel) << "zoom " << zoom << " pixel " << pixel;
+            ASSERT_GT(model.ToWindow(unit + 1), pixel) << "zoom " << zoom << " pixel " << pixel;
+        }
+    }
+}
+
+TEST(Mapping, ASmallChartIsCentredAndALargeOneScrolled)
+{
+    EXPECT_EQ(CZoomModel::AxisOrigin(800, 378, 0), 211);
+    EXPECT_EQ(CZoomModel::AxisOrigin(801, 378, 5), 211);
+    EXPECT_EQ(CZoomModel::AxisOrigin(800, 800, 0), 0);
+    EXPECT_EQ(CZoomModel::AxisOrigin(800, 1134, 120), -120);
+}
+
+TEST(ScrollSteps, APageIsATenthOfTheChartAndALineATenthOfAPage)
+{
+    CZoomModel model;
+    model.SetZoom(0.6f);
+    const Size page = model.PageStep({1890, 1890});
+    EXPECT_EQ(page.cx, 113); // 1134 pixels
+    EXPECT_EQ(page.cy, 113);
+    const Size line = model.LineStep({1890, 945});
+    EXPECT_EQ(line.cx, 11);
+    EXPECT_EQ(line.cy, 5); // 567 pixels, page 56
+}
+
+TEST(PageFit, TheRegionFillsTheNarrowerSideOfThePageCentred)
+{
+    const CZoomModel::PageFit portrait = CZoomModel::FitToPage({0, 0, 1890, 1890}, {4000, 6000});
+    EXPECT_DOUBLE_EQ(portrait.scale, 4000.0 / 1890);
+    EXPECT_EQ(portrait.offset.x, 0);
+    EXPECT_EQ(portrait.offset.y, 1000);
+    const CZoomModel::PageFit landscape = CZoomModel::FitToPage({0, 0, 1000, 500}, {3000, 1000});
+    EXPECT_DOUBLE_EQ(landscape.scale, 2.0);
+    EXPECT_EQ(landscape.offset.x, 500);
+    EXPECT_EQ(landscape.offset.y, 0);
+    // A region reaching left of and above the canvas moves chart point (0, 0) in.
+    const CZoomModel::PageFit beyond = CZoomModel::FitToPage({-100, -50, 1900, 1950}, {1000, 2000});
+    EXPECT_DOUBLE_EQ(beyond.scale, 0.5);
+    EXPECT_EQ(beyond.offset.x, 50);
+    EXPECT_EQ(beyond.offset.y, 525); // (2000 - 1000) / 2 + 25
+    EXPECT_DOUBLE_EQ(CZoomModel::FitToPage({5, 5, 5, 9}, {3000, 1000}).scale, 1.0);
+}
+
+} // namespace

@@ -1,0 +1,96 @@
+#include "ChartPrinter.h"
+
+#include "BoundsSurface.h"
+#include "ChartExport.h"
+#include "PainterSurface.h"
+#include "ZoomModel.h"
+
+#include <QImage>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include <algorithm>
+
+namespace {
+
+// The part of the chart's plane a page shows: the canvas and whatever the
+// chart draws beyond it (outer rings reach past a square chart's canvas),
+// within one canvas size of it, so that a stray line cannot shrink the
+// chart to nothing.
+Rect PrintedRegion(CBaseDraw& chart, Size canvas)
+{
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    QPainter painter(&scratch);
+    CPainterSurface measure(painter, 1.0);
+    CBoundsSurface bounds(measure);
+    PaintChart(chart, bounds);
+    const Rect drawn = bounds.Bounds();
+    Rect region{0, 0, canvas.cx, canvas.cy};
+    if (drawn.IsEmpty())
+        return region;
+    return {std::max(std::min(region.left, drawn.left), -canvas.cx),
+            std::max(std::min(region.top, drawn.top), -canvas.cy),
+            std::min(std::max(region.right, drawn.right), 2 * canvas.cx),
+            std::min(std::max(region.bottom, drawn.bottom), 2 * canvas.cy)};
+}
+
+} // namespace
+
+CChartPrinter::CChartPrinter(QWidget* parent)
+    : m_parent(parent)
+    , m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+{
+}
+
+CChartPrinter::~CChartPrinter() = default;
+
+void CChartPrinter::PageSetup()
+{
+    QPageSetupDialog dialog(m_printer.get(), m_parent);
+    dialog.exec();
+}
+
+bool CChartPrinter::Print(CBaseDraw& chart, Size canvas, bool direct)
+{
+    if (!direct) {
+        QPrintDialog dialog(m_printer.get(), m_parent);
+        dialog.setMinMax(1, 1);
+        if (dialog.exec() != QDialog::Accepted)
+            return true;
+    }
+    return PrintTo(*m_printer, chart, canvas);
+}
+
+void CChartPrinter::Preview(CBaseDraw& chart, Size canvas)
+{
+    QPrintPreviewDialog dialog(m_printer.get(), m_parent);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
+                     [&chart, canvas](QPrinter* printer) { PrintTo(*printer, chart, canvas); });
+    dialog.exec();
+}
+
+bool CChartPrinter::PrintTo(QPrinter& printer, CBaseDraw& chart, Size canvas)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    // The painter's origin is the top left of the printable area.
+    PaintPage(painter, QRect(0, 0, printer.width(), printer.height()), chart, canvas);
+    return painter.end();
+}
+
+void CChartPrinter::PaintPage(QPainter& painter, const QRect& area, CBaseDraw& chart, Size canvas)
+{
+    const CZoomModel::PageFit fit = CZoomModel::FitToPage(PrintedRegion(chart, canvas), {area.width(), area.height()});
+    painter.save();
+    painter.setClipRect(area);
+    painter.translate(area.left() + fit.offset.x, area.top() + fit.offset.y);
+    {
+        CPainterSurface dc(painter, fit.scale);
+        PaintChart(chart, dc);
+    }
+    painter.restore();
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "Geometry.h"
+
+#include <memory>
+
+class CBaseDraw;
+class QPainter;
+class QPrinter;
+class QRect;
+class QWidget;
+
+// Printing, print preview and page setup of the chart window. The page is
+// painted directly on the printer through the same drawing path as the
+// screen: the canvas with all the chart draws beyond it, scaled to fit the
+// printable area and centred.
+// The chart fits on one page, so one page is printed. The printer keeps its
+// settings from one use to the next.
+class CChartPrinter {
+public:
+    // parent: the window the dialogs belong to.
+    explicit CChartPrinter(QWidget* parent);
+    ~CChartPrinter();
+    CChartPrinter(const CChartPrinter&) = delete;
+    CChartPrinter& operator=(const CChartPrinter&) = delete;
+
+    // The page setup dialog.
+    void PageSetup();
+    // The print dialog, then the page; with direct, the page on the current
+    // printer without a dialog. False only when printing failed (not when
+    // the user cancelled).
+    bool Print(CBaseDraw& chart, Size canvas, bool direct);
+    // The preview window, which paints the page as often as it needs.
+    void Preview(CBaseDraw& chart, Size canvas);
+
+    // Paints the one page of chart on printer; false when the printer
+    // cannot be painted on.
+    static bool PrintTo(QPrinter& printer, CBaseDraw& chart, Size canvas);
+    // Paints chart, its canvas and all it draws beyond, scaled to fit area
+    // of painter's device, centred in it and clipped to it.
+    static void PaintPage(QPainter& painter, const QRect& area, CBaseDraw& chart, Size canvas);
+
+private:
+    QWidget* m_parent = nullptr;
+    std::unique_ptr<QPrinter> m_printer;
+};

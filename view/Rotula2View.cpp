@@ -1,0 +1,506 @@
+#include "Rotula2View.h"
+
+#include "BaseDraw.h"
+#include "CalendarLabels.h"
+#include "ChartExport.h"
+#include "ChartPrinter.h"
+#include "ChartSet.h"
+#include "CommandIds.h"
+#include "PainterSurface.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QImage>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+// The zoom levels of the chart window.
+const std::vector<float> kZoomLevels = {0.2f, 0.25f, 0.33f, 0.4f, 0.5f, 0.618f, 0.75f, 0.8f,
+                                        1.0f, 1.1f,  1.25f, 1.4f, 1.5f, 1.65f,  1.8f,  2.0f,
+                                        2.2f, 2.5f,  2.8f,  3.0f, 3.3f, 3.6f,   4.0f,  8.0f};
+
+// Canvas side = the larger screen side less this; charts keep this margin inside it.
+constexpr int kCanvasShrink = 30;
+constexpr int kChartMargin = 50;
+
+const char* const kFileFilter = "Rotula 2 (*.rtl)";
+const char* const kFileSuffix = "rtl";
+
+bool InRange(int id, int first, int last) { return first <= id && id <= last; }
+
+// The view's switch that a toggle command flips, or nullptr.
+bool CViewState::*SwitchOf(int id)
+{
+    switch (id) {
+    case Cmd::CalendarRing: return &CViewState::m_bShowCalendarRing;
+    case Cmd::AngleRing: return &CViewState::m_bShowAngleRing;
+    case Cmd::ShowTime: return &CViewState::m_bShowTime;
+    case Cmd::ShowN: return &CViewState::m_bShowN;
+    case Cmd::ShowPrice: return &CViewState::m_bShowPrice;
+    case Cmd::Clockwise: return &CViewState::m_bClockwise;
+    case Cmd::Divisions: return &CViewState::m_bShowDivisions;
+    case Cmd::Squares: return &CViewState::m_bShowSquares;
+    case Cmd::Triangle: return &CViewState::m_bShowTriangle;
+    case Cmd::TimeStandard: return &CViewState::m_bTimeStandard;
+    default: return nullptr;
+    }
+}
+
+// Commands whose dialogs are not built yet: the view owns them, they stay disabled.
+bool AwaitsDialog(int id)
+{
+    return id == Cmd::ChartProperties || id == Cmd::PlaceNote || InRange(id, Cmd::Astrology, Cmd::TimeCalculator);
+}
+
+// Commands the view carries out that have no pressed state.
+bool IsPlainCommand(int id)
+{
+    switch (id) {
+    case Cmd::ClearDrawings:
+    case Cmd::PeriodMenu:
+    case Cmd::DigitsMenu:
+    case Cmd::Repaint:
+    case Cmd::FileNew:
+    case Cmd::FileOpen:
+    case Cmd::FileSave:
+    case Cmd::FileSaveAs:
+    case Cmd::PrintSetup:
+    case Cmd::Print:
+    case Cmd::PrintDirect:
+    case Cmd::PrintPreview: return true;
+    default: return InRange(id, Cmd::Line1, Cmd::Line4);
+    }
+}
+
+// The key-state flags the chart's mouse operations take: left, right, Shift,
+// Ctrl, middle.
+unsigned KeyFlags(const QMouseEvent& event)
+{
+    const Qt::MouseButtons buttons = event.buttons();
+    const Qt::KeyboardModifiers keys = event.modifiers();
+    return (buttons & Qt::LeftButton ? 0x01u : 0u) | (buttons & Qt::RightButton ? 0x02u : 0u) |
+           (keys & Qt::ShiftModifier ? 0x04u : 0u) | (keys & Qt::ControlModifier ? 0x08u : 0u) |
+           (buttons & Qt::MiddleButton ? 0x10u : 0u);
+}
+
+std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+} // namespace
+
+CRotula2View::CRotula2View(QWidget* parent)
+    : CZoomView(parent)
+    , m_charts(std::make_unique<CChartSet>())
+    , m_printer(std::make_unique<CChartPrinter>(this))
+{
+    // Moves without a button pressed show the hand over the handles.
+    viewport()->setMouseTracking(true);
+    connect(this, &CZoomView::zoomChanged, this, &CRotula2View::stateChanged);
+    ChartBecameCurrent();
+    MarkSaved();
+}
+
+CRotula2View::~CRotula2View() { ClearCalendarLabels(); }
+
+void CRotula2View::InitialUpdate(Size screen)
+{
+    BuildCalendarLabels();
+    setZoomLevels(kZoomLevels);
+    const int side = std::max(screen.cx, screen.cy) - kCanvasShrink;
+    m_szCanvas = {side, side};
+    m_rcChart = {kChartMargin, kChartMargin, side - kChartMargin, side - kChartMargin};
+    setTotalSize(m_szCanvas);
+    m_charts->SetViewGeometry(m_szCanvas, m_rcChart);
+    m_charts->New();
+    ChartBecameCurrent();
+    MarkSaved();
+    emit stateChanged();
+}
+
+bool CRotula2View::OnCommand(int id)
+{
+    if (!QueryCommand(id).handled)
+        return false;
+    RunCommand(id);
+    AfterCommand();
+    return true;
+}
+
+CRotula2View::CommandState CRotula2View::QueryCommand(int id) const
+{
+    CommandState state;
+    state.handled = true;
+    const auto pressedWhen = [&state](bool on) {
+        state.checkable = true;
+        state.checked = on;
+        return state;
+    };
+    if (InRange(id, Cmd::KindSquareOfNine, Cmd::KindMasterChart))
+        return pressedWhen(m_charts->Kind() == id - Cmd::KindSquareOfNine + 1);
+    if (InRange(id, Cmd::ToolLine, Cmd::ToolSquare))
+        return pressedWhen(m_state.m_nTool == id - Cmd::ToolLine + 1);
+    if (InRange(id, Cmd::PeriodDay, Cmd::PeriodMonth))
+        return pressedWhen(m_state.m_nPeriod == id - Cmd::PeriodDay);
+    if (InRange(id, Cmd::Digits0, Cmd::Digits5))
+        return pressedWhen(m_state.m_nDecimals == id - Cmd::Digits0);
+    if (bool CViewState::*on = SwitchOf(id))
+        return pressedWhen(m_state.*on);
+    if (id == Cmd::ZoomIn || id == Cmd::ZoomOut)
+        state.enabled = id == Cmd::ZoomIn ? canZoomIn() : canZoomOut();
+    else if (AwaitsDialog(id))
+        state.enabled = false;
+    else if (!IsPlainCommand(id))
+        return {};
+    return state;
+}
+
+void CRotula2View::SetPaletteColor(Color color) { m_crPalette = color; }
+
+void CRotula2View::SetLineNumber(int number) { m_nLineNumber = std::clamp(number, 1, 4); }
+
+bool CRotula2View::IsModified() const { return m_bModified; }
+
+bool CRotula2View::MaybeSave()
+{
+    UpdateModified();
+    if (!m_bModified)
+        return true;
+    switch (AskSaveChanges()) {
+    case QMessageBox::Save: return SaveDocument();
+    case QMessageBox::Discard: return true;
+    default: return false;
+    }
+}
+
+bool CRotula2View::OpenFile(const QString& path)
+{
+    std::string message;
+    if (!m_charts->Open(LocalPath(path), message)) {
+        ShowMessage(QMessageBox::Warning, QString::fromStdString(message));
+        return false;
+    }
+    ChartBecameCurrent();
+    MarkSaved();
+    emit stateChanged();
+    return true;
+}
+
+bool CRotula2View::SaveFile(const QString& path)
+{
+    SyncChart();
+    std::string message;
+    if (!m_charts->Save(LocalPath(path), message)) {
+        ShowMessage(QMessageBox::Warning, QString::fromStdString(message));
+        return false;
+    }
+    // Saved, perhaps with something the user should know about the file.
+    if (!message.empty())
+        ShowMessage(QMessageBox::Information, QString::fromStdString(message));
+    MarkSaved();
+    emit stateChanged();
+    return true;
+}
+
+CChartSet& CRotula2View::Charts() { return *m_charts; }
+
+CBaseDraw* CRotula2View::CurrentChart() const { return m_charts->Current(); }
+
+QString CRotula2View::AskOpenPath()
+{
+    QFileDialog dialog(this, QString(), QCoreApplication::applicationDirPath(), QString::fromLatin1(kFileFilter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(kFileSuffix);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+QString CRotula2View::AskSavePath()
+{
+    QFileDialog dialog(this, QString(), QCoreApplication::applicationDirPath(), QString::fromLatin1(kFileFilter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(kFileSuffix);
+    if (!m_charts->Path().empty())
+        dialog.selectFile(QFile::decodeName(m_charts->Path().c_str()));
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+QMessageBox::StandardButton CRotula2View::AskSaveChanges()
+{
+    return QMessageBox::question(this, QCoreApplication::applicationName(), tr("图表已修改。\n是否保存修改？"),
+                                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+}
+
+void CRotula2View::ShowMessage(QMessageBox::Icon icon, const QString& text)
+{
+    QMessageBox box(icon, QCoreApplication::applicationName(), text, QMessageBox::Ok, this);
+    box.exec();
+}
+
+void CRotula2View::ShowContextMenu(const QPoint& globalPos)
+{
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("Right_Button_Down"));
+    QAction* properties = menu.addAction(tr("图表属性..."));
+    properties->setEnabled(QueryCommand(Cmd::ChartProperties).enabled);
+    if (menu.exec(globalPos) == properties)
+        OnCommand(Cmd::ChartProperties);
+}
+
+void CRotula2View::InvalidateChart() { viewport()->update(); }
+
+void CRotula2View::ShowHandCursor()
+{
+    viewport()->setCursor(Qt::PointingHandCursor);
+    m_bHandRequested = true;
+}
+
+bool CRotula2View::EditComment(Comments& /*note*/) { return false; }
+
+void CRotula2View::drawContents(QPainter& painter, double scale) { PaintCurrentChart(painter, scale); }
+
+// A left press first hands the chart the frame's colour, line number and tool.
+void CRotula2View::mousePressEvent(QMouseEvent* event)
+{
+    CBaseDraw& chart = Chart();
+    const Point pt = toChart(event->position().toPoint());
+    if (event->button() == Qt::LeftButton) {
+        chart.m_crLineColor = m_crPalette;
+        chart.m_nLineWidth = m_nLineNumber;
+        chart.m_nTool = m_state.m_nTool;
+        chart.OnLButtonDown(KeyFlags(*event), pt.x, pt.y);
+        AfterChartChange();
+    } else if (event->button() == Qt::RightButton) {
+        if (chart.OnRButtonDown(KeyFlags(*event), pt.x, pt.y)) {
+            InvalidateChart();
+            AfterChartChange();
+        } else {
+            ShowContextMenu(event->globalPosition().toPoint());
+        }
+    }
+}
+
+// The hand cursor lasts until a move over which no chart asks for it.
+void CRotula2View::mouseMoveEvent(QMouseEvent* event)
+{
+    const Point pt = toChart(event->position().toPoint());
+    m_bHandRequested = false;
+    Chart().OnMouseMove(KeyFlags(*event), pt.x, pt.y);
+    if (!m_bHandRequested)
+        viewport()->unsetCursor();
+}
+
+void CRotula2View::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    const Point pt = toChart(event->position().toPoint());
+    Chart().OnLButtonUp(KeyFlags(*event), pt.x, pt.y);
+    InvalidateChart();
+    AfterChartChange();
+}
+
+void CRotula2View::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    const Point pt = toChart(event->position().toPoint());
+    Chart().OnLButtonDblClk(KeyFlags(*event), pt.x, pt.y);
+    AfterChartChange();
+}
+
+CBaseDraw& CRotula2View::Chart() const { return *m_charts->Current(); }
+
+void CRotula2View::PaintCurrentChart(QPainter& painter, double scale)
+{
+    CBaseDraw& chart = Chart();
+    m_state.CopyToChart(chart, zoom());
+    CPainterSurface dc(painter, scale);
+    PaintChart(chart, dc);
+}
+
+void CRotula2View::RunCommand(int id)
+{
+    if (InRange(id, Cmd::KindSquareOfNine, Cmd::KindMasterChart))
+        SwitchKind(id - Cmd::KindSquareOfNine + 1);
+    else if (InRange(id, Cmd::ToolLine, Cmd::ToolSquare))
+        m_state.ChooseTool(id - Cmd::ToolLine + 1); // no repaint: the chart shows no tool
+    else if (InRange(id, Cmd::PeriodDay, Cmd::PeriodMonth))
+        ChoosePeriod(id - Cmd::PeriodDay);
+    else if (InRange(id, Cmd::Digits0, Cmd::Digits5))
+        ChooseDecimals(id - Cmd::Digits0);
+    else if (InRange(id, Cmd::Line1, Cmd::Line4))
+        SetLineNumber(id - Cmd::Line1 + 1);
+    else if (SwitchOf(id))
+        FlipSwitch(id);
+    else if (InRange(id, Cmd::PrintSetup, Cmd::PrintPreview))
+        PrintChart(id);
+    else if (id == Cmd::ZoomIn)
+        zoomIn();
+    else if (id == Cmd::ZoomOut)
+        zoomOut();
+    else if (id == Cmd::ClearDrawings)
+        ClearDrawings();
+    else if (id == Cmd::Repaint)
+        InvalidateChart();
+    else if (id == Cmd::FileNew)
+        NewDocument();
+    else if (id == Cmd::FileOpen)
+        OpenDocument();
+    else if (id == Cmd::FileSave)
+        SaveDocument();
+    else if (id == Cmd::FileSaveAs)
+        SaveDocumentAs();
+}
+
+// Flips a display switch and repaints; the label switches follow their rule,
+// and a refused flip changes nothing.
+void CRotula2View::FlipSwitch(int id)
+{
+    bool changed = true;
+    if (id == Cmd::ShowPrice)
+        changed = m_state.FlipPrice();
+    else if (id == Cmd::ShowTime)
+        changed = m_state.FlipTime();
+    else if (id == Cmd::ShowN)
+        changed = m_state.FlipN();
+    else if (id == Cmd::TimeStandard)
+        m_state.FlipTimeStandard();
+    else
+        m_state.*SwitchOf(id) = !(m_state.*SwitchOf(id));
+    if (changed)
+        InvalidateChart();
+}
+
+// A kind shown only to look at it is no unsaved work: when nothing was
+// unsaved before, the set as it is shown counts as saved.
+void CRotula2View::SwitchKind(int kind)
+{
+    if (kind == m_charts->Kind())
+        return;
+    UpdateModified();
+    const bool wasModified = m_bModified;
+    m_charts->SwitchKind(kind);
+    ChartBecameCurrent();
+    if (!wasModified)
+        MarkSaved();
+}
+
+void CRotula2View::ChoosePeriod(int period)
+{
+    if (m_state.ChoosePeriod(period) && m_state.m_bShowTime)
+        InvalidateChart();
+}
+
+// The digits go into the chart at once; it repaints when its price labels change.
+void CRotula2View::ChooseDecimals(int digits)
+{
+    CBaseDraw& chart = Chart();
+    const int before = chart.LabelPrecision();
+    m_state.ChooseDecimals(digits);
+    chart.m_nDecimals = m_state.m_nDecimals;
+    if (m_state.m_bShowPrice && chart.LabelPrecision() != before)
+        chart.Invalidate();
+}
+
+void CRotula2View::ClearDrawings()
+{
+    CBaseDraw& chart = Chart();
+    chart.m_FillCells.clear();
+    chart.m_TangentCells.clear();
+    chart.m_Lines.clear();
+    chart.m_Comments.clear();
+    InvalidateChart();
+}
+
+void CRotula2View::NewDocument()
+{
+    if (!MaybeSave())
+        return;
+    m_charts->New();
+    ChartBecameCurrent();
+    MarkSaved();
+}
+
+void CRotula2View::OpenDocument()
+{
+    if (!MaybeSave())
+        return;
+    const QString path = AskOpenPath();
+    if (!path.isEmpty())
+        OpenFile(path);
+}
+
+bool CRotula2View::SaveDocument()
+{
+    if (m_charts->Path().empty())
+        return SaveDocumentAs();
+    return SaveFile(QFile::decodeName(m_charts->Path().c_str()));
+}
+
+bool CRotula2View::SaveDocumentAs()
+{
+    const QString path = AskSavePath();
+    return !path.isEmpty() && SaveFile(path);
+}
+
+void CRotula2View::PrintChart(int id)
+{
+    SyncChart();
+    if (id == Cmd::PrintSetup)
+        m_printer->PageSetup();
+    else if (id == Cmd::PrintPreview)
+        m_printer->Preview(Chart(), m_szCanvas);
+    else if (!m_printer->Print(Chart(), m_szCanvas, id == Cmd::PrintDirect))
+        ShowMessage(QMessageBox::Warning, tr("Failed to print the chart."));
+}
+
+void CRotula2View::ChartBecameCurrent()
+{
+    CBaseDraw& chart = Chart();
+    chart.m_pView = this;
+    m_state.CopyFromChart(chart);
+    setZoom(chart.m_fZoom);
+    InvalidateChart();
+}
+
+void CRotula2View::SyncChart() { m_state.CopyToChart(Chart(), zoom()); }
+
+void CRotula2View::AfterCommand()
+{
+    SyncChart();
+    UpdateModified();
+    emit stateChanged();
+}
+
+void CRotula2View::AfterChartChange()
+{
+    if (UpdateModified())
+        emit stateChanged();
+}
+
+bool CRotula2View::UpdateModified()
+{
+    const bool modified = m_unsaved.Differs(*m_charts);
+    const bool changed = modified != m_bModified;
+    m_bModified = modified;
+    return changed;
+}
+
+// A chart's first paint settles values that its file stores (the overlay
+// radii of a new chart); a scratch paint settles them before the set is
+// taken as saved, so that showing a chart is not taken for a change.
+void CRotula2View::MarkSaved()
+{
+    SyncChart();
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    QPainter painter(&scratch);
+    PaintCurrentChart(painter, scale());
+    painter.end();
+    m_unsaved.MarkSaved(*m_charts);
+    m_bModified = false;
+}

@@ -1,0 +1,148 @@
+#include "ZoomView.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include <algorithm>
+
+CZoomView::CZoomView(QWidget* parent)
+    : QAbstractScrollArea(parent)
+{
+    connect(horizontalScrollBar(), &QAbstractSlider::actionTriggered, this,
+            [this](int action) { applyPageStep(horizontalScrollBar(), action, true); });
+    connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
+            [this](int action) { applyPageStep(verticalScrollBar(), action, false); });
+}
+
+float CZoomView::setZoom(float factor)
+{
+    const float previous = m_model.SetZoom(factor);
+    zoomApplied(previous);
+    return previous;
+}
+
+bool CZoomView::setZoomLevels(const std::vector<float>& levels) { return m_model.SetLevels(levels); }
+
+bool CZoomView::zoomIn(std::optional<Point> anchor)
+{
+    const int level = m_model.LevelAbove();
+    if (level < 0) {
+        QApplication::beep();
+        return false;
+    }
+    return moveToLevel(level, anchor);
+}
+
+bool CZoomView::zoomOut(std::optional<Point> anchor)
+{
+    const int level = m_model.LevelBelow();
+    if (level < 0) {
+        QApplication::beep();
+        return false;
+    }
+    return moveToLevel(level, anchor);
+}
+
+void CZoomView::setTotalSize(Size chartUnits)
+{
+    m_totalSize = chartUnits;
+    updateScrollBars();
+    viewport()->update();
+}
+
+Point CZoomView::toChart(const QPoint& window) const
+{
+    const QPoint o = origin();
+    return {m_model.ToChart(window.x() - o.x()), m_model.ToChart(window.y() - o.y())};
+}
+
+QPoint CZoomView::toWindow(Point chart) const
+{
+    return origin() + QPoint(m_model.ToWindow(chart.x), m_model.ToWindow(chart.y));
+}
+
+void CZoomView::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(viewport());
+    painter.fillRect(viewport()->rect(), Qt::white);
+    painter.translate(origin());
+    drawContents(painter, scale());
+}
+
+void CZoomView::resizeEvent(QResizeEvent* /*event*/) { updateScrollBars(); }
+
+// Ctrl+wheel collects movement and zooms one level per full notch; a
+// forward turn zooms out. Without Ctrl the wheel scrolls.
+void CZoomView::wheelEvent(QWheelEvent* event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QAbstractScrollArea::wheelEvent(event);
+        return;
+    }
+    switch (m_model.AddWheel(event->angleDelta().y())) {
+    case CZoomModel::WheelStep::ZoomOut: zoomOut(); break;
+    case CZoomModel::WheelStep::ZoomIn: zoomIn(); break;
+    case CZoomModel::WheelStep::None: break;
+    }
+    event->accept();
+}
+
+// Takes level index, then scrolls so that anchor lies at the client centre
+// (as far as the scroll ranges allow).
+bool CZoomView::moveToLevel(int index, std::optional<Point> anchor)
+{
+    const QPoint centre(viewport()->width() / 2, viewport()->height() / 2);
+    const Point fixed = anchor ? *anchor : toChart(centre);
+    const float previous = m_model.Zoom();
+    if (!m_model.MoveToLevel(index))
+        return false;
+    zoomApplied(previous);
+    const QPoint offset = toWindow(fixed) - centre;
+    horizontalScrollBar()->setValue(horizontalScrollBar()->value() + offset.x());
+    verticalScrollBar()->setValue(verticalScrollBar()->value() + offset.y());
+    return true;
+}
+
+void CZoomView::zoomApplied(float previous)
+{
+    if (m_model.Zoom() == previous)
+        return;
+    updateScrollBars();
+    emit zoomChanged(previous, m_model.Zoom());
+    viewport()->update();
+}
+
+void CZoomView::updateScrollBars()
+{
+    const Size pixels = m_model.ToWindow(m_totalSize);
+    const Size line = m_model.LineStep(m_totalSize);
+    const QSize client = viewport()->size();
+    QScrollBar* h = horizontalScrollBar();
+    QScrollBar* v = verticalScrollBar();
+    // The slider's length shows the window's share of the chart.
+    h->setPageStep(client.width());
+    v->setPageStep(client.height());
+    h->setSingleStep(std::max(1, line.cx));
+    v->setSingleStep(std::max(1, line.cy));
+    h->setRange(0, std::max(0, pixels.cx - client.width()));
+    v->setRange(0, std::max(0, pixels.cy - client.height()));
+}
+
+void CZoomView::applyPageStep(QScrollBar* bar, int action, bool horizontal)
+{
+    if (action != QAbstractSlider::SliderPageStepAdd && action != QAbstractSlider::SliderPageStepSub)
+        return;
+    const Size page = m_model.PageStep(m_totalSize);
+    const int step = horizontal ? page.cx : page.cy;
+    // The slider has already moved by a window; the value still holds where it started.
+    bar->setSliderPosition(bar->value() + (action == QAbstractSlider::SliderPageStepAdd ? step : -step));
+}
+
+QPoint CZoomView::origin() const
+{
+    const Size pixels = m_model.ToWindow(m_totalSize);
+    return {CZoomModel::AxisOrigin(viewport()->width(), pixels.cx, horizontalScrollBar()->value()),
+            CZoomModel::AxisOrigin(viewport()->height(), pixels.cy, verticalScrollBar()->value())};
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "Geometry.h"
+#include "ZoomModel.h"
+
+#include <QAbstractScrollArea>
+
+#include <optional>
+#include <vector>
+
+class QPainter;
+class QScrollBar;
+
+// A scrolling window with a zoom factor: steps through its zoom levels on
+// command or with Ctrl+wheel, maps chart units to window pixels and back,
+// centres a chart smaller than the window and keeps the scroll bars in step.
+// A derived view draws the chart in drawContents.
+class CZoomView : public QAbstractScrollArea {
+    Q_OBJECT
+
+public:
+    explicit CZoomView(QWidget* parent = nullptr);
+
+    float zoom() const { return m_model.Zoom(); }
+    // Clamps factor to the allowed range, rescales the scroll area and
+    // repaints; returns the previous factor.
+    float setZoom(float factor);
+    // Refused (false) unless non-empty, strictly ascending and in range.
+    bool setZoomLevels(const std::vector<float>& levels);
+    const std::vector<float>& zoomLevels() const { return m_model.Levels(); }
+
+    // Step to the next level above or below the factor, keeping anchor (in
+    // chart units; the window centre when none) at the window centre. At the
+    // end of the list they beep and return false.
+    bool zoomIn(std::optional<Point> anchor = std::nullopt);
+    bool zoomOut(std::optional<Point> anchor = std::nullopt);
+    bool canZoomIn() const { return m_model.CanZoomIn(); }
+    bool canZoomOut() const { return m_model.CanZoomOut(); }
+
+    // The scrollable chart area in chart units.
+    void setTotalSize(Size chartUnits);
+    Size totalSize() const { return m_totalSize; }
+
+    // Window pixels (of the viewport) to chart units and back.
+    Point toChart(const QPoint& window) const;
+    QPoint toWindow(Point chart) const;
+    // Window pixels per chart unit.
+    double scale() const { return m_model.Scale(); }
+
+signals:
+    void zoomChanged(float oldZoom, float newZoom);
+
+protected:
+    // Draws the chart; painter has its origin at chart point (0, 0) and
+    // draws in window pixels, scale of them per chart unit.
+    virtual void drawContents(QPainter& painter, double scale) = 0;
+
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    bool moveToLevel(int index, std::optional<Point> anchor);
+    // After the model took a new factor: rescale, notify, repaint.
+    void zoomApplied(float previous);
+    void updateScrollBars();
+    // Scroll bar page clicks move by a tenth of the chart, not by a window.
+    void applyPageStep(QScrollBar* bar, int action, bool horizontal);
+    // Window position of chart point (0, 0).
+    QPoint origin() const;
+
+    CZoomModel m_model;
+    Size m_totalSize;
+};
