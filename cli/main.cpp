@@ -4,6 +4,7 @@
 #include "CalendarLabels.h"
 #include "CliCommands.h"
 #include "CliOptions.h"
+#include "DateCommands.h"
 #include "Version.h"
 
 #include <QCommandLineParser>
@@ -30,7 +31,10 @@ const char* const kDescription =
     "  dump FILE.rtl       print the charts of a chart file as JSON (null for an empty slot)\n"
     "  write FILE.json OUT.rtl\n"
     "                      write a chart file from JSON shaped like dump's; absent charts stay\n"
-    "                      empty, absent fields keep the values of a new chart\n\n"
+    "                      empty, absent fields keep the values of a new chart\n"
+    "  date TEXT           print the date a text names, as YYYY-MM-DD HH:MM:SS, or invalid\n"
+    "                      (--now sets the clock, --mode date|time|both)\n"
+    "  easter YEAR         print Easter Sunday of a year as YYYY-MM-DD\n\n"
     "render, cells, hit and trace draw the chart of --kind from --file FILE.rtl when given.\n"
     "Put negative numbers after --, as in: quadrix-cli hit -- -100 40";
 
@@ -87,12 +91,30 @@ int DispatchFileCommand(const QStringList& args)
     return RunWrite(args[1].toStdString(), args[2].toStdString(), std::cerr);
 }
 
+// Commands that take words rather than a chart: date and easter.
+int DispatchDateCommand(const QCommandLineParser& parser, const QStringList& args)
+{
+    if (args.size() < 2)
+        return UsageError(args[0].toStdString() + " takes " + (args[0] == "date" ? "a date text" : "a year"));
+    if (args[0] == "easter") {
+        if (args.size() != 2)
+            return UsageError("easter takes one year");
+        return RunEasterCommand(args[1].toStdString(), std::cout, std::cerr);
+    }
+    // The words of an unquoted phrase ("next friday") make one text.
+    const QString text = args.mid(1).join(' ');
+    return RunDateCommand(text.toStdString(), parser.value("now").toStdString(),
+                          parser.isSet("mode") ? parser.value("mode").toStdString() : "date", std::cout, std::cerr);
+}
+
 int Dispatch(const QCommandLineParser& parser, ChartOptions& options)
 {
     const QStringList args = parser.positionalArguments();
     const QString command = args.value(0);
     if (command == "dump" || command == "write")
         return DispatchFileCommand(args);
+    if (command == "date" || command == "easter")
+        return DispatchDateCommand(parser, args);
     if (command.isEmpty())
         return UsageError("no command given");
 
@@ -133,8 +155,10 @@ int main(int argc, char* argv[])
     parser.setApplicationDescription(kDescription);
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument("command", "render, cells, hit, trace, dump or write.");
+    parser.addPositionalArgument("command", "render, cells, hit, trace, dump, write, date or easter.");
     parser.addOption({"out", "Picture file to write (render).", "FILE"});
+    parser.addOption({"now", "The clock for date: YYYY-MM-DD HH:MM:SS (default: the computer's).", "TIME"});
+    parser.addOption({"mode", "What date reads: date, time or both (default date).", "MODE"});
     AddChartOptions(parser);
 
     if (!parser.parse(QCoreApplication::arguments()))

@@ -246,3 +246,15 @@ TEST(CliChartFile, BadFilesGiveOneLineAndStatusOne)
     EXPECT_EQ(RunCli("dump", true).status, 2);
     EXPECT_EQ(RunCli("write " + json, true).status, 2);
 }
+
+TEST(CliDates, DateAndEasterCommands)
+{
+    EXPECT_EQ(RunCli("date next friday --now '2012-03-05 10:00:00'").out, "2012-03-09 10:00:00\n");
+    EXPECT_EQ(RunCli("date '2012/01/31 + 10'").out, "2012-02-10 00:00:00\n");
+    EXPECT_EQ(RunCli("easter 2049").out, "2049-04-18\n");
+    const Result invalid = RunCli("date no such day");
+    EXPECT_EQ(invalid.status, 1);
+    EXPECT_EQ(invalid.out, "invalid\n");
+    EXPECT_EQ(RunCli("easter").status, 2);
+    EXPECT_EQ(RunCli("date tm --mode sometimes").status, 2);
+}
