@@ -10,6 +10,8 @@
 CZoomView::CZoomView(QWidget* parent)
     : QAbstractScrollArea(parent)
 {
+    // Every paint covers the whole window: no background fill first.
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     connect(horizontalScrollBar(), &QAbstractSlider::actionTriggered, this,
             [this](int action) { applyPageStep(horizontalScrollBar(), action, true); });
     connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
