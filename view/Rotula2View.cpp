@@ -4,8 +4,10 @@
 #include "CalendarLabels.h"
 #include "ChartExport.h"
 #include "ChartPrinter.h"
+#include "ChartPropertyDialog.h"
 #include "ChartSet.h"
 #include "CommandIds.h"
+#include "CommentsDialog.h"
 #include "PainterSurface.h"
 
 #include <QCoreApplication>
@@ -53,16 +55,15 @@ bool CViewState::*SwitchOf(int id)
 }
 
 // Commands whose dialogs are not built yet: the view owns them, they stay disabled.
-bool AwaitsDialog(int id)
-{
-    return id == Cmd::ChartProperties || id == Cmd::PlaceNote || InRange(id, Cmd::Astrology, Cmd::TimeCalculator);
-}
+bool AwaitsDialog(int id) { return InRange(id, Cmd::Astrology, Cmd::TimeCalculator); }
 
 // Commands the view carries out that have no pressed state.
 bool IsPlainCommand(int id)
 {
     switch (id) {
     case Cmd::ClearDrawings:
+    case Cmd::ChartProperties:
+    case Cmd::PlaceNote:
     case Cmd::PeriodMenu:
     case Cmd::DigitsMenu:
     case Cmd::Repaint:
@@ -259,7 +260,9 @@ void CRotula2View::ShowHandCursor()
     m_bHandRequested = true;
 }
 
-bool CRotula2View::EditComment(Comments& /*note*/) { return false; }
+bool CRotula2View::EditComment(Comments& note) { return CCommentsDlg::Edit(note, this); }
+
+bool CRotula2View::EditChartProperties(CBaseDraw& chart) { return CChartProperty::Edit(chart, this); }
 
 void CRotula2View::drawContents(QPainter& painter, double scale) { PaintCurrentChart(painter, scale); }
 
@@ -345,6 +348,10 @@ void CRotula2View::RunCommand(int id)
         zoomOut();
     else if (id == Cmd::ClearDrawings)
         ClearDrawings();
+    else if (id == Cmd::ChartProperties)
+        EditChartProperties(Chart()); // a confirmed dialog repaints the chart
+    else if (id == Cmd::PlaceNote)
+        Chart().m_bPlaceComment = 1; // the next left press places the note; nothing to repaint
     else if (id == Cmd::Repaint)
         InvalidateChart();
     else if (id == Cmd::FileNew)

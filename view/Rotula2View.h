@@ -78,10 +78,12 @@ protected:
     // The context menu of a right click that removed nothing.
     virtual void ShowContextMenu(const QPoint& globalPos);
 
-    // CChartHost. The note dialog is not there yet: no note is confirmed.
+    // CChartHost: repaint, hand cursor and the note dialog.
     void InvalidateChart() override;
     void ShowHandCursor() override;
     bool EditComment(Comments& note) override;
+    // The chart properties dialog on chart; true when the user confirmed.
+    virtual bool EditChartProperties(CBaseDraw& chart);
 
     void drawContents(QPainter& painter, double scale) override;
     void mousePressEvent(QMouseEvent* event) override;
