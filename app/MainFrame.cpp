@@ -1,0 +1,215 @@
+#include "MainFrame.h"
+
+#include "AboutDialog.h"
+#include "CommandIds.h"
+#include "CommandTable.h"
+#include "FlyoutToolButton.h"
+#include "PaletteToolBar.h"
+#include "ProductInfo.h"
+#include "Rotula2View.h"
+#include "VersionCheck.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+const QSize kButtonSize(16, 15);
+const QSize kLineButtonSize(32, 15);
+
+QIcon CommandIcon(const char* name)
+{
+    return QIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromUtf8(name)));
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(CVersionCheck& versionCheck, QWidget* parent)
+    : QMainWindow(parent)
+    , m_versionCheck(versionCheck)
+    , m_view(new CRotula2View(this))
+{
+    setWindowTitle(QString::fromUtf8(Product::Title) + QStringLiteral("[*]"));
+    setCentralWidget(m_view);
+    m_saveQuestion = [this] { return m_view->MaybeSave(); };
+
+    createActions();
+    createMenus();
+    createToolBars();
+
+    const QSize screenSize = screen()->size();
+    m_view->InitialUpdate(Size {screenSize.width(), screenSize.height()});
+    onPaletteColor(m_palette->CurrentColor());
+    onLineIndex(m_lineFlyout->CurrentIndex());
+    connect(m_view, &CRotula2View::stateChanged, this, &CMainFrame::updateActions);
+    updateActions();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+QAction* CMainFrame::Action(int id) const
+{
+    const auto it = m_actions.find(id);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+void CMainFrame::createActions()
+{
+    for (const CommandTable::Command& command : CommandTable::Commands()) {
+        auto* action = new QAction(QString::fromUtf8(command.text), this);
+        const char* tip = *command.toolTip ? command.toolTip : command.text;
+        action->setToolTip(QString::fromUtf8(tip));
+        action->setData(command.id);
+        if (*command.icon)
+            action->setIcon(CommandIcon(command.icon));
+        if (*command.shortcut)
+            action->setShortcut(QKeySequence(QString::fromUtf8(command.shortcut)));
+        const int id = command.id;
+        connect(action, &QAction::triggered, this, [this, id] { onCommand(id); });
+        m_actions.emplace(id, action);
+    }
+}
+
+void CMainFrame::addCommands(QWidget* target, const std::vector<int>& ids)
+{
+    for (int id : ids) {
+        if (id == CommandTable::Separator) {
+            auto* separator = new QAction(target);
+            separator->setSeparator(true);
+            target->addAction(separator);
+        } else {
+            target->addAction(m_actions.at(id));
+        }
+    }
+}
+
+void CMainFrame::createMenus()
+{
+    for (const CommandTable::Group& group : CommandTable::Menus()) {
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(group.title));
+        menu->setObjectName(QString::fromUtf8(group.name));
+        addCommands(menu, group.ids);
+    }
+}
+
+// The toolbars are added in order to the top area without breaks, so Qt lays
+// them out left to right in one row.
+void CMainFrame::createToolBars()
+{
+    for (const CommandTable::Group& group : CommandTable::ToolBars()) {
+        QToolBar* bar = addToolBar(QString::fromUtf8(group.title));
+        bar->setObjectName(QString::fromUtf8(group.name));
+        bar->setIconSize(kButtonSize);
+        addCommands(bar, group.ids);
+        createDropDowns(bar);
+    }
+    createPaletteToolBar();
+    createLineToolBar();
+}
+
+// Buttons whose command only opens a menu: the click shows the menu at once.
+void CMainFrame::createDropDowns(QToolBar* bar)
+{
+    for (const CommandTable::DropDown& dropDown : CommandTable::DropDowns()) {
+        QAction* button = m_actions.at(dropDown.buttonId);
+        auto* toolButton = qobject_cast<QToolButton*>(bar->widgetForAction(button));
+        if (!toolButton)
+            continue;
+        auto* menu = new QMenu(QString::fromUtf8(dropDown.menu.title), this);
+        menu->setObjectName(QString::fromUtf8(dropDown.menu.name));
+        addCommands(menu, dropDown.menu.ids);
+        toolButton->setMenu(menu);
+        toolButton->setPopupMode(QToolButton::InstantPopup);
+    }
+}
+
+void CMainFrame::createPaletteToolBar()
+{
+    m_palette = new CPaletteToolBar(tr("调色板"), this);
+    m_palette->setObjectName("paletteToolBar");
+    addToolBar(m_palette);
+    connect(m_palette, &CPaletteToolBar::colorChanged, this, &CMainFrame::onPaletteColor);
+}
+
+void CMainFrame::createLineToolBar()
+{
+    QToolBar* bar = addToolBar(tr("线型"));
+    bar->setObjectName("lineToolBar");
+    bar->setIconSize(kLineButtonSize);
+
+    m_lineFlyout = new CFlyoutToolButton(bar);
+    m_lineFlyout->setIconSize(kLineButtonSize);
+    m_lineFlyout->setToolTip(QString::fromUtf8(CommandTable::LineFlyoutToolTip));
+    QList<QAction*> entries;
+    for (int id : CommandTable::LineEntries())
+        entries.append(m_actions.at(id));
+    m_lineFlyout->SetEntries(entries);
+    bar->addWidget(m_lineFlyout);
+    connect(m_lineFlyout, &CFlyoutToolButton::currentIndexChanged, this, &CMainFrame::onLineIndex);
+}
+
+// Sets every pressed and enabled state from the view's rules. Checkable
+// actions toggle themselves when clicked; this also undoes a toggle that the
+// view refused.
+void CMainFrame::updateActions()
+{
+    for (const auto& [id, action] : m_actions) {
+        const CRotula2View::CommandState state = m_view->QueryCommand(id);
+        if (!state.handled)
+            continue;
+        action->setEnabled(state.enabled);
+        action->setCheckable(state.checkable);
+        action->setChecked(state.checkable && state.checked);
+    }
+    setWindowModified(m_view->IsModified());
+}
+
+void CMainFrame::onCommand(int id)
+{
+    if (!m_view->OnCommand(id)) {
+        switch (id) {
+        case Cmd::About:
+            about();
+            break;
+        case Cmd::CheckVersion:
+            m_versionCheck.Check();
+            break;
+        case Cmd::Exit:
+            close();
+            break;
+        default:
+            break;
+        }
+    }
+    updateActions();
+}
+
+void CMainFrame::onPaletteColor(const QColor& color)
+{
+    m_view->SetPaletteColor(MakeColor(color.red(), color.green(), color.blue()));
+}
+
+// The flyout counts entries from 0; the chart's line numbers start at 1.
+void CMainFrame::onLineIndex(int index)
+{
+    m_view->SetLineNumber(index + 1);
+}
+
+void CMainFrame::about()
+{
+    CAboutDialog dialog(this);
+    dialog.exec();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (m_saveQuestion())
+        event->accept();
+    else
+        event->ignore();
+}

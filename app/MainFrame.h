@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <functional>
+#include <map>
+#include <vector>
+
+class CFlyoutToolButton;
+class CPaletteToolBar;
+class CRotula2View;
+class CVersionCheck;
+class QAction;
+class QColor;
+class QToolBar;
+
+// The main window: the chart view in the middle, the menu bar, and six
+// toolbars docked in one row at the top. Every action carries its command id;
+// a trigger goes to the view first and to the frame when the view does not
+// take it. The actions' pressed and enabled states and the title's modified
+// mark follow the view's state through one update pass.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit CMainFrame(CVersionCheck& versionCheck, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    CRotula2View* View() const { return m_view; }
+    // The action of a command id, or nullptr when there is none.
+    QAction* Action(int id) const;
+    CPaletteToolBar* Palette() const { return m_palette; }
+    CFlyoutToolButton* LineFlyout() const { return m_lineFlyout; }
+
+    // Replaces the question asked before the window closes (the view's offer
+    // to save unsaved work); false keeps the window open. Tests use it so
+    // that no modal dialog blocks.
+    void SetSaveQuestion(std::function<bool()> question) { m_saveQuestion = std::move(question); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createToolBars();
+    void createDropDowns(QToolBar* bar);
+    void createPaletteToolBar();
+    void createLineToolBar();
+    // Adds the actions of ids to a menu or toolbar; Separator ids become separators.
+    void addCommands(QWidget* target, const std::vector<int>& ids);
+
+    void updateActions();
+    void onCommand(int id);
+    void onPaletteColor(const QColor& color);
+    void onLineIndex(int index);
+    void about();
+
+    CVersionCheck& m_versionCheck;
+    CRotula2View* m_view = nullptr;
+    CPaletteToolBar* m_palette = nullptr;
+    CFlyoutToolButton* m_lineFlyout = nullptr;
+    std::map<int, QAction*> m_actions;
+    std::function<bool()> m_saveQuestion;
+};

@@ -1,0 +1,45 @@
+#include "Rotula2App.h"
+
+#include "MainFrame.h"
+#include "ProductInfo.h"
+#include "Rotula2View.h"
+
+#include <QFont>
+#include <QIcon>
+
+// Outside any namespace, as the resource system requires.
+static void InitResources()
+{
+    Q_INIT_RESOURCE(quadrix);
+}
+
+CRotula2App::CRotula2App(int& argc, char** argv)
+    : QApplication(argc, argv)
+{
+    InitResources();
+    setApplicationName(QString::fromUtf8(Product::Name));
+    setApplicationVersion(QString::fromUtf8(Product::Version));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/quadrix.svg")));
+    setFont(InterfaceFont(font()));
+}
+
+QFont CRotula2App::InterfaceFont(const QFont& base)
+{
+    QFont font(base);
+    font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans CJK SC")});
+    return font;
+}
+
+int CRotula2App::Run(const QString& file)
+{
+    int code = 0;
+    {
+        CMainFrame frame(m_versionCheck);
+        if (!file.isEmpty() && !frame.View()->OpenFile(file))
+            return 1;
+        frame.showMaximized();
+        code = exec();
+    }
+    m_versionCheck.CheckAtExit();
+    return code;
+}

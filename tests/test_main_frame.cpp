@@ -1,0 +1,550 @@
+// The main window driven offscreen: menus and toolbars built from the command
+// table, pressed and enabled states following the view, the palette and the
+// line flyout feeding the view, the save question on close, the About box,
+// the version check and the interface font.
+
+#include "AboutDialog.h"
+#include "BaseDraw.h"
+#include "CommandIds.h"
+#include "FlyoutToolButton.h"
+#include "MainFrame.h"
+#include "PaletteToolBar.h"
+#include "Rotula2App.h"
+#include "Rotula2View.h"
+#include "VersionCheck.h"
+
+#include <QAction>
+#include <QGlyphRun>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRawFont>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextLayout>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <memory>
+
+Q_DECLARE_METATYPE(std::vector<int>)
+
+namespace {
+
+constexpr int Sep = 0;
+
+// The command ids of a menu or toolbar in order, 0 for each separator.
+std::vector<int> IdsOf(const QWidget* widget)
+{
+    std::vector<int> ids;
+    for (const QAction* action : widget->actions()) {
+        if (action->isSeparator())
+            ids.push_back(Sep);
+        else if (action->data().isValid())
+            ids.push_back(action->data().toInt());
+    }
+    return ids;
+}
+
+// True when the icon draws something at size.
+bool Renders(const QIcon& icon, QSize size)
+{
+    const QImage image = icon.pixmap(size).toImage();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) != 0)
+                return true;
+    return false;
+}
+
+} // namespace
+
+class TestMainFrame : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void menus_data();
+    void menus();
+    void toolBars_data();
+    void toolBars();
+    void toolBarsShareOneRow();
+    void dropDownMenus_data();
+    void dropDownMenus();
+
+    void chartKindButtonIsPressed();
+    void mouseToolToggles();
+    void refusedFlipStaysPressed();
+    void zoomButtonsDisableAtTheEnds();
+
+    void paletteAndLineFeedTheChart();
+    void customColour();
+    void flyoutRemembersItsEntry();
+
+    void closeAsksAboutUnsavedWork();
+    void appCommandsReachTheFrame();
+    void aboutBox();
+    void versionCheck();
+    void versionOrder_data();
+    void versionOrder();
+    void chineseGlyphsAreSimplified();
+
+private:
+    QAction* action(int id) const;
+    // Presses and releases the left button at chart point p.
+    void clickChart(Point p) const;
+
+    CVersionCheck m_check;
+    std::unique_ptr<CMainFrame> m_frame;
+};
+
+void TestMainFrame::init()
+{
+    m_check = CVersionCheck();
+    m_check.SetAsk([](const QString& message) {
+        qFatal("unexpected question: %s", qPrintable(message));
+        return false;
+    });
+    m_frame = std::make_unique<CMainFrame>(m_check);
+}
+
+void TestMainFrame::cleanup()
+{
+    m_frame->SetSaveQuestion([] { return true; });
+    m_frame.reset();
+}
+
+QAction* TestMainFrame::action(int id) const
+{
+    QAction* a = m_frame->Action(id);
+    if (!a)
+        qFatal("no action for command %d", id);
+    return a;
+}
+
+void TestMainFrame::clickChart(Point p) const
+{
+    QWidget* viewport = m_frame->View()->viewport();
+    const QPoint at = m_frame->View()->toWindow(p);
+    QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+void TestMainFrame::menus_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<std::vector<int>>("ids");
+    QTest::addColumn<QStringList>("texts");
+
+    QTest::newRow("file") << "文件"
+                          << std::vector<int> {Cmd::FileNew, Cmd::FileOpen, Cmd::FileSave, Cmd::FileSaveAs, Sep,
+                                 Cmd::Print, Cmd::PrintPreview, Cmd::Exit}
+                          << QStringList {"新建", "打开...", "保存", "另存为...", "打印...", "打印预览", "退出"};
+    QTest::newRow("tools") << "工具" << std::vector<int> {Cmd::Astrology, Cmd::DegreeCalculator}
+                           << QStringList {"星象", "计算器"};
+    QTest::newRow("help") << "帮助" << std::vector<int> {Cmd::CheckVersion, Cmd::About}
+                          << QStringList {"检查新版本...", "关于 Quadrix..."};
+}
+
+void TestMainFrame::menus()
+{
+    QFETCH(QString, title);
+    QFETCH(std::vector<int>, ids);
+    QFETCH(QStringList, texts);
+
+    const QMenu* menu = nullptr;
+    for (QAction* entry : m_frame->menuBar()->actions())
+        if (entry->text() == title)
+            menu = entry->menu();
+    QVERIFY(menu);
+    QCOMPARE(IdsOf(menu), ids);
+    QStringList shown;
+    for (const QAction* a : menu->actions())
+        if (!a->isSeparator())
+            shown << a->text();
+    QCOMPARE(shown, texts);
+
+    // The accelerators of the file menu.
+    QCOMPARE(action(Cmd::FileNew)->shortcut(), QKeySequence("Ctrl+N"));
+    QCOMPARE(action(Cmd::FileOpen)->shortcut(), QKeySequence("Ctrl+O"));
+    QCOMPARE(action(Cmd::FileSave)->shortcut(), QKeySequence("Ctrl+S"));
+    QCOMPARE(action(Cmd::Print)->shortcut(), QKeySequence("Ctrl+P"));
+}
+
+void TestMainFrame::toolBars_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<std::vector<int>>("ids");
+
+    QTest::newRow("1 standard") << "standardToolBar"
+                                << std::vector<int> {Cmd::FileNew, Cmd::FileOpen, Cmd::FileSave, Sep, Cmd::Print};
+    QTest::newRow("2 chart kinds") << "chartToolBar"
+                                   << std::vector<int> {Cmd::KindWheel, Cmd::KindSquareOfNine, Cmd::KindSquareOfFour,
+                                          Cmd::KindHexagon, Cmd::KindMasterChart, Sep, Cmd::ChartProperties};
+    QTest::newRow("3 display") << "displayToolBar"
+                               << std::vector<int> {Cmd::CalendarRing, Cmd::AngleRing, Sep, Cmd::ShowPrice,
+                                      Cmd::ShowTime, Cmd::ShowN, Cmd::TimeStandard, Cmd::PeriodMenu, Cmd::DigitsMenu,
+                                      Cmd::Clockwise, Sep, Cmd::ZoomIn, Cmd::ZoomOut};
+    QTest::newRow("4 drawing") << "drawingToolBar"
+                               << std::vector<int> {Cmd::Squares, Cmd::Triangle, Cmd::Divisions, Sep, Cmd::ToolLine,
+                                      Cmd::ToolArrow, Cmd::ToolTangent, Cmd::ToolCircle, Cmd::ToolSquare,
+                                      Cmd::PlaceNote, Cmd::ClearDrawings};
+}
+
+// Every button carries its id, a tooltip and an icon that draws at 16 x 15.
+void TestMainFrame::toolBars()
+{
+    QFETCH(QString, name);
+    QFETCH(std::vector<int>, ids);
+
+    const auto* bar = m_frame->findChild<QToolBar*>(name);
+    QVERIFY(bar);
+    QCOMPARE(IdsOf(bar), ids);
+    QCOMPARE(bar->iconSize(), QSize(16, 15));
+    for (const QAction* a : bar->actions()) {
+        if (a->isSeparator())
+            continue;
+        QVERIFY2(!a->toolTip().isEmpty(), qPrintable(a->text()));
+        QVERIFY2(Renders(a->icon(), QSize(16, 15)), qPrintable(a->toolTip()));
+    }
+}
+
+void TestMainFrame::toolBarsShareOneRow()
+{
+    m_frame->resize(1920, 1000);
+    m_frame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+
+    const QStringList order {
+        "standardToolBar", "chartToolBar", "displayToolBar", "drawingToolBar", "paletteToolBar", "lineToolBar"};
+    int right = -1;
+    for (const QString& name : order) {
+        auto* bar = m_frame->findChild<QToolBar*>(name);
+        QVERIFY2(bar, qPrintable(name));
+        QCOMPARE(m_frame->toolBarArea(bar), Qt::TopToolBarArea);
+        QVERIFY(!m_frame->toolBarBreak(bar));
+        QCOMPARE(bar->y(), 0 + m_frame->findChild<QToolBar*>(order.front())->y());
+        QVERIFY2(bar->x() > right, qPrintable(name));
+        right = bar->geometry().right();
+    }
+    QVERIFY(right < 1920);
+    QCOMPARE(m_frame->windowTitle(), QString("Quadrix 2012[*]"));
+
+    // The tooltips the design gives, and ones written for buttons it left without.
+    QCOMPARE(action(Cmd::KindSquareOfNine)->toolTip(), QString("九方图"));
+    QCOMPARE(action(Cmd::ShowPrice)->toolTip(), QString("显示【价格】"));
+    QCOMPARE(action(Cmd::PlaceNote)->toolTip(), QString("添加注释"));
+    QCOMPARE(action(Cmd::FileOpen)->toolTip(), QString("打开"));
+    QCOMPARE(m_frame->LineFlyout()->toolTip(), QString("选择【线型】：几号线"));
+}
+
+void TestMainFrame::dropDownMenus_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<std::vector<int>>("ids");
+    QTest::addColumn<QStringList>("texts");
+
+    QTest::newRow("period") << Cmd::PeriodMenu << std::vector<int> {Cmd::PeriodDay, Cmd::PeriodWeek, Cmd::PeriodMonth}
+                            << QStringList {"日", "周", "月"};
+    QTest::newRow("digits") << Cmd::DigitsMenu
+                            << std::vector<int> {Cmd::Digits0, Cmd::Digits0 + 1, Cmd::Digits0 + 2, Cmd::Digits0 + 3,
+                                   Cmd::Digits0 + 4, Cmd::Digits5}
+                            << QStringList {"0", "1", "2", "3", "4", "5"};
+}
+
+void TestMainFrame::dropDownMenus()
+{
+    QFETCH(int, button);
+    QFETCH(std::vector<int>, ids);
+    QFETCH(QStringList, texts);
+
+    const auto* bar = m_frame->findChild<QToolBar*>("displayToolBar");
+    auto* toolButton = qobject_cast<QToolButton*>(bar->widgetForAction(action(button)));
+    QVERIFY(toolButton);
+    QCOMPARE(toolButton->popupMode(), QToolButton::InstantPopup);
+    QVERIFY(toolButton->menu());
+    QCOMPARE(IdsOf(toolButton->menu()), ids);
+    QStringList shown;
+    for (const QAction* a : toolButton->menu()->actions())
+        shown << a->text();
+    QCOMPARE(shown, texts);
+}
+
+void TestMainFrame::chartKindButtonIsPressed()
+{
+    const int kinds[]
+        = {Cmd::KindSquareOfNine, Cmd::KindHexagon, Cmd::KindSquareOfFour, Cmd::KindWheel, Cmd::KindMasterChart};
+    QVERIFY(action(Cmd::KindSquareOfNine)->isChecked());
+    for (int chosen : {Cmd::KindHexagon, Cmd::KindWheel, Cmd::KindMasterChart, Cmd::KindSquareOfNine}) {
+        action(chosen)->trigger();
+        for (int kind : kinds)
+            QCOMPARE(action(kind)->isChecked(), kind == chosen);
+    }
+    // A second press of the kind shown keeps it pressed.
+    action(Cmd::KindSquareOfNine)->trigger();
+    QVERIFY(action(Cmd::KindSquareOfNine)->isChecked());
+}
+
+void TestMainFrame::mouseToolToggles()
+{
+    QAction* line = action(Cmd::ToolLine);
+    QAction* arrow = action(Cmd::ToolArrow);
+    QVERIFY(!line->isChecked());
+
+    auto* bar = m_frame->findChild<QToolBar*>("drawingToolBar");
+    QTest::mouseClick(bar->widgetForAction(line), Qt::LeftButton);
+    QVERIFY(line->isChecked());
+    arrow->trigger();
+    QVERIFY(arrow->isChecked());
+    QVERIFY(!line->isChecked());
+    arrow->trigger();
+    QVERIFY(!arrow->isChecked());
+    QCOMPARE(m_frame->View()->CurrentChart()->m_nTool, 0);
+}
+
+// The view refuses to turn off the last label; the button a click toggled
+// must show the view's state again.
+void TestMainFrame::refusedFlipStaysPressed()
+{
+    QAction* price = action(Cmd::ShowPrice);
+    QVERIFY(price->isChecked());
+    price->trigger();
+    QVERIFY(price->isChecked());
+
+    action(Cmd::TimeStandard)->trigger();
+    QVERIFY(action(Cmd::TimeStandard)->isChecked());
+    QVERIFY(action(Cmd::ShowN)->isChecked());
+    QVERIFY(!price->isChecked());
+}
+
+void TestMainFrame::zoomButtonsDisableAtTheEnds()
+{
+    QAction* in = action(Cmd::ZoomIn);
+    QAction* out = action(Cmd::ZoomOut);
+    for (int i = 0; i < 30 && in->isEnabled(); ++i)
+        in->trigger();
+    QVERIFY(!in->isEnabled());
+    QVERIFY(out->isEnabled());
+    for (int i = 0; i < 30 && out->isEnabled(); ++i)
+        out->trigger();
+    QVERIFY(!out->isEnabled());
+    QVERIFY(in->isEnabled());
+}
+
+// The colour and width that a press hands to the chart are what the palette
+// and the flyout show: grey and line 1 before any choice.
+void TestMainFrame::paletteAndLineFeedTheChart()
+{
+    m_frame->resize(1200, 900);
+    m_frame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+    CBaseDraw* chart = m_frame->View()->CurrentChart();
+    const Point centre = chart->m_rcChart.Center();
+
+    clickChart(centre);
+    QCOMPARE(chart->m_crLineColor, MakeColor(128, 128, 128));
+    QCOMPARE(chart->m_nLineWidth, 1);
+
+    m_frame->Palette()->SwatchAction(2)->trigger();
+    action(Cmd::Line1 + 2)->trigger();
+    clickChart(centre);
+    QCOMPARE(chart->m_crLineColor, MakeColor(255, 0, 0));
+    QCOMPARE(chart->m_nLineWidth, 3);
+    QCOMPARE(m_frame->Palette()->CurrentIndex(), 2);
+    QVERIFY(m_frame->Palette()->SwatchAction(2)->isChecked());
+}
+
+void TestMainFrame::customColour()
+{
+    CPaletteToolBar* palette = m_frame->Palette();
+    QCOMPARE(palette->CurrentIndex(), CPaletteToolBar::NoSelection);
+    QCOMPARE(CPaletteToolBar::SwatchColor(17), QColor(255, 128, 64));
+
+    QColor answer(10, 20, 30);
+    QColor offered;
+    palette->SetColorChooser([&](const QColor& initial, QWidget*) {
+        offered = initial;
+        return answer;
+    });
+    QSignalSpy spy(palette, &CPaletteToolBar::colorChanged);
+    palette->CustomAction()->trigger();
+    QCOMPARE(offered, QColor(Qt::black));
+    QCOMPARE(palette->CurrentIndex(), CPaletteToolBar::CustomIndex);
+    QCOMPARE(palette->CurrentColor(), answer);
+    QVERIFY(palette->CustomAction()->isChecked());
+    QCOMPARE(spy.count(), 1);
+
+    // Cancelling keeps the selection before it, with the buttons to match.
+    palette->SwatchAction(5)->trigger();
+    answer = QColor();
+    palette->CustomAction()->trigger();
+    QCOMPARE(palette->CurrentIndex(), 5);
+    QVERIFY(!palette->CustomAction()->isChecked());
+    QVERIFY(palette->SwatchAction(5)->isChecked());
+    QCOMPARE(palette->CustomColor(), QColor(10, 20, 30));
+}
+
+void TestMainFrame::flyoutRemembersItsEntry()
+{
+    m_frame->show();
+    CFlyoutToolButton* flyout = m_frame->LineFlyout();
+    QCOMPARE(flyout->CurrentIndex(), 0);
+    QCOMPARE(flyout->iconSize(), QSize(32, 15));
+    QCOMPARE(IdsOf(flyout->Flyout()), (std::vector<int> {Cmd::Line1, Cmd::Line1 + 1, Cmd::Line1 + 2, Cmd::Line4}));
+
+    QTest::mouseClick(flyout, Qt::LeftButton);
+    QVERIFY(flyout->Flyout()->isVisible());
+    QSignalSpy spy(flyout, &CFlyoutToolButton::currentIndexChanged);
+    action(Cmd::Line4)->trigger();
+    QVERIFY(!flyout->Flyout()->isVisible());
+    QCOMPARE(flyout->CurrentIndex(), 3);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(flyout->icon().cacheKey(), action(Cmd::Line4)->icon().cacheKey());
+    QVERIFY(Renders(flyout->icon(), QSize(32, 15)));
+}
+
+void TestMainFrame::closeAsksAboutUnsavedWork()
+{
+    m_frame->show();
+    int questions = 0;
+    bool answer = false;
+    m_frame->SetSaveQuestion([&] {
+        ++questions;
+        return answer;
+    });
+    QVERIFY(!m_frame->isWindowModified());
+    action(Cmd::CalendarRing)->trigger();
+    QVERIFY(m_frame->isWindowModified());
+
+    QVERIFY(!m_frame->close());
+    QVERIFY(m_frame->isVisible());
+    QCOMPARE(questions, 1);
+
+    answer = true;
+    action(Cmd::Exit)->trigger();
+    QVERIFY(!m_frame->isVisible());
+    QCOMPARE(questions, 2);
+}
+
+// Commands that the view does not take reach the frame.
+void TestMainFrame::appCommandsReachTheFrame()
+{
+    QStringList asked;
+    m_check.SetAsk([&](const QString& message) {
+        asked << message;
+        return false;
+    });
+    QCOMPARE(m_frame->View()->QueryCommand(Cmd::CheckVersion).handled, false);
+    action(Cmd::CheckVersion)->trigger();
+    QCOMPARE(asked, QStringList {"Current version is up to date."});
+}
+
+void TestMainFrame::aboutBox()
+{
+    CAboutDialog about;
+    QCOMPARE(about.windowTitle(), QString("关于 Quadrix"));
+    QCOMPARE(about.findChild<QLabel*>("productLabel")->text(), QString("Quadrix  2012"));
+    const auto buttons = about.findChildren<QPushButton*>();
+    QCOMPARE(buttons.size(), 1);
+    QCOMPARE(buttons.front()->text(), QString("确定"));
+    about.show();
+    QTest::mouseClick(buttons.front(), Qt::LeftButton);
+    QCOMPARE(about.result(), int(QDialog::Accepted));
+}
+
+void TestMainFrame::versionCheck()
+{
+    CVersionCheck check;
+    QStringList asked;
+    QList<QUrl> opened;
+    bool ok = false;
+    check.SetAsk([&](const QString& message) {
+        asked << message;
+        return ok;
+    });
+    check.SetOpenPage([&](const QUrl& page) { opened << page; });
+    const QString upToDate = "Current version is up to date.";
+    const QString outOfDate = "Current version is out of date, push OK to get the newer version.";
+
+    // Equal versions: the menu command says so; only OK opens the page.
+    QCOMPARE(check.OwnVersion(), std::string("2012.01.01"));
+    QCOMPARE(check.LatestVersion(), std::string("2012.01.01"));
+    check.Check();
+    QCOMPARE(asked, QStringList {upToDate});
+    QVERIFY(opened.isEmpty());
+    ok = true;
+    check.Check();
+    QCOMPARE(opened.size(), 1);
+    QCOMPARE(opened.front().scheme(), QString("https"));
+    check.CheckAtExit();
+    QCOMPARE(asked.size(), 2);
+
+    // A newer release: the command opens the page at once, the exit asks.
+    asked.clear();
+    opened.clear();
+    check.SetVersions("2012.01.01", "2013.02.01");
+    check.Check();
+    QVERIFY(asked.isEmpty());
+    QCOMPARE(opened.size(), 1);
+    ok = false;
+    check.CheckAtExit();
+    QCOMPARE(asked, QStringList {outOfDate});
+    QCOMPARE(opened.size(), 1);
+    ok = true;
+    check.CheckAtExit();
+    QCOMPARE(opened.size(), 2);
+}
+
+void TestMainFrame::versionOrder_data()
+{
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<int>("order");
+
+    // clang-format off
+    QTest::newRow("same text")          << "2012.01.01" << "2012.01.01" << 0;
+    QTest::newRow("leading zeros")      << "2012.1.1"   << "2012.01.01" << 0;
+    QTest::newRow("missing part is 0")  << "2012.01"    << "2012.01.00" << 0;
+    QTest::newRow("empty is 0")         << ""           << "0"          << 0;
+    QTest::newRow("by value, not text") << "2012.10.01" << "2012.9.01"  << 1;
+    QTest::newRow("text part")          << "2012.01.b"  << "2012.01.a"  << 1;
+    QTest::newRow("beyond 64 bits")     << "99999999999999999999" << "99999999999999999998" << 1;
+    // clang-format on
+}
+
+void TestMainFrame::versionOrder()
+{
+    QFETCH(QString, a);
+    QFETCH(QString, b);
+    QFETCH(int, order);
+    const auto sign = [](int c) { return (c > 0) - (c < 0); };
+    QCOMPARE(sign(CompareVersions(a.toStdString(), b.toStdString())), order);
+    QCOMPARE(sign(CompareVersions(b.toStdString(), a.toStdString())), -order);
+}
+
+// The faces that draw text in the menu bar's font. Without a Chinese locale
+// Qt would take the Japanese shapes of the CJK fonts for the Chinese part.
+void TestMainFrame::chineseGlyphsAreSimplified()
+{
+    QTextLayout layout(QString("文件 File"), m_frame->menuBar()->font());
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    QStringList faces;
+    for (const QGlyphRun& run : layout.glyphRuns())
+        faces << run.rawFont().familyName();
+    faces.sort();
+    QCOMPARE(faces, (QStringList {"DejaVu Sans", "Noto Sans CJK SC"}));
+}
+
+int main(int argc, char** argv)
+{
+    CRotula2App app(argc, argv);
+    TestMainFrame test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_main_frame.moc"
