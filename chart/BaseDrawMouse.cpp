@@ -130,6 +130,9 @@ void StoreToolResult(CBaseDraw& c)
     const int start = c.m_nLineStartCell;
     const int end = c.m_nLineEndCell;
     const int tool = c.m_nTool;
+    // The round charts answer 0 for a point on no cell: nothing to mark there.
+    if (start < 1 || end < 1)
+        return;
     const Cell_Style mark{c.m_nLineWidth, c.m_crLineColor, tool != 8, true};
     if (start != end && (tool == 1 || tool == 2))
         c.m_Lines.emplace(LineKey(start, end), CLine{c.m_nLineWidth, c.m_crLineColor, tool == 2, start, end});
@@ -204,6 +207,8 @@ int CBaseDraw::AddComment(int x, int y)
         return 0;
     m_bPlaceComment = 0;
     m_nLineStartCell = HitTest(x, y);
+    if (m_nLineStartCell < 1)
+        return 1; // on no cell of a round chart: the press is used, no note
     Comments note = NewNote();
     if (m_pView && m_pView->EditComment(note)) {
         m_Comments.emplace(m_nLineStartCell, note);

@@ -2,6 +2,7 @@
 // host's dialog, handle drags and double clicks, right-click removal.
 
 #include "ChartHost.h"
+#include "DrawHexagon.h"
 #include "GridChart.h"
 
 #include <gtest/gtest.h>
@@ -224,4 +225,36 @@ TEST_F(ChartMouse, DoubleClickOnARingHandleReversesThatRing)
     chart.OnLButtonDblClk(0, 530, 200);
     EXPECT_EQ(chart.m_bCalendarForward, 1);
     EXPECT_EQ(host.invalidations, 3);
+}
+
+// The hexagon's bounding square holds points on no cell (HitTest 0): marks,
+// lines and notes are not stored under 0.
+TEST(ChartMouseRound, PointsOnNoCellStoreNothing)
+{
+    FakeHost host;
+    CDrawHexagon chart;
+    chart.m_pView = &host;
+    chart.SetRings(3);
+    chart.m_rcClient = {280, 180, 520, 420};
+    CRecordingSurface dc;
+    chart.Draw(dc);
+    const Point corner{chart.m_rcChart.left + 1, chart.m_rcChart.top + 1};
+    ASSERT_TRUE(chart.m_rcChart.Contains(corner));
+    ASSERT_EQ(chart.HitTest(corner.x, corner.y), 0);
+
+    for (int tool : {1, 7}) {
+        chart.m_nTool = tool;
+        chart.OnLButtonDown(0, 400, 300);
+        chart.OnLButtonUp(0, corner.x, corner.y);
+        chart.OnLButtonDown(0, corner.x, corner.y);
+        chart.OnLButtonUp(0, corner.x, corner.y);
+    }
+    EXPECT_TRUE(chart.m_Lines.empty());
+    EXPECT_TRUE(chart.m_FillCells.empty());
+
+    host.dialog = [](Comments&) { return true; };
+    chart.m_bPlaceComment = 1;
+    EXPECT_EQ(chart.OnLButtonDown(0, corner.x, corner.y), 1);
+    EXPECT_TRUE(chart.m_Comments.empty());
+    EXPECT_EQ(chart.m_bPlaceComment, 0);
 }
