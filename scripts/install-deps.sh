@@ -9,6 +9,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev
   libgl-dev
   nlohmann-json3-dev libboost-serialization-dev
+  libtinyxml2-dev libhowardhinnant-date-dev tzdata libswe-dev swe-basic-data
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk fonts-dejavu-core
   xvfb xauth

@@ -1,0 +1,276 @@
+// The astrology report: reading the date text, local time to UT with and
+// without a zone, the zodiac places and aspects, the report's exact text,
+// and the ephemeris against positions computed independently of it.
+
+#include "AstroDateText.h"
+#include "AstrologyReport.h"
+#include "CityList.h"
+#include "Ephemeris.h"
+#include "LocalToUniversal.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace AR = AstrologyReport;
+namespace DT = AstroDateText;
+namespace LU = LocalToUniversal;
+
+static bool operator==(const DateTimeFields& a, const DateTimeFields& b)
+{
+    return a.year == b.year && a.month == b.month && a.day == b.day && a.hour == b.hour && a.minute == b.minute
+        && a.second == b.second;
+}
+
+namespace {
+
+std::string Text(const DateTimeFields& f)
+{
+    return DT::Format(f);
+}
+
+// The aspect found between bodies 0 and 1 at longitudes a and b.
+std::optional<AR::Aspect> AspectOf(double a, double b)
+{
+    Longitudes longitudes {};
+    longitudes[0] = a;
+    longitudes[1] = b;
+    for (const AR::Aspect& aspect : AR::FindAspects(longitudes))
+        if (aspect.first == 0 && aspect.second == 1)
+            return aspect;
+    return std::nullopt;
+}
+
+double Arc(double a, double b)
+{
+    const double d = std::fmod(std::fabs(a - b), 360.0);
+    return std::min(d, 360.0 - d);
+}
+
+const CityInfo kBeijing {"Beijing", "China", -480, 39.9, 116.4, "Asia/Shanghai"};
+
+} // namespace
+
+TEST(DateText, ScannedByPositionThenChecked)
+{
+    const DateTimeFields expected {2011, 11, 24, 10, 30, 0};
+    EXPECT_EQ(DT::CheckText("2011-11-24 10:30:00").fields, expected);
+    EXPECT_EQ(DT::CheckText("2011/11/24 10:30").fields, expected);
+    EXPECT_EQ(DT::CheckText("2011-11-24 ").fields, (DateTimeFields {2011, 11, 24, 0, 0, 0}));
+    EXPECT_EQ(DT::ScanText("2011 - 11").count, 1); // one character between numbers, no more
+    const DateTimeFields typed {2012, 3, 5, 9, 7, 2};
+    EXPECT_EQ(DT::Format(typed), "2012-3-5 9:7:2");
+    EXPECT_EQ(DT::CheckText(DT::Format(typed)).fields, typed);
+
+    for (const char* text : {"", "abc", "tomorrow", "99999999999-1-1"}) {
+        const DT::Check check = DT::CheckText(text);
+        EXPECT_EQ(check.message, DT::kInputValidDate) << text;
+        EXPECT_TRUE(check.information) << text;
+    }
+    // Read day-first, the numbers still go to year, month, day.
+    for (const char* text :
+        {"24/11/2011", "2011-02-29", "2011-13-01", "2011-11-24 24:00:00", "2011-11-24 10:30 pm", "2011-11-", "0-1-1"}) {
+        const DT::Check check = DT::CheckText(text);
+        EXPECT_FALSE(check.fields) << text;
+        EXPECT_EQ(check.message, DT::kDateTimeNotValid) << text;
+    }
+}
+
+TEST(LocalToUniversal, ZoneRulesAcrossDaylightSaving)
+{
+    const std::string ny = "America/New_York";
+    auto ut = [&](DateTimeFields local) { return Text(*LU::Convert(local, 300, ny, "Asia/Shanghai").ut); };
+    EXPECT_EQ(ut({2021, 3, 14, 1, 30, 0}), "2021-3-14 6:30:0");
+    EXPECT_EQ(ut({2021, 3, 14, 3, 30, 0}), "2021-3-14 7:30:0");
+    // The hour repeated in autumn counts as its first, daylight, reading.
+    EXPECT_EQ(ut({2021, 11, 7, 1, 30, 0}), "2021-11-7 5:30:0");
+    EXPECT_EQ(ut({2021, 11, 7, 2, 30, 0}), "2021-11-7 7:30:0");
+    // The hour skipped in spring does not exist.
+    EXPECT_EQ(LU::Convert({2021, 3, 14, 2, 30, 0}, 300, ny, "Etc/UTC").message, DT::kDateTimeNotValid);
+    // Historical rules (China kept daylight saving time in 1988), half hours, the year's end.
+    EXPECT_EQ(Text(*LU::Convert({1988, 7, 1, 12, 0, 0}, -480, "Asia/Shanghai", "Etc/UTC").ut), "1988-7-1 3:0:0");
+    EXPECT_EQ(Text(*LU::Convert({2024, 6, 21, 9, 15, 0}, -300, "Asia/Kolkata", ny).ut), "2024-6-21 3:45:0");
+    EXPECT_EQ(Text(*LU::Convert({2011, 1, 1, 3, 0, 0}, -480, "Asia/Shanghai", ny).ut), "2010-12-31 19:0:0");
+    EXPECT_EQ(LU::Convert({2021, 7, 1, 12, 0, 0}, 0, "Mars/Olympus", ny).message, "unknown time zone: Mars/Olympus");
+}
+
+TEST(LocalToUniversal, BiasWithTheComputersDaylightSaving)
+{
+    const std::string ny = "America/New_York";
+    auto ut = [](DateTimeFields local, int bias, const std::string& computer) {
+        return Text(*LU::Convert(local, bias, "", computer).ut);
+    };
+    // The city keeps the computer's standard time: its daylight saving applies.
+    EXPECT_EQ(ut({2021, 1, 15, 12, 0, 0}, 300, ny), "2021-1-15 17:0:0");
+    EXPECT_EQ(ut({2021, 7, 1, 12, 0, 0}, 300, ny), "2021-7-1 16:0:0");
+    EXPECT_FALSE(LU::Convert({2021, 3, 14, 2, 30, 0}, 300, "", ny).ut);
+    // Another standard time: the bias alone, whatever the computer's season.
+    EXPECT_EQ(ut({2021, 7, 1, 12, 0, 0}, 360, ny), "2021-7-1 18:0:0");
+    EXPECT_EQ(ut({2021, 3, 14, 2, 30, 0}, 360, ny), "2021-3-14 8:30:0");
+    EXPECT_EQ(ut({2021, 7, 1, 12, 0, 0}, -480, "no/such/zone"), "2021-7-1 4:0:0");
+}
+
+TEST(LocalToUniversal, ComputerZoneAndStandardBias)
+{
+    EXPECT_EQ(LU::StandardBias("Australia/Sydney", {2024, 1, 15, 12, 0, 0}), -600);
+    EXPECT_EQ(LU::StandardBias("Asia/Kolkata", {2024, 7, 1, 12, 0, 0}), -330);
+    const std::string saved = std::getenv("TZ") ? std::getenv("TZ") : "";
+    setenv("TZ", ":Europe/Paris", 1);
+    EXPECT_EQ(LU::ComputerZone(), "Europe/Paris");
+    setenv("TZ", saved.c_str(), 1);
+}
+
+TEST(ZodiacPlace, RoundsToTheMinuteWithCarries)
+{
+    const struct {
+        double longitude;
+        int sign, degrees, minutes;
+    } rows[] = {
+        {45.5, 1, 15, 30},
+        {29.9958, 1, 0, 0}, // 29 degrees 59.75 minutes carry into the next sign
+        {359.9999, 0, 0, 0}, // and Pisces into Aries
+        {-10.0, 11, 20, 0},
+    };
+    for (const auto& row : rows) {
+        const AR::ZodiacPlace place = AR::PlaceOf(row.longitude);
+        EXPECT_EQ(place.sign, row.sign) << row.longitude;
+        EXPECT_EQ(place.degrees, row.degrees) << row.longitude;
+        EXPECT_EQ(place.minutes, row.minutes) << row.longitude;
+    }
+}
+
+TEST(Aspects, ShorterArcStrictOrbFirstAngle)
+{
+    EXPECT_DOUBLE_EQ(AspectOf(359.0, 1.0)->orb, 2.0);
+    EXPECT_FALSE(AspectOf(1.0, 7.0));
+    EXPECT_NEAR(AspectOf(1.0, 6.99)->orb, 5.99, 1e-9);
+    EXPECT_EQ(AspectOf(10.0, 310.0)->angle, 60); // 300 degrees apart
+    EXPECT_EQ(AspectOf(0.0, 176.0)->angle, 180);
+    EXPECT_FALSE(AspectOf(0.0, 174.0));
+
+    Longitudes same;
+    same.fill(123.0);
+    const std::vector<AR::Aspect> all = AR::FindAspects(same);
+    ASSERT_EQ(all.size(), 45u);
+    EXPECT_EQ(all[9].first, 1);
+    EXPECT_EQ(all[44].first, 8);
+    EXPECT_EQ(all[44].second, 9);
+}
+
+TEST(ReportText, ExactForFixedLongitudes)
+{
+    const Longitudes longitudes {10.0, 12.5, 100.0, 250.0, 359.0, 185.0, 29.9958, 300.0, 200.0, 1.0};
+    const std::string rule = std::string(83, '-') + "\r\n";
+    const std::string expected = "\tPlanets\t\tLongitude\t\tHouses\r\n" + rule
+        + "\t     Sun\t\t10.00\t\t       Aries: 10\u00B0 0'\r\n"
+          "\t    Moon\t\t12.50\t\t       Aries: 12\u00B030'\r\n"
+          "\t Mercury\t\t100.00\t\t      Cancer: 10\u00B0 0'\r\n"
+          "\t   Venus\t\t250.00\t\t Sagittarius: 10\u00B0 0'\r\n"
+          "\t    Mars\t\t359.00\t\t      Pisces: 29\u00B0 0'\r\n"
+          "\t Jupiter\t\t185.00\t\t       Libra:  5\u00B0 0'\r\n"
+          "\t  Saturn\t\t30.00\t\t      Taurus:  0\u00B0 0'\r\n"
+          "\t  Uranus\t\t300.00\t\t   Aquarius :  0\u00B0 0'\r\n"
+          "\t Nepturn\t\t200.00\t\t       Libra: 20\u00B0 0'\r\n"
+          "\t   Pluto\t\t1.00\t\t       Aries:  1\u00B0 0'\r\n"
+          "\r\n\tPhase Relation \r\n"
+        + rule
+        + "\tSun--Moon \t\uFF1A  0\u00B0\t\tPermission\uFF1A2.50\r\n"
+          "\tSun--Mercury \t\uFF1A 90\u00B0\t\tPermission\uFF1A0.00\r\n"
+          "\tSun--Venus \t\uFF1A120\u00B0\t\tPermission\uFF1A0.00 \r\n"
+          "\tSun--Jupiter \t\uFF1A180\u00B0\t\tPermission\uFF1A5.00\r\n"
+          "\tMoon--Mercury \t\uFF1A 90\u00B0\t\tPermission\uFF1A2.50\r\n"
+          "\tMoon--Venus \t\uFF1A120\u00B0\t\tPermission\uFF1A2.50 \r\n"
+          "\tMercury--Jupiter \t\uFF1A 90\u00B0\t\tPermission\uFF1A5.00\r\n"
+          "\tVenus--Jupiter \t\uFF1A 60\u00B0\t\tPermission\uFF1A5.00\r\n"
+          "\tMars--Uranus \t\uFF1A 60\u00B0\t\tPermission\uFF1A1.00\r\n"
+          "\tMars--Pluto \t\uFF1A  0\u00B0\t\tPermission\uFF1A2.00\r\n"
+          "\tJupiter--Uranus \t\uFF1A120\u00B0\t\tPermission\uFF1A5.00 \r\n"
+          "\tJupiter--Pluto \t\uFF1A180\u00B0\t\tPermission\uFF1A4.00\r\n"
+          "\tSaturn--Uranus \t\uFF1A 90\u00B0\t\tPermission\uFF1A0.00\r\n"
+          "\tUranus--Pluto \t\uFF1A 60\u00B0\t\tPermission\uFF1A1.00\r\n";
+    EXPECT_EQ(AR::Format(longitudes), expected);
+}
+
+// Topocentric longitudes of the ten bodies from JPL's DE405 through astropy
+// and ERFA (scripts/compare-ephemeris.py --table), at UT, latitude, longitude.
+struct Reference {
+    const char* city;
+    DateTimeFields ut;
+    double latitude, longitude;
+    Longitudes bodies;
+};
+
+const Reference kReferences[] = {
+    {"Beijing", {2011, 11, 24, 2, 30, 0}, 39.900000, 116.400000,
+        {241.44888, 225.68209, 260.11980, 266.99676, 156.25088, 32.05983, 205.00217, 0.75292, 328.19562, 276.02897}},
+    {"New York", {1987, 10, 19, 13, 30, 0}, 40.716667, -74.000000,
+        {205.62767, 168.79629, 222.66977, 220.82798, 186.91798, 24.54480, 257.39025, 263.67442, 275.51405, 219.32789}},
+    {"London", {2000, 1, 1, 12, 0, 0}, 51.500000, -0.133333,
+        {280.36882, 223.08522, 271.88916, 241.56537, 327.96355, 25.25322, 40.39570, 314.80927, 303.19307, 251.45482}},
+    {"Sydney", {2008, 9, 15, 0, 0, 0}, -33.866667, 151.216667,
+        {172.52607, 347.62706, 198.88235, 198.85095, 197.20118, 282.60803, 163.29090, 350.59799, 322.06458, 268.50494}},
+    {"Hong Kong", {1997, 6, 30, 16, 0, 0}, 22.316667, 114.166667,
+        {98.88700, 49.52798, 104.75716, 122.29710, 185.19585, 321.27030, 19.49602, 307.79490, 299.11192, 243.31692}},
+    {"Sao Paulo", {2020, 3, 23, 18, 0, 0}, -23.550000, -46.633333,
+        {3.56424, 356.11946, 335.80814, 49.56467, 295.08406, 293.29305, 300.11688, 34.73031, 348.96874, 294.72717}},
+    {"Mumbai", {2024, 6, 21, 3, 45, 0}, 19.083333, 72.883333,
+        {90.27609, 258.59295, 98.10285, 94.78271, 38.81994, 66.04554, 349.36555, 55.25022, 359.89733, 301.58264}},
+    {"Moscow", {1975, 4, 10, 9, 0, 0}, 55.750000, 37.616667,
+        {19.87535, 4.81099, 10.93853, 55.78438, 328.91199, 5.46566, 102.61296, 210.90602, 251.60163, 187.56077}},
+};
+
+// Arcseconds: the report prints hundredths of a degree (36 arcseconds).
+constexpr double kTolerance = 15.0 / 3600.0;
+
+TEST(Ephemeris, AgreesWithAnIndependentComputation)
+{
+    for (const Reference& ref : kReferences) {
+        const BodyPositions positions = Ephemeris().Compute(ref.ut, ref.latitude, ref.longitude);
+        ASSERT_TRUE(positions.error.empty()) << positions.error;
+        for (int body = 0; body < kBodyCount; ++body)
+            EXPECT_LT(Arc(positions.longitudes[body], ref.bodies[body]), kTolerance)
+                << ref.city << " " << AR::kPlanetNames[body] << " " << positions.longitudes[body];
+    }
+}
+
+TEST(Ephemeris, AnalyticEphemerisWithoutDataFiles)
+{
+    const Reference& ref = kReferences[0];
+    const BodyPositions analytic = Ephemeris({"/nonexistent"}).Compute(ref.ut, ref.latitude, ref.longitude);
+    EXPECT_TRUE(analytic.analytic);
+    for (int body = 0; body < kBodyCount; ++body)
+        EXPECT_LT(Arc(analytic.longitudes[body], ref.bodies[body]), kTolerance) << AR::kPlanetNames[body];
+    if (std::filesystem::exists("/usr/share/libswe/ephe/sepl_18.se1")) {
+        EXPECT_FALSE(Ephemeris({"/nonexistent", "/usr/share/libswe/ephe"}).Compute(ref.ut, 0, 0).analytic);
+    }
+
+    EXPECT_EQ(Ephemeris::SearchPath({"/a", "/b:c", "/" + std::string(253, 'x'), "/d"}), "/a:/d");
+    EXPECT_DOUBLE_EQ(Ephemeris::JulianDay({2000, 1, 1, 12, 0, 0}), 2451545.0);
+}
+
+TEST(BuildReport, LocalTimeOfTheCityOrAMessage)
+{
+    std::string byZone;
+    const AR::Outcome outcome = AR::Build(byZone, "2011-11-24 10:30:00", &kBeijing, Ephemeris({"/nonexistent"}));
+    ASSERT_TRUE(outcome.Ok()) << outcome.message;
+    // Beijing 10:30 is 02:30 UT: the Sun stands 241.45 degrees along, in Sagittarius.
+    EXPECT_NE(byZone.find("\t     Sun\t\t241.45\t\t Sagittarius:  1\u00B027'\r\n"), std::string::npos) << byZone;
+    CityInfo byBias = kBeijing;
+    byBias.Zone.clear();
+    std::string report;
+    ASSERT_TRUE(AR::Build(report, "2011-11-24 10:30:00", &byBias, Ephemeris({"/nonexistent"})).Ok());
+    EXPECT_EQ(report, byZone);
+
+    report = "kept";
+    EXPECT_EQ(AR::Build(report, "2011-11-24", nullptr, Ephemeris()).message, AR::kSelectCity);
+    EXPECT_EQ(AR::Build(report, "", &kBeijing, Ephemeris()).message, DT::kInputValidDate);
+    EXPECT_EQ(AR::Build(report, "2011-02-30", &kBeijing, Ephemeris()).message, DT::kDateTimeNotValid);
+    // Beyond every ephemeris the library has, the failure shows instead of a report of zeros.
+    const AR::Outcome far = AR::Build(report, "5000-1-1", &kBeijing, Ephemeris({"/nonexistent"}));
+    EXPECT_EQ(far.message.rfind("error : ", 0), 0u) << far.message;
+    EXPECT_EQ(report, "kept");
+}

@@ -1,0 +1,133 @@
+// The city list: the TimeZone and angle rules, city files whole and broken,
+// the shipped city.xml, and where the program looks for its files.
+
+#include "CityList.h"
+#include "LocalToUniversal.h"
+#include "ProgramPaths.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+CityList ReadText(const std::string& text)
+{
+    const fs::path path = fs::temp_directory_path() / "quadrix_city_test.xml";
+    std::ofstream(path) << text;
+    return CityFile::Read(path.string());
+}
+
+std::string Location(const std::string& name, const std::string& extra = "")
+{
+    return "<Location Name=\"" + name + "\" Country=\"C\" TimeZone=\"+8\"" + extra + ">"
+        + "<Latitude Degrees=\"39\" Minutes=\"55\" Direction=\"North\"/>"
+        + "<Longitude Degrees=\"116\" Minutes=\"24\" Direction=\"East\"/></Location>";
+}
+
+} // namespace
+
+TEST(CityFile, TimeZoneTextToBias)
+{
+    const struct {
+        const char* text;
+        int bias;
+    } rows[] = {{"+8", -480}, {"GMT+8", -480}, {"-5", 300}, {"+08:00", -480}, {"+10", -600}, {"+5:30", -300},
+        {"UTC-3", 180}, {"8", 480}, {"GMT", 0}};
+    for (const auto& row : rows)
+        EXPECT_EQ(CityFile::TimeZoneBias(row.text), row.bias) << row.text;
+}
+
+TEST(CityFile, DirectionsGiveTheSign)
+{
+    EXPECT_NEAR(CityFile::Angle(39, 55, "North", "North"), 39.9166666667, 1e-9);
+    EXPECT_NEAR(CityFile::Angle(39, 55, "north", "North"), -39.9166666667, 1e-9);
+    EXPECT_NEAR(CityFile::Angle(74, 0, "West", "East"), -74.0, 1e-12);
+}
+
+TEST(CityFile, LocationsInOrderOtherNodesPassedOver)
+{
+    const CityList list = ReadText("<?xml version=\"1.0\"?><Cities selected=\"2\"><!-- note -->" + Location("A")
+        + "text<Region Name=\"not a city\"/>" + Location("B") + Location("C", " Zone=\"Asia/Tokyo\"") + Location("D")
+        + Location("E") + "</Cities>");
+    ASSERT_TRUE(list.Ok()) << list.error;
+    ASSERT_EQ(list.cities.size(), 5u);
+    EXPECT_EQ(list.selected, 2);
+    EXPECT_EQ(list.cities[2].Name, "C");
+    EXPECT_EQ(list.cities[2].Zone, "Asia/Tokyo");
+    EXPECT_EQ(list.cities[0].Zone, "");
+    EXPECT_EQ(list.cities[0].Bias, -480);
+    EXPECT_NEAR(list.cities[0].Latitude, 39.9166666667, 1e-9);
+    EXPECT_NEAR(list.cities[0].Longitude, 116.4, 1e-12);
+
+    EXPECT_EQ(ReadText("<Cities selected=\"x\">" + Location("A") + "</Cities>").selected, 0);
+    // An index beyond the list is kept; the dialog then selects no city.
+    EXPECT_EQ(ReadText("<Cities selected=\"7\">" + Location("A") + "</Cities>").selected, 7);
+}
+
+TEST(CityFile, FailureKeepsTheCitiesBefore)
+{
+    const char* const latitude = "<Latitude Degrees=\"1\" Minutes=\"0\" Direction=\"North\"/>";
+    const char* const longitude = "<Longitude Degrees=\"1\" Minutes=\"0\" Direction=\"East\"/>";
+    const std::string broken[] = {
+        std::string("<Location Name=\"X\" Country=\"C\" TimeZone=\"+8\">") + latitude + "</Location>",
+        std::string("<Location Name=\"X\" TimeZone=\"+8\">") + latitude + longitude + "</Location>",
+        std::string("<Location Name=\"X\" Country=\"C\" TimeZone=\"+8\">")
+            + "<Latitude Degrees=\"ab\" Minutes=\"0\" Direction=\"North\"/>" + longitude + "</Location>",
+    };
+    for (const std::string& location : broken) {
+        const CityList list
+            = ReadText("<Cities>" + Location("A") + Location("B") + location + Location("C") + "</Cities>");
+        EXPECT_EQ(list.error, CityFile::kReadFailed) << location;
+        EXPECT_EQ(list.cities.size(), 2u) << location;
+    }
+    EXPECT_EQ(CityFile::Read("/nonexistent/city.xml").error, CityFile::kReadFailed);
+    const CityList malformed = ReadText("<Cities>" + Location("A") + "<Cities>");
+    EXPECT_EQ(malformed.error, CityFile::kReadFailed);
+    EXPECT_TRUE(malformed.cities.empty());
+}
+
+// Every shipped city names a zone the system knows, whose standard offset
+// matches its TimeZone text in whole hours.
+TEST(ShippedCityList, ZonesBiasesAndHemispheres)
+{
+    const CityList list = CityFile::Read(QUADRIX_CITY_XML);
+    ASSERT_TRUE(list.Ok());
+    ASSERT_GE(list.cities.size(), 40u);
+    std::map<std::string, CityInfo> byName;
+    for (const CityInfo& city : list.cities) {
+        const std::optional<int> standard = LocalToUniversal::StandardBias(city.Zone, {2024, 1, 15, 12, 0, 0});
+        ASSERT_TRUE(standard) << city.Name << " " << city.Zone;
+        EXPECT_EQ(city.Bias, *standard / 60 * 60) << city.Name;
+        byName[city.Name] = city;
+    }
+    EXPECT_EQ(list.cities.at(list.selected).Name, "Beijing");
+    EXPECT_NEAR(byName["Beijing"].Longitude, 116.4, 1e-9);
+    EXPECT_LT(byName["New York"].Longitude, -73.0);
+    EXPECT_LT(byName["Sydney"].Latitude, -33.0);
+    EXPECT_LT(byName["Sao Paulo"].Longitude, -46.0);
+    EXPECT_LT(byName["London"].Longitude, 0.0);
+}
+
+TEST(ProgramPaths, BesideTheExecutableFirst)
+{
+    const std::string exeDir = ProgramPaths::ExecutableDir();
+    EXPECT_EQ(fs::path(exeDir), fs::canonical("/proc/self/exe").parent_path());
+    const std::vector<std::string> cities = ProgramPaths::CityFileCandidates(exeDir);
+    ASSERT_EQ(cities.size(), 2u);
+    EXPECT_EQ(cities[0], (fs::path(exeDir) / "city.xml").string());
+    EXPECT_EQ(fs::path(cities[1]).parent_path().filename(), "quadrix");
+    EXPECT_EQ(ProgramPaths::FirstExisting({"/nonexistent/city.xml", QUADRIX_CITY_XML}), QUADRIX_CITY_XML);
+    EXPECT_EQ(ProgramPaths::FirstExisting({"/nonexistent/city.xml", "/nonexistent/b"}), "/nonexistent/city.xml");
+
+    const std::vector<std::string> ephe = ProgramPaths::EphemerisDirs();
+    const std::vector<std::string> expected
+        = {(fs::current_path() / "ephe").string(), (fs::path(exeDir) / "ephe").string(), "/usr/share/libswe/ephe"};
+    EXPECT_EQ(ephe, expected);
+}

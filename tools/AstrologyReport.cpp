@@ -1,0 +1,138 @@
+#include "AstrologyReport.h"
+
+#include "CityList.h"
+#include "LocalToUniversal.h"
+
+#include <cmath>
+#include <iomanip>
+#include <locale>
+#include <sstream>
+
+namespace AstrologyReport {
+
+const char* const kPlanetNames[kBodyCount]
+    = {"Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Uranus", "Nepturn", "Pluto"};
+const char* const kSignNames[12] = {"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo", "Libra", "Scorpio",
+    "Sagittarius", "Capricorn", "Aquarius ", "Pisces"};
+const char* const kSelectCity = "please select a city";
+
+namespace {
+
+const char* const kDegree = "\u00B0";
+const char* const kColon = "\uFF1A";
+const char* const kEol = "\r\n";
+constexpr int kRuleLength = 83;
+constexpr int kSignCount = 12;
+constexpr int kSignDegrees = 30;
+
+// A stream that writes numbers the same whatever the user's locale.
+std::ostringstream NewStream()
+{
+    std::ostringstream out;
+    out.imbue(std::locale::classic());
+    out << std::fixed << std::setprecision(2);
+    return out;
+}
+
+void WriteRule(std::ostream& out)
+{
+    out << std::string(kRuleLength, '-') << kEol;
+}
+
+// "\t%8s\t\t%3.2f\t\t%12s: %2d°%2d'"
+void WriteBody(std::ostream& out, int body, double longitude)
+{
+    const ZodiacPlace place = PlaceOf(longitude);
+    out << '\t' << std::setw(8) << kPlanetNames[body] << "\t\t" << std::setw(3) << longitude << "\t\t" << std::setw(12)
+        << kSignNames[place.sign] << ": " << std::setw(2) << place.degrees << kDegree << std::setw(2) << place.minutes
+        << '\'' << kEol;
+}
+
+// "\t%s--%s \t：%3d°\t\tPermission：%.2f", the 120° line with a blank
+// before its line end.
+void WriteAspect(std::ostream& out, const Aspect& aspect)
+{
+    out << '\t' << kPlanetNames[aspect.first] << "--" << kPlanetNames[aspect.second] << " \t" << kColon << std::setw(3)
+        << aspect.angle << kDegree << "\t\tPermission" << kColon << aspect.orb << (aspect.angle == 120 ? " " : "")
+        << kEol;
+}
+
+// The separation of two longitudes on the shorter arc, 0 to 180.
+double Separation(double a, double b)
+{
+    const double delta = std::fmod(std::fabs(a - b), 360.0);
+    return delta > 180.0 ? 360.0 - delta : delta;
+}
+
+} // namespace
+
+ZodiacPlace PlaceOf(double longitude)
+{
+    double normal = std::fmod(longitude, 360.0);
+    if (normal < 0.0)
+        normal += 360.0;
+    const double inSign = std::fmod(normal, static_cast<double>(kSignDegrees));
+    ZodiacPlace place {static_cast<int>(normal / kSignDegrees), static_cast<int>(inSign), 0};
+    place.minutes = static_cast<int>((inSign - place.degrees) * 60.0 + 0.5);
+    if (place.minutes == 60) {
+        place.minutes = 0;
+        ++place.degrees;
+    }
+    if (place.degrees == kSignDegrees) {
+        place.degrees = 0;
+        ++place.sign;
+    }
+    place.sign %= kSignCount;
+    return place;
+}
+
+std::vector<Aspect> FindAspects(const Longitudes& longitudes)
+{
+    std::vector<Aspect> aspects;
+    for (int i = 0; i < kBodyCount; ++i) {
+        for (int j = i + 1; j < kBodyCount; ++j) {
+            const double delta = Separation(longitudes[i], longitudes[j]);
+            for (int angle : kAspectAngles) {
+                if (std::fabs(delta - angle) < kOrb) {
+                    aspects.push_back({i, j, angle, std::fabs(delta - angle)});
+                    break;
+                }
+            }
+        }
+    }
+    return aspects;
+}
+
+std::string Format(const Longitudes& longitudes)
+{
+    std::ostringstream out = NewStream();
+    out << "\tPlanets\t\tLongitude\t\tHouses" << kEol;
+    WriteRule(out);
+    for (int body = 0; body < kBodyCount; ++body)
+        WriteBody(out, body, longitudes[body]);
+    out << kEol << "\tPhase Relation " << kEol;
+    WriteRule(out);
+    for (const Aspect& aspect : FindAspects(longitudes))
+        WriteAspect(out, aspect);
+    return out.str();
+}
+
+Outcome Build(std::string& report, const std::string& dateText, const CityInfo* city, const Ephemeris& ephemeris)
+{
+    const AstroDateText::Check date = AstroDateText::CheckText(dateText);
+    if (!date.fields)
+        return {date.message, date.information};
+    if (!city)
+        return {kSelectCity, true};
+    const LocalToUniversal::Result ut
+        = LocalToUniversal::Convert(*date.fields, city->Bias, city->Zone, LocalToUniversal::ComputerZone());
+    if (!ut.ut)
+        return {ut.message};
+    const BodyPositions positions = ephemeris.Compute(*ut.ut, city->Latitude, city->Longitude);
+    if (!positions.error.empty())
+        return {"error : " + positions.error};
+    report += Format(positions.longitudes);
+    return {{}, false, positions.analytic};
+}
+
+} // namespace AstrologyReport

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "Ephemeris.h"
+
+#include <string>
+#include <vector>
+
+struct CityInfo;
+
+// The astrology report: one line per body with its longitude, sign,
+// degrees and minutes, then the aspects between the bodies. UTF-8 text with
+// lines ending in CR LF.
+namespace AstrologyReport {
+
+extern const char* const kPlanetNames[kBodyCount];
+extern const char* const kSignNames[12];
+extern const char* const kSelectCity;
+
+constexpr int kAspectAngles[] = {0, 60, 90, 120, 180};
+constexpr double kOrb = 6.0;
+
+// A longitude's place in the zodiac, rounded to the nearest minute.
+struct ZodiacPlace {
+    int sign = 0;
+    int degrees = 0;
+    int minutes = 0;
+};
+
+// Two bodies at one of the aspect angles, orb degrees off it.
+struct Aspect {
+    int first = 0;
+    int second = 0;
+    int angle = 0;
+    double orb = 0.0;
+};
+
+// What building a report gave: empty message on success.
+struct Outcome {
+    std::string message;
+    bool information = false; // the message box carries the information icon
+    bool analytic = false; // the library's analytic ephemeris served
+
+    bool Ok() const { return message.empty(); }
+};
+
+// The sign, degrees and minutes of a longitude; 60 minutes carry into the
+// next degree and 30 degrees into the next sign.
+ZodiacPlace PlaceOf(double longitude);
+
+// The pairs (i < j, in order) whose separation on the shorter arc lies
+// within the orb, strictly, of an aspect angle; the first angle that fits
+// counts.
+std::vector<Aspect> FindAspects(const Longitudes& longitudes);
+
+// The report text for the ten longitudes.
+std::string Format(const Longitudes& longitudes);
+
+// Reads the date text, converts the city's local time to UT, computes the
+// longitudes and appends their report. Without a city, or when a step
+// fails, appends nothing and returns the message to show.
+Outcome Build(std::string& report, const std::string& dateText, const CityInfo* city, const Ephemeris& ephemeris);
+
+} // namespace AstrologyReport

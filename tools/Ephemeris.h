@@ -1,0 +1,45 @@
+#pragma once
+
+#include "AstroDateText.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Bodies 0 to 9 in the ephemeris library's numbering: Sun, Moon, Mercury,
+// Venus, Mars, Jupiter, Saturn, Uranus, Neptune, Pluto.
+constexpr int kBodyCount = 10;
+using Longitudes = std::array<double, kBodyCount>;
+
+// What one computation gave.
+struct BodyPositions {
+    Longitudes longitudes {}; // degrees, 0 to below 360
+    bool analytic = false; // the data files were not found: the library's analytic ephemeris served
+    std::string error; // the library's message for a body it could not compute
+};
+
+// Topocentric tropical ecliptic longitudes of the ten bodies through the
+// ephemeris library. The library keeps global state: one computation at a
+// time, from one thread.
+class Ephemeris {
+public:
+    // Searches the program's ephemeris folders, taken anew at every
+    // computation since the current directory may change.
+    Ephemeris() = default;
+    // Searches dirs only.
+    explicit Ephemeris(std::vector<std::string> dirs);
+
+    // The longitudes seen at a UT moment from a place (degrees, north and
+    // east positive) at sea level.
+    BodyPositions Compute(const DateTimeFields& ut, double latitude, double longitude) const;
+
+    // The Julian day (UT) of a UT date-time in the Gregorian calendar.
+    static double JulianDay(const DateTimeFields& ut);
+    // dirs joined with ':' as the library reads its path, leaving out those
+    // that contain ':' or would overflow the library's 255-character buffer.
+    static std::string SearchPath(const std::vector<std::string>& dirs);
+
+private:
+    std::optional<std::vector<std::string>> m_dirs;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "AstroDateText.h"
+
+#include <optional>
+#include <string>
+
+// Turns a city's local date and time into universal time. A city that names
+// its IANA zone follows that zone's rules, historical ones included; one
+// that gives only a bias follows UT = local + bias, plus the computer's
+// daylight-saving extra when the city keeps the computer's standard time.
+namespace LocalToUniversal {
+
+// The conversion's outcome: the UT fields, or the message to show.
+struct Result {
+    std::optional<DateTimeFields> ut;
+    std::string message;
+};
+
+// The IANA name of the zone whose rules the computer's clock follows: TZ
+// when it names a zone of the system database, else the system's zone.
+std::string ComputerZone();
+
+// The standard-time bias in minutes (UT = local + bias, so UTC+8 is -480)
+// of zone at a local date-time, daylight saving left out; nothing when the
+// zone is unknown.
+std::optional<int> StandardBias(const std::string& zone, const DateTimeFields& local);
+
+// UT of a local date-time of a city with bias and zone (empty when the city
+// names none); computerZone stands for the computer's own rules. A local
+// time skipped by a clock change does not exist and is refused.
+Result Convert(const DateTimeFields& local, int bias, const std::string& zone, const std::string& computerZone);
+
+} // namespace LocalToUniversal
