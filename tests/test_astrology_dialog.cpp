@@ -1,0 +1,134 @@
+// The astrology dialog driven offscreen: the city choice in list order, the
+// selected index, 计算 with its messages, the report and the analytic notice,
+// and the state kept between openings.
+
+#include "AstroDateText.h"
+#include "AstrologyDialog.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+CityInfo City(const char* name, int bias, double latitude, double longitude, const char* zone = "")
+{
+    return {name, "C", bias, latitude, longitude, zone};
+}
+
+// Five cities whose names a sorted box would reorder.
+std::vector<CityInfo> FiveCities()
+{
+    return {City("Zurich", -60, 47.38, 8.55, "Europe/Zurich"), City("Beijing", -480, 39.9, 116.4, "Asia/Shanghai"),
+        City("Tokyo", -540, 35.68, 139.7), City("Adelaide", -570, -34.93, 138.6), City("Moscow", -180, 55.75, 37.62)};
+}
+
+// A dialog whose messages land in messages instead of a box.
+struct Fixture {
+    CAstrologyDlg dialog;
+    QStringList messages;
+
+    explicit Fixture(int selected = 1)
+    {
+        dialog.SetMessageHook([this](const QString& text) { messages << text; });
+        dialog.SetCityList(FiveCities(), selected);
+        dialog.show();
+    }
+    QComboBox* Combo() { return dialog.findChild<QComboBox*>("city"); }
+    QPlainTextEdit* ReportBox() { return dialog.findChild<QPlainTextEdit*>("report"); }
+    QLabel* Notice() { return dialog.findChild<QLabel*>("notice"); }
+    void Compute(const QString& date)
+    {
+        QLineEdit* edit = dialog.findChild<QLineEdit*>("date");
+        edit->clear();
+        QTest::keyClicks(edit, date);
+        QTest::mouseClick(dialog.findChild<QPushButton*>("compute"), Qt::LeftButton);
+    }
+};
+
+} // namespace
+
+TEST(AstrologyDialog, CitiesInListOrderWithTheSelectedOne)
+{
+    Fixture f(2);
+    ASSERT_EQ(f.Combo()->count(), 5);
+    EXPECT_EQ(f.Combo()->itemText(0), "Zurich");
+    EXPECT_EQ(f.Combo()->itemText(4), "Moscow");
+    EXPECT_EQ(f.Combo()->currentIndex(), 2);
+    EXPECT_FALSE(f.Combo()->isEditable());
+    EXPECT_EQ(f.dialog.windowTitle(), QStringLiteral("星象"));
+    EXPECT_TRUE(AstroDateText::CheckText(f.dialog.findChild<QLineEdit*>("date")->text().toStdString()).fields);
+
+    QTest::keyClick(f.Combo(), Qt::Key_Down);
+    EXPECT_EQ(f.dialog.SelectedCity(), 3);
+}
+
+TEST(AstrologyDialog, ComputeShowsTheReportOrAMessage)
+{
+    Fixture f;
+    f.Compute("2011-11-24 10:30:00");
+    ASSERT_TRUE(f.messages.isEmpty()) << f.messages.join(';').toStdString();
+    const std::string& report = f.dialog.Report();
+    EXPECT_NE(report.find("\t     Sun\t\t241.45\t\t Sagittarius:  1\u00B027'\r\n"), std::string::npos);
+    const QString shown = f.ReportBox()->toPlainText();
+    EXPECT_EQ(shown, QString::fromStdString(report).replace("\r\n", "\n"));
+
+    f.Compute("");
+    f.Compute("2011-13-01");
+    f.Compute("5000-1-1");
+    ASSERT_EQ(f.messages.size(), 3);
+    EXPECT_EQ(f.messages[0], "please input valid date");
+    EXPECT_EQ(f.messages[1], "date time is not valid...");
+    EXPECT_TRUE(f.messages[2].startsWith("error : ")) << f.messages[2].toStdString();
+    EXPECT_EQ(f.ReportBox()->toPlainText(), shown);
+}
+
+TEST(AstrologyDialog, AnalyticNoticeBesideTheReport)
+{
+    Fixture f;
+    f.dialog.SetEphemeris(Ephemeris({"/nonexistent"}));
+    f.Compute("2011-11-24 10:30:00");
+    EXPECT_TRUE(f.Notice()->isVisible());
+    EXPECT_FALSE(f.ReportBox()->toPlainText().contains(f.Notice()->text()));
+    if (!QFile::exists("/usr/share/libswe/ephe/sepl_18.se1"))
+        GTEST_SKIP() << "the ephemeris data files are not installed";
+    f.dialog.SetEphemeris(Ephemeris({"/usr/share/libswe/ephe"}));
+    f.Compute("2011-11-24 10:30:00");
+    EXPECT_FALSE(f.Notice()->isVisible());
+}
+
+TEST(AstrologyDialog, NoCityChosen)
+{
+    Fixture beyond(7);
+    EXPECT_EQ(beyond.Combo()->currentIndex(), -1);
+    beyond.Compute("2011-11-24");
+    EXPECT_EQ(beyond.messages, QStringList {"please select a city"});
+    EXPECT_TRUE(beyond.dialog.Report().empty());
+}
+
+TEST(AstrologyDialog, StateSurvivesClosing)
+{
+    Fixture f;
+    QTest::keyClick(f.Combo(), Qt::Key_Down);
+    f.Compute("2011-11-24 10:30:00");
+    const QString report = f.ReportBox()->toPlainText();
+    f.dialog.close();
+    f.dialog.show();
+    EXPECT_EQ(f.dialog.findChild<QLineEdit*>("date")->text(), "2011-11-24 10:30:00");
+    EXPECT_EQ(f.Combo()->currentIndex(), 2);
+    EXPECT_EQ(f.ReportBox()->toPlainText(), report);
+}
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
