@@ -1,0 +1,146 @@
+#include "AstroCommands.h"
+
+#include "AstrologyReport.h"
+#include "CityList.h"
+#include "ProgramPaths.h"
+
+#include <QCommandLineParser>
+
+#include <cmath>
+#include <iomanip>
+#include <locale>
+#include <optional>
+#include <ostream>
+#include <sstream>
+
+namespace {
+
+constexpr int kFailed = 1;
+constexpr int kUsageError = 2;
+
+const char* const kAnalyticNote
+    = "note: the ephemeris data files were not found; the library's analytic ephemeris served";
+
+int UsageError(std::ostream& err, const QString& command, const QString& message)
+{
+    err << "quadrix-cli " << command.toStdString() << ": " << message.toStdString() << '\n';
+    return kUsageError;
+}
+
+// Parses args with the command's options; on --help prints them to out.
+std::optional<int> Parse(QCommandLineParser& parser, const QStringList& args, std::ostream& out, std::ostream& err)
+{
+    parser.addHelpOption();
+    parser.addOption({"cities", "City list to read instead of the program's city.xml.", "FILE"});
+    if (!parser.parse(args))
+        return UsageError(err, args.value(0), parser.errorText());
+    if (parser.isSet("help")) {
+        out << parser.helpText().toStdString();
+        return 0;
+    }
+    if (!parser.positionalArguments().isEmpty())
+        return UsageError(err, args.value(0), "unexpected argument " + parser.positionalArguments().join(' '));
+    return std::nullopt;
+}
+
+// The city list of --cities, else the program's own.
+CityList ReadCities(const QCommandLineParser& parser)
+{
+    return CityFile::Read(parser.isSet("cities") ? parser.value("cities").toStdString() : ProgramPaths::CityFilePath());
+}
+
+// The place given by --bias, --lat and --lon.
+std::optional<CityInfo> PlaceOf(const QCommandLineParser& parser)
+{
+    bool okBias = false, okLat = false, okLon = false;
+    CityInfo place;
+    place.Bias = parser.value("bias").toInt(&okBias);
+    place.Latitude = parser.value("lat").toDouble(&okLat);
+    place.Longitude = parser.value("lon").toDouble(&okLon);
+    if (!okBias || !okLat || !okLon || std::fabs(place.Latitude) > 90.0 || std::fabs(place.Longitude) > 180.0)
+        return std::nullopt;
+    return place;
+}
+
+const CityInfo* FindCity(const std::vector<CityInfo>& cities, const std::string& name)
+{
+    for (const CityInfo& city : cities)
+        if (city.Name == name)
+            return &city;
+    return nullptr;
+}
+
+// Builds and prints the report for date at city.
+int PrintReport(const std::string& date, const CityInfo& city, std::ostream& out, std::ostream& err)
+{
+    std::string report;
+    const AstrologyReport::Outcome outcome = AstrologyReport::Build(report, date, &city, Ephemeris());
+    if (!outcome.Ok()) {
+        err << outcome.message << '\n';
+        return kFailed;
+    }
+    if (outcome.analytic)
+        err << kAnalyticNote << '\n';
+    out << report;
+    return 0;
+}
+
+} // namespace
+
+int RunAstroCommand(const QStringList& args, std::ostream& out, std::ostream& err)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Prints the astrology report for a local date and time at a city or place.");
+    parser.addOptions({{"date", "Local date and time, as YYYY-MM-DD HH:MM:SS.", "TEXT"},
+        {"city", "Name of a city of the city list.", "NAME"},
+        {"bias", "Minutes such that UT = local time + bias (UTC+8 is -480).", "MIN"},
+        {"lat", "Latitude in degrees, north positive.", "DEG"},
+        {"lon", "Longitude in degrees, east positive.", "DEG"}});
+    if (const std::optional<int> status = Parse(parser, args, out, err))
+        return *status;
+    const bool byCity = parser.isSet("city");
+    const bool byPlace = parser.isSet("bias") && parser.isSet("lat") && parser.isSet("lon");
+    const bool anyPlace = parser.isSet("bias") || parser.isSet("lat") || parser.isSet("lon");
+    if (!parser.isSet("date") || byCity == anyPlace || (anyPlace && !byPlace) || (anyPlace && parser.isSet("cities")))
+        return UsageError(err, args.value(0), "give --date and either --city [--cities] or --bias, --lat and --lon");
+    const std::string date = parser.value("date").toStdString();
+
+    if (byPlace) {
+        const std::optional<CityInfo> place = PlaceOf(parser);
+        if (!place)
+            return UsageError(err, args.value(0), "--bias takes whole minutes, --lat -90 to 90, --lon -180 to 180");
+        return PrintReport(date, *place, out, err);
+    }
+    const CityList list = ReadCities(parser);
+    if (!list.Ok()) {
+        err << list.error << '\n';
+        return kFailed;
+    }
+    const CityInfo* city = FindCity(list.cities, parser.value("city").toStdString());
+    if (!city) {
+        err << AstrologyReport::kSelectCity << '\n';
+        return kFailed;
+    }
+    return PrintReport(date, *city, out, err);
+}
+
+int RunCitiesCommand(const QStringList& args, std::ostream& out, std::ostream& err)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Prints the cities of the city list.");
+    if (const std::optional<int> status = Parse(parser, args, out, err))
+        return *status;
+    const CityList list = ReadCities(parser);
+    std::ostringstream lines;
+    lines.imbue(std::locale::classic());
+    lines << std::fixed << std::setprecision(6);
+    for (const CityInfo& city : list.cities)
+        lines << city.Name << '\t' << city.Country << '\t' << city.Bias << '\t' << city.Latitude << '\t'
+              << city.Longitude << '\n';
+    out << lines.str();
+    if (!list.Ok()) {
+        err << list.error << '\n';
+        return kFailed;
+    }
+    return 0;
+}

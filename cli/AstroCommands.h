@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QStringList>
+
+#include <iosfwd>
+
+// The astrology commands of quadrix-cli. args holds the command word and
+// the arguments after it; each returns the process exit status: 0 done,
+// 1 failed (message on err), 2 bad arguments.
+
+// astro --date TEXT (--city NAME [--cities FILE] | --bias MIN --lat DEG --lon DEG):
+// prints the astrology report exactly as the dialog shows it.
+int RunAstroCommand(const QStringList& args, std::ostream& out, std::ostream& err);
+
+// cities [--cities FILE]: prints one city a line, tab-separated: name,
+// country, bias in minutes, latitude and longitude in decimal degrees.
+int RunCitiesCommand(const QStringList& args, std::ostream& out, std::ostream& err);
