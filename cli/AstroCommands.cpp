@@ -50,7 +50,7 @@ CityList ReadCities(const QCommandLineParser& parser)
 }
 
 // The place given by --bias, --lat and --lon.
-std::optional<CityInfo> PlaceOf(const QCommandLineParser& parser)
+std::optional<CityInfo> GivenPlace(const QCommandLineParser& parser)
 {
     bool okBias = false, okLat = false, okLon = false;
     CityInfo place;
@@ -101,12 +101,13 @@ int RunAstroCommand(const QStringList& args, std::ostream& out, std::ostream& er
     const bool byCity = parser.isSet("city");
     const bool byPlace = parser.isSet("bias") && parser.isSet("lat") && parser.isSet("lon");
     const bool anyPlace = parser.isSet("bias") || parser.isSet("lat") || parser.isSet("lon");
-    if (!parser.isSet("date") || byCity == anyPlace || (anyPlace && !byPlace) || (anyPlace && parser.isSet("cities")))
+    const bool onePlace = byCity ? !anyPlace : byPlace && !parser.isSet("cities");
+    if (!parser.isSet("date") || !onePlace)
         return UsageError(err, args.value(0), "give --date and either --city [--cities] or --bias, --lat and --lon");
     const std::string date = parser.value("date").toStdString();
 
     if (byPlace) {
-        const std::optional<CityInfo> place = PlaceOf(parser);
+        const std::optional<CityInfo> place = GivenPlace(parser);
         if (!place)
             return UsageError(err, args.value(0), "--bias takes whole minutes, --lat -90 to 90, --lon -180 to 180");
         return PrintReport(date, *place, out, err);

@@ -44,7 +44,7 @@ CAstrologyDlg::CAstrologyDlg(QWidget* parent)
     m_editReport->setMinimumSize(
         kReportColumns * metrics.horizontalAdvance(QLatin1Char(' ')), kReportLines * metrics.lineSpacing());
 
-    m_labelNotice = new QLabel(this);
+    m_labelNotice = new QLabel(QString::fromUtf8(kAnalyticNotice), this);
     m_labelNotice->setObjectName("notice");
     m_labelNotice->setWordWrap(true);
     m_labelNotice->setStyleSheet(QStringLiteral("color: #a00000;"));
@@ -111,7 +111,6 @@ void CAstrologyDlg::OnCompute()
     m_report = report;
     // The edit keeps its own line ends; the report's CR LF would show twice.
     m_editReport->setPlainText(QString::fromStdString(report).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    m_labelNotice->setText(QString::fromUtf8(kAnalyticNotice));
     m_labelNotice->setVisible(outcome.analytic);
 }
 
