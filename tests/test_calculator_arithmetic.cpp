@@ -1,0 +1,216 @@
+// The arithmetic of the degree and time calculators without any GUI: the
+// four angles of P, spans and moves in days, weeks, months and years, the
+// checks before each computation, and the quadrix-cli commands over them.
+
+#include "CalculatorCommands.h"
+#include "DateSpanArithmetic.h"
+#include "DegreeArithmetic.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <climits>
+#include <sstream>
+
+namespace DSA = DateSpanArithmetic;
+using DSA::Problem;
+using DSA::SpanUnit;
+
+namespace {
+
+std::string AngleTexts(float p)
+{
+    const DegreeArithmetic::Angles a = DegreeArithmetic::ComputeAngles(p);
+    return DegreeArithmetic::FormatAngle(a.carl) + ' ' + DegreeArithmetic::FormatAngle(a.daniel) + ' '
+        + DegreeArithmetic::FormatAngle(a.circle) + ' ' + DegreeArithmetic::FormatAngle(a.dial);
+}
+
+std::string Day(const COleDateTime& value)
+{
+    return value.GetStatus() == COleDateTime::valid ? value.Format("%Y/%m/%d %H:%M") : "invalid";
+}
+
+// A moment a few tenths of a second away from a date.
+COleDateTimeEx Near(const COleDateTimeEx& date, double seconds)
+{
+    return date + COleDateTimeSpan(seconds / 86400.0);
+}
+
+struct CommandRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+template <typename Command, typename... Args> CommandRun Invoke(Command command, const Args&... args)
+{
+    std::ostringstream out, err;
+    const int status = command(args..., out, err);
+    return {status, out.str(), err.str()};
+}
+
+} // namespace
+
+TEST(DegreeAngles, WorkedValuesAndRingZero)
+{
+    const struct {
+        const char* what;
+        float p;
+        const char* angles;
+    } rows[] = {
+        {"start value", 360.0f, "310.26 310.00 0.00 0.00"},
+        {"a whole square", 100.0f, "135.00 126.00 100.00 60.00"},
+        {"past a circle", 1000.0f, "67.10 64.69 280.00 240.00"},
+        {"on the ring's first number", 2.0f, "29.56 0.00 2.00 30.00"},
+        {"a full circle on ring 1", 10.0f, "344.21 360.00 10.00 150.00"},
+        {"below the first number of ring 1", 1.5625f, "0.00 340.31 1.56 23.44"},
+        {"lowest P of ring 1", 1.49f, "-5.28 337.05 1.49 22.35"},
+        {"ring 0 has no daniel", 1.48f, "-6.02 - 1.48 22.20"},
+        {"carl keeps the sign of its remainder", 1.0f, "-45.00 - 1.00 15.00"},
+        {"zero", 0.0f, "-225.00 - 0.00 0.00"},
+        {"a negative P has no angles", -10.0f, "- - - -"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(AngleTexts(row.p), row.angles) << row.what;
+}
+
+TEST(DegreeAngles, RingsBeyondAnIntStillGiveFourAngles)
+{
+    for (float p : {1e20f, FLT_MAX})
+        EXPECT_EQ(AngleTexts(p).find('-'), std::string::npos) << p;
+}
+
+TEST(DateSpan, UnitsCountSevenThirtyAndThreeHundredSixtyFiveDays)
+{
+    const COleDateTimeEx jan1(2012, 1, 1), mar1(2012, 3, 1);
+    const struct {
+        const char* what;
+        COleDateTimeEx from, to;
+        int day, week, month, year;
+    } rows[] = {
+        {"January to March 2012", jan1, mar1, 60, 8, 2, 0},
+        {"backwards truncates toward zero", mar1, jan1, -60, -8, -2, 0},
+        {"13 days back is -1 week", {2012, 3, 14}, mar1, -13, -1, 0, 0},
+        {"a leap year is 1 year", jan1, {2012, 12, 31}, 365, 52, 12, 1},
+        {"within half a second of a day counts it", jan1, Near(mar1, -0.4), 60, 8, 2, 0},
+        {"more than half a second short does not", jan1, Near(mar1, -0.6), 59, 8, 1, 0},
+        {"the same backwards", Near(mar1, -0.4), jan1, -60, -8, -2, 0},
+        {"the whole range", {100, 1, 1}, {9999, 12, 31}, 3615899, 516557, 120529, 9906},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(DSA::SpanBetween(row.from, row.to, SpanUnit::Day), row.day) << row.what;
+        EXPECT_EQ(DSA::SpanBetween(row.from, row.to, SpanUnit::Week), row.week) << row.what;
+        EXPECT_EQ(DSA::SpanBetween(row.from, row.to, SpanUnit::Month), row.month) << row.what;
+        EXPECT_EQ(DSA::SpanBetween(row.from, row.to, SpanUnit::Year), row.year) << row.what;
+    }
+}
+
+TEST(DateSpan, MovesByDaysWeeksCalendarMonthsAndYears)
+{
+    const struct {
+        const char* what;
+        COleDateTimeEx from;
+        long long span;
+        SpanUnit unit;
+        const char* result;
+    } rows[] = {
+        {"days cross a month", {2012, 1, 31}, 10, SpanUnit::Day, "2012/02/10 00:00"},
+        {"a week back", {2012, 3, 1}, -1, SpanUnit::Week, "2012/02/23 00:00"},
+        {"weeks keep the time of day", {2012, 3, 1, 10, 30, 0}, 2, SpanUnit::Week, "2012/03/15 10:30"},
+        {"a calendar month", {2011, 1, 15}, 1, SpanUnit::Month, "2011/02/15 00:00"},
+        {"to the last day February has", {2012, 1, 31}, 1, SpanUnit::Month, "2012/02/29 00:00"},
+        {"months drop the time of day", {2012, 3, 5, 10, 30, 0}, 0, SpanUnit::Month, "2012/03/05 00:00"},
+        {"a negative month count moves back", {2012, 3, 15}, -1, SpanUnit::Month, "2012/02/15 00:00"},
+        {"back across a year", {2012, 1, 31}, -2, SpanUnit::Month, "2011/11/30 00:00"},
+        {"29 February has no next year", {2012, 2, 29}, 1, SpanUnit::Year, "invalid"},
+        {"a year back", {2012, 1, 31}, -1, SpanUnit::Year, "2011/01/31 00:00"},
+        {"past the year 9999", {9999, 12, 1}, 1, SpanUnit::Month, "invalid"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(Day(DSA::MovedBy(row.from, row.span, row.unit)), row.result) << row.what;
+}
+
+TEST(DateSpan, SpansOfAnyIntLeaveTheRangeWithoutOverflow)
+{
+    const COleDateTimeEx from(2012, 3, 5);
+    for (long long span : {1LL * INT_MAX, 1LL * INT_MIN, -1LL * INT_MIN})
+        for (SpanUnit unit : {SpanUnit::Day, SpanUnit::Week, SpanUnit::Month, SpanUnit::Year})
+            EXPECT_FALSE(DSA::MovedBy(from, span, unit).IsValid()) << span << ' ' << DSA::UnitName(unit);
+}
+
+TEST(DateSpan, ChecksComeSpanFirstThenTheDateRead)
+{
+    const COleDateTimeEx day(2012, 3, 5);
+    const COleDateTimeEx none = COleDateTime::Invalid();
+    const struct {
+        const char* what;
+        DSA::Outcome outcome;
+        Problem problem;
+    } rows[] = {
+        {"empty span asked for", DSA::ComputeEnd(day, "", SpanUnit::Day, true), Problem::NoSpan},
+        {"blank span asked for", DSA::ComputeStart(day, "  ", SpanUnit::Day, true), Problem::NoSpan},
+        {"empty span not an integer", DSA::ComputeEnd(day, "", SpanUnit::Day, false), Problem::SpanNotInteger},
+        {"a word", DSA::ComputeEnd(day, "ten", SpanUnit::Day, true), Problem::SpanNotInteger},
+        {"a fraction", DSA::ComputeEnd(day, "1.5", SpanUnit::Day, true), Problem::SpanNotInteger},
+        {"beyond an int", DSA::ComputeEnd(day, "2147483648", SpanUnit::Day, true), Problem::SpanNotInteger},
+        {"span before the date", DSA::ComputeEnd(none, "x", SpanUnit::Day, true), Problem::SpanNotInteger},
+        {"no start for the end", DSA::ComputeEnd(none, "1", SpanUnit::Day, true), Problem::StartInvalid},
+        {"no end for the start", DSA::ComputeStart(none, "1", SpanUnit::Day, false), Problem::EndInvalid},
+        {"start checked first", DSA::ComputeSpan(none, none, SpanUnit::Day), Problem::StartInvalid},
+        {"then the end", DSA::ComputeSpan(day, none, SpanUnit::Day), Problem::EndInvalid},
+        {"blanks around a span", DSA::ComputeEnd(day, " -3 ", SpanUnit::Day, true), Problem::None},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(row.outcome.problem, row.problem) << row.what;
+    EXPECT_EQ(Day(DSA::ComputeEnd(day, " -3 ", SpanUnit::Day, true).date), "2012/03/02 00:00");
+    EXPECT_EQ(Day(DSA::ComputeStart(day, "2", SpanUnit::Month, true).date), "2012/01/05 00:00");
+}
+
+TEST(CalculatorCommands, DegreePrintsFourAngles)
+{
+    const struct {
+        const char* p;
+        int status;
+        const char* out;
+    } rows[] = {{"360", 0, "310.26 310.00 0.00 0.00\n"}, {" 1000 ", 0, "67.10 64.69 280.00 240.00\n"},
+        {"-1", 0, "- - - -\n"}, {"1e39", 2, ""}, {"nan", 2, ""}, {"ten", 2, ""}};
+    for (const auto& row : rows) {
+        const CommandRun run = Invoke(RunDegreeCommand, std::string(row.p));
+        EXPECT_EQ(run.status, row.status) << row.p;
+        EXPECT_EQ(run.out, row.out) << row.p;
+        EXPECT_EQ(run.err.empty(), row.status == 0) << row.p;
+    }
+}
+
+TEST(CalculatorCommands, DateArithmeticPrintsSpanDateOrInvalid)
+{
+    const std::string now = "2012-03-05 10:30:00"; // a Monday
+    const struct {
+        const char* what;
+        CommandRun run;
+        int status;
+        const char* out;
+    } rows[] = {
+        {"span in weeks", Invoke(RunSpanCommand, "2012/01/01", "2012/03/01", "week", now), 0, "8\n"},
+        {"span backwards", Invoke(RunSpanCommand, "2012/03/01", "2012/01/01", "day", now), 0, "-60\n"},
+        {"phrases are days", Invoke(RunSpanCommand, "today", "next friday", "day", now), 0, "4\n"},
+        {"the time of a phrase is dropped", Invoke(RunSpanCommand, "2012/03/06", "3 days ago", "day", now), 0, "-4\n"},
+        {"not a date", Invoke(RunSpanCommand, "someday", "2012/01/01", "day", now), 1, "invalid\n"},
+        {"end by months", Invoke(RunEndCommand, "2011/01/15", "1", "month", now), 0, "2011/02/15\n"},
+        {"end from a phrase", Invoke(RunEndCommand, "next friday", "1", "day", now), 0, "2012/03/10\n"},
+        {"end that does not exist", Invoke(RunEndCommand, "2012/02/29", "1", "year", now), 1, "invalid\n"},
+        {"start by a week", Invoke(RunStartCommand, "2012/03/01", "1", "week", now), 0, "2012/02/23\n"},
+        {"start from no date", Invoke(RunStartCommand, "", "1", "week", now), 1, "invalid\n"},
+        {"unknown unit", Invoke(RunEndCommand, "2012/03/01", "1", "fortnight", now), 2, ""},
+        {"unit names are lower case", Invoke(RunEndCommand, "2012/03/01", "1", "Day", now), 2, ""},
+        {"span not a number", Invoke(RunEndCommand, "2012/03/01", "one", "day", now), 2, ""},
+        {"empty span", Invoke(RunStartCommand, "2012/03/01", "", "day", now), 2, ""},
+        {"bad clock", Invoke(RunSpanCommand, "today", "today", "day", "2012-03-05"), 2, ""},
+        {"clock that does not exist", Invoke(RunSpanCommand, "today", "today", "day", "2011-02-29 10:30:00"), 2, ""},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(row.run.status, row.status) << row.what;
+        EXPECT_EQ(row.run.out, row.out) << row.what;
+        EXPECT_EQ(row.run.err.empty(), row.status != 2) << row.what;
+    }
+}

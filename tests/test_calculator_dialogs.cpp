@@ -1,0 +1,302 @@
+// The degree calculator, the time calculator and their date fields, driven
+// offscreen: the fields each button writes, the messages and the focus they
+// leave, the unit list recomputing the span, the contents kept while
+// hidden, and the date field's parsing and drop-down calendar.
+
+#include "DateTestSupport.h"
+#include "DateTimeEdit.h"
+#include "DegreeCalculatorDialog.h"
+#include "TimeCalculatorDialog.h"
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Message {
+    QMessageBox::Icon icon;
+    QString text;
+};
+
+// A calculator on a fixed clock (Monday 5 March 2012, 10:30), its messages
+// collected instead of shown.
+template <typename Dialog> class Calculator : public ::testing::Test {
+protected:
+    Calculator()
+    {
+        dialog.SetMessageHook([this](QMessageBox::Icon icon, const QString& text) {
+            messages.push_back({icon, text});
+        });
+        dialog.show();
+    }
+
+    QString Text(const char* name) const { return dialog.template findChild<QLineEdit*>(name)->text(); }
+
+    void Type(const char* name, const QString& text)
+    {
+        auto* edit = dialog.template findChild<QLineEdit*>(name);
+        edit->clear();
+        QTest::keyClicks(edit, text);
+    }
+
+    void Click(const char* button)
+    {
+        QTest::mouseClick(dialog.template findChild<QPushButton*>(button), Qt::LeftButton);
+    }
+
+    // Chooses a unit the way a user does, with the arrow keys on the list.
+    void ChooseUnit(int index)
+    {
+        auto* unit = dialog.template findChild<QComboBox*>("unit");
+        while (unit->currentIndex() < index)
+            QTest::keyClick(unit, Qt::Key_Down);
+        while (unit->currentIndex() > index)
+            QTest::keyClick(unit, Qt::Key_Up);
+    }
+
+    // Chooses the unit, which computes the span from the fields as they
+    // were, then types the three fields.
+    void Fill(const QString& start, const QString& span, int unit, const QString& end)
+    {
+        ChooseUnit(unit);
+        Type("start", start);
+        Type("span", span);
+        Type("end", end);
+    }
+
+    QString StartSpanEnd() const { return Text("start") + " + " + Text("span") + " = " + Text("end"); }
+
+    // Expects exactly one message since the last check, and the focus on
+    // the whole text of the field to correct.
+    void ExpectMessage(QMessageBox::Icon icon, const QString& text, const char* field)
+    {
+        ASSERT_EQ(messages.size(), 1u) << text.toStdString();
+        EXPECT_EQ(messages[0].icon, icon);
+        EXPECT_EQ(messages[0].text, text);
+        auto* edit = dialog.template findChild<QLineEdit*>(field);
+        EXPECT_EQ(dialog.focusWidget(), edit);
+        EXPECT_EQ(edit->selectedText(), edit->text());
+        messages.clear();
+    }
+
+    const CFixedNow now {COleDateTime(2012, 3, 5, 10, 30, 0)};
+    Dialog dialog;
+    std::vector<Message> messages;
+};
+
+using DegreeCalculator = Calculator<CDegreeCalculator>;
+using TimeCalculator = Calculator<CTimeCalculator>;
+
+template <typename Dialog> class BothCalculators : public Calculator<Dialog> {
+};
+using CalculatorTypes = ::testing::Types<CDegreeCalculator, CTimeCalculator>;
+TYPED_TEST_SUITE(BothCalculators, CalculatorTypes);
+
+} // namespace
+
+TEST_F(DegreeCalculator, OpensOnTheAnglesOf360AndTodayPlusNothing)
+{
+    EXPECT_EQ(dialog.windowTitle(), "计算器");
+    EXPECT_FALSE(dialog.isModal());
+    EXPECT_EQ(Text("p"), "360");
+    const char* const labels[] = {"carl", "daniel", "circle", "dial"};
+    const char* const values[] = {"310.26", "310.00", "0.00", "0.00"};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(dialog.findChild<QLabel*>(labels[i])->text(), values[i]) << labels[i];
+    EXPECT_EQ(StartSpanEnd(), "2012/03/05 + 0 = 2012/03/05");
+}
+
+TEST_F(DegreeCalculator, ComputesAnglesOrAsksForANumber)
+{
+    Type("p", "1000");
+    Click("computeAngles");
+    EXPECT_EQ(dialog.findChild<QLabel*>("daniel")->text(), "64.69");
+    EXPECT_EQ(dialog.findChild<QLabel*>("dial")->text(), "240.00");
+
+    Type("p", "1");
+    Click("computeAngles");
+    EXPECT_EQ(dialog.findChild<QLabel*>("carl")->text(), "-45.00");
+    EXPECT_EQ(dialog.findChild<QLabel*>("daniel")->text(), "-");
+
+    Type("p", "12x");
+    Click("computeAngles");
+    ExpectMessage(QMessageBox::Warning, "Enter a number.", "p");
+    EXPECT_EQ(dialog.findChild<QLabel*>("carl")->text(), "-45.00");
+}
+
+TEST_F(DegreeCalculator, EmptySpanIsAskedForAndNoDateChanges)
+{
+    Fill("2012/01/01", "", 0, "2012/03/01");
+    Click("computeEnd");
+    ExpectMessage(QMessageBox::Information, "You must input timespan...", "span");
+    Click("computeStart");
+    ExpectMessage(QMessageBox::Information, "You must input timespan...", "span");
+    EXPECT_EQ(StartSpanEnd(), "2012/01/01 +  = 2012/03/01");
+}
+
+TEST_F(TimeCalculator, EmptySpanIsNotAnInteger)
+{
+    EXPECT_EQ(dialog.windowTitle(), "时间计算器");
+    EXPECT_FALSE(dialog.isModal());
+    Fill("2012/01/01", "", 0, "2012/03/01");
+    Click("computeEnd");
+    ExpectMessage(QMessageBox::Warning, "Enter an integer.", "span");
+    EXPECT_EQ(StartSpanEnd(), "2012/01/01 +  = 2012/03/01");
+}
+
+TYPED_TEST(BothCalculators, SwitchingTheUnitRecomputesTheSpan)
+{
+    this->Fill("2012/01/01", "0", 0, "2012/03/01");
+    this->Click("computeSpan");
+    EXPECT_EQ(this->Text("span"), "60");
+    const char* const spans[] = {"60", "8", "2", "0"};
+    for (int unit : {1, 2, 3, 0}) {
+        this->ChooseUnit(unit);
+        EXPECT_EQ(this->Text("span"), spans[unit]) << unit;
+    }
+    this->Fill("2012/03/01", "0", 1, "2012/01/01");
+    this->Click("computeSpan");
+    EXPECT_EQ(this->StartSpanEnd(), "2012/03/01 + -8 = 2012/01/01");
+    EXPECT_TRUE(this->messages.empty());
+}
+
+TYPED_TEST(BothCalculators, EachButtonWritesOnlyItsField)
+{
+    const struct {
+        const char* start;
+        const char* span;
+        int unit;
+        const char* end;
+        const char* button;
+        const char* result;
+    } rows[] = {
+        {"2012/01/31", "10", 0, "", "computeEnd", "2012/01/31 + 10 = 2012/02/10"},
+        {"", "1", 1, "2012/03/01", "computeStart", "2012/02/23 + 1 = 2012/03/01"},
+        {"2011/01/15", "1", 2, "2000/01/01", "computeEnd", "2011/01/15 + 1 = 2011/02/15"},
+        {"2012/03/15", "-1", 2, "", "computeEnd", "2012/03/15 + -1 = 2012/02/15"},
+        {"2000/01/01", "-1", 3, "2012/01/31", "computeStart", "2013/01/31 + -1 = 2012/01/31"},
+        {"2012/02/29", "1", 3, "2012/03/01", "computeEnd", "2012/02/29 + 1 = "},
+    };
+    for (const auto& row : rows) {
+        this->Fill(row.start, row.span, row.unit, row.end);
+        this->Click(row.button);
+        EXPECT_EQ(this->StartSpanEnd(), row.result) << row.button << ' ' << row.start << row.end;
+    }
+    EXPECT_TRUE(this->messages.empty());
+}
+
+TYPED_TEST(BothCalculators, RefusesFieldsThatHoldNoDate)
+{
+    this->Fill("not a date", "1", 0, "2012/03/01");
+    this->Click("computeEnd");
+    this->ExpectMessage(QMessageBox::NoIcon, "Start date time is not valid...", "start");
+    this->Click("computeSpan");
+    this->ExpectMessage(QMessageBox::NoIcon, "Start date time is not valid...", "start");
+
+    this->Fill("2012/01/01", "1", 0, "31 February");
+    this->Click("computeStart");
+    this->ExpectMessage(QMessageBox::NoIcon, "End date time is not valid...", "end");
+    this->Click("computeSpan");
+    this->ExpectMessage(QMessageBox::NoIcon, "End date time is not valid...", "end");
+    EXPECT_EQ(this->StartSpanEnd(), "2012/01/01 + 1 = 31 February");
+
+    this->Type("span", "1.5");
+    this->Click("computeEnd");
+    this->ExpectMessage(QMessageBox::Warning, "Enter an integer.", "span");
+}
+
+TYPED_TEST(BothCalculators, KeepsItsContentsWhileHidden)
+{
+    this->Fill("2012/01/01", "7", 1, "2012/03/09");
+    this->dialog.close();
+    EXPECT_FALSE(this->dialog.isVisible());
+    this->dialog.show();
+    EXPECT_EQ(this->StartSpanEnd(), "2012/01/01 + 7 = 2012/03/09");
+    EXPECT_EQ(this->dialog.template findChild<QComboBox*>("unit")->currentText(), "Week");
+}
+
+TEST_F(DegreeCalculator, OkAndCancelOnlyHide)
+{
+    Type("p", "100");
+    Click("computeAngles");
+    for (const char* button : {"ok", "cancel"}) {
+        dialog.show();
+        Click(button);
+        EXPECT_FALSE(dialog.isVisible()) << button;
+    }
+    EXPECT_EQ(Text("p"), "100");
+    EXPECT_EQ(dialog.findChild<QLabel*>("carl")->text(), "135.00");
+}
+
+// The date field alone.
+class DateField : public ::testing::Test {
+protected:
+    const CFixedNow now {COleDateTime(2012, 3, 5, 10, 30, 0)};
+    CDateTimeEdit field;
+};
+
+TEST_F(DateField, ShowsTheDayOrNothing)
+{
+    field.SetValue(COleDateTimeEx(2012, 2, 29, 23, 59, 59));
+    EXPECT_EQ(field.text(), "2012/02/29");
+    EXPECT_EQ(ShowDate(field.Value()), "2012-02-29 00:00:00");
+    field.SetValue(COleDateTime::Invalid());
+    EXPECT_EQ(field.text(), "");
+    EXPECT_FALSE(field.Value().IsValid());
+}
+
+TEST_F(DateField, ReadsTypedTextAsADate)
+{
+    const struct {
+        const char* typed;
+        const char* value;
+        const char* shown;
+    } rows[] = {{"2012/03/05", "2012-03-05 00:00:00", "2012/03/05"}, {"2012-3-9", "2012-03-09 00:00:00", "2012/03/09"},
+        {"next friday", "2012-03-09 00:00:00", "2012/03/09"}, {"tm", "2012-03-06 00:00:00", "2012/03/06"},
+        {"noon", "invalid", "noon"}, {"2011/02/29", "invalid", "2011/02/29"}, {"", "invalid", ""}};
+    for (const auto& row : rows) {
+        field.SetValue(COleDateTimeEx(2000, 1, 1));
+        field.clear();
+        QTest::keyClicks(&field, row.typed);
+        EXPECT_EQ(ShowDate(field.Value()), row.value) << row.typed;
+        EXPECT_EQ(field.text(), row.typed) << "shown as typed until editing ends";
+        emit field.editingFinished();
+        EXPECT_EQ(ShowDate(field.Value()), row.value) << row.typed;
+        EXPECT_EQ(field.text(), row.shown) << row.typed;
+    }
+}
+
+TEST_F(DateField, PicksADayFromTheDropDownCalendar)
+{
+    field.show();
+    field.SetValue(COleDateTimeEx(2012, 1, 31));
+    QTest::keyClick(&field, Qt::Key_Down, Qt::AltModifier);
+    auto* calendar = field.findChild<QCalendarWidget*>("calendar");
+    ASSERT_NE(calendar, nullptr);
+    EXPECT_TRUE(calendar->isVisible());
+    EXPECT_EQ(calendar->selectedDate(), QDate(2012, 1, 31));
+    emit calendar->clicked(QDate(2012, 4, 1));
+    EXPECT_FALSE(calendar->isVisible());
+    EXPECT_EQ(field.text(), "2012/04/01");
+
+    field.SetValue(COleDateTime::Invalid());
+    field.ShowCalendar();
+    EXPECT_EQ(calendar->selectedDate(), QDate(2012, 3, 5)) << "today when the field holds no date";
+    QTest::keyClick(calendar, Qt::Key_Escape);
+    EXPECT_FALSE(calendar->isVisible());
+    EXPECT_EQ(field.text(), "");
+}
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,133 @@
+#include "DateSpanGroup.h"
+
+#include "DateClock.h"
+#include "DateTimeEdit.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace DSA = DateSpanArithmetic;
+using DSA::Problem;
+
+namespace {
+
+// Grid columns of the line start "+" span unit "=" end.
+enum Column { StartColumn, PlusColumn, SpanColumn, UnitColumn, EqualsColumn, EndColumn };
+
+QMessageBox::Icon IconOf(Problem problem)
+{
+    switch (problem) {
+    case Problem::NoSpan:
+        return QMessageBox::Information;
+    case Problem::SpanNotInteger:
+        return QMessageBox::Warning;
+    case Problem::StartInvalid:
+    case Problem::EndInvalid:
+    case Problem::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+CDateSpanGroup::CDateSpanGroup(bool askForSpan, QWidget* parent)
+    : QWidget(parent)
+    , m_bAskForSpan(askForSpan)
+    , m_pStart(new CDateTimeEdit)
+    , m_pSpan(new QLineEdit(QStringLiteral("0")))
+    , m_pUnit(new QComboBox)
+    , m_pEnd(new CDateTimeEdit)
+{
+    m_pStart->setObjectName("start");
+    m_pSpan->setObjectName("span");
+    m_pUnit->setObjectName("unit");
+    m_pEnd->setObjectName("end");
+
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(m_pStart, 0, StartColumn);
+    grid->addWidget(new QLabel(QStringLiteral("+")), 0, PlusColumn);
+    grid->addWidget(m_pSpan, 0, SpanColumn);
+    grid->addWidget(m_pUnit, 0, UnitColumn);
+    grid->addWidget(new QLabel(QStringLiteral("=")), 0, EqualsColumn);
+    grid->addWidget(m_pEnd, 0, EndColumn);
+    grid->addWidget(NewComputeButton("computeStart", &CDateSpanGroup::ComputeStart), 1, StartColumn);
+    grid->addWidget(NewComputeButton("computeSpan", &CDateSpanGroup::ComputeSpan), 1, SpanColumn);
+    grid->addWidget(NewComputeButton("computeEnd", &CDateSpanGroup::ComputeEnd), 1, EndColumn);
+    m_pSpan->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("-0000000")));
+
+    for (int i = 0; i < DSA::kUnitCount; ++i)
+        m_pUnit->addItem(QString::fromLatin1(DSA::UnitName(static_cast<DSA::SpanUnit>(i))));
+    m_pUnit->setCurrentIndex(0);
+    const COleDateTimeEx now = CDateClock::Now();
+    m_pStart->SetValue(now);
+    m_pEnd->SetValue(now);
+    // Only the user's choice of unit recomputes, not the filling above.
+    connect(m_pUnit, &QComboBox::currentIndexChanged, this, &CDateSpanGroup::ComputeSpan);
+}
+
+void CDateSpanGroup::ShowMessage(QMessageBox::Icon icon, const QString& text)
+{
+    if (m_showMessage) {
+        m_showMessage(icon, text);
+        return;
+    }
+    QMessageBox box(icon, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok, this);
+    box.exec();
+}
+
+void CDateSpanGroup::ComputeSpan()
+{
+    const DSA::Outcome outcome = DSA::ComputeSpan(m_pStart->Value(), m_pEnd->Value(), Unit());
+    if (Succeeded(outcome))
+        m_pSpan->setText(QString::number(outcome.span));
+}
+
+void CDateSpanGroup::ComputeStart()
+{
+    const DSA::Outcome outcome
+        = DSA::ComputeStart(m_pEnd->Value(), m_pSpan->text().toStdString(), Unit(), m_bAskForSpan);
+    if (Succeeded(outcome))
+        m_pStart->SetValue(outcome.date);
+}
+
+void CDateSpanGroup::ComputeEnd()
+{
+    const DSA::Outcome outcome
+        = DSA::ComputeEnd(m_pStart->Value(), m_pSpan->text().toStdString(), Unit(), m_bAskForSpan);
+    if (Succeeded(outcome))
+        m_pEnd->SetValue(outcome.date);
+}
+
+QPushButton* CDateSpanGroup::NewComputeButton(const char* name, void (CDateSpanGroup::*compute)())
+{
+    auto* button = new QPushButton(QStringLiteral("计算"));
+    button->setObjectName(name);
+    connect(button, &QPushButton::clicked, this, compute);
+    return button;
+}
+
+DSA::SpanUnit CDateSpanGroup::Unit() const
+{
+    return static_cast<DSA::SpanUnit>(m_pUnit->currentIndex());
+}
+
+bool CDateSpanGroup::Succeeded(const DSA::Outcome& outcome)
+{
+    if (outcome.problem == Problem::None)
+        return true;
+    ShowMessage(IconOf(outcome.problem), QString::fromLatin1(DSA::MessageOf(outcome.problem)));
+    QLineEdit* field = m_pSpan;
+    if (outcome.problem == Problem::StartInvalid)
+        field = m_pStart;
+    else if (outcome.problem == Problem::EndInvalid)
+        field = m_pEnd;
+    field->setFocus();
+    field->selectAll();
+    return false;
+}
