@@ -13,7 +13,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <sstream>
+#include <streambuf>
+#include <string_view>
 
 namespace {
 
@@ -32,6 +33,71 @@ constexpr int kMaxDecimals = 5;
 // Far more than any chart file; keeps a wrong choice (a device, a disk
 // image) from being read into memory.
 constexpr std::streamoff kMaxFileSize = 64 << 20;
+
+// Collects the archive's text into a string with every line break as CR LF,
+// in one pass and without a copy of the whole text.
+class CrLfStringBuf : public std::streambuf {
+public:
+    explicit CrLfStringBuf(std::string& out)
+        : m_out(out)
+    {
+        setp(m_buffer, m_buffer + sizeof m_buffer);
+    }
+
+protected:
+    int_type overflow(int_type c) override
+    {
+        Flush();
+        if (!traits_type::eq_int_type(c, traits_type::eof()))
+            sputc(traits_type::to_char_type(c));
+        return traits_type::not_eof(c);
+    }
+
+    int sync() override
+    {
+        Flush();
+        return 0;
+    }
+
+private:
+    void Flush()
+    {
+        CTextCodec::AppendCrLf(std::string_view(pbase(), static_cast<std::size_t>(pptr() - pbase())), m_out);
+        setp(m_buffer, m_buffer + sizeof m_buffer);
+    }
+
+    std::string& m_out;
+    char m_buffer[1 << 14];
+};
+
+// Reads a string where it lies, seekable as the archive needs, so that a
+// file's text is not copied once more into a string stream.
+class StringReadBuf : public std::streambuf {
+public:
+    explicit StringReadBuf(const std::string& text)
+    {
+        // Never written through: a put-back of another character fails.
+        char* begin = const_cast<char*>(text.data());
+        setg(begin, begin, begin + text.size());
+    }
+
+protected:
+    pos_type seekoff(off_type off, std::ios_base::seekdir dir, std::ios_base::openmode which) override
+    {
+        const off_type size = egptr() - eback();
+        const off_type base = dir == std::ios_base::beg ? 0 : dir == std::ios_base::cur ? gptr() - eback() : size;
+        const off_type to = base + off;
+        if (!(which & std::ios_base::in) || to < 0 || to > size)
+            return pos_type(off_type(-1));
+        setg(eback(), eback() + to, egptr());
+        return pos_type(to);
+    }
+
+    pos_type seekpos(pos_type pos, std::ios_base::openmode which) override
+    {
+        return seekoff(off_type(pos), std::ios_base::beg, which);
+    }
+};
 
 void WriteSlots(CChartOArchive& ar, const CChartSlots& charts)
 {
@@ -172,13 +238,16 @@ Result ToBytes(const CChartSlots& charts, std::string& bytes)
 {
     Result result{true, {}};
     try {
-        std::ostringstream os;
+        std::string text;
+        CrLfStringBuf buffer(text);
+        std::ostream os(&buffer);
         {
             CChartOArchive ar(os);
             WriteSlots(ar, charts);
             result.message = Warnings(ar);
         } // the archive ends the file with its line break as it closes
-        bytes = CTextCodec::ToCrLf(os.str());
+        os.flush();
+        bytes = std::move(text);
     } catch (const std::exception& e) {
         return {false, std::string("Cannot write the chart file: ") + e.what()};
     }
@@ -190,7 +259,9 @@ Result FromBytes(const std::string& bytes, CChartSlots& charts)
     const std::size_t lf = bytes.find('\n');
     const bool crlf = lf != std::string::npos && lf > 0 && bytes[lf - 1] == '\r';
     try {
-        std::istringstream is(crlf ? CTextCodec::ToLf(bytes) : bytes);
+        const std::string converted = crlf ? CTextCodec::ToLf(bytes) : std::string();
+        StringReadBuf buffer(crlf ? converted : bytes);
+        std::istream is(&buffer);
         CChartIArchive ar(is);
         ReadSlots(ar, charts);
     } catch (const archive_exception& e) {

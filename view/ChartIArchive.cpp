@@ -76,11 +76,12 @@ void CChartIArchive::load(std::string& s)
     const std::size_t size = ReadLength();
     if (is.get() != ' ')
         Refuse();
-    std::string bytes(size, '\0');
-    is.read(bytes.data(), static_cast<std::streamsize>(size));
+    s.resize(size);
+    is.read(s.data(), static_cast<std::streamsize>(size));
     if (static_cast<std::size_t>(is.gcount()) != size)
         Refuse();
-    s = CTextCodec::ToLf(CTextCodec::FromGbk(bytes));
+    if (!CTextCodec::IsSameInFile(s))
+        s = CTextCodec::ToLf(CTextCodec::FromGbk(s));
 }
 
 void CChartIArchive::load(boost::serialization::collection_size_type& count)

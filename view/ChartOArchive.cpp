@@ -53,5 +53,9 @@ void CChartOArchive::save(const float& f)
 
 void CChartOArchive::save(const std::string& s)
 {
+    if (CTextCodec::IsSameInFile(s)) {
+        Base::save(s);
+        return;
+    }
     Base::save(CTextCodec::ToGbk(CTextCodec::ToCrLf(s), &m_replacedCharacters));
 }

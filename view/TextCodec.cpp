@@ -8,7 +8,9 @@
 
 namespace {
 
-// One iconv conversion descriptor, closed when done.
+// One iconv conversion descriptor, closed when done. Opening one costs far
+// more than converting a short string, so each thread keeps one per
+// direction.
 class Converter {
 public:
     Converter(const char* to, const char* from)
@@ -75,38 +77,67 @@ size_t GbkLength(const char* s, size_t left)
     return static_cast<unsigned char>(s[1]) >= 0x80 ? 2 : 1;
 }
 
+// ASCII is the same in UTF-8 and GBK, and most strings of a chart file are
+// ASCII only: they need no conversion.
+bool IsAscii(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 } // namespace
+
+bool CTextCodec::IsSameInFile(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x80 && c != '\r' && c != '\n';
+    });
+}
 
 std::string CTextCodec::ToGbk(const std::string& utf8, int* replaced)
 {
-    Converter cd("CP936", "UTF-8");
+    if (IsAscii(utf8))
+        return utf8;
+    thread_local Converter cd("CP936", "UTF-8");
     return cd.Run(utf8, replaced, Utf8Length);
 }
 
 std::string CTextCodec::FromGbk(const std::string& gbk)
 {
-    Converter cd("UTF-8", "CP936");
+    if (IsAscii(gbk))
+        return gbk;
+    thread_local Converter cd("UTF-8", "CP936");
     return cd.Run(gbk, nullptr, GbkLength);
 }
 
 std::string CTextCodec::ToCrLf(const std::string& text)
 {
     std::string out;
-    out.reserve(text.size());
-    for (const char c : text) {
-        if (c == '\n')
-            out += '\r';
-        out += c;
-    }
+    out.reserve(text.size() + text.size() / 16);
+    AppendCrLf(text, out);
     return out;
+}
+
+void CTextCodec::AppendCrLf(std::string_view text, std::string& out)
+{
+    for (size_t from = 0; from < text.size();) {
+        const size_t lf = std::min(text.find('\n', from), text.size());
+        out.append(text.substr(from, lf - from));
+        if (lf < text.size())
+            out += "\r\n";
+        from = lf + 1;
+    }
 }
 
 std::string CTextCodec::ToLf(const std::string& text)
 {
     std::string out;
     out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i)
-        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
-            out += text[i];
+    for (size_t from = 0; from < text.size();) {
+        const size_t crlf = std::min(text.find("\r\n", from), text.size());
+        out.append(text, from, crlf - from);
+        if (crlf < text.size())
+            out += '\n';
+        from = crlf + 2;
+    }
     return out;
 }
