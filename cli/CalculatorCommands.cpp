@@ -2,6 +2,7 @@
 
 #include "ChartPropertyRules.h"
 #include "DateClock.h"
+#include "DateCommands.h"
 #include "DateSpanArithmetic.h"
 #include "DegreeArithmetic.h"
 
@@ -34,16 +35,6 @@ bool ReadUnit(const std::string& name, DSA::SpanUnit& unit)
         }
     }
     return false;
-}
-
-// Exactly "YYYY-MM-DD HH:MM:SS", naming a moment that exists: the fields
-// must come back unchanged when the moment is written out again.
-bool ReadNow(const std::string& text, COleDateTime& now)
-{
-    int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0;
-    if (std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d", &y, &mo, &d, &h, &mi, &s) != 6)
-        return false;
-    return now.SetDateTime(y, mo, d, h, mi, s) && now.Format("%Y-%m-%d %H:%M:%S") == text;
 }
 
 // The day a text names, as a date field reads it.
@@ -79,7 +70,7 @@ int RunDateArithmetic(const std::string& unitName, const std::string& now, bool 
     if (!ReadUnit(unitName, unit))
         return UsageError(err, "--unit must be day, week, month or year");
     std::optional<COleDateTime> moment;
-    if (!now.empty() && !ReadNow(now, moment.emplace()))
+    if (!now.empty() && !ReadMoment(now, moment.emplace()))
         return UsageError(err, "--now must be a moment written YYYY-MM-DD HH:MM:SS");
     const CScopedClock clock(moment);
     const DSA::Outcome outcome = compute(unit);

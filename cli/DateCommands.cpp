@@ -11,27 +11,6 @@ namespace {
 constexpr int kNotADate = 1;
 constexpr int kUsageError = 2;
 
-bool ReadDigits(const std::string& text, std::size_t pos, std::size_t count, int& value)
-{
-    value = 0;
-    for (std::size_t i = pos; i < pos + count; ++i) {
-        if (i >= text.size() || text[i] < '0' || text[i] > '9')
-            return false;
-        value = value * 10 + (text[i] - '0');
-    }
-    return true;
-}
-
-// Exactly "YYYY-MM-DD HH:MM:SS", naming a moment that exists.
-bool ReadMoment(const std::string& text, COleDateTime& moment)
-{
-    int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0;
-    const bool shaped = text.size() == 19 && text[4] == '-' && text[7] == '-' && text[10] == ' ' && text[13] == ':'
-        && text[16] == ':' && ReadDigits(text, 0, 4, y) && ReadDigits(text, 5, 2, mo) && ReadDigits(text, 8, 2, d)
-        && ReadDigits(text, 11, 2, h) && ReadDigits(text, 14, 2, mi) && ReadDigits(text, 17, 2, s);
-    return shaped && moment.SetDateTime(y, mo, d, h, mi, s);
-}
-
 bool ModeFlags(const std::string& mode, unsigned long& flags)
 {
     if (mode == "date")
@@ -56,7 +35,28 @@ std::string Text(const COleDateTime& value, bool withTime)
     return text;
 }
 
+bool ReadDigits(const std::string& text, std::size_t pos, std::size_t count, int& value)
+{
+    value = 0;
+    for (std::size_t i = pos; i < pos + count; ++i) {
+        if (i >= text.size() || text[i] < '0' || text[i] > '9')
+            return false;
+        value = value * 10 + (text[i] - '0');
+    }
+    return true;
+}
+
 } // namespace
+
+bool ReadMoment(const std::string& text, COleDateTime& moment)
+{
+    int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0;
+    const bool shaped = text.size() == 19 && text[4] == '-' && text[7] == '-' && text[10] == ' ' && text[13] == ':'
+        && text[16] == ':' && ReadDigits(text, 0, 4, y) && ReadDigits(text, 5, 2, mo) && ReadDigits(text, 8, 2, d)
+        && ReadDigits(text, 11, 2, h) && ReadDigits(text, 14, 2, mi) && ReadDigits(text, 17, 2, s);
+    return shaped && moment.SetDateTime(y, mo, d, h, mi, s);
+}
+
 
 int RunDateCommand(
     const std::string& text, const std::string& now, const std::string& mode, std::ostream& out, std::ostream& err)

@@ -3,6 +3,8 @@
 #include "BaseDraw.h"
 #include "CalendarLabels.h"
 #include "CliCommands.h"
+#include "AstroCommands.h"
+#include "CalculatorCommands.h"
 #include "CliOptions.h"
 #include "DateCommands.h"
 #include "Version.h"
@@ -34,7 +36,15 @@ const char* const kDescription =
     "                      empty, absent fields keep the values of a new chart\n"
     "  date TEXT           print the date a text names, as YYYY-MM-DD HH:MM:SS, or invalid\n"
     "                      (--now sets the clock, --mode date|time|both)\n"
-    "  easter YEAR         print Easter Sunday of a year as YYYY-MM-DD\n\n"
+    "  easter YEAR         print Easter Sunday of a year as YYYY-MM-DD\n"
+    "  degree P            print the carl, daniel, 360 and 24 angles of a price or count\n"
+    "  span START END      print the whole --unit (day, week, month, year) from START to END\n"
+    "  end START SPAN      print START moved forward by SPAN units\n"
+    "  start END SPAN      print END moved back by SPAN units\n"
+    "  astro --date TEXT (--city NAME [--cities FILE] | --bias MIN --lat DEG --lon DEG)\n"
+    "                      print the astrology report for a date, time and place\n"
+    "  cities [--cities FILE]\n"
+    "                      print the city list: name, country, bias, latitude, longitude\n\n"
     "render, cells, hit and trace draw the chart of --kind from --file FILE.rtl when given.\n"
     "Put negative numbers after --, as in: quadrix-cli hit -- -100 40";
 
@@ -107,6 +117,25 @@ int DispatchDateCommand(const QCommandLineParser& parser, const QStringList& arg
                           parser.isSet("mode") ? parser.value("mode").toStdString() : "date", std::cout, std::cerr);
 }
 
+// The calculators' commands: degree, span, end and start.
+int DispatchCalculatorCommand(const QCommandLineParser& parser, const QStringList& args)
+{
+    const std::string command = args[0].toStdString();
+    const int operands = command == "degree" ? 1 : 2;
+    if (args.size() != operands + 1)
+        return UsageError(command + (operands == 1 ? " takes one number" : " takes two operands"));
+    if (command == "degree")
+        return RunDegreeCommand(args[1].toStdString(), std::cout, std::cerr);
+    const std::string a = args[1].toStdString(), b = args[2].toStdString();
+    const std::string unit = parser.isSet("unit") ? parser.value("unit").toStdString() : "day";
+    const std::string now = parser.value("now").toStdString();
+    if (command == "span")
+        return RunSpanCommand(a, b, unit, now, std::cout, std::cerr);
+    if (command == "end")
+        return RunEndCommand(a, b, unit, now, std::cout, std::cerr);
+    return RunStartCommand(a, b, unit, now, std::cout, std::cerr);
+}
+
 int Dispatch(const QCommandLineParser& parser, ChartOptions& options)
 {
     const QStringList args = parser.positionalArguments();
@@ -115,6 +144,8 @@ int Dispatch(const QCommandLineParser& parser, ChartOptions& options)
         return DispatchFileCommand(args);
     if (command == "date" || command == "easter")
         return DispatchDateCommand(parser, args);
+    if (command == "degree" || command == "span" || command == "end" || command == "start")
+        return DispatchCalculatorCommand(parser, args);
     if (command.isEmpty())
         return UsageError("no command given");
 
@@ -151,14 +182,23 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName("quadrix-cli");
     QCoreApplication::setApplicationVersion(QUADRIX_VERSION);
 
+    // The astrology commands take options of their own (their --date is a
+    // date and time, not a chart's first day).
+    const QStringList words = QCoreApplication::arguments();
+    if (words.size() > 1 && words[1] == "astro")
+        return RunAstroCommand(words.mid(1), std::cout, std::cerr);
+    if (words.size() > 1 && words[1] == "cities")
+        return RunCitiesCommand(words.mid(1), std::cout, std::cerr);
+
     QCommandLineParser parser;
     parser.setApplicationDescription(kDescription);
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument("command", "render, cells, hit, trace, dump, write, date or easter.");
+    parser.addPositionalArgument("command", "render, cells, hit, trace, dump, write, date, easter, degree, span, end, start, astro or cities.");
     parser.addOption({"out", "Picture file to write (render).", "FILE"});
-    parser.addOption({"now", "The clock for date: YYYY-MM-DD HH:MM:SS (default: the computer's).", "TIME"});
+    parser.addOption({"now", "The clock for date, span, end and start: YYYY-MM-DD HH:MM:SS (default: the computer's).", "TIME"});
     parser.addOption({"mode", "What date reads: date, time or both (default date).", "MODE"});
+    parser.addOption({"unit", "Unit of span, end and start: day, week, month or year (default day).", "UNIT"});
     AddChartOptions(parser);
 
     if (!parser.parse(QCoreApplication::arguments()))

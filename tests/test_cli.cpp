@@ -258,3 +258,21 @@ TEST(CliDates, DateAndEasterCommands)
     EXPECT_EQ(RunCli("easter").status, 2);
     EXPECT_EQ(RunCli("date tm --mode sometimes").status, 2);
 }
+
+TEST(CliTools, CalculatorAndAstrologyCommandsAreWired)
+{
+    EXPECT_EQ(RunCli("degree 1000").out, "67.10 64.69 280.00 240.00\n");
+    EXPECT_EQ(RunCli("span 2012/03/05 next-friday --now '2012-03-05 10:00:00'").status, 1);
+    EXPECT_EQ(RunCli("span 2012/03/05 'next friday' --now '2012-03-05 10:00:00'").out, "4\n");
+    EXPECT_EQ(RunCli("end 2012/01/31 1 --unit month").out, "2012/02/29\n");
+    EXPECT_EQ(RunCli("start 2012/03/31 1 --unit month").out, "2012/02/29\n");
+    EXPECT_EQ(RunCli("end 2012/01/31").status, 2);
+
+    const Result astro = RunCli("astro --date '2011-11-24 10:30:00' --city Beijing");
+    EXPECT_EQ(astro.status, 0);
+    EXPECT_NE(astro.out.find("Sagittarius"), std::string::npos);
+    EXPECT_NE(astro.out.find("\r\n"), std::string::npos);
+    const Result cities = RunCli("cities");
+    EXPECT_EQ(cities.status, 0);
+    EXPECT_EQ(cities.out.rfind("Beijing\tChina\t-480\t", 0), 0u);
+}
