@@ -18,6 +18,7 @@ const std::vector<Command>& Commands()
         {Cmd::Exit, "退出", "", "", ""},
         {Cmd::Astrology, "星象", "", "", ""},
         {Cmd::DegreeCalculator, "计算器", "", "", ""},
+        {Cmd::TimeCalculator, "时间计算器", "", "", ""},
         {Cmd::CheckVersion, "检查新版本...", "", "", ""},
         {Cmd::About, "关于 Quadrix...", "", "", ""},
 
@@ -99,7 +100,7 @@ const std::vector<Group>& Menus()
         {"fileMenu", "文件",
             {Cmd::FileNew, Cmd::FileOpen, Cmd::FileSave, Cmd::FileSaveAs, Separator, Cmd::Print, Cmd::PrintPreview,
                 Cmd::Exit}},
-        {"toolsMenu", "工具", {Cmd::Astrology, Cmd::DegreeCalculator}},
+        {"toolsMenu", "工具", {Cmd::Astrology, Cmd::DegreeCalculator, Cmd::TimeCalculator}},
         {"helpMenu", "帮助", {Cmd::CheckVersion, Cmd::About}},
     };
     return menus;

@@ -143,8 +143,8 @@ void TestMainFrame::menus_data()
                           << std::vector<int> {Cmd::FileNew, Cmd::FileOpen, Cmd::FileSave, Cmd::FileSaveAs, Sep,
                                  Cmd::Print, Cmd::PrintPreview, Cmd::Exit}
                           << QStringList {"新建", "打开...", "保存", "另存为...", "打印...", "打印预览", "退出"};
-    QTest::newRow("tools") << "工具" << std::vector<int> {Cmd::Astrology, Cmd::DegreeCalculator}
-                           << QStringList {"星象", "计算器"};
+    QTest::newRow("tools") << "工具" << std::vector<int> {Cmd::Astrology, Cmd::DegreeCalculator, Cmd::TimeCalculator}
+                           << QStringList {"星象", "计算器", "时间计算器"};
     QTest::newRow("help") << "帮助" << std::vector<int> {Cmd::CheckVersion, Cmd::About}
                           << QStringList {"检查新版本...", "关于 Quadrix..."};
 }

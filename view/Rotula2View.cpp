@@ -9,6 +9,7 @@
 #include "CommandIds.h"
 #include "CommentsDialog.h"
 #include "PainterSurface.h"
+#include "ToolDialogs.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -54,9 +55,6 @@ bool CViewState::*SwitchOf(int id)
     }
 }
 
-// Commands whose dialogs are not built yet: the view owns them, they stay disabled.
-bool AwaitsDialog(int id) { return InRange(id, Cmd::Astrology, Cmd::TimeCalculator); }
-
 // Commands the view carries out that have no pressed state.
 bool IsPlainCommand(int id)
 {
@@ -64,6 +62,9 @@ bool IsPlainCommand(int id)
     case Cmd::ClearDrawings:
     case Cmd::ChartProperties:
     case Cmd::PlaceNote:
+    case Cmd::Astrology:
+    case Cmd::DegreeCalculator:
+    case Cmd::TimeCalculator:
     case Cmd::PeriodMenu:
     case Cmd::DigitsMenu:
     case Cmd::Repaint:
@@ -98,6 +99,7 @@ CRotula2View::CRotula2View(QWidget* parent)
     : CZoomView(parent)
     , m_charts(std::make_unique<CChartSet>())
     , m_printer(std::make_unique<CChartPrinter>(this))
+    , m_tools(std::make_unique<CToolDialogs>(this))
 {
     // Moves without a button pressed show the hand over the handles.
     viewport()->setMouseTracking(true);
@@ -110,6 +112,9 @@ CRotula2View::~CRotula2View() { ClearCalendarLabels(); }
 
 void CRotula2View::InitialUpdate(Size screen)
 {
+    const std::string cityError = m_tools->LoadCities();
+    if (!cityError.empty())
+        ShowMessage(QMessageBox::Warning, QString::fromStdString(cityError));
     BuildCalendarLabels();
     setZoomLevels(kZoomLevels);
     const int side = std::max(screen.cx, screen.cy) - kCanvasShrink;
@@ -153,8 +158,6 @@ CRotula2View::CommandState CRotula2View::QueryCommand(int id) const
         return pressedWhen(m_state.*on);
     if (id == Cmd::ZoomIn || id == Cmd::ZoomOut)
         state.enabled = id == Cmd::ZoomIn ? canZoomIn() : canZoomOut();
-    else if (AwaitsDialog(id))
-        state.enabled = false;
     else if (!IsPlainCommand(id))
         return {};
     return state;
@@ -352,6 +355,12 @@ void CRotula2View::RunCommand(int id)
         EditChartProperties(Chart()); // a confirmed dialog repaints the chart
     else if (id == Cmd::PlaceNote)
         Chart().m_bPlaceComment = 1; // the next left press places the note; nothing to repaint
+    else if (id == Cmd::Astrology)
+        m_tools->ShowAstrology();
+    else if (id == Cmd::DegreeCalculator)
+        m_tools->ShowDegreeCalculator();
+    else if (id == Cmd::TimeCalculator)
+        m_tools->ShowTimeCalculator();
     else if (id == Cmd::Repaint)
         InvalidateChart();
     else if (id == Cmd::FileNew)

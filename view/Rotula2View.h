@@ -13,6 +13,7 @@
 class CChartPrinter;
 class CChartSet;
 class CBaseDraw;
+class CToolDialogs;
 
 // The window in which a chart is shown and worked on. It owns the chart set,
 // keeps the display switches the toolbars show, turns each command into a
@@ -123,6 +124,7 @@ private:
 
     std::unique_ptr<CChartSet> m_charts;
     std::unique_ptr<CChartPrinter> m_printer;
+    std::unique_ptr<CToolDialogs> m_tools;
     CViewState m_state;
     CUnsavedWork m_unsaved;
     bool m_bModified = false;

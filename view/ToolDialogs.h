@@ -1,0 +1,35 @@
+#pragma once
+
+#include "CityList.h"
+
+#include <string>
+
+class QWidget;
+class CAstrologyDlg;
+class CDegreeCalculator;
+class CTimeCalculator;
+
+// The view's three modeless tool dialogs, each created on first use as a
+// child of the view and kept, contents and all, until the view goes; and
+// the city list the astrology dialog receives.
+class CToolDialogs {
+public:
+    explicit CToolDialogs(QWidget* parent);
+
+    // Reads the city list from where the program keeps it; returns the
+    // message to show when reading failed (the cities read before stay).
+    std::string LoadCities();
+    const CityList& Cities() const { return m_cities; }
+
+    void ShowAstrology();
+    void ShowDegreeCalculator();
+    void ShowTimeCalculator();
+
+private:
+    QWidget* m_parent = nullptr;
+    CityList m_cities;
+    // Owned by m_parent as Qt children.
+    CAstrologyDlg* m_astrology = nullptr;
+    CDegreeCalculator* m_degree = nullptr;
+    CTimeCalculator* m_time = nullptr;
+};
