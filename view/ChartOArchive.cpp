@@ -7,7 +7,9 @@
 #include <boost/archive/impl/basic_text_oarchive.ipp>
 #include <boost/archive/impl/text_oarchive_impl.ipp>
 
+#include <charconv>
 #include <cmath>
+#include <limits>
 #include <locale>
 
 namespace boost {
@@ -50,6 +52,22 @@ void CChartOArchive::save(const float& f)
     os.precision(8);
     os << value;
 }
+
+template <class Integer>
+void CChartOArchive::WriteInteger(Integer value)
+{
+    newtoken();
+    if (os.fail())
+        throw boost::archive::archive_exception(boost::archive::archive_exception::output_stream_error);
+    char digits[std::numeric_limits<Integer>::digits10 + 3];
+    const std::streamsize size = std::to_chars(digits, digits + sizeof digits, value).ptr - digits;
+    if (os.rdbuf()->sputn(digits, size) != size)
+        os.setstate(std::ios::badbit);
+}
+
+void CChartOArchive::SaveInteger(long long value) { WriteInteger(value); }
+
+void CChartOArchive::SaveInteger(unsigned long long value) { WriteInteger(value); }
 
 void CChartOArchive::save(const std::string& s)
 {

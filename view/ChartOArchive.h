@@ -4,6 +4,7 @@
 
 #include <ostream>
 #include <string>
+#include <type_traits>
 
 // The text archive chart files are written with: Boost's text archive with
 // the header of archive library version 9, 32-bit floats with 8 significant
@@ -31,10 +32,20 @@ private:
     template <class T>
     void save(const T& t)
     {
-        Base::save(t);
+        if constexpr (std::is_integral_v<T>)
+            SaveInteger(static_cast<std::conditional_t<std::is_signed_v<T>, long long, unsigned long long>>(t));
+        else
+            Base::save(t);
     }
     void save(const float& f);
     void save(const std::string& s);
+    // The stock archive's token of an integer (a bool as 0 or 1, a character
+    // as its number), formatted without the stream's locale machinery, which
+    // costs more than the rest of writing a record.
+    void SaveInteger(long long value);
+    void SaveInteger(unsigned long long value);
+    template <class Integer>
+    void WriteInteger(Integer value);
 
     int m_replacedCharacters = 0;
     int m_replacedNumbers = 0;
