@@ -3,17 +3,17 @@
 // computed (COpReplay), the least any paint of it can cost.
 
 #include "BenchScene.h"
+#include "Benchmarks.h"
 #include "ChartExport.h"
 #include "OpReplay.h"
 #include "PainterSurface.h"
+#include "ProcessMemory.h"
 #include "TextLayoutCache.h"
 
 #include "BaseDraw.h"
-#include "CalendarLabels.h"
 #include "ChartKinds.h"
 
 #include <QElapsedTimer>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -56,6 +56,7 @@ long long DifferentPixels(const QImage& a, const QImage& b)
 
 void BenchPaint(benchmark::State& state, const ChartKind& kind, int rings)
 {
+    ProcessMemory::ResetPeak();
     PaintTarget target(kind, rings);
     QPainter painter(&target.image);
     QElapsedTimer timer;
@@ -71,6 +72,8 @@ void BenchPaint(benchmark::State& state, const ChartKind& kind, int rings)
         target.Paint(dc);
     }
     state.counters["text_blocks"] = static_cast<double>(target.cache.BlockCount());
+    // The chart, its picture and the text cache, beyond the idle program.
+    state.counters["peak_mib"] = ProcessMemory::PeakBeyondIdleMiB();
 }
 
 void BenchFloor(benchmark::State& state, const ChartKind& kind, int rings)
@@ -98,6 +101,8 @@ void BenchFloor(benchmark::State& state, const ChartKind& kind, int rings)
         replay.Run(painter);
 }
 
+} // namespace
+
 void RegisterPaintBenchmarks()
 {
     for (const ChartKind& kind : ChartKinds()) {
@@ -109,21 +114,4 @@ void RegisterPaintBenchmarks()
                 ->Unit(benchmark::kMillisecond);
         }
     }
-}
-
-} // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    BuildCalendarLabels();
-    RegisterPaintBenchmarks();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
 }

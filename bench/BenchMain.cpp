@@ -1,0 +1,28 @@
+// quadrix-bench: paint, file and start-up benchmarks in one executable.
+
+#include "Benchmarks.h"
+#include "ProcessMemory.h"
+
+#include "CalendarLabels.h"
+
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    BuildCalendarLabels();
+    ProcessMemory::NoteIdle();
+    RegisterPaintBenchmarks();
+    RegisterFileBenchmarks();
+    RegisterStartupBenchmarks();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+// The benchmark groups of quadrix-bench, registered in this order so that the
+// paints' memory peaks are read before anything larger has run.
+void RegisterPaintBenchmarks();
+void RegisterFileBenchmarks();
+void RegisterStartupBenchmarks();
