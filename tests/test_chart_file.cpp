@@ -2,9 +2,12 @@
 // conversions, damaged files, and the chart set's New, Open and Save.
 
 #include "ChartFile.h"
+#include "ChartOArchive.h"
+#include "ChartSerialization.h"
 #include "ChartSet.h"
 #include "ChartSetJson.h"
 #include "ChartSlots.h"
+#include "TextCodec.h"
 
 #include <gtest/gtest.h>
 
@@ -137,6 +140,47 @@ TEST(ChartFileLayout, NotesInGbkWithCrLfInsideTheString)
     std::string warning;
     EXPECT_NE(Bytes(charts, &warning).find(" 8 smile ?! "), std::string::npos);
     EXPECT_NE(warning.find("1 character"), std::string::npos) << warning;
+}
+
+// Large files go through the writer's and the reader's buffers many times
+// over: the bytes are still the archive's text with every line break as
+// CR LF, extreme integers included, and they read back whole in both forms.
+TEST(ChartFileLayout, LargeSetsAreTheArchiveTextWithCrLf)
+{
+    CChartSlots charts;
+    for (const int kind : CChartSlots::kFileOrder) {
+        CBaseDraw& chart = Fresh(charts, kind);
+        chart.m_tStartTime = std::numeric_limits<std::int64_t>::min() + kind;
+        for (int i = 0; i < 400; ++i) {
+            chart.m_FillCells[std::numeric_limits<int>::min() + i] = Cell_Style {i, 0xFFFFFFFFu - i, i % 2 == 0, true};
+            chart.m_Lines.insert({std::to_string(i), CLine {1, 0xFFu, true, i, std::numeric_limits<int>::max() - i}});
+            Comments note;
+            note.m_strText = "Note " + std::to_string(i) + "\n支撑位\r\nend";
+            note.m_strFace = i % 2 ? "宋体" : "Courier New";
+            note.m_nHeight = -i;
+            chart.m_Comments.insert({i, note});
+        }
+    }
+    std::ostringstream text;
+    {
+        CChartOArchive ar(text);
+        charts.ForEachSlot([&](int, const auto& slot) {
+            const auto* const chart = slot.get();
+            ar << chart;
+        });
+    }
+    const std::string bytes = Bytes(charts);
+    ASSERT_GT(bytes.size(), 200000u);
+    EXPECT_EQ(bytes, CTextCodec::ToCrLf(text.str()));
+    EXPECT_NE(bytes.find(" -2147483647 1 4294967294 0 1 "), std::string::npos);
+    EXPECT_NE(bytes.find(" -9223372036854775805 "), std::string::npos);
+
+    for (const std::string& file : {bytes, CTextCodec::ToLf(bytes)}) {
+        CChartSlots back;
+        const ChartFile::Result result = Read(file, back);
+        ASSERT_TRUE(result.ok) << result.message;
+        EXPECT_EQ(ChartSetJson::ToText(back), ChartSetJson::ToText(charts));
+    }
 }
 
 TEST(ChartFileRead, VersionZeroBaseLacksTheTrailingFields)
