@@ -5,6 +5,7 @@
 #include "ChartSerialization.h"
 #include "TextCodec.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,7 +13,8 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
+#include <istream>
+#include <ostream>
 #include <streambuf>
 #include <string_view>
 
@@ -230,6 +232,47 @@ ChartFile::Result WriteFileAtomically(const std::string& path, const std::string
     return {true, {}};
 }
 
+// Reads up to bytes.size() bytes and keeps those read; false on a read error.
+bool ReadAll(int fd, std::string& bytes)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = read(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            break; // the file shrank meanwhile: what is left of it
+        done += static_cast<std::size_t>(n);
+    }
+    bytes.resize(done);
+    return true;
+}
+
+// Reads the file at path whole, sized by the file that was opened rather
+// than by whatever the path names a moment later. A file that can no longer
+// be read is reported as such, not as a damaged chart file.
+ChartFile::Result ReadFileBytes(const std::string& path, std::string& bytes)
+{
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return {false, SystemError("Cannot read", path)};
+    struct stat st {};
+    ChartFile::Result result {true, {}};
+    if (fstat(fd, &st) != 0) {
+        result = {false, SystemError("Cannot read", path)};
+    } else if (!S_ISREG(st.st_mode) || st.st_size > kMaxFileSize) {
+        result = {false, path + ": not a chart file"};
+    } else {
+        bytes.resize(static_cast<std::size_t>(st.st_size));
+        if (!ReadAll(fd, bytes))
+            result = {false, SystemError("Cannot read", path)};
+    }
+    close(fd);
+    return result;
+}
+
 } // namespace
 
 namespace ChartFile {
@@ -289,15 +332,10 @@ Result Save(const CChartSlots& charts, const std::string& path)
 
 Result Load(const std::string& path, CChartSlots& charts)
 {
-    std::ifstream in(path, std::ios::binary);
-    struct stat st {};
-    if (!in || stat(path.c_str(), &st) != 0)
-        return {false, SystemError("Cannot read", path)};
-    if (!S_ISREG(st.st_mode) || st.st_size > kMaxFileSize)
-        return {false, path + ": not a chart file"};
-    std::string bytes(static_cast<std::size_t>(st.st_size), '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    std::string bytes;
+    const Result opened = ReadFileBytes(path, bytes);
+    if (!opened.ok)
+        return opened;
     Result result = FromBytes(bytes, charts);
     if (!result.ok)
         result.message = path + ": " + result.message;

@@ -1,0 +1,274 @@
+// Chart files when the disk fails: a save into a folder that cannot be
+// written, a save whose writing fails half-way, and an open of a file that
+// shrinks or stops being readable while it is read. A failed save leaves the
+// previous file byte for byte; a failed open leaves the open set as it was.
+// Both say why.
+//
+// The reads are disturbed through this program's own read(), which stands in
+// for the C library's and passes every read through unless a fault is armed
+// for the file being read.
+
+#include "ChartFile.h"
+#include "ChartSet.h"
+#include "ChartSetJson.h"
+
+#include <gtest/gtest.h>
+
+#include <dirent.h>
+#include <sys/fsuid.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A fault put into the reads of one file: each read gives at most limit
+// bytes (0: as many as asked); before read number at (counted from 1), act
+// runs, and with error set that read fails with it.
+struct ReadFault {
+    std::size_t limit = 0;
+    int at = 1;
+    std::function<void()> act;
+    int error = 0;
+
+    dev_t device = 0;
+    ino_t inode = 0;
+    int reads = 0;
+};
+
+ReadFault* g_fault = nullptr;
+
+bool IsFaultFile(int fd)
+{
+    struct stat st {};
+    return g_fault && fstat(fd, &st) == 0 && st.st_dev == g_fault->device && st.st_ino == g_fault->inode;
+}
+
+} // namespace
+
+extern "C" ssize_t read(int fd, void* buffer, size_t count)
+{
+    if (IsFaultFile(fd) && ++g_fault->reads == g_fault->at) {
+        if (g_fault->act)
+            g_fault->act();
+        if (g_fault->error) {
+            errno = g_fault->error;
+            return -1;
+        }
+    }
+    if (IsFaultFile(fd) && g_fault->limit)
+        count = std::min(count, g_fault->limit);
+    return syscall(SYS_read, fd, buffer, count);
+}
+
+namespace {
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+// A set with something in every kind, and notes long enough that its file
+// takes many writes of the stream's buffer.
+void Fill(CChartSet& set, int notes)
+{
+    for (const int kind : CChartSlots::kFileOrder) {
+        CBaseDraw& chart = set.SwitchKind(kind);
+        chart.m_FillCells[3] = Cell_Style {2, 0x00FF00, true, true};
+        chart.m_Lines.insert({"1/5", CLine {1, 0xFF, true, 1, 5}});
+        for (int i = 0; i < notes; ++i) {
+            Comments note;
+            note.m_strText = std::string(400, static_cast<char>('a' + i % 26)) + "\n注释";
+            note.m_nHeight = 12;
+            chart.m_Comments.insert({i + 1, note});
+        }
+    }
+}
+
+// Names in a folder other than "." and "..".
+std::vector<std::string> Entries(const std::string& folder)
+{
+    std::vector<std::string> names;
+    if (DIR* dir = opendir(folder.c_str())) {
+        while (const dirent* entry = readdir(dir))
+            if (std::string(entry->d_name) != "." && std::string(entry->d_name) != "..")
+                names.emplace_back(entry->d_name);
+        closedir(dir);
+    }
+    return names;
+}
+
+// File access is checked as an ordinary user while it lives, also when the
+// tests run as root, who may write anywhere.
+class AsOrdinaryUser {
+public:
+    AsOrdinaryUser()
+        : m_previous(setfsuid(kNobody))
+    {
+    }
+    ~AsOrdinaryUser() { setfsuid(m_previous); }
+    AsOrdinaryUser(const AsOrdinaryUser&) = delete;
+    AsOrdinaryUser& operator=(const AsOrdinaryUser&) = delete;
+
+private:
+    static constexpr uid_t kNobody = 65534;
+    int m_previous;
+};
+
+// Writes beyond limit bytes into any file fail while it lives, as on a disk
+// that fills up; the signal such a write raises is ignored.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t limit)
+        : m_handler(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        getrlimit(RLIMIT_FSIZE, &m_previous);
+        const rlimit lowered {limit, m_previous.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &lowered);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_previous);
+        std::signal(SIGXFSZ, m_handler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    void (*m_handler)(int);
+    rlimit m_previous {};
+};
+
+class FileFaults : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_folder = testing::TempDir() + "quadrix_faults_" + std::to_string(getpid());
+        ASSERT_EQ(mkdir(m_folder.c_str(), 0755), 0);
+        m_path = m_folder + "/set.rtl";
+        Fill(m_saved, 2);
+        std::string message;
+        ASSERT_TRUE(m_saved.Save(m_path, message)) << message;
+        m_bytes = ReadFile(m_path);
+    }
+
+    void TearDown() override
+    {
+        chmod(m_folder.c_str(), 0755);
+        for (const std::string& name : Entries(m_folder))
+            unlink((m_folder + "/" + name).c_str());
+        rmdir(m_folder.c_str());
+    }
+
+    // A failed save: reported, the previous file whole, nothing left beside it.
+    void ExpectSaveFailedCleanly(CChartSet& set, bool saved, const std::string& message, const char* reason)
+    {
+        EXPECT_FALSE(saved);
+        EXPECT_EQ(message.rfind("Failed to save document.", 0), 0u) << message;
+        EXPECT_TRUE(Contains(message, reason)) << message;
+        EXPECT_EQ(ReadFile(m_path), m_bytes);
+        EXPECT_EQ(Entries(m_folder), std::vector<std::string> {"set.rtl"});
+        EXPECT_TRUE(set.Path().empty());
+    }
+
+    // Opens m_path into a set showing other charts with fault armed; the
+    // open must fail, say so and leave the set as it was.
+    void ExpectOpenFailsAndKeepsTheSet(ReadFault fault, const char* reason)
+    {
+        CChartSet open;
+        open.SwitchKind(kWheel).m_Lines.insert({"2/3", CLine {}});
+        const std::string before = ChartSetJson::ToText(open.Slots());
+        CBaseDraw* const current = open.Current();
+
+        struct stat st {};
+        ASSERT_EQ(stat(m_path.c_str(), &st), 0);
+        fault.device = st.st_dev;
+        fault.inode = st.st_ino;
+        g_fault = &fault;
+        std::string message;
+        const bool opened = open.Open(m_path, message);
+        g_fault = nullptr;
+
+        EXPECT_GE(fault.reads, fault.at) << "the fault was never reached";
+        EXPECT_FALSE(opened);
+        EXPECT_EQ(message.rfind("Failed to open document.", 0), 0u) << message;
+        EXPECT_TRUE(Contains(message, reason)) << message;
+        EXPECT_EQ(ChartSetJson::ToText(open.Slots()), before);
+        EXPECT_EQ(open.Current(), current);
+        EXPECT_EQ(open.Kind(), kWheel);
+        EXPECT_TRUE(open.Path().empty());
+    }
+
+    std::string m_folder;
+    std::string m_path;
+    std::string m_bytes;
+    CChartSet m_saved;
+};
+
+TEST_F(FileFaults, SaveIntoAFolderThatCannotBeWritten)
+{
+    ASSERT_EQ(chmod(m_folder.c_str(), 0555), 0);
+    CChartSet other;
+    Fill(other, 1);
+    std::string message;
+    bool saved = false;
+    {
+        AsOrdinaryUser user;
+        saved = other.Save(m_path, message);
+    }
+    ExpectSaveFailedCleanly(other, saved, message, "Permission denied");
+}
+
+TEST_F(FileFaults, SaveWhoseWritingFailsHalfWay)
+{
+    CChartSet larger;
+    Fill(larger, 40);
+    std::string bytes;
+    ASSERT_TRUE(ChartFile::ToBytes(larger.Slots(), bytes).ok);
+    ASSERT_GT(bytes.size(), 2 * m_bytes.size());
+
+    std::string message;
+    bool saved = false;
+    {
+        FileSizeLimit diskFull(bytes.size() / 2);
+        saved = larger.Save(m_path, message);
+    }
+    ExpectSaveFailedCleanly(larger, saved, message, "File too large");
+
+    // With room again the same save goes through.
+    ASSERT_TRUE(larger.Save(m_path, message)) << message;
+    EXPECT_EQ(ReadFile(m_path), bytes);
+}
+
+TEST_F(FileFaults, OpenOfAFileThatShrinksWhileItIsRead)
+{
+    ReadFault fault;
+    fault.act = [path = m_path, half = static_cast<off_t>(m_bytes.size() / 2)] { truncate(path.c_str(), half); };
+    ExpectOpenFailsAndKeepsTheSet(fault, "cut short");
+}
+
+// Its medium gone half-way, the rest of the file can no longer be read.
+TEST_F(FileFaults, OpenOfAFileThatVanishesWhileItIsRead)
+{
+    ReadFault fault;
+    fault.limit = m_bytes.size() / 2;
+    fault.at = 2;
+    fault.act = [path = m_path] { unlink(path.c_str()); };
+    fault.error = EIO;
+    ExpectOpenFailsAndKeepsTheSet(fault, "Input/output error");
+}
+
+} // namespace
