@@ -20,8 +20,10 @@
 #include <fstream>
 #include <limits>
 #include <locale>
+#include <optional>
 #include <random>
 #include <sstream>
+#include <type_traits>
 
 namespace {
 
@@ -266,6 +268,63 @@ TEST(ChartFileRead, RandomSetsComeBackEqualWithLfOrCrLf)
             ASSERT_TRUE(result.ok) << result.message;
             EXPECT_EQ(ChartSetJson::ToText(back), ChartSetJson::ToText(charts)) << "round " << round;
         }
+    }
+}
+
+// What the standard stream makes of a whole token, as Boost's text archive
+// reads it: a value, or nothing when it fails or stops inside the token.
+// Characters are read as short numbers.
+template <class T>
+std::optional<T> StreamRead(const std::string& token)
+{
+    using Read = std::conditional_t<std::is_same_v<T, unsigned char>, unsigned short, T>;
+    std::istringstream is(token + " ");
+    is.imbue(std::locale::classic());
+    Read value {};
+    if (!(is >> value) || is.peek() != ' ')
+        return std::nullopt;
+    return static_cast<T>(value);
+}
+
+// The file with the token after `before` replaced, read as integers of type
+// T would be by the stream: refused or read with the same value.
+template <class T, class Field>
+void ExpectReadAsTheStream(const std::string& bytes, const std::string& before, const std::string& token, Field field)
+{
+    std::string file = bytes;
+    const std::size_t at = file.find(before) + before.size();
+    file.replace(at, file.find(' ', at) - at, token);
+    CChartSlots back;
+    const std::optional<T> expected = StreamRead<T>(token);
+    ASSERT_EQ(Read(file, back).ok, expected.has_value()) << "\"" << token << "\" after \"" << before << "\"";
+    if (expected)
+        EXPECT_EQ(field(*back.Chart(kMasterChart)), *expected) << token;
+}
+
+TEST(ChartFileRead, IntegerTokensReadAsTheStreamReadsThem)
+{
+    CChartSlots charts;
+    CBaseDraw& chart = Fresh(charts, kMasterChart);
+    chart.m_nTimeStep = 424242;
+    chart.m_FillCells[1] = Cell_Style {77, 1193046, true, true};
+    Comments note;
+    note.m_strFace = "Zed";
+    note.m_nCharSet = 201;
+    chart.m_Comments.insert({1, note});
+    const std::string bytes = Bytes(charts);
+
+    const char* const tokens[] = {"7", "+7", "-7", "007", "-0", "+0", "\t7", "\v\f 7", "2147483647", "2147483648",
+        "-2147483648", "-2147483649", "4294967295", "4294967296", "-4294967295", "-4294967296", "255", "256",
+        "65535", "65536", "-65535", "-65536", "-1", "9223372036854775807", "9223372036854775808",
+        "-9223372036854775808", "-9223372036854775809", "18446744073709551615", "18446744073709551616",
+        "99999999999999999999999", "-", "+", "--1", "+-1", "1x", "x1", "0x10", "1", "0", "2"};
+    for (const std::string token : tokens) {
+        ExpectReadAsTheStream<std::int64_t>(bytes, "12 1 1 ", token, [](CBaseDraw& c) { return c.m_tStartTime; });
+        ExpectReadAsTheStream<int>(bytes, "1300000000 ", token, [](CBaseDraw& c) { return c.m_nTimeStep; });
+        ExpectReadAsTheStream<bool>(bytes, "0.60000002 ", token, [](CBaseDraw& c) { return c.m_bClockwise; });
+        ExpectReadAsTheStream<Color>(bytes, " 77 ", token, [](CBaseDraw& c) { return c.m_FillCells.at(1).m_crColor; });
+        ExpectReadAsTheStream<unsigned char>(
+            bytes, " 3 Zed ", token, [](CBaseDraw& c) { return c.m_Comments.begin()->second.m_nCharSet; });
     }
 }
 

@@ -29,6 +29,10 @@ std::istream& Classic(std::istream& is)
 
 [[noreturn]] void Refuse() { throw archive_exception(archive_exception::input_stream_error); }
 
+// White space and digits of the classic locale, which the stream reads in.
+bool IsSpace(int c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool IsDigit(int c) { return c >= '0' && c <= '9'; }
+
 } // namespace
 
 CChartIArchive::CChartIArchive(std::istream& is)
@@ -62,10 +66,59 @@ std::size_t CChartIArchive::BytesLeft()
     return at < 0 || at > m_end ? 0 : static_cast<std::size_t>(m_end - at);
 }
 
+void CChartIArchive::ReadNumber(bool& negative, unsigned long long& magnitude)
+{
+    if (!is.good())
+        Refuse();
+    std::streambuf& in = *is.rdbuf();
+    int c = in.sgetc();
+    while (IsSpace(c))
+        c = in.snextc();
+    negative = c == '-';
+    if (c == '-' || c == '+')
+        c = in.snextc();
+    if (!IsDigit(c))
+        Refuse();
+    magnitude = 0;
+    constexpr unsigned long long kMax = std::numeric_limits<unsigned long long>::max();
+    do {
+        const unsigned digit = static_cast<unsigned>(c - '0');
+        if (magnitude > (kMax - digit) / 10)
+            Refuse();
+        magnitude = magnitude * 10 + digit;
+        c = in.snextc();
+    } while (IsDigit(c));
+    // A number that ends the stream still counts; the next read fails.
+    if (c == std::char_traits<char>::eof())
+        is.setstate(std::ios::eofbit);
+}
+
+long long CChartIArchive::ReadSigned(long long min, long long max)
+{
+    bool negative = false;
+    unsigned long long magnitude = 0;
+    ReadNumber(negative, magnitude);
+    // |min|, written so that it does not overflow.
+    const unsigned long long lowest = min < 0 ? static_cast<unsigned long long>(-(min + 1)) + 1 : 0;
+    if (magnitude > (negative ? lowest : static_cast<unsigned long long>(max)))
+        Refuse();
+    return negative ? static_cast<long long>(0 - magnitude) : static_cast<long long>(magnitude);
+}
+
+unsigned long long CChartIArchive::ReadUnsigned(unsigned long long max)
+{
+    bool negative = false;
+    unsigned long long magnitude = 0;
+    ReadNumber(negative, magnitude);
+    if (magnitude > max)
+        Refuse();
+    return negative ? 0 - magnitude : magnitude;
+}
+
 std::size_t CChartIArchive::ReadLength()
 {
     std::size_t n = 0;
-    Base::load(n);
+    load(n);
     if (n > BytesLeft())
         Refuse();
     return n;

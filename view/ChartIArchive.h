@@ -4,8 +4,10 @@
 #include <boost/serialization/collection_size_type.hpp>
 
 #include <istream>
+#include <limits>
 #include <map>
 #include <string>
+#include <type_traits>
 
 class CBaseDraw;
 
@@ -39,16 +41,40 @@ private:
     friend class boost::archive::basic_text_iarchive<CChartIArchive>;
     friend class boost::archive::load_access;
 
+    // Integers are read as the stock archive reads them, bools as 0 or 1 and
+    // characters as short numbers, but without the stream's locale machinery,
+    // which costs more than the rest of reading a record.
     template <class T>
     void load(T& t)
     {
-        Base::load(t);
+        using Limits = std::numeric_limits<T>;
+        if constexpr (std::is_same_v<T, bool>)
+            t = ReadSigned(0, 1) != 0;
+        else if constexpr (std::is_same_v<T, char> || std::is_same_v<T, signed char>)
+            t = static_cast<T>(ReadSigned(std::numeric_limits<short>::min(), std::numeric_limits<short>::max()));
+        else if constexpr (std::is_same_v<T, unsigned char>)
+            t = static_cast<T>(ReadUnsigned(std::numeric_limits<unsigned short>::max()));
+        else if constexpr (std::is_same_v<T, wchar_t> || !std::is_integral_v<T>)
+            Base::load(t);
+        else if constexpr (std::is_signed_v<T>)
+            t = static_cast<T>(ReadSigned(Limits::min(), Limits::max()));
+        else
+            t = static_cast<T>(ReadUnsigned(Limits::max()));
     }
     void load(std::string& s);
     void load(boost::serialization::collection_size_type& count);
     void load(boost::archive::class_id_type& id);
     void load(boost::archive::tracking_type& tracking);
     void load(boost::archive::object_id_type& id);
+
+    // An integer token from min to max. Like the stream: white space first,
+    // then an optional sign and decimal digits; a number out of range or
+    // missing refuses the file.
+    long long ReadSigned(long long min, long long max);
+    // An unsigned token up to max; a minus sign negates it modulo max + 1,
+    // as the stream does.
+    unsigned long long ReadUnsigned(unsigned long long max);
+    void ReadNumber(bool& negative, unsigned long long& magnitude);
 
     // Bytes between the read position and the end of the stream.
     std::size_t BytesLeft();
