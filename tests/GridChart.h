@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <memory>
 #include <vector>
 
 // A 10 x 10 grid of 40-unit cells on (0, 0, 400, 400), numbered row by row
@@ -36,4 +37,22 @@ inline std::vector<SurfaceOp> OpsOfKind(const CRecordingSurface& dc, SurfaceOp::
     std::copy_if(dc.Ops().begin(), dc.Ops().end(), std::back_inserter(out),
                  [kind](const SurfaceOp& op) { return op.kind == kind; });
     return out;
+}
+
+// A chart of that kind with rings, to be laid out in client by its first paint.
+template <class Chart>
+std::unique_ptr<Chart> MakeChart(int rings, Rect client)
+{
+    auto chart = std::make_unique<Chart>();
+    chart->SetRings(rings);
+    chart->m_rcClient = client;
+    return chart;
+}
+
+// One drawing pass of chart on a fresh recording surface.
+inline CRecordingSurface PaintOnce(CBaseDraw& chart)
+{
+    CRecordingSurface dc;
+    chart.Draw(dc);
+    return dc;
 }

@@ -7,6 +7,7 @@
 #include "ChartPropertyDialog.h"
 #include "ChartPropertyRules.h"
 #include "CommentsDialog.h"
+#include "ModalDialog.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -22,24 +23,6 @@
 namespace CR = ChartPropertyRules;
 
 namespace {
-
-// Runs act on the modal dialog of type Dialog once its event loop runs, so
-// that the static entry points can be driven without blocking.
-template <typename Dialog> void WhenModal(std::function<void(Dialog&)> act)
-{
-    QMetaObject::invokeMethod(
-        qApp,
-        [act] {
-            auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-            if (!dialog) {
-                ADD_FAILURE() << "no modal dialog of the expected type";
-                QApplication::closeAllWindows();
-                return;
-            }
-            act(*dialog);
-        },
-        Qt::QueuedConnection);
-}
 
 QLineEdit* EditNamed(QWidget& dialog, const char* name)
 {

@@ -19,25 +19,12 @@ using Kind = SurfaceOp::Kind;
 const Rect kExample{280, 180, 520, 420}; // centre (400, 300), cell size 40 with three rings
 const Rect kDesktop{50, 50, 1840, 1840}; // the view's chart rectangle on a 1920 x 1080 desktop
 
-std::unique_ptr<CDrawHexagon> Make(int rings, Rect client = kExample)
-{
-    auto chart = std::make_unique<CDrawHexagon>();
-    chart->SetRings(rings);
-    chart->m_rcClient = client;
-    return chart;
-}
-
-CRecordingSurface Paint(CBaseDraw& chart)
-{
-    CRecordingSurface dc;
-    chart.Draw(dc);
-    return dc;
-}
+std::unique_ptr<CDrawHexagon> Make(int rings, Rect client = kExample) { return MakeChart<CDrawHexagon>(rings, client); }
 
 TEST(HexagonGeometry, WorkedExample)
 {
     auto chart = Make(3);
-    Paint(*chart);
+    PaintOnce(*chart);
     EXPECT_EQ(chart->m_rcChart, Rect({290, 190, 510, 410}));
     EXPECT_EQ(chart->GetOuterRadius(), 110.0f);
     // 409, not 410: pi = 3.1415926 and the single-precision cosine of 300 degrees.
@@ -57,7 +44,7 @@ TEST(HexagonGeometry, HitTestFindsEveryCellAtItsCentre)
 {
     for (int rings : {1, 11, 40}) {
         auto chart = Make(rings, kDesktop);
-        Paint(*chart);
+        PaintOnce(*chart);
         for (int n = 1; n <= 3 * rings * (rings + 1); ++n) {
             const Point c = chart->GetCellCenter(n);
             ASSERT_EQ(chart->HitTest(c.x, c.y), n) << rings << " rings";
@@ -70,7 +57,7 @@ TEST(HexagonLabels, RingsFromTheInsideOutCornersRedEdgeMiddlesBlue)
     auto chart = Make(2);
     chart->m_bShowPrice = false;
     chart->m_bShowN = true;
-    const CRecordingSurface dc = Paint(*chart);
+    const CRecordingSurface dc = PaintOnce(*chart);
     std::string order; // each ring's labels (T) before its boundary (L)
     std::vector<SurfaceOp> labels;
     for (const SurfaceOp& op : dc.Ops()) {
@@ -91,7 +78,7 @@ TEST(HexagonLabels, RingsFromTheInsideOutCornersRedEdgeMiddlesBlue)
         }
     }
     chart->SetRings(3);
-    const SurfaceOp plain = OpsOfKind(Paint(*chart), Kind::Text)[19];
+    const SurfaceOp plain = OpsOfKind(PaintOnce(*chart), Kind::Text)[19];
     EXPECT_EQ(plain.text, "35"); // after the red 36, black again
     EXPECT_EQ(plain.color, Colors::Black);
 }
@@ -100,11 +87,11 @@ TEST(HexagonLabels, FontTruncatesAndAllOffStillDrawsTheRings)
 {
     auto chart = Make(3);
     chart->m_fZoom = 0.8f;
-    EXPECT_EQ(OpsOfKind(Paint(*chart), Kind::Text)[0].font.height, 17);
+    EXPECT_EQ(OpsOfKind(PaintOnce(*chart), Kind::Text)[0].font.height, 17);
     chart->m_fZoom = 0.6f;
     chart->m_bShowPrice = false;
     chart->m_bShowAngleRing = true;
-    const CRecordingSurface dc = Paint(*chart);
+    const CRecordingSurface dc = PaintOnce(*chart);
     EXPECT_EQ(chart->m_nCellSize, 23); // 140 / 6: the client less 50 on each side for the ring
     EXPECT_EQ(OpsOfKind(dc, Kind::Text).size(), 36u); // the angle ring's figures only
     EXPECT_EQ(OpsOfKind(dc, Kind::Text)[0].font.height, 23);
@@ -124,7 +111,7 @@ TEST(HexagonPaint, FillsCoverTheHexagonsOwnCellsAndTheDraggedLineKeepsItsWidth)
     chart->m_nLineStartCell = 2;
     chart->m_nLineEndCell = 9;
     chart->m_nLineWidth = 3;
-    const CRecordingSurface dc = Paint(*chart);
+    const CRecordingSurface dc = PaintOnce(*chart);
     const auto circles = OpsOfKind(dc, Kind::FillEllipse);
     ASSERT_EQ(circles.size(), 1u);
     const Point c = chart->GetCellCenter(200);
@@ -143,12 +130,12 @@ TEST(HexagonRobustness, DamagedChartsDrawNothingAndAnswerHarmlessly)
         EXPECT_EQ(chart->HitTest(10, 10), 0); // before the first Draw
         chart->m_nRings = rings;
         chart->m_FillCells[1] = Cell_Style{};
-        EXPECT_TRUE(Paint(*chart).Ops().empty()) << rings;
+        EXPECT_TRUE(PaintOnce(*chart).Ops().empty()) << rings;
         EXPECT_EQ(chart->GetCellCenter(7), Point({0, 0}));
         EXPECT_EQ(chart->HitTest(kMin, kMax), 0);
     }
     auto chart = Make(3);
-    Paint(*chart);
+    PaintOnce(*chart);
     chart->GetCellCenter(kMax);
     chart->m_nRings = kMax; // changed after the layout: rings beyond the drawn ones still count
     EXPECT_EQ(chart->HitTest(780, 300), 330);

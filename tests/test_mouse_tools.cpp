@@ -8,6 +8,7 @@
 #include "ChartPropertyDialog.h"
 #include "CommandIds.h"
 #include "CommentsDialog.h"
+#include "ModalDialog.h"
 #include "Rotula2View.h"
 
 #include <QApplication>
@@ -26,24 +27,6 @@
 #include <vector>
 
 namespace {
-
-// Runs act on the modal dialog of type Dialog once its event loop runs, so
-// that a dialog opened inside a mouse or command handler can be answered.
-template <typename Dialog> void WhenModal(std::function<void(Dialog&)> act)
-{
-    QMetaObject::invokeMethod(
-        qApp,
-        [act] {
-            auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-            if (!dialog) {
-                ADD_FAILURE() << "no modal dialog of the expected type";
-                QApplication::closeAllWindows();
-                return;
-            }
-            act(*dialog);
-        },
-        Qt::QueuedConnection);
-}
 
 void ClickButton(QWidget& dialog, const char* name)
 {

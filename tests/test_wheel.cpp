@@ -19,25 +19,12 @@ namespace {
 using Kind = SurfaceOp::Kind;
 const Rect kExample{340, 240, 660, 560}; // centre (500, 400), ring width 30 with two rings
 
-std::unique_ptr<CDrawWheel> Make(int rings, Rect client = kExample)
-{
-    auto chart = std::make_unique<CDrawWheel>();
-    chart->SetRings(rings);
-    chart->m_rcClient = client;
-    return chart;
-}
-
-CRecordingSurface Paint(CBaseDraw& chart)
-{
-    CRecordingSurface dc;
-    chart.Draw(dc);
-    return dc;
-}
+std::unique_ptr<CDrawWheel> Make(int rings, Rect client = kExample) { return MakeChart<CDrawWheel>(rings, client); }
 
 TEST(WheelGeometry, WorkedExample)
 {
     auto chart = Make(2);
-    Paint(*chart);
+    PaintOnce(*chart);
     EXPECT_EQ(chart->m_rcChart, Rect({400, 300, 600, 500}));
     EXPECT_EQ(chart->GetOuterRadius(), 100.0f);
     const std::pair<int, Point> centres[] = {{1, {554, 392}}, {24, {554, 407}}, {25, {584, 388}}, {48, {584, 411}}};
@@ -54,7 +41,7 @@ TEST(WheelGeometry, HitTestFindsEveryCellAtItsCentre)
 {
     for (int rings : {1, 15, 40}) {
         auto chart = Make(rings, {50, 50, 1840, 1840});
-        Paint(*chart);
+        PaintOnce(*chart);
         for (int n = 1; n <= 24 * rings; ++n) {
             const Point c = chart->GetCellCenter(n);
             ASSERT_EQ(chart->HitTest(c.x, c.y), n) << rings << " rings";
@@ -65,7 +52,7 @@ TEST(WheelGeometry, HitTestFindsEveryCellAtItsCentre)
 TEST(WheelPaint, RingsAlternateFromWhiteOutsideAndGreySpokesCrossTheHub)
 {
     auto chart = Make(3, {0, 0, 1000, 560}); // centre (500, 280), ring width 60
-    const CRecordingSurface dc = Paint(*chart);
+    const CRecordingSurface dc = PaintOnce(*chart);
     const auto ellipses = OpsOfKind(dc, Kind::Ellipse);
     ASSERT_EQ(ellipses.size(), 4u);
     const Brush white{}, yellow = Brush::Solid(Colors::LightYellow);
@@ -74,7 +61,7 @@ TEST(WheelPaint, RingsAlternateFromWhiteOutsideAndGreySpokesCrossTheHub)
         EXPECT_EQ(ellipses[i].brush, brushes[i]) << i;
     EXPECT_EQ(ellipses[2].rect, Rect({400, 180, 600, 380}));
     EXPECT_EQ(ellipses[3].rect, Rect({460, 240, 540, 320}));
-    EXPECT_EQ(OpsOfKind(Paint(*Make(1)), Kind::Ellipse)[1].brush, yellow); // one ring: a yellow hub
+    EXPECT_EQ(OpsOfKind(PaintOnce(*Make(1)), Kind::Ellipse)[1].brush, yellow); // one ring: a yellow hub
     const auto spokes = OpsOfKind(dc, Kind::LineTo);
     ASSERT_EQ(spokes.size(), 24u);
     EXPECT_EQ(spokes[0].from, Point({500, 280}));
@@ -96,7 +83,7 @@ TEST(WheelLabels, ColoursFollowTheCrossInEveryRing)
         chart->m_fSquaresAngle = angle;
         chart->m_bShowPrice = false;
         chart->m_bShowN = true;
-        const auto labels = OpsOfKind(Paint(*chart), Kind::Text);
+        const auto labels = OpsOfKind(PaintOnce(*chart), Kind::Text);
         ASSERT_EQ(labels.size(), 48u);
         for (int i = 0; i < 48; ++i) {
             const int j = i % 24;
@@ -112,13 +99,13 @@ TEST(WheelLabels, FontRoundsAndAllOffLeavesTheLastColourForTheOuterRings)
 {
     auto chart = Make(1);
     chart->m_fZoom = 0.8f;
-    EXPECT_EQ(OpsOfKind(Paint(*chart), Kind::Text)[0].font.height, 18); // 17.5 rounded
+    EXPECT_EQ(OpsOfKind(PaintOnce(*chart), Kind::Text)[0].font.height, 18); // 17.5 rounded
     chart->m_fZoom = 0.6f;
     chart->m_bShowPrice = false;
     chart->m_bShowAngleRing = true;
     for (const auto& [angle, colour] : {std::pair{0.0f, Colors::Black}, std::pair{345.0f, Colors::Red}}) {
         chart->m_fSquaresAngle = angle;
-        const CRecordingSurface dc = Paint(*chart);
+        const CRecordingSurface dc = PaintOnce(*chart);
         const auto texts = OpsOfKind(dc, Kind::Text);
         ASSERT_EQ(texts.size(), 36u); // the angle ring's figures only
         EXPECT_EQ(texts[0].color, colour) << angle;
@@ -138,7 +125,7 @@ TEST(WheelPaint, FillsUpToTheLastCellAndTheDraggedLineOverTheZoom)
     chart->m_nLineStartCell = 1;
     chart->m_nLineEndCell = 30;
     chart->m_nLineWidth = 3;
-    const CRecordingSurface dc = Paint(*chart);
+    const CRecordingSurface dc = PaintOnce(*chart);
     EXPECT_TRUE(OpsOfKind(dc, Kind::FillEllipse).empty());
     EXPECT_EQ(OpsOfKind(dc, Kind::FillRect).at(0).rect, Rect({564, 391, 604, 431})); // about (584, 411)
     EXPECT_EQ(OpsOfKind(dc, Kind::LineTo).at(24).pen.width, 5); // dragged after the spokes; 3 / 0.6f in floats
@@ -154,11 +141,11 @@ TEST(WheelRobustness, DamagedChartsDrawNothingAndAnswerHarmlessly)
         EXPECT_EQ(chart->HitTest(10, 10), 0); // before the first Draw
         chart->m_nRings = rings;
         chart->m_FillCells[1] = Cell_Style{};
-        EXPECT_TRUE(Paint(*chart).Ops().empty()) << rings;
+        EXPECT_TRUE(PaintOnce(*chart).Ops().empty()) << rings;
         EXPECT_EQ(chart->HitTest(kMin, kMax), 0);
     }
     auto chart = Make(2);
-    Paint(*chart);
+    PaintOnce(*chart);
     chart->GetCellCenter(kMin);
     chart->m_nRings = kMax; // changed after the layout: rings beyond the drawn ones still count
     EXPECT_EQ(chart->HitTest(620, 400), 49);
