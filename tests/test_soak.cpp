@@ -1,0 +1,513 @@
+// The main window under a long run of seeded random input: every command of
+// the menus and toolbars, palette colours, presses, moves, releases, double
+// and right clicks over and around the chart with every tool, kind switches,
+// zoom steps, Ctrl+wheel, scrolling and resizing. Every window that would
+// wait for the user is answered at once, the way a user might. After each
+// event the window's state must hang together; every 500 events the set is
+// saved, read back and opened, and must come back equal.
+//
+// QUADRIX_SOAK_SEED and QUADRIX_SOAK_EVENTS replay or lengthen a run.
+
+#include "BaseDraw.h"
+#include "ChartFile.h"
+#include "ChartPropertyDialog.h"
+#include "ChartSet.h"
+#include "ChartSetJson.h"
+#include "CommandIds.h"
+#include "CommandTable.h"
+#include "CommentsDialog.h"
+#include "MainFrame.h"
+#include "PaletteToolBar.h"
+#include "Rotula2App.h"
+#include "Rotula2View.h"
+#include "VersionCheck.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWheelEvent>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <random>
+#include <regex>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr unsigned kDefaultSeed = 20120305;
+constexpr int kDefaultEvents = 10000;
+constexpr int kRoundTripEvery = 500;
+
+unsigned EnvironmentNumber(const char* name, unsigned fallback)
+{
+    const char* text = std::getenv(name);
+    return text && *text ? static_cast<unsigned>(std::strtoul(text, nullptr, 10)) : fallback;
+}
+
+// One random source for the events and the answers, so that a seed replays
+// a whole run.
+class Dice {
+public:
+    explicit Dice(unsigned seed)
+        : m_rng(seed)
+    {
+    }
+    int Below(int n) { return static_cast<int>(m_rng() % static_cast<unsigned>(n)); }
+    bool Chance(int percent) { return Below(100) < percent; }
+    template <class T>
+    const T& Pick(const std::vector<T>& items)
+    {
+        return items[static_cast<std::size_t>(Below(static_cast<int>(items.size())))];
+    }
+
+private:
+    std::mt19937 m_rng;
+};
+
+// Answers every dialog and menu as soon as its own event loop runs: notes
+// get text, the chart properties get values (some refused), file dialogs
+// get paths in the run's folder, the save question gets any of its answers,
+// menus are left or an entry is taken; anything else is closed. Warnings
+// shown to the user are kept: the run has no reason for any.
+class DialogAnswerer : public QObject {
+public:
+    DialogAnswerer(Dice& dice, const QTemporaryDir& folder)
+        : m_dice(dice)
+        , m_folder(folder)
+    {
+    }
+
+    QStringList warnings;
+    int answered = 0;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        if (event->type() != QEvent::Show || !object->isWidgetType())
+            return false;
+        auto* window = static_cast<QWidget*>(object);
+        if (window->isWindow() && (qobject_cast<QDialog*>(window) || qobject_cast<QMenu*>(window))) {
+            QMetaObject::invokeMethod(
+                this,
+                [this, target = QPointer<QWidget>(window)] {
+                    if (target && target->isVisible())
+                        Answer(*target);
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    void Answer(QWidget& window)
+    {
+        ++answered;
+        if (auto* box = qobject_cast<QMessageBox*>(&window))
+            AnswerBox(*box);
+        else if (auto* note = qobject_cast<CCommentsDlg*>(&window))
+            AnswerNote(*note);
+        else if (auto* properties = qobject_cast<CChartProperty*>(&window))
+            AnswerProperties(*properties);
+        else if (auto* files = qobject_cast<QFileDialog*>(&window))
+            AnswerFiles(*files);
+        else if (auto* menu = qobject_cast<QMenu*>(&window))
+            AnswerMenu(*menu);
+        else
+            window.close(); // About, printing, colours, fonts and the tool dialogs
+    }
+
+    void AnswerBox(QMessageBox& box)
+    {
+        QAbstractButton* button = nullptr;
+        if (qobject_cast<QFileDialog*>(box.parentWidget()))
+            button = box.button(QMessageBox::Yes); // replace a file chosen in Save As
+        else if (box.button(QMessageBox::Discard))
+            button = box.button(m_dice.Pick<QMessageBox::StandardButton>(
+                {QMessageBox::Save, QMessageBox::Discard, QMessageBox::Discard, QMessageBox::Cancel}));
+        else if (box.icon() == QMessageBox::Warning && !qobject_cast<CChartProperty*>(box.parentWidget()))
+            warnings << box.text(); // the properties dialog refusing a value is no warning of the run's
+        if (!button)
+            button = box.button(QMessageBox::Ok);
+        if (button)
+            button->click();
+        else
+            box.reject();
+    }
+
+    void AnswerNote(CCommentsDlg& note)
+    {
+        static const std::vector<QString> pieces = {"a", " ", "note", "\n", "中文", "價格", "x y", "12.5"};
+        QString text;
+        for (int i = m_dice.Below(5); i > 0; --i)
+            text += m_dice.Pick(pieces);
+        note.findChild<QPlainTextEdit*>("text")->setPlainText(text);
+        if (m_dice.Chance(75))
+            note.accept();
+        else
+            note.reject();
+    }
+
+    // Values a user types, some of them refused; the numbers are ones a
+    // chart file keeps exactly.
+    void AnswerProperties(CChartProperty& properties)
+    {
+        const auto type = [&](const char* name, const std::vector<QString>& texts) {
+            properties.findChild<QLineEdit*>(name)->setText(m_dice.Pick(texts));
+        };
+        type("rings", {"3", "5", "8", "12", "2", "41", "x"});
+        type("timeStep", {"1", "7", "-2", "30", "z"});
+        type("start", {"1", "0.5", "-3", "1000", "abc"});
+        type("step", {"1", "0.25", "2", "1e3"});
+        type("startDate", {"2012-03-05", "1999-12-31", "2012/10/01", "2012-02-30", "12-3-5"});
+        properties.findChild<QPushButton*>("ok")->click();
+        if (properties.isVisible())
+            properties.reject(); // a value was refused and its message answered
+    }
+
+    void AnswerFiles(QFileDialog& files)
+    {
+        if (m_dice.Chance(25)) {
+            files.reject();
+            return;
+        }
+        const QString name = QString("saved-%1.rtl").arg(m_dice.Below(3));
+        if (files.acceptMode() == QFileDialog::AcceptSave || QFile::exists(m_folder.filePath(name)))
+            files.selectFile(m_folder.filePath(name));
+        else
+            files.selectFile(m_folder.filePath("soak.rtl"));
+        static_cast<QDialog&>(files).accept(); // the file dialog's own checks run
+        if (files.isVisible())
+            files.reject();
+    }
+
+    void AnswerMenu(QMenu& menu)
+    {
+        const QList<QAction*> entries = menu.actions();
+        if (entries.isEmpty() || m_dice.Chance(50)) {
+            menu.close();
+            return;
+        }
+        menu.setActiveAction(entries[m_dice.Below(static_cast<int>(entries.size()))]);
+        QTest::keyClick(&menu, Qt::Key_Return);
+        if (menu.isVisible())
+            menu.close();
+    }
+
+    Dice& m_dice;
+    const QTemporaryDir& m_folder;
+};
+
+// The overlay radii are laid out afresh by each paint, and the chart shown
+// after an open is painted at once; a set saved before its last paint
+// stored the previous ones.
+std::string WithoutPaintedValues(const std::string& json)
+{
+    static const std::regex radius(R"("m_f(Squares|Triangle|Divisions)Radius": [^,\n]*)");
+    return std::regex_replace(json, radius, "$1 radius");
+}
+
+class Soak : public testing::Test {
+protected:
+    Soak()
+        : m_dice(m_seed)
+        , m_answerer(m_dice, m_folder)
+    {
+    }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_folder.isValid());
+        m_check.SetAsk([](const QString&) { return false; });
+        m_check.SetOpenPage([](const QUrl&) {});
+        m_frame = std::make_unique<CMainFrame>(m_check);
+        m_frame->Palette()->SetColorChooser([this](const QColor&, QWidget*) {
+            return m_dice.Chance(80) ? QColor::fromRgb(static_cast<QRgb>(m_dice.Below(1 << 24))) : QColor();
+        });
+        for (const CommandTable::Command& command : CommandTable::Commands()) {
+            m_commands.push_back(command.id);
+            (IsHeavy(command.id) ? m_heavyCommands : m_lightCommands).push_back(command.id);
+        }
+        qApp->installEventFilter(&m_answerer);
+        m_frame->resize(640, 480);
+        m_frame->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_frame.get()));
+    }
+
+    void TearDown() override
+    {
+        qApp->removeEventFilter(&m_answerer);
+        m_frame->SetSaveQuestion([] { return true; });
+    }
+
+    // Commands that build a dialog of Qt's own or a window of their own:
+    // each comes up a few times, the others many.
+    static bool IsHeavy(int id)
+    {
+        static const std::set<int> heavy = {Cmd::FileOpen, Cmd::FileSaveAs, Cmd::Print, Cmd::PrintPreview, Cmd::Exit,
+            Cmd::Astrology, Cmd::DegreeCalculator, Cmd::TimeCalculator, Cmd::CheckVersion, Cmd::About};
+        return heavy.count(id) > 0;
+    }
+
+    CRotula2View& View() const { return *m_frame->View(); }
+    QWidget& Viewport() const { return *View().viewport(); }
+
+    // One random event; returns what it was, for the failure messages.
+    std::string Event()
+    {
+        const int roll = m_dice.Below(100);
+        if (roll < 23)
+            return Command(m_dice.Pick(m_lightCommands));
+        if (roll < 24)
+            return Command(m_dice.Pick(m_heavyCommands));
+        if (roll < 30)
+            return Command(Cmd::KindSquareOfNine + m_dice.Below(5));
+        if (roll < 34)
+            return Command(
+                m_dice.Pick<int>({Cmd::ToolLine, Cmd::ToolArrow, Cmd::ToolTangent, Cmd::ToolCircle, Cmd::ToolSquare}));
+        if (roll < 37)
+            return Command(m_dice.Chance(50) ? Cmd::ZoomIn : Cmd::ZoomOut);
+        if (roll < 41)
+            return Wheel();
+        if (roll < 43)
+            return PaletteColour();
+        if (roll < 58)
+            return Press(m_dice.Chance(85) ? Qt::LeftButton : Qt::RightButton);
+        if (roll < 76)
+            return Move();
+        if (roll < 88)
+            return Release();
+        if (roll < 92)
+            return DoubleClick();
+        if (roll < 97)
+            return Paint();
+        if (roll < 99)
+            return Scroll();
+        return Resize();
+    }
+
+    std::string Command(int id)
+    {
+        ++m_triggered[id];
+        m_frame->Action(id)->trigger();
+        if (!m_frame->isVisible())
+            m_frame->show(); // Exit with the save question answered
+        return "command " + std::to_string(id);
+    }
+
+    std::string PaletteColour()
+    {
+        CPaletteToolBar& palette = *m_frame->Palette();
+        const int index = m_dice.Below(CPaletteToolBar::SwatchCount + 1);
+        (index == CPaletteToolBar::SwatchCount ? palette.CustomAction() : palette.SwatchAction(index))->trigger();
+        return "palette " + std::to_string(index);
+    }
+
+    // Over a cell of the current chart, or anywhere in and around the window.
+    QPoint Somewhere()
+    {
+        if (m_dice.Chance(70))
+            return View().toWindow(View().CurrentChart()->GetCellCenter(1 + m_dice.Below(300)));
+        const QRect around = Viewport().rect().adjusted(-40, -40, 40, 40);
+        return {around.left() + m_dice.Below(around.width()), around.top() + m_dice.Below(around.height())};
+    }
+
+    Qt::KeyboardModifiers Keys()
+    {
+        const int roll = m_dice.Below(10);
+        return roll == 0 ? Qt::ShiftModifier : roll == 1 ? Qt::ControlModifier : Qt::NoModifier;
+    }
+
+    std::string Mouse(QEvent::Type type, QPoint at, Qt::MouseButton button)
+    {
+        QMouseEvent event(type, at, Viewport().mapToGlobal(at), button, m_buttons, Keys());
+        QCoreApplication::sendEvent(&Viewport(), &event);
+        return "mouse " + std::to_string(type) + " button " + std::to_string(button) + " at "
+            + std::to_string(at.x()) + "," + std::to_string(at.y());
+    }
+
+    std::string Press(Qt::MouseButton button)
+    {
+        m_buttons |= button;
+        m_at = Somewhere();
+        const std::string what = Mouse(QEvent::MouseButtonPress, m_at, button);
+        if (button == Qt::RightButton)
+            Release(Qt::RightButton);
+        return what;
+    }
+
+    std::string Release(Qt::MouseButton button = Qt::LeftButton)
+    {
+        m_buttons &= ~button;
+        return Mouse(QEvent::MouseButtonRelease, m_at, button);
+    }
+
+    std::string Move()
+    {
+        m_at = m_dice.Chance(30) ? m_at + QPoint(m_dice.Below(41) - 20, m_dice.Below(41) - 20) : Somewhere();
+        return Mouse(QEvent::MouseMove, m_at, Qt::NoButton);
+    }
+
+    // As the window system delivers one: the second press arrives as the
+    // double click.
+    std::string DoubleClick()
+    {
+        m_at = Somewhere();
+        Press(Qt::LeftButton);
+        Release();
+        m_buttons |= Qt::LeftButton;
+        const std::string what = Mouse(QEvent::MouseButtonDblClick, m_at, Qt::LeftButton);
+        Release();
+        return "double click, " + what;
+    }
+
+    std::string Wheel()
+    {
+        const QPoint at = Somewhere();
+        const int delta = m_dice.Pick<int>({120, -120, 60, -60, 240});
+        const Qt::KeyboardModifiers keys = m_dice.Chance(75) ? Qt::ControlModifier : Qt::NoModifier;
+        QWheelEvent event(at, Viewport().mapToGlobal(at), {}, {0, delta}, m_buttons, keys, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(&Viewport(), &event);
+        return "wheel " + std::to_string(delta) + (keys ? " with Ctrl" : "");
+    }
+
+    // The event loop catches up, as it does when input pauses: the paints
+    // asked for since the last time, one more as when another window
+    // uncovers this one, and the answers queued for modeless dialogs.
+    std::string Paint()
+    {
+        Viewport().update();
+        QCoreApplication::processEvents();
+        return "paint";
+    }
+
+    std::string Scroll()
+    {
+        for (QScrollBar* bar : {View().horizontalScrollBar(), View().verticalScrollBar()})
+            bar->setValue(bar->minimum() + m_dice.Below(bar->maximum() - bar->minimum() + 1));
+        return "scroll";
+    }
+
+    std::string Resize()
+    {
+        m_frame->resize(400 + m_dice.Below(600), 300 + m_dice.Below(400));
+        return "resize";
+    }
+
+    // The window's parts agree with each other and with the chart set.
+    void ExpectConsistent(const std::string& after)
+    {
+        const CChartSet& set = View().Charts();
+        ASSERT_NE(set.Current(), nullptr) << after;
+        ASSERT_EQ(set.Current(), set.Chart(set.Kind())) << after;
+        for (const int id : m_commands) {
+            const CRotula2View::CommandState state = View().QueryCommand(id);
+            if (state.handled) {
+                ASSERT_EQ(m_frame->Action(id)->isChecked(), state.checkable && state.checked) << id << " " << after;
+            }
+        }
+        ASSERT_EQ(m_frame->isWindowModified(), View().IsModified()) << after;
+    }
+
+    // Saves, reads the file back, opens it: the set must come back equal
+    // each time. A save that cannot be written and an open of a damaged
+    // file fail, say so, and leave the set as it was.
+    void RoundTrip()
+    {
+        QCoreApplication::processEvents();
+        const QString path = m_folder.filePath("soak.rtl");
+        ASSERT_TRUE(View().SaveFile(path));
+        const std::string saved = ChartSetJson::ToText(View().Charts().Slots());
+        EXPECT_FALSE(m_frame->isWindowModified());
+
+        CChartSlots back;
+        const ChartFile::Result read = ChartFile::Load(path.toStdString(), back);
+        ASSERT_TRUE(read.ok) << read.message;
+        ASSERT_EQ(ChartSetJson::ToText(back), saved);
+
+        ASSERT_TRUE(View().OpenFile(path));
+        const std::string opened = ChartSetJson::ToText(View().Charts().Slots());
+        ASSERT_EQ(WithoutPaintedValues(opened), WithoutPaintedValues(saved));
+        EXPECT_FALSE(View().IsModified());
+
+        const QStringList warnings = m_answerer.warnings;
+        std::ofstream(m_folder.filePath("damaged.rtl").toStdString()) << "22 serialization::archive 9 0 1";
+        EXPECT_FALSE(View().OpenFile(m_folder.filePath("damaged.rtl")));
+        EXPECT_FALSE(View().SaveFile(m_folder.filePath("no/such/folder.rtl")));
+        EXPECT_EQ(ChartSetJson::ToText(View().Charts().Slots()), opened);
+        EXPECT_EQ(QString::fromStdString(View().Charts().Path()), path);
+        ASSERT_EQ(m_answerer.warnings.size(), warnings.size() + 2);
+        EXPECT_TRUE(m_answerer.warnings[warnings.size()].startsWith("Failed to open document."));
+        EXPECT_TRUE(m_answerer.warnings[warnings.size() + 1].startsWith("Failed to save document."));
+        m_answerer.warnings = warnings;
+        ++m_roundTrips;
+    }
+
+    const unsigned m_seed = EnvironmentNumber("QUADRIX_SOAK_SEED", kDefaultSeed);
+    const int m_events = static_cast<int>(EnvironmentNumber("QUADRIX_SOAK_EVENTS", kDefaultEvents));
+    QTemporaryDir m_folder;
+    Dice m_dice;
+    DialogAnswerer m_answerer;
+    CVersionCheck m_check;
+    std::unique_ptr<CMainFrame> m_frame;
+    std::vector<int> m_commands;
+    std::vector<int> m_lightCommands;
+    std::vector<int> m_heavyCommands;
+    std::map<int, int> m_triggered;
+    Qt::MouseButtons m_buttons;
+    QPoint m_at;
+    int m_roundTrips = 0;
+};
+
+TEST_F(Soak, TenThousandRandomEventsOnTheMainWindow)
+{
+    RecordProperty("seed", static_cast<int>(m_seed));
+    for (int i = 1; i <= m_events; ++i) {
+        std::string what;
+        try {
+            what = Event();
+        } catch (const std::exception& e) {
+            FAIL() << "event " << i << " threw " << e.what() << " (seed " << m_seed << ")";
+        }
+        ASSERT_NO_FATAL_FAILURE(ExpectConsistent("event " + std::to_string(i) + ": " + what))
+            << "seed " << m_seed;
+        if (i % kRoundTripEvery == 0) {
+            ASSERT_NO_FATAL_FAILURE(RoundTrip()) << "after event " << i << ", seed " << m_seed;
+        }
+    }
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(m_roundTrips, m_events / kRoundTripEvery);
+    EXPECT_TRUE(m_answerer.warnings.isEmpty()) << m_answerer.warnings.join("\n").toStdString();
+    EXPECT_GT(m_answerer.answered, 0);
+    // The run reached every command of the menus and toolbars.
+    for (const int id : m_commands)
+        EXPECT_GT(m_triggered[id], 0) << "command " << id << " never came up";
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    CRotula2App app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
