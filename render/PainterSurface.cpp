@@ -8,6 +8,27 @@
 #include <QPainter>
 #include <QPainterPath>
 
+namespace {
+
+// Glyphs may reach a little beyond the boxes measured for them (hinting,
+// antialiasing); a text this far outside the pixels cannot touch them.
+constexpr double kInkMargin = 4.0;
+
+// The device's pixels in the painter's coordinates, or nothing when they
+// cannot be mapped back.
+std::optional<QRectF> PixelArea(const QPainter& painter)
+{
+    const QPaintDevice* device = painter.device();
+    bool invertible = false;
+    const QTransform toPainter = painter.combinedTransform().inverted(&invertible);
+    if (!device || !invertible)
+        return std::nullopt;
+    return toPainter.mapRect(QRectF(0, 0, device->width(), device->height()))
+        .adjusted(-kInkMargin, -kInkMargin, kInkMargin, kInkMargin);
+}
+
+} // namespace
+
 CPainterSurface::CPainterSurface(QPainter& painter, double zoom, CTextLayoutCache* cache)
     : m_painter(painter)
     , m_map(zoom)
@@ -20,6 +41,8 @@ CPainterSurface::CPainterSurface(QPainter& painter, double zoom, CTextLayoutCach
     // The SVG generator ignores clipping.
     const QPaintEngine* engine = m_painter.paintEngine();
     m_deviceClips = !engine || engine->type() != QPaintEngine::SVG;
+    if (engine && engine->type() == QPaintEngine::Raster)
+        m_pixelArea = PixelArea(m_painter);
     m_painter.save();
     // Aliased shapes: the chart's geometry is in whole pixels.
     m_painter.setRenderHint(QPainter::Antialiasing, false);
@@ -159,9 +182,12 @@ void CPainterSurface::DrawBlock(CTextBlock& block, int fontId, const Rect& rc, u
             m_painter.fillRect(cell, color);
     }
 
+    const CTextBlock::Prepared& prepared = block.Prepare(centred);
+    if (m_pixelArea && !m_pixelArea->intersects(prepared.ink.translated(place.origin)))
+        return;
     UseFont(fontId);
     UseTextPen(TextColor());
-    const QStaticText& glyphs = block.Prepare(centred).text;
+    const QStaticText& glyphs = prepared.text;
     if (!place.clip) {
         m_painter.drawStaticText(place.origin, glyphs);
         return;

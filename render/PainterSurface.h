@@ -3,7 +3,10 @@
 #include "DeviceMapping.h"
 #include "DrawSurface.h"
 
+#include <QRectF>
+
 #include <memory>
+#include <optional>
 
 class CTextBlock;
 class CTextLayoutCache;
@@ -55,6 +58,10 @@ private:
     // Where the device cannot clip, clipped text is drawn as outlines cut to
     // its rectangle.
     bool m_deviceClips = true;
+    // On a raster device, the part of the painter's plane that reaches its
+    // pixels: text entirely outside it is not drawn, which changes no pixel.
+    // Vector devices get every text, visible or not.
+    std::optional<QRectF> m_pixelArea;
 
     int m_fontId = -1; // -1: not resolved since the last SelectFont
     unsigned m_fontGeneration = 0;

@@ -2,6 +2,7 @@
 // chart kind comes out the same pixel for pixel whether its labels were laid
 // out just now, found in a cache warmed by earlier paints of other charts and
 // zooms, or laid out again at every label by a cache that keeps one layout.
+// Nor does leaving out the labels that fall outside a window's pixels.
 
 #include "BaseDraw.h"
 #include "CalendarLabels.h"
@@ -57,15 +58,23 @@ std::unique_ptr<CBaseDraw> Scene(const ChartKind& kind)
     return chart;
 }
 
-QImage PaintWith(CBaseDraw& chart, double zoom, CTextLayoutCache& cache)
+// The picture at zoom painted into an image of size as a view scrolled to
+// origin paints it.
+QImage PaintScrolled(CBaseDraw& chart, double zoom, CTextLayoutCache& cache, QPoint origin, QSize size)
 {
-    const int side = static_cast<int>(kCanvas * zoom);
-    QImage image(side, side, QImage::Format_RGB32);
+    QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
+    painter.translate(-origin);
     CPainterSurface dc(painter, zoom, &cache);
     PaintChart(chart, dc);
     return image;
+}
+
+QImage PaintWith(CBaseDraw& chart, double zoom, CTextLayoutCache& cache)
+{
+    const int side = static_cast<int>(kCanvas * zoom);
+    return PaintScrolled(chart, zoom, cache, QPoint(0, 0), QSize(side, side));
 }
 
 } // namespace
@@ -90,6 +99,43 @@ TEST(PaintCache, EveryKindPaintsTheSameWithColdWarmAndOneLayoutCaches)
     // The shared cache did serve later charts from layouts of earlier ones.
     EXPECT_GT(shared.BlockCount(), 0u);
     EXPECT_GT(shared.FontCount(), 1u);
+}
+
+// A label moved across each edge of a small image, pixel by pixel, is left
+// out only while none of its pixels would land in the image: the image shows
+// what a larger one shows in its place. Italic glyphs reach beyond their
+// advance; the zoom scales the painter's plane.
+TEST(PaintCache, TextOutsideAnImageIsLeftOutOnlyWhenItCannotShow)
+{
+    const QSize small(40, 30);
+    const QPoint margin(60, 60);
+    const QPoint scroll(-13, 7);
+    Font font;
+    font.height = -24;
+    font.italic = true;
+    font.face = "DejaVu Serif";
+    const auto paint = [&](QSize size, QPoint shift, Point at) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.translate(shift);
+        CPainterSurface dc(painter, 1.5);
+        dc.SelectFont(font);
+        dc.SetBkMode(BkMode::Transparent);
+        Rect rc {at.x, at.y, at.x + 40, at.y + 20};
+        dc.DrawText("fjW", rc, TextFlags::Center);
+        return image;
+    };
+    int shown = 0;
+    for (int x = -40; x <= 45; ++x) {
+        for (const int y : {-20, -8, 5, 18, 28}) {
+            const QImage image = paint(small, scroll, {x, y});
+            const QImage larger = paint(small + QSize(2 * margin.x(), 2 * margin.y()), scroll + margin, {x, y});
+            EXPECT_TRUE(image == larger.copy(QRect(margin, small))) << x << "," << y;
+            shown += image != paint(small, scroll, {1000, 1000});
+        }
+    }
+    EXPECT_GT(shown, 0);
 }
 
 int main(int argc, char** argv)
