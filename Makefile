@@ -3,8 +3,11 @@
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
+# Seconds each fuzz target runs under `make fuzz`.
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := chartfile cityxml datetext
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench fuzz test-asan clean
 
 all: build
 
@@ -30,6 +33,26 @@ test: build
 
 bench: build
 	@$(BUILD_DIR)/bench/quadrix-bench
+
+# Each fuzz target starts from its seeds in fuzz/corpus and keeps what it
+# finds in build-fuzz/corpus; a crash, hang, leak or undefined behaviour
+# stops it with the input saved in build-fuzz/crashes and fails the run.
+fuzz: deps
+	@cmake --preset fuzz > /dev/null
+	@cmake --build --preset fuzz -j $(JOBS)
+	@set -e; for t in $(FUZZ_TARGETS); do \
+	  mkdir -p build-fuzz/corpus/$$t build-fuzz/crashes; \
+	  echo "fuzz_$$t: $(FUZZ_SECONDS) s"; \
+	  build-fuzz/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 \
+	    -verbosity=0 -print_funcs=0 -print_final_stats=1 -dict=fuzz/$$t.dict \
+	    -artifact_prefix=build-fuzz/crashes/$$t- build-fuzz/corpus/$$t fuzz/corpus/$$t; \
+	done
+
+# The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan: deps
+	@cmake --preset asan > /dev/null
+	@cmake --build --preset asan -j $(JOBS)
+	@ctest --preset asan -j $(JOBS)
 
 clean:
 	@rm -rf $(BUILD_DIR)

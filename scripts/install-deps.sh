@@ -11,6 +11,7 @@ PACKAGES=(
   nlohmann-json3-dev libboost-serialization-dev
   libtinyxml2-dev libhowardhinnant-date-dev tzdata libswe-dev swe-basic-data
   libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
   fonts-noto-cjk fonts-dejavu-core
   xvfb xauth
 )
