@@ -104,8 +104,9 @@ void MakeChartSet(CChartSlots& charts, int annotations)
         throw std::runtime_error("the benchmark's chart set does not read back");
 }
 
-template <class Archive, class Charts>
-void SerializeStock(Archive& ar, Charts& charts)
+// The fields and containers of each chart, in file order, as they are.
+template <class Archive>
+void SerializeStock(Archive& ar, const CChartSlots& charts)
 {
     for (const int kind : CChartSlots::kFileOrder) {
         CBaseDraw& chart = *charts.Chart(kind);
