@@ -41,32 +41,39 @@ Rect PrintedRegion(CBaseDraw& chart, Size canvas)
 
 CChartPrinter::CChartPrinter(QWidget* parent)
     : m_parent(parent)
-    , m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
 }
 
 CChartPrinter::~CChartPrinter() = default;
 
+// Made on first use: a printer loads the print system, which start-up need not wait for.
+QPrinter& CChartPrinter::Printer()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
 void CChartPrinter::PageSetup()
 {
-    QPageSetupDialog dialog(m_printer.get(), m_parent);
+    QPageSetupDialog dialog(&Printer(), m_parent);
     dialog.exec();
 }
 
 bool CChartPrinter::Print(CBaseDraw& chart, Size canvas, bool direct)
 {
     if (!direct) {
-        QPrintDialog dialog(m_printer.get(), m_parent);
+        QPrintDialog dialog(&Printer(), m_parent);
         dialog.setMinMax(1, 1);
         if (dialog.exec() != QDialog::Accepted)
             return true;
     }
-    return PrintTo(*m_printer, chart, canvas);
+    return PrintTo(Printer(), chart, canvas);
 }
 
 void CChartPrinter::Preview(CBaseDraw& chart, Size canvas)
 {
-    QPrintPreviewDialog dialog(m_printer.get(), m_parent);
+    QPrintPreviewDialog dialog(&Printer(), m_parent);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
                      [&chart, canvas](QPrinter* printer) { PrintTo(*printer, chart, canvas); });
     dialog.exec();

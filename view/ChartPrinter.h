@@ -41,6 +41,8 @@ public:
     static void PaintPage(QPainter& painter, const QRect& area, CBaseDraw& chart, Size canvas);
 
 private:
+    QPrinter& Printer();
+
     QWidget* m_parent = nullptr;
     std::unique_ptr<QPrinter> m_printer;
 };
