@@ -9,12 +9,12 @@
 #include "CommandIds.h"
 #include "CommentsDialog.h"
 #include "PainterSurface.h"
+#include "RecordingSurface.h"
 #include "ToolDialogs.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
-#include <QImage>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -513,10 +513,12 @@ bool CRotula2View::UpdateModified()
 void CRotula2View::MarkSaved()
 {
     SyncChart();
-    QImage scratch(1, 1, QImage::Format_RGB32);
-    QPainter painter(&scratch);
-    PaintCurrentChart(painter, scale());
-    painter.end();
+    // A chart's first paint fixes its overlay radii, which its file keeps:
+    // paint once on a recording surface (no text is laid out, nothing shown)
+    // so that a chart nobody touched counts as saved.
+    CRecordingSurface scratch;
+    m_state.CopyToChart(Chart(), zoom());
+    PaintChart(Chart(), scratch);
     m_unsaved.MarkSaved(*m_charts);
     m_bModified = false;
 }
