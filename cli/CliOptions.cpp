@@ -17,13 +17,13 @@ constexpr int kMaxRings = 1000;
 constexpr int kMaxCanvas = 20000;
 constexpr double kMaxPixels = 16384; // widest picture side the tool writes
 
-struct OptionSpec {
+struct OptionInfo {
     const char* name;
     const char* help;
     const char* valueName; // nullptr for a switch
 };
 
-const OptionSpec kOptions[] = {
+const OptionInfo kOptions[] = {
     {"kind", "Chart kind: nine, four, hexagon, wheel or master (default nine).", "kind"},
     {"rings", "Ring count as the user sees it (default: the kind's).", "N"},
     {"start", "Price of cell 1 (default 1).", "P"},
@@ -297,11 +297,11 @@ Rect ChartOptions::ClientRect() const
 
 void AddChartOptions(QCommandLineParser& parser)
 {
-    for (const OptionSpec& spec : kOptions) {
-        if (spec.valueName)
-            parser.addOption({spec.name, spec.help, spec.valueName});
+    for (const OptionInfo& option : kOptions) {
+        if (option.valueName)
+            parser.addOption({option.name, option.help, option.valueName});
         else
-            parser.addOption({spec.name, spec.help});
+            parser.addOption({option.name, option.help});
     }
 }
 
@@ -312,9 +312,9 @@ bool ReadChartOptions(const QCommandLineParser& p, ChartOptions& o, std::string&
     o.angleRing = p.isSet("angle-ring");
     o.calendarReverse = p.isSet("calendar-reverse");
     o.angleReverse = p.isSet("angle-reverse");
-    for (const OptionSpec& spec : kOptions)
-        if (p.isSet(spec.name))
-            o.given.insert(spec.name);
+    for (const OptionInfo& option : kOptions)
+        if (p.isSet(option.name))
+            o.given.insert(option.name);
     o.file = Text(p.value("file"));
     return ReadChoices(p, o, error) && ReadNumbers(p, o, error) && ReadLabels(p, o, error) &&
            ReadOverlays(p, o, error) && ReadClient(p, o, error) && CheckPictureSize(o, error);
