@@ -11,7 +11,7 @@ struct Command {
     int id = 0;
     const char* text = ""; // menu text; also the tooltip when toolTip is empty
     const char* toolTip = "";
-    const char* icon = ""; // SVG under :/icons/, without extension; empty for none
+    const char* icon = ""; // an icon of res/icons, without extension; empty for none
     const char* shortcut = ""; // QKeySequence text; empty for none
 };
 

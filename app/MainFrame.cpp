@@ -6,6 +6,7 @@
 #include "FlyoutToolButton.h"
 #include "PaletteToolBar.h"
 #include "ProductInfo.h"
+#include "ResourceIcon.h"
 #include "Rotula2View.h"
 #include "VersionCheck.h"
 
@@ -21,11 +22,6 @@ namespace {
 
 const QSize kButtonSize(16, 15);
 const QSize kLineButtonSize(32, 15);
-
-QIcon CommandIcon(const char* name)
-{
-    return QIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromUtf8(name)));
-}
 
 } // namespace
 
@@ -66,7 +62,7 @@ void CMainFrame::createActions()
         action->setToolTip(QString::fromUtf8(tip));
         action->setData(command.id);
         if (*command.icon)
-            action->setIcon(CommandIcon(command.icon));
+            action->setIcon(ResourceIcon(command.icon));
         if (*command.shortcut)
             action->setShortcut(QKeySequence(QString::fromUtf8(command.shortcut)));
         const int id = command.id;

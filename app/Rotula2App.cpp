@@ -2,24 +2,17 @@
 
 #include "MainFrame.h"
 #include "ProductInfo.h"
+#include "ResourceIcon.h"
 #include "Rotula2View.h"
 
 #include <QFont>
-#include <QIcon>
-
-// Outside any namespace, as the resource system requires.
-static void InitResources()
-{
-    Q_INIT_RESOURCE(quadrix);
-}
 
 CRotula2App::CRotula2App(int& argc, char** argv)
     : QApplication(argc, argv)
 {
-    InitResources();
     setApplicationName(QString::fromUtf8(Product::Name));
     setApplicationVersion(QString::fromUtf8(Product::Version));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/quadrix.svg")));
+    setWindowIcon(ResourceIcon("quadrix"));
     setFont(InterfaceFont(font()));
 }
 
