@@ -6,6 +6,8 @@
 #include "TextLayoutCache.h"
 
 #include <QPainter>
+#include <QStringList>
+#include <QTextOption>
 
 COpReplay::COpReplay(const std::vector<SurfaceOp>& ops, double zoom, CTextLayoutCache& cache)
 {
@@ -59,6 +61,26 @@ COpReplay::COpReplay(const std::vector<SurfaceOp>& ops, double zoom, CTextLayout
     }
 }
 
+namespace {
+
+// The block's lines as one static text, laid out once for the block's font.
+QStaticText StaticTextOf(const CTextBlock& block, bool centred)
+{
+    QStringList lines;
+    for (const CTextBlock::Line& line : block.Lines())
+        lines.append(line.text);
+    QStaticText text(lines.join(QChar::LineSeparator));
+    text.setTextFormat(Qt::PlainText);
+    QTextOption option(centred ? Qt::AlignHCenter : Qt::AlignLeft);
+    option.setWrapMode(QTextOption::NoWrap);
+    text.setTextOption(option);
+    text.setTextWidth(block.Width());
+    text.prepare(QTransform(), block.Font());
+    return text;
+}
+
+} // namespace
+
 void COpReplay::AddFill(const QRect& rect, Color color)
 {
     if (rect.isEmpty())
@@ -90,7 +112,7 @@ void COpReplay::AddText(const SurfaceOp& op, double zoom, CTextLayoutCache& cach
     c.color = ToQColor(op.color);
     c.origin = place.origin;
     c.clip = place.clip;
-    c.text = block.Prepare(centred).text;
+    c.text = StaticTextOf(block, centred);
     m_commands.push_back(c);
 }
 

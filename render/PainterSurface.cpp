@@ -83,15 +83,6 @@ void CPainterSurface::UseTextPen(Color color)
     m_painterTextColor = color;
 }
 
-void CPainterSurface::UseFont(int fontId)
-{
-    if (m_painterFont == fontId && m_painterFontGeneration == m_cache->Generation())
-        return;
-    m_painter.setFont(m_cache->QtFont(fontId));
-    m_painterFont = fontId;
-    m_painterFontGeneration = m_cache->Generation();
-}
-
 void CPainterSurface::DoLineTo(Point from, Point to)
 {
     UseLinePen();
@@ -155,7 +146,7 @@ int CPainterSurface::DrawText(const std::string& text, Rect& rc, unsigned flags)
     if (flags & TextFlags::CalcRect)
         rc = MeasuredBox(rc, block, flags);
     else
-        DrawBlock(block, fontId, rc, flags);
+        DrawBlock(block, rc, flags);
     return m_map.ToChartUnits(block.Height());
 }
 
@@ -171,7 +162,7 @@ Rect CPainterSurface::MeasuredBox(const Rect& rc, const CTextBlock& block, unsig
     return box;
 }
 
-void CPainterSurface::DrawBlock(CTextBlock& block, int fontId, const Rect& rc, unsigned flags)
+void CPainterSurface::DrawBlock(CTextBlock& block, const Rect& rc, unsigned flags)
 {
     const QRect box = m_map.ToDevice(rc);
     const bool centred = (flags & TextFlags::Center) != 0;
@@ -182,14 +173,11 @@ void CPainterSurface::DrawBlock(CTextBlock& block, int fontId, const Rect& rc, u
             m_painter.fillRect(cell, color);
     }
 
-    const CTextBlock::Prepared& prepared = block.Prepare(centred);
-    if (m_pixelArea && !m_pixelArea->intersects(prepared.ink.translated(place.origin)))
+    if (m_pixelArea && !m_pixelArea->intersects(block.Prepare(centred).ink.translated(place.origin)))
         return;
-    UseFont(fontId);
     UseTextPen(TextColor());
-    const QStaticText& glyphs = prepared.text;
     if (!place.clip) {
-        m_painter.drawStaticText(place.origin, glyphs);
+        block.Draw(m_painter, place.origin, centred);
         return;
     }
     if (!m_deviceClips) {
@@ -200,6 +188,6 @@ void CPainterSurface::DrawBlock(CTextBlock& block, int fontId, const Rect& rc, u
     }
     m_painter.save();
     m_painter.setClipRect(box, Qt::IntersectClip);
-    m_painter.drawStaticText(place.origin, glyphs);
+    block.Draw(m_painter, place.origin, centred);
     m_painter.restore();
 }

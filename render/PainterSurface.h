@@ -47,9 +47,8 @@ private:
     int CurrentFontId();
     void UseLinePen();
     void UseTextPen(Color color);
-    void UseFont(int fontId);
     Rect MeasuredBox(const Rect& rc, const CTextBlock& block, unsigned flags) const;
-    void DrawBlock(CTextBlock& block, int fontId, const Rect& rc, unsigned flags);
+    void DrawBlock(CTextBlock& block, const Rect& rc, unsigned flags);
 
     QPainter& m_painter;
     CDeviceMapping m_map;
@@ -65,8 +64,6 @@ private:
 
     int m_fontId = -1; // -1: not resolved since the last SelectFont
     unsigned m_fontGeneration = 0;
-    int m_painterFont = -1;
-    unsigned m_painterFontGeneration = 0;
     PenUse m_penUse = PenUse::None;
     Pen m_painterLinePen;
     Color m_painterTextColor = 0;

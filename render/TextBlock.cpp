@@ -3,7 +3,7 @@
 #include "DrawSurface.h"
 
 #include <QFontMetricsF>
-#include <QGlyphRun>
+#include <QPainter>
 #include <QRawFont>
 #include <QTextLayout>
 
@@ -46,13 +46,12 @@ QStringList WrapAtSpaces(const QString& paragraph, const QFontMetricsF& metrics,
     return lines;
 }
 
-// The union of the glyph boxes of a laid-out line, from its top-left. Taken
-// from the glyphs already shaped, which is cheaper than measuring again.
-QRectF InkOf(const QTextLine& line)
+// The union of the glyph boxes of a shaped line, from the line's top-left.
+// Taken from the glyphs already shaped, which is cheaper than measuring again.
+QRectF LineInk(const QList<QGlyphRun>& runs, QPointF origin)
 {
     QRectF ink;
-    const QPointF origin = line.position();
-    for (const QGlyphRun& run : line.glyphRuns()) {
+    for (const QGlyphRun& run : runs) {
         const QRawFont font = run.rawFont();
         const QList<quint32> glyphs = run.glyphIndexes();
         const QList<QPointF> positions = run.positions();
@@ -60,6 +59,25 @@ QRectF InkOf(const QTextLine& line)
             ink |= font.boundingRect(glyphs[i]).translated(positions[i] - origin);
     }
     return ink;
+}
+
+// Adds run, moved right by dx, to runs: to the run in the same font and
+// decoration when there is one, so that a block draws with one call a font.
+void AppendRun(std::vector<QGlyphRun>& runs, const QGlyphRun& run, double dx)
+{
+    QList<QPointF> positions = run.positions();
+    for (QPointF& p : positions)
+        p.rx() += dx;
+    for (QGlyphRun& into : runs) {
+        if (into.rawFont() == run.rawFont() && into.flags() == run.flags()) {
+            into.setGlyphIndexes(into.glyphIndexes() + run.glyphIndexes());
+            into.setPositions(into.positions() + positions);
+            return;
+        }
+    }
+    QGlyphRun moved = run;
+    moved.setPositions(positions);
+    runs.push_back(std::move(moved));
 }
 
 } // namespace
@@ -78,10 +96,10 @@ CTextBlock::CTextBlock(const QFont& font, const QString& text, double wrapWidth)
     QTextOption option;
     option.setWrapMode(QTextOption::NoWrap);
     layout.setTextOption(option);
-    layout.setCacheEnabled(true); // keeps the shaped glyphs for InkOf
+    layout.setCacheEnabled(true); // keeps the shaped glyphs for glyphRuns
 
-    // Line heights as QStaticText spaces them, so that what is measured here
-    // is where the prepared glyphs land.
+    // Lines stacked as Qt stacks the lines of plain text: by their heights,
+    // a negative leading pulling the next one up by whole pixels.
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLeadingIncluded(true);
@@ -90,6 +108,7 @@ CTextBlock::CTextBlock(const QFont& font, const QString& text, double wrapWidth)
         Line l;
         l.text = lines.value(line.lineNumber());
         l.width = line.naturalTextWidth();
+        l.advance = line.horizontalAdvance();
         l.top = m_height;
         l.height = line.height();
         l.ascent = line.ascent();
@@ -102,8 +121,12 @@ CTextBlock::CTextBlock(const QFont& font, const QString& text, double wrapWidth)
         m_lines.push_back(std::move(l));
     }
     layout.endLayout();
-    for (int i = 0; i < layout.lineCount(); ++i)
-        m_lines[static_cast<size_t>(i)].ink = InkOf(layout.lineAt(i));
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        Line& l = m_lines[static_cast<size_t>(i)];
+        l.runs = line.glyphRuns();
+        l.ink = LineInk(l.runs, line.position());
+    }
 }
 
 int CTextBlock::WrapWidth(const QRect& box, unsigned flags)
@@ -115,7 +138,13 @@ bool CTextBlock::Wraps(double wrapWidth) const { return m_widestBreakable > wrap
 
 double CTextBlock::LineOffset(const Line& line, bool centred) const
 {
-    return centred ? (m_width - line.width) / 2 : 0.0;
+    if (!centred)
+        return 0.0;
+    // By the advance, halved in 1/64 pixel and truncated, as Qt's layout
+    // centres a line, so that glyphs land on the same pixels as text drawn by
+    // Qt itself (an italic line's overhang does not count).
+    const long long spare = std::llround((m_width - line.advance) * 64);
+    return static_cast<double>(spare / 2) / 64;
 }
 
 const CTextBlock::Prepared& CTextBlock::Prepare(bool centred)
@@ -129,23 +158,28 @@ const CTextBlock::Prepared& CTextBlock::Prepare(bool centred)
 CTextBlock::Prepared CTextBlock::Build(bool centred) const
 {
     Prepared p;
-    QStringList lines;
     const bool decorated = m_font.underline() || m_font.strikeOut();
     for (const Line& line : m_lines) {
-        lines.append(line.text);
-        const QPointF at(LineOffset(line, centred), line.top);
+        const double offset = LineOffset(line, centred);
+        const QPointF at(offset, line.top);
         if (decorated)
             p.ink |= QRectF(at, QSizeF(line.width, line.height));
         if (!line.ink.isNull())
             p.ink |= line.ink.translated(at);
+        for (const QGlyphRun& run : line.runs)
+            AppendRun(p.runs, run, offset);
     }
-    p.text.setText(lines.join(QChar::LineSeparator));
-    p.text.setTextFormat(Qt::PlainText);
-    QTextOption option(centred ? Qt::AlignHCenter : Qt::AlignLeft);
-    option.setWrapMode(QTextOption::NoWrap);
-    p.text.setTextOption(option);
-    p.text.setTextWidth(m_width);
     return p;
+}
+
+void CTextBlock::Draw(QPainter& painter, QPointF origin, bool centred)
+{
+    // Qt positions glyphs in 1/64 pixel, truncating; the origin goes onto
+    // that grid first, as for text Qt lays out itself, so that a glyph lands
+    // on the same pixel on either side of zero.
+    const QPointF grid(std::trunc(origin.x() * 64) / 64, std::trunc(origin.y() * 64) / 64);
+    for (const QGlyphRun& run : Prepare(centred).runs)
+        painter.drawGlyphRun(grid, run);
 }
 
 CTextBlock::Placement CTextBlock::Place(const QRect& box, unsigned flags)

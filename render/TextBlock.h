@@ -1,36 +1,41 @@
 #pragma once
 
 #include <QFont>
+#include <QGlyphRun>
+#include <QList>
 #include <QPainterPath>
 #include <QPointF>
 #include <QRect>
 #include <QRectF>
-#include <QStaticText>
 #include <QString>
 
 #include <optional>
+
+class QPainter;
 #include <vector>
 
-// One text laid out once in one font, in device pixels: its lines and their
-// sizes for measuring and, from the first time it is drawn, the prepared
-// glyphs, so that repainting a chart only blits. Lines break at "\n" and,
+// One text laid out once in one font, in device pixels: its lines, their
+// sizes for measuring and their shaped glyphs, so that drawing it, at the
+// first paint and every one after, only blits. Lines break at "\n" and,
 // given a wrap width, at spaces between words; a word wider than the wrap
 // width keeps a line of its own and widens the block.
 class CTextBlock {
 public:
     struct Line {
         QString text;
-        double width = 0;  // advance width
+        double width = 0;   // natural width: the advance and any italic overhang
+        double advance = 0; // advance width, which centring goes by
         double top = 0;    // from the block's top
         double height = 0; // ascent + descent of the line's fonts
         double ascent = 0;
         QRectF ink;        // where its glyphs reach, from the line's top-left
+        QList<QGlyphRun> runs; // as laid out, from the block's top-left
     };
 
-    // What drawing needs for one alignment, relative to the block's top-left:
-    // the glyphs and the box that their ink can reach.
+    // What drawing needs for one alignment, from the block's top-left: the
+    // glyphs of all lines, one run per font, and the box their ink can reach.
     struct Prepared {
-        QStaticText text;
+        std::vector<QGlyphRun> runs;
         QRectF ink;
     };
 
@@ -59,6 +64,8 @@ public:
     double LineOffset(const Line& line, bool centred) const;
     // Built on first use and kept.
     const Prepared& Prepare(bool centred);
+    // The glyphs with the block's top-left at origin, in the painter's pen.
+    void Draw(QPainter& painter, QPointF origin, bool centred);
     // Lines centred in box with TextFlags::Center; a single line centred
     // vertically with TextFlags::VCenter. Clips when ink would leave box.
     Placement Place(const QRect& box, unsigned flags);

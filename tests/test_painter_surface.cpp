@@ -6,6 +6,7 @@
 #include "DrawSquareOfNine.h"
 #include "PainterSurface.h"
 #include "QtConversions.h"
+#include "TextBlock.h"
 #include "TextLayoutCache.h"
 
 #include <QBuffer>
@@ -16,13 +17,16 @@
 #include <QImage>
 #include <QPainter>
 #include <QSet>
+#include <QStaticText>
 #include <QSvgGenerator>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <QTextOption>
 
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
 #include <functional>
 
 namespace {
@@ -339,6 +343,49 @@ TEST(PainterSurfaceText, CentresLinesAndSingleLinesVertically)
     const QImage two = DrawnText("W\nWWWWW", rc, TextFlags::Center);
     QImage firstLine = two.copy(0, 0, 200, 20);
     EXPECT_NEAR(Ink(firstLine).center().x(), 100, 3);
+}
+
+// The glyphs a block keeps from its layout land where Qt's own centred
+// layout of the same lines puts them, to the pixel: at fractional and
+// negative origins, in italics (which overhang their advance) and where a
+// line falls back to a second font.
+TEST(PainterSurfaceText, GlyphsLandWhereQtsOwnCentredLayoutPutsThem)
+{
+    for (bool italic : {false, true}) {
+        for (int pixels : {11, 14, 20}) {
+            QFont font(QStringLiteral("DejaVu Sans"));
+            font.setPixelSize(pixels);
+            font.setItalic(italic);
+            font.setStyleStrategy(QFont::NoAntialias);
+            for (const char* text : {"141\n5/18\n141", "98\n4/5\n98", "Italic 阻力 text"}) {
+                CTextBlock block(font, QString::fromUtf8(text), 0);
+                QStaticText reference(QString::fromUtf8(text).replace(QLatin1Char('\n'), QChar::LineSeparator));
+                reference.setTextFormat(Qt::PlainText);
+                QTextOption option(Qt::AlignHCenter);
+                option.setWrapMode(QTextOption::NoWrap);
+                reference.setTextOption(option);
+                reference.setTextWidth(block.Width());
+                // Origins from -10 to 10 pixels in steps of 7/128.
+                for (int step = -1280; step < 1280; step += 7) {
+                    const double x = step / 128.0;
+                    const QPointF origin(x, 2.5 + std::abs(x) / 3);
+                    QImage ours(200, 80, QImage::Format_RGB32);
+                    ours.fill(Qt::white);
+                    QImage qts = ours;
+                    {
+                        QPainter painter(&ours);
+                        block.Draw(painter, origin, true);
+                    }
+                    {
+                        QPainter painter(&qts);
+                        painter.setFont(font);
+                        painter.drawStaticText(origin, reference);
+                    }
+                    EXPECT_TRUE(ours == qts) << text << " at " << x << ", " << pixels << " px, italic " << italic;
+                }
+            }
+        }
+    }
 }
 
 TEST(PainterSurfaceText, DrawnTextIsClippedToItsRectangle)
