@@ -1,5 +1,6 @@
 #include "Rotula2App.h"
 
+#include "InterfaceStyle.h"
 #include "MainFrame.h"
 #include "ProductInfo.h"
 #include "ResourceIcon.h"
@@ -13,6 +14,7 @@ CRotula2App::CRotula2App(int& argc, char** argv)
     setApplicationName(QString::fromUtf8(Product::Name));
     setApplicationVersion(QString::fromUtf8(Product::Version));
     setWindowIcon(ResourceIcon("quadrix"));
+    setStyle(new CInterfaceStyle);
     setFont(InterfaceFont(font()));
 }
 
