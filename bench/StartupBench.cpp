@@ -1,7 +1,9 @@
 // Start-up benchmarks: startup runs the application, offscreen, until the
 // chart view has painted once; startup_minimal_window runs a Qt window that
-// only paints white, the least any widgets program takes to its first paint.
-// Both are whole process lifetimes, so both include their exit.
+// only paints white, the least any widgets program takes to its first paint,
+// and startup_minimal_text_window the same window with one line of text in
+// the application's interface fonts. All are whole process lifetimes, so all
+// include their exit.
 
 #include "Benchmarks.h"
 
@@ -33,14 +35,17 @@ std::vector<std::string> ChildEnvironment()
     return env;
 }
 
-// Runs program to its end with its output discarded; true when it exits with 0.
-bool RunToExit(const char* program, const std::vector<std::string>& env)
+// Runs program with one argument (none when empty) to its end with its
+// output discarded; true when it exits with 0.
+bool RunToExit(const char* program, const char* argument, const std::vector<std::string>& env)
 {
     std::vector<char*> envp;
     for (const std::string& entry : env)
         envp.push_back(const_cast<char*>(entry.c_str()));
     envp.push_back(nullptr);
-    char* argv[] = {const_cast<char*>(program), nullptr};
+    char* argv[] = {const_cast<char*>(program), const_cast<char*>(argument), nullptr};
+    if (!*argument)
+        argv[1] = nullptr;
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -55,11 +60,11 @@ bool RunToExit(const char* program, const std::vector<std::string>& env)
     return waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-void BenchStartup(benchmark::State& state, const char* program)
+void BenchStartup(benchmark::State& state, const char* program, const char* argument)
 {
     const std::vector<std::string> env = ChildEnvironment();
     for (auto _ : state) {
-        if (!RunToExit(program, env)) {
+        if (!RunToExit(program, argument, env)) {
             state.SkipWithError("the program did not run to its first paint and exit");
             break;
         }
@@ -72,10 +77,13 @@ void RegisterStartupBenchmarks()
 {
     // Timed by the wall clock (the names gain "/real_time"): this process's
     // own CPU time is no guide to how many runs to make.
-    benchmark::RegisterBenchmark("startup", BenchStartup, QUADRIX_APP)
+    benchmark::RegisterBenchmark("startup", BenchStartup, QUADRIX_APP, "")
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime();
-    benchmark::RegisterBenchmark("startup_minimal_window", BenchStartup, QUADRIX_MINIMAL_WINDOW)
+    benchmark::RegisterBenchmark("startup_minimal_window", BenchStartup, QUADRIX_MINIMAL_WINDOW, "")
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    benchmark::RegisterBenchmark("startup_minimal_text_window", BenchStartup, QUADRIX_MINIMAL_WINDOW, "--text")
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime();
 }
