@@ -161,14 +161,18 @@ std::optional<std::string> CBaseDraw::ComposeCellLabel(int n)
 
 void CBaseDraw::DrawLabelInRect(CDrawSurface& dc, const std::string& text, Rect rc)
 {
-    Rect measure = rc;
-    const int h = dc.DrawText(text, measure,
-                              TextFlags::Center | TextFlags::WordBreak | TextFlags::EditControl |
-                                  TextFlags::CalcRect);
-    const int shrink = (rc.bottom - rc.top - h) / 2;
-    rc.top += shrink;
-    rc.bottom -= shrink;
-    dc.DrawText(text, rc, TextFlags::Center | TextFlags::VCenter | TextFlags::NoPrefix);
+    // Zoomed in, most labels lie beyond the window; laying them out would
+    // cost more than the rest of the paint.
+    if (dc.MayShowText(text, rc)) {
+        Rect measure = rc;
+        const int h = dc.DrawText(text, measure,
+                                  TextFlags::Center | TextFlags::WordBreak | TextFlags::EditControl |
+                                      TextFlags::CalcRect);
+        const int shrink = (rc.bottom - rc.top - h) / 2;
+        rc.top += shrink;
+        rc.bottom -= shrink;
+        dc.DrawText(text, rc, TextFlags::Center | TextFlags::VCenter | TextFlags::NoPrefix);
+    }
     dc.SetTextColor(Colors::Black);
 }
 

@@ -105,6 +105,12 @@ public:
     // is drawn and rc becomes the bounding box of the text.
     virtual int DrawText(const std::string& text, Rect& rc, unsigned flags) = 0;
 
+    // False only when text in the selected font, drawn in rc from its left
+    // edge or centred on it, cannot reach a pixel the device shows, so that
+    // a caller may leave it out, measuring included. Back ends that cannot
+    // tell say true.
+    virtual bool MayShowText(const std::string& /*text*/, const Rect& /*rc*/) { return true; }
+
     const Pen& CurrentPen() const { return m_pen; }
     const Brush& CurrentBrush() const { return m_brush; }
     const Font& CurrentFont() const { return m_font; }

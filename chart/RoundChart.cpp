@@ -48,8 +48,12 @@ bool CRoundChart::DrawCellLabel(CDrawSurface& dc, int n, Point anchor)
     const std::optional<std::string> text = ComposeCellLabel(n);
     if (!text)
         return false;
-    Rect box = TextBoxAt(dc, *text, anchor);
-    dc.DrawText(*text, box, TextFlags::Center | TextFlags::VCenter | TextFlags::NoPrefix);
+    // Zoomed in, most labels lie beyond the window; laying them out would
+    // cost more than the rest of the paint.
+    if (dc.MayShowText(*text, Rect{anchor.x, anchor.y, anchor.x, anchor.y})) {
+        Rect box = TextBoxAt(dc, *text, anchor);
+        dc.DrawText(*text, box, TextFlags::Center | TextFlags::VCenter | TextFlags::NoPrefix);
+    }
     return true;
 }
 

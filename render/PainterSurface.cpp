@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+
 namespace {
 
 // Glyphs may reach a little beyond the boxes measured for them (hinting,
@@ -148,6 +150,35 @@ int CPainterSurface::DrawText(const std::string& text, Rect& rc, unsigned flags)
     else
         DrawBlock(block, rc, flags);
     return m_map.ToChartUnits(block.Height());
+}
+
+bool CPainterSurface::MayShowText(const std::string& text, const Rect& rc)
+{
+    if (!m_pixelArea)
+        return true;
+    // Lines break at line ends and, wrapped, at spaces: there are at most
+    // as many as those plus one, none wider than the widest unwrapped line.
+    // Other scripts may take glyphs from fallback fonts: not told.
+    const CTextLayoutCache::Reach& reach = m_cache->TextReach(CurrentFontId());
+    std::size_t lines = 1;
+    double widest = 0;
+    double line = 0;
+    for (const char c : text) {
+        if (c == '\n' || c == '\r') {
+            ++lines;
+            line = 0;
+            continue;
+        }
+        if (c < ' ' || c > '~')
+            return true;
+        lines += c == ' ';
+        line += reach.advance[static_cast<std::size_t>(c - ' ')];
+        widest = std::max(widest, line);
+    }
+    const double across = widest + reach.overhang;
+    const double down = static_cast<double>(lines) * reach.lineHeight + reach.overhang;
+    const QRectF reached = QRectF(m_map.ToDevice(rc)).adjusted(-across, -down, across, down);
+    return m_pixelArea->intersects(reached);
 }
 
 Rect CPainterSurface::MeasuredBox(const Rect& rc, const CTextBlock& block, unsigned flags) const

@@ -33,6 +33,7 @@ public:
     void FillEllipse(const Rect& rc, const Brush& brush) override;
     void Draw3dRect(const Rect& rc, Color topLeft, Color bottomRight) override;
     int DrawText(const std::string& text, Rect& rc, unsigned flags) override;
+    bool MayShowText(const std::string& text, const Rect& rc) override;
 
 protected:
     void DoLineTo(Point from, Point to) override;

@@ -4,6 +4,7 @@
 #include "TextBlock.h"
 
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QThread>
 
 #include <functional>
@@ -78,8 +79,23 @@ int CTextLayoutCache::FontId(const Font& font, double zoom)
         Clear();
     const int id = static_cast<int>(m_fonts.size());
     m_fonts.push_back(ToQFont(font, zoom));
+    m_reaches.emplace_back();
     m_fontIds.emplace(std::move(key), id);
     return id;
+}
+
+const CTextLayoutCache::Reach& CTextLayoutCache::TextReach(int fontId)
+{
+    std::optional<Reach>& reach = m_reaches[static_cast<std::size_t>(fontId)];
+    if (!reach) {
+        const QFontMetricsF metrics(QtFont(fontId));
+        reach.emplace();
+        for (std::size_t i = 0; i < reach->advance.size(); ++i)
+            reach->advance[i] = metrics.horizontalAdvance(QLatin1Char(static_cast<char>(' ' + i)));
+        reach->lineHeight = metrics.lineSpacing();
+        reach->overhang = metrics.height();
+    }
+    return *reach;
 }
 
 CTextBlock& CTextLayoutCache::Block(int fontId, std::string_view text, int wrapWidth)
@@ -119,6 +135,7 @@ void CTextLayoutCache::Clear()
     m_blocks.clear();
     m_fontIds.clear();
     m_fonts.clear();
+    m_reaches.clear();
     ++m_generation;
 }
 

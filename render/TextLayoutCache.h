@@ -4,8 +4,10 @@
 
 #include <QFont>
 
+#include <array>
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -32,6 +34,16 @@ public:
     int FontId(const Font& font, double zoom);
     const QFont& QtFont(int fontId) const { return m_fonts[static_cast<std::size_t>(fontId)]; }
     unsigned Generation() const { return m_generation; }
+
+    // How far plain ASCII text in a font can reach, in device pixels: the
+    // advance of each printable character, the height of a line, and how
+    // far slanted or overhanging glyphs may reach beyond both.
+    struct Reach {
+        std::array<double, 95> advance{}; // from ' ' to '~'
+        double lineHeight = 0;
+        double overhang = 0;
+    };
+    const Reach& TextReach(int fontId);
 
     // text (UTF-8) laid out in a font; wrapWidth in device pixels, <= 0 for
     // no word-break. The reference lasts until the next call.
@@ -78,6 +90,7 @@ private:
     std::size_t m_maxBlocks;
     unsigned m_generation = 0;
     std::vector<QFont> m_fonts;
+    std::vector<std::optional<Reach>> m_reaches; // by font id, worked out on first use
     std::unordered_map<FontKey, int, FontKeyHash> m_fontIds;
     std::unordered_map<BlockKey, std::unique_ptr<Entry>, BlockKeyHash> m_blocks;
 };

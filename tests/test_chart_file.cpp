@@ -297,8 +297,9 @@ void ExpectReadAsTheStream(const std::string& bytes, const std::string& before, 
     CChartSlots back;
     const std::optional<T> expected = StreamRead<T>(token);
     ASSERT_EQ(Read(file, back).ok, expected.has_value()) << "\"" << token << "\" after \"" << before << "\"";
-    if (expected)
+    if (expected) {
         EXPECT_EQ(field(*back.Chart(kMasterChart)), *expected) << token;
+    }
 }
 
 TEST(ChartFileRead, IntegerTokensReadAsTheStreamReadsThem)

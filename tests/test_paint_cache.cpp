@@ -9,6 +9,7 @@
 #include "ChartExport.h"
 #include "ChartKinds.h"
 #include "PainterSurface.h"
+#include "RecordingSurface.h"
 #include "TextLayoutCache.h"
 
 #include <QGuiApplication>
@@ -27,16 +28,16 @@ const double kZooms[] = {0.6, 1.0};
 
 // A chart with every kind of label and mark: price, date and number, both
 // outer rings, the overlays, fills, lines and notes in two scripts.
-std::unique_ptr<CBaseDraw> Scene(const ChartKind& kind)
+std::unique_ptr<CBaseDraw> Scene(const ChartKind& kind, int rings = 0)
 {
     std::unique_ptr<CBaseDraw> chart = kind.create();
-    chart->SetRings(kind.defaultRings);
+    chart->SetRings(rings > 0 ? rings : kind.defaultRings);
     chart->m_rcClient = {40, 40, kCanvas - 40, kCanvas - 40};
     chart->m_tStartTime = 1325174400; // 2011-12-30: the dates cross a year
     chart->m_bShowPrice = chart->m_bShowTime = chart->m_bShowN = true;
     chart->m_bShowCalendarRing = chart->m_bShowAngleRing = true;
     chart->m_bShowTriangle = chart->m_bShowSquares = chart->m_bShowDivisions = 1;
-    const long long cells = kind.cellCount(kind.defaultRings);
+    const long long cells = kind.cellCount(rings > 0 ? rings : kind.defaultRings);
     for (int i = 0; i < 40; ++i) {
         const int cell = static_cast<int>(1 + i * 37 % cells);
         chart->m_FillCells[cell] = Cell_Style{1, i % 2 ? Colors::Red : Colors::Green, i % 3 == 0, true};
@@ -136,6 +137,39 @@ TEST(PaintCache, TextOutsideAnImageIsLeftOutOnlyWhenItCannotShow)
         }
     }
     EXPECT_GT(shown, 0);
+}
+
+// A window onto a chart zoomed in shows what it shows when every label is
+// laid out and offered to the painter, though the labels far outside it
+// were never laid out. (The recording surface passes everything on and
+// never leaves text out.) As in the view, the chart knows the zoom, so its
+// labels keep their size on the screen.
+TEST(PaintCache, LabelsFarOutsideTheWindowAreLeftOutUnseen)
+{
+    BuildCalendarLabels();
+    constexpr double kZoom = 2.0;
+    const QSize size(300, 200);
+    for (const ChartKind& kind : ChartKinds()) {
+        SCOPED_TRACE(kind.name);
+        const std::unique_ptr<CBaseDraw> chart = Scene(kind, 40);
+        chart->m_fZoom = static_cast<float>(kZoom);
+        for (const QPoint origin : {QPoint(0, 0), QPoint(905, 1013), QPoint(1700, 1800)}) {
+            CTextLayoutCache culled;
+            const QImage shown = PaintScrolled(*chart, kZoom, culled, origin, size);
+            CTextLayoutCache every;
+            QImage reference(size, QImage::Format_RGB32);
+            reference.fill(Qt::white);
+            {
+                QPainter painter(&reference);
+                painter.translate(-origin);
+                CPainterSurface inner(painter, kZoom, &every);
+                CRecordingSurface passOn(&inner);
+                PaintChart(*chart, passOn);
+            }
+            EXPECT_TRUE(shown == reference) << origin.x() << "," << origin.y();
+            EXPECT_LT(culled.BlockCount() * 4, every.BlockCount()) << origin.x() << "," << origin.y();
+        }
+    }
 }
 
 int main(int argc, char** argv)
