@@ -43,7 +43,8 @@ CPainterSurface::CPainterSurface(QPainter& painter, double zoom, CTextLayoutCach
     // The SVG generator ignores clipping.
     const QPaintEngine* engine = m_painter.paintEngine();
     m_deviceClips = !engine || engine->type() != QPaintEngine::SVG;
-    if (engine && engine->type() == QPaintEngine::Raster)
+    m_raster = engine && engine->type() == QPaintEngine::Raster;
+    if (m_raster)
         m_pixelArea = PixelArea(m_painter);
     m_painter.save();
     // Aliased shapes: the chart's geometry is in whole pixels.
@@ -208,7 +209,7 @@ void CPainterSurface::DrawBlock(CTextBlock& block, const Rect& rc, unsigned flag
         return;
     UseTextPen(TextColor());
     if (!place.clip) {
-        block.Draw(m_painter, place.origin, centred);
+        DrawLines(block, place.origin, centred);
         return;
     }
     if (!m_deviceClips) {
@@ -219,6 +220,14 @@ void CPainterSurface::DrawBlock(CTextBlock& block, const Rect& rc, unsigned flag
     }
     m_painter.save();
     m_painter.setClipRect(box, Qt::IntersectClip);
-    block.Draw(m_painter, place.origin, centred);
+    DrawLines(block, place.origin, centred);
     m_painter.restore();
+}
+
+void CPainterSurface::DrawLines(CTextBlock& block, QPointF origin, bool centred)
+{
+    if (m_raster)
+        block.Draw(m_painter, origin, centred);
+    else
+        block.DrawAsText(m_painter, origin, centred);
 }

@@ -50,6 +50,7 @@ private:
     void UseTextPen(Color color);
     Rect MeasuredBox(const Rect& rc, const CTextBlock& block, unsigned flags) const;
     void DrawBlock(CTextBlock& block, const Rect& rc, unsigned flags);
+    void DrawLines(CTextBlock& block, QPointF origin, bool centred);
 
     QPainter& m_painter;
     CDeviceMapping m_map;
@@ -58,6 +59,9 @@ private:
     // Where the device cannot clip, clipped text is drawn as outlines cut to
     // its rectangle.
     bool m_deviceClips = true;
+    // Raster devices get the glyphs kept from the layout; others get text
+    // they can keep as text.
+    bool m_raster = false;
     // On a raster device, the part of the painter's plane that reaches its
     // pixels: text entirely outside it is not drawn, which changes no pixel.
     // Vector devices get every text, visible or not.

@@ -182,6 +182,13 @@ void CTextBlock::Draw(QPainter& painter, QPointF origin, bool centred)
         painter.drawGlyphRun(grid, run);
 }
 
+void CTextBlock::DrawAsText(QPainter& painter, QPointF origin, bool centred) const
+{
+    painter.setFont(m_font);
+    for (const Line& line : m_lines)
+        painter.drawText(origin + QPointF(LineOffset(line, centred), line.top + line.ascent), line.text);
+}
+
 CTextBlock::Placement CTextBlock::Place(const QRect& box, unsigned flags)
 {
     const bool centred = (flags & TextFlags::Center) != 0;

@@ -66,6 +66,10 @@ public:
     const Prepared& Prepare(bool centred);
     // The glyphs with the block's top-left at origin, in the painter's pen.
     void Draw(QPainter& painter, QPointF origin, bool centred);
+    // The same as text, line by line, for devices that keep text as text
+    // (SVG, PDF, printers): glyphs alone would leave them nothing to search
+    // or copy. Sets the painter's font.
+    void DrawAsText(QPainter& painter, QPointF origin, bool centred) const;
     // Lines centred in box with TextFlags::Center; a single line centred
     // vertically with TextFlags::VCenter. Clips when ink would leave box.
     Placement Place(const QRect& box, unsigned flags);
