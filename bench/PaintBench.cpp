@@ -1,6 +1,7 @@
 // Paint benchmarks: paint/KIND/RINGS times one full paint of a chart through
 // the painter surface; floor/KIND/RINGS replays the same picture with nothing
-// computed (COpReplay), the least any paint of it can cost.
+// computed (COpReplay), the least any paint of it can cost; zoomed/KIND/40
+// paints a window onto the largest chart zoomed in, as the view does.
 
 #include "BenchScene.h"
 #include "Benchmarks.h"
@@ -101,6 +102,33 @@ void BenchFloor(benchmark::State& state, const ChartKind& kind, int rings)
         replay.Run(painter);
 }
 
+// The chart zoomed in three times and painted into a window on its centre:
+// the labels far outside the window are never laid out, which the first
+// paint after each zoom step shows most.
+void BenchZoomed(benchmark::State& state, const ChartKind& kind, int rings)
+{
+    constexpr double kZoomedIn = 3.0;
+    const std::unique_ptr<CBaseDraw> chart = MakeBenchChart(kind, rings);
+    chart->m_fZoom = static_cast<float>(kZoomedIn); // as the view sets it: labels keep their size
+    QImage window(1600, 1000, QImage::Format_RGB32);
+    window.fill(Qt::white);
+    QPainter painter(&window);
+    painter.translate(-(kSide * kZoomedIn - window.width()) / 2, -(kSide * kZoomedIn - window.height()) / 2);
+    CTextLayoutCache cache;
+    QElapsedTimer timer;
+    timer.start();
+    {
+        CPainterSurface first(painter, kZoomedIn, &cache);
+        PaintChart(*chart, first);
+    }
+    state.counters["first_paint_ms"] = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    for (auto _ : state) {
+        CPainterSurface dc(painter, kZoomedIn, &cache);
+        PaintChart(*chart, dc);
+    }
+    state.counters["text_blocks"] = static_cast<double>(cache.BlockCount());
+}
+
 } // namespace
 
 void RegisterPaintBenchmarks()
@@ -113,5 +141,9 @@ void RegisterPaintBenchmarks()
             benchmark::RegisterBenchmark(("floor/" + suffix).c_str(), BenchFloor, kind, rings)
                 ->Unit(benchmark::kMillisecond);
         }
+        const int largest = BenchRings(kind).back();
+        benchmark::RegisterBenchmark(("zoomed/" + kind.name + "/" + std::to_string(largest)).c_str(), BenchZoomed,
+                                     kind, largest)
+            ->Unit(benchmark::kMillisecond);
     }
 }
