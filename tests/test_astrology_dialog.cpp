@@ -104,15 +104,6 @@ TEST(AstrologyDialog, AnalyticNoticeBesideTheReport)
     EXPECT_FALSE(f.Notice()->isVisible());
 }
 
-TEST(AstrologyDialog, NoCityChosen)
-{
-    Fixture beyond(7);
-    EXPECT_EQ(beyond.Combo()->currentIndex(), -1);
-    beyond.Compute("2011-11-24");
-    EXPECT_EQ(beyond.messages, QStringList {"please select a city"});
-    EXPECT_TRUE(beyond.dialog.Report().empty());
-}
-
 TEST(AstrologyDialog, StateSurvivesClosing)
 {
     Fixture f;

@@ -209,17 +209,3 @@ TEST(LabelFont, ScalesWithTheZoomAndSurvivesZero)
     EXPECT_GT(chart.LabelFont().height, 0);
 }
 
-TEST(ChartBase, InitialState)
-{
-    CGridChart chart;
-    EXPECT_EQ(chart.m_nDecimals, 2);
-    EXPECT_EQ(chart.m_nDivisions, 16);
-    EXPECT_FLOAT_EQ(chart.m_fZoom, 0.6f);
-    EXPECT_TRUE(chart.m_bShowPrice);
-    EXPECT_FALSE(chart.m_bClockwise);
-    EXPECT_EQ(chart.SetRings(7), 7);
-    EXPECT_EQ(chart.GetRings(), 7);
-    EXPECT_EQ(chart.GetName(), "");
-    EXPECT_NEAR(static_cast<double>(chart.m_tStartTime), static_cast<double>(std::time(nullptr)), 5.0);
-    chart.Invalidate(); // no view yet: nothing happens
-}

@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <vector>
 
 namespace {
@@ -329,28 +328,3 @@ TEST_F(DateParser, TextsThatAreNotDatesParseToInvalid)
     }
 }
 
-TEST_F(DateParser, RandomTextsEndQuicklyWithAConsistentResult)
-{
-    // Pieces of the vocabulary and odd bytes, so that random texts reach deep
-    // into the forms.
-    const std::vector<std::string> pieces = {"1", "12", "2012", "/", "-", "+", " ", ":", ".", "DAYS", "AFTER", "BEFORE",
-        "X", "NEXT", "IN", "AGO", "FROM", "NOW", "PM", "A", "M", "MONDAYS", "EASTER", "MINUS", "\xff", "\x80",
-        std::string(1, '\0'), "'", "O'CLOCK", "TILL", "HALF", "PAST", "MAY", "2ND", "PLUS", "WEEKS"};
-    std::mt19937 random(20120305);
-    std::uniform_int_distribution<std::size_t> piece(0, pieces.size() - 1);
-    std::uniform_int_distribution<int> length(0, 12);
-    for (int i = 0; i < 20000; ++i) {
-        std::string text;
-        for (int n = length(random); n > 0; --n)
-            text += pieces[piece(random)];
-        for (const unsigned long flags : {kDate, kTime, kBoth}) {
-            COleDateTimeEx value;
-            const bool read = value.ParseDateTime(text, flags);
-            ASSERT_EQ(read, value.IsValid()) << text;
-            if (read) {
-                ASSERT_GE(value.GetYear(), 100) << text;
-                ASSERT_LE(value.GetYear(), 9999) << text;
-            }
-        }
-    }
-}

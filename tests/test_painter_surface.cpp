@@ -1,13 +1,11 @@
 // The QPainter surface, probed pixel by pixel on small images, its text
 // layout and cache, and the export to PNG, SVG and PDF.
 
-#include "CalendarLabels.h"
 #include "ChartExport.h"
 #include "DrawSquareOfNine.h"
 #include "PainterSurface.h"
 #include "QtConversions.h"
 #include "TextBlock.h"
-#include "TextLayoutCache.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -16,7 +14,6 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <QSet>
 #include <QStaticText>
 #include <QSvgGenerator>
 #include <QSvgRenderer>
@@ -108,33 +105,28 @@ QImage DrawnText(const std::string& text, Rect rc, unsigned flags, int w = 200, 
 
 } // namespace
 
-TEST(PainterSurfaceFills, RectanglesExcludeRightAndBottomAtZoomOne)
+// Rectangles leave out their right and bottom edges, scale with the zoom
+// and tile without gaps at a fractional zoom.
+TEST(PainterSurfaceFills, RectanglesExcludeRightAndBottomScaleAndTile)
 {
-    const QImage image = Paint(40, 40, 1, [](CPainterSurface& dc) {
+    const QImage one = Paint(40, 40, 1, [](CPainterSurface& dc) {
         dc.FillRect({10, 10, 20, 15}, Brush::Solid(Colors::Red));
         dc.FillRect({0, 30, 40, 40}, Brush::Hollow());
     });
-    EXPECT_EQ(Ink(image), QRect(QPoint(10, 10), QPoint(19, 14)));
-    EXPECT_EQ(At(image, 10, 10), QColor(Qt::red)); // 0x0000FF is red
-}
+    EXPECT_EQ(Ink(one), QRect(QPoint(10, 10), QPoint(19, 14)));
+    EXPECT_EQ(At(one, 10, 10), QColor(Qt::red)); // 0x0000FF is red
 
-TEST(PainterSurfaceFills, RectanglesScaleWithTheZoom)
-{
-    const QImage image = Paint(60, 60, 2, [](CPainterSurface& dc) {
+    const QImage two = Paint(60, 60, 2, [](CPainterSurface& dc) {
         dc.FillSolidRect({10, 10, 20, 15}, Colors::Blue);
         EXPECT_EQ(dc.BkColor(), Colors::Blue);
     });
-    EXPECT_EQ(Ink(image), QRect(QPoint(20, 20), QPoint(39, 29)));
-    EXPECT_EQ(At(image, 20, 20), QColor(Qt::blue));
-}
+    EXPECT_EQ(Ink(two), QRect(QPoint(20, 20), QPoint(39, 29)));
 
-TEST(PainterSurfaceFills, AdjacentCellsTileWithoutGapsAtFractionalZoom)
-{
-    const QImage image = Paint(30, 10, 0.6, [](CPainterSurface& dc) {
+    const QImage tiled = Paint(30, 10, 0.6, [](CPainterSurface& dc) {
         for (int x = 0; x < 45; x += 7)
             dc.FillRect({x, 0, x + 7, 10}, Brush::Solid(x % 14 ? Colors::Red : Colors::Blue));
     });
-    EXPECT_EQ(Row(image, 3, 0, 27), std::string(27, '#'));
+    EXPECT_EQ(Row(tiled, 3, 0, 27), std::string(27, '#'));
 }
 
 TEST(PainterSurfaceFills, EllipsesStayInsideTheirRectangle)
@@ -486,26 +478,6 @@ TEST(PainterSurfaceFonts, AbsurdSizesAreCappedNotAllocated)
     }
 }
 
-TEST(PainterSurfaceCache, KeepsLayoutsWithinItsBound)
-{
-    CTextLayoutCache cache(4);
-    QImage image(10, 10, QImage::Format_RGB32);
-    QPainter painter(&image);
-    CPainterSurface dc(painter, 1, &cache);
-    dc.SelectFont(TestFont(-12));
-    Rect first{};
-    const int h = dc.DrawText("label 0", first, TextFlags::CalcRect);
-    for (int i = 0; i < 10; ++i) {
-        Rect rc{};
-        dc.DrawText("label " + std::to_string(i), rc, TextFlags::CalcRect);
-        EXPECT_LE(cache.BlockCount(), 4u);
-    }
-    Rect again{};
-    EXPECT_EQ(dc.DrawText("label 0", again, TextFlags::CalcRect), h);
-    EXPECT_EQ(again, first);
-    EXPECT_EQ(cache.FontCount(), 1u);
-}
-
 class ChartExportTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -567,29 +539,6 @@ TEST_F(ChartExportTest, FailsWithAMessageAndWritesNothing)
     EXPECT_FALSE(error.empty());
 
     EXPECT_TRUE(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
-}
-
-TEST(PaintSmoke, SquareOfNineWithLabelsAndBothRings)
-{
-    BuildCalendarLabels();
-    CDrawSquareOfNine chart;
-    chart.SetRings(10);
-    chart.m_rcClient = {50, 50, 950, 950};
-    chart.m_fZoom = 0.6f;
-    chart.m_bShowPrice = chart.m_bShowTime = chart.m_bShowN = true;
-    chart.m_bShowCalendarRing = chart.m_bShowAngleRing = true;
-
-    QImage image(600, 600, QImage::Format_RGB32);
-    PaintChartToImage(chart, image, 0.6);
-
-    QSet<QRgb> colors;
-    for (int y = 0; y < image.height(); y += 3)
-        for (int x = 0; x < image.width(); x += 3)
-            colors.insert(image.pixel(x, y));
-    EXPECT_TRUE(colors.contains(QColor(255, 255, 195).rgb())); // the light yellow rings
-    EXPECT_TRUE(colors.contains(QColor(Qt::red).rgb()));       // diagonal labels
-    EXPECT_TRUE(colors.contains(QColor(Qt::blue).rgb()));      // centre cross labels, ring ticks
-    EXPECT_GT(Ink(image).width(), 500);
 }
 
 int main(int argc, char** argv)
