@@ -78,15 +78,14 @@ int CTextLayoutCache::FontId(const Font& font, double zoom)
     if (m_fonts.size() >= kMaxFonts)
         Clear();
     const int id = static_cast<int>(m_fonts.size());
-    m_fonts.push_back(ToQFont(font, zoom));
-    m_reaches.emplace_back();
+    m_fonts.push_back({ToQFont(font, zoom), std::nullopt});
     m_fontIds.emplace(std::move(key), id);
     return id;
 }
 
 const CTextLayoutCache::Reach& CTextLayoutCache::TextReach(int fontId)
 {
-    std::optional<Reach>& reach = m_reaches[static_cast<std::size_t>(fontId)];
+    std::optional<Reach>& reach = m_fonts[static_cast<std::size_t>(fontId)].reach;
     if (!reach) {
         const QFontMetricsF metrics(QtFont(fontId));
         reach.emplace();
@@ -135,7 +134,6 @@ void CTextLayoutCache::Clear()
     m_blocks.clear();
     m_fontIds.clear();
     m_fonts.clear();
-    m_reaches.clear();
     ++m_generation;
 }
 

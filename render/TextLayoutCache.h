@@ -32,7 +32,7 @@ public:
     // The id of font at a zoom, resolved to a Qt font on first use. Ids stay
     // valid until Generation() changes.
     int FontId(const Font& font, double zoom);
-    const QFont& QtFont(int fontId) const { return m_fonts[static_cast<std::size_t>(fontId)]; }
+    const QFont& QtFont(int fontId) const { return m_fonts[static_cast<std::size_t>(fontId)].font; }
     unsigned Generation() const { return m_generation; }
 
     // How far plain ASCII text in a font can reach, in device pixels: the
@@ -89,8 +89,11 @@ private:
 
     std::size_t m_maxBlocks;
     unsigned m_generation = 0;
-    std::vector<QFont> m_fonts;
-    std::vector<std::optional<Reach>> m_reaches; // by font id, worked out on first use
+    struct FontEntry {
+        QFont font;
+        std::optional<Reach> reach; // worked out on first use
+    };
+    std::vector<FontEntry> m_fonts; // by font id
     std::unordered_map<FontKey, int, FontKeyHash> m_fontIds;
     std::unordered_map<BlockKey, std::unique_ptr<Entry>, BlockKeyHash> m_blocks;
 };
