@@ -2,7 +2,6 @@
 
 #include "IconPixels.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
 
@@ -27,7 +26,6 @@ QIcon ResourceIcon(const char* name)
     if (!pixels)
         return icon;
     AddPicture(icon, pixels->normal, 1.0);
-    if (qApp && qApp->devicePixelRatio() > 1.0)
-        AddPicture(icon, pixels->doubled, 2.0);
+    AddPicture(icon, pixels->doubled, 2.0);
     return icon;
 }

@@ -10,9 +10,9 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 class QPainter;
-#include <vector>
 
 // One text laid out once in one font, in device pixels: its lines, their
 // sizes for measuring and their shaped glyphs, so that drawing it, at the
@@ -23,12 +23,12 @@ class CTextBlock {
 public:
     struct Line {
         QString text;
-        double width = 0;   // natural width: the advance and any italic overhang
-        double advance = 0; // advance width, which centring goes by
-        double top = 0;    // from the block's top
-        double height = 0; // ascent + descent of the line's fonts
+        double width = 0;      // natural width: the advance and any italic overhang
+        double advance = 0;    // advance width, which centring goes by
+        double top = 0;        // from the block's top
+        double height = 0;     // ascent + descent of the line's fonts
         double ascent = 0;
-        QRectF ink;        // where its glyphs reach, from the line's top-left
+        QRectF ink;            // where its glyphs reach, from the line's top-left
         QList<QGlyphRun> runs; // as laid out, from the block's top-left
     };
 
