@@ -162,13 +162,6 @@ void TestMainFrame::toolBarsShareOneRow()
     }
     QVERIFY(right < 1920);
     QCOMPARE(m_frame->windowTitle(), QString("Quadrix 2012[*]"));
-
-    // The product's tooltips, and ones written for the buttons that had none.
-    QCOMPARE(action(Cmd::KindSquareOfNine)->toolTip(), QString("九方图"));
-    QCOMPARE(action(Cmd::ShowPrice)->toolTip(), QString("显示【价格】"));
-    QCOMPARE(action(Cmd::PlaceNote)->toolTip(), QString("添加注释"));
-    QCOMPARE(action(Cmd::FileOpen)->toolTip(), QString("打开"));
-    QCOMPARE(m_frame->LineFlyout()->toolTip(), QString("选择【线型】：几号线"));
 }
 
 // The colour and width that a press hands to the chart are what the palette
