@@ -88,7 +88,9 @@ const CTextLayoutCache::Reach& CTextLayoutCache::TextReach(int fontId)
     std::optional<Reach>& reach = m_fonts[static_cast<std::size_t>(fontId)].reach;
     if (!reach) {
         const QFontMetricsF metrics(QtFont(fontId));
-        reach.emplace();
+        // Assigned rather than emplaced: clang cannot default-construct a
+        // nested struct with member initialisers inside its enclosing class.
+        reach = Reach{};
         for (std::size_t i = 0; i < reach->advance.size(); ++i)
             reach->advance[i] = metrics.horizontalAdvance(QLatin1Char(static_cast<char>(' ' + i)));
         reach->lineHeight = metrics.lineSpacing();
