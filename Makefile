@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := chartfile cityxml datetext
 
-.PHONY: all deps configure build run test bench fuzz test-asan clean
+.PHONY: all deps configure build run test bench fuzz test-asan test-clang clean
 
 all: build
 
@@ -53,6 +53,12 @@ test-asan: deps
 	@cmake --preset asan > /dev/null
 	@cmake --build --preset asan -j $(JOBS)
 	@ctest --preset asan -j $(JOBS)
+
+# The whole project built with clang instead of GCC, and its tests.
+test-clang: deps
+	@cmake --preset clang > /dev/null
+	@cmake --build --preset clang -j $(JOBS)
+	@ctest --preset clang -j $(JOBS)
 
 clean:
 	@rm -rf $(BUILD_DIR)
