@@ -6,22 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ctime>
-
-namespace {
-
-std::int64_t LocalMidnight(int y, int m, int d)
-{
-    std::tm tm{};
-    tm.tm_year = y - 1900;
-    tm.tm_mon = m - 1;
-    tm.tm_mday = d;
-    tm.tm_isdst = -1;
-    return static_cast<std::int64_t>(std::mktime(&tm));
-}
-
-} // namespace
-
 TEST(NaturalDecimals, CountsTheDigitsStartAndStepNeed)
 {
     EXPECT_EQ(CBaseDraw::NaturalDecimals(100.0f, 0.25f), 2);

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ctime>
 #include <limits>
 #include <set>
 #include <string>
@@ -153,13 +152,8 @@ TEST(MasterChart, GridLinesInTheirOrder)
 // so the first one carries the year.
 TEST(MasterChart, ThreeLineLabelsSpillAboveAndBelowTheCell)
 {
-    std::tm start{};
-    start.tm_year = 2011 - 1900;
-    start.tm_mon = 11;
-    start.tm_mday = 30;
-    start.tm_isdst = -1;
     CDrawMasterChart chart;
-    chart.m_tStartTime = std::mktime(&start);
+    chart.m_tStartTime = LocalMidnight(2011, 12, 30);
     chart.m_bShowTime = chart.m_bShowN = true;
     const CRecordingSurface dc = Paint(chart, 3, {0, 0, 1000, 1000});
     const std::vector<SurfaceOp> texts = OpsOfKind(dc, Kind::Text);

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ctime>
 #include <iterator>
 #include <limits>
 #include <map>
@@ -152,13 +151,8 @@ TEST(SquareOfNineLabels, TimeStandardDayTexts)
 // Each paint starts the year over, so every paint shows the same labels.
 TEST(SquareOfNineLabels, YearShownOnTheFirstLabelAndOnEachChange)
 {
-    std::tm start{};
-    start.tm_year = 2011 - 1900;
-    start.tm_mon = 11;
-    start.tm_mday = 30;
-    start.tm_isdst = -1;
     auto chart = Make(2);
-    chart->m_tStartTime = std::mktime(&start);
+    chart->m_tStartTime = LocalMidnight(2011, 12, 30);
     chart->m_bShowPrice = false;
     chart->m_bShowTime = true;
     for (int paint = 0; paint < 2; ++paint) {
