@@ -4,6 +4,8 @@
 #include "RecordingSurface.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <ctime>
 #include <iterator>
 #include <memory>
 #include <vector>
@@ -55,4 +57,15 @@ inline CRecordingSurface PaintOnce(CBaseDraw& chart)
     CRecordingSurface dc;
     chart.Draw(dc);
     return dc;
+}
+
+// Local midnight of a calendar day, as a chart's start time.
+inline std::int64_t LocalMidnight(int year, int month, int day)
+{
+    std::tm tm{};
+    tm.tm_year = year - 1900;
+    tm.tm_mon = month - 1;
+    tm.tm_mday = day;
+    tm.tm_isdst = -1;
+    return static_cast<std::int64_t>(std::mktime(&tm));
 }
