@@ -2,6 +2,7 @@
 
 #include "AstrologyReport.h"
 #include "CityList.h"
+#include "FiniteNumber.h"
 #include "ProgramPaths.h"
 
 #include <QCommandLineParser>
@@ -49,17 +50,42 @@ CityList ReadCities(const QCommandLineParser& parser)
     return CityFile::Read(parser.isSet("cities") ? parser.value("cities").toStdString() : ProgramPaths::CityFilePath());
 }
 
-// The place given by --bias, --lat and --lon.
-std::optional<CityInfo> GivenPlace(const QCommandLineParser& parser)
+// A number of degrees from -limit to limit given by option.
+bool ReadDegrees(const QCommandLineParser& parser, const char* option, double limit, double& out, std::string& error)
 {
-    bool okBias = false, okLat = false, okLon = false;
+    const std::optional<double> value = FiniteNumber(parser.value(option));
+    if (!value || std::fabs(*value) > limit) {
+        error = "--" + std::string(option) + " takes degrees from " + std::to_string(-static_cast<int>(limit)) + " to "
+            + std::to_string(static_cast<int>(limit)) + ", not '" + parser.value(option).toStdString() + "'";
+        return false;
+    }
+    out = *value;
+    return true;
+}
+
+// The place given by --bias, --lat and --lon, or the one-line message.
+std::optional<CityInfo> GivenPlace(const QCommandLineParser& parser, std::string& error)
+{
+    bool okBias = false;
     CityInfo place;
     place.Bias = parser.value("bias").toInt(&okBias);
-    place.Latitude = parser.value("lat").toDouble(&okLat);
-    place.Longitude = parser.value("lon").toDouble(&okLon);
-    if (!okBias || !okLat || !okLon || std::fabs(place.Latitude) > 90.0 || std::fabs(place.Longitude) > 180.0)
+    if (!okBias) {
+        error = "--bias takes whole minutes, not '" + parser.value("bias").toStdString() + "'";
+        return std::nullopt;
+    }
+    if (!ReadDegrees(parser, "lat", CityFile::kMaxLatitude, place.Latitude, error)
+        || !ReadDegrees(parser, "lon", CityFile::kMaxLongitude, place.Longitude, error))
         return std::nullopt;
     return place;
+}
+
+// The city list's failure, with what went wrong where.
+void PrintReadFailure(const CityList& list, std::ostream& err)
+{
+    err << list.error;
+    if (!list.detail.empty())
+        err << " (" << list.detail << ')';
+    err << '\n';
 }
 
 const CityInfo* FindCity(const std::vector<CityInfo>& cities, const std::string& name)
@@ -107,19 +133,20 @@ int RunAstroCommand(const QStringList& args, std::ostream& out, std::ostream& er
     const std::string date = parser.value("date").toStdString();
 
     if (byPlace) {
-        const std::optional<CityInfo> place = GivenPlace(parser);
+        std::string error;
+        const std::optional<CityInfo> place = GivenPlace(parser, error);
         if (!place)
-            return UsageError(err, args.value(0), "--bias takes whole minutes, --lat -90 to 90, --lon -180 to 180");
+            return UsageError(err, args.value(0), QString::fromStdString(error));
         return PrintReport(date, *place, out, err);
     }
+    // As in the window, the cities before a broken part of the list serve.
     const CityList list = ReadCities(parser);
-    if (!list.Ok()) {
-        err << list.error << '\n';
-        return kFailed;
-    }
+    if (!list.Ok())
+        PrintReadFailure(list, err);
     const CityInfo* city = FindCity(list.cities, parser.value("city").toStdString());
     if (!city) {
-        err << AstrologyReport::kSelectCity << '\n';
+        if (list.Ok())
+            err << AstrologyReport::kSelectCity << '\n';
         return kFailed;
     }
     return PrintReport(date, *city, out, err);
@@ -140,7 +167,7 @@ int RunCitiesCommand(const QStringList& args, std::ostream& out, std::ostream& e
               << city.Longitude << '\n';
     out << lines.str();
     if (!list.Ok()) {
-        err << list.error << '\n';
+        PrintReadFailure(list, err);
         return kFailed;
     }
     return 0;

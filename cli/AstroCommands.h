@@ -9,7 +9,8 @@
 // 1 failed (message on err), 2 bad arguments.
 
 // astro --date TEXT (--city NAME [--cities FILE] | --bias MIN --lat DEG --lon DEG):
-// prints the astrology report exactly as the dialog shows it.
+// prints the astrology report exactly as the dialog shows it. A city list
+// that breaks after the city still serves it, with the failure on err.
 int RunAstroCommand(const QStringList& args, std::ostream& out, std::ostream& err);
 
 // cities [--cities FILE]: prints one city a line, tab-separated: name,

@@ -4,10 +4,12 @@
 #include "ChartFile.h"
 #include "ChartKinds.h"
 #include "ChartSlots.h"
+#include "FiniteNumber.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
 
+#include <cfloat>
 #include <cmath>
 #include <ctime>
 
@@ -72,13 +74,12 @@ bool ReadFloat(const QCommandLineParser& p, const char* name, float& out, std::s
 {
     if (!p.isSet(name))
         return true;
-    bool ok = false;
-    const float v = p.value(name).toFloat(&ok);
-    if (!ok || !std::isfinite(v)) {
+    const std::optional<double> v = FiniteNumber(p.value(name));
+    if (!v || std::fabs(*v) > FLT_MAX) {
         error = "--" + std::string(name) + " takes a number, not '" + Text(p.value(name)) + "'";
         return false;
     }
-    out = v;
+    out = static_cast<float>(*v);
     return true;
 }
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -36,7 +37,7 @@ const QString kCities = QUADRIX_CITY_XML;
 
 } // namespace
 
-TEST(CitiesCommand, OneCityALineUpToAFailure)
+TEST(CitiesCommand, OneCityALineAndTheCitiesBeforeAFailureServe)
 {
     const Outcome run = Cities({"--cities", kCities});
     EXPECT_EQ(run.status, 0) << run.err;
@@ -51,7 +52,21 @@ TEST(CitiesCommand, OneCityALineUpToAFailure)
     const Outcome broken = Cities({"--cities", QString::fromStdString(path)});
     EXPECT_EQ(broken.status, 1);
     EXPECT_EQ(broken.out, "A\tC\t300\t-1.500000\t-2.000000\n");
-    EXPECT_EQ(broken.err, "Reading city.xml file failed !!!\n");
+    EXPECT_EQ(broken.err,
+        "Reading city.xml file failed !!! (" + path
+            + " line 1: a Location needs Name, Country, "
+              "TimeZone, a Latitude within 90 degrees and a Longitude within 180)\n");
+    EXPECT_EQ(Cities({"--cities", "/tmp"}).err, "Reading city.xml file failed !!! (/tmp: not a regular file)\n");
+
+    // The cities before the break serve the report as well.
+    const QString file = QString::fromStdString(path);
+    const Outcome before = Astro({"--date", "2011-11-24", "--city", "A", "--cities", file});
+    EXPECT_EQ(before.status, 0);
+    EXPECT_NE(before.out.find("Sun"), std::string::npos);
+    EXPECT_EQ(before.err, broken.err);
+    const Outcome after = Astro({"--date", "2011-11-24", "--city", "B", "--cities", file});
+    EXPECT_EQ(after.status, 1);
+    EXPECT_EQ(after.err, broken.err);
 }
 
 TEST(AstroCommand, ReportOfACityOrAPlace)
@@ -74,19 +89,29 @@ TEST(AstroCommand, DialogMessagesOnStderr)
     EXPECT_TRUE(empty.out.empty());
     EXPECT_EQ(Astro({"--date", "2011-11-24", "--city", "Atlantis", "--cities", kCities}).err, "please select a city\n");
     EXPECT_EQ(Astro({"--date", "2011-11-24", "--city", "Beijing", "--cities", "/nonexistent.xml"}).err,
-        "Reading city.xml file failed !!!\n");
+        "Reading city.xml file failed !!! (cannot read /nonexistent.xml: No such file or directory)\n");
 }
 
-TEST(AstroCommand, BadArguments)
+TEST(AstroCommand, BadArgumentsGiveOneLine)
 {
-    const QStringList bad[] = {
+    QList<QStringList> bad = {
         {"--city", "Beijing"},
         {"--date", "2011-11-24", "--city", "Beijing", "--bias", "-480"},
         {"--date", "2011-11-24", "--bias", "-480", "--lat", "39.9"},
         {"--date", "2011-11-24", "--bias", "-480", "--lat", "91", "--lon", "0"},
+        {"--date", "2011-11-24", "--bias", "-480", "--lat", "0", "--lon", "-180.5"},
         {"--date", "2011-11-24", "--city", "Beijing", "extra"},
     };
-    for (const QStringList& args : bad)
-        EXPECT_EQ(Astro(args).status, 2) << args.join(' ').toStdString();
+    // Numbers without a place on the globe, however Qt spells them.
+    for (const char* number : {"nan", "NaN", "inf", "-inf", "1e999"}) {
+        bad.append({"--date", "2011-11-24", "--bias", "0", "--lat", number, "--lon", "0"});
+        bad.append({"--date", "2011-11-24", "--bias", "0", "--lat", "0", "--lon", number});
+    }
+    for (const QStringList& args : bad) {
+        const Outcome run = Astro(args);
+        EXPECT_EQ(run.status, 2) << args.join(' ').toStdString();
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        EXPECT_TRUE(run.out.empty());
+    }
     EXPECT_EQ(Astro({"--help"}).status, 0);
 }

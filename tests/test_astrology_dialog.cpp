@@ -82,11 +82,13 @@ TEST(AstrologyDialog, ComputeShowsTheReportOrAMessage)
 
     f.Compute("");
     f.Compute("2011-13-01");
+    f.Compute("hello");
     f.Compute("5000-1-1");
-    ASSERT_EQ(f.messages.size(), 3);
+    ASSERT_EQ(f.messages.size(), 4);
     EXPECT_EQ(f.messages[0], "please input valid date");
     EXPECT_EQ(f.messages[1], "date time is not valid...");
-    EXPECT_TRUE(f.messages[2].startsWith("error : ")) << f.messages[2].toStdString();
+    EXPECT_EQ(f.messages[2], "date time is not valid...");
+    EXPECT_TRUE(f.messages[3].startsWith("error : ")) << f.messages[3].toStdString();
     EXPECT_EQ(f.ReportBox()->toPlainText(), shown);
 }
 

@@ -7,9 +7,15 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <map>
 #include <string>
 
@@ -24,11 +30,11 @@ CityList ReadText(const std::string& text)
     return CityFile::Read(path.string());
 }
 
-std::string Location(const std::string& name, const std::string& extra = "")
+std::string Location(const std::string& name, const std::string& extra = "",
+    const std::string& latitude = "39\" Minutes=\"55", const std::string& longitude = "116\" Minutes=\"24")
 {
-    return "<Location Name=\"" + name + "\" Country=\"C\" TimeZone=\"+8\"" + extra + ">"
-        + "<Latitude Degrees=\"39\" Minutes=\"55\" Direction=\"North\"/>"
-        + "<Longitude Degrees=\"116\" Minutes=\"24\" Direction=\"East\"/></Location>";
+    return "<Location Name=\"" + name + "\" Country=\"C\" TimeZone=\"+8\"" + extra + "><Latitude Degrees=\"" + latitude
+        + "\" Direction=\"North\"/><Longitude Degrees=\"" + longitude + "\" Direction=\"East\"/></Location>";
 }
 
 } // namespace
@@ -80,17 +86,46 @@ TEST(CityFile, FailureKeepsTheCitiesBefore)
         std::string("<Location Name=\"X\" TimeZone=\"+8\">") + latitude + longitude + "</Location>",
         std::string("<Location Name=\"X\" Country=\"C\" TimeZone=\"+8\">")
             + "<Latitude Degrees=\"ab\" Minutes=\"0\" Direction=\"North\"/>" + longitude + "</Location>",
+        // Places off the globe, one of them an int's largest value.
+        Location("X", "", "91\" Minutes=\"0"),
+        Location("X", "", "2147483647\" Minutes=\"0"),
+        Location("X", "", "1\" Minutes=\"0", "201\" Minutes=\"30"),
     };
     for (const std::string& location : broken) {
         const CityList list
             = ReadText("<Cities>" + Location("A") + Location("B") + location + Location("C") + "</Cities>");
         EXPECT_EQ(list.error, CityFile::kReadFailed) << location;
+        EXPECT_NE(list.detail.find("line 1: a Location needs"), std::string::npos) << list.detail;
         EXPECT_EQ(list.cities.size(), 2u) << location;
     }
+    EXPECT_TRUE(ReadText("<Cities>" + Location("P", "", "89\" Minutes=\"60", "180\" Minutes=\"0") + "</Cities>").Ok());
     EXPECT_EQ(CityFile::Read("/nonexistent/city.xml").error, CityFile::kReadFailed);
     const CityList malformed = ReadText("<Cities>" + Location("A") + "<Cities>");
     EXPECT_EQ(malformed.error, CityFile::kReadFailed);
     EXPECT_TRUE(malformed.cities.empty());
+}
+
+// A FIFO, a folder or a device named as the city list is refused before it
+// is opened, so that the window and the command line never wait on it; a
+// file too large for a city list is refused before it fills memory.
+TEST(CityFile, OnlyRegularFilesOfBoundedSize)
+{
+    const fs::path fifo = fs::temp_directory_path() / ("quadrix_city_test" + std::to_string(getpid()) + ".fifo");
+    fs::remove(fifo);
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    auto reading = std::async(std::launch::async, [&] { return CityFile::Read(fifo.string()); });
+    if (reading.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+        ADD_FAILURE() << "reading a FIFO blocks";
+        close(open(fifo.c_str(), O_WRONLY | O_NONBLOCK)); // a writer lets the open return
+    }
+    for (const CityList& list : {reading.get(), CityFile::Read("/tmp"), CityFile::Read("/dev/zero")}) {
+        EXPECT_EQ(list.error, CityFile::kReadFailed);
+        EXPECT_NE(list.detail.find(": not a regular file"), std::string::npos) << list.detail;
+    }
+    fs::remove(fifo);
+
+    const CityList large = ReadText("<Cities>" + std::string(4 * 1024 * 1024, ' ') + "</Cities>");
+    EXPECT_NE(large.detail.find("larger than"), std::string::npos) << large.detail;
 }
 
 // Every shipped city names a zone the system knows, whose standard offset

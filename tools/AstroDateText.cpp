@@ -80,10 +80,10 @@ bool IsRealDateTime(const DateTimeFields& f)
 
 Check CheckText(const std::string& text)
 {
-    const Scan scan = ScanText(text);
-    if (scan.count == 0)
+    if (text.empty())
         return {std::nullopt, kInputValidDate, true};
-    if (!OnlyBlanks(text, scan.end) || !IsRealDateTime(scan.fields))
+    const Scan scan = ScanText(text);
+    if (scan.count == 0 || !OnlyBlanks(text, scan.end) || !IsRealDateTime(scan.fields))
         return {std::nullopt, kDateTimeNotValid, false};
     return {scan.fields, {}, false};
 }

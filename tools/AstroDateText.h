@@ -19,8 +19,8 @@ struct DateTimeFields {
 // checking it, and the text the field starts with.
 namespace AstroDateText {
 
-extern const char* const kInputValidDate; // no number in the text
-extern const char* const kDateTimeNotValid; // numbers that name no real date-time
+extern const char* const kInputValidDate; // an empty text
+extern const char* const kDateTimeNotValid; // a text that names no real date-time
 
 // What the scan of a date text read: the fields with their defaults where
 // nothing was read, how many fields were read and where reading stopped.
@@ -44,7 +44,8 @@ Scan ScanText(const std::string& text);
 // Whether the fields name a real date and time of day in years 1 to 9999.
 bool IsRealDateTime(const DateTimeFields& f);
 // Scans text and accepts it when at least the year was read, nothing but
-// blanks follows the last number and the fields name a real date-time.
+// blanks follows the last number and the fields name a real date-time. An
+// empty text asks for a date; any other refused one is not valid.
 Check CheckText(const std::string& text);
 // "%d-%d-%d %d:%d:%d", no leading zeros: the form the field starts with.
 std::string Format(const DateTimeFields& f);

@@ -21,6 +21,7 @@ namespace {
 const char* const kDegree = "\u00B0";
 const char* const kColon = "\uFF1A";
 const char* const kEol = "\r\n";
+const char* const kNoValue = "-";
 constexpr int kRuleLength = 83;
 constexpr int kSignCount = 12;
 constexpr int kSignDegrees = 30;
@@ -42,10 +43,14 @@ void WriteRule(std::ostream& out)
 // "\t%8s\t\t%3.2f\t\t%12s: %2d°%2d'"
 void WriteBody(std::ostream& out, int body, double longitude)
 {
-    const ZodiacPlace place = PlaceOf(longitude);
-    out << '\t' << std::setw(8) << kPlanetNames[body] << "\t\t" << std::setw(3) << longitude << "\t\t" << std::setw(12)
-        << kSignNames[place.sign] << ": " << std::setw(2) << place.degrees << kDegree << std::setw(2) << place.minutes
-        << '\'' << kEol;
+    out << '\t' << std::setw(8) << kPlanetNames[body] << "\t\t";
+    const std::optional<ZodiacPlace> place = PlaceOf(longitude);
+    if (!place) {
+        out << std::setw(3) << kNoValue << "\t\t" << std::setw(12) << kNoValue << kEol;
+        return;
+    }
+    out << std::setw(3) << longitude << "\t\t" << std::setw(12) << kSignNames[place->sign] << ": " << std::setw(2)
+        << place->degrees << kDegree << std::setw(2) << place->minutes << '\'' << kEol;
 }
 
 // "\t%s--%s \t：%3d°\t\tPermission：%.2f", the 120° line with a blank
@@ -66,8 +71,10 @@ double Separation(double a, double b)
 
 } // namespace
 
-ZodiacPlace PlaceOf(double longitude)
+std::optional<ZodiacPlace> PlaceOf(double longitude)
 {
+    if (!std::isfinite(longitude))
+        return std::nullopt;
     double normal = std::fmod(longitude, 360.0);
     if (normal < 0.0)
         normal += 360.0;

@@ -2,6 +2,7 @@
 
 #include "Ephemeris.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,16 +44,18 @@ struct Outcome {
     bool Ok() const { return message.empty(); }
 };
 
-// The sign, degrees and minutes of a longitude; 60 minutes carry into the
-// next degree and 30 degrees into the next sign.
-ZodiacPlace PlaceOf(double longitude);
+// The sign, degrees and minutes of any finite longitude, taken round the
+// circle; 60 minutes carry into the next degree and 30 degrees into the
+// next sign. Nothing for NaN or an infinity, which have no place.
+std::optional<ZodiacPlace> PlaceOf(double longitude);
 
 // The pairs (i < j, in order) whose separation on the shorter arc lies
 // within the orb, strictly, of an aspect angle; the first angle that fits
 // counts.
 std::vector<Aspect> FindAspects(const Longitudes& longitudes);
 
-// The report text for the ten longitudes.
+// The report text for the ten longitudes. A longitude without a place
+// shows "-" in its line's longitude and sign columns and has no aspect.
 std::string Format(const Longitudes& longitudes);
 
 // Reads the date text, converts the city's local time to UT, computes the

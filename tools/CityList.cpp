@@ -1,9 +1,12 @@
 #include "CityList.h"
 
+#include "RegularFile.h"
+
 #include <tinyxml2.h>
 
 #include <cerrno>
 #include <climits>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -18,6 +21,10 @@ namespace {
 
 // The digits of a bias follow the sign: "+08:00" and "GMT+8" both give 8.
 constexpr std::size_t kBiasDigits = 2;
+// Some twenty thousand cities; the shipped list of sixty is 14 KB.
+constexpr std::size_t kMaxFileBytes = 4 * 1024 * 1024;
+const char* const kBrokenLocation
+    = ": a Location needs Name, Country, TimeZone, a Latitude within 90 degrees and a Longitude within 180";
 
 std::optional<int> IntAttribute(const XMLElement& element, const char* name)
 {
@@ -25,8 +32,9 @@ std::optional<int> IntAttribute(const XMLElement& element, const char* name)
     return text ? LeadingInteger(text) : std::nullopt;
 }
 
-// The Latitude or Longitude child of a Location in decimal degrees.
-std::optional<double> ReadAngle(const XMLElement& location, const char* name, const char* positive)
+// The Latitude or Longitude child of a Location in decimal degrees, at
+// most limit either way.
+std::optional<double> ReadAngle(const XMLElement& location, const char* name, const char* positive, double limit)
 {
     const XMLElement* element = location.FirstChildElement(name);
     if (!element)
@@ -36,7 +44,8 @@ std::optional<double> ReadAngle(const XMLElement& location, const char* name, co
     const char* direction = element->Attribute("Direction");
     if (!degrees || !minutes || !direction)
         return std::nullopt;
-    return Angle(*degrees, *minutes, direction, positive);
+    const double angle = Angle(*degrees, *minutes, direction, positive);
+    return std::fabs(angle) <= limit ? std::optional<double>(angle) : std::nullopt;
 }
 
 std::optional<CityInfo> ReadLocation(const XMLElement& location)
@@ -44,12 +53,24 @@ std::optional<CityInfo> ReadLocation(const XMLElement& location)
     const char* name = location.Attribute("Name");
     const char* country = location.Attribute("Country");
     const char* timeZone = location.Attribute("TimeZone");
-    const std::optional<double> latitude = ReadAngle(location, "Latitude", "North");
-    const std::optional<double> longitude = ReadAngle(location, "Longitude", "East");
+    const std::optional<double> latitude = ReadAngle(location, "Latitude", "North", kMaxLatitude);
+    const std::optional<double> longitude = ReadAngle(location, "Longitude", "East", kMaxLongitude);
     if (!name || !country || !timeZone || !latitude || !longitude)
         return std::nullopt;
     const char* zone = location.Attribute("Zone");
     return CityInfo {name, country, TimeZoneBias(timeZone), *latitude, *longitude, zone ? zone : ""};
+}
+
+CityList Failed(CityList list, std::string detail)
+{
+    list.error = kReadFailed;
+    list.detail = std::move(detail);
+    return list;
+}
+
+std::string AtLine(const std::string& path, int line)
+{
+    return line > 0 ? path + " line " + std::to_string(line) : path;
 }
 
 } // namespace
@@ -57,13 +78,15 @@ std::optional<CityInfo> ReadLocation(const XMLElement& location)
 CityList Read(const std::string& path)
 {
     CityList list;
+    const RegularFile::Contents file = RegularFile::Read(path, kMaxFileBytes);
+    if (!file.Ok())
+        return Failed(std::move(list), file.error);
     tinyxml2::XMLDocument document;
-    const XMLElement* root
-        = document.LoadFile(path.c_str()) == tinyxml2::XML_SUCCESS ? document.RootElement() : nullptr;
-    if (!root) {
-        list.error = kReadFailed;
-        return list;
-    }
+    const XMLElement* root = document.Parse(file.bytes.data(), file.bytes.size()) == tinyxml2::XML_SUCCESS
+        ? document.RootElement()
+        : nullptr;
+    if (!root)
+        return Failed(std::move(list), AtLine(path, document.ErrorLineNum()) + ": not well-formed XML");
     if (const std::optional<int> selected = IntAttribute(*root, "selected"))
         list.selected = *selected;
     for (const XMLNode* node = root->FirstChild(); node; node = node->NextSibling()) {
@@ -71,10 +94,8 @@ CityList Read(const std::string& path)
         if (!element || std::strcmp(element->Name(), "Location") != 0)
             continue;
         std::optional<CityInfo> city = ReadLocation(*element);
-        if (!city) {
-            list.error = kReadFailed;
-            break;
-        }
+        if (!city)
+            return Failed(std::move(list), AtLine(path, element->GetLineNum()) + kBrokenLocation);
         list.cities.push_back(std::move(*city));
     }
     return list;

@@ -15,11 +15,13 @@ struct CityInfo {
 };
 
 // What reading a city file gave: the cities in file order up to the first
-// failure, the index to select at start, and the message when it failed.
+// failure, the index to select at start, and the message when it failed
+// with what went wrong where.
 struct CityList {
     std::vector<CityInfo> cities;
     int selected = 0;
     std::string error;
+    std::string detail;
 
     bool Ok() const { return error.empty(); }
 };
@@ -32,9 +34,15 @@ namespace CityFile {
 
 extern const char* const kReadFailed;
 
+// The largest latitude and longitude either way: a place beyond is off the
+// globe.
+constexpr double kMaxLatitude = 90.0;
+constexpr double kMaxLongitude = 180.0;
+
 // Reads the city file at path. A file that cannot be read or parsed, or a
-// Location that lacks one of its parts, ends the reading with kReadFailed;
-// the cities read before stay.
+// Location that lacks one of its parts or lies off the globe (latitude
+// beyond 90 degrees, longitude beyond 180), ends the reading with
+// kReadFailed; the cities read before stay.
 CityList Read(const std::string& path);
 
 // The bias of a TimeZone text: whole hours after its first '+' (west

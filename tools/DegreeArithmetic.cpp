@@ -10,6 +10,11 @@ namespace DegreeArithmetic {
 namespace {
 
 constexpr float kNoValue = std::numeric_limits<float>::quiet_NaN();
+// The rounding of n lets daniel pass a full turn on the first rings (by up
+// to 16.6 degrees, at P = 10.37); only the single-precision loss of a huge
+// P (from about 8e14) carries it a whole first-ring step of 45 degrees
+// beyond, or below 0.
+constexpr double kDanielLimit = 360.0 + 45.0;
 
 // The square root's place on the Square of Nine: 180 degrees per unit of the
 // root, counted from 225 degrees; negative below P = 1.5625.
@@ -27,19 +32,21 @@ float Daniel(float p, float s)
     // n and b are whole numbers; as doubles they stay exact for every ring
     // an int could count and cannot overflow for the largest float p.
     const double n = std::trunc(u + 0.5);
-    if (n == 0.0)
+    // Ring 0, and the NaN of a negative p, have no steps to count.
+    if (!(n >= 1.0))
         return kNoValue;
     const float bs = static_cast<float>((2 * n + 1) * (2 * n + 1) - 7 * n);
     const float a = static_cast<float>((p - static_cast<double>(bs)) * 45.0);
-    return static_cast<float>(a / n + (p < bs ? 360.0 : 0.0));
+    const float daniel = static_cast<float>(a / n + (p < bs ? 360.0 : 0.0));
+    return daniel >= 0.0f && daniel < kDanielLimit ? daniel : kNoValue;
 }
 
 } // namespace
 
 Angles ComputeAngles(float p)
 {
-    if (!(p >= 0.0f))
-        return {kNoValue, kNoValue, kNoValue, kNoValue};
+    // NaN for a negative p, which has no place on the square; the circle
+    // and the dial keep the sign of p.
     const float s = static_cast<float>(std::sqrt(static_cast<double>(p)));
     Angles angles;
     angles.carl = Carl(s);

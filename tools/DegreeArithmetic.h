@@ -15,9 +15,10 @@ struct Angles {
 };
 
 // The four angles of p, with the single-precision roundings between the
-// steps that the printed values depend on. An angle without a finite value
-// is NaN or infinite: daniel for p below about 1.4884 (ring 0), all four
-// for a negative p, which has no place on the square, circle or dial.
+// steps that the printed values depend on. Circle and dial keep the sign of
+// p (-4 gives -4 and -60). An angle without a value is NaN: carl and daniel
+// of a negative p, daniel below about 1.4884 (ring 0) and where the
+// roundings of a huge p have lost it, and all four of an infinite p.
 Angles ComputeAngles(float p);
 
 // "%.2f", or "-" for a value that is not a finite number.
