@@ -79,8 +79,7 @@ COleDateTime CDateTextParser::ParseAt(const std::string& text, unsigned long fla
     const bool dateOnly = flags == COleDateTimeEx::ParseDateValueOnly;
     const std::string normalised = dateOnly ? text : NormaliseMeridiem(text);
     const COleDateTime read = m_conversion.Convert(normalised, flags);
-    // In date-only mode 30 December 1899 means that no date was read.
-    if (read.GetStatus() == COleDateTime::valid && !(dateOnly && read.GetValue() == 0.0))
+    if (read.GetStatus() == COleDateTime::valid)
         return read;
     const std::string prepared = PrepareText(normalised);
     if (flags == COleDateTimeEx::ParseTimeValueOnly)

@@ -194,12 +194,12 @@ std::string CLocaleDateConversion::LocaleDateFormat(const std::string& localeNam
 
 COleDateTime CLocaleDateConversion::Convert(const std::string& text, unsigned long flags) const
 {
-    const COleDateTime read = ReadDateTime(text);
-    if (flags == COleDateTimeEx::ParseTimeValueOnly)
-        return read.TimePart();
+    const COleDateTime dated = ReadDateTime(text);
+    // A time alone names no date, so date-only mode does not read it.
     if (flags == COleDateTimeEx::ParseDateValueOnly)
-        return read.DatePart();
-    return read;
+        return dated.DatePart();
+    const COleDateTime read = dated.GetStatus() == COleDateTime::valid ? dated : ReadTimeAlone(text);
+    return flags == COleDateTimeEx::ParseTimeValueOnly ? read.TimePart() : read;
 }
 
 COleDateTime CLocaleDateConversion::ReadDateTime(const std::string& text) const
@@ -213,17 +213,17 @@ COleDateTime CLocaleDateConversion::ReadDateTime(const std::string& text) const
             return COleDateTime::Invalid();
         return MakeValue(date, time);
     };
-    COleDateTime value = withDate(ReadYearMonthDay);
-    if (value.GetStatus() == COleDateTime::valid)
+    const COleDateTime value = withDate(ReadYearMonthDay);
+    if (value.GetStatus() == COleDateTime::valid || m_strDateFormat.empty())
         return value;
-    if (!m_strDateFormat.empty()) {
-        value = withDate([this](Cursor& c, CivilDate& date) {
-            unsigned seen = 0;
-            return ReadFormattedDate(c, m_strDateFormat, date, seen) && seen == (kYear | kMonth | kDay);
-        });
-        if (value.GetStatus() == COleDateTime::valid)
-            return value;
-    }
+    return withDate([this](Cursor& c, CivilDate& date) {
+        unsigned seen = 0;
+        return ReadFormattedDate(c, m_strDateFormat, date, seen) && seen == (kYear | kMonth | kDay);
+    });
+}
+
+COleDateTime CLocaleDateConversion::ReadTimeAlone(const std::string& text)
+{
     Cursor c {text};
     ClockTime time;
     c.SkipBlanks();

@@ -21,13 +21,16 @@ public:
 
     // The value of the whole text, invalid when the text has another form or
     // names a date or time that does not exist. A time alone falls on
-    // 30 December 1899; flags 1 keep only the time of day, flags 2 only the date.
+    // 30 December 1899; flags 1 keep only the time of day, flags 2 only the
+    // date, and a time alone is then no date at all.
     COleDateTime Convert(const std::string& text, unsigned long flags) const;
 
 private:
     // The date and time of the whole text, read with the first date form that
-    // gives a valid value.
+    // gives a valid value; invalid when the text names no date.
     COleDateTime ReadDateTime(const std::string& text) const;
+    // The time of day of a text that is a time and nothing else.
+    static COleDateTime ReadTimeAlone(const std::string& text);
 
     std::string m_strDateFormat;
 };

@@ -6,19 +6,16 @@
 #include "AstrologyReport.h"
 #include "CityList.h"
 #include "Ephemeris.h"
-#include "LocalToUniversal.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
 namespace AR = AstrologyReport;
 namespace DT = AstroDateText;
-namespace LU = LocalToUniversal;
 
 static bool operator==(const DateTimeFields& a, const DateTimeFields& b)
 {
@@ -27,11 +24,6 @@ static bool operator==(const DateTimeFields& a, const DateTimeFields& b)
 }
 
 namespace {
-
-std::string Text(const DateTimeFields& f)
-{
-    return DT::Format(f);
-}
 
 // The aspect found between bodies 0 and 1 at longitudes a and b.
 std::optional<AR::Aspect> AspectOf(double a, double b)
@@ -76,50 +68,6 @@ TEST(DateText, ScannedByPositionThenChecked)
         EXPECT_FALSE(check.fields) << text;
         EXPECT_EQ(check.message, DT::kDateTimeNotValid) << text;
     }
-}
-
-TEST(LocalToUniversal, ZoneRulesAcrossDaylightSaving)
-{
-    const std::string ny = "America/New_York";
-    auto ut = [&](DateTimeFields local) { return Text(*LU::Convert(local, 300, ny, "Asia/Shanghai").ut); };
-    EXPECT_EQ(ut({2021, 3, 14, 1, 30, 0}), "2021-3-14 6:30:0");
-    EXPECT_EQ(ut({2021, 3, 14, 3, 30, 0}), "2021-3-14 7:30:0");
-    // The hour repeated in autumn counts as its first, daylight, reading.
-    EXPECT_EQ(ut({2021, 11, 7, 1, 30, 0}), "2021-11-7 5:30:0");
-    EXPECT_EQ(ut({2021, 11, 7, 2, 30, 0}), "2021-11-7 7:30:0");
-    // The hour skipped in spring does not exist.
-    EXPECT_EQ(LU::Convert({2021, 3, 14, 2, 30, 0}, 300, ny, "Etc/UTC").message, DT::kDateTimeNotValid);
-    // Historical rules (China kept daylight saving time in 1988), half hours, the year's end.
-    EXPECT_EQ(Text(*LU::Convert({1988, 7, 1, 12, 0, 0}, -480, "Asia/Shanghai", "Etc/UTC").ut), "1988-7-1 3:0:0");
-    EXPECT_EQ(Text(*LU::Convert({2024, 6, 21, 9, 15, 0}, -300, "Asia/Kolkata", ny).ut), "2024-6-21 3:45:0");
-    EXPECT_EQ(Text(*LU::Convert({2011, 1, 1, 3, 0, 0}, -480, "Asia/Shanghai", ny).ut), "2010-12-31 19:0:0");
-    EXPECT_EQ(LU::Convert({2021, 7, 1, 12, 0, 0}, 0, "Mars/Olympus", ny).message, "unknown time zone: Mars/Olympus");
-}
-
-TEST(LocalToUniversal, BiasWithTheComputersDaylightSaving)
-{
-    const std::string ny = "America/New_York";
-    auto ut = [](DateTimeFields local, int bias, const std::string& computer) {
-        return Text(*LU::Convert(local, bias, "", computer).ut);
-    };
-    // The city keeps the computer's standard time: its daylight saving applies.
-    EXPECT_EQ(ut({2021, 1, 15, 12, 0, 0}, 300, ny), "2021-1-15 17:0:0");
-    EXPECT_EQ(ut({2021, 7, 1, 12, 0, 0}, 300, ny), "2021-7-1 16:0:0");
-    EXPECT_FALSE(LU::Convert({2021, 3, 14, 2, 30, 0}, 300, "", ny).ut);
-    // Another standard time: the bias alone, whatever the computer's season.
-    EXPECT_EQ(ut({2021, 7, 1, 12, 0, 0}, 360, ny), "2021-7-1 18:0:0");
-    EXPECT_EQ(ut({2021, 3, 14, 2, 30, 0}, 360, ny), "2021-3-14 8:30:0");
-    EXPECT_EQ(ut({2021, 7, 1, 12, 0, 0}, -480, "no/such/zone"), "2021-7-1 4:0:0");
-}
-
-TEST(LocalToUniversal, ComputerZoneAndStandardBias)
-{
-    EXPECT_EQ(LU::StandardBias("Australia/Sydney", {2024, 1, 15, 12, 0, 0}), -600);
-    EXPECT_EQ(LU::StandardBias("Asia/Kolkata", {2024, 7, 1, 12, 0, 0}), -330);
-    const std::string saved = std::getenv("TZ") ? std::getenv("TZ") : "";
-    setenv("TZ", ":Europe/Paris", 1);
-    EXPECT_EQ(LU::ComputerZone(), "Europe/Paris");
-    setenv("TZ", saved.c_str(), 1);
 }
 
 TEST(ZodiacPlace, RoundsToTheMinuteWithCarries)

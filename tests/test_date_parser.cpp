@@ -49,8 +49,8 @@ TEST_F(DateParser, LocaleFormsInDateOnlyMode)
         {"2012/03/05 14:30", "2012-03-05 00:00:00"}, {"03/05/12", "2012-03-05 00:00:00"}, // the C locale's own %m/%d/%y
         {"2012/02/30", "invalid"}, {"2012-03/05", "invalid"}, {"2012/03/05/", "invalid"}, {"20120/03/05", "invalid"},
         {"2012/03/0514:30", "invalid"}, {"2012/03/05 25:00", "invalid"},
-        // A time alone, or the day the value counts from, reads as no date.
-        {"14:30", "invalid"}, {"1899-12-30", "invalid"}});
+        // A time alone names no date; the day the value counts from is a date.
+        {"14:30", "invalid"}, {"1899-12-30", "1899-12-30 00:00:00"}, {"1899/12/30 14:30", "1899-12-30 00:00:00"}});
 }
 
 TEST_F(DateParser, LocaleFormsWithTimeOfDay)

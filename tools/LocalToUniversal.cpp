@@ -1,6 +1,6 @@
 #include "LocalToUniversal.h"
 
-#include <date/tz.h>
+#include "ZoneRules.h"
 
 #include <chrono>
 #include <cstdlib>
@@ -13,18 +13,8 @@ namespace {
 using std::chrono::minutes;
 using std::chrono::seconds;
 
-// Clock changes looked through when searching back for standard time; a
-// zone never stacks more daylight periods than this.
-constexpr int kMaxDaylightPeriods = 4;
-
-const date::time_zone* Locate(const std::string& name)
-{
-    try {
-        return date::locate_zone(name);
-    } catch (const std::runtime_error&) {
-        return nullptr;
-    }
-}
+// Where libc takes an unreadable TZ: universal time.
+const char* const kUniversalZone = "Etc/UTC";
 
 date::local_seconds LocalSeconds(const DateTimeFields& f)
 {
@@ -43,14 +33,50 @@ DateTimeFields Fields(date::sys_seconds t)
         static_cast<int>(time.minutes().count()), static_cast<int>(time.seconds().count())};
 }
 
-// The offset of standard time in force during info: the system database
-// marks daylight periods but does not say by how much they shift, so the
-// offset of the last period before them that is not daylight time counts.
-seconds StandardOffset(const date::time_zone& zone, date::sys_info info)
+Result At(date::local_seconds local, seconds offset)
 {
-    for (int i = 0; i < kMaxDaylightPeriods && info.save != minutes(0); ++i)
-        info = zone.get_info(info.begin - seconds(1));
-    return info.offset;
+    return {Fields(date::sys_seconds(local.time_since_epoch() - offset)), {}};
+}
+
+Result NotValid()
+{
+    return {std::nullopt, AstroDateText::kDateTimeNotValid};
+}
+
+// A city in its own zone. Before the zone's first standard time its rules
+// know only the local mean time of the zone's city, which is not this
+// city's: its bias counts then.
+Result InCityZone(const CZoneRules& zone, date::local_seconds local, seconds cityOffset)
+{
+    if (CZoneRules::IsLocalMeanTime(zone.Info(date::sys_seconds(local.time_since_epoch() - cityOffset))))
+        return At(local, cityOffset);
+    const date::local_info reading = zone.Reading(local);
+    if (reading.result == date::local_info::nonexistent)
+        return NotValid();
+    // Of two readings of an hour repeated by a clock change, the earlier.
+    return At(local, reading.first.offset);
+}
+
+// A city known by its bias alone. When that bias is the computer's standard
+// time, the computer's daylight saving applies to it too.
+Result ByBias(const CZoneRules& computer, date::local_seconds local, seconds cityOffset)
+{
+    const date::local_info reading = computer.Reading(local);
+    const seconds standard = computer.StandardOffset(reading.first);
+    if (standard != cityOffset)
+        return At(local, cityOffset);
+    if (reading.result == date::local_info::nonexistent)
+        return NotValid();
+    return At(local, cityOffset + reading.first.offset - standard);
+}
+
+std::string SystemZone()
+{
+    try {
+        return date::current_zone()->name();
+    } catch (const std::exception&) {
+        return kUniversalZone;
+    }
 }
 
 int Minutes(seconds s)
@@ -62,48 +88,33 @@ int Minutes(seconds s)
 
 std::string ComputerZone()
 {
-    if (const char* tz = std::getenv("TZ")) {
-        const std::string name = tz[0] == ':' ? tz + 1 : tz;
-        if (Locate(name))
-            return name;
-    }
-    try {
-        return date::current_zone()->name();
-    } catch (const std::runtime_error&) {
-        return "Etc/UTC";
-    }
+    const char* tz = std::getenv("TZ");
+    if (!tz)
+        return SystemZone();
+    std::string name = tz[0] == ':' ? tz + 1 : tz;
+    if (!name.empty() && name[0] == '/')
+        name = CZoneRules::NameOfFile(name);
+    return CZoneRules::Find(name) ? name : kUniversalZone;
 }
 
 std::optional<int> StandardBias(const std::string& zone, const DateTimeFields& local)
 {
-    const date::time_zone* tz = Locate(zone);
-    if (!tz)
+    const std::optional<CZoneRules> rules = CZoneRules::Find(zone);
+    if (!rules)
         return std::nullopt;
-    // Of two readings of an hour repeated by a clock change, the earlier.
-    return -Minutes(StandardOffset(*tz, tz->get_info(LocalSeconds(local)).first));
+    return -Minutes(rules->StandardOffset(rules->Reading(LocalSeconds(local)).first));
 }
 
 Result Convert(const DateTimeFields& local, int bias, const std::string& zone, const std::string& computerZone)
 {
     const date::local_seconds lt = LocalSeconds(local);
-    const std::string& rulesZone = zone.empty() ? computerZone : zone;
-    const date::time_zone* tz = Locate(rulesZone);
-    if (!tz && !zone.empty())
-        return {std::nullopt, "unknown time zone: " + zone};
-
-    seconds offset = -minutes(bias);
-    if (tz) {
-        const date::local_info info = tz->get_info(lt);
-        const seconds standard = StandardOffset(*tz, info.first);
-        const bool followsRules = !zone.empty() || standard == offset;
-        if (followsRules && info.result == date::local_info::nonexistent)
-            return {std::nullopt, AstroDateText::kDateTimeNotValid};
-        if (!zone.empty())
-            offset = info.first.offset;
-        else if (followsRules)
-            offset += info.first.offset - standard;
+    const seconds cityOffset = -minutes(bias);
+    if (!zone.empty()) {
+        const std::optional<CZoneRules> rules = CZoneRules::Find(zone);
+        return rules ? InCityZone(*rules, lt, cityOffset) : Result {std::nullopt, "unknown time zone: " + zone};
     }
-    return {Fields(date::sys_seconds(lt.time_since_epoch() - offset)), {}};
+    const std::optional<CZoneRules> computer = CZoneRules::Find(computerZone);
+    return computer ? ByBias(*computer, lt, cityOffset) : At(lt, cityOffset);
 }
 
 } // namespace LocalToUniversal

@@ -6,9 +6,11 @@
 #include <string>
 
 // Turns a city's local date and time into universal time. A city that names
-// its IANA zone follows that zone's rules, historical ones included; one
-// that gives only a bias follows UT = local + bias, plus the computer's
-// daylight-saving extra when the city keeps the computer's standard time.
+// its IANA zone follows that zone's rules, historical ones included, and its
+// own bias before the zone had a standard time; one that gives only a bias
+// follows UT = local + bias, plus the computer's daylight-saving extra (the
+// zone's offset then less its standard offset) when the city keeps the
+// computer's standard time.
 namespace LocalToUniversal {
 
 // The conversion's outcome: the UT fields, or the message to show.
@@ -17,8 +19,10 @@ struct Result {
     std::string message;
 };
 
-// The IANA name of the zone whose rules the computer's clock follows: TZ
-// when it names a zone of the system database, else the system's zone.
+// The zone whose rules the computer's clock follows, read as libc reads TZ:
+// the system's zone when TZ is unset; else the zone of the database that TZ
+// names (with or without a leading colon, or by the path of its file), or
+// the POSIX rule TZ holds ("EST5EDT,M3.2.0,M11.1.0"); else universal time.
 std::string ComputerZone();
 
 // The standard-time bias in minutes (UT = local + bias, so UTC+8 is -480)
@@ -27,8 +31,8 @@ std::string ComputerZone();
 std::optional<int> StandardBias(const std::string& zone, const DateTimeFields& local);
 
 // UT of a local date-time of a city with bias and zone (empty when the city
-// names none); computerZone stands for the computer's own rules. A local
-// time skipped by a clock change does not exist and is refused.
+// names none); zone and computerZone are database names or POSIX rules. A
+// local time skipped by a clock change does not exist and is refused.
 Result Convert(const DateTimeFields& local, int bias, const std::string& zone, const std::string& computerZone);
 
 } // namespace LocalToUniversal
