@@ -129,7 +129,7 @@ int RunCells(CBaseDraw& chart, const ChartOptions& options, std::ostream& out)
     PaintChart(chart, dc);
 
     const ChartKind* kind = FindChartKind(options.kind);
-    const long long count = kind->cellCount(chart.GetRings());
+    const long long count = kind->cellCount(chart.LayoutRings());
     std::vector<const SurfaceOp*> labels(static_cast<size_t>(count) + 1, nullptr);
     for (const SurfaceOp& op : dc.Ops()) {
         if (op.kind != SurfaceOp::Kind::Text)

@@ -9,7 +9,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -21,16 +20,6 @@
 namespace {
 
 using boost::archive::archive_exception;
-
-// Ranges a loaded chart is brought into: beyond them a chart would divide by
-// zero, loop or allocate without bound.
-constexpr int kMinRings = 1;
-constexpr int kMaxRings = 1000;
-constexpr int kMinDivisions = 1;
-constexpr int kMaxDivisions = 360;
-constexpr float kMinZoom = 0.05f;
-constexpr float kMaxZoom = 20.0f;
-constexpr int kMaxDecimals = 5;
 
 // Far more than any chart file; keeps a wrong choice (a device, a disk
 // image) from being read into memory.
@@ -125,23 +114,6 @@ void ReadSlots(CChartIArchive& ar, CChartSlots& charts)
         if (chart)
             charts.SetBaseVersion(kind, ar.BaseVersion(*chart));
     });
-}
-
-template <class T>
-void Clamp(T& value, T lo, T hi)
-{
-    value = std::clamp(value, lo, hi);
-}
-
-void BringIntoRange(CBaseDraw& chart)
-{
-    const int rings = chart.GetRings();
-    if (rings < kMinRings || rings > kMaxRings)
-        chart.SetRings(std::clamp(rings, kMinRings, kMaxRings));
-    Clamp(chart.m_nDivisions, kMinDivisions, kMaxDivisions);
-    Clamp(chart.m_fZoom, kMinZoom, kMaxZoom);
-    Clamp(chart.m_nNaturalDecimals, 0, kMaxDecimals);
-    Clamp(chart.m_nDecimals, -1, kMaxDecimals);
 }
 
 std::string Describe(const archive_exception& e)
@@ -314,9 +286,6 @@ Result FromBytes(const std::string& bytes, CChartSlots& charts)
         charts.Clear();
         return {false, std::string("damaged (") + e.what() + ")"};
     }
-    for (const int kind : CChartSlots::kFileOrder)
-        if (CBaseDraw* chart = charts.Chart(kind))
-            BringIntoRange(*chart);
     return {true, {}};
 }
 

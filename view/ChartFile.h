@@ -7,8 +7,8 @@ class CChartSlots;
 // Chart files: the five chart slots written as a text archive and read back.
 // Written the way the format's home platform writes text files (every line
 // break CR LF); read with CR LF or LF. Reading fills a new set of charts and
-// refuses damaged files with a one-line reason; loaded values that would
-// stall or break a chart are brought into range.
+// refuses damaged files with a one-line reason; the values read are kept as
+// they are, and the charts bound them where they use them.
 namespace ChartFile {
 
 // Outcome of a read or write: ok, with a message that is the reason of a
