@@ -3,15 +3,9 @@
 #include "ChartIArchive.h"
 #include "ChartOArchive.h"
 #include "ChartSerialization.h"
+#include "PlainFile.h"
 #include "TextCodec.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
 #include <istream>
 #include <ostream>
 #include <streambuf>
@@ -21,9 +15,9 @@ namespace {
 
 using boost::archive::archive_exception;
 
-// Far more than any chart file; keeps a wrong choice (a device, a disk
-// image) from being read into memory.
-constexpr std::streamoff kMaxFileSize = 64 << 20;
+// Far more than any chart file; keeps a wrong choice (a disk image) from
+// being read into memory.
+constexpr std::size_t kMaxFileSize = 64 << 20;
 
 // Collects the archive's text into a string with every line break as CR LF,
 // in one pass and without a copy of the whole text.
@@ -146,105 +140,6 @@ std::string Warnings(const CChartOArchive& ar)
     return text;
 }
 
-std::string SystemError(const std::string& what, const std::string& path)
-{
-    return what + " " + path + ": " + std::strerror(errno);
-}
-
-// Permissions for a new file: those of the file it replaces, else the
-// default for new files.
-mode_t ModeFor(const std::string& path)
-{
-    struct stat st {};
-    if (stat(path.c_str(), &st) == 0)
-        return st.st_mode & 07777;
-    const mode_t mask = umask(0);
-    umask(mask);
-    return 0666 & ~mask;
-}
-
-bool WriteAll(int fd, const std::string& bytes)
-{
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            errno = n == 0 ? EIO : errno;
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-// Writes bytes to a new temporary file beside path and renames it over path.
-ChartFile::Result WriteFileAtomically(const std::string& path, const std::string& bytes)
-{
-    std::string temp = path + ".XXXXXX";
-    const int fd = mkstemp(temp.data());
-    if (fd < 0)
-        return {false, SystemError("Cannot create a file beside", path)};
-    bool ok = fchmod(fd, ModeFor(path)) == 0 && WriteAll(fd, bytes) && fsync(fd) == 0;
-    int error = ok ? 0 : errno;
-    if (close(fd) != 0 && ok) {
-        ok = false;
-        error = errno;
-    }
-    if (ok && rename(temp.c_str(), path.c_str()) != 0) {
-        ok = false;
-        error = errno;
-    }
-    if (!ok) {
-        unlink(temp.c_str());
-        errno = error;
-        return {false, SystemError("Cannot write", path)};
-    }
-    return {true, {}};
-}
-
-// Reads up to bytes.size() bytes and keeps those read; false on a read error.
-bool ReadAll(int fd, std::string& bytes)
-{
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = read(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return false;
-        if (n == 0)
-            break; // the file shrank meanwhile: what is left of it
-        done += static_cast<std::size_t>(n);
-    }
-    bytes.resize(done);
-    return true;
-}
-
-// Reads the file at path whole, sized by the file that was opened rather
-// than by whatever the path names a moment later. A file that can no longer
-// be read is reported as such, not as a damaged chart file.
-ChartFile::Result ReadFileBytes(const std::string& path, std::string& bytes)
-{
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return {false, SystemError("Cannot read", path)};
-    struct stat st {};
-    ChartFile::Result result {true, {}};
-    if (fstat(fd, &st) != 0) {
-        result = {false, SystemError("Cannot read", path)};
-    } else if (!S_ISREG(st.st_mode) || st.st_size > kMaxFileSize) {
-        result = {false, path + ": not a chart file"};
-    } else {
-        bytes.resize(static_cast<std::size_t>(st.st_size));
-        if (!ReadAll(fd, bytes))
-            result = {false, SystemError("Cannot read", path)};
-    }
-    close(fd);
-    return result;
-}
-
 } // namespace
 
 namespace ChartFile {
@@ -295,16 +190,18 @@ Result Save(const CChartSlots& charts, const std::string& path)
     Result result = ToBytes(charts, bytes);
     if (!result.ok)
         return result;
-    const Result written = WriteFileAtomically(path, bytes);
-    return written.ok ? result : written;
+    std::string error;
+    if (!PlainFile::Replace(path, bytes, error))
+        return {false, error};
+    return result;
 }
 
 Result Load(const std::string& path, CChartSlots& charts)
 {
     std::string bytes;
-    const Result opened = ReadFileBytes(path, bytes);
-    if (!opened.ok)
-        return opened;
+    std::string error;
+    if (!PlainFile::Read(path, kMaxFileSize, bytes, error))
+        return {false, error};
     Result result = FromBytes(bytes, charts);
     if (!result.ok)
         result.message = path + ": " + result.message;

@@ -24,8 +24,8 @@ Result ToBytes(const CChartSlots& charts, std::string& bytes);
 // empty on failure.
 Result FromBytes(const std::string& bytes, CChartSlots& charts);
 
-// Writes the chart file at path whole or not at all: into a temporary file
-// beside it, renamed over path once everything was written.
+// Writes the chart file at path whole or not at all, through a symbolic
+// link to the file it names (PlainFile::Replace).
 Result Save(const CChartSlots& charts, const std::string& path);
 // Reads the chart file at path into charts, which must be empty.
 Result Load(const std::string& path, CChartSlots& charts);
