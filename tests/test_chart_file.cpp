@@ -97,6 +97,9 @@ TEST(ChartFileLayout, FloatsWithEightDigitsAndNeverNonFinite)
         const std::string bytes = Bytes(charts, &warning);
         EXPECT_NE(bytes.find("\r\n0 0 1 12 " + std::string(row.token) + " 1 "), std::string::npos) << bytes;
         EXPECT_EQ(warning.empty(), std::isfinite(row.value)) << warning;
+        if (!warning.empty()) {
+            EXPECT_EQ(warning, "1 number that was not finite was saved as 0.");
+        }
     }
 }
 
@@ -123,7 +126,12 @@ TEST(ChartFileLayout, NotesInGbkWithCrLfInsideTheString)
     Fresh(charts, kHexagon).m_Comments.insert({1, note});
     std::string warning;
     EXPECT_NE(Bytes(charts, &warning).find(" 8 smile ?! "), std::string::npos);
-    EXPECT_NE(warning.find("1 character"), std::string::npos) << warning;
+    EXPECT_EQ(warning.rfind("1 character that the chart file's Chinese code page cannot hold was saved", 0), 0u)
+        << warning;
+    Fresh(charts, kWheel).m_Comments.insert({1, note});
+    Bytes(charts, &warning);
+    EXPECT_EQ(warning.rfind("2 characters that the chart file's Chinese code page cannot hold were saved", 0), 0u)
+        << warning;
 }
 
 // Large files go through the writer's and the reader's buffers many times

@@ -126,17 +126,19 @@ std::string Describe(const archive_exception& e)
     }
 }
 
-std::string Plural(int n, const char* one, const char* many) { return std::to_string(n) + " " + (n == 1 ? one : many); }
+// "1 number that was", "2 numbers that were".
+std::string Counted(int n, const char* noun) { return std::to_string(n) + " " + noun + (n == 1 ? "" : "s"); }
+const char* Was(int n) { return n == 1 ? "was" : "were"; }
 
 std::string Warnings(const CChartOArchive& ar)
 {
     std::string text;
-    if (ar.ReplacedCharacters() > 0)
-        text += Plural(ar.ReplacedCharacters(), "character", "characters")
-            + " that the chart file's Chinese code page cannot hold were saved as \"?\".";
-    if (ar.ReplacedNumbers() > 0)
-        text += std::string(text.empty() ? "" : " ") + Plural(ar.ReplacedNumbers(), "number", "numbers")
-            + " that were not finite were saved as 0.";
+    if (const int n = ar.ReplacedCharacters(); n > 0)
+        text += Counted(n, "character") + " that the chart file's Chinese code page cannot hold " + Was(n)
+            + " saved as \"?\".";
+    if (const int n = ar.ReplacedNumbers(); n > 0)
+        text += std::string(text.empty() ? "" : " ") + Counted(n, "number") + " that " + Was(n) + " not finite "
+            + Was(n) + " saved as 0.";
     return text;
 }
 
