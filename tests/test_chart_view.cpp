@@ -275,6 +275,47 @@ TEST_F(ChartView, ASmallChartIsCentredAndZoomingKeepsTheWindowCentre)
     EXPECT_LE((view.toWindow(before) - centre).manhattanLength(), 2);
 }
 
+TEST_F(ChartView, NewShowsTheFreshChartCentred)
+{
+    view.resize(600, 500); // the 1134-pixel chart no longer fits
+    view.horizontalScrollBar()->setValue(0);
+    view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum());
+    view.OnCommand(Cmd::FileNew);
+    const QSize client = view.viewport()->size();
+    const QPoint middle = view.toWindow({945, 945}); // of the 1890-unit canvas
+    EXPECT_LE((middle - QPoint(client.width() / 2, client.height() / 2)).manhattanLength(), 2);
+}
+
+// Values no dialog gives: shown within what the window takes, and saved back
+// as the file held them (the zoom is the window's).
+TEST_F(ChartView, AFileWithStrangeValuesOpensPaintsAndSavesThemBack)
+{
+    CChartSlots odd;
+    CBaseDraw& nine = odd.Ensure(kSquareOfNine);
+    nine.m_fZoom = 0.0f;
+    nine.m_nDecimals = 9;
+    nine.m_nDivisions = 0;
+    nine.m_bShowDivisions = 1;
+    odd.Ensure(kHexagon).m_nRings = 2000000000;
+    const QString path = TempPath("odd.rtl");
+    ASSERT_TRUE(ChartFile::Save(odd, path.toStdString()).ok);
+
+    view.openPaths = {path};
+    view.OnCommand(Cmd::FileOpen);
+    EXPECT_EQ(view.zoom(), 0.05f);
+    view.viewport()->repaint();
+    view.OnCommand(Cmd::KindHexagon);
+    view.viewport()->repaint();
+    view.OnCommand(Cmd::FileSave);
+    EXPECT_TRUE(view.messages.isEmpty()) << view.messages.join('\n').toStdString();
+
+    CChartSlots back;
+    ASSERT_TRUE(ChartFile::Load(path.toStdString(), back).ok);
+    EXPECT_EQ(back.Chart(kSquareOfNine)->m_nDecimals, 9);
+    EXPECT_EQ(back.Chart(kSquareOfNine)->m_nDivisions, 0);
+    EXPECT_EQ(back.Chart(kHexagon)->m_nRings, 2000000000);
+}
+
 TEST_F(ChartView, SavingThenOpeningGivesTheSameCharts)
 {
     view.OnCommand(Cmd::ToolCircle);
