@@ -3,6 +3,7 @@
 #include "ChartHost.h"
 #include "ChartMath.h"
 
+#include <algorithm>
 #include <cinttypes>
 #include <cstdio>
 #include <ctime>
@@ -69,7 +70,13 @@ int CBaseDraw::SetRings(int rings)
     return m_nRings;
 }
 
-int CBaseDraw::GetRings() { return m_nRings; }
+int CBaseDraw::GetRings() const { return m_nRings; }
+
+int CBaseDraw::LayoutRings() const
+{
+    const int rings = GetRings();
+    return 0 <= rings && rings <= kMaxRings ? rings : 0;
+}
 
 std::string CBaseDraw::GetName() { return {}; }
 
@@ -88,9 +95,10 @@ int CBaseDraw::NaturalDecimals(float startPrice, float priceStep)
 
 int CBaseDraw::LabelPrecision() const
 {
-    if (m_nDecimals == -1)
-        return m_nNaturalDecimals;
-    return m_nDecimals < m_nNaturalDecimals ? m_nDecimals : m_nNaturalDecimals;
+    const int precision = m_nDecimals == -1 ? m_nNaturalDecimals : std::min(m_nDecimals, m_nNaturalDecimals);
+    // A file may hold any count: printf takes a negative one for six
+    // digits, and a huge one would make every label gigabytes long.
+    return std::clamp(precision, 0, kMaxDecimals);
 }
 
 float CBaseDraw::CellPrice(int n) const

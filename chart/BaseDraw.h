@@ -26,6 +26,11 @@ public:
     // The chart code takes pi as 3.1415926 and 2 pi as 6.2831852.
     static constexpr double kPi = 3.1415926;
     static constexpr double kTwoPi = 6.2831852;
+    // The most rings a chart is laid out with. A file may hold any count; the
+    // labels of a larger chart would take minutes to draw, so it draws nothing.
+    static constexpr int kMaxRings = 1000;
+    // The most decimals a label shows: all that NaturalDecimals ever finds.
+    static constexpr int kMaxDecimals = 5;
 
     CBaseDraw();
     CBaseDraw(const CBaseDraw&) = delete;
@@ -44,7 +49,7 @@ public:
     virtual Point GetCellCenter(int n) = 0;
     virtual int HitTest(int x, int y) = 0;
     virtual int SetRings(int rings);
-    virtual int GetRings();
+    virtual int GetRings() const;
     virtual std::string GetName();
     virtual void Invalidate();
 
@@ -73,8 +78,13 @@ public:
     // one unit of margin: ring labels, notes and the labels of the round charts.
     static Rect TextBoxAt(CDrawSurface& dc, const std::string& text, Point anchor);
 
+    // The ring count a layout works with: GetRings() when it lies in
+    // 0..kMaxRings, else 0. Stored counts stay as the file holds them.
+    int LayoutRings() const;
+
     // Label rules shared by every chart.
     static int NaturalDecimals(float startPrice, float priceStep);
+    // Within 0..kMaxDecimals whatever a file holds.
     int LabelPrecision() const;
     float CellPrice(int n) const;
     std::string CellDate(int n);

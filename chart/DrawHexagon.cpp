@@ -15,10 +15,11 @@ constexpr int kOuterRingsMargin = 50;
 // m_rcChart lies this far inside the outermost boundary's circle.
 constexpr int kChartInset = 10;
 
-// The most rings whose numbers, up to 3N(N + 1), fit an int.
-constexpr std::int64_t kMaxRings = 26754;
-static_assert(3 * kMaxRings * (kMaxRings + 1) <= std::numeric_limits<int>::max());
-static_assert(3 * (kMaxRings + 1) * (kMaxRings + 2) > std::numeric_limits<int>::max());
+// The most rings whose numbers, up to 3N(N + 1), fit an int: the hit test
+// counts rings raised after the layout up to this one.
+constexpr std::int64_t kMaxNumberedRings = 26754;
+static_assert(3 * kMaxNumberedRings * (kMaxNumberedRings + 1) <= std::numeric_limits<int>::max());
+static_assert(3 * (kMaxNumberedRings + 1) * (kMaxNumberedRings + 2) > std::numeric_limits<int>::max());
 
 // Last number of ring k, on its corner at the right.
 std::int64_t LastOfRing(std::int64_t k) { return 3 * k * (k + 1); }
@@ -67,7 +68,7 @@ void CDrawHexagon::Draw(CDrawSurface& dc)
 bool CDrawHexagon::Layout()
 {
     Rect rc = m_rcClient;
-    const bool fits = InDrawingRange(rc) && 1 <= m_nRings && m_nRings <= kMaxRings;
+    const bool fits = InDrawingRange(rc) && LayoutRings() >= 1;
     if (fits && (m_bShowCalendarRing || m_bShowAngleRing))
         rc.Deflate(kOuterRingsMargin);
     if (!fits || rc.Height() / (2 * m_nRings) < 1) {
@@ -179,7 +180,7 @@ int CDrawHexagon::HitTest(int x, int y)
 {
     if (m_nCellSize < 1)
         return 0; // no layout yet, or nothing drawn
-    const int rings = static_cast<int>(std::min<std::int64_t>(m_nRings, kMaxRings));
+    const int rings = static_cast<int>(std::min<std::int64_t>(m_nRings, kMaxNumberedRings));
     float d = 0.0f;
     const float a = ScreenAngleOf(x, y, d);
     int k = TruncToInt(static_cast<double>(d) / m_nCellSize + 1.0);

@@ -12,8 +12,8 @@
 // of ring j is cut into j steps; corners are labelled red and the middles of
 // even rings' edges blue.
 //
-// A damaged chart file can hold any ring count: a count below 1, one whose
-// numbers pass int, or one that leaves rings under one unit wide draws
+// A chart file can hold any ring count: a count below 1, one above
+// kMaxRings, or one that leaves rings under one unit wide draws
 // nothing, and the geometry then answers the centre and 0.
 class CDrawHexagon : public CRoundChart {
 public:

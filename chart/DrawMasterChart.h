@@ -16,8 +16,8 @@
 // answers harmless values.
 class CDrawMasterChart : public CBaseDraw {
 public:
-    // The largest table a chart file can hold once loading has clamped it.
-    static constexpr int kMaxTableSize = 1000;
+    // The largest table drawn: a side of the most rings any chart takes.
+    static constexpr int kMaxTableSize = kMaxRings;
 
     void Draw(CDrawSurface& dc) override;
     Point GetCellCenter(int n) override;

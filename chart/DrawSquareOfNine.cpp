@@ -33,7 +33,7 @@ int CDrawSquareOfNine::SetRings(int rings)
     return m_nRings;
 }
 
-int CDrawSquareOfNine::GetRings() { return ClampToInt(std::int64_t{m_nRings} - 1); }
+int CDrawSquareOfNine::GetRings() const { return ClampToInt(std::int64_t{m_nRings} - 1); }
 
 std::string CDrawSquareOfNine::GetName() { return "Square Of Nine"; }
 

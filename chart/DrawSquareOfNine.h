@@ -10,7 +10,7 @@ public:
     CDrawSquareOfNine();
 
     int SetRings(int rings) override;
-    int GetRings() override;
+    int GetRings() const override;
     std::string GetName() override;
 
     // Grid position (row, column, both from 1) of number n and the number of

@@ -11,8 +11,9 @@ constexpr int kSectors = 24;
 constexpr double kSectorDegrees = 15.0;
 // 60 units above and below the wheel, whether an outer ring is shown or not.
 constexpr int kMargin = 120;
-// The most rings whose numbers, up to 24N, fit an int.
-constexpr int kMaxRings = std::numeric_limits<int>::max() / kSectors;
+// The most rings whose numbers, up to 24N, fit an int: the hit test counts
+// rings raised after the layout up to this one.
+constexpr int kMaxNumberedRings = std::numeric_limits<int>::max() / kSectors;
 
 // Colour of a label by its place relative to the four-square cross: red on
 // the cross's arms, blue 120 and 240 degrees on from its first arm.
@@ -60,7 +61,7 @@ void CDrawWheel::Draw(CDrawSurface& dc)
 // side and the margin.
 bool CDrawWheel::Layout()
 {
-    const bool fits = InDrawingRange(m_rcClient) && 1 <= m_nRings && m_nRings <= kMaxRings;
+    const bool fits = InDrawingRange(m_rcClient) && LayoutRings() >= 1;
     const int room = fits ? m_rcClient.Height() - m_nHubDiameter - kMargin : 0;
     if (!fits || room / (2 * std::int64_t{m_nRings}) < 1) {
         m_nRingSize = 0;
@@ -157,7 +158,7 @@ int CDrawWheel::HitTest(int x, int y)
     if (d < static_cast<float>(inner))
         return 0; // the hub holds no cells
     const int ring = TruncToInt((static_cast<double>(d) - inner) / m_nRingSize);
-    if (ring >= std::min(m_nRings, kMaxRings))
+    if (ring >= std::min(m_nRings, kMaxNumberedRings))
         return 0; // outside the outer circle
     const int sector = std::min(kSectors - 1, static_cast<int>(a / static_cast<float>(kSectorDegrees)));
     return kSectors * ring + sector + 1;

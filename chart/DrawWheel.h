@@ -10,8 +10,8 @@
 // the rings are shaded alternately white and light yellow, and the label
 // colours follow the rotation of the four-square cross.
 //
-// A damaged chart file can hold any ring count: a count below 1, one whose
-// numbers pass int, or one that leaves rings under one unit wide draws
+// A chart file can hold any ring count: a count below 1, one above
+// kMaxRings, or one that leaves rings under one unit wide draws
 // nothing, and the hit test then finds no cell.
 class CDrawWheel : public CRoundChart {
 public:

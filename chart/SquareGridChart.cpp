@@ -11,9 +11,9 @@ namespace {
 constexpr int kOuterRingsMargin = 120;
 constexpr int kOuterRingWidth = 50;
 
-// The side of a 1000-ring grid: larger ones come only from damaged files, and
-// their labels alone would take minutes to draw.
-constexpr std::int64_t kMaxCells = 2002;
+// The side of the largest grid a layout takes (the even square's, one
+// more than the odd one's).
+constexpr std::int64_t kMaxCells = 2 * std::int64_t{CBaseDraw::kMaxRings} + 2;
 
 // Grids are laid out only inside this range, so that the centres, overlay
 // radii and outer rings derived from the grid stay well inside int.

@@ -12,9 +12,9 @@
 // labels, outer rings). The odd and even square charts derive from it and
 // supply only their numbering, their side length and their labels.
 //
-// Rows and columns count from 1 at the top left. A damaged chart file can
-// hold any ring count, so a side length that does not fit the client area
-// (or yields numbers beyond int) leaves the grid empty: nothing is drawn and
+// Rows and columns count from 1 at the top left. A chart file can hold any
+// ring count, so a side length that does not fit the client area (or is
+// beyond kMaxRings rings) leaves the grid empty: nothing is drawn and
 // the geometry answers harmless values.
 class CSquareGridChart : public CBaseDraw {
 public:

@@ -113,6 +113,26 @@ int Fail(std::ostream& err, const std::string& message)
 
 } // namespace
 
+bool FitFileZoom(CBaseDraw& chart, ChartOptions& options, std::ostream& err)
+{
+    if (options.given.count("zoom"))
+        return true;
+    const float zoom = chart.m_fZoom;
+    const double canvas = options.canvas;
+    if (!(zoom > 0.0f) || std::round(canvas * zoom) < 1.0) {
+        err << "quadrix-cli: " << options.file << ": the chart's zoom " << zoom << " gives no picture of a "
+            << options.canvas << "-unit canvas; give --zoom\n";
+        return false;
+    }
+    const auto largest = static_cast<float>(kMaxPictureSide / canvas);
+    if (zoom > largest) {
+        err << "quadrix-cli: note: " << options.file << ": the chart's zoom " << zoom << " gives a picture over "
+            << kMaxPictureSide << " pixels; drawn at zoom " << largest << '\n';
+        chart.m_fZoom = options.zoom = largest;
+    }
+    return true;
+}
+
 int RunRender(CBaseDraw& chart, const ChartOptions& options, const std::string& path, std::ostream& err)
 {
     std::string error;
@@ -129,7 +149,7 @@ int RunCells(CBaseDraw& chart, const ChartOptions& options, std::ostream& out)
     PaintChart(chart, dc);
 
     const ChartKind* kind = FindChartKind(options.kind);
-    const long long count = kind->cellCount(chart.GetRings());
+    const long long count = kind->cellCount(chart.LayoutRings());
     std::vector<const SurfaceOp*> labels(static_cast<size_t>(count) + 1, nullptr);
     for (const SurfaceOp& op : dc.Ops()) {
         if (op.kind != SurfaceOp::Kind::Text)

@@ -9,6 +9,12 @@ struct ChartOptions;
 // The commands of quadrix-cli. Each paints the chart once and reports on it;
 // each returns the process exit status.
 
+// A chart from a file is drawn at its own zoom unless --zoom was given; a
+// zoom too large for the largest picture is lowered to fit it, with a note
+// on err. False, with a message naming the file's zoom, when that zoom gives
+// no picture at all.
+bool FitFileZoom(CBaseDraw& chart, ChartOptions& options, std::ostream& err);
+
 // Writes the picture to path (PNG, SVG or PDF by the extension).
 int RunRender(CBaseDraw& chart, const ChartOptions& options, const std::string& path, std::ostream& err);
 

@@ -343,7 +343,7 @@ std::unique_ptr<CBaseDraw> LoadChart(ChartOptions& o, std::string& error)
     }
     ApplyOptions(o, *chart, false);
     o.zoom = chart->m_fZoom;
-    return CheckPictureSize(o, error) ? std::move(chart) : nullptr;
+    return chart;
 }
 
 std::optional<std::int64_t> LocalMidnight(const std::string& isoDate)

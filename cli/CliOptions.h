@@ -61,8 +61,9 @@ std::unique_ptr<CBaseDraw> BuildChart(const ChartOptions& options);
 
 // The chart of the options' kind from their chart file, with the options
 // given on the command line applied over the file's values; the picture's
-// zoom becomes the chart's unless --zoom was given. Nothing, with a one-line
-// message, when the file cannot be read or holds no chart of that kind.
+// zoom becomes the chart's unless --zoom was given (FitFileZoom then bounds
+// it). Nothing, with a one-line message, when the file cannot be read or
+// holds no chart of that kind.
 std::unique_ptr<CBaseDraw> LoadChart(ChartOptions& options, std::string& error);
 
 // Local midnight of an ISO date (YYYY-MM-DD), or nothing when it is not a

@@ -84,9 +84,11 @@ std::unique_ptr<CBaseDraw> MakeChart(ChartOptions& options)
         return BuildChart(options);
     std::string error;
     std::unique_ptr<CBaseDraw> chart = LoadChart(options, error);
-    if (!chart)
+    if (!chart) {
         std::cerr << "quadrix-cli: " << error << '\n';
-    return chart;
+        return nullptr;
+    }
+    return FitFileZoom(*chart, options, std::cerr) ? std::move(chart) : nullptr;
 }
 
 int DispatchFileCommand(const QStringList& args)

@@ -15,8 +15,7 @@
 
 namespace {
 
-// Sides beyond this would need gigabytes of image memory.
-constexpr double kMaxSidePixels = 16384;
+constexpr double kMaxSidePixels = kMaxPictureSide;
 
 // Paints chart on white over the whole side x side device.
 bool PaintOn(QPaintDevice& device, int side, CBaseDraw& chart, double zoom)

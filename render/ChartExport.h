@@ -6,6 +6,9 @@ class CBaseDraw;
 class CDrawSurface;
 class QImage;
 
+// The widest picture ExportChart writes: beyond it an image needs gigabytes.
+inline constexpr int kMaxPictureSide = 16384;
+
 // One paint of a chart: its drawing pass, then its notes.
 void PaintChart(CBaseDraw& chart, CDrawSurface& dc);
 

@@ -275,6 +275,36 @@ TEST_F(ChartView, ASmallChartIsCentredAndZoomingKeepsTheWindowCentre)
     EXPECT_LE((view.toWindow(before) - centre).manhattanLength(), 2);
 }
 
+TEST_F(ChartView, NewShowsTheFreshChartCentred)
+{
+    view.resize(600, 500); // the 1134-pixel chart no longer fits
+    view.horizontalScrollBar()->setValue(0);
+    view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum());
+    view.OnCommand(Cmd::FileNew);
+    const QSize client = view.viewport()->size();
+    const QPoint middle = view.toWindow({945, 945}); // of the 1890-unit canvas
+    EXPECT_LE((middle - QPoint(client.width() / 2, client.height() / 2)).manhattanLength(), 2);
+}
+
+// Values no dialog gives are painted within bounds and saved back as held.
+TEST_F(ChartView, AFileWithStrangeValuesOpensPaintsAndSavesThemBack)
+{
+    CChartSlots odd;
+    odd.Ensure(kSquareOfNine).m_nDecimals = 9;
+    odd.Ensure(kHexagon).m_nRings = 2000000000;
+    const std::string path = TempPath("odd.rtl").toStdString();
+    ASSERT_TRUE(ChartFile::Save(odd, path).ok);
+    ASSERT_TRUE(view.OpenFile(QString::fromStdString(path)));
+    view.OnCommand(Cmd::KindHexagon);
+    view.viewport()->repaint();
+    ASSERT_TRUE(view.SaveFile(QString::fromStdString(path)));
+
+    CChartSlots back;
+    ASSERT_TRUE(ChartFile::Load(path, back).ok);
+    EXPECT_EQ(back.Chart(kSquareOfNine)->m_nDecimals, 9);
+    EXPECT_EQ(back.Chart(kHexagon)->m_nRings, 2000000000);
+}
+
 TEST_F(ChartView, SavingThenOpeningGivesTheSameCharts)
 {
     view.OnCommand(Cmd::ToolCircle);

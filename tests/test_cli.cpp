@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -261,4 +262,41 @@ TEST(CliCommands, EachIsWiredWithItsArguments)
     EXPECT_EQ(RunCli("cities").out.rfind("Beijing\tChina\t-480\t", 0), 0u);
     for (const char* missing : {"easter", "end 2012/01/31", "date tm --mode sometimes"})
         EXPECT_EQ(RunCli(missing).status, 2) << missing;
+}
+
+TEST(CliChartFile, AFifoIsNoChartFile)
+{
+    const std::string fifo = TempPath("pipe.rtl");
+    std::remove(fifo.c_str());
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    for (const std::string& args : {"dump " + fifo, "render --out x.png --file " + fifo}) {
+        const Result r = RunCli(args, true); // hangs, for CTest to stop, if the open blocks
+        EXPECT_EQ(r.status, 1) << args;
+        EXPECT_EQ(r.out, "quadrix-cli: " + fifo + ": not a regular file\n") << args;
+    }
+    std::remove(fifo.c_str());
+}
+
+// dump shows what the file holds; drawing bounds it.
+TEST(CliChartFile, StoredValuesAreShownAsHeldAndBoundedWhereDrawn)
+{
+    const std::string json = TempPath("odd.json"), rtl = TempPath("odd.rtl");
+    std::ofstream(json) << R"({"nine": {"m_fZoom": 20, "m_nDecimals": 9},
+        "four": {"m_fZoom": 0}, "wheel": {"m_nRings": 2147483647},
+        "master": {"m_nRings": 2, "m_fStartPrice": 1.5, "m_nNaturalDecimals": 1000000000, "m_nDecimals": -1}})";
+    ASSERT_EQ(RunCli("write " + json + " " + rtl).status, 0);
+    EXPECT_NE(RunCli("dump " + rtl).out.find("\"m_nDecimals\": 9,"), std::string::npos);
+
+    // Zoom 20 is no picture of 1000 units within 16384 pixels: lowered, and said so.
+    const Result nine = RunCli("cells --file " + rtl, true);
+    EXPECT_EQ(nine.status, 0);
+    EXPECT_EQ(nine.out.rfind("quadrix-cli: note: " + rtl + ": the chart's zoom 20 gives a picture over 16384 "
+                             "pixels; drawn at zoom 16.384\n", 0), 0u) << nine.out;
+    const Result four = RunCli("cells --kind four --file " + rtl, true);
+    EXPECT_EQ(four.status, 1);
+    EXPECT_NE(four.out.find("the chart's zoom 0 gives no picture"), std::string::npos) << four.out;
+    EXPECT_EQ(four.out.find("--zoom must"), std::string::npos) << four.out;
+
+    EXPECT_EQ(Cells("--kind wheel --file " + rtl), nlohmann::json::array());
+    EXPECT_EQ(Cells("--kind master --file " + rtl)[0]["label"], "1.50000");
 }

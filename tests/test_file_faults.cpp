@@ -1,8 +1,8 @@
-// Chart files when the disk fails: a save into a folder that cannot be
-// written, a save whose writing fails half-way, and an open of a file that
-// shrinks or stops being readable while it is read. A failed save leaves the
-// previous file byte for byte; a failed open leaves the open set as it was.
-// Both say why.
+// Chart files when the disk fails or the path is not a plain file: a save
+// into a folder that cannot be written, a save whose writing fails half-way,
+// an open of a file that shrinks or stops being readable while it is read,
+// FIFOs, links and read-only files. A failed save leaves the previous file
+// byte for byte; a failed open leaves the open set as it was. Both say why.
 //
 // The reads are disturbed through this program's own read(), which stands in
 // for the C library's and passes every read through unless a fault is armed
@@ -98,7 +98,7 @@ void Fill(CChartSet& set, int notes)
     }
 }
 
-// Names in a folder other than "." and "..".
+// Names in a folder other than "." and "..", sorted.
 std::vector<std::string> Entries(const std::string& folder)
 {
     std::vector<std::string> names;
@@ -108,6 +108,7 @@ std::vector<std::string> Entries(const std::string& folder)
                 names.emplace_back(entry->d_name);
         closedir(dir);
     }
+    std::sort(names.begin(), names.end());
     return names;
 }
 
@@ -220,6 +221,7 @@ protected:
 
 TEST_F(FileFaults, SaveIntoAFolderThatCannotBeWritten)
 {
+    ASSERT_EQ(chmod(m_path.c_str(), 0666), 0); // the folder alone stands in the way
     ASSERT_EQ(chmod(m_folder.c_str(), 0555), 0);
     CChartSet other;
     Fill(other, 1);
@@ -269,6 +271,73 @@ TEST_F(FileFaults, OpenOfAFileThatVanishesWhileItIsRead)
     fault.act = [path = m_path] { unlink(path.c_str()); };
     fault.error = EIO;
     ExpectOpenFailsAndKeepsTheSet(fault, "Input/output error");
+}
+
+TEST_F(FileFaults, AFifoOrAFolderIsNeitherReadNorReplaced)
+{
+    const std::string fifo = m_folder + "/pipe.rtl";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    CChartSet set;
+    std::string message;
+    EXPECT_FALSE(set.Open(fifo, message)); // hangs, for CTest to stop, if the open blocks
+    EXPECT_TRUE(Contains(message, "not a regular file")) << message;
+    for (const std::string& path : {fifo, m_folder}) {
+        EXPECT_FALSE(set.Save(path, message));
+        EXPECT_TRUE(Contains(message, path + " is not a regular file")) << message;
+    }
+    struct stat st {};
+    ASSERT_EQ(lstat(fifo.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    EXPECT_EQ(Entries(m_folder), (std::vector<std::string> {"pipe.rtl", "set.rtl"}));
+}
+
+// The save goes to the file at the end of the links, which stay links; a
+// link to a file not made yet makes it.
+TEST_F(FileFaults, SaveThroughALinkReplacesTheFileItNames)
+{
+    ASSERT_EQ(symlink("set.rtl", (m_folder + "/link.rtl").c_str()), 0);
+    ASSERT_EQ(symlink(m_folder.c_str(), (m_folder + "/folder").c_str()), 0);
+    ASSERT_EQ(symlink("folder/link.rtl", (m_folder + "/chain.rtl").c_str()), 0);
+    ASSERT_EQ(symlink("new.rtl", (m_folder + "/dangling.rtl").c_str()), 0);
+    CChartSet other;
+    Fill(other, 1);
+    std::string bytes;
+    ASSERT_TRUE(ChartFile::ToBytes(other.Slots(), bytes).ok);
+    std::string message;
+    ASSERT_TRUE(other.Save(m_folder + "/chain.rtl", message)) << message;
+    ASSERT_TRUE(other.Save(m_folder + "/dangling.rtl", message)) << message;
+
+    EXPECT_EQ(ReadFile(m_path), bytes);
+    EXPECT_EQ(ReadFile(m_folder + "/new.rtl"), bytes);
+    for (const char* link : {"/link.rtl", "/chain.rtl", "/dangling.rtl"}) {
+        struct stat st {};
+        ASSERT_EQ(lstat((m_folder + link).c_str(), &st), 0);
+        EXPECT_TRUE(S_ISLNK(st.st_mode)) << link;
+    }
+    EXPECT_EQ(Entries(m_folder),
+              (std::vector<std::string> {"chain.rtl", "dangling.rtl", "folder", "link.rtl", "new.rtl", "set.rtl"}));
+}
+
+// As root, even: a file without write permission is the user's choice.
+TEST_F(FileFaults, AReadOnlyFileIsRefusedAndAWritableOneKeepsItsOwnerAndMode)
+{
+    CChartSet other;
+    Fill(other, 1);
+    std::string message;
+    ASSERT_EQ(chmod(m_path.c_str(), 0444), 0);
+    ExpectSaveFailedCleanly(other, other.Save(m_path, message), message, "set.rtl is not writable");
+
+    const bool root = geteuid() == 0;
+    const uid_t owner = root ? 65534 : geteuid();
+    const gid_t group = root ? 65534 : getegid();
+    ASSERT_EQ(chmod(m_path.c_str(), 0640), 0);
+    ASSERT_EQ(chown(m_path.c_str(), owner, group), 0);
+    ASSERT_TRUE(other.Save(m_path, message)) << message;
+    struct stat st {};
+    ASSERT_EQ(stat(m_path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(st.st_uid, owner);
+    EXPECT_EQ(st.st_gid, group);
 }
 
 } // namespace

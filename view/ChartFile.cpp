@@ -3,16 +3,9 @@
 #include "ChartIArchive.h"
 #include "ChartOArchive.h"
 #include "ChartSerialization.h"
+#include "PlainFile.h"
 #include "TextCodec.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <algorithm>
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
 #include <istream>
 #include <ostream>
 #include <streambuf>
@@ -22,19 +15,9 @@ namespace {
 
 using boost::archive::archive_exception;
 
-// Ranges a loaded chart is brought into: beyond them a chart would divide by
-// zero, loop or allocate without bound.
-constexpr int kMinRings = 1;
-constexpr int kMaxRings = 1000;
-constexpr int kMinDivisions = 1;
-constexpr int kMaxDivisions = 360;
-constexpr float kMinZoom = 0.05f;
-constexpr float kMaxZoom = 20.0f;
-constexpr int kMaxDecimals = 5;
-
-// Far more than any chart file; keeps a wrong choice (a device, a disk
-// image) from being read into memory.
-constexpr std::streamoff kMaxFileSize = 64 << 20;
+// Far more than any chart file; keeps a wrong choice (a disk image) from
+// being read into memory.
+constexpr std::size_t kMaxFileSize = 64 << 20;
 
 // Collects the archive's text into a string with every line break as CR LF,
 // in one pass and without a copy of the whole text.
@@ -127,23 +110,6 @@ void ReadSlots(CChartIArchive& ar, CChartSlots& charts)
     });
 }
 
-template <class T>
-void Clamp(T& value, T lo, T hi)
-{
-    value = std::clamp(value, lo, hi);
-}
-
-void BringIntoRange(CBaseDraw& chart)
-{
-    const int rings = chart.GetRings();
-    if (rings < kMinRings || rings > kMaxRings)
-        chart.SetRings(std::clamp(rings, kMinRings, kMaxRings));
-    Clamp(chart.m_nDivisions, kMinDivisions, kMaxDivisions);
-    Clamp(chart.m_fZoom, kMinZoom, kMaxZoom);
-    Clamp(chart.m_nNaturalDecimals, 0, kMaxDecimals);
-    Clamp(chart.m_nDecimals, -1, kMaxDecimals);
-}
-
 std::string Describe(const archive_exception& e)
 {
     switch (e.code) {
@@ -160,117 +126,20 @@ std::string Describe(const archive_exception& e)
     }
 }
 
-std::string Plural(int n, const char* one, const char* many) { return std::to_string(n) + " " + (n == 1 ? one : many); }
+// "1 number that was", "2 numbers that were".
+std::string Counted(int n, const char* noun) { return std::to_string(n) + " " + noun + (n == 1 ? "" : "s"); }
+const char* Was(int n) { return n == 1 ? "was" : "were"; }
 
 std::string Warnings(const CChartOArchive& ar)
 {
     std::string text;
-    if (ar.ReplacedCharacters() > 0)
-        text += Plural(ar.ReplacedCharacters(), "character", "characters")
-            + " that the chart file's Chinese code page cannot hold were saved as \"?\".";
-    if (ar.ReplacedNumbers() > 0)
-        text += std::string(text.empty() ? "" : " ") + Plural(ar.ReplacedNumbers(), "number", "numbers")
-            + " that were not finite were saved as 0.";
+    if (const int n = ar.ReplacedCharacters(); n > 0)
+        text += Counted(n, "character") + " that the chart file's Chinese code page cannot hold " + Was(n)
+            + " saved as \"?\".";
+    if (const int n = ar.ReplacedNumbers(); n > 0)
+        text += std::string(text.empty() ? "" : " ") + Counted(n, "number") + " that " + Was(n) + " not finite "
+            + Was(n) + " saved as 0.";
     return text;
-}
-
-std::string SystemError(const std::string& what, const std::string& path)
-{
-    return what + " " + path + ": " + std::strerror(errno);
-}
-
-// Permissions for a new file: those of the file it replaces, else the
-// default for new files.
-mode_t ModeFor(const std::string& path)
-{
-    struct stat st {};
-    if (stat(path.c_str(), &st) == 0)
-        return st.st_mode & 07777;
-    const mode_t mask = umask(0);
-    umask(mask);
-    return 0666 & ~mask;
-}
-
-bool WriteAll(int fd, const std::string& bytes)
-{
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            errno = n == 0 ? EIO : errno;
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-// Writes bytes to a new temporary file beside path and renames it over path.
-ChartFile::Result WriteFileAtomically(const std::string& path, const std::string& bytes)
-{
-    std::string temp = path + ".XXXXXX";
-    const int fd = mkstemp(temp.data());
-    if (fd < 0)
-        return {false, SystemError("Cannot create a file beside", path)};
-    bool ok = fchmod(fd, ModeFor(path)) == 0 && WriteAll(fd, bytes) && fsync(fd) == 0;
-    int error = ok ? 0 : errno;
-    if (close(fd) != 0 && ok) {
-        ok = false;
-        error = errno;
-    }
-    if (ok && rename(temp.c_str(), path.c_str()) != 0) {
-        ok = false;
-        error = errno;
-    }
-    if (!ok) {
-        unlink(temp.c_str());
-        errno = error;
-        return {false, SystemError("Cannot write", path)};
-    }
-    return {true, {}};
-}
-
-// Reads up to bytes.size() bytes and keeps those read; false on a read error.
-bool ReadAll(int fd, std::string& bytes)
-{
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = read(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return false;
-        if (n == 0)
-            break; // the file shrank meanwhile: what is left of it
-        done += static_cast<std::size_t>(n);
-    }
-    bytes.resize(done);
-    return true;
-}
-
-// Reads the file at path whole, sized by the file that was opened rather
-// than by whatever the path names a moment later. A file that can no longer
-// be read is reported as such, not as a damaged chart file.
-ChartFile::Result ReadFileBytes(const std::string& path, std::string& bytes)
-{
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return {false, SystemError("Cannot read", path)};
-    struct stat st {};
-    ChartFile::Result result {true, {}};
-    if (fstat(fd, &st) != 0) {
-        result = {false, SystemError("Cannot read", path)};
-    } else if (!S_ISREG(st.st_mode) || st.st_size > kMaxFileSize) {
-        result = {false, path + ": not a chart file"};
-    } else {
-        bytes.resize(static_cast<std::size_t>(st.st_size));
-        if (!ReadAll(fd, bytes))
-            result = {false, SystemError("Cannot read", path)};
-    }
-    close(fd);
-    return result;
 }
 
 } // namespace
@@ -314,9 +183,6 @@ Result FromBytes(const std::string& bytes, CChartSlots& charts)
         charts.Clear();
         return {false, std::string("damaged (") + e.what() + ")"};
     }
-    for (const int kind : CChartSlots::kFileOrder)
-        if (CBaseDraw* chart = charts.Chart(kind))
-            BringIntoRange(*chart);
     return {true, {}};
 }
 
@@ -326,16 +192,18 @@ Result Save(const CChartSlots& charts, const std::string& path)
     Result result = ToBytes(charts, bytes);
     if (!result.ok)
         return result;
-    const Result written = WriteFileAtomically(path, bytes);
-    return written.ok ? result : written;
+    std::string error;
+    if (!PlainFile::Replace(path, bytes, error))
+        return {false, error};
+    return result;
 }
 
 Result Load(const std::string& path, CChartSlots& charts)
 {
     std::string bytes;
-    const Result opened = ReadFileBytes(path, bytes);
-    if (!opened.ok)
-        return opened;
+    std::string error;
+    if (!PlainFile::Read(path, kMaxFileSize, bytes, error))
+        return {false, error};
     Result result = FromBytes(bytes, charts);
     if (!result.ok)
         result.message = path + ": " + result.message;

@@ -7,8 +7,8 @@ class CChartSlots;
 // Chart files: the five chart slots written as a text archive and read back.
 // Written the way the format's home platform writes text files (every line
 // break CR LF); read with CR LF or LF. Reading fills a new set of charts and
-// refuses damaged files with a one-line reason; loaded values that would
-// stall or break a chart are brought into range.
+// refuses damaged files with a one-line reason; the values read are kept as
+// they are, and the charts bound them where they use them.
 namespace ChartFile {
 
 // Outcome of a read or write: ok, with a message that is the reason of a
@@ -24,8 +24,8 @@ Result ToBytes(const CChartSlots& charts, std::string& bytes);
 // empty on failure.
 Result FromBytes(const std::string& bytes, CChartSlots& charts);
 
-// Writes the chart file at path whole or not at all: into a temporary file
-// beside it, renamed over path once everything was written.
+// Writes the chart file at path whole or not at all, through a symbolic
+// link to the file it names (PlainFile::Replace).
 Result Save(const CChartSlots& charts, const std::string& path);
 // Reads the chart file at path into charts, which must be empty.
 Result Load(const std::string& path, CChartSlots& charts);

@@ -439,6 +439,7 @@ void CRotula2View::NewDocument()
         return;
     m_charts->New();
     ChartBecameCurrent();
+    centreView(); // not where the last chart was scrolled to
     MarkSaved();
 }
 

@@ -54,6 +54,12 @@ void CZoomView::setTotalSize(Size chartUnits)
     viewport()->update();
 }
 
+void CZoomView::centreView()
+{
+    for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()})
+        bar->setValue((bar->minimum() + bar->maximum()) / 2);
+}
+
 Point CZoomView::toChart(const QPoint& window) const
 {
     const QPoint o = origin();

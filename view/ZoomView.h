@@ -37,6 +37,10 @@ public:
     bool canZoomIn() const { return m_model.CanZoomIn(); }
     bool canZoomOut() const { return m_model.CanZoomOut(); }
 
+    // Scrolls so that the middle of the chart lies at the window centre, as
+    // far as the scroll ranges allow.
+    void centreView();
+
     // The scrollable chart area in chart units.
     void setTotalSize(Size chartUnits);
     Size totalSize() const { return m_totalSize; }
