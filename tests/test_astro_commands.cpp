@@ -89,7 +89,7 @@ TEST(AstroCommand, DialogMessagesOnStderr)
     EXPECT_TRUE(empty.out.empty());
     EXPECT_EQ(Astro({"--date", "2011-11-24", "--city", "Atlantis", "--cities", kCities}).err, "please select a city\n");
     EXPECT_EQ(Astro({"--date", "2011-11-24", "--city", "Beijing", "--cities", "/nonexistent.xml"}).err,
-        "Reading city.xml file failed !!! (cannot read /nonexistent.xml: No such file or directory)\n");
+        "Reading city.xml file failed !!! (Cannot read /nonexistent.xml: No such file or directory)\n");
 }
 
 TEST(AstroCommand, BadArgumentsGiveOneLine)

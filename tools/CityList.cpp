@@ -1,6 +1,6 @@
 #include "CityList.h"
 
-#include "RegularFile.h"
+#include "PlainFile.h"
 
 #include <tinyxml2.h>
 
@@ -78,11 +78,11 @@ std::string AtLine(const std::string& path, int line)
 CityList Read(const std::string& path)
 {
     CityList list;
-    const RegularFile::Contents file = RegularFile::Read(path, kMaxFileBytes);
-    if (!file.Ok())
-        return Failed(std::move(list), file.error);
+    std::string bytes, error;
+    if (!PlainFile::Read(path, kMaxFileBytes, bytes, error))
+        return Failed(std::move(list), error);
     tinyxml2::XMLDocument document;
-    const XMLElement* root = document.Parse(file.bytes.data(), file.bytes.size()) == tinyxml2::XML_SUCCESS
+    const XMLElement* root = document.Parse(bytes.data(), bytes.size()) == tinyxml2::XML_SUCCESS
         ? document.RootElement()
         : nullptr;
     if (!root)
