@@ -1,6 +1,7 @@
 #include "CliOptions.h"
 
 #include "BaseDraw.h"
+#include "ChartExport.h"
 #include "ChartFile.h"
 #include "ChartKinds.h"
 #include "ChartSlots.h"
@@ -17,7 +18,6 @@ namespace {
 
 constexpr int kMaxRings = 1000;
 constexpr int kMaxCanvas = 20000;
-constexpr double kMaxPixels = 16384; // widest picture side the tool writes
 
 struct OptionInfo {
     const char* name;
@@ -205,8 +205,9 @@ bool ReadNumbers(const QCommandLineParser& p, ChartOptions& o, std::string& erro
 bool CheckPictureSize(const ChartOptions& o, std::string& error)
 {
     const double side = static_cast<double>(o.canvas) * o.zoom;
-    if (!(o.zoom > 0.0f) || side < 1.0 || side > kMaxPixels) {
-        error = "--zoom must be above 0 and give a picture of 1 to 16384 pixels (canvas x zoom)";
+    if (!(o.zoom > 0.0f) || side < 1.0 || side > kMaxPictureSide) {
+        error = "--zoom must be above 0 and give a picture of 1 to " + std::to_string(kMaxPictureSide)
+            + " pixels (canvas x zoom)";
         return false;
     }
     return true;
