@@ -184,7 +184,7 @@ bool CPainterSurface::MayShowText(const std::string& text, const Rect& rc)
 
 Rect CPainterSurface::MeasuredBox(const Rect& rc, const CTextBlock& block, unsigned flags) const
 {
-    const int width = m_map.ToChartUnits(block.Width());
+    const int width = m_map.ToChartUnits(block.BoxWidth());
     Rect box = rc;
     // Centred text keeps its centre; otherwise the box grows from the left.
     if ((flags & TextFlags::Center) && rc.Width() > 0)

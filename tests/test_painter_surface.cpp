@@ -3,6 +3,7 @@
 
 #include "ChartExport.h"
 #include "DrawSquareOfNine.h"
+#include "GridChart.h"
 #include "PainterSurface.h"
 #include "QtConversions.h"
 #include "TextBlock.h"
@@ -22,6 +23,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <functional>
@@ -396,6 +398,108 @@ TEST(PainterSurfaceText, DrawnTextIsClippedToItsRectangle)
         dc.DrawText("WWWWWWWW", rc, TextFlags::Center);
     });
     EXPECT_GT(Ink(after).width(), 60);
+}
+
+// A note's glyphs all show inside its frame, at any zoom, also where a
+// fallback font's glyphs fill their whole advance (Chinese in a Latin face)
+// or overhang it: its text colour covers as many pixels as the same text
+// drawn with room to spare.
+TEST(PainterSurfaceText, NoteBoxesHoldEveryGlyphInsideTheirFrame)
+{
+    constexpr Color kInk = 0x123456;
+    for (const char* text : {"价格目标", "Target", "Wg\n价j"}) {
+        for (const int height : {-9, -12, -20}) {
+            for (const double zoom : {0.6, 1.0, 1.5}) {
+                CGridChart chart;
+                chart.m_fZoom = static_cast<float>(zoom);
+                Comments note;
+                note.m_strText = text;
+                note.m_nHeight = height;
+                note.m_crBack = Colors::Yellow;
+                note.m_crText = kInk;
+                note.m_strFace = "DejaVu Sans";
+                chart.m_Comments.emplace(12, note); // anchored at (80, 80)
+                Font font;
+                const QImage boxed = Paint(260, 220, zoom, [&](CPainterSurface& dc) {
+                    CRecordingSurface log(&dc);
+                    chart.DrawComments(log);
+                    font = log.Ops().at(1).font;
+                });
+                const QImage free = Paint(300, 200, zoom, [&](CPainterSurface& dc) {
+                    dc.SelectFont(font);
+                    dc.SetBkMode(BkMode::Transparent);
+                    dc.SetTextColor(kInk);
+                    Rect rc{0, 0, 300, 200};
+                    dc.DrawText(text, rc, TextFlags::Center);
+                });
+                const QColor ink = ToQColor(kInk);
+                EXPECT_EQ(CountColor(boxed, ink), CountColor(free, ink)) << text << " " << height << " at " << zoom;
+            }
+        }
+    }
+}
+
+// What one text block lays out is bounded, however long the text; within
+// the bounds the text is taken as it is.
+TEST(PainterSurfaceText, LongTextsAreLaidOutOnlyAsFarAsCanBeSeen)
+{
+    std::string storage;
+    const std::string shortText = "ab\ncd";
+    EXPECT_EQ(CTextBlock::LaidOutPart(shortText, storage).data(), shortText.data());
+
+    std::string manyLines;
+    for (int i = 0; i < 5000000; ++i)
+        manyLines += "ab\n";
+    const std::string_view lines = CTextBlock::LaidOutPart(manyLines, storage);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n') + 1, static_cast<long>(CTextBlock::kMaxLines));
+    EXPECT_EQ(lines.substr(0, 6), "ab\nab\n");
+
+    // Cut between characters, never inside one.
+    std::string wide;
+    for (int i = 0; i < 20000; ++i)
+        wide += "价";
+    const QString cut = QString::fromStdString(std::string(CTextBlock::LaidOutPart(wide + "\nnext", storage)));
+    EXPECT_EQ(cut, QString(CTextBlock::kMaxLineChars, QChar(0x4EF7)) + QStringLiteral("\nnext"));
+
+    const std::string longLines(400000, 'x');
+    std::string many = longLines + "\n" + longLines;
+    for (int i = 0; i < 40; ++i)
+        many += "\n" + std::string(10000, 'y');
+    const std::string_view total = CTextBlock::LaidOutPart(many, storage);
+    EXPECT_EQ(total.size() - static_cast<size_t>(std::count(total.begin(), total.end(), '\n')),
+              CTextBlock::kMaxChars);
+}
+
+// A note of five million lines (15 MB) is drawn as far as it can be seen,
+// boxed as that part needs, with its lines where they belong; its text stays
+// whole.
+TEST(PainterSurfaceText, AHugeNoteDrawsItsBoxAndVisibleLines)
+{
+    CGridChart chart;
+    chart.m_fZoom = 1.0f;
+    Comments note;
+    for (int i = 0; i < 5000000; ++i)
+        note.m_strText += "ab\n";
+    note.m_nHeight = -12;
+    note.m_crBack = Colors::Yellow;
+    note.m_strFace = "DejaVu Sans";
+    chart.m_Comments.emplace(1, note);
+    int lineHeight = 0;
+    const QImage image = Paint(200, 200, 1, [&](CPainterSurface& dc) {
+        chart.DrawComments(dc);
+        dc.SelectFont(TestFont(-12));
+        Rect one{};
+        lineHeight = dc.DrawText("ab", one, TextFlags::CalcRect);
+    });
+    const Comments& drawn = chart.m_Comments.begin()->second;
+    EXPECT_EQ(drawn.m_strText, note.m_strText);
+    EXPECT_NEAR(drawn.m_rcBox.Height(), lineHeight * static_cast<int>(CTextBlock::kMaxLines), 3);
+    EXPECT_EQ(drawn.m_rcBox.Center().y, 40); // centred on its anchor, 20 units below the cell's centre
+    EXPECT_GT(CountColor(image, QColor(Qt::yellow)), 2000);
+    // Line after line of "ab", each as high as one line alone.
+    EXPECT_NE(Row(image, 40, 25, 55).find('#'), std::string::npos);
+    for (int y = 0; y + lineHeight < 200; ++y)
+        ASSERT_EQ(Row(image, y, 25, 55), Row(image, y + lineHeight, 25, 55)) << y;
 }
 
 TEST(PainterSurfaceText, SvgClipsTextThoughTheGeneratorCannotClip)
