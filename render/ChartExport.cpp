@@ -2,6 +2,7 @@
 
 #include "BaseDraw.h"
 #include "PainterSurface.h"
+#include "SvgPaintDevice.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -9,7 +10,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <QSvgGenerator>
 
 #include <cmath>
 
@@ -40,14 +40,12 @@ bool WritePng(QSaveFile& file, int side, CBaseDraw& chart, double zoom)
     return PaintOn(image, side, chart, zoom) && image.save(&file, "PNG");
 }
 
+// Written while painted, so that a chart of a million cells does not sit in
+// memory as text first.
 bool WriteSvg(QSaveFile& file, int side, CBaseDraw& chart, double zoom)
 {
-    QSvgGenerator svg;
-    svg.setOutputDevice(&file);
-    svg.setSize(QSize(side, side));
-    svg.setViewBox(QRect(0, 0, side, side));
-    svg.setTitle(QString::fromStdString(chart.GetName()));
-    return PaintOn(svg, side, chart, zoom);
+    CSvgPaintDevice svg(file, QSize(side, side), QString::fromStdString(chart.GetName()));
+    return PaintOn(svg, side, chart, zoom) && svg.Ok();
 }
 
 // One pixel of the picture is one point of the page.

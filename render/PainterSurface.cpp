@@ -6,7 +6,6 @@
 
 #include <QPaintEngine>
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
 
@@ -40,9 +39,7 @@ CPainterSurface::CPainterSurface(QPainter& painter, double zoom, CTextLayoutCach
         m_ownCache = std::make_unique<CTextLayoutCache>();
         m_cache = m_ownCache.get();
     }
-    // The SVG generator ignores clipping.
     const QPaintEngine* engine = m_painter.paintEngine();
-    m_deviceClips = !engine || engine->type() != QPaintEngine::SVG;
     m_raster = engine && engine->type() == QPaintEngine::Raster;
     if (m_raster)
         m_pixelArea = PixelArea(m_painter);
@@ -212,12 +209,8 @@ void CPainterSurface::DrawBlock(CTextBlock& block, const Rect& rc, unsigned flag
         DrawLines(block, place.origin, centred);
         return;
     }
-    if (!m_deviceClips) {
-        QPainterPath area;
-        area.addRect(box);
-        m_painter.fillPath(block.Outline(place.origin, centred).intersected(area), ToQColor(TextColor()));
-        return;
-    }
+    if (box.isEmpty())
+        return; // clipped to nothing
     m_painter.save();
     m_painter.setClipRect(box, Qt::IntersectClip);
     DrawLines(block, place.origin, centred);

@@ -56,9 +56,6 @@ private:
     CDeviceMapping m_map;
     std::unique_ptr<CTextLayoutCache> m_ownCache;
     CTextLayoutCache* m_cache = nullptr;
-    // Where the device cannot clip, clipped text is drawn as outlines cut to
-    // its rectangle.
-    bool m_deviceClips = true;
     // Raster devices get the glyphs kept from the layout; others get text
     // they can keep as text.
     bool m_raster = false;

@@ -293,11 +293,3 @@ std::vector<QRect> CTextBlock::LineBoxes(QPointF origin, const QRect& box, bool 
     }
     return boxes;
 }
-
-QPainterPath CTextBlock::Outline(QPointF origin, bool centred) const
-{
-    QPainterPath path;
-    for (const Line& line : m_lines)
-        path.addText(origin + QPointF(LineOffset(line, centred), line.top + line.ascent), m_font, line.text);
-    return path;
-}

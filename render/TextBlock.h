@@ -3,7 +3,6 @@
 #include <QFont>
 #include <QGlyphRun>
 #include <QList>
-#include <QPainterPath>
 #include <QPointF>
 #include <QRect>
 #include <QRectF>
@@ -99,8 +98,6 @@ public:
     // The boxes of the lines placed at origin, within box: what an opaque
     // background paints.
     std::vector<QRect> LineBoxes(QPointF origin, const QRect& box, bool centred) const;
-    // The glyphs placed at origin as outlines, for devices that cannot clip.
-    QPainterPath Outline(QPointF origin, bool centred) const;
 
 private:
     // Where a block reaches across, its advance and its glyphs, from its

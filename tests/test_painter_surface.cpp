@@ -6,6 +6,7 @@
 #include "GridChart.h"
 #include "PainterSurface.h"
 #include "QtConversions.h"
+#include "SvgPaintDevice.h"
 #include "TextBlock.h"
 
 #include <QBuffer>
@@ -16,10 +17,10 @@
 #include <QImage>
 #include <QPainter>
 #include <QStaticText>
-#include <QSvgGenerator>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTextOption>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -27,6 +28,7 @@
 #include <climits>
 #include <cmath>
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -45,13 +47,14 @@ QImage Paint(int w, int h, double zoom, const std::function<void(CPainterSurface
 
 QColor At(const QImage& image, int x, int y) { return image.pixelColor(x, y); }
 
-// The smallest rectangle holding every pixel that is not white (null when blank).
-QRect Ink(const QImage& image)
+// The smallest rectangle holding every pixel that is not white, or of one
+// colour (null when there is none).
+QRect Ink(const QImage& image, std::optional<QColor> only = std::nullopt)
 {
     QRect ink;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (image.pixelColor(x, y) != kWhite)
+            if (only ? image.pixelColor(x, y) == *only : image.pixelColor(x, y) != kWhite)
                 ink |= QRect(x, y, 1, 1);
     return ink;
 }
@@ -502,29 +505,88 @@ TEST(PainterSurfaceText, AHugeNoteDrawsItsBoxAndVisibleLines)
         ASSERT_EQ(Row(image, y, 25, 55), Row(image, y + lineHeight, 25, 55)) << y;
 }
 
-TEST(PainterSurfaceText, SvgClipsTextThoughTheGeneratorCannotClip)
+// SVG is written while it is painted, text stays text, and clipped text is
+// clipped by a clip path (for viewers that honour one) that ends with it.
+TEST(PainterSurfaceSvg, WrittenAsPaintedWithTextClippedByClipPaths)
 {
     QBuffer svg;
     svg.open(QIODevice::WriteOnly);
     {
-        QSvgGenerator generator;
-        generator.setOutputDevice(&svg);
-        generator.setSize(QSize(200, 100));
-        generator.setViewBox(QRect(0, 0, 200, 100));
-        QPainter painter(&generator);
+        CSvgPaintDevice device(svg, QSize(200, 100), "t<&>");
+        QPainter painter(&device);
+        painter.translate(5, 0);
         CPainterSurface dc(painter, 1);
         dc.SelectFont(TestFont(-20));
+        dc.SetBkMode(BkMode::Transparent);
         Rect rc{50, 20, 70, 40};
-        dc.DrawText("WWWWWWWW", rc, TextFlags::Center);
+        dc.DrawText("WWWW<&>", rc, TextFlags::Center);
+        rc = {0, 60, 200, 100};
+        dc.DrawText("after\x01", rc, TextFlags::Center);
+        // More than the device gathers before it writes: some of it is out
+        // before the painter ends.
+        for (int i = 0; i < 2000; ++i)
+            dc.FillRect({0, 0, 1, 1}, Brush::Solid(Colors::Red));
+        EXPECT_GT(svg.size(), 0);
+    }
+    const QByteArray data = svg.data();
+    QXmlStreamReader xml(data);
+    QStringList texts;
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("text"))
+            texts << xml.readElementText();
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_EQ(texts, QStringList({"WWWW<&>", "after"}));
+    EXPECT_TRUE(data.contains("<clipPath id=\"c0\"><path d=\"M55,20L75,20L75,40L55,40L55,20\"/></clipPath>"));
+    const qsizetype clipped = data.indexOf("WWWW"), closed = data.indexOf("</g>"), after = data.indexOf("after");
+    EXPECT_TRUE(clipped < closed && closed < after);
+
+    QBuffer readOnly;
+    readOnly.open(QIODevice::ReadOnly);
+    CSvgPaintDevice failing(readOnly, QSize(10, 10), "t");
+    QPainter painter(&failing);
+    painter.fillRect(0, 0, 5, 5, Qt::red);
+    EXPECT_FALSE(painter.end());
+}
+
+// Shapes in SVG land where they land in an image: transforms, cosmetic and
+// wide pens, dotted lines, ellipses and fills.
+TEST(PainterSurfaceSvg, ShapesLandWhereTheyLandInAnImage)
+{
+    const auto draw = [](QPaintDevice& device) {
+        QPainter painter(&device);
+        painter.fillRect(0, 0, 120, 80, Qt::white);
+        painter.translate(7, 3);
+        CPainterSurface dc(painter, 1.5);
+        dc.FillRect({2, 2, 20, 12}, Brush::Solid(Colors::Blue));
+        dc.SelectPen({PenStyle::Solid, 4, Colors::Red});
+        dc.MoveTo(10, 30);
+        dc.LineTo(60, 30);
+        dc.SelectPen({PenStyle::Dot, 0, Colors::Black});
+        dc.MoveTo(10, 40);
+        dc.LineTo(60, 40);
+        dc.SelectBrush(Brush::Solid(Colors::Green));
+        dc.Ellipse({40, 2, 60, 22});
+    };
+    QImage image(120, 80, QImage::Format_RGB32);
+    draw(image);
+    QBuffer svg;
+    svg.open(QIODevice::WriteOnly);
+    {
+        CSvgPaintDevice device(svg, QSize(120, 80), "t");
+        draw(device);
     }
     QSvgRenderer renderer(svg.data());
-    QImage image(200, 100, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
+    QImage rendered(120, 80, QImage::Format_RGB32);
+    rendered.fill(Qt::white);
+    QPainter painter(&rendered);
     renderer.render(&painter);
     painter.end();
-    EXPECT_FALSE(Ink(image).isNull());
-    EXPECT_TRUE(QRect(49, 19, 22, 22).contains(Ink(image))); // a pixel of antialiasing
+    for (const QColor color : {QColor(Qt::blue), QColor(Qt::red), QColor(0, 128, 0)}) {
+        const QRect ours = Ink(image, color), theirs = Ink(rendered, color);
+        EXPECT_LE((ours.topLeft() - theirs.topLeft()).manhattanLength(), 2) << color.name().toStdString();
+        EXPECT_LE((ours.bottomRight() - theirs.bottomRight()).manhattanLength(), 2) << color.name().toStdString();
+    }
+    EXPECT_NE(Row(rendered, 64, 20, 90).find('.'), std::string::npos); // the dotted line has gaps
 }
 
 TEST(PainterSurfaceFonts, MissingFaceFallsBackToAUsableSansSerif)
