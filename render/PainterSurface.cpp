@@ -56,6 +56,16 @@ Font CPainterSurface::SelectFont(const Font& font)
     return CDrawSurface::SelectFont(font);
 }
 
+bool CPainterSurface::Admit(std::size_t count)
+{
+    if (m_leftItemsOut || count > m_itemLimit - m_items) {
+        m_leftItemsOut = true;
+        return false;
+    }
+    m_items += count;
+    return true;
+}
+
 int CPainterSurface::CurrentFontId()
 {
     if (m_fontId < 0 || m_fontGeneration != m_cache->Generation()) {
@@ -85,13 +95,15 @@ void CPainterSurface::UseTextPen(Color color)
 
 void CPainterSurface::DoLineTo(Point from, Point to)
 {
+    if (!Admit(1))
+        return;
     UseLinePen();
     m_painter.drawLine(m_map.ToDevice(from), m_map.ToDevice(to));
 }
 
 void CPainterSurface::Ellipse(const Rect& rc)
 {
-    if (m_map.ToDevice(rc).isEmpty())
+    if (m_map.ToDevice(rc).isEmpty() || !Admit(1))
         return;
     UseLinePen();
     const Brush& brush = CurrentBrush();
@@ -108,7 +120,7 @@ void CPainterSurface::FillRect(const Rect& rc, const Brush& brush)
 void CPainterSurface::FillEllipse(const Rect& rc, const Brush& brush)
 {
     const QRect box = m_map.ToDevice(rc);
-    if (brush.hollow || box.isEmpty())
+    if (brush.hollow || box.isEmpty() || !Admit(1))
         return;
     m_painter.setPen(Qt::NoPen);
     m_penUse = PenUse::None;
@@ -119,13 +131,15 @@ void CPainterSurface::FillEllipse(const Rect& rc, const Brush& brush)
 void CPainterSurface::DoFillSolidRect(const Rect& rc, Color color)
 {
     const QRect box = m_map.ToDevice(rc);
-    if (!box.isEmpty())
+    if (!box.isEmpty() && Admit(1))
         m_painter.fillRect(box, ToQColor(color));
 }
 
 void CPainterSurface::Draw3dRect(const Rect& rc, Color topLeft, Color bottomRight)
 {
     const auto edges = m_map.FrameEdges(rc);
+    if (!Admit(edges.size()))
+        return;
     const QColor colors[] = {ToQColor(topLeft), ToQColor(bottomRight)};
     for (size_t i = 0; i < edges.size(); ++i)
         if (!edges[i].isEmpty())
@@ -134,7 +148,8 @@ void CPainterSurface::Draw3dRect(const Rect& rc, Color topLeft, Color bottomRigh
 
 int CPainterSurface::DrawText(const std::string& text, Rect& rc, unsigned flags)
 {
-    if (text.empty()) {
+    // Past the limit the picture is given up: nothing is worth laying out.
+    if (text.empty() || m_leftItemsOut) {
         if (flags & TextFlags::CalcRect) {
             rc.right = rc.left;
             rc.bottom = rc.top;
@@ -196,6 +211,8 @@ void CPainterSurface::DrawBlock(CTextBlock& block, const Rect& rc, unsigned flag
     const QRect box = m_map.ToDevice(rc);
     const bool centred = (flags & TextFlags::Center) != 0;
     const CTextBlock::Placement place = block.Place(box, flags);
+    if (!Admit(block.Lines().size() * (BackgroundMode() == BkMode::Opaque ? 2 : 1)))
+        return;
     if (BackgroundMode() == BkMode::Opaque) {
         const QColor color = ToQColor(BkColor());
         for (const QRect& cell : block.LineBoxes(place.origin, box, centred))

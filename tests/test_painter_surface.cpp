@@ -175,6 +175,23 @@ TEST(PainterSurfaceFills, Draw3dRectFramesTheInsideInTwoColours)
     EXPECT_EQ(At(image, 6, 6), kWhite);
 }
 
+// What vector exports are bounded by: past its limit a surface draws
+// nothing more, and says so.
+TEST(PainterSurfaceFills, ItemsPastTheLimitAreLeftOutAndTold)
+{
+    bool leftOut = false;
+    const QImage image = Paint(40, 10, 1, [&](CPainterSurface& dc) {
+        dc.LimitItems(3);
+        for (int x = 0; x < 40; x += 8)
+            dc.FillRect({x, 0, x + 4, 4}, Brush::Solid(Colors::Red));
+        Rect rc{0, 0, 40, 10};
+        dc.DrawText("W", rc, 0);
+        leftOut = dc.LeftItemsOut();
+    });
+    EXPECT_TRUE(leftOut);
+    EXPECT_EQ(Ink(image), QRect(0, 0, 20, 4));
+}
+
 TEST(PainterSurfacePens, LineToDrawsFromTheCurrentPositionAndLeavesOutTheEnd)
 {
     const QImage image = Paint(30, 30, 1, [](CPainterSurface& dc) {
