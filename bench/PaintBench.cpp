@@ -1,7 +1,9 @@
 // Paint benchmarks: paint/KIND/RINGS times one full paint of a chart through
 // the painter surface; floor/KIND/RINGS replays the same picture with nothing
 // computed (COpReplay), the least any paint of it can cost; zoomed/KIND/40
-// paints a window onto the largest chart zoomed in, as the view does.
+// paints a window onto the largest chart zoomed in, as the view does;
+// note/lines/N and note/chars/N paint a chart whose one note has N short
+// lines or one line of N characters.
 
 #include "BenchScene.h"
 #include "Benchmarks.h"
@@ -21,6 +23,7 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -124,6 +127,33 @@ void BenchZoomed(benchmark::State& state, const ChartKind& kind, int rings)
     TimePaints(state, *chart, painter, kZoomedIn, cache);
 }
 
+// A default Square of Nine with one long note, painted as the window paints
+// it; first_paint_ms is the paint that lays the note out.
+void BenchLongNote(benchmark::State& state, const std::string& text)
+{
+    const std::unique_ptr<CBaseDraw> chart = MakeBenchChart(ChartKinds().front(), ChartKinds().front().defaultRings);
+    chart->m_Comments.clear();
+    Comments note;
+    note.m_strText = text;
+    note.m_nHeight = -12;
+    note.m_strFace = "DejaVu Sans";
+    chart->m_Comments.emplace(1, note);
+    QImage window(1600, 1000, QImage::Format_RGB32);
+    window.fill(Qt::white);
+    QPainter painter(&window);
+    CTextLayoutCache cache;
+    TimePaints(state, *chart, painter, kZoom, cache);
+}
+
+std::string Repeated(const std::string& piece, int count)
+{
+    std::string text;
+    text.reserve(piece.size() * static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i)
+        text += piece;
+    return text;
+}
+
 } // namespace
 
 void RegisterPaintBenchmarks()
@@ -141,4 +171,10 @@ void RegisterPaintBenchmarks()
                                      kind, largest)
             ->Unit(benchmark::kMillisecond);
     }
+    for (const int lines : {100000, 5000000})
+        benchmark::RegisterBenchmark(("note/lines/" + std::to_string(lines)).c_str(), BenchLongNote,
+                                     Repeated("ab\n", lines))
+            ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("note/chars/3000000", BenchLongNote, std::string(3000000, 'x'))
+        ->Unit(benchmark::kMillisecond);
 }

@@ -2,6 +2,7 @@
 
 #include "BaseDraw.h"
 #include "PainterSurface.h"
+#include "SvgPaintDevice.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -9,55 +10,73 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <QSvgGenerator>
 
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
 
 namespace {
 
 constexpr double kMaxSidePixels = kMaxPictureSide;
 
-// Paints chart on white over the whole side x side device.
-bool PaintOn(QPaintDevice& device, int side, CBaseDraw& chart, double zoom)
+// Vector files keep every shape and line of text; a PDF is held in memory
+// until it is written, some hundred bytes an item. Charts of millions of
+// cells would need gigabytes: they are refused.
+constexpr std::size_t kMaxVectorItems = std::size_t{1} << 22;
+
+enum class Painted { Ok, Failed, TooLarge };
+
+// Paints chart on white over the whole side x side device, with at most
+// itemLimit shapes and lines of text.
+Painted PaintOn(QPaintDevice& device, int side, CBaseDraw& chart, double zoom, std::size_t itemLimit)
 {
     QPainter painter;
     if (!painter.begin(&device))
-        return false;
+        return Painted::Failed;
     painter.fillRect(0, 0, side, side, Qt::white);
+    bool tooLarge = false;
     {
         CPainterSurface dc(painter, zoom);
+        dc.LimitItems(itemLimit);
         PaintChart(chart, dc);
+        tooLarge = dc.LeftItemsOut();
     }
-    return painter.end();
+    if (!painter.end())
+        return Painted::Failed;
+    return tooLarge ? Painted::TooLarge : Painted::Ok;
 }
 
-bool WritePng(QSaveFile& file, int side, CBaseDraw& chart, double zoom)
+Painted WritePng(QSaveFile& file, int side, CBaseDraw& chart, double zoom)
 {
     QImage image(side, side, QImage::Format_RGB32);
     if (image.isNull())
-        return false;
-    return PaintOn(image, side, chart, zoom) && image.save(&file, "PNG");
+        return Painted::Failed;
+    const Painted painted = PaintOn(image, side, chart, zoom, SIZE_MAX);
+    if (painted == Painted::Ok && !image.save(&file, "PNG"))
+        return Painted::Failed;
+    return painted;
 }
 
-bool WriteSvg(QSaveFile& file, int side, CBaseDraw& chart, double zoom)
+// Written while painted, so that a chart of a million cells does not sit in
+// memory as text first.
+Painted WriteSvg(QSaveFile& file, int side, CBaseDraw& chart, double zoom)
 {
-    QSvgGenerator svg;
-    svg.setOutputDevice(&file);
-    svg.setSize(QSize(side, side));
-    svg.setViewBox(QRect(0, 0, side, side));
-    svg.setTitle(QString::fromStdString(chart.GetName()));
-    return PaintOn(svg, side, chart, zoom);
+    CSvgPaintDevice svg(file, QSize(side, side), QString::fromStdString(chart.GetName()));
+    const Painted painted = PaintOn(svg, side, chart, zoom, kMaxVectorItems);
+    if (painted == Painted::Ok && !svg.Ok())
+        return Painted::Failed;
+    return painted;
 }
 
 // One pixel of the picture is one point of the page.
-bool WritePdf(QSaveFile& file, int side, CBaseDraw& chart, double zoom)
+Painted WritePdf(QSaveFile& file, int side, CBaseDraw& chart, double zoom)
 {
     QPdfWriter pdf(&file);
     pdf.setResolution(72);
     pdf.setPageSize(QPageSize(QSizeF(side, side), QPageSize::Point, QString(), QPageSize::ExactMatch));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     pdf.setTitle(QString::fromStdString(chart.GetName()));
-    return PaintOn(pdf, side, chart, zoom);
+    return PaintOn(pdf, side, chart, zoom, kMaxVectorItems);
 }
 
 } // namespace
@@ -80,7 +99,7 @@ bool ExportChart(CBaseDraw& chart, const std::string& path, int canvas, double z
 {
     const QString fileName = QString::fromStdString(path);
     const QString suffix = QFileInfo(fileName).suffix().toLower();
-    bool (*write)(QSaveFile&, int, CBaseDraw&, double) = nullptr;
+    Painted (*write)(QSaveFile&, int, CBaseDraw&, double) = nullptr;
     if (suffix == QLatin1String("png"))
         write = WritePng;
     else if (suffix == QLatin1String("svg"))
@@ -106,7 +125,14 @@ bool ExportChart(CBaseDraw& chart, const std::string& path, int canvas, double z
         error = "cannot write \"" + path + "\": " + file.errorString().toStdString();
         return false;
     }
-    if (!write(file, static_cast<int>(side), chart, zoom)) {
+    const Painted painted = write(file, static_cast<int>(side), chart, zoom);
+    if (painted == Painted::TooLarge) {
+        file.cancelWriting();
+        error = "cannot export \"" + path + "\": the chart draws more than " + std::to_string(kMaxVectorItems) +
+                " shapes and texts, too many for a ." + suffix.toStdString() + " file; export it as PNG";
+        return false;
+    }
+    if (painted == Painted::Failed) {
         file.cancelWriting();
         error = "cannot write \"" + path + "\": " +
                 (file.error() != QFileDevice::NoError ? file.errorString().toStdString()

@@ -49,7 +49,9 @@ int CDeviceMapping::ToChartUnits(double pixels) const
 std::array<QRect, 4> CDeviceMapping::FrameEdges(const Rect& rc) const
 {
     const QRect d = ToDevice(rc);
-    const int t = std::max(1, static_cast<int>(std::lround(m_zoom)));
+    // Never thicker than the unit: the margin of a unit that boxes keep
+    // inside their frame then stays clear of what they hold.
+    const int t = std::max(1, static_cast<int>(std::floor(m_zoom)));
     const int w = d.width();
     const int h = d.height();
     return {QRect(d.left(), d.top(), std::max(0, w - t), t), QRect(d.left(), d.top(), t, std::max(0, h - t)),

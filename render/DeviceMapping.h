@@ -27,9 +27,10 @@ public:
     // A length in device pixels as whole chart units, rounded up so that what
     // was measured fits in the chart-unit box.
     int ToChartUnits(double pixels) const;
-    // The one-unit frame of a 3-D rectangle, at least one pixel thick: top and
-    // left edges (first colour), then right and bottom edges (second colour),
-    // which overlap the first two at the top-right and bottom-left corners.
+    // The one-unit frame of a 3-D rectangle, at least one pixel and at most
+    // one unit thick: top and left edges (first colour), then right and
+    // bottom edges (second colour), which overlap the first two at the
+    // top-right and bottom-left corners.
     std::array<QRect, 4> FrameEdges(const Rect& rc) const;
 
 private:

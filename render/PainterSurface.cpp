@@ -6,7 +6,6 @@
 
 #include <QPaintEngine>
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
 
@@ -40,9 +39,7 @@ CPainterSurface::CPainterSurface(QPainter& painter, double zoom, CTextLayoutCach
         m_ownCache = std::make_unique<CTextLayoutCache>();
         m_cache = m_ownCache.get();
     }
-    // The SVG generator ignores clipping.
     const QPaintEngine* engine = m_painter.paintEngine();
-    m_deviceClips = !engine || engine->type() != QPaintEngine::SVG;
     m_raster = engine && engine->type() == QPaintEngine::Raster;
     if (m_raster)
         m_pixelArea = PixelArea(m_painter);
@@ -57,6 +54,16 @@ Font CPainterSurface::SelectFont(const Font& font)
 {
     m_fontId = -1;
     return CDrawSurface::SelectFont(font);
+}
+
+bool CPainterSurface::Admit(std::size_t count)
+{
+    if (m_leftItemsOut || count > m_itemLimit - m_items) {
+        m_leftItemsOut = true;
+        return false;
+    }
+    m_items += count;
+    return true;
 }
 
 int CPainterSurface::CurrentFontId()
@@ -88,13 +95,15 @@ void CPainterSurface::UseTextPen(Color color)
 
 void CPainterSurface::DoLineTo(Point from, Point to)
 {
+    if (!Admit(1))
+        return;
     UseLinePen();
     m_painter.drawLine(m_map.ToDevice(from), m_map.ToDevice(to));
 }
 
 void CPainterSurface::Ellipse(const Rect& rc)
 {
-    if (m_map.ToDevice(rc).isEmpty())
+    if (m_map.ToDevice(rc).isEmpty() || !Admit(1))
         return;
     UseLinePen();
     const Brush& brush = CurrentBrush();
@@ -111,7 +120,7 @@ void CPainterSurface::FillRect(const Rect& rc, const Brush& brush)
 void CPainterSurface::FillEllipse(const Rect& rc, const Brush& brush)
 {
     const QRect box = m_map.ToDevice(rc);
-    if (brush.hollow || box.isEmpty())
+    if (brush.hollow || box.isEmpty() || !Admit(1))
         return;
     m_painter.setPen(Qt::NoPen);
     m_penUse = PenUse::None;
@@ -122,13 +131,15 @@ void CPainterSurface::FillEllipse(const Rect& rc, const Brush& brush)
 void CPainterSurface::DoFillSolidRect(const Rect& rc, Color color)
 {
     const QRect box = m_map.ToDevice(rc);
-    if (!box.isEmpty())
+    if (!box.isEmpty() && Admit(1))
         m_painter.fillRect(box, ToQColor(color));
 }
 
 void CPainterSurface::Draw3dRect(const Rect& rc, Color topLeft, Color bottomRight)
 {
     const auto edges = m_map.FrameEdges(rc);
+    if (!Admit(edges.size()))
+        return;
     const QColor colors[] = {ToQColor(topLeft), ToQColor(bottomRight)};
     for (size_t i = 0; i < edges.size(); ++i)
         if (!edges[i].isEmpty())
@@ -137,7 +148,8 @@ void CPainterSurface::Draw3dRect(const Rect& rc, Color topLeft, Color bottomRigh
 
 int CPainterSurface::DrawText(const std::string& text, Rect& rc, unsigned flags)
 {
-    if (text.empty()) {
+    // Past the limit the picture is given up: nothing is worth laying out.
+    if (text.empty() || m_leftItemsOut) {
         if (flags & TextFlags::CalcRect) {
             rc.right = rc.left;
             rc.bottom = rc.top;
@@ -184,7 +196,7 @@ bool CPainterSurface::MayShowText(const std::string& text, const Rect& rc)
 
 Rect CPainterSurface::MeasuredBox(const Rect& rc, const CTextBlock& block, unsigned flags) const
 {
-    const int width = m_map.ToChartUnits(block.Width());
+    const int width = m_map.ToChartUnits(block.BoxWidth());
     Rect box = rc;
     // Centred text keeps its centre; otherwise the box grows from the left.
     if ((flags & TextFlags::Center) && rc.Width() > 0)
@@ -199,6 +211,8 @@ void CPainterSurface::DrawBlock(CTextBlock& block, const Rect& rc, unsigned flag
     const QRect box = m_map.ToDevice(rc);
     const bool centred = (flags & TextFlags::Center) != 0;
     const CTextBlock::Placement place = block.Place(box, flags);
+    if (!Admit(block.Lines().size() * (BackgroundMode() == BkMode::Opaque ? 2 : 1)))
+        return;
     if (BackgroundMode() == BkMode::Opaque) {
         const QColor color = ToQColor(BkColor());
         for (const QRect& cell : block.LineBoxes(place.origin, box, centred))
@@ -212,12 +226,8 @@ void CPainterSurface::DrawBlock(CTextBlock& block, const Rect& rc, unsigned flag
         DrawLines(block, place.origin, centred);
         return;
     }
-    if (!m_deviceClips) {
-        QPainterPath area;
-        area.addRect(box);
-        m_painter.fillPath(block.Outline(place.origin, centred).intersected(area), ToQColor(TextColor()));
-        return;
-    }
+    if (box.isEmpty())
+        return; // clipped to nothing
     m_painter.save();
     m_painter.setClipRect(box, Qt::IntersectClip);
     DrawLines(block, place.origin, centred);

@@ -5,6 +5,8 @@
 
 #include <QRectF>
 
+#include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <optional>
 
@@ -26,6 +28,13 @@ public:
     CPainterSurface(const CPainterSurface&) = delete;
     CPainterSurface& operator=(const CPainterSurface&) = delete;
 
+    // At most max shapes and lines of text are drawn from now on; what comes
+    // after is left out. Vector files keep every one (a PDF in memory until
+    // it is written), which a picture of millions of cells cannot afford.
+    void LimitItems(std::size_t max) { m_itemLimit = max; }
+    // Whether the limit left anything out.
+    bool LeftItemsOut() const { return m_leftItemsOut; }
+
     Font SelectFont(const Font& font) override;
 
     void Ellipse(const Rect& rc) override;
@@ -44,6 +53,8 @@ private:
     // labels in one colour set it once.
     enum class PenUse { None, Line, Text };
 
+    // Counts count items against the limit: false when they are left out.
+    bool Admit(std::size_t count);
     // The id in the text cache of the selected font.
     int CurrentFontId();
     void UseLinePen();
@@ -56,9 +67,6 @@ private:
     CDeviceMapping m_map;
     std::unique_ptr<CTextLayoutCache> m_ownCache;
     CTextLayoutCache* m_cache = nullptr;
-    // Where the device cannot clip, clipped text is drawn as outlines cut to
-    // its rectangle.
-    bool m_deviceClips = true;
     // Raster devices get the glyphs kept from the layout; others get text
     // they can keep as text.
     bool m_raster = false;
@@ -66,6 +74,10 @@ private:
     // pixels: text entirely outside it is not drawn, which changes no pixel.
     // Vector devices get every text, visible or not.
     std::optional<QRectF> m_pixelArea;
+
+    std::size_t m_itemLimit = SIZE_MAX;
+    std::size_t m_items = 0;
+    bool m_leftItemsOut = false;
 
     int m_fontId = -1; // -1: not resolved since the last SelectFont
     unsigned m_fontGeneration = 0;

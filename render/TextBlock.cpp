@@ -14,6 +14,10 @@ namespace {
 
 // Line width for unwrapped text, within QTextLayout's fixed-point range.
 constexpr double kUnbounded = 1e7;
+// Glyphs land up to a pixel from where their boxes say, by the rounding of
+// their positions: placing text allows for it, and boxes measured for text
+// make room for it.
+constexpr double kGlyphSlack = 1.0;
 
 QString Trimmed(QString line)
 {
@@ -61,26 +65,69 @@ QRectF LineInk(const QList<QGlyphRun>& runs, QPointF origin)
     return ink;
 }
 
-// Adds run, moved right by dx, to runs: to the run in the same font and
-// decoration when there is one, so that a block draws with one call a font.
-void AppendRun(std::vector<QGlyphRun>& runs, const QGlyphRun& run, double dx)
+// The glyphs of many lines in one font and decoration, gathered to become
+// one run: appending line by line to a QGlyphRun would copy all its glyphs
+// each time.
+struct GatheredRun {
+    QGlyphRun like;
+    QList<quint32> glyphs;
+    QList<QPointF> positions;
+};
+
+// Adds run, moved right by dx, to the gathered run in the same font and
+// decoration, so that a block draws with one call a font.
+void Gather(std::vector<GatheredRun>& gathered, const QGlyphRun& run, double dx)
 {
-    QList<QPointF> positions = run.positions();
-    for (QPointF& p : positions)
-        p.rx() += dx;
-    for (QGlyphRun& into : runs) {
-        if (into.rawFont() == run.rawFont() && into.flags() == run.flags()) {
-            into.setGlyphIndexes(into.glyphIndexes() + run.glyphIndexes());
-            into.setPositions(into.positions() + positions);
-            return;
+    auto into = std::find_if(gathered.begin(), gathered.end(), [&](const GatheredRun& g) {
+        return g.like.rawFont() == run.rawFont() && g.like.flags() == run.flags();
+    });
+    if (into == gathered.end())
+        into = gathered.insert(gathered.end(), GatheredRun{run, {}, {}});
+    into->glyphs += run.glyphIndexes();
+    for (QPointF p : run.positions())
+        into->positions.push_back(p + QPointF(dx, 0));
+}
+
+// Whether c starts a character (code point) in UTF-8.
+bool StartsCharacter(char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }
+
+// Where in [from, end) the characters after the first `count` begin, or
+// end; count becomes the number of characters before that place.
+std::size_t AfterCharacters(std::string_view text, std::size_t from, std::size_t end, std::size_t& count)
+{
+    std::size_t seen = 0;
+    for (std::size_t i = from; i < end; ++i) {
+        if (StartsCharacter(text[i]) && seen++ == count) {
+            count = seen - 1;
+            return i;
         }
     }
-    QGlyphRun moved = run;
-    moved.setPositions(positions);
-    runs.push_back(std::move(moved));
+    count = seen;
+    return end;
 }
 
 } // namespace
+
+std::string_view CTextBlock::LaidOutPart(std::string_view text, std::string& storage)
+{
+    // A text this short cannot pass any bound.
+    if (text.size() < std::min(kMaxLines, kMaxLineChars))
+        return text;
+    storage.clear();
+    std::size_t chars = 0;
+    std::size_t begin = 0;
+    for (std::size_t lines = 0; lines < kMaxLines && begin <= text.size() && chars < kMaxChars; ++lines) {
+        const std::size_t end = std::min(text.find('\n', begin), text.size());
+        std::size_t taken = std::min(kMaxLineChars, kMaxChars - chars);
+        const std::size_t cut = AfterCharacters(text, begin, end, taken);
+        if (lines > 0)
+            storage += '\n';
+        storage.append(text, begin, cut - begin);
+        chars += taken;
+        begin = end + 1;
+    }
+    return storage.size() == text.size() ? text : std::string_view(storage);
+}
 
 CTextBlock::CTextBlock(const QFont& font, const QString& text, double wrapWidth)
     : m_font(font)
@@ -127,6 +174,23 @@ CTextBlock::CTextBlock(const QFont& font, const QString& text, double wrapWidth)
         l.runs = line.glyphRuns();
         l.ink = LineInk(l.runs, line.position());
     }
+    MeasureExtents();
+}
+
+void CTextBlock::MeasureExtents()
+{
+    for (const bool centred : {false, true}) {
+        Extent& e = m_extent[centred];
+        e.right = m_width;
+        for (const Line& l : m_lines) {
+            const double offset = LineOffset(l, centred);
+            e.right = std::max(e.right, offset + l.width);
+            if (!l.ink.isNull()) {
+                e.left = std::min(e.left, offset + l.ink.left());
+                e.right = std::max(e.right, offset + l.ink.right());
+            }
+        }
+    }
 }
 
 int CTextBlock::WrapWidth(const QRect& box, unsigned flags)
@@ -158,6 +222,7 @@ const CTextBlock::Prepared& CTextBlock::Prepare(bool centred)
 CTextBlock::Prepared CTextBlock::Build(bool centred) const
 {
     Prepared p;
+    std::vector<GatheredRun> gathered;
     const bool decorated = m_font.underline() || m_font.strikeOut();
     for (const Line& line : m_lines) {
         const double offset = LineOffset(line, centred);
@@ -167,9 +232,19 @@ CTextBlock::Prepared CTextBlock::Build(bool centred) const
         if (!line.ink.isNull())
             p.ink |= line.ink.translated(at);
         for (const QGlyphRun& run : line.runs)
-            AppendRun(p.runs, run, offset);
+            Gather(gathered, run, offset);
+    }
+    for (GatheredRun& g : gathered) {
+        g.like.setGlyphIndexes(g.glyphs);
+        g.like.setPositions(g.positions);
+        p.runs.push_back(std::move(g.like));
     }
     return p;
+}
+
+double CTextBlock::BoxWidth() const
+{
+    return std::max(m_extent[0].Width(), m_extent[1].Width()) + 2 * kGlyphSlack;
 }
 
 void CTextBlock::Draw(QPainter& painter, QPointF origin, bool centred)
@@ -193,15 +268,16 @@ CTextBlock::Placement CTextBlock::Place(const QRect& box, unsigned flags)
 {
     const bool centred = (flags & TextFlags::Center) != 0;
     Placement place;
-    double x = box.left();
+    const Extent& extent = m_extent[centred];
+    double x = box.left() - extent.left;
     double y = box.top();
     if (centred)
-        x += (box.width() - m_width) / 2;
+        x += (box.width() - extent.Width()) / 2;
     if ((flags & TextFlags::VCenter) && m_lines.size() == 1)
         y += std::trunc((box.height() - m_height) / 2);
     place.origin = {x, y};
-    // A pixel of slack for the rounding of glyph positions.
-    const QRectF ink = Prepare(centred).ink.translated(x, y).adjusted(-1, -1, 1, 1);
+    const QRectF ink = Prepare(centred).ink.translated(x, y).adjusted(-kGlyphSlack, -kGlyphSlack, kGlyphSlack,
+                                                                      kGlyphSlack);
     place.clip = !ink.isEmpty() && !QRectF(box).contains(ink);
     return place;
 }
@@ -216,12 +292,4 @@ std::vector<QRect> CTextBlock::LineBoxes(QPointF origin, const QRect& box, bool 
             boxes.push_back(pixels);
     }
     return boxes;
-}
-
-QPainterPath CTextBlock::Outline(QPointF origin, bool centred) const
-{
-    QPainterPath path;
-    for (const Line& line : m_lines)
-        path.addText(origin + QPointF(LineOffset(line, centred), line.top + line.ascent), m_font, line.text);
-    return path;
 }

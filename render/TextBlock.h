@@ -3,13 +3,15 @@
 #include <QFont>
 #include <QGlyphRun>
 #include <QList>
-#include <QPainterPath>
 #include <QPointF>
 #include <QRect>
 #include <QRectF>
 #include <QString>
 
+#include <cstddef>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 class QPainter;
@@ -21,6 +23,19 @@ class QPainter;
 // width keeps a line of its own and widens the block.
 class CTextBlock {
 public:
+    // What one block lays out at most: far more than any window or picture
+    // shows at a legible size, few enough that a note of millions of lines
+    // costs a fraction of a second and a few megabytes.
+    static constexpr std::size_t kMaxLines = 1 << 14;
+    static constexpr std::size_t kMaxLineChars = 1 << 14; // characters (code points) of one line
+    static constexpr std::size_t kMaxChars = 1 << 18;     // characters of all lines
+
+    // The part of text (UTF-8) that a block lays out: text itself when it is
+    // within the bounds, else its first lines, each cut to its first
+    // characters, copied into storage. Drawn, such a text is cut where it
+    // runs beyond what can be seen; the text itself stays as it is.
+    static std::string_view LaidOutPart(std::string_view text, std::string& storage);
+
     struct Line {
         QString text;
         double width = 0;      // natural width: the advance and any italic overhang
@@ -53,7 +68,13 @@ public:
     static int WrapWidth(const QRect& box, unsigned flags);
 
     const QFont& Font() const { return m_font; }
+    // The widest line's advance and italic overhang, which centring goes by.
     double Width() const { return m_width; }
+    // The width of a box that holds the text as drawn, centred or not, with
+    // a pixel to spare on each side: Width() widened to wherever its glyphs
+    // reach. Latin glyphs keep inside their advance; Chinese ones, taken
+    // from a fallback font, fill it to the last pixel and may pass it.
+    double BoxWidth() const;
     double Height() const { return m_height; }
     const std::vector<Line>& Lines() const { return m_lines; }
     // Whether wrapping at wrapWidth could change the lines: only when a line
@@ -70,16 +91,24 @@ public:
     // (SVG, PDF, printers): glyphs alone would leave them nothing to search
     // or copy. Sets the painter's font.
     void DrawAsText(QPainter& painter, QPointF origin, bool centred) const;
-    // Lines centred in box with TextFlags::Center; a single line centred
-    // vertically with TextFlags::VCenter. Clips when ink would leave box.
+    // Lines centred in box with TextFlags::Center, the glyphs starting at
+    // the box's left otherwise; a single line centred vertically with
+    // TextFlags::VCenter. Clips when ink would leave box.
     Placement Place(const QRect& box, unsigned flags);
     // The boxes of the lines placed at origin, within box: what an opaque
     // background paints.
     std::vector<QRect> LineBoxes(QPointF origin, const QRect& box, bool centred) const;
-    // The glyphs placed at origin as outlines, for devices that cannot clip.
-    QPainterPath Outline(QPointF origin, bool centred) const;
 
 private:
+    // Where a block reaches across, its advance and its glyphs, from its
+    // left edge, for one alignment.
+    struct Extent {
+        double left = 0; // 0 or less
+        double right = 0;
+        double Width() const { return right - left; }
+    };
+
+    void MeasureExtents();
     Prepared Build(bool centred) const;
 
     QFont m_font;
@@ -87,6 +116,7 @@ private:
     double m_width = 0;
     double m_height = 0;
     double m_widestBreakable = 0; // the widest line with a break opportunity
+    Extent m_extent[2];           // left-aligned, centred
     std::optional<Prepared> m_centred;
     std::optional<Prepared> m_left;
 };

@@ -101,7 +101,9 @@ const CTextLayoutCache::Reach& CTextLayoutCache::TextReach(int fontId)
 
 CTextBlock& CTextLayoutCache::Block(int fontId, std::string_view text, int wrapWidth)
 {
-    return *Lookup(fontId, text, wrapWidth > 0 ? wrapWidth : 0);
+    // Keyed by what is laid out: a note of megabytes keys by its shown part.
+    std::string storage;
+    return *Lookup(fontId, CTextBlock::LaidOutPart(text, storage), wrapWidth > 0 ? wrapWidth : 0);
 }
 
 std::shared_ptr<CTextBlock> CTextLayoutCache::Lookup(int fontId, std::string_view text, int wrap)
@@ -124,8 +126,11 @@ std::shared_ptr<CTextBlock> CTextLayoutCache::Lookup(int fontId, std::string_vie
 
 void CTextLayoutCache::Insert(int fontId, int wrap, std::string_view text, std::shared_ptr<CTextBlock> block)
 {
-    if (m_blocks.size() >= m_maxBlocks)
+    if (m_blocks.size() >= m_maxBlocks || m_textBytes + text.size() > kMaxTextBytes) {
         m_blocks.clear();
+        m_textBytes = 0;
+    }
+    m_textBytes += text.size();
     auto entry = std::make_unique<Entry>(Entry{std::string(text), std::move(block)});
     const BlockKey key{fontId, wrap, entry->text};
     m_blocks.emplace(key, std::move(entry));
@@ -134,6 +139,7 @@ void CTextLayoutCache::Insert(int fontId, int wrap, std::string_view text, std::
 void CTextLayoutCache::Clear()
 {
     m_blocks.clear();
+    m_textBytes = 0;
     m_fontIds.clear();
     m_fonts.clear();
     ++m_generation;

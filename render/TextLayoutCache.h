@@ -18,11 +18,16 @@ class CTextBlock;
 // Fonts and laid-out texts kept from one paint to the next. A chart repaints
 // every label on every mouse move of a drag, with the same few fonts and
 // mostly the same strings; laying them out again each time would cost more
-// than drawing them. Bounded: when full it starts over.
+// than drawing them. Bounded in blocks, fonts and text: when full it starts
+// over.
 class CTextLayoutCache {
 public:
     static constexpr std::size_t kDefaultMaxBlocks = 1 << 15;
     static constexpr std::size_t kMaxFonts = 256;
+    // Bytes of text laid out in all blocks. Each character keeps its glyph
+    // and positions, some 100 bytes, so this bounds the glyphs kept to a few
+    // hundred megabytes however long the notes; labels use a fraction.
+    static constexpr std::size_t kMaxTextBytes = 1 << 22;
 
     explicit CTextLayoutCache(std::size_t maxBlocks = kDefaultMaxBlocks);
     ~CTextLayoutCache();
@@ -45,8 +50,9 @@ public:
     };
     const Reach& TextReach(int fontId);
 
-    // text (UTF-8) laid out in a font; wrapWidth in device pixels, <= 0 for
-    // no word-break. The reference lasts until the next call.
+    // text (UTF-8) laid out in a font, as far as CTextBlock::LaidOutPart
+    // takes it; wrapWidth in device pixels, <= 0 for no word-break. The
+    // reference lasts until the next call.
     CTextBlock& Block(int fontId, std::string_view text, int wrapWidth);
 
     std::size_t BlockCount() const { return m_blocks.size(); }
@@ -88,6 +94,7 @@ private:
     void Insert(int fontId, int wrap, std::string_view text, std::shared_ptr<CTextBlock> block);
 
     std::size_t m_maxBlocks;
+    std::size_t m_textBytes = 0; // of the keys, which the blocks lay out
     unsigned m_generation = 0;
     struct FontEntry {
         QFont font;

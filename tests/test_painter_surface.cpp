@@ -3,8 +3,10 @@
 
 #include "ChartExport.h"
 #include "DrawSquareOfNine.h"
+#include "GridChart.h"
 #include "PainterSurface.h"
 #include "QtConversions.h"
+#include "SvgPaintDevice.h"
 #include "TextBlock.h"
 
 #include <QBuffer>
@@ -15,16 +17,18 @@
 #include <QImage>
 #include <QPainter>
 #include <QStaticText>
-#include <QSvgGenerator>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTextOption>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -43,13 +47,14 @@ QImage Paint(int w, int h, double zoom, const std::function<void(CPainterSurface
 
 QColor At(const QImage& image, int x, int y) { return image.pixelColor(x, y); }
 
-// The smallest rectangle holding every pixel that is not white (null when blank).
-QRect Ink(const QImage& image)
+// The smallest rectangle holding every pixel that is not white, or of one
+// colour (null when there is none).
+QRect Ink(const QImage& image, std::optional<QColor> only = std::nullopt)
 {
     QRect ink;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (image.pixelColor(x, y) != kWhite)
+            if (only ? image.pixelColor(x, y) == *only : image.pixelColor(x, y) != kWhite)
                 ink |= QRect(x, y, 1, 1);
     return ink;
 }
@@ -168,6 +173,23 @@ TEST(PainterSurfaceFills, Draw3dRectFramesTheInsideInTwoColours)
     EXPECT_EQ(At(image, 11, 2), QColor(Qt::blue)); // top-right corner
     EXPECT_EQ(At(image, 2, 9), QColor(Qt::blue));  // bottom-left corner
     EXPECT_EQ(At(image, 6, 6), kWhite);
+}
+
+// What vector exports are bounded by: past its limit a surface draws
+// nothing more, and says so.
+TEST(PainterSurfaceFills, ItemsPastTheLimitAreLeftOutAndTold)
+{
+    bool leftOut = false;
+    const QImage image = Paint(40, 10, 1, [&](CPainterSurface& dc) {
+        dc.LimitItems(3);
+        for (int x = 0; x < 40; x += 8)
+            dc.FillRect({x, 0, x + 4, 4}, Brush::Solid(Colors::Red));
+        Rect rc{0, 0, 40, 10};
+        dc.DrawText("W", rc, 0);
+        leftOut = dc.LeftItemsOut();
+    });
+    EXPECT_TRUE(leftOut);
+    EXPECT_EQ(Ink(image), QRect(0, 0, 20, 4));
 }
 
 TEST(PainterSurfacePens, LineToDrawsFromTheCurrentPositionAndLeavesOutTheEnd)
@@ -398,29 +420,190 @@ TEST(PainterSurfaceText, DrawnTextIsClippedToItsRectangle)
     EXPECT_GT(Ink(after).width(), 60);
 }
 
-TEST(PainterSurfaceText, SvgClipsTextThoughTheGeneratorCannotClip)
+// A note's glyphs all show inside its frame, at any zoom, also where a
+// fallback font's glyphs fill their whole advance (Chinese in a Latin face)
+// or overhang it: its text colour covers as many pixels as the same text
+// drawn with room to spare.
+TEST(PainterSurfaceText, NoteBoxesHoldEveryGlyphInsideTheirFrame)
+{
+    constexpr Color kInk = 0x123456;
+    for (const char* text : {"价格目标", "Target", "Wg\n价j"}) {
+        for (const int height : {-9, -12, -20}) {
+            for (const double zoom : {0.6, 1.0, 1.5}) {
+                CGridChart chart;
+                chart.m_fZoom = static_cast<float>(zoom);
+                Comments note;
+                note.m_strText = text;
+                note.m_nHeight = height;
+                note.m_crBack = Colors::Yellow;
+                note.m_crText = kInk;
+                note.m_strFace = "DejaVu Sans";
+                chart.m_Comments.emplace(12, note); // anchored at (80, 80)
+                Font font;
+                const QImage boxed = Paint(260, 220, zoom, [&](CPainterSurface& dc) {
+                    CRecordingSurface log(&dc);
+                    chart.DrawComments(log);
+                    font = log.Ops().at(1).font;
+                });
+                const QImage free = Paint(300, 200, zoom, [&](CPainterSurface& dc) {
+                    dc.SelectFont(font);
+                    dc.SetBkMode(BkMode::Transparent);
+                    dc.SetTextColor(kInk);
+                    Rect rc{0, 0, 300, 200};
+                    dc.DrawText(text, rc, TextFlags::Center);
+                });
+                const QColor ink = ToQColor(kInk);
+                EXPECT_EQ(CountColor(boxed, ink), CountColor(free, ink)) << text << " " << height << " at " << zoom;
+            }
+        }
+    }
+}
+
+// What one text block lays out is bounded, however long the text; within
+// the bounds the text is taken as it is.
+TEST(PainterSurfaceText, LongTextsAreLaidOutOnlyAsFarAsCanBeSeen)
+{
+    std::string storage;
+    const std::string shortText = "ab\ncd";
+    EXPECT_EQ(CTextBlock::LaidOutPart(shortText, storage).data(), shortText.data());
+
+    std::string manyLines;
+    for (int i = 0; i < 5000000; ++i)
+        manyLines += "ab\n";
+    const std::string_view lines = CTextBlock::LaidOutPart(manyLines, storage);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n') + 1, static_cast<long>(CTextBlock::kMaxLines));
+    EXPECT_EQ(lines.substr(0, 6), "ab\nab\n");
+
+    // Cut between characters, never inside one.
+    std::string wide;
+    for (int i = 0; i < 20000; ++i)
+        wide += "价";
+    const QString cut = QString::fromStdString(std::string(CTextBlock::LaidOutPart(wide + "\nnext", storage)));
+    EXPECT_EQ(cut, QString(CTextBlock::kMaxLineChars, QChar(0x4EF7)) + QStringLiteral("\nnext"));
+
+    const std::string longLines(400000, 'x');
+    std::string many = longLines + "\n" + longLines;
+    for (int i = 0; i < 40; ++i)
+        many += "\n" + std::string(10000, 'y');
+    const std::string_view total = CTextBlock::LaidOutPart(many, storage);
+    EXPECT_EQ(total.size() - static_cast<size_t>(std::count(total.begin(), total.end(), '\n')),
+              CTextBlock::kMaxChars);
+}
+
+// A note of five million lines (15 MB) is drawn as far as it can be seen,
+// boxed as that part needs, with its lines where they belong; its text stays
+// whole.
+TEST(PainterSurfaceText, AHugeNoteDrawsItsBoxAndVisibleLines)
+{
+    CGridChart chart;
+    chart.m_fZoom = 1.0f;
+    Comments note;
+    for (int i = 0; i < 5000000; ++i)
+        note.m_strText += "ab\n";
+    note.m_nHeight = -12;
+    note.m_crBack = Colors::Yellow;
+    note.m_strFace = "DejaVu Sans";
+    chart.m_Comments.emplace(1, note);
+    int lineHeight = 0;
+    const QImage image = Paint(200, 200, 1, [&](CPainterSurface& dc) {
+        chart.DrawComments(dc);
+        dc.SelectFont(TestFont(-12));
+        Rect one{};
+        lineHeight = dc.DrawText("ab", one, TextFlags::CalcRect);
+    });
+    const Comments& drawn = chart.m_Comments.begin()->second;
+    EXPECT_EQ(drawn.m_strText, note.m_strText);
+    EXPECT_NEAR(drawn.m_rcBox.Height(), lineHeight * static_cast<int>(CTextBlock::kMaxLines), 3);
+    EXPECT_EQ(drawn.m_rcBox.Center().y, 40); // centred on its anchor, 20 units below the cell's centre
+    EXPECT_GT(CountColor(image, QColor(Qt::yellow)), 2000);
+    // Line after line of "ab", each as high as one line alone.
+    EXPECT_NE(Row(image, 40, 25, 55).find('#'), std::string::npos);
+    for (int y = 0; y + lineHeight < 200; ++y)
+        ASSERT_EQ(Row(image, y, 25, 55), Row(image, y + lineHeight, 25, 55)) << y;
+}
+
+// SVG is written while it is painted, text stays text, and clipped text is
+// clipped by a clip path (for viewers that honour one) that ends with it.
+TEST(PainterSurfaceSvg, WrittenAsPaintedWithTextClippedByClipPaths)
 {
     QBuffer svg;
     svg.open(QIODevice::WriteOnly);
     {
-        QSvgGenerator generator;
-        generator.setOutputDevice(&svg);
-        generator.setSize(QSize(200, 100));
-        generator.setViewBox(QRect(0, 0, 200, 100));
-        QPainter painter(&generator);
+        CSvgPaintDevice device(svg, QSize(200, 100), "t<&>");
+        QPainter painter(&device);
+        painter.translate(5, 0);
         CPainterSurface dc(painter, 1);
         dc.SelectFont(TestFont(-20));
+        dc.SetBkMode(BkMode::Transparent);
         Rect rc{50, 20, 70, 40};
-        dc.DrawText("WWWWWWWW", rc, TextFlags::Center);
+        dc.DrawText("WWWW<&>", rc, TextFlags::Center);
+        rc = {0, 60, 200, 100};
+        dc.DrawText("after\x01", rc, TextFlags::Center);
+        // More than the device gathers before it writes: some of it is out
+        // before the painter ends.
+        for (int i = 0; i < 2000; ++i)
+            dc.FillRect({0, 0, 1, 1}, Brush::Solid(Colors::Red));
+        EXPECT_GT(svg.size(), 0);
+    }
+    const QByteArray data = svg.data();
+    QXmlStreamReader xml(data);
+    QStringList texts;
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("text"))
+            texts << xml.readElementText();
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_EQ(texts, QStringList({"WWWW<&>", "after"}));
+    EXPECT_TRUE(data.contains("<clipPath id=\"c0\"><path d=\"M55,20L75,20L75,40L55,40L55,20\"/></clipPath>"));
+    const qsizetype clipped = data.indexOf("WWWW"), closed = data.indexOf("</g>"), after = data.indexOf("after");
+    EXPECT_TRUE(clipped < closed && closed < after);
+
+    QBuffer readOnly;
+    readOnly.open(QIODevice::ReadOnly);
+    CSvgPaintDevice failing(readOnly, QSize(10, 10), "t");
+    QPainter painter(&failing);
+    painter.fillRect(0, 0, 5, 5, Qt::red);
+    EXPECT_FALSE(painter.end());
+}
+
+// Shapes in SVG land where they land in an image: transforms, cosmetic and
+// wide pens, dotted lines, ellipses and fills.
+TEST(PainterSurfaceSvg, ShapesLandWhereTheyLandInAnImage)
+{
+    const auto draw = [](QPaintDevice& device) {
+        QPainter painter(&device);
+        painter.fillRect(0, 0, 120, 80, Qt::white);
+        painter.translate(7, 3);
+        CPainterSurface dc(painter, 1.5);
+        dc.FillRect({2, 2, 20, 12}, Brush::Solid(Colors::Blue));
+        dc.SelectPen({PenStyle::Solid, 4, Colors::Red});
+        dc.MoveTo(10, 30);
+        dc.LineTo(60, 30);
+        dc.SelectPen({PenStyle::Dot, 0, Colors::Black});
+        dc.MoveTo(10, 40);
+        dc.LineTo(60, 40);
+        dc.SelectBrush(Brush::Solid(Colors::Green));
+        dc.Ellipse({40, 2, 60, 22});
+    };
+    QImage image(120, 80, QImage::Format_RGB32);
+    draw(image);
+    QBuffer svg;
+    svg.open(QIODevice::WriteOnly);
+    {
+        CSvgPaintDevice device(svg, QSize(120, 80), "t");
+        draw(device);
     }
     QSvgRenderer renderer(svg.data());
-    QImage image(200, 100, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
+    QImage rendered(120, 80, QImage::Format_RGB32);
+    rendered.fill(Qt::white);
+    QPainter painter(&rendered);
     renderer.render(&painter);
     painter.end();
-    EXPECT_FALSE(Ink(image).isNull());
-    EXPECT_TRUE(QRect(49, 19, 22, 22).contains(Ink(image))); // a pixel of antialiasing
+    for (const QColor color : {QColor(Qt::blue), QColor(Qt::red), QColor(0, 128, 0)}) {
+        const QRect ours = Ink(image, color), theirs = Ink(rendered, color);
+        EXPECT_LE((ours.topLeft() - theirs.topLeft()).manhattanLength(), 2) << color.name().toStdString();
+        EXPECT_LE((ours.bottomRight() - theirs.bottomRight()).manhattanLength(), 2) << color.name().toStdString();
+    }
+    EXPECT_NE(Row(rendered, 64, 20, 90).find('.'), std::string::npos); // the dotted line has gaps
 }
 
 TEST(PainterSurfaceFonts, MissingFaceFallsBackToAUsableSansSerif)
