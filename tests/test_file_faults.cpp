@@ -255,22 +255,20 @@ TEST_F(FileFaults, SaveWhoseWritingFailsHalfWay)
     EXPECT_EQ(ReadFile(m_path), bytes);
 }
 
-TEST_F(FileFaults, OpenOfAFileThatShrinksWhileItIsRead)
+TEST_F(FileFaults, OpenOfAFileThatShrinksOrVanishesWhileItIsRead)
 {
-    ReadFault fault;
-    fault.act = [path = m_path, half = static_cast<off_t>(m_bytes.size() / 2)] { truncate(path.c_str(), half); };
-    ExpectOpenFailsAndKeepsTheSet(fault, "cut short");
-}
+    ReadFault shrinks;
+    shrinks.act = [path = m_path, half = static_cast<off_t>(m_bytes.size() / 2)] { truncate(path.c_str(), half); };
+    ExpectOpenFailsAndKeepsTheSet(shrinks, "cut short");
+    std::ofstream(m_path, std::ios::binary) << m_bytes;
 
-// Its medium gone half-way, the rest of the file can no longer be read.
-TEST_F(FileFaults, OpenOfAFileThatVanishesWhileItIsRead)
-{
-    ReadFault fault;
-    fault.limit = m_bytes.size() / 2;
-    fault.at = 2;
-    fault.act = [path = m_path] { unlink(path.c_str()); };
-    fault.error = EIO;
-    ExpectOpenFailsAndKeepsTheSet(fault, "Input/output error");
+    // Its medium gone half-way, the rest of the file can no longer be read.
+    ReadFault vanishes;
+    vanishes.limit = m_bytes.size() / 2;
+    vanishes.at = 2;
+    vanishes.act = [path = m_path] { unlink(path.c_str()); };
+    vanishes.error = EIO;
+    ExpectOpenFailsAndKeepsTheSet(vanishes, "Input/output error");
 }
 
 TEST_F(FileFaults, AFifoOrAFolderIsNeitherReadNorReplaced)
