@@ -39,11 +39,9 @@ TEST(DateCommand, PrintsTheValueOrInvalid)
         const char* mode;
         int status;
         const char* out;
-    } rows[] = {{"2012/03/05", "date", 0, "2012-03-05 00:00:00\n"}, {"tm", "date", 0, "2012-03-06 10:30:00\n"},
-        {"10 days after christmas", "date", 0, "2013-01-04 00:00:00\n"}, {"noon", "time", 0, "1899-12-30 12:00:00\n"},
+    } rows[] = {{"tm", "date", 0, "2012-03-06 10:30:00\n"}, {"noon", "time", 0, "1899-12-30 12:00:00\n"},
         {"noon", "both", 0, "2012-03-05 12:00:00\n"}, {"noon", "date", 1, "invalid\n"},
-        {"1899/12/30", "date", 0, "1899-12-30 00:00:00\n"},
-        {"not a date", "both", 1, "invalid\n"}};
+        {"1899/12/30", "date", 0, "1899-12-30 00:00:00\n"}, {"not a date", "both", 1, "invalid\n"}};
     for (const auto& row : rows) {
         const CommandRun run = Date(row.text, now, row.mode);
         EXPECT_EQ(run.status, row.status) << row.text;
