@@ -14,7 +14,6 @@
 
 #include <gtest/gtest.h>
 
-#include <dirent.h>
 #include <sys/fsuid.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -24,6 +23,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -98,16 +98,12 @@ void Fill(CChartSet& set, int notes)
     }
 }
 
-// Names in a folder other than "." and "..", sorted.
+// The names in a folder, sorted.
 std::vector<std::string> Entries(const std::string& folder)
 {
     std::vector<std::string> names;
-    if (DIR* dir = opendir(folder.c_str())) {
-        while (const dirent* entry = readdir(dir))
-            if (std::string(entry->d_name) != "." && std::string(entry->d_name) != "..")
-                names.emplace_back(entry->d_name);
-        closedir(dir);
-    }
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -169,9 +165,7 @@ protected:
     void TearDown() override
     {
         chmod(m_folder.c_str(), 0755);
-        for (const std::string& name : Entries(m_folder))
-            unlink((m_folder + "/" + name).c_str());
-        rmdir(m_folder.c_str());
+        std::filesystem::remove_all(m_folder);
     }
 
     // A failed save: reported, the previous file whole, nothing left beside it.
