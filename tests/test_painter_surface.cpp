@@ -164,15 +164,11 @@ TEST(PainterSurfaceFills, Draw3dRectFramesTheInsideInTwoColours)
         dc.Draw3dRect({2, 2, 12, 10}, Colors::Red, Colors::Blue);
         EXPECT_EQ(dc.BkColor(), Colors::White); // unlike a solid fill, the frame leaves it
     });
-    EXPECT_EQ(Ink(image), QRect(QPoint(2, 2), QPoint(11, 9)));
-    EXPECT_EQ(At(image, 2, 2), QColor(Qt::red));   // top-left corner
-    EXPECT_EQ(At(image, 6, 2), QColor(Qt::red));   // top edge
-    EXPECT_EQ(At(image, 2, 6), QColor(Qt::red));   // left edge
-    EXPECT_EQ(At(image, 11, 6), QColor(Qt::blue)); // right edge
-    EXPECT_EQ(At(image, 6, 9), QColor(Qt::blue));  // bottom edge
-    EXPECT_EQ(At(image, 11, 2), QColor(Qt::blue)); // top-right corner
-    EXPECT_EQ(At(image, 2, 9), QColor(Qt::blue));  // bottom-left corner
-    EXPECT_EQ(At(image, 6, 6), kWhite);
+    // Red along the top and left, blue along the right and bottom with the
+    // corners they share with the red edges, nothing inside.
+    EXPECT_EQ(Ink(image, QColor(Qt::red)), QRect(QPoint(2, 2), QPoint(10, 8)));
+    EXPECT_EQ(Ink(image, QColor(Qt::blue)), QRect(QPoint(2, 2), QPoint(11, 9)));
+    EXPECT_EQ(CountColor(image, Qt::red) + CountColor(image, Qt::blue), 32);
 }
 
 // What vector exports are bounded by: past its limit a surface draws
@@ -265,9 +261,7 @@ TEST(PainterSurfaceText, CalcRectMeasuresLinesAndDrawsNothing)
     Rect one{5, 5, 5, 5};
     const int h = Measure("Hello", one, 0);
     EXPECT_GT(h, 15);
-    EXPECT_EQ(one.top, 5);
-    EXPECT_EQ(one.bottom, 5 + h);
-    EXPECT_EQ(one.left, 5);
+    EXPECT_EQ(one, (Rect{5, 5, one.right, 5 + h}));
     EXPECT_GT(one.Width(), 30);
 
     Rect two{5, 5, 5, 5};
@@ -460,19 +454,13 @@ TEST(PainterSurfaceText, NoteBoxesHoldEveryGlyphInsideTheirFrame)
 }
 
 // What one text block lays out is bounded, however long the text; within
-// the bounds the text is taken as it is.
+// the bounds the text is taken as it is. (The bound on lines shows in the
+// huge note's box.)
 TEST(PainterSurfaceText, LongTextsAreLaidOutOnlyAsFarAsCanBeSeen)
 {
     std::string storage;
     const std::string shortText = "ab\ncd";
     EXPECT_EQ(CTextBlock::LaidOutPart(shortText, storage).data(), shortText.data());
-
-    std::string manyLines;
-    for (int i = 0; i < 5000000; ++i)
-        manyLines += "ab\n";
-    const std::string_view lines = CTextBlock::LaidOutPart(manyLines, storage);
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n') + 1, static_cast<long>(CTextBlock::kMaxLines));
-    EXPECT_EQ(lines.substr(0, 6), "ab\nab\n");
 
     // Cut between characters, never inside one.
     std::string wide;
@@ -606,38 +594,28 @@ TEST(PainterSurfaceSvg, ShapesLandWhereTheyLandInAnImage)
     EXPECT_NE(Row(rendered, 64, 20, 90).find('.'), std::string::npos); // the dotted line has gaps
 }
 
-TEST(PainterSurfaceFonts, MissingFaceFallsBackToAUsableSansSerif)
+// Labels ask for "monaco", which is seldom installed; Chinese notes need a
+// face with its glyphs.
+TEST(PainterSurfaceFonts, MissingFacesAndChineseFallBackToRealGlyphs)
 {
-    Font monaco = TestFont(-14);
+    Font monaco = TestFont(-24);
     monaco.face = "monaco";
     const QFont font = ToQFont(monaco, 1);
     EXPECT_FALSE(QFontInfo(font).family().isEmpty());
     EXPECT_EQ(font.styleStrategy() & QFont::NoAntialias, QFont::NoAntialias);
 
-    const QImage image = Paint(100, 40, 1, [&](CPainterSurface& dc) {
-        dc.SelectFont(monaco);
-        Rect rc{0, 0, 100, 40};
-        EXPECT_GT(dc.DrawText("100.25", rc, 0), 10);
-    });
-    EXPECT_GT(Ink(image).width(), 20);
-}
-
-TEST(PainterSurfaceFonts, ChineseTextRendersRealGlyphs)
-{
-    // Two different characters drawn alike would be the missing-glyph box.
-    auto draw = [](const char* text) {
-        return Paint(60, 40, 1, [&](CPainterSurface& dc) {
-            dc.SelectFont(TestFont(-24));
-            Rect rc{0, 0, 60, 40};
+    auto draw = [&](const char* text) {
+        return Paint(100, 40, 1, [&](CPainterSurface& dc) {
+            dc.SelectFont(monaco);
+            Rect rc{0, 0, 100, 40};
             dc.DrawText(text, rc, 0);
         });
     };
+    EXPECT_GT(Ink(draw("100.25")).width(), 20);
+    // Two different characters drawn alike would be the missing-glyph box.
     const QImage zhong = draw("中");
-    const QImage wen = draw("文");
     EXPECT_FALSE(Ink(zhong).isNull());
-    EXPECT_NE(zhong, wen);
-    Rect rc{};
-    EXPECT_GT(Measure("中文", rc, 0, TestFont(-24)), 20);
+    EXPECT_NE(zhong, draw("文"));
 }
 
 TEST(PainterSurfaceFonts, AbsurdSizesAreCappedNotAllocated)
