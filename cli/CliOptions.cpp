@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr int kMaxRings = 1000;
 constexpr int kMaxCanvas = 20000;
 
 struct OptionInfo {
@@ -187,7 +186,7 @@ bool ReadNumbers(const QCommandLineParser& p, ChartOptions& o, std::string& erro
 {
     int rings = 0;
     if (p.isSet("rings")) {
-        if (!ReadInt(p, "rings", 1, kMaxRings, rings, error))
+        if (!ReadInt(p, "rings", 1, CBaseDraw::kMaxRings, rings, error))
             return false;
         o.rings = rings;
     }

@@ -17,8 +17,6 @@
 
 namespace {
 
-constexpr double kMaxSidePixels = kMaxPictureSide;
-
 // Vector files keep every shape and line of text; a PDF is held in memory
 // until it is written, some hundred bytes an item. Charts of millions of
 // cells would need gigabytes: they are refused.
@@ -112,10 +110,10 @@ bool ExportChart(CBaseDraw& chart, const std::string& path, int canvas, double z
     }
 
     const double side = std::round(canvas * zoom);
-    if (!(side >= 1 && side <= kMaxSidePixels)) {
+    if (!(side >= 1 && side <= kMaxPictureSide)) {
         error = "cannot export \"" + path + "\": a canvas of " + std::to_string(canvas) + " units at zoom " +
                 QString::number(zoom).toStdString() + " is not 1 to " +
-                std::to_string(static_cast<int>(kMaxSidePixels)) + " pixels wide";
+                std::to_string(kMaxPictureSide) + " pixels wide";
         return false;
     }
 
