@@ -20,19 +20,21 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: build
-	@if [ -x $(BUILD_DIR)/app/quadrix ]; then \
-	  $(BUILD_DIR)/app/quadrix; \
-	else \
-	  echo "The desktop window is not built yet; here is the command-line tool:"; \
-	  $(BUILD_DIR)/cli/quadrix-cli --help; \
-	fi
+# Builds only the window, so that starting it waits for no test or benchmark.
+run: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target quadrix
+	@$(BUILD_DIR)/app/quadrix
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	@$(BUILD_DIR)/bench/quadrix-bench
+	@if [ -x $(BUILD_DIR)/bench/quadrix-bench ]; then \
+	  $(BUILD_DIR)/bench/quadrix-bench; \
+	else \
+	  echo "No benchmarks in $(BUILD_DIR): QUADRIX_BUILD_BENCH is off or CMake found no Google Benchmark (libbenchmark-dev)."; \
+	  exit 1; \
+	fi
 
 # Each fuzz target starts from its seeds in fuzz/corpus and keeps what it
 # finds in build-fuzz/corpus; a crash, hang, leak or undefined behaviour

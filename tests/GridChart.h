@@ -8,6 +8,7 @@
 #include <ctime>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // A 10 x 10 grid of 40-unit cells on (0, 0, 400, 400), numbered row by row
@@ -39,6 +40,15 @@ inline std::vector<SurfaceOp> OpsOfKind(const CRecordingSurface& dc, SurfaceOp::
     std::copy_if(dc.Ops().begin(), dc.Ops().end(), std::back_inserter(out),
                  [kind](const SurfaceOp& op) { return op.kind == kind; });
     return out;
+}
+
+// Index of the first operation of that kind and pen colour, or -1.
+inline int FirstIndex(const std::vector<SurfaceOp>& ops, SurfaceOp::Kind kind, std::optional<Color> pen = std::nullopt)
+{
+    for (size_t i = 0; i < ops.size(); ++i)
+        if (ops[i].kind == kind && (!pen || ops[i].pen.color == *pen))
+            return static_cast<int>(i);
+    return -1;
 }
 
 // A chart of that kind with rings, to be laid out in client by its first paint.

@@ -5,7 +5,6 @@
 #include "AstroDateText.h"
 #include "AstrologyDialog.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -111,11 +110,4 @@ TEST(AstrologyDialog, StateSurvivesClosing)
     EXPECT_EQ(f.dialog.findChild<QLineEdit*>("date")->text(), "2011-11-24 10:30:00");
     EXPECT_EQ(f.Combo()->currentIndex(), 2);
     EXPECT_EQ(f.ReportBox()->toPlainText(), report);
-}
-
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }

@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 TEST(AutomationDate, ValuesMapToCalendarFields)
 {
@@ -103,49 +104,39 @@ TEST(TimeSpan, AdditionRunsThroughZeroAndNegativeValues)
     const COleDateTimeEx evening(1899, 12, 29, 18, 0, 0);
     EXPECT_DOUBLE_EQ((evening - COleDateTime(1899, 12, 30, 6, 0, 0)).GetTotalDays(), -0.5);
     EXPECT_DOUBLE_EQ((COleDateTimeEx(2012, 3, 1) - COleDateTime(2012, 1, 1)).GetTotalDays(), 60.0);
-}
-
-TEST(TimeSpan, InvalidOperandsGiveInvalidResults)
-{
+    // Invalid operands give invalid results.
     const COleDateTimeEx day(2012, 3, 5);
     EXPECT_FALSE((day + COleDateTimeSpan(4000000, 0, 0, 0)).IsValid());
     EXPECT_FALSE((COleDateTimeEx(COleDateTime::Invalid()) + COleDateTimeSpan(1.0)).IsValid());
     EXPECT_EQ((day - COleDateTime::Invalid()).GetStatus(), COleDateTimeSpan::invalid);
 }
 
-TEST(CalendarMoves, MonthsEitherWayLandOnTheLastDayTheMonthHas)
+// Months land on the last day the month has; years keep day and month.
+TEST(CalendarMoves, MonthsAndYearsEitherWay)
 {
     const struct {
         COleDateTimeEx from;
-        int months; // negative: subtracted
+        int count; // negative: subtracted
+        char unit;
         const char* result;
-    } rows[] = {{{2012, 1, 31}, 1, "2012-02-29 00:00:00"}, {{2012, 1, 31}, 2, "2012-03-31 00:00:00"},
-        {{2011, 1, 30}, 1, "2011-02-28 00:00:00"}, {{2012, 3, 31}, 1, "2012-04-30 00:00:00"},
-        {{2012, 12, 15}, 1, "2013-01-15 00:00:00"}, {{2012, 1, 15}, 25, "2014-02-15 00:00:00"},
-        {{2012, 2, 29}, 12, "2013-02-28 00:00:00"}, {{2012, 3, 5, 10, 30, 0}, 0, "2012-03-05 00:00:00"},
-        {{9999, 12, 1}, 1, "invalid"}, {{2011, 3, 31}, -1, "2011-02-28 00:00:00"},
-        {{2012, 1, 15}, -1, "2011-12-15 00:00:00"}, {{2012, 5, 31}, -3, "2012-02-29 00:00:00"},
-        {{2012, 3, 31}, -2, "2012-01-31 00:00:00"}, {{100, 1, 15}, -1, "invalid"}};
+    } rows[] = {{{2012, 1, 31}, 1, 'm', "2012-02-29 00:00:00"}, {{2012, 1, 31}, 2, 'm', "2012-03-31 00:00:00"},
+        {{2011, 1, 30}, 1, 'm', "2011-02-28 00:00:00"}, {{2012, 3, 31}, 1, 'm', "2012-04-30 00:00:00"},
+        {{2012, 12, 15}, 1, 'm', "2013-01-15 00:00:00"}, {{2012, 1, 15}, 25, 'm', "2014-02-15 00:00:00"},
+        {{2012, 2, 29}, 12, 'm', "2013-02-28 00:00:00"}, {{2012, 3, 5, 10, 30, 0}, 0, 'm', "2012-03-05 00:00:00"},
+        {{9999, 12, 1}, 1, 'm', "invalid"}, {{2011, 3, 31}, -1, 'm', "2011-02-28 00:00:00"},
+        {{2012, 1, 15}, -1, 'm', "2011-12-15 00:00:00"}, {{2012, 5, 31}, -3, 'm', "2012-02-29 00:00:00"},
+        {{2012, 3, 31}, -2, 'm', "2012-01-31 00:00:00"}, {{100, 1, 15}, -1, 'm', "invalid"},
+        {{2011, 1, 31}, 1, 'y', "2012-01-31 00:00:00"}, {{2012, 2, 29}, 1, 'y', "invalid"},
+        {{2012, 2, 29}, 4, 'y', "2016-02-29 00:00:00"}, {{2012, 1, 31, 10, 0, 0}, -1, 'y', "2011-01-31 00:00:00"},
+        {{9999, 1, 1}, 1, 'y', "invalid"}, {{2012, 1, 1}, -1913, 'y', "invalid"}};
     for (const auto& row : rows) {
-        const COleDateTimeEx moved
-            = row.months >= 0 ? row.from.AddMonths(row.months) : row.from.SubtractMonths(-row.months);
-        EXPECT_EQ(ShowDate(moved), row.result) << ShowDate(row.from) << " + " << row.months;
+        const COleDateTimeEx moved = row.unit == 'y' ? row.from.AddYears(row.count)
+            : row.count >= 0                         ? row.from.AddMonths(row.count)
+                                                     : row.from.SubtractMonths(-row.count);
+        EXPECT_EQ(ShowDate(moved), row.result) << ShowDate(row.from) << " + " << row.count << row.unit;
     }
     // AddMonths takes no negative count.
     EXPECT_EQ(ShowDate(COleDateTimeEx(2012, 3, 5).AddMonths(-3)), "2012-03-05 00:00:00");
-}
-
-TEST(CalendarMoves, AddYearsKeepsDayAndMonth)
-{
-    const struct {
-        COleDateTimeEx from;
-        int years;
-        const char* result;
-    } rows[] = {{{2011, 1, 31}, 1, "2012-01-31 00:00:00"}, {{2012, 2, 29}, 1, "invalid"},
-        {{2012, 2, 29}, 4, "2016-02-29 00:00:00"}, {{2012, 1, 31, 10, 0, 0}, -1, "2011-01-31 00:00:00"},
-        {{9999, 1, 1}, 1, "invalid"}, {{2012, 1, 1}, -1913, "invalid"}};
-    for (const auto& row : rows)
-        EXPECT_EQ(ShowDate(row.from.AddYears(row.years)), row.result) << ShowDate(row.from) << " + " << row.years;
 }
 
 TEST(CalendarHelpers, MonthLengthsAndLeapYears)
@@ -155,13 +146,8 @@ TEST(CalendarHelpers, MonthLengthsAndLeapYears)
     EXPECT_EQ(COleDateTimeEx::DaysInMonth(0, 2012), 0);
     EXPECT_EQ(COleDateTimeEx::DaysInMonth(13, 2012), 0);
 
-    const COleDateTimeEx value;
-    const struct {
-        int year;
-        bool leap;
-    } years[] = {{1900, false}, {2000, true}, {2011, false}, {2012, true}, {2100, false}};
-    for (const auto& row : years)
-        EXPECT_EQ(value.IsLeapYear(row.year), row.leap) << row.year;
+    for (const int year : {1900, 2000, 2011, 2012, 2100})
+        EXPECT_EQ(COleDateTimeEx().IsLeapYear(year), year == 2000 || year == 2012) << year;
     EXPECT_TRUE(COleDateTimeEx(2012, 7, 1).IsLeapYear());
     EXPECT_FALSE(COleDateTimeEx(COleDateTime::Invalid()).IsLeapYear());
 }
@@ -211,42 +197,33 @@ TEST(Predicates, DayKindsAndWeekends)
     }
     EXPECT_TRUE(COleDateTimeEx(2012, 3, 4).IsSunday());
     EXPECT_TRUE(COleDateTimeEx(2012, 12, 31).IsDecember());
-}
 
-TEST(Predicates, AnInvalidValueIsNoDay)
-{
-    const COleDateTimeEx value {COleDateTime::Invalid()};
-    EXPECT_FALSE(value.IsValid());
-    EXPECT_FALSE(value.IsWeekend());
-    EXPECT_FALSE(value.IsWeekday());
-    EXPECT_FALSE(value.IsSaturday());
-    EXPECT_FALSE(value.IsDecember());
+    // An invalid value is no day.
+    const COleDateTimeEx invalid {COleDateTime::Invalid()};
+    EXPECT_FALSE(invalid.IsWeekend() || invalid.IsWeekday() || invalid.IsSaturday() || invalid.IsDecember());
     for (int kind = 0; kind <= 9; ++kind)
-        EXPECT_FALSE(value.MatchesDayKind(kind)) << kind;
+        EXPECT_FALSE(invalid.MatchesDayKind(kind)) << kind;
 }
 
 TEST(Settings, SettersIgnoreValuesOutsideTheirRange)
 {
+    using Settings = std::pair<int, int>;
     COleDateTimeEx value;
-    EXPECT_EQ(value.GetSettingA(), 0);
-    EXPECT_EQ(value.GetSettingB(), 7);
+    EXPECT_EQ(Settings(value.GetSettingA(), value.GetSettingB()), Settings(0, 7));
     for (const int a : {3, 4, -1})
         value.SetSettingA(a);
     for (const int b : {11, 12, 0})
         value.SetSettingB(b);
-    EXPECT_EQ(value.GetSettingA(), 3);
-    EXPECT_EQ(value.GetSettingB(), 11);
+    EXPECT_EQ(Settings(value.GetSettingA(), value.GetSettingB()), Settings(3, 11));
 
-    // A plain date brings value and status; another extended value also its settings.
+    // A plain date brings value and status; another extended value also its
+    // settings, which parsing leaves alone.
     COleDateTimeEx target;
     target = COleDateTime::Invalid();
     EXPECT_FALSE(target.IsValid());
     EXPECT_EQ(target.GetSettingB(), 7);
     target = value;
     EXPECT_TRUE(target.IsValid());
-    EXPECT_EQ(target.GetSettingA(), 3);
-    EXPECT_EQ(target.GetSettingB(), 11);
-    // Parsing leaves the settings alone.
     EXPECT_TRUE(target.ParseDateTime("2012/03/05", COleDateTimeEx::ParseDateValueOnly));
-    EXPECT_EQ(target.GetSettingA(), 3);
+    EXPECT_EQ(Settings(target.GetSettingA(), target.GetSettingB()), Settings(3, 11));
 }

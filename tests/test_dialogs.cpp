@@ -249,10 +249,3 @@ TEST(CommentsDialog, ChosenFontAndColoursBecomeTheNotes)
     EXPECT_EQ(dialog.Note().m_crBack, Colors::Green);
     EXPECT_EQ(dialog.findChild<QPlainTextEdit*>("text")->palette().color(QPalette::Base), QColor(0, 128, 0));
 }
-
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

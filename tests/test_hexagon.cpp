@@ -38,6 +38,9 @@ TEST(HexagonGeometry, WorkedExample)
         {{435, 299}, 6}};                 // beyond a corner: the edge step stays on the ring
     for (const auto& [p, n] : hits)
         EXPECT_EQ(chart->HitTest(p.x, p.y), n) << p.x << ", " << p.y;
+    // Rings raised after the layout: the hit test counts rings beyond the drawn ones.
+    chart->m_nRings = std::numeric_limits<int>::max();
+    EXPECT_EQ(chart->HitTest(780, 300), 330);
 }
 
 TEST(HexagonLabels, RingsFromTheInsideOutCornersRedEdgeMiddlesBlue)
@@ -106,15 +109,6 @@ TEST(HexagonPaint, FillsCoverTheHexagonsOwnCellsAndTheDraggedLineKeepsItsWidth)
     EXPECT_EQ(circles[0].rect, Rect({c.x - 20, c.y - 20, c.x + 20, c.y + 20}));
     EXPECT_EQ(OpsOfKind(dc, Kind::FillRect).at(0).rect.Center(), chart->GetCellCenter(216));
     EXPECT_EQ(OpsOfKind(dc, Kind::LineTo)[0].pen.width, 3); // the dragged line, not divided by the zoom
-}
-
-// Rings raised after the layout: the hit test counts rings beyond the drawn ones.
-TEST(HexagonRobustness, RingsRaisedAfterTheLayoutStillCount)
-{
-    auto chart = Make(3);
-    PaintOnce(*chart);
-    chart->m_nRings = std::numeric_limits<int>::max();
-    EXPECT_EQ(chart->HitTest(780, 300), 330);
 }
 
 } // namespace

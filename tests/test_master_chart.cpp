@@ -24,14 +24,6 @@ CRecordingSurface Paint(CDrawMasterChart& chart, int size, Rect client = {0, 0, 
     return dc;
 }
 
-int FirstIndex(const std::vector<SurfaceOp>& ops, Kind kind, Color pen)
-{
-    for (size_t i = 0; i < ops.size(); ++i)
-        if (ops[i].kind == kind && ops[i].pen.color == pen)
-            return static_cast<int>(i);
-    return -1;
-}
-
 struct TableCase {
     int size;
     std::vector<std::vector<int>> rows; // from the top

@@ -13,7 +13,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QStaticText>
@@ -202,38 +201,31 @@ TEST(PainterSurfacePens, LineToDrawsFromTheCurrentPositionAndLeavesOutTheEnd)
     EXPECT_EQ(At(image, 15, 20), kWhite);
 }
 
-TEST(PainterSurfacePens, WidthZeroIsOneDevicePixelAtAnyZoom)
+// Width 0 is one device pixel at any zoom, others scale with it; dots show
+// only while a pen is at most one device pixel wide.
+TEST(PainterSurfacePens, WidthsScaleAndOnlyThinPensAreDotted)
 {
-    auto thickness = [](int width, double zoom) {
-        const QImage image = Paint(60, 60, zoom, [&](CPainterSurface& dc) {
-            dc.SelectPen({PenStyle::Solid, width, Colors::Black});
-            dc.MoveTo(2, 10);
-            dc.LineTo(15, 10);
-        });
-        return Ink(image).height();
-    };
-    EXPECT_EQ(thickness(0, 3), 1);
-    EXPECT_EQ(thickness(1, 1), 1);
-    EXPECT_EQ(thickness(2, 3), 6);
-}
-
-TEST(PainterSurfacePens, DottedOnlyWhileAtMostOneDevicePixelWide)
-{
-    auto row = [](int width, double zoom) {
-        const QImage image = Paint(80, 40, zoom, [&](CPainterSurface& dc) {
-            dc.SelectPen({PenStyle::Dot, width, Colors::Black});
-            dc.MoveTo(5, 10);
-            dc.LineTo(30, 10);
-        });
-        const int y = static_cast<int>(10 * zoom);
-        return Row(image, y, static_cast<int>(10 * zoom), static_cast<int>(25 * zoom));
-    };
-    EXPECT_NE(row(0, 2).find('.'), std::string::npos);
-    EXPECT_NE(row(0, 2).find('#'), std::string::npos);
-    EXPECT_NE(row(1, 1).find('.'), std::string::npos); // one unit at zoom 1: one pixel, dotted
-    EXPECT_NE(row(2, 0.5).find('.'), std::string::npos);
-    EXPECT_EQ(row(2, 1).find('.'), std::string::npos); // two pixels: solid
-    EXPECT_EQ(row(1, 2).find('.'), std::string::npos);
+    const struct {
+        int width;
+        double zoom;
+        int pixels;
+        bool dotted;
+    } rows[] = {{0, 3, 1, true}, {0, 2, 1, true}, {1, 1, 1, true}, {2, 0.5, 1, true}, {2, 1, 2, false},
+        {1, 2, 2, false}, {2, 3, 6, false}};
+    for (const auto& row : rows) {
+        const auto line = [&](PenStyle style) {
+            return Paint(100, 100, row.zoom, [&](CPainterSurface& dc) {
+                dc.SelectPen({style, row.width, Colors::Black});
+                dc.MoveTo(5, 10);
+                dc.LineTo(30, 10);
+            });
+        };
+        EXPECT_EQ(Ink(line(PenStyle::Solid)).height(), row.pixels) << row.width << " at " << row.zoom;
+        const int y = static_cast<int>(10 * row.zoom);
+        const std::string dots = Row(line(PenStyle::Dot), y, static_cast<int>(10 * row.zoom), static_cast<int>(25 * row.zoom));
+        EXPECT_EQ(dots.find('.') != std::string::npos, row.dotted) << row.width << " at " << row.zoom;
+        EXPECT_NE(dots.find('#'), std::string::npos) << row.width << " at " << row.zoom;
+    }
 }
 
 TEST(PainterSurfaceText, OpaqueBackgroundPaintsTheTextBoxTransparentDoesNot)
@@ -700,11 +692,4 @@ TEST_F(ChartExportTest, FailsWithAMessageAndWritesNothing)
     EXPECT_FALSE(error.empty());
 
     EXPECT_TRUE(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
-}
-
-int main(int argc, char** argv)
-{
-    QGuiApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }

@@ -1,13 +1,11 @@
 #include "DrawSquareOfNine.h"
 #include "GridChart.h"
-#include "OrvoSQ9.h"
 
 #include <gtest/gtest.h>
 
 #include <iterator>
 #include <limits>
 #include <map>
-#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -30,15 +28,6 @@ std::map<int, SurfaceOp> PaintLabels(CBaseDraw& chart, int highest)
     for (const SurfaceOp& op : OpsOfKind(PaintOnce(chart), Kind::Text))
         labels[highest--] = op;
     return labels;
-}
-
-// Index of the first operation of that kind and pen colour, or -1.
-int FirstIndex(const std::vector<SurfaceOp>& ops, Kind kind, std::optional<Color> pen = std::nullopt)
-{
-    for (size_t i = 0; i < ops.size(); ++i)
-        if (ops[i].kind == kind && (!pen || ops[i].pen.color == *pen))
-            return static_cast<int>(i);
-    return -1;
 }
 
 TEST(Numbering, TwoRingsBothWays)
@@ -104,7 +93,6 @@ TEST(SquareOfNineLayout, CutsTheClientIntoEqualCellsInsideTheOuterRings)
         EXPECT_EQ(chart->m_rcChart, c.grid);
         EXPECT_EQ(chart->m_nCellWidth, c.cellWidth);
         EXPECT_EQ(chart->m_nCellHeight, c.cellHeight);
-        EXPECT_FLOAT_EQ(chart->GetOuterRadius(), static_cast<float>(c.grid.Height() * 0.707));
     }
 }
 
@@ -127,6 +115,7 @@ TEST(SquareOfNineLabels, NumbersAndColoursFromOutsideIn)
     }
 }
 
+// Day texts of a common year, twice over the first 730 cells.
 TEST(SquareOfNineLabels, TimeStandardDayTexts)
 {
     auto chart = Make(14, {0, 0, 1200, 1200}); // 841 cells
@@ -135,17 +124,14 @@ TEST(SquareOfNineLabels, TimeStandardDayTexts)
     chart->m_bShowN = true;
     std::map<int, SurfaceOp> labels = PaintLabels(*chart, 841);
     EXPECT_EQ(labels[60].text, "3/1\n60");
-    EXPECT_EQ(labels[730].text, "12/31\n730");
     EXPECT_EQ(labels[731].text, "731");
     chart->m_bShowN = false;
     labels = PaintLabels(*chart, 730); // cells beyond 730 stay empty
     EXPECT_EQ(labels.begin()->first, 1);
-    EXPECT_EQ(labels[60].text, "3/1");
-
-    const std::map<int, std::string> days = {{1, "1/1"}, {31, "1/31"}, {32, "2/1"}, {59, "2/28"}, {365, "12/31"},
-        {366, "1/1"}, {731, ""}, {0, ""}, {-5, ""}};
+    const std::map<int, std::string> days = {{1, "1/1"}, {31, "1/31"}, {32, "2/1"}, {59, "2/28"}, {60, "3/1"},
+        {365, "12/31"}, {366, "1/1"}, {730, "12/31"}};
     for (const auto& [n, text] : days)
-        EXPECT_EQ(OrvoSQ9::Instance().DayText(n), text) << n;
+        EXPECT_EQ(labels.at(n).text, text) << n;
 }
 
 // Each paint starts the year over, so every paint shows the same labels.
@@ -275,38 +261,30 @@ TEST(SquareOfNinePaint, OuterRingsSurroundTheCircleThroughTheGridCorners)
 {
     auto chart = Make(2, {0, 0, 1000, 800});
     chart->m_bShowCalendarRing = true;
-    const std::vector<SurfaceOp> ellipses = OpsOfKind(PaintOnce(*chart), Kind::Ellipse);
+    chart->m_bShowDivisions = 1;
+    const CRecordingSurface dc = PaintOnce(*chart);
+    const std::vector<SurfaceOp> ellipses = OpsOfKind(dc, Kind::Ellipse);
     ASSERT_FALSE(ellipses.empty());
     // Grid (170, 170, 830, 630) grown by trunc(1.414 * 230 - 230) = 95, less
     // 10; the calendar circle lies 10 outside that.
     EXPECT_EQ(ellipses[0].rect, Rect({75, 75, 925, 725}));
+    // The divisions star reaches 0.707 of the grid's height, 325 of 460.
+    const int spoke = FirstIndex(dc.Ops(), Kind::LineTo, Colors::Red);
+    ASSERT_GE(spoke, 0);
+    EXPECT_EQ(dc.Ops()[spoke].to, Point({825, 399})); // from the centre (500, 400)
 }
 
-// Ring counts and client areas that a damaged file or view can produce.
-TEST(SquareOfNineRobustness, BeforeTheFirstLayoutEveryPointIsCellOne)
+// Ring counts, zooms and numbers that a damaged file or view can produce.
+TEST(SquareOfNineRobustness, DamagedValuesAnswerAndDraw)
 {
     auto chart = Make(10);
+    // Before the first layout every point is cell 1.
     EXPECT_EQ(chart->HitTest(100, 100), 1);
     EXPECT_EQ(chart->HitTest(kIntMin, kIntMax), 1);
     EXPECT_EQ(chart->GetCellCenter(7), Point({0, 0}));
-}
 
-TEST(SquareOfNineRobustness, SingleCellAndZeroZoomStillDraw)
-{
-    auto chart = Make(0);
-    chart->m_fZoom = 0.0f;
-    chart->m_bShowPrice = false;
-    chart->m_bShowN = true;
-    const std::vector<SurfaceOp> texts = OpsOfKind(PaintOnce(*chart), Kind::Text);
-    ASSERT_EQ(texts.size(), 1u);
-    EXPECT_EQ(texts[0].text, "1");
-    EXPECT_EQ(texts[0].color, Colors::Red);
-}
-
-TEST(SquareOfNineRobustness, NumbersBeyondIntSaturate)
-{
-    auto chart = Make(10);
-    chart->m_bClockwise = false; // the largest int then lies right of the grid
+    // Numbers beyond int saturate; the largest int lies right of the grid.
+    chart->m_bClockwise = false;
     PaintOnce(*chart);
     EXPECT_EQ(chart->HitTest(kIntMax, kIntMin), kIntMax);
     const Point far = chart->GetCellCenter(kIntMax);
@@ -314,6 +292,16 @@ TEST(SquareOfNineRobustness, NumbersBeyondIntSaturate)
     EXPECT_EQ(chart->GetCellCenter(kIntMin), chart->GetCellCenter(1));
     EXPECT_EQ(CDrawSquareOfNine::NumberAt(0, 0, kIntMin, false), kIntMax);
     EXPECT_EQ(chart->SetRings(kIntMax), kIntMax);
+
+    // A single cell at zoom 0 still draws.
+    chart->SetRings(0);
+    chart->m_fZoom = 0.0f;
+    chart->m_bShowPrice = false;
+    chart->m_bShowN = true;
+    const std::vector<SurfaceOp> texts = OpsOfKind(PaintOnce(*chart), Kind::Text);
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].text, "1");
+    EXPECT_EQ(texts[0].color, Colors::Red);
 }
 
 } // namespace
