@@ -145,7 +145,7 @@ TEST(SquareOfNineLabels, TimeStandardDayTexts)
     const std::map<int, std::string> days = {{1, "1/1"}, {31, "1/31"}, {32, "2/1"}, {59, "2/28"}, {365, "12/31"},
         {366, "1/1"}, {731, ""}, {0, ""}, {-5, ""}};
     for (const auto& [n, text] : days)
-        EXPECT_EQ(OrvoSQ9::Instance().DayText(n), text) << n;
+        EXPECT_EQ(OrvoSQ9::DayText(n), text) << n;
 }
 
 // Each paint starts the year over, so every paint shows the same labels.

@@ -1,7 +1,6 @@
 #include "Rotula2View.h"
 
 #include "BaseDraw.h"
-#include "CalendarLabels.h"
 #include "ChartExport.h"
 #include "ChartPrinter.h"
 #include "ChartPropertyDialog.h"
@@ -108,14 +107,13 @@ CRotula2View::CRotula2View(QWidget* parent)
     MarkSaved();
 }
 
-CRotula2View::~CRotula2View() { ClearCalendarLabels(); }
+CRotula2View::~CRotula2View() = default;
 
 void CRotula2View::InitialUpdate(Size screen)
 {
     const std::string cityError = m_tools->LoadCities();
     if (!cityError.empty())
         ShowMessage(QMessageBox::Warning, QString::fromStdString(cityError));
-    BuildCalendarLabels();
     setZoomLevels(kZoomLevels);
     const int side = std::max(screen.cx, screen.cy) - kCanvasShrink;
     m_szCanvas = {side, side};
