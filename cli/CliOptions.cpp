@@ -336,7 +336,7 @@ std::unique_ptr<CBaseDraw> LoadChart(ChartOptions& o, std::string& error)
         error = result.message;
         return nullptr;
     }
-    std::unique_ptr<CBaseDraw> chart = charts.Take(CChartSlots::KindOfName(o.kind));
+    std::unique_ptr<CBaseDraw> chart = charts.Take(FindChartKind(o.kind)->code);
     if (!chart) {
         error = o.file + ": holds no chart of kind " + o.kind;
         return nullptr;

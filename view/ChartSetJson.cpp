@@ -238,11 +238,11 @@ void ReadSlots(const json& top, CChartSlots& charts)
     if (!top.is_object())
         Fail("chart set", "expected an object");
     for (const auto& item : top.items()) {
-        const int kind = CChartSlots::KindOfName(item.key());
-        if (kind == kNoChartKind)
+        const ChartKind* kind = FindChartKind(item.key());
+        if (!kind)
             Fail("chart set", "unknown key \"" + item.key() + "\"");
         if (!item.value().is_null())
-            ReadChart(item.value(), charts.Ensure(kind), item.key());
+            ReadChart(item.value(), charts.Ensure(kind->code), item.key());
     }
 }
 
