@@ -6,6 +6,7 @@
 #include "AstroDateText.h"
 #include "ChartPropertyRules.h"
 #include "DateClock.h"
+#include "LocalMidnight.h"
 #include "OleDateTimeEx.h"
 
 #include <cstdint>
@@ -46,8 +47,7 @@ void CheckAstrologyDate(const std::string& text)
 
 void CheckPropertiesDate(const std::string& text)
 {
-    if (ChartPropertyRules::IsValidDate(text))
-        ChartPropertyRules::LocalMidnight(text);
+    LocalMidnight(text);
     const ChartPropertyRules::Result result = ChartPropertyRules::Confirm({"10", "1", "1", "1", text});
     if (result.Ok() != result.message.empty())
         Fail("the properties check's outcome and message disagree", text);

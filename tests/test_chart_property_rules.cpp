@@ -5,6 +5,7 @@
 #include "ChartHost.h"
 #include "ChartPropertyRules.h"
 #include "GridChart.h"
+#include "LocalMidnight.h"
 
 #include <gtest/gtest.h>
 
@@ -83,7 +84,7 @@ TEST(ChartPropertyConfirm, AcceptsBoundsBlanksSignsAndAnySingleDateSeparator)
     EXPECT_FLOAT_EQ(r.values.step, -0.25f);
     EXPECT_TRUE(CR::Confirm({"3", "0", "0", "0", "2000-02-29"}).Ok());
     for (const char* text : {"2012-02-29", "2012/02/29", "2012.02.29", "2012 02 29"})
-        EXPECT_EQ(CR::LocalMidnight(text), kLeapDayMidnight) << text;
+        EXPECT_EQ(LocalMidnight(text), kLeapDayMidnight) << text;
 }
 
 TEST(ChartPropertyTexts, NumbersAtSixSignificantDigitsAndTheLocalDate)

@@ -1,6 +1,8 @@
 // quadrix-cli end to end: its interface is part of the product, so these
 // tests run the real executable and read what it prints.
 
+#include "ChartPropertyRules.h"
+
 #include <nlohmann/json.hpp>
 
 #include <gtest/gtest.h>
@@ -125,6 +127,16 @@ TEST(CliCells, LabelsFollowTheChartOptions)
 
     const nlohmann::json none = Cells("--rings 1 --labels none");
     EXPECT_EQ(none[4]["label"], "");
+}
+
+// --date takes the dates the chart properties dialog takes, and no other.
+TEST(CliCells, DatesAsThePropertiesDialogTakesThem)
+{
+    for (const char* date : {"2012-02-29", "2012/02/29", "0001-01-01", "9999-12-31", "2012-1-5", " 2012-02-29",
+             "+2012-02-29", "2012-02-30", "0000-01-01", "10000-01-01"}) {
+        const bool dialog = ChartPropertyRules::Confirm({"10", "1", "1", "1", date}).Ok();
+        EXPECT_EQ(RunCli(std::string("hit 0 0 --date '") + date + "'").status == 0, dialog) << date;
+    }
 }
 
 TEST(CliHit, AgreesWithTheCellCentres)

@@ -1,6 +1,7 @@
 #include "ChartPropertyRules.h"
 
 #include "BaseDraw.h"
+#include "LocalMidnight.h"
 
 #include <array>
 #include <cctype>
@@ -20,15 +21,9 @@ const char* const kDateInvalid = "The date is not a valid date.";
 
 namespace {
 
-constexpr std::size_t kDateLength = 10;
-
 bool IsBlank(char c)
 {
     return std::isspace(static_cast<unsigned char>(c)) != 0;
-}
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
 }
 
 // The text without leading and trailing blanks, and without one leading "+"
@@ -54,29 +49,6 @@ std::size_t CharacterCount(const std::string& text)
         if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
             ++count;
     return count;
-}
-
-// The decimal number in up to length characters from pos, stopping at the
-// first non-digit; 0 when there is none.
-int ReadField(const std::string& text, std::size_t pos, std::size_t length)
-{
-    int value = 0;
-    for (std::size_t i = pos; i < pos + length && i < text.size() && IsDigit(text[i]); ++i)
-        value = value * 10 + (text[i] - '0');
-    return value;
-}
-
-int DaysInMonth(int year, int month)
-{
-    static constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : kDays[static_cast<std::size_t>(month - 1)];
-}
-
-// A separator of date fields: one punctuation character or a blank.
-bool IsSeparator(char c)
-{
-    return c == ' ' || std::ispunct(static_cast<unsigned char>(c)) != 0;
 }
 
 Result Failure(Field field, std::string message)
@@ -135,40 +107,6 @@ std::string StartDateText(std::int64_t t)
     return buffer.data();
 }
 
-bool IsValidDate(const std::string& text)
-{
-    if (text.size() != kDateLength || !IsSeparator(text[4]) || !IsSeparator(text[7]))
-        return false;
-    for (std::size_t i : {0, 1, 2, 3, 5, 6, 8, 9})
-        if (!IsDigit(text[i]))
-            return false;
-    const int year = ReadField(text, 0, 4);
-    const int month = ReadField(text, 5, 2);
-    const int day = ReadField(text, 8, 2);
-    return year >= 1 && month >= 1 && month <= 12 && day >= 1 && day <= DaysInMonth(year, month);
-}
-
-// The fields of "YYYY-MM-DD hh:mm:ss" at their fixed positions, whatever
-// the separators; the daylight-saving state is left to the system.
-std::optional<std::int64_t> LocalMidnight(const std::string& text)
-{
-    const std::string full = text + " 00:00:00";
-    std::tm tm {};
-    tm.tm_year = ReadField(full, 0, 4) - 1900;
-    tm.tm_mon = ReadField(full, 5, 2) - 1;
-    tm.tm_mday = ReadField(full, 8, 2);
-    tm.tm_hour = ReadField(full, 11, 2);
-    tm.tm_min = ReadField(full, 14, 2);
-    tm.tm_sec = ReadField(full, 17, 2);
-    tm.tm_isdst = -1;
-    // mktime fills tm_wday only on success; -1 is also a valid time.
-    tm.tm_wday = -1;
-    const std::time_t t = std::mktime(&tm);
-    if (tm.tm_wday == -1)
-        return std::nullopt;
-    return static_cast<std::int64_t>(t);
-}
-
 Values ValuesOf(CBaseDraw& chart)
 {
     Values values;
@@ -202,9 +140,9 @@ Result Confirm(const Texts& texts)
     const std::optional<float> step = ParseNumber(texts.step);
     if (!step)
         return Failure(Field::Step, kEnterNumber);
-    if (CharacterCount(texts.startDate) != kDateLength)
+    if (CharacterCount(texts.startDate) != kDateTextLength)
         return Failure(Field::StartDate, kDateFormat);
-    if (!IsValidDate(texts.startDate) || !LocalMidnight(texts.startDate))
+    if (!LocalMidnight(texts.startDate))
         return Failure(Field::StartDate, kDateInvalid);
 
     Result result;

@@ -64,12 +64,6 @@ std::string FormatNumber(float value);
 // The local calendar date of t as "%d-%.2d-%.2d"; empty when the platform
 // cannot convert t.
 std::string StartDateText(std::int64_t t);
-// Whether text is exactly YYYY-MM-DD, with any single punctuation or blank
-// as separators, naming a real day of years 1 to 9999.
-bool IsValidDate(const std::string& text);
-// Local midnight of a date text, read at fixed positions; nothing when the
-// platform cannot represent it.
-std::optional<std::int64_t> LocalMidnight(const std::string& text);
 
 // The values a chart shows when the dialog opens.
 Values ValuesOf(CBaseDraw& chart);
