@@ -331,13 +331,12 @@ std::unique_ptr<CBaseDraw> BuildChart(const ChartOptions& o)
 
 std::unique_ptr<CBaseDraw> LoadChart(ChartOptions& o, std::string& error)
 {
-    CChartSlots charts;
-    const ChartFile::Result result = ChartFile::Load(o.file, charts);
-    if (!result.ok) {
-        error = result.message;
+    Result<CChartSlots> charts = ChartFile::Load(o.file);
+    if (!charts.Ok()) {
+        error = charts.Message();
         return nullptr;
     }
-    std::unique_ptr<CBaseDraw> chart = charts.Take(FindChartKind(o.kind)->code);
+    std::unique_ptr<CBaseDraw> chart = charts.Value().Take(FindChartKind(o.kind)->code);
     if (!chart) {
         error = o.file + ": holds no chart of kind " + o.kind;
         return nullptr;

@@ -48,8 +48,8 @@ void CheckAstrologyDate(const std::string& text)
 void CheckPropertiesDate(const std::string& text)
 {
     LocalMidnight(text);
-    const ChartPropertyRules::Result result = ChartPropertyRules::Confirm({"10", "1", "1", "1", text});
-    if (result.Ok() != result.message.empty())
+    const ChartPropertyRules::Confirmed result = ChartPropertyRules::Confirm({"10", "1", "1", "1", text});
+    if (result.values.Ok() != (result.field == ChartPropertyRules::Field::None))
         Fail("the properties check's outcome and message disagree", text);
 }
 

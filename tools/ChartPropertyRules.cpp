@@ -51,12 +51,9 @@ std::size_t CharacterCount(const std::string& text)
     return count;
 }
 
-Result Failure(Field field, std::string message)
+Confirmed Refused(Field field, std::string message)
 {
-    Result result;
-    result.field = field;
-    result.message = std::move(message);
-    return result;
+    return {Failure {std::move(message)}, field};
 }
 
 } // namespace
@@ -124,30 +121,28 @@ Texts TextsOf(const Values& values)
         FormatNumber(values.step), values.startDate};
 }
 
-Result Confirm(const Texts& texts)
+Confirmed Confirm(const Texts& texts)
 {
     const std::optional<int> rings = ParseInteger(texts.rings);
     if (!rings)
-        return Failure(Field::Rings, kEnterInteger);
+        return Refused(Field::Rings, kEnterInteger);
     if (*rings < kMinRings || *rings > kMaxRings)
-        return Failure(Field::Rings, RingRangeMessage());
+        return Refused(Field::Rings, RingRangeMessage());
     const std::optional<int> timeStep = ParseInteger(texts.timeStep);
     if (!timeStep)
-        return Failure(Field::TimeStep, kEnterInteger);
+        return Refused(Field::TimeStep, kEnterInteger);
     const std::optional<float> start = ParseNumber(texts.start);
     if (!start)
-        return Failure(Field::Start, kEnterNumber);
+        return Refused(Field::Start, kEnterNumber);
     const std::optional<float> step = ParseNumber(texts.step);
     if (!step)
-        return Failure(Field::Step, kEnterNumber);
+        return Refused(Field::Step, kEnterNumber);
     if (CharacterCount(texts.startDate) != kDateTextLength)
-        return Failure(Field::StartDate, kDateFormat);
+        return Refused(Field::StartDate, kDateFormat);
     if (!LocalMidnight(texts.startDate))
-        return Failure(Field::StartDate, kDateInvalid);
+        return Refused(Field::StartDate, kDateInvalid);
 
-    Result result;
-    result.values = {*rings, *timeStep, *start, *step, texts.startDate};
-    return result;
+    return {Values {*rings, *timeStep, *start, *step, texts.startDate}};
 }
 
 void Apply(CBaseDraw& chart, const Values& values)

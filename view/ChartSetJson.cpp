@@ -260,16 +260,15 @@ std::string ToText(const CChartSlots& charts)
     return top.dump(2, ' ', false, json::error_handler_t::replace) + "\n";
 }
 
-bool FromText(const std::string& text, CChartSlots& charts, std::string& error)
+Result<CChartSlots> FromText(const std::string& text)
 {
+    CChartSlots charts;
     try {
         ReadSlots(json::parse(text), charts);
-        return true;
     } catch (const std::exception& e) {
-        charts.Clear();
-        error = e.what();
-        return false;
+        return Failure {e.what()};
     }
+    return Result<CChartSlots>(std::move(charts));
 }
 
 } // namespace ChartSetJson
