@@ -345,7 +345,6 @@ TEST(ChartSetTest, NewAndKindSwitchCreateEachKindWithItsDefaults)
     EXPECT_EQ(set.Kind(), kSquareOfNine);
     EXPECT_TRUE(set.Path().empty());
     EXPECT_EQ(set.Current()->GetRings(), 10);
-    EXPECT_EQ(set.Current()->m_nRings, 11);
     EXPECT_EQ(set.Chart(kHexagon), nullptr);
 
     const struct {

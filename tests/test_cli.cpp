@@ -173,16 +173,11 @@ TEST(CliTrace, EveryLineIsAnOperation)
     std::istringstream lines(r.out);
     std::string line;
     int count = 0, texts = 0;
-    while (std::getline(lines, line)) {
+    for (; std::getline(lines, line); ++count) {
         const nlohmann::json op = nlohmann::json::parse(line);
         ASSERT_TRUE(op.contains("op"));
-        if (op["op"] == "lineto") {
-            ASSERT_TRUE(op.contains("pen"));
-        }
-        if (op["op"] == "text") {
-            ++texts;
-        }
-        ++count;
+        ASSERT_TRUE(op["op"] != "lineto" || op.contains("pen")) << line;
+        texts += op["op"] == "text";
     }
     EXPECT_GT(count, 360); // the angle ring alone draws 360 ticks
     EXPECT_EQ(texts, 9 + 36); // nine labels and the ring's 36 figures
