@@ -1,5 +1,7 @@
 #include "AboutDialog.h"
 
+#include "ProductInfo.h"
+
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -14,7 +16,7 @@ CAboutDialog::CAboutDialog(QWidget* parent)
 
     auto* icon = new QLabel(this);
     icon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
-    auto* product = new QLabel(tr("Quadrix  2012"), this);
+    auto* product = new QLabel(tr("Quadrix  %1").arg(QString::fromUtf8(Product::Version)), this);
     product->setObjectName("productLabel");
 
     auto* ok = new QPushButton(tr("确定"), this);

@@ -3,8 +3,6 @@
 #include "Benchmarks.h"
 #include "ProcessMemory.h"
 
-#include "CalendarLabels.h"
-
 #include <QGuiApplication>
 
 #include <benchmark/benchmark.h>
@@ -14,7 +12,6 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    BuildCalendarLabels();
     ProcessMemory::NoteIdle();
     RegisterPaintBenchmarks();
     RegisterFileBenchmarks();

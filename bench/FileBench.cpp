@@ -86,10 +86,10 @@ void AnnotateChartSet(CChartSlots& charts, int annotations)
 
 std::string FileBytes(const CChartSlots& charts)
 {
-    std::string bytes;
-    if (!ChartFile::ToBytes(charts, bytes).ok)
+    Result<std::string> bytes = ChartFile::ToBytes(charts);
+    if (!bytes.Ok())
         throw std::runtime_error("the benchmark's chart set cannot be written");
-    return bytes;
+    return std::move(bytes.Value());
 }
 
 // The chart set as read from its file, which is how a set this large is
@@ -100,8 +100,10 @@ void MakeChartSet(CChartSlots& charts, int annotations)
 {
     CChartSlots built;
     AnnotateChartSet(built, annotations);
-    if (!ChartFile::FromBytes(FileBytes(built), charts).ok)
+    Result<CChartSlots> read = ChartFile::FromBytes(FileBytes(built));
+    if (!read.Ok())
         throw std::runtime_error("the benchmark's chart set does not read back");
+    charts = std::move(read.Value());
 }
 
 // The fields and containers of each chart, in file order, as they are.
@@ -148,7 +150,7 @@ void BenchFileSave(benchmark::State& state, int annotations)
     MakeChartSet(charts, annotations);
     std::string bytes;
     for (auto _ : state) {
-        ChartFile::ToBytes(charts, bytes);
+        bytes = std::move(ChartFile::ToBytes(charts).Value());
         benchmark::DoNotOptimize(bytes.data());
     }
     SetCounters(state, bytes, annotations);
@@ -163,10 +165,12 @@ void BenchFileLoad(benchmark::State& state, int annotations)
         bytes = FileBytes(charts);
     }
     for (auto _ : state) {
-        CChartSlots charts;
-        if (!ChartFile::FromBytes(bytes, charts).ok)
+        const Result<CChartSlots> charts = ChartFile::FromBytes(bytes);
+        if (!charts.Ok()) {
             state.SkipWithError("the chart file does not read back");
-        benchmark::DoNotOptimize(charts.Chart(kSquareOfNine));
+            break;
+        }
+        benchmark::DoNotOptimize(charts.Value().Chart(kSquareOfNine));
     }
     SetCounters(state, bytes, annotations);
 }

@@ -1,14 +1,15 @@
 #include "CalendarLabels.h"
 
+#include <algorithm>
+#include <iterator>
 #include <utility>
-
-std::map<int, std::string> g_CalendarLabels;
 
 namespace {
 
-// Solar-term dates ("month.day") alternate with day marks (the 15th or the last
-// day of a month); key 365 closes the year with the first term again.
-const std::pair<int, const char*> kLabels[] = {
+// In key order. Solar-term dates ("month.day") alternate with day marks (the
+// 15th or the last day of a month); key 365 closes the year with the first
+// term again.
+constexpr std::pair<int, std::string_view> kLabels[] = {
     {0, "3.21"},    {10, "31"},  {15, "4.5"},   {25, "15"},  {30, "4.20"},   {40, "30"},
     {45, "5.5"},    {55, "15"},  {61, "5.21"},  {71, "31"},  {76, "6.5"},    {86, "15"},
     {92, "6.21"},   {101, "30"}, {108, "7.7"},  {116, "15"}, {124, "7.23"},  {132, "31"},
@@ -22,18 +23,9 @@ const std::pair<int, const char*> kLabels[] = {
 
 } // namespace
 
-void BuildCalendarLabels()
+std::string_view CalendarLabel(int key)
 {
-    g_CalendarLabels.clear();
-    for (const auto& [key, text] : kLabels)
-        g_CalendarLabels.emplace(key, text);
-}
-
-void ClearCalendarLabels() { g_CalendarLabels.clear(); }
-
-const std::string& CalendarLabel(int key)
-{
-    static const std::string empty;
-    const auto it = g_CalendarLabels.find(key);
-    return it == g_CalendarLabels.end() ? empty : it->second;
+    const auto it = std::lower_bound(std::begin(kLabels), std::end(kLabels), key,
+        [](const std::pair<int, std::string_view>& entry, int k) { return entry.first < k; });
+    return it != std::end(kLabels) && it->first == key ? it->second : std::string_view();
 }

@@ -37,11 +37,11 @@ long long MasterCells(int rings) { return static_cast<long long>(rings) * rings;
 const std::vector<ChartKind>& ChartKinds()
 {
     static const std::vector<ChartKind> kinds = {
-        {1, "nine", 10, &Create<CDrawSquareOfNine>, &NineCells},
-        {3, "four", 10, &Create<CDrawSquareOfFour>, &FourCells},
-        {2, "hexagon", 11, &Create<CDrawHexagon>, &HexagonCells},
-        {4, "wheel", 15, &Create<CDrawWheel>, &WheelCells},
-        {5, "master", 12, &Create<CDrawMasterChart>, &MasterCells},
+        {kSquareOfNine, "nine", 10, &Create<CDrawSquareOfNine>, &NineCells},
+        {kSquareOfFour, "four", 10, &Create<CDrawSquareOfFour>, &FourCells},
+        {kHexagon, "hexagon", 11, &Create<CDrawHexagon>, &HexagonCells},
+        {kWheel, "wheel", 15, &Create<CDrawWheel>, &WheelCells},
+        {kMasterChart, "master", 12, &Create<CDrawMasterChart>, &MasterCells},
     };
     return kinds;
 }

@@ -6,11 +6,22 @@
 
 class CBaseDraw;
 
-// The five chart kinds: the view's kind code, the name the command line and
-// the JSON form use, the ring count a new chart gets, and how many cells a
+// Kind codes of the chart set and the window's kind switch.
+enum ChartKindCode : int {
+    kNoChartKind = 0,
+    kSquareOfNine = 1,
+    kHexagon = 2,
+    kSquareOfFour = 3,
+    kWheel = 4,
+    kMasterChart = 5,
+};
+constexpr int kChartKindCount = 5;
+
+// The five chart kinds: the kind code, the name the command line and the
+// JSON form use, the ring count a new chart gets, and how many cells a
 // layout of some ring count holds.
 struct ChartKind {
-    int code = 0; // 1 Square of Nine, 2 Hexagon, 3 Square of Four, 4 Wheel, 5 Master chart
+    ChartKindCode code = kNoChartKind;
     std::string name;
     int defaultRings = 10;
     std::unique_ptr<CBaseDraw> (*create)() = nullptr;
@@ -19,6 +30,7 @@ struct ChartKind {
 };
 
 const std::vector<ChartKind>& ChartKinds();
-// The kind of that name or code, or nullptr.
+// The kind of that name ("nine", "four", "hexagon", "wheel", "master") or
+// code, or nullptr.
 const ChartKind* FindChartKind(const std::string& name);
 const ChartKind* FindChartKind(int code);

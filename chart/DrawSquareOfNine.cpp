@@ -120,6 +120,6 @@ std::optional<std::string> CDrawSquareOfNine::CellLabel(int n)
     std::optional<std::string> label = ComposeCellLabel(n);
     if (!m_bTimeStandard || m_bShowPrice || m_bShowTime || n > kTimeStandardCells)
         return label;
-    const std::string day = OrvoSQ9::Instance().DayText(n);
+    const std::string day = OrvoSQ9::DayText(n);
     return m_bShowN ? day + "\n" + std::to_string(n) : day;
 }

@@ -8,15 +8,8 @@ constexpr int kDaysInYear = 365;
 
 } // namespace
 
-const OrvoSQ9& OrvoSQ9::Instance()
-{
-    // Initialised once, thread-safely, on first use; destroyed at exit.
-    static const OrvoSQ9 instance;
-    return instance;
-}
-
 // The second year repeats the first.
-std::string OrvoSQ9::DayText(int n) const
+std::string OrvoSQ9::DayText(int n)
 {
     if (n < 1 || n > 2 * kDaysInYear)
         return {};

@@ -60,7 +60,7 @@ void DrawCalendarRing(CBaseDraw& chart, CDrawSurface& dc, Point c, const Rect& r
     bool longTick = true;
     for (int d = 0; d < 365; ++d) {
         const float alpha = static_cast<float>(d * 360) / 365.0f + chart.m_fCalendarAngle;
-        const std::string& text = CalendarLabel(chart.m_bCalendarForward ? d : 365 - d);
+        const std::string text(CalendarLabel(chart.m_bCalendarForward ? d : 365 - d));
         if (text.empty()) {
             DrawTick(dc, c, alpha, r0, kShortTick, text);
             continue;

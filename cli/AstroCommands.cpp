@@ -82,9 +82,9 @@ std::optional<CityInfo> GivenPlace(const QCommandLineParser& parser, std::string
 // The city list's failure, with what went wrong where.
 void PrintReadFailure(const CityList& list, std::ostream& err)
 {
-    err << list.error;
-    if (!list.detail.empty())
-        err << " (" << list.detail << ')';
+    err << CityFile::kReadFailed;
+    if (!list.read.Message().empty())
+        err << " (" << list.read.Message() << ')';
     err << '\n';
 }
 

@@ -199,11 +199,10 @@ int RunTrace(CBaseDraw& chart, const ChartOptions& options, std::ostream& out)
 
 int RunDump(const std::string& chartFile, std::ostream& out, std::ostream& err)
 {
-    CChartSlots charts;
-    const ChartFile::Result result = ChartFile::Load(chartFile, charts);
-    if (!result.ok)
-        return Fail(err, result.message);
-    out << ChartSetJson::ToText(charts);
+    const Result<CChartSlots> charts = ChartFile::Load(chartFile);
+    if (!charts.Ok())
+        return Fail(err, charts.Message());
+    out << ChartSetJson::ToText(charts.Value());
     return 0;
 }
 
@@ -213,14 +212,13 @@ int RunWrite(const std::string& jsonFile, const std::string& chartFile, std::ost
     const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     if (!in && !in.eof())
         return Fail(err, "cannot read " + jsonFile);
-    CChartSlots charts;
-    std::string error;
-    if (!ChartSetJson::FromText(text, charts, error))
-        return Fail(err, jsonFile + ": " + error);
-    const ChartFile::Result result = ChartFile::Save(charts, chartFile);
-    if (!result.ok)
-        return Fail(err, result.message);
-    if (!result.message.empty())
-        err << "quadrix-cli: warning: " << result.message << '\n';
+    const Result<CChartSlots> charts = ChartSetJson::FromText(text);
+    if (!charts.Ok())
+        return Fail(err, jsonFile + ": " + charts.Message());
+    const Result<void> saved = ChartFile::Save(charts.Value(), chartFile);
+    if (!saved.Ok())
+        return Fail(err, saved.Message());
+    if (!saved.Message().empty())
+        err << "quadrix-cli: warning: " << saved.Message() << '\n';
     return 0;
 }

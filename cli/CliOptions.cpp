@@ -6,6 +6,7 @@
 #include "ChartKinds.h"
 #include "ChartSlots.h"
 #include "FiniteNumber.h"
+#include "LocalMidnight.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
@@ -330,13 +331,12 @@ std::unique_ptr<CBaseDraw> BuildChart(const ChartOptions& o)
 
 std::unique_ptr<CBaseDraw> LoadChart(ChartOptions& o, std::string& error)
 {
-    CChartSlots charts;
-    const ChartFile::Result result = ChartFile::Load(o.file, charts);
-    if (!result.ok) {
-        error = result.message;
+    Result<CChartSlots> charts = ChartFile::Load(o.file);
+    if (!charts.Ok()) {
+        error = charts.Message();
         return nullptr;
     }
-    std::unique_ptr<CBaseDraw> chart = charts.Take(CChartSlots::KindOfName(o.kind));
+    std::unique_ptr<CBaseDraw> chart = charts.Value().Take(FindChartKind(o.kind)->code);
     if (!chart) {
         error = o.file + ": holds no chart of kind " + o.kind;
         return nullptr;
@@ -344,24 +344,4 @@ std::unique_ptr<CBaseDraw> LoadChart(ChartOptions& o, std::string& error)
     ApplyOptions(o, *chart, false);
     o.zoom = chart->m_fZoom;
     return chart;
-}
-
-std::optional<std::int64_t> LocalMidnight(const std::string& isoDate)
-{
-    int y = 0, m = 0, d = 0;
-    char tail = 0;
-    if (std::sscanf(isoDate.c_str(), "%d-%d-%d%c", &y, &m, &d, &tail) != 3 || y < 1 || y > 9999)
-        return std::nullopt;
-    std::tm tm{};
-    tm.tm_year = y - 1900;
-    tm.tm_mon = m - 1;
-    tm.tm_mday = d;
-    tm.tm_isdst = -1;
-    const std::time_t t = std::mktime(&tm);
-    // mktime normalises 2012-02-30 to 2012-03-01: refuse dates it had to move.
-    if (t == static_cast<std::time_t>(-1) && !(tm.tm_year == 69 && tm.tm_mon == 11 && tm.tm_mday == 31))
-        return std::nullopt;
-    if (tm.tm_year != y - 1900 || tm.tm_mon != m - 1 || tm.tm_mday != d)
-        return std::nullopt;
-    return static_cast<std::int64_t>(t);
 }

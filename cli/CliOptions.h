@@ -65,7 +65,3 @@ std::unique_ptr<CBaseDraw> BuildChart(const ChartOptions& options);
 // it). Nothing, with a one-line message, when the file cannot be read or
 // holds no chart of that kind.
 std::unique_ptr<CBaseDraw> LoadChart(ChartOptions& options, std::string& error);
-
-// Local midnight of an ISO date (YYYY-MM-DD), or nothing when it is not a
-// real calendar date.
-std::optional<std::int64_t> LocalMidnight(const std::string& isoDate);

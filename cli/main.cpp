@@ -1,7 +1,6 @@
 // quadrix-cli: the scriptable front end over the chart engine.
 
 #include "BaseDraw.h"
-#include "CalendarLabels.h"
 #include "CliCommands.h"
 #include "AstroCommands.h"
 #include "CalculatorCommands.h"
@@ -214,6 +213,5 @@ int main(int argc, char* argv[])
     std::string error;
     if (!ReadChartOptions(parser, options, error))
         return UsageError(error);
-    BuildCalendarLabels();
     return Dispatch(parser, options);
 }

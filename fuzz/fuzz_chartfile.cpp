@@ -21,32 +21,26 @@ namespace {
 
 std::string Write(const CChartSlots& charts)
 {
-    std::string bytes;
-    const ChartFile::Result result = ChartFile::ToBytes(charts, bytes);
-    if (!result.ok)
-        Fail("a set that was read cannot be written", result.message);
-    return bytes;
+    const Result<std::string> bytes = ChartFile::ToBytes(charts);
+    if (!bytes.Ok())
+        Fail("a set that was read cannot be written", bytes.Message());
+    return bytes.Value();
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    CChartSlots charts;
-    const ChartFile::Result read = ChartFile::FromBytes(std::string(reinterpret_cast<const char*>(data), size), charts);
-    if (read.ok != read.message.empty())
-        Fail("a read's outcome and message disagree", read.message);
-    if (!read.ok) {
-        if (!charts.Empty())
-            Fail("a refused file left charts behind", read.message);
+    const Result<CChartSlots> read = ChartFile::FromBytes(std::string(reinterpret_cast<const char*>(data), size));
+    if (read.Ok() != read.Message().empty())
+        Fail("a read's outcome and message disagree", read.Message());
+    if (!read.Ok())
         return 0;
-    }
-    const std::string written = Write(charts);
-    CChartSlots back;
-    const ChartFile::Result reread = ChartFile::FromBytes(written, back);
-    if (!reread.ok)
-        Fail("a written file does not read", reread.message);
-    if (Write(back) != written)
+    const std::string written = Write(read.Value());
+    const Result<CChartSlots> reread = ChartFile::FromBytes(written);
+    if (!reread.Ok())
+        Fail("a written file does not read", reread.Message());
+    if (Write(reread.Value()) != written)
         Fail("a written file reads back as another set", written);
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "AstroDateText.h"
 #include "ChartPropertyRules.h"
 #include "DateClock.h"
+#include "LocalMidnight.h"
 #include "OleDateTimeEx.h"
 
 #include <cstdint>
@@ -46,10 +47,9 @@ void CheckAstrologyDate(const std::string& text)
 
 void CheckPropertiesDate(const std::string& text)
 {
-    if (ChartPropertyRules::IsValidDate(text))
-        ChartPropertyRules::LocalMidnight(text);
-    const ChartPropertyRules::Result result = ChartPropertyRules::Confirm({"10", "1", "1", "1", text});
-    if (result.Ok() != result.message.empty())
+    LocalMidnight(text);
+    const ChartPropertyRules::Confirmed result = ChartPropertyRules::Confirm({"10", "1", "1", "1", text});
+    if (result.values.Ok() != (result.field == ChartPropertyRules::Field::None))
         Fail("the properties check's outcome and message disagree", text);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Geometry.h"
+#include "PixelMapping.h"
 
 #include <QPointF>
 #include <QRect>
@@ -8,15 +9,14 @@
 
 #include <array>
 
-// Chart units to device pixels and back at one zoom. Positions round to whole
-// pixels, so that a grid line and the fill that ends on it meet exactly, and
-// a rectangle at zoom 1 covers exactly left <= x < right, top <= y < bottom.
+// Chart units to device pixels and back at one zoom, in Qt's types, through
+// the one rounding of CPixelMapping.
 class CDeviceMapping {
 public:
     // A zoom that is not a positive finite number maps as 1.
     explicit CDeviceMapping(double zoom);
 
-    double Zoom() const { return m_zoom; }
+    double Zoom() const { return m_pixels.Scale(); }
 
     QPointF ToDevice(Point p) const;
     // Rounded and clamped to a range the rasteriser handles; empty when rc is.
@@ -26,7 +26,7 @@ public:
     QRectF EllipseOutline(const Rect& rc) const;
     // A length in device pixels as whole chart units, rounded up so that what
     // was measured fits in the chart-unit box.
-    int ToChartUnits(double pixels) const;
+    int ToChartUnits(double pixels) const { return m_pixels.UnitsCovering(pixels); }
     // The one-unit frame of a 3-D rectangle, at least one pixel and at most
     // one unit thick: top and left edges (first colour), then right and
     // bottom edges (second colour), which overlap the first two at the
@@ -34,7 +34,5 @@ public:
     std::array<QRect, 4> FrameEdges(const Rect& rc) const;
 
 private:
-    int ToDevice(int v) const;
-
-    double m_zoom = 1.0;
+    CPixelMapping m_pixels;
 };

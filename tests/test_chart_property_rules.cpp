@@ -5,6 +5,7 @@
 #include "ChartHost.h"
 #include "ChartPropertyRules.h"
 #include "GridChart.h"
+#include "LocalMidnight.h"
 
 #include <gtest/gtest.h>
 
@@ -67,23 +68,24 @@ TEST(ChartPropertyConfirm, RefusesEachBadFieldWithItsMessage)
     for (const RefusedCase& c : cases) {
         CR::Texts texts = good;
         texts.*c.field = c.text;
-        const CR::Result r = CR::Confirm(texts);
+        const CR::Confirmed r = CR::Confirm(texts);
+        EXPECT_FALSE(r.values.Ok()) << c.text;
         EXPECT_EQ(r.field, c.failed) << c.text;
-        EXPECT_EQ(r.message, c.message) << c.text;
+        EXPECT_EQ(r.values.Message(), c.message) << c.text;
     }
 }
 
 TEST(ChartPropertyConfirm, AcceptsBoundsBlanksSignsAndAnySingleDateSeparator)
 {
-    const CR::Result r = CR::Confirm({" 40 ", "-3", "+2", "-.25", "2012/02/29"});
-    ASSERT_TRUE(r.Ok()) << r.message;
-    EXPECT_EQ(r.values.rings, 40);
-    EXPECT_EQ(r.values.timeStep, -3);
-    EXPECT_FLOAT_EQ(r.values.start, 2.0f);
-    EXPECT_FLOAT_EQ(r.values.step, -0.25f);
-    EXPECT_TRUE(CR::Confirm({"3", "0", "0", "0", "2000-02-29"}).Ok());
+    const CR::Confirmed r = CR::Confirm({" 40 ", "-3", "+2", "-.25", "2012/02/29"});
+    ASSERT_TRUE(r.values.Ok()) << r.values.Message();
+    EXPECT_EQ(r.values.Value().rings, 40);
+    EXPECT_EQ(r.values.Value().timeStep, -3);
+    EXPECT_FLOAT_EQ(r.values.Value().start, 2.0f);
+    EXPECT_FLOAT_EQ(r.values.Value().step, -0.25f);
+    EXPECT_TRUE(CR::Confirm({"3", "0", "0", "0", "2000-02-29"}).values.Ok());
     for (const char* text : {"2012-02-29", "2012/02/29", "2012.02.29", "2012 02 29"})
-        EXPECT_EQ(CR::LocalMidnight(text), kLeapDayMidnight) << text;
+        EXPECT_EQ(LocalMidnight(text), kLeapDayMidnight) << text;
 }
 
 TEST(ChartPropertyTexts, NumbersAtSixSignificantDigitsAndTheLocalDate)
@@ -101,7 +103,7 @@ TEST(ChartPropertyApply, WritesEveryValueAndRepaintsOnce)
     CountingHost host;
     CGridChart chart;
     chart.m_pView = &host;
-    CR::Apply(chart, CR::Confirm({"12", "7", "0.5", "0.05", "2012-02-29"}).values);
+    CR::Apply(chart, CR::Confirm({"12", "7", "0.5", "0.05", "2012-02-29"}).values.Value());
 
     EXPECT_EQ(chart.GetRings(), 12);
     EXPECT_EQ(chart.m_nTimeStep, 7);
@@ -115,7 +117,7 @@ TEST(ChartPropertyApply, WritesEveryValueAndRepaintsOnce)
 TEST(ChartPropertyApply, TimeStepZeroGivesEveryCellTheSameDate)
 {
     CGridChart chart;
-    CR::Apply(chart, CR::Confirm({"10", "0", "1", "1", "2012-02-29"}).values);
+    CR::Apply(chart, CR::Confirm({"10", "0", "1", "1", "2012-02-29"}).values.Value());
     for (int n : {1, 2, 50}) {
         chart.m_nLastYear = 0;
         EXPECT_EQ(chart.CellDate(n), "12/2/29") << n;

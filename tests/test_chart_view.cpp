@@ -108,9 +108,9 @@ protected:
 
     std::string SetBytes()
     {
-        std::string bytes;
-        EXPECT_TRUE(ChartFile::ToBytes(view.Charts().Slots(), bytes).ok);
-        return bytes;
+        const Result<std::string> bytes = ChartFile::ToBytes(view.Charts().Slots());
+        EXPECT_TRUE(bytes.Ok());
+        return bytes.Ok() ? bytes.Value() : std::string();
     }
 
     QString TempPath(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
@@ -292,16 +292,16 @@ TEST_F(ChartView, AFileWithStrangeValuesOpensPaintsAndSavesThemBack)
     odd.Ensure(kSquareOfNine).m_nDecimals = 9;
     odd.Ensure(kHexagon).m_nRings = 2000000000;
     const std::string path = TempPath("odd.rtl").toStdString();
-    ASSERT_TRUE(ChartFile::Save(odd, path).ok);
+    ASSERT_TRUE(ChartFile::Save(odd, path).Ok());
     ASSERT_TRUE(view.OpenFile(QString::fromStdString(path)));
     view.OnCommand(Cmd::KindHexagon);
     view.viewport()->repaint();
     ASSERT_TRUE(view.SaveFile(QString::fromStdString(path)));
 
-    CChartSlots back;
-    ASSERT_TRUE(ChartFile::Load(path, back).ok);
-    EXPECT_EQ(back.Chart(kSquareOfNine)->m_nDecimals, 9);
-    EXPECT_EQ(back.Chart(kHexagon)->m_nRings, 2000000000);
+    const Result<CChartSlots> back = ChartFile::Load(path);
+    ASSERT_TRUE(back.Ok());
+    EXPECT_EQ(back.Value().Chart(kSquareOfNine)->m_nDecimals, 9);
+    EXPECT_EQ(back.Value().Chart(kHexagon)->m_nRings, 2000000000);
 }
 
 TEST_F(ChartView, SavingThenOpeningGivesTheSameCharts)

@@ -1,6 +1,8 @@
 // quadrix-cli end to end: its interface is part of the product, so these
 // tests run the real executable and read what it prints.
 
+#include "ChartPropertyRules.h"
+
 #include <nlohmann/json.hpp>
 
 #include <gtest/gtest.h>
@@ -17,17 +19,17 @@
 
 namespace {
 
-struct Result {
+struct CliRun {
     int status = -1;
     std::string out;
 };
 
 // Runs the tool with arguments (already shell-quoted where needed); stderr
 // goes to the same pipe when mergeErr is set.
-Result RunCli(const std::string& args, bool mergeErr = false)
+CliRun RunCli(const std::string& args, bool mergeErr = false)
 {
     const std::string command = std::string(QUADRIX_CLI) + " " + args + (mergeErr ? " 2>&1" : " 2>/dev/null");
-    Result result;
+    CliRun result;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe)
         return result;
@@ -42,7 +44,7 @@ Result RunCli(const std::string& args, bool mergeErr = false)
 
 nlohmann::json Cells(const std::string& args)
 {
-    const Result r = RunCli("cells " + args);
+    const CliRun r = RunCli("cells " + args);
     EXPECT_EQ(r.status, 0) << args;
     return nlohmann::json::parse(r.out);
 }
@@ -62,7 +64,7 @@ std::string TempPath(const std::string& name) { return std::string(QUADRIX_TEST_
 
 TEST(CliBasics, HelpVersionAndUsageErrors)
 {
-    const Result help = RunCli("--help");
+    const CliRun help = RunCli("--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("render"), std::string::npos);
     EXPECT_NE(help.out.find("--calendar-ring"), std::string::npos);
@@ -90,7 +92,7 @@ TEST(CliBasics, HelpVersionAndUsageErrors)
         {"paint", "unknown command"},
     };
     for (const auto& row : bad) {
-        const Result r = RunCli(row.args, true);
+        const CliRun r = RunCli(row.args, true);
         EXPECT_EQ(r.status, 2) << row.args;
         EXPECT_NE(r.out.find(row.message), std::string::npos) << row.args << ": " << r.out;
         EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1) << row.args << ": " << r.out;
@@ -127,12 +129,22 @@ TEST(CliCells, LabelsFollowTheChartOptions)
     EXPECT_EQ(none[4]["label"], "");
 }
 
+// --date takes the dates the chart properties dialog takes, and no other.
+TEST(CliCells, DatesAsThePropertiesDialogTakesThem)
+{
+    for (const char* date : {"2012-02-29", "2012/02/29", "0001-01-01", "9999-12-31", "2012-1-5", " 2012-02-29",
+             "+2012-02-29", "2012-02-30", "0000-01-01", "10000-01-01"}) {
+        const bool dialog = ChartPropertyRules::Confirm({"10", "1", "1", "1", date}).values.Ok();
+        EXPECT_EQ(RunCli(std::string("hit 0 0 --date '") + date + "'").status == 0, dialog) << date;
+    }
+}
+
 TEST(CliHit, AgreesWithTheCellCentres)
 {
     const nlohmann::json cells = Cells("--rings 3 --calendar-ring");
     for (const int n : {1, 2, 9, 10, 25, 26, 49}) {
         const auto& cell = cells[n - 1];
-        const Result r = RunCli("hit --rings 3 --calendar-ring -- " + std::to_string(cell["x"].get<int>()) + " " +
+        const CliRun r = RunCli("hit --rings 3 --calendar-ring -- " + std::to_string(cell["x"].get<int>()) + " " +
                              std::to_string(cell["y"].get<int>()));
         EXPECT_EQ(r.out, std::to_string(n) + "\n");
     }
@@ -156,21 +168,16 @@ TEST(CliRender, WritesEachFormatOrFailsWithStatusOne)
 
 TEST(CliTrace, EveryLineIsAnOperation)
 {
-    const Result r = RunCli("trace --rings 1 --angle-ring");
+    const CliRun r = RunCli("trace --rings 1 --angle-ring");
     ASSERT_EQ(r.status, 0);
     std::istringstream lines(r.out);
     std::string line;
     int count = 0, texts = 0;
-    while (std::getline(lines, line)) {
+    for (; std::getline(lines, line); ++count) {
         const nlohmann::json op = nlohmann::json::parse(line);
         ASSERT_TRUE(op.contains("op"));
-        if (op["op"] == "lineto") {
-            ASSERT_TRUE(op.contains("pen"));
-        }
-        if (op["op"] == "text") {
-            ++texts;
-        }
-        ++count;
+        ASSERT_TRUE(op["op"] != "lineto" || op.contains("pen")) << line;
+        texts += op["op"] == "text";
     }
     EXPECT_GT(count, 360); // the angle ring alone draws 360 ticks
     EXPECT_EQ(texts, 9 + 36); // nine labels and the ring's 36 figures
@@ -185,7 +192,7 @@ TEST(CliChartFile, WriteDumpAndDrawFromTheFile)
     ASSERT_EQ(RunCli("write " + json + " " + rtl).status, 0);
     EXPECT_EQ(FileStart(rtl, 27), "22 serialization::archive 9");
 
-    const Result dump = RunCli("dump " + rtl);
+    const CliRun dump = RunCli("dump " + rtl);
     ASSERT_EQ(dump.status, 0);
     const nlohmann::json set = nlohmann::json::parse(dump.out);
     EXPECT_TRUE(set["four"].is_null());
@@ -199,7 +206,7 @@ TEST(CliChartFile, WriteDumpAndDrawFromTheFile)
     EXPECT_EQ(cells[8]["label"], "9");
     EXPECT_EQ(Cells("--file " + rtl + " --rings 2").size(), 25u);
     EXPECT_EQ(Cells("--file " + rtl + " --kind wheel").size(), 72u);
-    const Result trace = RunCli("trace --file " + rtl);
+    const CliRun trace = RunCli("trace --file " + rtl);
     EXPECT_NE(trace.out.find("second"), std::string::npos); // the note is drawn
 }
 
@@ -223,7 +230,7 @@ TEST(CliChartFile, BadFilesGiveOneLineAndStatusOne)
         {"write " + empty + " /nonexistent-folder/out.rtl", "Cannot create"},
     };
     for (const auto& row : bad) {
-        const Result r = RunCli(row.args, true);
+        const CliRun r = RunCli(row.args, true);
         EXPECT_EQ(r.status, 1) << row.args;
         EXPECT_NE(r.out.find(row.message), std::string::npos) << row.args << ": " << r.out;
         EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1) << row.args << ": " << r.out;
@@ -254,7 +261,7 @@ TEST(CliChartFile, AFifoIsNoChartFile)
     std::remove(fifo.c_str());
     ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
     // dump reads through the same loader.
-    const Result r = RunCli("render --out x.png --file " + fifo, true); // hangs, for CTest to stop, if the open blocks
+    const CliRun r = RunCli("render --out x.png --file " + fifo, true); // hangs, for CTest to stop, if the open blocks
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "quadrix-cli: " + fifo + ": not a regular file\n");
     std::remove(fifo.c_str());
@@ -271,11 +278,11 @@ TEST(CliChartFile, StoredValuesAreShownAsHeldAndBoundedWhereDrawn)
     EXPECT_NE(RunCli("dump " + rtl).out.find("\"m_nDecimals\": 9,"), std::string::npos);
 
     // Zoom 20 is no picture of 1000 units within 16384 pixels: lowered, and said so.
-    const Result nine = RunCli("cells --file " + rtl, true);
+    const CliRun nine = RunCli("cells --file " + rtl, true);
     EXPECT_EQ(nine.status, 0);
     EXPECT_EQ(nine.out.rfind("quadrix-cli: note: " + rtl + ": the chart's zoom 20 gives a picture over 16384 "
                              "pixels; drawn at zoom 16.384\n", 0), 0u) << nine.out;
-    const Result four = RunCli("cells --kind four --file " + rtl, true);
+    const CliRun four = RunCli("cells --kind four --file " + rtl, true);
     EXPECT_EQ(four.status, 1);
     EXPECT_NE(four.out.find("the chart's zoom 0 gives no picture"), std::string::npos) << four.out;
     EXPECT_EQ(four.out.find("--zoom must"), std::string::npos) << four.out;

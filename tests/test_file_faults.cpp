@@ -157,8 +157,7 @@ protected:
         ASSERT_EQ(mkdir(m_folder.c_str(), 0755), 0);
         m_path = m_folder + "/set.rtl";
         Fill(m_saved, 2);
-        std::string message;
-        ASSERT_TRUE(m_saved.Save(m_path, message)) << message;
+        ASSERT_TRUE(m_saved.Save(m_path).Ok());
         m_bytes = ReadFile(m_path);
     }
 
@@ -169,9 +168,10 @@ protected:
     }
 
     // A failed save: reported, the previous file whole, nothing left beside it.
-    void ExpectSaveFailedCleanly(CChartSet& set, bool saved, const std::string& message, const char* reason)
+    void ExpectSaveFailedCleanly(CChartSet& set, const Result<void>& saved, const char* reason)
     {
-        EXPECT_FALSE(saved);
+        const std::string& message = saved.Message();
+        EXPECT_FALSE(saved.Ok());
         EXPECT_EQ(message.rfind("Failed to save document.", 0), 0u) << message;
         EXPECT_TRUE(Contains(message, reason)) << message;
         EXPECT_EQ(ReadFile(m_path), m_bytes);
@@ -193,12 +193,12 @@ protected:
         fault.device = st.st_dev;
         fault.inode = st.st_ino;
         g_fault = &fault;
-        std::string message;
-        const bool opened = open.Open(m_path, message);
+        const Result<void> opened = open.Open(m_path);
         g_fault = nullptr;
 
+        const std::string& message = opened.Message();
         EXPECT_GE(fault.reads, fault.at) << "the fault was never reached";
-        EXPECT_FALSE(opened);
+        EXPECT_FALSE(opened.Ok());
         EXPECT_EQ(message.rfind("Failed to open document.", 0), 0u) << message;
         EXPECT_TRUE(Contains(message, reason)) << message;
         EXPECT_EQ(ChartSetJson::ToText(open.Slots()), before);
@@ -219,33 +219,30 @@ TEST_F(FileFaults, SaveIntoAFolderThatCannotBeWritten)
     ASSERT_EQ(chmod(m_folder.c_str(), 0555), 0);
     CChartSet other;
     Fill(other, 1);
-    std::string message;
-    bool saved = false;
+    Result<void> saved;
     {
         AsOrdinaryUser user;
-        saved = other.Save(m_path, message);
+        saved = other.Save(m_path);
     }
-    ExpectSaveFailedCleanly(other, saved, message, "Permission denied");
+    ExpectSaveFailedCleanly(other, saved, "Permission denied");
 }
 
 TEST_F(FileFaults, SaveWhoseWritingFailsHalfWay)
 {
     CChartSet larger;
     Fill(larger, 40);
-    std::string bytes;
-    ASSERT_TRUE(ChartFile::ToBytes(larger.Slots(), bytes).ok);
+    const std::string bytes = ChartFile::ToBytes(larger.Slots()).Value();
     ASSERT_GT(bytes.size(), 2 * m_bytes.size());
 
-    std::string message;
-    bool saved = false;
+    Result<void> saved;
     {
         FileSizeLimit diskFull(bytes.size() / 2);
-        saved = larger.Save(m_path, message);
+        saved = larger.Save(m_path);
     }
-    ExpectSaveFailedCleanly(larger, saved, message, "File too large");
+    ExpectSaveFailedCleanly(larger, saved, "File too large");
 
     // With room again the same save goes through.
-    ASSERT_TRUE(larger.Save(m_path, message)) << message;
+    ASSERT_TRUE(larger.Save(m_path).Ok());
     EXPECT_EQ(ReadFile(m_path), bytes);
 }
 
@@ -270,12 +267,11 @@ TEST_F(FileFaults, AFifoOrAFolderIsNeitherReadNorReplaced)
     const std::string fifo = m_folder + "/pipe.rtl";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
     CChartSet set;
-    std::string message;
-    EXPECT_FALSE(set.Open(fifo, message)); // hangs, for CTest to stop, if the open blocks
-    EXPECT_TRUE(Contains(message, "not a regular file")) << message;
+    const Result<void> opened = set.Open(fifo); // hangs, for CTest to stop, if the open blocks
+    EXPECT_TRUE(!opened.Ok() && Contains(opened.Message(), "not a regular file")) << opened.Message();
     for (const std::string& path : {fifo, m_folder}) {
-        EXPECT_FALSE(set.Save(path, message));
-        EXPECT_TRUE(Contains(message, path + " is not a regular file")) << message;
+        const Result<void> saved = set.Save(path);
+        EXPECT_TRUE(!saved.Ok() && Contains(saved.Message(), path + " is not a regular file")) << saved.Message();
     }
     struct stat st {};
     ASSERT_EQ(lstat(fifo.c_str(), &st), 0);
@@ -293,11 +289,9 @@ TEST_F(FileFaults, SaveThroughALinkReplacesTheFileItNames)
     ASSERT_EQ(symlink("new.rtl", (m_folder + "/dangling.rtl").c_str()), 0);
     CChartSet other;
     Fill(other, 1);
-    std::string bytes;
-    ASSERT_TRUE(ChartFile::ToBytes(other.Slots(), bytes).ok);
-    std::string message;
-    ASSERT_TRUE(other.Save(m_folder + "/chain.rtl", message)) << message;
-    ASSERT_TRUE(other.Save(m_folder + "/dangling.rtl", message)) << message;
+    const std::string bytes = ChartFile::ToBytes(other.Slots()).Value();
+    ASSERT_TRUE(other.Save(m_folder + "/chain.rtl").Ok());
+    ASSERT_TRUE(other.Save(m_folder + "/dangling.rtl").Ok());
 
     EXPECT_EQ(ReadFile(m_path), bytes);
     EXPECT_EQ(ReadFile(m_folder + "/new.rtl"), bytes);
@@ -315,16 +309,15 @@ TEST_F(FileFaults, AReadOnlyFileIsRefusedAndAWritableOneKeepsItsOwnerAndMode)
 {
     CChartSet other;
     Fill(other, 1);
-    std::string message;
     ASSERT_EQ(chmod(m_path.c_str(), 0444), 0);
-    ExpectSaveFailedCleanly(other, other.Save(m_path, message), message, "set.rtl is not writable");
+    ExpectSaveFailedCleanly(other, other.Save(m_path), "set.rtl is not writable");
 
     const bool root = geteuid() == 0;
     const uid_t owner = root ? 65534 : geteuid();
     const gid_t group = root ? 65534 : getegid();
     ASSERT_EQ(chmod(m_path.c_str(), 0640), 0);
     ASSERT_EQ(chown(m_path.c_str(), owner, group), 0);
-    ASSERT_TRUE(other.Save(m_path, message)) << message;
+    ASSERT_TRUE(other.Save(m_path).Ok());
     struct stat st {};
     ASSERT_EQ(stat(m_path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);

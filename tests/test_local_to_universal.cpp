@@ -16,9 +16,9 @@ namespace LU = LocalToUniversal;
 namespace {
 
 // The UT of a conversion as the astrology date field writes it, or its message.
-std::string Ut(const LU::Result& result)
+std::string Ut(const Result<DateTimeFields>& result)
 {
-    return result.ut ? AstroDateText::Format(*result.ut) : result.message;
+    return result.Ok() ? AstroDateText::Format(result.Value()) : result.Message();
 }
 
 // Sets TZ (or unsets it, for nothing) for the life of the object.

@@ -5,7 +5,6 @@
 // Nor does leaving out the labels that fall outside a window's pixels.
 
 #include "BaseDraw.h"
-#include "CalendarLabels.h"
 #include "ChartExport.h"
 #include "ChartKinds.h"
 #include "PainterSurface.h"
@@ -82,7 +81,6 @@ QImage PaintWith(CBaseDraw& chart, double zoom, CTextLayoutCache& cache)
 
 TEST(PaintCache, EveryKindPaintsTheSameWithColdWarmAndOneLayoutCaches)
 {
-    BuildCalendarLabels();
     CTextLayoutCache shared;
     for (const double zoom : kZooms) {
         for (const ChartKind& kind : ChartKinds()) {
@@ -146,7 +144,6 @@ TEST(PaintCache, TextOutsideAnImageIsLeftOutOnlyWhenItCannotShow)
 // labels keep their size on the screen.
 TEST(PaintCache, LabelsFarOutsideTheWindowAreLeftOutUnseen)
 {
-    BuildCalendarLabels();
     constexpr double kZoom = 2.0;
     const QSize size(300, 200);
     for (const ChartKind& kind : ChartKinds()) {

@@ -434,10 +434,9 @@ protected:
         const std::string saved = ChartSetJson::ToText(View().Charts().Slots());
         EXPECT_FALSE(m_frame->isWindowModified());
 
-        CChartSlots back;
-        const ChartFile::Result read = ChartFile::Load(path.toStdString(), back);
-        ASSERT_TRUE(read.ok) << read.message;
-        ASSERT_EQ(ChartSetJson::ToText(back), saved);
+        const Result<CChartSlots> back = ChartFile::Load(path.toStdString());
+        ASSERT_TRUE(back.Ok()) << back.Message();
+        ASSERT_EQ(ChartSetJson::ToText(back.Value()), saved);
 
         ASSERT_TRUE(View().OpenFile(path));
         const std::string opened = ChartSetJson::ToText(View().Charts().Slots());

@@ -131,11 +131,11 @@ Outcome Build(std::string& report, const std::string& dateText, const CityInfo* 
         return {date.message, date.information};
     if (!city)
         return {kSelectCity, true};
-    const LocalToUniversal::Result ut
+    const Result<DateTimeFields> ut
         = LocalToUniversal::Convert(*date.fields, city->Bias, city->Zone, LocalToUniversal::ComputerZone());
-    if (!ut.ut)
-        return {ut.message};
-    const BodyPositions positions = ephemeris.Compute(*ut.ut, city->Latitude, city->Longitude);
+    if (!ut.Ok())
+        return {ut.Message()};
+    const BodyPositions positions = ephemeris.Compute(ut.Value(), city->Latitude, city->Longitude);
     if (!positions.error.empty())
         return {"error : " + positions.error};
     report += Format(positions.longitudes);

@@ -59,15 +59,15 @@ bool CChartProperty::Edit(CBaseDraw& chart, QWidget* parent)
 
 void CChartProperty::accept()
 {
-    const ChartPropertyRules::Result result = ChartPropertyRules::Confirm(Texts());
-    if (!result.Ok()) {
-        ShowMessage(QString::fromStdString(result.message));
-        QLineEdit* edit = EditOf(result.field);
+    const ChartPropertyRules::Confirmed confirmed = ChartPropertyRules::Confirm(Texts());
+    if (!confirmed.values.Ok()) {
+        ShowMessage(QString::fromStdString(confirmed.values.Message()));
+        QLineEdit* edit = EditOf(confirmed.field);
         edit->setFocus();
         edit->selectAll();
         return;
     }
-    m_values = result.values;
+    m_values = confirmed.values.Value();
     QDialog::accept();
 }
 

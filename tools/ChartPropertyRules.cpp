@@ -1,6 +1,7 @@
 #include "ChartPropertyRules.h"
 
 #include "BaseDraw.h"
+#include "LocalMidnight.h"
 
 #include <array>
 #include <cctype>
@@ -20,15 +21,9 @@ const char* const kDateInvalid = "The date is not a valid date.";
 
 namespace {
 
-constexpr std::size_t kDateLength = 10;
-
 bool IsBlank(char c)
 {
     return std::isspace(static_cast<unsigned char>(c)) != 0;
-}
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
 }
 
 // The text without leading and trailing blanks, and without one leading "+"
@@ -56,35 +51,9 @@ std::size_t CharacterCount(const std::string& text)
     return count;
 }
 
-// The decimal number in up to length characters from pos, stopping at the
-// first non-digit; 0 when there is none.
-int ReadField(const std::string& text, std::size_t pos, std::size_t length)
+Confirmed Refused(Field field, std::string message)
 {
-    int value = 0;
-    for (std::size_t i = pos; i < pos + length && i < text.size() && IsDigit(text[i]); ++i)
-        value = value * 10 + (text[i] - '0');
-    return value;
-}
-
-int DaysInMonth(int year, int month)
-{
-    static constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : kDays[static_cast<std::size_t>(month - 1)];
-}
-
-// A separator of date fields: one punctuation character or a blank.
-bool IsSeparator(char c)
-{
-    return c == ' ' || std::ispunct(static_cast<unsigned char>(c)) != 0;
-}
-
-Result Failure(Field field, std::string message)
-{
-    Result result;
-    result.field = field;
-    result.message = std::move(message);
-    return result;
+    return {Failure {std::move(message)}, field};
 }
 
 } // namespace
@@ -135,40 +104,6 @@ std::string StartDateText(std::int64_t t)
     return buffer.data();
 }
 
-bool IsValidDate(const std::string& text)
-{
-    if (text.size() != kDateLength || !IsSeparator(text[4]) || !IsSeparator(text[7]))
-        return false;
-    for (std::size_t i : {0, 1, 2, 3, 5, 6, 8, 9})
-        if (!IsDigit(text[i]))
-            return false;
-    const int year = ReadField(text, 0, 4);
-    const int month = ReadField(text, 5, 2);
-    const int day = ReadField(text, 8, 2);
-    return year >= 1 && month >= 1 && month <= 12 && day >= 1 && day <= DaysInMonth(year, month);
-}
-
-// The fields of "YYYY-MM-DD hh:mm:ss" at their fixed positions, whatever
-// the separators; the daylight-saving state is left to the system.
-std::optional<std::int64_t> LocalMidnight(const std::string& text)
-{
-    const std::string full = text + " 00:00:00";
-    std::tm tm {};
-    tm.tm_year = ReadField(full, 0, 4) - 1900;
-    tm.tm_mon = ReadField(full, 5, 2) - 1;
-    tm.tm_mday = ReadField(full, 8, 2);
-    tm.tm_hour = ReadField(full, 11, 2);
-    tm.tm_min = ReadField(full, 14, 2);
-    tm.tm_sec = ReadField(full, 17, 2);
-    tm.tm_isdst = -1;
-    // mktime fills tm_wday only on success; -1 is also a valid time.
-    tm.tm_wday = -1;
-    const std::time_t t = std::mktime(&tm);
-    if (tm.tm_wday == -1)
-        return std::nullopt;
-    return static_cast<std::int64_t>(t);
-}
-
 Values ValuesOf(CBaseDraw& chart)
 {
     Values values;
@@ -186,30 +121,28 @@ Texts TextsOf(const Values& values)
         FormatNumber(values.step), values.startDate};
 }
 
-Result Confirm(const Texts& texts)
+Confirmed Confirm(const Texts& texts)
 {
     const std::optional<int> rings = ParseInteger(texts.rings);
     if (!rings)
-        return Failure(Field::Rings, kEnterInteger);
+        return Refused(Field::Rings, kEnterInteger);
     if (*rings < kMinRings || *rings > kMaxRings)
-        return Failure(Field::Rings, RingRangeMessage());
+        return Refused(Field::Rings, RingRangeMessage());
     const std::optional<int> timeStep = ParseInteger(texts.timeStep);
     if (!timeStep)
-        return Failure(Field::TimeStep, kEnterInteger);
+        return Refused(Field::TimeStep, kEnterInteger);
     const std::optional<float> start = ParseNumber(texts.start);
     if (!start)
-        return Failure(Field::Start, kEnterNumber);
+        return Refused(Field::Start, kEnterNumber);
     const std::optional<float> step = ParseNumber(texts.step);
     if (!step)
-        return Failure(Field::Step, kEnterNumber);
-    if (CharacterCount(texts.startDate) != kDateLength)
-        return Failure(Field::StartDate, kDateFormat);
-    if (!IsValidDate(texts.startDate) || !LocalMidnight(texts.startDate))
-        return Failure(Field::StartDate, kDateInvalid);
+        return Refused(Field::Step, kEnterNumber);
+    if (CharacterCount(texts.startDate) != kDateTextLength)
+        return Refused(Field::StartDate, kDateFormat);
+    if (!LocalMidnight(texts.startDate))
+        return Refused(Field::StartDate, kDateInvalid);
 
-    Result result;
-    result.values = {*rings, *timeStep, *start, *step, texts.startDate};
-    return result;
+    return {Values {*rings, *timeStep, *start, *step, texts.startDate}};
 }
 
 void Apply(CBaseDraw& chart, const Values& values)

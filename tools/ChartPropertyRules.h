@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Result.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -36,14 +38,11 @@ struct Texts {
     std::string startDate;
 };
 
-// What confirming the texts gave: the values, or the first failed field
-// with the message to show.
-struct Result {
+// What confirming the texts gave: the values, or the message of the first
+// failed check and the edit it points at.
+struct Confirmed {
+    Result<Values> values;
     Field field = Field::None;
-    std::string message;
-    Values values;
-
-    bool Ok() const { return field == Field::None; }
 };
 
 // Message texts, shown as they are.
@@ -64,12 +63,6 @@ std::string FormatNumber(float value);
 // The local calendar date of t as "%d-%.2d-%.2d"; empty when the platform
 // cannot convert t.
 std::string StartDateText(std::int64_t t);
-// Whether text is exactly YYYY-MM-DD, with any single punctuation or blank
-// as separators, naming a real day of years 1 to 9999.
-bool IsValidDate(const std::string& text);
-// Local midnight of a date text, read at fixed positions; nothing when the
-// platform cannot represent it.
-std::optional<std::int64_t> LocalMidnight(const std::string& text);
 
 // The values a chart shows when the dialog opens.
 Values ValuesOf(CBaseDraw& chart);
@@ -77,7 +70,7 @@ Values ValuesOf(CBaseDraw& chart);
 Texts TextsOf(const Values& values);
 // Reads the texts in the order ring count, time step, start, step, then
 // checks the date; stops at the first failure.
-Result Confirm(const Texts& texts);
+Confirmed Confirm(const Texts& texts);
 // Writes confirmed values into the chart and asks its view to repaint.
 void Apply(CBaseDraw& chart, const Values& values);
 

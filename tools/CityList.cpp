@@ -61,10 +61,9 @@ std::optional<CityInfo> ReadLocation(const XMLElement& location)
     return CityInfo {name, country, TimeZoneBias(timeZone), *latitude, *longitude, zone ? zone : ""};
 }
 
-CityList Failed(CityList list, std::string detail)
+CityList Failed(CityList list, std::string where)
 {
-    list.error = kReadFailed;
-    list.detail = std::move(detail);
+    list.read = Failure {std::move(where)};
     return list;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Result.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,15 +17,14 @@ struct CityInfo {
 };
 
 // What reading a city file gave: the cities in file order up to the first
-// failure, the index to select at start, and the message when it failed
-// with what went wrong where.
+// failure, the index to select at start, and whether the reading got
+// through, or else what went wrong where.
 struct CityList {
     std::vector<CityInfo> cities;
     int selected = 0;
-    std::string error;
-    std::string detail;
+    Result<void> read;
 
-    bool Ok() const { return error.empty(); }
+    bool Ok() const { return read.Ok(); }
 };
 
 // The city file: a root element of any name with an optional integer
@@ -32,6 +33,7 @@ struct CityList {
 // and Direction) are the cities. Other nodes are passed over.
 namespace CityFile {
 
+// What the user is told when a city file cannot be read.
 extern const char* const kReadFailed;
 
 // The largest latitude and longitude either way: a place beyond is off the
@@ -41,8 +43,8 @@ constexpr double kMaxLongitude = 180.0;
 
 // Reads the city file at path. A file that cannot be read or parsed, or a
 // Location that lacks one of its parts or lies off the globe (latitude
-// beyond 90 degrees, longitude beyond 180), ends the reading with
-// kReadFailed; the cities read before stay.
+// beyond 90 degrees, longitude beyond 180), ends the reading; the cities
+// read before stay.
 CityList Read(const std::string& path);
 
 // The bias of a TimeZone text: whole hours after its first '+' (west

@@ -33,20 +33,20 @@ DateTimeFields Fields(date::sys_seconds t)
         static_cast<int>(time.minutes().count()), static_cast<int>(time.seconds().count())};
 }
 
-Result At(date::local_seconds local, seconds offset)
+Result<DateTimeFields> At(date::local_seconds local, seconds offset)
 {
-    return {Fields(date::sys_seconds(local.time_since_epoch() - offset)), {}};
+    return Fields(date::sys_seconds(local.time_since_epoch() - offset));
 }
 
-Result NotValid()
+Failure NotValid()
 {
-    return {std::nullopt, AstroDateText::kDateTimeNotValid};
+    return {AstroDateText::kDateTimeNotValid};
 }
 
 // A city in its own zone. Before the zone's first standard time its rules
 // know only the local mean time of the zone's city, which is not this
 // city's: its bias counts then.
-Result InCityZone(const CZoneRules& zone, date::local_seconds local, seconds cityOffset)
+Result<DateTimeFields> InCityZone(const CZoneRules& zone, date::local_seconds local, seconds cityOffset)
 {
     if (CZoneRules::IsLocalMeanTime(zone.Info(date::sys_seconds(local.time_since_epoch() - cityOffset))))
         return At(local, cityOffset);
@@ -59,7 +59,7 @@ Result InCityZone(const CZoneRules& zone, date::local_seconds local, seconds cit
 
 // A city known by its bias alone. When that bias is the computer's standard
 // time, the computer's daylight saving applies to it too.
-Result ByBias(const CZoneRules& computer, date::local_seconds local, seconds cityOffset)
+Result<DateTimeFields> ByBias(const CZoneRules& computer, date::local_seconds local, seconds cityOffset)
 {
     const date::local_info reading = computer.Reading(local);
     const seconds standard = computer.StandardOffset(reading.first);
@@ -105,13 +105,15 @@ std::optional<int> StandardBias(const std::string& zone, const DateTimeFields& l
     return -Minutes(rules->StandardOffset(rules->Reading(LocalSeconds(local)).first));
 }
 
-Result Convert(const DateTimeFields& local, int bias, const std::string& zone, const std::string& computerZone)
+Result<DateTimeFields> Convert(const DateTimeFields& local, int bias, const std::string& zone, const std::string& computerZone)
 {
     const date::local_seconds lt = LocalSeconds(local);
     const seconds cityOffset = -minutes(bias);
     if (!zone.empty()) {
         const std::optional<CZoneRules> rules = CZoneRules::Find(zone);
-        return rules ? InCityZone(*rules, lt, cityOffset) : Result {std::nullopt, "unknown time zone: " + zone};
+        if (!rules)
+            return Failure {"unknown time zone: " + zone};
+        return InCityZone(*rules, lt, cityOffset);
     }
     const std::optional<CZoneRules> computer = CZoneRules::Find(computerZone);
     return computer ? ByBias(*computer, lt, cityOffset) : At(lt, cityOffset);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AstroDateText.h"
+#include "Result.h"
 
 #include <optional>
 #include <string>
@@ -12,12 +13,6 @@
 // zone's offset then less its standard offset) when the city keeps the
 // computer's standard time.
 namespace LocalToUniversal {
-
-// The conversion's outcome: the UT fields, or the message to show.
-struct Result {
-    std::optional<DateTimeFields> ut;
-    std::string message;
-};
 
 // The zone whose rules the computer's clock follows, read as libc reads TZ:
 // the system's zone when TZ is unset; else the zone of the database that TZ
@@ -33,6 +28,6 @@ std::optional<int> StandardBias(const std::string& zone, const DateTimeFields& l
 // UT of a local date-time of a city with bias and zone (empty when the city
 // names none); zone and computerZone are database names or POSIX rules. A
 // local time skipped by a clock change does not exist and is refused.
-Result Convert(const DateTimeFields& local, int bias, const std::string& zone, const std::string& computerZone);
+Result<DateTimeFields> Convert(const DateTimeFields& local, int bias, const std::string& zone, const std::string& computerZone);
 
 } // namespace LocalToUniversal

@@ -146,30 +146,30 @@ std::string Warnings(const CChartOArchive& ar)
 
 namespace ChartFile {
 
-Result ToBytes(const CChartSlots& charts, std::string& bytes)
+Result<std::string> ToBytes(const CChartSlots& charts)
 {
-    Result result{true, {}};
     try {
         std::string text;
+        std::string warnings;
         CrLfStringBuf buffer(text);
         std::ostream os(&buffer);
         {
             CChartOArchive ar(os);
             WriteSlots(ar, charts);
-            result.message = Warnings(ar);
+            warnings = Warnings(ar);
         } // the archive ends the file with its line break as it closes
         os.flush();
-        bytes = std::move(text);
+        return {std::move(text), std::move(warnings)};
     } catch (const std::exception& e) {
-        return {false, std::string("Cannot write the chart file: ") + e.what()};
+        return Failure {std::string("Cannot write the chart file: ") + e.what()};
     }
-    return result;
 }
 
-Result FromBytes(const std::string& bytes, CChartSlots& charts)
+Result<CChartSlots> FromBytes(const std::string& bytes)
 {
     const std::size_t lf = bytes.find('\n');
     const bool crlf = lf != std::string::npos && lf > 0 && bytes[lf - 1] == '\r';
+    CChartSlots charts;
     try {
         const std::string converted = crlf ? CTextCodec::ToLf(bytes) : std::string();
         StringReadBuf buffer(crlf ? converted : bytes);
@@ -177,37 +177,34 @@ Result FromBytes(const std::string& bytes, CChartSlots& charts)
         CChartIArchive ar(is);
         ReadSlots(ar, charts);
     } catch (const archive_exception& e) {
-        charts.Clear();
-        return {false, Describe(e)};
+        return Failure {Describe(e)};
     } catch (const std::exception& e) {
-        charts.Clear();
-        return {false, std::string("damaged (") + e.what() + ")"};
+        return Failure {std::string("damaged (") + e.what() + ")"};
     }
-    return {true, {}};
+    return Result<CChartSlots>(std::move(charts));
 }
 
-Result Save(const CChartSlots& charts, const std::string& path)
+Result<void> Save(const CChartSlots& charts, const std::string& path)
 {
-    std::string bytes;
-    Result result = ToBytes(charts, bytes);
-    if (!result.ok)
-        return result;
+    const Result<std::string> bytes = ToBytes(charts);
+    if (!bytes.Ok())
+        return Failure {bytes.Message()};
     std::string error;
-    if (!PlainFile::Replace(path, bytes, error))
-        return {false, error};
-    return result;
+    if (!PlainFile::Replace(path, bytes.Value(), error))
+        return Failure {error};
+    return Result<void>::WithNote(bytes.Message());
 }
 
-Result Load(const std::string& path, CChartSlots& charts)
+Result<CChartSlots> Load(const std::string& path)
 {
     std::string bytes;
     std::string error;
     if (!PlainFile::Read(path, kMaxFileSize, bytes, error))
-        return {false, error};
-    Result result = FromBytes(bytes, charts);
-    if (!result.ok)
-        result.message = path + ": " + result.message;
-    return result;
+        return Failure {error};
+    Result<CChartSlots> charts = FromBytes(bytes);
+    if (!charts.Ok())
+        return Failure {path + ": " + charts.Message()};
+    return charts;
 }
 
 } // namespace ChartFile

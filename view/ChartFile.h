@@ -1,8 +1,9 @@
 #pragma once
 
-#include <string>
+#include "ChartSlots.h"
+#include "Result.h"
 
-class CChartSlots;
+#include <string>
 
 // Chart files: the five chart slots written as a text archive and read back.
 // Written the way the format's home platform writes text files (every line
@@ -11,23 +12,18 @@ class CChartSlots;
 // they are, and the charts bound them where they use them.
 namespace ChartFile {
 
-// Outcome of a read or write: ok, with a message that is the reason of a
-// failure or, on success, a warning for the user (empty when none).
-struct Result {
-    bool ok = false;
-    std::string message;
-};
+// A write's note warns the user of what the file could not hold as it was
+// (characters outside its code page, numbers that are not finite).
 
 // The bytes of the chart file that holds charts.
-Result ToBytes(const CChartSlots& charts, std::string& bytes);
-// Reads the bytes of a chart file into charts, which must be empty; they stay
-// empty on failure.
-Result FromBytes(const std::string& bytes, CChartSlots& charts);
+Result<std::string> ToBytes(const CChartSlots& charts);
+// The charts of the bytes of a chart file.
+Result<CChartSlots> FromBytes(const std::string& bytes);
 
 // Writes the chart file at path whole or not at all, through a symbolic
 // link to the file it names (PlainFile::Replace).
-Result Save(const CChartSlots& charts, const std::string& path);
-// Reads the chart file at path into charts, which must be empty.
-Result Load(const std::string& path, CChartSlots& charts);
+Result<void> Save(const CChartSlots& charts, const std::string& path);
+// The charts of the chart file at path.
+Result<CChartSlots> Load(const std::string& path);
 
 } // namespace ChartFile

@@ -21,15 +21,12 @@ void CChartSet::New()
     SwitchKind(kSquareOfNine);
 }
 
-bool CChartSet::Open(const std::string& path, std::string& message)
+Result<void> CChartSet::Open(const std::string& path)
 {
-    CChartSlots loaded;
-    const ChartFile::Result result = ChartFile::Load(path, loaded);
-    if (!result.ok) {
-        message = "Failed to open document. " + result.message;
-        return false;
-    }
-    m_slots = std::move(loaded);
+    Result<CChartSlots> loaded = ChartFile::Load(path);
+    if (!loaded.Ok())
+        return Failure {"Failed to open document. " + loaded.Message()};
+    m_slots = std::move(loaded.Value());
     for (const int kind : CChartSlots::kFileOrder)
         if (CBaseDraw* chart = m_slots.Chart(kind))
             GiveViewGeometry(*chart);
@@ -37,20 +34,16 @@ bool CChartSet::Open(const std::string& path, std::string& message)
     m_pCurrent = nullptr;
     m_nKind = kNoChartKind;
     SwitchKind(kSquareOfNine);
-    message.clear();
-    return true;
+    return {};
 }
 
-bool CChartSet::Save(const std::string& path, std::string& message)
+Result<void> CChartSet::Save(const std::string& path)
 {
-    const ChartFile::Result result = ChartFile::Save(m_slots, path);
-    if (!result.ok) {
-        message = "Failed to save document. " + result.message;
-        return false;
-    }
+    Result<void> saved = ChartFile::Save(m_slots, path);
+    if (!saved.Ok())
+        return Failure {"Failed to save document. " + saved.Message()};
     m_strPath = path;
-    message = result.message;
-    return true;
+    return saved;
 }
 
 CBaseDraw& CChartSet::SwitchKind(int kind)

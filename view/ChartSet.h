@@ -2,6 +2,7 @@
 
 #include "ChartSlots.h"
 #include "Geometry.h"
+#include "Result.h"
 
 #include <string>
 
@@ -21,13 +22,12 @@ public:
     // Drops every chart and the path, then shows a fresh Square of Nine.
     void New();
     // Reads the chart file at path and shows its Square of Nine (a fresh one
-    // if it has none). On failure the set is left as it was and message
-    // says why.
-    bool Open(const std::string& path, std::string& message);
-    // Writes every chart to path, which becomes the document path. On
-    // success message may hold a warning for the user; on failure the file
-    // at path is unchanged.
-    bool Save(const std::string& path, std::string& message);
+    // if it has none). On failure the set is left as it was.
+    Result<void> Open(const std::string& path);
+    // Writes every chart to path, which becomes the document path. A success
+    // may carry a warning for the user; on failure the file at path is
+    // unchanged.
+    Result<void> Save(const std::string& path);
 
     // Makes the chart of that kind current, creating it with the kind's
     // defaults if its slot is empty.

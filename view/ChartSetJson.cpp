@@ -238,11 +238,11 @@ void ReadSlots(const json& top, CChartSlots& charts)
     if (!top.is_object())
         Fail("chart set", "expected an object");
     for (const auto& item : top.items()) {
-        const int kind = CChartSlots::KindOfName(item.key());
-        if (kind == kNoChartKind)
+        const ChartKind* kind = FindChartKind(item.key());
+        if (!kind)
             Fail("chart set", "unknown key \"" + item.key() + "\"");
         if (!item.value().is_null())
-            ReadChart(item.value(), charts.Ensure(kind), item.key());
+            ReadChart(item.value(), charts.Ensure(kind->code), item.key());
     }
 }
 
@@ -260,16 +260,15 @@ std::string ToText(const CChartSlots& charts)
     return top.dump(2, ' ', false, json::error_handler_t::replace) + "\n";
 }
 
-bool FromText(const std::string& text, CChartSlots& charts, std::string& error)
+Result<CChartSlots> FromText(const std::string& text)
 {
+    CChartSlots charts;
     try {
         ReadSlots(json::parse(text), charts);
-        return true;
     } catch (const std::exception& e) {
-        charts.Clear();
-        error = e.what();
-        return false;
+        return Failure {e.what()};
     }
+    return Result<CChartSlots>(std::move(charts));
 }
 
 } // namespace ChartSetJson

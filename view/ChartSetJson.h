@@ -1,8 +1,9 @@
 #pragma once
 
-#include <string>
+#include "ChartSlots.h"
+#include "Result.h"
 
-class CChartSlots;
+#include <string>
 
 // The chart slots as JSON text, for looking into chart files and making
 // them: {"nine": {...}, "four": ..., "hexagon": ..., "wheel": ..., "master": ...},
@@ -14,10 +15,9 @@ namespace ChartSetJson {
 
 std::string ToText(const CChartSlots& charts);
 
-// Fills charts (which must be empty) from JSON text. An absent slot stays
-// empty; an absent field keeps the value a new chart of that kind has.
-// False with a one-line message on malformed JSON, an unknown key or a
-// value of the wrong type or range; charts are then left empty.
-bool FromText(const std::string& text, CChartSlots& charts, std::string& error);
+// The charts of JSON text. An absent slot stays empty; an absent field keeps
+// the value a new chart of that kind has. A one-line message on malformed
+// JSON, an unknown key or a value of the wrong type or range.
+Result<CChartSlots> FromText(const std::string& text);
 
 } // namespace ChartSetJson

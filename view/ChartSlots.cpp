@@ -1,7 +1,5 @@
 #include "ChartSlots.h"
 
-#include "ChartKinds.h"
-
 #include <stdexcept>
 #include <string>
 
@@ -68,16 +66,4 @@ void CChartSlots::SetBaseVersion(int kind, unsigned version)
 {
     if (FindChartKind(kind))
         m_baseVersions[static_cast<std::size_t>(kind)] = version;
-}
-
-const char* CChartSlots::KindName(int kind)
-{
-    const ChartKind* k = FindChartKind(kind);
-    return k ? k->name.c_str() : nullptr;
-}
-
-int CChartSlots::KindOfName(const std::string& name)
-{
-    const ChartKind* k = FindChartKind(name);
-    return k ? k->code : kNoChartKind;
 }

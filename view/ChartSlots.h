@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChartKinds.h"
 #include "DrawHexagon.h"
 #include "DrawMasterChart.h"
 #include "DrawSquareOfFour.h"
@@ -10,23 +11,13 @@
 #include <memory>
 #include <tuple>
 
-// Kind codes of the chart set: those of the view's kind switch.
-enum ChartKindCode : int {
-    kNoChartKind = 0,
-    kSquareOfNine = 1,
-    kHexagon = 2,
-    kSquareOfFour = 3,
-    kWheel = 4,
-    kMasterChart = 5,
-};
-
 // The five optional charts of a chart set, one slot per kind, kept in the
 // order in which chart files hold them, with the class version of the chart
 // base that each loaded chart was read at.
 class CChartSlots {
 public:
-    static constexpr int kKindCount = 5;
-    // Kind codes in file order.
+    static constexpr int kKindCount = kChartKindCount;
+    // Kind codes in file order, the order of the slots' classes below.
     static constexpr std::array<int, kKindCount> kFileOrder
         = {kMasterChart, kSquareOfFour, kSquareOfNine, kHexagon, kWheel};
     // The version of the chart base that files are written with.
@@ -45,11 +36,6 @@ public:
 
     unsigned BaseVersion(int kind) const;
     void SetBaseVersion(int kind, unsigned version);
-
-    // The CLI and JSON name of a kind ("nine", "four", "hexagon", "wheel",
-    // "master"), or nullptr; and the kind of a name, or kNoChartKind.
-    static const char* KindName(int kind);
-    static int KindOfName(const std::string& name);
 
     // Calls f (kind, slot) for each slot in file order, the slot being the
     // std::unique_ptr of its concrete class.

@@ -1,7 +1,6 @@
 #include "Rotula2View.h"
 
 #include "BaseDraw.h"
-#include "CalendarLabels.h"
 #include "ChartExport.h"
 #include "ChartPrinter.h"
 #include "ChartPropertyDialog.h"
@@ -108,14 +107,13 @@ CRotula2View::CRotula2View(QWidget* parent)
     MarkSaved();
 }
 
-CRotula2View::~CRotula2View() { ClearCalendarLabels(); }
+CRotula2View::~CRotula2View() = default;
 
 void CRotula2View::InitialUpdate(Size screen)
 {
-    const std::string cityError = m_tools->LoadCities();
-    if (!cityError.empty())
-        ShowMessage(QMessageBox::Warning, QString::fromStdString(cityError));
-    BuildCalendarLabels();
+    const Result<void> cities = m_tools->LoadCities();
+    if (!cities.Ok())
+        ShowMessage(QMessageBox::Warning, QString::fromStdString(cities.Message()));
     setZoomLevels(kZoomLevels);
     const int side = std::max(screen.cx, screen.cy) - kCanvasShrink;
     m_szCanvas = {side, side};
@@ -183,9 +181,9 @@ bool CRotula2View::MaybeSave()
 
 bool CRotula2View::OpenFile(const QString& path)
 {
-    std::string message;
-    if (!m_charts->Open(LocalPath(path), message)) {
-        ShowMessage(QMessageBox::Warning, QString::fromStdString(message));
+    const Result<void> opened = m_charts->Open(LocalPath(path));
+    if (!opened.Ok()) {
+        ShowMessage(QMessageBox::Warning, QString::fromStdString(opened.Message()));
         return false;
     }
     ChartBecameCurrent();
@@ -197,14 +195,14 @@ bool CRotula2View::OpenFile(const QString& path)
 bool CRotula2View::SaveFile(const QString& path)
 {
     SyncChart();
-    std::string message;
-    if (!m_charts->Save(LocalPath(path), message)) {
-        ShowMessage(QMessageBox::Warning, QString::fromStdString(message));
+    const Result<void> saved = m_charts->Save(LocalPath(path));
+    if (!saved.Ok()) {
+        ShowMessage(QMessageBox::Warning, QString::fromStdString(saved.Message()));
         return false;
     }
     // Saved, perhaps with something the user should know about the file.
-    if (!message.empty())
-        ShowMessage(QMessageBox::Information, QString::fromStdString(message));
+    if (!saved.Message().empty())
+        ShowMessage(QMessageBox::Information, QString::fromStdString(saved.Message()));
     MarkSaved();
     emit stateChanged();
     return true;

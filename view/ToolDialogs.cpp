@@ -22,10 +22,12 @@ CToolDialogs::CToolDialogs(QWidget* parent)
 {
 }
 
-std::string CToolDialogs::LoadCities()
+Result<void> CToolDialogs::LoadCities()
 {
     m_cities = CityFile::Read(ProgramPaths::CityFilePath());
-    return m_cities.error;
+    if (!m_cities.Ok())
+        return Failure {CityFile::kReadFailed};
+    return {};
 }
 
 void CToolDialogs::ShowAstrology()

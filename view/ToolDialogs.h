@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CityList.h"
+#include "Result.h"
 
 #include <string>
 
@@ -16,9 +17,9 @@ class CToolDialogs {
 public:
     explicit CToolDialogs(QWidget* parent);
 
-    // Reads the city list from where the program keeps it; returns the
-    // message to show when reading failed (the cities read before stay).
-    std::string LoadCities();
+    // Reads the city list from where the program keeps it; a failure's
+    // message is for the user (the cities read before stay).
+    Result<void> LoadCities();
     const CityList& Cities() const { return m_cities; }
 
     void ShowAstrology();

@@ -22,8 +22,10 @@ bool CUnsavedWork::BytesWithoutZoom(const CChartSet& charts, std::string& bytes)
             chart->m_fZoom = 1.0f;
         }
     }
-    const bool ok = ChartFile::ToBytes(charts.Slots(), bytes).ok;
+    Result<std::string> written = ChartFile::ToBytes(charts.Slots());
     for (const auto& [chart, zoom] : zooms)
         chart->m_fZoom = zoom;
-    return ok;
+    if (written.Ok())
+        bytes = std::move(written.Value());
+    return written.Ok();
 }

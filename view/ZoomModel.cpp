@@ -78,19 +78,6 @@ int CZoomModel::ViewportExtent() const
 
 double CZoomModel::Scale() const { return static_cast<double>(ViewportExtent()) / kWindowExtent; }
 
-int CZoomModel::ToWindow(int chartUnits) const { return static_cast<int>(std::round(chartUnits * Scale())); }
-
-int CZoomModel::ToChart(int pixels) const
-{
-    // Start from the real quotient and settle on the last unit at or before the pixel.
-    int x = static_cast<int>(std::floor(pixels / Scale()));
-    while (ToWindow(x + 1) <= pixels)
-        ++x;
-    while (ToWindow(x) > pixels)
-        --x;
-    return x;
-}
-
 Size CZoomModel::ToWindow(Size chartUnits) const { return {ToWindow(chartUnits.cx), ToWindow(chartUnits.cy)}; }
 
 int CZoomModel::AxisOrigin(int clientPixels, int totalPixels, int scrollPosition)

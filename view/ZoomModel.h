@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Geometry.h"
+#include "PixelMapping.h"
 
 #include <vector>
 
@@ -64,13 +65,15 @@ public:
     int ViewportExtent() const;
     // Window pixels per chart unit.
     double Scale() const;
+    // Chart units to window pixels at that scale, rounded as the drawing
+    // surface rounds them.
+    CPixelMapping Mapping() const { return CPixelMapping(Scale()); }
 
-    // A chart coordinate or length in window pixels, rounded to the nearest
-    // pixel as the drawing surface rounds it.
-    int ToWindow(int chartUnits) const;
+    // A chart coordinate or length in window pixels.
+    int ToWindow(int chartUnits) const { return Mapping().ToWholePixel(chartUnits); }
     // The chart coordinate drawn at window pixel (the last one whose pixel is
     // at or before it): the inverse of ToWindow.
-    int ToChart(int pixels) const;
+    int ToChart(int pixels) const { return Mapping().ToUnit(pixels); }
     Size ToWindow(Size chartUnits) const;
 
     // Window position of chart coordinate 0 along one axis: centred when the
