@@ -13,7 +13,10 @@ namespace CommandTable {
 
 namespace {
 
-const CBaseDraw& Chart(const Context& c) { return *c.view.CurrentChart(); }
+const CBaseDraw& Chart(const Context& c)
+{
+    return *c.view.CurrentChart();
+}
 
 // A command of the view that takes nothing.
 Handler OnView(void (CRotula2View::*command)())
@@ -94,8 +97,7 @@ const ValueRow kLines[] = {
     {Cmd::Line4, 4, "4 号线", "line4"},
 };
 
-template <class Row, std::size_t N>
-std::vector<int> IdsOf(const Row (&rows)[N])
+template <class Row, std::size_t N> std::vector<int> IdsOf(const Row (&rows)[N])
 {
     std::vector<int> ids;
     for (const Row& row : rows)
@@ -141,7 +143,8 @@ void AddChoices(std::vector<Command>& commands)
     // The flyout shows the line number; the entries have no pressed state.
     for (const ValueRow& row : kLines) {
         const int number = row.value;
-        commands.push_back({row.id, row.text, "", row.icon, "", [number](Context& c) { c.view.SetLineNumber(number); }});
+        commands.push_back(
+            {row.id, row.text, "", row.icon, "", [number](Context& c) { c.view.SetLineNumber(number); }});
     }
 }
 
@@ -166,30 +169,32 @@ std::vector<Command> BuildCommands()
             }},
     };
     AddKinds(commands);
-    Append(commands, {
-        {Cmd::ChartProperties, "图表属性设置", "", "properties", "", OnView(&CRotula2View::EditProperties)},
-        SwitchCommand(Cmd::CalendarRing, "显示【日历】外环", "ring_calendar", DisplaySwitch::CalendarRing),
-        SwitchCommand(Cmd::AngleRing, "显示【角度】外环", "ring_angle", DisplaySwitch::AngleRing),
-        SwitchCommand(Cmd::ShowPrice, "显示【价格】", "show_price", DisplaySwitch::Price),
-        SwitchCommand(Cmd::ShowTime, "显示【时间】", "show_time", DisplaySwitch::Time),
-        SwitchCommand(Cmd::ShowN, "显示【N】", "show_n", DisplaySwitch::N),
-        SwitchCommand(Cmd::TimeStandard, "Orvo时间标准图", "time_standard", DisplaySwitch::TimeStandard),
-        {Cmd::PeriodMenu, "选择【周期】", "", "period", ""},
-        {Cmd::DigitsMenu, "选择价格的【小数位数】", "", "digits", ""},
-        SwitchCommand(Cmd::Clockwise, "顺时针", "clockwise", DisplaySwitch::Clockwise),
-        {Cmd::ZoomIn, "放大", "", "zoom_in", "", [](Context& c) { c.view.zoomIn(); }, {},
-            [](const Context& c) { return c.view.canZoomIn(); }},
-        {Cmd::ZoomOut, "缩小", "", "zoom_out", "", [](Context& c) { c.view.zoomOut(); }, {},
-            [](const Context& c) { return c.view.canZoomOut(); }},
-        SwitchCommand(Cmd::Squares, "4方", "squares", DisplaySwitch::Squares),
-        SwitchCommand(Cmd::Triangle, "三角", "triangle", DisplaySwitch::Triangle),
-        SwitchCommand(Cmd::Divisions, "8分", "divisions", DisplaySwitch::Divisions),
-    });
+    Append(commands,
+        {
+            {Cmd::ChartProperties, "图表属性设置", "", "properties", "", OnView(&CRotula2View::EditProperties)},
+            SwitchCommand(Cmd::CalendarRing, "显示【日历】外环", "ring_calendar", DisplaySwitch::CalendarRing),
+            SwitchCommand(Cmd::AngleRing, "显示【角度】外环", "ring_angle", DisplaySwitch::AngleRing),
+            SwitchCommand(Cmd::ShowPrice, "显示【价格】", "show_price", DisplaySwitch::Price),
+            SwitchCommand(Cmd::ShowTime, "显示【时间】", "show_time", DisplaySwitch::Time),
+            SwitchCommand(Cmd::ShowN, "显示【N】", "show_n", DisplaySwitch::N),
+            SwitchCommand(Cmd::TimeStandard, "Orvo时间标准图", "time_standard", DisplaySwitch::TimeStandard),
+            {Cmd::PeriodMenu, "选择【周期】", "", "period", ""},
+            {Cmd::DigitsMenu, "选择价格的【小数位数】", "", "digits", ""},
+            SwitchCommand(Cmd::Clockwise, "顺时针", "clockwise", DisplaySwitch::Clockwise),
+            {Cmd::ZoomIn, "放大", "", "zoom_in", "", [](Context& c) { c.view.zoomIn(); }, {},
+                [](const Context& c) { return c.view.canZoomIn(); }},
+            {Cmd::ZoomOut, "缩小", "", "zoom_out", "", [](Context& c) { c.view.zoomOut(); }, {},
+                [](const Context& c) { return c.view.canZoomOut(); }},
+            SwitchCommand(Cmd::Squares, "4方", "squares", DisplaySwitch::Squares),
+            SwitchCommand(Cmd::Triangle, "三角", "triangle", DisplaySwitch::Triangle),
+            SwitchCommand(Cmd::Divisions, "8分", "divisions", DisplaySwitch::Divisions),
+        });
     AddTools(commands);
-    Append(commands, {
-        {Cmd::PlaceNote, "添加注释", "", "note", "", OnView(&CRotula2View::PlaceNote)},
-        {Cmd::ClearDrawings, "清除所有画线", "", "clear", "", OnView(&CRotula2View::ClearDrawings)},
-    });
+    Append(commands,
+        {
+            {Cmd::PlaceNote, "添加注释", "", "note", "", OnView(&CRotula2View::PlaceNote)},
+            {Cmd::ClearDrawings, "清除所有画线", "", "clear", "", OnView(&CRotula2View::ClearDrawings)},
+        });
     AddChoices(commands);
     return commands;
 }
@@ -242,6 +247,9 @@ const std::vector<DropDown>& DropDowns()
 
 const char* const LineFlyoutToolTip = "选择【线型】：几号线";
 
-std::vector<int> LineEntries() { return IdsOf(kLines); }
+std::vector<int> LineEntries()
+{
+    return IdsOf(kLines);
+}
 
 } // namespace CommandTable

@@ -29,9 +29,15 @@ using Test = std::function<bool(const Context&)>;
 
 struct Command {
     Command(int id, const char* text, const char* toolTip, const char* icon, const char* shortcut, Handler run = {},
-            Test checked = {}, Test enabled = {})
-        : id(id), text(text), toolTip(toolTip), icon(icon), shortcut(shortcut), run(std::move(run)),
-          checked(std::move(checked)), enabled(std::move(enabled))
+        Test checked = {}, Test enabled = {})
+        : id(id)
+        , text(text)
+        , toolTip(toolTip)
+        , icon(icon)
+        , shortcut(shortcut)
+        , run(std::move(run))
+        , checked(std::move(checked))
+        , enabled(std::move(enabled))
     {
     }
 
@@ -40,9 +46,9 @@ struct Command {
     const char* toolTip;
     const char* icon; // an icon of res/icons, without extension; empty for none
     const char* shortcut; // QKeySequence text; empty for none
-    Handler run;   // empty for a button that only opens its drop-down menu
-    Test checked;  // empty for a command with no pressed state
-    Test enabled;  // empty for one that is always enabled
+    Handler run; // empty for a button that only opens its drop-down menu
+    Test checked; // empty for a command with no pressed state
+    Test enabled; // empty for one that is always enabled
 };
 
 // Marks a separator in the id lists below.

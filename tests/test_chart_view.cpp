@@ -145,8 +145,7 @@ TEST_F(ChartView, RepaintsOnlyWhenThePictureChanged)
     EXPECT_GT(PaintsNow(), 0);
 }
 
-// Each chart keeps its own switches, tool and marks: what the toolbars show
-// after a switch is the chart's.
+// Each chart keeps its own switches and marks.
 TEST_F(ChartView, EachKindKeepsItsOwnChartWithItsMarksAndSwitches)
 {
     view.SwitchKind(kHexagon);
@@ -159,13 +158,11 @@ TEST_F(ChartView, EachKindKeepsItsOwnChartWithItsMarksAndSwitches)
 
     view.SwitchKind(kSquareOfNine);
     EXPECT_FALSE(IsOn(DisplaySwitch::Triangle));
-    EXPECT_EQ(Chart().m_nTool, MouseTool::None);
     view.ClearDrawings(); // clears the Square of Nine only
     view.SwitchKind(kHexagon);
     EXPECT_EQ(view.CurrentChart(), hexagon);
     EXPECT_EQ(hexagon->m_FillCells.count(5), 1u);
     EXPECT_TRUE(IsOn(DisplaySwitch::Triangle));
-    EXPECT_EQ(hexagon->m_nTool, MouseTool::Circle);
 
     hexagon->m_Comments.emplace(5, Comments{});
     view.ClearDrawings();
@@ -214,13 +211,10 @@ TEST_F(ChartView, ThreeCtrlWheelNotchesOfFortyZoomOutOnce)
     EXPECT_EQ(view.zoom(), 0.8f);
 }
 
-TEST_F(ChartView, ASmallChartIsCentredAndZoomingKeepsTheWindowCentre)
+TEST_F(ChartView, ZoomingKeepsTheWindowCentre)
 {
     view.resize(1000, 700);
-    view.setZoom(0.2f); // 378 pixels
     const QSize client = view.viewport()->size();
-    EXPECT_EQ(view.toWindow({0, 0}), QPoint((client.width() - 378) / 2, (client.height() - 378) / 2));
-
     view.setZoom(1.0f);
     view.horizontalScrollBar()->setValue(500);
     view.verticalScrollBar()->setValue(400);

@@ -17,7 +17,10 @@ struct Labels {
     }
 };
 
-Labels LabelsOf(const CBaseDraw& c) { return {c.m_bShowPrice, c.m_bShowTime, c.m_bShowN, c.m_bTimeStandard}; }
+Labels LabelsOf(const CBaseDraw& c)
+{
+    return {c.m_bShowPrice, c.m_bShowTime, c.m_bShowN, c.m_bTimeStandard};
+}
 
 TEST(DisplaySwitches, TheLabelSwitchesAreNeverAllOff)
 {
@@ -73,19 +76,6 @@ TEST(DisplaySwitches, ChoicesChosenAgainAreUndoneAndRepaintOnlyWhatShows)
     EXPECT_EQ(chart.m_nTool, MouseTool::Line);
     DisplaySwitches::ChooseTool(chart, MouseTool::Line);
     EXPECT_EQ(chart.m_nTool, MouseTool::None);
-}
-
-// A file may hold any whole number for an overlay switch.
-TEST(DisplaySwitches, OverlaySwitchesAreHeldAsZeroOrOne)
-{
-    CGridChart chart;
-    chart.m_bShowSquares = 2;
-    chart.m_bShowTriangle = -1;
-    DisplaySwitches::Normalise(chart);
-    EXPECT_EQ(chart.m_bShowSquares, 1);
-    EXPECT_EQ(chart.m_bShowDivisions, 0);
-    EXPECT_TRUE(DisplaySwitches::Flip(chart, DisplaySwitch::Triangle));
-    EXPECT_EQ(chart.m_bShowTriangle, 0);
 }
 
 } // namespace

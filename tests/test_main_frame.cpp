@@ -173,11 +173,9 @@ void TestMainFrame::buttonsShowTheCurrentChart()
         {Cmd::ToolCircle, {Cmd::ToolCircle, Cmd::KindSquareOfNine, Cmd::Digits2}, {Cmd::ToolLine}},
         {Cmd::KindHexagon, {Cmd::KindHexagon}, {Cmd::KindSquareOfNine, Cmd::ToolCircle}},
         {Cmd::KindSquareOfNine, {Cmd::ToolCircle}, {Cmd::KindHexagon}},
-        {Cmd::ToolCircle, {}, {Cmd::ToolCircle}},
         {Cmd::ShowPrice, {Cmd::ShowPrice}, {}},
         {Cmd::TimeStandard, {Cmd::TimeStandard, Cmd::ShowN}, {Cmd::ShowPrice}},
         {Cmd::Digits3, {Cmd::Digits3}, {Cmd::Digits2}},
-        {Cmd::Digits3, {}, {Cmd::Digits3}},
         {Cmd::PeriodWeek, {Cmd::PeriodWeek}, {Cmd::PeriodDay}},
     };
     for (const Step& step : steps) {
