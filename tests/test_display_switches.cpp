@@ -6,16 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <tuple>
+
 namespace {
 
 // Price, time, N and the time standard.
-struct Labels {
-    bool price, time, n, standard;
-    bool operator==(const Labels& o) const
-    {
-        return price == o.price && time == o.time && n == o.n && standard == o.standard;
-    }
-};
+using Labels = std::array<bool, 4>;
 
 Labels LabelsOf(const CBaseDraw& c)
 {
@@ -44,10 +41,8 @@ TEST(DisplaySwitches, TheLabelSwitchesAreNeverAllOff)
     };
     for (const Row& row : rows) {
         CGridChart chart;
-        chart.m_bShowPrice = row.before.price;
-        chart.m_bShowTime = row.before.time;
-        chart.m_bShowN = row.before.n;
-        chart.m_bTimeStandard = row.before.standard;
+        std::tie(chart.m_bShowPrice, chart.m_bShowTime, chart.m_bShowN, chart.m_bTimeStandard)
+            = std::tuple_cat(row.before);
         EXPECT_EQ(DisplaySwitches::Flip(chart, row.flip), row.changed) << row.what;
         EXPECT_EQ(LabelsOf(chart), row.after) << row.what;
     }

@@ -368,9 +368,7 @@ bool CRotula2View::UpdateModified()
 // taken as saved, so that showing a chart is not taken for a change.
 void CRotula2View::MarkSaved()
 {
-    // A chart's first paint fixes its overlay radii, which its file keeps:
-    // paint once on a recording surface (no text is laid out, nothing shown)
-    // so that a chart nobody touched counts as saved.
+    // No text is laid out on a recording surface, and nothing is shown.
     CRecordingSurface scratch;
     PaintChart(Chart(), scratch);
     m_unsaved.MarkSaved(*m_charts);
