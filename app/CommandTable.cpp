@@ -1,80 +1,210 @@
 #include "CommandTable.h"
 
+#include "AboutDialog.h"
+#include "BaseDraw.h"
+#include "ChartSet.h"
 #include "CommandIds.h"
-
-#include <algorithm>
+#include "MainFrame.h"
+#include "Rotula2View.h"
+#include "ToolDialogs.h"
+#include "VersionCheck.h"
 
 namespace CommandTable {
 
-const std::vector<Command>& Commands()
+namespace {
+
+const CBaseDraw& Chart(const Context& c)
 {
-    static const std::vector<Command> commands = {
-        {Cmd::FileNew, "新建", "新建", "new", "Ctrl+N"},
-        {Cmd::FileOpen, "打开...", "打开", "open", "Ctrl+O"},
-        {Cmd::FileSave, "保存", "保存", "save", "Ctrl+S"},
-        {Cmd::FileSaveAs, "另存为...", "", "", "Ctrl+Shift+S"},
-        {Cmd::Print, "打印...", "打印", "print", "Ctrl+P"},
-        {Cmd::PrintPreview, "打印预览", "", "", ""},
-        {Cmd::Exit, "退出", "", "", ""},
-        {Cmd::Astrology, "星象", "", "", ""},
-        {Cmd::DegreeCalculator, "计算器", "", "", ""},
-        {Cmd::TimeCalculator, "时间计算器", "", "", ""},
-        {Cmd::CheckVersion, "检查新版本...", "", "", ""},
-        {Cmd::About, "关于 Quadrix...", "", "", ""},
+    return *c.view.CurrentChart();
+}
 
-        {Cmd::KindWheel, "24 轮子", "", "kind_wheel", ""},
-        {Cmd::KindSquareOfNine, "九方图", "", "kind_nine", ""},
-        {Cmd::KindSquareOfFour, "四方图", "", "kind_four", ""},
-        {Cmd::KindHexagon, "六方图", "", "kind_hexagon", ""},
-        {Cmd::KindMasterChart, "数字表", "", "kind_master", ""},
-        {Cmd::ChartProperties, "图表属性设置", "", "properties", ""},
+// A command of the view that takes nothing.
+Handler OnView(void (CRotula2View::*command)())
+{
+    return [command](Context& c) { (c.view.*command)(); };
+}
 
-        {Cmd::CalendarRing, "显示【日历】外环", "", "ring_calendar", ""},
-        {Cmd::AngleRing, "显示【角度】外环", "", "ring_angle", ""},
-        {Cmd::ShowPrice, "显示【价格】", "", "show_price", ""},
-        {Cmd::ShowTime, "显示【时间】", "", "show_time", ""},
-        {Cmd::ShowN, "显示【N】", "", "show_n", ""},
-        {Cmd::TimeStandard, "Orvo时间标准图", "", "time_standard", ""},
-        {Cmd::PeriodMenu, "选择【周期】", "", "period", ""},
-        {Cmd::DigitsMenu, "选择价格的【小数位数】", "", "digits", ""},
-        {Cmd::Clockwise, "顺时针", "", "clockwise", ""},
-        {Cmd::ZoomIn, "放大", "", "zoom_in", ""},
-        {Cmd::ZoomOut, "缩小", "", "zoom_out", ""},
+Handler OnTools(void (CToolDialogs::*show)())
+{
+    return [show](Context& c) { (c.tools.*show)(); };
+}
 
-        {Cmd::Squares, "4方", "", "squares", ""},
-        {Cmd::Triangle, "三角", "", "triangle", ""},
-        {Cmd::Divisions, "8分", "", "divisions", ""},
-        {Cmd::ToolLine, "画 直线", "", "tool_line", ""},
-        {Cmd::ToolArrow, "画 箭头线", "", "tool_arrow", ""},
-        {Cmd::ToolTangent, "画 切线", "", "tool_tangent", ""},
-        {Cmd::ToolCircle, "【圆形】填充点击的单元格", "", "tool_circle", ""},
-        {Cmd::ToolSquare, "【正方形】填充点击的单元格", "", "tool_square", ""},
-        {Cmd::PlaceNote, "添加注释", "", "note", ""},
-        {Cmd::ClearDrawings, "清除所有画线", "", "clear", ""},
+// A display switch: flips under the chart's rules, pressed while on.
+Command SwitchCommand(int id, const char* text, const char* icon, DisplaySwitch which)
+{
+    return {id, text, "", icon, "", [which](Context& c) { c.view.FlipSwitch(which); },
+        [which](const Context& c) { return DisplaySwitches::IsOn(Chart(c), which); }};
+}
 
-        {Cmd::PeriodDay, "日", "", "", ""},
-        {Cmd::PeriodWeek, "周", "", "", ""},
-        {Cmd::PeriodMonth, "月", "", "", ""},
-        {Cmd::Digits0, "0", "", "", ""},
-        {Cmd::Digits0 + 1, "1", "", "", ""},
-        {Cmd::Digits0 + 2, "2", "", "", ""},
-        {Cmd::Digits0 + 3, "3", "", "", ""},
-        {Cmd::Digits0 + 4, "4", "", "", ""},
-        {Cmd::Digits5, "5", "", "", ""},
+struct KindRow {
+    int id;
+    int kind;
+    const char* text;
+    const char* icon;
+};
 
-        {Cmd::Line1, "1 号线", "", "line1", ""},
-        {Cmd::Line1 + 1, "2 号线", "", "line2", ""},
-        {Cmd::Line1 + 2, "3 号线", "", "line3", ""},
-        {Cmd::Line4, "4 号线", "", "line4", ""},
+// In the order of the chart toolbar.
+const KindRow kKinds[] = {
+    {Cmd::KindWheel, kWheel, "24 轮子", "kind_wheel"},
+    {Cmd::KindSquareOfNine, kSquareOfNine, "九方图", "kind_nine"},
+    {Cmd::KindSquareOfFour, kSquareOfFour, "四方图", "kind_four"},
+    {Cmd::KindHexagon, kHexagon, "六方图", "kind_hexagon"},
+    {Cmd::KindMasterChart, kMasterChart, "数字表", "kind_master"},
+};
+
+struct ToolRow {
+    int id;
+    MouseTool tool;
+    const char* text;
+    const char* icon;
+};
+
+const ToolRow kTools[] = {
+    {Cmd::ToolLine, MouseTool::Line, "画 直线", "tool_line"},
+    {Cmd::ToolArrow, MouseTool::Arrow, "画 箭头线", "tool_arrow"},
+    {Cmd::ToolTangent, MouseTool::Tangent, "画 切线", "tool_tangent"},
+    {Cmd::ToolCircle, MouseTool::Circle, "【圆形】填充点击的单元格", "tool_circle"},
+    {Cmd::ToolSquare, MouseTool::Square, "【正方形】填充点击的单元格", "tool_square"},
+};
+
+// A choice of a number: a period, a count of decimal digits or a line number.
+struct ValueRow {
+    int id;
+    int value;
+    const char* text;
+    const char* icon;
+};
+
+const ValueRow kPeriods[] = {
+    {Cmd::PeriodDay, 0, "日", ""},
+    {Cmd::PeriodWeek, 1, "周", ""},
+    {Cmd::PeriodMonth, 2, "月", ""},
+};
+
+const ValueRow kDigits[] = {
+    {Cmd::Digits0, 0, "0", ""},
+    {Cmd::Digits1, 1, "1", ""},
+    {Cmd::Digits2, 2, "2", ""},
+    {Cmd::Digits3, 3, "3", ""},
+    {Cmd::Digits4, 4, "4", ""},
+    {Cmd::Digits5, 5, "5", ""},
+};
+
+const ValueRow kLines[] = {
+    {Cmd::Line1, 1, "1 号线", "line1"},
+    {Cmd::Line2, 2, "2 号线", "line2"},
+    {Cmd::Line3, 3, "3 号线", "line3"},
+    {Cmd::Line4, 4, "4 号线", "line4"},
+};
+
+template <class Row, std::size_t N> std::vector<int> IdsOf(const Row (&rows)[N])
+{
+    std::vector<int> ids;
+    for (const Row& row : rows)
+        ids.push_back(row.id);
+    return ids;
+}
+
+void Append(std::vector<Command>& commands, const std::vector<Command>& more)
+{
+    commands.insert(commands.end(), more.begin(), more.end());
+}
+
+void AddKinds(std::vector<Command>& commands)
+{
+    for (const KindRow& row : kKinds) {
+        const int kind = row.kind;
+        commands.push_back({row.id, row.text, "", row.icon, "", [kind](Context& c) { c.view.SwitchKind(kind); },
+            [kind](const Context& c) { return c.view.Charts().Kind() == kind; }});
+    }
+}
+
+void AddTools(std::vector<Command>& commands)
+{
+    for (const ToolRow& row : kTools) {
+        const MouseTool tool = row.tool;
+        commands.push_back({row.id, row.text, "", row.icon, "", [tool](Context& c) { c.view.ChooseTool(tool); },
+            [tool](const Context& c) { return Chart(c).m_nTool == tool; }});
+    }
+}
+
+void AddChoices(std::vector<Command>& commands)
+{
+    for (const ValueRow& row : kPeriods) {
+        const int period = row.value;
+        commands.push_back({row.id, row.text, "", row.icon, "", [period](Context& c) { c.view.ChoosePeriod(period); },
+            [period](const Context& c) { return Chart(c).m_nPeriod == period; }});
+    }
+    for (const ValueRow& row : kDigits) {
+        const int digits = row.value;
+        commands.push_back({row.id, row.text, "", row.icon, "", [digits](Context& c) { c.view.ChooseDecimals(digits); },
+            [digits](const Context& c) { return Chart(c).m_nDecimals == digits; }});
+    }
+    // The flyout shows the line number; the entries have no pressed state.
+    for (const ValueRow& row : kLines) {
+        const int number = row.value;
+        commands.push_back(
+            {row.id, row.text, "", row.icon, "", [number](Context& c) { c.view.SetLineNumber(number); }});
+    }
+}
+
+std::vector<Command> BuildCommands()
+{
+    std::vector<Command> commands = {
+        {Cmd::FileNew, "新建", "新建", "new", "Ctrl+N", OnView(&CRotula2View::NewDocument)},
+        {Cmd::FileOpen, "打开...", "打开", "open", "Ctrl+O", OnView(&CRotula2View::OpenDocument)},
+        {Cmd::FileSave, "保存", "保存", "save", "Ctrl+S", [](Context& c) { c.view.SaveDocument(); }},
+        {Cmd::FileSaveAs, "另存为...", "", "", "Ctrl+Shift+S", [](Context& c) { c.view.SaveDocumentAs(); }},
+        {Cmd::Print, "打印...", "打印", "print", "Ctrl+P", OnView(&CRotula2View::PrintChart)},
+        {Cmd::PrintPreview, "打印预览", "", "", "", OnView(&CRotula2View::PreviewChart)},
+        {Cmd::Exit, "退出", "", "", "", [](Context& c) { c.frame.close(); }},
+        {Cmd::Astrology, "星象", "", "", "", OnTools(&CToolDialogs::ShowAstrology)},
+        {Cmd::DegreeCalculator, "计算器", "", "", "", OnTools(&CToolDialogs::ShowDegreeCalculator)},
+        {Cmd::TimeCalculator, "时间计算器", "", "", "", OnTools(&CToolDialogs::ShowTimeCalculator)},
+        {Cmd::CheckVersion, "检查新版本...", "", "", "", [](Context& c) { c.versionCheck.Check(); }},
+        {Cmd::About, "关于 Quadrix...", "", "", "",
+            [](Context& c) {
+                CAboutDialog dialog(&c.frame);
+                dialog.exec();
+            }},
     };
+    AddKinds(commands);
+    Append(commands,
+        {
+            {Cmd::ChartProperties, "图表属性设置", "", "properties", "", OnView(&CRotula2View::EditProperties)},
+            SwitchCommand(Cmd::CalendarRing, "显示【日历】外环", "ring_calendar", DisplaySwitch::CalendarRing),
+            SwitchCommand(Cmd::AngleRing, "显示【角度】外环", "ring_angle", DisplaySwitch::AngleRing),
+            SwitchCommand(Cmd::ShowPrice, "显示【价格】", "show_price", DisplaySwitch::Price),
+            SwitchCommand(Cmd::ShowTime, "显示【时间】", "show_time", DisplaySwitch::Time),
+            SwitchCommand(Cmd::ShowN, "显示【N】", "show_n", DisplaySwitch::N),
+            SwitchCommand(Cmd::TimeStandard, "Orvo时间标准图", "time_standard", DisplaySwitch::TimeStandard),
+            {Cmd::PeriodMenu, "选择【周期】", "", "period", ""},
+            {Cmd::DigitsMenu, "选择价格的【小数位数】", "", "digits", ""},
+            SwitchCommand(Cmd::Clockwise, "顺时针", "clockwise", DisplaySwitch::Clockwise),
+            {Cmd::ZoomIn, "放大", "", "zoom_in", "", [](Context& c) { c.view.zoomIn(); }, {},
+                [](const Context& c) { return c.view.canZoomIn(); }},
+            {Cmd::ZoomOut, "缩小", "", "zoom_out", "", [](Context& c) { c.view.zoomOut(); }, {},
+                [](const Context& c) { return c.view.canZoomOut(); }},
+            SwitchCommand(Cmd::Squares, "4方", "squares", DisplaySwitch::Squares),
+            SwitchCommand(Cmd::Triangle, "三角", "triangle", DisplaySwitch::Triangle),
+            SwitchCommand(Cmd::Divisions, "8分", "divisions", DisplaySwitch::Divisions),
+        });
+    AddTools(commands);
+    Append(commands,
+        {
+            {Cmd::PlaceNote, "添加注释", "", "note", "", OnView(&CRotula2View::PlaceNote)},
+            {Cmd::ClearDrawings, "清除所有画线", "", "clear", "", OnView(&CRotula2View::ClearDrawings)},
+        });
+    AddChoices(commands);
     return commands;
 }
 
-const Command* Find(int id)
+} // namespace
+
+const std::vector<Command>& Commands()
 {
-    const std::vector<Command>& all = Commands();
-    const auto it = std::find_if(all.begin(), all.end(), [id](const Command& c) { return c.id == id; });
-    return it == all.end() ? nullptr : &*it;
+    static const std::vector<Command> commands = BuildCommands();
+    return commands;
 }
 
 const std::vector<Group>& ToolBars()
@@ -109,10 +239,8 @@ const std::vector<Group>& Menus()
 const std::vector<DropDown>& DropDowns()
 {
     static const std::vector<DropDown> dropDowns = {
-        {Cmd::PeriodMenu, {"periodMenu", "时间周期", {Cmd::PeriodDay, Cmd::PeriodWeek, Cmd::PeriodMonth}}},
-        {Cmd::DigitsMenu,
-            {"digitsMenu", "小数位数",
-                {Cmd::Digits0, Cmd::Digits0 + 1, Cmd::Digits0 + 2, Cmd::Digits0 + 3, Cmd::Digits0 + 4, Cmd::Digits5}}},
+        {Cmd::PeriodMenu, {"periodMenu", "时间周期", IdsOf(kPeriods)}},
+        {Cmd::DigitsMenu, {"digitsMenu", "小数位数", IdsOf(kDigits)}},
     };
     return dropDowns;
 }
@@ -121,7 +249,7 @@ const char* const LineFlyoutToolTip = "选择【线型】：几号线";
 
 std::vector<int> LineEntries()
 {
-    return {Cmd::Line1, Cmd::Line1 + 1, Cmd::Line1 + 2, Cmd::Line4};
+    return IdsOf(kLines);
 }
 
 } // namespace CommandTable

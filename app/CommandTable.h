@@ -1,18 +1,54 @@
 #pragma once
 
+#include <functional>
+#include <utility>
 #include <vector>
 
-// What the main frame shows for each command, and where: one table of texts,
-// tooltips, icons and shortcuts, and the layout of the menus, toolbars and
-// drop-down menus by command id. The frame builds every action from here.
+class CMainFrame;
+class CRotula2View;
+class CToolDialogs;
+class CVersionCheck;
+
+// Every command of the main window, one row each: its id, texts, icon and
+// shortcut, what it does and when its action shows pressed or enabled; and
+// the layout of the menus, toolbars and drop-down menus by command id. The
+// frame builds every action from here.
 namespace CommandTable {
 
+// What the commands act on: the chart commands on the view, the tools and
+// the application's own commands on the frame.
+struct Context {
+    CMainFrame& frame;
+    CRotula2View& view;
+    CToolDialogs& tools;
+    CVersionCheck& versionCheck;
+};
+
+using Handler = std::function<void(Context&)>;
+using Test = std::function<bool(const Context&)>;
+
 struct Command {
-    int id = 0;
-    const char* text = ""; // menu text; also the tooltip when toolTip is empty
-    const char* toolTip = "";
-    const char* icon = ""; // an icon of res/icons, without extension; empty for none
-    const char* shortcut = ""; // QKeySequence text; empty for none
+    Command(int id, const char* text, const char* toolTip, const char* icon, const char* shortcut, Handler run = {},
+        Test checked = {}, Test enabled = {})
+        : id(id)
+        , text(text)
+        , toolTip(toolTip)
+        , icon(icon)
+        , shortcut(shortcut)
+        , run(std::move(run))
+        , checked(std::move(checked))
+        , enabled(std::move(enabled))
+    {
+    }
+
+    int id;
+    const char* text; // menu text; also the tooltip when toolTip is empty
+    const char* toolTip;
+    const char* icon; // an icon of res/icons, without extension; empty for none
+    const char* shortcut; // QKeySequence text; empty for none
+    Handler run; // empty for a button that only opens its drop-down menu
+    Test checked; // empty for a command with no pressed state
+    Test enabled; // empty for one that is always enabled
 };
 
 // Marks a separator in the id lists below.
@@ -30,7 +66,6 @@ struct DropDown {
 };
 
 const std::vector<Command>& Commands();
-const Command* Find(int id);
 
 // The four toolbars of command buttons, in docking order.
 const std::vector<Group>& ToolBars();

@@ -1,19 +1,18 @@
 #include "MainFrame.h"
 
-#include "AboutDialog.h"
-#include "CommandIds.h"
-#include "CommandTable.h"
 #include "FlyoutToolButton.h"
 #include "PaletteToolBar.h"
 #include "ProductInfo.h"
 #include "ResourceIcon.h"
 #include "Rotula2View.h"
-#include "VersionCheck.h"
+#include "ToolDialogs.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
@@ -29,6 +28,7 @@ CMainFrame::CMainFrame(CVersionCheck& versionCheck, QWidget* parent)
     : QMainWindow(parent)
     , m_versionCheck(versionCheck)
     , m_view(new CRotula2View(this))
+    , m_tools(std::make_unique<CToolDialogs>(this))
 {
     setWindowTitle(QString::fromUtf8(Product::Title) + QStringLiteral("[*]"));
     setCentralWidget(m_view);
@@ -38,6 +38,7 @@ CMainFrame::CMainFrame(CVersionCheck& versionCheck, QWidget* parent)
     createMenus();
     createToolBars();
 
+    loadCities();
     const QSize screenSize = screen()->size();
     m_view->InitialUpdate(Size {screenSize.width(), screenSize.height()});
     onPaletteColor(m_palette->CurrentColor());
@@ -47,6 +48,8 @@ CMainFrame::CMainFrame(CVersionCheck& versionCheck, QWidget* parent)
 }
 
 CMainFrame::~CMainFrame() = default;
+
+CommandTable::Context CMainFrame::CommandContext() { return {*this, *m_view, *m_tools, m_versionCheck}; }
 
 QAction* CMainFrame::Action(int id) const
 {
@@ -65,9 +68,9 @@ void CMainFrame::createActions()
             action->setIcon(ResourceIcon(command.icon));
         if (*command.shortcut)
             action->setShortcut(QKeySequence(QString::fromUtf8(command.shortcut)));
-        const int id = command.id;
-        connect(action, &QAction::triggered, this, [this, id] { onCommand(id); });
-        m_actions.emplace(id, action);
+        action->setCheckable(static_cast<bool>(command.checked));
+        connect(action, &QAction::triggered, this, [this, &command] { onCommand(command); });
+        m_actions.emplace(command.id, action);
     }
 }
 
@@ -149,38 +152,36 @@ void CMainFrame::createLineToolBar()
     connect(m_lineFlyout, &CFlyoutToolButton::currentIndexChanged, this, &CMainFrame::onLineIndex);
 }
 
-// Sets every pressed and enabled state from the view's rules. Checkable
-// actions toggle themselves when clicked; this also undoes a toggle that the
-// view refused.
+// A city list that cannot be read leaves the astrology report without cities.
+void CMainFrame::loadCities()
+{
+    const Result<void> cities = m_tools->LoadCities();
+    if (cities.Ok())
+        return;
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(), QString::fromStdString(cities.Message()),
+                    QMessageBox::Ok, this);
+    box.exec();
+}
+
+// Sets every pressed and enabled state from the rows' state functions.
+// Checkable actions toggle themselves when clicked; this also undoes a toggle
+// that the chart's rules refused.
 void CMainFrame::updateActions()
 {
-    for (const auto& [id, action] : m_actions) {
-        const CRotula2View::CommandState state = m_view->QueryCommand(id);
-        if (!state.handled)
-            continue;
-        action->setEnabled(state.enabled);
-        action->setCheckable(state.checkable);
-        action->setChecked(state.checkable && state.checked);
+    const CommandTable::Context context = CommandContext();
+    for (const CommandTable::Command& command : CommandTable::Commands()) {
+        QAction* action = m_actions.at(command.id);
+        action->setEnabled(!command.enabled || command.enabled(context));
+        action->setChecked(command.checked && command.checked(context));
     }
     setWindowModified(m_view->IsModified());
 }
 
-void CMainFrame::onCommand(int id)
+void CMainFrame::onCommand(const CommandTable::Command& command)
 {
-    if (!m_view->OnCommand(id)) {
-        switch (id) {
-        case Cmd::About:
-            about();
-            break;
-        case Cmd::CheckVersion:
-            m_versionCheck.Check();
-            break;
-        case Cmd::Exit:
-            close();
-            break;
-        default:
-            break;
-        }
+    if (command.run) {
+        CommandTable::Context context = CommandContext();
+        command.run(context);
     }
     updateActions();
 }
@@ -194,12 +195,6 @@ void CMainFrame::onPaletteColor(const QColor& color)
 void CMainFrame::onLineIndex(int index)
 {
     m_view->SetLineNumber(index + 1);
-}
-
-void CMainFrame::about()
-{
-    CAboutDialog dialog(this);
-    dialog.exec();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

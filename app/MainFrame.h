@@ -1,24 +1,29 @@
 #pragma once
 
+#include "CommandTable.h"
+
 #include <QMainWindow>
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <vector>
 
 class CFlyoutToolButton;
 class CPaletteToolBar;
 class CRotula2View;
+class CToolDialogs;
 class CVersionCheck;
 class QAction;
 class QColor;
 class QToolBar;
 
 // The main window: the chart view in the middle, the menu bar, and six
-// toolbars docked in one row at the top. Every action carries its command id;
-// a trigger goes to the view first and to the frame when the view does not
-// take it. The actions' pressed and enabled states and the title's modified
-// mark follow the view's state through one update pass.
+// toolbars docked in one row at the top; it owns the tool dialogs and the
+// city list they use. Every action is built from a row of the command table
+// and carries its id; a trigger runs the row's handler. The actions' pressed
+// and enabled states and the title's modified mark follow the view's state
+// through one update pass.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 
@@ -27,6 +32,8 @@ public:
     ~CMainFrame() override;
 
     CRotula2View* View() const { return m_view; }
+    // What the command table's handlers and state functions act on.
+    CommandTable::Context CommandContext();
     // The action of a command id, or nullptr when there is none.
     QAction* Action(int id) const;
     CPaletteToolBar* Palette() const { return m_palette; }
@@ -50,14 +57,16 @@ private:
     // Adds the actions of ids to a menu or toolbar; Separator ids become separators.
     void addCommands(QWidget* target, const std::vector<int>& ids);
 
+    // Reads the city list; a failure is shown as a warning.
+    void loadCities();
     void updateActions();
-    void onCommand(int id);
+    void onCommand(const CommandTable::Command& command);
     void onPaletteColor(const QColor& color);
     void onLineIndex(int index);
-    void about();
 
     CVersionCheck& m_versionCheck;
     CRotula2View* m_view = nullptr;
+    std::unique_ptr<CToolDialogs> m_tools;
     CPaletteToolBar* m_palette = nullptr;
     CFlyoutToolButton* m_lineFlyout = nullptr;
     std::map<int, QAction*> m_actions;

@@ -3,6 +3,7 @@
 #include "ChartRecords.h"
 #include "DrawSurface.h"
 #include "Geometry.h"
+#include "MouseTool.h"
 
 #include <cstdint>
 #include <map>
@@ -14,8 +15,7 @@ class CChartHost;
 // The abstract chart. Every chart kind derives from it and supplies its
 // geometry (layout, cell centre, hit test, outer radius), its name and its
 // drawing pass; the base owns the chart parameters and the label rules, the
-// display switches the view copies in before every paint, the user's
-// annotations, the overlays with their drag handles and the outer rings.
+// display switches and the mouse tool, the user's annotations, the overlays with their drag handles and the outer rings.
 //
 // Floating point is single precision where the chart's geometry depends on
 // it: parameters, angles and radii are floats, trigonometric results are
@@ -95,7 +95,7 @@ public:
     Font LabelFont() const;
 
     // Members, in declaration order. Public like the records they hold: the
-    // view copies its state in and out, the chart file reads and writes them.
+    // view's commands change them, the chart file reads and writes them.
     CChartHost* m_pView = nullptr;
     Rect m_rcChart;
     int m_nRings = 0;
@@ -148,7 +148,7 @@ public:
     bool m_bDragDivisions = false;
     float m_fDivisionsRadius = 0.0f;
     int m_bPlaceComment = 0;
-    int m_nTool = 0;
+    MouseTool m_nTool = MouseTool::None;
     int m_nLineWidth = 1;
     Color m_crLineColor = 0;
     int m_bDrawingLine = 0;
@@ -157,7 +157,7 @@ protected:
     // The point at screen angle a (degrees, counter-clockwise) and radius r
     // about the centre of m_rcChart, with the overlays' roundings.
     Point OverlayPoint(double a, float r) const;
-    // Draws the line being dragged from p to q with tool 1 or 2.
+    // Draws the line being dragged from p to q with the line and arrow tools.
     void DrawDraggedLine(CDrawSurface& dc, Point p, Point q, int penWidth);
 
 private:

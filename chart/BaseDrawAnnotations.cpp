@@ -227,10 +227,10 @@ float CBaseDraw::AngleFromCenter(Point pt, Point centre, float& distance)
     return static_cast<float>(a);
 }
 
-// The rubber-band line of a line drag (tools 1 and 2) from p to q.
+// The rubber-band line of a line drag with the line or arrow tool from p to q.
 void CBaseDraw::DrawDraggedLine(CDrawSurface& dc, Point p, Point q, int penWidth)
 {
-    if (!m_bDrawingLine || (m_nTool != 1 && m_nTool != 2))
+    if (!m_bDrawingLine || (m_nTool != MouseTool::Line && m_nTool != MouseTool::Arrow))
         return;
-    DrawLineWithPen(*this, dc, p, q, {PenStyle::Solid, penWidth, m_crLineColor}, m_nTool == 2);
+    DrawLineWithPen(*this, dc, p, q, {PenStyle::Solid, penWidth, m_crLineColor}, m_nTool == MouseTool::Arrow);
 }

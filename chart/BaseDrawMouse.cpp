@@ -122,23 +122,24 @@ Comments NewNote()
     return note;
 }
 
-// At the end of a line drag: a line between two different cells (tools 1, 2),
-// or a tangent mark or fill on a clicked cell (tools 6, 7, 8). An existing
+// At the end of a line drag: a line between two different cells (line and
+// arrow tools), or a tangent mark or fill on a clicked cell. An existing
 // mark is never replaced; lines between the same cells are added beside.
 void StoreToolResult(CBaseDraw& c)
 {
     const int start = c.m_nLineStartCell;
     const int end = c.m_nLineEndCell;
-    const int tool = c.m_nTool;
+    const MouseTool tool = c.m_nTool;
     // The round charts answer 0 for a point on no cell: nothing to mark there.
     if (start < 1 || end < 1)
         return;
-    const Cell_Style mark{c.m_nLineWidth, c.m_crLineColor, tool != 8, true};
-    if (start != end && (tool == 1 || tool == 2))
-        c.m_Lines.emplace(LineKey(start, end), CLine{c.m_nLineWidth, c.m_crLineColor, tool == 2, start, end});
-    else if (start == end && tool == 6)
+    const Cell_Style mark{c.m_nLineWidth, c.m_crLineColor, tool != MouseTool::Square, true};
+    const bool arrow = tool == MouseTool::Arrow;
+    if (start != end && (tool == MouseTool::Line || arrow))
+        c.m_Lines.emplace(LineKey(start, end), CLine{c.m_nLineWidth, c.m_crLineColor, arrow, start, end});
+    else if (start == end && tool == MouseTool::Tangent)
         c.m_TangentCells.emplace(start, mark);
-    else if (start == end && (tool == 7 || tool == 8))
+    else if (start == end && (tool == MouseTool::Circle || tool == MouseTool::Square))
         c.m_FillCells.emplace(start, mark);
 }
 

@@ -225,17 +225,17 @@ TEST(DraggedLine, DrawnOnlyDuringALineDragWithALineTool)
     CGridChart chart;
     chart.m_crLineColor = Colors::Green;
     CRecordingSurface dc;
-    const auto draw = [&](int tool, int drawing) {
+    const auto draw = [&](MouseTool tool, int drawing) {
         chart.m_nTool = tool;
         chart.m_bDrawingLine = drawing;
         dc.Clear();
         chart.DrawDraggedLine(dc, {20, 20}, {100, 20}, 3);
         return OpsOfKind(dc, Kind::LineTo).size();
     };
-    EXPECT_EQ(draw(1, 1), 1u);
+    EXPECT_EQ(draw(MouseTool::Line, 1), 1u);
     ExpectLines(dc, {{{20, 20}, {100, 20}, {PenStyle::Solid, 3, Colors::Green}}});
-    EXPECT_EQ(draw(2, 1), 3u); // with the arrow head
-    EXPECT_EQ(draw(6, 1), 0u);
-    EXPECT_EQ(draw(1, 0), 0u);
+    EXPECT_EQ(draw(MouseTool::Arrow, 1), 3u); // with the arrow head
+    EXPECT_EQ(draw(MouseTool::Tangent, 1), 0u);
+    EXPECT_EQ(draw(MouseTool::Line, 0), 0u);
     ExpectSurfaceRestored(dc);
 }

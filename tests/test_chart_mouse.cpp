@@ -35,14 +35,14 @@ class ChartMouse : public ::testing::Test {
 protected:
     ChartMouse() { chart.m_pView = &host; }
 
-    void Drag(int tool, Point from, Point to)
+    void Drag(MouseTool tool, Point from, Point to)
     {
         chart.m_nTool = tool;
         chart.OnLButtonDown(0, from.x, from.y);
         chart.OnMouseMove(0, to.x, to.y);
         chart.OnLButtonUp(0, to.x, to.y);
     }
-    void Click(int tool, Point at) { Drag(tool, at, at); }
+    void Click(MouseTool tool, Point at) { Drag(tool, at, at); }
 
     FakeHost host;
     CGridChart chart;
@@ -54,9 +54,9 @@ TEST_F(ChartMouse, LinesNeedTwoDifferentCells)
 {
     chart.m_nLineWidth = 3;
     chart.m_crLineColor = Colors::Blue;
-    Click(1, kCell1);
+    Click(MouseTool::Line, kCell1);
     EXPECT_TRUE(chart.m_Lines.empty());
-    Drag(2, kCell1, kCell12);
+    Drag(MouseTool::Arrow, kCell1, kCell12);
     ASSERT_EQ(chart.m_Lines.size(), 1u);
     EXPECT_EQ(chart.m_Lines.begin()->first, "1/12");
     EXPECT_EQ(chart.m_Lines.begin()->second, (CLine{3, Colors::Blue, true, 1, 12}));
@@ -65,25 +65,25 @@ TEST_F(ChartMouse, LinesNeedTwoDifferentCells)
 
 TEST_F(ChartMouse, FillsNeedOneCellAndAreNeverReplaced)
 {
-    Drag(7, kCell1, kCell2);
+    Drag(MouseTool::Circle, kCell1, kCell2);
     EXPECT_TRUE(chart.m_FillCells.empty());
     chart.m_crLineColor = Colors::Red;
-    Click(7, kCell1);
+    Click(MouseTool::Circle, kCell1);
     chart.m_crLineColor = Colors::Blue;
-    Click(8, kCell1);
+    Click(MouseTool::Square, kCell1);
     ASSERT_EQ(chart.m_FillCells.size(), 1u);
     EXPECT_EQ(chart.m_FillCells.at(1), (Cell_Style{1, Colors::Red, true, true}));
-    Click(8, kCell2);
+    Click(MouseTool::Square, kCell2);
     EXPECT_FALSE(chart.m_FillCells.at(2).m_bCircle);
-    Click(6, kCell2);
+    Click(MouseTool::Tangent, kCell2);
     EXPECT_EQ(chart.m_TangentCells.at(2), (Cell_Style{1, Colors::Blue, true, true}));
-    Click(4, kCell12); // tools 3 to 5 store nothing
+    Click(MouseTool::None, kCell12);
     EXPECT_EQ(chart.m_FillCells.size() + chart.m_TangentCells.size() + chart.m_Lines.size(), 3u);
 }
 
 TEST_F(ChartMouse, LeavingTheChartCancelsTheLineDrag)
 {
-    chart.m_nTool = 1;
+    chart.m_nTool = MouseTool::Line;
     chart.OnLButtonDown(0, kCell1.x, kCell1.y);
     EXPECT_EQ(chart.m_nLineEndCell, 1); // no stale end cell before the first move
     chart.OnMouseMove(0, kCell12.x, kCell12.y);
@@ -98,10 +98,10 @@ TEST_F(ChartMouse, LeavingTheChartCancelsTheLineDrag)
 
 TEST_F(ChartMouse, RightClicksRemoveFillThenTangentThenLines)
 {
-    Drag(1, kCell1, kCell12);
-    Drag(1, kCell1, kCell12); // same cells, same direction: kept beside the first
-    Click(6, kCell1);
-    Click(8, kCell1);
+    Drag(MouseTool::Line, kCell1, kCell12);
+    Drag(MouseTool::Line, kCell1, kCell12); // same cells, same direction: kept beside the first
+    Click(MouseTool::Tangent, kCell1);
+    Click(MouseTool::Square, kCell1);
     ASSERT_EQ(chart.m_Lines.size(), 2u);
     EXPECT_EQ(chart.OnRButtonDown(0, kCell1.x, kCell1.y), 1);
     EXPECT_TRUE(chart.m_FillCells.empty());
@@ -242,7 +242,7 @@ TEST(ChartMouseRound, PointsOnNoCellStoreNothing)
     ASSERT_TRUE(chart.m_rcChart.Contains(corner));
     ASSERT_EQ(chart.HitTest(corner.x, corner.y), 0);
 
-    for (int tool : {1, 7}) {
+    for (MouseTool tool : {MouseTool::Line, MouseTool::Circle}) {
         chart.m_nTool = tool;
         chart.OnLButtonDown(0, 400, 300);
         chart.OnLButtonUp(0, corner.x, corner.y);

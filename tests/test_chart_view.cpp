@@ -1,14 +1,13 @@
-// The chart window driven as the menus, toolbars and mouse drive it: the
-// display rules, kind switching, tools, zoom, files and unsaved work,
-// mouse mapping, right clicks, notes through the real dialog, the hand
-// cursor and the printed page. What the chart does with each press is
-// tested on the chart alone.
+// The chart window driven as the menus, toolbars and mouse drive it: repaints
+// after display changes, kind switching, zoom, files and unsaved work, mouse
+// mapping, right clicks, notes through the real dialog, the hand cursor and
+// the printed page. The display rules and what the chart does with each
+// press are tested on the chart alone.
 
 #include "BaseDraw.h"
 #include "ChartFile.h"
 #include "ChartPrinter.h"
 #include "ChartSet.h"
-#include "CommandIds.h"
 #include "CommentsDialog.h"
 #include "ModalDialog.h"
 #include "Rotula2View.h"
@@ -96,8 +95,7 @@ protected:
     }
 
     CBaseDraw& Chart() { return *view.CurrentChart(); }
-    bool Pressed(int id) const { return view.QueryCommand(id).checked; }
-    bool Enabled(int id) const { return view.QueryCommand(id).enabled; }
+    bool IsOn(DisplaySwitch which) { return DisplaySwitches::IsOn(Chart(), which); }
 
     // Clicks the centre of cell n of the current chart, laid out by a paint.
     void ClickCell(int n, Qt::MouseButton button = Qt::LeftButton)
@@ -121,119 +119,78 @@ protected:
 
 TEST_F(ChartView, StartsWithASquareOfNineOnTheCanvasOfTheScreen)
 {
-    EXPECT_TRUE(Pressed(Cmd::KindSquareOfNine));
+    EXPECT_EQ(view.Charts().Kind(), kSquareOfNine);
     EXPECT_EQ(view.zoom(), 0.6f);
     EXPECT_EQ(view.ChartRect(), (Rect{50, 50, 1840, 1840}));
     EXPECT_EQ(Chart().m_rcClient, view.ChartRect());
     EXPECT_EQ(Chart().m_szCanvas.cy, 1890);
     EXPECT_FALSE(view.IsModified());
-    EXPECT_FALSE(view.OnCommand(Cmd::About));
 }
 
-TEST_F(ChartView, TheLabelSwitchesAreNeverAllOff)
+// The chart's rules say whether the picture changed; only then does the window repaint.
+TEST_F(ChartView, RepaintsOnlyWhenThePictureChanged)
 {
-    view.OnCommand(Cmd::ShowPrice); // refused: the only one on
-    EXPECT_TRUE(Pressed(Cmd::ShowPrice));
+    view.FlipSwitch(DisplaySwitch::Price); // refused: the only label on
     EXPECT_EQ(PaintsNow(), 0);
-    view.OnCommand(Cmd::ShowTime);
-    view.OnCommand(Cmd::ShowPrice);
-    EXPECT_FALSE(Pressed(Cmd::ShowPrice));
-    view.OnCommand(Cmd::ShowTime); // refused
-    EXPECT_TRUE(Pressed(Cmd::ShowTime));
-    EXPECT_TRUE(Chart().m_bShowTime);
-    EXPECT_FALSE(Chart().m_bShowPrice);
-
-    // The time standard chart shows N alone; turned off with nothing else
-    // shown, it brings prices back.
-    view.OnCommand(Cmd::TimeStandard);
-    EXPECT_TRUE(Pressed(Cmd::ShowN));
-    EXPECT_FALSE(Pressed(Cmd::ShowTime));
-    EXPECT_GT(PaintsNow(), 0);
-    view.OnCommand(Cmd::ShowN); // allowed while the time standard is on
-    view.OnCommand(Cmd::TimeStandard);
-    EXPECT_TRUE(Pressed(Cmd::ShowPrice));
-    EXPECT_FALSE(Pressed(Cmd::ShowN));
-}
-
-TEST_F(ChartView, DigitsChosenAgainAreUnchosenAndRepaintOnlyWhenLabelsChange)
-{
-    view.OnCommand(Cmd::Digits0 + 3);
-    view.OnCommand(Cmd::Digits0 + 3);
-    for (int id = Cmd::Digits0; id <= Cmd::Digits5; ++id)
-        EXPECT_FALSE(Pressed(id)) << id;
-    EXPECT_EQ(Chart().m_nDecimals, -1);
-
-    Chart().m_nNaturalDecimals = 2; // as for start 100, step 0.25
-    view.OnCommand(Cmd::Digits0 + 1);
-    Settle();
-    view.OnCommand(Cmd::Digits0 + 5); // prices go from one decimal to two
-    EXPECT_GT(PaintsNow(), 0);
-    Settle();
-    view.OnCommand(Cmd::Digits0 + 4); // still two
+    view.ChoosePeriod(1); // time labels hidden
     EXPECT_EQ(PaintsNow(), 0);
-    EXPECT_TRUE(Pressed(Cmd::Digits0 + 4));
-}
-
-TEST_F(ChartView, APeriodChosenWhileTimeIsHiddenWaitsForTheNextPaint)
-{
-    view.OnCommand(Cmd::PeriodWeek);
-    EXPECT_TRUE(Pressed(Cmd::PeriodWeek));
-    EXPECT_FALSE(Pressed(Cmd::PeriodDay));
-    EXPECT_EQ(PaintsNow(), 0);
-    view.viewport()->repaint();
     EXPECT_EQ(Chart().m_nPeriod, 1);
-    view.OnCommand(Cmd::ShowTime);
+    view.ChooseTool(MouseTool::Line);
+    EXPECT_EQ(PaintsNow(), 0);
+    view.FlipSwitch(DisplaySwitch::Time);
+    EXPECT_GT(PaintsNow(), 0);
     Settle();
-    view.OnCommand(Cmd::PeriodMonth);
+    Chart().m_nNaturalDecimals = 2; // as for start 100, step 0.25
+    view.ChooseDecimals(0);         // prices lose their two decimals
     EXPECT_GT(PaintsNow(), 0);
 }
 
+// Each chart keeps its own switches and marks.
 TEST_F(ChartView, EachKindKeepsItsOwnChartWithItsMarksAndSwitches)
 {
-    view.OnCommand(Cmd::KindHexagon);
+    view.SwitchKind(kHexagon);
     CBaseDraw* hexagon = view.CurrentChart();
     EXPECT_EQ(hexagon->GetRings(), 11);
-    view.OnCommand(Cmd::ToolCircle);
+    view.ChooseTool(MouseTool::Circle);
     ClickCell(5);
     ASSERT_EQ(hexagon->m_FillCells.count(5), 1u);
-    view.OnCommand(Cmd::Triangle);
+    view.FlipSwitch(DisplaySwitch::Triangle);
 
-    view.OnCommand(Cmd::KindSquareOfNine);
-    EXPECT_FALSE(Pressed(Cmd::KindHexagon));
-    EXPECT_FALSE(Pressed(Cmd::Triangle));
-    view.OnCommand(Cmd::ClearDrawings); // clears the Square of Nine only
-    view.OnCommand(Cmd::KindHexagon);
+    view.SwitchKind(kSquareOfNine);
+    EXPECT_FALSE(IsOn(DisplaySwitch::Triangle));
+    view.ClearDrawings(); // clears the Square of Nine only
+    view.SwitchKind(kHexagon);
     EXPECT_EQ(view.CurrentChart(), hexagon);
     EXPECT_EQ(hexagon->m_FillCells.count(5), 1u);
-    EXPECT_TRUE(Pressed(Cmd::Triangle));
+    EXPECT_TRUE(IsOn(DisplaySwitch::Triangle));
 
     hexagon->m_Comments.emplace(5, Comments{});
-    view.OnCommand(Cmd::ClearDrawings);
+    view.ClearDrawings();
     EXPECT_TRUE(hexagon->m_FillCells.empty());
     EXPECT_TRUE(hexagon->m_Comments.empty());
 }
 
-TEST_F(ChartView, ZoomStepsThroughItsLevelsAndStopsAtTheEnds)
+// The chart's zoom, which sizes its labels and goes into its file, follows the view's.
+TEST_F(ChartView, ZoomStepsThroughItsLevelsAndTheChartFollows)
 {
-    view.OnCommand(Cmd::ZoomIn);
+    view.zoomIn();
     EXPECT_EQ(view.zoom(), 0.618f);
+    EXPECT_EQ(Chart().m_fZoom, 0.618f);
     view.setZoom(0.6f);
-    view.OnCommand(Cmd::ZoomOut);
+    view.zoomOut();
     EXPECT_EQ(view.zoom(), 0.5f);
 
     view.setZoom(8.0f);
-    EXPECT_FALSE(Enabled(Cmd::ZoomIn));
-    EXPECT_TRUE(view.OnCommand(Cmd::ZoomIn));
+    EXPECT_FALSE(view.zoomIn());
     EXPECT_EQ(view.zoom(), 8.0f);
     view.setZoom(0.2f);
-    EXPECT_FALSE(Enabled(Cmd::ZoomOut));
-    view.OnCommand(Cmd::ZoomOut);
-    EXPECT_EQ(view.zoom(), 0.2f);
+    EXPECT_FALSE(view.zoomOut());
+    EXPECT_EQ(Chart().m_fZoom, 0.2f);
 
-    for (const std::vector<float>& refused : {std::vector<float>{0.01f, 1.0f}, std::vector<float>{1.0f, 30.0f},
-                                              std::vector<float>{1.0f, 1.0f}, std::vector<float>{2.0f, 1.0f}})
-        EXPECT_FALSE(view.setZoomLevels(refused));
-    EXPECT_EQ(view.zoomLevels().size(), 24u);
+    view.SwitchKind(kWheel); // a new chart's zoom
+    EXPECT_EQ(view.zoom(), 0.6f);
+    view.SwitchKind(kSquareOfNine);
+    EXPECT_EQ(view.zoom(), 0.2f);
 }
 
 TEST_F(ChartView, ThreeCtrlWheelNotchesOfFortyZoomOutOnce)
@@ -250,26 +207,21 @@ TEST_F(ChartView, ThreeCtrlWheelNotchesOfFortyZoomOutOnce)
     EXPECT_EQ(view.zoom(), 1.0f);
     turn(40, Qt::ControlModifier);
     EXPECT_EQ(view.zoom(), 0.8f);
-    turn(-120, Qt::ControlModifier);
-    EXPECT_EQ(view.zoom(), 1.0f);
     turn(120, Qt::NoModifier); // scrolls instead
-    EXPECT_EQ(view.zoom(), 1.0f);
+    EXPECT_EQ(view.zoom(), 0.8f);
 }
 
-TEST_F(ChartView, ASmallChartIsCentredAndZoomingKeepsTheWindowCentre)
+TEST_F(ChartView, ZoomingKeepsTheWindowCentre)
 {
     view.resize(1000, 700);
-    view.setZoom(0.2f); // 378 pixels
     const QSize client = view.viewport()->size();
-    EXPECT_EQ(view.toWindow({0, 0}), QPoint((client.width() - 378) / 2, (client.height() - 378) / 2));
-
     view.setZoom(1.0f);
     view.horizontalScrollBar()->setValue(500);
     view.verticalScrollBar()->setValue(400);
     EXPECT_EQ(view.toChart(QPoint(10, 20)), (Point{510, 420}));
     const QPoint centre(client.width() / 2, client.height() / 2);
     const Point before = view.toChart(centre);
-    view.OnCommand(Cmd::ZoomIn);
+    view.zoomIn();
     ASSERT_EQ(view.zoom(), 1.1f);
     EXPECT_LE((view.toWindow(before) - centre).manhattanLength(), 2);
 }
@@ -279,88 +231,97 @@ TEST_F(ChartView, NewShowsTheFreshChartCentred)
     view.resize(600, 500); // the 1134-pixel chart no longer fits
     view.horizontalScrollBar()->setValue(0);
     view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum());
-    view.OnCommand(Cmd::FileNew);
+    view.NewDocument();
     const QSize client = view.viewport()->size();
     const QPoint middle = view.toWindow({945, 945}); // of the 1890-unit canvas
     EXPECT_LE((middle - QPoint(client.width() / 2, client.height() / 2)).manhattanLength(), 2);
 }
 
-// Values no dialog gives are painted within bounds and saved back as held.
+// Values no dialog gives are painted within bounds and saved back as held,
+// but for what a chart shown holds as the window shows it: the zoom within
+// its range, overlay switches as 0 or 1.
 TEST_F(ChartView, AFileWithStrangeValuesOpensPaintsAndSavesThemBack)
 {
     CChartSlots odd;
     odd.Ensure(kSquareOfNine).m_nDecimals = 9;
+    odd.Ensure(kSquareOfNine).m_fZoom = 100.0f;
     odd.Ensure(kHexagon).m_nRings = 2000000000;
+    odd.Ensure(kHexagon).m_bShowSquares = 2;
+    odd.Ensure(kWheel).m_bShowSquares = 2;
     const std::string path = TempPath("odd.rtl").toStdString();
     ASSERT_TRUE(ChartFile::Save(odd, path).Ok());
     ASSERT_TRUE(view.OpenFile(QString::fromStdString(path)));
-    view.OnCommand(Cmd::KindHexagon);
+    EXPECT_FALSE(view.IsModified());
+    view.SwitchKind(kHexagon);
     view.viewport()->repaint();
     ASSERT_TRUE(view.SaveFile(QString::fromStdString(path)));
 
     const Result<CChartSlots> back = ChartFile::Load(path);
     ASSERT_TRUE(back.Ok());
     EXPECT_EQ(back.Value().Chart(kSquareOfNine)->m_nDecimals, 9);
+    EXPECT_EQ(back.Value().Chart(kSquareOfNine)->m_fZoom, 20.0f);
     EXPECT_EQ(back.Value().Chart(kHexagon)->m_nRings, 2000000000);
+    EXPECT_EQ(back.Value().Chart(kHexagon)->m_bShowSquares, 1);
+    EXPECT_EQ(back.Value().Chart(kWheel)->m_bShowSquares, 2); // never shown
 }
 
 TEST_F(ChartView, SavingThenOpeningGivesTheSameCharts)
 {
-    view.OnCommand(Cmd::ToolCircle);
+    view.ChooseTool(MouseTool::Circle);
     ClickCell(7);
-    view.OnCommand(Cmd::KindSquareOfFour);
-    view.OnCommand(Cmd::CalendarRing);
-    view.OnCommand(Cmd::KindSquareOfNine);
-    view.OnCommand(Cmd::ShowTime);
+    view.SwitchKind(kSquareOfFour);
+    view.FlipSwitch(DisplaySwitch::CalendarRing);
+    view.SwitchKind(kSquareOfNine);
+    view.FlipSwitch(DisplaySwitch::Time);
     const QString path = TempPath("set.rtl");
     view.savePaths = {path};
-    view.OnCommand(Cmd::FileSave);
+    view.SaveDocument();
     EXPECT_FALSE(view.IsModified());
     const std::string saved = SetBytes();
 
-    view.OnCommand(Cmd::FileNew);
+    view.NewDocument();
     EXPECT_TRUE(Chart().m_FillCells.empty());
     view.openPaths = {path};
-    view.OnCommand(Cmd::FileOpen);
+    view.OpenDocument();
     EXPECT_EQ(SetBytes(), saved);
-    EXPECT_TRUE(Pressed(Cmd::ShowTime));
+    EXPECT_TRUE(IsOn(DisplaySwitch::Time));
     EXPECT_FALSE(view.IsModified());
-    view.OnCommand(Cmd::FileSave); // to the same file, without asking
+    view.SaveDocument(); // to the same file, without asking
     EXPECT_EQ(view.saveQuestions, 0);
     EXPECT_TRUE(view.messages.isEmpty()) << view.messages.join('\n').toStdString();
 }
 
 TEST_F(ChartView, UnsavedWorkIsNeverDroppedWithoutAsking)
 {
-    view.OnCommand(Cmd::KindHexagon); // looking is no work
-    view.OnCommand(Cmd::ZoomIn);
+    view.SwitchKind(kHexagon); // looking is no work
+    view.zoomIn();
     EXPECT_FALSE(view.IsModified());
-    view.OnCommand(Cmd::ToolCircle);
+    view.ChooseTool(MouseTool::Circle);
     ClickCell(2);
     EXPECT_TRUE(view.IsModified());
     CBaseDraw* hexagon = view.CurrentChart();
 
     view.saveAnswer = QMessageBox::Cancel;
-    view.OnCommand(Cmd::FileNew);
+    view.NewDocument();
     view.openPaths = {TempPath("never-asked.rtl")};
-    view.OnCommand(Cmd::FileOpen);
+    view.OpenDocument();
     EXPECT_EQ(view.saveQuestions, 2);
     EXPECT_EQ(view.CurrentChart(), hexagon);
     EXPECT_EQ(view.openPaths.size(), 1u);
 
     view.saveAnswer = QMessageBox::Save;
     view.savePaths = {TempPath("kept.rtl")};
-    view.OnCommand(Cmd::FileNew);
+    view.NewDocument();
     EXPECT_TRUE(QFile::exists(TempPath("kept.rtl")));
     EXPECT_TRUE(Chart().m_FillCells.empty());
 
     // A change undone by hand leaves nothing unsaved.
-    view.OnCommand(Cmd::AngleRing);
+    view.FlipSwitch(DisplaySwitch::AngleRing);
     EXPECT_TRUE(view.IsModified());
-    view.OnCommand(Cmd::AngleRing);
+    view.FlipSwitch(DisplaySwitch::AngleRing);
     EXPECT_FALSE(view.IsModified());
 
-    view.OnCommand(Cmd::AngleRing);
+    view.FlipSwitch(DisplaySwitch::AngleRing);
     view.saveAnswer = QMessageBox::Discard;
     EXPECT_TRUE(view.MaybeSave());
     EXPECT_EQ(view.saveQuestions, 4);
@@ -370,7 +331,7 @@ TEST_F(ChartView, UnsavedWorkIsNeverDroppedWithoutAsking)
 // opens the menu and repaints nothing.
 TEST_F(ChartView, ARightClickRemovesAMarkOrElseOpensTheMenu)
 {
-    view.OnCommand(Cmd::ToolCircle);
+    view.ChooseTool(MouseTool::Circle);
     ClickCell(6);
     EXPECT_TRUE(view.IsModified());
     const QPoint cell = view.toWindow(Chart().GetCellCenter(6));
@@ -397,7 +358,7 @@ TEST_F(ChartView, ANoteIsPlacedAndEditedByDoubleClick)
         QTest::keyClicks(text, "target 3.5");
         QTest::mouseClick(d.findChild<QPushButton*>("ok"), Qt::LeftButton);
     });
-    view.OnCommand(Cmd::PlaceNote);
+    view.PlaceNote();
     ClickCell(5);
     ASSERT_EQ(Chart().m_Comments.size(), 1u);
     EXPECT_EQ(Chart().m_Comments.begin()->second.m_strText, "high 2012\ntarget 3.5");
@@ -421,7 +382,7 @@ TEST_F(ChartView, ANoteIsPlacedAndEditedByDoubleClick)
 
 TEST_F(ChartView, TheHandShowsOverAHandleUntilThePointerLeavesIt)
 {
-    view.OnCommand(Cmd::Triangle);
+    view.FlipSwitch(DisplaySwitch::Triangle);
     view.viewport()->repaint();
     const Rect handle = Chart().m_rcTriangleHandle;
     ASSERT_FALSE(handle.IsEmpty());
@@ -435,7 +396,7 @@ TEST_F(ChartView, TheHandShowsOverAHandleUntilThePointerLeavesIt)
 // canvas, fitted to the printable area and centred.
 TEST_F(ChartView, APrintedPageHoldsTheWholeChartCentred)
 {
-    view.OnCommand(Cmd::CalendarRing);
+    view.FlipSwitch(DisplaySwitch::CalendarRing);
     const QRect area(25, 25, 800, 1050);
     QImage page(850, 1100, QImage::Format_RGB32);
     page.fill(Qt::white);

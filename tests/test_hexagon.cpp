@@ -98,7 +98,7 @@ TEST(HexagonPaint, FillsCoverTheHexagonsOwnCellsAndTheDraggedLineKeepsItsWidth)
         chart->m_FillCells[n] = Cell_Style{1, Colors::Green, true};
     chart->m_FillCells[216] = Cell_Style{1, Colors::Blue, false};
     chart->m_bDrawingLine = 1;
-    chart->m_nTool = 1;
+    chart->m_nTool = MouseTool::Line;
     chart->m_nLineStartCell = 2;
     chart->m_nLineEndCell = 9;
     chart->m_nLineWidth = 3;

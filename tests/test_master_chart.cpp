@@ -89,7 +89,7 @@ TEST(MasterChart, AnnotationsGoUnderLabelsAndGridLines)
     chart.m_bShowTriangle = chart.m_bShowSquares = chart.m_bShowDivisions = 1;
     chart.m_bShowCalendarRing = true;
     chart.m_bDrawingLine = 1;
-    chart.m_nTool = 1;
+    chart.m_nTool = MouseTool::Line;
     chart.m_nLineStartCell = 1;
     chart.m_nLineEndCell = 9;
     chart.m_nLineWidth = 3;

@@ -275,7 +275,8 @@ protected:
         if (roll < 24)
             return Command(m_dice.Pick(m_heavyCommands));
         if (roll < 30)
-            return Command(Cmd::KindSquareOfNine + m_dice.Below(5));
+            return Command(m_dice.Pick<int>(
+                {Cmd::KindSquareOfNine, Cmd::KindHexagon, Cmd::KindSquareOfFour, Cmd::KindWheel, Cmd::KindMasterChart}));
         if (roll < 34)
             return Command(
                 m_dice.Pick<int>({Cmd::ToolLine, Cmd::ToolArrow, Cmd::ToolTangent, Cmd::ToolCircle, Cmd::ToolSquare}));
@@ -414,11 +415,11 @@ protected:
         const CChartSet& set = View().Charts();
         ASSERT_NE(set.Current(), nullptr) << after;
         ASSERT_EQ(set.Current(), set.Chart(set.Kind())) << after;
-        for (const int id : m_commands) {
-            const CRotula2View::CommandState state = View().QueryCommand(id);
-            if (state.handled) {
-                ASSERT_EQ(m_frame->Action(id)->isChecked(), state.checkable && state.checked) << id << " " << after;
-            }
+        const CommandTable::Context context = m_frame->CommandContext();
+        for (const CommandTable::Command& command : CommandTable::Commands()) {
+            const QAction& action = *m_frame->Action(command.id);
+            ASSERT_EQ(action.isChecked(), command.checked && command.checked(context)) << command.id << " " << after;
+            ASSERT_EQ(action.isEnabled(), !command.enabled || command.enabled(context)) << command.id << " " << after;
         }
         ASSERT_EQ(m_frame->isWindowModified(), View().IsModified()) << after;
     }

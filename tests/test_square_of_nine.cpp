@@ -174,7 +174,7 @@ TEST(SquareOfNinePaint, StepsPaintInOrderAndRestoreTheSurface)
     chart->m_Lines.emplace("1/25", CLine{1, Colors::DarkRed, false, 1, 25});
     chart->m_bShowTriangle = 1;
     chart->m_bDrawingLine = 1;
-    chart->m_nTool = 1;
+    chart->m_nTool = MouseTool::Line;
     chart->m_nLineStartCell = 2;
     chart->m_nLineEndCell = 9;
     chart->m_crLineColor = kDragColour;
@@ -244,7 +244,7 @@ TEST(SquareOfNinePaint, LineBeingDraggedJoinsCellCentresWithZoomedWidth)
 {
     auto chart = Make(2);
     chart->m_bDrawingLine = 1;
-    chart->m_nTool = 1;
+    chart->m_nTool = MouseTool::Line;
     chart->m_nLineStartCell = 1;
     chart->m_nLineEndCell = 25;
     chart->m_nLineWidth = 3;

@@ -114,7 +114,7 @@ TEST(WheelPaint, FillsUpToTheLastCellAndTheDraggedLineOverTheZoom)
         chart->m_FillCells[n] = Cell_Style{};
     chart->m_FillCells[48] = Cell_Style{1, Colors::Green, false};
     chart->m_bDrawingLine = 1;
-    chart->m_nTool = 1;
+    chart->m_nTool = MouseTool::Line;
     chart->m_nLineStartCell = 1;
     chart->m_nLineEndCell = 30;
     chart->m_nLineWidth = 3;

@@ -6,7 +6,6 @@
 #include "ZoomModel.h"
 
 #include <QImage>
-#include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -54,20 +53,12 @@ QPrinter& CChartPrinter::Printer()
     return *m_printer;
 }
 
-void CChartPrinter::PageSetup()
+bool CChartPrinter::Print(CBaseDraw& chart, Size canvas)
 {
-    QPageSetupDialog dialog(&Printer(), m_parent);
-    dialog.exec();
-}
-
-bool CChartPrinter::Print(CBaseDraw& chart, Size canvas, bool direct)
-{
-    if (!direct) {
-        QPrintDialog dialog(&Printer(), m_parent);
-        dialog.setMinMax(1, 1);
-        if (dialog.exec() != QDialog::Accepted)
-            return true;
-    }
+    QPrintDialog dialog(&Printer(), m_parent);
+    dialog.setMinMax(1, 1);
+    if (dialog.exec() != QDialog::Accepted)
+        return true;
     return PrintTo(Printer(), chart, canvas);
 }
 

@@ -10,7 +10,7 @@ class QPrinter;
 class QRect;
 class QWidget;
 
-// Printing, print preview and page setup of the chart window. The page is
+// Printing and print preview of the chart window. The page is
 // painted directly on the printer through the same drawing path as the
 // screen: the canvas with all the chart draws beyond it, scaled to fit the
 // printable area and centred.
@@ -24,12 +24,9 @@ public:
     CChartPrinter(const CChartPrinter&) = delete;
     CChartPrinter& operator=(const CChartPrinter&) = delete;
 
-    // The page setup dialog.
-    void PageSetup();
-    // The print dialog, then the page; with direct, the page on the current
-    // printer without a dialog. False only when printing failed (not when
-    // the user cancelled).
-    bool Print(CBaseDraw& chart, Size canvas, bool direct);
+    // The print dialog, then the page. False only when printing failed (not
+    // when the user cancelled).
+    bool Print(CBaseDraw& chart, Size canvas);
     // The preview window, which paints the page as often as it needs.
     void Preview(CBaseDraw& chart, Size canvas);
 

@@ -5,11 +5,9 @@
 #include "ChartPrinter.h"
 #include "ChartPropertyDialog.h"
 #include "ChartSet.h"
-#include "CommandIds.h"
 #include "CommentsDialog.h"
 #include "PainterSurface.h"
 #include "RecordingSurface.h"
-#include "ToolDialogs.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -34,51 +32,6 @@ constexpr int kChartMargin = 50;
 const char* const kFileFilter = "Rotula 2 (*.rtl)";
 const char* const kFileSuffix = "rtl";
 
-bool InRange(int id, int first, int last) { return first <= id && id <= last; }
-
-// The view's switch that a toggle command flips, or nullptr.
-bool CViewState::*SwitchOf(int id)
-{
-    switch (id) {
-    case Cmd::CalendarRing: return &CViewState::m_bShowCalendarRing;
-    case Cmd::AngleRing: return &CViewState::m_bShowAngleRing;
-    case Cmd::ShowTime: return &CViewState::m_bShowTime;
-    case Cmd::ShowN: return &CViewState::m_bShowN;
-    case Cmd::ShowPrice: return &CViewState::m_bShowPrice;
-    case Cmd::Clockwise: return &CViewState::m_bClockwise;
-    case Cmd::Divisions: return &CViewState::m_bShowDivisions;
-    case Cmd::Squares: return &CViewState::m_bShowSquares;
-    case Cmd::Triangle: return &CViewState::m_bShowTriangle;
-    case Cmd::TimeStandard: return &CViewState::m_bTimeStandard;
-    default: return nullptr;
-    }
-}
-
-// Commands the view carries out that have no pressed state.
-bool IsPlainCommand(int id)
-{
-    switch (id) {
-    case Cmd::ClearDrawings:
-    case Cmd::ChartProperties:
-    case Cmd::PlaceNote:
-    case Cmd::Astrology:
-    case Cmd::DegreeCalculator:
-    case Cmd::TimeCalculator:
-    case Cmd::PeriodMenu:
-    case Cmd::DigitsMenu:
-    case Cmd::Repaint:
-    case Cmd::FileNew:
-    case Cmd::FileOpen:
-    case Cmd::FileSave:
-    case Cmd::FileSaveAs:
-    case Cmd::PrintSetup:
-    case Cmd::Print:
-    case Cmd::PrintDirect:
-    case Cmd::PrintPreview: return true;
-    default: return InRange(id, Cmd::Line1, Cmd::Line4);
-    }
-}
-
 // The key-state flags the chart's mouse operations take: left, right, Shift,
 // Ctrl, middle.
 unsigned KeyFlags(const QMouseEvent& event)
@@ -98,10 +51,10 @@ CRotula2View::CRotula2View(QWidget* parent)
     : CZoomView(parent)
     , m_charts(std::make_unique<CChartSet>())
     , m_printer(std::make_unique<CChartPrinter>(this))
-    , m_tools(std::make_unique<CToolDialogs>(this))
 {
     // Moves without a button pressed show the hand over the handles.
     viewport()->setMouseTracking(true);
+    connect(this, &CZoomView::zoomChanged, this, &CRotula2View::GiveZoomToChart);
     connect(this, &CZoomView::zoomChanged, this, &CRotula2View::stateChanged);
     ChartBecameCurrent();
     MarkSaved();
@@ -111,9 +64,6 @@ CRotula2View::~CRotula2View() = default;
 
 void CRotula2View::InitialUpdate(Size screen)
 {
-    const Result<void> cities = m_tools->LoadCities();
-    if (!cities.Ok())
-        ShowMessage(QMessageBox::Warning, QString::fromStdString(cities.Message()));
     setZoomLevels(kZoomLevels);
     const int side = std::max(screen.cx, screen.cy) - kCanvasShrink;
     m_szCanvas = {side, side};
@@ -124,41 +74,6 @@ void CRotula2View::InitialUpdate(Size screen)
     ChartBecameCurrent();
     MarkSaved();
     emit stateChanged();
-}
-
-bool CRotula2View::OnCommand(int id)
-{
-    if (!QueryCommand(id).handled)
-        return false;
-    RunCommand(id);
-    AfterCommand();
-    return true;
-}
-
-CRotula2View::CommandState CRotula2View::QueryCommand(int id) const
-{
-    CommandState state;
-    state.handled = true;
-    const auto pressedWhen = [&state](bool on) {
-        state.checkable = true;
-        state.checked = on;
-        return state;
-    };
-    if (InRange(id, Cmd::KindSquareOfNine, Cmd::KindMasterChart))
-        return pressedWhen(m_charts->Kind() == id - Cmd::KindSquareOfNine + 1);
-    if (InRange(id, Cmd::ToolLine, Cmd::ToolSquare))
-        return pressedWhen(m_state.m_nTool == id - Cmd::ToolLine + 1);
-    if (InRange(id, Cmd::PeriodDay, Cmd::PeriodMonth))
-        return pressedWhen(m_state.m_nPeriod == id - Cmd::PeriodDay);
-    if (InRange(id, Cmd::Digits0, Cmd::Digits5))
-        return pressedWhen(m_state.m_nDecimals == id - Cmd::Digits0);
-    if (bool CViewState::*on = SwitchOf(id))
-        return pressedWhen(m_state.*on);
-    if (id == Cmd::ZoomIn || id == Cmd::ZoomOut)
-        state.enabled = id == Cmd::ZoomIn ? canZoomIn() : canZoomOut();
-    else if (!IsPlainCommand(id))
-        return {};
-    return state;
 }
 
 void CRotula2View::SetPaletteColor(Color color) { m_crPalette = color; }
@@ -194,7 +109,6 @@ bool CRotula2View::OpenFile(const QString& path)
 
 bool CRotula2View::SaveFile(const QString& path)
 {
-    SyncChart();
     const Result<void> saved = m_charts->Save(LocalPath(path));
     if (!saved.Ok()) {
         ShowMessage(QMessageBox::Warning, QString::fromStdString(saved.Message()));
@@ -248,9 +162,8 @@ void CRotula2View::ShowContextMenu(const QPoint& globalPos)
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("Right_Button_Down"));
     QAction* properties = menu.addAction(tr("图表属性..."));
-    properties->setEnabled(QueryCommand(Cmd::ChartProperties).enabled);
     if (menu.exec(globalPos) == properties)
-        OnCommand(Cmd::ChartProperties);
+        EditProperties();
 }
 
 void CRotula2View::InvalidateChart() { viewport()->update(); }
@@ -265,9 +178,13 @@ bool CRotula2View::EditComment(Comments& note) { return CCommentsDlg::Edit(note,
 
 bool CRotula2View::EditChartProperties(CBaseDraw& chart) { return CChartProperty::Edit(chart, this); }
 
-void CRotula2View::drawContents(QPainter& painter, double scale) { PaintCurrentChart(painter, scale); }
+void CRotula2View::drawContents(QPainter& painter, double scale)
+{
+    CPainterSurface dc(painter, scale);
+    PaintChart(Chart(), dc);
+}
 
-// A left press first hands the chart the frame's colour, line number and tool.
+// A left press first hands the chart the frame's colour and line number.
 void CRotula2View::mousePressEvent(QMouseEvent* event)
 {
     CBaseDraw& chart = Chart();
@@ -275,7 +192,6 @@ void CRotula2View::mousePressEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton) {
         chart.m_crLineColor = m_crPalette;
         chart.m_nLineWidth = m_nLineNumber;
-        chart.m_nTool = m_state.m_nTool;
         chart.OnLButtonDown(KeyFlags(*event), pt.x, pt.y);
         AfterChartChange();
     } else if (event->button() == Qt::RightButton) {
@@ -319,106 +235,31 @@ void CRotula2View::mouseDoubleClickEvent(QMouseEvent* event)
 
 CBaseDraw& CRotula2View::Chart() const { return *m_charts->Current(); }
 
-void CRotula2View::PaintCurrentChart(QPainter& painter, double scale)
-{
-    CBaseDraw& chart = Chart();
-    m_state.CopyToChart(chart, zoom());
-    CPainterSurface dc(painter, scale);
-    PaintChart(chart, dc);
-}
-
-void CRotula2View::RunCommand(int id)
-{
-    if (InRange(id, Cmd::KindSquareOfNine, Cmd::KindMasterChart))
-        SwitchKind(id - Cmd::KindSquareOfNine + 1);
-    else if (InRange(id, Cmd::ToolLine, Cmd::ToolSquare))
-        m_state.ChooseTool(id - Cmd::ToolLine + 1); // no repaint: the chart shows no tool
-    else if (InRange(id, Cmd::PeriodDay, Cmd::PeriodMonth))
-        ChoosePeriod(id - Cmd::PeriodDay);
-    else if (InRange(id, Cmd::Digits0, Cmd::Digits5))
-        ChooseDecimals(id - Cmd::Digits0);
-    else if (InRange(id, Cmd::Line1, Cmd::Line4))
-        SetLineNumber(id - Cmd::Line1 + 1);
-    else if (SwitchOf(id))
-        FlipSwitch(id);
-    else if (InRange(id, Cmd::PrintSetup, Cmd::PrintPreview))
-        PrintChart(id);
-    else if (id == Cmd::ZoomIn)
-        zoomIn();
-    else if (id == Cmd::ZoomOut)
-        zoomOut();
-    else if (id == Cmd::ClearDrawings)
-        ClearDrawings();
-    else if (id == Cmd::ChartProperties)
-        EditChartProperties(Chart()); // a confirmed dialog repaints the chart
-    else if (id == Cmd::PlaceNote)
-        Chart().m_bPlaceComment = 1; // the next left press places the note; nothing to repaint
-    else if (id == Cmd::Astrology)
-        m_tools->ShowAstrology();
-    else if (id == Cmd::DegreeCalculator)
-        m_tools->ShowDegreeCalculator();
-    else if (id == Cmd::TimeCalculator)
-        m_tools->ShowTimeCalculator();
-    else if (id == Cmd::Repaint)
-        InvalidateChart();
-    else if (id == Cmd::FileNew)
-        NewDocument();
-    else if (id == Cmd::FileOpen)
-        OpenDocument();
-    else if (id == Cmd::FileSave)
-        SaveDocument();
-    else if (id == Cmd::FileSaveAs)
-        SaveDocumentAs();
-}
-
-// Flips a display switch and repaints; the label switches follow their rule,
-// and a refused flip changes nothing.
-void CRotula2View::FlipSwitch(int id)
-{
-    bool changed = true;
-    if (id == Cmd::ShowPrice)
-        changed = m_state.FlipPrice();
-    else if (id == Cmd::ShowTime)
-        changed = m_state.FlipTime();
-    else if (id == Cmd::ShowN)
-        changed = m_state.FlipN();
-    else if (id == Cmd::TimeStandard)
-        m_state.FlipTimeStandard();
-    else
-        m_state.*SwitchOf(id) = !(m_state.*SwitchOf(id));
-    if (changed)
-        InvalidateChart();
-}
-
 // A kind shown only to look at it is no unsaved work: when nothing was
 // unsaved before, the set as it is shown counts as saved.
 void CRotula2View::SwitchKind(int kind)
 {
-    if (kind == m_charts->Kind())
-        return;
-    UpdateModified();
-    const bool wasModified = m_bModified;
-    m_charts->SwitchKind(kind);
-    ChartBecameCurrent();
-    if (!wasModified)
-        MarkSaved();
+    if (kind != m_charts->Kind()) {
+        UpdateModified();
+        const bool wasModified = m_bModified;
+        m_charts->SwitchKind(kind);
+        ChartBecameCurrent();
+        if (!wasModified)
+            MarkSaved();
+    }
+    AfterCommand(false);
 }
 
-void CRotula2View::ChoosePeriod(int period)
-{
-    if (m_state.ChoosePeriod(period) && m_state.m_bShowTime)
-        InvalidateChart();
-}
+void CRotula2View::FlipSwitch(DisplaySwitch which) { AfterCommand(DisplaySwitches::Flip(Chart(), which)); }
 
-// The digits go into the chart at once; it repaints when its price labels change.
-void CRotula2View::ChooseDecimals(int digits)
+void CRotula2View::ChoosePeriod(int period) { AfterCommand(DisplaySwitches::ChoosePeriod(Chart(), period)); }
+
+void CRotula2View::ChooseDecimals(int digits) { AfterCommand(DisplaySwitches::ChooseDecimals(Chart(), digits)); }
+
+void CRotula2View::ChooseTool(MouseTool tool)
 {
-    CBaseDraw& chart = Chart();
-    const int before = chart.LabelPrecision();
-    m_state.ChooseDecimals(digits);
-    chart.m_nDecimals = m_state.m_nDecimals;
-    if (m_state.m_bShowPrice && chart.LabelPrecision() != before)
-        chart.Invalidate();
+    DisplaySwitches::ChooseTool(Chart(), tool);
+    AfterCommand(false);
 }
 
 void CRotula2View::ClearDrawings()
@@ -428,7 +269,20 @@ void CRotula2View::ClearDrawings()
     chart.m_TangentCells.clear();
     chart.m_Lines.clear();
     chart.m_Comments.clear();
-    InvalidateChart();
+    AfterCommand(true);
+}
+
+// A confirmed dialog repaints the chart itself.
+void CRotula2View::EditProperties()
+{
+    EditChartProperties(Chart());
+    AfterCommand(false);
+}
+
+void CRotula2View::PlaceNote()
+{
+    Chart().m_bPlaceComment = 1;
+    AfterCommand(false);
 }
 
 void CRotula2View::NewDocument()
@@ -439,6 +293,7 @@ void CRotula2View::NewDocument()
     ChartBecameCurrent();
     centreView(); // not where the last chart was scrolled to
     MarkSaved();
+    emit stateChanged();
 }
 
 void CRotula2View::OpenDocument()
@@ -463,31 +318,31 @@ bool CRotula2View::SaveDocumentAs()
     return !path.isEmpty() && SaveFile(path);
 }
 
-void CRotula2View::PrintChart(int id)
+void CRotula2View::PrintChart()
 {
-    SyncChart();
-    if (id == Cmd::PrintSetup)
-        m_printer->PageSetup();
-    else if (id == Cmd::PrintPreview)
-        m_printer->Preview(Chart(), m_szCanvas);
-    else if (!m_printer->Print(Chart(), m_szCanvas, id == Cmd::PrintDirect))
+    if (!m_printer->Print(Chart(), m_szCanvas))
         ShowMessage(QMessageBox::Warning, tr("Failed to print the chart."));
 }
 
+void CRotula2View::PreviewChart() { m_printer->Preview(Chart(), m_szCanvas); }
+
+// The view's zoom is clamped to its range, and the chart then holds what is shown.
 void CRotula2View::ChartBecameCurrent()
 {
     CBaseDraw& chart = Chart();
     chart.m_pView = this;
-    m_state.CopyFromChart(chart);
+    DisplaySwitches::Normalise(chart);
     setZoom(chart.m_fZoom);
+    GiveZoomToChart();
     InvalidateChart();
 }
 
-void CRotula2View::SyncChart() { m_state.CopyToChart(Chart(), zoom()); }
+void CRotula2View::GiveZoomToChart() { Chart().m_fZoom = zoom(); }
 
-void CRotula2View::AfterCommand()
+void CRotula2View::AfterCommand(bool repaint)
 {
-    SyncChart();
+    if (repaint)
+        InvalidateChart();
     UpdateModified();
     emit stateChanged();
 }
@@ -511,12 +366,8 @@ bool CRotula2View::UpdateModified()
 // taken as saved, so that showing a chart is not taken for a change.
 void CRotula2View::MarkSaved()
 {
-    SyncChart();
-    // A chart's first paint fixes its overlay radii, which its file keeps:
-    // paint once on a recording surface (no text is laid out, nothing shown)
-    // so that a chart nobody touched counts as saved.
+    // No text is laid out on a recording surface, and nothing is shown.
     CRecordingSurface scratch;
-    m_state.CopyToChart(Chart(), zoom());
     PaintChart(Chart(), scratch);
     m_unsaved.MarkSaved(*m_charts);
     m_bModified = false;

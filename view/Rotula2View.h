@@ -1,9 +1,9 @@
 #pragma once
 
 #include "ChartHost.h"
+#include "DisplaySwitches.h"
 #include "Geometry.h"
 #include "UnsavedWork.h"
-#include "ViewState.h"
 #include "ZoomView.h"
 
 #include <QMessageBox>
@@ -13,24 +13,16 @@
 class CChartPrinter;
 class CChartSet;
 class CBaseDraw;
-class CToolDialogs;
 
 // The window in which a chart is shown and worked on. It owns the chart set,
-// keeps the display switches the toolbars show, turns each command into a
-// change of that state, paints the current chart and hands mouse input to
-// it in chart coordinates.
+// carries out the chart commands on the current chart, which holds the
+// display switches and the mouse tool, paints it and hands mouse input to it
+// in chart coordinates. The zoom, the palette colour and the line number are
+// the view's; the chart takes them where it needs them.
 class CRotula2View : public CZoomView, private CChartHost {
     Q_OBJECT
 
 public:
-    // Pressed and enabled state of one command, for the toolbars and menus.
-    struct CommandState {
-        bool handled = false;   // the id is one of the view's
-        bool enabled = true;
-        bool checkable = false;
-        bool checked = false;
-    };
-
     explicit CRotula2View(QWidget* parent = nullptr);
     ~CRotula2View() override;
 
@@ -38,9 +30,25 @@ public:
     // screen size, chart rectangle, first Square of Nine chart.
     void InitialUpdate(Size screen);
 
-    // Carries out a command of the view; false when the id is not the view's.
-    bool OnCommand(int id);
-    CommandState QueryCommand(int id) const;
+    // Commands on the current chart. Each repaints when the picture changed,
+    // then updates the modified flag and signals stateChanged.
+    void SwitchKind(int kind);
+    void FlipSwitch(DisplaySwitch which);
+    void ChoosePeriod(int period);
+    void ChooseDecimals(int digits);
+    void ChooseTool(MouseTool tool);
+    void ClearDrawings();
+    void EditProperties();
+    // Arms the note tool: the next left press places a note.
+    void PlaceNote();
+
+    // New, Open, Save and Save As with their questions, and printing.
+    void NewDocument();
+    void OpenDocument();
+    bool SaveDocument();
+    bool SaveDocumentAs();
+    void PrintChart();
+    void PreviewChart();
 
     // What the frame's palette and line-number flyout currently offer; read
     // into the chart at every left button press.
@@ -94,27 +102,13 @@ protected:
 
 private:
     CBaseDraw& Chart() const;
-    // View to chart, then the chart and its notes.
-    void PaintCurrentChart(QPainter& painter, double scale);
-    void RunCommand(int id);
-    void FlipSwitch(int id);
-    void SwitchKind(int kind);
-    void ChoosePeriod(int period);
-    void ChooseDecimals(int digits);
-    void ClearDrawings();
-    void NewDocument();
-    void OpenDocument();
-    bool SaveDocument();
-    bool SaveDocumentAs();
-    void PrintChart(int id);
-
-    // Chart to view, when a chart becomes current.
+    // The view takes the zoom of a chart that becomes current.
     void ChartBecameCurrent();
-    // View to chart, so that the chart and its file hold what is shown.
-    void SyncChart();
-    // After a command: the chart takes the view's state, then the modified
+    // The chart's zoom, which its labels and its file use, is the view's.
+    void GiveZoomToChart();
+    // After a command: a repaint when the picture changed, then the modified
     // flag and the toolbars follow.
-    void AfterCommand();
+    void AfterCommand(bool repaint);
     // After a mouse action changed the chart.
     void AfterChartChange();
     // Compares the set with its file; true when the flag changed.
@@ -124,8 +118,6 @@ private:
 
     std::unique_ptr<CChartSet> m_charts;
     std::unique_ptr<CChartPrinter> m_printer;
-    std::unique_ptr<CToolDialogs> m_tools;
-    CViewState m_state;
     CUnsavedWork m_unsaved;
     bool m_bModified = false;
     Size m_szCanvas;

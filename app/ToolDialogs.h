@@ -10,9 +10,9 @@ class CAstrologyDlg;
 class CDegreeCalculator;
 class CTimeCalculator;
 
-// The view's three modeless tool dialogs, each created on first use as a
-// child of the view and kept, contents and all, until the view goes; and
-// the city list the astrology dialog receives.
+// The application's three modeless tool dialogs, each created on first use
+// as a child of the main frame and kept, contents and all, until the frame
+// goes; and the city list the astrology dialog receives.
 class CToolDialogs {
 public:
     explicit CToolDialogs(QWidget* parent);
