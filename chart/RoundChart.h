@@ -26,7 +26,7 @@ protected:
     // Fills the marked cells 1 to lastCell as 40 x 40 circles or squares about
     // their centres, whatever the ring size or zoom, without outline.
     void DrawFillMarks(CDrawSurface& dc, int lastCell);
-    // The line being dragged (tools 1 and 2) between the centres of its cells.
+    // The line being dragged (the line and arrow tools) between the centres of its cells.
     void DrawLineBeingDragged(CDrawSurface& dc, int penWidth);
     // Draws the label of cell n centred on anchor in the current text colour;
     // false when price, time and N are all off and there is no label.

@@ -26,8 +26,8 @@ public:
     explicit CRotula2View(QWidget* parent = nullptr);
     ~CRotula2View() override;
 
-    // The initial update: solar-term table, zoom levels, canvas from the
-    // screen size, chart rectangle, first Square of Nine chart.
+    // The initial update: zoom levels, canvas from the screen size, chart
+    // rectangle, first Square of Nine chart.
     void InitialUpdate(Size screen);
 
     // Commands on the current chart. Each repaints when the picture changed,
