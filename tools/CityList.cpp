@@ -77,11 +77,11 @@ std::string AtLine(const std::string& path, int line)
 CityList Read(const std::string& path)
 {
     CityList list;
-    std::string bytes, error;
-    if (!PlainFile::Read(path, kMaxFileBytes, bytes, error))
-        return Failed(std::move(list), error);
+    const Result<std::string> bytes = PlainFile::Read(path, kMaxFileBytes);
+    if (!bytes.Ok())
+        return Failed(std::move(list), bytes.Message());
     tinyxml2::XMLDocument document;
-    const XMLElement* root = document.Parse(bytes.data(), bytes.size()) == tinyxml2::XML_SUCCESS
+    const XMLElement* root = document.Parse(bytes.Value().data(), bytes.Value().size()) == tinyxml2::XML_SUCCESS
         ? document.RootElement()
         : nullptr;
     if (!root)

@@ -189,19 +189,18 @@ Result<void> Save(const CChartSlots& charts, const std::string& path)
     const Result<std::string> bytes = ToBytes(charts);
     if (!bytes.Ok())
         return Failure {bytes.Message()};
-    std::string error;
-    if (!PlainFile::Replace(path, bytes.Value(), error))
-        return Failure {error};
+    const Result<void> written = PlainFile::Replace(path, bytes.Value());
+    if (!written.Ok())
+        return written;
     return Result<void>::WithNote(bytes.Message());
 }
 
 Result<CChartSlots> Load(const std::string& path)
 {
-    std::string bytes;
-    std::string error;
-    if (!PlainFile::Read(path, kMaxFileSize, bytes, error))
-        return Failure {error};
-    Result<CChartSlots> charts = FromBytes(bytes);
+    const Result<std::string> bytes = PlainFile::Read(path, kMaxFileSize);
+    if (!bytes.Ok())
+        return Failure {bytes.Message()};
+    Result<CChartSlots> charts = FromBytes(bytes.Value());
     if (!charts.Ok())
         return Failure {path + ": " + charts.Message()};
     return charts;

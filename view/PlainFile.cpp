@@ -120,16 +120,14 @@ bool TakeOwnerAndMode(int fd, bool exists, const struct stat& st)
 }
 
 // Writes bytes into a new temporary file beside target and renames it over
-// target; false with errno set, the temporary file removed.
-bool WriteBeside(const std::string& target, bool exists, const struct stat& st, const std::string& bytes,
-                 std::string& error, const std::string& path)
+// target; on failure the temporary file is removed.
+Result<void> WriteBeside(const std::string& target, bool exists, const struct stat& st, const std::string& bytes,
+                         const std::string& path)
 {
     std::string temp = target + kTemporarySuffix + "XXXXXX";
     const int fd = mkstemp(temp.data());
-    if (fd < 0) {
-        error = SystemError("Cannot create a file beside", path, errno);
-        return false;
-    }
+    if (fd < 0)
+        return Failure {SystemError("Cannot create a file beside", path, errno)};
     bool ok = TakeOwnerAndMode(fd, exists, st) && WriteAll(fd, bytes) && fsync(fd) == 0;
     int failure = ok ? 0 : errno;
     if (close(fd) != 0 && ok) {
@@ -140,60 +138,52 @@ bool WriteBeside(const std::string& target, bool exists, const struct stat& st, 
         ok = false;
         failure = errno;
     }
-    if (!ok) {
-        unlink(temp.c_str());
-        error = SystemError("Cannot write", path, failure);
-    }
-    return ok;
+    if (ok)
+        return {};
+    unlink(temp.c_str());
+    return Failure {SystemError("Cannot write", path, failure)};
 }
 
 } // namespace
 
 namespace PlainFile {
 
-bool Read(const std::string& path, std::size_t maxSize, std::string& bytes, std::string& error)
+Result<std::string> Read(const std::string& path, std::size_t maxSize)
 {
     // Without O_NONBLOCK, opening a FIFO waits for a writer that may never
     // come; the kind of file is checked on what was opened.
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) {
-        error = SystemError("Cannot read", path, errno);
-        return false;
-    }
+    if (fd < 0)
+        return Failure {SystemError("Cannot read", path, errno)};
     struct stat st {};
-    bool ok = false;
+    std::string bytes;
+    Result<std::string> result = Failure {};
     if (fstat(fd, &st) != 0)
-        error = SystemError("Cannot read", path, errno);
+        result = Failure {SystemError("Cannot read", path, errno)};
     else if (!S_ISREG(st.st_mode))
-        error = path + ": not a regular file";
+        result = Failure {path + ": not a regular file"};
     else if (static_cast<std::size_t>(st.st_size) > maxSize)
-        error = path + ": too large (" + std::to_string(st.st_size) + " bytes)";
+        result = Failure {path + ": too large (" + std::to_string(st.st_size) + " bytes)"};
     else if (bytes.resize(static_cast<std::size_t>(st.st_size)); !ReadAll(fd, bytes))
-        error = SystemError("Cannot read", path, errno);
+        result = Failure {SystemError("Cannot read", path, errno)};
     else
-        ok = true;
+        result = std::move(bytes);
     close(fd);
-    return ok;
+    return result;
 }
 
-bool Replace(const std::string& path, const std::string& bytes, std::string& error)
+Result<void> Replace(const std::string& path, const std::string& bytes)
 {
     std::string target;
     bool exists = false;
     struct stat st {};
-    if (!ResolveTarget(path, target, exists, st)) {
-        error = SystemError("Cannot write", path, errno);
-        return false;
-    }
-    if (exists && !S_ISREG(st.st_mode)) {
-        error = path + " is not a regular file";
-        return false;
-    }
-    if (exists && !Writable(target, st)) {
-        error = path + " is not writable";
-        return false;
-    }
-    return WriteBeside(target, exists, st, bytes, error, path);
+    if (!ResolveTarget(path, target, exists, st))
+        return Failure {SystemError("Cannot write", path, errno)};
+    if (exists && !S_ISREG(st.st_mode))
+        return Failure {path + " is not a regular file"};
+    if (exists && !Writable(target, st))
+        return Failure {path + " is not writable"};
+    return WriteBeside(target, exists, st, bytes, path);
 }
 
 } // namespace PlainFile
