@@ -3,6 +3,8 @@
 #include "BaseDraw.h"
 #include "RecordingSurface.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <ctime>
@@ -59,6 +61,26 @@ std::unique_ptr<Chart> MakeChart(int rings, Rect client)
     chart->SetRings(rings);
     chart->m_rcClient = client;
     return chart;
+}
+
+// A paint leaves the surface's selections as it found them.
+inline void ExpectSurfaceRestored(const CRecordingSurface& dc)
+{
+    EXPECT_EQ(dc.CurrentPen(), Pen{});
+    EXPECT_EQ(dc.CurrentBrush(), Brush{});
+    EXPECT_EQ(dc.CurrentFont(), Font{});
+    EXPECT_EQ(dc.BackgroundMode(), BkMode::Opaque);
+}
+
+// A line being dragged with the line tool from cell to cell.
+inline void DragLine(CBaseDraw& chart, int from, int to, int width = 1, Color color = 0)
+{
+    chart.m_bDrawingLine = 1;
+    chart.m_nTool = MouseTool::Line;
+    chart.m_nLineStartCell = from;
+    chart.m_nLineEndCell = to;
+    chart.m_nLineWidth = width;
+    chart.m_crLineColor = color;
 }
 
 // One drawing pass of chart on a fresh recording surface.

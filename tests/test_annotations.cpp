@@ -28,43 +28,27 @@ void ExpectLines(const CRecordingSurface& dc, const std::vector<Segment>& expect
     }
 }
 
-// Every routine leaves the surface's selections as it found them.
-void ExpectSurfaceRestored(const CRecordingSurface& dc)
-{
-    EXPECT_EQ(dc.CurrentPen(), Pen{});
-    EXPECT_EQ(dc.CurrentBrush(), Brush{});
-    EXPECT_EQ(dc.CurrentFont(), Font{});
-}
-
 const Pen kPen;
 const Pen kRedSolid{PenStyle::Solid, 1, Colors::Red}, kRedDot{PenStyle::Dot, 1, Colors::Red};
-
-struct ArrowCase {
-    const char* name;
-    Point from, to, barb1, barb2;
-};
-
-class ArrowHeads : public ::testing::TestWithParam<ArrowCase> {};
 
 } // namespace
 
 // Barbs 20 back and 10 aside; the direction held in single precision can
 // cost a barb one unit.
-TEST_P(ArrowHeads, BarbsMeetAtTheEndPoint)
+TEST(Lines, ArrowBarbsMeetAtTheEndPoint)
 {
-    const ArrowCase& c = GetParam();
-    CGridChart chart;
-    CRecordingSurface dc;
-    chart.DrawArrowLine(c.from.x, c.from.y, c.to.x, c.to.y, dc);
-    ExpectLines(dc, {{c.from, c.to, kPen}, {c.to, c.barb1, kPen}, {c.barb2, c.to, kPen}});
+    const struct {
+        Point from, to, barb1, barb2;
+    } cases[] = {{{0, 0}, {100, 0}, {81, -10}, {80, 9}}, {{0, 100}, {0, 0}, {-10, 19}, {9, 20}},
+        {{50, 50}, {10, 50}, {30, 60}, {30, 40}}, {{100, 100}, {0, 0}, {7, 21}, {21, 7}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "to " << c.to.x << ", " << c.to.y);
+        CGridChart chart;
+        CRecordingSurface dc;
+        chart.DrawArrowLine(c.from.x, c.from.y, c.to.x, c.to.y, dc);
+        ExpectLines(dc, {{c.from, c.to, kPen}, {c.to, c.barb1, kPen}, {c.barb2, c.to, kPen}});
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Directions, ArrowHeads,
-                         ::testing::Values(ArrowCase{"Right", {0, 0}, {100, 0}, {81, -10}, {80, 9}},
-                                           ArrowCase{"Up", {0, 100}, {0, 0}, {-10, 19}, {9, 20}},
-                                           ArrowCase{"Left", {50, 50}, {10, 50}, {30, 60}, {30, 40}},
-                                           ArrowCase{"UpLeft", {100, 100}, {0, 0}, {7, 21}, {21, 7}}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Lines, EveryLineOfAKeyIsDrawnWithItsWidthOverTheZoom)
 {
@@ -89,12 +73,7 @@ TEST(Notes, BoxSitsRightOfAndBelowTheCellWithTheFontOverTheZoom)
 {
     CGridChart chart;
     chart.m_fZoom = 0.5f;
-    Comments note;
-    note.m_strText = "Top";
-    note.m_nHeight = 16;
-    note.m_crBack = Colors::Yellow;
-    note.m_crText = Colors::Red;
-    chart.m_Comments.emplace(12, note); // centre (60, 60)
+    chart.m_Comments.emplace(12, Comments{"Top", Colors::Yellow, 16, 0, 0, 0, "", {}, Colors::Red}); // centre (60, 60)
     CRecordingSurface dc;
     chart.DrawComments(dc);
     // Font 32: "Top" measures 48 x 32, boxed with one unit around (80, 80).

@@ -19,19 +19,15 @@ struct Outcome {
     std::string err;
 };
 
-Outcome Astro(const QStringList& args)
+template <typename Command> Outcome Run(Command command, const char* name, const QStringList& args)
 {
     std::ostringstream out, err;
-    const int status = RunAstroCommand(QStringList {"astro"} + args, out, err);
+    const int status = command(QStringList {name} + args, out, err);
     return {status, out.str(), err.str()};
 }
 
-Outcome Cities(const QStringList& args)
-{
-    std::ostringstream out, err;
-    const int status = RunCitiesCommand(QStringList {"cities"} + args, out, err);
-    return {status, out.str(), err.str()};
-}
+Outcome Astro(const QStringList& args) { return Run(RunAstroCommand, "astro", args); }
+Outcome Cities(const QStringList& args) { return Run(RunCitiesCommand, "cities", args); }
 
 const QString kCities = QUADRIX_CITY_XML;
 

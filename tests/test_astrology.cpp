@@ -13,6 +13,7 @@
 #include <cmath>
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 namespace AR = AstrologyReport;
 namespace DT = AstroDateText;
@@ -89,9 +90,8 @@ TEST(ZodiacPlace, RoundsToTheMinuteWithCarries)
     for (const auto& row : rows) {
         const std::optional<AR::ZodiacPlace> place = AR::PlaceOf(row.longitude);
         ASSERT_TRUE(place) << row.longitude;
-        EXPECT_EQ(place->sign, row.sign) << row.longitude;
-        EXPECT_EQ(place->degrees, row.degrees) << row.longitude;
-        EXPECT_EQ(place->minutes, row.minutes) << row.longitude;
+        EXPECT_EQ(std::tie(place->sign, place->degrees, place->minutes), std::tie(row.sign, row.degrees, row.minutes))
+            << row.longitude;
     }
     for (double none : {std::nan(""), HUGE_VAL, -HUGE_VAL})
         EXPECT_FALSE(AR::PlaceOf(none)) << none;

@@ -18,15 +18,6 @@ namespace {
 // 2012-02-29 00:00 in Shanghai (UTC+8, no daylight saving).
 constexpr std::int64_t kLeapDayMidnight = 1330444800;
 
-// One field of good texts spoilt, and the field and message of the
-// first check that fails.
-struct RefusedCase {
-    std::string CR::Texts::*field;
-    const char* text;
-    CR::Field failed;
-    std::string message;
-};
-
 class CountingHost : public CChartHost {
 public:
     void InvalidateChart() override { ++invalidations; }
@@ -40,38 +31,34 @@ public:
 TEST(ChartPropertyConfirm, RefusesEachBadFieldWithItsMessage)
 {
     const CR::Texts good {"10", "1", "100", "0.25", "2012-02-29"};
-    const std::vector<RefusedCase> cases = {
-        {&CR::Texts::rings, "2", CR::Field::Rings, "Enter an integer between 3 and 40."},
-        {&CR::Texts::rings, "41", CR::Field::Rings, "Enter an integer between 3 and 40."},
-        {&CR::Texts::rings, "abc", CR::Field::Rings, CR::kEnterInteger},
-        {&CR::Texts::rings, "12abc", CR::Field::Rings, CR::kEnterInteger},
-        {&CR::Texts::rings, "99999999999", CR::Field::Rings, CR::kEnterInteger},
-        {&CR::Texts::timeStep, "x", CR::Field::TimeStep, CR::kEnterInteger},
-        {&CR::Texts::start, "abc", CR::Field::Start, CR::kEnterNumber},
-        {&CR::Texts::start, "1.5x", CR::Field::Start, CR::kEnterNumber},
-        {&CR::Texts::step, "nan", CR::Field::Step, CR::kEnterNumber},
-        {&CR::Texts::step, "-inf", CR::Field::Step, CR::kEnterNumber},
-        {&CR::Texts::step, "1e39", CR::Field::Step, CR::kEnterNumber}, // beyond a float
-        {&CR::Texts::startDate, "2012-1-5", CR::Field::StartDate, CR::kDateFormat},
-        {&CR::Texts::startDate, " 2012-02-29", CR::Field::StartDate, CR::kDateFormat},
-        {&CR::Texts::startDate, "2012-02-30", CR::Field::StartDate, CR::kDateInvalid},
-        {&CR::Texts::startDate, "2013-02-29", CR::Field::StartDate, CR::kDateInvalid},
-        {&CR::Texts::startDate, "1900-02-29", CR::Field::StartDate, CR::kDateInvalid},
-        {&CR::Texts::startDate, "2012-04-31", CR::Field::StartDate, CR::kDateInvalid},
-        {&CR::Texts::startDate, "2012-13-01", CR::Field::StartDate, CR::kDateInvalid},
-        {&CR::Texts::startDate, "0000-01-01", CR::Field::StartDate, CR::kDateInvalid},
-        {&CR::Texts::startDate, "abcd-ef-gh", CR::Field::StartDate, CR::kDateInvalid},
-        {&CR::Texts::startDate, "2012002029", CR::Field::StartDate, CR::kDateInvalid},
-        // Ten characters but more bytes: checked, not refused for its length.
-        {&CR::Texts::startDate, "2012年02月29", CR::Field::StartDate, CR::kDateInvalid},
+    // One field of good texts spoilt at a time: the field and message of the
+    // first check that fails.
+    const struct {
+        std::string CR::Texts::*field;
+        CR::Field failed;
+        std::string message;
+        std::vector<const char*> texts;
+    } cases[] = {
+        {&CR::Texts::rings, CR::Field::Rings, "Enter an integer between 3 and 40.", {"2", "41"}},
+        {&CR::Texts::rings, CR::Field::Rings, CR::kEnterInteger, {"abc", "12abc", "99999999999"}},
+        {&CR::Texts::timeStep, CR::Field::TimeStep, CR::kEnterInteger, {"x"}},
+        {&CR::Texts::start, CR::Field::Start, CR::kEnterNumber, {"abc", "1.5x"}},
+        {&CR::Texts::step, CR::Field::Step, CR::kEnterNumber, {"nan", "-inf", "1e39"}}, // 1e39: beyond a float
+        {&CR::Texts::startDate, CR::Field::StartDate, CR::kDateFormat, {"2012-1-5", " 2012-02-29"}},
+        // The last has ten characters but more bytes: checked, not refused for its length.
+        {&CR::Texts::startDate, CR::Field::StartDate, CR::kDateInvalid,
+            {"2012-02-30", "2013-02-29", "1900-02-29", "2012-04-31", "2012-13-01", "0000-01-01", "abcd-ef-gh",
+                "2012002029", "2012年02月29"}},
     };
-    for (const RefusedCase& c : cases) {
-        CR::Texts texts = good;
-        texts.*c.field = c.text;
-        const CR::Confirmed r = CR::Confirm(texts);
-        EXPECT_FALSE(r.values.Ok()) << c.text;
-        EXPECT_EQ(r.field, c.failed) << c.text;
-        EXPECT_EQ(r.values.Message(), c.message) << c.text;
+    for (const auto& c : cases) {
+        for (const char* text : c.texts) {
+            CR::Texts texts = good;
+            texts.*c.field = text;
+            const CR::Confirmed r = CR::Confirm(texts);
+            EXPECT_FALSE(r.values.Ok()) << text;
+            EXPECT_EQ(r.field, c.failed) << text;
+            EXPECT_EQ(r.values.Message(), c.message) << text;
+        }
     }
 }
 

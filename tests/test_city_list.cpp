@@ -84,8 +84,7 @@ TEST(CityFile, FailureKeepsTheCitiesBefore)
     const std::string broken[] = {
         std::string("<Location Name=\"X\" Country=\"C\" TimeZone=\"+8\">") + latitude + "</Location>",
         std::string("<Location Name=\"X\" TimeZone=\"+8\">") + latitude + longitude + "</Location>",
-        std::string("<Location Name=\"X\" Country=\"C\" TimeZone=\"+8\">")
-            + "<Latitude Degrees=\"ab\" Minutes=\"0\" Direction=\"North\"/>" + longitude + "</Location>",
+        Location("X", "", "ab\" Minutes=\"0"),
         // Places off the globe, one of them an int's largest value.
         Location("X", "", "91\" Minutes=\"0"),
         Location("X", "", "2147483647\" Minutes=\"0"),

@@ -42,6 +42,15 @@ CliRun RunCli(const std::string& args, bool mergeErr = false)
     return result;
 }
 
+// The run fails with status and one line that holds message.
+void ExpectFailure(const std::string& args, int status, const char* message)
+{
+    const CliRun r = RunCli(args, true);
+    EXPECT_EQ(r.status, status) << args;
+    EXPECT_NE(r.out.find(message), std::string::npos) << args << ": " << r.out;
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1) << args << ": " << r.out;
+}
+
 nlohmann::json Cells(const std::string& args)
 {
     const CliRun r = RunCli("cells " + args);
@@ -91,12 +100,8 @@ TEST(CliBasics, HelpVersionAndUsageErrors)
         {"", "command"},
         {"paint", "unknown command"},
     };
-    for (const auto& row : bad) {
-        const CliRun r = RunCli(row.args, true);
-        EXPECT_EQ(r.status, 2) << row.args;
-        EXPECT_NE(r.out.find(row.message), std::string::npos) << row.args << ": " << r.out;
-        EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1) << row.args << ": " << r.out;
-    }
+    for (const auto& row : bad)
+        ExpectFailure(row.args, 2, row.message);
 }
 
 TEST(CliCells, OneObjectPerCellInNumberOrder)
@@ -229,12 +234,8 @@ TEST(CliChartFile, BadFilesGiveOneLineAndStatusOne)
         {"write " + json + " " + TempPath("out.rtl"), "nine.m_nRings"},
         {"write " + empty + " /nonexistent-folder/out.rtl", "Cannot create"},
     };
-    for (const auto& row : bad) {
-        const CliRun r = RunCli(row.args, true);
-        EXPECT_EQ(r.status, 1) << row.args;
-        EXPECT_NE(r.out.find(row.message), std::string::npos) << row.args << ": " << r.out;
-        EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1) << row.args << ": " << r.out;
-    }
+    for (const auto& row : bad)
+        ExpectFailure(row.args, 1, row.message);
     EXPECT_EQ(RunCli("dump", true).status, 2);
     EXPECT_EQ(RunCli("write " + json, true).status, 2);
 }
@@ -282,10 +283,7 @@ TEST(CliChartFile, StoredValuesAreShownAsHeldAndBoundedWhereDrawn)
     EXPECT_EQ(nine.status, 0);
     EXPECT_EQ(nine.out.rfind("quadrix-cli: note: " + rtl + ": the chart's zoom 20 gives a picture over 16384 "
                              "pixels; drawn at zoom 16.384\n", 0), 0u) << nine.out;
-    const CliRun four = RunCli("cells --kind four --file " + rtl, true);
-    EXPECT_EQ(four.status, 1);
-    EXPECT_NE(four.out.find("the chart's zoom 0 gives no picture"), std::string::npos) << four.out;
-    EXPECT_EQ(four.out.find("--zoom must"), std::string::npos) << four.out;
+    ExpectFailure("cells --kind four --file " + rtl, 1, "the chart's zoom 0 gives no picture");
 
     EXPECT_EQ(Cells("--kind wheel --file " + rtl), nlohmann::json::array());
     EXPECT_EQ(Cells("--kind master --file " + rtl)[0]["label"], "1.50000");

@@ -183,13 +183,11 @@ TEST_F(DateParser, WeekdaysAreStrictlyBeforeOrAfterToday)
         {"THURSDAY", "2012-03-08", "2012-03-01"}, {"FRIDAY", "2012-03-09", "2012-03-02"},
         {"SATURDAY", "2012-03-10", "2012-03-03"}};
     for (const auto& row : rows) {
-        const std::string day = row.weekday;
-        const std::string next = std::string(row.next) + " 10:30:00";
-        const std::string last = std::string(row.last) + " 10:30:00";
-        EXPECT_EQ(Parse(day), next) << day;
-        EXPECT_EQ(Parse("next " + day), next) << day;
+        const std::string day = row.weekday, time = " 10:30:00";
+        for (const char* prefix : {"", "next "})
+            EXPECT_EQ(Parse(prefix + day), row.next + time) << prefix << day;
         for (const char* prefix : {"last ", "this past ", "past "})
-            EXPECT_EQ(Parse(prefix + day), last) << prefix << day;
+            EXPECT_EQ(Parse(prefix + day), row.last + time) << prefix << day;
     }
     // On a Sunday, Sunday is a week away either way.
     const CFixedNow sunday(COleDateTime(2012, 3, 4, 9, 0, 0));

@@ -19,6 +19,7 @@
 
 #include <functional>
 #include <memory>
+#include <tuple>
 
 namespace CR = ChartPropertyRules;
 
@@ -39,14 +40,6 @@ void Type(QWidget& dialog, const char* name, const QString& text)
 void Click(QWidget& dialog, const char* button)
 {
     QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
-}
-
-std::unique_ptr<CBaseDraw> NewHexagon()
-{
-    const ChartKind* kind = FindChartKind("hexagon");
-    auto chart = kind->create();
-    chart->SetRings(kind->defaultRings);
-    return chart;
 }
 
 // The chart properties dialog on a chart's values, messages collected.
@@ -120,7 +113,9 @@ TEST_F(ChartPropertyDialog, ChecksInOrderAndFocusesTheFirstBadEdit)
 
 TEST(ChartPropertyEdit, OpensOnTheChartAndWritesBackOnlyOnOk)
 {
-    auto chart = NewHexagon();
+    const ChartKind* kind = FindChartKind("hexagon");
+    auto chart = kind->create();
+    chart->SetRings(kind->defaultRings);
     const std::int64_t startTime = chart->m_tStartTime;
     const QString today = QString::fromStdString(CR::StartDateText(startTime));
     const auto fillAndPress = [today](const char* button) {
@@ -229,11 +224,9 @@ TEST(CommentsDialog, ChosenFontAndColoursBecomeTheNotes)
     const QFont before = dialog.DisplayFont();
     Click(dialog, "font");
     EXPECT_EQ(offered, before);
-    const Comments chosen = dialog.Note();
-    EXPECT_EQ(chosen.m_nHeight, -24); // a character height
-    EXPECT_EQ(chosen.m_nWeight, 700);
-    EXPECT_EQ(chosen.m_bItalic, 1);
-    EXPECT_EQ(chosen.m_strFace, "DejaVu Sans Mono");
+    const Comments chosen = dialog.Note(); // at a character height
+    EXPECT_EQ(std::tie(chosen.m_nHeight, chosen.m_nWeight, chosen.m_bItalic, chosen.m_strFace),
+        std::make_tuple(-24, 700, static_cast<unsigned char>(1), std::string("DejaVu Sans Mono")));
     EXPECT_EQ(dialog.findChild<QPlainTextEdit*>("text")->font().pixelSize(), 24);
 
     answer = QColor(Qt::red);

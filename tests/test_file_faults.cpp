@@ -1,12 +1,7 @@
-// Chart files when the disk fails or the path is not a plain file: a save
-// into a folder that cannot be written, a save whose writing fails half-way,
-// an open of a file that shrinks or stops being readable while it is read,
-// FIFOs, links and read-only files. A failed save leaves the previous file
-// byte for byte; a failed open leaves the open set as it was. Both say why.
-//
-// The reads are disturbed through this program's own read(), which stands in
-// for the C library's and passes every read through unless a fault is armed
-// for the file being read.
+// Chart files when the disk fails or the path is no plain file (FIFOs, links,
+// read-only files). A failed save leaves the previous file byte for byte, a
+// failed open the open set as it was; both say why. Reads are disturbed by
+// this program's own read(), which passes all through unless a fault is armed.
 
 #include "ChartFile.h"
 #include "ChartSet.h"

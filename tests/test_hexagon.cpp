@@ -97,11 +97,7 @@ TEST(HexagonPaint, FillsCoverTheHexagonsOwnCellsAndTheDraggedLineKeepsItsWidth)
     for (int n : {0, 200, 217})
         chart->m_FillCells[n] = Cell_Style{1, Colors::Green, true};
     chart->m_FillCells[216] = Cell_Style{1, Colors::Blue, false};
-    chart->m_bDrawingLine = 1;
-    chart->m_nTool = MouseTool::Line;
-    chart->m_nLineStartCell = 2;
-    chart->m_nLineEndCell = 9;
-    chart->m_nLineWidth = 3;
+    DragLine(*chart, 2, 9, 3);
     const CRecordingSurface dc = PaintOnce(*chart);
     const auto circles = OpsOfKind(dc, Kind::FillEllipse);
     ASSERT_EQ(circles.size(), 1u);

@@ -35,13 +35,7 @@ public:
     CScopedTz& operator=(const CScopedTz&) = delete;
 
 private:
-    static void Set(const char* tz)
-    {
-        if (tz)
-            setenv("TZ", tz, 1);
-        else
-            unsetenv("TZ");
-    }
+    static void Set(const char* tz) { tz ? setenv("TZ", tz, 1) : unsetenv("TZ"); }
     std::optional<std::string> m_old;
 };
 

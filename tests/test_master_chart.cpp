@@ -24,41 +24,36 @@ CRecordingSurface Paint(CDrawMasterChart& chart, int size, Rect client = {0, 0, 
     return dc;
 }
 
-struct TableCase {
-    int size;
-    std::vector<std::vector<int>> rows; // from the top
-    std::set<int> red, blue;
-};
-
-class Table : public testing::TestWithParam<TableCase> {};
-
 // Labels are written from 1 up, column by column.
-TEST_P(Table, NumbersRunUpEachColumnWithColouredDiagonalsAndMiddles)
+TEST(MasterChart, NumbersRunUpEachColumnWithColouredDiagonalsAndMiddles)
 {
-    const TableCase& c = GetParam();
-    CDrawMasterChart chart;
-    chart.m_bShowPrice = false;
-    chart.m_bShowN = true;
-    const std::vector<SurfaceOp> texts = OpsOfKind(Paint(chart, c.size), Kind::Text);
-    ASSERT_EQ(texts.size(), static_cast<size_t>(c.size * c.size));
-    for (int row = 0; row < c.size; ++row) {
-        for (int col = 0; col < c.size; ++col) {
-            const int n = c.rows[row][col];
-            const Point centre{chart.m_rcTable.left + 60 * col + 30, 40 * row + 20};
-            EXPECT_EQ(chart.GetCellCenter(n), centre) << n;
-            EXPECT_EQ(chart.HitTest(centre.x, centre.y), n);
-            const SurfaceOp& label = texts[n - 1];
-            EXPECT_EQ(label.text, std::to_string(n));
-            EXPECT_EQ(label.rect.left, centre.x - 30);
-            EXPECT_EQ(label.color, c.red.count(n) ? Colors::Red : c.blue.count(n) ? Colors::Blue : Colors::Black);
+    const struct {
+        int size;
+        std::vector<std::vector<int>> rows; // from the top
+        std::set<int> red, blue;
+    } tables[] = {{3, {{3, 6, 9}, {2, 5, 8}, {1, 4, 7}}, {1, 5, 9, 3, 7}, {2, 4, 6, 8}},
+        {4, {{4, 8, 12, 16}, {3, 7, 11, 15}, {2, 6, 10, 14}, {1, 5, 9, 13}}, {1, 6, 11, 16, 4, 7, 10, 13},
+            {2, 3, 5, 8, 9, 12, 14, 15}}};
+    for (const auto& c : tables) {
+        CDrawMasterChart chart;
+        chart.m_bShowPrice = false;
+        chart.m_bShowN = true;
+        const std::vector<SurfaceOp> texts = OpsOfKind(Paint(chart, c.size), Kind::Text);
+        ASSERT_EQ(texts.size(), static_cast<size_t>(c.size * c.size));
+        for (int row = 0; row < c.size; ++row) {
+            for (int col = 0; col < c.size; ++col) {
+                const int n = c.rows[row][col];
+                const Point centre{chart.m_rcTable.left + 60 * col + 30, 40 * row + 20};
+                EXPECT_EQ(chart.GetCellCenter(n), centre) << n;
+                EXPECT_EQ(chart.HitTest(centre.x, centre.y), n);
+                EXPECT_EQ(texts[n - 1].text, std::to_string(n));
+                EXPECT_EQ(texts[n - 1].rect.left, centre.x - 30);
+                EXPECT_EQ(texts[n - 1].color,
+                    c.red.count(n) ? Colors::Red : c.blue.count(n) ? Colors::Blue : Colors::Black);
+            }
         }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Examples, Table,
-    testing::Values(TableCase{3, {{3, 6, 9}, {2, 5, 8}, {1, 4, 7}}, {1, 5, 9, 3, 7}, {2, 4, 6, 8}},
-        TableCase{4, {{4, 8, 12, 16}, {3, 7, 11, 15}, {2, 6, 10, 14}, {1, 5, 9, 13}}, {1, 6, 11, 16, 4, 7, 10, 13},
-            {2, 3, 5, 8, 9, 12, 14, 15}}));
 
 TEST(MasterChart, CentresTheTableAndHangsItFromTheTop)
 {
@@ -88,12 +83,7 @@ TEST(MasterChart, AnnotationsGoUnderLabelsAndGridLines)
     chart.m_Lines.emplace("1/9", CLine{1, Colors::DarkRed, false, 1, 9});
     chart.m_bShowTriangle = chart.m_bShowSquares = chart.m_bShowDivisions = 1;
     chart.m_bShowCalendarRing = true;
-    chart.m_bDrawingLine = 1;
-    chart.m_nTool = MouseTool::Line;
-    chart.m_nLineStartCell = 1;
-    chart.m_nLineEndCell = 9;
-    chart.m_nLineWidth = 3;
-    chart.m_crLineColor = kDragColour;
+    DragLine(chart, 1, 9, 3, kDragColour);
     const CRecordingSurface dc = Paint(chart, 3, {0, 0, 1000, 1000});
     const std::vector<SurfaceOp>& ops = dc.Ops();
 
@@ -111,9 +101,7 @@ TEST(MasterChart, AnnotationsGoUnderLabelsAndGridLines)
     EXPECT_EQ(OpsOfKind(dc, Kind::FillRect).size() + OpsOfKind(dc, Kind::FillEllipse).size(), 2u);
     EXPECT_TRUE(OpsOfKind(dc, Kind::Ellipse).empty());
     EXPECT_EQ(OpsOfKind(dc, Kind::LineTo).size(), 2u + 8u); // two lines, 4 + 4 grid lines
-    EXPECT_EQ(dc.CurrentFont(), Font{});
-    EXPECT_EQ(dc.CurrentPen(), Pen{});
-    EXPECT_EQ(dc.BackgroundMode(), BkMode::Opaque);
+    ExpectSurfaceRestored(dc);
     EXPECT_EQ(dc.TextColor(), Colors::Black);
 }
 
@@ -163,8 +151,7 @@ TEST(MasterChart, AnUndrawnSizeKeepsTheLastLayout)
     Paint(chart, 12);
     const CRecordingSurface dc = Paint(chart, CDrawMasterChart::kMaxTableSize + 1);
     EXPECT_TRUE(dc.Ops().empty());
-    EXPECT_EQ(dc.CurrentFont(), Font {});
-    EXPECT_EQ(dc.BackgroundMode(), BkMode::Opaque);
+    ExpectSurfaceRestored(dc);
     EXPECT_EQ(chart.m_rcChart, Rect({140, 0, 860, 480}));
     EXPECT_EQ(chart.HitTest(500, 100), 0);
     Paint(chart, 1);

@@ -36,11 +36,6 @@ CRecordingSurface DrawRings(CGridChart& chart, const RingCase& c)
     return dc;
 }
 
-class OuterRings : public ::testing::TestWithParam<RingCase> {
-protected:
-    CGridChart chart;
-};
-
 } // namespace
 
 TEST(CalendarLabels, TermsAlternateWithDayMarks)
@@ -59,31 +54,28 @@ TEST(CalendarLabels, TermsAlternateWithDayMarks)
     }
 }
 
-TEST_P(OuterRings, LabelIsCentredOnItsAnchor)
+TEST(OuterRingLabels, WorkedExamplesAreCentredOnTheirAnchors)
 {
-    const RingCase& c = GetParam();
-    const CRecordingSurface dc = DrawRings(chart, c);
-    const auto texts = OpsOfKind(dc, SurfaceOp::Kind::Text);
-    const auto it = std::find_if(texts.begin(), texts.end(), [&](const SurfaceOp& op) { return op.text == c.text; });
-    ASSERT_NE(it, texts.end());
-    EXPECT_EQ(it->rect.Center(), c.centre);
+    const RingCase cases[] = {{"day 0", true, false, 1, 1, 0, "3.21", {550, 299}},
+        {"day 10", true, false, 1, 1, 0, "31", {531, 259}}, {"day 15", true, false, 1, 1, 0, "4.5", {541, 236}},
+        {"reversed: summer solstice down", true, false, 0, 1, 0, "6.21", {296, 549}},
+        {"rotated by 90", true, false, 1, 1, 90, "3.21", {300, 50}},
+        {"angle ring alone", false, true, 1, 1, 0, "360", {550, 299}},
+        {"angle 90 at the top", false, true, 1, 1, 0, "90", {300, 50}},
+        {"reversed: angle 270 at the top", false, true, 1, 0, 0, "270", {300, 50}},
+        {"both rings", true, true, 1, 1, 0, "360", {610, 299}}};
+    for (const RingCase& c : cases) {
+        CGridChart chart;
+        const auto texts = OpsOfKind(DrawRings(chart, c), SurfaceOp::Kind::Text);
+        const auto it = std::find_if(texts.begin(), texts.end(), [&](const SurfaceOp& op) { return op.text == c.text; });
+        ASSERT_NE(it, texts.end()) << c.name;
+        EXPECT_EQ(it->rect.Center(), c.centre) << c.name;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    WorkedExamples, OuterRings,
-    ::testing::Values(RingCase{"Day0", true, false, 1, 1, 0, "3.21", {550, 299}},
-                      RingCase{"Day10", true, false, 1, 1, 0, "31", {531, 259}},
-                      RingCase{"Day15", true, false, 1, 1, 0, "4.5", {541, 236}},
-                      RingCase{"ReversedSummerSolsticeDown", true, false, 0, 1, 0, "6.21", {296, 549}},
-                      RingCase{"RotatedBy90", true, false, 1, 1, 90, "3.21", {300, 50}},
-                      RingCase{"AngleRingAlone", false, true, 1, 1, 0, "360", {550, 299}},
-                      RingCase{"Angle90AtTheTop", false, true, 1, 1, 0, "90", {300, 50}},
-                      RingCase{"ReversedAngle270AtTheTop", false, true, 1, 0, 0, "270", {300, 50}},
-                      RingCase{"BothRings", true, true, 1, 1, 0, "360", {610, 299}}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(OuterRings, CalendarTicksPensAndHandle)
+TEST(OuterRings, CalendarTicksPensAndHandle)
 {
+    CGridChart chart;
     const CRecordingSurface dc = DrawRings(chart, {"", true, true, 1, 1, 0, "", {}});
     const auto ticks = OpsOfKind(dc, SurfaceOp::Kind::LineTo);
     ASSERT_EQ(ticks.size(), 365u + 360u);

@@ -33,15 +33,23 @@ namespace {
 
 const QColor kWhite(Qt::white);
 
-// A white image of w x h pixels with draw run on a surface at zoom.
-QImage Paint(int w, int h, double zoom, const std::function<void(CPainterSurface&)>& draw)
+// A white image of w x h pixels with draw run on its painter.
+QImage Painted(int w, int h, const std::function<void(QPainter&)>& draw)
 {
     QImage image(w, h, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    CPainterSurface dc(painter, zoom);
-    draw(dc);
+    draw(painter);
     return image;
+}
+
+// The same with draw run on a surface at zoom.
+QImage Paint(int w, int h, double zoom, const std::function<void(CPainterSurface&)>& draw)
+{
+    return Painted(w, h, [&](QPainter& painter) {
+        CPainterSurface dc(painter, zoom);
+        draw(dc);
+    });
 }
 
 QColor At(const QImage& image, int x, int y) { return image.pixelColor(x, y); }
@@ -109,8 +117,6 @@ QImage DrawnText(const std::string& text, Rect rc, unsigned flags, int w = 200, 
 
 } // namespace
 
-// Rectangles leave out their right and bottom edges, scale with the zoom
-// and tile without gaps at a fractional zoom.
 TEST(PainterSurfaceFills, RectanglesExcludeRightAndBottomScaleAndTile)
 {
     const QImage one = Paint(40, 40, 1, [](CPainterSurface& dc) {
@@ -297,21 +303,17 @@ TEST(PainterSurfaceText, WordBreakWrapsAtTheWidthAndLongWordsWidenTheBox)
 
 TEST(PainterSurfaceText, PositiveHeightIsTheCellNegativeTheCharacter)
 {
-    Rect cell{};
-    const int cellHeight = Measure("Hg", cell, 0, TestFont(30));
-    EXPECT_LE(cellHeight, 31);
-    EXPECT_GE(cellHeight, 27);
-
-    Rect character{};
-    const int characterHeight = Measure("Hg", character, 0, TestFont(-30));
-    EXPECT_GT(characterHeight, cellHeight); // the cell adds the internal leading
-
+    const auto height = [](int size, double zoom = 1) {
+        Rect rc{};
+        return Measure("Hg", rc, 0, TestFont(size), zoom);
+    };
+    const int cell = height(30);
+    EXPECT_LE(cell, 31);
+    EXPECT_GE(cell, 27);
+    EXPECT_GT(height(-30), cell); // the cell adds the internal leading
     // Heights scale with the zoom, so measured chart units hardly change.
-    Rect zoomed{};
-    EXPECT_NEAR(Measure("Hg", zoomed, 0, TestFont(30), 2.5), cellHeight, 2);
-
-    Rect standard{};
-    EXPECT_GT(Measure("Hg", standard, 0, TestFont(0)), 8);
+    EXPECT_NEAR(height(30, 2.5), cell, 2);
+    EXPECT_GT(height(0), 8);
 }
 
 TEST(PainterSurfaceText, DrawnInkStaysInTheMeasuredBox)
@@ -340,9 +342,7 @@ TEST(PainterSurfaceText, CentresLinesAndSingleLinesVertically)
     EXPECT_LT(lines.top(), 20);
 
     // Each line is centred on its own.
-    const QImage two = DrawnText("W\nWWWWW", rc, TextFlags::Center);
-    QImage firstLine = two.copy(0, 0, 200, 20);
-    EXPECT_NEAR(Ink(firstLine).center().x(), 100, 3);
+    EXPECT_NEAR(Ink(DrawnText("W\nWWWWW", rc, TextFlags::Center).copy(0, 0, 200, 20)).center().x(), 100, 3);
 }
 
 // The glyphs a block keeps from its layout land where Qt's own centred
@@ -369,18 +369,11 @@ TEST(PainterSurfaceText, GlyphsLandWhereQtsOwnCentredLayoutPutsThem)
                 for (int step = -1280; step < 1280; step += 7) {
                     const double x = step / 128.0;
                     const QPointF origin(x, 2.5 + std::abs(x) / 3);
-                    QImage ours(200, 80, QImage::Format_RGB32);
-                    ours.fill(Qt::white);
-                    QImage qts = ours;
-                    {
-                        QPainter painter(&ours);
-                        block.Draw(painter, origin, true);
-                    }
-                    {
-                        QPainter painter(&qts);
+                    const QImage ours = Painted(200, 80, [&](QPainter& painter) { block.Draw(painter, origin, true); });
+                    const QImage qts = Painted(200, 80, [&](QPainter& painter) {
                         painter.setFont(font);
                         painter.drawStaticText(origin, reference);
-                    }
+                    });
                     EXPECT_TRUE(ours == qts) << text << " at " << x << ", " << pixels << " px, italic " << italic;
                 }
             }
@@ -418,13 +411,7 @@ TEST(PainterSurfaceText, NoteBoxesHoldEveryGlyphInsideTheirFrame)
             for (const double zoom : {0.6, 1.0, 1.5}) {
                 CGridChart chart;
                 chart.m_fZoom = static_cast<float>(zoom);
-                Comments note;
-                note.m_strText = text;
-                note.m_nHeight = height;
-                note.m_crBack = Colors::Yellow;
-                note.m_crText = kInk;
-                note.m_strFace = "DejaVu Sans";
-                chart.m_Comments.emplace(12, note); // anchored at (80, 80)
+                chart.m_Comments.emplace(12, Comments{text, Colors::Yellow, height, 0, 0, 0, "DejaVu Sans", {}, kInk});
                 Font font;
                 const QImage boxed = Paint(260, 220, zoom, [&](CPainterSurface& dc) {
                     CRecordingSurface log(&dc);
@@ -445,9 +432,8 @@ TEST(PainterSurfaceText, NoteBoxesHoldEveryGlyphInsideTheirFrame)
     }
 }
 
-// What one text block lays out is bounded, however long the text; within
-// the bounds the text is taken as it is. (The bound on lines shows in the
-// huge note's box.)
+// Within its bounds the text is taken as it is. (The bound on lines shows in
+// the huge note's box.)
 TEST(PainterSurfaceText, LongTextsAreLaidOutOnlyAsFarAsCanBeSeen)
 {
     std::string storage;
@@ -455,9 +441,7 @@ TEST(PainterSurfaceText, LongTextsAreLaidOutOnlyAsFarAsCanBeSeen)
     EXPECT_EQ(CTextBlock::LaidOutPart(shortText, storage).data(), shortText.data());
 
     // Cut between characters, never inside one.
-    std::string wide;
-    for (int i = 0; i < 20000; ++i)
-        wide += "价";
+    const std::string wide = QString(20000, QChar(0x4EF7)).toStdString();
     const QString cut = QString::fromStdString(std::string(CTextBlock::LaidOutPart(wide + "\nnext", storage)));
     EXPECT_EQ(cut, QString(CTextBlock::kMaxLineChars, QChar(0x4EF7)) + QStringLiteral("\nnext"));
 
@@ -470,19 +454,15 @@ TEST(PainterSurfaceText, LongTextsAreLaidOutOnlyAsFarAsCanBeSeen)
               CTextBlock::kMaxChars);
 }
 
-// A note of five million lines (15 MB) is drawn as far as it can be seen,
-// boxed as that part needs, with its lines where they belong; its text stays
-// whole.
+// A note of five million lines (15 MB): boxed as its visible part needs, its
+// text kept whole.
 TEST(PainterSurfaceText, AHugeNoteDrawsItsBoxAndVisibleLines)
 {
     CGridChart chart;
     chart.m_fZoom = 1.0f;
-    Comments note;
+    Comments note{"", Colors::Yellow, -12, 0, 0, 0, "DejaVu Sans", {}, 0};
     for (int i = 0; i < 5000000; ++i)
         note.m_strText += "ab\n";
-    note.m_nHeight = -12;
-    note.m_crBack = Colors::Yellow;
-    note.m_strFace = "DejaVu Sans";
     chart.m_Comments.emplace(1, note);
     int lineHeight = 0;
     const QImage image = Paint(200, 200, 1, [&](CPainterSurface& dc) {
@@ -545,8 +525,7 @@ TEST(PainterSurfaceSvg, WrittenAsPaintedWithTextClippedByClipPaths)
     EXPECT_FALSE(painter.end());
 }
 
-// Shapes in SVG land where they land in an image: transforms, cosmetic and
-// wide pens, dotted lines, ellipses and fills.
+// Transforms, cosmetic and wide pens, dotted lines, ellipses and fills.
 TEST(PainterSurfaceSvg, ShapesLandWhereTheyLandInAnImage)
 {
     const auto draw = [](QPaintDevice& device) {
@@ -573,11 +552,7 @@ TEST(PainterSurfaceSvg, ShapesLandWhereTheyLandInAnImage)
         draw(device);
     }
     QSvgRenderer renderer(svg.data());
-    QImage rendered(120, 80, QImage::Format_RGB32);
-    rendered.fill(Qt::white);
-    QPainter painter(&rendered);
-    renderer.render(&painter);
-    painter.end();
+    const QImage rendered = Painted(120, 80, [&](QPainter& painter) { renderer.render(&painter); });
     for (const QColor color : {QColor(Qt::blue), QColor(Qt::red), QColor(0, 128, 0)}) {
         const QRect ours = Ink(image, color), theirs = Ink(rendered, color);
         EXPECT_LE((ours.topLeft() - theirs.topLeft()).manhattanLength(), 2) << color.name().toStdString();

@@ -113,11 +113,7 @@ TEST(WheelPaint, FillsUpToTheLastCellAndTheDraggedLineOverTheZoom)
     for (int n : {0, 49})
         chart->m_FillCells[n] = Cell_Style{};
     chart->m_FillCells[48] = Cell_Style{1, Colors::Green, false};
-    chart->m_bDrawingLine = 1;
-    chart->m_nTool = MouseTool::Line;
-    chart->m_nLineStartCell = 1;
-    chart->m_nLineEndCell = 30;
-    chart->m_nLineWidth = 3;
+    DragLine(*chart, 1, 30, 3);
     const CRecordingSurface dc = PaintOnce(*chart);
     EXPECT_TRUE(OpsOfKind(dc, Kind::FillEllipse).empty());
     EXPECT_EQ(OpsOfKind(dc, Kind::FillRect).at(0).rect, Rect({564, 391, 604, 431})); // about (584, 411)
