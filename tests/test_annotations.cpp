@@ -94,7 +94,7 @@ TEST(Notes, BoxSitsRightOfAndBelowTheCellWithTheFontOverTheZoom)
     EXPECT_EQ(dc.TextColor(), Colors::Red); // left as the note's colour
 }
 
-TEST(Overlays, NewTriangleHasHalfTheChartWidthSolidSidesDottedSpokes)
+TEST(Overlays, NewTriangleHasHalfTheChartWidthSolidSidesDottedSpokesAndEqualRadiiReset)
 {
     CGridChart chart;
     chart.m_bShowTriangle = 1;
@@ -108,13 +108,11 @@ TEST(Overlays, NewTriangleHasHalfTheChartWidthSolidSidesDottedSpokes)
     EXPECT_EQ(chart.m_rcTriangleHandle, (Rect{395, 194, 405, 204}));
     EXPECT_EQ(OpsOfKind(dc, Kind::FillRect).at(0).brush, Brush::Solid(Colors::Red));
     ExpectSurfaceRestored(dc);
-}
 
-TEST(Overlays, EqualRadiiAreResetOnEveryCallShownOrNot)
-{
-    CGridChart chart;
-    CRecordingSurface dc;
+    // Equal radii are reset on every call, shown or not; unequal ones are kept.
+    chart.m_bShowTriangle = 0;
     chart.m_fTriangleRadius = chart.m_fSquaresRadius = 150.0f;
+    dc.Clear();
     chart.DrawSquaresAndTriangle(dc);
     EXPECT_EQ(chart.m_fSquaresRadius, 200.0f);
     chart.m_fTriangleRadius = 120.0f;

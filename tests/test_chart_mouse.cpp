@@ -112,7 +112,7 @@ TEST_F(ChartMouse, RightClicksRemoveFillThenTangentThenLines)
     EXPECT_EQ(chart.OnRButtonDown(0, kCell1.x, kCell1.y), 0);
 }
 
-TEST_F(ChartMouse, NotesStartFromTheDialogDefaultsEachTime)
+TEST_F(ChartMouse, NotesStartFromTheDialogDefaultsEachTimeAndDisarmTheTool)
 {
     host.dialog = [](Comments& note) {
         note.m_strText = "buy";
@@ -126,26 +126,22 @@ TEST_F(ChartMouse, NotesStartFromTheDialogDefaultsEachTime)
     }
     ASSERT_EQ(host.opened.size(), 2u);
     for (const Comments& opened : host.opened) {
-        EXPECT_EQ(opened.m_nHeight, 16);
+        EXPECT_EQ(opened, (Comments{"", Colors::Yellow, 16, 0, 0, 0, "", {}, Colors::Black}));
         EXPECT_EQ(opened.m_nWeight, 400);
-        EXPECT_EQ(opened.m_crText, Colors::Black);
-        EXPECT_EQ(opened.m_crBack, Colors::Yellow);
-        EXPECT_TRUE(opened.m_strText.empty());
     }
     EXPECT_EQ(chart.m_Comments.count(12), 2u);
     EXPECT_FALSE(chart.m_bDrawingLine); // the press was used up by the note
-}
 
-TEST_F(ChartMouse, CancelledOrHostlessNotesStoreNothingAndDisarm)
-{
-    chart.m_bPlaceComment = 1;
-    EXPECT_EQ(chart.AddComment(kCell1.x, kCell1.y), 1);
-    EXPECT_EQ(host.opened.size(), 1u);
-    chart.m_pView = nullptr;
-    chart.m_bPlaceComment = 1;
-    EXPECT_EQ(chart.AddComment(kCell1.x, kCell1.y), 1);
-    EXPECT_TRUE(chart.m_Comments.empty());
-    EXPECT_FALSE(chart.m_bPlaceComment);
+    // Cancelled, or with no host to ask: nothing stored.
+    host.dialog = nullptr;
+    for (CChartHost* view : {static_cast<CChartHost*>(&host), static_cast<CChartHost*>(nullptr)}) {
+        chart.m_pView = view;
+        chart.m_bPlaceComment = 1;
+        EXPECT_EQ(chart.AddComment(kCell1.x, kCell1.y), 1);
+        EXPECT_FALSE(chart.m_bPlaceComment);
+    }
+    EXPECT_EQ(host.opened.size(), 3u);
+    EXPECT_EQ(chart.m_Comments.size(), 2u);
     EXPECT_EQ(chart.AddComment(kCell1.x, kCell1.y), 0); // not armed
 }
 
@@ -184,20 +180,6 @@ TEST_F(ChartMouse, DraggingTheTriangleHandleTurnsAndSizesIt)
     EXPECT_FALSE(chart.m_bDrawingLine);
 }
 
-TEST_F(ChartMouse, DraggingARingHandleTurnsItButKeepsItsSize)
-{
-    chart.m_bShowCalendarRing = true;
-    chart.m_rcCalendarHandle = {520, 190, 560, 210};
-    chart.m_rcAngleHandle = {520, 190, 560, 210}; // hidden ring: not grabbed
-    chart.OnLButtonDown(0, 530, 200);
-    chart.OnMouseMove(0, 200, 330);
-    EXPECT_EQ(chart.m_fCalendarAngle, 270.0f);
-    EXPECT_EQ(chart.m_fAngleRingAngle, 0.0f);
-    chart.OnLButtonUp(0, 200, 330);
-    EXPECT_FALSE(chart.m_bDragCalendarRing);
-    EXPECT_FALSE(chart.m_bDragAngleRing);
-}
-
 TEST_F(ChartMouse, OverlappingHandlesDragOnlyTheFirstFigure)
 {
     // On a new chart the triangle and the four squares share vertex 0.
@@ -213,10 +195,22 @@ TEST_F(ChartMouse, OverlappingHandlesDragOnlyTheFirstFigure)
     EXPECT_FALSE(chart.m_bDragSquares);
 }
 
-TEST_F(ChartMouse, DoubleClickOnARingHandleReversesThatRing)
+// A drag turns the ring shown without sizing it; a double click on its handle reverses it.
+TEST_F(ChartMouse, RingHandlesTurnByDragAndReverseByDoubleClick)
 {
+    chart.m_bShowCalendarRing = true;
     chart.m_rcCalendarHandle = {520, 190, 560, 210};
+    chart.m_rcAngleHandle = {520, 190, 560, 210}; // hidden ring: not grabbed
+    chart.OnLButtonDown(0, 530, 200);
+    chart.OnMouseMove(0, 200, 330);
+    EXPECT_EQ(chart.m_fCalendarAngle, 270.0f);
+    EXPECT_EQ(chart.m_fAngleRingAngle, 0.0f);
+    chart.OnLButtonUp(0, 200, 330);
+    EXPECT_FALSE(chart.m_bDragCalendarRing);
+    EXPECT_FALSE(chart.m_bDragAngleRing);
+
     chart.m_rcAngleHandle = {580, 190, 620, 210};
+    host.invalidations = 0;
     chart.OnLButtonDblClk(0, 530, 200);
     EXPECT_EQ(chart.m_bCalendarForward, 0);
     EXPECT_EQ(chart.m_bAngleForward, 1);
@@ -232,12 +226,10 @@ TEST_F(ChartMouse, DoubleClickOnARingHandleReversesThatRing)
 TEST(ChartMouseRound, PointsOnNoCellStoreNothing)
 {
     FakeHost host;
-    CDrawHexagon chart;
+    const auto hexagon = MakeChart<CDrawHexagon>(3, {280, 180, 520, 420});
+    CDrawHexagon& chart = *hexagon;
     chart.m_pView = &host;
-    chart.SetRings(3);
-    chart.m_rcClient = {280, 180, 520, 420};
-    CRecordingSurface dc;
-    chart.Draw(dc);
+    PaintOnce(chart);
     const Point corner{chart.m_rcChart.left + 1, chart.m_rcChart.top + 1};
     ASSERT_TRUE(chart.m_rcChart.Contains(corner));
     ASSERT_EQ(chart.HitTest(corner.x, corner.y), 0);

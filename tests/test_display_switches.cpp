@@ -14,11 +14,6 @@ namespace {
 // Price, time, N and the time standard.
 using Labels = std::array<bool, 4>;
 
-Labels LabelsOf(const CBaseDraw& c)
-{
-    return {c.m_bShowPrice, c.m_bShowTime, c.m_bShowN, c.m_bTimeStandard};
-}
-
 TEST(DisplaySwitches, TheLabelSwitchesAreNeverAllOff)
 {
     using S = DisplaySwitch;
@@ -44,7 +39,8 @@ TEST(DisplaySwitches, TheLabelSwitchesAreNeverAllOff)
         std::tie(chart.m_bShowPrice, chart.m_bShowTime, chart.m_bShowN, chart.m_bTimeStandard)
             = std::tuple_cat(row.before);
         EXPECT_EQ(DisplaySwitches::Flip(chart, row.flip), row.changed) << row.what;
-        EXPECT_EQ(LabelsOf(chart), row.after) << row.what;
+        EXPECT_EQ((Labels {chart.m_bShowPrice, chart.m_bShowTime, chart.m_bShowN, chart.m_bTimeStandard}), row.after)
+            << row.what;
     }
 }
 

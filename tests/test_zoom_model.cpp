@@ -60,6 +60,8 @@ TEST(Stepping, StepsGoStrictlyPastALevelAndBeyondTheEndsOnlyBack)
     EXPECT_EQ(model.Zoom(), 1.1f);
     EXPECT_EQ(model.LevelIndex(), 9);
     EXPECT_FALSE(model.MoveToLevel(24));
+    model.SetZoom(0.2f);
+    EXPECT_EQ(model.LevelBelow(), -1);
     model.SetZoom(15.0f);
     EXPECT_FALSE(model.CanZoomIn());
     EXPECT_EQ(model.LevelBelow(), 23);
@@ -113,25 +115,20 @@ TEST(ScrollSteps, APageIsATenthOfTheChartAndALineATenthOfAPage)
 {
     CZoomModel model;
     model.SetZoom(0.6f);
-    const Size page = model.PageStep({1890, 1890});
-    EXPECT_EQ(page.cx, 113); // 1134 pixels
-    EXPECT_EQ(page.cy, 113);
-    const Size line = model.LineStep({1890, 945});
-    EXPECT_EQ(line.cx, 11);
-    EXPECT_EQ(line.cy, 5); // 567 pixels, page 56
+    const Size page = model.PageStep({1890, 1890}), line = model.LineStep({1890, 945});
+    EXPECT_EQ(std::pair(page.cx, page.cy), std::pair(113, 113)); // 1134 pixels
+    EXPECT_EQ(std::pair(line.cx, line.cy), std::pair(11, 5));    // 567 pixels, page 56
 }
 
 TEST(PageFit, TheRegionFillsTheNarrowerSideOfThePageCentred)
 {
     const CZoomModel::PageFit portrait = CZoomModel::FitToPage({0, 0, 1890, 1890}, {4000, 6000});
     EXPECT_DOUBLE_EQ(portrait.scale, 4000.0 / 1890);
-    EXPECT_EQ(portrait.offset.x, 0);
-    EXPECT_EQ(portrait.offset.y, 1000);
+    EXPECT_EQ(portrait.offset, (Point{0, 1000}));
     // A region reaching left of and above the canvas moves chart point (0, 0) in.
     const CZoomModel::PageFit beyond = CZoomModel::FitToPage({-100, -50, 1900, 1950}, {1000, 2000});
     EXPECT_DOUBLE_EQ(beyond.scale, 0.5);
-    EXPECT_EQ(beyond.offset.x, 50);
-    EXPECT_EQ(beyond.offset.y, 525); // (2000 - 1000) / 2 + 25
+    EXPECT_EQ(beyond.offset, (Point{50, 525})); // (2000 - 1000) / 2 + 25
     EXPECT_DOUBLE_EQ(CZoomModel::FitToPage({5, 5, 5, 9}, {3000, 1000}).scale, 1.0);
 }
 
