@@ -91,6 +91,14 @@ inline CRecordingSurface PaintOnce(CBaseDraw& chart)
     return dc;
 }
 
+// One drawing pass of chart with rings laid out in client.
+inline CRecordingSurface PaintWith(CBaseDraw& chart, int rings, Rect client)
+{
+    chart.SetRings(rings);
+    chart.m_rcClient = client;
+    return PaintOnce(chart);
+}
+
 // Local midnight of a calendar day, as a chart's start time.
 inline std::int64_t LocalMidnight(int year, int month, int day)
 {

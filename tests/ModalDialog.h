@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMetaObject>
+#include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -25,4 +28,19 @@ void WhenModal(std::function<void(Dialog&)> act)
             act(*dialog);
         },
         Qt::QueuedConnection);
+}
+
+inline QString Text(QWidget& dialog, const char* edit) { return dialog.findChild<QLineEdit*>(edit)->text(); }
+
+// Replaces the text of the line edit of that name as a user types it.
+inline void Type(QWidget& dialog, const char* edit, const QString& text)
+{
+    auto* field = dialog.findChild<QLineEdit*>(edit);
+    field->clear();
+    QTest::keyClicks(field, text);
+}
+
+inline void Click(QWidget& dialog, const char* button)
+{
+    QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
 }

@@ -1,5 +1,4 @@
-// quadrix-cli astro and cities, run as functions: the report on stdout, the
-// dialog's messages on stderr with status 1, bad arguments with status 2.
+// quadrix-cli astro and cities, run as functions.
 
 #include "AstroCommands.h"
 
@@ -65,7 +64,7 @@ TEST(CitiesCommand, OneCityALineAndTheCitiesBeforeAFailureServe)
     EXPECT_EQ(after.err, broken.err);
 }
 
-TEST(AstroCommand, ReportOfACityOrAPlace)
+TEST(AstroCommand, ReportOfACityOrAPlaceOrTheDialogsMessageOnStderr)
 {
     const Outcome byCity = Astro({"--date", "2011-11-24 10:30:00", "--city", "Beijing", "--cities", kCities});
     ASSERT_EQ(byCity.status, 0) << byCity.err;
@@ -75,10 +74,8 @@ TEST(AstroCommand, ReportOfACityOrAPlace)
         = Astro({"--date", "2011-11-24 10:30:00", "--bias", "-480", "--lat", "39.9", "--lon", "116.4"});
     ASSERT_EQ(byPlace.status, 0) << byPlace.err;
     EXPECT_EQ(byPlace.out, byCity.out);
-}
 
-TEST(AstroCommand, DialogMessagesOnStderr)
-{
+    // The dialog's messages go to stderr.
     const Outcome empty = Astro({"--date", "", "--city", "Beijing", "--cities", kCities});
     EXPECT_EQ(empty.status, 1);
     EXPECT_EQ(empty.err, "please input valid date\n");

@@ -1,21 +1,19 @@
-// The degree calculator, the time calculator and their date fields, driven
-// offscreen: the fields each button writes, the messages and the focus they
-// leave, the unit list recomputing the span, the contents kept while
-// hidden, and the date field's parsing and drop-down calendar.
+// The degree and time calculators and their date field, driven offscreen.
 
 #include "DateTestSupport.h"
 #include "DateTimeEdit.h"
 #include "DegreeCalculatorDialog.h"
+#include "ModalDialog.h"
 #include "TimeCalculatorDialog.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <type_traits>
 
 namespace {
 
@@ -36,20 +34,6 @@ protected:
         dialog.show();
     }
 
-    QString Text(const char* name) const { return dialog.template findChild<QLineEdit*>(name)->text(); }
-
-    void Type(const char* name, const QString& text)
-    {
-        auto* edit = dialog.template findChild<QLineEdit*>(name);
-        edit->clear();
-        QTest::keyClicks(edit, text);
-    }
-
-    void Click(const char* button)
-    {
-        QTest::mouseClick(dialog.template findChild<QPushButton*>(button), Qt::LeftButton);
-    }
-
     // Chooses a unit the way a user does, with the arrow keys on the list.
     void ChooseUnit(int index)
     {
@@ -65,12 +49,15 @@ protected:
     void Fill(const QString& start, const QString& span, int unit, const QString& end)
     {
         ChooseUnit(unit);
-        Type("start", start);
-        Type("span", span);
-        Type("end", end);
+        Type(dialog, "start", start);
+        Type(dialog, "span", span);
+        Type(dialog, "end", end);
     }
 
-    QString StartSpanEnd() const { return Text("start") + " + " + Text("span") + " = " + Text("end"); }
+    QString StartSpanEnd()
+    {
+        return Text(dialog, "start") + " + " + Text(dialog, "span") + " = " + Text(dialog, "end");
+    }
 
     // Expects exactly one message since the last check, and the focus on
     // the whole text of the field to correct.
@@ -91,7 +78,6 @@ protected:
 };
 
 using DegreeCalculator = Calculator<CDegreeCalculator>;
-using TimeCalculator = Calculator<CTimeCalculator>;
 
 template <typename Dialog> class BothCalculators : public Calculator<Dialog> {
 };
@@ -111,60 +97,58 @@ QString Angles(const QWidget& dialog)
 
 TEST_F(DegreeCalculator, OpensOnTheAnglesOf360AndComputesOrAsksForANumber)
 {
-    EXPECT_EQ(dialog.windowTitle(), "计算器");
-    EXPECT_FALSE(dialog.isModal());
-    EXPECT_EQ(Text("p"), "360");
+    EXPECT_EQ(Text(dialog, "p"), "360");
     EXPECT_EQ(Angles(dialog), "310.26 310.00 0.00 0.00");
     EXPECT_EQ(StartSpanEnd(), "2012/03/05 + 0 = 2012/03/05");
 
-    Type("p", "1000");
-    Click("computeAngles");
+    Type(dialog, "p", "1000");
+    Click(dialog, "computeAngles");
     EXPECT_EQ(Angles(dialog), "67.10 64.69 280.00 240.00");
-    Type("p", "12x");
-    Click("computeAngles");
+    Type(dialog, "p", "12x");
+    Click(dialog, "computeAngles");
     ExpectMessage(QMessageBox::Warning, "Enter a number.", "p");
     EXPECT_EQ(Angles(dialog), "67.10 64.69 280.00 240.00");
 
     // OK and cancel only hide it.
     for (const char* button : {"ok", "cancel"}) {
         dialog.show();
-        Click(button);
+        Click(dialog, button);
         EXPECT_FALSE(dialog.isVisible()) << button;
     }
-    EXPECT_EQ(Text("p"), "12x");
+    EXPECT_EQ(Text(dialog, "p"), "12x");
     EXPECT_EQ(Angles(dialog), "67.10 64.69 280.00 240.00");
 }
 
-TEST_F(DegreeCalculator, EmptySpanIsAskedForAndNoDateChanges)
+// The degree calculator asks for an empty span; the time calculator finds
+// no integer in it.
+TYPED_TEST(BothCalculators, EmptySpanIsAskedForOrNotAnIntegerAndNoDateChanges)
 {
-    Fill("2012/01/01", "", 0, "2012/03/01");
-    Click("computeStart");
-    ExpectMessage(QMessageBox::Information, "You must input timespan...", "span");
-    EXPECT_EQ(StartSpanEnd(), "2012/01/01 +  = 2012/03/01");
-}
-
-TEST_F(TimeCalculator, EmptySpanIsNotAnInteger)
-{
-    EXPECT_EQ(dialog.windowTitle(), "时间计算器");
-    EXPECT_FALSE(dialog.isModal());
-    Fill("2012/01/01", "", 0, "2012/03/01");
-    Click("computeEnd");
-    ExpectMessage(QMessageBox::Warning, "Enter an integer.", "span");
-    EXPECT_EQ(StartSpanEnd(), "2012/01/01 +  = 2012/03/01");
+    const bool degree = std::is_same_v<TypeParam, CDegreeCalculator>;
+    EXPECT_EQ(this->dialog.windowTitle(), degree ? "计算器" : "时间计算器");
+    EXPECT_FALSE(this->dialog.isModal());
+    this->Fill("2012/01/01", "", 0, "2012/03/01");
+    for (const char* button : {"computeStart", "computeEnd"}) {
+        Click(this->dialog, button);
+        if (degree)
+            this->ExpectMessage(QMessageBox::Information, "You must input timespan...", "span");
+        else
+            this->ExpectMessage(QMessageBox::Warning, "Enter an integer.", "span");
+    }
+    EXPECT_EQ(this->StartSpanEnd(), "2012/01/01 +  = 2012/03/01");
 }
 
 TYPED_TEST(BothCalculators, SwitchingTheUnitRecomputesTheSpanAndClosingKeepsIt)
 {
     this->Fill("2012/01/01", "0", 0, "2012/03/01");
-    this->Click("computeSpan");
-    EXPECT_EQ(this->Text("span"), "60");
+    Click(this->dialog, "computeSpan");
+    EXPECT_EQ(Text(this->dialog, "span"), "60");
     const char* const spans[] = {"60", "8", "2", "0"};
     for (int unit : {1, 2, 3, 0}) {
         this->ChooseUnit(unit);
-        EXPECT_EQ(this->Text("span"), spans[unit]) << unit;
+        EXPECT_EQ(Text(this->dialog, "span"), spans[unit]) << unit;
     }
     this->Fill("2012/03/01", "0", 1, "2012/01/01");
-    this->Click("computeSpan");
+    Click(this->dialog, "computeSpan");
     EXPECT_EQ(this->StartSpanEnd(), "2012/03/01 + -8 = 2012/01/01");
     EXPECT_TRUE(this->messages.empty());
 
@@ -192,7 +176,7 @@ TYPED_TEST(BothCalculators, EachButtonWritesOnlyItsField)
     };
     for (const auto& row : rows) {
         this->Fill(row.start, row.span, row.unit, row.end);
-        this->Click(row.button);
+        Click(this->dialog, row.button);
         EXPECT_EQ(this->StartSpanEnd(), row.result) << row.button << ' ' << row.start << row.end;
     }
     EXPECT_TRUE(this->messages.empty());
@@ -201,16 +185,16 @@ TYPED_TEST(BothCalculators, EachButtonWritesOnlyItsField)
 TYPED_TEST(BothCalculators, RefusesFieldsThatHoldNoDate)
 {
     this->Fill("not a date", "1", 0, "2012/03/01");
-    this->Click("computeEnd");
+    Click(this->dialog, "computeEnd");
     this->ExpectMessage(QMessageBox::NoIcon, "Start date time is not valid...", "start");
 
     this->Fill("2012/01/01", "1", 0, "31 February");
-    this->Click("computeSpan");
+    Click(this->dialog, "computeSpan");
     this->ExpectMessage(QMessageBox::NoIcon, "End date time is not valid...", "end");
     EXPECT_EQ(this->StartSpanEnd(), "2012/01/01 + 1 = 31 February");
 
-    this->Type("span", "1.5");
-    this->Click("computeEnd");
+    Type(this->dialog, "span", "1.5");
+    Click(this->dialog, "computeEnd");
     this->ExpectMessage(QMessageBox::Warning, "Enter an integer.", "span");
 }
 

@@ -1,5 +1,4 @@
-// Label rules shared by every chart: decimals, prices, dates and the
-// composition of a cell's text. CTest runs this with TZ=Asia/Shanghai.
+// Label rules shared by every chart. CTest runs this with TZ=Asia/Shanghai.
 
 #include "RecordingSurface.h"
 #include "GridChart.h"

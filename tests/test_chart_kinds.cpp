@@ -1,6 +1,4 @@
-// What every chart kind must do alike: the centre of each of its cells hits
-// that cell, numbered either way, from one ring to the dialog's forty; and a
-// damaged chart draws nothing and answers harmlessly.
+// What every chart kind must do alike.
 
 #include "ChartKinds.h"
 #include "GridChart.h"
@@ -30,10 +28,8 @@ TEST(EveryKind, HitTestFindsEveryCellAtItsCentre)
     }
 }
 
-// Ring counts a damaged file may hold draw nothing; with those and with
-// client rectangles no window has, hit tests and cell centres of any point
-// or number answer without undefined behaviour (the sanitizer build checks
-// that).
+// Ring counts and client rectangles of damaged files; the sanitizer build
+// checks that the answers have no undefined behaviour.
 TEST(EveryKind, DamagedChartsDrawNothingAndAnswerHarmlessly)
 {
     constexpr int kMax = std::numeric_limits<int>::max(), kMin = std::numeric_limits<int>::min();

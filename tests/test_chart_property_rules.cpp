@@ -1,6 +1,4 @@
-// The rules of the chart properties dialog: reading the edits, the checks of
-// OK, the date of cell 1 and the writing back into a chart. CTest runs this
-// with TZ=Asia/Shanghai.
+// The rules of the chart properties dialog. CTest runs this with TZ=Asia/Shanghai.
 
 #include "ChartHost.h"
 #include "ChartPropertyRules.h"
@@ -91,7 +89,6 @@ TEST(ChartPropertyApply, WritesEveryValueAndRepaintsOnce)
     CGridChart chart;
     chart.m_pView = &host;
     CR::Apply(chart, CR::Confirm({"12", "7", "0.5", "0.05", "2012-02-29"}).values.Value());
-
     EXPECT_EQ(chart.GetRings(), 12);
     EXPECT_EQ(chart.m_nTimeStep, 7);
     EXPECT_FLOAT_EQ(chart.m_fStartPrice, 0.5f);
@@ -99,11 +96,8 @@ TEST(ChartPropertyApply, WritesEveryValueAndRepaintsOnce)
     EXPECT_EQ(chart.m_tStartTime, kLeapDayMidnight);
     EXPECT_EQ(chart.m_nNaturalDecimals, 2);
     EXPECT_EQ(host.invalidations, 1);
-}
 
-TEST(ChartPropertyApply, TimeStepZeroGivesEveryCellTheSameDate)
-{
-    CGridChart chart;
+    // Time step 0 gives every cell the same date.
     CR::Apply(chart, CR::Confirm({"10", "0", "1", "1", "2012-02-29"}).values.Value());
     for (int n : {1, 2, 50}) {
         chart.m_nLastYear = 0;

@@ -1,5 +1,4 @@
-// The city list: the TimeZone and angle rules, city files whole and broken,
-// the shipped city.xml, and where the program looks for its files.
+// The city list, the shipped city.xml, and where the program looks for files.
 
 #include "CityList.h"
 #include "LocalToUniversal.h"
@@ -39,7 +38,7 @@ std::string Location(const std::string& name, const std::string& extra = "",
 
 } // namespace
 
-TEST(CityFile, TimeZoneTextToBias)
+TEST(CityFile, TimeZoneTextToBiasAndDirectionsToSigns)
 {
     const struct {
         const char* text;
@@ -48,11 +47,6 @@ TEST(CityFile, TimeZoneTextToBias)
         {"UTC-3", 180}, {"8", 480}, {"GMT", 0}};
     for (const auto& row : rows)
         EXPECT_EQ(CityFile::TimeZoneBias(row.text), row.bias) << row.text;
-}
-
-TEST(CityFile, DirectionsGiveTheSign)
-{
-    EXPECT_NEAR(CityFile::Angle(39, 55, "North", "North"), 39.9166666667, 1e-9);
     EXPECT_NEAR(CityFile::Angle(39, 55, "north", "North"), -39.9166666667, 1e-9);
     EXPECT_NEAR(CityFile::Angle(74, 0, "West", "East"), -74.0, 1e-12);
 }
@@ -103,9 +97,8 @@ TEST(CityFile, FailureKeepsTheCitiesBefore)
     EXPECT_TRUE(malformed.cities.empty());
 }
 
-// A FIFO, a folder or a device named as the city list is refused before it
-// is opened, so that the window and the command line never wait on it; a
-// file too large for a city list is refused before it fills memory.
+// Refused before the open, so that nothing waits on a FIFO, and before a huge
+// file fills memory.
 TEST(CityFile, OnlyRegularFilesOfBoundedSize)
 {
     const fs::path fifo = fs::temp_directory_path() / ("quadrix_city_test" + std::to_string(getpid()) + ".fifo");

@@ -83,28 +83,16 @@ TEST(CliBasics, HelpVersionAndUsageErrors)
     const struct {
         const char* args;
         const char* message;
-    } bad[] = {
-        {"cells --bogus", "bogus"},
-        {"cells --rings 0", "--rings"},
-        {"cells --rings ten", "--rings"},
-        {"cells --kind octagon", "--kind"},
-        {"cells --date 2012-02-30", "--date"},
-        {"cells --period year", "--period"},
-        {"cells --labels price,colour", "--labels"},
-        {"cells --digits 6", "--digits"},
-        {"cells --client 10,10,5,5", "--client"},
-        {"cells --zoom 0", "--zoom"},
-        {"cells --start nan", "--start"},
-        {"hit 1", "hit"},
-        {"render", "--out"},
-        {"", "command"},
-        {"paint", "unknown command"},
-    };
+    } bad[] = {{"cells --bogus", "bogus"}, {"cells --rings 0", "--rings"}, {"cells --rings ten", "--rings"},
+        {"cells --kind octagon", "--kind"}, {"cells --date 2012-02-30", "--date"}, {"cells --period year", "--period"},
+        {"cells --labels price,colour", "--labels"}, {"cells --digits 6", "--digits"},
+        {"cells --client 10,10,5,5", "--client"}, {"cells --zoom 0", "--zoom"}, {"cells --start nan", "--start"},
+        {"hit 1", "hit"}, {"render", "--out"}, {"", "command"}, {"paint", "unknown command"}};
     for (const auto& row : bad)
         ExpectFailure(row.args, 2, row.message);
 }
 
-TEST(CliCells, OneObjectPerCellInNumberOrder)
+TEST(CliCells, OneObjectPerCellInNumberOrderLabelledByTheOptions)
 {
     const nlohmann::json cells = Cells("--rings 1 --labels n");
     ASSERT_EQ(cells.size(), 9u);
@@ -117,21 +105,16 @@ TEST(CliCells, OneObjectPerCellInNumberOrder)
     EXPECT_GT(Cells("--rings 1 --labels n --clockwise off")[1]["x"].get<int>(), cells[0]["x"].get<int>());
     EXPECT_EQ(cells[0]["color"], 0x0000FF);
     EXPECT_EQ(cells[1]["color"], 0xFF0000);
-}
 
-TEST(CliCells, LabelsFollowTheChartOptions)
-{
-    const nlohmann::json cells =
-        Cells("--rings 2 --start 100 --step 0.25 --digits -1 --labels price,time,n --date 2011-12-30");
-    ASSERT_EQ(cells.size(), 25u);
-    EXPECT_EQ(cells[1]["label"], "100.25\n11/12/31\n2");
-    EXPECT_EQ(cells[2]["label"], "100.50\n1/1\n3");
+    // Labels follow the chart options.
+    const nlohmann::json two
+        = Cells("--rings 2 --start 100 --step 0.25 --digits -1 --labels price,time,n --date 2011-12-30");
+    ASSERT_EQ(two.size(), 25u);
+    EXPECT_EQ(two[1]["label"], "100.25\n11/12/31\n2");
+    EXPECT_EQ(two[2]["label"], "100.50\n1/1\n3");
 
-    const nlohmann::json standard = Cells("--rings 2 --labels standard,n");
-    EXPECT_EQ(standard[0]["label"], "1/1\n1");
-
-    const nlohmann::json none = Cells("--rings 1 --labels none");
-    EXPECT_EQ(none[4]["label"], "");
+    EXPECT_EQ(Cells("--rings 2 --labels standard,n")[0]["label"], "1/1\n1");
+    EXPECT_EQ(Cells("--rings 1 --labels none")[4]["label"], "");
 }
 
 // --date takes the dates the chart properties dialog takes, and no other.

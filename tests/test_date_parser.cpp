@@ -1,5 +1,4 @@
-// The date text parser: the locale-aware forms, the English vocabulary
-// measured from a fixed now, time phrases, and texts that must not parse.
+// The date text parser, its vocabulary measured from a fixed now.
 
 #include "DateTestSupport.h"
 #include "DateTextParser.h"

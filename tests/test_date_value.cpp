@@ -1,5 +1,4 @@
-// The automation date value: fields, negative values, spans, calendar moves,
-// Easter and the predicates.
+// The automation date value, its spans, calendar moves and predicates.
 
 #include "DateTestSupport.h"
 #include "OleDateTimeEx.h"

@@ -1,6 +1,4 @@
-// The chart properties dialog and the note dialog, driven offscreen: the
-// order of the checks and the focus they leave, what OK and cancel hand
-// back, the note's defaults and a filled note's round trip.
+// The chart properties dialog and the note dialog, driven offscreen.
 
 #include "BaseDraw.h"
 #include "ChartKinds.h"
@@ -9,11 +7,7 @@
 #include "CommentsDialog.h"
 #include "ModalDialog.h"
 
-#include <QApplication>
-#include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -24,23 +18,6 @@
 namespace CR = ChartPropertyRules;
 
 namespace {
-
-QLineEdit* EditNamed(QWidget& dialog, const char* name)
-{
-    return dialog.findChild<QLineEdit*>(name);
-}
-
-void Type(QWidget& dialog, const char* name, const QString& text)
-{
-    QLineEdit* edit = EditNamed(dialog, name);
-    edit->clear();
-    QTest::keyClicks(edit, text);
-}
-
-void Click(QWidget& dialog, const char* button)
-{
-    QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
-}
 
 // The chart properties dialog on a chart's values, messages collected.
 class ChartPropertyDialog : public ::testing::Test {
@@ -62,7 +39,7 @@ protected:
         EXPECT_EQ(messages.back(), message);
         EXPECT_EQ(dialog.result(), QDialog::Rejected);
         EXPECT_TRUE(dialog.isVisible());
-        QLineEdit* focused = EditNamed(dialog, edit);
+        QLineEdit* focused = dialog.findChild<QLineEdit*>(edit);
         EXPECT_EQ(dialog.focusWidget(), focused) << edit;
         EXPECT_EQ(focused->selectedText(), focused->text()) << edit;
     }
@@ -121,11 +98,11 @@ TEST(ChartPropertyEdit, OpensOnTheChartAndWritesBackOnlyOnOk)
     const auto fillAndPress = [today](const char* button) {
         return [today, button](CChartProperty& d) {
             EXPECT_EQ(d.windowTitle(), "Hexagon");
-            EXPECT_EQ(EditNamed(d, "rings")->text(), "11");
-            EXPECT_EQ(EditNamed(d, "start")->text(), "1");
-            EXPECT_EQ(EditNamed(d, "step")->text(), "1");
-            EXPECT_EQ(EditNamed(d, "startDate")->text(), today);
-            EXPECT_EQ(EditNamed(d, "timeStep")->text(), "1");
+            EXPECT_EQ(Text(d, "rings"), "11");
+            EXPECT_EQ(Text(d, "start"), "1");
+            EXPECT_EQ(Text(d, "step"), "1");
+            EXPECT_EQ(Text(d, "startDate"), today);
+            EXPECT_EQ(Text(d, "timeStep"), "1");
             Type(d, "rings", "20");
             Type(d, "start", "0.5");
             Type(d, "step", "0.05");

@@ -1,5 +1,4 @@
-// The Hexagon chart: worked examples of cell centres and hit test, label
-// order and colours, fills, the dragged line and damaged charts.
+// The Hexagon chart.
 
 #include "DrawHexagon.h"
 #include "GridChart.h"

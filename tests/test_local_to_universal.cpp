@@ -1,6 +1,4 @@
-// Local time to UT: a city's own zone, the computer's daylight saving for a
-// city known by its bias, and the computer's zone read from TZ. Each test
-// sets the TZ it needs.
+// Local time to UT. Each test sets the TZ it needs.
 
 #include "AstroDateText.h"
 #include "LocalToUniversal.h"
@@ -8,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <optional>
 #include <string>
 
 namespace LU = LocalToUniversal;
@@ -21,22 +18,14 @@ std::string Ut(const Result<DateTimeFields>& result)
     return result.Ok() ? AstroDateText::Format(result.Value()) : result.Message();
 }
 
-// Sets TZ (or unsets it, for nothing) for the life of the object.
+// Sets TZ for the life of the object (an unset TZ comes back empty).
 class CScopedTz {
 public:
-    explicit CScopedTz(const char* tz)
-    {
-        if (const char* old = std::getenv("TZ"))
-            m_old = old;
-        Set(tz);
-    }
-    ~CScopedTz() { Set(m_old ? m_old->c_str() : nullptr); }
-    CScopedTz(const CScopedTz&) = delete;
-    CScopedTz& operator=(const CScopedTz&) = delete;
+    explicit CScopedTz(const char* tz) : m_old(std::getenv("TZ") ? std::getenv("TZ") : "") { setenv("TZ", tz, 1); }
+    ~CScopedTz() { setenv("TZ", m_old.c_str(), 1); }
 
 private:
-    static void Set(const char* tz) { tz ? setenv("TZ", tz, 1) : unsetenv("TZ"); }
-    std::optional<std::string> m_old;
+    std::string m_old;
 };
 
 const std::string kNotValid = AstroDateText::kDateTimeNotValid;

@@ -15,14 +15,7 @@ using Kind = SurfaceOp::Kind;
 constexpr int kIntMax = std::numeric_limits<int>::max();
 constexpr int kIntMin = std::numeric_limits<int>::min();
 
-CRecordingSurface Paint(CDrawMasterChart& chart, int size, Rect client = {0, 0, 1000, 700})
-{
-    chart.SetRings(size);
-    chart.m_rcClient = client;
-    CRecordingSurface dc;
-    chart.Draw(dc);
-    return dc;
-}
+const Rect kClient{0, 0, 1000, 700};
 
 // Labels are written from 1 up, column by column.
 TEST(MasterChart, NumbersRunUpEachColumnWithColouredDiagonalsAndMiddles)
@@ -38,7 +31,7 @@ TEST(MasterChart, NumbersRunUpEachColumnWithColouredDiagonalsAndMiddles)
         CDrawMasterChart chart;
         chart.m_bShowPrice = false;
         chart.m_bShowN = true;
-        const std::vector<SurfaceOp> texts = OpsOfKind(Paint(chart, c.size), Kind::Text);
+        const std::vector<SurfaceOp> texts = OpsOfKind(PaintWith(chart, c.size, kClient), Kind::Text);
         ASSERT_EQ(texts.size(), static_cast<size_t>(c.size * c.size));
         for (int row = 0; row < c.size; ++row) {
             for (int col = 0; col < c.size; ++col) {
@@ -53,20 +46,6 @@ TEST(MasterChart, NumbersRunUpEachColumnWithColouredDiagonalsAndMiddles)
             }
         }
     }
-}
-
-TEST(MasterChart, CentresTheTableAndHangsItFromTheTop)
-{
-    CDrawMasterChart chart;
-    Paint(chart, 12);
-    EXPECT_EQ(chart.m_rcTable, Rect({140, 0, 860, 480}));
-    EXPECT_EQ(chart.m_rcChart, chart.m_rcTable);
-    EXPECT_EQ(chart.HitTest(141, 1), 12);
-    EXPECT_EQ(chart.HitTest(859, 479), 133);
-    EXPECT_EQ(chart.GetCellCenter(1), Point({170, 460}));
-    // Each half truncated towards zero: (-101 + 0) / 2 - 60 / 2.
-    Paint(chart, 1, {-101, 10, 0, 0});
-    EXPECT_EQ(chart.m_rcTable, Rect({-80, 10, -20, 50}));
 }
 
 // Table (410, 0, 590, 120). Overlays, outer rings and tangent marks do not
@@ -84,7 +63,7 @@ TEST(MasterChart, AnnotationsGoUnderLabelsAndGridLines)
     chart.m_bShowTriangle = chart.m_bShowSquares = chart.m_bShowDivisions = 1;
     chart.m_bShowCalendarRing = true;
     DragLine(chart, 1, 9, 3, kDragColour);
-    const CRecordingSurface dc = Paint(chart, 3, {0, 0, 1000, 1000});
+    const CRecordingSurface dc = PaintWith(chart, 3, {0, 0, 1000, 1000});
     const std::vector<SurfaceOp>& ops = dc.Ops();
 
     const int drag = FirstIndex(ops, Kind::LineTo, kDragColour);
@@ -113,7 +92,7 @@ TEST(MasterChart, GridLinesInTheirOrder)
     chart.m_bShowN = true;
     std::string sequence;
     std::vector<std::pair<Point, Point>> lines;
-    const CRecordingSurface dc = Paint(chart, 2, {0, 0, 200, 0});
+    const CRecordingSurface dc = PaintWith(chart, 2, {0, 0, 200, 0});
     for (const SurfaceOp& op : dc.Ops()) {
         if (op.kind == Kind::Text)
             sequence += 'T';
@@ -135,7 +114,7 @@ TEST(MasterChart, ThreeLineLabelsSpillAboveAndBelowTheCell)
     CDrawMasterChart chart;
     chart.m_tStartTime = LocalMidnight(2011, 12, 30);
     chart.m_bShowTime = chart.m_bShowN = true;
-    const CRecordingSurface dc = Paint(chart, 3, {0, 0, 1000, 1000});
+    const CRecordingSurface dc = PaintWith(chart, 3, {0, 0, 1000, 1000});
     const std::vector<SurfaceOp> texts = OpsOfKind(dc, Kind::Text);
     ASSERT_EQ(texts.size(), 9u);
     EXPECT_EQ(texts[0].text, "1\n11/12/30\n1");
@@ -145,16 +124,26 @@ TEST(MasterChart, ThreeLineLabelsSpillAboveAndBelowTheCell)
 
 // A table size no paint takes leaves the surface and the last layout as they
 // were; the geometry then still answers, saturating at int's ends.
-TEST(MasterChart, AnUndrawnSizeKeepsTheLastLayout)
+TEST(MasterChart, CentresTheTableHangsItFromTheTopAndKeepsItForAnUndrawnSize)
 {
     CDrawMasterChart chart;
-    Paint(chart, 12);
-    const CRecordingSurface dc = Paint(chart, CDrawMasterChart::kMaxTableSize + 1);
+    PaintWith(chart, 12, kClient);
+    EXPECT_EQ(chart.m_rcTable, Rect({140, 0, 860, 480}));
+    EXPECT_EQ(chart.m_rcChart, chart.m_rcTable);
+    EXPECT_EQ(chart.HitTest(141, 1), 12);
+    EXPECT_EQ(chart.HitTest(859, 479), 133);
+    EXPECT_EQ(chart.GetCellCenter(1), Point({170, 460}));
+
+    const CRecordingSurface dc = PaintWith(chart, CDrawMasterChart::kMaxTableSize + 1, kClient);
     EXPECT_TRUE(dc.Ops().empty());
     ExpectSurfaceRestored(dc);
     EXPECT_EQ(chart.m_rcChart, Rect({140, 0, 860, 480}));
     EXPECT_EQ(chart.HitTest(500, 100), 0);
-    Paint(chart, 1);
+
+    // Each half truncated towards zero: (-101 + 0) / 2 - 60 / 2.
+    PaintWith(chart, 1, {-101, 10, 0, 0});
+    EXPECT_EQ(chart.m_rcTable, Rect({-80, 10, -20, 50}));
+    PaintWith(chart, 1, kClient);
     EXPECT_EQ(chart.GetCellCenter(kIntMax).x, kIntMax);
     EXPECT_EQ(chart.GetCellCenter(kIntMin).x, kIntMin);
     chart.SetRings(CDrawMasterChart::kMaxTableSize); // not drawn: a million labels

@@ -1,5 +1,4 @@
-// The QPainter surface, probed pixel by pixel on small images, its text
-// layout and cache, and the export to PNG, SVG and PDF.
+// The QPainter surface probed pixel by pixel, its text layout, and the exports.
 
 #include "ChartExport.h"
 #include "DrawSquareOfNine.h"
@@ -54,8 +53,7 @@ QImage Paint(int w, int h, double zoom, const std::function<void(CPainterSurface
 
 QColor At(const QImage& image, int x, int y) { return image.pixelColor(x, y); }
 
-// The smallest rectangle holding every pixel that is not white, or of one
-// colour (null when there is none).
+// The bounds of the pixels not white, or of one colour (null for none).
 QRect Ink(const QImage& image, std::optional<QColor> only = std::nullopt)
 {
     QRect ink;
@@ -176,8 +174,7 @@ TEST(PainterSurfaceFills, Draw3dRectFramesTheInsideInTwoColours)
     EXPECT_EQ(CountColor(image, Qt::red) + CountColor(image, Qt::blue), 32);
 }
 
-// What vector exports are bounded by: past its limit a surface draws
-// nothing more, and says so.
+// What bounds vector exports: past its limit a surface draws nothing and says so.
 TEST(PainterSurfaceFills, ItemsPastTheLimitAreLeftOutAndTold)
 {
     bool leftOut = false;
@@ -254,7 +251,7 @@ TEST(PainterSurfaceText, OpaqueBackgroundPaintsTheTextBoxTransparentDoesNot)
     EXPECT_EQ(At(opaque, 180, 45), kWhite);
 }
 
-TEST(PainterSurfaceText, CalcRectMeasuresLinesAndDrawsNothing)
+TEST(PainterSurfaceText, CalcRectMeasuresLinesAndWrapsWordsAndDrawsNothing)
 {
     Rect one{5, 5, 5, 5};
     const int h = Measure("Hello", one, 0);
@@ -274,12 +271,10 @@ TEST(PainterSurfaceText, CalcRectMeasuresLinesAndDrawsNothing)
         dc.DrawText("Hello", rc, TextFlags::CalcRect);
     });
     EXPECT_TRUE(Ink(image).isNull());
-}
 
-TEST(PainterSurfaceText, WordBreakWrapsAtTheWidthAndLongWordsWidenTheBox)
-{
+    // Word-break wraps at the width; long words widen the box.
     Rect natural{};
-    const int h = Measure("aaa bbb ccc", natural, 0);
+    EXPECT_EQ(Measure("aaa bbb ccc", natural, 0), h);
 
     Rect narrow{0, 0, natural.Width() / 2, 0};
     EXPECT_EQ(Measure("aaa bbb ccc", narrow, TextFlags::WordBreak), 3 * h);
@@ -345,10 +340,8 @@ TEST(PainterSurfaceText, CentresLinesAndSingleLinesVertically)
     EXPECT_NEAR(Ink(DrawnText("W\nWWWWW", rc, TextFlags::Center).copy(0, 0, 200, 20)).center().x(), 100, 3);
 }
 
-// The glyphs a block keeps from its layout land where Qt's own centred
-// layout of the same lines puts them, to the pixel: at fractional and
-// negative origins, in italics (which overhang their advance) and where a
-// line falls back to a second font.
+// To the pixel, at fractional and negative origins, in italics (which overhang
+// their advance) and where a line falls back to a second font.
 TEST(PainterSurfaceText, GlyphsLandWhereQtsOwnCentredLayoutPutsThem)
 {
     for (bool italic : {false, true}) {
@@ -399,10 +392,8 @@ TEST(PainterSurfaceText, DrawnTextIsClippedToItsRectangle)
     EXPECT_GT(Ink(after).width(), 60);
 }
 
-// A note's glyphs all show inside its frame, at any zoom, also where a
-// fallback font's glyphs fill their whole advance (Chinese in a Latin face)
-// or overhang it: its text colour covers as many pixels as the same text
-// drawn with room to spare.
+// Also where fallback glyphs fill or overhang their advance: the boxed text
+// covers as many pixels as the same text drawn with room to spare.
 TEST(PainterSurfaceText, NoteBoxesHoldEveryGlyphInsideTheirFrame)
 {
     constexpr Color kInk = 0x123456;
@@ -432,8 +423,7 @@ TEST(PainterSurfaceText, NoteBoxesHoldEveryGlyphInsideTheirFrame)
     }
 }
 
-// Within its bounds the text is taken as it is. (The bound on lines shows in
-// the huge note's box.)
+// The bound on lines shows in the huge note's box.
 TEST(PainterSurfaceText, LongTextsAreLaidOutOnlyAsFarAsCanBeSeen)
 {
     std::string storage;
@@ -482,8 +472,7 @@ TEST(PainterSurfaceText, AHugeNoteDrawsItsBoxAndVisibleLines)
         ASSERT_EQ(Row(image, y, 25, 55), Row(image, y + lineHeight, 25, 55)) << y;
 }
 
-// SVG is written while it is painted, text stays text, and clipped text is
-// clipped by a clip path (for viewers that honour one) that ends with it.
+// The clip path is for viewers that honour one.
 TEST(PainterSurfaceSvg, WrittenAsPaintedWithTextClippedByClipPaths)
 {
     QBuffer svg;
@@ -606,65 +595,45 @@ TEST(PainterSurfaceFonts, AbsurdSizesAreCappedNotAllocated)
     }
 }
 
-class ChartExportTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_dir.isValid());
-        m_chart.SetRings(3);
-        m_chart.m_rcClient = {20, 20, 280, 280};
-    }
-
-    std::string PathOf(const char* name) const { return m_dir.filePath(name).toStdString(); }
-
-    static QByteArray Contents(const std::string& path)
-    {
-        QFile file(QString::fromStdString(path));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    QTemporaryDir m_dir;
-    CDrawSquareOfNine m_chart;
-};
-
-TEST_F(ChartExportTest, WritesPngSvgAndPdfByExtension)
+// Failures first, while the folder must stay empty.
+TEST(ChartExport, WritesPngSvgAndPdfByExtensionOrFailsWithAMessageWritingNothing)
 {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    CDrawSquareOfNine chart;
+    chart.SetRings(3);
+    chart.m_rcClient = {20, 20, 280, 280};
+    const auto path = [&](const char* name) { return dir.filePath(name).toStdString(); };
+    const auto contents = [&](const char* name) {
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+
+    std::string error;
+    EXPECT_FALSE(ExportChart(chart, path("chart.bmp"), 300, 1, error));
+    EXPECT_NE(error.find("chart.bmp"), std::string::npos);
+    EXPECT_NE(error.find(".png"), std::string::npos);
+    EXPECT_EQ(error.find('\n'), std::string::npos);
+    EXPECT_FALSE(ExportChart(chart, path("missing/chart.png"), 300, 1, error));
+    EXPECT_NE(error.find("missing/chart.png"), std::string::npos);
+    error.clear();
+    EXPECT_FALSE(ExportChart(chart, path("chart.png"), 300, 0, error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+
     const struct {
         const char* name;
         QByteArray header;
     } cases[] = {{"chart.png", "\x89PNG\r\n"}, {"chart.SVG", "<?xml"}, {"chart.pdf", "%PDF-"}};
     for (const auto& c : cases) {
-        std::string error;
-        ASSERT_TRUE(ExportChart(m_chart, PathOf(c.name), 300, 0.5, error)) << c.name << ": " << error;
-        EXPECT_TRUE(Contents(PathOf(c.name)).startsWith(c.header)) << c.name;
+        ASSERT_TRUE(ExportChart(chart, path(c.name), 300, 0.5, error)) << c.name << ": " << error;
+        EXPECT_TRUE(contents(c.name).startsWith(c.header)) << c.name;
     }
-    const QImage png(QString::fromStdString(PathOf("chart.png")));
+    const QImage png(dir.filePath("chart.png"));
     EXPECT_EQ(png.size(), QSize(150, 150));
     EXPECT_FALSE(Ink(png).isNull());
     // Vector files keep the labels as text, to search and copy.
-    const QByteArray svg = Contents(PathOf("chart.SVG"));
-    EXPECT_TRUE(svg.contains("<svg"));
-    EXPECT_TRUE(svg.contains(">25</text>"));
-    // Only the three pictures were written: no temporary file is left behind.
-    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).size(), 3);
-}
-
-TEST_F(ChartExportTest, FailsWithAMessageAndWritesNothing)
-{
-    std::string error;
-    EXPECT_FALSE(ExportChart(m_chart, PathOf("chart.bmp"), 300, 1, error));
-    EXPECT_NE(error.find("chart.bmp"), std::string::npos);
-    EXPECT_NE(error.find(".png"), std::string::npos);
-    EXPECT_EQ(error.find('\n'), std::string::npos);
-
-    error.clear();
-    const std::string unwritable = PathOf("missing/chart.png");
-    EXPECT_FALSE(ExportChart(m_chart, unwritable, 300, 1, error));
-    EXPECT_NE(error.find("missing/chart.png"), std::string::npos);
-
-    error.clear();
-    EXPECT_FALSE(ExportChart(m_chart, PathOf("chart.png"), 300, 0, error));
-    EXPECT_FALSE(error.empty());
-
-    EXPECT_TRUE(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+    EXPECT_TRUE(contents("chart.SVG").contains(">25</text>"));
+    // No temporary file is left behind.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 3);
 }

@@ -1,5 +1,4 @@
-// The one rounding of chart units to pixels at its limits: no overflow, no
-// endless search, NaN and nonsense scales harmless.
+// The rounding of chart units to pixels at its limits.
 
 #include "PixelMapping.h"
 

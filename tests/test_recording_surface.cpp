@@ -1,6 +1,5 @@
-// The recording surface's fixed text metrics, which the chart tests' label
-// and note boxes rest on. What it logs and the state it tracks show in every
-// chart test; its forwarding to an inner surface in the painter's note test.
+// The recording surface's fixed text metrics, which the chart tests rest on;
+// its logging shows in every chart test.
 
 #include "RecordingSurface.h"
 

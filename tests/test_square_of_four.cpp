@@ -14,15 +14,6 @@ using Kind = SurfaceOp::Kind;
 constexpr int kIntMax = std::numeric_limits<int>::max();
 constexpr int kIntMin = std::numeric_limits<int>::min();
 
-CRecordingSurface Paint(CDrawSquareOfFour& chart, int rings, Rect client = {0, 0, 600, 600})
-{
-    chart.SetRings(rings);
-    chart.m_rcClient = client;
-    CRecordingSurface dc;
-    chart.Draw(dc);
-    return dc;
-}
-
 Point PositionOf(int n, int rings, bool clockwise)
 {
     Point p;
@@ -86,7 +77,7 @@ TEST(SquareOfFour, LabelColoursAndBareNumbers)
     chart.m_bShowPrice = false;
     chart.m_bShowN = true;
     chart.m_bTimeStandard = true;
-    const std::vector<SurfaceOp> texts = OpsOfKind(Paint(chart, 2), Kind::Text);
+    const std::vector<SurfaceOp> texts = OpsOfKind(PaintWith(chart, 2, {0, 0, 600, 600}), Kind::Text);
     ASSERT_EQ(texts.size(), 36u);
     const std::set<int> red = {24, 9, 2, 4, 15, 34, 19, 6, 1, 3, 12, 29};
     const std::set<int> blue = {26, 10, 5, 17, 27, 11, 16, 36, 22, 8, 13, 31, 21, 7, 14, 32};
@@ -97,7 +88,7 @@ TEST(SquareOfFour, LabelColoursAndBareNumbers)
         EXPECT_EQ((op.rect.left + op.rect.right) / 2, chart.GetCellCenter(n).x);
     }
     chart.m_bShowN = false;
-    EXPECT_TRUE(OpsOfKind(Paint(chart, 2), Kind::Text).empty());
+    EXPECT_TRUE(OpsOfKind(PaintWith(chart, 2, {0, 0, 600, 600}), Kind::Text).empty());
 }
 
 // Ring counts and client areas that a damaged file or view can produce.
@@ -106,7 +97,7 @@ TEST(SquareOfFour, CellsOfOneUnitAreTheSmallestDrawn)
 {
     for (const int rings : {49, 50}) {
         CDrawSquareOfFour chart;
-        EXPECT_EQ(Paint(chart, rings, {0, 0, 100, 100}).Ops().empty(), rings == 50) << rings;
+        EXPECT_EQ(PaintWith(chart, rings, {0, 0, 100, 100}).Ops().empty(), rings == 50) << rings;
     }
 }
 

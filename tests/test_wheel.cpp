@@ -1,6 +1,4 @@
-// The Wheel chart: worked examples of cell centres and hit test, shading and
-// spokes, label colours that follow the four-square cross, fills and damaged
-// charts.
+// The Wheel chart.
 
 #include "DrawWheel.h"
 #include "GridChart.h"
