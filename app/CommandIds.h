@@ -47,6 +47,7 @@ constexpr int Astrology = 32840;
 constexpr int DegreeCalculator = 32841;
 constexpr int TimeCalculator = 32842;
 constexpr int CheckVersion = 32845;
+constexpr int RecentFiles = 32860;
 constexpr int FileNew = 57600;
 constexpr int FileOpen = 57601;
 constexpr int FileSave = 57603;

@@ -46,7 +46,7 @@ struct Command {
     const char* toolTip;
     const char* icon; // an icon of res/icons, without extension; empty for none
     const char* shortcut; // QKeySequence text; empty for none
-    Handler run; // empty for a button that only opens its drop-down menu
+    Handler run; // empty for a button that only opens its drop-down menu or submenu
     Test checked; // empty for a command with no pressed state
     Test enabled; // empty for one that is always enabled
 };

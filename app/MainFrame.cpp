@@ -1,5 +1,8 @@
 #include "MainFrame.h"
 
+#include "ChartSet.h"
+#include "CommandIds.h"
+#include "FileSettings.h"
 #include "FlyoutToolButton.h"
 #include "PaletteToolBar.h"
 #include "ProductInfo.h"
@@ -10,9 +13,14 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
@@ -29,14 +37,16 @@ CMainFrame::CMainFrame(CVersionCheck& versionCheck, QWidget* parent)
     , m_versionCheck(versionCheck)
     , m_view(new CRotula2View(this))
     , m_tools(std::make_unique<CToolDialogs>(this))
+    , m_recent(FileSettings::LoadRecentFiles())
 {
-    setWindowTitle(QString::fromUtf8(Product::Title) + QStringLiteral("[*]"));
     setCentralWidget(m_view);
+    setAcceptDrops(true);
     m_saveQuestion = [this] { return m_view->MaybeSave(); };
 
     createActions();
     createMenus();
     createToolBars();
+    createRecentFilesMenu();
 
     loadCities();
     const QSize screenSize = screen()->size();
@@ -44,6 +54,7 @@ CMainFrame::CMainFrame(CVersionCheck& versionCheck, QWidget* parent)
     onPaletteColor(m_palette->CurrentColor());
     onLineIndex(m_lineFlyout->CurrentIndex());
     connect(m_view, &CRotula2View::stateChanged, this, &CMainFrame::updateActions);
+    connect(m_view, &CRotula2View::fileUsed, this, &CMainFrame::onFileUsed);
     updateActions();
 }
 
@@ -152,14 +163,63 @@ void CMainFrame::createLineToolBar()
     connect(m_lineFlyout, &CFlyoutToolButton::currentIndexChanged, this, &CMainFrame::onLineIndex);
 }
 
+// The submenu of the table's recent-files row, filled from the list.
+void CMainFrame::createRecentFilesMenu()
+{
+    m_recentMenu = new QMenu(this);
+    m_recentMenu->setObjectName("recentFilesMenu");
+    m_actions.at(Cmd::RecentFiles)->setMenu(m_recentMenu);
+    updateRecentFilesMenu();
+}
+
+void CMainFrame::updateRecentFilesMenu()
+{
+    m_recentMenu->clear();
+    int number = 0;
+    for (const std::string& entry : m_recent.Entries()) {
+        const QString path = QString::fromStdString(entry);
+        QString text = QDir::toNativeSeparators(path);
+        text.replace('&', QStringLiteral("&&"));
+        QAction* action = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(++number).arg(text));
+        connect(action, &QAction::triggered, this, [this, path] { onRecentFile(path); });
+    }
+}
+
+void CMainFrame::recentFilesChanged()
+{
+    FileSettings::StoreRecentFiles(m_recent);
+    updateRecentFilesMenu();
+    updateActions();
+}
+
+void CMainFrame::onFileUsed(const QString& path)
+{
+    m_recent.Add(path.toStdString());
+    recentFilesChanged();
+}
+
+void CMainFrame::onRecentFile(const QString& path)
+{
+    if (QFileInfo::exists(path)) {
+        m_view->OpenDocumentAt(path);
+        return;
+    }
+    m_recent.Remove(path.toStdString());
+    recentFilesChanged();
+    showWarning(tr("文件不存在：%1").arg(QDir::toNativeSeparators(path)));
+}
+
 // A city list that cannot be read leaves the astrology report without cities.
 void CMainFrame::loadCities()
 {
     const Result<void> cities = m_tools->LoadCities();
-    if (cities.Ok())
-        return;
-    QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(), QString::fromStdString(cities.Message()),
-                    QMessageBox::Ok, this);
+    if (!cities.Ok())
+        showWarning(QString::fromStdString(cities.Message()));
+}
+
+void CMainFrame::showWarning(const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(), text, QMessageBox::Ok, this);
     box.exec();
 }
 
@@ -174,6 +234,16 @@ void CMainFrame::updateActions()
         action->setEnabled(!command.enabled || command.enabled(context));
         action->setChecked(command.checked && command.checked(context));
     }
+    updateTitle();
+}
+
+void CMainFrame::updateTitle()
+{
+    const QString path = QFile::decodeName(m_view->Charts().Path().c_str());
+    const QString product = QString::fromUtf8(Product::Title);
+    setWindowFilePath(path);
+    setWindowTitle(path.isEmpty() ? product + QStringLiteral("[*]")
+                                  : QFileInfo(path).fileName() + QStringLiteral("[*] - ") + product);
     setWindowModified(m_view->IsModified());
 }
 
@@ -203,4 +273,30 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         event->accept();
     else
         event->ignore();
+}
+
+QString CMainFrame::DroppedChartFile(const QMimeData& data)
+{
+    const QList<QUrl> urls = data.urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile())
+        return QString();
+    const QString path = urls.front().toLocalFile();
+    return QFileInfo(path).suffix().compare(QStringLiteral("rtl"), Qt::CaseInsensitive) == 0 ? path : QString();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!DroppedChartFile(*event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+// The open waits until the drop is over, so that the save question does not
+// hold up the program the file came from.
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    const QString path = DroppedChartFile(*event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    QMetaObject::invokeMethod(this, [this, path] { m_view->OpenDocumentAt(path); }, Qt::QueuedConnection);
 }

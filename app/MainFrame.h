@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CommandTable.h"
+#include "RecentFiles.h"
 
 #include <QMainWindow>
 
@@ -16,6 +17,8 @@ class CToolDialogs;
 class CVersionCheck;
 class QAction;
 class QColor;
+class QMenu;
+class QMimeData;
 class QToolBar;
 
 // The main window: the chart view in the middle, the menu bar, and six
@@ -23,7 +26,8 @@ class QToolBar;
 // city list they use. Every action is built from a row of the command table
 // and carries its id; a trigger runs the row's handler. The actions' pressed
 // and enabled states and the title's modified mark follow the view's state
-// through one update pass.
+// through one update pass, and so do the title's file name and the recent
+// files that the settings keep. A dropped chart file is opened.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 
@@ -38,6 +42,8 @@ public:
     QAction* Action(int id) const;
     CPaletteToolBar* Palette() const { return m_palette; }
     CFlyoutToolButton* LineFlyout() const { return m_lineFlyout; }
+    const CRecentFiles& RecentFiles() const { return m_recent; }
+    QMenu* RecentFilesMenu() const { return m_recentMenu; }
 
     // Replaces the question asked before the window closes (the view's offer
     // to save unsaved work); false keeps the window open. Tests use it so
@@ -46,6 +52,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void createActions();
@@ -54,12 +62,25 @@ private:
     void createDropDowns(QToolBar* bar);
     void createPaletteToolBar();
     void createLineToolBar();
+    void createRecentFilesMenu();
     // Adds the actions of ids to a menu or toolbar; Separator ids become separators.
     void addCommands(QWidget* target, const std::vector<int>& ids);
 
     // Reads the city list; a failure is shown as a warning.
     void loadCities();
+    void showWarning(const QString& text);
     void updateActions();
+    // The file name and the modified mark; the program's title alone for a new set.
+    void updateTitle();
+    void updateRecentFilesMenu();
+    // Stores the list and shows it in the submenu and its row's enabled state.
+    void recentFilesChanged();
+    // An opened or saved file goes to the top of the recent files.
+    void onFileUsed(const QString& path);
+    // A recent file that no longer exists is dropped from the list.
+    void onRecentFile(const QString& path);
+    // The one chart file a drop carries, or empty when it carries anything else.
+    static QString DroppedChartFile(const QMimeData& data);
     void onCommand(const CommandTable::Command& command);
     void onPaletteColor(const QColor& color);
     void onLineIndex(int index);
@@ -70,5 +91,7 @@ private:
     CPaletteToolBar* m_palette = nullptr;
     CFlyoutToolButton* m_lineFlyout = nullptr;
     std::map<int, QAction*> m_actions;
+    CRecentFiles m_recent;
+    QMenu* m_recentMenu = nullptr;
     std::function<bool()> m_saveQuestion;
 };

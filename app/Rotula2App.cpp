@@ -11,6 +11,8 @@
 CRotula2App::CRotula2App(int& argc, char** argv)
     : QApplication(argc, argv)
 {
+    // The settings are kept under these names.
+    setOrganizationName(QString::fromUtf8(Product::Name));
     setApplicationName(QString::fromUtf8(Product::Name));
     setApplicationVersion(QString::fromUtf8(Product::Version));
     setWindowIcon(ResourceIcon("quadrix"));

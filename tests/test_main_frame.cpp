@@ -1,7 +1,9 @@
 // The main window driven offscreen. That every button shows the view's state
-// after any command is the soak's check.
+// after any command is the soak's check. The settings go to a folder of the
+// run's own.
 
 #include "BaseDraw.h"
+#include "ChartSet.h"
 #include "CommandIds.h"
 #include "FlyoutToolButton.h"
 #include "MainFrame.h"
@@ -11,11 +13,16 @@
 #include "VersionCheck.h"
 
 #include <QAction>
+#include <QDropEvent>
 #include <QGlyphRun>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
 #include <QRawFont>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextLayout>
 #include <QToolBar>
@@ -36,6 +43,29 @@ bool Renders(const QIcon& icon, QSize size)
     return false;
 }
 
+// The texts of the entries of a menu.
+QStringList Texts(const QMenu& menu)
+{
+    QStringList texts;
+    for (const QAction* a : menu.actions())
+        texts << a->text();
+    return texts;
+}
+
+// Clicks OK in the next message box once it shows, keeping its text.
+void AnswerNextBox(QString& text)
+{
+    QMetaObject::invokeMethod(
+        qApp,
+        [&text] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            text = box->text();
+            box->button(QMessageBox::Ok)->click();
+        },
+        Qt::QueuedConnection);
+}
+
 } // namespace
 
 class TestMainFrame : public QObject {
@@ -53,6 +83,8 @@ private slots:
     void flyoutRemembersItsEntry();
 
     void closeAsksAboutUnsavedWork();
+    void titleAndRecentFiles();
+    void dropOpensChartFiles();
     void versionCheck();
     void versionOrder();
     void chineseGlyphsAreSimplified();
@@ -265,6 +297,69 @@ void TestMainFrame::closeAsksAboutUnsavedWork()
     QCOMPARE(questions, 2);
 }
 
+// Opened and saved files name the window and head the recent files, which
+// a new window reads back; a vanished one is dropped with a message.
+void TestMainFrame::titleAndRecentFiles()
+{
+    const QTemporaryDir folder;
+    const QString a = folder.filePath("a.rtl"), b = folder.filePath("b&.rtl");
+    CRotula2View* view = m_frame->View();
+    QVERIFY(!action(Cmd::RecentFiles)->isEnabled());
+    QVERIFY(view->SaveFile(a));
+    QCOMPARE(m_frame->windowTitle(), QString("a.rtl[*] - Quadrix 2012"));
+    QVERIFY(view->SaveFile(b));
+    QVERIFY(view->OpenFile(a));
+    QCOMPARE(m_frame->windowTitle(), QString("a.rtl[*] - Quadrix 2012"));
+    QVERIFY(action(Cmd::RecentFiles)->isEnabled());
+    const QStringList entries {"&1 " + a, "&2 " + QString(b).replace("&", "&&")};
+    QCOMPARE(Texts(*m_frame->RecentFilesMenu()), entries);
+
+    m_frame->SetSaveQuestion([] { return true; });
+    m_frame = std::make_unique<CMainFrame>(m_check);
+    QCOMPARE(m_frame->windowTitle(), QString("Quadrix 2012[*]"));
+    QCOMPARE(Texts(*m_frame->RecentFilesMenu()), entries);
+    m_frame->RecentFilesMenu()->actions().at(1)->trigger();
+    QCOMPARE(QFile::decodeName(m_frame->View()->Charts().Path().c_str()), b);
+    QCOMPARE(Texts(*m_frame->RecentFilesMenu()).front(), "&1 " + QString(b).replace("&", "&&"));
+
+    QVERIFY(QFile::remove(a));
+    QString message;
+    AnswerNextBox(message);
+    m_frame->RecentFilesMenu()->actions().at(1)->trigger();
+    QCOMPARE(message, "文件不存在：" + a);
+    QCOMPARE(m_frame->RecentFilesMenu()->actions().size(), 1);
+    QCOMPARE(QSettings().value("files/recent").toStringList(), QStringList {b});
+}
+
+// One dropped chart file is taken and opened once the drop is over; other
+// drops are refused.
+void TestMainFrame::dropOpensChartFiles()
+{
+    const QTemporaryDir folder;
+    const QString chart = folder.filePath("drop.RTL");
+    QVERIFY(m_frame->View()->SaveFile(chart));
+    action(Cmd::FileNew)->trigger();
+    const QList<QList<QUrl>> refused {
+        {QUrl::fromLocalFile(folder.filePath("notes.txt"))}, {QUrl("https://example.org/a.rtl")},
+        {QUrl::fromLocalFile(chart), QUrl::fromLocalFile(chart)}};
+    for (const QList<QUrl>& urls : refused) {
+        QMimeData data;
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(m_frame.get(), &enter);
+        QVERIFY(!enter.isAccepted());
+    }
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(chart)});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(m_frame.get(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(m_frame.get(), &drop);
+    QVERIFY(drop.isAccepted());
+    QTRY_COMPARE(QFile::decodeName(m_frame->View()->Charts().Path().c_str()), chart);
+}
+
 // The menu command reaches the check; equal versions say so and only OK
 // opens the page; a newer release opens it at once, the exit asks.
 void TestMainFrame::versionCheck()
@@ -336,6 +431,8 @@ void TestMainFrame::chineseGlyphsAreSimplified()
 int main(int argc, char** argv)
 {
     CRotula2App app(argc, argv);
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     TestMainFrame test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -6,12 +6,14 @@
 #include "ChartPropertyDialog.h"
 #include "ChartSet.h"
 #include "CommentsDialog.h"
+#include "FileSettings.h"
 #include "PainterSurface.h"
 #include "RecordingSurface.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -104,6 +106,7 @@ bool CRotula2View::OpenFile(const QString& path)
     ChartBecameCurrent();
     MarkSaved();
     emit stateChanged();
+    emit fileUsed(QFileInfo(path).absoluteFilePath());
     return true;
 }
 
@@ -119,6 +122,7 @@ bool CRotula2View::SaveFile(const QString& path)
         ShowMessage(QMessageBox::Information, QString::fromStdString(saved.Message()));
     MarkSaved();
     emit stateChanged();
+    emit fileUsed(QFileInfo(path).absoluteFilePath());
     return true;
 }
 
@@ -128,21 +132,30 @@ CBaseDraw* CRotula2View::CurrentChart() const { return m_charts->Current(); }
 
 QString CRotula2View::AskOpenPath()
 {
-    QFileDialog dialog(this, QString(), QCoreApplication::applicationDirPath(), QString::fromLatin1(kFileFilter));
+    QFileDialog dialog(this, QString(), FileSettings::DialogFolder(), QString::fromLatin1(kFileFilter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(kFileSuffix);
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    return AskPath(dialog);
 }
 
 QString CRotula2View::AskSavePath()
 {
-    QFileDialog dialog(this, QString(), QCoreApplication::applicationDirPath(), QString::fromLatin1(kFileFilter));
+    QFileDialog dialog(this, QString(), FileSettings::DialogFolder(), QString::fromLatin1(kFileFilter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(kFileSuffix);
     if (!m_charts->Path().empty())
         dialog.selectFile(QFile::decodeName(m_charts->Path().c_str()));
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    return AskPath(dialog);
+}
+
+// The folder of a chosen file is where the next dialog starts.
+QString CRotula2View::AskPath(QFileDialog& dialog)
+{
+    dialog.setDefaultSuffix(kFileSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    const QString path = dialog.selectedFiles().front();
+    FileSettings::RememberFolderOf(path);
+    return path;
 }
 
 QMessageBox::StandardButton CRotula2View::AskSaveChanges()
@@ -304,6 +317,8 @@ void CRotula2View::OpenDocument()
     if (!path.isEmpty())
         OpenFile(path);
 }
+
+bool CRotula2View::OpenDocumentAt(const QString& path) { return MaybeSave() && OpenFile(path); }
 
 bool CRotula2View::SaveDocument()
 {

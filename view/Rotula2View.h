@@ -13,6 +13,7 @@
 class CChartPrinter;
 class CChartSet;
 class CBaseDraw;
+class QFileDialog;
 
 // The window in which a chart is shown and worked on. It owns the chart set,
 // carries out the chart commands on the current chart, which holds the
@@ -45,6 +46,9 @@ public:
     // New, Open, Save and Save As with their questions, and printing.
     void NewDocument();
     void OpenDocument();
+    // Open of a path chosen outside the file dialog (a recent file, a drop),
+    // after the question about unsaved work.
+    bool OpenDocumentAt(const QString& path);
     bool SaveDocument();
     bool SaveDocumentAs();
     void PrintChart();
@@ -76,6 +80,8 @@ public:
 signals:
     // Any change that the toolbars or the window title show.
     void stateChanged();
+    // A file was opened or saved, by its absolute path.
+    void fileUsed(const QString& path);
 
 protected:
     // The questions and messages the view puts to the user; tests answer
@@ -101,6 +107,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    // Runs a file dialog of Open or Save As; empty when cancelled.
+    static QString AskPath(QFileDialog& dialog);
     CBaseDraw& Chart() const;
     // The view takes the zoom of a chart that becomes current.
     void ChartBecameCurrent();

@@ -1,0 +1,46 @@
+#include "FileSettings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace {
+
+const char* const kRecentKey = "files/recent";
+const char* const kFolderKey = "files/lastFolder";
+
+} // namespace
+
+namespace FileSettings {
+
+CRecentFiles LoadRecentFiles()
+{
+    std::vector<std::string> stored;
+    for (const QString& path : QSettings().value(kRecentKey).toStringList())
+        stored.push_back(path.toStdString());
+    return CRecentFiles(stored);
+}
+
+void StoreRecentFiles(const CRecentFiles& files)
+{
+    QStringList paths;
+    for (const std::string& path : files.Entries())
+        paths << QString::fromStdString(path);
+    QSettings().setValue(kRecentKey, paths);
+}
+
+QString DialogFolder()
+{
+    const QString folder = QSettings().value(kFolderKey).toString();
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        return folder;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+void RememberFolderOf(const QString& file)
+{
+    QSettings().setValue(kFolderKey, QFileInfo(file).absolutePath());
+}
+
+} // namespace FileSettings
