@@ -155,6 +155,9 @@ std::vector<Command> BuildCommands()
         {Cmd::FileOpen, "打开...", "打开", "open", "Ctrl+O", OnView(&CRotula2View::OpenDocument)},
         {Cmd::FileSave, "保存", "保存", "save", "Ctrl+S", [](Context& c) { c.view.SaveDocument(); }},
         {Cmd::FileSaveAs, "另存为...", "", "", "Ctrl+Shift+S", [](Context& c) { c.view.SaveDocumentAs(); }},
+        {Cmd::ExportPicture, "导出图片...", "", "", "", OnView(&CRotula2View::ExportPicture)},
+        {Cmd::ExportCellTable, "导出单元格表...", "", "", "", OnView(&CRotula2View::ExportCellTable)},
+        {Cmd::CopyChart, "复制图表", "", "", "Ctrl+C", OnView(&CRotula2View::CopyChart)},
         {Cmd::Print, "打印...", "打印", "print", "Ctrl+P", OnView(&CRotula2View::PrintChart)},
         {Cmd::PrintPreview, "打印预览", "", "", "", OnView(&CRotula2View::PreviewChart)},
         {Cmd::Exit, "退出", "", "", "", [](Context& c) { c.frame.close(); }},
@@ -228,8 +231,9 @@ const std::vector<Group>& Menus()
 {
     static const std::vector<Group> menus = {
         {"fileMenu", "文件",
-            {Cmd::FileNew, Cmd::FileOpen, Cmd::FileSave, Cmd::FileSaveAs, Separator, Cmd::Print, Cmd::PrintPreview,
-                Cmd::Exit}},
+            {Cmd::FileNew, Cmd::FileOpen, Cmd::FileSave, Cmd::FileSaveAs, Separator, Cmd::ExportPicture,
+                Cmd::ExportCellTable, Separator, Cmd::Print, Cmd::PrintPreview, Cmd::Exit}},
+        {"editMenu", "编辑", {Cmd::CopyChart}},
         {"toolsMenu", "工具", {Cmd::Astrology, Cmd::DegreeCalculator, Cmd::TimeCalculator}},
         {"helpMenu", "帮助", {Cmd::CheckVersion, Cmd::About}},
     };
