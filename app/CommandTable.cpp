@@ -157,6 +157,9 @@ std::vector<Command> BuildCommands()
         {Cmd::FileSaveAs, "另存为...", "", "", "Ctrl+Shift+S", [](Context& c) { c.view.SaveDocumentAs(); }},
         {Cmd::RecentFiles, "最近打开的文件", "", "", "", {}, {},
             [](const Context& c) { return !c.frame.RecentFiles().Entries().empty(); }},
+        {Cmd::ExportPicture, "导出图片...", "", "", "", OnView(&CRotula2View::ExportPicture)},
+        {Cmd::ExportCellTable, "导出单元格表...", "", "", "", OnView(&CRotula2View::ExportCellTable)},
+        {Cmd::CopyChart, "复制图表", "", "", "Ctrl+C", OnView(&CRotula2View::CopyChart)},
         {Cmd::Print, "打印...", "打印", "print", "Ctrl+P", OnView(&CRotula2View::PrintChart)},
         {Cmd::PrintPreview, "打印预览", "", "", "", OnView(&CRotula2View::PreviewChart)},
         {Cmd::Exit, "退出", "", "", "", [](Context& c) { c.frame.close(); }},
@@ -230,8 +233,10 @@ const std::vector<Group>& Menus()
 {
     static const std::vector<Group> menus = {
         {"fileMenu", "文件",
-            {Cmd::FileNew, Cmd::FileOpen, Cmd::FileSave, Cmd::FileSaveAs, Separator, Cmd::Print, Cmd::PrintPreview,
-                Separator, Cmd::RecentFiles, Separator, Cmd::Exit}},
+            {Cmd::FileNew, Cmd::FileOpen, Cmd::FileSave, Cmd::FileSaveAs, Separator, Cmd::ExportPicture,
+                Cmd::ExportCellTable, Separator, Cmd::Print, Cmd::PrintPreview, Separator, Cmd::RecentFiles, Separator,
+                Cmd::Exit}},
+        {"editMenu", "编辑", {Cmd::CopyChart}},
         {"toolsMenu", "工具", {Cmd::Astrology, Cmd::DegreeCalculator, Cmd::TimeCalculator}},
         {"helpMenu", "帮助", {Cmd::CheckVersion, Cmd::About}},
     };

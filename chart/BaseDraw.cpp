@@ -142,29 +142,26 @@ std::string CBaseDraw::CellDate(int n)
     return Format("%d/%d", tm.tm_mon + 1, tm.tm_mday);
 }
 
+std::string CBaseDraw::CellPriceText(int n) const
+{
+    return Format("%.*f", LabelPrecision(), static_cast<double>(CellPrice(n)));
+}
+
 std::optional<std::string> CBaseDraw::ComposeCellLabel(int n)
 {
-    const int precision = LabelPrecision();
-    const double price = static_cast<double>(CellPrice(n));
     // The date is computed for every label, shown or not: it moves m_nLastYear.
     const std::string date = CellDate(n);
-    const char* d = date.c_str();
-
-    if (m_bShowPrice && m_bShowTime && m_bShowN)
-        return Format("%.*f\n%s\n%d", precision, price, d, n);
-    if (m_bShowPrice && m_bShowTime)
-        return Format("%.*f\n%s", precision, price, d);
-    if (m_bShowPrice && m_bShowN)
-        return Format("%.*f\n%d", precision, price, n);
-    if (m_bShowTime && m_bShowN)
-        return Format("%s\n%d", d, n);
-    if (m_bShowPrice)
-        return Format("%.*f", precision, price);
-    if (m_bShowTime)
-        return date;
-    if (m_bShowN)
-        return Format("%d", n);
-    return std::nullopt;
+    std::string label;
+    const auto add = [&label](bool shown, const std::string& part) {
+        if (shown)
+            label += (label.empty() ? "" : "\n") + part;
+    };
+    add(m_bShowPrice, CellPriceText(n));
+    add(m_bShowTime, date);
+    add(m_bShowN, std::to_string(n));
+    if (!m_bShowPrice && !m_bShowTime && !m_bShowN)
+        return std::nullopt;
+    return label;
 }
 
 void CBaseDraw::DrawLabelInRect(CDrawSurface& dc, const std::string& text, Rect rc)

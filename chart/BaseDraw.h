@@ -87,6 +87,8 @@ public:
     // Within 0..kMaxDecimals whatever a file holds.
     int LabelPrecision() const;
     float CellPrice(int n) const;
+    // The price of cell n as its label shows it, with LabelPrecision decimals.
+    std::string CellPriceText(int n) const;
     std::string CellDate(int n);
     // The label of cell n, or nothing when price, time and N are all off.
     std::optional<std::string> ComposeCellLabel(int n);

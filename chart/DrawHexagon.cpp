@@ -157,13 +157,7 @@ Point CDrawHexagon::GetCellCenter(int n)
 {
     if (n < 1)
         return m_ptCenter;
-    // The ring from sqrt(n / 3) in single precision, then moved onto n's ring
-    // where that estimate falls short or, for very large n, beyond.
-    std::int64_t k = std::max<std::int64_t>(1, static_cast<std::int64_t>(std::sqrt(static_cast<float>(n) / 3.0f)));
-    while (LastOfRing(k) < n)
-        ++k;
-    while (k > 1 && LastOfRing(k - 1) >= n)
-        --k;
+    const std::int64_t k = RingOf(n);
     const std::int64_t rem = LastOfRing(k) - n;
     const std::int64_t side = rem / k;
     const std::int64_t off = rem % k;
@@ -171,6 +165,18 @@ Point CDrawHexagon::GetCellCenter(int n)
     const Point a = PointAtDrawingAngle(60.0 * static_cast<double>(side), r);
     const Point b = PointAtDrawingAngle(60.0 * static_cast<double>(side + 1), r);
     return {StepAlong(a.x, b.x, off, k), StepAlong(a.y, b.y, off, k)};
+}
+
+// The ring from sqrt(n / 3) in single precision, then moved onto n's ring
+// where that estimate falls short or, for very large n, beyond.
+int CDrawHexagon::RingOf(int n)
+{
+    std::int64_t k = std::max<std::int64_t>(1, static_cast<std::int64_t>(std::sqrt(static_cast<float>(n) / 3.0f)));
+    while (LastOfRing(k) < n)
+        ++k;
+    while (k > 1 && LastOfRing(k - 1) >= n)
+        --k;
+    return static_cast<int>(k);
 }
 
 // The ring is the first whose boundary hexagon holds the point, searched from

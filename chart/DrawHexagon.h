@@ -28,6 +28,8 @@ public:
     // Whether q lies inside the triangle (p0, p1, p2) or on its boundary,
     // with integer cross products.
     static bool PointInTriangle(Point p0, Point p1, Point p2, Point q);
+    // The ring of number n >= 1: j for 3j(j-1)+1 to 3j(j+1).
+    static int RingOf(int n);
 
     // Distance between two successive ring boundaries; set by every Draw.
     int m_nCellSize = 0;

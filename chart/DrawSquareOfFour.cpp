@@ -12,7 +12,7 @@ namespace {
 constexpr std::int64_t kLastRepresentableRing = 23170;
 
 // The smallest ring index k with (2k + 2)^2 >= n, for n >= 1.
-std::int64_t RingOf(std::int64_t n)
+std::int64_t RingIndex(std::int64_t n)
 {
     const std::int64_t side = std::max<std::int64_t>(2, CeilSqrt(n));
     return (side + side % 2 - 2) / 2;
@@ -23,6 +23,8 @@ std::int64_t Mirrored(std::int64_t col, std::int64_t rings) { return 2 * rings +
 
 } // namespace
 
+int CDrawSquareOfFour::RingOf(int n) { return static_cast<int>(RingIndex(std::max(n, 1))); }
+
 std::string CDrawSquareOfFour::GetName() { return "Square Of Four"; }
 
 // A ring starts level with the upper row of the centre block, climbs the
@@ -32,7 +34,7 @@ void CDrawSquareOfFour::PositionOf(int n, int rings, bool clockwise, int& row, i
 {
     const std::int64_t R = rings;
     const std::int64_t number = std::max(n, 1);
-    const std::int64_t k = RingOf(number);
+    const std::int64_t k = RingIndex(number);
     const std::int64_t e = 2 * k + 2;
     const std::int64_t side = 2 * k + 1; // cells from one corner to the next
     const std::int64_t lo = R + 1 - k;

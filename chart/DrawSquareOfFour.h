@@ -16,6 +16,9 @@ public:
     // the spiral continues; numbers beyond int saturate.
     static void PositionOf(int n, int rings, bool clockwise, int& row, int& col);
     static int NumberAt(int row, int col, int rings, bool clockwise);
+    // The ring of number n: 0 for the centre block and below, k for the
+    // numbers up to (2k + 2)^2.
+    static int RingOf(int n);
 
 protected:
     std::int64_t CellsPerSide() const override;

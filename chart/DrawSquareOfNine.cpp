@@ -89,6 +89,8 @@ int CDrawSquareOfNine::NumberAt(int row, int col, int c0, bool clockwise)
     return ClampToInt(n);
 }
 
+int CDrawSquareOfNine::RingOf(int n) { return n <= 1 ? 0 : static_cast<int>((RingSide(n) - 1) / 2); }
+
 std::int64_t CDrawSquareOfNine::CellsPerSide() const { return 2 * std::int64_t{m_nRings} - 1; }
 
 void CDrawSquareOfNine::PositionOfNumber(int n, int& row, int& col) const

@@ -18,6 +18,8 @@ public:
     // Off the grid the spiral continues; numbers beyond int saturate.
     static void PositionOf(int n, int c0, bool clockwise, int& row, int& col);
     static int NumberAt(int row, int col, int c0, bool clockwise);
+    // The ring of number n: 0 for the centre and below, k for 2 ... (2k + 1)^2.
+    static int RingOf(int n);
 
 protected:
     std::int64_t CellsPerSide() const override;

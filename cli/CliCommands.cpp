@@ -1,6 +1,7 @@
 #include "CliCommands.h"
 
 #include "BaseDraw.h"
+#include "CellTable.h"
 #include "ChartExport.h"
 #include "ChartFile.h"
 #include "ChartKinds.h"
@@ -171,6 +172,14 @@ int RunCells(CBaseDraw& chart, const ChartOptions& options, std::ostream& out)
         out << cell.dump() << (n < count ? ",\n" : "\n");
     }
     out << "]\n";
+    return 0;
+}
+
+int RunCellTable(CBaseDraw& chart, const ChartOptions& options, std::ostream& out)
+{
+    CRecordingSurface dc;
+    PaintChart(chart, dc);
+    CellTable::WriteCsv(out, chart, *FindChartKind(options.kind));
     return 0;
 }
 

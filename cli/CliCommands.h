@@ -22,6 +22,10 @@ int RunRender(CBaseDraw& chart, const ChartOptions& options, const std::string& 
 // order: centre, the label the paint wrote there and its colour.
 int RunCells(CBaseDraw& chart, const ChartOptions& options, std::ostream& out);
 
+// Prints the table of every cell as CSV: number, price, date, ring, angle,
+// x and y, the same bytes as the window's cell table export.
+int RunCellTable(CBaseDraw& chart, const ChartOptions& options, std::ostream& out);
+
 // Prints the cell number at a chart point.
 int RunHit(CBaseDraw& chart, int x, int y, std::ostream& out);
 

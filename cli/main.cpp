@@ -26,7 +26,8 @@ const char* const kDescription =
     "Draws Quadrix charts and reports on them.\n\n"
     "Commands:\n"
     "  render --out FILE   write the chart as PNG, SVG or PDF (by the extension)\n"
-    "  cells               print every cell's centre, label and label colour as JSON\n"
+    "  cells               print every cell's centre, label and label colour as JSON, or with\n"
+    "                      --format csv its number, price, date, ring, angle and centre as CSV\n"
     "  hit X Y             print the number of the cell at chart point X, Y\n"
     "  trace               print every drawing operation of one paint as JSON lines\n"
     "  dump FILE.rtl       print the charts of a chart file as JSON (null for an empty slot)\n"
@@ -153,6 +154,9 @@ int Dispatch(const QCommandLineParser& parser, ChartOptions& options)
     int x = 0, y = 0;
     if (command == "render" && (args.size() != 1 || !parser.isSet("out")))
         return UsageError("render takes --out FILE and no other argument");
+    const QString format = parser.value("format");
+    if (parser.isSet("format") && (command != "cells" || (format != "json" && format != "csv")))
+        return UsageError("--format takes json or csv, and only with cells");
     if (command == "hit" && !ReadPoint(args, x, y))
         return UsageError("hit takes two whole numbers X Y");
     const bool known = command == "render" || command == "hit" || command == "cells" || command == "trace";
@@ -165,7 +169,7 @@ int Dispatch(const QCommandLineParser& parser, ChartOptions& options)
     if (command == "render")
         return RunRender(*chart, options, parser.value("out").toStdString(), std::cerr);
     if (command == "cells")
-        return RunCells(*chart, options, std::cout);
+        return format == "csv" ? RunCellTable(*chart, options, std::cout) : RunCells(*chart, options, std::cout);
     if (command == "trace")
         return RunTrace(*chart, options, std::cout);
     return RunHit(*chart, x, y, std::cout);
@@ -197,6 +201,7 @@ int main(int argc, char* argv[])
     parser.addVersionOption();
     parser.addPositionalArgument("command", "render, cells, hit, trace, dump, write, date, easter, degree, span, end, start, astro or cities.");
     parser.addOption({"out", "Picture file to write (render).", "FILE"});
+    parser.addOption({"format", "What cells prints: json or csv (default json).", "FORMAT"});
     parser.addOption({"now", "The clock for date, span, end and start: YYYY-MM-DD HH:MM:SS (default: the computer's).", "TIME"});
     parser.addOption({"mode", "What date reads: date, time or both (default date).", "MODE"});
     parser.addOption({"unit", "Unit of span, end and start: day, week, month or year (default day).", "UNIT"});

@@ -44,12 +44,18 @@ Painted PaintOn(QPaintDevice& device, int side, CBaseDraw& chart, double zoom, s
     return tooLarge ? Painted::TooLarge : Painted::Ok;
 }
 
-Painted WritePng(QSaveFile& file, int side, CBaseDraw& chart, double zoom)
+Painted PaintImage(QImage& image, int side, CBaseDraw& chart, double zoom)
 {
-    QImage image(side, side, QImage::Format_RGB32);
+    image = QImage(side, side, QImage::Format_RGB32);
     if (image.isNull())
         return Painted::Failed;
-    const Painted painted = PaintOn(image, side, chart, zoom, SIZE_MAX);
+    return PaintOn(image, side, chart, zoom, SIZE_MAX);
+}
+
+Painted WritePng(QSaveFile& file, int side, CBaseDraw& chart, double zoom)
+{
+    QImage image;
+    const Painted painted = PaintImage(image, side, chart, zoom);
     if (painted == Painted::Ok && !image.save(&file, "PNG"))
         return Painted::Failed;
     return painted;
@@ -75,6 +81,19 @@ Painted WritePdf(QSaveFile& file, int side, CBaseDraw& chart, double zoom)
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     pdf.setTitle(QString::fromStdString(chart.GetName()));
     return PaintOn(pdf, side, chart, zoom, kMaxVectorItems);
+}
+
+// The side in pixels of the picture of a canvas at a zoom, or 0 with a
+// message after failure when it is not 1 to kMaxPictureSide pixels.
+int PictureSide(const std::string& failure, int canvas, double zoom, std::string& error)
+{
+    const double side = std::round(canvas * zoom);
+    if (side >= 1 && side <= kMaxPictureSide)
+        return static_cast<int>(side);
+    error = failure + ": a canvas of " + std::to_string(canvas) + " units at zoom " +
+            QString::number(zoom).toStdString() + " is not 1 to " + std::to_string(kMaxPictureSide) +
+            " pixels wide";
+    return 0;
 }
 
 } // namespace
@@ -109,13 +128,9 @@ bool ExportChart(CBaseDraw& chart, const std::string& path, int canvas, double z
         return false;
     }
 
-    const double side = std::round(canvas * zoom);
-    if (!(side >= 1 && side <= kMaxPictureSide)) {
-        error = "cannot export \"" + path + "\": a canvas of " + std::to_string(canvas) + " units at zoom " +
-                QString::number(zoom).toStdString() + " is not 1 to " +
-                std::to_string(kMaxPictureSide) + " pixels wide";
+    const int side = PictureSide("cannot export \"" + path + "\"", canvas, zoom, error);
+    if (side == 0)
         return false;
-    }
 
     // Written to a temporary file that replaces path only when complete.
     QSaveFile file(fileName);
@@ -123,7 +138,7 @@ bool ExportChart(CBaseDraw& chart, const std::string& path, int canvas, double z
         error = "cannot write \"" + path + "\": " + file.errorString().toStdString();
         return false;
     }
-    const Painted painted = write(file, static_cast<int>(side), chart, zoom);
+    const Painted painted = write(file, side, chart, zoom);
     if (painted == Painted::TooLarge) {
         file.cancelWriting();
         error = "cannot export \"" + path + "\": the chart draws more than " + std::to_string(kMaxVectorItems) +
@@ -142,4 +157,15 @@ bool ExportChart(CBaseDraw& chart, const std::string& path, int canvas, double z
         return false;
     }
     return true;
+}
+
+QImage ChartImage(CBaseDraw& chart, int canvas, double zoom, std::string& error)
+{
+    QImage image;
+    const int side = PictureSide("cannot copy the chart", canvas, zoom, error);
+    if (side != 0 && PaintImage(image, side, chart, zoom) != Painted::Ok) {
+        error = "cannot copy the chart: no memory for a picture " + std::to_string(side) + " pixels wide";
+        image = QImage();
+    }
+    return image;
 }

@@ -2,6 +2,8 @@
 // display rules and what the chart does with each press are tested on the chart.
 
 #include "BaseDraw.h"
+#include "CellTable.h"
+#include "ChartKinds.h"
 #include "ChartFile.h"
 #include "ChartPrinter.h"
 #include "ChartSet.h"
@@ -15,6 +17,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -40,6 +43,7 @@ public:
 protected:
     QString AskOpenPath() override { return openPaths.isEmpty() ? QString() : openPaths.takeFirst(); }
     QString AskSavePath() override { return savePaths.isEmpty() ? QString() : savePaths.takeFirst(); }
+    QString AskExportPath(const QString&, const QStringList&) override { return AskSavePath(); }
     QMessageBox::StandardButton AskSaveChanges() override
     {
         ++saveQuestions;
@@ -278,6 +282,33 @@ TEST_F(ChartView, UnsavedWorkIsAskedAboutAndSavedWorkOpensAsItWas)
     EXPECT_TRUE(view.MaybeSave());
     EXPECT_EQ(view.saveQuestions, 4);
     EXPECT_TRUE(view.messages.isEmpty()) << view.messages.join('\n').toStdString();
+}
+
+// The window's picture is the command line's for the same chart file; its
+// cell table is the core's; a failed export says so.
+TEST_F(ChartView, ExportsWriteWhatTheCommandLineAndTheCoreWrite)
+{
+    view.SwitchKind(kWheel);
+    view.ChooseTool(MouseTool::Circle);
+    ClickCell(30);
+    const QString rtl = TempPath("set.rtl"), png = TempPath("window.png"), cli = TempPath("cli.png");
+    const QString csv = TempPath("cells.csv");
+    view.savePaths = {rtl, png, csv, TempPath("no/such/folder.png")};
+    view.SaveDocument();
+    view.ExportPicture();
+    view.ExportCellTable();
+    view.ExportPicture();
+    ASSERT_EQ(QProcess::execute(QStringLiteral(QUADRIX_CLI),
+                  {"render", "--file", rtl, "--kind", "wheel", "--canvas", "1890", "--out", cli}), 0);
+    const auto bytes = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    EXPECT_FALSE(bytes(png).isEmpty());
+    EXPECT_EQ(bytes(png), bytes(cli));
+    EXPECT_EQ(bytes(csv).toStdString(), CellTable::Csv(Chart(), *FindChartKind(kWheel)));
+    ASSERT_EQ(view.messages.size(), 1);
+    EXPECT_TRUE(view.messages[0].contains("folder.png")) << view.messages[0].toStdString();
 }
 
 // A right click removes one mark and repaints; with nothing to remove it

@@ -117,6 +117,30 @@ TEST(CliCells, OneObjectPerCellInNumberOrderLabelledByTheOptions)
     EXPECT_EQ(Cells("--rings 1 --labels none")[4]["label"], "");
 }
 
+// The table's dates are the labels' (the year shown where the paint order
+// meets a new one), its numbers and centres the JSON's.
+TEST(CliCells, TheCsvTableAgreesWithTheLabels)
+{
+    for (const char* kind : {"nine", "four", "hexagon", "wheel", "master"}) {
+        const std::string options = std::string(" --kind ") + kind + " --rings 3 --labels time --date 2012-12-20 --time-step 2";
+        const nlohmann::json cells = Cells(options);
+        std::istringstream csv(RunCli("cells --format csv" + options).out);
+        std::string line;
+        std::getline(csv, line);
+        for (const nlohmann::json& cell : cells) {
+            std::getline(csv, line);
+            std::istringstream fields(line);
+            std::string n, price, date, ring, angle, x, y;
+            for (std::string* f : {&n, &price, &date, &ring, &angle, &x, &y})
+                std::getline(fields, *f, ',');
+            EXPECT_EQ(date, cell["label"].get<std::string>()) << kind << " " << n;
+            EXPECT_EQ(n + " " + x + " " + y, cell["n"].dump() + " " + cell["x"].dump() + " " + cell["y"].dump() + "\r");
+        }
+        EXPECT_FALSE(std::getline(csv, line)) << kind;
+    }
+    EXPECT_EQ(RunCli("hit 0 0 --format csv").status, 2);
+}
+
 // --date takes the dates the chart properties dialog takes, and no other.
 TEST(CliCells, DatesAsThePropertiesDialogTakesThem)
 {

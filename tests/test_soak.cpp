@@ -178,7 +178,9 @@ private:
             files.reject();
             return;
         }
-        const QString name = QString("saved-%1.rtl").arg(m_dice.Below(3));
+        // Exports go to files of their own kind, beside the chart files.
+        const QString suffix = files.nameFilters().join(' ').contains("*.rtl") ? "rtl" : files.defaultSuffix();
+        const QString name = QString("saved-%1.%2").arg(m_dice.Below(3)).arg(suffix);
         if (files.acceptMode() == QFileDialog::AcceptSave || QFile::exists(m_folder.filePath(name)))
             files.selectFile(m_folder.filePath(name));
         else

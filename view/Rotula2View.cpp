@@ -1,22 +1,28 @@
 #include "Rotula2View.h"
 
 #include "BaseDraw.h"
+#include "CellTable.h"
 #include "ChartExport.h"
+#include "ChartKinds.h"
 #include "ChartPrinter.h"
 #include "ChartPropertyDialog.h"
 #include "ChartSet.h"
 #include "CommentsDialog.h"
 #include "FileSettings.h"
 #include "PainterSurface.h"
+#include "PlainFile.h"
 #include "RecordingSurface.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -46,6 +52,12 @@ unsigned KeyFlags(const QMouseEvent& event)
 }
 
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+// The extension a name filter such as "PNG (*.png)" gives.
+QString FilterSuffix(const QString& filter)
+{
+    return QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter).captured(1);
+}
 
 } // namespace
 
@@ -156,6 +168,17 @@ QString CRotula2View::AskPath(QFileDialog& dialog)
     const QString path = dialog.selectedFiles().front();
     FileSettings::RememberFolderOf(path);
     return path;
+}
+
+QString CRotula2View::AskExportPath(const QString& title, const QStringList& filters)
+{
+    QFileDialog dialog(this, title, QCoreApplication::applicationDirPath());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(FilterSuffix(filters.value(0)));
+    connect(&dialog, &QFileDialog::filterSelected, &dialog,
+            [&dialog](const QString& filter) { dialog.setDefaultSuffix(FilterSuffix(filter)); });
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 QMessageBox::StandardButton CRotula2View::AskSaveChanges()
@@ -340,6 +363,36 @@ void CRotula2View::PrintChart()
 }
 
 void CRotula2View::PreviewChart() { m_printer->Preview(Chart(), m_szCanvas); }
+
+void CRotula2View::ExportPicture()
+{
+    const QString path = AskExportPath(tr("导出图片"), {QStringLiteral("PNG (*.png)"), QStringLiteral("SVG (*.svg)"),
+                                                        QStringLiteral("PDF (*.pdf)")});
+    std::string error;
+    if (!path.isEmpty() && !ExportChart(Chart(), LocalPath(path), m_szCanvas.cx, Chart().m_fZoom, error))
+        ShowMessage(QMessageBox::Warning, QString::fromStdString(error));
+}
+
+void CRotula2View::ExportCellTable()
+{
+    const QString path = AskExportPath(tr("导出单元格表"), {QStringLiteral("CSV (*.csv)")});
+    if (path.isEmpty())
+        return;
+    const std::string table = CellTable::Csv(Chart(), *FindChartKind(m_charts->Kind()));
+    const Result<void> written = PlainFile::Replace(LocalPath(path), table);
+    if (!written.Ok())
+        ShowMessage(QMessageBox::Warning, QString::fromStdString(written.Message()));
+}
+
+void CRotula2View::CopyChart()
+{
+    std::string error;
+    const QImage image = ChartImage(Chart(), m_szCanvas.cx, Chart().m_fZoom, error);
+    if (image.isNull())
+        ShowMessage(QMessageBox::Warning, QString::fromStdString(error));
+    else
+        QGuiApplication::clipboard()->setImage(image);
+}
 
 // The view's zoom is clamped to its range, and the chart then holds what is shown.
 void CRotula2View::ChartBecameCurrent()

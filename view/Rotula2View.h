@@ -54,6 +54,14 @@ public:
     void PrintChart();
     void PreviewChart();
 
+    // The current chart as quadrix-cli renders it at the chart's zoom: a
+    // picture file (PNG, SVG or PDF by the extension) or its cell table
+    // (CSV), each written whole or not at all, or an image on the clipboard.
+    // Failures are shown as a message.
+    void ExportPicture();
+    void ExportCellTable();
+    void CopyChart();
+
     // What the frame's palette and line-number flyout currently offer; read
     // into the chart at every left button press.
     void SetPaletteColor(Color color);
@@ -88,6 +96,9 @@ protected:
     // them instead. Empty paths mean the user cancelled.
     virtual QString AskOpenPath();
     virtual QString AskSavePath();
+    // A file to export to, with the extension of the chosen filter when the
+    // name has none.
+    virtual QString AskExportPath(const QString& title, const QStringList& filters);
     virtual QMessageBox::StandardButton AskSaveChanges();
     virtual void ShowMessage(QMessageBox::Icon icon, const QString& text);
     // The context menu of a right click that removed nothing.

@@ -1,0 +1,71 @@
+#include "CellFacts.h"
+
+#include "BaseDraw.h"
+#include "ChartKinds.h"
+#include "DrawHexagon.h"
+#include "DrawSquareOfFour.h"
+#include "DrawSquareOfNine.h"
+
+namespace {
+
+constexpr int kWheelSectors = 24;
+
+int RingOf(const ChartKind& kind, int n, int rings)
+{
+    switch (kind.code) {
+    case kSquareOfNine: return CDrawSquareOfNine::RingOf(n);
+    case kSquareOfFour: return CDrawSquareOfFour::RingOf(n);
+    case kHexagon: return n < 1 ? 0 : CDrawHexagon::RingOf(n);
+    case kWheel: return n < 1 ? 0 : (n - 1) / kWheelSectors + 1;
+    case kMasterChart: return n < 1 || rings < 1 ? 0 : (n - 1) % rings + 1;
+    default: return 0;
+    }
+}
+
+// The cell whose label a paint draws just before n's, 0 for the first of the
+// pass: a date label shows its year only when the one before shows another.
+// The squares are labelled from the highest number down, the hexagon ring by
+// ring from the centre, each ring from its last number down, the others in
+// number order.
+long long LabelBefore(const ChartKind& kind, long long n, long long cells)
+{
+    switch (kind.code) {
+    case kSquareOfNine:
+    case kSquareOfFour: return n >= cells ? 0 : n + 1;
+    case kHexagon: {
+        const long long k = n < 1 ? 1 : CDrawHexagon::RingOf(static_cast<int>(n));
+        if (n != 3 * k * (k + 1))
+            return n + 1;
+        return k == 1 ? 0 : 3 * (k - 2) * (k - 1) + 1;
+    }
+    default: return n - 1;
+    }
+}
+
+// The date as the paint labels it, the year state put back afterwards.
+std::string LabelDate(CBaseDraw& chart, const ChartKind& kind, int n)
+{
+    const int saved = chart.m_nLastYear;
+    chart.m_nLastYear = 0;
+    const long long before = LabelBefore(kind, n, kind.cellCount(chart.LayoutRings()));
+    if (before > 0)
+        chart.CellDate(static_cast<int>(before));
+    std::string date = chart.CellDate(n);
+    chart.m_nLastYear = saved;
+    return date;
+}
+
+} // namespace
+
+CellFacts FactsOfCell(CBaseDraw& chart, const ChartKind& kind, int n)
+{
+    CellFacts facts;
+    facts.number = n;
+    facts.price = chart.CellPriceText(n);
+    facts.date = LabelDate(chart, kind, n);
+    facts.ring = RingOf(kind, n, chart.LayoutRings());
+    facts.centre = chart.GetCellCenter(n);
+    float distance = 0.0f;
+    facts.angle = CBaseDraw::AngleFromCenter(facts.centre, chart.m_rcChart.Center(), distance);
+    return facts;
+}

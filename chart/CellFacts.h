@@ -1,0 +1,27 @@
+#pragma once
+
+#include "Geometry.h"
+
+#include <string>
+
+class CBaseDraw;
+struct ChartKind;
+
+// What one cell of a chart is, for the cell table and the status bar: its
+// number, its price and date as its label shows them, its ring as the kind
+// counts rings, its angle about the chart's centre and its centre.
+struct CellFacts {
+    int number = 0;
+    std::string price;
+    std::string date;
+    // Squares: 0 for the centre, then outwards; hexagon and wheel: from 1 at
+    // the centre; master chart: the row, from 1 at the bottom.
+    int ring = 0;
+    // Counter-clockwise screen degrees from +x, 0 <= angle < 360.
+    float angle = 0.0f;
+    Point centre;
+};
+
+// The facts of cell n of chart, a chart of that kind laid out by its last
+// paint. The chart is as it was afterwards.
+CellFacts FactsOfCell(CBaseDraw& chart, const ChartKind& kind, int n);

@@ -1,0 +1,61 @@
+#include "CellTable.h"
+
+#include "BaseDraw.h"
+#include "CellFacts.h"
+#include "ChartKinds.h"
+
+#include <cstdio>
+#include <ostream>
+#include <sstream>
+
+namespace CellTable {
+
+namespace {
+
+const char* const kByteOrderMark = "\xEF\xBB\xBF";
+const char* const kHeader = "编号,价格,日期,环,角度,x,y";
+const char* const kRowEnd = "\r\n";
+
+// Two decimals; angles a hair below 0 or 360 are written as 0.
+std::string Angle(float degrees)
+{
+    const double d = static_cast<double>(degrees);
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", d > -0.005 && d < 359.995 ? d : 0.0);
+    return text;
+}
+
+} // namespace
+
+std::string Field(const std::string& text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string::npos)
+        return text;
+    std::string quoted = "\"";
+    for (const char c : text) {
+        quoted += c;
+        if (c == '"')
+            quoted += '"';
+    }
+    return quoted + '"';
+}
+
+void WriteCsv(std::ostream& out, CBaseDraw& chart, const ChartKind& kind)
+{
+    out << kByteOrderMark << kHeader << kRowEnd;
+    const long long cells = kind.cellCount(chart.LayoutRings());
+    for (long long n = 1; n <= cells; ++n) {
+        const CellFacts f = FactsOfCell(chart, kind, static_cast<int>(n));
+        out << f.number << ',' << Field(f.price) << ',' << Field(f.date) << ',' << f.ring << ','
+            << Field(Angle(f.angle)) << ',' << f.centre.x << ',' << f.centre.y << kRowEnd;
+    }
+}
+
+std::string Csv(CBaseDraw& chart, const ChartKind& kind)
+{
+    std::ostringstream out;
+    WriteCsv(out, chart, kind);
+    return out.str();
+}
+
+} // namespace CellTable

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+class CBaseDraw;
+struct ChartKind;
+
+// Every cell of a chart as a CSV table for spreadsheet programs: UTF-8 with a
+// byte-order mark (without it they take the Chinese header for another
+// encoding), rows ended by CR LF, a field quoted when it holds a comma, a
+// quote or a line break.
+namespace CellTable {
+
+// The header, then one row per cell of chart's layout in number order:
+// number, price, date, ring, angle (two decimals), x, y. The chart, of that
+// kind, is laid out by its last paint.
+void WriteCsv(std::ostream& out, CBaseDraw& chart, const ChartKind& kind);
+std::string Csv(CBaseDraw& chart, const ChartKind& kind);
+
+// text as one CSV field.
+std::string Field(const std::string& text);
+
+} // namespace CellTable
