@@ -122,7 +122,8 @@ void CMainFrame::createToolBars()
     createLineToolBar();
 }
 
-// Buttons whose command only opens a menu: the click shows the menu at once.
+// Buttons whose command only opens a menu: they show the arrow of a menu
+// button, and a click on either part shows the menu at once.
 void CMainFrame::createDropDowns(QToolBar* bar)
 {
     for (const CommandTable::DropDown& dropDown : CommandTable::DropDowns()) {
@@ -134,7 +135,8 @@ void CMainFrame::createDropDowns(QToolBar* bar)
         menu->setObjectName(QString::fromUtf8(dropDown.menu.name));
         addCommands(menu, dropDown.menu.ids);
         toolButton->setMenu(menu);
-        toolButton->setPopupMode(QToolButton::InstantPopup);
+        toolButton->setPopupMode(QToolButton::MenuButtonPopup);
+        connect(toolButton, &QToolButton::clicked, toolButton, &QToolButton::showMenu);
     }
 }
 

@@ -7,6 +7,7 @@
 #include "Rotula2View.h"
 
 #include <QFont>
+#include <QLibraryInfo>
 
 CRotula2App::CRotula2App(int& argc, char** argv)
     : QApplication(argc, argv)
@@ -18,6 +19,13 @@ CRotula2App::CRotula2App(int& argc, char** argv)
     setWindowIcon(ResourceIcon("quadrix"));
     setStyle(new CInterfaceStyle);
     setFont(InterfaceFont(font()));
+    LoadQtTranslation();
+}
+
+void CRotula2App::LoadQtTranslation()
+{
+    if (m_qtTranslation.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(&m_qtTranslation);
 }
 
 QFont CRotula2App::InterfaceFont(const QFont& base)

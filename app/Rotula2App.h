@@ -3,12 +3,13 @@
 #include "VersionCheck.h"
 
 #include <QApplication>
+#include <QTranslator>
 
 class QFont;
 
 // The application object: names the program, sets an interface font that
-// shows simplified Chinese whatever the locale, runs the main frame and,
-// at exit, the version check.
+// shows simplified Chinese whatever the locale, puts Qt's own texts into
+// simplified Chinese, runs the main frame and, at exit, the version check.
 class CRotula2App : public QApplication {
     Q_OBJECT
 
@@ -29,5 +30,10 @@ public:
     static QFont InterfaceFont(const QFont& base);
 
 private:
+    // Qt's standard buttons and dialogs in simplified Chinese; without the
+    // translation file they stay English.
+    void LoadQtTranslation();
+
+    QTranslator m_qtTranslation;
     CVersionCheck m_versionCheck;
 };

@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QUrl>
 
 #include <algorithm>
@@ -55,8 +54,6 @@ bool AskWithMessageBox(const QString& message)
 {
     QMessageBox box(QMessageBox::Information, QString::fromUtf8(Product::Name), message,
         QMessageBox::Ok | QMessageBox::Cancel, QApplication::activeWindow());
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("取消"));
     return box.exec() == QMessageBox::Ok;
 }
 

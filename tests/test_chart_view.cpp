@@ -169,26 +169,10 @@ TEST_F(ChartView, ZoomStepsThroughItsLevelsAndTheChartFollows)
     EXPECT_EQ(view.zoom(), 0.5f);
 }
 
-TEST_F(ChartView, ThreeCtrlWheelNotchesOfFortyZoomOutOnce)
-{
-    view.setZoom(1.0f);
-    const auto turn = [&](int delta, Qt::KeyboardModifiers keys) {
-        const QPointF at(600, 600);
-        QWheelEvent wheel(at, view.viewport()->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, keys,
-                          Qt::NoScrollPhase, false);
-        QCoreApplication::sendEvent(view.viewport(), &wheel);
-    };
-    turn(40, Qt::ControlModifier);
-    turn(40, Qt::ControlModifier);
-    EXPECT_EQ(view.zoom(), 1.0f);
-    turn(40, Qt::ControlModifier);
-    EXPECT_EQ(view.zoom(), 0.8f);
-    turn(120, Qt::NoModifier); // scrolls instead
-    EXPECT_EQ(view.zoom(), 0.8f);
-}
-
-// Zooming keeps the chart point at the window centre there; New shows the fresh chart centred.
-TEST_F(ChartView, ZoomKeepsTheWindowCentreAndNewCentresTheChart)
+// Zooming keeps the chart point at the window centre there, Ctrl+wheel the
+// one under the pointer (three forward notches of 40 zoom in once; without
+// Ctrl the wheel scrolls); New shows the fresh chart centred.
+TEST_F(ChartView, ZoomKeepsTheCentreOrThePointerAndNewCentresTheChart)
 {
     view.resize(1000, 700); // the 1134-pixel chart no longer fits
     const QSize client = view.viewport()->size();
@@ -201,6 +185,22 @@ TEST_F(ChartView, ZoomKeepsTheWindowCentreAndNewCentresTheChart)
     view.zoomIn();
     ASSERT_EQ(view.zoom(), 1.1f);
     EXPECT_LE((view.toWindow(before) - centre).manhattanLength(), 2);
+
+    const QPoint at(300, 450);
+    const Point under = view.toChart(at);
+    const auto turn = [&](int delta, Qt::KeyboardModifiers keys) {
+        QWheelEvent wheel(at, view.viewport()->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, keys,
+                          Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(view.viewport(), &wheel);
+    };
+    turn(40, Qt::ControlModifier);
+    turn(40, Qt::ControlModifier);
+    EXPECT_EQ(view.zoom(), 1.1f);
+    turn(40, Qt::ControlModifier);
+    EXPECT_EQ(view.zoom(), 1.25f);
+    EXPECT_EQ(view.toChart(at), under);
+    turn(120, Qt::NoModifier); // scrolls instead
+    EXPECT_EQ(view.zoom(), 1.25f);
 
     view.horizontalScrollBar()->setValue(0);
     view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum());

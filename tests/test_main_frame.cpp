@@ -14,17 +14,22 @@
 
 #include <QAction>
 #include <QDropEvent>
+#include <QFile>
+#include <QLibraryInfo>
 #include <QGlyphRun>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
 #include <QRawFont>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextLayout>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -87,7 +92,7 @@ private slots:
     void dropOpensChartFiles();
     void versionCheck();
     void versionOrder();
-    void chineseGlyphsAreSimplified();
+    void chineseTexts();
 
 private:
     QAction* action(int id) const;
@@ -132,7 +137,7 @@ void TestMainFrame::menusAndToolBarsReachTheirCommands()
             QVERIFY2(a->isSeparator() || (!a->text().isEmpty() && a == action(a->data().toInt())),
                      qPrintable(a->text()));
     }
-    QCOMPARE(titles, (QStringList {"文件", "编辑", "工具", "帮助"}));
+    QCOMPARE(titles, (QStringList {"文件", "编辑", "视图", "工具", "帮助"}));
 
     m_frame->resize(1920, 1000);
     m_frame->show();
@@ -162,13 +167,28 @@ void TestMainFrame::menusAndToolBarsReachTheirCommands()
     QVERIFY(right < 1920);
     QCOMPARE(m_frame->windowTitle(), QString("Quadrix 2012[*]"));
 
-    // The period and digit buttons drop their lists at once.
+    // The fit leaves nothing to scroll, and only just.
+    CRotula2View* view = m_frame->View();
+    const auto scrollRange = [view] { return view->horizontalScrollBar()->maximum() + view->verticalScrollBar()->maximum(); };
+    action(Cmd::ZoomToFit)->trigger();
+    QCOMPARE(scrollRange(), 0);
+    view->setZoom(view->zoom() + 0.001f);
+    QVERIFY(scrollRange() > 0);
+    action(Cmd::ZoomActualSize)->trigger();
+    QCOMPARE(view->zoom(), 1.0f);
+
+    // The period and digit buttons show a menu arrow and drop their lists
+    // at one click on the button itself.
     const auto* display = m_frame->findChild<QToolBar*>("displayToolBar");
     for (const auto& [button, entries] : {std::pair {Cmd::PeriodMenu, 3}, std::pair {Cmd::DigitsMenu, 6}}) {
         auto* toolButton = qobject_cast<QToolButton*>(display->widgetForAction(action(button)));
         QVERIFY(toolButton && toolButton->menu());
-        QCOMPARE(toolButton->popupMode(), QToolButton::InstantPopup);
+        QCOMPARE(toolButton->popupMode(), QToolButton::MenuButtonPopup);
         QCOMPARE(toolButton->menu()->actions().size(), entries);
+        QSignalSpy shown(toolButton->menu(), &QMenu::aboutToShow);
+        QTimer::singleShot(0, toolButton->menu(), &QMenu::close);
+        QTest::mouseClick(toolButton, Qt::LeftButton, {}, QPoint(4, toolButton->height() / 2));
+        QCOMPARE(shown.count(), 1);
     }
 }
 
@@ -415,7 +435,8 @@ void TestMainFrame::versionOrder()
 
 // The faces that draw text in the menu bar's font. Without a Chinese locale
 // Qt would take the Japanese shapes of the CJK fonts for the Chinese part.
-void TestMainFrame::chineseGlyphsAreSimplified()
+// And Qt's own buttons, translated where the translation is installed.
+void TestMainFrame::chineseTexts()
 {
     QTextLayout layout(QString("文件 File"), m_frame->menuBar()->font());
     layout.beginLayout();
@@ -426,6 +447,11 @@ void TestMainFrame::chineseGlyphsAreSimplified()
         faces << run.rawFont().familyName();
     faces.sort();
     QCOMPARE(faces, (QStringList {"DejaVu Sans", "Noto Sans CJK SC"}));
+
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_zh_CN.qm"))
+        QSKIP("no Chinese translation of Qt installed");
+    QMessageBox box(QMessageBox::Question, "", "", QMessageBox::Ok | QMessageBox::Discard);
+    QCOMPARE(box.button(QMessageBox::Ok)->text() + box.button(QMessageBox::Discard)->text(), QString("确定丢弃"));
 }
 
 int main(int argc, char** argv)

@@ -1,5 +1,6 @@
 // Zoom arithmetic: level lists, clamping, stepping, Ctrl+wheel totals, the
-// thousandths mapping both ways, centring, scroll steps and the page fit.
+// thousandths mapping both ways, centring, scroll steps, zooming about a
+// point, the window and page fits.
 
 #include "ZoomModel.h"
 
@@ -67,12 +68,13 @@ TEST(Stepping, StepsGoStrictlyPastALevelAndBeyondTheEndsOnlyBack)
     EXPECT_EQ(model.LevelBelow(), 23);
 }
 
-TEST(Wheel, AZoomRefusedAtALimitKeepsTheTotal)
+TEST(Wheel, AForwardTurnZoomsInAndAZoomRefusedAtALimitKeepsTheTotal)
 {
     CZoomModel model = ViewModel(8.0f);
-    EXPECT_EQ(model.AddWheel(-120), CZoomModel::WheelStep::ZoomIn);
-    EXPECT_EQ(model.WheelTotal(), -120);
-    EXPECT_EQ(model.AddWheel(60), CZoomModel::WheelStep::None);
+    EXPECT_EQ(model.AddWheel(120), CZoomModel::WheelStep::ZoomIn);
+    EXPECT_EQ(model.WheelTotal(), 120);
+    EXPECT_EQ(model.AddWheel(-60), CZoomModel::WheelStep::None);
+    EXPECT_EQ(model.AddWheel(-180), CZoomModel::WheelStep::ZoomOut);
     model.SetZoom(8.0f);
     EXPECT_EQ(model.WheelTotal(), 0);
 }
@@ -118,6 +120,42 @@ TEST(ScrollSteps, APageIsATenthOfTheChartAndALineATenthOfAPage)
     const Size page = model.PageStep({1890, 1890}), line = model.LineStep({1890, 945});
     EXPECT_EQ(std::pair(page.cx, page.cy), std::pair(113, 113)); // 1134 pixels
     EXPECT_EQ(std::pair(line.cx, line.cy), std::pair(11, 5));    // 567 pixels, page 56
+}
+
+// The unit under the pointer stays there, as far as the scroll range allows.
+TEST(ZoomAbout, ThePointUnderThePointerStaysWithinTheScrollRange)
+{
+    const struct {
+        float from, to;
+        int scroll, pixel, expected; // the scroll, or -1: the unit stays (1890 units in 400 pixels)
+    } rows[] = {{1.0f, 1.1f, 300, 137, -1}, {1.1f, 1.0f, 300, 137, -1}, {0.618f, 2.2f, 500, 399, -1},
+        {3.3f, 0.75f, 4000, 0, -1}, {1.0f, 0.2f, 300, 137, 0}, // 378 pixels fit: no scrolling
+        {1.0f, 0.8f, 0, 300, 0}, {2.0f, 1.0f, 3380, 0, 1490}}; // clamped at either end
+    for (const auto& row : rows) {
+        CZoomModel model;
+        model.SetZoom(row.from);
+        const int unit = model.ToChart(row.pixel + row.scroll);
+        model.SetZoom(row.to);
+        const int scroll = model.ScrollToPlace(unit, row.pixel, 400, 1890);
+        EXPECT_EQ(row.expected < 0 ? model.ToChart(row.pixel + scroll) : scroll, row.expected < 0 ? unit : row.expected)
+            << row.from << " to " << row.to;
+    }
+}
+
+// The last thousandth at which the chart's rounded pixels fit; empty sizes keep the factor.
+TEST(FitZoom, TheLargestFactorWithinTheLimitsAtWhichTheChartFits)
+{
+    const struct {
+        Size total, client;
+        float zoom;
+    } rows[] = {{{1890, 1890}, {800, 600}, 0.317f}, {{1890, 945}, {800, 600}, 0.423f}, {{3, 3}, {1000, 1000}, 20.0f},
+        {{100000, 10}, {100, 100}, 0.05f}, {{0, 1890}, {800, 600}, 1.5f}, {{1890, 1890}, {0, 600}, 1.5f}};
+    for (const auto& row : rows) {
+        CZoomModel model;
+        model.SetZoom(1.5f);
+        model.SetZoom(model.FitZoom(row.total, row.client));
+        EXPECT_EQ(model.Zoom(), row.zoom) << row.total.cx << " in " << row.client.cx;
+    }
 }
 
 TEST(PageFit, TheRegionFillsTheNarrowerSideOfThePageCentred)

@@ -359,7 +359,7 @@ bool CRotula2View::SaveDocumentAs()
 void CRotula2View::PrintChart()
 {
     if (!m_printer->Print(Chart(), m_szCanvas))
-        ShowMessage(QMessageBox::Warning, tr("Failed to print the chart."));
+        ShowMessage(QMessageBox::Warning, tr("无法打印图表。"));
 }
 
 void CRotula2View::PreviewChart() { m_printer->Preview(Chart(), m_szCanvas); }

@@ -5,6 +5,22 @@
 
 namespace {
 
+// The smallest factor whose thousandths, taken in single precision, are extent.
+float FactorOfExtent(int extent)
+{
+    const float limit = static_cast<float>(extent + 1) / CZoomModel::kWindowExtent;
+    float factor = static_cast<float>(extent) / CZoomModel::kWindowExtent;
+    while (static_cast<int>(factor * static_cast<float>(CZoomModel::kWindowExtent)) < extent && factor < limit)
+        factor = std::nextafter(factor, limit);
+    return factor;
+}
+
+// Whether length chart units at extent thousandths take at most pixels.
+bool FitsAt(int length, int pixels, int extent)
+{
+    return CPixelMapping(static_cast<double>(extent) / CZoomModel::kWindowExtent).ToWholePixel(length) <= pixels;
+}
+
 int IndexOfOne(const std::vector<float>& levels)
 {
     const auto it = std::find(levels.begin(), levels.end(), 1.0f);
@@ -64,9 +80,9 @@ CZoomModel::WheelStep CZoomModel::AddWheel(int delta)
 {
     m_wheelTotal += delta;
     if (m_wheelTotal >= kWheelStep)
-        return WheelStep::ZoomOut;
-    if (m_wheelTotal <= -kWheelStep)
         return WheelStep::ZoomIn;
+    if (m_wheelTotal <= -kWheelStep)
+        return WheelStep::ZoomOut;
     return WheelStep::None;
 }
 
@@ -95,6 +111,30 @@ Size CZoomModel::LineStep(Size total) const
 {
     const Size page = PageStep(total);
     return {page.cx / 10, page.cy / 10};
+}
+
+int CZoomModel::ScrollToPlace(int chartUnit, int pixel, int clientPixels, int totalUnits) const
+{
+    const int range = std::max(0, ToWindow(totalUnits) - clientPixels);
+    return std::clamp(ToWindow(chartUnit) - pixel, 0, range);
+}
+
+float CZoomModel::FitZoom(Size total, Size client) const
+{
+    if (total.cx <= 0 || total.cy <= 0 || client.cx <= 0 || client.cy <= 0)
+        return m_zoom;
+    const auto fits = [&](int extent) { return FitsAt(total.cx, client.cx, extent) && FitsAt(total.cy, client.cy, extent); };
+    const int lowest = static_cast<int>(kMinZoom * kWindowExtent);
+    const int highest = static_cast<int>(kMaxZoom * kWindowExtent);
+    // Start from the quotient and settle on the last extent that fits; rounding
+    // to whole pixels moves the answer by at most a step or two.
+    const double quotient = std::min(static_cast<double>(client.cx) / total.cx, static_cast<double>(client.cy) / total.cy);
+    int extent = static_cast<int>(std::clamp(std::floor(quotient * kWindowExtent), static_cast<double>(lowest), static_cast<double>(highest)));
+    while (extent < highest && fits(extent + 1))
+        ++extent;
+    while (extent > lowest && !fits(extent))
+        --extent;
+    return FactorOfExtent(extent);
 }
 
 CZoomModel::PageFit CZoomModel::FitToPage(const Rect& region, Size page)

@@ -8,7 +8,8 @@
 // The zoom and scroll arithmetic of the chart window, free of any GUI
 // toolkit: the zoom factor and its levels, the Ctrl+wheel total, chart units
 // to window pixels and back, the centring of a chart smaller than the window,
-// the scroll steps and the fit of a chart on a printed page.
+// the scroll steps, the scroll that keeps a point in place while zooming,
+// the zoom that fits a chart in the window and the fit on a printed page.
 //
 // One chart unit is trunc(factor x 1000) / 1000 pixels: the factor is taken
 // to thousandths, as a viewport extent over a window extent of 1000.
@@ -56,8 +57,8 @@ public:
     bool CanZoomOut() const { return LevelBelow() >= 0; }
 
     // Adds a wheel movement made with Ctrl held. A total of +kWheelStep or
-    // more asks to zoom out, -kWheelStep or less to zoom in; the total is
-    // cleared only when the zoom happens (SetZoom).
+    // more (turned forward) asks to zoom in, -kWheelStep or less to zoom out;
+    // the total is cleared only when the zoom happens (SetZoom).
     WheelStep AddWheel(int delta);
     int WheelTotal() const { return m_wheelTotal; }
 
@@ -83,6 +84,16 @@ public:
     // is a tenth of its pixels, a line a tenth of a page.
     Size PageStep(Size total) const;
     Size LineStep(Size total) const;
+
+    // The scroll position along one axis, within the scroll range of a chart
+    // of totalUnits at this factor in clientPixels, that draws chart
+    // coordinate chartUnit at window pixel: what keeps the point under the
+    // pointer there across a zoom.
+    int ScrollToPlace(int chartUnit, int pixel, int clientPixels, int totalUnits) const;
+    // The largest factor within [kMinZoom, kMaxZoom] at which a chart of
+    // total chart units fits in client pixels; the factor held when either
+    // is empty.
+    float FitZoom(Size total, Size client) const;
 
     // The largest uniform scale at which region (chart units) fits in an
     // area of page pixels, centred in it.

@@ -27,25 +27,34 @@ float CZoomView::setZoom(float factor)
 
 bool CZoomView::setZoomLevels(const std::vector<float>& levels) { return m_model.SetLevels(levels); }
 
-bool CZoomView::zoomIn(std::optional<Point> anchor)
+bool CZoomView::zoomIn(std::optional<QPoint> at)
 {
     const int level = m_model.LevelAbove();
     if (level < 0) {
         QApplication::beep();
         return false;
     }
-    return moveToLevel(level, anchor);
+    return moveToLevel(level, at);
 }
 
-bool CZoomView::zoomOut(std::optional<Point> anchor)
+bool CZoomView::zoomOut(std::optional<QPoint> at)
 {
     const int level = m_model.LevelBelow();
     if (level < 0) {
         QApplication::beep();
         return false;
     }
-    return moveToLevel(level, anchor);
+    return moveToLevel(level, at);
 }
+
+// Measured without scroll bars: at the fitting factor there are none.
+void CZoomView::zoomToFit()
+{
+    const QSize client = maximumViewportSize();
+    setZoom(m_model.FitZoom(m_totalSize, {client.width(), client.height()}));
+}
+
+void CZoomView::zoomToActualSize() { zoomAbout(1.0f, windowCentre()); }
 
 void CZoomView::setTotalSize(Size chartUnits)
 {
@@ -81,37 +90,49 @@ void CZoomView::paintEvent(QPaintEvent* /*event*/)
 
 void CZoomView::resizeEvent(QResizeEvent* /*event*/) { updateScrollBars(); }
 
-// Ctrl+wheel collects movement and zooms one level per full notch; a
-// forward turn zooms out. Without Ctrl the wheel scrolls.
+// Ctrl+wheel collects movement and zooms one level per full notch about
+// the pointer; a forward turn zooms in. Without Ctrl the wheel scrolls.
 void CZoomView::wheelEvent(QWheelEvent* event)
 {
     if (!(event->modifiers() & Qt::ControlModifier)) {
         QAbstractScrollArea::wheelEvent(event);
         return;
     }
+    const QPoint pointer = event->position().toPoint();
     switch (m_model.AddWheel(event->angleDelta().y())) {
-    case CZoomModel::WheelStep::ZoomOut: zoomOut(); break;
-    case CZoomModel::WheelStep::ZoomIn: zoomIn(); break;
+    case CZoomModel::WheelStep::ZoomIn: zoomIn(pointer); break;
+    case CZoomModel::WheelStep::ZoomOut: zoomOut(pointer); break;
     case CZoomModel::WheelStep::None: break;
     }
     event->accept();
 }
 
-// Takes level index, then scrolls so that anchor lies at the client centre
-// (as far as the scroll ranges allow).
-bool CZoomView::moveToLevel(int index, std::optional<Point> anchor)
+bool CZoomView::moveToLevel(int index, std::optional<QPoint> at)
 {
-    const QPoint centre(viewport()->width() / 2, viewport()->height() / 2);
-    const Point fixed = anchor ? *anchor : toChart(centre);
+    const QPoint fixed = at ? *at : windowCentre();
+    const Point chart = toChart(fixed);
     const float previous = m_model.Zoom();
     if (!m_model.MoveToLevel(index))
         return false;
     zoomApplied(previous);
-    const QPoint offset = toWindow(fixed) - centre;
-    horizontalScrollBar()->setValue(horizontalScrollBar()->value() + offset.x());
-    verticalScrollBar()->setValue(verticalScrollBar()->value() + offset.y());
+    scrollToPlace(chart, fixed);
     return true;
 }
+
+void CZoomView::zoomAbout(float factor, QPoint at)
+{
+    const Point chart = toChart(at);
+    zoomApplied(m_model.SetZoom(factor));
+    scrollToPlace(chart, at);
+}
+
+void CZoomView::scrollToPlace(Point chart, QPoint at)
+{
+    horizontalScrollBar()->setValue(m_model.ScrollToPlace(chart.x, at.x(), viewport()->width(), m_totalSize.cx));
+    verticalScrollBar()->setValue(m_model.ScrollToPlace(chart.y, at.y(), viewport()->height(), m_totalSize.cy));
+}
+
+QPoint CZoomView::windowCentre() const { return {viewport()->width() / 2, viewport()->height() / 2}; }
 
 void CZoomView::zoomApplied(float previous)
 {

@@ -12,7 +12,7 @@ class QPainter;
 class QScrollBar;
 
 // A scrolling window with a zoom factor: steps through its zoom levels on
-// command or with Ctrl+wheel, maps chart units to window pixels and back,
+// command or with Ctrl+wheel (about the pointer), fits the chart to itself, maps chart units to window pixels and back,
 // centres a chart smaller than the window and keeps the scroll bars in step.
 // A derived view draws the chart in drawContents.
 class CZoomView : public QAbstractScrollArea {
@@ -29,13 +29,19 @@ public:
     bool setZoomLevels(const std::vector<float>& levels);
     const std::vector<float>& zoomLevels() const { return m_model.Levels(); }
 
-    // Step to the next level above or below the factor, keeping anchor (in
-    // chart units; the window centre when none) at the window centre. At the
-    // end of the list they beep and return false.
-    bool zoomIn(std::optional<Point> anchor = std::nullopt);
-    bool zoomOut(std::optional<Point> anchor = std::nullopt);
+    // Step to the next level above or below the factor, keeping the chart
+    // point at window pixel at (the window centre when none) there, as far
+    // as the scroll ranges allow. At the end of the list they beep and
+    // return false.
+    bool zoomIn(std::optional<QPoint> at = std::nullopt);
+    bool zoomOut(std::optional<QPoint> at = std::nullopt);
     bool canZoomIn() const { return m_model.CanZoomIn(); }
     bool canZoomOut() const { return m_model.CanZoomOut(); }
+    // The largest factor at which the whole chart fits the window without
+    // scroll bars.
+    void zoomToFit();
+    // Factor 1, keeping the chart point at the window centre there.
+    void zoomToActualSize();
 
     // Scrolls so that the middle of the chart lies at the window centre, as
     // far as the scroll ranges allow.
@@ -64,7 +70,12 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
-    bool moveToLevel(int index, std::optional<Point> anchor);
+    bool moveToLevel(int index, std::optional<QPoint> at);
+    // Takes factor, keeping the chart point at window pixel at there.
+    void zoomAbout(float factor, QPoint at);
+    // Scrolls so that chart point chart is drawn at window pixel at.
+    void scrollToPlace(Point chart, QPoint at);
+    QPoint windowCentre() const;
     // After the model took a new factor: rescale, notify, repaint.
     void zoomApplied(float previous);
     void updateScrollBars();
