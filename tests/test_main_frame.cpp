@@ -15,8 +15,8 @@
 #include <QAction>
 #include <QDropEvent>
 #include <QFile>
-#include <QLibraryInfo>
 #include <QGlyphRun>
+#include <QLibraryInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
