@@ -36,14 +36,20 @@ Command SwitchCommand(int id, const char* text, const char* icon, DisplaySwitch 
         [which](const Context& c) { return DisplaySwitches::IsOn(Chart(c), which); }};
 }
 
-struct KindRow {
+// One of several values to choose: a kind, a tool, a period, a count of
+// decimal digits or a line number.
+template <class T>
+struct ChoiceRow {
     int id;
-    int kind;
+    T value;
     const char* text;
     const char* icon;
 };
 
-// In the order of the chart toolbar.
+using KindRow = ChoiceRow<int>;
+using ToolRow = ChoiceRow<MouseTool>;
+using ValueRow = ChoiceRow<int>;
+
 const KindRow kKinds[] = {
     {Cmd::KindWheel, kWheel, "24 轮子", "kind_wheel"},
     {Cmd::KindSquareOfNine, kSquareOfNine, "九方图", "kind_nine"},
@@ -52,27 +58,12 @@ const KindRow kKinds[] = {
     {Cmd::KindMasterChart, kMasterChart, "数字表", "kind_master"},
 };
 
-struct ToolRow {
-    int id;
-    MouseTool tool;
-    const char* text;
-    const char* icon;
-};
-
 const ToolRow kTools[] = {
     {Cmd::ToolLine, MouseTool::Line, "画 直线", "tool_line"},
     {Cmd::ToolArrow, MouseTool::Arrow, "画 箭头线", "tool_arrow"},
     {Cmd::ToolTangent, MouseTool::Tangent, "画 切线", "tool_tangent"},
     {Cmd::ToolCircle, MouseTool::Circle, "【圆形】填充点击的单元格", "tool_circle"},
     {Cmd::ToolSquare, MouseTool::Square, "【正方形】填充点击的单元格", "tool_square"},
-};
-
-// A choice of a number: a period, a count of decimal digits or a line number.
-struct ValueRow {
-    int id;
-    int value;
-    const char* text;
-    const char* icon;
 };
 
 const ValueRow kPeriods[] = {
@@ -110,41 +101,19 @@ void Append(std::vector<Command>& commands, const std::vector<Command>& more)
     commands.insert(commands.end(), more.begin(), more.end());
 }
 
-void AddKinds(std::vector<Command>& commands)
+// A row per value: choose(context, value) runs it; it shows pressed while
+// current(context) equals the value, or never when current is empty.
+template <class T, std::size_t N>
+void AddChoices(std::vector<Command>& commands, const ChoiceRow<T> (&rows)[N], void (*choose)(Context&, T),
+                T (*current)(const Context&) = nullptr)
 {
-    for (const KindRow& row : kKinds) {
-        const int kind = row.kind;
-        commands.push_back({row.id, row.text, "", row.icon, "", [kind](Context& c) { c.view.SwitchKind(kind); },
-            [kind](const Context& c) { return c.view.Charts().Kind() == kind; }});
-    }
-}
-
-void AddTools(std::vector<Command>& commands)
-{
-    for (const ToolRow& row : kTools) {
-        const MouseTool tool = row.tool;
-        commands.push_back({row.id, row.text, "", row.icon, "", [tool](Context& c) { c.view.ChooseTool(tool); },
-            [tool](const Context& c) { return Chart(c).m_nTool == tool; }});
-    }
-}
-
-void AddChoices(std::vector<Command>& commands)
-{
-    for (const ValueRow& row : kPeriods) {
-        const int period = row.value;
-        commands.push_back({row.id, row.text, "", row.icon, "", [period](Context& c) { c.view.ChoosePeriod(period); },
-            [period](const Context& c) { return Chart(c).m_nPeriod == period; }});
-    }
-    for (const ValueRow& row : kDigits) {
-        const int digits = row.value;
-        commands.push_back({row.id, row.text, "", row.icon, "", [digits](Context& c) { c.view.ChooseDecimals(digits); },
-            [digits](const Context& c) { return Chart(c).m_nDecimals == digits; }});
-    }
-    // The flyout shows the line number; the entries have no pressed state.
-    for (const ValueRow& row : kLines) {
-        const int number = row.value;
-        commands.push_back(
-            {row.id, row.text, "", row.icon, "", [number](Context& c) { c.view.SetLineNumber(number); }});
+    for (const ChoiceRow<T>& row : rows) {
+        const T value = row.value;
+        Test checked;
+        if (current)
+            checked = [current, value](const Context& c) { return current(c) == value; };
+        commands.push_back({row.id, row.text, "", row.icon, "", [choose, value](Context& c) { choose(c, value); },
+            std::move(checked)});
     }
 }
 
@@ -173,7 +142,8 @@ std::vector<Command> BuildCommands()
                 dialog.exec();
             }},
     };
-    AddKinds(commands);
+    AddChoices<int>(commands, kKinds, [](Context& c, int kind) { c.view.SwitchKind(kind); },
+        [](const Context& c) { return c.view.Charts().Kind(); });
     Append(commands,
         {
             {Cmd::ChartProperties, "图表属性设置", "", "properties", "", OnView(&CRotula2View::EditProperties)},
@@ -196,13 +166,19 @@ std::vector<Command> BuildCommands()
             SwitchCommand(Cmd::Triangle, "三角", "triangle", DisplaySwitch::Triangle),
             SwitchCommand(Cmd::Divisions, "8分", "divisions", DisplaySwitch::Divisions),
         });
-    AddTools(commands);
+    AddChoices<MouseTool>(commands, kTools, [](Context& c, MouseTool tool) { c.view.ChooseTool(tool); },
+        [](const Context& c) { return Chart(c).m_nTool; });
     Append(commands,
         {
             {Cmd::PlaceNote, "添加注释", "", "note", "", OnView(&CRotula2View::PlaceNote)},
             {Cmd::ClearDrawings, "清除所有画线", "", "clear", "", OnView(&CRotula2View::ClearDrawings)},
         });
-    AddChoices(commands);
+    AddChoices<int>(commands, kPeriods, [](Context& c, int period) { c.view.ChoosePeriod(period); },
+        [](const Context& c) { return Chart(c).m_nPeriod; });
+    AddChoices<int>(commands, kDigits, [](Context& c, int digits) { c.view.ChooseDecimals(digits); },
+        [](const Context& c) { return Chart(c).m_nDecimals; });
+    // The flyout shows the line number; the entries have no pressed state.
+    AddChoices<int>(commands, kLines, [](Context& c, int number) { c.view.SetLineNumber(number); });
     return commands;
 }
 
