@@ -7,8 +7,8 @@
 
 #include "BaseDraw.h"
 #include "CellFacts.h"
-#include "ChartKinds.h"
 #include "ChartExport.h"
+#include "ChartKinds.h"
 #include "PointerStatus.h"
 
 #include <benchmark/benchmark.h>
