@@ -249,7 +249,7 @@ void CMainFrame::createStatusBar()
     m_zoomStatus = new QLabel(this);
     statusBar()->addWidget(m_cellStatus, 1);
     statusBar()->addPermanentWidget(m_zoomStatus);
-    connect(m_view, &CRotula2View::pointerMoved, this, &CMainFrame::updateStatus);
+    connect(m_view, &CRotula2View::statusChanged, this, &CMainFrame::updateStatus);
     connect(m_view, &CRotula2View::stateChanged, this, &CMainFrame::updateStatus);
     updateStatus();
 }

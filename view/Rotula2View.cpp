@@ -76,7 +76,7 @@ CRotula2View::CRotula2View(QWidget* parent)
     connect(this, &CZoomView::zoomChanged, this, &CRotula2View::GiveZoomToChart);
     connect(this, &CZoomView::zoomChanged, this, &CRotula2View::stateChanged);
     for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()})
-        connect(bar, &QAbstractSlider::valueChanged, this, &CRotula2View::pointerMoved);
+        connect(bar, &QAbstractSlider::valueChanged, this, &CRotula2View::statusChanged);
     ChartBecameCurrent();
     MarkSaved();
 }
@@ -234,6 +234,7 @@ void CRotula2View::drawContents(QPainter& painter, double scale)
 {
     CPainterSurface dc(painter, scale);
     PaintChart(Chart(), dc);
+    emit statusChanged(); // a chart shown for the first time has only now its cells
 }
 
 // A left press first hands the chart the frame's colour and line number.
@@ -265,14 +266,14 @@ void CRotula2View::mouseMoveEvent(QMouseEvent* event)
     if (!m_bHandRequested)
         viewport()->unsetCursor();
     m_pointer = event->position().toPoint();
-    emit pointerMoved();
+    emit statusChanged();
 }
 
 bool CRotula2View::viewportEvent(QEvent* event)
 {
     if (event->type() == QEvent::Leave) {
         m_pointer.reset();
-        emit pointerMoved();
+        emit statusChanged();
     }
     return CZoomView::viewportEvent(event);
 }

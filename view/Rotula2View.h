@@ -95,8 +95,9 @@ signals:
     void stateChanged();
     // A file was opened or saved, by its absolute path.
     void fileUsed(const QString& path);
-    // The pointer moved, left the window or the chart scrolled under it.
-    void pointerMoved();
+    // What Status() says may have changed: the pointer moved or left, the
+    // chart scrolled under it or a paint laid it out anew.
+    void statusChanged();
 
 protected:
     // The questions and messages the view puts to the user; tests answer
