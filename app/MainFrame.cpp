@@ -17,11 +17,13 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -56,6 +58,7 @@ CMainFrame::CMainFrame(CVersionCheck& versionCheck, QWidget* parent)
     connect(m_view, &CRotula2View::stateChanged, this, &CMainFrame::updateActions);
     connect(m_view, &CRotula2View::fileUsed, this, &CMainFrame::onFileUsed);
     updateActions();
+    createStatusBar();
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -237,6 +240,25 @@ void CMainFrame::updateActions()
         action->setChecked(command.checked && command.checked(context));
     }
     updateTitle();
+}
+
+// The zoom stays at the right while the cell's text changes length.
+void CMainFrame::createStatusBar()
+{
+    m_cellStatus = new QLabel(this);
+    m_zoomStatus = new QLabel(this);
+    statusBar()->addWidget(m_cellStatus, 1);
+    statusBar()->addPermanentWidget(m_zoomStatus);
+    connect(m_view, &CRotula2View::statusChanged, this, &CMainFrame::updateStatus);
+    connect(m_view, &CRotula2View::stateChanged, this, &CMainFrame::updateStatus);
+    updateStatus();
+}
+
+void CMainFrame::updateStatus()
+{
+    const PointerStatus status = m_view->Status();
+    m_cellStatus->setText(QString::fromStdString(status.cell));
+    m_zoomStatus->setText(QString::fromStdString(status.zoom));
 }
 
 void CMainFrame::updateTitle()

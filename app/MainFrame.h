@@ -17,13 +17,14 @@ class CToolDialogs;
 class CVersionCheck;
 class QAction;
 class QColor;
+class QLabel;
 class QMenu;
 class QMimeData;
 class QToolBar;
 
-// The main window: the chart view in the middle, the menu bar, and six
-// toolbars docked in one row at the top; it owns the tool dialogs and the
-// city list they use. Every action is built from a row of the command table
+// The main window: the chart view in the middle, the menu bar, six toolbars
+// docked in one row at the top and a status bar at the bottom; it owns the
+// tool dialogs and the city list they use. Every action is built from a row of the command table
 // and carries its id; a trigger runs the row's handler. The actions' pressed
 // and enabled states and the title's modified mark follow the view's state
 // through one update pass, and so do the title's file name and the recent
@@ -63,6 +64,7 @@ private:
     void createPaletteToolBar();
     void createLineToolBar();
     void createRecentFilesMenu();
+    void createStatusBar();
     // Adds the actions of ids to a menu or toolbar; Separator ids become separators.
     void addCommands(QWidget* target, const std::vector<int>& ids);
 
@@ -72,6 +74,8 @@ private:
     void updateActions();
     // The file name and the modified mark; the program's title alone for a new set.
     void updateTitle();
+    // The cell under the pointer and the zoom.
+    void updateStatus();
     void updateRecentFilesMenu();
     // Stores the list and shows it in the submenu and its row's enabled state.
     void recentFilesChanged();
@@ -94,4 +98,6 @@ private:
     CRecentFiles m_recent;
     QMenu* m_recentMenu = nullptr;
     std::function<bool()> m_saveQuestion;
+    QLabel* m_cellStatus = nullptr;
+    QLabel* m_zoomStatus = nullptr;
 };

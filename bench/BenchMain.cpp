@@ -1,4 +1,4 @@
-// quadrix-bench: paint, file and start-up benchmarks in one executable.
+// quadrix-bench: paint, file, start-up and pointer benchmarks in one executable.
 
 #include "Benchmarks.h"
 #include "ProcessMemory.h"
@@ -16,6 +16,7 @@ int main(int argc, char** argv)
     RegisterPaintBenchmarks();
     RegisterFileBenchmarks();
     RegisterStartupBenchmarks();
+    RegisterPointerBenchmarks();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -5,3 +5,4 @@
 void RegisterPaintBenchmarks();
 void RegisterFileBenchmarks();
 void RegisterStartupBenchmarks();
+void RegisterPointerBenchmarks();

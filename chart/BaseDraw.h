@@ -56,6 +56,8 @@ public:
     // Mouse operations, called by the view with points in chart coordinates.
     int OnLButtonDown(unsigned flags, int x, int y);
     int AddComment(int x, int y);
+    // Invalidates only for a change of the picture: a handle drag, or the
+    // end of a line being dragged with the line or arrow tool.
     void OnMouseMove(unsigned flags, int x, int y);
     void OnLButtonUp(unsigned flags, int x, int y);
     void OnLButtonDblClk(unsigned flags, int x, int y);
@@ -159,6 +161,8 @@ protected:
     // The point at screen angle a (degrees, counter-clockwise) and radius r
     // about the centre of m_rcChart, with the overlays' roundings.
     Point OverlayPoint(double a, float r) const;
+    // A line drag with the line or arrow tool, which the paint shows.
+    bool ShowsDraggedLine() const;
     // Draws the line being dragged from p to q with the line and arrow tools.
     void DrawDraggedLine(CDrawSurface& dc, Point p, Point q, int penWidth);
 

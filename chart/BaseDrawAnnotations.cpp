@@ -227,10 +227,15 @@ float CBaseDraw::AngleFromCenter(Point pt, Point centre, float& distance)
     return static_cast<float>(a);
 }
 
+bool CBaseDraw::ShowsDraggedLine() const
+{
+    return m_bDrawingLine && (m_nTool == MouseTool::Line || m_nTool == MouseTool::Arrow);
+}
+
 // The rubber-band line of a line drag with the line or arrow tool from p to q.
 void CBaseDraw::DrawDraggedLine(CDrawSurface& dc, Point p, Point q, int penWidth)
 {
-    if (!m_bDrawingLine || (m_nTool != MouseTool::Line && m_nTool != MouseTool::Arrow))
+    if (!ShowsDraggedLine())
         return;
     DrawLineWithPen(*this, dc, p, q, {PenStyle::Solid, penWidth, m_crLineColor}, m_nTool == MouseTool::Arrow);
 }

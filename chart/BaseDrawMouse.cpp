@@ -222,14 +222,19 @@ void CBaseDraw::OnMouseMove(unsigned /*flags*/, int x, int y)
 {
     if (DragOverlay({x, y}))
         return;
+    // Only a line that the paint shows needs a repaint when its end moves or it goes.
+    const bool shown = ShowsDraggedLine();
     if (!m_rcChart.Contains(x, y)) {
         m_bDrawingLine = 0; // leaving the chart cancels a line drag
+        if (shown)
+            Invalidate();
         return;
     }
     if (!m_bDrawingLine)
         return;
+    const int before = m_nLineEndCell;
     m_nLineEndCell = HitTest(x, y);
-    if (m_nLineEndCell != m_nLineStartCell)
+    if (shown && m_nLineEndCell != before)
         Invalidate();
 }
 

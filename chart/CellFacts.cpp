@@ -57,6 +57,16 @@ std::string LabelDate(CBaseDraw& chart, const ChartKind& kind, int n)
 
 } // namespace
 
+int CellAt(CBaseDraw& chart, const ChartKind& kind, Point pt)
+{
+    // The squares and the master chart lay m_rcChart over their cells; the
+    // round charts' hit tests answer 0 beside their circles themselves.
+    if (!chart.m_rcChart.Contains(pt))
+        return 0;
+    const int n = chart.HitTest(pt.x, pt.y);
+    return n >= 1 && n <= kind.cellCount(chart.LayoutRings()) ? n : 0;
+}
+
 CellFacts FactsOfCell(CBaseDraw& chart, const ChartKind& kind, int n)
 {
     CellFacts facts;

@@ -22,6 +22,10 @@ struct CellFacts {
     Point centre;
 };
 
+// The cell of chart, of that kind, drawn at pt by its last paint, or 0 where
+// none is (off the grid or the table the hit test still answers a number).
+int CellAt(CBaseDraw& chart, const ChartKind& kind, Point pt);
+
 // The facts of cell n of chart, a chart of that kind laid out by its last
 // paint. The chart is as it was afterwards.
 CellFacts FactsOfCell(CBaseDraw& chart, const ChartKind& kind, int n);

@@ -159,8 +159,11 @@ bool ExportChart(CBaseDraw& chart, const std::string& path, int canvas, double z
     return true;
 }
 
-QImage ChartImage(CBaseDraw& chart, int canvas, double zoom, std::string& error)
+QImage ChartImage(CBaseDraw& chart, int canvas, double zoom, int maxSide, std::string& error)
 {
+    // The labels keep the chart's own zoom: the picture shrinks as a whole.
+    if (canvas > 0 && canvas * zoom > maxSide)
+        zoom = static_cast<double>(maxSide) / canvas;
     QImage image;
     const int side = PictureSide("cannot copy the chart", canvas, zoom, error);
     if (side != 0 && PaintImage(image, side, chart, zoom) != Painted::Ok) {

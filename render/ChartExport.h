@@ -16,9 +16,10 @@ void PaintChart(CBaseDraw& chart, CDrawSurface& dc);
 void PaintChartToImage(CBaseDraw& chart, QImage& image, double zoom);
 
 // Paints chart on white into a square image of canvas chart units at the
-// given zoom, the picture ExportChart writes as PNG. A null image with a
-// message when that size gives no picture or no memory for one.
-QImage ChartImage(CBaseDraw& chart, int canvas, double zoom, std::string& error);
+// given zoom, the picture ExportChart writes as PNG, scaled down to maxSide
+// pixels when it is wider. A null image with a message when that size gives
+// no picture or no memory for one.
+QImage ChartImage(CBaseDraw& chart, int canvas, double zoom, int maxSide, std::string& error);
 
 // Paints chart into a square picture of canvas chart units at the given zoom
 // and writes it to path as PNG, SVG or PDF, chosen by the extension. The file

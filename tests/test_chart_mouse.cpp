@@ -81,15 +81,28 @@ TEST_F(ChartMouse, FillsNeedOneCellAndAreNeverReplaced)
     EXPECT_EQ(chart.m_FillCells.size() + chart.m_TangentCells.size() + chart.m_Lines.size(), 3u);
 }
 
+// The line being dragged repaints when its end cell changes, back to the
+// start too, and when leaving the chart takes it away; nothing else does.
 TEST_F(ChartMouse, LeavingTheChartCancelsTheLineDrag)
 {
+    chart.OnMouseMove(0, kCell12.x, kCell12.y);
+    chart.m_nTool = MouseTool::Circle;
+    chart.OnLButtonDown(0, kCell1.x, kCell1.y);
+    chart.OnMouseMove(0, kCell12.x, kCell12.y); // a fill shows no line
+    EXPECT_EQ(host.invalidations, 0);
+    chart.OnLButtonUp(0, kCell1.x, kCell1.y);
+    host.invalidations = 0;
     chart.m_nTool = MouseTool::Line;
     chart.OnLButtonDown(0, kCell1.x, kCell1.y);
     EXPECT_EQ(chart.m_nLineEndCell, 1); // no stale end cell before the first move
     chart.OnMouseMove(0, kCell12.x, kCell12.y);
     EXPECT_EQ(chart.m_nLineEndCell, 12);
+    chart.OnMouseMove(0, kCell12.x + 5, kCell12.y + 5);
     EXPECT_EQ(host.invalidations, 1);
+    chart.OnMouseMove(0, kCell1.x, kCell1.y);
+    EXPECT_EQ(host.invalidations, 2);
     chart.OnMouseMove(0, 500, 60);
+    EXPECT_EQ(host.invalidations, 3);
     chart.OnLButtonUp(0, kCell12.x, kCell12.y);
     EXPECT_TRUE(chart.m_Lines.empty());
     EXPECT_EQ(chart.OnLButtonDown(0, 500, 60), 0); // outside: nothing starts

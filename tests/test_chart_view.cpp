@@ -364,16 +364,54 @@ TEST_F(ChartView, ANoteIsPlacedAndEditedByDoubleClick)
     EXPECT_TRUE(Chart().m_Lines.empty());
 }
 
+// The status bar names the cell under the pointer as its label does, and
+// a move that changes no picture paints nothing.
+TEST_F(ChartView, TheStatusFollowsThePointerWithoutRepainting)
+{
+    const struct {
+        int kind;
+        Point at;
+        const char* cell;
+    } cases[] = {
+        {kSquareOfNine, {945, 945}, "单元格 1　价格 100.00　日期 3/5　环 0　角度 0.0°"},
+        {kSquareOfNine, {60, 1830}, "单元格 441　价格 210.00　日期 13/5/19　环 10　角度 225.0°"},
+        {kSquareOfNine, {20, 945}, ""}, // left of the grid, which the hit test takes for its first column
+        {kSquareOfFour, {700, 700}, "单元格 24　价格 105.75　日期 3/28　环 2　角度 135.0°"},
+        {kHexagon, {1200, 800}, "单元格 63　价格 115.50　日期 5/6　环 5　角度 36.8°"},
+        {kWheel, {945, 400}, "单元格 223　价格 155.50　日期 10/13　环 10　角度 97.5°"},
+        {kWheel, {945, 945}, ""}, // the hub
+        {kMasterChart, {700, 200}, "单元格 21　价格 105.00　日期 3/25　环 9　角度 159.7°"},
+        {kMasterChart, {700, 30}, ""}, // above the table
+    };
+    for (const auto& c : cases) {
+        view.SwitchKind(c.kind);
+        Chart().m_tStartTime = 1330876800; // 2012-03-05 in Shanghai
+        Chart().m_fStartPrice = 100.0f;
+        Chart().m_fPriceStep = 0.25f;
+        Chart().m_nNaturalDecimals = 2;
+        view.viewport()->repaint();
+        Settle();
+        QTest::mouseMove(view.viewport(), view.toWindow(c.at));
+        EXPECT_EQ(view.Status().cell, c.cell) << c.kind << " at " << c.at.x << "," << c.at.y;
+        EXPECT_EQ(PaintsNow(), 0);
+    }
+    EXPECT_EQ(view.Status().zoom, "缩放 60%");
+    view.zoomIn();
+    EXPECT_EQ(view.Status().zoom, "缩放 61.8%");
+}
+
 TEST_F(ChartView, TheHandShowsOverAHandleUntilThePointerLeavesIt)
 {
     view.FlipSwitch(DisplaySwitch::Triangle);
     view.viewport()->repaint();
     const Rect handle = Chart().m_rcTriangleHandle;
     ASSERT_FALSE(handle.IsEmpty());
+    Settle();
     QTest::mouseMove(view.viewport(), view.toWindow(handle.Center()));
     EXPECT_EQ(view.viewport()->cursor().shape(), Qt::PointingHandCursor);
     QTest::mouseMove(view.viewport(), view.toWindow(Chart().GetCellCenter(1)));
     EXPECT_EQ(view.viewport()->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(PaintsNow(), 0);
 }
 
 // The printed page: the chart with its outer ring, which reaches beyond the

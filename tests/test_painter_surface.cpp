@@ -636,4 +636,9 @@ TEST(ChartExport, WritesPngSvgAndPdfByExtensionOrFailsWithAMessageWritingNothing
     EXPECT_TRUE(contents("chart.SVG").contains(">25</text>"));
     // No temporary file is left behind.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 3);
+    // The clipboard's picture is scaled down to its limit, not refused.
+    EXPECT_EQ(ChartImage(chart, 300, 0.5, 200, error).size(), QSize(150, 150));
+    const QImage capped = ChartImage(chart, 300, 2, 200, error);
+    EXPECT_EQ(capped.size(), QSize(200, 200));
+    EXPECT_NEAR(Ink(capped).width(), Ink(png).width() * 4 / 3, 3);
 }

@@ -1,6 +1,7 @@
 #include "Rotula2View.h"
 
 #include "BaseDraw.h"
+#include "CellFacts.h"
 #include "CellTable.h"
 #include "ChartExport.h"
 #include "ChartKinds.h"
@@ -23,6 +24,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -36,6 +38,9 @@ const std::vector<float> kZoomLevels = {0.2f, 0.25f, 0.33f, 0.4f, 0.5f, 0.618f, 
 // Canvas side = the larger screen side less this; charts keep this margin inside it.
 constexpr int kCanvasShrink = 30;
 constexpr int kChartMargin = 50;
+
+// 256 MiB of pixels at most on the clipboard, which may copy them again.
+constexpr int kMaxClipboardSide = 8192;
 
 const char* const kFileFilter = "Rotula 2 (*.rtl)";
 const char* const kFileSuffix = "rtl";
@@ -70,6 +75,8 @@ CRotula2View::CRotula2View(QWidget* parent)
     viewport()->setMouseTracking(true);
     connect(this, &CZoomView::zoomChanged, this, &CRotula2View::GiveZoomToChart);
     connect(this, &CZoomView::zoomChanged, this, &CRotula2View::stateChanged);
+    for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()})
+        connect(bar, &QAbstractSlider::valueChanged, this, &CRotula2View::statusChanged);
     ChartBecameCurrent();
     MarkSaved();
 }
@@ -138,6 +145,14 @@ bool CRotula2View::SaveFile(const QString& path)
     return true;
 }
 
+PointerStatus CRotula2View::Status()
+{
+    CBaseDraw& chart = Chart();
+    const ChartKind& kind = *FindChartKind(m_charts->Kind());
+    const int n = m_pointer ? CellAt(chart, kind, toChart(*m_pointer)) : 0;
+    return DescribePointer(n == 0 ? std::nullopt : std::optional<CellFacts>(FactsOfCell(chart, kind, n)), zoom());
+}
+
 CChartSet& CRotula2View::Charts() { return *m_charts; }
 
 CBaseDraw* CRotula2View::CurrentChart() const { return m_charts->Current(); }
@@ -147,6 +162,7 @@ QString CRotula2View::AskOpenPath()
     QFileDialog dialog(this, QString(), FileSettings::DialogFolder(), QString::fromLatin1(kFileFilter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(kFileSuffix);
     return AskPath(dialog);
 }
 
@@ -154,6 +170,7 @@ QString CRotula2View::AskSavePath()
 {
     QFileDialog dialog(this, QString(), FileSettings::DialogFolder(), QString::fromLatin1(kFileFilter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(kFileSuffix);
     if (!m_charts->Path().empty())
         dialog.selectFile(QFile::decodeName(m_charts->Path().c_str()));
     return AskPath(dialog);
@@ -162,7 +179,6 @@ QString CRotula2View::AskSavePath()
 // The folder of a chosen file is where the next dialog starts.
 QString CRotula2View::AskPath(QFileDialog& dialog)
 {
-    dialog.setDefaultSuffix(kFileSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     const QString path = dialog.selectedFiles().front();
@@ -172,13 +188,13 @@ QString CRotula2View::AskPath(QFileDialog& dialog)
 
 QString CRotula2View::AskExportPath(const QString& title, const QStringList& filters)
 {
-    QFileDialog dialog(this, title, QCoreApplication::applicationDirPath());
+    QFileDialog dialog(this, title, FileSettings::DialogFolder());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(filters);
     dialog.setDefaultSuffix(FilterSuffix(filters.value(0)));
     connect(&dialog, &QFileDialog::filterSelected, &dialog,
             [&dialog](const QString& filter) { dialog.setDefaultSuffix(FilterSuffix(filter)); });
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    return AskPath(dialog);
 }
 
 QMessageBox::StandardButton CRotula2View::AskSaveChanges()
@@ -218,6 +234,7 @@ void CRotula2View::drawContents(QPainter& painter, double scale)
 {
     CPainterSurface dc(painter, scale);
     PaintChart(Chart(), dc);
+    emit statusChanged(); // a chart shown for the first time has only now its cells
 }
 
 // A left press first hands the chart the frame's colour and line number.
@@ -248,6 +265,17 @@ void CRotula2View::mouseMoveEvent(QMouseEvent* event)
     Chart().OnMouseMove(KeyFlags(*event), pt.x, pt.y);
     if (!m_bHandRequested)
         viewport()->unsetCursor();
+    m_pointer = event->position().toPoint();
+    emit statusChanged();
+}
+
+bool CRotula2View::viewportEvent(QEvent* event)
+{
+    if (event->type() == QEvent::Leave) {
+        m_pointer.reset();
+        emit statusChanged();
+    }
+    return CZoomView::viewportEvent(event);
 }
 
 void CRotula2View::mouseReleaseEvent(QMouseEvent* event)
@@ -387,7 +415,7 @@ void CRotula2View::ExportCellTable()
 void CRotula2View::CopyChart()
 {
     std::string error;
-    const QImage image = ChartImage(Chart(), m_szCanvas.cx, Chart().m_fZoom, error);
+    const QImage image = ChartImage(Chart(), m_szCanvas.cx, Chart().m_fZoom, kMaxClipboardSide, error);
     if (image.isNull())
         ShowMessage(QMessageBox::Warning, QString::fromStdString(error));
     else

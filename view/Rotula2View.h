@@ -3,12 +3,14 @@
 #include "ChartHost.h"
 #include "DisplaySwitches.h"
 #include "Geometry.h"
+#include "PointerStatus.h"
 #include "UnsavedWork.h"
 #include "ZoomView.h"
 
 #include <QMessageBox>
 
 #include <memory>
+#include <optional>
 
 class CChartPrinter;
 class CChartSet;
@@ -79,6 +81,9 @@ public:
     bool OpenFile(const QString& path);
     bool SaveFile(const QString& path);
 
+    // The status bar's texts for the pointer's last place over the window.
+    PointerStatus Status();
+
     CChartSet& Charts();
     CBaseDraw* CurrentChart() const;
     // The canvas in chart units and the rectangle charts are laid out in.
@@ -90,6 +95,9 @@ signals:
     void stateChanged();
     // A file was opened or saved, by its absolute path.
     void fileUsed(const QString& path);
+    // What Status() says may have changed: the pointer moved or left, the
+    // chart scrolled under it or a paint laid it out anew.
+    void statusChanged();
 
 protected:
     // The questions and messages the view puts to the user; tests answer
@@ -116,9 +124,10 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
-    // Runs a file dialog of Open or Save As; empty when cancelled.
+    // Runs a file dialog; empty when cancelled.
     static QString AskPath(QFileDialog& dialog);
     CBaseDraw& Chart() const;
     // The view takes the zoom of a chart that becomes current.
@@ -144,4 +153,5 @@ private:
     int m_nLineNumber = 1;
     Color m_crPalette = MakeColor(128, 128, 128); // palette colour 0: nothing chosen yet
     bool m_bHandRequested = false;                // a chart asked for the hand cursor
+    std::optional<QPoint> m_pointer;              // over the window, in its pixels
 };

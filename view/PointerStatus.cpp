@@ -1,0 +1,37 @@
+#include "PointerStatus.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+// Tenths, without a trailing ".0": 60, 61.8.
+std::string Tenths(double value)
+{
+    char text[32];
+    const double rounded = std::round(value * 10.0) / 10.0;
+    if (rounded == std::floor(rounded))
+        std::snprintf(text, sizeof text, "%.0f", rounded);
+    else
+        std::snprintf(text, sizeof text, "%.1f", rounded);
+    return text;
+}
+
+std::string DescribeCell(const CellFacts& facts)
+{
+    // 359.96 degrees would round to 360.0, which is 0.0.
+    double angle = std::round(static_cast<double>(facts.angle) * 10.0) / 10.0;
+    if (angle >= 360.0)
+        angle -= 360.0;
+    char text[512];
+    std::snprintf(text, sizeof text, "单元格 %d　价格 %s　日期 %s　环 %d　角度 %.1f°", facts.number,
+                  facts.price.c_str(), facts.date.c_str(), facts.ring, angle);
+    return text;
+}
+
+} // namespace
+
+PointerStatus DescribePointer(const std::optional<CellFacts>& cell, float zoom)
+{
+    return {cell ? DescribeCell(*cell) : std::string(), "缩放 " + Tenths(static_cast<double>(zoom) * 100.0) + "%"};
+}
