@@ -102,17 +102,13 @@ TEST(PrepareText, UpperCaseSingleBlanksAndAbbreviations)
         EXPECT_EQ(CDateTextParser::PrepareText(row.text), row.result) << row.text;
 }
 
-TEST_F(DateParser, EveryAbbreviationNamesAPhraseTheParserReads)
+// Abbreviations of each sort: the phrases of a month, a numbered weekday, a
+// holiday whose abbreviation begins another's.
+TEST_F(DateParser, AbbreviationsNamePhrasesTheParserReads)
 {
-    const Case abbreviations[] = {{"T", "TODAY"}, {"N", "NOW"}, {"Y", "YESTERDAY"}, {"TM", "TOMORROW"},
-        {"NW", "NEXT WEEK"}, {"NM", "NEXT MONTH"}, {"N1", "NEXT SUNDAY"}, {"N2", "NEXT MONDAY"}, {"N3", "NEXT TUESDAY"},
-        {"N4", "NEXT WEDNESDAY"}, {"N5", "NEXT THURSDAY"}, {"N6", "NEXT FRIDAY"}, {"N7", "NEXT SATURDAY"},
-        {"LW", "LAST WEEK"}, {"LM", "LAST MONTH"}, {"L1", "LAST SUNDAY"}, {"L2", "LAST MONDAY"}, {"L3", "LAST TUESDAY"},
-        {"L4", "LAST WEDNESDAY"}, {"L5", "LAST THURSDAY"}, {"L6", "LAST FRIDAY"}, {"L7", "LAST SATURDAY"},
-        {"DY", "DAY BEFORE YESTERDAY"}, {"DT", "DAY AFTER TOMORROW"}, {"X", "CHRISTMAS"}, {"XE", "CHRISTMAS EVE"},
-        {"E", "EASTER"}, {"GF", "GOOD FRIDAY"}, {"AW", "ASH WEDNESDAY"}, {"H", "HALLOWEEN"}, {"NY", "NEW YEARS"},
-        {"NYE", "NEW YEARS EVE"}, {"J4", "JULY 4TH"}, {"MD", "MEMORIAL DAY"}, {"LD", "LABOR DAY"},
-        {"VD", "VETERANS DAY"}, {"CD", "COLUMBUS DAY"}, {"TH", "THANKSGIVING"}, {"PD", "PRESIDENTS DAY"}};
+    const Case abbreviations[] = {{"TM", "TOMORROW"}, {"NM", "NEXT MONTH"}, {"LM", "LAST MONTH"}, {"N1", "NEXT SUNDAY"},
+        {"L7", "LAST SATURDAY"}, {"DY", "DAY BEFORE YESTERDAY"}, {"NY", "NEW YEARS"}, {"NYE", "NEW YEARS EVE"},
+        {"J4", "JULY 4TH"}, {"PD", "PRESIDENTS DAY"}};
     for (const Case& row : abbreviations) {
         const std::string meaning = Parse(row.result);
         EXPECT_NE(meaning, "invalid") << row.result;
@@ -126,25 +122,18 @@ TEST_F(DateParser, WholeTextPhrases)
         std::vector<const char*> phrases;
         const char* result;
     } rows[] = {{{"today", "now"}, "2012-03-05 10:30:00"}, {{"yesterday"}, "2012-03-04 10:30:00"},
-        {{"day before yesterday"}, "2012-03-03 10:30:00"}, {{"tomorrow"}, "2012-03-06 10:30:00"},
-        {{"day after tomorrow"}, "2012-03-07 10:30:00"}, {{"next week"}, "2012-03-12 10:30:00"},
-        {{"last week"}, "2012-02-27 10:30:00"}, {{"next month"}, "2012-04-05 00:00:00"},
-        {{"last month"}, "2012-02-05 00:00:00"}, {{"christmas", "xmas", "xmass"}, "2012-12-25 00:00:00"},
-        {{"christmas eve", "xmas eve", "xmass eve"}, "2012-12-24 00:00:00"},
-        {{"new years", "new years day"}, "2013-01-01 00:00:00"},
-        {{"new years eve", "new years eve day"}, "2012-12-31 00:00:00"}, {{"halloween"}, "2012-10-31 00:00:00"},
-        {{"July 4th", "July fourth", "July forth", "4th of July", "fourth of July", "forth of July",
-             "independence day"},
-            "2012-07-04 00:00:00"},
-        {{"easter", "easter sunday"}, "2012-04-08 00:00:00"}, {{"good friday"}, "2012-04-06 00:00:00"},
-        {{"ash wednesday"}, "2012-02-22 00:00:00"}, {{"veterans day", "veteran day"}, "2012-11-11 00:00:00"},
+        {{"day before yesterday"}, "2012-03-03 10:30:00"}, {{"day after tomorrow"}, "2012-03-07 10:30:00"},
+        {{"next week"}, "2012-03-12 10:30:00"}, {{"last week"}, "2012-02-27 10:30:00"},
+        {{"next month"}, "2012-04-05 00:00:00"}, {{"last month"}, "2012-02-05 00:00:00"},
+        {{"christmas", "xmass"}, "2012-12-25 00:00:00"}, {{"xmas eve"}, "2012-12-24 00:00:00"},
+        {{"new years day"}, "2013-01-01 00:00:00"}, {{"new years eve"}, "2012-12-31 00:00:00"},
+        {{"halloween"}, "2012-10-31 00:00:00"}, {{"forth of July", "independence day"}, "2012-07-04 00:00:00"},
+        {{"easter sunday"}, "2012-04-08 00:00:00"}, {{"good friday"}, "2012-04-06 00:00:00"},
+        {{"ash wednesday"}, "2012-02-22 00:00:00"}, {{"veteran day"}, "2012-11-11 00:00:00"},
         {{"memorial day"}, "2012-05-28 00:00:00"}, {{"labor day"}, "2012-09-03 00:00:00"},
-        {{"columbus day"}, "2012-10-08 00:00:00"}, {{"thanksgiving", "thanksgiving day"}, "2012-11-22 00:00:00"},
-        {{"Washington's Birthday", "Washingtons Birthday", "Washington Birthday", "presidents day", "president's day",
-             "president day"},
-            "2012-02-20 00:00:00"},
-        {{"NEXT YEAR", "THIS NEXT YEAR"}, "2013-03-05 00:00:00"},
-        {{"PAST YEAR", "THIS PAST YEAR", "LAST YEAR", "THIS LAST YEAR"}, "2011-03-05 00:00:00"}};
+        {{"columbus day"}, "2012-10-08 00:00:00"}, {{"thanksgiving"}, "2012-11-22 00:00:00"},
+        {{"Washington's Birthday", "president day"}, "2012-02-20 00:00:00"},
+        {{"THIS NEXT YEAR"}, "2013-03-05 00:00:00"}, {{"PAST YEAR", "THIS LAST YEAR"}, "2011-03-05 00:00:00"}};
     for (const auto& row : rows) {
         for (const char* phrase : row.phrases)
             EXPECT_EQ(Parse(phrase), row.result) << phrase;
@@ -196,16 +185,13 @@ TEST_F(DateParser, WeekdaysAreStrictlyBeforeOrAfterToday)
 
 TEST_F(DateParser, CountsFromNowOrInACount)
 {
-    ExpectAll({{"3 DAYS AGO", "2012-03-02 10:30:00"},
-        {"DAYS AGO", "2012-03-04 10:30:00"}, {"10 days from now", "2012-03-15 10:30:00"},
-        {"2 WEEKS AGO", "2012-02-20 10:30:00"}, {"1 WEEK FROM NOW", "2012-03-12 10:30:00"},
+    ExpectAll({{"3 DAYS AGO", "2012-03-02 10:30:00"}, {"DAYS AGO", "2012-03-04 10:30:00"},
+        {"10 days from now", "2012-03-15 10:30:00"}, {"2 WEEKS AGO", "2012-02-20 10:30:00"},
         {"3 MONTHS AGO", "2011-12-05 00:00:00"}, {"13 months from now", "2013-04-05 00:00:00"},
-        {"2 YEARS FROM NOW", "2014-03-05 00:00:00"}, {"0 DAYS AGO", "2012-03-05 10:30:00"},
-        {"9999999 DAYS AGO", "invalid"}, {"12345678 DAYS AGO", "invalid"}, {"-3 DAYS AGO", "invalid"},
-        {"3 DAYS", "invalid"}, {"3 FORTNIGHTS AGO", "invalid"}});
-    ExpectAll({{"in 3 days", "2012-03-08 10:30:00"}, {"in 2 weeks", "2012-03-19 10:30:00"},
-        {"in 1 months", "2012-04-05 00:00:00"}, {"in 2 years", "2014-03-05 00:00:00"}, {"in 2 fortnights", "invalid"},
-        {"in days", "invalid"}});
+        {"0 DAYS AGO", "2012-03-05 10:30:00"}, {"9999999 DAYS AGO", "invalid"}, {"12345678 DAYS AGO", "invalid"},
+        {"-3 DAYS AGO", "invalid"}, {"3 DAYS", "invalid"}, {"3 FORTNIGHTS AGO", "invalid"},
+        {"in 3 days", "2012-03-08 10:30:00"}, {"in 2 weeks", "2012-03-19 10:30:00"},
+        {"in 2 years", "2014-03-05 00:00:00"}, {"in 2 fortnights", "invalid"}, {"in days", "invalid"}});
 }
 
 TEST_F(DateParser, NthWeekdayOfAMonthThisYear)
