@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <tuple>
 
 namespace {
 
@@ -111,20 +112,16 @@ TEST(Notes, BoxSitsRightOfAndBelowTheCellWithTheFontOverTheZoom)
     EXPECT_EQ(chart.m_Comments.begin()->second.m_rcBox, box);
     const auto& ops = dc.Ops();
     ASSERT_EQ(ops.size(), 4u);
-    EXPECT_EQ(ops[1].kind, Kind::FillSolidRect);
-    EXPECT_EQ(ops[1].color, Colors::Yellow);
-    EXPECT_EQ(ops[2].kind, Kind::Text);
-    EXPECT_EQ(ops[2].rect, box);
-    EXPECT_EQ(ops[2].color, Colors::Red);
-    EXPECT_EQ(ops[2].font.height, 32);
-    EXPECT_EQ(ops[3].kind, Kind::Draw3dRect);
-    EXPECT_EQ(ops[3].color, Colors::White);
-    EXPECT_EQ(ops[3].color2, Colors::Black);
+    EXPECT_EQ(std::make_tuple(ops[1].kind, ops[1].color), std::make_tuple(Kind::FillSolidRect, Colors::Yellow));
+    EXPECT_EQ(std::make_tuple(ops[2].kind, ops[2].rect, ops[2].color, ops[2].font.height),
+        std::make_tuple(Kind::Text, box, Colors::Red, 32));
+    EXPECT_EQ(std::make_tuple(ops[3].kind, ops[3].color, ops[3].color2),
+        std::make_tuple(Kind::Draw3dRect, Colors::White, Colors::Black));
     ExpectSurfaceRestored(dc);
     EXPECT_EQ(dc.TextColor(), Colors::Red); // left as the note's colour
 }
 
-TEST(Overlays, NewTriangleHasHalfTheChartWidthSolidSidesDottedSpokesAndEqualRadiiReset)
+TEST(Overlays, NewTriangleAndSquaresHaveHalfTheChartWidthAndEqualRadiiReset)
 {
     CGridChart chart;
     chart.m_bShowTriangle = 1;
@@ -149,13 +146,10 @@ TEST(Overlays, NewTriangleHasHalfTheChartWidthSolidSidesDottedSpokesAndEqualRadi
     chart.DrawSquaresAndTriangle(dc);
     EXPECT_EQ(chart.m_fTriangleRadius, 120.0f);
     EXPECT_TRUE(dc.Ops().empty());
-}
 
-TEST(Overlays, FourSquaresHaveThinSolidSidesAndABlueHandle)
-{
-    CGridChart chart;
+    // The four squares: thin solid sides, a blue handle.
     chart.m_bShowSquares = 1;
-    CRecordingSurface dc;
+    chart.m_fTriangleRadius = chart.m_fSquaresRadius = 150.0f;
     chart.DrawSquaresAndTriangle(dc);
     const auto lines = OpsOfKind(dc, Kind::LineTo);
     ASSERT_EQ(lines.size(), 8u);

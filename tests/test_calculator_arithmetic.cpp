@@ -156,6 +156,7 @@ TEST(CalculatorCommands, PrintTheResultInvalidOrOneLineOfError)
         const char* out;
     } rows[] = {
         {"degree", Invoke(RunDegreeCommand, std::string(" 1000 ")), 0, "67.10 64.69 280.00 240.00\n"},
+        {"degree of a negative P", Invoke(RunDegreeCommand, std::string("-4")), 0, "- - -4.00 -60.00\n"},
         {"P beyond a float", Invoke(RunDegreeCommand, std::string("1e39")), 2, ""},
         {"P not a number", Invoke(RunDegreeCommand, std::string("nan")), 2, ""},
         {"P a word", Invoke(RunDegreeCommand, std::string("ten")), 2, ""},

@@ -432,7 +432,7 @@ TEST(CalendarMoves, MonthsAndYearsEitherWay)
     EXPECT_EQ(ShowDate(COleDateTimeEx(2012, 3, 5).AddMonths(-3)), "2012-03-05 00:00:00");
 }
 
-TEST(CalendarHelpers, MonthLengthsAndLeapYears)
+TEST(CalendarHelpers, MonthLengthsLeapYearsAndNthWeekdaysOutOfRange)
 {
     // February, April and March are the month moves'.
     EXPECT_EQ(COleDateTimeEx::DaysInMonth(12, 2012), 31);
@@ -443,11 +443,8 @@ TEST(CalendarHelpers, MonthLengthsAndLeapYears)
         EXPECT_EQ(COleDateTimeEx().IsLeapYear(year), year == 2000 || year == 2012) << year;
     EXPECT_TRUE(COleDateTimeEx(2012, 7, 1).IsLeapYear());
     EXPECT_FALSE(COleDateTimeEx(COleDateTime::Invalid()).IsLeapYear());
-}
 
-// The days it finds are the parser's n-th weekdays and holidays.
-TEST(CalendarHelpers, NthWeekdayOfMonthRefusesCountsAndWeekdaysOutOfRange)
-{
+    // The n-th weekdays it finds are the parser's and its holidays'.
     const int rows[][2] = {{2, 0}, {2, 6}, {0, 1}, {8, 1}};
     for (const auto& [weekday, n] : rows)
         EXPECT_FALSE(COleDateTimeEx::NthWeekdayOfMonth(2012, 5, weekday, n).IsValid()) << weekday << ' ' << n;

@@ -127,7 +127,6 @@ TEST(CommentsDialog, ANewNoteStartsInTheInterfaceFontBlackOnYellow)
 {
     Comments note = kNewNote;
     WhenModal<CCommentsDlg>([](CCommentsDlg& d) {
-        EXPECT_EQ(d.windowTitle(), "输入字符串");
         auto* text = d.findChild<QPlainTextEdit*>("text");
         EXPECT_TRUE(text->toPlainText().isEmpty());
         // Height 16 is the height of a line.

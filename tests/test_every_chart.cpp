@@ -54,7 +54,7 @@ TEST(CellPrice, RoundsOnceToFloat)
 
 // One date per row, each on a fresh pass, so that each carries its year
 // unless the period is months.
-TEST(CellDate, PeriodsStepsAndYears)
+TEST(CellDate, PeriodsStepsYearsAndTimesFarAhead)
 {
     const struct {
         int y, m, d, period, step, n;
@@ -79,10 +79,7 @@ TEST(CellDate, PeriodsStepsAndYears)
             EXPECT_EQ(chart.m_nLastYear, 0); // months never touch the year state
         }
     }
-}
 
-TEST(CellDate, TimesFarAheadStillGiveText)
-{
     CGridChart chart;
     chart.m_tStartTime = std::int64_t{1} << 62; // beyond any calendar
     EXPECT_FALSE(chart.CellDate(1).empty());

@@ -161,7 +161,6 @@ TEST_F(DegreeCalculator, OpensOnTheAnglesOf360AndComputesOrAsksForANumber)
 TYPED_TEST(BothCalculators, EmptySpanIsAskedForOrNotAnIntegerAndNoDateChanges)
 {
     const bool degree = std::is_same_v<TypeParam, CDegreeCalculator>;
-    EXPECT_EQ(this->dialog.windowTitle(), degree ? "计算器" : "时间计算器");
     EXPECT_FALSE(this->dialog.isModal());
     this->Fill("2012/01/01", "", 0, "2012/03/01");
     for (const char* button : {"computeStart", "computeEnd"}) {
@@ -295,7 +294,6 @@ TEST(AstrologyDialog, CitiesInListOrderAndTheStateKeptBetweenOpenings)
     EXPECT_EQ(f.Combo()->itemText(4), "Moscow");
     EXPECT_EQ(f.Combo()->currentIndex(), 2);
     EXPECT_FALSE(f.Combo()->isEditable());
-    EXPECT_EQ(f.dialog.windowTitle(), QStringLiteral("星象"));
     EXPECT_TRUE(AstroDateText::CheckText(Text(f.dialog, "date").toStdString()).fields);
 
     QTest::keyClick(f.Combo(), Qt::Key_Down);
