@@ -200,10 +200,9 @@ TEST(SquareOfNinePaint, TangentMarksDrawBothDiagonalsAcrossTheGridAndFillTheCell
         const int first = FirstIndex(ops, Kind::LineTo, Colors::Green);
         ASSERT_GE(first, 0);
         EXPECT_EQ(ops[first].pen, (Pen{PenStyle::Solid, 4, Colors::Green}));
-        EXPECT_EQ(ops[first].from, c.downFrom) << c.row << ", " << c.col;
-        EXPECT_EQ(ops[first].to, c.downTo) << c.row << ", " << c.col;
-        EXPECT_EQ(ops[first + 2].from, c.upFrom) << c.row << ", " << c.col; // after the move to its start
-        EXPECT_EQ(ops[first + 2].to, c.upTo) << c.row << ", " << c.col;
+        // The second diagonal after the move to its start.
+        EXPECT_EQ((std::vector<Point>{ops[first].from, ops[first].to, ops[first + 2].from, ops[first + 2].to}),
+            (std::vector<Point>{c.downFrom, c.downTo, c.upFrom, c.upTo})) << c.row << ", " << c.col;
         const int left = (c.col - 1) * 120, top = (c.row - 1) * 100;
         EXPECT_EQ(ops[first + 3].rect, Rect({left, top, left + 120, top + 100}));
         EXPECT_EQ(ops[first + 3].brush.color, Colors::Green);
