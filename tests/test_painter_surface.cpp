@@ -302,16 +302,6 @@ TEST(PainterSurfaceText, PositiveHeightIsTheCellNegativeTheCharacter)
     EXPECT_GT(height(0), 8);
 }
 
-TEST(PainterSurfaceText, DrawnInkStaysInTheMeasuredBox)
-{
-    for (const char* text : {"100.25", "12/31\n1234", "Wg\nj"}) {
-        Rect box{20, 20, 20, 20};
-        Measure(text, box, 0);
-        const QImage image = DrawnText(text, box, TextFlags::Center | TextFlags::NoPrefix);
-        EXPECT_TRUE(QRect(box.left, box.top, box.Width(), box.Height()).contains(Ink(image))) << text;
-    }
-}
-
 TEST(PainterSurfaceText, CentresLinesAndSingleLinesVertically)
 {
     const Rect rc{0, 0, 200, 100};
