@@ -37,7 +37,6 @@ TEST(CitiesCommand, OneCityALineAndTheCitiesBeforeAFailureServe)
         "Reading city.xml file failed !!! (" + path
             + " line 1: a Location needs Name, Country, "
               "TimeZone, a Latitude within 90 degrees and a Longitude within 180)\n");
-    EXPECT_EQ(Cities({"--cities", "/tmp"}).err, "Reading city.xml file failed !!! (/tmp: not a regular file)\n");
 
     // The cities before the break serve the report as well.
     const QString file = QString::fromStdString(path);

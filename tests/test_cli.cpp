@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -261,18 +260,6 @@ TEST(CliCommands, EachIsWiredWithItsArguments)
     EXPECT_EQ(RunCli("cities").out.rfind("Beijing\tChina\t-480\t", 0), 0u);
     for (const char* missing : {"easter", "end 2012/01/31", "date tm --mode sometimes"})
         EXPECT_EQ(RunCli(missing).status, 2) << missing;
-}
-
-TEST(CliChartFile, AFifoIsNoChartFile)
-{
-    const std::string fifo = TempPath("pipe.rtl");
-    std::remove(fifo.c_str());
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
-    // dump reads through the same loader.
-    const CliRun r = RunCli("render --out x.png --file " + fifo, true); // hangs, for CTest to stop, if the open blocks
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, "quadrix-cli: " + fifo + ": not a regular file\n");
-    std::remove(fifo.c_str());
 }
 
 // dump shows what the file holds; drawing bounds it.
