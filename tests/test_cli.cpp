@@ -13,6 +13,7 @@
 #include <array>
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 
@@ -60,10 +61,7 @@ nlohmann::json Cells(const std::string& args)
 std::string FileStart(const std::string& path, size_t n)
 {
     std::ifstream in(path, std::ios::binary);
-    std::string bytes(n, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(n));
-    bytes.resize(static_cast<size_t>(in.gcount()));
-    return bytes;
+    return std::string(std::istreambuf_iterator<char>(in), {}).substr(0, n);
 }
 
 std::string TempPath(const std::string& name) { return std::string(QUADRIX_TEST_TMP) + "/" + name; }
