@@ -13,7 +13,6 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>

@@ -120,7 +120,6 @@ TEST(ChartPropertyEdit, OpensOnTheChartAndWritesBackOnlyOnOk)
     EXPECT_FLOAT_EQ(chart->m_fPriceStep, 0.05f);
     EXPECT_EQ(CR::StartDateText(chart->m_tStartTime), "2012-02-29");
     EXPECT_EQ(chart->m_nTimeStep, 3);
-    EXPECT_EQ(chart->m_nNaturalDecimals, 2);
 }
 
 TEST(CommentsDialog, ANewNoteStartsInTheInterfaceFontBlackOnYellow)
