@@ -150,6 +150,7 @@ protected:
         Fill(m_saved, 2);
         ASSERT_TRUE(m_saved.Save(m_path).Ok());
         m_bytes = ReadFile(m_path);
+        Fill(m_other, 1);
     }
 
     void TearDown() override
@@ -201,20 +202,19 @@ protected:
     std::string m_path;
     std::string m_bytes;
     CChartSet m_saved;
+    CChartSet m_other; // another set to save over the saved one
 };
 
 TEST_F(FileFaults, SaveIntoAFolderThatCannotBeWritten)
 {
     ASSERT_EQ(chmod(m_path.c_str(), 0666), 0); // the folder alone stands in the way
     ASSERT_EQ(chmod(m_folder.c_str(), 0555), 0);
-    CChartSet other;
-    Fill(other, 1);
     Result<void> saved;
     {
         AsOrdinaryUser user;
-        saved = other.Save(m_path);
+        saved = m_other.Save(m_path);
     }
-    ExpectSaveFailedCleanly(other, saved, "Permission denied");
+    ExpectSaveFailedCleanly(m_other, saved, "Permission denied");
 }
 
 TEST_F(FileFaults, SaveWhoseWritingFailsHalfWay)
@@ -277,11 +277,9 @@ TEST_F(FileFaults, SaveThroughALinkReplacesTheFileItNames)
     ASSERT_EQ(symlink(m_folder.c_str(), (m_folder + "/folder").c_str()), 0);
     ASSERT_EQ(symlink("folder/link.rtl", (m_folder + "/chain.rtl").c_str()), 0);
     ASSERT_EQ(symlink("new.rtl", (m_folder + "/dangling.rtl").c_str()), 0);
-    CChartSet other;
-    Fill(other, 1);
-    const std::string bytes = ChartFile::ToBytes(other.Slots()).Value();
-    ASSERT_TRUE(other.Save(m_folder + "/chain.rtl").Ok());
-    ASSERT_TRUE(other.Save(m_folder + "/dangling.rtl").Ok());
+    const std::string bytes = ChartFile::ToBytes(m_other.Slots()).Value();
+    ASSERT_TRUE(m_other.Save(m_folder + "/chain.rtl").Ok());
+    ASSERT_TRUE(m_other.Save(m_folder + "/dangling.rtl").Ok());
 
     EXPECT_EQ(ReadFile(m_path), bytes);
     EXPECT_EQ(ReadFile(m_folder + "/new.rtl"), bytes);
@@ -297,17 +295,15 @@ TEST_F(FileFaults, SaveThroughALinkReplacesTheFileItNames)
 // As root, even: a file without write permission is the user's choice.
 TEST_F(FileFaults, AReadOnlyFileIsRefusedAndAWritableOneKeepsItsOwnerAndMode)
 {
-    CChartSet other;
-    Fill(other, 1);
     ASSERT_EQ(chmod(m_path.c_str(), 0444), 0);
-    ExpectSaveFailedCleanly(other, other.Save(m_path), "set.rtl is not writable");
+    ExpectSaveFailedCleanly(m_other, m_other.Save(m_path), "set.rtl is not writable");
 
     const bool root = geteuid() == 0;
     const uid_t owner = root ? 65534 : geteuid();
     const gid_t group = root ? 65534 : getegid();
     ASSERT_EQ(chmod(m_path.c_str(), 0640), 0);
     ASSERT_EQ(chown(m_path.c_str(), owner, group), 0);
-    ASSERT_TRUE(other.Save(m_path).Ok());
+    ASSERT_TRUE(m_other.Save(m_path).Ok());
     struct stat st {};
     ASSERT_EQ(stat(m_path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);

@@ -71,10 +71,8 @@ TEST(MasterChart, AnnotationsGoUnderLabelsAndGridLines)
     EXPECT_EQ(ops[drag].pen.width, 5); // 3 / 0.6f is 5 in single precision
     EXPECT_EQ(ops[drag].from, Point({440, 100}));
     EXPECT_EQ(ops[drag].to, Point({560, 20}));
-    EXPECT_EQ(ops[2].kind, Kind::FillEllipse);
-    EXPECT_EQ(ops[2].rect, Rect({470, 40, 530, 80}));
-    EXPECT_EQ(ops[3].kind, Kind::FillRect);
-    EXPECT_EQ(ops[3].rect, Rect({530, 0, 590, 40}));
+    EXPECT_EQ(std::make_pair(ops[2].kind, ops[2].rect), std::make_pair(Kind::FillEllipse, Rect({470, 40, 530, 80})));
+    EXPECT_EQ(std::make_pair(ops[3].kind, ops[3].rect), std::make_pair(Kind::FillRect, Rect({530, 0, 590, 40})));
     EXPECT_EQ(FirstIndex(ops, Kind::LineTo, Colors::DarkRed), 5);
     EXPECT_EQ(ops[6].kind, Kind::Measure); // the first label
     EXPECT_EQ(OpsOfKind(dc, Kind::FillRect).size() + OpsOfKind(dc, Kind::FillEllipse).size(), 2u);

@@ -30,18 +30,15 @@ std::map<int, SurfaceOp> PaintLabels(CBaseDraw& chart, int highest)
     return labels;
 }
 
+// Clockwise numbering is the mirror image of anticlockwise.
 TEST(Numbering, TwoRingsBothWays)
 {
-    const std::vector<std::vector<int>> anticlockwise = {{17, 16, 15, 14, 13}, {18, 5, 4, 3, 12},
-        {19, 6, 1, 2, 11}, {20, 7, 8, 9, 10}, {21, 22, 23, 24, 25}};
-    const std::vector<std::vector<int>> clockwise = {{13, 14, 15, 16, 17}, {12, 3, 4, 5, 18},
-        {11, 2, 1, 6, 19}, {10, 9, 8, 7, 20}, {25, 24, 23, 22, 21}};
-    for (const bool cw : {false, true}) {
-        for (int row = 1; row <= 5; ++row) {
-            for (int col = 1; col <= 5; ++col) {
-                EXPECT_EQ(CDrawSquareOfNine::NumberAt(row, col, 3, cw), (cw ? clockwise : anticlockwise)[row - 1][col - 1])
-                    << row << ", " << col;
-            }
+    const int anticlockwise[5][5] = {{17, 16, 15, 14, 13}, {18, 5, 4, 3, 12}, {19, 6, 1, 2, 11}, {20, 7, 8, 9, 10},
+        {21, 22, 23, 24, 25}};
+    for (int row = 1; row <= 5; ++row) {
+        for (int col = 1; col <= 5; ++col) {
+            EXPECT_EQ(CDrawSquareOfNine::NumberAt(row, col, 3, false), anticlockwise[row - 1][col - 1]);
+            EXPECT_EQ(CDrawSquareOfNine::NumberAt(row, 6 - col, 3, true), anticlockwise[row - 1][col - 1]);
         }
     }
 }
@@ -203,10 +200,9 @@ TEST(SquareOfNinePaint, TangentMarksDrawBothDiagonalsAcrossTheGridAndFillTheCell
         const int first = FirstIndex(ops, Kind::LineTo, Colors::Green);
         ASSERT_GE(first, 0);
         EXPECT_EQ(ops[first].pen, (Pen{PenStyle::Solid, 4, Colors::Green}));
-        EXPECT_EQ(ops[first].from, c.downFrom) << c.row << ", " << c.col;
-        EXPECT_EQ(ops[first].to, c.downTo) << c.row << ", " << c.col;
-        EXPECT_EQ(ops[first + 2].from, c.upFrom) << c.row << ", " << c.col; // after the move to its start
-        EXPECT_EQ(ops[first + 2].to, c.upTo) << c.row << ", " << c.col;
+        // The second diagonal after the move to its start.
+        EXPECT_EQ((std::vector<Point>{ops[first].from, ops[first].to, ops[first + 2].from, ops[first + 2].to}),
+            (std::vector<Point>{c.downFrom, c.downTo, c.upFrom, c.upTo})) << c.row << ", " << c.col;
         const int left = (c.col - 1) * 120, top = (c.row - 1) * 100;
         EXPECT_EQ(ops[first + 3].rect, Rect({left, top, left + 120, top + 100}));
         EXPECT_EQ(ops[first + 3].brush.color, Colors::Green);

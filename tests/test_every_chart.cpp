@@ -1,9 +1,16 @@
-// Label rules shared by every chart. CTest runs this with TZ=Asia/Shanghai.
+// What every chart shares: the label rules (CTest runs this with
+// TZ=Asia/Shanghai), the recording surface's fixed text metrics the chart
+// tests rest on, and what every kind must do alike.
 
-#include "RecordingSurface.h"
+#include "ChartKinds.h"
 #include "GridChart.h"
+#include "RecordingSurface.h"
 
 #include <gtest/gtest.h>
+
+#include <limits>
+#include <memory>
+#include <utility>
 
 TEST(NaturalDecimals, CountsTheDigitsStartAndStepNeed)
 {
@@ -47,7 +54,7 @@ TEST(CellPrice, RoundsOnceToFloat)
 
 // One date per row, each on a fresh pass, so that each carries its year
 // unless the period is months.
-TEST(CellDate, PeriodsStepsAndYears)
+TEST(CellDate, PeriodsStepsYearsAndTimesFarAhead)
 {
     const struct {
         int y, m, d, period, step, n;
@@ -72,10 +79,7 @@ TEST(CellDate, PeriodsStepsAndYears)
             EXPECT_EQ(chart.m_nLastYear, 0); // months never touch the year state
         }
     }
-}
 
-TEST(CellDate, TimesFarAheadStillGiveText)
-{
     CGridChart chart;
     chart.m_tStartTime = std::int64_t{1} << 62; // beyond any calendar
     EXPECT_FALSE(chart.CellDate(1).empty());
@@ -141,10 +145,84 @@ TEST(DrawLabelInRect, CentresTheMeasuredTextAndEndsInBlack)
 TEST(LabelFont, ScalesWithTheZoomAndSurvivesZero)
 {
     CGridChart chart; // the charts' tests show it at zoom 0.6 and 0.8
-    EXPECT_EQ(chart.LabelFont().face, "monaco");
     chart.m_fZoom = 1.0f;
     EXPECT_EQ(chart.LabelFont().height, 14);
     chart.m_fZoom = 0.0f; // a damaged file: defined, not undefined behaviour
     EXPECT_GT(chart.LabelFont().height, 0);
 }
 
+TEST(RecordingSurface, FixedMetricsMeasureLinesAndWords)
+{
+    CRecordingSurface dc;
+    Font font;
+    font.height = 20; // 20 per line, 10 per character
+    dc.SelectFont(font);
+
+    Rect rc{0, 0, 0, 0};
+    EXPECT_EQ(dc.DrawText("abc\nde", rc, TextFlags::CalcRect), 40);
+    EXPECT_EQ(rc, (Rect{0, 0, 30, 40}));
+
+    rc = {0, 0, 50, 0}; // "aaa bbb" does not fit in 50: two lines
+    EXPECT_EQ(dc.DrawText("aaa bbb", rc, TextFlags::CalcRect | TextFlags::WordBreak), 40);
+    rc = {0, 0, 30, 0}; // one word wider than the box widens it
+    EXPECT_EQ(dc.DrawText("abcdef", rc, TextFlags::CalcRect | TextFlags::WordBreak), 20);
+    EXPECT_EQ(rc.Width(), 60);
+
+    rc = {0, 0, 100, 100}; // centred measuring keeps the centre
+    dc.DrawText("ab", rc, TextFlags::CalcRect | TextFlags::Center);
+    EXPECT_EQ(rc, (Rect{40, 0, 60, 20}));
+
+    rc = {0, 0, 0, 0}; // characters, not bytes
+    dc.DrawText("价格", rc, TextFlags::CalcRect);
+    EXPECT_EQ(rc.Width(), 20);
+
+    font.height = -20; // character height: more room per line
+    dc.SelectFont(font);
+    EXPECT_EQ(dc.DrawText("x", rc, TextFlags::CalcRect), 24);
+}
+
+TEST(EveryKind, HitTestFindsEveryCellAtItsCentre)
+{
+    for (const ChartKind& kind : ChartKinds()) {
+        for (const bool clockwise : {false, true}) {
+            for (const int rings : {1, kind.defaultRings, 40}) {
+                const std::unique_ptr<CBaseDraw> chart = kind.create();
+                chart->SetRings(rings);
+                chart->m_bClockwise = clockwise;
+                chart->m_rcClient = {50, 50, 1840, 1840};
+                PaintOnce(*chart);
+                for (int n = 1; n <= kind.cellCount(rings); ++n) {
+                    const Point c = chart->GetCellCenter(n);
+                    ASSERT_EQ(chart->HitTest(c.x, c.y), n) << kind.name << ", " << rings << " rings";
+                }
+            }
+        }
+    }
+}
+
+// Ring counts and client rectangles of damaged files; the sanitizer build
+// checks that the answers have no undefined behaviour.
+TEST(EveryKind, DamagedChartsDrawNothingAndAnswerHarmlessly)
+{
+    constexpr int kMax = std::numeric_limits<int>::max(), kMin = std::numeric_limits<int>::min();
+    const Rect client {0, 0, 1000, 700};
+    const std::pair<int, Rect> cases[] = {{0, client}, {-3, client}, {kMin, client}, {kMax, client},
+        {1001, client}, // cells under one unit, or beyond the largest table
+        {10, {1000, 700, 0, 0}}, {10, {kMin, kMin, kMax, kMax}}};
+    for (const ChartKind& kind : ChartKinds()) {
+        for (const auto& [rings, rect] : cases) {
+            const std::unique_ptr<CBaseDraw> chart = kind.create();
+            chart->SetRings(1);
+            chart->m_rcClient = rect;
+            chart->HitTest(10, 10); // before the first paint
+            chart->m_nRings = rings;
+            chart->m_FillCells[1] = Cell_Style {};
+            const bool drawn = !PaintOnce(*chart).Ops().empty();
+            EXPECT_TRUE(!drawn || rings == 10) << kind.name << ", " << rings << " rings";
+            for (const int n : {kMin, -1, 0, 7, kMax})
+                chart->GetCellCenter(n);
+            chart->HitTest(kMin, kMax);
+            chart->HitTest(kMax, kMin);
+        }
+    }
+}

@@ -1,5 +1,7 @@
-// The degree and time calculators and their date field, driven offscreen.
+// The degree, time and astrology dialogs and the date field, driven offscreen.
 
+#include "AstroDateText.h"
+#include "AstrologyDialog.h"
 #include "DateTestSupport.h"
 #include "DateTimeEdit.h"
 #include "DegreeCalculatorDialog.h"
@@ -8,7 +10,9 @@
 
 #include <QCalendarWidget>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -93,6 +97,39 @@ QString Angles(const QWidget& dialog)
     return texts.join(' ');
 }
 
+CityInfo City(const char* name, int bias, double latitude, double longitude, const char* zone = "")
+{
+    return {name, "C", bias, latitude, longitude, zone};
+}
+
+// Five cities whose names a sorted box would reorder.
+std::vector<CityInfo> FiveCities()
+{
+    return {City("Zurich", -60, 47.38, 8.55, "Europe/Zurich"), City("Beijing", -480, 39.9, 116.4, "Asia/Shanghai"),
+        City("Tokyo", -540, 35.68, 139.7), City("Adelaide", -570, -34.93, 138.6), City("Moscow", -180, 55.75, 37.62)};
+}
+
+// A dialog whose messages land in messages instead of a box.
+struct Fixture {
+    CAstrologyDlg dialog;
+    QStringList messages;
+
+    explicit Fixture(int selected = 1)
+    {
+        dialog.SetMessageHook([this](const QString& text) { messages << text; });
+        dialog.SetCityList(FiveCities(), selected);
+        dialog.show();
+    }
+    QComboBox* Combo() { return dialog.findChild<QComboBox*>("city"); }
+    QPlainTextEdit* ReportBox() { return dialog.findChild<QPlainTextEdit*>("report"); }
+    QLabel* Notice() { return dialog.findChild<QLabel*>("notice"); }
+    void Compute(const QString& date)
+    {
+        Type(dialog, "date", date);
+        Click(dialog, "compute");
+    }
+};
+
 } // namespace
 
 TEST_F(DegreeCalculator, OpensOnTheAnglesOf360AndComputesOrAsksForANumber)
@@ -124,7 +161,6 @@ TEST_F(DegreeCalculator, OpensOnTheAnglesOf360AndComputesOrAsksForANumber)
 TYPED_TEST(BothCalculators, EmptySpanIsAskedForOrNotAnIntegerAndNoDateChanges)
 {
     const bool degree = std::is_same_v<TypeParam, CDegreeCalculator>;
-    EXPECT_EQ(this->dialog.windowTitle(), degree ? "计算器" : "时间计算器");
     EXPECT_FALSE(this->dialog.isModal());
     this->Fill("2012/01/01", "", 0, "2012/03/01");
     for (const char* button : {"computeStart", "computeEnd"}) {
@@ -143,19 +179,16 @@ TYPED_TEST(BothCalculators, SwitchingTheUnitRecomputesTheSpanAndClosingKeepsIt)
     Click(this->dialog, "computeSpan");
     EXPECT_EQ(Text(this->dialog, "span"), "60");
     const char* const spans[] = {"60", "8", "2", "0"};
-    for (int unit : {1, 2, 3, 0}) {
+    for (int unit : {3, 2, 0, 1}) {
         this->ChooseUnit(unit);
         EXPECT_EQ(Text(this->dialog, "span"), spans[unit]) << unit;
     }
-    this->Fill("2012/03/01", "0", 1, "2012/01/01");
-    Click(this->dialog, "computeSpan");
-    EXPECT_EQ(this->StartSpanEnd(), "2012/03/01 + -8 = 2012/01/01");
     EXPECT_TRUE(this->messages.empty());
 
     this->dialog.close();
     EXPECT_FALSE(this->dialog.isVisible());
     this->dialog.show();
-    EXPECT_EQ(this->StartSpanEnd(), "2012/03/01 + -8 = 2012/01/01");
+    EXPECT_EQ(this->StartSpanEnd(), "2012/01/01 + 8 = 2012/03/01");
     EXPECT_EQ(this->dialog.template findChild<QComboBox*>("unit")->currentText(), "Week");
 }
 
@@ -251,4 +284,55 @@ TEST_F(DateField, PicksADayFromTheDropDownCalendar)
     QTest::keyClick(calendar, Qt::Key_Escape);
     EXPECT_FALSE(calendar->isVisible());
     EXPECT_EQ(field.text(), "");
+}
+
+TEST(AstrologyDialog, CitiesInListOrderAndTheStateKeptBetweenOpenings)
+{
+    Fixture f(2);
+    ASSERT_EQ(f.Combo()->count(), 5);
+    EXPECT_EQ(f.Combo()->itemText(0), "Zurich");
+    EXPECT_EQ(f.Combo()->itemText(4), "Moscow");
+    EXPECT_EQ(f.Combo()->currentIndex(), 2);
+    EXPECT_FALSE(f.Combo()->isEditable());
+    EXPECT_TRUE(AstroDateText::CheckText(Text(f.dialog, "date").toStdString()).fields);
+
+    QTest::keyClick(f.Combo(), Qt::Key_Down);
+    EXPECT_EQ(f.dialog.SelectedCity(), 3);
+    f.Compute("2011-11-24 10:30:00");
+    const QString report = f.ReportBox()->toPlainText();
+    f.dialog.close();
+    f.dialog.show();
+    EXPECT_EQ(Text(f.dialog, "date"), "2011-11-24 10:30:00");
+    EXPECT_EQ(f.Combo()->currentIndex(), 3);
+    EXPECT_EQ(f.ReportBox()->toPlainText(), report);
+}
+
+TEST(AstrologyDialog, ComputeShowsTheReportOrAMessage)
+{
+    Fixture f;
+    f.Compute("2011-11-24 10:30:00");
+    ASSERT_TRUE(f.messages.isEmpty()) << f.messages.join(';').toStdString();
+    const std::string& report = f.dialog.Report();
+    EXPECT_NE(report.find("\t     Sun\t\t241.45\t\t Sagittarius:  1\u00B027'\r\n"), std::string::npos);
+    const QString shown = f.ReportBox()->toPlainText();
+    EXPECT_EQ(shown, QString::fromStdString(report).replace("\r\n", "\n"));
+
+    // The messages are the report's own, tested with it.
+    f.Compute("2011-13-01");
+    EXPECT_EQ(f.messages, QStringList {"date time is not valid..."});
+    EXPECT_EQ(f.ReportBox()->toPlainText(), shown);
+}
+
+TEST(AstrologyDialog, AnalyticNoticeBesideTheReport)
+{
+    Fixture f;
+    f.dialog.SetEphemeris(Ephemeris({"/nonexistent"}));
+    f.Compute("2011-11-24 10:30:00");
+    EXPECT_TRUE(f.Notice()->isVisible());
+    EXPECT_FALSE(f.ReportBox()->toPlainText().contains(f.Notice()->text()));
+    if (!QFile::exists("/usr/share/libswe/ephe/sepl_18.se1"))
+        GTEST_SKIP() << "the ephemeris data files are not installed";
+    f.dialog.SetEphemeris(Ephemeris({"/usr/share/libswe/ephe"}));
+    f.Compute("2011-11-24 10:30:00");
+    EXPECT_FALSE(f.Notice()->isVisible());
 }
