@@ -45,6 +45,13 @@ bool LocalDate(std::int64_t t, std::tm& out)
     return localtime_r(&tt, &out) != nullptr;
 }
 
+int DaysInMonth(std::int64_t year, int month)
+{
+    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
 } // namespace
 
 CBaseDraw::CBaseDraw()
@@ -110,11 +117,26 @@ float CBaseDraw::CellPrice(int n) const
 
 std::string CBaseDraw::CellDate(int n)
 {
+    const std::optional<CalendarDay> day = CellDay(n);
+    if (!day)
+        return "?";
+    if (m_nPeriod == 2)
+        return Format("%" PRId64 "/%d", day->year, day->month);
+    const int year = static_cast<int>(day->year);
+    if (year != m_nLastYear) {
+        m_nLastYear = year;
+        return Format("%d/%d/%d", year % 100, day->month, day->day);
+    }
+    return Format("%d/%d", day->month, day->day);
+}
+
+std::optional<CalendarDay> CBaseDraw::CellDay(int n) const
+{
     const std::int64_t k = (static_cast<std::int64_t>(n) - 1) * m_nTimeStep;
     std::tm tm{};
     if (m_nPeriod == 2) {
         if (!LocalDate(m_tStartTime, tm))
-            return "?";
+            return std::nullopt;
         // Months before the start (k < 0) wrap back into earlier years.
         std::int64_t year = tm.tm_year + 1900 + k / 12;
         std::int64_t month = tm.tm_mon + k % 12;
@@ -125,21 +147,16 @@ std::string CBaseDraw::CellDate(int n)
             year -= 1;
             month += 12;
         }
-        return Format("%" PRId64 "/%" PRId64, year, month + 1);
+        const int m = static_cast<int>(month) + 1;
+        return CalendarDay{year, m, std::min(tm.tm_mday, DaysInMonth(year, m))};
     }
     const std::int64_t seconds = m_nPeriod == 1 ? 604800 : 86400;
     std::int64_t offset = 0;
     std::int64_t t = 0;
-    // Beyond what 64 bits or the platform's calendar hold: a text all the same.
     if (__builtin_mul_overflow(k, seconds, &offset) || __builtin_add_overflow(m_tStartTime, offset, &t) ||
         !LocalDate(t, tm))
-        return "?";
-    const int year = tm.tm_year + 1900;
-    if (year != m_nLastYear) {
-        m_nLastYear = year;
-        return Format("%d/%d/%d", year % 100, tm.tm_mon + 1, tm.tm_mday);
-    }
-    return Format("%d/%d", tm.tm_mon + 1, tm.tm_mday);
+        return std::nullopt;
+    return CalendarDay{tm.tm_year + 1900LL, tm.tm_mon + 1, tm.tm_mday};
 }
 
 std::string CBaseDraw::CellPriceText(int n) const

@@ -12,6 +12,13 @@
 
 class CChartHost;
 
+// A day of the proleptic Gregorian calendar; month 1 to 12.
+struct CalendarDay {
+    std::int64_t year = 0;
+    int month = 1;
+    int day = 1;
+};
+
 // The abstract chart. Every chart kind derives from it and supplies its
 // geometry (layout, cell centre, hit test, outer radius), its name and its
 // drawing pass; the base owns the chart parameters and the label rules, the
@@ -92,6 +99,10 @@ public:
     // The price of cell n as its label shows it, with LabelPrecision decimals.
     std::string CellPriceText(int n) const;
     std::string CellDate(int n);
+    // The local calendar day of cell n. By months, the day of the month of
+    // cell 1, or the month's last day where that month is shorter. Nothing
+    // where 64 bits or the platform's calendar cannot hold it.
+    std::optional<CalendarDay> CellDay(int n) const;
     // The label of cell n, or nothing when price, time and N are all off.
     std::optional<std::string> ComposeCellLabel(int n);
     void DrawLabelInRect(CDrawSurface& dc, const std::string& text, Rect rc);

@@ -16,16 +16,15 @@ const char* const kByteOrderMark = "\xEF\xBB\xBF";
 const char* const kHeader = "编号,价格,日期,环,角度,x,y";
 const char* const kRowEnd = "\r\n";
 
-// Two decimals; angles a hair below 0 or 360 are written as 0.
-std::string Angle(float degrees)
+} // namespace
+
+std::string AngleText(float degrees)
 {
     const double d = static_cast<double>(degrees);
     char text[32];
     std::snprintf(text, sizeof text, "%.2f", d > -0.005 && d < 359.995 ? d : 0.0);
     return text;
 }
-
-} // namespace
 
 std::string Field(const std::string& text)
 {
@@ -47,7 +46,7 @@ void WriteCsv(std::ostream& out, CBaseDraw& chart, const ChartKind& kind)
     for (long long n = 1; n <= cells; ++n) {
         const CellFacts f = FactsOfCell(chart, kind, static_cast<int>(n));
         out << f.number << ',' << Field(f.price) << ',' << Field(f.date) << ',' << f.ring << ','
-            << Field(Angle(f.angle)) << ',' << f.centre.x << ',' << f.centre.y << kRowEnd;
+            << Field(AngleText(f.angle)) << ',' << f.centre.x << ',' << f.centre.y << kRowEnd;
     }
 }
 

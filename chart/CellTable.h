@@ -18,6 +18,9 @@ namespace CellTable {
 void WriteCsv(std::ostream& out, CBaseDraw& chart, const ChartKind& kind);
 std::string Csv(CBaseDraw& chart, const ChartKind& kind);
 
+// An angle with two decimals; a hair below 0 or 360 is written as 0.
+std::string AngleText(float degrees);
+
 // text as one CSV field.
 std::string Field(const std::string& text);
 

@@ -30,7 +30,9 @@ const OptionInfo kOptions[] = {
     {"rings", "Ring count as the user sees it (default: the kind's).", "N"},
     {"start", "Price of cell 1 (default 1).", "P"},
     {"step", "Price step from one cell to the next (default 1).", "S"},
-    {"date", "Date of cell 1, at local midnight (default today).", "YYYY-MM-DD"},
+    {"date", "Date of cell 1, at local midnight (default today); with find and targets the date to find.",
+     "YYYY-MM-DD"},
+    {"start-date", "Date of cell 1, for every command (default today).", "YYYY-MM-DD"},
     {"time-step", "Periods from one cell to the next (default 1).", "N"},
     {"period", "Unit of the time step: day, week or month (default day).", "unit"},
     {"labels", "Label parts from price,time,n,standard; exactly these are on (default price).", "list"},
@@ -172,14 +174,28 @@ bool ReadChoices(const QCommandLineParser& p, ChartOptions& o, std::string& erro
         }
         o.clockwise = v == "on";
     }
-    if (p.isSet("date")) {
-        const auto t = LocalMidnight(Text(p.value("date")));
-        if (!t) {
-            error = "--date takes a calendar date as YYYY-MM-DD, not '" + Text(p.value("date")) + "'";
-            return false;
-        }
-        o.startTime = *t;
+    return true;
+}
+
+// Cell 1's date from --start-date, or from --date where that is not the
+// date to find; it then counts as the date option given.
+bool ReadStartDate(const QCommandLineParser& p, ChartOptions& o, bool dateIsPivot, std::string& error)
+{
+    o.given.erase("date");
+    if (o.given.erase("start-date") && p.isSet("date") && !dateIsPivot) {
+        error = "--date and --start-date both name the date of cell 1; give one";
+        return false;
     }
+    const char* name = p.isSet("start-date") ? "start-date" : p.isSet("date") && !dateIsPivot ? "date" : nullptr;
+    if (!name)
+        return true;
+    const auto t = LocalMidnight(Text(p.value(name)));
+    if (!t) {
+        error = "--" + std::string(name) + " takes a calendar date as YYYY-MM-DD, not '" + Text(p.value(name)) + "'";
+        return false;
+    }
+    o.startTime = *t;
+    o.given.insert("date");
     return true;
 }
 
@@ -307,7 +323,7 @@ void AddChartOptions(QCommandLineParser& parser)
     }
 }
 
-bool ReadChartOptions(const QCommandLineParser& p, ChartOptions& o, std::string& error)
+bool ReadChartOptions(const QCommandLineParser& p, ChartOptions& o, std::string& error, bool dateIsPivot)
 {
     o.startTime = TodayMidnight();
     o.calendarRing = p.isSet("calendar-ring");
@@ -318,7 +334,7 @@ bool ReadChartOptions(const QCommandLineParser& p, ChartOptions& o, std::string&
         if (p.isSet(option.name))
             o.given.insert(option.name);
     o.file = Text(p.value("file"));
-    return ReadChoices(p, o, error) && ReadNumbers(p, o, error) && ReadLabels(p, o, error) &&
+    return ReadChoices(p, o, error) && ReadStartDate(p, o, dateIsPivot, error) && ReadNumbers(p, o, error) && ReadLabels(p, o, error) &&
            ReadOverlays(p, o, error) && ReadClient(p, o, error) && CheckPictureSize(o, error);
 }
 

@@ -52,8 +52,10 @@ struct ChartOptions {
 void AddChartOptions(QCommandLineParser& parser);
 
 // Reads and checks the chart options; false with a one-line message when one
-// is malformed or out of range.
-bool ReadChartOptions(const QCommandLineParser& parser, ChartOptions& options, std::string& error);
+// is malformed or out of range. Cell 1's date is --start-date, or --date
+// unless that names the date to find (dateIsPivot).
+bool ReadChartOptions(const QCommandLineParser& parser, ChartOptions& options, std::string& error,
+                      bool dateIsPivot = false);
 
 // A chart of the options' kind with their parameters and switches, ready for
 // its first paint.

@@ -1,11 +1,13 @@
 // quadrix-cli: the scriptable front end over the chart engine.
 
 #include "BaseDraw.h"
+#include "ChartKinds.h"
 #include "CliCommands.h"
 #include "AstroCommands.h"
 #include "CalculatorCommands.h"
 #include "CliOptions.h"
 #include "DateCommands.h"
+#include "PivotCommands.h"
 #include "Version.h"
 
 #include <QCommandLineParser>
@@ -15,6 +17,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <ctime>
 #include <iostream>
 #include <string>
 
@@ -29,6 +32,12 @@ const char* const kDescription =
     "  cells               print every cell's centre, label and label colour as JSON, or with\n"
     "                      --format csv its number, price, date, ring, angle and centre as CSV\n"
     "  hit X Y             print the number of the cell at chart point X, Y\n"
+    "  find (--price P | --date YYYY-MM-DD | --n N)\n"
+    "                      print the cell of the nearest price, the first of that day, or of that\n"
+    "                      number as JSON; exit 1 when none is (cell 1's date: --start-date)\n"
+    "  targets (--price P | --date D | --n N) [--angles LIST] [--turns R] [--format json|csv|ics]\n"
+    "                      print the cells at those angles from the found cell, R turns in and\n"
+    "                      out, as JSON, CSV or an iCalendar file of their dates\n"
     "  trace               print every drawing operation of one paint as JSON lines\n"
     "  dump FILE.rtl       print the charts of a chart file as JSON (null for an empty slot)\n"
     "  write FILE.json OUT.rtl\n"
@@ -45,7 +54,7 @@ const char* const kDescription =
     "                      print the astrology report for a date, time and place\n"
     "  cities [--cities FILE]\n"
     "                      print the city list: name, country, bias, latitude, longitude\n\n"
-    "render, cells, hit and trace draw the chart of --kind from --file FILE.rtl when given.\n"
+    "render, cells, hit, trace, find and targets draw the chart of --kind from --file FILE.rtl when given.\n"
     "Put negative numbers after --, as in: quadrix-cli hit -- -100 40";
 
 // Qt warns on every start when XDG_RUNTIME_DIR is unset (as for root in a
@@ -89,6 +98,26 @@ std::unique_ptr<CBaseDraw> MakeChart(ChartOptions& options)
         return nullptr;
     }
     return FitFileZoom(*chart, options, std::cerr) ? std::move(chart) : nullptr;
+}
+
+// find and targets: the pivot's options, then the chart.
+int DispatchPivotCommand(const QCommandLineParser& parser, ChartOptions& options, const std::string& command)
+{
+    PivotOptions pivot;
+    std::string error;
+    if (parser.positionalArguments().size() != 1)
+        return UsageError(command + " takes no arguments, only options");
+    if (!ReadPivotOptions(parser, command, pivot, error))
+        return UsageError(error);
+    const ChartKind& kind = *FindChartKind(options.kind);
+    if (command == "targets" && !HasAngles(kind))
+        return UsageError("targets needs a chart kind with angles, not " + options.kind);
+    std::unique_ptr<CBaseDraw> chart = MakeChart(options);
+    if (!chart)
+        return 1;
+    if (command == "find")
+        return RunFind(*chart, kind, pivot, std::cout, std::cerr);
+    return RunTargets(*chart, kind, pivot, static_cast<std::int64_t>(std::time(nullptr)), std::cout, std::cerr);
 }
 
 int DispatchFileCommand(const QStringList& args)
@@ -150,6 +179,10 @@ int Dispatch(const QCommandLineParser& parser, ChartOptions& options)
         return DispatchCalculatorCommand(parser, args);
     if (command.isEmpty())
         return UsageError("no command given");
+    if (command == "find" || command == "targets")
+        return DispatchPivotCommand(parser, options, command.toStdString());
+    if (HasPivotOptions(parser))
+        return UsageError("--price, --n, --angles and --turns go with find and targets");
 
     int x = 0, y = 0;
     if (command == "render" && (args.size() != 1 || !parser.isSet("out")))
@@ -199,13 +232,14 @@ int main(int argc, char* argv[])
     parser.setApplicationDescription(kDescription);
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument("command", "render, cells, hit, trace, dump, write, date, easter, degree, span, end, start, astro or cities.");
+    parser.addPositionalArgument("command", "render, cells, hit, find, targets, trace, dump, write, date, easter, degree, span, end, start, astro or cities.");
     parser.addOption({"out", "Picture file to write (render).", "FILE"});
-    parser.addOption({"format", "What cells prints: json or csv (default json).", "FORMAT"});
+    parser.addOption({"format", "What cells prints: json or csv; targets also ics (default json).", "FORMAT"});
     parser.addOption({"now", "The clock for date, span, end and start: YYYY-MM-DD HH:MM:SS (default: the computer's).", "TIME"});
     parser.addOption({"mode", "What date reads: date, time or both (default date).", "MODE"});
     parser.addOption({"unit", "Unit of span, end and start: day, week, month or year (default day).", "UNIT"});
     AddChartOptions(parser);
+    AddPivotOptions(parser);
 
     if (!parser.parse(QCoreApplication::arguments()))
         return UsageError(parser.errorText().toStdString());
@@ -216,7 +250,8 @@ int main(int argc, char* argv[])
 
     ChartOptions options;
     std::string error;
-    if (!ReadChartOptions(parser, options, error))
+    const QString command = parser.positionalArguments().value(0);
+    if (!ReadChartOptions(parser, options, error, command == "find" || command == "targets"))
         return UsageError(error);
     return Dispatch(parser, options);
 }

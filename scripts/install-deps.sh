@@ -10,7 +10,7 @@ PACKAGES=(
   libgl-dev
   nlohmann-json3-dev libboost-serialization-dev
   libtinyxml2-dev libhowardhinnant-date-dev tzdata libswe-dev swe-basic-data
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev python3-icalendar
   clang libclang-rt-14-dev
   fonts-noto-cjk fonts-dejavu-core
   xvfb xauth

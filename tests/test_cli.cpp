@@ -280,3 +280,34 @@ TEST(CliChartFile, StoredValuesAreShownAsHeldAndBoundedWhereDrawn)
     EXPECT_EQ(Cells("--kind wheel --file " + rtl), nlohmann::json::array());
     EXPECT_EQ(Cells("--kind master --file " + rtl)[0]["label"], "1.50000");
 }
+
+// find and targets: the pivot by price, date or number, exit 1 for none, 2
+// for bad options; --date is the pivot there and --start-date cell 1's.
+TEST(CliPivot, FindTargetsAndTheirExits)
+{
+    const CliRun found = RunCli("find --rings 3 --date 2012-11-17 --start-date 2012-11-15");
+    EXPECT_EQ(found.status, 0);
+    EXPECT_EQ(nlohmann::json::parse(found.out),
+              nlohmann::json::parse(R"({"n":3,"price":3,"date":"2012-11-17","ring":1,"angle":135,"x":370,"y":370})"));
+    EXPECT_TRUE(nlohmann::json::parse(RunCli("find --kind master --n 2").out)["angle"].is_null());
+
+    const nlohmann::json targets = nlohmann::json::parse(RunCli("targets --n 2 --angles 90,0 --turns 2").out);
+    ASSERT_EQ(targets.size(), 7u); // two turns in is off the chart, (0, 0) is the pivot
+    EXPECT_EQ(targets[0]["turns"], -1);
+    EXPECT_EQ(targets[2]["n"], 4);
+    EXPECT_EQ(targets[6]["n"], 28);
+    EXPECT_EQ(RunCli("targets --n 2 --format csv").out.substr(0, 3), "\xEF\xBB\xBF");
+
+    ExpectFailure("find --rings 3 --price 5000", 1, "price 5000");
+    ExpectFailure("targets --n 50 --rings 3", 1, "number 50");
+    const struct {
+        const char* args;
+        const char* message;
+    } bad[] = {{"find", "one pivot"}, {"find --price 1 --n 2", "one pivot"}, {"find --n two", "--n"},
+        {"find --price nan", "--price"}, {"targets --kind master --n 1", "angles"},
+        {"targets --n 2 --angles 90,360", "--angles"}, {"targets --n 2 --turns -1", "--turns"},
+        {"targets --n 2 --format xml", "--format"}, {"find --n 2 --turns 1", "find takes no"},
+        {"cells --price 3", "find and targets"}, {"cells --date 2012-01-01 --start-date 2012-01-02", "give one"}};
+    for (const auto& row : bad)
+        ExpectFailure(row.args, 2, row.message);
+}
