@@ -2,6 +2,7 @@
 
 #include "ChartHost.h"
 #include "ChartMath.h"
+#include "OleDateTimeEx.h"
 
 #include <algorithm>
 #include <cinttypes>
@@ -45,11 +46,10 @@ bool LocalDate(std::int64_t t, std::tm& out)
     return localtime_r(&tt, &out) != nullptr;
 }
 
+// Any year, however far: leap years repeat every 400 years.
 int DaysInMonth(std::int64_t year, int month)
 {
-    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : kDays[month - 1];
+    return COleDateTimeEx::DaysInMonth(month, static_cast<int>(year % 400) + 2000);
 }
 
 } // namespace

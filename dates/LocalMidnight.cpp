@@ -1,5 +1,7 @@
 #include "LocalMidnight.h"
 
+#include "OleDateTimeEx.h"
+
 #include <cctype>
 #include <ctime>
 
@@ -17,13 +19,6 @@ int Field(const std::string& text, std::size_t pos, std::size_t length)
     for (std::size_t i = pos; i < pos + length; ++i)
         value = value * 10 + (text[i] - '0');
     return value;
-}
-
-int DaysInMonth(int year, int month)
-{
-    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : kDays[month - 1];
 }
 
 bool IsDateShape(const std::string& text)
@@ -45,7 +40,7 @@ std::optional<std::int64_t> LocalMidnight(const std::string& text)
     const int year = Field(text, 0, 4);
     const int month = Field(text, 5, 2);
     const int day = Field(text, 8, 2);
-    if (year < 1 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month))
+    if (year < 1 || month < 1 || month > 12 || day < 1 || day > COleDateTimeEx::DaysInMonth(month, year))
         return std::nullopt;
     std::tm tm {};
     tm.tm_year = year - 1900;
