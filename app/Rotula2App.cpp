@@ -9,9 +9,14 @@
 #include <QFont>
 #include <QLibraryInfo>
 
+#include <clocale>
+
 CRotula2App::CRotula2App(int& argc, char** argv)
     : QApplication(argc, argv)
 {
+    // Qt takes the user's locale for the C library too; labels and files
+    // are printed with printf and must keep the decimal point.
+    std::setlocale(LC_NUMERIC, "C");
     // The settings are kept under these names.
     setOrganizationName(QString::fromUtf8(Product::Name));
     setApplicationName(QString::fromUtf8(Product::Name));

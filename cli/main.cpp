@@ -16,6 +16,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <clocale>
 #include <cstdlib>
 #include <ctime>
 #include <iostream>
@@ -217,6 +218,9 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     EnsureRuntimeDir();
     QGuiApplication app(argc, argv);
+    // Qt takes the user's locale for the C library too; JSON, CSV and labels
+    // are printed with printf and must keep the decimal point.
+    std::setlocale(LC_NUMERIC, "C");
     QCoreApplication::setApplicationName("quadrix-cli");
     QCoreApplication::setApplicationVersion(QUADRIX_VERSION);
 
