@@ -11,7 +11,6 @@
 #include "FileSettings.h"
 #include "PainterSurface.h"
 #include "PlainFile.h"
-#include "RecordingSurface.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -65,6 +64,7 @@ CRotula2View::CRotula2View(QWidget* parent)
     : CZoomView(parent)
     , m_charts(std::make_unique<CChartSet>())
     , m_printer(std::make_unique<CChartPrinter>(this))
+    , m_history([this](int kind, const CChartState& state) { ApplyStep(kind, state); })
 {
     // Moves without a button pressed show the hand over the handles.
     viewport()->setMouseTracking(true);
@@ -86,6 +86,7 @@ void CRotula2View::InitialUpdate(Size screen)
     m_charts->SetViewGeometry(m_szCanvas, m_rcChart);
     m_charts->New();
     ChartBecameCurrent();
+    m_history.Clear();
     MarkSaved();
     emit stateChanged();
 }
@@ -116,6 +117,7 @@ bool CRotula2View::OpenFile(const QString& path)
         return false;
     }
     ChartBecameCurrent();
+    m_history.Clear();
     MarkSaved();
     emit stateChanged();
     emit fileUsed(QFileInfo(path).absoluteFilePath());
@@ -228,10 +230,14 @@ void CRotula2View::mousePressEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton) {
         chart.m_crLineColor = m_crPalette;
         chart.m_nLineWidth = m_nLineNumber;
+        m_history.Begin(*m_charts);
         chart.OnLButtonDown(KeyFlags(*event), pt.x, pt.y);
+        m_history.End(*m_charts, CChartHistory::Gesture::Left);
         AfterChartChange();
     } else if (event->button() == Qt::RightButton) {
+        m_history.Begin(*m_charts);
         if (chart.OnRButtonDown(KeyFlags(*event), pt.x, pt.y)) {
+            m_history.End(*m_charts, CChartHistory::Gesture::Right);
             InvalidateChart();
             AfterChartChange();
         } else {
@@ -256,6 +262,7 @@ void CRotula2View::mouseReleaseEvent(QMouseEvent* event)
         return;
     const Point pt = toChart(event->position().toPoint());
     Chart().OnLButtonUp(KeyFlags(*event), pt.x, pt.y);
+    m_history.End(*m_charts, CChartHistory::Gesture::Left);
     InvalidateChart();
     AfterChartChange();
 }
@@ -265,7 +272,9 @@ void CRotula2View::mouseDoubleClickEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return;
     const Point pt = toChart(event->position().toPoint());
+    m_history.Begin(*m_charts);
     Chart().OnLButtonDblClk(KeyFlags(*event), pt.x, pt.y);
+    m_history.End(*m_charts, CChartHistory::Gesture::DoubleClick);
     AfterChartChange();
 }
 
@@ -286,11 +295,18 @@ void CRotula2View::SwitchKind(int kind)
     AfterCommand(false);
 }
 
-void CRotula2View::FlipSwitch(DisplaySwitch which) { AfterCommand(DisplaySwitches::Flip(Chart(), which)); }
+void CRotula2View::FlipSwitch(DisplaySwitch which)
+{
+    RecordedCommand(QString::fromUtf8(DisplaySwitches::Text(which)),
+                    [&] { return DisplaySwitches::Flip(Chart(), which); });
+}
 
 void CRotula2View::ChoosePeriod(int period) { AfterCommand(DisplaySwitches::ChoosePeriod(Chart(), period)); }
 
-void CRotula2View::ChooseDecimals(int digits) { AfterCommand(DisplaySwitches::ChooseDecimals(Chart(), digits)); }
+void CRotula2View::ChooseDecimals(int digits)
+{
+    RecordedCommand(tr("小数位数"), [&] { return DisplaySwitches::ChooseDecimals(Chart(), digits); });
+}
 
 void CRotula2View::ChooseTool(MouseTool tool)
 {
@@ -300,19 +316,23 @@ void CRotula2View::ChooseTool(MouseTool tool)
 
 void CRotula2View::ClearDrawings()
 {
-    CBaseDraw& chart = Chart();
-    chart.m_FillCells.clear();
-    chart.m_TangentCells.clear();
-    chart.m_Lines.clear();
-    chart.m_Comments.clear();
-    AfterCommand(true);
+    RecordedCommand(tr("清除所有画线"), [this] {
+        CBaseDraw& chart = Chart();
+        chart.m_FillCells.clear();
+        chart.m_TangentCells.clear();
+        chart.m_Lines.clear();
+        chart.m_Comments.clear();
+        return true;
+    });
 }
 
 // A confirmed dialog repaints the chart itself.
 void CRotula2View::EditProperties()
 {
-    EditChartProperties(Chart());
-    AfterCommand(false);
+    RecordedCommand(tr("图表属性"), [this] {
+        EditChartProperties(Chart());
+        return false;
+    });
 }
 
 void CRotula2View::PlaceNote()
@@ -328,6 +348,7 @@ void CRotula2View::NewDocument()
     m_charts->New();
     ChartBecameCurrent();
     centreView(); // not where the last chart was scrolled to
+    m_history.Clear();
     MarkSaved();
     emit stateChanged();
 }
@@ -339,6 +360,18 @@ void CRotula2View::OpenDocument()
     const QString path = AskOpenPath();
     if (!path.isEmpty())
         OpenFile(path);
+}
+
+void CRotula2View::Undo()
+{
+    m_history.Undo(*m_charts);
+    AfterCommand(true);
+}
+
+void CRotula2View::Redo()
+{
+    m_history.Redo(*m_charts);
+    AfterCommand(true);
 }
 
 bool CRotula2View::OpenDocumentAt(const QString& path) { return MaybeSave() && OpenFile(path); }
@@ -421,6 +454,25 @@ void CRotula2View::AfterChartChange()
         emit stateChanged();
 }
 
+void CRotula2View::RecordedCommand(const QString& name, const std::function<bool()>& change)
+{
+    m_history.Begin(*m_charts);
+    const bool repaint = change();
+    m_history.End(*m_charts, name);
+    AfterCommand(repaint);
+}
+
+// A step on a chart not shown shows it first: the user sees what is undone.
+void CRotula2View::ApplyStep(int kind, const CChartState& state)
+{
+    if (kind != m_charts->Kind()) {
+        m_charts->SwitchKind(kind);
+        ChartBecameCurrent();
+    }
+    state.Restore(Chart());
+    InvalidateChart();
+}
+
 bool CRotula2View::UpdateModified()
 {
     const bool modified = m_unsaved.Differs(*m_charts);
@@ -434,9 +486,7 @@ bool CRotula2View::UpdateModified()
 // taken as saved, so that showing a chart is not taken for a change.
 void CRotula2View::MarkSaved()
 {
-    // No text is laid out on a recording surface, and nothing is shown.
-    CRecordingSurface scratch;
-    PaintChart(Chart(), scratch);
+    SettlePaintedValues(Chart());
     m_unsaved.MarkSaved(*m_charts);
     m_bModified = false;
 }
