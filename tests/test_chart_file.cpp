@@ -7,6 +7,7 @@
 #include "ChartSet.h"
 #include "ChartSetJson.h"
 #include "ChartSlots.h"
+#include "ChartState.h"
 #include "TextCodec.h"
 
 #include <gtest/gtest.h>
@@ -400,4 +401,48 @@ TEST(ChartSetJsonTest, WriteThenDumpGivesTheJsonBack)
         EXPECT_FALSE(none.Ok()) << text;
         EXPECT_NE(none.Message().find(message), std::string::npos) << none.Message();
     }
+}
+
+// An undo step restores a chart from its captured state: every field the
+// file keeps but the zoom must be captured, and a NaN a file holds is no change.
+TEST(ChartStateTest, CapturesEveryStoredFieldButTheZoom)
+{
+    const auto visitAll = [](CBaseDraw& chart, auto&& f) {
+        VisitLeadingFields(chart, f);
+        VisitContainers(chart, f);
+        VisitTrailingFields(chart, f);
+    };
+    int fields = 0;
+    CChartSlots counted;
+    visitAll(counted.Ensure(kHexagon), [&](const char*, auto&) { ++fields; });
+    for (int k = 0; k < fields; ++k) {
+        CChartSlots original, changed;
+        original.Ensure(kHexagon);
+        std::string name;
+        int i = 0;
+        visitAll(changed.Ensure(kHexagon), [&](const char* field, auto& member) {
+            using T = std::decay_t<decltype(member)>;
+            if (i++ != k)
+                return;
+            name = field;
+            if constexpr (std::is_same_v<T, bool>)
+                member = !member;
+            else if constexpr (std::is_arithmetic_v<T>)
+                member = static_cast<T>(member + 3);
+            else
+                member.emplace(typename T::key_type {}, typename T::mapped_type {});
+        });
+        if (name == "m_fZoom")
+            continue;
+        ASSERT_NE(Bytes(original), Bytes(changed)) << name;
+        const CChartState state = CChartState::Capture(*changed.Chart(kHexagon));
+        EXPECT_EQ(CChartState::Capture(*original.Chart(kHexagon)).Differing(state).count(), 1u) << name;
+        state.Restore(*original.Chart(kHexagon));
+        EXPECT_EQ(Bytes(original), Bytes(changed)) << name;
+    }
+
+    CChartSlots odd;
+    odd.Ensure(kWheel).m_fStartPrice = std::numeric_limits<float>::quiet_NaN();
+    const CChartState nan = CChartState::Capture(*odd.Chart(kWheel));
+    EXPECT_TRUE(nan.Differing(CChartState::Capture(*odd.Chart(kWheel))).none());
 }

@@ -5,6 +5,7 @@
 #include "CellTable.h"
 #include "ChartKinds.h"
 #include "ChartFile.h"
+#include "ChartHistory.h"
 #include "ChartPrinter.h"
 #include "ChartSet.h"
 #include "ChartSetJson.h"
@@ -23,6 +24,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
+
+#include <functional>
+#include <optional>
 
 #include <gtest/gtest.h>
 
@@ -55,6 +59,24 @@ protected:
     {
         ++paints;
         CRotula2View::drawContents(painter, scale);
+    }
+
+public:
+    // Answers the note dialog with this text when set, else shows it.
+    std::optional<std::string> noteText;
+    bool EditComment(Comments& note) override
+    {
+        if (!noteText)
+            return CRotula2View::EditComment(note);
+        note.m_strText = *noteText;
+        return true;
+    }
+    // The properties dialog as confirmed with 7 rings and start price 100.
+    bool EditChartProperties(CBaseDraw& chart) override
+    {
+        chart.SetRings(7);
+        chart.m_fStartPrice = 100.0f;
+        return true;
     }
 };
 
@@ -94,6 +116,22 @@ protected:
     }
 
     std::string SetText() { return ChartSetJson::ToText(view.Charts().Slots()); }
+    std::string SetBytes() { return ChartFile::ToBytes(view.Charts().Slots()).Value(); }
+    // Presses at a, moves to b and releases there, in window coordinates of chart points.
+    void Drag(Point a, Point b)
+    {
+        QTest::mousePress(view.viewport(), Qt::LeftButton, {}, view.toWindow(a));
+        QTest::mouseMove(view.viewport(), view.toWindow(b));
+        QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, view.toWindow(b));
+    }
+    // As the window system delivers a double click.
+    void DoubleClick(Point at)
+    {
+        const QPoint p = view.toWindow(at);
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, p);
+        QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, p);
+        QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, p);
+    }
 
     QString TempPath(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
 
@@ -407,6 +445,99 @@ TEST_F(ChartView, APrintedPageHoldsTheWholeChartCentred)
     EXPECT_GT(QFile(TempPath("chart.pdf")).size(), 1000);
     printer.setOutputFileName(TempPath("no/such/folder/chart.pdf"));
     EXPECT_FALSE(CChartPrinter::PrintTo(printer, Chart(), view.CanvasSize()));
+}
+
+// Every change to what the file keeps is one step, named for what was done:
+// undone it gives the bytes from before, redone those from after. The set
+// opened holds a fill on 20, a line 30-40, a note on 12, the triangle and
+// the calendar ring.
+TEST_F(ChartView, EveryStoredChangeIsOneNamedStepThatUndoesAndRedoesToTheBytes)
+{
+    CChartSlots known;
+    CBaseDraw& nine = known.Ensure(kSquareOfNine);
+    nine.m_FillCells.emplace(20, Cell_Style {});
+    nine.m_Lines.emplace("30/40", CLine {1, 0, false, 30, 40});
+    Comments text;
+    text.m_strText = "note";
+    text.m_nHeight = 16;
+    nine.m_Comments.emplace(12, text);
+    nine.m_bShowTriangle = 1;
+    nine.m_bShowCalendarRing = true;
+    nine.m_fZoom = 0.6f;
+    const QString path = TempPath("known.rtl");
+    ASSERT_TRUE(ChartFile::Save(known, path.toStdString()).Ok());
+
+    const auto cell = [this](int n) { return Chart().GetCellCenter(n); };
+    const auto tool = [this](MouseTool t) { view.ChooseTool(t); };
+    const auto note = [this] { return Chart().m_Comments.begin()->second.m_rcBox.Center(); };
+    const auto handleDrag = [&](const Rect& handle) { Drag(handle.Center(), cell(60)); };
+    const std::pair<const char*, std::function<void()>> rows[] = {
+        {"画线", [&] { tool(MouseTool::Line); Drag(cell(2), cell(9)); }},
+        {"画箭头", [&] { tool(MouseTool::Arrow); Drag(cell(2), cell(9)); }},
+        {"填充单元格", [&] { tool(MouseTool::Circle); ClickCell(3); }},
+        {"填充单元格", [&] { tool(MouseTool::Square); ClickCell(3); }},
+        {"切线标记", [&] { tool(MouseTool::Tangent); ClickCell(4); }},
+        {"删除标记", [&] { ClickCell(20, Qt::RightButton); }},
+        {"删除画线", [&] { ClickCell(40, Qt::RightButton); }},
+        {"添加注释", [&] { view.PlaceNote(); ClickCell(5); }},
+        {"编辑注释", [&] { DoubleClick(note()); }},
+        {"删除注释", [&] { QTest::mouseClick(view.viewport(), Qt::RightButton, {}, view.toWindow(note())); }},
+        {"清除所有画线", [&] { view.ClearDrawings(); }},
+        {"拖动叠加图", [&] { handleDrag(Chart().m_rcTriangleHandle); }},
+        {"拖动外环", [&] { handleDrag(Chart().m_rcCalendarHandle); }},
+        {"反转外环", [&] { DoubleClick(Chart().m_rcCalendarHandle.Center()); }},
+        {"图表属性", [&] { view.EditProperties(); }},
+        {"显示【时间】", [&] { view.FlipSwitch(DisplaySwitch::Time); }},
+        {"8分", [&] { view.FlipSwitch(DisplaySwitch::Divisions); }}, // its first paint sizes the star
+        {"小数位数", [&] { view.ChooseDecimals(0); }},
+    };
+    view.noteText = "edited";
+    for (const auto& [name, change] : rows) {
+        ASSERT_TRUE(view.OpenFile(path));
+        view.viewport()->repaint();
+        const std::string before = SetBytes();
+        change();
+        view.viewport()->repaint();
+        const std::string after = SetBytes();
+        ASSERT_NE(after, before) << name;
+        EXPECT_EQ(view.History().Stack().undoText().toStdString(), name);
+        view.Undo();
+        view.viewport()->repaint();
+        EXPECT_EQ(SetBytes(), before) << name;
+        EXPECT_FALSE(view.History().Stack().canUndo()) << name << ": more than one step";
+        EXPECT_FALSE(view.IsModified()) << name;
+        view.Redo();
+        view.viewport()->repaint();
+        EXPECT_EQ(SetBytes(), after) << name;
+        EXPECT_TRUE(view.IsModified()) << name;
+    }
+}
+
+// Zooms and looks are no steps; a step undone on another chart shows that
+// chart; the mark follows the history to the state saved, and New starts a
+// fresh one.
+TEST_F(ChartView, UndoShowsTheChartOfItsStepAndTheMarkFollowsToTheSavedState)
+{
+    view.ChooseTool(MouseTool::Circle);
+    ClickCell(3);
+    ASSERT_TRUE(view.SaveFile(TempPath("saved.rtl")));
+    view.zoomIn();
+    view.ChoosePeriod(2);
+    view.SwitchKind(kHexagon);
+    EXPECT_EQ(view.History().Stack().undoText().toStdString(), "填充单元格");
+    view.FlipSwitch(DisplaySwitch::Clockwise);
+    EXPECT_TRUE(view.IsModified());
+    view.Undo();
+    EXPECT_FALSE(view.IsModified());
+    view.Undo();
+    EXPECT_EQ(view.Charts().Kind(), kSquareOfNine);
+    EXPECT_TRUE(Chart().m_FillCells.empty());
+    EXPECT_TRUE(view.IsModified());
+    view.Redo();
+    EXPECT_FALSE(view.IsModified());
+    EXPECT_EQ(view.History().Stack().redoText().toStdString(), "顺时针");
+    view.NewDocument();
+    EXPECT_FALSE(view.History().Stack().canUndo() || view.History().Stack().canRedo());
 }
 
 } // namespace

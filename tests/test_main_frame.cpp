@@ -93,6 +93,7 @@ private slots:
     void versionCheck();
     void versionOrder();
     void chineseTexts();
+    void undoAndRedoNameTheirStep();
 
 private:
     QAction* action(int id) const;
@@ -461,6 +462,21 @@ int main(int argc, char** argv)
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     TestMainFrame test;
     return QTest::qExec(&test, argc, argv);
+}
+
+// Undo and redo name the step they would take, and redo has both its keys.
+void TestMainFrame::undoAndRedoNameTheirStep()
+{
+    QCOMPARE(action(Cmd::EditUndo)->text(), QString("撤销"));
+    QVERIFY(!action(Cmd::EditUndo)->isEnabled());
+    action(Cmd::ShowTime)->trigger();
+    QCOMPARE(action(Cmd::EditUndo)->text(), QString("撤销 显示【时间】"));
+    action(Cmd::EditUndo)->trigger();
+    QCOMPARE(action(Cmd::EditUndo)->text(), QString("撤销"));
+    QCOMPARE(action(Cmd::EditRedo)->text(), QString("重做 显示【时间】"));
+    QVERIFY(action(Cmd::EditRedo)->isEnabled());
+    QCOMPARE(action(Cmd::EditRedo)->shortcuts(),
+             (QList<QKeySequence> {QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
 }
 
 #include "test_main_frame.moc"

@@ -1,11 +1,14 @@
 // The main window under a long run of seeded random input, every window that
 // would wait for the user answered at once. After each event the window's
 // state must hang together; every 500 events the set is saved, read back and
-// opened, and must come back equal. QUADRIX_SOAK_SEED and QUADRIX_SOAK_EVENTS
+// opened, and must come back equal; before that, undoing every step must
+// give back the set the history began with, redoing them all the set before
+// the undo. QUADRIX_SOAK_SEED and QUADRIX_SOAK_EVENTS
 // replay or lengthen a run.
 
 #include "BaseDraw.h"
 #include "ChartFile.h"
+#include "ChartHistory.h"
 #include "ChartPropertyDialog.h"
 #include "ChartSet.h"
 #include "ChartSetJson.h"
@@ -35,6 +38,7 @@
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <cstdlib>
 #include <fstream>
@@ -214,6 +218,28 @@ std::string WithoutPaintedValues(const std::string& json)
 {
     static const std::regex radius(R"("m_f(Squares|Triangle|Divisions)Radius": [^,\n]*)");
     return std::regex_replace(json, radius, "$1 radius");
+}
+
+// The charts of a set as the history restores them: without the zoom, which
+// is no step, and the radii that paints lay out.
+nlohmann::json StepData(const CChartSet& set)
+{
+    nlohmann::json charts = nlohmann::json::parse(ChartSetJson::ToText(set.Slots()));
+    for (auto& chart : charts) {
+        if (chart.is_null())
+            continue;
+        for (const char* key : {"m_fZoom", "m_fSquaresRadius", "m_fTriangleRadius", "m_fDivisionsRadius"})
+            chart.erase(key);
+    }
+    return charts;
+}
+
+// The charts of start, which a kind shown since may have joined, as now.
+void ExpectChartsOf(const nlohmann::json& start, const nlohmann::json& now, const std::string& when)
+{
+    for (const auto& [kind, chart] : start.items())
+        if (!chart.is_null())
+            ASSERT_EQ(now[kind], chart) << kind << " " << when;
 }
 
 class Soak : public testing::Test {
@@ -407,6 +433,40 @@ protected:
         ASSERT_EQ(m_frame->isWindowModified(), View().IsModified()) << after;
     }
 
+    // The set as it stands while the history holds no step, and whether
+    // the history has since dropped its oldest steps.
+    void NoteHistoryStart()
+    {
+        const int steps = View().History().Stack().count();
+        if (steps == 0) {
+            m_start = StepData(View().Charts());
+            m_stepsDropped = false;
+        }
+        m_stepsDropped = m_stepsDropped || steps >= CChartHistory::kLimit;
+    }
+
+    // A history that holds every step since it began (New or Open) undoes
+    // to where it began and redoes to where it was.
+    void UndoAndRedoEverything()
+    {
+        if (m_buttons & Qt::LeftButton)
+            Release(); // a drag in progress becomes its step
+        NoteHistoryStart();
+        if (m_stepsDropped)
+            return;
+        const QUndoStack& history = View().History().Stack();
+        const nlohmann::json now = StepData(View().Charts());
+        const int steps = history.index();
+        for (int i = 0; i < steps; ++i)
+            m_frame->Action(Cmd::EditUndo)->trigger();
+        ASSERT_FALSE(history.canUndo());
+        ASSERT_NO_FATAL_FAILURE(ExpectChartsOf(m_start, StepData(View().Charts()), "after undoing"));
+        for (int i = 0; i < steps; ++i)
+            m_frame->Action(Cmd::EditRedo)->trigger();
+        ASSERT_NO_FATAL_FAILURE(ExpectChartsOf(now, StepData(View().Charts()), "after redoing"));
+        ++m_undoChecks;
+    }
+
     // Saves, reads the file back, opens it: the set must come back equal
     // each time. A save that cannot be written and an open of a damaged
     // file fail, say so, and leave the set as it was.
@@ -449,6 +509,9 @@ protected:
     std::vector<int> m_lightCommands;
     std::vector<int> m_heavyCommands;
     std::map<int, int> m_triggered;
+    nlohmann::json m_start; // the set as the history began
+    bool m_stepsDropped = false;
+    int m_undoChecks = 0;
     Qt::MouseButtons m_buttons;
     QPoint m_at;
 };
@@ -456,14 +519,19 @@ protected:
 TEST_F(Soak, TenThousandRandomEventsOnTheMainWindow)
 {
     RecordProperty("seed", static_cast<int>(m_seed));
+    NoteHistoryStart();
     for (int i = 1; i <= m_events; ++i) {
         const std::string what = Event();
         ASSERT_NO_FATAL_FAILURE(ExpectConsistent("event " + std::to_string(i) + ": " + what))
             << "seed " << m_seed;
+        NoteHistoryStart();
         if (i % kRoundTripEvery == 0) {
+            ASSERT_NO_FATAL_FAILURE(UndoAndRedoEverything()) << "after event " << i << ", seed " << m_seed;
             ASSERT_NO_FATAL_FAILURE(RoundTrip()) << "after event " << i << ", seed " << m_seed;
+            NoteHistoryStart();
         }
     }
+    EXPECT_GT(m_undoChecks, m_events / kRoundTripEvery / 2);
     QCoreApplication::processEvents();
     EXPECT_TRUE(m_answerer.warnings.isEmpty()) << m_answerer.warnings.join("\n").toStdString();
     // The run reached every command of the menus and toolbars.

@@ -11,10 +11,19 @@ CChartHistory::CChartHistory(CChartStep::Apply apply)
     m_stack.setUndoLimit(kLimit);
 }
 
-void CChartHistory::Begin(const CChartSet& charts)
+bool CChartHistory::Begin(CChartSet& charts)
+{
+    const bool committed = Commit(charts);
+    Capture(charts);
+    return committed;
+}
+
+void CChartHistory::Capture(const CChartSet& charts)
 {
     m_pending = Pending {charts.Kind(), CChartState::Capture(*charts.Current())};
 }
+
+bool CChartHistory::Commit(CChartSet& charts) { return End(charts, Gesture::Left); }
 
 bool CChartHistory::End(CChartSet& charts, const QString& name)
 {
@@ -56,18 +65,18 @@ void CChartHistory::Push(CChartSet& charts, CChartState::Parts changes, const QS
     m_stack.push(new CChartStep(name, kind, std::move(before), std::move(after), m_apply));
 }
 
-void CChartHistory::Undo(const CChartSet& charts)
+void CChartHistory::Undo(CChartSet& charts)
 {
+    Commit(charts);
     m_stack.undo();
-    if (m_pending)
-        Begin(charts);
+    Capture(charts);
 }
 
-void CChartHistory::Redo(const CChartSet& charts)
+void CChartHistory::Redo(CChartSet& charts)
 {
+    Commit(charts);
     m_stack.redo();
-    if (m_pending)
-        Begin(charts);
+    Capture(charts);
 }
 
 void CChartHistory::Clear()

@@ -26,22 +26,25 @@ public:
     // apply shows the chart of a kind and sets a state into it.
     explicit CChartHistory(CChartStep::Apply apply);
 
-    void Begin(const CChartSet& charts);
+    // Commits what changed since the last Begin, then captures the current
+    // chart; true when that pushed a step.
+    bool Begin(CChartSet& charts);
     // Pushes a step when the chart begun on changed; true when one was pushed.
     bool End(CChartSet& charts, const QString& name);
     bool End(CChartSet& charts, Gesture gesture);
+    // Makes a step of a change in progress (a drag that has moved), so that
+    // no other change takes it in.
+    bool Commit(CChartSet& charts);
 
-    // Undo and redo keep a change in progress going from what they leave.
-    void Undo(const CChartSet& charts);
-    void Redo(const CChartSet& charts);
+    // Undo and redo first commit a change in progress, which they then undo
+    // or keep going from what they leave.
+    void Undo(CChartSet& charts);
+    void Redo(CChartSet& charts);
     // A fresh history, for a new or opened set.
     void Clear();
 
-    // The name of the step that an undo or redo would take, empty for none.
-    QString UndoName() const { return m_stack.undoText(); }
-    QString RedoName() const { return m_stack.redoText(); }
-    bool CanUndo() const { return m_stack.canUndo(); }
-    bool CanRedo() const { return m_stack.canRedo(); }
+    // The steps, each named (QUndoStack::undoText) for what it did.
+    const QUndoStack& Stack() const { return m_stack; }
     // Enough for an afternoon's work; each step keeps only what it changed.
     static constexpr int kLimit = 100;
 
@@ -50,6 +53,7 @@ private:
     // leaves them; none when nothing was begun or nothing changed.
     CChartState::Parts Changes(CChartSet& charts);
     void Push(CChartSet& charts, CChartState::Parts changes, const QString& name);
+    void Capture(const CChartSet& charts);
     static QString MouseStepName(Gesture gesture, CChartState::Parts changes, MouseTool tool);
 
     struct Pending {

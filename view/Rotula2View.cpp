@@ -230,17 +230,16 @@ void CRotula2View::mousePressEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton) {
         chart.m_crLineColor = m_crPalette;
         chart.m_nLineWidth = m_nLineNumber;
-        m_history.Begin(*m_charts);
+        const bool committed = m_history.Begin(*m_charts);
         chart.OnLButtonDown(KeyFlags(*event), pt.x, pt.y);
-        m_history.End(*m_charts, CChartHistory::Gesture::Left);
-        AfterChartChange();
+        AfterChartChange(m_history.End(*m_charts, CChartHistory::Gesture::Left) || committed);
     } else if (event->button() == Qt::RightButton) {
-        m_history.Begin(*m_charts);
+        const bool committed = m_history.Begin(*m_charts);
         if (chart.OnRButtonDown(KeyFlags(*event), pt.x, pt.y)) {
-            m_history.End(*m_charts, CChartHistory::Gesture::Right);
             InvalidateChart();
-            AfterChartChange();
+            AfterChartChange(m_history.End(*m_charts, CChartHistory::Gesture::Right) || committed);
         } else {
+            AfterChartChange(committed);
             ShowContextMenu(event->globalPosition().toPoint());
         }
     }
@@ -262,9 +261,8 @@ void CRotula2View::mouseReleaseEvent(QMouseEvent* event)
         return;
     const Point pt = toChart(event->position().toPoint());
     Chart().OnLButtonUp(KeyFlags(*event), pt.x, pt.y);
-    m_history.End(*m_charts, CChartHistory::Gesture::Left);
     InvalidateChart();
-    AfterChartChange();
+    AfterChartChange(m_history.End(*m_charts, CChartHistory::Gesture::Left));
 }
 
 void CRotula2View::mouseDoubleClickEvent(QMouseEvent* event)
@@ -272,10 +270,9 @@ void CRotula2View::mouseDoubleClickEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return;
     const Point pt = toChart(event->position().toPoint());
-    m_history.Begin(*m_charts);
+    const bool committed = m_history.Begin(*m_charts);
     Chart().OnLButtonDblClk(KeyFlags(*event), pt.x, pt.y);
-    m_history.End(*m_charts, CChartHistory::Gesture::DoubleClick);
-    AfterChartChange();
+    AfterChartChange(m_history.End(*m_charts, CChartHistory::Gesture::DoubleClick) || committed);
 }
 
 CBaseDraw& CRotula2View::Chart() const { return *m_charts->Current(); }
@@ -287,6 +284,8 @@ void CRotula2View::SwitchKind(int kind)
     if (kind != m_charts->Kind()) {
         UpdateModified();
         const bool wasModified = m_bModified;
+        m_history.Commit(*m_charts);
+        StopMouseDrag();
         m_charts->SwitchKind(kind);
         ChartBecameCurrent();
         if (!wasModified)
@@ -448,9 +447,9 @@ void CRotula2View::AfterCommand(bool repaint)
     emit stateChanged();
 }
 
-void CRotula2View::AfterChartChange()
+void CRotula2View::AfterChartChange(bool stepped)
 {
-    if (UpdateModified())
+    if (UpdateModified() || stepped)
         emit stateChanged();
 }
 
@@ -466,11 +465,19 @@ void CRotula2View::RecordedCommand(const QString& name, const std::function<bool
 void CRotula2View::ApplyStep(int kind, const CChartState& state)
 {
     if (kind != m_charts->Kind()) {
+        StopMouseDrag();
         m_charts->SwitchKind(kind);
         ChartBecameCurrent();
     }
     state.Restore(Chart());
     InvalidateChart();
+}
+
+// A drag does not go on on a chart that is no longer shown.
+void CRotula2View::StopMouseDrag()
+{
+    Chart().EndOverlayDrag();
+    Chart().m_bDrawingLine = 0;
 }
 
 bool CRotula2View::UpdateModified()

@@ -136,13 +136,15 @@ private:
     // After a command: a repaint when the picture changed, then the modified
     // flag and the toolbars follow.
     void AfterCommand(bool repaint);
-    // After a mouse action changed the chart.
-    void AfterChartChange();
+    // After a mouse action changed the chart, perhaps by a step of the history.
+    void AfterChartChange(bool stepped);
     // A command that changes the current chart: one step named name; change
     // returns whether the picture changed.
     void RecordedCommand(const QString& name, const std::function<bool()>& change);
     // An undo or redo step: shows the chart of kind and sets state into it.
     void ApplyStep(int kind, const CChartState& state);
+    // Ends a line or handle drag on the current chart before another is shown.
+    void StopMouseDrag();
     // Compares the set with its file; true when the flag changed.
     bool UpdateModified();
     // The set as it stands is what its file holds.
