@@ -33,10 +33,3 @@ void CChartState::Keep(Parts keep)
             std::get<i>(m_parts).reset();
     });
 }
-
-CChartState::Parts CChartState::Held() const
-{
-    Parts held;
-    ForEachPart([&](auto i) { held[i] = std::get<i>(m_parts).has_value(); });
-    return held;
-}

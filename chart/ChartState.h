@@ -29,7 +29,6 @@ public:
     Parts Differing(const CChartState& other) const;
     // Drops every part not in keep.
     void Keep(Parts keep);
-    Parts Held() const;
 
 private:
     // The values of some chart members, in the order given.
