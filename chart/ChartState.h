@@ -7,6 +7,7 @@
 #include <cstring>
 #include <optional>
 #include <tuple>
+#include <type_traits>
 #include <utility>
 
 // What a chart file keeps of one chart, but its zoom, in parts that change
