@@ -30,9 +30,9 @@ Handler OnTools(void (CToolDialogs::*show)())
 }
 
 // A display switch: flips under the chart's rules, pressed while on.
-Command SwitchCommand(int id, const char* text, const char* icon, DisplaySwitch which)
+Command SwitchCommand(int id, const char* icon, DisplaySwitch which)
 {
-    return {id, text, "", icon, "", [which](Context& c) { c.view.FlipSwitch(which); },
+    return {id, DisplaySwitches::Text(which), "", icon, "", [which](Context& c) { c.view.FlipSwitch(which); },
         [which](const Context& c) { return DisplaySwitches::IsOn(Chart(c), which); }};
 }
 
@@ -128,6 +128,12 @@ std::vector<Command> BuildCommands()
             [](const Context& c) { return !c.frame.RecentFiles().Entries().empty(); }},
         {Cmd::ExportPicture, "导出图片...", "", "", "", OnView(&CRotula2View::ExportPicture)},
         {Cmd::ExportCellTable, "导出单元格表...", "", "", "", OnView(&CRotula2View::ExportCellTable)},
+        {Cmd::EditUndo, "撤销", "", "", "Ctrl+Z", OnView(&CRotula2View::Undo), {},
+            [](const Context& c) { return c.view.History().Stack().canUndo(); },
+            [](const Context& c) { return c.view.History().Stack().undoText(); }},
+        {Cmd::EditRedo, "重做", "", "", "Ctrl+Y; Ctrl+Shift+Z", OnView(&CRotula2View::Redo), {},
+            [](const Context& c) { return c.view.History().Stack().canRedo(); },
+            [](const Context& c) { return c.view.History().Stack().redoText(); }},
         {Cmd::CopyChart, "复制图表", "", "", "Ctrl+C", OnView(&CRotula2View::CopyChart)},
         {Cmd::Print, "打印...", "打印", "print", "Ctrl+P", OnView(&CRotula2View::PrintChart)},
         {Cmd::PrintPreview, "打印预览", "", "", "", OnView(&CRotula2View::PreviewChart)},
@@ -147,24 +153,24 @@ std::vector<Command> BuildCommands()
     Append(commands,
         {
             {Cmd::ChartProperties, "图表属性设置", "", "properties", "", OnView(&CRotula2View::EditProperties)},
-            SwitchCommand(Cmd::CalendarRing, "显示【日历】外环", "ring_calendar", DisplaySwitch::CalendarRing),
-            SwitchCommand(Cmd::AngleRing, "显示【角度】外环", "ring_angle", DisplaySwitch::AngleRing),
-            SwitchCommand(Cmd::ShowPrice, "显示【价格】", "show_price", DisplaySwitch::Price),
-            SwitchCommand(Cmd::ShowTime, "显示【时间】", "show_time", DisplaySwitch::Time),
-            SwitchCommand(Cmd::ShowN, "显示【N】", "show_n", DisplaySwitch::N),
-            SwitchCommand(Cmd::TimeStandard, "Orvo时间标准图", "time_standard", DisplaySwitch::TimeStandard),
+            SwitchCommand(Cmd::CalendarRing, "ring_calendar", DisplaySwitch::CalendarRing),
+            SwitchCommand(Cmd::AngleRing, "ring_angle", DisplaySwitch::AngleRing),
+            SwitchCommand(Cmd::ShowPrice, "show_price", DisplaySwitch::Price),
+            SwitchCommand(Cmd::ShowTime, "show_time", DisplaySwitch::Time),
+            SwitchCommand(Cmd::ShowN, "show_n", DisplaySwitch::N),
+            SwitchCommand(Cmd::TimeStandard, "time_standard", DisplaySwitch::TimeStandard),
             {Cmd::PeriodMenu, "选择【周期】", "", "period", ""},
             {Cmd::DigitsMenu, "选择价格的【小数位数】", "", "digits", ""},
-            SwitchCommand(Cmd::Clockwise, "顺时针", "clockwise", DisplaySwitch::Clockwise),
+            SwitchCommand(Cmd::Clockwise, "clockwise", DisplaySwitch::Clockwise),
             {Cmd::ZoomIn, "放大", "", "zoom_in", "", [](Context& c) { c.view.zoomIn(); }, {},
                 [](const Context& c) { return c.view.canZoomIn(); }},
             {Cmd::ZoomOut, "缩小", "", "zoom_out", "", [](Context& c) { c.view.zoomOut(); }, {},
                 [](const Context& c) { return c.view.canZoomOut(); }},
             {Cmd::ZoomToFit, "适合窗口", "", "zoom_fit", "", [](Context& c) { c.view.zoomToFit(); }},
             {Cmd::ZoomActualSize, "实际大小", "", "zoom_actual", "", [](Context& c) { c.view.zoomToActualSize(); }},
-            SwitchCommand(Cmd::Squares, "4方", "squares", DisplaySwitch::Squares),
-            SwitchCommand(Cmd::Triangle, "三角", "triangle", DisplaySwitch::Triangle),
-            SwitchCommand(Cmd::Divisions, "8分", "divisions", DisplaySwitch::Divisions),
+            SwitchCommand(Cmd::Squares, "squares", DisplaySwitch::Squares),
+            SwitchCommand(Cmd::Triangle, "triangle", DisplaySwitch::Triangle),
+            SwitchCommand(Cmd::Divisions, "divisions", DisplaySwitch::Divisions),
         });
     AddChoices<MouseTool>(commands, kTools, [](Context& c, MouseTool tool) { c.view.ChooseTool(tool); },
         [](const Context& c) { return Chart(c).m_nTool; });
@@ -215,7 +221,7 @@ const std::vector<Group>& Menus()
             {Cmd::FileNew, Cmd::FileOpen, Cmd::FileSave, Cmd::FileSaveAs, Separator, Cmd::ExportPicture,
                 Cmd::ExportCellTable, Separator, Cmd::Print, Cmd::PrintPreview, Separator, Cmd::RecentFiles, Separator,
                 Cmd::Exit}},
-        {"editMenu", "编辑", {Cmd::CopyChart}},
+        {"editMenu", "编辑", {Cmd::EditUndo, Cmd::EditRedo, Separator, Cmd::CopyChart}},
         {"viewMenu", "视图", {Cmd::ZoomIn, Cmd::ZoomOut, Separator, Cmd::ZoomToFit, Cmd::ZoomActualSize}},
         {"toolsMenu", "工具", {Cmd::Astrology, Cmd::DegreeCalculator, Cmd::TimeCalculator}},
         {"helpMenu", "帮助", {Cmd::CheckVersion, Cmd::About}},

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
 #include <utility>
 #include <vector>
@@ -26,10 +28,11 @@ struct Context {
 
 using Handler = std::function<void(Context&)>;
 using Test = std::function<bool(const Context&)>;
+using Detail = std::function<QString(const Context&)>;
 
 struct Command {
     Command(int id, const char* text, const char* toolTip, const char* icon, const char* shortcut, Handler run = {},
-        Test checked = {}, Test enabled = {})
+        Test checked = {}, Test enabled = {}, Detail detail = {})
         : id(id)
         , text(text)
         , toolTip(toolTip)
@@ -38,6 +41,7 @@ struct Command {
         , run(std::move(run))
         , checked(std::move(checked))
         , enabled(std::move(enabled))
+        , detail(std::move(detail))
     {
     }
 
@@ -45,10 +49,11 @@ struct Command {
     const char* text; // menu text; also the tooltip when toolTip is empty
     const char* toolTip;
     const char* icon; // an icon of res/icons, without extension; empty for none
-    const char* shortcut; // QKeySequence text; empty for none
+    const char* shortcut; // QKeySequence text, several separated by "; "; empty for none
     Handler run; // empty for a button that only opens its drop-down menu or submenu
     Test checked; // empty for a command with no pressed state
     Test enabled; // empty for one that is always enabled
+    Detail detail; // what the menu text names after text (the step an undo takes); empty for nothing
 };
 
 // Marks a separator in the id lists below.

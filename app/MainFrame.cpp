@@ -32,6 +32,13 @@ namespace {
 const QSize kButtonSize(16, 15);
 const QSize kLineButtonSize(32, 15);
 
+// A command's text with what it names now, as "撤销 画线".
+QString Named(const CommandTable::Command& command, const QString& detail)
+{
+    const QString text = QString::fromUtf8(command.text);
+    return detail.isEmpty() ? text : text + QLatin1Char(' ') + detail;
+}
+
 } // namespace
 
 CMainFrame::CMainFrame(CVersionCheck& versionCheck, QWidget* parent)
@@ -81,7 +88,7 @@ void CMainFrame::createActions()
         if (*command.icon)
             action->setIcon(ResourceIcon(command.icon));
         if (*command.shortcut)
-            action->setShortcut(QKeySequence(QString::fromUtf8(command.shortcut)));
+            action->setShortcuts(QKeySequence::listFromString(QString::fromUtf8(command.shortcut)));
         action->setCheckable(static_cast<bool>(command.checked));
         connect(action, &QAction::triggered, this, [this, &command] { onCommand(command); });
         m_actions.emplace(command.id, action);
@@ -238,6 +245,8 @@ void CMainFrame::updateActions()
         QAction* action = m_actions.at(command.id);
         action->setEnabled(!command.enabled || command.enabled(context));
         action->setChecked(command.checked && command.checked(context));
+        if (command.detail)
+            action->setText(Named(command, command.detail(context)));
     }
     updateTitle();
 }

@@ -24,6 +24,8 @@ enum class DisplaySwitch {
 namespace DisplaySwitches {
 
 bool IsOn(const CBaseDraw& chart, DisplaySwitch which);
+// The switch's command text (UTF-8), which also names its undo step.
+const char* Text(DisplaySwitch which);
 // Price, time, N and the time standard are never all off: flipping price,
 // time or N while the other three are off is refused (false, no change).
 // The time standard chart shows N alone; turned off with no label left on,

@@ -2,6 +2,7 @@
 
 #include "BaseDraw.h"
 #include "PainterSurface.h"
+#include "RecordingSurface.h"
 #include "SvgPaintDevice.h"
 
 #include <QFileInfo>
@@ -102,6 +103,13 @@ void PaintChart(CBaseDraw& chart, CDrawSurface& dc)
 {
     chart.Draw(dc);
     chart.DrawComments(dc);
+}
+
+// No text is laid out on a recording surface.
+void SettlePaintedValues(CBaseDraw& chart)
+{
+    CRecordingSurface scratch;
+    PaintChart(chart, scratch);
 }
 
 void PaintChartToImage(CBaseDraw& chart, QImage& image, double zoom)

@@ -12,6 +12,11 @@ inline constexpr int kMaxPictureSide = 16384;
 // One paint of a chart: its drawing pass, then its notes.
 void PaintChart(CBaseDraw& chart, CDrawSurface& dc);
 
+// A paint that shows nothing. A chart's paint settles values its file stores
+// (the overlay radii of a new chart or a star shown for the first time);
+// this settles them before the chart is compared with a file or a history.
+void SettlePaintedValues(CBaseDraw& chart);
+
 // Paints chart on white into image (chart units scaled by zoom).
 void PaintChartToImage(CBaseDraw& chart, QImage& image, double zoom);
 

@@ -7,6 +7,7 @@
 #include "ChartSet.h"
 #include "ChartSetJson.h"
 #include "ChartSlots.h"
+#include "ChartState.h"
 #include "TextCodec.h"
 
 #include <gtest/gtest.h>
@@ -400,4 +401,41 @@ TEST(ChartSetJsonTest, WriteThenDumpGivesTheJsonBack)
         EXPECT_FALSE(none.Ok()) << text;
         EXPECT_NE(none.Message().find(message), std::string::npos) << none.Message();
     }
+}
+
+// An undo step restores a chart from its captured state: every field the
+// file keeps but the zoom must be captured, and a NaN a file holds is no change.
+TEST(ChartStateTest, CapturesEveryStoredFieldButTheZoom)
+{
+    for (int k = 0;; ++k) {
+        CChartSlots original, changed;
+        CBaseDraw& chart = original.Ensure(kHexagon);
+        CBaseDraw& other = changed.Ensure(kHexagon);
+        std::string name; // of field k, which is changed
+        auto change = [&, i = 0](const char* field, auto& member) mutable {
+            using T = std::decay_t<decltype(member)>;
+            if (i++ != k)
+                return;
+            name = field;
+            if constexpr (std::is_same_v<T, bool>)
+                member = !member;
+            else if constexpr (std::is_arithmetic_v<T>)
+                member = static_cast<T>(member + 1);
+            else
+                member.emplace(typename T::key_type {}, typename T::mapped_type {});
+        };
+        VisitLeadingFields(other, change);
+        VisitContainers(other, change);
+        VisitTrailingFields(other, change);
+        if (name.empty())
+            break;
+        const CChartState state = CChartState::Capture(other);
+        EXPECT_EQ(CChartState::Capture(chart).Differing(state).count(), name == "m_fZoom" ? 0u : 1u) << name;
+        state.Restore(chart);
+        chart.m_fZoom = other.m_fZoom;
+        EXPECT_EQ(Bytes(original), Bytes(changed)) << name;
+    }
+    CChartSlots odd;
+    odd.Ensure(kWheel).m_fStartPrice = std::numeric_limits<float>::quiet_NaN();
+    EXPECT_TRUE(CChartState::Capture(*odd.Chart(kWheel)).Differing(CChartState::Capture(*odd.Chart(kWheel))).none());
 }

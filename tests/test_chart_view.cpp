@@ -5,6 +5,7 @@
 #include "CellTable.h"
 #include "ChartKinds.h"
 #include "ChartFile.h"
+#include "ChartHistory.h"
 #include "ChartPrinter.h"
 #include "ChartSet.h"
 #include "ChartSetJson.h"
@@ -23,6 +24,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
+
+#include <functional>
+#include <optional>
 
 #include <gtest/gtest.h>
 
@@ -56,6 +60,15 @@ protected:
         ++paints;
         CRotula2View::drawContents(painter, scale);
     }
+
+public:
+    // The note dialog answered with this text when set; 7 rings confirmed.
+    std::optional<std::string> noteText;
+    bool EditComment(Comments& note) override
+    {
+        return noteText ? (note.m_strText = *noteText, true) : CRotula2View::EditComment(note);
+    }
+    bool EditChartProperties(CBaseDraw& chart) override { return chart.SetRings(7), true; }
 };
 
 class ChartView : public testing::Test {
@@ -94,22 +107,28 @@ protected:
     }
 
     std::string SetText() { return ChartSetJson::ToText(view.Charts().Slots()); }
+    std::string SetBytes() { return ChartFile::ToBytes(view.Charts().Slots()).Value(); }
+    // Presses at a, moves to b and releases there, in window coordinates of chart points.
+    void Drag(Point a, Point b)
+    {
+        QTest::mousePress(view.viewport(), Qt::LeftButton, {}, view.toWindow(a));
+        QTest::mouseMove(view.viewport(), view.toWindow(b));
+        QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, view.toWindow(b));
+    }
+    // As the window system delivers a double click.
+    void DoubleClick(Point at)
+    {
+        const QPoint p = view.toWindow(at);
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, p);
+        QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, p);
+        QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, p);
+    }
 
     QString TempPath(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
 
     QTemporaryDir dir;
     ScriptedView view;
 };
-
-TEST_F(ChartView, StartsWithASquareOfNineOnTheCanvasOfTheScreen)
-{
-    EXPECT_EQ(view.Charts().Kind(), kSquareOfNine);
-    EXPECT_EQ(view.zoom(), 0.6f);
-    EXPECT_EQ(view.ChartRect(), (Rect{50, 50, 1840, 1840}));
-    EXPECT_EQ(Chart().m_rcClient, view.ChartRect());
-    EXPECT_EQ(Chart().m_szCanvas.cy, 1890);
-    EXPECT_FALSE(view.IsModified());
-}
 
 // The chart's rules say whether the picture changed; only then does the window repaint.
 TEST_F(ChartView, RepaintsOnlyWhenThePictureChanged)
@@ -355,10 +374,7 @@ TEST_F(ChartView, ANoteIsPlacedAndEditedByDoubleClick)
         QTest::mouseClick(d.findChild<QPushButton*>("ok"), Qt::LeftButton);
     });
     view.viewport()->repaint();
-    const QPoint box = view.toWindow(Chart().m_Comments.begin()->second.m_rcBox.Center());
-    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, box);
-    QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, box);
-    QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, box);
+    DoubleClick(Chart().m_Comments.begin()->second.m_rcBox.Center());
     ASSERT_EQ(Chart().m_Comments.size(), 1u);
     EXPECT_EQ(Chart().m_Comments.begin()->second.m_strText, "low 2013");
     EXPECT_TRUE(Chart().m_Lines.empty());
@@ -445,6 +461,72 @@ TEST_F(ChartView, APrintedPageHoldsTheWholeChartCentred)
     EXPECT_GT(QFile(TempPath("chart.pdf")).size(), 1000);
     printer.setOutputFileName(TempPath("no/such/folder/chart.pdf"));
     EXPECT_FALSE(CChartPrinter::PrintTo(printer, Chart(), view.CanvasSize()));
+}
+
+// Every change to what the file keeps is one step, named for what was done:
+// undone it gives the bytes from before, and the saved state's clean mark,
+// redone those from after. The set opened holds a fill on 20, a line 30-40,
+// a note on 12, the triangle and the calendar ring.
+TEST_F(ChartView, EveryStoredChangeIsOneNamedStepThatUndoesAndRedoesToTheBytes)
+{
+    const Result<CChartSlots> known = ChartSetJson::FromText(R"({"nine": {"m_FillCells": [{"cell": 20}],
+        "m_Lines": [{"key": "30/40", "m_nStartCell": 30, "m_nEndCell": 40}], "m_bShowTriangle": 1,
+        "m_Comments": [{"cell": 12, "m_strText": "note", "m_nHeight": 16}], "m_bShowCalendarRing": true}})");
+    const QString path = TempPath("known.rtl");
+    ASSERT_TRUE(known.Ok() && ChartFile::Save(known.Value(), path.toStdString()).Ok()) << known.Message();
+
+    const auto cell = [this](int n) { return Chart().GetCellCenter(n); };
+    const auto note = [this] { return Chart().m_Comments.begin()->second.m_rcBox.Center(); };
+    const std::pair<const char*, std::function<void()>> rows[] = {
+        {"画线", [&] { view.ChooseTool(MouseTool::Line); Drag(cell(2), cell(9)); }},
+        {"画箭头", [&] { view.ChooseTool(MouseTool::Arrow); Drag(cell(2), cell(9)); }},
+        {"填充单元格", [&] { view.ChooseTool(MouseTool::Square); ClickCell(3); }},
+        {"切线标记", [&] { view.ChooseTool(MouseTool::Tangent); ClickCell(4); }},
+        {"删除标记", [&] { ClickCell(20, Qt::RightButton); }},
+        {"删除画线", [&] { ClickCell(40, Qt::RightButton); }},
+        {"添加注释", [&] { view.PlaceNote(); ClickCell(5); }},
+        {"编辑注释", [&] { DoubleClick(note()); }},
+        {"删除注释", [&] { QTest::mouseClick(view.viewport(), Qt::RightButton, {}, view.toWindow(note())); }},
+        {"清除所有画线", [&] { view.ClearDrawings(); }},
+        {"拖动叠加图", [&] { Drag(Chart().m_rcTriangleHandle.Center(), cell(60)); }},
+        {"拖动外环", [&] { Drag(Chart().m_rcCalendarHandle.Center(), cell(60)); }},
+        {"反转外环", [&] { DoubleClick(Chart().m_rcCalendarHandle.Center()); }},
+        {"图表属性", [&] { view.EditProperties(); }},
+        {"显示【时间】", [&] { view.FlipSwitch(DisplaySwitch::Time); }},
+        {"8分", [&] { view.FlipSwitch(DisplaySwitch::Divisions); }}, // its first paint sizes the star
+        {"小数位数", [&] { view.ChooseDecimals(0); }},
+    };
+    view.noteText = "edited";
+    for (const auto& [name, change] : rows) {
+        ASSERT_TRUE(view.OpenFile(path));
+        view.viewport()->repaint();
+        const std::string before = SetBytes();
+        change();
+        view.viewport()->repaint();
+        const std::string after = SetBytes();
+        ASSERT_NE(after, before) << name;
+        EXPECT_EQ(view.History().Stack().undoText().toStdString(), name);
+        view.Undo();
+        view.viewport()->repaint();
+        EXPECT_EQ(SetBytes(), before) << name;
+        EXPECT_FALSE(view.History().Stack().canUndo()) << name << ": more than one step";
+        EXPECT_FALSE(view.IsModified()) << name;
+        view.Redo();
+        view.viewport()->repaint();
+        EXPECT_EQ(SetBytes(), after) << name;
+        EXPECT_TRUE(view.IsModified()) << name;
+    }
+
+    // A zoom or a look at another kind is no step; an undo shows its step's chart.
+    view.zoomIn();
+    view.ChoosePeriod(2);
+    view.SwitchKind(kHexagon);
+    view.Undo();
+    EXPECT_EQ(view.Charts().Kind(), kSquareOfNine);
+    EXPECT_FALSE(view.History().Stack().canUndo());
+    view.saveAnswer = QMessageBox::Discard; // the hexagon looked at during the step joined the set
+    view.NewDocument();
+    EXPECT_FALSE(view.History().Stack().canRedo());
 }
 
 } // namespace

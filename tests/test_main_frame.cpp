@@ -438,6 +438,13 @@ void TestMainFrame::versionOrder()
 // And Qt's own buttons, translated where the translation is installed.
 void TestMainFrame::chineseTexts()
 {
+    // Undo and redo name the step they would take; redo has both its keys.
+    action(Cmd::ShowTime)->trigger();
+    QCOMPARE(action(Cmd::EditUndo)->text(), QString("撤销 显示【时间】"));
+    action(Cmd::EditUndo)->trigger();
+    QCOMPARE(action(Cmd::EditRedo)->text(), QString("重做 显示【时间】"));
+    QCOMPARE(action(Cmd::EditRedo)->shortcuts(), QKeySequence::listFromString("Ctrl+Y; Ctrl+Shift+Z"));
+
     QTextLayout layout(QString("文件 File"), m_frame->menuBar()->font());
     layout.beginLayout();
     layout.createLine();
@@ -452,6 +459,7 @@ void TestMainFrame::chineseTexts()
         QSKIP("no Chinese translation of Qt installed");
     QMessageBox box(QMessageBox::Question, "", "", QMessageBox::Ok | QMessageBox::Discard);
     QCOMPARE(box.button(QMessageBox::Ok)->text() + box.button(QMessageBox::Discard)->text(), QString("确定丢弃"));
+
 }
 
 int main(int argc, char** argv)

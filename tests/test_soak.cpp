@@ -1,11 +1,14 @@
 // The main window under a long run of seeded random input, every window that
 // would wait for the user answered at once. After each event the window's
 // state must hang together; every 500 events the set is saved, read back and
-// opened, and must come back equal. QUADRIX_SOAK_SEED and QUADRIX_SOAK_EVENTS
+// opened, and must come back equal; before that, undoing every step must
+// give back the set the history began with, redoing them all the set before
+// the undo. QUADRIX_SOAK_SEED and QUADRIX_SOAK_EVENTS
 // replay or lengthen a run.
 
 #include "BaseDraw.h"
 #include "ChartFile.h"
+#include "ChartHistory.h"
 #include "ChartPropertyDialog.h"
 #include "ChartSet.h"
 #include "ChartSetJson.h"
@@ -35,12 +38,12 @@
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <cstdlib>
 #include <fstream>
 #include <map>
 #include <random>
-#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -207,13 +210,20 @@ private:
     const QTemporaryDir& m_folder;
 };
 
-// The overlay radii are laid out afresh by each paint, and the chart shown
-// after an open is painted at once; a set saved before its last paint
+// The charts of a set without the zoom, which is no step of the history,
+// and the overlay radii, which each paint lays out afresh: the chart shown
+// after an open is painted at once, a set saved before its last paint
 // stored the previous ones.
-std::string WithoutPaintedValues(const std::string& json)
+nlohmann::json StepData(const CChartSet& set)
 {
-    static const std::regex radius(R"("m_f(Squares|Triangle|Divisions)Radius": [^,\n]*)");
-    return std::regex_replace(json, radius, "$1 radius");
+    nlohmann::json charts = nlohmann::json::parse(ChartSetJson::ToText(set.Slots()));
+    for (auto& chart : charts) {
+        if (chart.is_null())
+            continue;
+        for (const char* key : {"m_fZoom", "m_fSquaresRadius", "m_fTriangleRadius", "m_fDivisionsRadius"})
+            chart.erase(key);
+    }
+    return charts;
 }
 
 class Soak : public testing::Test {
@@ -407,6 +417,37 @@ protected:
         ASSERT_EQ(m_frame->isWindowModified(), View().IsModified()) << after;
     }
 
+    // The set while the history holds no step; whether it has since dropped steps.
+    void NoteHistoryStart()
+    {
+        const int steps = View().History().Stack().count();
+        if (steps == 0)
+            m_start = StepData(View().Charts());
+        m_stepsDropped = steps > 0 && (m_stepsDropped || steps >= CChartHistory::kLimit);
+    }
+
+    // A history that holds every step since it began (New or Open) undoes
+    // to where it began and redoes to where it was.
+    void UndoAndRedoEverything()
+    {
+        if (m_buttons & Qt::LeftButton)
+            Release(); // a drag in progress becomes its step
+        NoteHistoryStart();
+        if (m_stepsDropped)
+            return;
+        const int steps = View().History().Stack().index();
+        const std::pair<nlohmann::json, int> ends[] = {{m_start, Cmd::EditUndo}, {StepData(View().Charts()), Cmd::EditRedo}};
+        for (const auto& [state, command] : ends) {
+            for (int i = 0; i < steps; ++i)
+                m_frame->Action(command)->trigger();
+            // A kind shown since may have joined.
+            const nlohmann::json now = StepData(View().Charts());
+            for (const auto& [kind, chart] : state.items())
+                ASSERT_TRUE(chart.is_null() || now[kind] == chart) << kind << " after " << command;
+        }
+        ++m_undoChecks;
+    }
+
     // Saves, reads the file back, opens it: the set must come back equal
     // each time. A save that cannot be written and an open of a damaged
     // file fail, say so, and leave the set as it was.
@@ -416,6 +457,7 @@ protected:
         const QString path = m_folder.filePath("soak.rtl");
         ASSERT_TRUE(View().SaveFile(path));
         const std::string saved = ChartSetJson::ToText(View().Charts().Slots());
+        const nlohmann::json savedData = StepData(View().Charts());
         EXPECT_FALSE(m_frame->isWindowModified());
 
         const Result<CChartSlots> back = ChartFile::Load(path.toStdString());
@@ -424,7 +466,7 @@ protected:
 
         ASSERT_TRUE(View().OpenFile(path));
         const std::string opened = ChartSetJson::ToText(View().Charts().Slots());
-        ASSERT_EQ(WithoutPaintedValues(opened), WithoutPaintedValues(saved));
+        ASSERT_EQ(StepData(View().Charts()), savedData);
         EXPECT_FALSE(View().IsModified());
 
         const QStringList warnings = m_answerer.warnings;
@@ -449,6 +491,9 @@ protected:
     std::vector<int> m_lightCommands;
     std::vector<int> m_heavyCommands;
     std::map<int, int> m_triggered;
+    nlohmann::json m_start; // the set as the history began
+    bool m_stepsDropped = false;
+    int m_undoChecks = 0;
     Qt::MouseButtons m_buttons;
     QPoint m_at;
 };
@@ -457,13 +502,16 @@ TEST_F(Soak, TenThousandRandomEventsOnTheMainWindow)
 {
     RecordProperty("seed", static_cast<int>(m_seed));
     for (int i = 1; i <= m_events; ++i) {
+        NoteHistoryStart();
         const std::string what = Event();
         ASSERT_NO_FATAL_FAILURE(ExpectConsistent("event " + std::to_string(i) + ": " + what))
             << "seed " << m_seed;
         if (i % kRoundTripEvery == 0) {
+            ASSERT_NO_FATAL_FAILURE(UndoAndRedoEverything()) << "after event " << i << ", seed " << m_seed;
             ASSERT_NO_FATAL_FAILURE(RoundTrip()) << "after event " << i << ", seed " << m_seed;
         }
     }
+    EXPECT_GT(m_undoChecks, m_events / kRoundTripEvery / 2);
     QCoreApplication::processEvents();
     EXPECT_TRUE(m_answerer.warnings.isEmpty()) << m_answerer.warnings.join("\n").toStdString();
     // The run reached every command of the menus and toolbars.

@@ -12,7 +12,6 @@
 #include "FileSettings.h"
 #include "PainterSurface.h"
 #include "PlainFile.h"
-#include "RecordingSurface.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -70,6 +69,7 @@ CRotula2View::CRotula2View(QWidget* parent)
     : CZoomView(parent)
     , m_charts(std::make_unique<CChartSet>())
     , m_printer(std::make_unique<CChartPrinter>(this))
+    , m_history([this](int kind, const CChartState& state) { ApplyStep(kind, state); })
 {
     // Moves without a button pressed show the hand over the handles.
     viewport()->setMouseTracking(true);
@@ -93,6 +93,7 @@ void CRotula2View::InitialUpdate(Size screen)
     m_charts->SetViewGeometry(m_szCanvas, m_rcChart);
     m_charts->New();
     ChartBecameCurrent();
+    m_history.Clear();
     MarkSaved();
     emit stateChanged();
 }
@@ -123,6 +124,7 @@ bool CRotula2View::OpenFile(const QString& path)
         return false;
     }
     ChartBecameCurrent();
+    m_history.Clear();
     MarkSaved();
     emit stateChanged();
     emit fileUsed(QFileInfo(path).absoluteFilePath());
@@ -245,13 +247,16 @@ void CRotula2View::mousePressEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton) {
         chart.m_crLineColor = m_crPalette;
         chart.m_nLineWidth = m_nLineNumber;
+        const bool committed = m_history.Begin(*m_charts);
         chart.OnLButtonDown(KeyFlags(*event), pt.x, pt.y);
-        AfterChartChange();
+        AfterChartChange(m_history.End(*m_charts, CChartHistory::Gesture::Left) || committed);
     } else if (event->button() == Qt::RightButton) {
+        const bool committed = m_history.Begin(*m_charts);
         if (chart.OnRButtonDown(KeyFlags(*event), pt.x, pt.y)) {
             InvalidateChart();
-            AfterChartChange();
+            AfterChartChange(m_history.End(*m_charts, CChartHistory::Gesture::Right) || committed);
         } else {
+            AfterChartChange(committed);
             ShowContextMenu(event->globalPosition().toPoint());
         }
     }
@@ -285,7 +290,7 @@ void CRotula2View::mouseReleaseEvent(QMouseEvent* event)
     const Point pt = toChart(event->position().toPoint());
     Chart().OnLButtonUp(KeyFlags(*event), pt.x, pt.y);
     InvalidateChart();
-    AfterChartChange();
+    AfterChartChange(m_history.End(*m_charts, CChartHistory::Gesture::Left));
 }
 
 void CRotula2View::mouseDoubleClickEvent(QMouseEvent* event)
@@ -293,8 +298,9 @@ void CRotula2View::mouseDoubleClickEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return;
     const Point pt = toChart(event->position().toPoint());
+    const bool committed = m_history.Begin(*m_charts);
     Chart().OnLButtonDblClk(KeyFlags(*event), pt.x, pt.y);
-    AfterChartChange();
+    AfterChartChange(m_history.End(*m_charts, CChartHistory::Gesture::DoubleClick) || committed);
 }
 
 CBaseDraw& CRotula2View::Chart() const { return *m_charts->Current(); }
@@ -306,6 +312,8 @@ void CRotula2View::SwitchKind(int kind)
     if (kind != m_charts->Kind()) {
         UpdateModified();
         const bool wasModified = m_bModified;
+        m_history.Commit(*m_charts);
+        StopMouseDrag();
         m_charts->SwitchKind(kind);
         ChartBecameCurrent();
         if (!wasModified)
@@ -314,11 +322,18 @@ void CRotula2View::SwitchKind(int kind)
     AfterCommand(false);
 }
 
-void CRotula2View::FlipSwitch(DisplaySwitch which) { AfterCommand(DisplaySwitches::Flip(Chart(), which)); }
+void CRotula2View::FlipSwitch(DisplaySwitch which)
+{
+    RecordedCommand(QString::fromUtf8(DisplaySwitches::Text(which)),
+                    [&] { return DisplaySwitches::Flip(Chart(), which); });
+}
 
 void CRotula2View::ChoosePeriod(int period) { AfterCommand(DisplaySwitches::ChoosePeriod(Chart(), period)); }
 
-void CRotula2View::ChooseDecimals(int digits) { AfterCommand(DisplaySwitches::ChooseDecimals(Chart(), digits)); }
+void CRotula2View::ChooseDecimals(int digits)
+{
+    RecordedCommand(tr("小数位数"), [&] { return DisplaySwitches::ChooseDecimals(Chart(), digits); });
+}
 
 void CRotula2View::ChooseTool(MouseTool tool)
 {
@@ -328,19 +343,23 @@ void CRotula2View::ChooseTool(MouseTool tool)
 
 void CRotula2View::ClearDrawings()
 {
-    CBaseDraw& chart = Chart();
-    chart.m_FillCells.clear();
-    chart.m_TangentCells.clear();
-    chart.m_Lines.clear();
-    chart.m_Comments.clear();
-    AfterCommand(true);
+    RecordedCommand(tr("清除所有画线"), [this] {
+        CBaseDraw& chart = Chart();
+        chart.m_FillCells.clear();
+        chart.m_TangentCells.clear();
+        chart.m_Lines.clear();
+        chart.m_Comments.clear();
+        return true;
+    });
 }
 
 // A confirmed dialog repaints the chart itself.
 void CRotula2View::EditProperties()
 {
-    EditChartProperties(Chart());
-    AfterCommand(false);
+    RecordedCommand(tr("图表属性"), [this] {
+        EditChartProperties(Chart());
+        return false;
+    });
 }
 
 void CRotula2View::PlaceNote()
@@ -356,6 +375,7 @@ void CRotula2View::NewDocument()
     m_charts->New();
     ChartBecameCurrent();
     centreView(); // not where the last chart was scrolled to
+    m_history.Clear();
     MarkSaved();
     emit stateChanged();
 }
@@ -367,6 +387,18 @@ void CRotula2View::OpenDocument()
     const QString path = AskOpenPath();
     if (!path.isEmpty())
         OpenFile(path);
+}
+
+void CRotula2View::Undo()
+{
+    m_history.Undo(*m_charts);
+    AfterCommand(true);
+}
+
+void CRotula2View::Redo()
+{
+    m_history.Redo(*m_charts);
+    AfterCommand(true);
 }
 
 bool CRotula2View::OpenDocumentAt(const QString& path) { return MaybeSave() && OpenFile(path); }
@@ -443,10 +475,37 @@ void CRotula2View::AfterCommand(bool repaint)
     emit stateChanged();
 }
 
-void CRotula2View::AfterChartChange()
+void CRotula2View::AfterChartChange(bool stepped)
 {
-    if (UpdateModified())
+    if (UpdateModified() || stepped)
         emit stateChanged();
+}
+
+void CRotula2View::RecordedCommand(const QString& name, const std::function<bool()>& change)
+{
+    m_history.Begin(*m_charts);
+    const bool repaint = change();
+    m_history.End(*m_charts, name);
+    AfterCommand(repaint);
+}
+
+// A step on a chart not shown shows it first: the user sees what is undone.
+void CRotula2View::ApplyStep(int kind, const CChartState& state)
+{
+    if (kind != m_charts->Kind()) {
+        StopMouseDrag();
+        m_charts->SwitchKind(kind);
+        ChartBecameCurrent();
+    }
+    state.Restore(Chart());
+    InvalidateChart();
+}
+
+// A drag does not go on on a chart that is no longer shown.
+void CRotula2View::StopMouseDrag()
+{
+    Chart().EndOverlayDrag();
+    Chart().m_bDrawingLine = 0;
 }
 
 bool CRotula2View::UpdateModified()
@@ -462,9 +521,7 @@ bool CRotula2View::UpdateModified()
 // taken as saved, so that showing a chart is not taken for a change.
 void CRotula2View::MarkSaved()
 {
-    // No text is laid out on a recording surface, and nothing is shown.
-    CRecordingSurface scratch;
-    PaintChart(Chart(), scratch);
+    SettlePaintedValues(Chart());
     m_unsaved.MarkSaved(*m_charts);
     m_bModified = false;
 }

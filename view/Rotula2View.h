@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChartHistory.h"
 #include "ChartHost.h"
 #include "DisplaySwitches.h"
 #include "Geometry.h"
@@ -9,6 +10,7 @@
 
 #include <QMessageBox>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -44,6 +46,12 @@ public:
     void EditProperties();
     // Arms the note tool: the next left press places a note.
     void PlaceNote();
+
+    // Every change to the set's stored data but a zoom is a step of the
+    // history; undo and redo show the chart of the step they take.
+    void Undo();
+    void Redo();
+    const CChartHistory& History() const { return m_history; }
 
     // New, Open, Save and Save As with their questions, and printing.
     void NewDocument();
@@ -137,8 +145,15 @@ private:
     // After a command: a repaint when the picture changed, then the modified
     // flag and the toolbars follow.
     void AfterCommand(bool repaint);
-    // After a mouse action changed the chart.
-    void AfterChartChange();
+    // After a mouse action changed the chart, perhaps by a step of the history.
+    void AfterChartChange(bool stepped);
+    // A command that changes the current chart: one step named name; change
+    // returns whether the picture changed.
+    void RecordedCommand(const QString& name, const std::function<bool()>& change);
+    // An undo or redo step: shows the chart of kind and sets state into it.
+    void ApplyStep(int kind, const CChartState& state);
+    // Ends a line or handle drag on the current chart before another is shown.
+    void StopMouseDrag();
     // Compares the set with its file; true when the flag changed.
     bool UpdateModified();
     // The set as it stands is what its file holds.
@@ -147,6 +162,7 @@ private:
     std::unique_ptr<CChartSet> m_charts;
     std::unique_ptr<CChartPrinter> m_printer;
     CUnsavedWork m_unsaved;
+    CChartHistory m_history;
     bool m_bModified = false;
     Size m_szCanvas;
     Rect m_rcChart;
