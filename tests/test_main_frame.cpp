@@ -5,6 +5,7 @@
 #include "BaseDraw.h"
 #include "ChartSet.h"
 #include "CommandIds.h"
+#include "FileSettings.h"
 #include "FlyoutToolButton.h"
 #include "MainFrame.h"
 #include "PaletteToolBar.h"
@@ -15,6 +16,7 @@
 #include <QAction>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QGlyphRun>
 #include <QLibraryInfo>
 #include <QMenu>
@@ -325,7 +327,9 @@ void TestMainFrame::titleAndRecentFiles()
     const QString a = folder.filePath("a.rtl"), b = folder.filePath("b&.rtl");
     CRotula2View* view = m_frame->View();
     QVERIFY(!action(Cmd::RecentFiles)->isEnabled());
+    QVERIFY(QFileInfo(FileSettings::DialogFolder()).isDir()); // no documents folder: home
     QVERIFY(view->SaveFile(a));
+    QCOMPARE(FileSettings::DialogFolder(), folder.path());
     QCOMPARE(m_frame->windowTitle(), QString("a.rtl[*] - Quadrix 2012"));
     QVERIFY(view->SaveFile(b));
     QVERIFY(view->OpenFile(a));

@@ -35,7 +35,9 @@ QString DialogFolder()
     const QString folder = QSettings().value(kFolderKey).toString();
     if (!folder.isEmpty() && QFileInfo(folder).isDir())
         return folder;
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // A documents folder that does not exist would become the file name.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 void RememberFolderOf(const QString& file)

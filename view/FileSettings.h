@@ -12,8 +12,9 @@ namespace FileSettings {
 CRecentFiles LoadRecentFiles();
 void StoreRecentFiles(const CRecentFiles& files);
 
-// The folder of the last file chosen in a file dialog while it still
-// exists, else the user's documents folder.
+// The folder of the last file opened, saved or chosen in a file dialog
+// while it still exists, else the user's documents folder, else the home
+// folder.
 QString DialogFolder();
 void RememberFolderOf(const QString& file);
 

@@ -127,7 +127,7 @@ bool CRotula2View::OpenFile(const QString& path)
     m_history.Clear();
     MarkSaved();
     emit stateChanged();
-    emit fileUsed(QFileInfo(path).absoluteFilePath());
+    UsedFile(path);
     return true;
 }
 
@@ -143,8 +143,15 @@ bool CRotula2View::SaveFile(const QString& path)
         ShowMessage(QMessageBox::Information, QString::fromStdString(saved.Message()));
     MarkSaved();
     emit stateChanged();
-    emit fileUsed(QFileInfo(path).absoluteFilePath());
+    UsedFile(path);
     return true;
+}
+
+// A file opened in any way or saved names the folder the next dialog starts in.
+void CRotula2View::UsedFile(const QString& path)
+{
+    FileSettings::RememberFolderOf(path);
+    emit fileUsed(QFileInfo(path).absoluteFilePath());
 }
 
 PointerStatus CRotula2View::Status()

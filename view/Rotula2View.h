@@ -138,6 +138,7 @@ private:
     // Runs a file dialog; empty when cancelled.
     static QString AskPath(QFileDialog& dialog);
     CBaseDraw& Chart() const;
+    void UsedFile(const QString& path);
     // The view takes the zoom of a chart that becomes current.
     void ChartBecameCurrent();
     // The chart's zoom, which its labels and its file use, is the view's.
