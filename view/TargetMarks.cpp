@@ -66,12 +66,11 @@ CTargetMarks::CTargetMarks()
 {
 }
 
+// The rows go at the next Update, which then reports the change.
 void CTargetMarks::Clear()
 {
     m_found = 0;
     m_pivot = 0;
-    m_pivotRow.reset();
-    m_targets.clear();
 }
 
 bool CTargetMarks::Update(CBaseDraw& chart, const ChartKind& kind)

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -122,6 +123,9 @@ void CTargetPanel::ShowMarks()
         }
     }
     m_table->resizeColumnsToContents();
+    // The dock widens to show every column.
+    m_table->setMinimumWidth(m_table->horizontalHeader()->length() + m_table->verticalScrollBar()->sizeHint().width() +
+                             2 * m_table->frameWidth());
     m_exportCsv->setEnabled(!targets.empty());
     m_exportCalendar->setEnabled(!targets.empty());
 }
