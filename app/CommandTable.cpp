@@ -2,10 +2,13 @@
 
 #include "AboutDialog.h"
 #include "BaseDraw.h"
+#include "ChartKinds.h"
 #include "ChartSet.h"
 #include "CommandIds.h"
 #include "MainFrame.h"
+#include "PivotTargets.h"
 #include "Rotula2View.h"
+#include "TargetPanel.h"
 #include "ToolDialogs.h"
 #include "VersionCheck.h"
 
@@ -135,6 +138,7 @@ std::vector<Command> BuildCommands()
             [](const Context& c) { return c.view.History().Stack().canRedo(); },
             [](const Context& c) { return c.view.History().Stack().redoText(); }},
         {Cmd::CopyChart, "复制图表", "", "", "Ctrl+C", OnView(&CRotula2View::CopyChart)},
+        {Cmd::Find, "查找...", "查找价格、日期或编号", "find", "Ctrl+F", OnView(&CRotula2View::Find)},
         {Cmd::Print, "打印...", "打印", "print", "Ctrl+P", OnView(&CRotula2View::PrintChart)},
         {Cmd::PrintPreview, "打印预览", "", "", "", OnView(&CRotula2View::PreviewChart)},
         {Cmd::Exit, "退出", "", "", "", [](Context& c) { c.frame.close(); }},
@@ -172,10 +176,19 @@ std::vector<Command> BuildCommands()
             SwitchCommand(Cmd::Triangle, "triangle", DisplaySwitch::Triangle),
             SwitchCommand(Cmd::Divisions, "divisions", DisplaySwitch::Divisions),
         });
+    // The target tool, while on, stands in for the chart's tool.
     AddChoices<MouseTool>(commands, kTools, [](Context& c, MouseTool tool) { c.view.ChooseTool(tool); },
-        [](const Context& c) { return Chart(c).m_nTool; });
+        [](const Context& c) { return c.view.TargetToolOn() ? MouseTool::None : Chart(c).m_nTool; });
     Append(commands,
         {
+            {Cmd::ToolTarget, "目标", "目标：点击单元格作为支点，列出其各角度的目标", "tool_target", "",
+                [](Context& c) {
+                    c.view.ChooseTargetTool();
+                    if (c.view.TargetToolOn())
+                        c.frame.Targets()->show();
+                },
+                [](const Context& c) { return c.view.TargetToolOn(); },
+                [](const Context& c) { return HasAngles(*FindChartKind(c.view.Charts().Kind())); }},
             {Cmd::PlaceNote, "添加注释", "", "note", "", OnView(&CRotula2View::PlaceNote)},
             {Cmd::ClearDrawings, "清除所有画线", "", "clear", "", OnView(&CRotula2View::ClearDrawings)},
         });
@@ -209,7 +222,7 @@ const std::vector<Group>& ToolBars()
                 Cmd::ZoomToFit, Cmd::ZoomActualSize}},
         {"drawingToolBar", "画线",
             {Cmd::Squares, Cmd::Triangle, Cmd::Divisions, Separator, Cmd::ToolLine, Cmd::ToolArrow, Cmd::ToolTangent,
-                Cmd::ToolCircle, Cmd::ToolSquare, Cmd::PlaceNote, Cmd::ClearDrawings}},
+                Cmd::ToolCircle, Cmd::ToolSquare, Cmd::ToolTarget, Cmd::PlaceNote, Cmd::ClearDrawings}},
     };
     return bars;
 }
@@ -221,9 +234,9 @@ const std::vector<Group>& Menus()
             {Cmd::FileNew, Cmd::FileOpen, Cmd::FileSave, Cmd::FileSaveAs, Separator, Cmd::ExportPicture,
                 Cmd::ExportCellTable, Separator, Cmd::Print, Cmd::PrintPreview, Separator, Cmd::RecentFiles, Separator,
                 Cmd::Exit}},
-        {"editMenu", "编辑", {Cmd::EditUndo, Cmd::EditRedo, Separator, Cmd::CopyChart}},
+        {"editMenu", "编辑", {Cmd::EditUndo, Cmd::EditRedo, Separator, Cmd::CopyChart, Separator, Cmd::Find}},
         {"viewMenu", "视图", {Cmd::ZoomIn, Cmd::ZoomOut, Separator, Cmd::ZoomToFit, Cmd::ZoomActualSize}},
-        {"toolsMenu", "工具", {Cmd::Astrology, Cmd::DegreeCalculator, Cmd::TimeCalculator}},
+        {"toolsMenu", "工具", {Cmd::Astrology, Cmd::DegreeCalculator, Cmd::TimeCalculator, Separator, Cmd::ToolTarget}},
         {"helpMenu", "帮助", {Cmd::CheckVersion, Cmd::About}},
     };
     return menus;

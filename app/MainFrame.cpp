@@ -8,6 +8,7 @@
 #include "ProductInfo.h"
 #include "ResourceIcon.h"
 #include "Rotula2View.h"
+#include "TargetPanel.h"
 #include "ToolDialogs.h"
 
 #include <QAction>
@@ -49,6 +50,9 @@ CMainFrame::CMainFrame(CVersionCheck& versionCheck, QWidget* parent)
     , m_recent(FileSettings::LoadRecentFiles())
 {
     setCentralWidget(m_view);
+    m_targets = new CTargetPanel(*m_view, this);
+    addDockWidget(Qt::RightDockWidgetArea, m_targets);
+    m_targets->hide();
     setAcceptDrops(true);
     m_saveQuestion = [this] { return m_view->MaybeSave(); };
 

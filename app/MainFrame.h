@@ -13,6 +13,7 @@
 class CFlyoutToolButton;
 class CPaletteToolBar;
 class CRotula2View;
+class CTargetPanel;
 class CToolDialogs;
 class CVersionCheck;
 class QAction;
@@ -23,7 +24,8 @@ class QMimeData;
 class QToolBar;
 
 // The main window: the chart view in the middle, the menu bar, six toolbars
-// docked in one row at the top and a status bar at the bottom; it owns the
+// docked in one row at the top, the 目标 dock on the right and a status bar
+// at the bottom; it owns the
 // tool dialogs and the city list they use. Every action is built from a row of the command table
 // and carries its id; a trigger runs the row's handler. The actions' pressed
 // and enabled states and the title's modified mark follow the view's state
@@ -37,6 +39,8 @@ public:
     ~CMainFrame() override;
 
     CRotula2View* View() const { return m_view; }
+    // The 目标 dock, hidden until the target tool is first chosen.
+    CTargetPanel* Targets() const { return m_targets; }
     // What the command table's handlers and state functions act on.
     CommandTable::Context CommandContext();
     // The action of a command id, or nullptr when there is none.
@@ -91,6 +95,7 @@ private:
 
     CVersionCheck& m_versionCheck;
     CRotula2View* m_view = nullptr;
+    CTargetPanel* m_targets = nullptr;
     std::unique_ptr<CToolDialogs> m_tools;
     CPaletteToolBar* m_palette = nullptr;
     CFlyoutToolButton* m_lineFlyout = nullptr;

@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr int kFillHalf = 20; // fill marks are 40 x 40 at every ring size and zoom
 constexpr int kMaxCoordinate = 1 << 28;
 
 bool InRange(int v) { return -kMaxCoordinate <= v && v <= kMaxCoordinate; }
@@ -29,7 +28,7 @@ void CRoundChart::DrawFillMarks(CDrawSurface& dc, int lastCell)
     for (auto it = m_FillCells.lower_bound(1); it != m_FillCells.end() && it->first <= lastCell; ++it) {
         const Cell_Style& style = it->second;
         const Point c = GetCellCenter(it->first);
-        const Rect box{c.x - kFillHalf, c.y - kFillHalf, c.x + kFillHalf, c.y + kFillHalf};
+        const Rect box{c.x - kMarkHalf, c.y - kMarkHalf, c.x + kMarkHalf, c.y + kMarkHalf};
         const Brush brush = Brush::Solid(style.m_crColor);
         if (style.m_bCircle)
             dc.FillEllipse(box, brush);

@@ -18,6 +18,9 @@ public:
     // Centre of the chart; set by the layout step of every Draw.
     Point m_ptCenter;
 
+    // Fill marks are 40 x 40 about their cell's centre at every ring size and zoom.
+    static constexpr int kMarkHalf = 20;
+
 protected:
     // Layouts are made only inside this range, so that every point, radius
     // and outer ring derived from them stays well inside int.

@@ -14,7 +14,6 @@ namespace TargetTable {
 namespace {
 
 const char* const kByteOrderMark = "\xEF\xBB\xBF";
-const char* const kHeader = "圈数,角度,编号,环,单元角度,价格,公式价格,差,日期,天数,x,y";
 const char* const kRowEnd = "\r\n";
 // Octets of a content line before it is folded.
 constexpr size_t kLineOctets = 75;
@@ -47,14 +46,8 @@ std::string Decimal(double value)
     return text == "-0" ? "0" : text;
 }
 
-std::string Csv(const Target& t)
+std::string CsvRow(const std::vector<std::string>& fields)
 {
-    const std::string formula = t.formulaPrice ? Decimal(*t.formulaPrice) : std::string();
-    const std::string difference = t.formulaPrice ? Decimal(*t.formulaPrice - t.price) : std::string();
-    const std::string fields[] = {std::to_string(t.turns), Printf("%g", t.theta), std::to_string(t.number),
-                                  std::to_string(t.ring), CellTable::AngleText(t.angle), FloatText(t.price),
-                                  formula, difference, t.date, t.date.empty() ? "" : std::to_string(t.days),
-                                  std::to_string(t.centre.x), std::to_string(t.centre.y)};
     std::string row;
     for (const std::string& field : fields)
         row += (row.empty() ? "" : ",") + CellTable::Field(field);
@@ -127,11 +120,28 @@ std::string FloatText(float value)
     return std::string(text, end);
 }
 
+const std::vector<std::string>& Columns()
+{
+    static const std::vector<std::string> columns = {"圈数", "角度",     "编号", "环",   "单元角度", "价格",
+                                                     "公式价格", "差", "日期", "天数", "x",        "y"};
+    return columns;
+}
+
+std::vector<std::string> Fields(const Target& t)
+{
+    const std::string formula = t.formulaPrice ? Decimal(*t.formulaPrice) : std::string();
+    const std::string difference = t.formulaPrice ? Decimal(*t.formulaPrice - t.price) : std::string();
+    return {std::to_string(t.turns), Printf("%g", t.theta), std::to_string(t.number),
+            std::to_string(t.ring), CellTable::AngleText(t.angle), FloatText(t.price),
+            formula, difference, t.date, t.date.empty() ? "" : std::to_string(t.days),
+            std::to_string(t.centre.x), std::to_string(t.centre.y)};
+}
+
 std::string Csv(const std::vector<Target>& targets)
 {
-    std::string out = std::string(kByteOrderMark) + kHeader + kRowEnd;
+    std::string out = kByteOrderMark + CsvRow(Columns());
     for (const Target& t : targets)
-        out += Csv(t);
+        out += CsvRow(Fields(t));
     return out;
 }
 

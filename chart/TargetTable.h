@@ -10,6 +10,11 @@ struct Target;
 // built whole in memory, so that a caller writes all of it or nothing.
 namespace TargetTable {
 
+// The columns of the CSV and of the target panel, and one target's texts in
+// them: a missing formula price, or date, leaves its fields empty.
+const std::vector<std::string>& Columns();
+std::vector<std::string> Fields(const Target& target);
+
 // CSV as the cell table writes it (UTF-8 with a byte-order mark, CR LF):
 // turns, angle, number, ring, the cell's angle, price, formula price, their
 // difference, date, days, x, y.

@@ -4,6 +4,7 @@
 #include "ChartPropertyRules.h"
 #include "GridChart.h"
 #include "LocalMidnight.h"
+#include "PivotInput.h"
 
 #include <gtest/gtest.h>
 
@@ -103,4 +104,35 @@ TEST(ChartPropertyApply, WritesEveryValueAndRepaintsOnce)
         chart.m_nLastYear = 0;
         EXPECT_EQ(chart.CellDate(n), "12/2/29") << n;
     }
+}
+
+// What 查找 and the target panel take from the user.
+TEST(PivotInput, ReadsAPriceDateOrNumberAndAnAngleListOrSaysWhy)
+{
+    using By = CellQuery::By;
+    const struct {
+        By by;
+        const char* text;
+        bool ok;
+    } queries[] = {
+        {By::Price, " 12.5 ", true}, {By::Price, "nan", false}, {By::Price, "1e999", false},
+        {By::Price, "12,5", false}, {By::Date, "2012-02-29", true}, {By::Date, "2013-02-29", false},
+        {By::Number, "+40", true}, {By::Number, "0", false}, {By::Number, "99999999999", false},
+    };
+    for (const auto& q : queries) {
+        const Result<CellQuery> read = PivotInput::ReadQuery(q.by, q.text);
+        ASSERT_EQ(read.Ok(), q.ok) << q.text;
+        if (q.ok) {
+            EXPECT_TRUE(read.Value().price == 12.5 || read.Value().day == kLeapDayMidnight ||
+                        read.Value().number == 40) << q.text;
+        }
+    }
+    EXPECT_EQ(PivotInput::ReadAngles("45, 90 -359.5\t0").Value(), (std::vector<double>{45, 90, -359.5, 0}));
+    for (const char* bad : {"", " , ", "360", "45;90", "inf"})
+        EXPECT_FALSE(PivotInput::ReadAngles(bad).Ok()) << bad;
+    std::string tooMany;
+    for (size_t i = 0; i <= PivotInput::kMaxAngles; ++i)
+        tooMany += "1,";
+    EXPECT_FALSE(PivotInput::ReadAngles(tooMany).Ok());
+    EXPECT_EQ(PivotInput::ReadAngles(PivotInput::AnglesText(DefaultTargetAngles())).Value(), DefaultTargetAngles());
 }

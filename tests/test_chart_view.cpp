@@ -11,9 +11,14 @@
 #include "ChartSetJson.h"
 #include "CommentsDialog.h"
 #include "ModalDialog.h"
+#include "PivotTargets.h"
 #include "Rotula2View.h"
+#include "TargetPanel.h"
+#include "TargetTable.h"
 
 #include <QFile>
+#include <QLineEdit>
+#include <QTableWidget>
 #include <QImage>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -43,6 +48,7 @@ public:
     QStringList messages;
     int contextMenus = 0;
     int paints = 0;
+    std::optional<CellQuery> findQuery;
 
 protected:
     QString AskOpenPath() override { return openPaths.isEmpty() ? QString() : openPaths.takeFirst(); }
@@ -55,6 +61,7 @@ protected:
     }
     void ShowMessage(QMessageBox::Icon, const QString& text) override { messages << text; }
     void ShowContextMenu(const QPoint&) override { ++contextMenus; }
+    std::optional<CellQuery> AskFindQuery() override { return findQuery; }
     void drawContents(QPainter& painter, double scale) override
     {
         ++paints;
@@ -530,3 +537,80 @@ TEST_F(ChartView, EveryStoredChangeIsOneNamedStepThatUndoesAndRedoesToTheBytes)
 }
 
 } // namespace
+
+// Found cells, pivots and targets are marks of the window only: no file
+// bytes, no step of the history.
+TEST_F(ChartView, FindRingsTheCellInViewAndStoresNothing)
+{
+    view.setZoom(4.0f);
+    const std::string bytes = SetBytes();
+    const auto ringPixels = [this] {
+        const QImage shown = view.viewport()->grab().toImage();
+        int count = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                count += shown.pixelColor(x, y) == QColor(255, 140, 0);
+        return count;
+    };
+    EXPECT_EQ(ringPixels(), 0);
+    view.findQuery = CellQuery{CellQuery::By::Number, 0, 0, 441};
+    view.Find();
+    EXPECT_EQ(view.Marks().Found(), 441);
+    EXPECT_TRUE(view.viewport()->rect().contains(view.toWindow(Chart().GetCellCenter(441))));
+    EXPECT_GT(ringPixels(), 100);
+
+    view.findQuery->number = 442;
+    view.Find();
+    EXPECT_EQ(view.Marks().Found(), 441);
+    ASSERT_EQ(view.messages.size(), 1);
+    EXPECT_TRUE(view.messages[0].contains(QStringLiteral("442"))) << view.messages[0].toStdString();
+    EXPECT_EQ(SetBytes(), bytes);
+    EXPECT_FALSE(view.History().Stack().canUndo());
+}
+
+TEST_F(ChartView, TheTargetToolsPivotFillsThePanelWithTheCoresRowsUntilCleared)
+{
+    CTargetPanel panel(view);
+    QTableWidget& table = *panel.Table();
+    const auto expectCoreRows = [&](const std::vector<double>& angles) {
+        const std::vector<Target> core = TargetsOf(Chart(), *FindChartKind(view.Charts().Kind()), 2, angles, 1);
+        ASSERT_EQ(table.rowCount(), static_cast<int>(core.size()));
+        for (int row = 0; row < table.rowCount(); ++row)
+            for (int column = 0; column < table.columnCount(); ++column)
+                EXPECT_EQ(table.item(row, column)->text().toStdString(),
+                          TargetTable::Fields(core[static_cast<size_t>(row)])[static_cast<size_t>(column)]);
+    };
+    const std::string bytes = SetBytes();
+    view.ChooseTargetTool();
+    ClickCell(2);
+    ASSERT_EQ(view.Marks().Pivot(), 2);
+    expectCoreRows(DefaultTargetAngles());
+    EXPECT_EQ(SetBytes(), bytes);
+    EXPECT_FALSE(view.History().Stack().canUndo());
+
+    // A bad list keeps the rows; a parameter change recomputes them at the next paint.
+    auto* angles = panel.findChild<QLineEdit*>("angles");
+    angles->setText("90, 360");
+    emit angles->editingFinished();
+    expectCoreRows(DefaultTargetAngles());
+    angles->setText("90");
+    emit angles->editingFinished();
+    Chart().m_fStartPrice = 100;
+    view.viewport()->repaint();
+    expectCoreRows({90});
+
+    view.savePaths = {TempPath("targets.csv")};
+    panel.findChild<QPushButton*>("exportCsv")->click();
+    QFile csv(TempPath("targets.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_EQ(csv.readAll().toStdString(), TargetTable::Csv(view.Marks().Targets()));
+
+    panel.findChild<QPushButton*>("clear")->click();
+    EXPECT_EQ(view.Marks().Pivot(), 0);
+    EXPECT_EQ(table.rowCount(), 0);
+    ClickCell(2);
+    view.SwitchKind(kWheel);
+    EXPECT_EQ(table.rowCount(), 0);
+    view.SwitchKind(kMasterChart);
+    EXPECT_FALSE(view.TargetToolOn());
+}

@@ -74,16 +74,24 @@ std::optional<int> ParseInteger(const std::string& text)
     return value;
 }
 
-std::optional<float> ParseNumber(const std::string& text)
+std::optional<double> ParseReal(const std::string& text)
 {
     const std::string body = NumberBody(text);
     double value = 0.0;
     const char* end = body.data() + body.size();
     const auto [ptr, ec] = std::from_chars(body.data(), end, value);
-    // "inf", "nan" and values beyond a float would poison every cell price.
-    if (ec != std::errc() || ptr != end || !std::isfinite(value) || std::fabs(value) > FLT_MAX)
+    if (ec != std::errc() || ptr != end || !std::isfinite(value))
         return std::nullopt;
-    return static_cast<float>(value);
+    return value;
+}
+
+std::optional<float> ParseNumber(const std::string& text)
+{
+    const std::optional<double> value = ParseReal(text);
+    // Values beyond a float would poison every cell price.
+    if (!value || std::fabs(*value) > FLT_MAX)
+        return std::nullopt;
+    return static_cast<float>(*value);
 }
 
 std::string FormatNumber(float value)

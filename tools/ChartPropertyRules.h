@@ -54,6 +54,8 @@ std::string RingRangeMessage();
 
 // A decimal int with optional sign and surrounding blanks, nothing else.
 std::optional<int> ParseInteger(const std::string& text);
+// A finite number read like "%lf" with nothing after it but blanks.
+std::optional<double> ParseReal(const std::string& text);
 // A finite number that fits a float, read like "%lf" with nothing after it
 // but blanks.
 std::optional<float> ParseNumber(const std::string& text);

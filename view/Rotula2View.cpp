@@ -10,8 +10,10 @@
 #include "ChartSet.h"
 #include "CommentsDialog.h"
 #include "FileSettings.h"
+#include "FindCellDialog.h"
 #include "PainterSurface.h"
 #include "PlainFile.h"
+#include "TargetTable.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -26,6 +28,7 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <ctime>
 
 namespace {
 
@@ -40,6 +43,9 @@ constexpr int kChartMargin = 50;
 
 // 256 MiB of pixels at most on the clipboard, which may copy them again.
 constexpr int kMaxClipboardSide = 8192;
+
+// A found cell closer than this to the window's edge is scrolled to its centre.
+constexpr int kVisibleMargin = 40;
 
 const char* const kFileFilter = "Rotula 2 (*.rtl)";
 const char* const kFileSuffix = "rtl";
@@ -212,6 +218,8 @@ QMessageBox::StandardButton CRotula2View::AskSaveChanges()
                                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
 }
 
+std::optional<CellQuery> CRotula2View::AskFindQuery() { return CFindCellDialog::Ask(this); }
+
 void CRotula2View::ShowMessage(QMessageBox::Icon icon, const QString& text)
 {
     QMessageBox box(icon, QCoreApplication::applicationName(), text, QMessageBox::Ok, this);
@@ -243,6 +251,10 @@ void CRotula2View::drawContents(QPainter& painter, double scale)
 {
     CPainterSurface dc(painter, scale);
     PaintChart(Chart(), dc);
+    // The rows follow the layout and the parameters this paint used.
+    if (m_marks.Update(Chart(), *FindChartKind(m_charts->Kind())))
+        emit targetsChanged();
+    m_marks.Draw(Chart(), dc);
     emit statusChanged(); // a chart shown for the first time has only now its cells
 }
 
@@ -251,7 +263,13 @@ void CRotula2View::mousePressEvent(QMouseEvent* event)
 {
     CBaseDraw& chart = Chart();
     const Point pt = toChart(event->position().toPoint());
-    if (event->button() == Qt::LeftButton) {
+    if (event->button() == Qt::LeftButton && TargetToolOn() && !chart.m_bPlaceComment) {
+        // A pivot is no stored data: no step of the history.
+        if (const int n = CellAt(chart, *FindChartKind(m_charts->Kind()), pt)) {
+            m_marks.SetPivot(n);
+            MarksChanged();
+        }
+    } else if (event->button() == Qt::LeftButton) {
         chart.m_crLineColor = m_crPalette;
         chart.m_nLineWidth = m_nLineNumber;
         const bool committed = m_history.Begin(*m_charts);
@@ -344,6 +362,7 @@ void CRotula2View::ChooseDecimals(int digits)
 
 void CRotula2View::ChooseTool(MouseTool tool)
 {
+    m_bTargetTool = false;
     DisplaySwitches::ChooseTool(Chart(), tool);
     AfterCommand(false);
 }
@@ -358,6 +377,7 @@ void CRotula2View::ClearDrawings()
         chart.m_Comments.clear();
         return true;
     });
+    ClearMarks();
 }
 
 // A confirmed dialog repaints the chart itself.
@@ -373,6 +393,62 @@ void CRotula2View::PlaceNote()
 {
     Chart().m_bPlaceComment = 1;
     AfterCommand(false);
+}
+
+void CRotula2View::Find()
+{
+    if (const std::optional<CellQuery> query = AskFindQuery())
+        ShowCell(*query);
+}
+
+bool CRotula2View::ShowCell(const CellQuery& query)
+{
+    CBaseDraw& chart = Chart();
+    SettlePaintedValues(chart); // lays out what the last change left unpainted
+    const Result<int> found = FindCell(chart, *FindChartKind(m_charts->Kind()), query);
+    if (!found.Ok()) {
+        ShowMessage(QMessageBox::Information, QString::fromStdString(found.Message()));
+        return false;
+    }
+    m_marks.SetFound(found.Value());
+    if (TargetToolOn())
+        m_marks.SetPivot(found.Value());
+    ensureVisible(chart.GetCellCenter(found.Value()), kVisibleMargin);
+    MarksChanged();
+    return true;
+}
+
+void CRotula2View::ChooseTargetTool()
+{
+    m_bTargetTool = !TargetToolOn();
+    AfterCommand(false);
+}
+
+bool CRotula2View::TargetToolOn() const { return m_bTargetTool && HasAngles(*FindChartKind(m_charts->Kind())); }
+
+void CRotula2View::SetTargetAngles(std::vector<double> angles)
+{
+    m_marks.SetAngles(std::move(angles));
+    MarksChanged();
+}
+
+void CRotula2View::SetTargetTurns(int turns)
+{
+    m_marks.SetTurns(turns);
+    MarksChanged();
+}
+
+void CRotula2View::ClearMarks()
+{
+    m_marks.Clear();
+    MarksChanged();
+}
+
+void CRotula2View::MarksChanged()
+{
+    if (m_marks.Update(Chart(), *FindChartKind(m_charts->Kind())))
+        emit targetsChanged();
+    InvalidateChart();
 }
 
 void CRotula2View::NewDocument()
@@ -442,11 +518,27 @@ void CRotula2View::ExportPicture()
 
 void CRotula2View::ExportCellTable()
 {
-    const QString path = AskExportPath(tr("导出单元格表"), {QStringLiteral("CSV (*.csv)")});
+    ExportText(tr("导出单元格表"), QStringLiteral("CSV (*.csv)"),
+               [this] { return CellTable::Csv(Chart(), *FindChartKind(m_charts->Kind())); });
+}
+
+void CRotula2View::ExportTargetTable()
+{
+    ExportText(tr("导出目标表"), QStringLiteral("CSV (*.csv)"), [this] { return TargetTable::Csv(m_marks.Targets()); });
+}
+
+void CRotula2View::ExportTargetCalendar()
+{
+    ExportText(tr("导出日历"), QStringLiteral("iCalendar (*.ics)"),
+               [this] { return TargetTable::Ics(m_marks.Targets(), std::time(nullptr)); });
+}
+
+void CRotula2View::ExportText(const QString& title, const QString& filter, const std::function<std::string()>& text)
+{
+    const QString path = AskExportPath(title, {filter});
     if (path.isEmpty())
         return;
-    const std::string table = CellTable::Csv(Chart(), *FindChartKind(m_charts->Kind()));
-    const Result<void> written = PlainFile::Replace(LocalPath(path), table);
+    const Result<void> written = PlainFile::Replace(LocalPath(path), text());
     if (!written.Ok())
         ShowMessage(QMessageBox::Warning, QString::fromStdString(written.Message()));
 }
@@ -469,7 +561,7 @@ void CRotula2View::ChartBecameCurrent()
     DisplaySwitches::Normalise(chart);
     setZoom(chart.m_fZoom);
     GiveZoomToChart();
-    InvalidateChart();
+    ClearMarks(); // they name cells of the chart shown before
 }
 
 void CRotula2View::GiveZoomToChart() { Chart().m_fZoom = zoom(); }

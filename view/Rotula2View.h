@@ -5,6 +5,7 @@
 #include "DisplaySwitches.h"
 #include "Geometry.h"
 #include "PointerStatus.h"
+#include "TargetMarks.h"
 #include "UnsavedWork.h"
 #include "ZoomView.h"
 
@@ -47,6 +48,24 @@ public:
     // Arms the note tool: the next left press places a note.
     void PlaceNote();
 
+    // 查找: marks the cell a price, date or number names, scrolls it into
+    // view and, with the target tool on, makes it the pivot; nothing found
+    // is a message. Neither is stored nor a step of the history.
+    void Find();
+    bool ShowCell(const CellQuery& query);
+    // The target tool is the view's: while on, on a chart with angles, a
+    // left press on a cell makes it the pivot instead of reaching the chart;
+    // the chart's own tool acts again once it is off. Choosing a chart tool
+    // turns it off.
+    void ChooseTargetTool();
+    bool TargetToolOn() const;
+    void SetTargetAngles(std::vector<double> angles);
+    void SetTargetTurns(int turns);
+    // Forgets the found cell, the pivot and its targets; so does a chart
+    // becoming current and 清除所有画线.
+    void ClearMarks();
+    const CTargetMarks& Marks() const { return m_marks; }
+
     // Every change to the set's stored data but a zoom is a step of the
     // history; undo and redo show the chart of the step they take.
     void Undo();
@@ -70,6 +89,9 @@ public:
     // Failures are shown as a message.
     void ExportPicture();
     void ExportCellTable();
+    // The pivot's targets as CSV or as an iCalendar file.
+    void ExportTargetTable();
+    void ExportTargetCalendar();
     void CopyChart();
 
     // What the frame's palette and line-number flyout currently offer; read
@@ -106,6 +128,8 @@ signals:
     // What Status() says may have changed: the pointer moved or left, the
     // chart scrolled under it or a paint laid it out anew.
     void statusChanged();
+    // The pivot or its rows changed (Marks()).
+    void targetsChanged();
 
 protected:
     // The questions and messages the view puts to the user; tests answer
@@ -116,6 +140,8 @@ protected:
     // name has none.
     virtual QString AskExportPath(const QString& title, const QStringList& filters);
     virtual QMessageBox::StandardButton AskSaveChanges();
+    // What 查找 looks for; nothing when the user cancelled.
+    virtual std::optional<CellQuery> AskFindQuery();
     virtual void ShowMessage(QMessageBox::Icon icon, const QString& text);
     // The context menu of a right click that removed nothing.
     virtual void ShowContextMenu(const QPoint& globalPos);
@@ -155,6 +181,10 @@ private:
     void ApplyStep(int kind, const CChartState& state);
     // Ends a line or handle drag on the current chart before another is shown.
     void StopMouseDrag();
+    // Writes text(), built only once a path is chosen, to a file whole or not at all.
+    void ExportText(const QString& title, const QString& filter, const std::function<std::string()>& text);
+    // The marks' rows recomputed and repainted after a change to them.
+    void MarksChanged();
     // Compares the set with its file; true when the flag changed.
     bool UpdateModified();
     // The set as it stands is what its file holds.
@@ -171,4 +201,6 @@ private:
     Color m_crPalette = MakeColor(128, 128, 128); // palette colour 0: nothing chosen yet
     bool m_bHandRequested = false;                // a chart asked for the hand cursor
     std::optional<QPoint> m_pointer;              // over the window, in its pixels
+    CTargetMarks m_marks;
+    bool m_bTargetTool = false;
 };

@@ -132,6 +132,12 @@ void CZoomView::scrollToPlace(Point chart, QPoint at)
     verticalScrollBar()->setValue(m_model.ScrollToPlace(chart.y, at.y(), viewport()->height(), m_totalSize.cy));
 }
 
+void CZoomView::ensureVisible(Point chart, int margin)
+{
+    if (!viewport()->rect().adjusted(margin, margin, -margin, -margin).contains(toWindow(chart)))
+        scrollToPlace(chart, windowCentre());
+}
+
 QPoint CZoomView::windowCentre() const { return {viewport()->width() / 2, viewport()->height() / 2}; }
 
 void CZoomView::zoomApplied(float previous)

@@ -46,6 +46,9 @@ public:
     // Scrolls so that the middle of the chart lies at the window centre, as
     // far as the scroll ranges allow.
     void centreView();
+    // Scrolls chart point chart to the window centre unless it lies in the
+    // window already, margin pixels inside its edges.
+    void ensureVisible(Point chart, int margin);
 
     // The scrollable chart area in chart units.
     void setTotalSize(Size chartUnits);

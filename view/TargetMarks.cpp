@@ -1,0 +1,107 @@
+#include "TargetMarks.h"
+
+#include "BaseDraw.h"
+#include "ChartKinds.h"
+#include "ChartMath.h"
+#include "DrawMasterChart.h"
+#include "DrawSurface.h"
+#include "RoundChart.h"
+#include "SquareGridChart.h"
+#include "TargetTable.h"
+
+#include <algorithm>
+
+namespace {
+
+// Screen pixels at zoom 1: the marks stay visible when zoomed out.
+constexpr float kTargetWidth = 3.0f;
+constexpr float kPivotWidth = 5.0f;
+constexpr Color kTargetColor = MakeColor(0, 102, 255);
+constexpr Color kPivotColor = MakeColor(230, 0, 38);
+constexpr Color kFoundColor = MakeColor(255, 140, 0);
+
+// The box a fill of cell n covers: the grid cell on the squares and the
+// table, the fill mark's square on the round charts.
+Rect CellBox(CBaseDraw& chart, int n)
+{
+    const Point c = chart.GetCellCenter(n);
+    Size half{CRoundChart::kMarkHalf, CRoundChart::kMarkHalf};
+    if (const auto* grid = dynamic_cast<const CSquareGridChart*>(&chart))
+        half = {grid->m_nCellWidth / 2, grid->m_nCellHeight / 2};
+    else if (const auto* table = dynamic_cast<const CDrawMasterChart*>(&chart))
+        half = {table->m_nCellWidth / 2, table->m_nCellHeight / 2};
+    return {c.x - half.cx, c.y - half.cy, c.x + half.cx, c.y + half.cy};
+}
+
+int UnitsOf(const CBaseDraw& chart, float pixels) { return std::max(1, TruncToInt(pixels / chart.m_fZoom)); }
+
+// The box's outline inside it, so that neighbouring boxes do not overlap.
+void Outline(CDrawSurface& dc, Rect box, int width, Color color)
+{
+    const int inset = width / 2;
+    box = {box.left + inset, box.top + inset, box.right - inset, box.bottom - inset};
+    const Pen previous = dc.SelectPen({PenStyle::Solid, width, color});
+    dc.MoveTo(box.left, box.top);
+    dc.LineTo(box.right, box.top);
+    dc.LineTo(box.right, box.bottom);
+    dc.LineTo(box.left, box.bottom);
+    dc.LineTo(box.left, box.top);
+    dc.SelectPen(previous);
+}
+
+void Ring(CDrawSurface& dc, Rect box, int width, Color color)
+{
+    box = {box.left - width, box.top - width, box.right + width, box.bottom + width};
+    const Pen pen = dc.SelectPen({PenStyle::Solid, width, color});
+    const Brush brush = dc.SelectBrush(Brush::Hollow());
+    dc.Ellipse(box);
+    dc.SelectBrush(brush);
+    dc.SelectPen(pen);
+}
+
+} // namespace
+
+CTargetMarks::CTargetMarks()
+    : m_angles(DefaultTargetAngles())
+{
+}
+
+// The rows go at the next Update, which then reports the change.
+void CTargetMarks::Clear()
+{
+    m_found = 0;
+    m_pivot = 0;
+}
+
+bool CTargetMarks::Update(CBaseDraw& chart, const ChartKind& kind)
+{
+    const long long cells = kind.cellCount(chart.LayoutRings());
+    if (m_found > cells)
+        m_found = 0;
+    if (m_pivot > cells || !HasAngles(kind))
+        m_pivot = 0;
+    std::optional<Target> pivotRow;
+    std::vector<Target> targets;
+    if (m_pivot != 0) {
+        pivotRow = CellTarget(chart, kind, m_pivot);
+        targets = TargetsOf(chart, kind, m_pivot, m_angles, m_turns);
+    }
+    // The CSV holds every field of a row.
+    const auto text = [](const std::optional<Target>& pivot, const std::vector<Target>& rows) {
+        return pivot ? TargetTable::Csv({*pivot}) + TargetTable::Csv(rows) : std::string();
+    };
+    const bool changed = text(pivotRow, targets) != text(m_pivotRow, m_targets);
+    m_pivotRow = std::move(pivotRow);
+    m_targets = std::move(targets);
+    return changed;
+}
+
+void CTargetMarks::Draw(CBaseDraw& chart, CDrawSurface& dc) const
+{
+    for (const Target& t : m_targets)
+        Outline(dc, CellBox(chart, t.number), UnitsOf(chart, kTargetWidth), kTargetColor);
+    if (m_pivot != 0)
+        Outline(dc, CellBox(chart, m_pivot), UnitsOf(chart, kPivotWidth), kPivotColor);
+    if (m_found != 0)
+        Ring(dc, CellBox(chart, m_found), UnitsOf(chart, kTargetWidth), kFoundColor);
+}

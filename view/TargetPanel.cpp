@@ -1,0 +1,131 @@
+#include "TargetPanel.h"
+
+#include "PivotInput.h"
+#include "Rotula2View.h"
+#include "TargetTable.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// The file's columns but the cell's centre, which says nothing on screen.
+constexpr int kShownColumns = 10;
+
+QString Text(const std::string& s) { return QString::fromStdString(s); }
+
+} // namespace
+
+CTargetPanel::CTargetPanel(CRotula2View& view, QWidget* parent)
+    : QDockWidget(tr("目标"), parent)
+    , m_view(view)
+    , m_pivot(new QLabel)
+    , m_angles(new QLineEdit(Text(PivotInput::AnglesText(view.Marks().Angles()))))
+    , m_anglesError(new QLabel)
+    , m_turns(new QSpinBox)
+    , m_table(new QTableWidget(0, kShownColumns))
+{
+    setObjectName("targetPanel");
+    m_angles->setObjectName("angles");
+    m_turns->setObjectName("turns");
+    m_table->setObjectName("targets");
+    m_anglesError->setStyleSheet(QStringLiteral("color: #c00000"));
+    m_turns->setRange(0, kMaxTurns);
+    m_turns->setValue(view.Marks().Turns());
+    QStringList headers;
+    for (int i = 0; i < kShownColumns; ++i)
+        headers << Text(TargetTable::Columns()[static_cast<size_t>(i)]);
+    m_table->setHorizontalHeaderLabels(headers);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->verticalHeader()->hide();
+
+    auto* body = new QWidget;
+    auto* layout = new QVBoxLayout(body);
+    layout->addWidget(m_pivot);
+    layout->addWidget(BuildControls());
+    layout->addWidget(m_table, 1);
+    layout->addWidget(BuildButtons());
+    setWidget(body);
+
+    connect(m_angles, &QLineEdit::editingFinished, this, &CTargetPanel::ReadAngles);
+    connect(m_turns, qOverload<int>(&QSpinBox::valueChanged), &view, &CRotula2View::SetTargetTurns);
+    connect(&view, &CRotula2View::targetsChanged, this, &CTargetPanel::ShowMarks);
+    ShowMarks();
+}
+
+QWidget* CTargetPanel::BuildControls()
+{
+    auto* controls = new QWidget;
+    auto* form = new QFormLayout(controls);
+    form->setContentsMargins(0, 0, 0, 0);
+    form->addRow(tr("角度:"), m_angles);
+    form->addRow(QString(), m_anglesError);
+    form->addRow(tr("圈数 ±:"), m_turns);
+    return controls;
+}
+
+QWidget* CTargetPanel::BuildButtons()
+{
+    auto* clear = new QPushButton(tr("清除"));
+    m_exportCsv = new QPushButton(tr("导出 CSV..."));
+    m_exportCalendar = new QPushButton(tr("导出日历..."));
+    clear->setObjectName("clear");
+    m_exportCsv->setObjectName("exportCsv");
+    m_exportCalendar->setObjectName("exportCalendar");
+    connect(clear, &QPushButton::clicked, &m_view, &CRotula2View::ClearMarks);
+    connect(m_exportCsv, &QPushButton::clicked, &m_view, &CRotula2View::ExportTargetTable);
+    connect(m_exportCalendar, &QPushButton::clicked, &m_view, &CRotula2View::ExportTargetCalendar);
+
+    auto* buttons = new QWidget;
+    auto* row = new QHBoxLayout(buttons);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(clear);
+    row->addStretch();
+    row->addWidget(m_exportCsv);
+    row->addWidget(m_exportCalendar);
+    return buttons;
+}
+
+void CTargetPanel::ReadAngles()
+{
+    const Result<std::vector<double>> angles = PivotInput::ReadAngles(m_angles->text().toStdString());
+    m_anglesError->setText(angles.Ok() ? QString() : Text(angles.Message()));
+    if (angles.Ok() && angles.Value() != m_view.Marks().Angles())
+        m_view.SetTargetAngles(angles.Value());
+}
+
+void CTargetPanel::ShowMarks()
+{
+    const CTargetMarks& marks = m_view.Marks();
+    const std::vector<Target>& targets = marks.Targets();
+    if (const std::optional<Target>& pivot = marks.PivotRow())
+        m_pivot->setText(tr("支点: 编号 %1, 价格 %2, 日期 %3")
+                             .arg(pivot->number)
+                             .arg(Text(TargetTable::FloatText(pivot->price)))
+                             .arg(pivot->date.empty() ? QStringLiteral("-") : Text(pivot->date)));
+    else
+        m_pivot->setText(tr("用目标工具点击一个单元格作为支点。"));
+    m_table->setRowCount(static_cast<int>(targets.size()));
+    for (size_t row = 0; row < targets.size(); ++row) {
+        const std::vector<std::string> fields = TargetTable::Fields(targets[row]);
+        for (int column = 0; column < kShownColumns; ++column) {
+            auto* item = new QTableWidgetItem(Text(fields[static_cast<size_t>(column)]));
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            m_table->setItem(static_cast<int>(row), column, item);
+        }
+    }
+    m_table->resizeColumnsToContents();
+    // The dock widens to show every column.
+    m_table->setMinimumWidth(m_table->horizontalHeader()->length() + m_table->verticalScrollBar()->sizeHint().width() +
+                             2 * m_table->frameWidth());
+    m_exportCsv->setEnabled(!targets.empty());
+    m_exportCalendar->setEnabled(!targets.empty());
+}
