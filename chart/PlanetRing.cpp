@@ -126,7 +126,8 @@ std::array<Rect, kBodyCount> Draw(CDrawSurface& dc, Point c, Band band, float ro
     const int tickEnd = band.radius + band.side * kTick;
     const int labelRadius = tickEnd + band.side * (kLeader + kLabelGap + extent);
     for (const Rect& size : sizes)
-        spans.push_back(std::max(size.Width(), size.Height()) * kDegreesPerRadian / std::max(labelRadius, 1));
+        spans.push_back((std::max(size.Width(), size.Height()) + kLabelGap) * kDegreesPerRadian
+                        / std::max(labelRadius, 1));
     const std::vector<double> labels = FanOut(angles, spans);
 
     const Pen oldPen = dc.CurrentPen();
