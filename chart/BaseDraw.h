@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Bodies.h"
 #include "ChartRecords.h"
 #include "DrawSurface.h"
 #include "Geometry.h"
@@ -77,7 +78,12 @@ public:
 
     // The calendar and angle outer rings around rc, drawn last by the charts
     // that have them, with the font and colours of their label pass.
+    // With m_Planets set, the planet ring follows the rings.
     void DrawOuterRings(Rect rc, CDrawSurface& dc);
+
+    // The point at screen angle alpha (degrees, counter-clockwise) and radius
+    // rho about c, as the outer rings place their ticks.
+    static Point RingPoint(Point c, float alpha, int rho);
 
     // Counter-clockwise screen angle in degrees, 0 <= angle < 360, of pt about
     // centre, and the distance between them.
@@ -167,6 +173,12 @@ public:
     int m_nLineWidth = 1;
     Color m_crLineColor = 0;
     int m_bDrawingLine = 0;
+
+    // The bodies' longitudes the planet ring shows, set by the chart's user
+    // before a paint; a view setting, so neither the file nor the undo
+    // history sees it. The paint leaves each symbol's box behind.
+    std::optional<Longitudes> m_Planets;
+    std::array<Rect, kBodyCount> m_rcPlanetMarks {};
 
 protected:
     // The point at screen angle a (degrees, counter-clockwise) and radius r

@@ -111,6 +111,10 @@ public:
     // tell say true.
     virtual bool MayShowText(const std::string& /*text*/, const Rect& /*rc*/) { return true; }
 
+    // Whether the selected font, with the fonts it falls back to, has a glyph
+    // for every character of text. Back ends that cannot tell say true.
+    virtual bool HasGlyphs(const std::string& /*text*/) { return true; }
+
     const Pen& CurrentPen() const { return m_pen; }
     const Brush& CurrentBrush() const { return m_brush; }
     const Font& CurrentFont() const { return m_font; }

@@ -1,11 +1,13 @@
-// The calendar ring (365 days from 21 March, solar terms and month marks) and
-// the angle ring (a protractor) drawn around a chart.
+// The calendar ring (365 days from 21 March, solar terms and month marks),
+// the angle ring (a protractor) and the planet ring drawn around a chart.
 
 #include "BaseDraw.h"
 
 #include "CalendarLabels.h"
 #include "ChartMath.h"
+#include "PlanetRing.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -15,31 +17,19 @@ constexpr int kLongTick = 30;   // solar terms and the angle ring's figures
 constexpr int kShortTick = 15;  // day marks and plain days or degrees
 constexpr int kLabelGap = 10;   // from the end of a tick to the centre of its label
 
-// Point at screen angle alpha (degrees, counter-clockwise) and radius rho about
-// c. Theta, its cosine and sine are held in single precision and the sums
-// truncated: that puts day 0 at y = cy - 1, not cy.
-Point RingPoint(Point c, float alpha, int rho)
-{
-    const float theta = static_cast<float>(CBaseDraw::kTwoPi - alpha * CBaseDraw::kPi / 180.0);
-    const float cosT = static_cast<float>(std::cos(static_cast<double>(theta)));
-    const float sinT = static_cast<float>(std::sin(static_cast<double>(theta)));
-    const float r = static_cast<float>(rho);
-    return {TruncToInt(static_cast<float>(c.x) + r * cosT), TruncToInt(static_cast<float>(c.y) + r * sinT)};
-}
-
 // Draws a tick of the given length outwards from radius r at alpha and, when
 // text is given, its label in a box just beyond. With handle set the label's
 // box becomes the ring's handle: stored and filled light grey under the text.
 void DrawTick(CDrawSurface& dc, Point c, float alpha, int r, int length, const std::string& text,
               Rect* handle = nullptr)
 {
-    const Point from = RingPoint(c, alpha, r);
-    const Point to = RingPoint(c, alpha, r + length);
+    const Point from = CBaseDraw::RingPoint(c, alpha, r);
+    const Point to = CBaseDraw::RingPoint(c, alpha, r + length);
     dc.MoveTo(from.x, from.y);
     dc.LineTo(to.x, to.y);
     if (text.empty())
         return;
-    const Rect box = CBaseDraw::TextBoxAt(dc, text, RingPoint(c, alpha, r + length + kLabelGap));
+    const Rect box = CBaseDraw::TextBoxAt(dc, text, CBaseDraw::RingPoint(c, alpha, r + length + kLabelGap));
     if (handle) {
         *handle = box;
         dc.FillRect(box, Brush::Solid(Colors::LightGrey));
@@ -99,13 +89,40 @@ void DrawAngleRing(CBaseDraw& chart, CDrawSurface& dc, Point c, const Rect& rc)
     dc.SelectPen(oldPen);
 }
 
+// Where the planet marks go: beyond the angle ring's figures; else inside
+// the calendar ring; else on the circle the angle ring would take.
+PlanetRing::Band PlanetBand(CDrawSurface& dc, const Rect& angleRing, bool calendar, bool angle)
+{
+    const int r = angleRing.Height() / 2;
+    if (angle) {
+        const Rect figure = CBaseDraw::TextBoxAt(dc, "360", {0, 0});
+        return {r + kLongTick + kLabelGap + std::max(figure.Width(), figure.Height()) / 2, 1};
+    }
+    if (calendar)
+        return {r - 60, -1};
+    return {r, 1};
+}
+
 } // namespace
+
+// Point at screen angle alpha and radius rho about c. Theta, its cosine and
+// sine are held in single precision and the sums truncated: that puts day 0
+// at y = cy - 1, not cy.
+Point CBaseDraw::RingPoint(Point c, float alpha, int rho)
+{
+    const float theta = static_cast<float>(kTwoPi - alpha * kPi / 180.0);
+    const float cosT = static_cast<float>(std::cos(static_cast<double>(theta)));
+    const float sinT = static_cast<float>(std::sin(static_cast<double>(theta)));
+    const float r = static_cast<float>(rho);
+    return {TruncToInt(static_cast<float>(c.x) + r * cosT), TruncToInt(static_cast<float>(c.y) + r * sinT)};
+}
 
 // Draws the rings that are switched on around rc with the font and text colour
 // the chart's label pass left selected; circles are outlines only.
 void CBaseDraw::DrawOuterRings(Rect rc, CDrawSurface& dc)
 {
-    if (!m_bShowCalendarRing && !m_bShowAngleRing)
+    m_rcPlanetMarks = {};
+    if (!m_bShowCalendarRing && !m_bShowAngleRing && !m_Planets)
         return;
     const Brush oldBrush = dc.SelectBrush(Brush::Hollow());
     const Point c = rc.Center();
@@ -116,5 +133,8 @@ void CBaseDraw::DrawOuterRings(Rect rc, CDrawSurface& dc)
     }
     if (m_bShowAngleRing)
         DrawAngleRing(*this, dc, c, rc);
+    if (m_Planets)
+        m_rcPlanetMarks = PlanetRing::Draw(dc, c, PlanetBand(dc, rc, m_bShowCalendarRing, m_bShowAngleRing),
+                                           m_fAngleRingAngle, m_bAngleForward != 0, *m_Planets);
     dc.SelectBrush(oldBrush);
 }

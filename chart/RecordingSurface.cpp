@@ -190,6 +190,11 @@ void CRecordingSurface::Draw3dRect(const Rect& rc, Color topLeft, Color bottomRi
         m_inner->Draw3dRect(rc, topLeft, bottomRight);
 }
 
+bool CRecordingSurface::HasGlyphs(const std::string& text)
+{
+    return !m_inner || m_inner->HasGlyphs(text);
+}
+
 int CRecordingSurface::DrawText(const std::string& text, Rect& rc, unsigned flags)
 {
     const bool measure = (flags & TextFlags::CalcRect) != 0;

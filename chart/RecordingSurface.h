@@ -51,6 +51,8 @@ public:
     void FillEllipse(const Rect& rc, const Brush& brush) override;
     void Draw3dRect(const Rect& rc, Color topLeft, Color bottomRight) override;
     int DrawText(const std::string& text, Rect& rc, unsigned flags) override;
+    // The inner surface's answer; the fixed model has every glyph.
+    bool HasGlyphs(const std::string& text) override;
 
     // The fixed model's layout: the height of text in a box of the given
     // width (word-break on or off) and the widest line.

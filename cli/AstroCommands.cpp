@@ -32,7 +32,6 @@ int UsageError(std::ostream& err, const QString& command, const QString& message
 std::optional<int> Parse(QCommandLineParser& parser, const QStringList& args, std::ostream& out, std::ostream& err)
 {
     parser.addHelpOption();
-    parser.addOption({"cities", "City list to read instead of the program's city.xml.", "FILE"});
     if (!parser.parse(args))
         return UsageError(err, args.value(0), parser.errorText());
     if (parser.isSet("help")) {
@@ -113,33 +112,43 @@ int PrintReport(const std::string& date, const CityInfo& city, std::ostream& out
 
 } // namespace
 
-int RunAstroCommand(const QStringList& args, std::ostream& out, std::ostream& err)
+void AddPlaceOptions(QCommandLineParser& parser)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription("Prints the astrology report for a local date and time at a city or place.");
-    parser.addOptions({{"date", "Local date and time, as YYYY-MM-DD HH:MM:SS.", "TEXT"},
-        {"city", "Name of a city of the city list.", "NAME"},
+    parser.addOptions({{"city", "Name of a city of the city list.", "NAME"},
+        {"cities", "City list to read instead of the program's city.xml.", "FILE"},
         {"bias", "Minutes such that UT = local time + bias (UTC+8 is -480).", "MIN"},
         {"lat", "Latitude in degrees, north positive.", "DEG"},
         {"lon", "Longitude in degrees, east positive.", "DEG"}});
-    if (const std::optional<int> status = Parse(parser, args, out, err))
-        return *status;
+}
+
+bool HasPlaceOptions(const QCommandLineParser& parser)
+{
+    for (const char* option : {"city", "cities", "bias", "lat", "lon"})
+        if (parser.isSet(option))
+            return true;
+    return false;
+}
+
+std::optional<CityInfo> ReadPlace(const QCommandLineParser& parser, const QString& command, std::ostream& err,
+                                  int& status)
+{
     const bool byCity = parser.isSet("city");
     const bool byPlace = parser.isSet("bias") && parser.isSet("lat") && parser.isSet("lon");
     const bool anyPlace = parser.isSet("bias") || parser.isSet("lat") || parser.isSet("lon");
-    const bool onePlace = byCity ? !anyPlace : byPlace && !parser.isSet("cities");
-    if (!parser.isSet("date") || !onePlace)
-        return UsageError(err, args.value(0), "give --date and either --city [--cities] or --bias, --lat and --lon");
-    const std::string date = parser.value("date").toStdString();
-
+    status = kUsageError;
+    if (!(byCity ? !anyPlace : byPlace && !parser.isSet("cities"))) {
+        UsageError(err, command, "give either --city [--cities] or --bias, --lat and --lon");
+        return std::nullopt;
+    }
     if (byPlace) {
         std::string error;
-        const std::optional<CityInfo> place = GivenPlace(parser, error);
+        std::optional<CityInfo> place = GivenPlace(parser, error);
         if (!place)
-            return UsageError(err, args.value(0), QString::fromStdString(error));
-        return PrintReport(date, *place, out, err);
+            UsageError(err, command, QString::fromStdString(error));
+        return place;
     }
     // As in the window, the cities before a broken part of the list serve.
+    status = kFailed;
     const CityList list = ReadCities(parser);
     if (!list.Ok())
         PrintReadFailure(list, err);
@@ -147,15 +156,31 @@ int RunAstroCommand(const QStringList& args, std::ostream& out, std::ostream& er
     if (!city) {
         if (list.Ok())
             err << AstrologyReport::kSelectCity << '\n';
-        return kFailed;
+        return std::nullopt;
     }
-    return PrintReport(date, *city, out, err);
+    return *city;
+}
+
+int RunAstroCommand(const QStringList& args, std::ostream& out, std::ostream& err)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Prints the astrology report for a local date and time at a city or place.");
+    parser.addOption({"date", "Local date and time, as YYYY-MM-DD HH:MM:SS.", "TEXT"});
+    AddPlaceOptions(parser);
+    if (const std::optional<int> status = Parse(parser, args, out, err))
+        return *status;
+    if (!parser.isSet("date"))
+        return UsageError(err, args.value(0), "give --date and either --city [--cities] or --bias, --lat and --lon");
+    int status = 0;
+    const std::optional<CityInfo> place = ReadPlace(parser, args.value(0), err, status);
+    return place ? PrintReport(parser.value("date").toStdString(), *place, out, err) : status;
 }
 
 int RunCitiesCommand(const QStringList& args, std::ostream& out, std::ostream& err)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription("Prints the cities of the city list.");
+    parser.addOption({"cities", "City list to read instead of the program's city.xml.", "FILE"});
     if (const std::optional<int> status = Parse(parser, args, out, err))
         return *status;
     const CityList list = ReadCities(parser);

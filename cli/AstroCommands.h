@@ -1,8 +1,13 @@
 #pragma once
 
+#include "CityList.h"
+
 #include <QStringList>
 
 #include <iosfwd>
+#include <optional>
+
+class QCommandLineParser;
 
 // The astrology commands of quadrix-cli. args holds the command word and
 // the arguments after it; each returns the process exit status: 0 done,
@@ -16,3 +21,12 @@ int RunAstroCommand(const QStringList& args, std::ostream& out, std::ostream& er
 // cities [--cities FILE]: prints one city a line, tab-separated: name,
 // country, bias in minutes, latitude and longitude in decimal degrees.
 int RunCitiesCommand(const QStringList& args, std::ostream& out, std::ostream& err);
+
+// The place options the astrology report and the planet ring share:
+// --city NAME [--cities FILE] or --bias MIN --lat DEG --lon DEG.
+void AddPlaceOptions(QCommandLineParser& parser);
+bool HasPlaceOptions(const QCommandLineParser& parser);
+// The place those options name; nothing, with the message on err and the
+// exit status in status, when they are malformed or name no city.
+std::optional<CityInfo> ReadPlace(const QCommandLineParser& parser, const QString& command, std::ostream& err,
+                                  int& status);

@@ -4,6 +4,7 @@
 #include "ChartKinds.h"
 #include "CliCommands.h"
 #include "AstroCommands.h"
+#include "AstrologyReport.h"
 #include "CalculatorCommands.h"
 #include "CliOptions.h"
 #include "DateCommands.h"
@@ -40,6 +41,10 @@ const char* const kDescription =
     "                      print the cells at those angles from the found cell, R turns in and\n"
     "                      out, as JSON, CSV or an iCalendar file of their dates\n"
     "  trace               print every drawing operation of one paint as JSON lines\n"
+    "render and trace with --planets \"YYYY-MM-DD HH:MM:SS\" (--city NAME [--cities FILE] |\n"
+    "  --bias MIN --lat DEG --lon DEG)\n"
+    "                      draw the bodies of the astrology report at that local moment and place\n"
+    "                      on the angle ring's scale\n"
     "  dump FILE.rtl       print the charts of a chart file as JSON (null for an empty slot)\n"
     "  write FILE.json OUT.rtl\n"
     "                      write a chart file from JSON shaped like dump's; absent charts stay\n"
@@ -99,6 +104,38 @@ std::unique_ptr<CBaseDraw> MakeChart(ChartOptions& options)
         return nullptr;
     }
     return FitFileZoom(*chart, options, std::cerr) ? std::move(chart) : nullptr;
+}
+
+// The longitudes for --planets at the place options, as the astrology report
+// has them; nothing when not asked for. False, with status, when the options
+// are wrong or the sky cannot be computed: no picture then, rather than one
+// without its ring.
+bool ReadPlanets(const QCommandLineParser& parser, const QString& command, std::optional<Longitudes>& planets,
+                 int& status)
+{
+    if (!parser.isSet("planets")) {
+        status = kUsageError;
+        if (!HasPlaceOptions(parser))
+            return true;
+        UsageError("--city, --cities, --bias, --lat and --lon go with --planets");
+        return false;
+    }
+    if (command != "render" && command != "trace") {
+        status = UsageError("--planets goes with render and trace");
+        return false;
+    }
+    const std::optional<CityInfo> place = ReadPlace(parser, command, std::cerr, status);
+    if (!place)
+        return false;
+    const AstrologyReport::Sky sky
+        = AstrologyReport::ComputeSky(parser.value("planets").toStdString(), &*place, Ephemeris());
+    if (!sky.outcome.Ok()) {
+        std::cerr << "quadrix-cli: " << sky.outcome.message << '\n';
+        status = 1;
+        return false;
+    }
+    planets = sky.longitudes;
+    return true;
 }
 
 // find and targets: the pivot's options, then the chart.
@@ -197,9 +234,14 @@ int Dispatch(const QCommandLineParser& parser, ChartOptions& options)
     if (!known || ((command == "cells" || command == "trace") && args.size() != 1))
         return UsageError("unknown command or extra arguments: " + args.join(' ').toStdString());
 
+    std::optional<Longitudes> planets;
+    int status = 0;
+    if (!ReadPlanets(parser, command, planets, status))
+        return status;
     std::unique_ptr<CBaseDraw> chart = MakeChart(options);
     if (!chart)
         return 1;
+    chart->m_Planets = planets;
     if (command == "render")
         return RunRender(*chart, options, parser.value("out").toStdString(), std::cerr);
     if (command == "cells")
@@ -242,6 +284,8 @@ int main(int argc, char* argv[])
     parser.addOption({"now", "The clock for date, span, end and start: YYYY-MM-DD HH:MM:SS (default: the computer's).", "TIME"});
     parser.addOption({"mode", "What date reads: date, time or both (default date).", "MODE"});
     parser.addOption({"unit", "Unit of span, end and start: day, week, month or year (default day).", "UNIT"});
+    parser.addOption({"planets", "Local date and time of the planet ring (render, trace).", "TIME"});
+    AddPlaceOptions(parser);
     AddChartOptions(parser);
     AddPivotOptions(parser);
 

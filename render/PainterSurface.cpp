@@ -4,8 +4,10 @@
 #include "TextBlock.h"
 #include "TextLayoutCache.h"
 
+#include <QGlyphRun>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QTextLayout>
 
 #include <algorithm>
 
@@ -192,6 +194,22 @@ bool CPainterSurface::MayShowText(const std::string& text, const Rect& rc)
     const double down = static_cast<double>(lines) * reach.lineHeight + reach.overhang;
     const QRectF reached = QRectF(m_map.ToDevice(rc)).adjusted(-across, -down, across, down);
     return m_pixelArea->intersects(reached);
+}
+
+// Shaping picks fallback fonts as drawing does; a glyph index of 0 is the
+// missing-glyph box.
+bool CPainterSurface::HasGlyphs(const std::string& text)
+{
+    QTextLayout layout(QString::fromStdString(text), m_cache->QtFont(CurrentFontId()));
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        const QVector<quint32> glyphs = run.glyphIndexes();
+        if (std::find(glyphs.begin(), glyphs.end(), 0u) != glyphs.end())
+            return false;
+    }
+    return true;
 }
 
 Rect CPainterSurface::MeasuredBox(const Rect& rc, const CTextBlock& block, unsigned flags) const

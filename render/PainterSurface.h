@@ -43,6 +43,7 @@ public:
     void Draw3dRect(const Rect& rc, Color topLeft, Color bottomRight) override;
     int DrawText(const std::string& text, Rect& rc, unsigned flags) override;
     bool MayShowText(const std::string& text, const Rect& rc) override;
+    bool HasGlyphs(const std::string& text) override;
 
 protected:
     void DoLineTo(Point from, Point to) override;

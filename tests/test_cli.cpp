@@ -260,6 +260,23 @@ TEST(CliCommands, EachIsWiredWithItsArguments)
         EXPECT_EQ(RunCli(missing).status, 2) << missing;
 }
 
+// The planet ring draws from the astrology report's place options; a sky
+// that cannot be computed gives no picture, not one without its ring.
+TEST(CliPlanets, SymbolsAreTracedAndFailuresWriteNothing)
+{
+    const std::string moment = " --planets '2024-03-20 12:00:00'";
+    const CliRun trace = RunCli("trace --angle-ring" + moment + " --bias -480 --lat 39.9 --lon 116.4");
+    EXPECT_EQ(trace.status, 0);
+    EXPECT_NE(trace.out.find("\"text\":\"\u2647\""), std::string::npos);
+    const std::string png = TempPath("planets.png");
+    const CliRun far = RunCli("render --planets '9000-01-01 00:00:00' --city Beijing --out " + png, true);
+    EXPECT_EQ(far.status, 1);
+    EXPECT_NE(far.out.find("error : "), std::string::npos);
+    EXPECT_FALSE(std::ifstream(png).good());
+    EXPECT_EQ(RunCli("trace --city Beijing").status, 2);
+    EXPECT_EQ(RunCli("cells" + moment + " --city Beijing").status, 2);
+}
+
 // dump shows what the file holds; drawing bounds it.
 TEST(CliChartFile, StoredValuesAreShownAsHeldAndBoundedWhereDrawn)
 {

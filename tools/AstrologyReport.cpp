@@ -40,17 +40,29 @@ void WriteRule(std::ostream& out)
     out << std::string(kRuleLength, '-') << kEol;
 }
 
+// What follows a body's name: in the report's columns "%3.2f\t\t%12s: %2d°%2d'",
+// else the same parts at their natural widths, a blank apart; "-" for the
+// longitude and sign of a longitude without a place.
+void WritePlace(std::ostream& out, double longitude, bool columns = false)
+{
+    const std::optional<ZodiacPlace> place = PlaceOf(longitude);
+    const int wide = columns ? 12 : 0;
+    const char* const gap = columns ? "\t\t" : " ";
+    if (!place) {
+        out << std::setw(columns ? 3 : 0) << kNoValue << gap << std::setw(wide) << kNoValue;
+        return;
+    }
+    out << std::setw(columns ? 3 : 0) << longitude << gap << std::setw(wide) << kSignNames[place->sign]
+        << (columns ? ": " : " ") << std::setw(columns ? 2 : 0) << place->degrees << kDegree
+        << std::setw(columns ? 2 : 0) << place->minutes << '\'';
+}
+
 // "\t%8s\t\t%3.2f\t\t%12s: %2d°%2d'"
 void WriteBody(std::ostream& out, int body, double longitude)
 {
     out << '\t' << std::setw(8) << kPlanetNames[body] << "\t\t";
-    const std::optional<ZodiacPlace> place = PlaceOf(longitude);
-    if (!place) {
-        out << std::setw(3) << kNoValue << "\t\t" << std::setw(12) << kNoValue << kEol;
-        return;
-    }
-    out << std::setw(3) << longitude << "\t\t" << std::setw(12) << kSignNames[place->sign] << ": " << std::setw(2)
-        << place->degrees << kDegree << std::setw(2) << place->minutes << '\'' << kEol;
+    WritePlace(out, longitude, true);
+    out << kEol;
 }
 
 // "\t%s--%s \t：%3d°\t\tPermission：%.2f", the 120° line with a blank
@@ -124,22 +136,37 @@ std::string Format(const Longitudes& longitudes)
     return out.str();
 }
 
-Outcome Build(std::string& report, const std::string& dateText, const CityInfo* city, const Ephemeris& ephemeris)
+Sky ComputeSky(const std::string& dateText, const CityInfo* city, const Ephemeris& ephemeris)
 {
     const AstroDateText::Check date = AstroDateText::CheckText(dateText);
     if (!date.fields)
-        return {date.message, date.information};
+        return {{date.message, date.information}};
     if (!city)
-        return {kSelectCity, true};
+        return {{kSelectCity, true}};
     const Result<DateTimeFields> ut
         = LocalToUniversal::Convert(*date.fields, city->Bias, city->Zone, LocalToUniversal::ComputerZone());
     if (!ut.Ok())
-        return {ut.Message()};
+        return {{ut.Message()}};
     const BodyPositions positions = ephemeris.Compute(ut.Value(), city->Latitude, city->Longitude);
     if (!positions.error.empty())
-        return {"error : " + positions.error};
-    report += Format(positions.longitudes);
-    return {{}, false, positions.analytic};
+        return {{"error : " + positions.error}};
+    return {{{}, false, positions.analytic}, positions.longitudes};
+}
+
+std::string DescribeBody(int body, double longitude)
+{
+    std::ostringstream out = NewStream();
+    out << kPlanetNames[body] << ' ';
+    WritePlace(out, longitude);
+    return out.str();
+}
+
+Outcome Build(std::string& report, const std::string& dateText, const CityInfo* city, const Ephemeris& ephemeris)
+{
+    const Sky sky = ComputeSky(dateText, city, ephemeris);
+    if (sky.outcome.Ok())
+        report += Format(sky.longitudes);
+    return sky.outcome;
 }
 
 } // namespace AstrologyReport

@@ -58,6 +58,20 @@ std::vector<Aspect> FindAspects(const Longitudes& longitudes);
 // shows "-" in its line's longitude and sign columns and has no aspect.
 std::string Format(const Longitudes& longitudes);
 
+// The ten longitudes for a local date text at a city, or the message to
+// show: what the report and the chart's planet ring both draw from.
+struct Sky {
+    Outcome outcome;
+    Longitudes longitudes {};
+};
+
+// Reads the date text, converts the city's local time to UT and computes
+// the longitudes. Without a city, or when a step fails, only the message.
+Sky ComputeSky(const std::string& dateText, const CityInfo* city, const Ephemeris& ephemeris);
+
+// One body as its report line shows it: "Sun 245.32 Sagittarius 5°19'".
+std::string DescribeBody(int body, double longitude);
+
 // Reads the date text, converts the city's local time to UT, computes the
 // longitudes and appends their report. Without a city, or when a step
 // fails, appends nothing and returns the message to show.

@@ -1,16 +1,11 @@
 #pragma once
 
 #include "AstroDateText.h"
+#include "Bodies.h"
 
-#include <array>
 #include <optional>
 #include <string>
 #include <vector>
-
-// Bodies 0 to 9 in the ephemeris library's numbering: Sun, Moon, Mercury,
-// Venus, Mars, Jupiter, Saturn, Uranus, Neptune, Pluto.
-constexpr int kBodyCount = 10;
-using Longitudes = std::array<double, kBodyCount>;
 
 // What one computation gave.
 struct BodyPositions {
