@@ -76,6 +76,8 @@ CellFacts FactsOfCell(CBaseDraw& chart, const ChartKind& kind, int n)
     facts.ring = RingOf(kind, n, chart.LayoutRings());
     facts.centre = chart.GetCellCenter(n);
     float distance = 0.0f;
-    facts.angle = CBaseDraw::AngleFromCenter(facts.centre, chart.m_rcChart.Center(), distance);
+    const float angle = CBaseDraw::AngleFromCenter(facts.centre, chart.m_rcChart.Center(), distance);
+    // The atan of a point straight right can come out as -0, printed "-0.00".
+    facts.angle = angle > 0.0f ? angle : 0.0f;
     return facts;
 }

@@ -212,8 +212,7 @@ Target CellTarget(CBaseDraw& chart, const ChartKind& kind, int n)
     Target target;
     target.number = n;
     target.ring = facts.ring;
-    // The atan of a point straight right can come out as -0.
-    target.angle = facts.angle > 0.0f ? facts.angle : 0.0f;
+    target.angle = facts.angle;
     target.price = chart.CellPrice(n);
     target.date = DayText(chart.CellDay(n));
     target.centre = facts.centre;

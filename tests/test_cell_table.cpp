@@ -50,6 +50,7 @@ TEST(CellTable, HeaderThenOneRowPerCellAwkwardFieldsQuoted)
     const std::string csv = CellTable::Csv(*chart, kind);
     EXPECT_EQ(csv.rfind("\xEF\xBB\xBF编号,价格,日期,环,角度,x,y\r\n1,", 0), 0u);
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 26);
+    EXPECT_EQ(csv.find("-0.00"), std::string::npos); // the cell straight right of the centre
     EXPECT_EQ(CellTable::Field("1,5"), "\"1,5\""); // a decimal comma of some locales
     EXPECT_EQ(CellTable::Field("a\"b\nc"), "\"a\"\"b\nc\"");
     EXPECT_EQ(CellTable::Field("12/3/5"), "12/3/5");
