@@ -7,6 +7,7 @@
 #include "CommandIds.h"
 #include "MainFrame.h"
 #include "PivotTargets.h"
+#include "PlanetMomentDialog.h"
 #include "Rotula2View.h"
 #include "TargetPanel.h"
 #include "ToolDialogs.h"
@@ -25,6 +26,17 @@ const CBaseDraw& Chart(const Context& c)
 Handler OnView(void (CRotula2View::*command)())
 {
     return [command](Context& c) { (c.view.*command)(); };
+}
+
+// 行星时间...: the dialog starts at the ring's moment and city.
+void AskPlanetMoment(Context& c)
+{
+    const CPlanetSky& sky = c.view.Planets();
+    const std::vector<CityInfo>& cities = sky.Cities();
+    const int city = sky.City() ? static_cast<int>(sky.City() - cities.data()) : -1;
+    CPlanetMomentDlg dialog(cities, city, sky.Moment().date, &c.frame);
+    if (dialog.exec() == QDialog::Accepted)
+        c.view.SetPlanetMoment({dialog.DateText(), cities[dialog.CityIndex()].Name});
 }
 
 Handler OnTools(void (CToolDialogs::*show)())
@@ -159,6 +171,10 @@ std::vector<Command> BuildCommands()
             {Cmd::ChartProperties, "图表属性设置", "", "properties", "", OnView(&CRotula2View::EditProperties)},
             SwitchCommand(Cmd::CalendarRing, "ring_calendar", DisplaySwitch::CalendarRing),
             SwitchCommand(Cmd::AngleRing, "ring_angle", DisplaySwitch::AngleRing),
+            {Cmd::Planets, "显示【行星】", "显示【行星】：角度外环上的行星经度", "planets", "",
+                OnView(&CRotula2View::FlipPlanets), [](const Context& c) { return c.view.Planets().IsOn(); },
+                [](const Context& c) { return HasAngles(*FindChartKind(c.view.Charts().Kind())); }},
+            {Cmd::PlanetMoment, "行星时间...", "", "", "", AskPlanetMoment},
             SwitchCommand(Cmd::ShowPrice, "show_price", DisplaySwitch::Price),
             SwitchCommand(Cmd::ShowTime, "show_time", DisplaySwitch::Time),
             SwitchCommand(Cmd::ShowN, "show_n", DisplaySwitch::N),
@@ -217,7 +233,7 @@ const std::vector<Group>& ToolBars()
             {Cmd::KindWheel, Cmd::KindSquareOfNine, Cmd::KindSquareOfFour, Cmd::KindHexagon, Cmd::KindMasterChart,
                 Separator, Cmd::ChartProperties}},
         {"displayToolBar", "显示",
-            {Cmd::CalendarRing, Cmd::AngleRing, Separator, Cmd::ShowPrice, Cmd::ShowTime, Cmd::ShowN, Cmd::TimeStandard,
+            {Cmd::CalendarRing, Cmd::AngleRing, Cmd::Planets, Separator, Cmd::ShowPrice, Cmd::ShowTime, Cmd::ShowN, Cmd::TimeStandard,
                 Cmd::PeriodMenu, Cmd::DigitsMenu, Cmd::Clockwise, Separator, Cmd::ZoomIn, Cmd::ZoomOut,
                 Cmd::ZoomToFit, Cmd::ZoomActualSize}},
         {"drawingToolBar", "画线",
@@ -235,7 +251,9 @@ const std::vector<Group>& Menus()
                 Cmd::ExportCellTable, Separator, Cmd::Print, Cmd::PrintPreview, Separator, Cmd::RecentFiles, Separator,
                 Cmd::Exit}},
         {"editMenu", "编辑", {Cmd::EditUndo, Cmd::EditRedo, Separator, Cmd::CopyChart, Separator, Cmd::Find}},
-        {"viewMenu", "视图", {Cmd::ZoomIn, Cmd::ZoomOut, Separator, Cmd::ZoomToFit, Cmd::ZoomActualSize}},
+        {"viewMenu", "视图",
+            {Cmd::ZoomIn, Cmd::ZoomOut, Separator, Cmd::ZoomToFit, Cmd::ZoomActualSize, Separator, Cmd::Planets,
+                Cmd::PlanetMoment}},
         {"toolsMenu", "工具", {Cmd::Astrology, Cmd::DegreeCalculator, Cmd::TimeCalculator, Separator, Cmd::ToolTarget}},
         {"helpMenu", "帮助", {Cmd::CheckVersion, Cmd::About}},
     };

@@ -64,6 +64,7 @@ CMainFrame::CMainFrame(CVersionCheck& versionCheck, QWidget* parent)
     loadCities();
     const QSize screenSize = screen()->size();
     m_view->InitialUpdate(Size {screenSize.width(), screenSize.height()});
+    m_view->StartPlanets(m_tools->Cities());
     onPaletteColor(m_palette->CurrentColor());
     onLineIndex(m_lineFlyout->CurrentIndex());
     connect(m_view, &CRotula2View::stateChanged, this, &CMainFrame::updateActions);

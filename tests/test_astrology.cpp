@@ -88,6 +88,9 @@ TEST(ZodiacPlace, RoundsToTheMinuteWithCarries)
     }
     for (double none : {std::nan(""), HUGE_VAL, -HUGE_VAL})
         EXPECT_FALSE(AR::PlaceOf(none)) << none;
+    // The status bar's text keeps the report's two-wide minutes.
+    EXPECT_EQ(AR::DescribeBody(0, 0.04), "Sun 0.04 Aries 0° 2'");
+    EXPECT_EQ(AR::DescribeBody(9, 245.32), "Pluto 245.32 Sagittarius 5°19'");
 }
 
 TEST(Aspects, ShorterArcStrictOrbFirstAngle)

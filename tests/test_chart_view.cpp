@@ -1,6 +1,7 @@
 // The chart window driven as the menus, toolbars and mouse drive it; the
 // display rules and what the chart does with each press are tested on the chart.
 
+#include "AstrologyReport.h"
 #include "BaseDraw.h"
 #include "CellTable.h"
 #include "ChartKinds.h"
@@ -10,6 +11,7 @@
 #include "ChartSet.h"
 #include "ChartSetJson.h"
 #include "CommentsDialog.h"
+#include "FileSettings.h"
 #include "ModalDialog.h"
 #include "PivotTargets.h"
 #include "Rotula2View.h"
@@ -613,4 +615,45 @@ TEST_F(ChartView, TheTargetToolsPivotFillsThePanelWithTheCoresRowsUntilCleared)
     EXPECT_EQ(table.rowCount(), 0);
     view.SwitchKind(kMasterChart);
     EXPECT_FALSE(view.TargetToolOn());
+}
+
+TEST_F(ChartView, ThePlanetRingIsTheWindowsComputedOnceAndNeverStored)
+{
+    FileSettings::StorePlanets({});
+    const CityInfo beijing {"Beijing", "China", -480, 39.9, 116.4, "Asia/Shanghai"};
+    view.StartPlanets({{{"Zurich", "Switzerland", -60, 47.38, 8.55, "Europe/Zurich"}, beijing}, 0, {}},
+                      Ephemeris({"/nonexistent"}));
+    const PlanetMoment moment {"2024-03-20 12:00:00", "Beijing"};
+    const Longitudes expected = AstrologyReport::ComputeSky(moment.date, &beijing, Ephemeris({"/nonexistent"})).longitudes;
+    view.SetPlanetMoment(moment);
+    view.FlipPlanets();
+    ASSERT_TRUE(view.Planets().IsOn());
+    for (int kind : {kSquareOfNine, kWheel}) {
+        view.SwitchKind(kind);
+        view.viewport()->repaint();
+        ASSERT_EQ(Chart().m_Planets, expected) << kind;
+    }
+    const std::string bytes = SetBytes();
+    view.FlipPlanets();
+    view.viewport()->repaint();
+    EXPECT_EQ(SetBytes(), bytes);
+    view.FlipPlanets();
+    view.viewport()->repaint();
+    EXPECT_FALSE(view.History().Stack().canUndo());
+    EXPECT_FALSE(view.IsModified());
+    EXPECT_TRUE(FileSettings::LoadPlanets().on);
+    EXPECT_EQ(FileSettings::LoadPlanets().moment, moment);
+
+    const Rect mark = Chart().m_rcPlanetMarks[1];
+    QTest::mouseMove(view.viewport(), view.toWindow(mark.Center()));
+    EXPECT_EQ(view.Status().cell, AstrologyReport::DescribeBody(1, expected[1]));
+
+    // Beyond the analytic ephemeris' range: one message and no ring, at any paint.
+    view.SetPlanetMoment({"5000-1-1", "Beijing"});
+    view.viewport()->repaint();
+    view.viewport()->repaint();
+    EXPECT_EQ(view.messages.size(), 1);
+    EXPECT_FALSE(view.Planets().IsOn());
+    EXPECT_FALSE(Chart().m_Planets);
+    EXPECT_FALSE(FileSettings::LoadPlanets().on);
 }

@@ -210,6 +210,10 @@ void TestMainFrame::buttonsShowTheCurrentChart()
         {Cmd::TimeStandard, {Cmd::TimeStandard, Cmd::ShowN}, {Cmd::ShowPrice}},
         {Cmd::Digits3, {Cmd::Digits3}, {Cmd::Digits2}},
         {Cmd::PeriodWeek, {Cmd::PeriodWeek}, {Cmd::PeriodDay}},
+        // The planets are the window's: they stay on whichever kind shows.
+        {Cmd::Planets, {Cmd::Planets}, {}},
+        {Cmd::KindWheel, {Cmd::Planets}, {}},
+        {Cmd::Planets, {}, {Cmd::Planets}},
     };
     for (const Step& step : steps) {
         action(step.trigger)->trigger();
@@ -220,6 +224,8 @@ void TestMainFrame::buttonsShowTheCurrentChart()
     }
     QVERIFY(!action(Cmd::Line2)->isCheckable());
     QVERIFY(!action(Cmd::About)->isCheckable());
+    action(Cmd::KindMasterChart)->trigger();
+    QVERIFY(!action(Cmd::Planets)->isEnabled()); // no angle ring to stand on
     m_frame->View()->setZoom(8.0f);
     QVERIFY(!action(Cmd::ZoomIn)->isEnabled());
     QVERIFY(action(Cmd::ZoomOut)->isEnabled());

@@ -56,7 +56,7 @@ constexpr int kRoundTripEvery = 500;
 // Commands that build a dialog of Qt's own or a window of their own: each
 // comes up a few times, the others many.
 const std::set<int> kHeavy = {Cmd::FileOpen, Cmd::FileSaveAs, Cmd::Print, Cmd::PrintPreview, Cmd::Exit,
-    Cmd::Astrology, Cmd::DegreeCalculator, Cmd::TimeCalculator, Cmd::CheckVersion, Cmd::About};
+    Cmd::Astrology, Cmd::DegreeCalculator, Cmd::TimeCalculator, Cmd::CheckVersion, Cmd::About, Cmd::PlanetMoment};
 
 unsigned EnvironmentNumber(const char* name, unsigned fallback)
 {

@@ -41,8 +41,9 @@ void WriteRule(std::ostream& out)
 }
 
 // What follows a body's name: in the report's columns "%3.2f\t\t%12s: %2d°%2d'",
-// else the same parts at their natural widths, a blank apart; "-" for the
-// longitude and sign of a longitude without a place.
+// else the same parts a blank apart, the minutes still two wide as the
+// report shows them; "-" for the longitude and sign of a longitude without
+// a place.
 void WritePlace(std::ostream& out, double longitude, bool columns = false)
 {
     const std::optional<ZodiacPlace> place = PlaceOf(longitude);
@@ -54,7 +55,7 @@ void WritePlace(std::ostream& out, double longitude, bool columns = false)
     }
     out << std::setw(columns ? 3 : 0) << longitude << gap << std::setw(wide) << kSignNames[place->sign]
         << (columns ? ": " : " ") << std::setw(columns ? 2 : 0) << place->degrees << kDegree
-        << std::setw(columns ? 2 : 0) << place->minutes << '\'';
+        << std::setw(2) << place->minutes << '\'';
 }
 
 // "\t%8s\t\t%3.2f\t\t%12s: %2d°%2d'"

@@ -69,7 +69,8 @@ struct Sky {
 // the longitudes. Without a city, or when a step fails, only the message.
 Sky ComputeSky(const std::string& dateText, const CityInfo* city, const Ephemeris& ephemeris);
 
-// One body as its report line shows it: "Sun 245.32 Sagittarius 5°19'".
+// One body as its report line shows it: "Sun 245.32 Sagittarius 5°19'",
+// "Sun 0.04 Aries 0° 2'".
 std::string DescribeBody(int body, double longitude);
 
 // Reads the date text, converts the city's local time to UT, computes the

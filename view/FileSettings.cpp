@@ -9,6 +9,9 @@ namespace {
 
 const char* const kRecentKey = "files/recent";
 const char* const kFolderKey = "files/lastFolder";
+const char* const kPlanetsKey = "planets/on";
+const char* const kPlanetDateKey = "planets/date";
+const char* const kPlanetCityKey = "planets/city";
 
 } // namespace
 
@@ -43,6 +46,21 @@ QString DialogFolder()
 void RememberFolderOf(const QString& file)
 {
     QSettings().setValue(kFolderKey, QFileInfo(file).absolutePath());
+}
+
+PlanetSettings LoadPlanets()
+{
+    const QSettings settings;
+    return {settings.value(kPlanetsKey).toBool(),
+        {settings.value(kPlanetDateKey).toString().toStdString(), settings.value(kPlanetCityKey).toString().toStdString()}};
+}
+
+void StorePlanets(const PlanetSettings& planets)
+{
+    QSettings settings;
+    settings.setValue(kPlanetsKey, planets.on);
+    settings.setValue(kPlanetDateKey, QString::fromStdString(planets.moment.date));
+    settings.setValue(kPlanetCityKey, QString::fromStdString(planets.moment.city));
 }
 
 } // namespace FileSettings

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "PlanetSky.h"
 #include "RecentFiles.h"
 
 #include <QString>
 
-// What the program keeps between runs about files, in the application's
-// settings: the recent-file list and the folder the file dialogs last used.
-// A missing or damaged settings file reads as an empty list and no folder.
+// What the program keeps between runs, in the application's settings: the
+// recent-file list, the folder the file dialogs last used and the planet
+// ring's switch and moment, none of which a chart file holds. A missing or
+// damaged settings file reads as an empty list, no folder and no ring.
 namespace FileSettings {
 
 CRecentFiles LoadRecentFiles();
@@ -17,5 +19,12 @@ void StoreRecentFiles(const CRecentFiles& files);
 // folder.
 QString DialogFolder();
 void RememberFolderOf(const QString& file);
+
+struct PlanetSettings {
+    bool on = false;
+    PlanetMoment moment;
+};
+PlanetSettings LoadPlanets();
+void StorePlanets(const PlanetSettings& planets);
 
 } // namespace FileSettings

@@ -31,7 +31,10 @@ std::string DescribeCell(const CellFacts& facts)
 
 } // namespace
 
-PointerStatus DescribePointer(const std::optional<CellFacts>& cell, float zoom)
+PointerStatus DescribePointer(const std::optional<CellFacts>& cell, float zoom, const std::string& body)
 {
-    return {cell ? DescribeCell(*cell) : std::string(), "缩放 " + Tenths(static_cast<double>(zoom) * 100.0) + "%"};
+    std::string text = cell ? DescribeCell(*cell) : std::string();
+    if (!text.empty() && !body.empty())
+        text += "　";
+    return {text + body, "缩放 " + Tenths(static_cast<double>(zoom) * 100.0) + "%"};
 }

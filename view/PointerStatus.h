@@ -6,10 +6,10 @@
 #include <string>
 
 // The status bar's two texts: the facts of the cell under the pointer, empty
-// over no cell, and the window's zoom in percent.
+// over no cell, then the planet under it, and the window's zoom in percent.
 struct PointerStatus {
     std::string cell;
     std::string zoom;
 };
 
-PointerStatus DescribePointer(const std::optional<CellFacts>& cell, float zoom);
+PointerStatus DescribePointer(const std::optional<CellFacts>& cell, float zoom, const std::string& body = {});

@@ -1,5 +1,7 @@
 #include "Rotula2View.h"
 
+#include "AstroDateText.h"
+#include "AstrologyReport.h"
 #include "BaseDraw.h"
 #include "CellFacts.h"
 #include "CellTable.h"
@@ -164,8 +166,13 @@ PointerStatus CRotula2View::Status()
 {
     CBaseDraw& chart = Chart();
     const ChartKind& kind = *FindChartKind(m_charts->Kind());
-    const int n = m_pointer ? CellAt(chart, kind, toChart(*m_pointer)) : 0;
-    return DescribePointer(n == 0 ? std::nullopt : std::optional<CellFacts>(FactsOfCell(chart, kind, n)), zoom());
+    const Point pt = m_pointer ? toChart(*m_pointer) : Point {};
+    const int n = m_pointer ? CellAt(chart, kind, pt) : 0;
+    std::string body;
+    for (int i = 0; m_pointer && m_planets.IsOn() && i < kBodyCount && body.empty(); ++i)
+        if (chart.m_rcPlanetMarks[i].Contains(pt))
+            body = AstrologyReport::DescribeBody(i, (*m_planets.Sky())[i]);
+    return DescribePointer(n == 0 ? std::nullopt : std::optional<CellFacts>(FactsOfCell(chart, kind, n)), zoom(), body);
 }
 
 CChartSet& CRotula2View::Charts() { return *m_charts; }
@@ -250,6 +257,7 @@ bool CRotula2View::EditChartProperties(CBaseDraw& chart) { return CChartProperty
 void CRotula2View::drawContents(QPainter& painter, double scale)
 {
     CPainterSurface dc(painter, scale);
+    Chart().m_Planets = m_planets.Sky();
     PaintChart(Chart(), dc);
     // The rows follow the layout and the parameters this paint used.
     if (m_marks.Update(Chart(), *FindChartKind(m_charts->Kind())))
@@ -449,6 +457,37 @@ void CRotula2View::MarksChanged()
     if (m_marks.Update(Chart(), *FindChartKind(m_charts->Kind())))
         emit targetsChanged();
     InvalidateChart();
+}
+
+void CRotula2View::StartPlanets(const CityList& cities, const Ephemeris& ephemeris)
+{
+    m_planets.SetCities(cities.cities, cities.selected);
+    m_planets.SetEphemeris(ephemeris);
+    const FileSettings::PlanetSettings kept = FileSettings::LoadPlanets();
+    m_planets.SetMoment(kept.moment);
+    PlanetsChanged(kept.on ? m_planets.TurnOn(AstroDateText::Format(AstroDateText::NowLocal()))
+                           : AstrologyReport::Outcome {});
+}
+
+void CRotula2View::FlipPlanets()
+{
+    if (m_planets.IsOn()) {
+        m_planets.TurnOff();
+        PlanetsChanged({});
+    } else {
+        PlanetsChanged(m_planets.TurnOn(AstroDateText::Format(AstroDateText::NowLocal())));
+    }
+}
+
+void CRotula2View::SetPlanetMoment(const PlanetMoment& moment) { PlanetsChanged(m_planets.SetMoment(moment)); }
+
+void CRotula2View::PlanetsChanged(const AstrologyReport::Outcome& outcome)
+{
+    FileSettings::StorePlanets({m_planets.IsOn(), m_planets.Moment()});
+    if (!outcome.Ok())
+        ShowMessage(outcome.information ? QMessageBox::Information : QMessageBox::Warning,
+                    QString::fromStdString(outcome.message));
+    AfterCommand(true);
 }
 
 void CRotula2View::NewDocument()

@@ -4,6 +4,7 @@
 #include "ChartHost.h"
 #include "DisplaySwitches.h"
 #include "Geometry.h"
+#include "PlanetSky.h"
 #include "PointerStatus.h"
 #include "TargetMarks.h"
 #include "UnsavedWork.h"
@@ -65,6 +66,15 @@ public:
     // becoming current and 清除所有画线.
     void ClearMarks();
     const CTargetMarks& Marks() const { return m_marks; }
+
+    // The planet ring is the window's, not a chart's: each kind with an angle
+    // ring shows it, the settings keep it and it is no step of the history.
+    // Start takes the city list and what the settings kept; a moment the
+    // ring cannot be computed for is a message and leaves the ring off.
+    void StartPlanets(const CityList& cities, const Ephemeris& ephemeris = Ephemeris());
+    void FlipPlanets();
+    void SetPlanetMoment(const PlanetMoment& moment);
+    const CPlanetSky& Planets() const { return m_planets; }
 
     // Every change to the set's stored data but a zoom is a step of the
     // history; undo and redo show the chart of the step they take.
@@ -183,6 +193,8 @@ private:
     void StopMouseDrag();
     // Writes text(), built only once a path is chosen, to a file whole or not at all.
     void ExportText(const QString& title, const QString& filter, const std::function<std::string()>& text);
+    // Shows a failed computation's message, keeps the ring's state and repaints.
+    void PlanetsChanged(const AstrologyReport::Outcome& outcome);
     // The marks' rows recomputed and repainted after a change to them.
     void MarksChanged();
     // Compares the set with its file; true when the flag changed.
@@ -203,4 +215,5 @@ private:
     std::optional<QPoint> m_pointer;              // over the window, in its pixels
     CTargetMarks m_marks;
     bool m_bTargetTool = false;
+    CPlanetSky m_planets;
 };
