@@ -484,6 +484,7 @@ void CRotula2View::SetPlanetMoment(const PlanetMoment& moment) { PlanetsChanged(
 void CRotula2View::PlanetsChanged(const AstrologyReport::Outcome& outcome)
 {
     FileSettings::StorePlanets({m_planets.IsOn(), m_planets.Moment()});
+    Chart().m_Planets = m_planets.Sky(); // an export before the next paint shows the ring as it now is
     if (!outcome.Ok())
         ShowMessage(outcome.information ? QMessageBox::Information : QMessageBox::Warning,
                     QString::fromStdString(outcome.message));
