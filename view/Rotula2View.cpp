@@ -227,7 +227,13 @@ void CRotula2View::ShowContextMenu(const QPoint& globalPos)
         EditProperties();
 }
 
-void CRotula2View::InvalidateChart() { viewport()->update(); }
+void CRotula2View::InvalidateChart()
+{
+    if (m_frames.HasRecord())
+        viewport()->update(m_frames.Record(Chart(), ShownView()));
+    else
+        viewport()->update();
+}
 
 void CRotula2View::ShowHandCursor()
 {
@@ -241,8 +247,14 @@ bool CRotula2View::EditChartProperties(CBaseDraw& chart) { return CChartProperty
 
 void CRotula2View::drawContents(QPainter& painter, double scale)
 {
-    CPainterSurface dc(painter, scale);
-    PaintChart(Chart(), dc);
+    if (m_frames.HasRecord()) {
+        m_frames.Paint(painter, Chart(), ShownView(), paintRegion());
+    } else {
+        CPainterSurface dc(painter, scale);
+        PaintChart(Chart(), dc);
+    }
+    if (!m_bLeftHeld)
+        m_frames.Clear(); // the drag's last frame is painted
     emit statusChanged(); // a chart shown for the first time has only now its cells
 }
 
@@ -254,6 +266,8 @@ void CRotula2View::mousePressEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton) {
         chart.m_crLineColor = m_crPalette;
         chart.m_nLineWidth = m_nLineNumber;
+        m_bLeftHeld = true;
+        StartFrames();
         const bool committed = m_history.Begin(*m_charts);
         chart.OnLButtonDown(KeyFlags(*event), pt.x, pt.y);
         AfterChartChange(m_history.End(*m_charts, CChartHistory::Gesture::Left) || committed);
@@ -297,6 +311,7 @@ void CRotula2View::mouseReleaseEvent(QMouseEvent* event)
     const Point pt = toChart(event->position().toPoint());
     Chart().OnLButtonUp(KeyFlags(*event), pt.x, pt.y);
     InvalidateChart();
+    m_bLeftHeld = false;
     AfterChartChange(m_history.End(*m_charts, CChartHistory::Gesture::Left));
 }
 
@@ -513,6 +528,17 @@ void CRotula2View::StopMouseDrag()
 {
     Chart().EndOverlayDrag();
     Chart().m_bDrawingLine = 0;
+    m_frames.Clear();
+}
+
+FrameView CRotula2View::ShownView() const { return {scale(), toWindow({0, 0}), viewport()->size()}; }
+
+void CRotula2View::StartFrames()
+{
+    const bool pending = m_frames.HasRecord();
+    const QRegion changed = m_frames.Record(Chart(), ShownView());
+    if (pending)
+        viewport()->update(changed);
 }
 
 bool CRotula2View::UpdateModified()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChartFrames.h"
 #include "ChartHistory.h"
 #include "ChartHost.h"
 #include "DisplaySwitches.h"
@@ -155,6 +156,11 @@ private:
     void ApplyStep(int kind, const CChartState& state);
     // Ends a line or handle drag on the current chart before another is shown.
     void StopMouseDrag();
+    // How the window shows the chart now.
+    FrameView ShownView() const;
+    // From a left press to the paint after its release, repaints cover only
+    // what changed: the record taken here is of the picture shown.
+    void StartFrames();
     // Compares the set with its file; true when the flag changed.
     bool UpdateModified();
     // The set as it stands is what its file holds.
@@ -171,4 +177,6 @@ private:
     Color m_crPalette = MakeColor(128, 128, 128); // palette colour 0: nothing chosen yet
     bool m_bHandRequested = false;                // a chart asked for the hand cursor
     std::optional<QPoint> m_pointer;              // over the window, in its pixels
+    CChartFrames m_frames;
+    bool m_bLeftHeld = false;
 };
