@@ -136,6 +136,7 @@ void Replay(const SurfaceOp& op, CDrawSurface& dc)
 
 QRegion CChartFrames::Record(CBaseDraw& chart, const FrameView& view)
 {
+    const bool sameView = m_view == view;
     std::vector<SurfaceOp> ops;
     {
         // Measured as the window's paint measures, with its transform and size.
@@ -143,50 +144,50 @@ QRegion CChartFrames::Record(CBaseDraw& chart, const FrameView& view)
         painter.translate(view.origin);
         CPainterSurface measurer(painter, view.scale);
         measurer.SetDeviceSize(view.size);
-        CFrameRecorder recorder(measurer);
+        CFrameRecorder recorder(measurer, sameView ? &m_measures : nullptr, m_ops.size());
         PaintChart(chart, recorder);
         ops = recorder.TakeOps();
+        m_measures = recorder.TakeMeasures();
     }
-    const CDeviceMapping map(view.scale);
-    std::vector<QRect> pieces;
-    std::vector<Footprint> footprints;
-    footprints.reserve(ops.size());
-    for (const SurfaceOp& op : ops) {
-        const std::size_t first = pieces.size();
-        AddFootprint(op, map, pieces);
-        footprints.push_back({first, pieces.size()});
-    }
-    const QRegion changed = m_view == view ? Changes(ops, pieces, footprints).translated(view.origin)
-                                           : QRegion(QRect(QPoint(0, 0), view.size));
-    m_ops = std::move(ops);
-    m_pieces = std::move(pieces);
-    m_footprints = std::move(footprints);
-    m_view = view;
-    return changed;
-}
-
-// The operations between the longest common beginning and end of both
-// records, old and new, cover every pixel that differs.
-QRegion CChartFrames::Changes(const std::vector<SurfaceOp>& ops, const std::vector<QRect>& pieces,
-                              const std::vector<Footprint>& footprints) const
-{
-    const std::size_t common = std::min(ops.size(), m_ops.size());
+    // The operations between the longest common beginning and end of both
+    // records, old and new, cover every pixel that differs.
+    const std::size_t common = sameView ? std::min(ops.size(), m_ops.size()) : 0;
     std::size_t head = 0;
     while (head < common && SameOp(ops[head], m_ops[head]))
         ++head;
     std::size_t tail = 0;
     while (tail < common - head && SameOp(ops[ops.size() - 1 - tail], m_ops[m_ops.size() - 1 - tail]))
         ++tail;
+
     // Only what the window shows is repainted.
-    CRegionGrid changed(QRect(-m_view->origin, m_view->size));
-    const auto take = [&](const std::vector<QRect>& from, const std::vector<Footprint>& prints) {
-        for (std::size_t i = head; i + tail < prints.size(); ++i)
-            for (std::size_t k = prints[i].first; k < prints[i].end; ++k)
-                changed.Add(from[k]);
-    };
-    take(m_pieces, m_footprints);
-    take(pieces, footprints);
-    return changed.Region();
+    CRegionGrid changed(QRect(-view.origin, view.size));
+    for (std::size_t i = head; sameView && i + tail < m_ops.size(); ++i)
+        for (std::size_t k = m_footprints[i].first; k < m_footprints[i].end; ++k)
+            changed.Add(m_pieces[k]);
+
+    // The footprints of the common operations are those of the record before.
+    std::vector<QRect> pieces(m_pieces.begin(), m_pieces.begin() + (head ? m_footprints[head - 1].end : 0));
+    std::vector<Footprint> footprints(m_footprints.begin(), m_footprints.begin() + head);
+    footprints.reserve(ops.size());
+    const CDeviceMapping map(view.scale);
+    for (std::size_t i = head; i + tail < ops.size(); ++i) {
+        const std::size_t first = pieces.size();
+        AddFootprint(ops[i], map, pieces);
+        footprints.push_back({first, pieces.size()});
+        for (std::size_t k = first; k < pieces.size(); ++k)
+            changed.Add(pieces[k]);
+    }
+    for (std::size_t i = m_ops.size() - tail; i < m_ops.size(); ++i) {
+        const std::size_t first = pieces.size();
+        pieces.insert(pieces.end(), m_pieces.begin() + m_footprints[i].first, m_pieces.begin() + m_footprints[i].end);
+        footprints.push_back({first, pieces.size()});
+    }
+
+    m_ops = std::move(ops);
+    m_pieces = std::move(pieces);
+    m_footprints = std::move(footprints);
+    m_view = view;
+    return sameView ? changed.Region().translated(view.origin) : QRegion(QRect(QPoint(0, 0), view.size));
 }
 
 void CChartFrames::Paint(QPainter& painter, CBaseDraw& chart, const FrameView& view, const QRegion& area)
@@ -206,6 +207,7 @@ void CChartFrames::Paint(QPainter& painter, CBaseDraw& chart, const FrameView& v
 void CChartFrames::Clear()
 {
     m_ops.clear();
+    m_measures.clear();
     m_pieces.clear();
     m_footprints.clear();
     m_view.reset();

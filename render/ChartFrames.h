@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FrameRecorder.h"
 #include "RecordingSurface.h"
 
 #include <QImage>
@@ -57,10 +58,8 @@ private:
         std::size_t end = 0;
     };
 
-    QRegion Changes(const std::vector<SurfaceOp>& ops, const std::vector<QRect>& pieces,
-                    const std::vector<Footprint>& footprints) const;
-
     std::vector<SurfaceOp> m_ops;
+    std::vector<CFrameRecorder::Measure> m_measures;
     std::vector<QRect> m_pieces;
     std::vector<Footprint> m_footprints;
     std::optional<FrameView> m_view;
