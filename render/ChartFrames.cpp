@@ -6,6 +6,7 @@
 #include "PainterSurface.h"
 #include "RegionGrid.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 #include <QRectF>
 
@@ -183,6 +184,10 @@ QRegion CChartFrames::Record(CBaseDraw& chart, const FrameView& view)
         footprints.push_back({first, pieces.size()});
     }
 
+    // The base picture holds operations that are still the same, or none.
+    m_stableOps = head;
+    if (head < m_baseOps)
+        m_baseOps = 0;
     m_ops = std::move(ops);
     m_pieces = std::move(pieces);
     m_footprints = std::move(footprints);
@@ -192,16 +197,50 @@ QRegion CChartFrames::Record(CBaseDraw& chart, const FrameView& view)
 
 void CChartFrames::Paint(QPainter& painter, CBaseDraw& chart, const FrameView& view, const QRegion& area)
 {
-    if (!(m_view == view) || (QRegion(QRect(QPoint(0, 0), view.size)) - area).isEmpty())
+    const bool whole = (QRegion(QRect(QPoint(0, 0), view.size)) - area).isEmpty();
+    if (!(m_view == view) || whole)
         Record(chart, view);
+    std::size_t from = 0;
+    if (!whole) {
+        if (m_baseOps == 0)
+            PaintBase(painter, view);
+        if (m_baseOps > 0) {
+            painter.drawImage(QPointF(-view.origin), m_base);
+            from = m_baseOps;
+        }
+    }
     const CRegionGrid grid = CRegionGrid::Covering(area.translated(-view.origin));
     CPainterSurface dc(painter, view.scale);
-    for (std::size_t i = 0; i < m_ops.size(); ++i) {
+    for (std::size_t i = from; i < m_ops.size(); ++i) {
         const Footprint& print = m_footprints[i];
         if (std::any_of(m_pieces.begin() + print.first, m_pieces.begin() + print.end,
                         [&grid](const QRect& rc) { return grid.MayMeet(rc); }))
             Replay(m_ops[i], dc);
     }
+}
+
+// The window's whole picture as far as the operations that stayed the same
+// in the last change, on a device like the painter's, so that its pixels are
+// those the window would have there.
+void CChartFrames::PaintBase(const QPainter& painter, const FrameView& view)
+{
+    if (m_stableOps == 0)
+        return;
+    const QPaintDevice* device = painter.paintEngine() ? painter.paintEngine()->paintDevice() : nullptr;
+    const QImage::Format format = device && device->devType() == QInternal::Image
+                                      ? static_cast<const QImage*>(device)->format()
+                                      : QImage::Format_ARGB32_Premultiplied;
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
+    if (m_base.size() != view.size * ratio || m_base.format() != format)
+        m_base = QImage(view.size * ratio, format);
+    m_base.setDevicePixelRatio(ratio);
+    m_base.fill(Qt::white);
+    QPainter basePainter(&m_base);
+    basePainter.translate(view.origin);
+    CPainterSurface dc(basePainter, view.scale);
+    for (std::size_t i = 0; i < m_stableOps; ++i)
+        Replay(m_ops[i], dc);
+    m_baseOps = m_stableOps;
 }
 
 void CChartFrames::Clear()
@@ -211,4 +250,6 @@ void CChartFrames::Clear()
     m_pieces.clear();
     m_footprints.clear();
     m_view.reset();
+    m_stableOps = m_baseOps = 0;
+    m_base = QImage();
 }

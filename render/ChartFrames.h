@@ -34,7 +34,9 @@ struct FrameView {
 // the chart would paint, without painting, and compares it with the record
 // of the picture shown: outside the pixels that the differing operations
 // touch, both pictures apply the same operations in the same order, so only
-// those pixels need painting, by replaying the record clipped to them.
+// those pixels need painting, by replaying the record clipped to them. The
+// operations before the first that changed are kept as a picture, which
+// those pixels start from.
 class CChartFrames {
 public:
     // Records the chart as view shows it and returns the window pixels in
@@ -58,10 +60,17 @@ private:
         std::size_t end = 0;
     };
 
+    void PaintBase(const QPainter& painter, const FrameView& view);
+
     std::vector<SurfaceOp> m_ops;
     std::vector<CFrameRecorder::Measure> m_measures;
     std::vector<QRect> m_pieces;
     std::vector<Footprint> m_footprints;
     std::optional<FrameView> m_view;
     QImage m_scratch{1, 1, QImage::Format_RGB32}; // the measuring painter's device
+    // What the operations before the first that changed last paint: a
+    // partial repaint starts from it and replays only the rest.
+    std::size_t m_stableOps = 0;
+    std::size_t m_baseOps = 0; // in m_base; 0: none
+    QImage m_base;
 };
