@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -133,32 +134,41 @@ void Replay(const SurfaceOp& op, CDrawSurface& dc)
     }
 }
 
+// The lengths of the longest common beginning and end of two records, which
+// do not overlap: the operations between them, old and new, cover every
+// pixel in which the pictures differ.
+std::pair<std::size_t, std::size_t> CommonEnds(const std::vector<SurfaceOp>& a, const std::vector<SurfaceOp>& b)
+{
+    const std::size_t common = std::min(a.size(), b.size());
+    std::size_t head = 0;
+    while (head < common && SameOp(a[head], b[head]))
+        ++head;
+    std::size_t tail = 0;
+    while (tail < common - head && SameOp(a[a.size() - 1 - tail], b[b.size() - 1 - tail]))
+        ++tail;
+    return {head, tail};
+}
+
 } // namespace
+
+// Measured as the window's paint measures, with its transform and size.
+std::vector<SurfaceOp> CChartFrames::RecordOps(CBaseDraw& chart, const FrameView& view, bool sameView)
+{
+    QPainter painter(&m_scratch);
+    painter.translate(view.origin);
+    CPainterSurface measurer(painter, view.scale);
+    measurer.SetDeviceSize(view.size);
+    CFrameRecorder recorder(measurer, sameView ? &m_measures : nullptr, m_ops.size());
+    PaintChart(chart, recorder);
+    m_measures = recorder.TakeMeasures();
+    return recorder.TakeOps();
+}
 
 QRegion CChartFrames::Record(CBaseDraw& chart, const FrameView& view)
 {
     const bool sameView = m_view == view;
-    std::vector<SurfaceOp> ops;
-    {
-        // Measured as the window's paint measures, with its transform and size.
-        QPainter painter(&m_scratch);
-        painter.translate(view.origin);
-        CPainterSurface measurer(painter, view.scale);
-        measurer.SetDeviceSize(view.size);
-        CFrameRecorder recorder(measurer, sameView ? &m_measures : nullptr, m_ops.size());
-        PaintChart(chart, recorder);
-        ops = recorder.TakeOps();
-        m_measures = recorder.TakeMeasures();
-    }
-    // The operations between the longest common beginning and end of both
-    // records, old and new, cover every pixel that differs.
-    const std::size_t common = sameView ? std::min(ops.size(), m_ops.size()) : 0;
-    std::size_t head = 0;
-    while (head < common && SameOp(ops[head], m_ops[head]))
-        ++head;
-    std::size_t tail = 0;
-    while (tail < common - head && SameOp(ops[ops.size() - 1 - tail], m_ops[m_ops.size() - 1 - tail]))
-        ++tail;
+    std::vector<SurfaceOp> ops = RecordOps(chart, view, sameView);
+    const auto [head, tail] = sameView ? CommonEnds(m_ops, ops) : std::pair<std::size_t, std::size_t>{0, 0};
 
     // Only what the window shows is repainted.
     CRegionGrid changed(QRect(-view.origin, view.size));

@@ -60,6 +60,7 @@ private:
         std::size_t end = 0;
     };
 
+    std::vector<SurfaceOp> RecordOps(CBaseDraw& chart, const FrameView& view, bool sameView);
     void PaintBase(const QPainter& painter, const FrameView& view);
 
     std::vector<SurfaceOp> m_ops;
