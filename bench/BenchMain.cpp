@@ -14,6 +14,7 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     ProcessMemory::NoteIdle();
     RegisterPaintBenchmarks();
+    RegisterFrameBenchmarks();
     RegisterFileBenchmarks();
     RegisterStartupBenchmarks();
     RegisterPointerBenchmarks();

@@ -17,16 +17,15 @@ namespace {
 // antialiasing); a text this far outside the pixels cannot touch them.
 constexpr double kInkMargin = 4.0;
 
-// The device's pixels in the painter's coordinates, or nothing when they
-// cannot be mapped back.
-std::optional<QRectF> PixelArea(const QPainter& painter)
+// The pixels of a device of size in the painter's coordinates, or nothing
+// when they cannot be mapped back.
+std::optional<QRectF> PixelArea(const QPainter& painter, QSize size)
 {
-    const QPaintDevice* device = painter.device();
     bool invertible = false;
     const QTransform toPainter = painter.combinedTransform().inverted(&invertible);
-    if (!device || !invertible)
+    if (!invertible)
         return std::nullopt;
-    return toPainter.mapRect(QRectF(0, 0, device->width(), device->height()))
+    return toPainter.mapRect(QRectF(QPointF(0, 0), size))
         .adjusted(-kInkMargin, -kInkMargin, kInkMargin, kInkMargin);
 }
 
@@ -43,14 +42,20 @@ CPainterSurface::CPainterSurface(QPainter& painter, double zoom, CTextLayoutCach
     }
     const QPaintEngine* engine = m_painter.paintEngine();
     m_raster = engine && engine->type() == QPaintEngine::Raster;
-    if (m_raster)
-        m_pixelArea = PixelArea(m_painter);
+    if (m_raster && m_painter.device())
+        m_pixelArea = PixelArea(m_painter, {m_painter.device()->width(), m_painter.device()->height()});
     m_painter.save();
     // Aliased shapes: the chart's geometry is in whole pixels.
     m_painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
 CPainterSurface::~CPainterSurface() { m_painter.restore(); }
+
+void CPainterSurface::SetDeviceSize(QSize size)
+{
+    if (m_raster)
+        m_pixelArea = PixelArea(m_painter, size);
+}
 
 Font CPainterSurface::SelectFont(const Font& font)
 {

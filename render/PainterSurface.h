@@ -4,6 +4,7 @@
 #include "DrawSurface.h"
 
 #include <QRectF>
+#include <QSize>
 
 #include <cstddef>
 #include <cstdint>
@@ -34,6 +35,9 @@ public:
     void LimitItems(std::size_t max) { m_itemLimit = max; }
     // Whether the limit left anything out.
     bool LeftItemsOut() const { return m_leftItemsOut; }
+    // Culls text as a device of size would, for a surface that only measures
+    // on behalf of a paint on that device.
+    void SetDeviceSize(QSize size);
 
     Font SelectFont(const Font& font) override;
 

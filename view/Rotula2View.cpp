@@ -242,7 +242,13 @@ void CRotula2View::ShowContextMenu(const QPoint& globalPos)
         EditProperties();
 }
 
-void CRotula2View::InvalidateChart() { viewport()->update(); }
+void CRotula2View::InvalidateChart()
+{
+    if (m_frames.HasRecord())
+        viewport()->update(m_frames.Record(Chart(), ShownView()));
+    else
+        viewport()->update();
+}
 
 void CRotula2View::ShowHandCursor()
 {
@@ -256,12 +262,20 @@ bool CRotula2View::EditChartProperties(CBaseDraw& chart) { return CChartProperty
 
 void CRotula2View::drawContents(QPainter& painter, double scale)
 {
-    CPainterSurface dc(painter, scale);
     Chart().m_Planets = m_planets.Sky();
-    PaintChart(Chart(), dc);
-    // The rows follow the layout and the parameters this paint used.
+    if (m_frames.HasRecord()) {
+        m_frames.Paint(painter, Chart(), ShownView(), paintRegion());
+    } else {
+        CPainterSurface dc(painter, scale);
+        PaintChart(Chart(), dc);
+    }
+    if (!m_bLeftHeld)
+        m_frames.Clear(); // the drag's last frame is painted
+    // The rows follow the layout and the parameters this paint used; the
+    // marks lie over the chart, within the frame's region when there is one.
     if (m_marks.Update(Chart(), *FindChartKind(m_charts->Kind())))
         emit targetsChanged();
+    CPainterSurface dc(painter, scale);
     m_marks.Draw(Chart(), dc);
     emit statusChanged(); // a chart shown for the first time has only now its cells
 }
@@ -280,6 +294,8 @@ void CRotula2View::mousePressEvent(QMouseEvent* event)
     } else if (event->button() == Qt::LeftButton) {
         chart.m_crLineColor = m_crPalette;
         chart.m_nLineWidth = m_nLineNumber;
+        m_bLeftHeld = true;
+        StartFrames();
         const bool committed = m_history.Begin(*m_charts);
         chart.OnLButtonDown(KeyFlags(*event), pt.x, pt.y);
         AfterChartChange(m_history.End(*m_charts, CChartHistory::Gesture::Left) || committed);
@@ -323,6 +339,7 @@ void CRotula2View::mouseReleaseEvent(QMouseEvent* event)
     const Point pt = toChart(event->position().toPoint());
     Chart().OnLButtonUp(KeyFlags(*event), pt.x, pt.y);
     InvalidateChart();
+    m_bLeftHeld = false;
     AfterChartChange(m_history.End(*m_charts, CChartHistory::Gesture::Left));
 }
 
@@ -645,6 +662,17 @@ void CRotula2View::StopMouseDrag()
 {
     Chart().EndOverlayDrag();
     Chart().m_bDrawingLine = 0;
+    m_frames.Clear();
+}
+
+FrameView CRotula2View::ShownView() const { return {scale(), toWindow({0, 0}), viewport()->size()}; }
+
+void CRotula2View::StartFrames()
+{
+    const bool pending = m_frames.HasRecord();
+    const QRegion changed = m_frames.Record(Chart(), ShownView());
+    if (pending)
+        viewport()->update(changed);
 }
 
 bool CRotula2View::UpdateModified()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChartFrames.h"
 #include "ChartHistory.h"
 #include "ChartHost.h"
 #include "DisplaySwitches.h"
@@ -197,6 +198,11 @@ private:
     void PlanetsChanged(const AstrologyReport::Outcome& outcome);
     // The marks' rows recomputed and repainted after a change to them.
     void MarksChanged();
+    // How the window shows the chart now.
+    FrameView ShownView() const;
+    // From a left press to the paint after its release, repaints cover only
+    // what changed: the record taken here is of the picture shown.
+    void StartFrames();
     // Compares the set with its file; true when the flag changed.
     bool UpdateModified();
     // The set as it stands is what its file holds.
@@ -216,4 +222,6 @@ private:
     CTargetMarks m_marks;
     bool m_bTargetTool = false;
     CPlanetSky m_planets;
+    CChartFrames m_frames;
+    bool m_bLeftHeld = false;
 };

@@ -1,6 +1,7 @@
 #include "ZoomView.h"
 
 #include <QApplication>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -80,8 +81,9 @@ QPoint CZoomView::toWindow(Point chart) const
     return origin() + QPoint(m_model.ToWindow(chart.x), m_model.ToWindow(chart.y));
 }
 
-void CZoomView::paintEvent(QPaintEvent* /*event*/)
+void CZoomView::paintEvent(QPaintEvent* event)
 {
+    m_paintRegion = event->region();
     QPainter painter(viewport());
     painter.fillRect(viewport()->rect(), Qt::white);
     painter.translate(origin());

@@ -4,6 +4,7 @@
 #include "ZoomModel.h"
 
 #include <QAbstractScrollArea>
+#include <QRegion>
 
 #include <optional>
 #include <vector>
@@ -67,6 +68,8 @@ protected:
     // Draws the chart; painter has its origin at chart point (0, 0) and
     // draws in window pixels, scale of them per chart unit.
     virtual void drawContents(QPainter& painter, double scale) = 0;
+    // During drawContents: the window pixels this paint covers.
+    const QRegion& paintRegion() const { return m_paintRegion; }
 
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -89,4 +92,5 @@ private:
 
     CZoomModel m_model;
     Size m_totalSize;
+    QRegion m_paintRegion;
 };

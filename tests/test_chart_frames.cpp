@@ -1,0 +1,135 @@
+// The frames of a drag repaint only what changed, into the picture already
+// shown, as the window's backing store keeps it: every frame must come out
+// the same pixel for pixel as a full paint of the same state, whatever moves
+// and whatever else changes meanwhile.
+
+#include "BaseDraw.h"
+#include "ChartExport.h"
+#include "ChartFrames.h"
+#include "ChartKinds.h"
+#include "PainterSurface.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace {
+
+enum class Drag { Triangle, CalendarRing, Rubber };
+
+std::unique_ptr<CBaseDraw> Scene(const ChartKind& kind)
+{
+    std::unique_ptr<CBaseDraw> chart = kind.create();
+    chart->SetRings(kind.defaultRings);
+    chart->m_rcClient = {40, 40, 960, 960};
+    chart->m_fZoom = 1.0f;
+    chart->m_tStartTime = 1325174400;
+    chart->m_bShowPrice = chart->m_bShowTime = chart->m_bShowN = true;
+    chart->m_bShowCalendarRing = chart->m_bShowAngleRing = true;
+    chart->m_bShowTriangle = chart->m_bShowSquares = chart->m_bShowDivisions = 1;
+    const long long cells = kind.cellCount(kind.defaultRings);
+    for (int i = 0; i < 30; ++i) {
+        const int cell = static_cast<int>(1 + i * 37 % cells);
+        chart->m_FillCells[cell] = Cell_Style{1, Colors::Green, i % 2 == 0, true};
+        chart->m_Lines.emplace(std::to_string(i), CLine{1 + i % 3, Colors::Blue, i % 2 == 0, cell,
+                                                          static_cast<int>(1 + (i + 5) * 53 % cells)});
+    }
+    chart->m_Comments.emplace(3, Comments{"Note\n支撑位", Colors::LightYellow, -12, 0, 0, 0, "DejaVu Sans", {}, 0});
+    return chart;
+}
+
+QImage FullPaint(CBaseDraw& chart, const FrameView& view)
+{
+    QImage image(view.size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.translate(view.origin);
+    CPainterSurface dc(painter, view.scale);
+    PaintChart(chart, dc);
+    return image;
+}
+
+// What the window does with a region to repaint: white there, then the frame.
+void PaintFrame(QImage& shown, CChartFrames& frames, CBaseDraw& chart, const FrameView& view, const QRegion& region)
+{
+    QPainter painter(&shown);
+    painter.setClipRegion(region);
+    painter.fillRect(shown.rect(), Qt::white);
+    painter.translate(view.origin);
+    frames.Paint(painter, chart, view, region);
+}
+
+// Where a drag starts and where its frame-th move goes.
+Point Grab(CBaseDraw& chart, Drag drag)
+{
+    switch (drag) {
+    case Drag::Triangle: return chart.m_rcTriangleHandle.Center();
+    case Drag::CalendarRing: return chart.m_rcCalendarHandle.Center();
+    case Drag::Rubber: return chart.GetCellCenter(1);
+    }
+    return {};
+}
+
+Point Move(CBaseDraw& chart, Drag drag, int frame)
+{
+    if (drag == Drag::Rubber)
+        return chart.GetCellCenter(2 + frame * 7);
+    const Point o = chart.m_rcChart.Center();
+    const double a = (20.0 + 7.0 * frame) * CBaseDraw::kPi / 180.0;
+    const double r = drag == Drag::Triangle ? 300.0 : chart.m_rcCalendarHandle.Center().x - o.x;
+    return {o.x + static_cast<int>(r * std::cos(a)), o.y - static_cast<int>(r * std::sin(a))};
+}
+
+} // namespace
+
+// Each drag on every kind, the window scrolled so that part of the chart is
+// outside; at the fourth frame a fill is added, at the fifth the zoom changes.
+TEST(ChartFrames, EveryFrameIsTheFullPaint)
+{
+    for (const ChartKind& kind : ChartKinds()) {
+        for (const Drag drag : {Drag::Triangle, Drag::CalendarRing, Drag::Rubber}) {
+            if (kind.name == "master" && drag != Drag::Rubber)
+                continue;
+            const std::unique_ptr<CBaseDraw> chart = Scene(kind);
+            chart->m_nTool = MouseTool::Line;
+            FrameView view{1.0, {-60, -40}, {900, 860}};
+            CChartFrames frames;
+            QImage shown(view.size, QImage::Format_RGB32);
+            PaintFrame(shown, frames, *chart, view, frames.Record(*chart, view));
+            const Point start = Grab(*chart, drag);
+            chart->OnLButtonDown(0x01, start.x, start.y);
+            for (int frame = 0; frame < 6; ++frame) {
+                const std::string where = kind.name + " drag " + std::to_string(static_cast<int>(drag)) +
+                                          " frame " + std::to_string(frame);
+                const Point pt = Move(*chart, drag, frame);
+                chart->OnMouseMove(0x01, pt.x, pt.y);
+                if (frame == 3)
+                    chart->m_FillCells[2] = Cell_Style{1, Colors::Red, false, true};
+                if (frame == 5)
+                    view.scale = chart->m_fZoom = 1.25f;
+                const QRegion region = frames.Record(*chart, view);
+                if (frame != 3 && frame != 5) { // a moving figure alone repaints part of the window
+                    EXPECT_NE(region, QRegion(QRect(QPoint(0, 0), view.size))) << where;
+                }
+                PaintFrame(shown, frames, *chart, view, region);
+                ASSERT_EQ(shown, FullPaint(*chart, view)) << where;
+            }
+        }
+    }
+}
+
+// A move that changes nothing asks for no repaint.
+TEST(ChartFrames, UnchangedChartGivesNoRegion)
+{
+    const std::unique_ptr<CBaseDraw> chart = Scene(ChartKinds().front());
+    const FrameView view{1.0, {}, {1000, 1000}};
+    CChartFrames frames;
+    frames.Record(*chart, view);
+    EXPECT_TRUE(frames.Record(*chart, view).isEmpty());
+}
