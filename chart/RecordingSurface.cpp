@@ -74,19 +74,20 @@ CRecordingSurface::CRecordingSurface(CDrawSurface* inner)
 {
 }
 
-SurfaceOp& CRecordingSurface::Log(SurfaceOp::Kind kind)
+SurfaceOp SurfaceOp::WithStateOf(const CDrawSurface& dc, Kind kind)
 {
     SurfaceOp op;
     op.kind = kind;
-    op.pen = CurrentPen();
-    op.brush = CurrentBrush();
-    op.font = CurrentFont();
-    op.color = TextColor();
-    op.bkColor = BkColor();
-    op.bkMode = BackgroundMode();
-    m_ops.push_back(std::move(op));
-    return m_ops.back();
+    op.pen = dc.CurrentPen();
+    op.brush = dc.CurrentBrush();
+    op.font = dc.CurrentFont();
+    op.color = dc.TextColor();
+    op.bkColor = dc.BkColor();
+    op.bkMode = dc.BackgroundMode();
+    return op;
 }
+
+SurfaceOp& CRecordingSurface::Log(SurfaceOp::Kind kind) { return m_ops.emplace_back(SurfaceOp::WithStateOf(*this, kind)); }
 
 Pen CRecordingSurface::SelectPen(const Pen& pen)
 {

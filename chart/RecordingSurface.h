@@ -25,6 +25,8 @@ struct SurfaceOp {
     int result = 0;        // Text, Measure: the returned height
 
     static const char* Name(Kind kind);
+    // An operation of that kind with the state dc has now.
+    static SurfaceOp WithStateOf(const CDrawSurface& dc, Kind kind);
 };
 
 // A surface that logs every operation, for tests and for the command line's

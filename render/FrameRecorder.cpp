@@ -25,15 +25,8 @@ const CFrameRecorder::Measure* CFrameRecorder::Previous(const Measure& question)
 
 SurfaceOp& CFrameRecorder::Log(SurfaceOp::Kind kind, const Rect& rc)
 {
-    SurfaceOp& op = m_ops.emplace_back();
-    op.kind = kind;
+    SurfaceOp& op = m_ops.emplace_back(SurfaceOp::WithStateOf(*this, kind));
     op.rect = rc;
-    op.pen = CurrentPen();
-    op.brush = CurrentBrush();
-    op.font = CurrentFont();
-    op.color = TextColor();
-    op.bkColor = BkColor();
-    op.bkMode = BackgroundMode();
     return op;
 }
 
