@@ -54,5 +54,5 @@ if(BUILD_TESTING)
   add_test(NAME metainfo_valid
            COMMAND appstreamcli validate --no-net ${PROJECT_SOURCE_DIR}/res/desktop/io.github.quadrix.Quadrix.metainfo.xml)
   add_test(NAME install_layout
-           COMMAND ${PROJECT_SOURCE_DIR}/tests/check_install.sh ${PROJECT_BINARY_DIR})
+           COMMAND ${PROJECT_SOURCE_DIR}/tests/check_install.sh ${CMAKE_COMMAND} ${PROJECT_BINARY_DIR})
 endif()

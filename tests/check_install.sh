@@ -3,15 +3,15 @@
 # where desktops look for it, that the chart files' type is known from that
 # prefix, and that the installed tool finds its city list from anywhere.
 #
-#   check_install.sh BUILD_DIR
+#   check_install.sh CMAKE BUILD_DIR
 set -euo pipefail
 
-build=$1
+cmake=$1 build=$2
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-cmake --install "$build" --prefix "$prefix" > /dev/null
+"$cmake" --install "$build" --prefix "$prefix" > /dev/null
 
 share=$prefix/share
 icons=$share/icons/hicolor
