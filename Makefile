@@ -6,8 +6,12 @@ JOBS ?= $(shell nproc)
 # Seconds each fuzz target runs under `make fuzz`.
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := chartfile cityxml datetext
+# Where `make install` puts the program; DESTDIR, when set, is prepended.
+PREFIX ?= /usr/local
+# What an install or a package holds, so that neither waits for the tests.
+INSTALL_TARGETS := quadrix quadrix-cli quadrix_icon_pngs quadrix_docs
 
-.PHONY: all deps configure build run test bench fuzz test-asan test-clang clean
+.PHONY: all deps configure build run test bench fuzz test-asan test-clang install package clean
 
 all: build
 
@@ -61,6 +65,15 @@ test-clang: deps
 	@cmake --preset clang > /dev/null
 	@cmake --build --preset clang -j $(JOBS)
 	@ctest --preset clang -j $(JOBS)
+
+install: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target $(INSTALL_TARGETS)
+	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# A Debian package, $(BUILD_DIR)/quadrix_<version>_<arch>.deb, installed under /usr.
+package: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target $(INSTALL_TARGETS)
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
 	@rm -rf $(BUILD_DIR)

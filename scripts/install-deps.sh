@@ -14,6 +14,7 @@ PACKAGES=(
   clang libclang-rt-14-dev
   fonts-noto-cjk fonts-dejavu-core
   xvfb xauth
+  desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl
 )
 
 missing=()

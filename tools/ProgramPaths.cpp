@@ -34,7 +34,10 @@ std::string FirstExisting(const std::vector<std::string>& candidates)
 
 std::vector<std::string> CityFileCandidates(const std::string& exeDir)
 {
-    return {(fs::path(exeDir) / kCityFile).string(), (fs::path(QUADRIX_DATADIR) / kCityFile).string()};
+    // The data folder is found from the executable, so that a copy installed
+    // under any prefix finds its own.
+    const fs::path installed = (fs::path(exeDir) / QUADRIX_DATADIR_FROM_BINDIR / kCityFile).lexically_normal();
+    return {(fs::path(exeDir) / kCityFile).string(), installed.string()};
 }
 
 std::string CityFilePath()

@@ -14,8 +14,8 @@ std::string ExecutableDir();
 // that opening it reports the failure.
 std::string FirstExisting(const std::vector<std::string>& candidates);
 
-// city.xml beside the executable in exeDir, then in the installed data
-// folder.
+// city.xml beside the executable in exeDir, then in the data folder of the
+// prefix exeDir is installed in (exeDir/../share/quadrix).
 std::vector<std::string> CityFileCandidates(const std::string& exeDir);
 
 // The city list of this executable.
