@@ -13,6 +13,8 @@
 #include "ToolDialogs.h"
 #include "VersionCheck.h"
 
+#include <QCoreApplication>
+
 namespace CommandTable {
 
 namespace {
@@ -66,25 +68,25 @@ using ToolRow = ChoiceRow<MouseTool>;
 using ValueRow = ChoiceRow<int>;
 
 const KindRow kKinds[] = {
-    {Cmd::KindWheel, kWheel, "24 轮子", "kind_wheel"},
-    {Cmd::KindSquareOfNine, kSquareOfNine, "九方图", "kind_nine"},
-    {Cmd::KindSquareOfFour, kSquareOfFour, "四方图", "kind_four"},
-    {Cmd::KindHexagon, kHexagon, "六方图", "kind_hexagon"},
-    {Cmd::KindMasterChart, kMasterChart, "数字表", "kind_master"},
+    {Cmd::KindWheel, kWheel, QT_TRANSLATE_NOOP("Commands", "24 轮子"), "kind_wheel"},
+    {Cmd::KindSquareOfNine, kSquareOfNine, QT_TRANSLATE_NOOP("Commands", "九方图"), "kind_nine"},
+    {Cmd::KindSquareOfFour, kSquareOfFour, QT_TRANSLATE_NOOP("Commands", "四方图"), "kind_four"},
+    {Cmd::KindHexagon, kHexagon, QT_TRANSLATE_NOOP("Commands", "六方图"), "kind_hexagon"},
+    {Cmd::KindMasterChart, kMasterChart, QT_TRANSLATE_NOOP("Commands", "数字表"), "kind_master"},
 };
 
 const ToolRow kTools[] = {
-    {Cmd::ToolLine, MouseTool::Line, "画 直线", "tool_line"},
-    {Cmd::ToolArrow, MouseTool::Arrow, "画 箭头线", "tool_arrow"},
-    {Cmd::ToolTangent, MouseTool::Tangent, "画 切线", "tool_tangent"},
-    {Cmd::ToolCircle, MouseTool::Circle, "【圆形】填充点击的单元格", "tool_circle"},
-    {Cmd::ToolSquare, MouseTool::Square, "【正方形】填充点击的单元格", "tool_square"},
+    {Cmd::ToolLine, MouseTool::Line, QT_TRANSLATE_NOOP("Commands", "画 直线"), "tool_line"},
+    {Cmd::ToolArrow, MouseTool::Arrow, QT_TRANSLATE_NOOP("Commands", "画 箭头线"), "tool_arrow"},
+    {Cmd::ToolTangent, MouseTool::Tangent, QT_TRANSLATE_NOOP("Commands", "画 切线"), "tool_tangent"},
+    {Cmd::ToolCircle, MouseTool::Circle, QT_TRANSLATE_NOOP("Commands", "【圆形】填充点击的单元格"), "tool_circle"},
+    {Cmd::ToolSquare, MouseTool::Square, QT_TRANSLATE_NOOP("Commands", "【正方形】填充点击的单元格"), "tool_square"},
 };
 
 const ValueRow kPeriods[] = {
-    {Cmd::PeriodDay, 0, "日", ""},
-    {Cmd::PeriodWeek, 1, "周", ""},
-    {Cmd::PeriodMonth, 2, "月", ""},
+    {Cmd::PeriodDay, 0, QT_TRANSLATE_NOOP("Commands", "日"), ""},
+    {Cmd::PeriodWeek, 1, QT_TRANSLATE_NOOP("Commands", "周"), ""},
+    {Cmd::PeriodMonth, 2, QT_TRANSLATE_NOOP("Commands", "月"), ""},
 };
 
 const ValueRow kDigits[] = {
@@ -97,10 +99,16 @@ const ValueRow kDigits[] = {
 };
 
 const ValueRow kLines[] = {
-    {Cmd::Line1, 1, "1 号线", "line1"},
-    {Cmd::Line2, 2, "2 号线", "line2"},
-    {Cmd::Line3, 3, "3 号线", "line3"},
-    {Cmd::Line4, 4, "4 号线", "line4"},
+    {Cmd::Line1, 1, QT_TRANSLATE_NOOP("Commands", "1 号线"), "line1"},
+    {Cmd::Line2, 2, QT_TRANSLATE_NOOP("Commands", "2 号线"), "line2"},
+    {Cmd::Line3, 3, QT_TRANSLATE_NOOP("Commands", "3 号线"), "line3"},
+    {Cmd::Line4, 4, QT_TRANSLATE_NOOP("Commands", "4 号线"), "line4"},
+};
+
+// Each language is named in its own words, in either interface.
+const ChoiceRow<Language> kLanguages[] = {
+    {Cmd::LanguageChinese, Language::Chinese, "中文", ""},
+    {Cmd::LanguageEnglish, Language::English, "English", ""},
 };
 
 template <class Row, std::size_t N> std::vector<int> IdsOf(const Row (&rows)[N])
@@ -135,59 +143,62 @@ void AddChoices(std::vector<Command>& commands, const ChoiceRow<T> (&rows)[N], v
 std::vector<Command> BuildCommands()
 {
     std::vector<Command> commands = {
-        {Cmd::FileNew, "新建", "新建", "new", "Ctrl+N", OnView(&CRotula2View::NewDocument)},
-        {Cmd::FileOpen, "打开...", "打开", "open", "Ctrl+O", OnView(&CRotula2View::OpenDocument)},
-        {Cmd::FileSave, "保存", "保存", "save", "Ctrl+S", [](Context& c) { c.view.SaveDocument(); }},
-        {Cmd::FileSaveAs, "另存为...", "", "", "Ctrl+Shift+S", [](Context& c) { c.view.SaveDocumentAs(); }},
-        {Cmd::RecentFiles, "最近打开的文件", "", "", "", {}, {},
+        {Cmd::FileNew, QT_TRANSLATE_NOOP("Commands", "新建"), QT_TRANSLATE_NOOP("Commands", "新建"), "new", "Ctrl+N", OnView(&CRotula2View::NewDocument)},
+        {Cmd::FileOpen, QT_TRANSLATE_NOOP("Commands", "打开..."), QT_TRANSLATE_NOOP("Commands", "打开"), "open", "Ctrl+O", OnView(&CRotula2View::OpenDocument)},
+        {Cmd::FileSave, QT_TRANSLATE_NOOP("Commands", "保存"), QT_TRANSLATE_NOOP("Commands", "保存"), "save", "Ctrl+S", [](Context& c) { c.view.SaveDocument(); }},
+        {Cmd::FileSaveAs, QT_TRANSLATE_NOOP("Commands", "另存为..."), "", "", "Ctrl+Shift+S", [](Context& c) { c.view.SaveDocumentAs(); }},
+        {Cmd::RecentFiles, QT_TRANSLATE_NOOP("Commands", "最近打开的文件"), "", "", "", {}, {},
             [](const Context& c) { return !c.frame.RecentFiles().Entries().empty(); }},
-        {Cmd::ExportPicture, "导出图片...", "", "", "", OnView(&CRotula2View::ExportPicture)},
-        {Cmd::ExportCellTable, "导出单元格表...", "", "", "", OnView(&CRotula2View::ExportCellTable)},
-        {Cmd::EditUndo, "撤销", "", "", "Ctrl+Z", OnView(&CRotula2View::Undo), {},
+        {Cmd::ExportPicture, QT_TRANSLATE_NOOP("Commands", "导出图片..."), "", "", "", OnView(&CRotula2View::ExportPicture)},
+        {Cmd::ExportCellTable, QT_TRANSLATE_NOOP("Commands", "导出单元格表..."), "", "", "", OnView(&CRotula2View::ExportCellTable)},
+        {Cmd::EditUndo, QT_TRANSLATE_NOOP("Commands", "撤销"), "", "", "Ctrl+Z", OnView(&CRotula2View::Undo), {},
             [](const Context& c) { return c.view.History().Stack().canUndo(); },
             [](const Context& c) { return c.view.History().Stack().undoText(); }},
-        {Cmd::EditRedo, "重做", "", "", "Ctrl+Y; Ctrl+Shift+Z", OnView(&CRotula2View::Redo), {},
+        {Cmd::EditRedo, QT_TRANSLATE_NOOP("Commands", "重做"), "", "", "Ctrl+Y; Ctrl+Shift+Z", OnView(&CRotula2View::Redo), {},
             [](const Context& c) { return c.view.History().Stack().canRedo(); },
             [](const Context& c) { return c.view.History().Stack().redoText(); }},
-        {Cmd::CopyChart, "复制图表", "", "", "Ctrl+C", OnView(&CRotula2View::CopyChart)},
-        {Cmd::Find, "查找...", "查找价格、日期或编号", "find", "Ctrl+F", OnView(&CRotula2View::Find)},
-        {Cmd::Print, "打印...", "打印", "print", "Ctrl+P", OnView(&CRotula2View::PrintChart)},
-        {Cmd::PrintPreview, "打印预览", "", "", "", OnView(&CRotula2View::PreviewChart)},
-        {Cmd::Exit, "退出", "", "", "", [](Context& c) { c.frame.close(); }},
-        {Cmd::Astrology, "星象", "", "", "", OnTools(&CToolDialogs::ShowAstrology)},
-        {Cmd::DegreeCalculator, "计算器", "", "", "", OnTools(&CToolDialogs::ShowDegreeCalculator)},
-        {Cmd::TimeCalculator, "时间计算器", "", "", "", OnTools(&CToolDialogs::ShowTimeCalculator)},
-        {Cmd::CheckVersion, "检查新版本...", "", "", "", [](Context& c) { c.versionCheck.Check(); }},
-        {Cmd::About, "关于 Quadrix...", "", "", "",
+        {Cmd::CopyChart, QT_TRANSLATE_NOOP("Commands", "复制图表"), "", "", "Ctrl+C", OnView(&CRotula2View::CopyChart)},
+        {Cmd::Find, QT_TRANSLATE_NOOP("Commands", "查找..."), QT_TRANSLATE_NOOP("Commands", "查找价格、日期或编号"), "find", "Ctrl+F", OnView(&CRotula2View::Find)},
+        {Cmd::Print, QT_TRANSLATE_NOOP("Commands", "打印..."), QT_TRANSLATE_NOOP("Commands", "打印"), "print", "Ctrl+P", OnView(&CRotula2View::PrintChart)},
+        {Cmd::PrintPreview, QT_TRANSLATE_NOOP("Commands", "打印预览"), "", "", "", OnView(&CRotula2View::PreviewChart)},
+        {Cmd::Exit, QT_TRANSLATE_NOOP("Commands", "退出"), "", "", "", [](Context& c) { c.frame.close(); }},
+        {Cmd::Astrology, QT_TRANSLATE_NOOP("Commands", "星象"), "", "", "", OnTools(&CToolDialogs::ShowAstrology)},
+        {Cmd::DegreeCalculator, QT_TRANSLATE_NOOP("Commands", "计算器"), "", "", "", OnTools(&CToolDialogs::ShowDegreeCalculator)},
+        {Cmd::TimeCalculator, QT_TRANSLATE_NOOP("Commands", "时间计算器"), "", "", "", OnTools(&CToolDialogs::ShowTimeCalculator)},
+        {Cmd::CheckVersion, QT_TRANSLATE_NOOP("Commands", "检查新版本..."), "", "", "", [](Context& c) { c.versionCheck.Check(); }},
+        {Cmd::About, QT_TRANSLATE_NOOP("Commands", "关于 Quadrix..."), "", "", "",
             [](Context& c) {
                 CAboutDialog dialog(&c.frame);
                 dialog.exec();
             }},
+        {Cmd::LanguageMenu, QT_TRANSLATE_NOOP("Commands", "语言"), "", "", ""},
     };
+    AddChoices<Language>(commands, kLanguages, [](Context& c, Language language) { c.frame.ChooseLanguage(language); },
+        [](const Context& c) { return c.frame.ChosenLanguage(); });
     AddChoices<int>(commands, kKinds, [](Context& c, int kind) { c.view.SwitchKind(kind); },
         [](const Context& c) { return c.view.Charts().Kind(); });
     Append(commands,
         {
-            {Cmd::ChartProperties, "图表属性设置", "", "properties", "", OnView(&CRotula2View::EditProperties)},
+            {Cmd::ChartProperties, QT_TRANSLATE_NOOP("Commands", "图表属性设置"), "", "properties", "", OnView(&CRotula2View::EditProperties)},
             SwitchCommand(Cmd::CalendarRing, "ring_calendar", DisplaySwitch::CalendarRing),
             SwitchCommand(Cmd::AngleRing, "ring_angle", DisplaySwitch::AngleRing),
-            {Cmd::Planets, "显示【行星】", "显示【行星】：角度外环上的行星经度", "planets", "",
+            {Cmd::Planets, QT_TRANSLATE_NOOP("Commands", "显示【行星】"), QT_TRANSLATE_NOOP("Commands", "显示【行星】：角度外环上的行星经度"), "planets", "",
                 OnView(&CRotula2View::FlipPlanets), [](const Context& c) { return c.view.Planets().IsOn(); },
                 [](const Context& c) { return HasAngles(*FindChartKind(c.view.Charts().Kind())); }},
-            {Cmd::PlanetMoment, "行星时间...", "", "", "", AskPlanetMoment},
+            {Cmd::PlanetMoment, QT_TRANSLATE_NOOP("Commands", "行星时间..."), "", "", "", AskPlanetMoment},
             SwitchCommand(Cmd::ShowPrice, "show_price", DisplaySwitch::Price),
             SwitchCommand(Cmd::ShowTime, "show_time", DisplaySwitch::Time),
             SwitchCommand(Cmd::ShowN, "show_n", DisplaySwitch::N),
             SwitchCommand(Cmd::TimeStandard, "time_standard", DisplaySwitch::TimeStandard),
-            {Cmd::PeriodMenu, "选择【周期】", "", "period", ""},
-            {Cmd::DigitsMenu, "选择价格的【小数位数】", "", "digits", ""},
+            {Cmd::PeriodMenu, QT_TRANSLATE_NOOP("Commands", "选择【周期】"), "", "period", ""},
+            {Cmd::DigitsMenu, QT_TRANSLATE_NOOP("Commands", "选择价格的【小数位数】"), "", "digits", ""},
             SwitchCommand(Cmd::Clockwise, "clockwise", DisplaySwitch::Clockwise),
-            {Cmd::ZoomIn, "放大", "", "zoom_in", "", [](Context& c) { c.view.zoomIn(); }, {},
+            {Cmd::ZoomIn, QT_TRANSLATE_NOOP("Commands", "放大"), "", "zoom_in", "", [](Context& c) { c.view.zoomIn(); }, {},
                 [](const Context& c) { return c.view.canZoomIn(); }},
-            {Cmd::ZoomOut, "缩小", "", "zoom_out", "", [](Context& c) { c.view.zoomOut(); }, {},
+            {Cmd::ZoomOut, QT_TRANSLATE_NOOP("Commands", "缩小"), "", "zoom_out", "", [](Context& c) { c.view.zoomOut(); }, {},
                 [](const Context& c) { return c.view.canZoomOut(); }},
-            {Cmd::ZoomToFit, "适合窗口", "", "zoom_fit", "", [](Context& c) { c.view.zoomToFit(); }},
-            {Cmd::ZoomActualSize, "实际大小", "", "zoom_actual", "", [](Context& c) { c.view.zoomToActualSize(); }},
+            {Cmd::ZoomToFit, QT_TRANSLATE_NOOP("Commands", "适合窗口"), "", "zoom_fit", "", [](Context& c) { c.view.zoomToFit(); }},
+            {Cmd::ZoomActualSize, QT_TRANSLATE_NOOP("Commands", "实际大小"), "", "zoom_actual", "", [](Context& c) { c.view.zoomToActualSize(); }},
             SwitchCommand(Cmd::Squares, "squares", DisplaySwitch::Squares),
             SwitchCommand(Cmd::Triangle, "triangle", DisplaySwitch::Triangle),
             SwitchCommand(Cmd::Divisions, "divisions", DisplaySwitch::Divisions),
@@ -197,7 +208,7 @@ std::vector<Command> BuildCommands()
         [](const Context& c) { return c.view.TargetToolOn() ? MouseTool::None : Chart(c).m_nTool; });
     Append(commands,
         {
-            {Cmd::ToolTarget, "目标", "目标：点击单元格作为支点，列出其各角度的目标", "tool_target", "",
+            {Cmd::ToolTarget, QT_TRANSLATE_NOOP("Commands", "目标"), QT_TRANSLATE_NOOP("Commands", "目标：点击单元格作为支点，列出其各角度的目标"), "tool_target", "",
                 [](Context& c) {
                     c.view.ChooseTargetTool();
                     if (c.view.TargetToolOn())
@@ -205,8 +216,8 @@ std::vector<Command> BuildCommands()
                 },
                 [](const Context& c) { return c.view.TargetToolOn(); },
                 [](const Context& c) { return HasAngles(*FindChartKind(c.view.Charts().Kind())); }},
-            {Cmd::PlaceNote, "添加注释", "", "note", "", OnView(&CRotula2View::PlaceNote)},
-            {Cmd::ClearDrawings, "清除所有画线", "", "clear", "", OnView(&CRotula2View::ClearDrawings)},
+            {Cmd::PlaceNote, QT_TRANSLATE_NOOP("Commands", "添加注释"), "", "note", "", OnView(&CRotula2View::PlaceNote)},
+            {Cmd::ClearDrawings, QT_TRANSLATE_NOOP("Commands", "清除所有画线"), "", "clear", "", OnView(&CRotula2View::ClearDrawings)},
         });
     AddChoices<int>(commands, kPeriods, [](Context& c, int period) { c.view.ChoosePeriod(period); },
         [](const Context& c) { return Chart(c).m_nPeriod; });
@@ -228,15 +239,15 @@ const std::vector<Command>& Commands()
 const std::vector<Group>& ToolBars()
 {
     static const std::vector<Group> bars = {
-        {"standardToolBar", "标准", {Cmd::FileNew, Cmd::FileOpen, Cmd::FileSave, Separator, Cmd::Print}},
-        {"chartToolBar", "图表",
+        {"standardToolBar", QT_TRANSLATE_NOOP("Commands", "标准"), {Cmd::FileNew, Cmd::FileOpen, Cmd::FileSave, Separator, Cmd::Print}},
+        {"chartToolBar", QT_TRANSLATE_NOOP("Commands", "图表"),
             {Cmd::KindWheel, Cmd::KindSquareOfNine, Cmd::KindSquareOfFour, Cmd::KindHexagon, Cmd::KindMasterChart,
                 Separator, Cmd::ChartProperties}},
-        {"displayToolBar", "显示",
+        {"displayToolBar", QT_TRANSLATE_NOOP("Commands", "显示"),
             {Cmd::CalendarRing, Cmd::AngleRing, Cmd::Planets, Separator, Cmd::ShowPrice, Cmd::ShowTime, Cmd::ShowN, Cmd::TimeStandard,
                 Cmd::PeriodMenu, Cmd::DigitsMenu, Cmd::Clockwise, Separator, Cmd::ZoomIn, Cmd::ZoomOut,
                 Cmd::ZoomToFit, Cmd::ZoomActualSize}},
-        {"drawingToolBar", "画线",
+        {"drawingToolBar", QT_TRANSLATE_NOOP("Commands", "画线"),
             {Cmd::Squares, Cmd::Triangle, Cmd::Divisions, Separator, Cmd::ToolLine, Cmd::ToolArrow, Cmd::ToolTangent,
                 Cmd::ToolCircle, Cmd::ToolSquare, Cmd::ToolTarget, Cmd::PlaceNote, Cmd::ClearDrawings}},
     };
@@ -246,16 +257,16 @@ const std::vector<Group>& ToolBars()
 const std::vector<Group>& Menus()
 {
     static const std::vector<Group> menus = {
-        {"fileMenu", "文件",
+        {"fileMenu", QT_TRANSLATE_NOOP("Commands", "文件"),
             {Cmd::FileNew, Cmd::FileOpen, Cmd::FileSave, Cmd::FileSaveAs, Separator, Cmd::ExportPicture,
                 Cmd::ExportCellTable, Separator, Cmd::Print, Cmd::PrintPreview, Separator, Cmd::RecentFiles, Separator,
                 Cmd::Exit}},
-        {"editMenu", "编辑", {Cmd::EditUndo, Cmd::EditRedo, Separator, Cmd::CopyChart, Separator, Cmd::Find}},
-        {"viewMenu", "视图",
+        {"editMenu", QT_TRANSLATE_NOOP("Commands", "编辑"), {Cmd::EditUndo, Cmd::EditRedo, Separator, Cmd::CopyChart, Separator, Cmd::Find}},
+        {"viewMenu", QT_TRANSLATE_NOOP("Commands", "视图"),
             {Cmd::ZoomIn, Cmd::ZoomOut, Separator, Cmd::ZoomToFit, Cmd::ZoomActualSize, Separator, Cmd::Planets,
                 Cmd::PlanetMoment}},
-        {"toolsMenu", "工具", {Cmd::Astrology, Cmd::DegreeCalculator, Cmd::TimeCalculator, Separator, Cmd::ToolTarget}},
-        {"helpMenu", "帮助", {Cmd::CheckVersion, Cmd::About}},
+        {"toolsMenu", QT_TRANSLATE_NOOP("Commands", "工具"), {Cmd::Astrology, Cmd::DegreeCalculator, Cmd::TimeCalculator, Separator, Cmd::ToolTarget}},
+        {"helpMenu", QT_TRANSLATE_NOOP("Commands", "帮助"), {Cmd::CheckVersion, Cmd::LanguageMenu, Separator, Cmd::About}},
     };
     return menus;
 }
@@ -263,13 +274,26 @@ const std::vector<Group>& Menus()
 const std::vector<DropDown>& DropDowns()
 {
     static const std::vector<DropDown> dropDowns = {
-        {Cmd::PeriodMenu, {"periodMenu", "时间周期", IdsOf(kPeriods)}},
-        {Cmd::DigitsMenu, {"digitsMenu", "小数位数", IdsOf(kDigits)}},
+        {Cmd::PeriodMenu, {"periodMenu", QT_TRANSLATE_NOOP("Commands", "时间周期"), IdsOf(kPeriods)}},
+        {Cmd::DigitsMenu, {"digitsMenu", QT_TRANSLATE_NOOP("Commands", "小数位数"), IdsOf(kDigits)}},
     };
     return dropDowns;
 }
 
-const char* const LineFlyoutToolTip = "选择【线型】：几号线";
+const std::vector<DropDown>& SubMenus()
+{
+    static const std::vector<DropDown> subMenus = {
+        {Cmd::LanguageMenu, {"languageMenu", QT_TRANSLATE_NOOP("Commands", "语言"), IdsOf(kLanguages)}},
+    };
+    return subMenus;
+}
+
+const char* const LineFlyoutToolTip = QT_TRANSLATE_NOOP("Commands", "选择【线型】：几号线");
+
+QString Translated(const char* text)
+{
+    return QCoreApplication::translate("Commands", text);
+}
 
 std::vector<int> LineEntries()
 {

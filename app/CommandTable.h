@@ -76,6 +76,11 @@ const std::vector<Command>& Commands();
 const std::vector<Group>& ToolBars();
 const std::vector<Group>& Menus();
 const std::vector<DropDown>& DropDowns();
+// Menu rows that open a submenu: buttonId names the row.
+const std::vector<DropDown>& SubMenus();
+
+// The texts above are keys of the translation files, under this context.
+QString Translated(const char* text);
 
 // The line-number flyout: its button's tooltip and entries.
 extern const char* const LineFlyoutToolTip;

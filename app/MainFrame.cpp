@@ -36,7 +36,7 @@ const QSize kLineButtonSize(32, 15);
 // A command's text with what it names now, as "撤销 画线".
 QString Named(const CommandTable::Command& command, const QString& detail)
 {
-    const QString text = QString::fromUtf8(command.text);
+    const QString text = CommandTable::Translated(command.text);
     return detail.isEmpty() ? text : text + QLatin1Char(' ') + detail;
 }
 
@@ -57,6 +57,7 @@ CMainFrame::CMainFrame(CVersionCheck& versionCheck, QWidget* parent)
     m_saveQuestion = [this] { return m_view->MaybeSave(); };
 
     createActions();
+    createSubMenus();
     createMenus();
     createToolBars();
     createRecentFilesMenu();
@@ -86,9 +87,9 @@ QAction* CMainFrame::Action(int id) const
 void CMainFrame::createActions()
 {
     for (const CommandTable::Command& command : CommandTable::Commands()) {
-        auto* action = new QAction(QString::fromUtf8(command.text), this);
+        auto* action = new QAction(CommandTable::Translated(command.text), this);
         const char* tip = *command.toolTip ? command.toolTip : command.text;
-        action->setToolTip(QString::fromUtf8(tip));
+        action->setToolTip(CommandTable::Translated(tip));
         action->setData(command.id);
         if (*command.icon)
             action->setIcon(ResourceIcon(command.icon));
@@ -116,7 +117,7 @@ void CMainFrame::addCommands(QWidget* target, const std::vector<int>& ids)
 void CMainFrame::createMenus()
 {
     for (const CommandTable::Group& group : CommandTable::Menus()) {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(group.title));
+        QMenu* menu = menuBar()->addMenu(CommandTable::Translated(group.title));
         menu->setObjectName(QString::fromUtf8(group.name));
         addCommands(menu, group.ids);
     }
@@ -127,7 +128,7 @@ void CMainFrame::createMenus()
 void CMainFrame::createToolBars()
 {
     for (const CommandTable::Group& group : CommandTable::ToolBars()) {
-        QToolBar* bar = addToolBar(QString::fromUtf8(group.title));
+        QToolBar* bar = addToolBar(CommandTable::Translated(group.title));
         bar->setObjectName(QString::fromUtf8(group.name));
         bar->setIconSize(kButtonSize);
         addCommands(bar, group.ids);
@@ -146,12 +147,22 @@ void CMainFrame::createDropDowns(QToolBar* bar)
         auto* toolButton = qobject_cast<QToolButton*>(bar->widgetForAction(button));
         if (!toolButton)
             continue;
-        auto* menu = new QMenu(QString::fromUtf8(dropDown.menu.title), this);
+        auto* menu = new QMenu(CommandTable::Translated(dropDown.menu.title), this);
         menu->setObjectName(QString::fromUtf8(dropDown.menu.name));
         addCommands(menu, dropDown.menu.ids);
         toolButton->setMenu(menu);
         toolButton->setPopupMode(QToolButton::MenuButtonPopup);
         connect(toolButton, &QToolButton::clicked, toolButton, &QToolButton::showMenu);
+    }
+}
+
+void CMainFrame::createSubMenus()
+{
+    for (const CommandTable::DropDown& subMenu : CommandTable::SubMenus()) {
+        auto* menu = new QMenu(CommandTable::Translated(subMenu.menu.title), this);
+        menu->setObjectName(QString::fromUtf8(subMenu.menu.name));
+        addCommands(menu, subMenu.menu.ids);
+        m_actions.at(subMenu.buttonId)->setMenu(menu);
     }
 }
 
@@ -171,7 +182,7 @@ void CMainFrame::createLineToolBar()
 
     m_lineFlyout = new CFlyoutToolButton(bar);
     m_lineFlyout->setIconSize(kLineButtonSize);
-    m_lineFlyout->setToolTip(QString::fromUtf8(CommandTable::LineFlyoutToolTip));
+    m_lineFlyout->setToolTip(CommandTable::Translated(CommandTable::LineFlyoutToolTip));
     QList<QAction*> entries;
     for (int id : CommandTable::LineEntries())
         entries.append(m_actions.at(id));
@@ -232,6 +243,21 @@ void CMainFrame::loadCities()
     const Result<void> cities = m_tools->LoadCities();
     if (!cities.Ok())
         showWarning(QString::fromStdString(cities.Message()));
+}
+
+// The translators are installed before any window is built, so a change
+// waits for the next start; the note cannot know which language to use.
+void CMainFrame::ChooseLanguage(Language language)
+{
+    if (language == m_language)
+        return;
+    m_language = language;
+    CInterfaceLanguage::Store(language);
+    QMessageBox box(QMessageBox::Information, QCoreApplication::applicationName(),
+        QStringLiteral("重新启动 Quadrix 后界面使用所选的语言。\n"
+                       "Quadrix uses the chosen language from its next start."),
+        QMessageBox::Ok, this);
+    box.exec();
 }
 
 void CMainFrame::showWarning(const QString& text)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CommandTable.h"
+#include "InterfaceLanguage.h"
 #include "RecentFiles.h"
 
 #include <QMainWindow>
@@ -49,6 +50,10 @@ public:
     CFlyoutToolButton* LineFlyout() const { return m_lineFlyout; }
     const CRecentFiles& RecentFiles() const { return m_recent; }
     QMenu* RecentFilesMenu() const { return m_recentMenu; }
+    // The language stored for the next start, which the 语言 menu shows.
+    Language ChosenLanguage() const { return m_language; }
+    // Stores language for the next start and says so in both languages.
+    void ChooseLanguage(Language language);
 
     // Replaces the question asked before the window closes (the view's offer
     // to save unsaved work); false keeps the window open. Tests use it so
@@ -65,6 +70,7 @@ private:
     void createMenus();
     void createToolBars();
     void createDropDowns(QToolBar* bar);
+    void createSubMenus();
     void createPaletteToolBar();
     void createLineToolBar();
     void createRecentFilesMenu();
@@ -105,4 +111,5 @@ private:
     std::function<bool()> m_saveQuestion;
     QLabel* m_cellStatus = nullptr;
     QLabel* m_zoomStatus = nullptr;
+    Language m_language = CInterfaceLanguage::Stored();
 };

@@ -7,7 +7,6 @@
 #include "Rotula2View.h"
 
 #include <QFont>
-#include <QLibraryInfo>
 
 #include <clocale>
 
@@ -24,13 +23,7 @@ CRotula2App::CRotula2App(int& argc, char** argv)
     setWindowIcon(ResourceIcon("quadrix"));
     setStyle(new CInterfaceStyle);
     setFont(InterfaceFont(font()));
-    LoadQtTranslation();
-}
-
-void CRotula2App::LoadQtTranslation()
-{
-    if (m_qtTranslation.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        installTranslator(&m_qtTranslation);
+    m_language.Apply(CInterfaceLanguage::Stored());
 }
 
 QFont CRotula2App::InterfaceFont(const QFont& base)

@@ -1,15 +1,15 @@
 #pragma once
 
+#include "InterfaceLanguage.h"
 #include "VersionCheck.h"
 
 #include <QApplication>
-#include <QTranslator>
 
 class QFont;
 
 // The application object: names the program, sets an interface font that
-// shows simplified Chinese whatever the locale, puts Qt's own texts into
-// simplified Chinese, runs the main frame and, at exit, the version check.
+// shows simplified Chinese whatever the locale, puts the interface into the
+// stored language, runs the main frame and, at exit, the version check.
 class CRotula2App : public QApplication {
     Q_OBJECT
 
@@ -23,6 +23,8 @@ public:
     int Run(const QString& file = QString());
 
     CVersionCheck& VersionCheck() { return m_versionCheck; }
+    // The language for this run, in place of the stored one; call before Run.
+    void UseLanguage(Language language) { m_language.Apply(language); }
 
     // base with its families set to a Latin face, then the simplified-Chinese
     // face. Left to fallback, Qt picks the Japanese glyph shapes of the CJK
@@ -30,10 +32,6 @@ public:
     static QFont InterfaceFont(const QFont& base);
 
 private:
-    // Qt's standard buttons and dialogs in simplified Chinese; without the
-    // translation file they stay English.
-    void LoadQtTranslation();
-
-    QTranslator m_qtTranslation;
+    CInterfaceLanguage m_language;
     CVersionCheck m_versionCheck;
 };

@@ -1,3 +1,4 @@
+#include "InterfaceLanguage.h"
 #include "ProductInfo.h"
 #include "Rotula2App.h"
 
@@ -25,6 +26,8 @@ void DescribeOptions(QCommandLineParser& parser)
     parser.setApplicationDescription(QStringLiteral("Square and wheel charts for market analysts."));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addOption(QCommandLineOption(QStringLiteral("lang"),
+        QStringLiteral("Interface language for this run: zh or en (else the stored choice)."), QStringLiteral("code")));
     parser.addPositionalArgument(
         QStringLiteral("file"), QStringLiteral("Chart file (*.rtl) to open."), QStringLiteral("[file]"));
 }
@@ -75,6 +78,14 @@ int main(int argc, char** argv)
     if (files.size() > 1) {
         std::fputs("quadrix: at most one chart file can be opened\n", stderr);
         parser.showHelp(2);
+    }
+    if (parser.isSet(QStringLiteral("lang"))) {
+        const std::optional<Language> language = CInterfaceLanguage::FromCode(parser.value(QStringLiteral("lang")));
+        if (!language) {
+            std::fputs("quadrix: --lang takes zh or en\n", stderr);
+            return 2;
+        }
+        app.UseLanguage(*language);
     }
     return app.Run(files.value(0));
 }

@@ -1,6 +1,7 @@
 #include "DisplaySwitches.h"
 
 #include "BaseDraw.h"
+#include "UiText.h"
 
 namespace {
 
@@ -52,18 +53,18 @@ namespace DisplaySwitches {
 const char* Text(DisplaySwitch which)
 {
     switch (which) {
-    case DisplaySwitch::CalendarRing: return "显示【日历】外环";
-    case DisplaySwitch::AngleRing: return "显示【角度】外环";
-    case DisplaySwitch::Price: return "显示【价格】";
-    case DisplaySwitch::Time: return "显示【时间】";
-    case DisplaySwitch::N: return "显示【N】";
-    case DisplaySwitch::TimeStandard: return "Orvo时间标准图";
-    case DisplaySwitch::Clockwise: return "顺时针";
-    case DisplaySwitch::Squares: return "4方";
-    case DisplaySwitch::Triangle: return "三角";
+    case DisplaySwitch::CalendarRing: return UI_TEXT_NOOP("Commands", "显示【日历】外环");
+    case DisplaySwitch::AngleRing: return UI_TEXT_NOOP("Commands", "显示【角度】外环");
+    case DisplaySwitch::Price: return UI_TEXT_NOOP("Commands", "显示【价格】");
+    case DisplaySwitch::Time: return UI_TEXT_NOOP("Commands", "显示【时间】");
+    case DisplaySwitch::N: return UI_TEXT_NOOP("Commands", "显示【N】");
+    case DisplaySwitch::TimeStandard: return UI_TEXT_NOOP("Commands", "Orvo时间标准图");
+    case DisplaySwitch::Clockwise: return UI_TEXT_NOOP("Commands", "顺时针");
+    case DisplaySwitch::Squares: return UI_TEXT_NOOP("Commands", "4方");
+    case DisplaySwitch::Triangle: return UI_TEXT_NOOP("Commands", "三角");
     case DisplaySwitch::Divisions: break;
     }
-    return "8分";
+    return UI_TEXT_NOOP("Commands", "8分");
 }
 
 bool IsOn(const CBaseDraw& c, DisplaySwitch which)

@@ -3,6 +3,7 @@
 #include "BaseDraw.h"
 #include "CellFacts.h"
 #include "ChartKinds.h"
+#include "UiText.h"
 
 #include <algorithm>
 #include <cinttypes>
@@ -70,7 +71,8 @@ Result<int> FindByNumber(CBaseDraw& chart, const ChartKind& kind, long long numb
 {
     const long long cells = CellCount(chart, kind);
     if (number < 1 || number > cells)
-        return Failure{"找不到编号 " + std::to_string(number) + " 的单元格（图上为 1 至 " + std::to_string(cells) + "）"};
+        return Failure{FillIn(UiText("PivotTargets", "找不到编号 %1 的单元格（图上为 1 至 %2）"),
+            {std::to_string(number), std::to_string(cells)})};
     return static_cast<int>(number);
 }
 
@@ -78,7 +80,7 @@ Result<int> FindByPrice(CBaseDraw& chart, const ChartKind& kind, double price)
 {
     const long long cells = CellCount(chart, kind);
     const double step = chart.m_fPriceStep;
-    const Failure none{"找不到价格 " + Number(price) + " 的单元格"};
+    const Failure none{FillIn(UiText("PivotTargets", "找不到价格 %1 的单元格"), {Number(price)})};
     if (!std::isfinite(price) || cells < 1)
         return none;
     // Prices are linear in the number: the nearest lies beside the estimate.
@@ -133,7 +135,8 @@ Result<int> FindByDate(CBaseDraw& chart, const ChartKind& kind, std::int64_t mid
 {
     const std::optional<CalendarDay> wanted = LocalDay(midnight);
     const std::optional<CalendarDay> start = chart.CellDay(1);
-    const Failure none{"找不到日期 " + (wanted ? DayText(wanted) : std::string("?")) + " 的单元格"};
+    const Failure none{
+        FillIn(UiText("PivotTargets", "找不到日期 %1 的单元格"), {wanted ? DayText(wanted) : std::string("?")})};
     if (!wanted || !start)
         return none;
     const double estimate = *DateEstimate(chart, *start, *wanted);

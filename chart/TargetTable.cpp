@@ -2,6 +2,7 @@
 
 #include "CellTable.h"
 #include "PivotTargets.h"
+#include "UiText.h"
 
 #include <nlohmann/json.hpp>
 
@@ -122,8 +123,12 @@ std::string FloatText(float value)
 
 const std::vector<std::string>& Columns()
 {
-    static const std::vector<std::string> columns = {"圈数", "角度",     "编号", "环",   "单元角度", "价格",
-                                                     "公式价格", "差", "日期", "天数", "x",        "y"};
+    // The files keep these headers; the target panel shows them translated.
+    static const std::vector<std::string> columns = {UI_TEXT_NOOP("TargetTable", "圈数"),
+        UI_TEXT_NOOP("TargetTable", "角度"), UI_TEXT_NOOP("TargetTable", "编号"), UI_TEXT_NOOP("TargetTable", "环"),
+        UI_TEXT_NOOP("TargetTable", "单元角度"), UI_TEXT_NOOP("TargetTable", "价格"),
+        UI_TEXT_NOOP("TargetTable", "公式价格"), UI_TEXT_NOOP("TargetTable", "差"),
+        UI_TEXT_NOOP("TargetTable", "日期"), UI_TEXT_NOOP("TargetTable", "天数"), "x", "y"};
     return columns;
 }
 

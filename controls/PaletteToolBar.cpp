@@ -15,24 +15,24 @@ struct Swatch {
 };
 
 const std::array<Swatch, CPaletteToolBar::SwatchCount> kSwatches = {{
-    {128, 128, 128, "灰色"},
-    {128, 0, 0, "栗色"},
-    {255, 0, 0, "红色"},
-    {255, 255, 0, "黄色"},
-    {0, 128, 0, "绿色"},
-    {128, 255, 0, "黄绿色"},
-    {0, 128, 128, "蓝绿色"},
-    {0, 255, 255, "青色"},
-    {0, 0, 255, "蓝色"},
-    {128, 0, 128, "紫色"},
-    {128, 128, 0, "橄榄色"},
-    {128, 255, 128, "浅绿色"},
-    {0, 128, 255, "天蓝色"},
-    {0, 64, 128, "深蓝色"},
-    {128, 128, 255, "浅蓝色"},
-    {255, 0, 128, "玫红色"},
-    {128, 64, 64, "棕色"},
-    {255, 128, 64, "橙色"},
+    {128, 128, 128, QT_TRANSLATE_NOOP("CPaletteToolBar", "灰色")},
+    {128, 0, 0, QT_TRANSLATE_NOOP("CPaletteToolBar", "栗色")},
+    {255, 0, 0, QT_TRANSLATE_NOOP("CPaletteToolBar", "红色")},
+    {255, 255, 0, QT_TRANSLATE_NOOP("CPaletteToolBar", "黄色")},
+    {0, 128, 0, QT_TRANSLATE_NOOP("CPaletteToolBar", "绿色")},
+    {128, 255, 0, QT_TRANSLATE_NOOP("CPaletteToolBar", "黄绿色")},
+    {0, 128, 128, QT_TRANSLATE_NOOP("CPaletteToolBar", "蓝绿色")},
+    {0, 255, 255, QT_TRANSLATE_NOOP("CPaletteToolBar", "青色")},
+    {0, 0, 255, QT_TRANSLATE_NOOP("CPaletteToolBar", "蓝色")},
+    {128, 0, 128, QT_TRANSLATE_NOOP("CPaletteToolBar", "紫色")},
+    {128, 128, 0, QT_TRANSLATE_NOOP("CPaletteToolBar", "橄榄色")},
+    {128, 255, 128, QT_TRANSLATE_NOOP("CPaletteToolBar", "浅绿色")},
+    {0, 128, 255, QT_TRANSLATE_NOOP("CPaletteToolBar", "天蓝色")},
+    {0, 64, 128, QT_TRANSLATE_NOOP("CPaletteToolBar", "深蓝色")},
+    {128, 128, 255, QT_TRANSLATE_NOOP("CPaletteToolBar", "浅蓝色")},
+    {255, 0, 128, QT_TRANSLATE_NOOP("CPaletteToolBar", "玫红色")},
+    {128, 64, 64, QT_TRANSLATE_NOOP("CPaletteToolBar", "棕色")},
+    {255, 128, 64, QT_TRANSLATE_NOOP("CPaletteToolBar", "橙色")},
 }};
 
 // Paints a framed colour swatch at whatever size and pixel ratio the toolbar
@@ -98,7 +98,7 @@ CPaletteToolBar::CPaletteToolBar(const QString& title, QWidget* parent)
 {
     setIconSize(QSize(16, 15));
     for (int i = 0; i < SwatchCount; ++i) {
-        const QString tip = tr("画线颜色：%1").arg(QString::fromUtf8(kSwatches[i].name));
+        const QString tip = tr("画线颜色：%1").arg(tr(kSwatches[i].name));
         QAction* action = addAction(SwatchIcon(SwatchColor(i), false), tip);
         action->setCheckable(true);
         connect(action, &QAction::triggered, this, [this, i] { select(i); });

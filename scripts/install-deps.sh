@@ -7,6 +7,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n
+  qt6-l10n-tools
   libgl-dev
   nlohmann-json3-dev libboost-serialization-dev
   libtinyxml2-dev libhowardhinnant-date-dev tzdata libswe-dev swe-basic-data

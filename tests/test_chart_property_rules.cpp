@@ -5,6 +5,7 @@
 #include "GridChart.h"
 #include "LocalMidnight.h"
 #include "PivotInput.h"
+#include "UiText.h"
 
 #include <gtest/gtest.h>
 
@@ -135,4 +136,11 @@ TEST(PivotInput, ReadsAPriceDateOrNumberAndAnAngleListOrSaysWhy)
         tooMany += "1,";
     EXPECT_FALSE(PivotInput::ReadAngles(tooMany).Ok());
     EXPECT_EQ(PivotInput::ReadAngles(PivotInput::AnglesText(DefaultTargetAngles())).Value(), DefaultTargetAngles());
+
+    // The message names the user's text as typed, in the window's language,
+    // even where that text looks like a placeholder.
+    EXPECT_EQ(PivotInput::ReadQuery(By::Price, "%2%1").Message(), "价格须为数字，不是“%2%1”");
+    SetUiTranslator([](const char*, const char*) { return std::string("not a price: %1"); });
+    EXPECT_EQ(PivotInput::ReadQuery(By::Price, "%2%1").Message(), "not a price: %2%1");
+    SetUiTranslator(nullptr);
 }

@@ -95,6 +95,7 @@ private slots:
     void versionCheck();
     void versionOrder();
     void chineseTexts();
+    void englishTexts();
 
 private:
     QAction* action(int id) const;
@@ -472,11 +473,43 @@ void TestMainFrame::chineseTexts()
 
 }
 
+// English, chosen for the next start, gives English menus, commands, status
+// texts of the Qt-free code and Qt's own buttons.
+void TestMainFrame::englishTexts()
+{
+    QString note;
+    AnswerNextBox(note);
+    action(Cmd::LanguageEnglish)->trigger();
+    QVERIFY(note.contains("next start"));
+    QCOMPARE(CInterfaceLanguage::Stored(), Language::English);
+    QVERIFY(action(Cmd::LanguageEnglish)->isChecked() && !action(Cmd::LanguageChinese)->isChecked());
+
+    auto& app = static_cast<CRotula2App&>(*qApp);
+    app.UseLanguage(Language::English);
+    CMainFrame frame(m_check);
+    QStringList titles;
+    for (QAction* entry : frame.menuBar()->actions())
+        titles << entry->text().remove('&');
+    frame.Action(Cmd::ShowTime)->trigger();
+    const QString undo = frame.Action(Cmd::EditUndo)->text();
+    const QString zoom = QString::fromStdString(frame.View()->Status().zoom);
+    QMessageBox box(QMessageBox::Question, "", "", QMessageBox::Ok | QMessageBox::Discard);
+    const QString buttons = box.button(QMessageBox::Ok)->text() + box.button(QMessageBox::Discard)->text();
+    frame.SetSaveQuestion([] { return true; });
+    app.UseLanguage(Language::Chinese);
+    QCOMPARE(titles, (QStringList {"File", "Edit", "View", "Tools", "Help"}));
+    QCOMPARE(undo, QString("Undo Show Time"));
+    QVERIFY2(zoom.startsWith("Zoom "), qPrintable(zoom));
+    QCOMPARE(QString(buttons).remove('&'), QString("OKDiscard"));
+}
+
 int main(int argc, char** argv)
 {
     CRotula2App app(argc, argv);
     const QTemporaryDir settings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    // The user's own choice of language must not reach the tests.
+    app.UseLanguage(Language::Chinese);
     TestMainFrame test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -23,14 +23,15 @@ constexpr int kTabColumns = 8;
 constexpr int kReportColumns = 96;
 constexpr int kReportLines = 30;
 
-const char* const kAnalyticNotice = "未找到星历数据文件，本次结果由星历库内置的解析星历算出，精度较低。";
+const char* const kAnalyticNotice =
+    QT_TRANSLATE_NOOP("CAstrologyDlg", "未找到星历数据文件，本次结果由星历库内置的解析星历算出，精度较低。");
 
 } // namespace
 
 CAstrologyDlg::CAstrologyDlg(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("星象"));
+    setWindowTitle(tr("星象"));
 
     m_editReport = new QPlainTextEdit(this);
     m_editReport->setObjectName("report");
@@ -44,7 +45,7 @@ CAstrologyDlg::CAstrologyDlg(QWidget* parent)
     m_editReport->setMinimumSize(
         kReportColumns * metrics.horizontalAdvance(QLatin1Char(' ')), kReportLines * metrics.lineSpacing());
 
-    m_labelNotice = new QLabel(QString::fromUtf8(kAnalyticNotice), this);
+    m_labelNotice = new QLabel(tr(kAnalyticNotice), this);
     m_labelNotice->setObjectName("notice");
     m_labelNotice->setWordWrap(true);
     m_labelNotice->setStyleSheet(QStringLiteral("color: #a00000;"));
@@ -64,7 +65,7 @@ QLayout* CAstrologyDlg::BuildDateRow()
     m_comboCity = new QComboBox(this);
     m_comboCity->setObjectName("city");
     m_comboCity->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    auto* compute = new QPushButton(QStringLiteral("计算"), this);
+    auto* compute = new QPushButton(tr("计算"), this);
     compute->setObjectName("compute");
     connect(m_comboCity, &QComboBox::activated, this, &CAstrologyDlg::OnCityChanged);
     connect(compute, &QPushButton::clicked, this, &CAstrologyDlg::OnCompute);
@@ -73,7 +74,7 @@ QLayout* CAstrologyDlg::BuildDateRow()
     dateColumn->addWidget(m_editDate);
     dateColumn->addWidget(new QLabel(QStringLiteral("YYYY-MM-DD HH-MM-SS"), this));
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("日期:"), this), 0, Qt::AlignTop);
+    row->addWidget(new QLabel(tr("日期:"), this), 0, Qt::AlignTop);
     row->addLayout(dateColumn);
     row->addWidget(m_comboCity, 0, Qt::AlignTop);
     row->addWidget(compute, 0, Qt::AlignTop);

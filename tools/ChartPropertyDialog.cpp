@@ -82,10 +82,10 @@ QGroupBox* CChartProperty::BuildFrame()
     const int margin = style()->pixelMetric(QStyle::PM_LayoutLeftMargin);
     grid->setRowMinimumHeight(kTitleRow, fontMetrics().height());
     grid->setRowMinimumHeight(kBottomRow, margin);
-    AddGroup(grid, QStringLiteral("价格"), kPriceColumn, m_editStart, m_editStep);
-    AddGroup(grid, QStringLiteral("时间"), kTimeColumn, m_editStartDate, m_editTimeStep);
-    grid->addWidget(new QLabel(QStringLiteral("起点:")), kStartRow, 0);
-    grid->addWidget(new QLabel(QStringLiteral("步长:")), kStepRow, 0);
+    AddGroup(grid, tr("价格"), kPriceColumn, m_editStart, m_editStep);
+    AddGroup(grid, tr("时间"), kTimeColumn, m_editStartDate, m_editTimeStep);
+    grid->addWidget(new QLabel(tr("起点:")), kStartRow, 0);
+    grid->addWidget(new QLabel(tr("步长:")), kStepRow, 0);
     return frame;
 }
 
@@ -101,16 +101,16 @@ void CChartProperty::AddGroup(QGridLayout* grid, const QString& title, int colum
 // The ring count left of OK and Cancel.
 QLayout* CChartProperty::BuildBottomRow()
 {
-    auto* ok = new QPushButton(QStringLiteral("确定"));
+    auto* ok = new QPushButton(tr("确定"));
     ok->setObjectName("ok");
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("取消"));
+    auto* cancel = new QPushButton(tr("取消"));
     cancel->setObjectName("cancel");
     connect(ok, &QPushButton::clicked, this, &CChartProperty::accept);
     connect(cancel, &QPushButton::clicked, this, &CChartProperty::reject);
 
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("图表圈数:")));
+    row->addWidget(new QLabel(tr("图表圈数:")));
     row->addWidget(m_editRings);
     row->addStretch();
     row->addWidget(ok);

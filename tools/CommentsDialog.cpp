@@ -59,7 +59,7 @@ CCommentsDlg::CCommentsDlg(const Comments& note, QWidget* parent)
     , m_chooseFont(&SystemFontChooser)
     , m_chooseColor(&SystemColorChooser)
 {
-    setWindowTitle(QStringLiteral("输入字符串"));
+    setWindowTitle(tr("输入字符串"));
     // A new note has no face yet: it starts in the interface font.
     if (m_note.m_strFace.empty())
         m_note.m_strFace = QApplication::font().family().toStdString();
@@ -124,11 +124,11 @@ QLayout* CCommentsDlg::BuildButtons()
         connect(button, &QPushButton::clicked, this, slot);
         column->addWidget(button);
     };
-    addButton(QStringLiteral("字体..."), "font", &CCommentsDlg::ChooseFont);
-    addButton(QStringLiteral("文字颜色..."), "textColor", &CCommentsDlg::ChooseTextColor);
-    addButton(QStringLiteral("背景色..."), "backColor", &CCommentsDlg::ChooseBackColor);
+    addButton(tr("字体..."), "font", &CCommentsDlg::ChooseFont);
+    addButton(tr("文字颜色..."), "textColor", &CCommentsDlg::ChooseTextColor);
+    addButton(tr("背景色..."), "backColor", &CCommentsDlg::ChooseBackColor);
     column->addStretch();
-    addButton(QStringLiteral("确定"), "ok", &CCommentsDlg::accept);
+    addButton(tr("确定"), "ok", &CCommentsDlg::accept);
     return column;
 }
 
@@ -142,7 +142,7 @@ void CCommentsDlg::ChooseFont()
 
 void CCommentsDlg::ChooseTextColor()
 {
-    if (const std::optional<Color> color = ChooseColor(m_note.m_crText, QStringLiteral("文字颜色"))) {
+    if (const std::optional<Color> color = ChooseColor(m_note.m_crText, tr("文字颜色"))) {
         m_note.m_crText = *color;
         ShowStyle();
     }
@@ -150,7 +150,7 @@ void CCommentsDlg::ChooseTextColor()
 
 void CCommentsDlg::ChooseBackColor()
 {
-    if (const std::optional<Color> color = ChooseColor(m_note.m_crBack, QStringLiteral("背景色"))) {
+    if (const std::optional<Color> color = ChooseColor(m_note.m_crBack, tr("背景色"))) {
         m_note.m_crBack = *color;
         ShowStyle();
     }

@@ -106,7 +106,7 @@ void CDateSpanGroup::ComputeEnd()
 
 QPushButton* CDateSpanGroup::NewComputeButton(const char* name, void (CDateSpanGroup::*compute)())
 {
-    auto* button = new QPushButton(QStringLiteral("计算"));
+    auto* button = new QPushButton(tr("计算"));
     button->setObjectName(name);
     connect(button, &QPushButton::clicked, this, compute);
     return button;

@@ -27,14 +27,14 @@ QString AngleText(float value)
 CDegreeCalculator::CDegreeCalculator(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("计算器"));
+    setWindowTitle(tr("计算器"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(BuildAngleSection());
     // The labels show the angles of the starting P before anything else is set up.
     ComputeAngles();
 
     m_pTime = new CDateSpanGroup(true);
-    auto* timeSection = new QGroupBox(QStringLiteral("时间"));
+    auto* timeSection = new QGroupBox(tr("时间"));
     (new QVBoxLayout(timeSection))->addWidget(m_pTime);
     layout->addWidget(timeSection);
     layout->addLayout(BuildButtonRow());
@@ -63,11 +63,11 @@ QGroupBox* CDegreeCalculator::BuildAngleSection()
 {
     m_pP = new QLineEdit(QString::fromStdString(ChartPropertyRules::FormatNumber(kStartP)));
     m_pP->setObjectName("p");
-    auto* compute = new QPushButton(QStringLiteral("计算"));
+    auto* compute = new QPushButton(tr("计算"));
     compute->setObjectName("computeAngles");
     connect(compute, &QPushButton::clicked, this, &CDegreeCalculator::ComputeAngles);
 
-    auto* section = new QGroupBox(QStringLiteral("角度"));
+    auto* section = new QGroupBox(tr("角度"));
     auto* grid = new QGridLayout(section);
     grid->addWidget(new QLabel(QStringLiteral("P/T:")), 0, 0);
     grid->addWidget(m_pP, 0, 1, 1, 2);
@@ -101,10 +101,10 @@ QLabel* CDegreeCalculator::NewAngleLabel(const char* name)
 // "确定" and "取消", both of which only hide the dialog.
 QLayout* CDegreeCalculator::BuildButtonRow()
 {
-    auto* ok = new QPushButton(QStringLiteral("确定"));
+    auto* ok = new QPushButton(tr("确定"));
     ok->setObjectName("ok");
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("取消"));
+    auto* cancel = new QPushButton(tr("取消"));
     cancel->setObjectName("cancel");
     connect(ok, &QPushButton::clicked, this, &CDegreeCalculator::accept);
     connect(cancel, &QPushButton::clicked, this, &CDegreeCalculator::reject);

@@ -12,17 +12,17 @@
 
 CFindCellDialog::CFindCellDialog(QWidget* parent)
     : QDialog(parent)
-    , m_byPrice(new QRadioButton(QStringLiteral("价格")))
-    , m_byDate(new QRadioButton(QStringLiteral("日期")))
-    , m_byNumber(new QRadioButton(QStringLiteral("编号")))
+    , m_byPrice(new QRadioButton(tr("价格")))
+    , m_byDate(new QRadioButton(tr("日期")))
+    , m_byNumber(new QRadioButton(tr("编号")))
     , m_text(new QLineEdit)
 {
-    setWindowTitle(QStringLiteral("查找"));
+    setWindowTitle(tr("查找"));
     m_byPrice->setObjectName("byPrice");
     m_byDate->setObjectName("byDate");
     m_byNumber->setObjectName("byNumber");
     m_text->setObjectName("text");
-    m_text->setPlaceholderText(QStringLiteral("价格、YYYY-MM-DD 或编号"));
+    m_text->setPlaceholderText(tr("价格、YYYY-MM-DD 或编号"));
     m_byNumber->setChecked(true);
 
     auto* kinds = new QHBoxLayout;

@@ -2,6 +2,7 @@
 
 #include "ChartPropertyRules.h"
 #include "LocalMidnight.h"
+#include "UiText.h"
 
 #include <cstdio>
 
@@ -43,14 +44,14 @@ Result<CellQuery> ReadQuery(CellQuery::By by, const std::string& text)
     case CellQuery::By::Price: {
         const std::optional<double> price = ChartPropertyRules::ParseReal(text);
         if (!price)
-            return Failure{"价格须为数字，不是“" + text + "”"};
+            return Failure{FillIn(UiText("PivotInput", "价格须为数字，不是“%1”"), {text})};
         query.price = *price;
         return query;
     }
     case CellQuery::By::Date: {
         const std::optional<std::int64_t> day = LocalMidnight(text);
         if (!day)
-            return Failure{"日期须为 YYYY-MM-DD 形式的真实日期，不是“" + text + "”"};
+            return Failure{FillIn(UiText("PivotInput", "日期须为 YYYY-MM-DD 形式的真实日期，不是“%1”"), {text})};
         query.day = *day;
         return query;
     }
@@ -58,7 +59,7 @@ Result<CellQuery> ReadQuery(CellQuery::By by, const std::string& text)
     }
     const std::optional<int> number = ChartPropertyRules::ParseInteger(text);
     if (!number || *number < 1)
-        return Failure{"编号须为不小于 1 的整数，不是“" + text + "”"};
+        return Failure{FillIn(UiText("PivotInput", "编号须为不小于 1 的整数，不是“%1”"), {text})};
     query.number = *number;
     return query;
 }
@@ -69,13 +70,13 @@ Result<std::vector<double>> ReadAngles(const std::string& text)
     for (const std::string& item : Items(text)) {
         const std::optional<double> theta = ChartPropertyRules::ParseReal(item);
         if (!theta || !(*theta > -360.0 && *theta < 360.0))
-            return Failure{"角度须在 -360 与 360 之间（不含），不是“" + item + "”"};
+            return Failure{FillIn(UiText("PivotInput", "角度须在 -360 与 360 之间（不含），不是“%1”"), {item})};
         angles.push_back(*theta);
     }
     if (angles.empty())
-        return Failure{"请至少输入一个角度"};
+        return Failure{UiText("PivotInput", "请至少输入一个角度")};
     if (angles.size() > kMaxAngles)
-        return Failure{"角度最多 " + std::to_string(kMaxAngles) + " 个"};
+        return Failure{FillIn(UiText("PivotInput", "角度最多 %1 个"), {std::to_string(kMaxAngles)})};
     return angles;
 }
 

@@ -17,12 +17,12 @@ CPlanetMomentDlg::CPlanetMomentDlg(const std::vector<CityInfo>& cities, int city
                                    QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("行星时间"));
+    setWindowTitle(tr("行星时间"));
     const std::string shown = date.empty() ? AstroDateText::Format(AstroDateText::NowLocal()) : date;
     m_editDate = new QLineEdit(QString::fromStdString(shown), this);
     m_editDate->setObjectName("date");
     m_editDate->setEnabled(!date.empty());
-    m_checkNow = new QCheckBox(QStringLiteral("现在"), this);
+    m_checkNow = new QCheckBox(tr("现在"), this);
     m_checkNow->setObjectName("now");
     m_checkNow->setChecked(date.empty());
     connect(m_checkNow, &QCheckBox::toggled, m_editDate, [this](bool now) { m_editDate->setEnabled(!now); });
@@ -33,10 +33,10 @@ CPlanetMomentDlg::CPlanetMomentDlg(const std::vector<CityInfo>& cities, int city
     m_comboCity->setCurrentIndex(city >= 0 && city < static_cast<int>(cities.size()) ? city : -1);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("日期:"), m_editDate);
+    form->addRow(tr("日期:"), m_editDate);
     form->addRow(QString(), new QLabel(QStringLiteral("YYYY-MM-DD HH-MM-SS"), this));
     form->addRow(QString(), m_checkNow);
-    form->addRow(QStringLiteral("城市:"), m_comboCity);
+    form->addRow(tr("城市:"), m_comboCity);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CPlanetMomentDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CPlanetMomentDlg::reject);

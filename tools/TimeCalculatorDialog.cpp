@@ -7,7 +7,7 @@ CTimeCalculator::CTimeCalculator(QWidget* parent)
     // An empty span field reads as text that is not an integer here.
     , m_pTime(new CDateSpanGroup(false))
 {
-    setWindowTitle(QStringLiteral("时间计算器"));
+    setWindowTitle(tr("时间计算器"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_pTime);
     layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -1,5 +1,7 @@
 #include "PointerStatus.h"
 
+#include "UiText.h"
+
 #include <cmath>
 #include <cstdio>
 
@@ -23,10 +25,10 @@ std::string DescribeCell(const CellFacts& facts)
     double angle = std::round(static_cast<double>(facts.angle) * 10.0) / 10.0;
     if (angle >= 360.0)
         angle -= 360.0;
-    char text[512];
-    std::snprintf(text, sizeof text, "单元格 %d　价格 %s　日期 %s　环 %d　角度 %.1f°", facts.number,
-                  facts.price.c_str(), facts.date.c_str(), facts.ring, angle);
-    return text;
+    char degrees[32];
+    std::snprintf(degrees, sizeof degrees, "%.1f", angle);
+    return FillIn(UiText("PointerStatus", "单元格 %1　价格 %2　日期 %3　环 %4　角度 %5°"),
+        {std::to_string(facts.number), facts.price, facts.date, std::to_string(facts.ring), degrees});
 }
 
 } // namespace
@@ -36,5 +38,5 @@ PointerStatus DescribePointer(const std::optional<CellFacts>& cell, float zoom, 
     std::string text = cell ? DescribeCell(*cell) : std::string();
     if (!text.empty() && !body.empty())
         text += "　";
-    return {text + body, "缩放 " + Tenths(static_cast<double>(zoom) * 100.0) + "%"};
+    return {text + body, FillIn(UiText("PointerStatus", "缩放 %1%"), {Tenths(static_cast<double>(zoom) * 100.0)})};
 }

@@ -374,7 +374,7 @@ void CRotula2View::SwitchKind(int kind)
 
 void CRotula2View::FlipSwitch(DisplaySwitch which)
 {
-    RecordedCommand(QString::fromUtf8(DisplaySwitches::Text(which)),
+    RecordedCommand(QCoreApplication::translate("Commands", DisplaySwitches::Text(which)),
                     [&] { return DisplaySwitches::Flip(Chart(), which); });
 }
 

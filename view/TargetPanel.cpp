@@ -4,6 +4,7 @@
 #include "Rotula2View.h"
 #include "TargetTable.h"
 
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -42,7 +43,7 @@ CTargetPanel::CTargetPanel(CRotula2View& view, QWidget* parent)
     m_turns->setValue(view.Marks().Turns());
     QStringList headers;
     for (int i = 0; i < kShownColumns; ++i)
-        headers << Text(TargetTable::Columns()[static_cast<size_t>(i)]);
+        headers << QCoreApplication::translate("TargetTable", TargetTable::Columns()[static_cast<size_t>(i)].c_str());
     m_table->setHorizontalHeaderLabels(headers);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->hide();

@@ -1,0 +1,819 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="zh_CN">
+<context>
+    <name>CAboutDialog</name>
+    <message>
+        <source>关于 Quadrix</source>
+        <translation>About Quadrix</translation>
+    </message>
+    <message>
+        <source>Quadrix  %1</source>
+        <translation>Quadrix  %1</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CAstrologyDlg</name>
+    <message>
+        <source>未找到星历数据文件，本次结果由星历库内置的解析星历算出，精度较低。</source>
+        <translation>No ephemeris data files found: these results come from the library&apos;s built-in analytical ephemeris and are less precise.</translation>
+    </message>
+    <message>
+        <source>星象</source>
+        <translation>Astrology</translation>
+    </message>
+    <message>
+        <source>计算</source>
+        <translation>Compute</translation>
+    </message>
+    <message>
+        <source>日期:</source>
+        <translation>Date:</translation>
+    </message>
+</context>
+<context>
+    <name>CChartHistory</name>
+    <message>
+        <source>添加注释</source>
+        <translation>Add Note</translation>
+    </message>
+    <message>
+        <source>删除注释</source>
+        <translation>Delete Note</translation>
+    </message>
+    <message>
+        <source>编辑注释</source>
+        <translation>Edit Note</translation>
+    </message>
+    <message>
+        <source>反转外环</source>
+        <translation>Reverse Ring</translation>
+    </message>
+    <message>
+        <source>删除画线</source>
+        <translation>Delete Line</translation>
+    </message>
+    <message>
+        <source>删除标记</source>
+        <translation>Delete Mark</translation>
+    </message>
+    <message>
+        <source>画箭头</source>
+        <translation>Draw Arrow</translation>
+    </message>
+    <message>
+        <source>画线</source>
+        <translation>Draw Line</translation>
+    </message>
+    <message>
+        <source>切线标记</source>
+        <translation>Tangent Mark</translation>
+    </message>
+    <message>
+        <source>填充单元格</source>
+        <translation>Fill Cell</translation>
+    </message>
+    <message>
+        <source>拖动外环</source>
+        <translation>Drag Ring</translation>
+    </message>
+    <message>
+        <source>拖动叠加图</source>
+        <translation>Drag Overlay</translation>
+    </message>
+</context>
+<context>
+    <name>CChartProperty</name>
+    <message>
+        <source>价格</source>
+        <translation>Price</translation>
+    </message>
+    <message>
+        <source>时间</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>起点:</source>
+        <translation>Start:</translation>
+    </message>
+    <message>
+        <source>步长:</source>
+        <translation>Step:</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>图表圈数:</source>
+        <translation>Rings:</translation>
+    </message>
+</context>
+<context>
+    <name>CCommentsDlg</name>
+    <message>
+        <source>输入字符串</source>
+        <translation>Enter Text</translation>
+    </message>
+    <message>
+        <source>字体...</source>
+        <translation>Font...</translation>
+    </message>
+    <message>
+        <source>文字颜色...</source>
+        <translation>Text Color...</translation>
+    </message>
+    <message>
+        <source>背景色...</source>
+        <translation>Background Color...</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>文字颜色</source>
+        <translation>Text Color</translation>
+    </message>
+    <message>
+        <source>背景色</source>
+        <translation>Background Color</translation>
+    </message>
+</context>
+<context>
+    <name>CDateSpanGroup</name>
+    <message>
+        <source>计算</source>
+        <translation>Compute</translation>
+    </message>
+</context>
+<context>
+    <name>CDegreeCalculator</name>
+    <message>
+        <source>计算器</source>
+        <translation>Calculator</translation>
+    </message>
+    <message>
+        <source>时间</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>计算</source>
+        <translation>Compute</translation>
+    </message>
+    <message>
+        <source>角度</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CFindCellDialog</name>
+    <message>
+        <source>价格</source>
+        <translation>Price</translation>
+    </message>
+    <message>
+        <source>日期</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>编号</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>查找</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>价格、YYYY-MM-DD 或编号</source>
+        <translation>Price, YYYY-MM-DD or number</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>调色板</source>
+        <translation>Palette</translation>
+    </message>
+    <message>
+        <source>线型</source>
+        <translation>Line Style</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>The file does not exist: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CPaletteToolBar</name>
+    <message>
+        <source>灰色</source>
+        <translation>Gray</translation>
+    </message>
+    <message>
+        <source>栗色</source>
+        <translation>Maroon</translation>
+    </message>
+    <message>
+        <source>红色</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>黄色</source>
+        <translation>Yellow</translation>
+    </message>
+    <message>
+        <source>绿色</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>黄绿色</source>
+        <translation>Yellow Green</translation>
+    </message>
+    <message>
+        <source>蓝绿色</source>
+        <translation>Teal</translation>
+    </message>
+    <message>
+        <source>青色</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>蓝色</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <source>紫色</source>
+        <translation>Purple</translation>
+    </message>
+    <message>
+        <source>橄榄色</source>
+        <translation>Olive</translation>
+    </message>
+    <message>
+        <source>浅绿色</source>
+        <translation>Light Green</translation>
+    </message>
+    <message>
+        <source>天蓝色</source>
+        <translation>Sky Blue</translation>
+    </message>
+    <message>
+        <source>深蓝色</source>
+        <translation>Dark Blue</translation>
+    </message>
+    <message>
+        <source>浅蓝色</source>
+        <translation>Light Blue</translation>
+    </message>
+    <message>
+        <source>玫红色</source>
+        <translation>Rose</translation>
+    </message>
+    <message>
+        <source>棕色</source>
+        <translation>Brown</translation>
+    </message>
+    <message>
+        <source>橙色</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>自定义颜色</source>
+        <translation>Custom Color</translation>
+    </message>
+    <message>
+        <source>画线颜色：%1</source>
+        <translation>Line color: %1</translation>
+    </message>
+    <message>
+        <source>自定义颜色...</source>
+        <translation>Custom Color...</translation>
+    </message>
+</context>
+<context>
+    <name>CPlanetMomentDlg</name>
+    <message>
+        <source>行星时间</source>
+        <translation>Planet Time</translation>
+    </message>
+    <message>
+        <source>现在</source>
+        <translation>Now</translation>
+    </message>
+    <message>
+        <source>日期:</source>
+        <translation>Date:</translation>
+    </message>
+    <message>
+        <source>城市:</source>
+        <translation>City:</translation>
+    </message>
+</context>
+<context>
+    <name>CRotula2View</name>
+    <message>
+        <source>图表已修改。
+是否保存修改？</source>
+        <translation>The chart has been modified.
+Save changes?</translation>
+    </message>
+    <message>
+        <source>图表属性...</source>
+        <translation>Chart Properties...</translation>
+    </message>
+    <message>
+        <source>小数位数</source>
+        <translation>Decimal Places</translation>
+    </message>
+    <message>
+        <source>清除所有画线</source>
+        <translation>Clear All Drawings</translation>
+    </message>
+    <message>
+        <source>图表属性</source>
+        <translation>Chart Properties</translation>
+    </message>
+    <message>
+        <source>无法打印图表。</source>
+        <translation>The chart could not be printed.</translation>
+    </message>
+    <message>
+        <source>导出图片</source>
+        <translation>Export Picture</translation>
+    </message>
+    <message>
+        <source>导出单元格表</source>
+        <translation>Export Cell Table</translation>
+    </message>
+    <message>
+        <source>导出目标表</source>
+        <translation>Export Target Table</translation>
+    </message>
+    <message>
+        <source>导出日历</source>
+        <translation>Export Calendar</translation>
+    </message>
+</context>
+<context>
+    <name>CTargetPanel</name>
+    <message>
+        <source>目标</source>
+        <translation>Targets</translation>
+    </message>
+    <message>
+        <source>角度:</source>
+        <translation>Angles:</translation>
+    </message>
+    <message>
+        <source>圈数 ±:</source>
+        <translation>Turns ±:</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>导出 CSV...</source>
+        <translation>Export CSV...</translation>
+    </message>
+    <message>
+        <source>导出日历...</source>
+        <translation>Export Calendar...</translation>
+    </message>
+    <message>
+        <source>支点: 编号 %1, 价格 %2, 日期 %3</source>
+        <translation>Pivot: number %1, price %2, date %3</translation>
+    </message>
+    <message>
+        <source>用目标工具点击一个单元格作为支点。</source>
+        <translation>Click a cell with the target tool to make it the pivot.</translation>
+    </message>
+</context>
+<context>
+    <name>CTimeCalculator</name>
+    <message>
+        <source>时间计算器</source>
+        <translation>Time Calculator</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>24 轮子</source>
+        <translation>24 Wheel</translation>
+    </message>
+    <message>
+        <source>九方图</source>
+        <translation>Square of Nine</translation>
+    </message>
+    <message>
+        <source>四方图</source>
+        <translation>Square of Four</translation>
+    </message>
+    <message>
+        <source>六方图</source>
+        <translation>Hexagon</translation>
+    </message>
+    <message>
+        <source>数字表</source>
+        <translation>Master Chart</translation>
+    </message>
+    <message>
+        <source>画 直线</source>
+        <translation>Draw Line</translation>
+    </message>
+    <message>
+        <source>画 箭头线</source>
+        <translation>Draw Arrow</translation>
+    </message>
+    <message>
+        <source>画 切线</source>
+        <translation>Draw Tangent</translation>
+    </message>
+    <message>
+        <source>【圆形】填充点击的单元格</source>
+        <translation>Fill the clicked cell with a circle</translation>
+    </message>
+    <message>
+        <source>【正方形】填充点击的单元格</source>
+        <translation>Fill the clicked cell with a square</translation>
+    </message>
+    <message>
+        <source>日</source>
+        <translation>Day</translation>
+    </message>
+    <message>
+        <source>周</source>
+        <translation>Week</translation>
+    </message>
+    <message>
+        <source>月</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>1 号线</source>
+        <translation>Line 1</translation>
+    </message>
+    <message>
+        <source>2 号线</source>
+        <translation>Line 2</translation>
+    </message>
+    <message>
+        <source>3 号线</source>
+        <translation>Line 3</translation>
+    </message>
+    <message>
+        <source>4 号线</source>
+        <translation>Line 4</translation>
+    </message>
+    <message>
+        <source>新建</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>打开...</source>
+        <translation>Open...</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>另存为...</source>
+        <translation>Save As...</translation>
+    </message>
+    <message>
+        <source>最近打开的文件</source>
+        <translation>Recent Files</translation>
+    </message>
+    <message>
+        <source>导出图片...</source>
+        <translation>Export Picture...</translation>
+    </message>
+    <message>
+        <source>导出单元格表...</source>
+        <translation>Export Cell Table...</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>复制图表</source>
+        <translation>Copy Chart</translation>
+    </message>
+    <message>
+        <source>查找...</source>
+        <translation>Find...</translation>
+    </message>
+    <message>
+        <source>查找价格、日期或编号</source>
+        <translation>Find a price, date or number</translation>
+    </message>
+    <message>
+        <source>打印...</source>
+        <translation>Print...</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>打印预览</source>
+        <translation>Print Preview</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>星象</source>
+        <translation>Astrology</translation>
+    </message>
+    <message>
+        <source>计算器</source>
+        <translation>Calculator</translation>
+    </message>
+    <message>
+        <source>时间计算器</source>
+        <translation>Time Calculator</translation>
+    </message>
+    <message>
+        <source>检查新版本...</source>
+        <translation>Check for Updates...</translation>
+    </message>
+    <message>
+        <source>关于 Quadrix...</source>
+        <translation>About Quadrix...</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>图表属性设置</source>
+        <translation>Chart Properties</translation>
+    </message>
+    <message>
+        <source>显示【行星】</source>
+        <translation>Show Planets</translation>
+    </message>
+    <message>
+        <source>显示【行星】：角度外环上的行星经度</source>
+        <translation>Show Planets: planetary longitudes on the angle ring</translation>
+    </message>
+    <message>
+        <source>行星时间...</source>
+        <translation>Planet Time...</translation>
+    </message>
+    <message>
+        <source>选择【周期】</source>
+        <translation>Choose Period</translation>
+    </message>
+    <message>
+        <source>选择价格的【小数位数】</source>
+        <translation>Choose Decimal Places of Prices</translation>
+    </message>
+    <message>
+        <source>放大</source>
+        <translation>Zoom In</translation>
+    </message>
+    <message>
+        <source>缩小</source>
+        <translation>Zoom Out</translation>
+    </message>
+    <message>
+        <source>适合窗口</source>
+        <translation>Fit to Window</translation>
+    </message>
+    <message>
+        <source>实际大小</source>
+        <translation>Actual Size</translation>
+    </message>
+    <message>
+        <source>目标</source>
+        <translation>Targets</translation>
+    </message>
+    <message>
+        <source>目标：点击单元格作为支点，列出其各角度的目标</source>
+        <translation>Targets: click a cell as the pivot to list its targets at each angle</translation>
+    </message>
+    <message>
+        <source>添加注释</source>
+        <translation>Add Note</translation>
+    </message>
+    <message>
+        <source>清除所有画线</source>
+        <translation>Clear All Drawings</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>图表</source>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <source>显示</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <source>画线</source>
+        <translation>Drawing</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>视图</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>&amp;Tools</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>时间周期</source>
+        <translation>Time Period</translation>
+    </message>
+    <message>
+        <source>小数位数</source>
+        <translation>Decimal Places</translation>
+    </message>
+    <message>
+        <source>选择【线型】：几号线</source>
+        <translation>Choose Line: line number</translation>
+    </message>
+    <message>
+        <source>显示【日历】外环</source>
+        <translation>Show Calendar Ring</translation>
+    </message>
+    <message>
+        <source>显示【角度】外环</source>
+        <translation>Show Angle Ring</translation>
+    </message>
+    <message>
+        <source>显示【价格】</source>
+        <translation>Show Price</translation>
+    </message>
+    <message>
+        <source>显示【时间】</source>
+        <translation>Show Time</translation>
+    </message>
+    <message>
+        <source>显示【N】</source>
+        <translation>Show N</translation>
+    </message>
+    <message>
+        <source>Orvo时间标准图</source>
+        <translation>Orvo Time Standard Chart</translation>
+    </message>
+    <message>
+        <source>顺时针</source>
+        <translation>Clockwise</translation>
+    </message>
+    <message>
+        <source>4方</source>
+        <translation>Squares</translation>
+    </message>
+    <message>
+        <source>三角</source>
+        <translation>Triangle</translation>
+    </message>
+    <message>
+        <source>8分</source>
+        <translation>Eighths</translation>
+    </message>
+</context>
+<context>
+    <name>PivotInput</name>
+    <message>
+        <source>价格须为数字，不是“%1”</source>
+        <translation>The price must be a number, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>日期须为 YYYY-MM-DD 形式的真实日期，不是“%1”</source>
+        <translation>The date must be a real date as YYYY-MM-DD, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>编号须为不小于 1 的整数，不是“%1”</source>
+        <translation>The number must be a whole number of at least 1, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>角度须在 -360 与 360 之间（不含），不是“%1”</source>
+        <translation>Each angle must lie between -360 and 360 (exclusive), not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>请至少输入一个角度</source>
+        <translation>Enter at least one angle</translation>
+    </message>
+    <message>
+        <source>角度最多 %1 个</source>
+        <translation>At most %1 angles</translation>
+    </message>
+</context>
+<context>
+    <name>PivotTargets</name>
+    <message>
+        <source>找不到编号 %1 的单元格（图上为 1 至 %2）</source>
+        <translation>No cell numbered %1 (the chart has 1 to %2)</translation>
+    </message>
+    <message>
+        <source>找不到价格 %1 的单元格</source>
+        <translation>No cell for the price %1</translation>
+    </message>
+    <message>
+        <source>找不到日期 %1 的单元格</source>
+        <translation>No cell for the date %1</translation>
+    </message>
+</context>
+<context>
+    <name>PointerStatus</name>
+    <message>
+        <source>单元格 %1&#x3000;价格 %2&#x3000;日期 %3&#x3000;环 %4&#x3000;角度 %5°</source>
+        <translation>Cell %1   Price %2   Date %3   Ring %4   Angle %5°</translation>
+    </message>
+    <message>
+        <source>缩放 %1%</source>
+        <translation>Zoom %1%</translation>
+    </message>
+</context>
+<context>
+    <name>TargetTable</name>
+    <message>
+        <source>圈数</source>
+        <translation>Turns</translation>
+    </message>
+    <message>
+        <source>角度</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>编号</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>环</source>
+        <translation>Ring</translation>
+    </message>
+    <message>
+        <source>单元角度</source>
+        <translation>Cell Angle</translation>
+    </message>
+    <message>
+        <source>价格</source>
+        <translation>Price</translation>
+    </message>
+    <message>
+        <source>公式价格</source>
+        <translation>Formula Price</translation>
+    </message>
+    <message>
+        <source>差</source>
+        <translation>Difference</translation>
+    </message>
+    <message>
+        <source>日期</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>天数</source>
+        <translation>Days</translation>
+    </message>
+</context>
+</TS>
