@@ -164,7 +164,26 @@ std::string CBaseDraw::CellPriceText(int n) const
     return Format("%.*f", LabelPrecision(), static_cast<double>(CellPrice(n)));
 }
 
+CLabelMemo::Key CBaseDraw::LabelKey() const
+{
+    return {CLabelMemo::Key::Bits(m_fStartPrice), CLabelMemo::Key::Bits(m_fPriceStep), LabelPrecision(),
+            m_tStartTime, m_nTimeStep, m_nPeriod, m_bShowPrice, m_bShowTime, m_bShowN};
+}
+
 std::optional<std::string> CBaseDraw::ComposeCellLabel(int n)
+{
+    const CLabelMemo::Key key = LabelKey();
+    const int yearBefore = m_nLastYear;
+    if (const CLabelMemo::Label* kept = m_labelMemo.Find(key, n, yearBefore)) {
+        m_nLastYear = kept->yearAfter;
+        return kept->text;
+    }
+    std::optional<std::string> text = ComposeFreshLabel(n);
+    m_labelMemo.Keep(key, n, yearBefore, {text, m_nLastYear});
+    return text;
+}
+
+std::optional<std::string> CBaseDraw::ComposeFreshLabel(int n)
 {
     // The date is computed for every label, shown or not: it moves m_nLastYear.
     const std::string date = CellDate(n);

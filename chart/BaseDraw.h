@@ -4,6 +4,7 @@
 #include "ChartRecords.h"
 #include "DrawSurface.h"
 #include "Geometry.h"
+#include "LabelMemo.h"
 #include "MouseTool.h"
 
 #include <cstdint>
@@ -190,6 +191,12 @@ protected:
     void DrawDraggedLine(CDrawSurface& dc, Point p, Point q, int penWidth);
 
 private:
+    // ComposeCellLabel without the memo.
+    std::optional<std::string> ComposeFreshLabel(int n);
+    CLabelMemo::Key LabelKey() const;
+
     void DrawPolygonOverlay(CDrawSurface& dc, int vertices, float angle, float radius,
                             const Pen& side, const Pen& spoke, Color handleColor, Rect& handle);
+
+    CLabelMemo m_labelMemo;
 };

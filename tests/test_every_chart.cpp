@@ -116,6 +116,33 @@ TEST(ComposeCellLabel, EverySwitchCombination)
     }
 }
 
+// Labels are kept between paints: each input, and the year state the
+// drawing order has reached, must still change them.
+TEST(ComposeCellLabel, FollowsItsInputsFromCallToCall)
+{
+    CGridChart chart;
+    chart.m_tStartTime = LocalMidnight(2012, 3, 5);
+    chart.m_nNaturalDecimals = 2;
+    chart.m_bShowTime = true;
+    const auto label = [&chart](int n) { return chart.ComposeCellLabel(n).value(); };
+    EXPECT_EQ(label(2), "2.00\n12/3/6");
+    chart.m_nLastYear = 0;
+    chart.m_fStartPrice = 3.0f;
+    EXPECT_EQ(label(2), "4.00\n12/3/6");
+    EXPECT_EQ(label(2), "4.00\n3/6"); // the year was shown
+    chart.m_nLastYear = 0;
+    chart.m_nPeriod = 2;
+    EXPECT_EQ(label(2), "4.00\n2012/4");
+    chart.m_tStartTime = LocalMidnight(2013, 3, 5);
+    chart.m_nTimeStep = 2;
+    EXPECT_EQ(label(2), "4.00\n2013/5");
+    chart.m_bShowTime = false;
+    chart.m_fStartPrice = chart.m_fPriceStep = -0.0f;
+    EXPECT_EQ(label(1), "-0.00");
+    chart.m_fPriceStep = 0.0f; // equal to -0 as a float, printed otherwise
+    EXPECT_EQ(label(1), "0.00");
+}
+
 TEST(DrawLabelInRect, CentresTheMeasuredTextAndEndsInBlack)
 {
     CGridChart chart;
