@@ -1,16 +1,15 @@
 #include "AstrologyDialog.h"
 
 #include "AstroDateText.h"
+#include "AstroMessage.h"
 #include "AstrologyReport.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -117,11 +116,5 @@ void CAstrologyDlg::OnCompute()
 
 void CAstrologyDlg::ShowMessage(const std::string& message, bool information)
 {
-    const QString text = QString::fromStdString(message);
-    if (m_showMessage)
-        m_showMessage(text);
-    else
-        QMessageBox(information ? QMessageBox::Information : QMessageBox::NoIcon,
-            QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok, this)
-            .exec();
+    ShowAstroMessage(this, m_showMessage, message, information);
 }

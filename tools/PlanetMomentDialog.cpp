@@ -1,16 +1,15 @@
 #include "PlanetMomentDialog.h"
 
 #include "AstroDateText.h"
+#include "AstroMessage.h"
 #include "AstrologyReport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QVBoxLayout>
 
 CPlanetMomentDlg::CPlanetMomentDlg(const std::vector<CityInfo>& cities, int city, const std::string& date,
@@ -67,11 +66,5 @@ void CPlanetMomentDlg::accept()
 
 void CPlanetMomentDlg::ShowMessage(const std::string& message, bool information)
 {
-    const QString text = QString::fromStdString(message);
-    if (m_showMessage)
-        m_showMessage(text);
-    else
-        QMessageBox(information ? QMessageBox::Information : QMessageBox::NoIcon,
-            QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok, this)
-            .exec();
+    ShowAstroMessage(this, m_showMessage, message, information);
 }
