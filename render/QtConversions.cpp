@@ -53,8 +53,10 @@ QFont ToQFont(const Font& font, double zoom)
     QFont q;
     if (!font.face.empty())
         q.setFamilies({QString::fromStdString(font.face)});
+    // Text has the same pixels on the screen as in a picture of it (which
+    // the frames of a drag paint from), so no subpixel antialiasing.
     q.setStyleHint((font.pitchAndFamily & 0xF0) == kSwissFamily ? QFont::SansSerif : QFont::AnyStyle,
-                   font.quality == kNonAntialiasedQuality ? QFont::NoAntialias : QFont::PreferDefault);
+                   font.quality == kNonAntialiasedQuality ? QFont::NoAntialias : QFont::NoSubpixelAntialias);
     if (font.weight > 0)
         q.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight, 1, 1000)));
     q.setItalic(font.italic);
