@@ -77,14 +77,27 @@ CRecordingSurface::CRecordingSurface(CDrawSurface* inner)
 SurfaceOp SurfaceOp::WithStateOf(const CDrawSurface& dc, Kind kind)
 {
     SurfaceOp op;
-    op.kind = kind;
-    op.pen = dc.CurrentPen();
-    op.brush = dc.CurrentBrush();
-    op.font = dc.CurrentFont();
-    op.color = dc.TextColor();
-    op.bkColor = dc.BkColor();
-    op.bkMode = dc.BackgroundMode();
+    op.Reset(dc, kind);
     return op;
+}
+
+// Every member is set: what one kind of operation leaves unset must not
+// keep another operation's value.
+void SurfaceOp::Reset(const CDrawSurface& dc, Kind k)
+{
+    kind = k;
+    from = to = Point{};
+    rect = Rect{};
+    brush = dc.CurrentBrush();
+    color = dc.TextColor();
+    color2 = 0;
+    pen = dc.CurrentPen();
+    font = dc.CurrentFont();
+    bkColor = dc.BkColor();
+    bkMode = dc.BackgroundMode();
+    text.clear();
+    flags = 0;
+    result = 0;
 }
 
 SurfaceOp& CRecordingSurface::Log(SurfaceOp::Kind kind) { return m_ops.emplace_back(SurfaceOp::WithStateOf(*this, kind)); }

@@ -27,6 +27,9 @@ struct SurfaceOp {
     static const char* Name(Kind kind);
     // An operation of that kind with the state dc has now.
     static SurfaceOp WithStateOf(const CDrawSurface& dc, Kind kind);
+    // This operation made anew as WithStateOf makes it, keeping the storage
+    // of its strings: a record made again and again allocates nothing.
+    void Reset(const CDrawSurface& dc, Kind kind);
 };
 
 // A surface that logs every operation, for tests and for the command line's

@@ -149,6 +149,20 @@ std::pair<std::size_t, std::size_t> CommonEnds(const std::vector<SurfaceOp>& a, 
     return {head, tail};
 }
 
+// A picture of the window drawn within area (window pixels), rectangle by
+// rectangle: Qt's raster engine would otherwise go over the whole picture.
+void DrawPicture(QPainter& painter, const FrameView& view, const QImage& picture, const QRegion& area)
+{
+    const qreal ratio = picture.devicePixelRatio();
+    const bool clipping = painter.hasClipping();
+    painter.setClipping(false);
+    for (const QRect& rc : area) {
+        const QRectF source(QPointF(rc.topLeft()) * ratio, QSizeF(rc.size()) * ratio);
+        painter.drawImage(QRectF(rc.translated(-view.origin)), picture, source);
+    }
+    painter.setClipping(clipping);
+}
+
 } // namespace
 
 // Measured as the window's paint measures, with its transform and size.
@@ -158,9 +172,10 @@ std::vector<SurfaceOp> CChartFrames::RecordOps(CBaseDraw& chart, const FrameView
     painter.translate(view.origin);
     CPainterSurface measurer(painter, view.scale);
     measurer.SetDeviceSize(view.size);
-    CFrameRecorder recorder(measurer, sameView ? &m_measures : nullptr, m_ops.size());
+    if (!sameView)
+        m_measures.clear();
+    CFrameRecorder recorder(measurer, m_measures, std::move(m_spareOps));
     PaintChart(chart, recorder);
-    m_measures = recorder.TakeMeasures();
     return recorder.TakeOps();
 }
 
@@ -169,40 +184,60 @@ QRegion CChartFrames::Record(CBaseDraw& chart, const FrameView& view)
     const bool sameView = m_view == view;
     std::vector<SurfaceOp> ops = RecordOps(chart, view, sameView);
     const auto [head, tail] = sameView ? CommonEnds(m_ops, ops) : std::pair<std::size_t, std::size_t>{0, 0};
+    if (!sameView) {
+        m_pieces.clear();
+        m_livePieces = 0;
+    }
 
     // Only what the window shows is repainted.
     CRegionGrid changed(QRect(-view.origin, view.size));
-    for (std::size_t i = head; sameView && i + tail < m_ops.size(); ++i)
+    for (std::size_t i = head; sameView && i + tail < m_ops.size(); ++i) {
+        m_livePieces -= m_footprints[i].end - m_footprints[i].first;
         for (std::size_t k = m_footprints[i].first; k < m_footprints[i].end; ++k)
             changed.Add(m_pieces[k]);
+    }
 
-    // The footprints of the common operations are those of the record before.
-    std::vector<QRect> pieces(m_pieces.begin(), m_pieces.begin() + (head ? m_footprints[head - 1].end : 0));
-    std::vector<Footprint> footprints(m_footprints.begin(), m_footprints.begin() + head);
-    footprints.reserve(ops.size());
+    // The common operations keep their footprints; those of the others are
+    // added to the pieces, whose unused ones are dropped now and then.
+    std::vector<Footprint> footprints = std::move(m_spareFootprints);
+    footprints.assign(m_footprints.begin(), m_footprints.begin() + head);
     const CDeviceMapping map(view.scale);
     for (std::size_t i = head; i + tail < ops.size(); ++i) {
-        const std::size_t first = pieces.size();
-        AddFootprint(ops[i], map, pieces);
-        footprints.push_back({first, pieces.size()});
-        for (std::size_t k = first; k < pieces.size(); ++k)
-            changed.Add(pieces[k]);
+        const std::size_t first = m_pieces.size();
+        AddFootprint(ops[i], map, m_pieces);
+        footprints.push_back({first, m_pieces.size()});
+        m_livePieces += m_pieces.size() - first;
+        for (std::size_t k = first; sameView && k < m_pieces.size(); ++k)
+            changed.Add(m_pieces[k]);
     }
-    for (std::size_t i = m_ops.size() - tail; i < m_ops.size(); ++i) {
-        const std::size_t first = pieces.size();
-        pieces.insert(pieces.end(), m_pieces.begin() + m_footprints[i].first, m_pieces.begin() + m_footprints[i].end);
-        footprints.push_back({first, pieces.size()});
-    }
+    footprints.insert(footprints.end(), m_footprints.end() - static_cast<std::ptrdiff_t>(tail), m_footprints.end());
+    m_spareFootprints = std::exchange(m_footprints, std::move(footprints));
+    if (m_pieces.size() > 2 * m_livePieces)
+        DropUnusedPieces();
 
-    // The base picture holds operations that are still the same, or none.
-    m_stableOps = head;
+    // The pictures hold operations that are still the same, or none.
+    m_stableHead = head;
+    m_stableTail = tail;
     if (head < m_baseOps)
         m_baseOps = 0;
-    m_ops = std::move(ops);
-    m_pieces = std::move(pieces);
-    m_footprints = std::move(footprints);
+    if (tail < m_overOps)
+        m_overOps = 0;
+    m_spareOps = std::exchange(m_ops, std::move(ops));
     m_view = view;
     return sameView ? changed.Region().translated(view.origin) : QRegion(QRect(QPoint(0, 0), view.size));
+}
+
+void CChartFrames::DropUnusedPieces()
+{
+    std::vector<QRect> pieces;
+    pieces.reserve(m_livePieces);
+    for (Footprint& print : m_footprints) {
+        const std::size_t first = pieces.size();
+        pieces.insert(pieces.end(), m_pieces.begin() + static_cast<std::ptrdiff_t>(print.first),
+                      m_pieces.begin() + static_cast<std::ptrdiff_t>(print.end));
+        print = {first, pieces.size()};
+    }
+    m_pieces = std::move(pieces);
 }
 
 void CChartFrames::Paint(QPainter& painter, CBaseDraw& chart, const FrameView& view, const QRegion& area)
@@ -211,55 +246,67 @@ void CChartFrames::Paint(QPainter& painter, CBaseDraw& chart, const FrameView& v
     if (!(m_view == view) || whole)
         Record(chart, view);
     std::size_t from = 0;
+    std::size_t to = m_ops.size();
     if (!whole) {
-        if (m_baseOps == 0)
-            PaintBase(painter, view);
+        if (m_baseOps == 0 && m_stableHead > 0) {
+            PaintLayer(painter, view, 0, m_stableHead, m_base, Qt::white);
+            m_baseOps = m_stableHead;
+        }
+        if (m_overOps == 0 && m_stableTail > 0) {
+            PaintLayer(painter, view, m_ops.size() - m_stableTail, m_ops.size(), m_over, Qt::transparent);
+            m_overOps = m_stableTail;
+        }
         if (m_baseOps > 0) {
-            painter.drawImage(QPointF(-view.origin), m_base);
+            DrawPicture(painter, view, m_base, area);
             from = m_baseOps;
         }
+        if (m_overOps > 0)
+            to -= m_overOps;
     }
     const CRegionGrid grid = CRegionGrid::Covering(area.translated(-view.origin));
-    CPainterSurface dc(painter, view.scale);
-    for (std::size_t i = from; i < m_ops.size(); ++i) {
-        const Footprint& print = m_footprints[i];
-        if (std::any_of(m_pieces.begin() + print.first, m_pieces.begin() + print.end,
-                        [&grid](const QRect& rc) { return grid.MayMeet(rc); }))
-            Replay(m_ops[i], dc);
+    {
+        CPainterSurface dc(painter, view.scale);
+        for (std::size_t i = from; i < to; ++i) {
+            const Footprint& print = m_footprints[i];
+            if (std::any_of(m_pieces.begin() + print.first, m_pieces.begin() + print.end,
+                            [&grid](const QRect& rc) { return grid.MayMeet(rc); }))
+                Replay(m_ops[i], dc);
+        }
     }
+    if (to < m_ops.size())
+        DrawPicture(painter, view, m_over, area);
 }
 
-// The window's whole picture as far as the operations that stayed the same
-// in the last change, on a device like the painter's, so that its pixels are
-// those the window would have there.
-void CChartFrames::PaintBase(const QPainter& painter, const FrameView& view)
+// Pixels like those the window would have there: the painter's device
+// format for a picture of the window's background, premultiplied alpha for a
+// transparent layer, at the device's pixel ratio.
+void CChartFrames::PaintLayer(const QPainter& painter, const FrameView& view, std::size_t first, std::size_t end,
+                              QImage& layer, Qt::GlobalColor background)
 {
-    if (m_stableOps == 0)
-        return;
     const QPaintDevice* device = painter.paintEngine() ? painter.paintEngine()->paintDevice() : nullptr;
-    const QImage::Format format = device && device->devType() == QInternal::Image
+    const QImage::Format format = background == Qt::white && device && device->devType() == QInternal::Image
                                       ? static_cast<const QImage*>(device)->format()
                                       : QImage::Format_ARGB32_Premultiplied;
     const qreal ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
-    if (m_base.size() != view.size * ratio || m_base.format() != format)
-        m_base = QImage(view.size * ratio, format);
-    m_base.setDevicePixelRatio(ratio);
-    m_base.fill(Qt::white);
-    QPainter basePainter(&m_base);
-    basePainter.translate(view.origin);
-    CPainterSurface dc(basePainter, view.scale);
-    for (std::size_t i = 0; i < m_stableOps; ++i)
+    if (layer.size() != view.size * ratio || layer.format() != format)
+        layer = QImage(view.size * ratio, format);
+    layer.setDevicePixelRatio(ratio);
+    layer.fill(background);
+    QPainter layerPainter(&layer);
+    layerPainter.translate(view.origin);
+    CPainterSurface dc(layerPainter, view.scale);
+    for (std::size_t i = first; i < end; ++i)
         Replay(m_ops[i], dc);
-    m_baseOps = m_stableOps;
 }
 
 void CChartFrames::Clear()
 {
-    m_ops.clear();
-    m_measures.clear();
-    m_pieces.clear();
-    m_footprints.clear();
+    m_ops = m_spareOps = {};
+    m_measures = {};
+    m_pieces = {};
+    m_livePieces = 0;
+    m_footprints = m_spareFootprints = {};
     m_view.reset();
-    m_stableOps = m_baseOps = 0;
-    m_base = QImage();
+    m_stableHead = m_stableTail = m_baseOps = m_overOps = 0;
+    m_base = m_over = QImage();
 }

@@ -34,9 +34,11 @@ struct FrameView {
 // the chart would paint, without painting, and compares it with the record
 // of the picture shown: outside the pixels that the differing operations
 // touch, both pictures apply the same operations in the same order, so only
-// those pixels need painting, by replaying the record clipped to them. The
-// operations before the first that changed are kept as a picture, which
-// those pixels start from.
+// those pixels need painting. The operations before the first that changed
+// are kept as a picture, which those pixels start from, and those after the
+// last that changed as a transparent layer laid over them, so that a frame
+// replays only what changed (text composited from the layer has the pixels
+// of text drawn in place).
 class CChartFrames {
 public:
     // Records the chart as view shows it and returns the window pixels in
@@ -61,17 +63,31 @@ private:
     };
 
     std::vector<SurfaceOp> RecordOps(CBaseDraw& chart, const FrameView& view, bool sameView);
-    void PaintBase(const QPainter& painter, const FrameView& view);
+    void DropUnusedPieces();
+    // Replays the operations [first, end) of the record on background into
+    // layer, a picture of the window on a device like the painter's.
+    void PaintLayer(const QPainter& painter, const FrameView& view, std::size_t first, std::size_t end,
+                    QImage& layer, Qt::GlobalColor background);
 
     std::vector<SurfaceOp> m_ops;
     std::vector<CFrameRecorder::Measure> m_measures;
-    std::vector<QRect> m_pieces;
+    std::vector<QRect> m_pieces; // of the footprints and of operations gone
+    std::size_t m_livePieces = 0;  // of the footprints
     std::vector<Footprint> m_footprints;
     std::optional<FrameView> m_view;
+    // The record before m_ops, written over by the next.
+    std::vector<SurfaceOp> m_spareOps;
+    std::vector<Footprint> m_spareFootprints;
     QImage m_scratch{1, 1, QImage::Format_RGB32}; // the measuring painter's device
-    // What the operations before the first that changed last paint: a
-    // partial repaint starts from it and replays only the rest.
-    std::size_t m_stableOps = 0;
-    std::size_t m_baseOps = 0; // in m_base; 0: none
+    // The operations that stayed the same in the last change, at the
+    // beginning and at the end of the record.
+    std::size_t m_stableHead = 0;
+    std::size_t m_stableTail = 0;
+    // What the first m_baseOps operations paint, and over it what the last
+    // m_overOps paint; 0: no picture. A partial repaint replays only the
+    // operations between.
+    std::size_t m_baseOps = 0;
     QImage m_base;
+    std::size_t m_overOps = 0;
+    QImage m_over;
 };

@@ -2,32 +2,49 @@
 
 #include "PainterSurface.h"
 
-CFrameRecorder::CFrameRecorder(CPainterSurface& measurer, const std::vector<Measure>* previous,
-                               std::size_t expectedOps)
+CFrameRecorder::CFrameRecorder(CPainterSurface& measurer, std::vector<Measure>& measures,
+                               std::vector<SurfaceOp> spareOps)
     : m_measurer(measurer)
-    , m_previous(previous)
+    , m_ops(std::move(spareOps))
+    , m_measures(measures)
+    , m_previousMeasures(measures.size())
 {
-    m_ops.reserve(expectedOps);
-    if (previous)
-        m_measures.reserve(previous->size());
 }
 
-const CFrameRecorder::Measure* CFrameRecorder::Previous(const Measure& question) const
+CFrameRecorder::~CFrameRecorder() { m_measures.resize(m_measureCount); }
+
+std::vector<SurfaceOp> CFrameRecorder::TakeOps()
 {
-    const std::size_t at = m_measures.size();
-    if (!m_previous || at >= m_previous->size())
-        return nullptr;
-    const Measure& before = (*m_previous)[at];
-    const bool same = before.calc == question.calc && before.rect == question.rect &&
-                      before.flags == question.flags && before.text == question.text && before.font == question.font;
-    return same ? &before : nullptr;
+    m_ops.resize(m_opCount);
+    return std::move(m_ops);
 }
 
 SurfaceOp& CFrameRecorder::Log(SurfaceOp::Kind kind, const Rect& rc)
 {
-    SurfaceOp& op = m_ops.emplace_back(SurfaceOp::WithStateOf(*this, kind));
+    if (m_opCount == m_ops.size())
+        m_ops.emplace_back();
+    SurfaceOp& op = m_ops[m_opCount++];
+    op.Reset(*this, kind);
     op.rect = rc;
     return op;
+}
+
+std::pair<CFrameRecorder::Measure*, bool> CFrameRecorder::Ask(bool calc, const std::string& text, const Rect& rc,
+                                                             unsigned flags)
+{
+    if (m_measureCount == m_measures.size())
+        m_measures.emplace_back();
+    Measure& question = m_measures[m_measureCount];
+    const bool same = m_measureCount++ < m_previousMeasures && question.calc == calc && question.rect == rc &&
+                      question.flags == flags && question.text == text && question.font == CurrentFont();
+    if (!same) {
+        question.calc = calc;
+        question.font = CurrentFont();
+        question.text = text;
+        question.rect = rc;
+        question.flags = flags;
+    }
+    return {&question, same};
 }
 
 Font CFrameRecorder::SelectFont(const Font& font)
@@ -58,17 +75,13 @@ void CFrameRecorder::Draw3dRect(const Rect& rc, Color topLeft, Color bottomRight
 int CFrameRecorder::DrawText(const std::string& text, Rect& rc, unsigned flags)
 {
     if (flags & TextFlags::CalcRect) {
-        Measure question{true, CurrentFont(), text, rc, flags, {}, 0};
-        if (const Measure* before = Previous(question)) {
-            question.measured = before->measured;
-            question.answer = before->answer;
-        } else {
-            question.measured = rc;
-            question.answer = m_measurer.DrawText(text, question.measured, flags);
+        const auto [question, same] = Ask(true, text, rc, flags);
+        if (!same) {
+            question->measured = rc;
+            question->answer = m_measurer.DrawText(text, question->measured, flags);
         }
-        rc = question.measured;
-        m_measures.push_back(std::move(question));
-        return m_measures.back().answer;
+        rc = question->measured;
+        return question->answer;
     }
     SurfaceOp& op = Log(SurfaceOp::Kind::Text, rc);
     op.text = text;
@@ -78,11 +91,10 @@ int CFrameRecorder::DrawText(const std::string& text, Rect& rc, unsigned flags)
 
 bool CFrameRecorder::MayShowText(const std::string& text, const Rect& rc)
 {
-    Measure question{false, CurrentFont(), text, rc, 0, {}, 0};
-    const Measure* before = Previous(question);
-    question.answer = before ? before->answer : m_measurer.MayShowText(text, rc);
-    m_measures.push_back(std::move(question));
-    return m_measures.back().answer != 0;
+    const auto [question, same] = Ask(false, text, rc, 0);
+    if (!same)
+        question->answer = m_measurer.MayShowText(text, rc);
+    return question->answer != 0;
 }
 
 void CFrameRecorder::DoLineTo(Point from, Point to)

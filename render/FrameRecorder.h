@@ -3,6 +3,7 @@
 #include "RecordingSurface.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 class CPainterSurface;
@@ -16,7 +17,8 @@ class CPainterSurface;
 // A drag records the same chart again and again, and its texts are measured
 // in the same order each time: the answers of the record before are taken
 // where the same question comes at the same place, which spares a lookup in
-// the layout cache per label.
+// the layout cache per label; it keeps them in place, and writes its
+// operations over the storage of an older record.
 class CFrameRecorder : public CDrawSurface {
 public:
     // A measuring question and its answer.
@@ -30,11 +32,15 @@ public:
         int answer = 0;
     };
 
-    // previous: the measures of a record of the chart in the same view, or none.
-    CFrameRecorder(CPainterSurface& measurer, const std::vector<Measure>* previous, std::size_t expectedOps);
+    // measures: those of a record of the chart in the same view, or none,
+    // made this record's as it goes; spareOps: an older record, whose storage
+    // is reused.
+    CFrameRecorder(CPainterSurface& measurer, std::vector<Measure>& measures, std::vector<SurfaceOp> spareOps);
+    ~CFrameRecorder() override;
+    CFrameRecorder(const CFrameRecorder&) = delete;
+    CFrameRecorder& operator=(const CFrameRecorder&) = delete;
 
-    std::vector<SurfaceOp> TakeOps() { return std::move(m_ops); }
-    std::vector<Measure> TakeMeasures() { return std::move(m_measures); }
+    std::vector<SurfaceOp> TakeOps();
 
     Font SelectFont(const Font& font) override;
 
@@ -52,11 +58,14 @@ protected:
 
 private:
     SurfaceOp& Log(SurfaceOp::Kind kind, const Rect& rc);
-    // The answer the record before had for this question, if it asked it here.
-    const Measure* Previous(const Measure& question) const;
+    // The next measure, asking the question in the current font, and whether
+    // the record before asked the same there, whose answer it then holds.
+    std::pair<Measure*, bool> Ask(bool calc, const std::string& text, const Rect& rc, unsigned flags);
 
     CPainterSurface& m_measurer;
-    const std::vector<Measure>* m_previous = nullptr;
-    std::vector<SurfaceOp> m_ops;
-    std::vector<Measure> m_measures;
+    std::vector<SurfaceOp> m_ops; // the first m_opCount are this record's
+    std::size_t m_opCount = 0;
+    std::vector<Measure>& m_measures; // the first m_measureCount are this record's
+    std::size_t m_measureCount = 0;
+    std::size_t m_previousMeasures = 0; // the record before's
 };
