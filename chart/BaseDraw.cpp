@@ -170,7 +170,7 @@ CLabelMemo::Key CBaseDraw::LabelKey() const
             m_tStartTime, m_nTimeStep, m_nPeriod, m_bShowPrice, m_bShowTime, m_bShowN};
 }
 
-std::optional<std::string> CBaseDraw::ComposeCellLabel(int n)
+const std::optional<std::string>& CBaseDraw::ComposeCellLabel(int n)
 {
     const CLabelMemo::Key key = LabelKey();
     const int yearBefore = m_nLastYear;
@@ -179,8 +179,7 @@ std::optional<std::string> CBaseDraw::ComposeCellLabel(int n)
         return kept->text;
     }
     std::optional<std::string> text = ComposeFreshLabel(n);
-    m_labelMemo.Keep(key, n, yearBefore, {text, m_nLastYear});
-    return text;
+    return m_labelMemo.Keep(key, n, yearBefore, {std::move(text), m_nLastYear}).text;
 }
 
 std::optional<std::string> CBaseDraw::ComposeFreshLabel(int n)

@@ -110,8 +110,9 @@ public:
     // cell 1, or the month's last day where that month is shorter. Nothing
     // where 64 bits or the platform's calendar cannot hold it.
     std::optional<CalendarDay> CellDay(int n) const;
-    // The label of cell n, or nothing when price, time and N are all off.
-    std::optional<std::string> ComposeCellLabel(int n);
+    // The label of cell n, or nothing when price, time and N are all off;
+    // the reference lasts until the next call.
+    const std::optional<std::string>& ComposeCellLabel(int n);
     void DrawLabelInRect(CDrawSurface& dc, const std::string& text, Rect rc);
     // The label font: "monaco" at trunc(14 * (1 / zoom)) chart units.
     Font LabelFont() const;

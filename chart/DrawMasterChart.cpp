@@ -126,7 +126,7 @@ void CDrawMasterChart::DrawTable(CDrawSurface& dc, Point origin)
                 BeginTable(dc, origin);
             const Rect cell{x, cursor - m_nCellHeight, x + m_nCellWidth, cursor};
             cursor = cell.top;
-            if (const std::optional<std::string> text = ComposeCellLabel(n))
+            if (const std::optional<std::string>& text = ComposeCellLabel(n))
                 DrawLabelInRect(dc, *text, cell);
             if (c == 1)
                 DrawRowLines(dc, k, cell);

@@ -124,4 +124,4 @@ std::optional<Color> CDrawSquareOfFour::LabelColor(int row, int col) const
 }
 
 // The shared label: this chart has no time standard day texts.
-std::optional<std::string> CDrawSquareOfFour::CellLabel(int n) { return ComposeCellLabel(n); }
+const std::optional<std::string>& CDrawSquareOfFour::CellLabel(int n) { return ComposeCellLabel(n); }

@@ -117,11 +117,12 @@ std::optional<Color> CDrawSquareOfNine::LabelColor(int row, int col) const
 // The shared label, except that the time standard chart shows the day text
 // of the first 730 cells when neither price nor date is shown. The shared
 // label is composed in any case: its date moves the year state.
-std::optional<std::string> CDrawSquareOfNine::CellLabel(int n)
+const std::optional<std::string>& CDrawSquareOfNine::CellLabel(int n)
 {
-    std::optional<std::string> label = ComposeCellLabel(n);
+    const std::optional<std::string>& label = ComposeCellLabel(n);
     if (!m_bTimeStandard || m_bShowPrice || m_bShowTime || n > kTimeStandardCells)
         return label;
     const std::string day = OrvoSQ9::DayText(n);
-    return m_bShowN ? day + "\n" + std::to_string(n) : day;
+    m_dayLabel = m_bShowN ? day + "\n" + std::to_string(n) : day;
+    return m_dayLabel;
 }

@@ -26,5 +26,8 @@ protected:
     void PositionOfNumber(int n, int& row, int& col) const override;
     int NumberAtPosition(int row, int col) const override;
     std::optional<Color> LabelColor(int row, int col) const override;
-    std::optional<std::string> CellLabel(int n) override;
+    const std::optional<std::string>& CellLabel(int n) override;
+
+private:
+    std::optional<std::string> m_dayLabel; // the last day label CellLabel gave
 };

@@ -34,13 +34,14 @@ const CLabelMemo::Label* CLabelMemo::Find(const Key& key, int n, int yearBefore)
     return entry.kept && entry.yearBefore == yearBefore ? &entry.label : nullptr;
 }
 
-void CLabelMemo::Keep(const Key& key, int n, int yearBefore, Label label)
+const CLabelMemo::Label& CLabelMemo::Keep(const Key& key, int n, int yearBefore, Label label)
 {
     Follow(key);
     if (n < 0 || n >= kMaxCells)
-        return;
+        return m_beyond = std::move(label);
     const std::size_t at = static_cast<std::size_t>(n);
     if (at >= m_entries.size())
         m_entries.resize(at + 1);
     m_entries[at] = Entry{true, yearBefore, std::move(label)};
+    return m_entries[at].label;
 }

@@ -39,7 +39,8 @@ public:
     // The label of cell n composed under key from the year state yearBefore,
     // or nothing when it was not kept.
     const Label* Find(const Key& key, int n, int yearBefore);
-    void Keep(const Key& key, int n, int yearBefore, Label label);
+    // Keeps label, and returns it as kept: beyond the table, until the next call.
+    const Label& Keep(const Key& key, int n, int yearBefore, Label label);
 
 private:
     struct Entry {
@@ -56,4 +57,5 @@ private:
 
     Key m_key;
     std::vector<Entry> m_entries;
+    Label m_beyond; // the last label of a cell beyond the table
 };

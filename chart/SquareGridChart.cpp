@@ -233,7 +233,7 @@ void CSquareGridChart::DrawLabels(CDrawSurface& dc)
         PositionOfNumber(n, row, col);
         if (const std::optional<Color> colour = LabelColor(row, col))
             dc.SetTextColor(*colour);
-        if (const std::optional<std::string> text = CellLabel(n))
+        if (const std::optional<std::string>& text = CellLabel(n))
             DrawLabelInRect(dc, *text, CellRect(row, col));
     }
 }

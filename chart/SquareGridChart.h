@@ -40,7 +40,8 @@ protected:
     // Text colour of the label at (row, col), or nothing to keep the current one.
     virtual std::optional<Color> LabelColor(int row, int col) const = 0;
     // Label text of cell n, or nothing; called for every cell in label order.
-    virtual std::optional<std::string> CellLabel(int n) = 0;
+    // The reference lasts until the next call.
+    virtual const std::optional<std::string>& CellLabel(int n) = 0;
 
 
 private:
