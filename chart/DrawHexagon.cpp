@@ -3,6 +3,7 @@
 #include "ChartMath.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -89,9 +90,31 @@ CDrawHexagon::Hexagon CDrawHexagon::HexagonAt(double radius) const
 {
     Hexagon corners;
     for (int i = 0; i < 6; ++i)
-        corners[i] = PointAtDrawingAngle(60.0 * i, radius);
+        corners[i] = CornerAt(i, radius);
     corners[6] = corners[0];
     return corners;
+}
+
+// Every cell centre lies between two corners: their directions are worked
+// out once, as PointAtDrawingAngle works them out.
+Point CDrawHexagon::CornerAt(int i, double radius) const
+{
+    struct Direction {
+        float cosT = 0;
+        float sinT = 0;
+    };
+    static const std::array<Direction, 7> directions = [] {
+        std::array<Direction, 7> table;
+        for (int k = 0; k < 7; ++k) {
+            const double theta = 60.0 * k * kPi / 180.0;
+            table[k] = {static_cast<float>(std::cos(theta)), static_cast<float>(std::sin(theta))};
+        }
+        return table;
+    }();
+    if (i < 0 || i > 6)
+        return PointAtDrawingAngle(60.0 * i, radius);
+    const Direction& d = directions[static_cast<std::size_t>(i)];
+    return PointInDirection(d.cosT, d.sinT, radius);
 }
 
 // Ring k's boundary less half a cell: for an odd cell size one unit further
@@ -162,8 +185,8 @@ Point CDrawHexagon::GetCellCenter(int n)
     const std::int64_t side = rem / k;
     const std::int64_t off = rem % k;
     const double r = CellRadius(k);
-    const Point a = PointAtDrawingAngle(60.0 * static_cast<double>(side), r);
-    const Point b = PointAtDrawingAngle(60.0 * static_cast<double>(side + 1), r);
+    const Point a = CornerAt(static_cast<int>(side), r);
+    const Point b = CornerAt(static_cast<int>(side + 1), r);
     return {StepAlong(a.x, b.x, off, k), StepAlong(a.y, b.y, off, k)};
 }
 
@@ -219,8 +242,8 @@ bool CDrawHexagon::InsideBoundary(int k, Point q) const
 int CDrawHexagon::NumberOnEdge(int k, int sector, int x) const
 {
     const double r = CellRadius(k);
-    const int ax = PointAtDrawingAngle(60.0 * (5 - sector), r).x;
-    const int bx = PointAtDrawingAngle(60.0 * (6 - sector), r).x;
+    const int ax = CornerAt(5 - sector, r).x;
+    const int bx = CornerAt(6 - sector, r).x;
     // The edge is never vertical, except in rings of a unit or two.
     const float f = bx == ax ? 0.0f : static_cast<float>(x - ax) / static_cast<float>(bx - ax);
     const auto sum = static_cast<float>(static_cast<double>(f) + 1.0 / (2.0 * k));

@@ -41,6 +41,8 @@ private:
 
     bool Layout();
     Hexagon HexagonAt(double radius) const;
+    // Corner i of the hexagon of a radius, at the drawing angle 60 i.
+    Point CornerAt(int i, double radius) const;
     // Radius of the hexagon through the cell positions of ring k.
     double CellRadius(std::int64_t k) const;
 

@@ -44,7 +44,7 @@ void CRoundChart::DrawLineBeingDragged(CDrawSurface& dc, int penWidth)
 
 bool CRoundChart::DrawCellLabel(CDrawSurface& dc, int n, Point anchor)
 {
-    const std::optional<std::string> text = ComposeCellLabel(n);
+    const std::optional<std::string>& text = ComposeCellLabel(n);
     if (!text)
         return false;
     // Zoomed in, most labels lie beyond the window; laying them out would
@@ -77,8 +77,11 @@ Point CRoundChart::PointAtScreenAngle(double degrees, double radius) const
 // degrees one unit above the centre's row.
 Point CRoundChart::PointAtRadians(double theta, double radius) const
 {
-    const float cosT = static_cast<float>(std::cos(theta));
-    const float sinT = static_cast<float>(std::sin(theta));
+    return PointInDirection(static_cast<float>(std::cos(theta)), static_cast<float>(std::sin(theta)), radius);
+}
+
+Point CRoundChart::PointInDirection(float cosT, float sinT, double radius) const
+{
     return {TruncToInt(m_ptCenter.x + radius * static_cast<double>(cosT)),
             TruncToInt(m_ptCenter.y + radius * static_cast<double>(sinT))};
 }

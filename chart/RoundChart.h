@@ -42,6 +42,9 @@ protected:
     // The point at a drawing angle, or at an on-screen angle, and a radius.
     Point PointAtDrawingAngle(double degrees, double radius) const;
     Point PointAtScreenAngle(double degrees, double radius) const;
+    // The point at a radius in a direction whose cosine and sine are given
+    // in single precision, as the two above round them.
+    Point PointInDirection(float cosT, float sinT, double radius) const;
 
 private:
     Point PointAtRadians(double theta, double radius) const;
