@@ -18,7 +18,7 @@ namespace {
 
 // Lines and outlines are covered by strips of about this many pixels each,
 // so that a long diagonal does not bring in its whole bounding box.
-constexpr double kPiece = 24.0;
+constexpr double kPiece = 16.0;
 constexpr int kMaxPieces = 512;
 // Far beyond any window, in pixels: what lies outside cannot be seen, and
 // keeps huge coordinates within int.

@@ -11,7 +11,7 @@
 // of a few hundred rectangles that Qt builds and clips to at little cost.
 class CRegionGrid {
 public:
-    static constexpr int kCell = 16;
+    static constexpr int kCell = 8;
 
     // A grid over bounds, empty.
     explicit CRegionGrid(const QRect& bounds);
