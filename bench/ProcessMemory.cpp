@@ -39,12 +39,16 @@ void ResetPeak()
     std::ofstream("/proc/self/clear_refs") << "5";
 }
 
-double PeakBeyondIdleMiB()
+double PeakBeyondIdleMiB() { return g_idleKiB < 0 ? -1 : PeakBeyondMiB(static_cast<double>(g_idleKiB) / 1024.0); }
+
+double ResidentMiB() { return static_cast<double>(StatusKiB("VmRSS")) / 1024.0; }
+
+double PeakBeyondMiB(double base)
 {
     const long long peak = StatusKiB("VmHWM");
-    if (peak < 0 || g_idleKiB < 0)
+    if (peak < 0 || base < 0)
         return -1;
-    return static_cast<double>(peak - g_idleKiB) / 1024.0;
+    return static_cast<double>(peak) / 1024.0 - base;
 }
 
 } // namespace ProcessMemory

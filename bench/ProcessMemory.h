@@ -12,5 +12,9 @@ void ResetPeak();
 // The peak resident size since the last reset, less the idle size, in MiB;
 // negative when unknown.
 double PeakBeyondIdleMiB();
+// The current resident size, and the peak since the last reset less base, in
+// MiB: for work measured beyond a state other than the idle program.
+double ResidentMiB();
+double PeakBeyondMiB(double base);
 
 } // namespace ProcessMemory
