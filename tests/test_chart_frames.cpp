@@ -44,10 +44,18 @@ std::unique_ptr<CBaseDraw> Scene(const ChartKind& kind)
     return chart;
 }
 
-QImage FullPaint(CBaseDraw& chart, const FrameView& view)
+// A window picture at ratio device pixels per window pixel.
+QImage Picture(const FrameView& view, qreal ratio)
 {
-    QImage image(view.size, QImage::Format_RGB32);
+    QImage image(view.size * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
+    return image;
+}
+
+QImage FullPaint(CBaseDraw& chart, const FrameView& view, qreal ratio)
+{
+    QImage image = Picture(view, ratio);
     QPainter painter(&image);
     painter.translate(view.origin);
     CPainterSurface dc(painter, view.scale);
@@ -89,7 +97,9 @@ Point Move(CBaseDraw& chart, Drag drag, int frame)
 } // namespace
 
 // Each drag on every kind, the window scrolled so that part of the chart is
-// outside; at the fourth frame a fill is added, at the fifth the zoom changes.
+// outside and the rubber band on a screen of two device pixels a pixel; at
+// the third frame a note drawn over the moving figure changes, at the fourth
+// a fill under it is added, at the fifth the zoom changes.
 TEST(ChartFrames, EveryFrameIsTheFullPaint)
 {
     for (const ChartKind& kind : ChartKinds()) {
@@ -100,7 +110,8 @@ TEST(ChartFrames, EveryFrameIsTheFullPaint)
             chart->m_nTool = MouseTool::Line;
             FrameView view{1.0, {-60, -40}, {900, 860}};
             CChartFrames frames;
-            QImage shown(view.size, QImage::Format_RGB32);
+            const qreal ratio = drag == Drag::Rubber ? 2.0 : 1.0;
+            QImage shown = Picture(view, ratio);
             PaintFrame(shown, frames, *chart, view, frames.Record(*chart, view));
             const Point start = Grab(*chart, drag);
             chart->OnLButtonDown(0x01, start.x, start.y);
@@ -109,16 +120,18 @@ TEST(ChartFrames, EveryFrameIsTheFullPaint)
                                           " frame " + std::to_string(frame);
                 const Point pt = Move(*chart, drag, frame);
                 chart->OnMouseMove(0x01, pt.x, pt.y);
+                if (frame == 2)
+                    chart->m_Comments.begin()->second.m_strText = "Moved";
                 if (frame == 3)
                     chart->m_FillCells[2] = Cell_Style{1, Colors::Red, false, true};
                 if (frame == 5)
                     view.scale = chart->m_fZoom = 1.25f;
                 const QRegion region = frames.Record(*chart, view);
-                if (frame != 3 && frame != 5) { // a moving figure alone repaints part of the window
+                if (frame < 2 || frame == 4) { // a moving figure alone repaints part of the window
                     EXPECT_NE(region, QRegion(QRect(QPoint(0, 0), view.size))) << where;
                 }
                 PaintFrame(shown, frames, *chart, view, region);
-                ASSERT_EQ(shown, FullPaint(*chart, view)) << where;
+                ASSERT_EQ(shown, FullPaint(*chart, view, ratio)) << where;
             }
         }
     }
