@@ -149,18 +149,27 @@ std::pair<std::size_t, std::size_t> CommonEnds(const std::vector<SurfaceOp>& a, 
     return {head, tail};
 }
 
-// A picture of the window drawn within area (window pixels), rectangle by
-// rectangle: Qt's raster engine would otherwise go over the whole picture.
+// The raster image the painter draws on, which a widget's painter finds in
+// its window's backing store; nullptr on other devices.
+const QImage* DeviceImage(const QPainter& painter)
+{
+    const QPaintDevice* device = painter.paintEngine() ? painter.paintEngine()->paintDevice() : nullptr;
+    return device && device->devType() == QInternal::Image ? static_cast<const QImage*>(device) : nullptr;
+}
+
+// A picture of the painter's whole device drawn within area (window
+// pixels), rectangle by rectangle: Qt's raster engine would otherwise go
+// over the whole picture.
 void DrawPicture(QPainter& painter, const FrameView& view, const QImage& picture, const QRegion& area)
 {
-    const qreal ratio = picture.devicePixelRatio();
-    const bool clipping = painter.hasClipping();
+    const QTransform toDevice = painter.deviceTransform();
+    painter.save();
     painter.setClipping(false);
     for (const QRect& rc : area) {
-        const QRectF source(QPointF(rc.topLeft()) * ratio, QSizeF(rc.size()) * ratio);
-        painter.drawImage(QRectF(rc.translated(-view.origin)), picture, source);
+        const QRectF target(rc.translated(-view.origin));
+        painter.drawImage(target, picture, toDevice.mapRect(target));
     }
-    painter.setClipping(clipping);
+    painter.restore();
 }
 
 } // namespace
@@ -247,7 +256,14 @@ void CChartFrames::Paint(QPainter& painter, CBaseDraw& chart, const FrameView& v
         Record(chart, view);
     std::size_t from = 0;
     std::size_t to = m_ops.size();
-    if (!whole) {
+    const QImage* device = DeviceImage(painter);
+    if (!whole && device) {
+        // The pictures are of the device as the painter maps it.
+        if (device->size() != m_layerDevice || painter.deviceTransform() != m_layerTransform) {
+            m_baseOps = m_overOps = 0;
+            m_layerDevice = device->size();
+            m_layerTransform = painter.deviceTransform();
+        }
         if (m_baseOps == 0 && m_stableHead > 0) {
             PaintLayer(painter, view, 0, m_stableHead, m_base, Qt::white);
             m_baseOps = m_stableHead;
@@ -277,23 +293,22 @@ void CChartFrames::Paint(QPainter& painter, CBaseDraw& chart, const FrameView& v
         DrawPicture(painter, view, m_over, area);
 }
 
-// Pixels like those the window would have there: the painter's device
-// format for a picture of the window's background, premultiplied alpha for a
-// transparent layer, at the device's pixel ratio.
+// Pixels like those the window would have there: a copy of the painter's
+// device, painted through the same transform (where a line leaves the
+// device decides which pixels it takes), in the device's format for the
+// window's background and with premultiplied alpha for a transparent layer.
 void CChartFrames::PaintLayer(const QPainter& painter, const FrameView& view, std::size_t first, std::size_t end,
                               QImage& layer, Qt::GlobalColor background)
 {
-    const QPaintDevice* device = painter.paintEngine() ? painter.paintEngine()->paintDevice() : nullptr;
-    const QImage::Format format = background == Qt::white && device && device->devType() == QInternal::Image
-                                      ? static_cast<const QImage*>(device)->format()
-                                      : QImage::Format_ARGB32_Premultiplied;
-    const qreal ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
-    if (layer.size() != view.size * ratio || layer.format() != format)
-        layer = QImage(view.size * ratio, format);
-    layer.setDevicePixelRatio(ratio);
+    const QImage& device = *DeviceImage(painter);
+    const QImage::Format format = background == Qt::white ? device.format() : QImage::Format_ARGB32_Premultiplied;
+    if (layer.size() != device.size() || layer.format() != format)
+        layer = QImage(device.size(), format);
+    layer.setDevicePixelRatio(device.devicePixelRatio());
     layer.fill(background);
     QPainter layerPainter(&layer);
-    layerPainter.translate(view.origin);
+    const qreal ratio = device.devicePixelRatio();
+    layerPainter.setWorldTransform(painter.deviceTransform() * QTransform::fromScale(1 / ratio, 1 / ratio));
     CPainterSurface dc(layerPainter, view.scale);
     for (std::size_t i = first; i < end; ++i)
         Replay(m_ops[i], dc);

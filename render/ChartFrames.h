@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QRegion>
 #include <QSize>
+#include <QTransform>
 
 #include <cstddef>
 #include <optional>
@@ -90,4 +91,7 @@ private:
     QImage m_base;
     std::size_t m_overOps = 0;
     QImage m_over;
+    // The painter's device and transform when the pictures were painted.
+    QSize m_layerDevice;
+    QTransform m_layerTransform;
 };

@@ -44,32 +44,43 @@ std::unique_ptr<CBaseDraw> Scene(const ChartKind& kind)
     return chart;
 }
 
+// The view lies in a window as a widget lies in its window's backing store,
+// below a toolbar and right of a border; lines leaving it are cut off at
+// the window's edges.
+const QPoint kViewInWindow(100, 100);
+
 // A window picture at ratio device pixels per window pixel.
-QImage Picture(const FrameView& view, qreal ratio)
+QImage Window(const FrameView& view, qreal ratio)
 {
-    QImage image(view.size * ratio, QImage::Format_RGB32);
+    QImage image((view.size + QSize(200, 150)) * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
     return image;
 }
 
+// The view's painter for a paint of region: white there, chart point (0, 0) at view.origin.
+void BeginView(QPainter& painter, const FrameView& view, const QRegion& region)
+{
+    painter.translate(kViewInWindow);
+    painter.setClipRegion(region);
+    painter.fillRect(QRect(QPoint(0, 0), view.size), Qt::white);
+    painter.translate(view.origin);
+}
+
 QImage FullPaint(CBaseDraw& chart, const FrameView& view, qreal ratio)
 {
-    QImage image = Picture(view, ratio);
+    QImage image = Window(view, ratio);
     QPainter painter(&image);
-    painter.translate(view.origin);
+    BeginView(painter, view, QRect(QPoint(0, 0), view.size));
     CPainterSurface dc(painter, view.scale);
     PaintChart(chart, dc);
     return image;
 }
 
-// What the window does with a region to repaint: white there, then the frame.
 void PaintFrame(QImage& shown, CChartFrames& frames, CBaseDraw& chart, const FrameView& view, const QRegion& region)
 {
     QPainter painter(&shown);
-    painter.setClipRegion(region);
-    painter.fillRect(shown.rect(), Qt::white);
-    painter.translate(view.origin);
+    BeginView(painter, view, region);
     frames.Paint(painter, chart, view, region);
 }
 
@@ -108,10 +119,10 @@ TEST(ChartFrames, EveryFrameIsTheFullPaint)
                 continue;
             const std::unique_ptr<CBaseDraw> chart = Scene(kind);
             chart->m_nTool = MouseTool::Line;
-            FrameView view{1.0, {-60, -40}, {900, 860}};
+            FrameView view{1.0, {-60, -400}, {900, 860}};
             CChartFrames frames;
             const qreal ratio = drag == Drag::Rubber ? 2.0 : 1.0;
-            QImage shown = Picture(view, ratio);
+            QImage shown = Window(view, ratio);
             PaintFrame(shown, frames, *chart, view, frames.Record(*chart, view));
             const Point start = Grab(*chart, drag);
             chart->OnLButtonDown(0x01, start.x, start.y);
