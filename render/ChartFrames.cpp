@@ -256,28 +256,11 @@ void CChartFrames::Paint(QPainter& painter, CBaseDraw& chart, const FrameView& v
         Record(chart, view);
     std::size_t from = 0;
     std::size_t to = m_ops.size();
-    const QImage* device = DeviceImage(painter);
-    if (!whole && device) {
-        // The pictures are of the device as the painter maps it.
-        if (device->size() != m_layerDevice || painter.deviceTransform() != m_layerTransform) {
-            m_baseOps = m_overOps = 0;
-            m_layerDevice = device->size();
-            m_layerTransform = painter.deviceTransform();
-        }
-        if (m_baseOps == 0 && m_stableHead > 0) {
-            PaintLayer(painter, view, 0, m_stableHead, m_base, Qt::white);
-            m_baseOps = m_stableHead;
-        }
-        if (m_overOps == 0 && m_stableTail > 0) {
-            PaintLayer(painter, view, m_ops.size() - m_stableTail, m_ops.size(), m_over, Qt::transparent);
-            m_overOps = m_stableTail;
-        }
-        if (m_baseOps > 0) {
+    if (!whole && PreparePictures(painter, view)) {
+        if (m_baseOps > 0)
             DrawPicture(painter, view, m_base, area);
-            from = m_baseOps;
-        }
-        if (m_overOps > 0)
-            to -= m_overOps;
+        from = m_baseOps;
+        to -= m_overOps;
     }
     const CRegionGrid grid = CRegionGrid::Covering(area.translated(-view.origin));
     {
@@ -291,6 +274,27 @@ void CChartFrames::Paint(QPainter& painter, CBaseDraw& chart, const FrameView& v
     }
     if (to < m_ops.size())
         DrawPicture(painter, view, m_over, area);
+}
+
+bool CChartFrames::PreparePictures(const QPainter& painter, const FrameView& view)
+{
+    const QImage* device = DeviceImage(painter);
+    if (!device)
+        return false;
+    if (device->size() != m_layerDevice || painter.deviceTransform() != m_layerTransform) {
+        m_baseOps = m_overOps = 0;
+        m_layerDevice = device->size();
+        m_layerTransform = painter.deviceTransform();
+    }
+    if (m_baseOps == 0 && m_stableHead > 0) {
+        PaintLayer(painter, view, 0, m_stableHead, m_base, Qt::white);
+        m_baseOps = m_stableHead;
+    }
+    if (m_overOps == 0 && m_stableTail > 0) {
+        PaintLayer(painter, view, m_ops.size() - m_stableTail, m_ops.size(), m_over, Qt::transparent);
+        m_overOps = m_stableTail;
+    }
+    return true;
 }
 
 // Pixels like those the window would have there: a copy of the painter's

@@ -65,6 +65,9 @@ private:
 
     std::vector<SurfaceOp> RecordOps(CBaseDraw& chart, const FrameView& view, bool sameView);
     void DropUnusedPieces();
+    // Paints the pictures that are missing or no longer of the painter's
+    // device; false when it can have none (it is no raster image).
+    bool PreparePictures(const QPainter& painter, const FrameView& view);
     // Replays the operations [first, end) of the record on background into
     // layer, a picture of the window on a device like the painter's.
     void PaintLayer(const QPainter& painter, const FrameView& view, std::size_t first, std::size_t end,
