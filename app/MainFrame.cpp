@@ -42,6 +42,15 @@ QString Named(const CommandTable::Command& command, const QString& detail)
 
 } // namespace
 
+CTargetPanel* CMainFrame::Targets()
+{
+    if (!m_targets) {
+        m_targets = new CTargetPanel(*m_view, this);
+        addDockWidget(Qt::RightDockWidgetArea, m_targets);
+    }
+    return m_targets;
+}
+
 CMainFrame::CMainFrame(CVersionCheck& versionCheck, QWidget* parent)
     : QMainWindow(parent)
     , m_versionCheck(versionCheck)
@@ -50,9 +59,6 @@ CMainFrame::CMainFrame(CVersionCheck& versionCheck, QWidget* parent)
     , m_recent(FileSettings::LoadRecentFiles())
 {
     setCentralWidget(m_view);
-    m_targets = new CTargetPanel(*m_view, this);
-    addDockWidget(Qt::RightDockWidgetArea, m_targets);
-    m_targets->hide();
     setAcceptDrops(true);
     m_saveQuestion = [this] { return m_view->MaybeSave(); };
 
