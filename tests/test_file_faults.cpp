@@ -1,7 +1,6 @@
-// Chart files when the disk fails or the path is no plain file (FIFOs, links,
-// read-only files). A failed save leaves the previous file byte for byte, a
-// failed open the open set as it was; both say why. Reads are disturbed by
-// this program's own read(), which passes all through unless a fault is armed.
+// Chart files when the disk fails or the path is no plain file. A failed save
+// leaves the previous file byte for byte, a failed open the set as it was;
+// both say why. This program's own read() disturbs reads while a fault is armed.
 
 #include "ChartFile.h"
 #include "ChartSet.h"
@@ -103,43 +102,6 @@ std::vector<std::string> Entries(const std::string& folder)
     return names;
 }
 
-// File access is checked as an ordinary user while it lives, also when the
-// tests run as root, who may write anywhere.
-class AsOrdinaryUser {
-public:
-    AsOrdinaryUser()
-        : m_previous(setfsuid(kNobody))
-    {
-    }
-    ~AsOrdinaryUser() { setfsuid(m_previous); }
-
-private:
-    static constexpr uid_t kNobody = 65534;
-    int m_previous;
-};
-
-// Writes beyond limit bytes into any file fail while it lives, as on a disk
-// that fills up; the signal such a write raises is ignored.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t limit)
-        : m_handler(std::signal(SIGXFSZ, SIG_IGN))
-    {
-        getrlimit(RLIMIT_FSIZE, &m_previous);
-        const rlimit lowered {limit, m_previous.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_previous);
-        std::signal(SIGXFSZ, m_handler);
-    }
-
-private:
-    void (*m_handler)(int);
-    rlimit m_previous {};
-};
-
 class FileFaults : public testing::Test {
 protected:
     void SetUp() override
@@ -147,8 +109,9 @@ protected:
         m_folder = testing::TempDir() + "quadrix_faults_" + std::to_string(getpid());
         ASSERT_EQ(mkdir(m_folder.c_str(), 0755), 0);
         m_path = m_folder + "/set.rtl";
-        Fill(m_saved, 2);
-        ASSERT_TRUE(m_saved.Save(m_path).Ok());
+        CChartSet saved;
+        Fill(saved, 2);
+        ASSERT_TRUE(saved.Save(m_path).Ok());
         m_bytes = ReadFile(m_path);
         Fill(m_other, 1);
     }
@@ -163,9 +126,8 @@ protected:
     void ExpectSaveFailedCleanly(CChartSet& set, const Result<void>& saved, const char* reason)
     {
         const std::string& message = saved.Message();
-        EXPECT_FALSE(saved.Ok());
-        EXPECT_EQ(message.rfind("Failed to save document.", 0), 0u) << message;
-        EXPECT_TRUE(Contains(message, reason)) << message;
+        EXPECT_TRUE(!saved.Ok() && message.rfind("Failed to save document.", 0) == 0 && Contains(message, reason))
+            << message;
         EXPECT_EQ(ReadFile(m_path), m_bytes);
         EXPECT_EQ(Entries(m_folder), std::vector<std::string> {"set.rtl"});
         EXPECT_TRUE(set.Path().empty());
@@ -190,9 +152,8 @@ protected:
 
         const std::string& message = opened.Message();
         EXPECT_GE(fault.reads, fault.at) << "the fault was never reached";
-        EXPECT_FALSE(opened.Ok());
-        EXPECT_EQ(message.rfind("Failed to open document.", 0), 0u) << message;
-        EXPECT_TRUE(Contains(message, reason)) << message;
+        EXPECT_TRUE(!opened.Ok() && message.rfind("Failed to open document.", 0) == 0 && Contains(message, reason))
+            << message;
         EXPECT_EQ(ChartSetJson::ToText(open.Slots()), before);
         EXPECT_EQ(open.Current(), current);
         EXPECT_TRUE(open.Path().empty());
@@ -201,7 +162,6 @@ protected:
     std::string m_folder;
     std::string m_path;
     std::string m_bytes;
-    CChartSet m_saved;
     CChartSet m_other; // another set to save over the saved one
 };
 
@@ -209,11 +169,9 @@ TEST_F(FileFaults, SaveIntoAFolderThatCannotBeWritten)
 {
     ASSERT_EQ(chmod(m_path.c_str(), 0666), 0); // the folder alone stands in the way
     ASSERT_EQ(chmod(m_folder.c_str(), 0555), 0);
-    Result<void> saved;
-    {
-        AsOrdinaryUser user;
-        saved = m_other.Save(m_path);
-    }
+    const int previous = setfsuid(65534); // an ordinary user's access, also when the tests run as root
+    const Result<void> saved = m_other.Save(m_path);
+    setfsuid(previous);
     ExpectSaveFailedCleanly(m_other, saved, "Permission denied");
 }
 
@@ -224,11 +182,15 @@ TEST_F(FileFaults, SaveWhoseWritingFailsHalfWay)
     const std::string bytes = ChartFile::ToBytes(larger.Slots()).Value();
     ASSERT_GT(bytes.size(), 2 * m_bytes.size());
 
-    Result<void> saved;
-    {
-        FileSizeLimit diskFull(bytes.size() / 2);
-        saved = larger.Save(m_path);
-    }
+    // A disk that fills up: writes past the limit fail, their signal ignored.
+    rlimit previous {};
+    getrlimit(RLIMIT_FSIZE, &previous);
+    const rlimit diskFull {bytes.size() / 2, previous.rlim_max};
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &diskFull);
+    const Result<void> saved = larger.Save(m_path);
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, handler);
     ExpectSaveFailedCleanly(larger, saved, "File too large");
 
     // With room again the same save goes through.
