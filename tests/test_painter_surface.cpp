@@ -102,10 +102,10 @@ int Measure(const std::string& text, Rect& rc, unsigned flags, const Font& font 
 }
 
 // text drawn black on white in rc with flags.
-QImage DrawnText(const std::string& text, Rect rc, unsigned flags, int w = 200, int h = 100)
+QImage DrawnText(const std::string& text, Rect rc, unsigned flags, const Font& font = TestFont(-20))
 {
-    return Paint(w, h, 1, [&](CPainterSurface& dc) {
-        dc.SelectFont(TestFont(-20));
+    return Paint(rc.right, rc.bottom, 1, [&](CPainterSurface& dc) {
+        dc.SelectFont(font);
         dc.SetBkMode(BkMode::Transparent);
         dc.DrawText(text, rc, flags);
     });
@@ -113,14 +113,13 @@ QImage DrawnText(const std::string& text, Rect rc, unsigned flags, int w = 200, 
 
 } // namespace
 
-TEST(PainterSurfaceFills, RectanglesExcludeRightAndBottomScaleAndTile)
+TEST(PainterSurfaceFills, RectanglesExcludeRightAndBottomEllipsesStayInsideFramesAreTwoColoured)
 {
     const QImage one = Paint(40, 40, 1, [](CPainterSurface& dc) {
         dc.FillRect({10, 10, 20, 15}, Brush::Solid(Colors::Red));
         dc.FillRect({0, 30, 40, 40}, Brush::Hollow());
     });
-    EXPECT_EQ(Ink(one), QRect(QPoint(10, 10), QPoint(19, 14)));
-    EXPECT_EQ(one.pixelColor(10, 10), QColor(Qt::red)); // 0x0000FF is red
+    EXPECT_EQ(Ink(one, QColor(Qt::red)), QRect(QPoint(10, 10), QPoint(19, 14))); // 0x0000FF is red
 
     const QImage two = Paint(60, 60, 2, [](CPainterSurface& dc) {
         dc.FillSolidRect({10, 10, 20, 15}, Colors::Blue);
@@ -133,10 +132,8 @@ TEST(PainterSurfaceFills, RectanglesExcludeRightAndBottomScaleAndTile)
             dc.FillRect({x, 0, x + 7, 10}, Brush::Solid(x % 14 ? Colors::Red : Colors::Blue));
     });
     EXPECT_EQ(Row(tiled, 3, 0, 27), std::string(27, '#'));
-}
 
-TEST(PainterSurfaceFills, EllipsesStayInsideTheirRectangle)
-{
+    // Ellipses stay inside their rectangle.
     const Rect rc{10, 10, 30, 30};
     const QImage filled = Paint(40, 40, 1, [&](CPainterSurface& dc) { dc.FillEllipse(rc, Brush::Solid(0)); });
     EXPECT_TRUE(QRect(10, 10, 20, 20).contains(Ink(filled)));
@@ -157,10 +154,7 @@ TEST(PainterSurfaceFills, EllipsesStayInsideTheirRectangle)
     });
     EXPECT_EQ(both.pixelColor(20, 20), QColor(Qt::blue));
     EXPECT_EQ(both.pixelColor(10, 20), QColor(Qt::red));
-}
 
-TEST(PainterSurfaceFills, Draw3dRectFramesTheInsideInTwoColours)
-{
     const QImage image = Paint(20, 20, 1, [](CPainterSurface& dc) {
         dc.Draw3dRect({2, 2, 12, 10}, Colors::Red, Colors::Blue);
         EXPECT_EQ(dc.BkColor(), Colors::White); // unlike a solid fill, the frame leaves it
@@ -188,7 +182,7 @@ TEST(PainterSurfaceFills, ItemsPastTheLimitAreLeftOutAndTold)
     EXPECT_EQ(Ink(image), QRect(0, 0, 20, 4));
 }
 
-TEST(PainterSurfacePens, LineToDrawsFromTheCurrentPositionAndLeavesOutTheEnd)
+TEST(PainterSurfacePens, LinesLeaveOutTheEndWidthsScaleAndOnlyThinPensAreDotted)
 {
     const QImage image = Paint(30, 30, 1, [](CPainterSurface& dc) {
         dc.SelectPen({PenStyle::Solid, 0, Colors::Black});
@@ -200,12 +194,9 @@ TEST(PainterSurfacePens, LineToDrawsFromTheCurrentPositionAndLeavesOutTheEnd)
     EXPECT_EQ(Row(image, 5, 3, 17), "..###########."); // (15, 5) starts the second line
     EXPECT_EQ(image.pixelColor(15, 19), QColor(Qt::black));
     EXPECT_EQ(image.pixelColor(15, 20), kWhite);
-}
 
-// Width 0 is one device pixel at any zoom, others scale with it; dots show
-// only while a pen is at most one device pixel wide.
-TEST(PainterSurfacePens, WidthsScaleAndOnlyThinPensAreDotted)
-{
+    // Width 0 is one device pixel at any zoom, others scale with it; dots show
+    // only while a pen is at most one device pixel wide.
     const struct {
         int width;
         double zoom;
@@ -244,7 +235,6 @@ TEST(PainterSurfaceText, OpaqueBackgroundPaintsTheTextBoxTransparentDoesNot)
     const QImage transparent = draw(BkMode::Transparent);
     EXPECT_GT(CountColor(opaque, QColor(0, 128, 0)), 100);
     EXPECT_EQ(CountColor(transparent, QColor(0, 128, 0)), 0);
-    EXPECT_GT(CountColor(transparent, QColor(Qt::black)), 20);
     // The box covers the text only, not the whole rectangle.
     EXPECT_EQ(opaque.pixelColor(180, 45), kWhite);
 }
@@ -287,7 +277,7 @@ TEST(PainterSurfaceText, CalcRectMeasuresLinesAndWrapsWordsAndDrawsNothing)
     EXPECT_EQ(Measure("100.25\n1/16\n384", cell, TextFlags::WordBreak | TextFlags::Center), 3 * h);
 }
 
-TEST(PainterSurfaceText, PositiveHeightIsTheCellNegativeTheCharacter)
+TEST(PainterSurfaceText, PositiveHeightIsTheCellNegativeTheCharacterAbsurdOnesCapped)
 {
     const auto height = [](int size, double zoom = 1) {
         Rect rc{};
@@ -300,6 +290,22 @@ TEST(PainterSurfaceText, PositiveHeightIsTheCellNegativeTheCharacter)
     // Heights scale with the zoom, so measured chart units hardly change.
     EXPECT_NEAR(height(30, 2.5), cell, 2);
     EXPECT_GT(height(0), 8);
+
+    // Absurd sizes are capped, not allocated.
+    for (int size : {INT_MAX, INT_MIN, -INT_MAX}) {
+        const Font font = TestFont(size);
+        EXPECT_LE(ToQFont(font, 1).pixelSize(), kMaxFontPixels) << size;
+        EXPECT_TRUE(height(size) > 0 && height(size) <= 2 * kMaxFontPixels) << size;
+        const QImage image = Paint(100, 100, 1, [&](CPainterSurface& dc) {
+            dc.SelectFont(font);
+            Rect rc{0, 0, 100, 100};
+            dc.DrawText("W", rc, 0);
+            dc.SelectPen({PenStyle::Solid, INT_MAX, Colors::Red});
+            dc.MoveTo(0, 50);
+            dc.LineTo(100, 50);
+        });
+        EXPECT_FALSE(Ink(image).isNull());
+    }
 }
 
 TEST(PainterSurfaceText, CentresLinesAndSingleLinesVertically)
@@ -355,24 +361,6 @@ TEST(PainterSurfaceText, GlyphsLandWhereQtsOwnCentredLayoutPutsThem)
     }
 }
 
-TEST(PainterSurfaceText, DrawnTextIsClippedToItsRectangle)
-{
-    const Rect narrow{50, 20, 70, 40};
-    const QImage clipped = DrawnText("WWWWWWWW\nWWWWWWWW", narrow, TextFlags::Center);
-    EXPECT_FALSE(Ink(clipped).isNull());
-    EXPECT_TRUE(QRect(50, 20, 20, 20).contains(Ink(clipped)));
-
-    // Clipping leaves the painter as it was: later text is not clipped.
-    const QImage after = Paint(200, 100, 1, [&](CPainterSurface& dc) {
-        dc.SelectFont(TestFont(-20));
-        Rect rc = narrow;
-        dc.DrawText("WWWWWWWW", rc, TextFlags::Center);
-        rc = {0, 60, 200, 100};
-        dc.DrawText("WWWWWWWW", rc, TextFlags::Center);
-    });
-    EXPECT_GT(Ink(after).width(), 60);
-}
-
 // Also where fallback glyphs fill or overhang their advance: the boxed text
 // covers as many pixels as the same text drawn with room to spare.
 TEST(PainterSurfaceText, NoteBoxesHoldEveryGlyphInsideTheirFrame)
@@ -404,7 +392,6 @@ TEST(PainterSurfaceText, NoteBoxesHoldEveryGlyphInsideTheirFrame)
     }
 }
 
-// The bound on lines shows in the huge note's box.
 TEST(PainterSurfaceText, LongTextsAreLaidOutOnlyAsFarAsCanBeSeen)
 {
     std::string storage;
@@ -423,12 +410,9 @@ TEST(PainterSurfaceText, LongTextsAreLaidOutOnlyAsFarAsCanBeSeen)
     const std::string_view total = CTextBlock::LaidOutPart(many, storage);
     EXPECT_EQ(total.size() - static_cast<size_t>(std::count(total.begin(), total.end(), '\n')),
               CTextBlock::kMaxChars);
-}
 
-// A note of five million lines (15 MB): boxed as its visible part needs, its
-// text kept whole.
-TEST(PainterSurfaceText, AHugeNoteDrawsItsBoxAndVisibleLines)
-{
+    // A note of five million lines (15 MB): boxed as its visible part needs,
+    // its text kept whole.
     CGridChart chart;
     chart.m_fZoom = 1.0f;
     Comments note{"", Colors::Yellow, -12, 0, 0, 0, "DejaVu Sans", {}, 0};
@@ -541,39 +525,12 @@ TEST(PainterSurfaceFonts, MissingFacesAndChineseFallBackToRealGlyphs)
     EXPECT_FALSE(QFontInfo(font).family().isEmpty());
     EXPECT_EQ(font.styleStrategy() & QFont::NoAntialias, QFont::NoAntialias);
 
-    auto draw = [&](const char* text) {
-        return Paint(100, 40, 1, [&](CPainterSurface& dc) {
-            dc.SelectFont(monaco);
-            Rect rc{0, 0, 100, 40};
-            dc.DrawText(text, rc, 0);
-        });
-    };
+    const auto draw = [&](const char* text) { return DrawnText(text, {0, 0, 100, 40}, 0, monaco); };
     EXPECT_GT(Ink(draw("100.25")).width(), 20);
     // Two different characters drawn alike would be the missing-glyph box.
     const QImage zhong = draw("中");
     EXPECT_FALSE(Ink(zhong).isNull());
     EXPECT_NE(zhong, draw("文"));
-}
-
-TEST(PainterSurfaceFonts, AbsurdSizesAreCappedNotAllocated)
-{
-    for (int height : {INT_MAX, INT_MIN, -INT_MAX}) {
-        Font font = TestFont(height);
-        EXPECT_LE(ToQFont(font, 1).pixelSize(), kMaxFontPixels) << height;
-        Rect measured{};
-        const int h = Measure("Wide text", measured, 0, font);
-        EXPECT_GT(h, 0);
-        EXPECT_LE(h, 2 * kMaxFontPixels);
-        const QImage image = Paint(100, 100, 1, [&](CPainterSurface& dc) {
-            dc.SelectFont(font);
-            Rect rc{0, 0, 100, 100};
-            dc.DrawText("W", rc, 0);
-            dc.SelectPen({PenStyle::Solid, INT_MAX, Colors::Red});
-            dc.MoveTo(0, 50);
-            dc.LineTo(100, 50);
-        });
-        EXPECT_FALSE(Ink(image).isNull());
-    }
 }
 
 // Failures first, while the folder must stay empty.
@@ -592,9 +549,8 @@ TEST(ChartExport, WritesPngSvgAndPdfByExtensionOrFailsWithAMessageWritingNothing
 
     std::string error;
     EXPECT_FALSE(ExportChart(chart, path("chart.bmp"), 300, 1, error));
-    EXPECT_NE(error.find("chart.bmp"), std::string::npos);
-    EXPECT_NE(error.find(".png"), std::string::npos);
-    EXPECT_EQ(error.find('\n'), std::string::npos);
+    EXPECT_TRUE(error.find("chart.bmp") != std::string::npos && error.find(".png") != std::string::npos
+                && error.find('\n') == std::string::npos) << error;
     EXPECT_FALSE(ExportChart(chart, path("missing/chart.png"), 300, 1, error));
     EXPECT_NE(error.find("missing/chart.png"), std::string::npos);
     error.clear();
