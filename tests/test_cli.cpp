@@ -68,7 +68,7 @@ std::string TempPath(const std::string& name) { return std::string(QUADRIX_TEST_
 
 } // namespace
 
-TEST(CliBasics, HelpVersionAndUsageErrors)
+TEST(CliBasics, HelpVersionAndEveryCommandsUsageErrorsExitingTwo)
 {
     const CliRun help = RunCli("--help");
     EXPECT_TRUE(help.status == 0 && help.out.find("render") != std::string::npos
@@ -83,7 +83,15 @@ TEST(CliBasics, HelpVersionAndUsageErrors)
         {"cells --kind octagon", "--kind"}, {"cells --date 2012-02-30", "--date"}, {"cells --period year", "--period"},
         {"cells --labels price,colour", "--labels"}, {"cells --digits 6", "--digits"},
         {"cells --client 10,10,5,5", "--client"}, {"cells --zoom 0", "--zoom"}, {"cells --start nan", "--start"},
-        {"hit 1", "hit"}, {"render", "--out"}, {"", "command"}, {"paint", "unknown command"}};
+        {"hit 1", "hit"}, {"render", "--out"}, {"", "command"}, {"paint", "unknown command"},
+        {"hit 0 0 --format csv", "--format"}, {"dump", "dump takes"}, {"write x.json", "write takes"},
+        {"easter", "easter takes"}, {"end 2012/01/31", "two operands"}, {"date tm --mode sometimes", "--mode"},
+        {"trace --city Beijing", "go with --planets"}, {"cells --planets '2024-03-20 12:00:00'", "render and trace"},
+        {"find", "one pivot"}, {"find --price 1 --n 2", "one pivot"}, {"find --n two", "--n"},
+        {"find --price nan", "--price"}, {"targets --kind master --n 1", "angles"},
+        {"targets --n 2 --angles 90,360", "--angles"}, {"targets --n 2 --turns -1", "--turns"},
+        {"targets --n 2 --format xml", "--format"}, {"find --n 2 --turns 1", "find takes no"},
+        {"cells --price 3", "find and targets"}, {"cells --date 2012-01-01 --start-date 2012-01-02", "give one"}};
     for (const auto& row : bad)
         ExpectFailure(row.args, 2, row.message);
 }
@@ -130,7 +138,6 @@ TEST(CliCells, TheCsvTableAgreesWithTheLabels)
         }
         EXPECT_FALSE(std::getline(csv, line)) << kind;
     }
-    EXPECT_EQ(RunCli("hit 0 0 --format csv").status, 2);
 }
 
 // --date takes the dates the chart properties dialog takes, and no other.
@@ -240,8 +247,6 @@ TEST(CliChartFile, BadFilesGiveOneLineAndStatusOne)
     };
     for (const auto& row : bad)
         ExpectFailure(row.args, 1, row.message);
-    EXPECT_EQ(RunCli("dump", true).status, 2);
-    EXPECT_EQ(RunCli("write " + json, true).status, 2);
 }
 
 // Each command reaches its own code, whose outputs are tested there.
@@ -256,8 +261,6 @@ TEST(CliCommands, EachIsWiredWithItsArguments)
     EXPECT_EQ(RunCli("start 2012/03/31 1 --unit month").out, "2012/02/29\n");
     EXPECT_NE(RunCli("astro --date '2011-11-24 10:30:00' --city Beijing").out.find("Sagittarius"), std::string::npos);
     EXPECT_EQ(RunCli("cities").out.rfind("Beijing\tChina\t-480\t", 0), 0u);
-    for (const char* missing : {"easter", "end 2012/01/31", "date tm --mode sometimes"})
-        EXPECT_EQ(RunCli(missing).status, 2) << missing;
 }
 
 // The planet ring draws from the astrology report's place options; a sky
@@ -273,12 +276,10 @@ TEST(CliPlanets, SymbolsAreTracedAndFailuresWriteNothing)
     EXPECT_EQ(far.status, 1);
     EXPECT_NE(far.out.find("error : "), std::string::npos);
     EXPECT_FALSE(std::ifstream(png).good());
-    EXPECT_EQ(RunCli("trace --city Beijing").status, 2);
-    EXPECT_EQ(RunCli("cells" + moment + " --city Beijing").status, 2);
 }
 
-// find and targets: the pivot by price, date or number, exit 1 for none, 2
-// for bad options; --date is the pivot there and --start-date cell 1's.
+// find and targets: the pivot by price, date or number, exit 1 for none;
+// --date is the pivot there and --start-date cell 1's.
 TEST(CliPivot, FindTargetsAndTheirExits)
 {
     const CliRun found = RunCli("find --rings 3 --date 2012-11-17 --start-date 2012-11-15");
@@ -296,14 +297,4 @@ TEST(CliPivot, FindTargetsAndTheirExits)
 
     ExpectFailure("find --rings 3 --price 5000", 1, "price 5000");
     ExpectFailure("targets --n 50 --rings 3", 1, "number 50");
-    const struct {
-        const char* args;
-        const char* message;
-    } bad[] = {{"find", "one pivot"}, {"find --price 1 --n 2", "one pivot"}, {"find --n two", "--n"},
-        {"find --price nan", "--price"}, {"targets --kind master --n 1", "angles"},
-        {"targets --n 2 --angles 90,360", "--angles"}, {"targets --n 2 --turns -1", "--turns"},
-        {"targets --n 2 --format xml", "--format"}, {"find --n 2 --turns 1", "find takes no"},
-        {"cells --price 3", "find and targets"}, {"cells --date 2012-01-01 --start-date 2012-01-02", "give one"}};
-    for (const auto& row : bad)
-        ExpectFailure(row.args, 2, row.message);
 }
