@@ -165,7 +165,7 @@ protected:
     CChartSet m_other; // another set to save over the saved one
 };
 
-TEST_F(FileFaults, SaveIntoAFolderThatCannotBeWritten)
+TEST_F(FileFaults, ReadOnlyFoldersAndFilesAreRefusedAWritableFileKeepsItsOwnerAndMode)
 {
     ASSERT_EQ(chmod(m_path.c_str(), 0666), 0); // the folder alone stands in the way
     ASSERT_EQ(chmod(m_folder.c_str(), 0555), 0);
@@ -173,6 +173,23 @@ TEST_F(FileFaults, SaveIntoAFolderThatCannotBeWritten)
     const Result<void> saved = m_other.Save(m_path);
     setfsuid(previous);
     ExpectSaveFailedCleanly(m_other, saved, "Permission denied");
+
+    // As root, even: a file without write permission is the user's choice.
+    ASSERT_EQ(chmod(m_folder.c_str(), 0755), 0);
+    ASSERT_EQ(chmod(m_path.c_str(), 0444), 0);
+    ExpectSaveFailedCleanly(m_other, m_other.Save(m_path), "set.rtl is not writable");
+
+    const bool root = geteuid() == 0;
+    const uid_t owner = root ? 65534 : geteuid();
+    const gid_t group = root ? 65534 : getegid();
+    ASSERT_EQ(chmod(m_path.c_str(), 0640), 0);
+    ASSERT_EQ(chown(m_path.c_str(), owner, group), 0);
+    ASSERT_TRUE(m_other.Save(m_path).Ok());
+    struct stat st {};
+    ASSERT_EQ(stat(m_path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(st.st_uid, owner);
+    EXPECT_EQ(st.st_gid, group);
 }
 
 TEST_F(FileFaults, SaveWhoseWritingFailsHalfWay)
@@ -252,25 +269,6 @@ TEST_F(FileFaults, SaveThroughALinkReplacesTheFileItNames)
     }
     EXPECT_EQ(Entries(m_folder),
               (std::vector<std::string> {"chain.rtl", "dangling.rtl", "folder", "link.rtl", "new.rtl", "set.rtl"}));
-}
-
-// As root, even: a file without write permission is the user's choice.
-TEST_F(FileFaults, AReadOnlyFileIsRefusedAndAWritableOneKeepsItsOwnerAndMode)
-{
-    ASSERT_EQ(chmod(m_path.c_str(), 0444), 0);
-    ExpectSaveFailedCleanly(m_other, m_other.Save(m_path), "set.rtl is not writable");
-
-    const bool root = geteuid() == 0;
-    const uid_t owner = root ? 65534 : geteuid();
-    const gid_t group = root ? 65534 : getegid();
-    ASSERT_EQ(chmod(m_path.c_str(), 0640), 0);
-    ASSERT_EQ(chown(m_path.c_str(), owner, group), 0);
-    ASSERT_TRUE(m_other.Save(m_path).Ok());
-    struct stat st {};
-    ASSERT_EQ(stat(m_path.c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 07777, 0640u);
-    EXPECT_EQ(st.st_uid, owner);
-    EXPECT_EQ(st.st_gid, group);
 }
 
 } // namespace

@@ -385,8 +385,7 @@ TEST(PainterSurfaceText, NoteBoxesHoldEveryGlyphInsideTheirFrame)
                     Rect rc{0, 0, 300, 200};
                     dc.DrawText(text, rc, TextFlags::Center);
                 });
-                const QColor ink = ToQColor(kInk);
-                EXPECT_EQ(CountColor(boxed, ink), CountColor(free, ink)) << text << " " << height << " at " << zoom;
+                EXPECT_EQ(CountColor(boxed, ToQColor(kInk)), CountColor(free, ToQColor(kInk))) << text << " " << height << " at " << zoom;
             }
         }
     }
@@ -419,13 +418,9 @@ TEST(PainterSurfaceText, LongTextsAreLaidOutOnlyAsFarAsCanBeSeen)
     for (int i = 0; i < 5000000; ++i)
         note.m_strText += "ab\n";
     chart.m_Comments.emplace(1, note);
-    int lineHeight = 0;
-    const QImage image = Paint(200, 200, 1, [&](CPainterSurface& dc) {
-        chart.DrawComments(dc);
-        dc.SelectFont(TestFont(-12));
-        Rect one{};
-        lineHeight = dc.DrawText("ab", one, TextFlags::CalcRect);
-    });
+    Rect one{};
+    const int lineHeight = Measure("ab", one, 0, TestFont(-12));
+    const QImage image = Paint(200, 200, 1, [&](CPainterSurface& dc) { chart.DrawComments(dc); });
     const Comments& drawn = chart.m_Comments.begin()->second;
     EXPECT_EQ(drawn.m_strText, note.m_strText);
     EXPECT_NEAR(drawn.m_rcBox.Height(), lineHeight * static_cast<int>(CTextBlock::kMaxLines), 3);
