@@ -25,7 +25,6 @@
 #include <type_traits>
 
 namespace {
-
 constexpr std::int64_t kStart = 1300000000;
 
 std::string Bytes(const CChartSlots& charts, std::string* warning = nullptr)
@@ -54,7 +53,7 @@ Result<CChartSlots> Read(const std::string& bytes) { return ChartFile::FromBytes
 
 } // namespace
 
-TEST(ChartFileLayout, AFreshSquareOfNineAloneThenWithAFillThatShiftsTheLaterClassIds)
+TEST(ChartFileLayout, AFreshSquareOfNineThenAFillShiftingClassIdsAndFloatsWithEightDigits)
 {
     CChartSlots charts;
     Fresh(charts, kSquareOfNine);
@@ -69,20 +68,18 @@ TEST(ChartFileLayout, AFreshSquareOfNineAloneThenWithAFillThatShiftsTheLaterClas
         + " 0 0 1 0 0 0 5 0 0 3 255 0 1 0 0 0 0 0 0 0 0 0 0 0 0 1 1 0 0 0 16 9 1 0\r\n1 " + LeadingFields(11, "0")
         + " 0 0 0 0 0 0 0 0 0 0 1 1 0 0 0 12 -1\r\n";
     EXPECT_EQ(Bytes(charts), expected);
-}
 
-TEST(ChartFileLayout, FloatsWithEightDigitsAndNeverNonFinite)
-{
+    // Floats take eight digits, and are never written non-finite.
     const struct {
         float value;
         const char* token;
     } rows[] = {{0.6f, "0.60000002"}, {1.0f, "1"}, {100.25f, "100.25"}, {123456789.0f, "1.2345679e+08"},
         {-0.001f, "-0.001"}, {NAN, "0"}, {INFINITY, "0"}};
     for (const auto& row : rows) {
-        CChartSlots charts;
-        Fresh(charts, kMasterChart).m_fStartPrice = row.value;
+        CChartSlots master;
+        Fresh(master, kMasterChart).m_fStartPrice = row.value;
         std::string warning;
-        const std::string bytes = Bytes(charts, &warning);
+        const std::string bytes = Bytes(master, &warning);
         EXPECT_NE(bytes.find("\r\n0 0 1 12 " + std::string(row.token) + " 1 "), std::string::npos) << bytes;
         EXPECT_EQ(warning, std::isfinite(row.value) ? "" : "1 number that was not finite was saved as 0.");
     }
@@ -249,7 +246,7 @@ TEST(ChartFileRead, LoadedValuesAreKeptAsRead)
     }
 }
 
-TEST(ChartFileRead, DamagedFilesGiveTheirMessageAndNothingElse)
+TEST(ChartFileRead, DamagedFilesAndEveryPrefixAreRefusedWithTheirMessage)
 {
     const std::string header = "22 serialization::archive 9 ";
     const std::string nine = "2 1 0\r\n0 0 1 " + LeadingFields(11, "1");
@@ -288,11 +285,8 @@ TEST(ChartFileRead, DamagedFilesGiveTheirMessageAndNothingElse)
                     && message.find('\n') == std::string::npos)
             << row.name << ": " << message;
     }
-}
 
-// Random damage is the fuzz target's.
-TEST(ChartFileRead, EveryPrefixIsRefused)
-{
+    // Every prefix is refused; random damage is the fuzz target's.
     CChartSlots good;
     CBaseDraw& c = Fresh(good, kSquareOfNine);
     c.m_FillCells[2] = Cell_Style {};

@@ -18,7 +18,6 @@
 #include <string>
 
 namespace {
-
 struct CliRun {
     int status = -1;
     std::string out;
@@ -141,17 +140,14 @@ TEST(CliCells, TheCsvTableAgreesWithTheLabels)
 }
 
 // --date takes the dates the chart properties dialog takes, and no other.
-TEST(CliCells, DatesAsThePropertiesDialogTakesThem)
+TEST(CliHit, TakesTheDialogsDatesAndAgreesWithTheCellCentres)
 {
     for (const char* date : {"2012-02-29", "2012/02/29", "0001-01-01", "9999-12-31", "2012-1-5", " 2012-02-29",
              "+2012-02-29", "2012-02-30", "0000-01-01", "10000-01-01"}) {
         const bool dialog = ChartPropertyRules::Confirm({"10", "1", "1", "1", date}).values.Ok();
         EXPECT_EQ(RunCli(std::string("hit 0 0 --date '") + date + "'").status == 0, dialog) << date;
     }
-}
 
-TEST(CliHit, AgreesWithTheCellCentres)
-{
     const nlohmann::json cells = Cells("--rings 3 --calendar-ring");
     for (const int n : {1, 2, 9, 10, 25, 26, 49}) {
         const auto& cell = cells[n - 1];
@@ -163,7 +159,7 @@ TEST(CliHit, AgreesWithTheCellCentres)
 }
 
 // Each format with every kind of figure; what the files hold is the export's.
-TEST(CliRender, WritesEachFormatOrFailsWithStatusOne)
+TEST(CliRender, WritesEachFormatTracesEveryOperationAndFailsWithStatusOne)
 {
     const std::string figures = "render --rings 3 --calendar-ring --angle-ring --overlays triangle,squares,divisions";
     for (const char* name : {"chart.png", "chart.svg", "chart.pdf"}) {
@@ -175,10 +171,8 @@ TEST(CliRender, WritesEachFormatOrFailsWithStatusOne)
     const std::string bmp = TempPath("chart.bmp");
     EXPECT_EQ(RunCli("render --out " + bmp).status, 1);
     EXPECT_EQ(FileStart(bmp, 1), "");
-}
 
-TEST(CliTrace, EveryLineIsAnOperation)
-{
+    // Every line of a trace is one operation.
     std::istringstream lines(RunCli("trace --rings 1 --angle-ring").out);
     std::string line;
     int count = 0, texts = 0;
@@ -189,6 +183,16 @@ TEST(CliTrace, EveryLineIsAnOperation)
     }
     EXPECT_GT(count, 360); // the angle ring alone draws 360 ticks
     EXPECT_EQ(texts, 9 + 36); // nine labels and the ring's 36 figures
+
+    // The planet ring draws from the astrology report's place options; a sky
+    // that cannot be computed gives no picture, not one without its ring.
+    const CliRun trace = RunCli("trace --angle-ring --planets '2024-03-20 12:00:00' --bias -480 --lat 39.9 --lon 116.4");
+    EXPECT_EQ(trace.status, 0);
+    EXPECT_NE(trace.out.find("\"text\":\"\u2647\""), std::string::npos);
+    const std::string png = TempPath("planets.png");
+    const CliRun far = RunCli("render --planets '9000-01-01 00:00:00' --city Beijing --out " + png, true);
+    EXPECT_TRUE(far.status == 1 && far.out.find("error : ") != std::string::npos) << far.out;
+    EXPECT_FALSE(std::ifstream(png).good());
 }
 
 // dump shows what the file holds; drawing bounds it.
@@ -261,21 +265,6 @@ TEST(CliCommands, EachIsWiredWithItsArguments)
     EXPECT_EQ(RunCli("start 2012/03/31 1 --unit month").out, "2012/02/29\n");
     EXPECT_NE(RunCli("astro --date '2011-11-24 10:30:00' --city Beijing").out.find("Sagittarius"), std::string::npos);
     EXPECT_EQ(RunCli("cities").out.rfind("Beijing\tChina\t-480\t", 0), 0u);
-}
-
-// The planet ring draws from the astrology report's place options; a sky
-// that cannot be computed gives no picture, not one without its ring.
-TEST(CliPlanets, SymbolsAreTracedAndFailuresWriteNothing)
-{
-    const std::string moment = " --planets '2024-03-20 12:00:00'";
-    const CliRun trace = RunCli("trace --angle-ring" + moment + " --bias -480 --lat 39.9 --lon 116.4");
-    EXPECT_EQ(trace.status, 0);
-    EXPECT_NE(trace.out.find("\"text\":\"\u2647\""), std::string::npos);
-    const std::string png = TempPath("planets.png");
-    const CliRun far = RunCli("render --planets '9000-01-01 00:00:00' --city Beijing --out " + png, true);
-    EXPECT_EQ(far.status, 1);
-    EXPECT_NE(far.out.find("error : "), std::string::npos);
-    EXPECT_FALSE(std::ifstream(png).good());
 }
 
 // find and targets: the pivot by price, date or number, exit 1 for none;

@@ -25,7 +25,6 @@
 #include <vector>
 
 namespace {
-
 // A fault put into the reads of one file: each read gives at most limit
 // bytes (0: as many as asked); before read number at (counted from 1), act
 // runs, and with error set that read fails with it.
@@ -66,7 +65,6 @@ extern "C" ssize_t read(int fd, void* buffer, size_t count)
 }
 
 namespace {
-
 std::string ReadFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -231,7 +229,7 @@ TEST_F(FileFaults, OpenOfAFileThatShrinksOrVanishesWhileItIsRead)
     ExpectOpenFailsAndKeepsTheSet(vanishes, "Input/output error");
 }
 
-TEST_F(FileFaults, AFifoOrAFolderIsNeitherReadNorReplaced)
+TEST_F(FileFaults, AFifoOrAFolderIsNeitherReadNorReplacedALinksFileIsReplaced)
 {
     const std::string fifo = m_folder + "/pipe.rtl";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
@@ -245,13 +243,9 @@ TEST_F(FileFaults, AFifoOrAFolderIsNeitherReadNorReplaced)
     struct stat st {};
     ASSERT_EQ(lstat(fifo.c_str(), &st), 0);
     EXPECT_TRUE(S_ISFIFO(st.st_mode));
-    EXPECT_EQ(Entries(m_folder), (std::vector<std::string> {"pipe.rtl", "set.rtl"}));
-}
 
-// The save goes to the file at the end of the links, which stay links; a
-// link to a file not made yet makes it.
-TEST_F(FileFaults, SaveThroughALinkReplacesTheFileItNames)
-{
+    // The save goes to the file at the end of the links, which stay links; a
+    // link to a file not made yet makes it.
     ASSERT_EQ(symlink("set.rtl", (m_folder + "/link.rtl").c_str()), 0);
     ASSERT_EQ(symlink(m_folder.c_str(), (m_folder + "/folder").c_str()), 0);
     ASSERT_EQ(symlink("folder/link.rtl", (m_folder + "/chain.rtl").c_str()), 0);
@@ -263,12 +257,11 @@ TEST_F(FileFaults, SaveThroughALinkReplacesTheFileItNames)
     EXPECT_EQ(ReadFile(m_path), bytes);
     EXPECT_EQ(ReadFile(m_folder + "/new.rtl"), bytes);
     for (const char* link : {"/link.rtl", "/chain.rtl", "/dangling.rtl"}) {
-        struct stat st {};
         ASSERT_EQ(lstat((m_folder + link).c_str(), &st), 0);
         EXPECT_TRUE(S_ISLNK(st.st_mode)) << link;
     }
-    EXPECT_EQ(Entries(m_folder),
-              (std::vector<std::string> {"chain.rtl", "dangling.rtl", "folder", "link.rtl", "new.rtl", "set.rtl"}));
+    const std::vector<std::string> names {"chain.rtl", "dangling.rtl", "folder", "link.rtl", "new.rtl", "pipe.rtl", "set.rtl"};
+    EXPECT_EQ(Entries(m_folder), names);
 }
 
 } // namespace
