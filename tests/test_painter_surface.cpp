@@ -11,7 +11,6 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QFontInfo>
 #include <QImage>
 #include <QPainter>
 #include <QStaticText>
@@ -29,7 +28,6 @@
 #include <optional>
 
 namespace {
-
 const QColor kWhite(Qt::white);
 
 // A white image of w x h pixels with draw run on its painter.
@@ -213,14 +211,14 @@ TEST(PainterSurfacePens, LinesLeaveOutTheEndWidthsScaleAndOnlyThinPensAreDotted)
             });
         };
         EXPECT_EQ(Ink(line(PenStyle::Solid)).height(), row.pixels) << row.width << " at " << row.zoom;
-        const int y = static_cast<int>(10 * row.zoom);
-        const std::string dots = Row(line(PenStyle::Dot), y, static_cast<int>(10 * row.zoom), static_cast<int>(25 * row.zoom));
+        const int from = static_cast<int>(10 * row.zoom); // along y = 10 from x = 10
+        const std::string dots = Row(line(PenStyle::Dot), from, from, static_cast<int>(25 * row.zoom));
         EXPECT_EQ(dots.find('.') != std::string::npos, row.dotted) << row.width << " at " << row.zoom;
         EXPECT_NE(dots.find('#'), std::string::npos) << row.width << " at " << row.zoom;
     }
 }
 
-TEST(PainterSurfaceText, OpaqueBackgroundPaintsTheTextBoxTransparentDoesNot)
+TEST(PainterSurfaceText, OpaqueBackgroundPaintsTheTextBoxAndLinesAreCentred)
 {
     auto draw = [](BkMode mode) {
         return Paint(200, 60, 1, [&](CPainterSurface& dc) {
@@ -237,6 +235,22 @@ TEST(PainterSurfaceText, OpaqueBackgroundPaintsTheTextBoxTransparentDoesNot)
     EXPECT_EQ(CountColor(transparent, QColor(0, 128, 0)), 0);
     // The box covers the text only, not the whole rectangle.
     EXPECT_EQ(opaque.pixelColor(180, 45), kWhite);
+
+    const Rect rc{0, 0, 200, 100};
+    const QRect left = Ink(DrawnText("ab", rc, 0));
+    const QRect centred = Ink(DrawnText("ab", rc, TextFlags::Center));
+    EXPECT_LT(left.left(), 5);
+    EXPECT_NEAR(centred.center().x(), 100, 3);
+    EXPECT_LT(centred.top(), 20);
+
+    const QRect middle = Ink(DrawnText("ab", rc, TextFlags::Center | TextFlags::VCenter));
+    EXPECT_NEAR(middle.center().y(), 50, 4);
+    // Several lines start at the top, vertical centre or not.
+    const QRect lines = Ink(DrawnText("ab\ncd", rc, TextFlags::Center | TextFlags::VCenter));
+    EXPECT_LT(lines.top(), 20);
+
+    // Each line is centred on its own.
+    EXPECT_NEAR(Ink(DrawnText("W\nWWWWW", rc, TextFlags::Center).copy(0, 0, 200, 20)).center().x(), 100, 3);
 }
 
 TEST(PainterSurfaceText, CalcRectMeasuresLinesAndWrapsWordsAndDrawsNothing)
@@ -277,7 +291,7 @@ TEST(PainterSurfaceText, CalcRectMeasuresLinesAndWrapsWordsAndDrawsNothing)
     EXPECT_EQ(Measure("100.25\n1/16\n384", cell, TextFlags::WordBreak | TextFlags::Center), 3 * h);
 }
 
-TEST(PainterSurfaceText, PositiveHeightIsTheCellNegativeTheCharacterAbsurdOnesCapped)
+TEST(PainterSurfaceFonts, HeightsAreCellOrCharacterAbsurdOnesCappedMissingGlyphsFallBack)
 {
     const auto height = [](int size, double zoom = 1) {
         Rect rc{};
@@ -306,25 +320,20 @@ TEST(PainterSurfaceText, PositiveHeightIsTheCellNegativeTheCharacterAbsurdOnesCa
         });
         EXPECT_FALSE(Ink(image).isNull());
     }
-}
 
-TEST(PainterSurfaceText, CentresLinesAndSingleLinesVertically)
-{
-    const Rect rc{0, 0, 200, 100};
-    const QRect left = Ink(DrawnText("ab", rc, 0));
-    const QRect centred = Ink(DrawnText("ab", rc, TextFlags::Center));
-    EXPECT_LT(left.left(), 5);
-    EXPECT_NEAR(centred.center().x(), 100, 3);
-    EXPECT_LT(centred.top(), 20);
+    // Labels ask for "monaco", which is seldom installed; Chinese notes need a
+    // face with its glyphs.
+    Font monaco = TestFont(-24);
+    monaco.face = "monaco";
+    const QFont font = ToQFont(monaco, 1);
+    EXPECT_EQ(font.styleStrategy() & QFont::NoAntialias, QFont::NoAntialias);
 
-    const QRect middle = Ink(DrawnText("ab", rc, TextFlags::Center | TextFlags::VCenter));
-    EXPECT_NEAR(middle.center().y(), 50, 4);
-    // Several lines start at the top, vertical centre or not.
-    const QRect lines = Ink(DrawnText("ab\ncd", rc, TextFlags::Center | TextFlags::VCenter));
-    EXPECT_LT(lines.top(), 20);
-
-    // Each line is centred on its own.
-    EXPECT_NEAR(Ink(DrawnText("W\nWWWWW", rc, TextFlags::Center).copy(0, 0, 200, 20)).center().x(), 100, 3);
+    const auto draw = [&](const char* text) { return DrawnText(text, {0, 0, 100, 40}, 0, monaco); };
+    EXPECT_GT(Ink(draw("100.25")).width(), 20);
+    // Two different characters drawn alike would be the missing-glyph box.
+    const QImage zhong = draw("中");
+    EXPECT_FALSE(Ink(zhong).isNull());
+    EXPECT_NE(zhong, draw("文"));
 }
 
 // To the pixel, at fractional and negative origins, in italics (which overhang
@@ -385,7 +394,8 @@ TEST(PainterSurfaceText, NoteBoxesHoldEveryGlyphInsideTheirFrame)
                     Rect rc{0, 0, 300, 200};
                     dc.DrawText(text, rc, TextFlags::Center);
                 });
-                EXPECT_EQ(CountColor(boxed, ToQColor(kInk)), CountColor(free, ToQColor(kInk))) << text << " " << height << " at " << zoom;
+                EXPECT_EQ(CountColor(boxed, ToQColor(kInk)), CountColor(free, ToQColor(kInk)))
+                    << text << " " << height << " at " << zoom;
             }
         }
     }
@@ -433,7 +443,7 @@ TEST(PainterSurfaceText, LongTextsAreLaidOutOnlyAsFarAsCanBeSeen)
 }
 
 // The clip path is for viewers that honour one.
-TEST(PainterSurfaceSvg, WrittenAsPaintedWithTextClippedByClipPaths)
+TEST(PainterSurfaceSvg, WrittenAsPaintedWithTextClippedAndShapesWhereTheyLandInAnImage)
 {
     QBuffer svg;
     svg.open(QIODevice::WriteOnly);
@@ -472,11 +482,8 @@ TEST(PainterSurfaceSvg, WrittenAsPaintedWithTextClippedByClipPaths)
     QPainter painter(&failing);
     painter.fillRect(0, 0, 5, 5, Qt::red);
     EXPECT_FALSE(painter.end());
-}
 
-// Transforms, cosmetic and wide pens, dotted lines, ellipses and fills.
-TEST(PainterSurfaceSvg, ShapesLandWhereTheyLandInAnImage)
-{
+    // Transforms, cosmetic and wide pens, dotted lines, ellipses and fills land where they land in an image.
     const auto draw = [](QPaintDevice& device) {
         QPainter painter(&device);
         painter.fillRect(0, 0, 120, 80, Qt::white);
@@ -494,13 +501,13 @@ TEST(PainterSurfaceSvg, ShapesLandWhereTheyLandInAnImage)
     };
     QImage image(120, 80, QImage::Format_RGB32);
     draw(image);
-    QBuffer svg;
-    svg.open(QIODevice::WriteOnly);
+    QBuffer shapes;
+    shapes.open(QIODevice::WriteOnly);
     {
-        CSvgPaintDevice device(svg, QSize(120, 80), "t");
+        CSvgPaintDevice device(shapes, QSize(120, 80), "t");
         draw(device);
     }
-    QSvgRenderer renderer(svg.data());
+    QSvgRenderer renderer(shapes.data());
     const QImage rendered = Painted(120, 80, [&](QPainter& painter) { renderer.render(&painter); });
     for (const QColor color : {QColor(Qt::blue), QColor(Qt::red), QColor(0, 128, 0)}) {
         const QRect ours = Ink(image, color), theirs = Ink(rendered, color);
@@ -508,24 +515,6 @@ TEST(PainterSurfaceSvg, ShapesLandWhereTheyLandInAnImage)
         EXPECT_LE((ours.bottomRight() - theirs.bottomRight()).manhattanLength(), 2) << color.name().toStdString();
     }
     EXPECT_NE(Row(rendered, 64, 20, 90).find('.'), std::string::npos); // the dotted line has gaps
-}
-
-// Labels ask for "monaco", which is seldom installed; Chinese notes need a
-// face with its glyphs.
-TEST(PainterSurfaceFonts, MissingFacesAndChineseFallBackToRealGlyphs)
-{
-    Font monaco = TestFont(-24);
-    monaco.face = "monaco";
-    const QFont font = ToQFont(monaco, 1);
-    EXPECT_FALSE(QFontInfo(font).family().isEmpty());
-    EXPECT_EQ(font.styleStrategy() & QFont::NoAntialias, QFont::NoAntialias);
-
-    const auto draw = [&](const char* text) { return DrawnText(text, {0, 0, 100, 40}, 0, monaco); };
-    EXPECT_GT(Ink(draw("100.25")).width(), 20);
-    // Two different characters drawn alike would be the missing-glyph box.
-    const QImage zhong = draw("中");
-    EXPECT_FALSE(Ink(zhong).isNull());
-    EXPECT_NE(zhong, draw("文"));
 }
 
 // Failures first, while the folder must stay empty.
