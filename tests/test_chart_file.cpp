@@ -150,7 +150,7 @@ TEST(ChartFileLayout, LargeSetsAreTheArchiveTextWithCrLfAndReadBackEitherWay)
     }
 }
 
-TEST(ChartFileRead, VersionZeroBaseLacksTheTrailingFields)
+TEST(ChartFileRead, VersionZeroBaseLacksTheTrailingFieldsAndLoadedValuesAreKeptAsRead)
 {
     const std::string file = "22 serialization::archive 9 -1 -1 -1 3 1 0\r\n0 0 0 " + LeadingFields(4, "0")
         + " 0 0 0 0 0 0 0 0 0 0 0 0 0 0 -1\r\n";
@@ -164,6 +164,28 @@ TEST(ChartFileRead, VersionZeroBaseLacksTheTrailingFields)
     EXPECT_EQ(hexagon->m_bCalendarForward, 1);
     EXPECT_EQ(hexagon->m_fDivisionsRadius, 0.0f);
     EXPECT_EQ(charts.Chart(kSquareOfNine), nullptr);
+
+    // Values no dialog gives are the file's all the same: the charts bound them
+    // where they use them, and the next save writes them back unchanged.
+    const struct {
+        int kind;
+        int rings, divisions;
+        float zoom;
+        int natural, decimals;
+    } rows[] = {
+        {kSquareOfNine, 0, 0, 0.0f, 9, 9},
+        {kSquareOfFour, 2000000000, 999999, 1e9f, -3, -9},
+        {kMasterChart, -5, -7, -1.0f, 1000000000, -1},
+    };
+    for (const auto& row : rows) {
+        CChartSlots set;
+        CBaseDraw& c = Fresh(set, row.kind);
+        std::tie(c.m_nRings, c.m_nDivisions, c.m_fZoom, c.m_nNaturalDecimals, c.m_nDecimals)
+            = std::tie(row.rings, row.divisions, row.zoom, row.natural, row.decimals);
+        const std::string bytes = Bytes(set);
+        const Result<CChartSlots> back = Read(bytes);
+        EXPECT_TRUE(back.Ok() && Bytes(back.Value()) == bytes) << row.rings; // any value bounded on the way would show
+    }
 }
 
 // What the standard stream makes of a whole token, as Boost's text archive
@@ -218,31 +240,6 @@ TEST(ChartFileRead, IntegerTokensReadAsTheStreamReadsThem)
         ExpectReadAsTheStream<Color>(bytes, " 77 ", token, [](CBaseDraw& c) { return c.m_FillCells.at(1).m_crColor; });
         ExpectReadAsTheStream<unsigned char>(
             bytes, " 3 Zed ", token, [](CBaseDraw& c) { return c.m_Comments.begin()->second.m_nCharSet; });
-    }
-}
-
-// Values no dialog gives are the file's all the same: the charts bound them
-// where they use them, and the next save writes them back unchanged.
-TEST(ChartFileRead, LoadedValuesAreKeptAsRead)
-{
-    const struct {
-        int kind;
-        int rings, divisions;
-        float zoom;
-        int natural, decimals;
-    } rows[] = {
-        {kSquareOfNine, 0, 0, 0.0f, 9, 9},
-        {kSquareOfFour, 2000000000, 999999, 1e9f, -3, -9},
-        {kMasterChart, -5, -7, -1.0f, 1000000000, -1},
-    };
-    for (const auto& row : rows) {
-        CChartSlots charts;
-        CBaseDraw& c = Fresh(charts, row.kind);
-        std::tie(c.m_nRings, c.m_nDivisions, c.m_fZoom, c.m_nNaturalDecimals, c.m_nDecimals)
-            = std::tie(row.rings, row.divisions, row.zoom, row.natural, row.decimals);
-        const std::string bytes = Bytes(charts);
-        const Result<CChartSlots> back = Read(bytes);
-        EXPECT_TRUE(back.Ok() && Bytes(back.Value()) == bytes) << row.rings; // any value bounded on the way would show
     }
 }
 

@@ -111,7 +111,7 @@ QImage DrawnText(const std::string& text, Rect rc, unsigned flags, const Font& f
 
 } // namespace
 
-TEST(PainterSurfaceFills, RectanglesExcludeRightAndBottomEllipsesStayInsideFramesAreTwoColoured)
+TEST(PainterSurfaceFills, RectanglesEllipsesAndFramesCoverTheirPixelsItemsPastTheLimitNone)
 {
     const QImage one = Paint(40, 40, 1, [](CPainterSurface& dc) {
         dc.FillRect({10, 10, 20, 15}, Brush::Solid(Colors::Red));
@@ -153,31 +153,28 @@ TEST(PainterSurfaceFills, RectanglesExcludeRightAndBottomEllipsesStayInsideFrame
     EXPECT_EQ(both.pixelColor(20, 20), QColor(Qt::blue));
     EXPECT_EQ(both.pixelColor(10, 20), QColor(Qt::red));
 
-    const QImage image = Paint(20, 20, 1, [](CPainterSurface& dc) {
+    const QImage frame = Paint(20, 20, 1, [](CPainterSurface& dc) {
         dc.Draw3dRect({2, 2, 12, 10}, Colors::Red, Colors::Blue);
         EXPECT_EQ(dc.BkColor(), Colors::White); // unlike a solid fill, the frame leaves it
     });
     // Red along the top and left, blue along the right and bottom with the
     // corners they share with the red edges, nothing inside.
-    EXPECT_EQ(Ink(image, QColor(Qt::red)), QRect(QPoint(2, 2), QPoint(10, 8)));
-    EXPECT_EQ(Ink(image, QColor(Qt::blue)), QRect(QPoint(2, 2), QPoint(11, 9)));
-    EXPECT_EQ(CountColor(image, Qt::red) + CountColor(image, Qt::blue), 32);
-}
+    EXPECT_EQ(Ink(frame, QColor(Qt::red)), QRect(QPoint(2, 2), QPoint(10, 8)));
+    EXPECT_EQ(Ink(frame, QColor(Qt::blue)), QRect(QPoint(2, 2), QPoint(11, 9)));
+    EXPECT_EQ(CountColor(frame, Qt::red) + CountColor(frame, Qt::blue), 32);
 
-// What bounds vector exports: past its limit a surface draws nothing and says so.
-TEST(PainterSurfaceFills, ItemsPastTheLimitAreLeftOutAndTold)
-{
+    // What bounds vector exports: past its limit a surface draws nothing and says so.
     bool leftOut = false;
-    const QImage image = Paint(40, 10, 1, [&](CPainterSurface& dc) {
+    const QImage limited = Paint(40, 10, 1, [&](CPainterSurface& dc) {
         dc.LimitItems(3);
         for (int x = 0; x < 40; x += 8)
             dc.FillRect({x, 0, x + 4, 4}, Brush::Solid(Colors::Red));
-        Rect rc{0, 0, 40, 10};
-        dc.DrawText("W", rc, 0);
+        Rect box{0, 0, 40, 10};
+        dc.DrawText("W", box, 0);
         leftOut = dc.LeftItemsOut();
     });
     EXPECT_TRUE(leftOut);
-    EXPECT_EQ(Ink(image), QRect(0, 0, 20, 4));
+    EXPECT_EQ(Ink(limited), QRect(0, 0, 20, 4));
 }
 
 TEST(PainterSurfacePens, LinesLeaveOutTheEndWidthsScaleAndOnlyThinPensAreDotted)
