@@ -113,9 +113,8 @@ TEST(ChartFileLayout, NotesInGbkWithCrLfInsideTheString)
         << warning;
 }
 
-// Large files go through the writer's and the reader's buffers many times
-// over: the bytes are still the archive's text with every line break as
-// CR LF, extreme integers included, and they read back whole in both forms.
+// Through the writer's and reader's buffers many times over: the archive's
+// text with CR LF breaks, extreme integers included, read back either way.
 TEST(ChartFileLayout, LargeSetsAreTheArchiveTextWithCrLfAndReadBackEitherWay)
 {
     CChartSlots charts;
@@ -150,44 +149,6 @@ TEST(ChartFileLayout, LargeSetsAreTheArchiveTextWithCrLfAndReadBackEitherWay)
     }
 }
 
-TEST(ChartFileRead, VersionZeroBaseLacksTheTrailingFieldsAndLoadedValuesAreKeptAsRead)
-{
-    const std::string file = "22 serialization::archive 9 -1 -1 -1 3 1 0\r\n0 0 0 " + LeadingFields(4, "0")
-        + " 0 0 0 0 0 0 0 0 0 0 0 0 0 0 -1\r\n";
-    const Result<CChartSlots> read = Read(file);
-    ASSERT_TRUE(read.Ok());
-    const CChartSlots& charts = read.Value();
-    const CBaseDraw* hexagon = charts.Chart(kHexagon);
-    ASSERT_TRUE(hexagon && charts.BaseVersion(kHexagon) == 0);
-    EXPECT_EQ(hexagon->m_nRings, 4);
-    EXPECT_EQ(hexagon->m_nDivisions, 12); // the Hexagon's own
-    EXPECT_EQ(hexagon->m_bCalendarForward, 1);
-    EXPECT_EQ(hexagon->m_fDivisionsRadius, 0.0f);
-    EXPECT_EQ(charts.Chart(kSquareOfNine), nullptr);
-
-    // Values no dialog gives are the file's all the same: the charts bound them
-    // where they use them, and the next save writes them back unchanged.
-    const struct {
-        int kind;
-        int rings, divisions;
-        float zoom;
-        int natural, decimals;
-    } rows[] = {
-        {kSquareOfNine, 0, 0, 0.0f, 9, 9},
-        {kSquareOfFour, 2000000000, 999999, 1e9f, -3, -9},
-        {kMasterChart, -5, -7, -1.0f, 1000000000, -1},
-    };
-    for (const auto& row : rows) {
-        CChartSlots set;
-        CBaseDraw& c = Fresh(set, row.kind);
-        std::tie(c.m_nRings, c.m_nDivisions, c.m_fZoom, c.m_nNaturalDecimals, c.m_nDecimals)
-            = std::tie(row.rings, row.divisions, row.zoom, row.natural, row.decimals);
-        const std::string bytes = Bytes(set);
-        const Result<CChartSlots> back = Read(bytes);
-        EXPECT_TRUE(back.Ok() && Bytes(back.Value()) == bytes) << row.rings; // any value bounded on the way would show
-    }
-}
-
 // What the standard stream makes of a whole token, as Boost's text archive
 // reads it: a value, or nothing when it fails or stops inside the token.
 // Characters are read as short numbers.
@@ -219,14 +180,49 @@ void ExpectReadAsTheStream(const std::string& bytes, const std::string& before, 
     }
 }
 
-TEST(ChartFileRead, IntegerTokensReadAsTheStreamReadsThem)
+TEST(ChartFileRead, VersionZeroFilesOddValuesAndIntegerTokensReadAsStored)
 {
-    CChartSlots charts;
-    CBaseDraw& chart = Fresh(charts, kMasterChart);
+    const std::string file = "22 serialization::archive 9 -1 -1 -1 3 1 0\r\n0 0 0 " + LeadingFields(4, "0")
+        + " 0 0 0 0 0 0 0 0 0 0 0 0 0 0 -1\r\n";
+    const Result<CChartSlots> read = Read(file);
+    ASSERT_TRUE(read.Ok());
+    const CChartSlots& charts = read.Value();
+    const CBaseDraw* hexagon = charts.Chart(kHexagon);
+    ASSERT_TRUE(hexagon && charts.BaseVersion(kHexagon) == 0);
+    EXPECT_EQ(hexagon->m_nRings, 4);
+    EXPECT_EQ(hexagon->m_nDivisions, 12); // the Hexagon's own
+    EXPECT_EQ(hexagon->m_bCalendarForward, 1);
+    EXPECT_EQ(hexagon->m_fDivisionsRadius, 0.0f);
+
+    // Values no dialog gives are the file's all the same: the charts bound them
+    // where they use them, and the next save writes them back unchanged.
+    const struct {
+        int kind;
+        int rings, divisions;
+        float zoom;
+        int natural, decimals;
+    } rows[] = {
+        {kSquareOfNine, 0, 0, 0.0f, 9, 9},
+        {kSquareOfFour, 2000000000, 999999, 1e9f, -3, -9},
+        {kMasterChart, -5, -7, -1.0f, 1000000000, -1},
+    };
+    for (const auto& row : rows) {
+        CChartSlots set;
+        CBaseDraw& c = Fresh(set, row.kind);
+        std::tie(c.m_nRings, c.m_nDivisions, c.m_fZoom, c.m_nNaturalDecimals, c.m_nDecimals)
+            = std::tie(row.rings, row.divisions, row.zoom, row.natural, row.decimals);
+        const std::string bytes = Bytes(set);
+        const Result<CChartSlots> back = Read(bytes);
+        EXPECT_TRUE(back.Ok() && Bytes(back.Value()) == bytes) << row.rings; // any value bounded on the way would show
+    }
+
+    // Integer tokens read as the stream reads them.
+    CChartSlots slots;
+    CBaseDraw& chart = Fresh(slots, kMasterChart);
     chart.m_nTimeStep = 424242;
     chart.m_FillCells[1] = Cell_Style {77, 1193046, true, true};
     chart.m_Comments.insert({1, Comments {"", 0, 0, 0, 0, 201, "Zed", {}, 0}});
-    const std::string bytes = Bytes(charts);
+    const std::string bytes = Bytes(slots);
 
     const char* const tokens[] = {"7", "+7", "-7", "007", "-0", "+0", "\t7", "\v\f 7", "2147483647", "2147483648",
         "-2147483648", "-2147483649", "4294967295", "4294967296", "-4294967295", "-4294967296", "255", "256",
@@ -297,8 +293,7 @@ TEST(ChartFileRead, DamagedFilesAndEveryPrefixAreRefusedWithTheirMessage)
         EXPECT_FALSE(Read(valid.substr(0, n)).Ok()) << n;
 }
 
-// Switching back to a kind finds its chart again: the window's kind tests.
-// They open what it saved too; failed opens keep the set in the disk fault tests.
+// Switching back to a kind, and failed opens, are the window's and the disk fault tests'.
 TEST(ChartSetTest, KindsStartWithTheirDefaultsAndAFileWithoutASquareOfNineShowsAFreshOne)
 {
     CChartSet set;

@@ -95,7 +95,7 @@ TEST(CliBasics, HelpVersionAndEveryCommandsUsageErrorsExitingTwo)
         ExpectFailure(row.args, 2, row.message);
 }
 
-TEST(CliCells, OneObjectPerCellLabelledByTheOptionsAndTheCsvTableAgrees)
+TEST(CliCells, OneObjectPerCellLabelledByTheOptionsTheCsvTableAndHitAgree)
 {
     const nlohmann::json cells = Cells("--rings 1 --labels n");
     ASSERT_EQ(cells.size(), 9u);
@@ -133,20 +133,18 @@ TEST(CliCells, OneObjectPerCellLabelledByTheOptionsAndTheCsvTableAgrees)
         }
         EXPECT_FALSE(std::getline(csv, line)) << kind;
     }
-}
 
-// --date takes the dates the chart properties dialog takes, and no other.
-TEST(CliHit, TakesTheDialogsDatesAndAgreesWithTheCellCentres)
-{
+    // hit agrees with the centres and takes --date as the chart properties dialog
+    // takes it, and no other.
     for (const char* date : {"2012-02-29", "2012/02/29", "0001-01-01", "9999-12-31", "2012-1-5", " 2012-02-29",
              "+2012-02-29", "2012-02-30", "0000-01-01", "10000-01-01"}) {
         const bool dialog = ChartPropertyRules::Confirm({"10", "1", "1", "1", date}).values.Ok();
         EXPECT_EQ(RunCli(std::string("hit 0 0 --date '") + date + "'").status == 0, dialog) << date;
     }
 
-    const nlohmann::json cells = Cells("--rings 3 --calendar-ring");
+    const nlohmann::json three = Cells("--rings 3 --calendar-ring");
     for (const int n : {1, 2, 9, 10, 25, 26, 49}) {
-        const auto& cell = cells[n - 1];
+        const auto& cell = three[n - 1];
         const CliRun r = RunCli("hit --rings 3 --calendar-ring -- " + std::to_string(cell["x"].get<int>()) + " " +
                              std::to_string(cell["y"].get<int>()));
         EXPECT_EQ(r.out, std::to_string(n) + "\n");
@@ -168,7 +166,6 @@ TEST(CliRender, WritesEachFormatTracesEveryOperationAndFailsWithStatusOne)
     EXPECT_EQ(RunCli("render --out " + bmp).status, 1);
     EXPECT_EQ(FileStart(bmp, 1), "");
 
-    // Every line of a trace is one operation.
     std::istringstream lines(RunCli("trace --rings 1 --angle-ring").out);
     std::string line;
     int count = 0, texts = 0;
@@ -224,7 +221,6 @@ TEST(CliChartFile, WriteDumpAndDrawFromTheFileBoundingItsValuesBadFilesExitOne)
     EXPECT_EQ(Cells("--kind wheel --file " + rtl), nlohmann::json::array());
     EXPECT_EQ(Cells("--kind master --file " + rtl)[0]["label"], "1.50000");
 
-    // Bad files give one line and status 1.
     const std::string damaged = TempPath("damaged.rtl"), bad = TempPath("bad.json"), none = TempPath("none.rtl");
     std::ofstream(damaged) << "22 serialization::archive 9 -1 -1 2 1 0\n0 0 1 11 1";
     std::ofstream(bad) << R"({"nine": {"m_nRings": "ten"}})";

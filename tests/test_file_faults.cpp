@@ -90,7 +90,6 @@ void Fill(CChartSet& set, int notes)
     }
 }
 
-// The names in a folder, sorted.
 std::vector<std::string> Entries(const std::string& folder)
 {
     std::vector<std::string> names;
@@ -131,8 +130,7 @@ protected:
         EXPECT_TRUE(set.Path().empty());
     }
 
-    // Opens m_path into a set showing other charts with fault armed; the
-    // open must fail, say so and leave the set as it was.
+    // Opens m_path with fault armed into a set showing other charts.
     void ExpectOpenFailsAndKeepsTheSet(ReadFault fault, const char* reason)
     {
         CChartSet open;
@@ -260,7 +258,8 @@ TEST_F(FileFaults, AFifoOrAFolderIsNeitherReadNorReplacedALinksFileIsReplaced)
         ASSERT_EQ(lstat((m_folder + link).c_str(), &st), 0);
         EXPECT_TRUE(S_ISLNK(st.st_mode)) << link;
     }
-    const std::vector<std::string> names {"chain.rtl", "dangling.rtl", "folder", "link.rtl", "new.rtl", "pipe.rtl", "set.rtl"};
+    const std::vector<std::string> names {
+        "chain.rtl", "dangling.rtl", "folder", "link.rtl", "new.rtl", "pipe.rtl", "set.rtl"};
     EXPECT_EQ(Entries(m_folder), names);
 }
 

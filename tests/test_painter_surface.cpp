@@ -131,7 +131,6 @@ TEST(PainterSurfaceFills, RectanglesEllipsesAndFramesCoverTheirPixelsItemsPastTh
     });
     EXPECT_EQ(Row(tiled, 3, 0, 27), std::string(27, '#'));
 
-    // Ellipses stay inside their rectangle.
     const Rect rc{10, 10, 30, 30};
     const QImage filled = Paint(40, 40, 1, [&](CPainterSurface& dc) { dc.FillEllipse(rc, Brush::Solid(0)); });
     EXPECT_TRUE(QRect(10, 10, 20, 20).contains(Ink(filled)));
@@ -157,8 +156,7 @@ TEST(PainterSurfaceFills, RectanglesEllipsesAndFramesCoverTheirPixelsItemsPastTh
         dc.Draw3dRect({2, 2, 12, 10}, Colors::Red, Colors::Blue);
         EXPECT_EQ(dc.BkColor(), Colors::White); // unlike a solid fill, the frame leaves it
     });
-    // Red along the top and left, blue along the right and bottom with the
-    // corners they share with the red edges, nothing inside.
+    // Blue on the right and bottom with the corners they share with red ones.
     EXPECT_EQ(Ink(frame, QColor(Qt::red)), QRect(QPoint(2, 2), QPoint(10, 8)));
     EXPECT_EQ(Ink(frame, QColor(Qt::blue)), QRect(QPoint(2, 2), QPoint(11, 9)));
     EXPECT_EQ(CountColor(frame, Qt::red) + CountColor(frame, Qt::blue), 32);
@@ -184,7 +182,6 @@ TEST(PainterSurfacePens, LinesLeaveOutTheEndWidthsScaleAndOnlyThinPensAreDotted)
         dc.MoveTo(5, 5);
         dc.LineTo(15, 5);
         dc.LineTo(15, 20);
-        EXPECT_EQ(dc.CurrentPosition(), (Point{15, 20}));
     });
     EXPECT_EQ(Row(image, 5, 3, 17), "..###########."); // (15, 5) starts the second line
     EXPECT_EQ(image.pixelColor(15, 19), QColor(Qt::black));
@@ -335,7 +332,7 @@ TEST(PainterSurfaceFonts, HeightsAreCellOrCharacterAbsurdOnesCappedMissingGlyphs
 
 // To the pixel, at fractional and negative origins, in italics (which overhang
 // their advance) and where a line falls back to a second font.
-TEST(PainterSurfaceText, GlyphsLandWhereQtsOwnCentredLayoutPutsThem)
+TEST(PainterSurfaceText, GlyphsLandWhereQtsOwnCentredLayoutPutsThemAndNoteBoxesHoldThem)
 {
     for (bool italic : {false, true}) {
         for (int pixels : {11, 14, 20}) {
@@ -365,12 +362,9 @@ TEST(PainterSurfaceText, GlyphsLandWhereQtsOwnCentredLayoutPutsThem)
             }
         }
     }
-}
 
-// Also where fallback glyphs fill or overhang their advance: the boxed text
-// covers as many pixels as the same text drawn with room to spare.
-TEST(PainterSurfaceText, NoteBoxesHoldEveryGlyphInsideTheirFrame)
-{
+    // Note boxes hold every glyph, also where fallback glyphs fill or overhang
+    // their advance: the boxed text covers as many pixels as with room to spare.
     constexpr Color kInk = 0x123456;
     for (const char* text : {"价格目标", "Target", "Wg\n价j"}) {
         for (const int height : {-9, -12, -20}) {
@@ -480,7 +474,7 @@ TEST(PainterSurfaceSvg, WrittenAsPaintedWithTextClippedAndShapesWhereTheyLandInA
     painter.fillRect(0, 0, 5, 5, Qt::red);
     EXPECT_FALSE(painter.end());
 
-    // Transforms, cosmetic and wide pens, dotted lines, ellipses and fills land where they land in an image.
+    // Transforms, cosmetic and wide pens, dotted lines, ellipses and fills.
     const auto draw = [](QPaintDevice& device) {
         QPainter painter(&device);
         painter.fillRect(0, 0, 120, 80, Qt::white);
@@ -552,7 +546,6 @@ TEST(ChartExport, WritesPngSvgAndPdfByExtensionOrFailsWithAMessageWritingNothing
     EXPECT_FALSE(Ink(png).isNull());
     // Vector files keep the labels as text, to search and copy.
     EXPECT_TRUE(contents("chart.SVG").contains(">25</text>"));
-    // No temporary file is left behind.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 3);
     // The clipboard's picture is scaled down to its limit, not refused.
     EXPECT_EQ(ChartImage(chart, 300, 0.5, 200, error).size(), QSize(150, 150));
