@@ -25,6 +25,7 @@
 #include <type_traits>
 
 namespace {
+
 constexpr std::int64_t kStart = 1300000000;
 
 std::string Bytes(const CChartSlots& charts, std::string* warning = nullptr)

@@ -18,6 +18,7 @@
 #include <string>
 
 namespace {
+
 struct CliRun {
     int status = -1;
     std::string out;

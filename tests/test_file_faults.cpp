@@ -25,6 +25,7 @@
 #include <vector>
 
 namespace {
+
 // A fault put into the reads of one file: each read gives at most limit
 // bytes (0: as many as asked); before read number at (counted from 1), act
 // runs, and with error set that read fails with it.
@@ -65,6 +66,7 @@ extern "C" ssize_t read(int fd, void* buffer, size_t count)
 }
 
 namespace {
+
 std::string ReadFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -188,7 +190,7 @@ TEST_F(FileFaults, ReadOnlyFoldersAndFilesAreRefusedAWritableFileKeepsItsOwnerAn
     EXPECT_EQ(st.st_gid, group);
 }
 
-TEST_F(FileFaults, SaveWhoseWritingFailsHalfWay)
+TEST_F(FileFaults, SaveWhoseWritingFailsHalfWayOpenOfAFileThatShrinksOrVanishes)
 {
     CChartSet larger;
     Fill(larger, 40);
@@ -209,10 +211,8 @@ TEST_F(FileFaults, SaveWhoseWritingFailsHalfWay)
     // With room again the same save goes through.
     ASSERT_TRUE(larger.Save(m_path).Ok());
     EXPECT_EQ(ReadFile(m_path), bytes);
-}
 
-TEST_F(FileFaults, OpenOfAFileThatShrinksOrVanishesWhileItIsRead)
-{
+    // A file that shrinks while it is read.
     ReadFault shrinks;
     shrinks.act = [path = m_path, half = static_cast<off_t>(m_bytes.size() / 2)] { truncate(path.c_str(), half); };
     ExpectOpenFailsAndKeepsTheSet(shrinks, "cut short");

@@ -28,6 +28,7 @@
 #include <optional>
 
 namespace {
+
 const QColor kWhite(Qt::white);
 
 // A white image of w x h pixels with draw run on its painter.
@@ -212,7 +213,7 @@ TEST(PainterSurfacePens, LinesLeaveOutTheEndWidthsScaleAndOnlyThinPensAreDotted)
     }
 }
 
-TEST(PainterSurfaceText, OpaqueBackgroundPaintsTheTextBoxAndLinesAreCentred)
+TEST(PainterSurfaceText, BackgroundCentringAndMeasuresWithWordBreaks)
 {
     auto draw = [](BkMode mode) {
         return Paint(200, 60, 1, [&](CPainterSurface& dc) {
@@ -245,10 +246,8 @@ TEST(PainterSurfaceText, OpaqueBackgroundPaintsTheTextBoxAndLinesAreCentred)
 
     // Each line is centred on its own.
     EXPECT_NEAR(Ink(DrawnText("W\nWWWWW", rc, TextFlags::Center).copy(0, 0, 200, 20)).center().x(), 100, 3);
-}
 
-TEST(PainterSurfaceText, CalcRectMeasuresLinesAndWrapsWordsAndDrawsNothing)
-{
+    // CalcRect measures lines, wraps words and draws nothing.
     Rect one{5, 5, 5, 5};
     const int h = Measure("Hello", one, 0);
     EXPECT_GT(h, 15);
@@ -332,7 +331,7 @@ TEST(PainterSurfaceFonts, HeightsAreCellOrCharacterAbsurdOnesCappedMissingGlyphs
 
 // To the pixel, at fractional and negative origins, in italics (which overhang
 // their advance) and where a line falls back to a second font.
-TEST(PainterSurfaceText, GlyphsLandWhereQtsOwnCentredLayoutPutsThemAndNoteBoxesHoldThem)
+TEST(PainterSurfaceText, GlyphsLandAsQtsLayoutPutsThemInNoteBoxesAndOnlyAsFarAsCanBeSeen)
 {
     for (bool italic : {false, true}) {
         for (int pixels : {11, 14, 20}) {
@@ -390,10 +389,8 @@ TEST(PainterSurfaceText, GlyphsLandWhereQtsOwnCentredLayoutPutsThemAndNoteBoxesH
             }
         }
     }
-}
 
-TEST(PainterSurfaceText, LongTextsAreLaidOutOnlyAsFarAsCanBeSeen)
-{
+    // Long texts are laid out only as far as can be seen.
     std::string storage;
     const std::string shortText = "ab\ncd";
     EXPECT_EQ(CTextBlock::LaidOutPart(shortText, storage).data(), shortText.data());
