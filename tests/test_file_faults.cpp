@@ -83,12 +83,9 @@ void Fill(CChartSet& set, int notes)
         CBaseDraw& chart = set.SwitchKind(kind);
         chart.m_FillCells[3] = Cell_Style {2, 0x00FF00, true, true};
         chart.m_Lines.insert({"1/5", CLine {1, 0xFF, true, 1, 5}});
-        for (int i = 0; i < notes; ++i) {
-            Comments note;
-            note.m_strText = std::string(400, static_cast<char>('a' + i % 26)) + "\n注释";
-            note.m_nHeight = 12;
-            chart.m_Comments.insert({i + 1, note});
-        }
+        for (int i = 0; i < notes; ++i)
+            chart.m_Comments.insert(
+                {i + 1, Comments {std::string(400, 'a' + i % 26) + "\n注释", 0, 12, 0, 0, 0, "", {}, 0}});
     }
 }
 

@@ -81,12 +81,7 @@ std::string Row(const QImage& image, int y, int x0, int x1)
 
 Font TestFont(int height)
 {
-    Font font;
-    font.height = height;
-    font.quality = 3;
-    font.pitchAndFamily = 0x20;
-    font.face = "DejaVu Sans";
-    return font;
+    return {height, 0, 0, 0, 400, false, false, false, 0, 0, 0, 3, 0x20, "DejaVu Sans"}; // unantialiased, sans serif
 }
 
 // Measures text with flags | CalcRect from rc; returns the height and sets rc.
