@@ -54,7 +54,7 @@ Result<CChartSlots> Read(const std::string& bytes) { return ChartFile::FromBytes
 
 } // namespace
 
-TEST(ChartFileLayout, AFreshSquareOfNineThenAFillShiftingClassIdsAndFloatsWithEightDigits)
+TEST(ChartFileLayout, AFreshNineAFillShiftingClassIdsFloatsAndNotesInGbk)
 {
     CChartSlots charts;
     Fresh(charts, kSquareOfNine);
@@ -84,14 +84,12 @@ TEST(ChartFileLayout, AFreshSquareOfNineThenAFillShiftingClassIdsAndFloatsWithEi
         EXPECT_NE(bytes.find("\r\n0 0 1 12 " + std::string(row.token) + " 1 "), std::string::npos) << bytes;
         EXPECT_EQ(warning, std::isfinite(row.value) ? "" : "1 number that was not finite was saved as 0.");
     }
-}
 
-TEST(ChartFileLayout, NotesInGbkWithCrLfInsideTheString)
-{
-    CChartSlots charts;
+    // Notes in GBK, with CR LF inside the string.
+    CChartSlots notes;
     Comments note {"a\nb 中", 0, -16, 0, 0, 0, "宋体", {}, 0};
-    Fresh(charts, kSquareOfNine).m_Comments.insert({7, note});
-    const std::string bytes = Bytes(charts);
+    Fresh(notes, kSquareOfNine).m_Comments.insert({7, note});
+    const std::string bytes = Bytes(notes);
     // "a", CR, LF, "b", space and two GBK bytes: 7 in memory, CR CR LF on disk.
     EXPECT_NE(bytes.find(" 7 0 0 7 a\r\r\nb \xD6\xD0 0 0 -16 0 4 \xCB\xCE\xCC\xE5 0 "), std::string::npos);
 
@@ -103,13 +101,13 @@ TEST(ChartFileLayout, NotesInGbkWithCrLfInsideTheString)
     EXPECT_EQ(back.Value().Chart(kSquareOfNine)->m_Comments.begin()->second.m_strText, "a\nb ?A");
 
     note.m_strText = "smile \xF0\x9F\x98\x80!";
-    Fresh(charts, kHexagon).m_Comments.insert({1, note});
+    Fresh(notes, kHexagon).m_Comments.insert({1, note});
     std::string warning;
-    EXPECT_NE(Bytes(charts, &warning).find(" 8 smile ?! "), std::string::npos);
+    EXPECT_NE(Bytes(notes, &warning).find(" 8 smile ?! "), std::string::npos);
     EXPECT_EQ(warning.rfind("1 character that the chart file's Chinese code page cannot hold was saved", 0), 0u)
         << warning;
-    Fresh(charts, kWheel).m_Comments.insert({1, note});
-    Bytes(charts, &warning);
+    Fresh(notes, kWheel).m_Comments.insert({1, note});
+    Bytes(notes, &warning);
     EXPECT_EQ(warning.rfind("2 characters that the chart file's Chinese code page cannot hold were saved", 0), 0u)
         << warning;
 }

@@ -107,7 +107,7 @@ QImage DrawnText(const std::string& text, Rect rc, unsigned flags, const Font& f
 
 } // namespace
 
-TEST(PainterSurfaceFills, RectanglesEllipsesAndFramesCoverTheirPixelsItemsPastTheLimitNone)
+TEST(PainterSurfaceShapes, FillsFramesAndLinesCoverTheirPixelsPensScaleItemsPastTheLimitNone)
 {
     const QImage one = Paint(40, 40, 1, [](CPainterSurface& dc) {
         dc.FillRect({10, 10, 20, 15}, Brush::Solid(Colors::Red));
@@ -169,10 +169,8 @@ TEST(PainterSurfaceFills, RectanglesEllipsesAndFramesCoverTheirPixelsItemsPastTh
     });
     EXPECT_TRUE(leftOut);
     EXPECT_EQ(Ink(limited), QRect(0, 0, 20, 4));
-}
 
-TEST(PainterSurfacePens, LinesLeaveOutTheEndWidthsScaleAndOnlyThinPensAreDotted)
-{
+    // Lines leave out their end point.
     const QImage image = Paint(30, 30, 1, [](CPainterSurface& dc) {
         dc.SelectPen({PenStyle::Solid, 0, Colors::Black});
         dc.MoveTo(5, 5);
