@@ -154,7 +154,7 @@ TEST(CliCells, OneObjectPerCellLabelledByTheOptionsTheCsvTableAndHitAgree)
 }
 
 // Each format with every kind of figure; what the files hold is the export's.
-TEST(CliRender, WritesEachFormatTracesEveryOperationAndFailsWithStatusOne)
+TEST(CliCommands, RenderTraceAndEachOtherReachItsCodeAndFailWithItsStatus)
 {
     const std::string figures = "render --rings 3 --calendar-ring --angle-ring --overlays triangle,squares,divisions";
     for (const char* name : {"chart.png", "chart.svg", "chart.pdf"}) {
@@ -187,6 +187,35 @@ TEST(CliRender, WritesEachFormatTracesEveryOperationAndFailsWithStatusOne)
     const CliRun far = RunCli("render --planets '9000-01-01 00:00:00' --city Beijing --out " + png, true);
     EXPECT_TRUE(far.status == 1 && far.out.find("error : ") != std::string::npos) << far.out;
     EXPECT_FALSE(std::ifstream(png).good());
+
+    // Each command reaches its own code, whose outputs are tested there.
+    const std::string now = " --now '2012-03-05 10:00:00'";
+    EXPECT_EQ(RunCli("date next friday" + now).out, "2012-03-09 10:00:00\n");
+    EXPECT_EQ(RunCli("easter 2049").out, "2049-04-18\n");
+    EXPECT_EQ(RunCli("degree 1000").out, "67.10 64.69 280.00 240.00\n");
+    EXPECT_EQ(RunCli("span 2012/03/05 'next friday'" + now).out, "4\n");
+    EXPECT_EQ(RunCli("end 2012/01/31 1 --unit month").out, "2012/02/29\n");
+    EXPECT_EQ(RunCli("start 2012/03/31 1 --unit month").out, "2012/02/29\n");
+    EXPECT_NE(RunCli("astro --date '2011-11-24 10:30:00' --city Beijing").out.find("Sagittarius"), std::string::npos);
+    EXPECT_EQ(RunCli("cities").out.rfind("Beijing\tChina\t-480\t", 0), 0u);
+
+    // find and targets: the pivot by price, date or number, exit 1 for none;
+    // --date is the pivot there and --start-date cell 1's.
+    const CliRun found = RunCli("find --rings 3 --date 2012-11-17 --start-date 2012-11-15");
+    EXPECT_EQ(found.status, 0);
+    EXPECT_EQ(nlohmann::json::parse(found.out),
+              nlohmann::json::parse(R"({"n":3,"price":3,"date":"2012-11-17","ring":1,"angle":135,"x":370,"y":370})"));
+    EXPECT_TRUE(nlohmann::json::parse(RunCli("find --kind master --n 2").out)["angle"].is_null());
+
+    const nlohmann::json targets = nlohmann::json::parse(RunCli("targets --n 2 --angles 90,0 --turns 2").out);
+    ASSERT_EQ(targets.size(), 7u); // two turns in is off the chart, (0, 0) is the pivot
+    EXPECT_EQ(targets[0]["turns"], -1);
+    EXPECT_EQ(targets[2]["n"], 4);
+    EXPECT_EQ(targets[6]["n"], 28);
+    EXPECT_EQ(RunCli("targets --n 2 --format csv").out.substr(0, 3), "\xEF\xBB\xBF");
+
+    ExpectFailure("find --rings 3 --price 5000", 1, "price 5000");
+    ExpectFailure("targets --n 50 --rings 3", 1, "number 50");
 }
 
 // dump shows what the file holds; drawing bounds it.
@@ -238,37 +267,5 @@ TEST(CliChartFile, WriteDumpAndDrawFromTheFileBoundingItsValuesBadFilesExitOne)
     };
     for (const auto& row : failures)
         ExpectFailure(row.args, 1, row.message);
-}
-
-// Each command reaches its own code, whose outputs are tested there.
-TEST(CliCommands, EachIsWiredWithItsArgumentsAndFindAndTargetsExitOneForNone)
-{
-    const std::string now = " --now '2012-03-05 10:00:00'";
-    EXPECT_EQ(RunCli("date next friday" + now).out, "2012-03-09 10:00:00\n");
-    EXPECT_EQ(RunCli("easter 2049").out, "2049-04-18\n");
-    EXPECT_EQ(RunCli("degree 1000").out, "67.10 64.69 280.00 240.00\n");
-    EXPECT_EQ(RunCli("span 2012/03/05 'next friday'" + now).out, "4\n");
-    EXPECT_EQ(RunCli("end 2012/01/31 1 --unit month").out, "2012/02/29\n");
-    EXPECT_EQ(RunCli("start 2012/03/31 1 --unit month").out, "2012/02/29\n");
-    EXPECT_NE(RunCli("astro --date '2011-11-24 10:30:00' --city Beijing").out.find("Sagittarius"), std::string::npos);
-    EXPECT_EQ(RunCli("cities").out.rfind("Beijing\tChina\t-480\t", 0), 0u);
-
-    // find and targets: the pivot by price, date or number, exit 1 for none;
-    // --date is the pivot there and --start-date cell 1's.
-    const CliRun found = RunCli("find --rings 3 --date 2012-11-17 --start-date 2012-11-15");
-    EXPECT_EQ(found.status, 0);
-    EXPECT_EQ(nlohmann::json::parse(found.out),
-              nlohmann::json::parse(R"({"n":3,"price":3,"date":"2012-11-17","ring":1,"angle":135,"x":370,"y":370})"));
-    EXPECT_TRUE(nlohmann::json::parse(RunCli("find --kind master --n 2").out)["angle"].is_null());
-
-    const nlohmann::json targets = nlohmann::json::parse(RunCli("targets --n 2 --angles 90,0 --turns 2").out);
-    ASSERT_EQ(targets.size(), 7u); // two turns in is off the chart, (0, 0) is the pivot
-    EXPECT_EQ(targets[0]["turns"], -1);
-    EXPECT_EQ(targets[2]["n"], 4);
-    EXPECT_EQ(targets[6]["n"], 28);
-    EXPECT_EQ(RunCli("targets --n 2 --format csv").out.substr(0, 3), "\xEF\xBB\xBF");
-
-    ExpectFailure("find --rings 3 --price 5000", 1, "price 5000");
-    ExpectFailure("targets --n 50 --rings 3", 1, "number 50");
 }
 

@@ -160,7 +160,7 @@ protected:
     CChartSet m_other; // another set to save over the saved one
 };
 
-TEST_F(FileFaults, ReadOnlyFoldersAndFilesAreRefusedAWritableFileKeepsItsOwnerAndMode)
+TEST_F(FileFaults, ReadOnlyPathsFifosAndFoldersAreRefusedLinkedAndWritableFilesReplaced)
 {
     ASSERT_EQ(chmod(m_path.c_str(), 0666), 0); // the folder alone stands in the way
     ASSERT_EQ(chmod(m_folder.c_str(), 0555), 0);
@@ -185,6 +185,39 @@ TEST_F(FileFaults, ReadOnlyFoldersAndFilesAreRefusedAWritableFileKeepsItsOwnerAn
     EXPECT_EQ(st.st_mode & 07777, 0640u);
     EXPECT_EQ(st.st_uid, owner);
     EXPECT_EQ(st.st_gid, group);
+
+    // A FIFO or a folder is neither read nor replaced.
+    const std::string fifo = m_folder + "/pipe.rtl";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    CChartSet set;
+    const Result<void> opened = set.Open(fifo); // hangs, for CTest to stop, if the open blocks
+    EXPECT_TRUE(!opened.Ok() && Contains(opened.Message(), "not a regular file")) << opened.Message();
+    for (const std::string& path : {fifo, m_folder}) {
+        const Result<void> refused = set.Save(path);
+        EXPECT_TRUE(!refused.Ok() && Contains(refused.Message(), path + " is not a regular file")) << refused.Message();
+    }
+    ASSERT_EQ(lstat(fifo.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+
+    // The save goes to the file at the end of the links, which stay links; a
+    // link to a file not made yet makes it.
+    ASSERT_EQ(symlink("set.rtl", (m_folder + "/link.rtl").c_str()), 0);
+    ASSERT_EQ(symlink(m_folder.c_str(), (m_folder + "/folder").c_str()), 0);
+    ASSERT_EQ(symlink("folder/link.rtl", (m_folder + "/chain.rtl").c_str()), 0);
+    ASSERT_EQ(symlink("new.rtl", (m_folder + "/dangling.rtl").c_str()), 0);
+    const std::string bytes = ChartFile::ToBytes(m_other.Slots()).Value();
+    ASSERT_TRUE(m_other.Save(m_folder + "/chain.rtl").Ok());
+    ASSERT_TRUE(m_other.Save(m_folder + "/dangling.rtl").Ok());
+
+    EXPECT_EQ(ReadFile(m_path), bytes);
+    EXPECT_EQ(ReadFile(m_folder + "/new.rtl"), bytes);
+    for (const char* link : {"/link.rtl", "/chain.rtl", "/dangling.rtl"}) {
+        ASSERT_EQ(lstat((m_folder + link).c_str(), &st), 0);
+        EXPECT_TRUE(S_ISLNK(st.st_mode)) << link;
+    }
+    const std::vector<std::string> names {
+        "chain.rtl", "dangling.rtl", "folder", "link.rtl", "new.rtl", "pipe.rtl", "set.rtl"};
+    EXPECT_EQ(Entries(m_folder), names);
 }
 
 TEST_F(FileFaults, SaveWhoseWritingFailsHalfWayOpenOfAFileThatShrinksOrVanishes)
@@ -222,42 +255,6 @@ TEST_F(FileFaults, SaveWhoseWritingFailsHalfWayOpenOfAFileThatShrinksOrVanishes)
     vanishes.act = [path = m_path] { unlink(path.c_str()); };
     vanishes.error = EIO;
     ExpectOpenFailsAndKeepsTheSet(vanishes, "Input/output error");
-}
-
-TEST_F(FileFaults, AFifoOrAFolderIsNeitherReadNorReplacedALinksFileIsReplaced)
-{
-    const std::string fifo = m_folder + "/pipe.rtl";
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
-    CChartSet set;
-    const Result<void> opened = set.Open(fifo); // hangs, for CTest to stop, if the open blocks
-    EXPECT_TRUE(!opened.Ok() && Contains(opened.Message(), "not a regular file")) << opened.Message();
-    for (const std::string& path : {fifo, m_folder}) {
-        const Result<void> saved = set.Save(path);
-        EXPECT_TRUE(!saved.Ok() && Contains(saved.Message(), path + " is not a regular file")) << saved.Message();
-    }
-    struct stat st {};
-    ASSERT_EQ(lstat(fifo.c_str(), &st), 0);
-    EXPECT_TRUE(S_ISFIFO(st.st_mode));
-
-    // The save goes to the file at the end of the links, which stay links; a
-    // link to a file not made yet makes it.
-    ASSERT_EQ(symlink("set.rtl", (m_folder + "/link.rtl").c_str()), 0);
-    ASSERT_EQ(symlink(m_folder.c_str(), (m_folder + "/folder").c_str()), 0);
-    ASSERT_EQ(symlink("folder/link.rtl", (m_folder + "/chain.rtl").c_str()), 0);
-    ASSERT_EQ(symlink("new.rtl", (m_folder + "/dangling.rtl").c_str()), 0);
-    const std::string bytes = ChartFile::ToBytes(m_other.Slots()).Value();
-    ASSERT_TRUE(m_other.Save(m_folder + "/chain.rtl").Ok());
-    ASSERT_TRUE(m_other.Save(m_folder + "/dangling.rtl").Ok());
-
-    EXPECT_EQ(ReadFile(m_path), bytes);
-    EXPECT_EQ(ReadFile(m_folder + "/new.rtl"), bytes);
-    for (const char* link : {"/link.rtl", "/chain.rtl", "/dangling.rtl"}) {
-        ASSERT_EQ(lstat((m_folder + link).c_str(), &st), 0);
-        EXPECT_TRUE(S_ISLNK(st.st_mode)) << link;
-    }
-    const std::vector<std::string> names {
-        "chain.rtl", "dangling.rtl", "folder", "link.rtl", "new.rtl", "pipe.rtl", "set.rtl"};
-    EXPECT_EQ(Entries(m_folder), names);
 }
 
 } // namespace
