@@ -188,10 +188,9 @@ TEST(ChartFileRead, VersionZeroFilesOddValuesAndIntegerTokensReadAsStored)
     const CChartSlots& charts = read.Value();
     const CBaseDraw* hexagon = charts.Chart(kHexagon);
     ASSERT_TRUE(hexagon && charts.BaseVersion(kHexagon) == 0);
-    EXPECT_EQ(hexagon->m_nRings, 4);
-    EXPECT_EQ(hexagon->m_nDivisions, 12); // the Hexagon's own
-    EXPECT_EQ(hexagon->m_bCalendarForward, 1);
-    EXPECT_EQ(hexagon->m_fDivisionsRadius, 0.0f);
+    // Divisions 12 are the Hexagon's own.
+    EXPECT_EQ(std::make_tuple(hexagon->m_nRings, hexagon->m_nDivisions, hexagon->m_bCalendarForward,
+                  hexagon->m_fDivisionsRadius), std::make_tuple(4, 12, 1, 0.0f));
 
     // Values no dialog gives are the file's all the same: the charts bound them
     // where they use them, and the next save writes them back unchanged.
@@ -298,10 +297,8 @@ TEST(ChartSetTest, KindsStartWithTheirDefaultsAndAFileWithoutASquareOfNineShowsA
     CChartSet set;
     set.SetViewGeometry({1000, 1000}, {50, 50, 950, 950});
     set.New();
-    EXPECT_EQ(set.Kind(), kSquareOfNine);
-    EXPECT_TRUE(set.Path().empty());
-    EXPECT_EQ(set.Current()->GetRings(), 10);
-    EXPECT_EQ(set.Chart(kHexagon), nullptr);
+    EXPECT_TRUE(set.Kind() == kSquareOfNine && set.Path().empty() && set.Current()->GetRings() == 10
+                && !set.Chart(kHexagon));
     const struct {
         int kind, rings, divisions;
     } rows[] = {{kSquareOfFour, 10, 16}, {kHexagon, 11, 12}, {kWheel, 15, 8}, {kMasterChart, 12, 16}};
@@ -321,10 +318,8 @@ TEST(ChartSetTest, KindsStartWithTheirDefaultsAndAFileWithoutASquareOfNineShowsA
     Fresh(onlyMaster, kMasterChart);
     std::ofstream(path, std::ios::binary) << Bytes(onlyMaster);
     ASSERT_TRUE(set.Open(path).Ok());
-    EXPECT_EQ(set.Kind(), kSquareOfNine);
-    EXPECT_EQ(set.Current()->GetRings(), 10);
-    EXPECT_NE(set.Chart(kMasterChart), nullptr);
-    EXPECT_EQ(set.Chart(kWheel), nullptr);
+    EXPECT_TRUE(set.Kind() == kSquareOfNine && set.Current()->GetRings() == 10 && set.Chart(kMasterChart)
+                && !set.Chart(kWheel));
     std::remove(path.c_str());
 }
 
