@@ -130,8 +130,7 @@ TEST(PainterSurfaceShapes, FillsFramesAndLinesCoverTheirPixelsPensScaleItemsPast
     const Rect rc{10, 10, 30, 30};
     const QImage filled = Paint(40, 40, 1, [&](CPainterSurface& dc) { dc.FillEllipse(rc, Brush::Solid(0)); });
     EXPECT_TRUE(QRect(10, 10, 20, 20).contains(Ink(filled)));
-    EXPECT_EQ(filled.pixelColor(20, 20), QColor(Qt::black));
-    EXPECT_EQ(filled.pixelColor(10, 10), kWhite); // the corners stay empty
+    EXPECT_TRUE(filled.pixelColor(20, 20) == QColor(Qt::black) && filled.pixelColor(10, 10) == kWhite); // no corner
 
     const QImage outlined = Paint(40, 40, 1, [&](CPainterSurface& dc) {
         dc.SelectBrush(Brush::Hollow());
@@ -145,8 +144,7 @@ TEST(PainterSurfaceShapes, FillsFramesAndLinesCoverTheirPixelsPensScaleItemsPast
         dc.SelectBrush(Brush::Solid(Colors::Blue));
         dc.Ellipse(rc);
     });
-    EXPECT_EQ(both.pixelColor(20, 20), QColor(Qt::blue));
-    EXPECT_EQ(both.pixelColor(10, 20), QColor(Qt::red));
+    EXPECT_TRUE(both.pixelColor(20, 20) == QColor(Qt::blue) && both.pixelColor(10, 20) == QColor(Qt::red));
 
     const QImage frame = Paint(20, 20, 1, [](CPainterSurface& dc) {
         dc.Draw3dRect({2, 2, 12, 10}, Colors::Red, Colors::Blue);
