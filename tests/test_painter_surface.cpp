@@ -496,9 +496,7 @@ TEST(ChartExport, WritesPngSvgAndPdfByExtensionOrFailsWithAMessageWritingNothing
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    CDrawSquareOfNine chart;
-    chart.SetRings(3);
-    chart.m_rcClient = {20, 20, 280, 280};
+    const auto chart = MakeChart<CDrawSquareOfNine>(3, {20, 20, 280, 280});
     const auto path = [&](const char* name) { return dir.filePath(name).toStdString(); };
     const auto contents = [&](const char* name) {
         QFile file(dir.filePath(name));
@@ -506,13 +504,13 @@ TEST(ChartExport, WritesPngSvgAndPdfByExtensionOrFailsWithAMessageWritingNothing
     };
 
     std::string error;
-    EXPECT_FALSE(ExportChart(chart, path("chart.bmp"), 300, 1, error));
+    EXPECT_FALSE(ExportChart(*chart, path("chart.bmp"), 300, 1, error));
     EXPECT_TRUE(error.find("chart.bmp") != std::string::npos && error.find(".png") != std::string::npos
                 && error.find('\n') == std::string::npos) << error;
-    EXPECT_TRUE(!ExportChart(chart, path("missing/chart.png"), 300, 1, error)
+    EXPECT_TRUE(!ExportChart(*chart, path("missing/chart.png"), 300, 1, error)
                 && error.find("missing/chart.png") != std::string::npos) << error;
     error.clear();
-    EXPECT_TRUE(!ExportChart(chart, path("chart.png"), 300, 0, error) && !error.empty());
+    EXPECT_TRUE(!ExportChart(*chart, path("chart.png"), 300, 0, error) && !error.empty());
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
 
     const struct {
@@ -520,7 +518,7 @@ TEST(ChartExport, WritesPngSvgAndPdfByExtensionOrFailsWithAMessageWritingNothing
         QByteArray header;
     } cases[] = {{"chart.png", "\x89PNG\r\n"}, {"chart.SVG", "<?xml"}, {"chart.pdf", "%PDF-"}};
     for (const auto& c : cases) {
-        ASSERT_TRUE(ExportChart(chart, path(c.name), 300, 0.5, error)) << c.name << ": " << error;
+        ASSERT_TRUE(ExportChart(*chart, path(c.name), 300, 0.5, error)) << c.name << ": " << error;
         EXPECT_TRUE(contents(c.name).startsWith(c.header)) << c.name;
     }
     const QImage png(dir.filePath("chart.png"));
@@ -530,8 +528,8 @@ TEST(ChartExport, WritesPngSvgAndPdfByExtensionOrFailsWithAMessageWritingNothing
     EXPECT_TRUE(contents("chart.SVG").contains(">25</text>"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 3);
     // The clipboard's picture is scaled down to its limit, not refused.
-    EXPECT_EQ(ChartImage(chart, 300, 0.5, 200, error).size(), QSize(150, 150));
-    const QImage capped = ChartImage(chart, 300, 2, 200, error);
+    EXPECT_EQ(ChartImage(*chart, 300, 0.5, 200, error).size(), QSize(150, 150));
+    const QImage capped = ChartImage(*chart, 300, 2, 200, error);
     EXPECT_EQ(capped.size(), QSize(200, 200));
     EXPECT_NEAR(Ink(capped).width(), Ink(png).width() * 4 / 3, 3);
 }
