@@ -71,18 +71,15 @@ TEST(ChartFileLayout, AFreshNineAFillShiftingClassIdsFloatsAndNotesInGbk)
     EXPECT_EQ(Bytes(charts), expected);
 
     // Floats take eight digits, and are never written non-finite.
-    const struct {
-        float value;
-        const char* token;
-    } rows[] = {{0.6f, "0.60000002"}, {1.0f, "1"}, {100.25f, "100.25"}, {123456789.0f, "1.2345679e+08"},
-        {-0.001f, "-0.001"}, {NAN, "0"}, {INFINITY, "0"}};
-    for (const auto& row : rows) {
+    const std::pair<float, const char*> rows[] = {{0.6f, "0.60000002"}, {1.0f, "1"}, {100.25f, "100.25"},
+        {123456789.0f, "1.2345679e+08"}, {-0.001f, "-0.001"}, {NAN, "0"}, {INFINITY, "0"}};
+    for (const auto& [value, token] : rows) {
         CChartSlots master;
-        Fresh(master, kMasterChart).m_fStartPrice = row.value;
+        Fresh(master, kMasterChart).m_fStartPrice = value;
         std::string warning;
         const std::string bytes = Bytes(master, &warning);
-        EXPECT_NE(bytes.find("\r\n0 0 1 12 " + std::string(row.token) + " 1 "), std::string::npos) << bytes;
-        EXPECT_EQ(warning, std::isfinite(row.value) ? "" : "1 number that was not finite was saved as 0.");
+        EXPECT_NE(bytes.find("\r\n0 0 1 12 " + std::string(token) + " 1 "), std::string::npos) << bytes;
+        EXPECT_EQ(warning, std::isfinite(value) ? "" : "1 number that was not finite was saved as 0.");
     }
 
     // Notes in GBK, with CR LF inside the string.

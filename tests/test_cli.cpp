@@ -75,24 +75,22 @@ TEST(CliBasics, HelpVersionAndEveryCommandsUsageErrorsExitingTwo)
 
     EXPECT_EQ(RunCli("--version").out, std::string("quadrix-cli ") + QUADRIX_VERSION_TEXT + "\n");
 
-    const struct {
-        const char* args;
-        const char* message;
-    } bad[] = {{"cells --bogus", "bogus"}, {"cells --rings 0", "--rings"}, {"cells --rings ten", "--rings"},
-        {"cells --kind octagon", "--kind"}, {"cells --date 2012-02-30", "--date"}, {"cells --period year", "--period"},
-        {"cells --labels price,colour", "--labels"}, {"cells --digits 6", "--digits"},
-        {"cells --client 10,10,5,5", "--client"}, {"cells --zoom 0", "--zoom"}, {"cells --start nan", "--start"},
-        {"hit 1", "hit"}, {"render", "--out"}, {"", "command"}, {"paint", "unknown command"},
-        {"hit 0 0 --format csv", "--format"}, {"dump", "dump takes"}, {"write x.json", "write takes"},
-        {"easter", "easter takes"}, {"end 2012/01/31", "two operands"}, {"date tm --mode sometimes", "--mode"},
-        {"trace --city Beijing", "go with --planets"}, {"cells --planets '2024-03-20 12:00:00'", "render and trace"},
-        {"find", "one pivot"}, {"find --price 1 --n 2", "one pivot"}, {"find --n two", "--n"},
-        {"find --price nan", "--price"}, {"targets --kind master --n 1", "angles"},
-        {"targets --n 2 --angles 90,360", "--angles"}, {"targets --n 2 --turns -1", "--turns"},
-        {"targets --n 2 --format xml", "--format"}, {"find --n 2 --turns 1", "find takes no"},
-        {"cells --price 3", "find and targets"}, {"cells --date 2012-01-01 --start-date 2012-01-02", "give one"}};
-    for (const auto& row : bad)
-        ExpectFailure(row.args, 2, row.message);
+    const std::pair<const char*, const char*> bad[] = {{"cells --bogus", "bogus"}, {"cells --rings 0", "--rings"},
+        {"cells --rings ten", "--rings"}, {"cells --kind octagon", "--kind"}, {"cells --date 2012-02-30", "--date"},
+        {"cells --period year", "--period"}, {"cells --labels price,colour", "--labels"},
+        {"cells --digits 6", "--digits"}, {"cells --client 10,10,5,5", "--client"}, {"cells --zoom 0", "--zoom"},
+        {"cells --start nan", "--start"}, {"hit 1", "hit"}, {"render", "--out"}, {"", "command"},
+        {"paint", "unknown command"}, {"hit 0 0 --format csv", "--format"}, {"dump", "dump takes"},
+        {"write x.json", "write takes"}, {"easter", "easter takes"}, {"end 2012/01/31", "two operands"},
+        {"date tm --mode sometimes", "--mode"}, {"trace --city Beijing", "go with --planets"},
+        {"cells --planets '2024-03-20 12:00:00'", "render and trace"}, {"find", "one pivot"},
+        {"find --price 1 --n 2", "one pivot"}, {"find --n two", "--n"}, {"find --price nan", "--price"},
+        {"targets --kind master --n 1", "angles"}, {"targets --n 2 --angles 90,360", "--angles"},
+        {"targets --n 2 --turns -1", "--turns"}, {"targets --n 2 --format xml", "--format"},
+        {"find --n 2 --turns 1", "find takes no"}, {"cells --price 3", "find and targets"},
+        {"cells --date 2012-01-01 --start-date 2012-01-02", "give one"}};
+    for (const auto& [args, message] : bad)
+        ExpectFailure(args, 2, message);
 }
 
 TEST(CliCells, OneObjectPerCellLabelledByTheOptionsTheCsvTableAndHitAgree)
@@ -248,10 +246,7 @@ TEST(CliChartFile, WriteDumpAndDrawFromTheFileBoundingItsValuesBadFilesExitOne)
     std::ofstream(damaged) << "22 serialization::archive 9 -1 -1 2 1 0\n0 0 1 11 1";
     std::ofstream(bad) << R"({"nine": {"m_nRings": "ten"}})";
     std::ofstream(none) << "22 serialization::archive 9 -1 -1 -1 -1 -1\r\n";
-    const struct {
-        std::string args;
-        const char* message;
-    } failures[] = {
+    const std::pair<std::string, const char*> failures[] = {
         {"dump " + damaged, "cut short"},
         {"dump " + TempPath("missing.rtl"), "Cannot read"},
         {"cells --file " + damaged, "cut short"},
@@ -260,7 +255,7 @@ TEST(CliChartFile, WriteDumpAndDrawFromTheFileBoundingItsValuesBadFilesExitOne)
         {"write " + bad + " " + TempPath("out.rtl"), "nine.m_nRings"},
         {"write " + json + " /nonexistent-folder/out.rtl", "Cannot create"},
     };
-    for (const auto& row : failures)
-        ExpectFailure(row.args, 1, row.message);
+    for (const auto& [args, message] : failures)
+        ExpectFailure(args, 1, message);
 }
 

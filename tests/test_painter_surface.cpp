@@ -513,13 +513,11 @@ TEST(ChartExport, WritesPngSvgAndPdfByExtensionOrFailsWithAMessageWritingNothing
     EXPECT_TRUE(!ExportChart(*chart, path("chart.png"), 300, 0, error) && !error.empty());
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
 
-    const struct {
-        const char* name;
-        QByteArray header;
-    } cases[] = {{"chart.png", "\x89PNG\r\n"}, {"chart.SVG", "<?xml"}, {"chart.pdf", "%PDF-"}};
-    for (const auto& c : cases) {
-        ASSERT_TRUE(ExportChart(*chart, path(c.name), 300, 0.5, error)) << c.name << ": " << error;
-        EXPECT_TRUE(contents(c.name).startsWith(c.header)) << c.name;
+    const std::pair<const char*, QByteArray> cases[] = {{"chart.png", "\x89PNG\r\n"}, {"chart.SVG", "<?xml"},
+        {"chart.pdf", "%PDF-"}};
+    for (const auto& [name, header] : cases) {
+        ASSERT_TRUE(ExportChart(*chart, path(name), 300, 0.5, error)) << name << ": " << error;
+        EXPECT_TRUE(contents(name).startsWith(header)) << name;
     }
     const QImage png(dir.filePath("chart.png"));
     EXPECT_EQ(png.size(), QSize(150, 150));
