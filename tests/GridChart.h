@@ -30,7 +30,6 @@ public:
     float GetOuterRadius() override { return m_fOuterRadius; }
 
     using CBaseDraw::DrawDraggedLine;
-    using CBaseDraw::OverlayPoint;
 
     float m_fOuterRadius = 250.0f;
 };

@@ -46,9 +46,8 @@ CliRun RunCli(const std::string& args, bool mergeErr = false)
 void ExpectFailure(const std::string& args, int status, const char* message)
 {
     const CliRun r = RunCli(args, true);
-    EXPECT_EQ(r.status, status) << args;
-    EXPECT_NE(r.out.find(message), std::string::npos) << args << ": " << r.out;
-    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1) << args << ": " << r.out;
+    EXPECT_TRUE(r.status == status && r.out.find(message) != std::string::npos
+                && std::count(r.out.begin(), r.out.end(), '\n') == 1) << args << ": " << r.status << " " << r.out;
 }
 
 nlohmann::json Cells(const std::string& args)
@@ -68,63 +67,58 @@ std::string TempPath(const std::string& name) { return std::string(QUADRIX_TEST_
 
 } // namespace
 
-TEST(CliBasics, HelpVersionAndUsageErrors)
+TEST(CliBasics, HelpVersionAndEveryCommandsUsageErrorsExitingTwo)
 {
     const CliRun help = RunCli("--help");
-    EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("render"), std::string::npos);
-    EXPECT_NE(help.out.find("--calendar-ring"), std::string::npos);
+    EXPECT_TRUE(help.status == 0 && help.out.find("render") != std::string::npos
+                && help.out.find("--calendar-ring") != std::string::npos) << help.out;
 
     EXPECT_EQ(RunCli("--version").out, std::string("quadrix-cli ") + QUADRIX_VERSION_TEXT + "\n");
 
-    const struct {
-        const char* args;
-        const char* message;
-    } bad[] = {{"cells --bogus", "bogus"}, {"cells --rings 0", "--rings"}, {"cells --rings ten", "--rings"},
-        {"cells --kind octagon", "--kind"}, {"cells --date 2012-02-30", "--date"}, {"cells --period year", "--period"},
-        {"cells --labels price,colour", "--labels"}, {"cells --digits 6", "--digits"},
-        {"cells --client 10,10,5,5", "--client"}, {"cells --zoom 0", "--zoom"}, {"cells --start nan", "--start"},
-        {"hit 1", "hit"}, {"render", "--out"}, {"", "command"}, {"paint", "unknown command"}};
-    for (const auto& row : bad)
-        ExpectFailure(row.args, 2, row.message);
+    const std::pair<const char*, const char*> bad[] = {{"cells --bogus", "bogus"}, {"cells --rings 0", "--rings"},
+        {"cells --rings ten", "--rings"}, {"cells --kind octagon", "--kind"}, {"cells --date 2012-02-30", "--date"},
+        {"cells --period year", "--period"}, {"cells --labels price,colour", "--labels"},
+        {"cells --digits 6", "--digits"}, {"cells --client 10,10,5,5", "--client"}, {"cells --zoom 0", "--zoom"},
+        {"cells --start nan", "--start"}, {"hit 1", "hit"}, {"render", "--out"}, {"", "command"},
+        {"paint", "unknown command"}, {"hit 0 0 --format csv", "--format"}, {"dump", "dump takes"},
+        {"write x.json", "write takes"}, {"easter", "easter takes"}, {"end 2012/01/31", "two operands"},
+        {"date tm --mode sometimes", "--mode"}, {"trace --city Beijing", "go with --planets"},
+        {"cells --planets '2024-03-20 12:00:00'", "render and trace"}, {"find", "one pivot"},
+        {"find --price 1 --n 2", "one pivot"}, {"find --n two", "--n"}, {"find --price nan", "--price"},
+        {"targets --kind master --n 1", "angles"}, {"targets --n 2 --angles 90,360", "--angles"},
+        {"targets --n 2 --turns -1", "--turns"}, {"targets --n 2 --format xml", "--format"},
+        {"find --n 2 --turns 1", "find takes no"}, {"cells --price 3", "find and targets"},
+        {"cells --date 2012-01-01 --start-date 2012-01-02", "give one"}};
+    for (const auto& [args, message] : bad)
+        ExpectFailure(args, 2, message);
 }
 
-TEST(CliCells, OneObjectPerCellInNumberOrderLabelledByTheOptions)
+TEST(CliCells, OneObjectPerCellLabelledByTheOptionsTheCsvTableAndHitAgree)
 {
     const nlohmann::json cells = Cells("--rings 1 --labels n");
     ASSERT_EQ(cells.size(), 9u);
-    for (int i = 0; i < 9; ++i) {
-        EXPECT_EQ(cells[i]["n"], i + 1);
-        EXPECT_EQ(cells[i]["label"], std::to_string(i + 1));
-    }
+    for (int i = 0; i < 9; ++i)
+        EXPECT_TRUE(cells[i]["n"] == i + 1 && cells[i]["label"] == std::to_string(i + 1)) << cells[i];
     // Clockwise by default: 2 left of 1. Each label in its own colour.
     EXPECT_LT(cells[1]["x"].get<int>(), cells[0]["x"].get<int>());
     EXPECT_GT(Cells("--rings 1 --labels n --clockwise off")[1]["x"].get<int>(), cells[0]["x"].get<int>());
-    EXPECT_EQ(cells[0]["color"], 0x0000FF);
-    EXPECT_EQ(cells[1]["color"], 0xFF0000);
+    EXPECT_TRUE(cells[0]["color"] == 0x0000FF && cells[1]["color"] == 0xFF0000) << cells;
 
     // Labels follow the chart options.
-    const nlohmann::json two
-        = Cells("--rings 2 --start 100 --step 0.25 --digits -1 --labels price,time,n --date 2011-12-30");
-    ASSERT_EQ(two.size(), 25u);
-    EXPECT_EQ(two[1]["label"], "100.25\n11/12/31\n2");
-    EXPECT_EQ(two[2]["label"], "100.50\n1/1\n3");
+    EXPECT_EQ(Cells("--rings 2 --start 100 --step 0.25 --digits -1 --labels price,time,n --date 2011-12-30")[1]["label"],
+              "100.25\n11/12/31\n2");
 
     EXPECT_EQ(Cells("--rings 2 --labels standard,n")[0]["label"], "1/1\n1");
     EXPECT_EQ(Cells("--rings 1 --labels none")[4]["label"], "");
-}
 
-// The table's dates are the labels' (the year shown where the paint order
-// meets a new one), its numbers and centres the JSON's.
-TEST(CliCells, TheCsvTableAgreesWithTheLabels)
-{
+    // The table's dates are the labels' (the year shown where the paint order
+    // meets a new one), its numbers and centres the JSON's.
     for (const char* kind : {"nine", "four", "hexagon", "wheel", "master"}) {
-        const std::string options = std::string(" --kind ") + kind + " --rings 3 --labels time --date 2012-12-20 --time-step 2";
-        const nlohmann::json cells = Cells(options);
-        std::istringstream csv(RunCli("cells --format csv" + options).out);
+        const std::string options = std::string(" --kind ") + kind + " --rings 3 --labels time --date 2012-12-20";
+        std::istringstream csv(RunCli("cells --format csv --time-step 2" + options).out);
         std::string line;
         std::getline(csv, line);
-        for (const nlohmann::json& cell : cells) {
+        for (const nlohmann::json& cell : Cells("--time-step 2" + options)) {
             std::getline(csv, line);
             std::istringstream fields(line);
             std::string n, price, date, ring, angle, x, y;
@@ -135,24 +129,18 @@ TEST(CliCells, TheCsvTableAgreesWithTheLabels)
         }
         EXPECT_FALSE(std::getline(csv, line)) << kind;
     }
-    EXPECT_EQ(RunCli("hit 0 0 --format csv").status, 2);
-}
 
-// --date takes the dates the chart properties dialog takes, and no other.
-TEST(CliCells, DatesAsThePropertiesDialogTakesThem)
-{
+    // hit agrees with the centres and takes --date as the chart properties dialog
+    // takes it, and no other.
     for (const char* date : {"2012-02-29", "2012/02/29", "0001-01-01", "9999-12-31", "2012-1-5", " 2012-02-29",
              "+2012-02-29", "2012-02-30", "0000-01-01", "10000-01-01"}) {
         const bool dialog = ChartPropertyRules::Confirm({"10", "1", "1", "1", date}).values.Ok();
         EXPECT_EQ(RunCli(std::string("hit 0 0 --date '") + date + "'").status == 0, dialog) << date;
     }
-}
 
-TEST(CliHit, AgreesWithTheCellCentres)
-{
-    const nlohmann::json cells = Cells("--rings 3 --calendar-ring");
+    const nlohmann::json three = Cells("--rings 3 --calendar-ring");
     for (const int n : {1, 2, 9, 10, 25, 26, 49}) {
-        const auto& cell = cells[n - 1];
+        const auto& cell = three[n - 1];
         const CliRun r = RunCli("hit --rings 3 --calendar-ring -- " + std::to_string(cell["x"].get<int>()) + " " +
                              std::to_string(cell["y"].get<int>()));
         EXPECT_EQ(r.out, std::to_string(n) + "\n");
@@ -161,7 +149,7 @@ TEST(CliHit, AgreesWithTheCellCentres)
 }
 
 // Each format with every kind of figure; what the files hold is the export's.
-TEST(CliRender, WritesEachFormatOrFailsWithStatusOne)
+TEST(CliCommands, RenderTraceAndEachOtherReachItsCodeAndFailWithItsStatus)
 {
     const std::string figures = "render --rings 3 --calendar-ring --angle-ring --overlays triangle,squares,divisions";
     for (const char* name : {"chart.png", "chart.svg", "chart.pdf"}) {
@@ -173,80 +161,29 @@ TEST(CliRender, WritesEachFormatOrFailsWithStatusOne)
     const std::string bmp = TempPath("chart.bmp");
     EXPECT_EQ(RunCli("render --out " + bmp).status, 1);
     EXPECT_EQ(FileStart(bmp, 1), "");
-}
 
-TEST(CliTrace, EveryLineIsAnOperation)
-{
-    const CliRun r = RunCli("trace --rings 1 --angle-ring");
-    ASSERT_EQ(r.status, 0);
-    std::istringstream lines(r.out);
+    std::istringstream lines(RunCli("trace --rings 1 --angle-ring").out);
     std::string line;
     int count = 0, texts = 0;
     for (; std::getline(lines, line); ++count) {
         const nlohmann::json op = nlohmann::json::parse(line);
-        ASSERT_TRUE(op.contains("op"));
-        ASSERT_TRUE(op["op"] != "lineto" || op.contains("pen")) << line;
+        ASSERT_TRUE(op.contains("op") && (op["op"] != "lineto" || op.contains("pen"))) << line;
         texts += op["op"] == "text";
     }
     EXPECT_GT(count, 360); // the angle ring alone draws 360 ticks
     EXPECT_EQ(texts, 9 + 36); // nine labels and the ring's 36 figures
-}
 
-TEST(CliChartFile, WriteDumpAndDrawFromTheFile)
-{
-    const std::string json = TempPath("set.json"), rtl = TempPath("set.rtl");
-    std::ofstream(json) << R"({"nine": {"m_nRings": 2, "m_bShowPrice": false, "m_bShowN": true,
-        "m_Comments": [{"cell": 5, "m_strText": "第一行\n  second", "m_strFace": "宋体"}]},
-        "wheel": {"m_nRings": 3}})";
-    ASSERT_EQ(RunCli("write " + json + " " + rtl).status, 0);
-    EXPECT_EQ(FileStart(rtl, 27), "22 serialization::archive 9");
+    // The planet ring draws from the astrology report's place options; a sky
+    // that cannot be computed gives no picture, not one without its ring.
+    const CliRun trace = RunCli("trace --angle-ring --planets '2024-03-20 12:00:00' --bias -480 --lat 39.9 --lon 116.4");
+    EXPECT_EQ(trace.status, 0);
+    EXPECT_NE(trace.out.find("\"text\":\"\u2647\""), std::string::npos);
+    const std::string png = TempPath("planets.png");
+    const CliRun far = RunCli("render --planets '9000-01-01 00:00:00' --city Beijing --out " + png, true);
+    EXPECT_TRUE(far.status == 1 && far.out.find("error : ") != std::string::npos) << far.out;
+    EXPECT_FALSE(std::ifstream(png).good());
 
-    const CliRun dump = RunCli("dump " + rtl);
-    ASSERT_EQ(dump.status, 0);
-    const nlohmann::json set = nlohmann::json::parse(dump.out);
-    EXPECT_TRUE(set["four"].is_null());
-    EXPECT_EQ(set["wheel"]["m_nRings"], 3);
-    EXPECT_EQ(set["nine"]["version"], 1);
-    EXPECT_EQ(set["nine"]["m_Comments"][0]["m_strText"], "第一行\n  second");
-
-    // The file's ring count and labels, then an option over them.
-    const nlohmann::json cells = Cells("--file " + rtl);
-    ASSERT_EQ(cells.size(), 9u);
-    EXPECT_EQ(cells[8]["label"], "9");
-    EXPECT_EQ(Cells("--file " + rtl + " --rings 2").size(), 25u);
-    EXPECT_EQ(Cells("--file " + rtl + " --kind wheel").size(), 72u);
-    const CliRun trace = RunCli("trace --file " + rtl);
-    EXPECT_NE(trace.out.find("second"), std::string::npos); // the note is drawn
-}
-
-TEST(CliChartFile, BadFilesGiveOneLineAndStatusOne)
-{
-    const std::string damaged = TempPath("damaged.rtl"), json = TempPath("bad.json"), rtl = TempPath("one.rtl");
-    const std::string empty = TempPath("empty.json");
-    std::ofstream(empty) << "{}";
-    std::ofstream(damaged) << "22 serialization::archive 9 -1 -1 2 1 0\n0 0 1 11 1";
-    std::ofstream(json) << R"({"nine": {"m_nRings": "ten"}})";
-    std::ofstream(rtl) << "22 serialization::archive 9 -1 -1 -1 -1 -1\r\n";
-    const struct {
-        std::string args;
-        const char* message;
-    } bad[] = {
-        {"dump " + damaged, "cut short"},
-        {"dump " + TempPath("missing.rtl"), "Cannot read"},
-        {"cells --file " + damaged, "cut short"},
-        {"cells --file " + rtl, "holds no chart of kind nine"},
-        {"write " + json + " " + TempPath("out.rtl"), "nine.m_nRings"},
-        {"write " + empty + " /nonexistent-folder/out.rtl", "Cannot create"},
-    };
-    for (const auto& row : bad)
-        ExpectFailure(row.args, 1, row.message);
-    EXPECT_EQ(RunCli("dump", true).status, 2);
-    EXPECT_EQ(RunCli("write " + json, true).status, 2);
-}
-
-// Each command reaches its own code, whose outputs are tested there.
-TEST(CliCommands, EachIsWiredWithItsArguments)
-{
+    // Each command reaches its own code, whose outputs are tested there.
     const std::string now = " --now '2012-03-05 10:00:00'";
     EXPECT_EQ(RunCli("date next friday" + now).out, "2012-03-09 10:00:00\n");
     EXPECT_EQ(RunCli("easter 2049").out, "2049-04-18\n");
@@ -256,52 +193,9 @@ TEST(CliCommands, EachIsWiredWithItsArguments)
     EXPECT_EQ(RunCli("start 2012/03/31 1 --unit month").out, "2012/02/29\n");
     EXPECT_NE(RunCli("astro --date '2011-11-24 10:30:00' --city Beijing").out.find("Sagittarius"), std::string::npos);
     EXPECT_EQ(RunCli("cities").out.rfind("Beijing\tChina\t-480\t", 0), 0u);
-    for (const char* missing : {"easter", "end 2012/01/31", "date tm --mode sometimes"})
-        EXPECT_EQ(RunCli(missing).status, 2) << missing;
-}
 
-// The planet ring draws from the astrology report's place options; a sky
-// that cannot be computed gives no picture, not one without its ring.
-TEST(CliPlanets, SymbolsAreTracedAndFailuresWriteNothing)
-{
-    const std::string moment = " --planets '2024-03-20 12:00:00'";
-    const CliRun trace = RunCli("trace --angle-ring" + moment + " --bias -480 --lat 39.9 --lon 116.4");
-    EXPECT_EQ(trace.status, 0);
-    EXPECT_NE(trace.out.find("\"text\":\"\u2647\""), std::string::npos);
-    const std::string png = TempPath("planets.png");
-    const CliRun far = RunCli("render --planets '9000-01-01 00:00:00' --city Beijing --out " + png, true);
-    EXPECT_EQ(far.status, 1);
-    EXPECT_NE(far.out.find("error : "), std::string::npos);
-    EXPECT_FALSE(std::ifstream(png).good());
-    EXPECT_EQ(RunCli("trace --city Beijing").status, 2);
-    EXPECT_EQ(RunCli("cells" + moment + " --city Beijing").status, 2);
-}
-
-// dump shows what the file holds; drawing bounds it.
-TEST(CliChartFile, StoredValuesAreShownAsHeldAndBoundedWhereDrawn)
-{
-    const std::string json = TempPath("odd.json"), rtl = TempPath("odd.rtl");
-    std::ofstream(json) << R"({"nine": {"m_fZoom": 20, "m_nDecimals": 9},
-        "four": {"m_fZoom": 0}, "wheel": {"m_nRings": 2147483647},
-        "master": {"m_nRings": 2, "m_fStartPrice": 1.5, "m_nNaturalDecimals": 1000000000, "m_nDecimals": -1}})";
-    ASSERT_EQ(RunCli("write " + json + " " + rtl).status, 0);
-    EXPECT_NE(RunCli("dump " + rtl).out.find("\"m_nDecimals\": 9,"), std::string::npos);
-
-    // Zoom 20 is no picture of 1000 units within 16384 pixels: lowered, and said so.
-    const CliRun nine = RunCli("cells --file " + rtl, true);
-    EXPECT_EQ(nine.status, 0);
-    EXPECT_EQ(nine.out.rfind("quadrix-cli: note: " + rtl + ": the chart's zoom 20 gives a picture over 16384 "
-                             "pixels; drawn at zoom 16.384\n", 0), 0u) << nine.out;
-    ExpectFailure("cells --kind four --file " + rtl, 1, "the chart's zoom 0 gives no picture");
-
-    EXPECT_EQ(Cells("--kind wheel --file " + rtl), nlohmann::json::array());
-    EXPECT_EQ(Cells("--kind master --file " + rtl)[0]["label"], "1.50000");
-}
-
-// find and targets: the pivot by price, date or number, exit 1 for none, 2
-// for bad options; --date is the pivot there and --start-date cell 1's.
-TEST(CliPivot, FindTargetsAndTheirExits)
-{
+    // find and targets: the pivot by price, date or number, exit 1 for none;
+    // --date is the pivot there and --start-date cell 1's.
     const CliRun found = RunCli("find --rings 3 --date 2012-11-17 --start-date 2012-11-15");
     EXPECT_EQ(found.status, 0);
     EXPECT_EQ(nlohmann::json::parse(found.out),
@@ -310,21 +204,58 @@ TEST(CliPivot, FindTargetsAndTheirExits)
 
     const nlohmann::json targets = nlohmann::json::parse(RunCli("targets --n 2 --angles 90,0 --turns 2").out);
     ASSERT_EQ(targets.size(), 7u); // two turns in is off the chart, (0, 0) is the pivot
-    EXPECT_EQ(targets[0]["turns"], -1);
-    EXPECT_EQ(targets[2]["n"], 4);
-    EXPECT_EQ(targets[6]["n"], 28);
+    EXPECT_TRUE(targets[0]["turns"] == -1 && targets[2]["n"] == 4 && targets[6]["n"] == 28) << targets;
     EXPECT_EQ(RunCli("targets --n 2 --format csv").out.substr(0, 3), "\xEF\xBB\xBF");
 
     ExpectFailure("find --rings 3 --price 5000", 1, "price 5000");
     ExpectFailure("targets --n 50 --rings 3", 1, "number 50");
-    const struct {
-        const char* args;
-        const char* message;
-    } bad[] = {{"find", "one pivot"}, {"find --price 1 --n 2", "one pivot"}, {"find --n two", "--n"},
-        {"find --price nan", "--price"}, {"targets --kind master --n 1", "angles"},
-        {"targets --n 2 --angles 90,360", "--angles"}, {"targets --n 2 --turns -1", "--turns"},
-        {"targets --n 2 --format xml", "--format"}, {"find --n 2 --turns 1", "find takes no"},
-        {"cells --price 3", "find and targets"}, {"cells --date 2012-01-01 --start-date 2012-01-02", "give one"}};
-    for (const auto& row : bad)
-        ExpectFailure(row.args, 2, row.message);
 }
+
+// dump shows what the file holds; drawing bounds it.
+TEST(CliChartFile, WriteDumpAndDrawFromTheFileBoundingItsValuesBadFilesExitOne)
+{
+    const std::string json = TempPath("set.json"), rtl = TempPath("set.rtl");
+    std::ofstream(json) << R"({"nine": {"m_nRings": 2, "m_bShowPrice": false, "m_bShowN": true, "m_fZoom": 20,
+        "m_nDecimals": 9, "m_Comments": [{"cell": 5, "m_strText": "第一行\n  second", "m_strFace": "宋体"}]},
+        "hexagon": {"m_nRings": 3}, "four": {"m_fZoom": 0}, "wheel": {"m_nRings": 2147483647},
+        "master": {"m_nRings": 2, "m_fStartPrice": 1.5, "m_nNaturalDecimals": 1000000000, "m_nDecimals": -1}})";
+    ASSERT_EQ(RunCli("write " + json + " " + rtl).status, 0);
+
+    const CliRun dump = RunCli("dump " + rtl);
+    ASSERT_EQ(dump.status, 0);
+    const nlohmann::json set = nlohmann::json::parse(dump.out);
+    EXPECT_EQ(set["hexagon"]["m_nRings"], 3);
+    EXPECT_EQ(set["nine"]["version"], 1);
+    EXPECT_EQ(set["nine"]["m_nDecimals"], 9);
+
+    // The file's ring count and labels, then an option over them. Zoom 20 is
+    // no picture of 1000 units within 16384 pixels: lowered, and said so.
+    const CliRun nine = RunCli("cells --file " + rtl, true);
+    EXPECT_EQ(nine.status, 0);
+    EXPECT_EQ(nine.out.rfind("quadrix-cli: note: " + rtl + ": the chart's zoom 20 gives a picture over 16384 "
+                             "pixels; drawn at zoom 16.384\n", 0), 0u) << nine.out;
+    const nlohmann::json cells = Cells("--file " + rtl);
+    EXPECT_TRUE(cells.size() == 9 && cells[8]["label"] == "9") << cells;
+    EXPECT_EQ(Cells("--file " + rtl + " --rings 2").size(), 25u);
+    EXPECT_EQ(Cells("--file " + rtl + " --kind hexagon").size(), 36u);
+    EXPECT_NE(RunCli("trace --file " + rtl).out.find("second"), std::string::npos); // the note is drawn
+    EXPECT_EQ(Cells("--kind wheel --file " + rtl), nlohmann::json::array());
+    EXPECT_EQ(Cells("--kind master --file " + rtl)[0]["label"], "1.50000");
+
+    const std::string damaged = TempPath("damaged.rtl"), bad = TempPath("bad.json"), none = TempPath("none.rtl");
+    std::ofstream(damaged) << "22 serialization::archive 9 -1 -1 2 1 0\n0 0 1 11 1";
+    std::ofstream(bad) << R"({"nine": {"m_nRings": "ten"}})";
+    std::ofstream(none) << "22 serialization::archive 9 -1 -1 -1 -1 -1\r\n";
+    const std::pair<std::string, const char*> failures[] = {
+        {"dump " + damaged, "cut short"},
+        {"dump " + TempPath("missing.rtl"), "Cannot read"},
+        {"cells --file " + damaged, "cut short"},
+        {"cells --file " + none, "holds no chart of kind nine"},
+        {"cells --kind four --file " + rtl, "the chart's zoom 0 gives no picture"},
+        {"write " + bad + " " + TempPath("out.rtl"), "nine.m_nRings"},
+        {"write " + json + " /nonexistent-folder/out.rtl", "Cannot create"},
+    };
+    for (const auto& [args, message] : failures)
+        ExpectFailure(args, 1, message);
+}
+
