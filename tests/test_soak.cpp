@@ -1,10 +1,9 @@
 // The main window under a long run of seeded random input, every window that
-// would wait for the user answered at once. After each event the window's
-// state must hang together; every 500 events the set is saved, read back and
-// opened, and must come back equal; before that, undoing every step must
-// give back the set the history began with, redoing them all the set before
-// the undo. QUADRIX_SOAK_SEED and QUADRIX_SOAK_EVENTS
-// replay or lengthen a run.
+// would wait for the user answered at once. After each event the window's state
+// must hang together; every 500 events undoing every step must give back the set
+// the history began with, redoing them all the set before, and the set saved,
+// read back and opened must come back equal. QUADRIX_SOAK_SEED and
+// QUADRIX_SOAK_EVENTS replay or lengthen a run.
 
 #include "BaseDraw.h"
 #include "ChartFile.h"
@@ -42,6 +41,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <random>
 #include <set>
@@ -50,8 +50,6 @@
 
 namespace {
 
-constexpr unsigned kDefaultSeed = 20120305;
-constexpr int kDefaultEvents = 10000;
 constexpr int kRoundTripEvery = 500;
 // Commands that build a dialog of Qt's own or a window of their own: each
 // comes up a few times, the others many.
@@ -64,17 +62,13 @@ unsigned EnvironmentNumber(const char* name, unsigned fallback)
     return text && *text ? static_cast<unsigned>(std::strtoul(text, nullptr, 10)) : fallback;
 }
 
-// One random source for the events and the answers, so that a seed replays
-// a whole run.
+// One random source for the events and the answers, so that a seed replays a whole run.
 struct Dice {
     std::mt19937 rng;
     int Below(int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); }
     bool Chance(int percent) { return Below(100) < percent; }
     template <class T>
-    const T& Pick(const std::vector<T>& items)
-    {
-        return items[static_cast<std::size_t>(Below(static_cast<int>(items.size())))];
-    }
+    const T& Pick(const std::vector<T>& items) { return items[static_cast<std::size_t>(Below(int(items.size())))]; }
 };
 
 // Answers every dialog and menu as soon as its own event loop runs: notes
@@ -84,12 +78,7 @@ struct Dice {
 // shown to the user are kept: the run has no reason for any.
 class DialogAnswerer : public QObject {
 public:
-    DialogAnswerer(Dice& dice, const QTemporaryDir& folder)
-        : m_dice(dice)
-        , m_folder(folder)
-    {
-    }
-
+    DialogAnswerer(Dice& dice, const QTemporaryDir& folder) : m_dice(dice), m_folder(folder) {}
     QStringList warnings;
 
 protected:
@@ -152,10 +141,7 @@ private:
         for (int i = m_dice.Below(5); i > 0; --i)
             text += m_dice.Pick(pieces);
         note.findChild<QPlainTextEdit*>("text")->setPlainText(text);
-        if (m_dice.Chance(75))
-            note.accept();
-        else
-            note.reject();
+        m_dice.Chance(75) ? note.accept() : note.reject();
     }
 
     // Values a user types, some of them refused; the numbers are ones a
@@ -177,10 +163,8 @@ private:
 
     void AnswerFiles(QFileDialog& files)
     {
-        if (m_dice.Chance(25)) {
-            files.reject();
-            return;
-        }
+        if (m_dice.Chance(25))
+            return files.reject();
         // Exports go to files of their own kind, beside the chart files.
         const QString suffix = files.nameFilters().join(' ').contains("*.rtl") ? "rtl" : files.defaultSuffix();
         const QString name = QString("saved-%1.%2").arg(m_dice.Below(3)).arg(suffix);
@@ -196,12 +180,10 @@ private:
     void AnswerMenu(QMenu& menu)
     {
         const QList<QAction*> entries = menu.actions();
-        if (entries.isEmpty() || m_dice.Chance(50)) {
-            menu.close();
-            return;
+        if (!entries.isEmpty() && !m_dice.Chance(50)) {
+            menu.setActiveAction(entries[m_dice.Below(static_cast<int>(entries.size()))]);
+            QTest::keyClick(&menu, Qt::Key_Return);
         }
-        menu.setActiveAction(entries[m_dice.Below(static_cast<int>(entries.size()))]);
-        QTest::keyClick(&menu, Qt::Key_Return);
         if (menu.isVisible())
             menu.close();
     }
@@ -217,22 +199,16 @@ private:
 nlohmann::json StepData(const CChartSet& set)
 {
     nlohmann::json charts = nlohmann::json::parse(ChartSetJson::ToText(set.Slots()));
-    for (auto& chart : charts) {
-        if (chart.is_null())
-            continue;
-        for (const char* key : {"m_fZoom", "m_fSquaresRadius", "m_fTriangleRadius", "m_fDivisionsRadius"})
-            chart.erase(key);
-    }
+    for (auto& chart : charts)
+        if (chart.is_object())
+            for (const char* key : {"m_fZoom", "m_fSquaresRadius", "m_fTriangleRadius", "m_fDivisionsRadius"})
+                chart.erase(key);
     return charts;
 }
 
 class Soak : public testing::Test {
 protected:
-    Soak()
-        : m_dice {std::mt19937(m_seed)}
-        , m_answerer(m_dice, m_folder)
-    {
-    }
+    Soak() : m_dice {std::mt19937(m_seed)}, m_answerer(m_dice, m_folder) {}
 
     void SetUp() override
     {
@@ -264,35 +240,28 @@ protected:
     std::string Event()
     {
         const int roll = m_dice.Below(100);
-        if (roll < 23)
-            return Command(m_dice.Pick(m_lightCommands));
-        if (roll < 24)
-            return Command(m_dice.Pick(m_heavyCommands));
-        if (roll < 30)
-            return Command(m_dice.Pick<int>(
-                {Cmd::KindSquareOfNine, Cmd::KindHexagon, Cmd::KindSquareOfFour, Cmd::KindWheel, Cmd::KindMasterChart}));
-        if (roll < 34)
-            return Command(
-                m_dice.Pick<int>({Cmd::ToolLine, Cmd::ToolArrow, Cmd::ToolTangent, Cmd::ToolCircle, Cmd::ToolSquare}));
-        if (roll < 37)
-            return Command(m_dice.Chance(50) ? Cmd::ZoomIn : Cmd::ZoomOut);
-        if (roll < 41)
-            return Wheel();
-        if (roll < 43)
-            return PaletteColour();
-        if (roll < 58)
-            return Press(m_dice.Chance(85) ? Qt::LeftButton : Qt::RightButton);
-        if (roll < 76)
-            return Move();
-        if (roll < 88)
-            return Release();
-        if (roll < 92)
-            return DoubleClick();
-        if (roll < 97)
-            return Paint();
-        if (roll < 99)
-            return Scroll();
-        return Resize();
+        const std::pair<int, std::function<std::string()>> events[] = {
+            {23, [&] { return Command(m_dice.Pick(m_lightCommands)); }},
+            {24, [&] { return Command(m_dice.Pick(m_heavyCommands)); }},
+            {30, [&] { return Command(m_dice.Pick<int>({Cmd::KindSquareOfNine, Cmd::KindHexagon, Cmd::KindSquareOfFour,
+                                                         Cmd::KindWheel, Cmd::KindMasterChart})); }},
+            {34, [&] { return Command(m_dice.Pick<int>(
+                           {Cmd::ToolLine, Cmd::ToolArrow, Cmd::ToolTangent, Cmd::ToolCircle, Cmd::ToolSquare})); }},
+            {37, [&] { return Command(m_dice.Chance(50) ? Cmd::ZoomIn : Cmd::ZoomOut); }},
+            {41, [&] { return Wheel(); }},
+            {43, [&] { return PaletteColour(); }},
+            {58, [&] { return Press(m_dice.Chance(85) ? Qt::LeftButton : Qt::RightButton); }},
+            {76, [&] { return Move(); }},
+            {88, [&] { return Release(); }},
+            {92, [&] { return DoubleClick(); }},
+            {97, [&] { return Paint(); }},
+            {99, [&] { return Scroll(); }},
+            {100, [&] { return Resize(); }},
+        };
+        for (const auto& [below, event] : events)
+            if (roll < below)
+                return event();
+        return {};
     }
 
     std::string Command(int id)
@@ -481,8 +450,8 @@ protected:
         m_answerer.warnings = warnings;
     }
 
-    const unsigned m_seed = EnvironmentNumber("QUADRIX_SOAK_SEED", kDefaultSeed);
-    const int m_events = static_cast<int>(EnvironmentNumber("QUADRIX_SOAK_EVENTS", kDefaultEvents));
+    const unsigned m_seed = EnvironmentNumber("QUADRIX_SOAK_SEED", 20120305);
+    const int m_events = static_cast<int>(EnvironmentNumber("QUADRIX_SOAK_EVENTS", 10000));
     QTemporaryDir m_folder;
     Dice m_dice;
     DialogAnswerer m_answerer;
