@@ -39,8 +39,7 @@
 
 namespace {
 
-// A chart window whose questions to the user are answered from a script
-// and whose messages and context menus are recorded.
+// A chart window whose questions are answered from a script, its messages recorded.
 class ScriptedView : public CRotula2View {
 public:
     QStringList openPaths;
@@ -227,9 +226,8 @@ TEST_F(ChartView, ZoomFollowsTheChartAndKeepsTheCentreOrThePointer)
     EXPECT_LE((view.toWindow({945, 945}) - centre).manhattanLength(), 2); // of the 1890-unit canvas
 }
 
-// Values no dialog gives are painted within bounds and saved back as held,
-// but for what a chart shown holds as the window shows it: the zoom within
-// its range, overlay switches as 0 or 1.
+// Values no dialog gives are painted within bounds and saved back as held, but
+// for what a chart shown holds as shown: the zoom in range, switches as 0 or 1.
 TEST_F(ChartView, AFileWithStrangeValuesOpensPaintsAndSavesThemBack)
 {
     CChartSlots odd;

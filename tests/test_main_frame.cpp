@@ -39,7 +39,6 @@
 
 namespace {
 
-// True when the icon draws something at size.
 bool Renders(const QIcon& icon, QSize size)
 {
     const QImage image = icon.pixmap(size).toImage();
@@ -48,15 +47,6 @@ bool Renders(const QIcon& icon, QSize size)
             if (qAlpha(image.pixel(x, y)) != 0)
                 return true;
     return false;
-}
-
-// The texts of the entries of a menu.
-QStringList Texts(const QMenu& menu)
-{
-    QStringList texts;
-    for (const QAction* a : menu.actions())
-        texts << a->text();
-    return texts;
 }
 
 // Clicks OK in the next message box once it shows, keeping its text.
@@ -88,8 +78,7 @@ private slots:
     void paletteAndLineFeedTheChart();
 
     void closeAsksAboutUnsavedWork();
-    void titleAndRecentFiles();
-    void dropOpensChartFiles();
+    void titleRecentFilesAndDrops();
     void versionCheck();
     void texts();
 
@@ -124,9 +113,8 @@ QAction* TestMainFrame::action(int id) const
     return a;
 }
 
-// The menus and toolbars come from the command table; what a test can check
-// without copying the table is that every entry reaches a command and every
-// button shows what it is. The toolbars share one row.
+// Without copying the command table: every entry reaches a command, every
+// button shows what it is, and the toolbars share one row.
 void TestMainFrame::menusAndToolBarsReachTheirCommands()
 {
     QStringList titles;
@@ -299,10 +287,18 @@ void TestMainFrame::closeAsksAboutUnsavedWork()
 }
 
 // Opened and saved files name the window and head the recent files, which
-// a new window reads back; a vanished one is dropped with a message.
-void TestMainFrame::titleAndRecentFiles()
+// a new window reads back; a vanished one is dropped with a message. One
+// dropped chart file is taken and opened once the drop is over; other drops
+// are refused.
+void TestMainFrame::titleRecentFilesAndDrops()
 {
     const QTemporaryDir folder;
+    const auto recent = [this] {
+        QStringList texts;
+        for (const QAction* a : m_frame->RecentFilesMenu()->actions())
+            texts << a->text();
+        return texts;
+    };
     const QString a = folder.filePath("a.rtl"), b = folder.filePath("b&.rtl");
     CRotula2View* view = m_frame->View();
     QVERIFY(!action(Cmd::RecentFiles)->isEnabled());
@@ -315,15 +311,15 @@ void TestMainFrame::titleAndRecentFiles()
     QCOMPARE(m_frame->windowTitle(), QString("a.rtl[*] - Quadrix 2012"));
     QVERIFY(action(Cmd::RecentFiles)->isEnabled());
     const QStringList entries {"&1 " + a, "&2 " + QString(b).replace("&", "&&")};
-    QCOMPARE(Texts(*m_frame->RecentFilesMenu()), entries);
+    QCOMPARE(recent(), entries);
 
     m_frame->SetSaveQuestion([] { return true; });
     m_frame = std::make_unique<CMainFrame>(m_check);
     QCOMPARE(m_frame->windowTitle(), QString("Quadrix 2012[*]"));
-    QCOMPARE(Texts(*m_frame->RecentFilesMenu()), entries);
+    QCOMPARE(recent(), entries);
     m_frame->RecentFilesMenu()->actions().at(1)->trigger();
     QCOMPARE(QFile::decodeName(m_frame->View()->Charts().Path().c_str()), b);
-    QCOMPARE(Texts(*m_frame->RecentFilesMenu()).front(), "&1 " + QString(b).replace("&", "&&"));
+    QCOMPARE(recent().front(), "&1 " + QString(b).replace("&", "&&"));
 
     QVERIFY(QFile::remove(a));
     QString message;
@@ -332,13 +328,7 @@ void TestMainFrame::titleAndRecentFiles()
     QCOMPARE(message, "文件不存在：" + a);
     QCOMPARE(m_frame->RecentFilesMenu()->actions().size(), 1);
     QCOMPARE(QSettings().value("files/recent").toStringList(), QStringList {b});
-}
 
-// One dropped chart file is taken and opened once the drop is over; other
-// drops are refused.
-void TestMainFrame::dropOpensChartFiles()
-{
-    const QTemporaryDir folder;
     const QString chart = folder.filePath("drop.RTL");
     QVERIFY(m_frame->View()->SaveFile(chart));
     action(Cmd::FileNew)->trigger();

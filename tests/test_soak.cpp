@@ -71,10 +71,7 @@ struct Dice {
     const T& Pick(const std::vector<T>& items) { return items[static_cast<std::size_t>(Below(int(items.size())))]; }
 };
 
-// Answers every dialog and menu as soon as its own event loop runs: notes
-// get text, the chart properties get values (some refused), file dialogs
-// get paths in the run's folder, the save question gets any of its answers,
-// menus are left or an entry is taken; anything else is closed. Warnings
+// Answers every dialog and menu as soon as its own event loop runs. Warnings
 // shown to the user are kept: the run has no reason for any.
 class DialogAnswerer : public QObject {
 public:
@@ -192,10 +189,8 @@ private:
     const QTemporaryDir& m_folder;
 };
 
-// The charts of a set without the zoom, which is no step of the history,
-// and the overlay radii, which each paint lays out afresh: the chart shown
-// after an open is painted at once, a set saved before its last paint
-// stored the previous ones.
+// The charts of a set without the zoom, which is no step of the history, and
+// the overlay radii, which each paint lays out afresh.
 nlohmann::json StepData(const CChartSet& set)
 {
     nlohmann::json charts = nlohmann::json::parse(ChartSetJson::ToText(set.Slots()));
@@ -326,8 +321,7 @@ protected:
         return Mouse(QEvent::MouseMove, m_at, Qt::NoButton);
     }
 
-    // As the window system delivers one: the second press arrives as the
-    // double click.
+    // As the window system delivers one: the second press arrives as the double click.
     std::string DoubleClick()
     {
         m_at = Somewhere();
@@ -349,8 +343,7 @@ protected:
         return "wheel " + std::to_string(delta) + (keys ? " with Ctrl" : "");
     }
 
-    // The event loop catches up, as when input pauses, with one more paint as
-    // when another window uncovers this one.
+    // As when input pauses, with one more paint as when another window uncovers this one.
     std::string Paint()
     {
         Viewport().update();
@@ -371,7 +364,6 @@ protected:
         return "resize";
     }
 
-    // The window's parts agree with each other and with the chart set.
     void ExpectConsistent(const std::string& after)
     {
         const CChartSet& set = View().Charts();
@@ -395,8 +387,7 @@ protected:
         m_stepsDropped = steps > 0 && (m_stepsDropped || steps >= CChartHistory::kLimit);
     }
 
-    // A history that holds every step since it began (New or Open) undoes
-    // to where it began and redoes to where it was.
+    // A history that holds every step since New or Open undoes to there and redoes back.
     void UndoAndRedoEverything()
     {
         if (m_buttons & Qt::LeftButton)
@@ -417,9 +408,8 @@ protected:
         ++m_undoChecks;
     }
 
-    // Saves, reads the file back, opens it: the set must come back equal
-    // each time. A save that cannot be written and an open of a damaged
-    // file fail, say so, and leave the set as it was.
+    // A save that cannot be written and an open of a damaged file fail, say
+    // so, and leave the set as it was.
     void RoundTrip()
     {
         QCoreApplication::processEvents();
@@ -483,7 +473,6 @@ TEST_F(Soak, TenThousandRandomEventsOnTheMainWindow)
     EXPECT_GT(m_undoChecks, m_events / kRoundTripEvery / 2);
     QCoreApplication::processEvents();
     EXPECT_TRUE(m_answerer.warnings.isEmpty()) << m_answerer.warnings.join("\n").toStdString();
-    // The run reached every command of the menus and toolbars.
     for (const CommandTable::Command& command : CommandTable::Commands())
         EXPECT_GT(m_triggered[command.id], 0) << "command " << command.id << " never came up";
 }
