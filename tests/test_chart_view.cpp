@@ -230,14 +230,10 @@ TEST_F(ChartView, ZoomFollowsTheChartAndKeepsTheCentreOrThePointer)
 // for what a chart shown holds as shown: the zoom in range, switches as 0 or 1.
 TEST_F(ChartView, AFileWithStrangeValuesOpensPaintsAndSavesThemBack)
 {
-    CChartSlots odd;
-    odd.Ensure(kSquareOfNine).m_nDecimals = 9;
-    odd.Ensure(kSquareOfNine).m_fZoom = 100.0f;
-    odd.Ensure(kHexagon).m_nRings = 2000000000;
-    odd.Ensure(kHexagon).m_bShowSquares = 2;
-    odd.Ensure(kWheel).m_bShowSquares = 2;
+    const Result<CChartSlots> odd = ChartSetJson::FromText(R"({"nine": {"m_nDecimals": 9, "m_fZoom": 100},
+        "hexagon": {"m_nRings": 2000000000, "m_bShowSquares": 2}, "wheel": {"m_bShowSquares": 2}})");
     const std::string path = TempPath("odd.rtl").toStdString();
-    ASSERT_TRUE(ChartFile::Save(odd, path).Ok());
+    ASSERT_TRUE(odd.Ok() && ChartFile::Save(odd.Value(), path).Ok()) << odd.Message();
     ASSERT_TRUE(view.OpenFile(QString::fromStdString(path)));
     EXPECT_FALSE(view.IsModified());
     view.SwitchKind(kHexagon);

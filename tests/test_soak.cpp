@@ -81,18 +81,12 @@ public:
 protected:
     bool eventFilter(QObject* object, QEvent* event) override
     {
-        if (event->type() != QEvent::Show || !object->isWidgetType())
-            return false;
-        auto* window = static_cast<QWidget*>(object);
-        if (window->isWindow() && (qobject_cast<QDialog*>(window) || qobject_cast<QMenu*>(window))) {
-            QMetaObject::invokeMethod(
-                this,
-                [this, target = QPointer<QWidget>(window)] {
-                    if (target && target->isVisible())
-                        Answer(*target);
-                },
-                Qt::QueuedConnection);
-        }
+        auto* window = event->type() == QEvent::Show && object->isWidgetType() ? static_cast<QWidget*>(object) : nullptr;
+        if (window && window->isWindow() && (qobject_cast<QDialog*>(window) || qobject_cast<QMenu*>(window)))
+            QMetaObject::invokeMethod(this, [this, target = QPointer<QWidget>(window)] {
+                if (target && target->isVisible())
+                    Answer(*target);
+            }, Qt::QueuedConnection);
         return false;
     }
 
