@@ -109,7 +109,6 @@ protected:
         QTest::mouseClick(view.viewport(), button, {}, view.toWindow(Chart().GetCellCenter(n)));
     }
 
-    std::string SetText() { return ChartSetJson::ToText(view.Charts().Slots()); }
     std::string SetBytes() { return ChartFile::ToBytes(view.Charts().Slots()).Value(); }
     // Presses at a, moves to b and releases there, in window coordinates of chart points.
     void Drag(Point a, Point b)
@@ -269,14 +268,14 @@ TEST_F(ChartView, UnsavedWorkIsAskedAboutAndSavedWorkOpensAsItWas)
     EXPECT_EQ(view.openPaths.size(), 1);
 
     const QString path = TempPath("kept.rtl");
-    const std::string saved = SetText();
+    const std::string saved = SetBytes();
     view.saveAnswer = QMessageBox::Save;
     view.savePaths = {path};
     view.NewDocument();
     EXPECT_EQ(view.Charts().Chart(kHexagon), nullptr);
     view.openPaths = {path};
     view.OpenDocument();
-    EXPECT_EQ(SetText(), saved);
+    EXPECT_EQ(SetBytes(), saved);
     EXPECT_FALSE(view.IsModified());
 
     // A change undone by hand leaves nothing unsaved.
