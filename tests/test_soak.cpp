@@ -279,15 +279,10 @@ protected:
         return {around.left() + m_dice.Below(around.width()), around.top() + m_dice.Below(around.height())};
     }
 
-    Qt::KeyboardModifiers Keys()
-    {
-        static const Qt::KeyboardModifier keys[10] = {Qt::ShiftModifier, Qt::ControlModifier}; // the rest none
-        return keys[m_dice.Below(10)];
-    }
-
     std::string Mouse(QEvent::Type type, QPoint at, Qt::MouseButton button)
     {
-        QMouseEvent event(type, at, Viewport().mapToGlobal(at), button, m_buttons, Keys());
+        static const Qt::KeyboardModifier keys[10] = {Qt::ShiftModifier, Qt::ControlModifier}; // the rest none
+        QMouseEvent event(type, at, Viewport().mapToGlobal(at), button, m_buttons, keys[m_dice.Below(10)]);
         QCoreApplication::sendEvent(&Viewport(), &event);
         return "mouse " + std::to_string(type) + " button " + std::to_string(button) + " at "
             + std::to_string(at.x()) + "," + std::to_string(at.y());
