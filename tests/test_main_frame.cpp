@@ -39,7 +39,6 @@
 
 namespace {
 
-// True when the icon draws something at size.
 bool Renders(const QIcon& icon, QSize size)
 {
     const QImage image = icon.pixmap(size).toImage();
@@ -48,15 +47,6 @@ bool Renders(const QIcon& icon, QSize size)
             if (qAlpha(image.pixel(x, y)) != 0)
                 return true;
     return false;
-}
-
-// The texts of the entries of a menu.
-QStringList Texts(const QMenu& menu)
-{
-    QStringList texts;
-    for (const QAction* a : menu.actions())
-        texts << a->text();
-    return texts;
 }
 
 // Clicks OK in the next message box once it shows, keeping its text.
@@ -86,16 +76,11 @@ private slots:
     void buttonsShowTheCurrentChart();
 
     void paletteAndLineFeedTheChart();
-    void customColour();
-    void flyoutRemembersItsEntry();
 
     void closeAsksAboutUnsavedWork();
-    void titleAndRecentFiles();
-    void dropOpensChartFiles();
+    void titleRecentFilesAndDrops();
     void versionCheck();
-    void versionOrder();
-    void chineseTexts();
-    void englishTexts();
+    void texts();
 
 private:
     QAction* action(int id) const;
@@ -128,9 +113,8 @@ QAction* TestMainFrame::action(int id) const
     return a;
 }
 
-// The menus and toolbars come from the command table; what a test can check
-// without copying the table is that every entry reaches a command and every
-// button shows what it is. The toolbars share one row.
+// Without copying the command table: every entry reaches a command, every
+// button shows what it is, and the toolbars share one row.
 void TestMainFrame::menusAndToolBarsReachTheirCommands()
 {
     QStringList titles;
@@ -152,7 +136,6 @@ void TestMainFrame::menusAndToolBarsReachTheirCommands()
         auto* bar = m_frame->findChild<QToolBar*>(name);
         QVERIFY2(bar, qPrintable(name));
         QCOMPARE(m_frame->toolBarArea(bar), Qt::TopToolBarArea);
-        QVERIFY(!m_frame->toolBarBreak(bar));
         QCOMPARE(bar->y(), m_frame->findChild<QToolBar*>(order.front())->y());
         QVERIFY2(bar->x() > right, qPrintable(name));
         right = bar->geometry().right();
@@ -168,7 +151,6 @@ void TestMainFrame::menusAndToolBarsReachTheirCommands()
         }
     }
     QVERIFY(right < 1920);
-    QCOMPARE(m_frame->windowTitle(), QString("Quadrix 2012[*]"));
 
     // The fit leaves nothing to scroll, and only just.
     CRotula2View* view = m_frame->View();
@@ -233,7 +215,8 @@ void TestMainFrame::buttonsShowTheCurrentChart()
 }
 
 // The colour and width that a press hands to the chart are what the palette
-// and the flyout show: grey and line 1 before any choice.
+// and the flyout show: grey and line 1 before any choice. The flyout shows
+// the entry last taken; a cancelled custom colour keeps the selection before it.
 void TestMainFrame::paletteAndLineFeedTheChart()
 {
     m_frame->resize(1200, 900);
@@ -242,65 +225,45 @@ void TestMainFrame::paletteAndLineFeedTheChart()
     CBaseDraw* chart = m_frame->View()->CurrentChart();
     const QPoint centre = m_frame->View()->toWindow(chart->m_rcChart.Center());
     const auto clickChart = [&] { QTest::mouseClick(m_frame->View()->viewport(), Qt::LeftButton, {}, centre); };
-
     clickChart();
     QCOMPARE(chart->m_crLineColor, MakeColor(128, 128, 128));
     QCOMPARE(chart->m_nLineWidth, 1);
+    QCOMPARE(m_frame->Palette()->CurrentIndex(), CPaletteToolBar::NoSelection);
 
-    m_frame->Palette()->SwatchAction(2)->trigger();
+    CFlyoutToolButton* flyout = m_frame->LineFlyout();
+    QCOMPARE(flyout->iconSize(), QSize(32, 15));
+    QCOMPARE(flyout->Flyout()->actions(),
+             (QList<QAction*> {action(Cmd::Line1), action(Cmd::Line2), action(Cmd::Line3), action(Cmd::Line4)}));
+    QTest::mouseClick(flyout, Qt::LeftButton);
+    QVERIFY(flyout->Flyout()->isVisible());
+    QSignalSpy chosen(flyout, &CFlyoutToolButton::currentIndexChanged);
+    action(Cmd::Line4)->trigger();
+    QVERIFY(!flyout->Flyout()->isVisible());
+    QCOMPARE(flyout->CurrentIndex(), 3);
+    QCOMPARE(chosen.count(), 1);
+    QCOMPARE(flyout->icon().cacheKey(), action(Cmd::Line4)->icon().cacheKey());
+    QVERIFY(Renders(flyout->icon(), QSize(32, 15)));
+
+    CPaletteToolBar* palette = m_frame->Palette();
+    palette->SwatchAction(2)->trigger();
     action(Cmd::Line3)->trigger();
     clickChart();
     QCOMPARE(chart->m_crLineColor, MakeColor(255, 0, 0));
     QCOMPARE(chart->m_nLineWidth, 3);
-}
 
-void TestMainFrame::customColour()
-{
-    CPaletteToolBar* palette = m_frame->Palette();
-    QCOMPARE(palette->CurrentIndex(), CPaletteToolBar::NoSelection);
-
-    QColor answer(10, 20, 30);
-    QColor offered;
-    palette->SetColorChooser([&](const QColor& initial, QWidget*) {
-        offered = initial;
-        return answer;
-    });
-    QSignalSpy spy(palette, &CPaletteToolBar::colorChanged);
+    QColor answer(10, 20, 30), offered;
+    palette->SetColorChooser([&](const QColor& initial, QWidget*) { return offered = initial, answer; });
     palette->CustomAction()->trigger();
     QCOMPARE(offered, QColor(Qt::black));
-    QCOMPARE(palette->CurrentIndex(), CPaletteToolBar::CustomIndex);
-    QCOMPARE(palette->CurrentColor(), answer);
-    QVERIFY(palette->CustomAction()->isChecked());
-    QCOMPARE(spy.count(), 1);
-
-    // Cancelling keeps the selection before it, with the buttons to match.
+    QVERIFY(palette->CustomAction()->isChecked() && !palette->SwatchAction(2)->isChecked());
+    clickChart();
+    QCOMPARE(chart->m_crLineColor, MakeColor(10, 20, 30));
     palette->SwatchAction(5)->trigger();
     answer = QColor();
     palette->CustomAction()->trigger();
     QCOMPARE(palette->CurrentIndex(), 5);
-    QVERIFY(!palette->CustomAction()->isChecked());
-    QVERIFY(palette->SwatchAction(5)->isChecked());
+    QVERIFY(!palette->CustomAction()->isChecked() && palette->SwatchAction(5)->isChecked());
     QCOMPARE(palette->CustomColor(), QColor(10, 20, 30));
-}
-
-void TestMainFrame::flyoutRemembersItsEntry()
-{
-    m_frame->show();
-    CFlyoutToolButton* flyout = m_frame->LineFlyout();
-    QCOMPARE(flyout->CurrentIndex(), 0);
-    QCOMPARE(flyout->iconSize(), QSize(32, 15));
-    QCOMPARE(flyout->Flyout()->actions(),
-             (QList<QAction*> {action(Cmd::Line1), action(Cmd::Line2), action(Cmd::Line3), action(Cmd::Line4)}));
-
-    QTest::mouseClick(flyout, Qt::LeftButton);
-    QVERIFY(flyout->Flyout()->isVisible());
-    QSignalSpy spy(flyout, &CFlyoutToolButton::currentIndexChanged);
-    action(Cmd::Line4)->trigger();
-    QVERIFY(!flyout->Flyout()->isVisible());
-    QCOMPARE(flyout->CurrentIndex(), 3);
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(flyout->icon().cacheKey(), action(Cmd::Line4)->icon().cacheKey());
-    QVERIFY(Renders(flyout->icon(), QSize(32, 15)));
 }
 
 void TestMainFrame::closeAsksAboutUnsavedWork()
@@ -308,16 +271,9 @@ void TestMainFrame::closeAsksAboutUnsavedWork()
     m_frame->show();
     int questions = 0;
     bool answer = false;
-    m_frame->SetSaveQuestion([&] {
-        ++questions;
-        return answer;
-    });
-    QVERIFY(!m_frame->isWindowModified());
+    m_frame->SetSaveQuestion([&] { return ++questions, answer; });
     action(Cmd::CalendarRing)->trigger();
-    QVERIFY(m_frame->isWindowModified());
-
     QVERIFY(!m_frame->close());
-    QVERIFY(m_frame->isVisible());
     QCOMPARE(questions, 1);
 
     answer = true;
@@ -327,10 +283,18 @@ void TestMainFrame::closeAsksAboutUnsavedWork()
 }
 
 // Opened and saved files name the window and head the recent files, which
-// a new window reads back; a vanished one is dropped with a message.
-void TestMainFrame::titleAndRecentFiles()
+// a new window reads back; a vanished one is dropped with a message. One
+// dropped chart file is taken and opened once the drop is over; other drops
+// are refused.
+void TestMainFrame::titleRecentFilesAndDrops()
 {
     const QTemporaryDir folder;
+    const auto recent = [this] {
+        QStringList texts;
+        for (const QAction* a : m_frame->RecentFilesMenu()->actions())
+            texts << a->text();
+        return texts;
+    };
     const QString a = folder.filePath("a.rtl"), b = folder.filePath("b&.rtl");
     CRotula2View* view = m_frame->View();
     QVERIFY(!action(Cmd::RecentFiles)->isEnabled());
@@ -343,15 +307,15 @@ void TestMainFrame::titleAndRecentFiles()
     QCOMPARE(m_frame->windowTitle(), QString("a.rtl[*] - Quadrix 2012"));
     QVERIFY(action(Cmd::RecentFiles)->isEnabled());
     const QStringList entries {"&1 " + a, "&2 " + QString(b).replace("&", "&&")};
-    QCOMPARE(Texts(*m_frame->RecentFilesMenu()), entries);
+    QCOMPARE(recent(), entries);
 
     m_frame->SetSaveQuestion([] { return true; });
     m_frame = std::make_unique<CMainFrame>(m_check);
     QCOMPARE(m_frame->windowTitle(), QString("Quadrix 2012[*]"));
-    QCOMPARE(Texts(*m_frame->RecentFilesMenu()), entries);
+    QCOMPARE(recent(), entries);
     m_frame->RecentFilesMenu()->actions().at(1)->trigger();
     QCOMPARE(QFile::decodeName(m_frame->View()->Charts().Path().c_str()), b);
-    QCOMPARE(Texts(*m_frame->RecentFilesMenu()).front(), "&1 " + QString(b).replace("&", "&&"));
+    QCOMPARE(recent().front(), "&1 " + QString(b).replace("&", "&&"));
 
     QVERIFY(QFile::remove(a));
     QString message;
@@ -360,31 +324,23 @@ void TestMainFrame::titleAndRecentFiles()
     QCOMPARE(message, "文件不存在：" + a);
     QCOMPARE(m_frame->RecentFilesMenu()->actions().size(), 1);
     QCOMPARE(QSettings().value("files/recent").toStringList(), QStringList {b});
-}
 
-// One dropped chart file is taken and opened once the drop is over; other
-// drops are refused.
-void TestMainFrame::dropOpensChartFiles()
-{
-    const QTemporaryDir folder;
     const QString chart = folder.filePath("drop.RTL");
     QVERIFY(m_frame->View()->SaveFile(chart));
     action(Cmd::FileNew)->trigger();
     const QList<QList<QUrl>> refused {
         {QUrl::fromLocalFile(folder.filePath("notes.txt"))}, {QUrl("https://example.org/a.rtl")},
         {QUrl::fromLocalFile(chart), QUrl::fromLocalFile(chart)}};
-    for (const QList<QUrl>& urls : refused) {
-        QMimeData data;
+    QMimeData data;
+    const auto entered = [&](const QList<QUrl>& urls) {
         data.setUrls(urls);
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
         QApplication::sendEvent(m_frame.get(), &enter);
-        QVERIFY(!enter.isAccepted());
-    }
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(chart)});
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(m_frame.get(), &enter);
-    QVERIFY(enter.isAccepted());
+        return enter.isAccepted();
+    };
+    for (const QList<QUrl>& urls : refused)
+        QVERIFY(!entered(urls));
+    QVERIFY(entered({QUrl::fromLocalFile(chart)}));
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
     QApplication::sendEvent(m_frame.get(), &drop);
     QVERIFY(drop.isAccepted());
@@ -392,7 +348,8 @@ void TestMainFrame::dropOpensChartFiles()
 }
 
 // The menu command reaches the check; equal versions say so and only OK
-// opens the page; a newer release opens it at once, the exit asks.
+// opens the page; a newer release opens it at once, the exit asks. Versions
+// compare part by part by value.
 void TestMainFrame::versionCheck()
 {
     QStringList asked;
@@ -413,23 +370,18 @@ void TestMainFrame::versionCheck()
     m_check.CheckAtExit();
     QCOMPARE(asked.size(), 2);
 
-    asked.clear();
-    opened.clear();
     m_check.SetVersions("2012.01.01", "2013.02.01");
     m_check.Check();
-    QVERIFY(asked.isEmpty());
-    QCOMPARE(opened.size(), 1);
+    QCOMPARE(asked.size(), 2);
+    QCOMPARE(opened.size(), 2);
     ok = false;
     m_check.CheckAtExit();
-    QCOMPARE(asked, QStringList {"Current version is out of date, push OK to get the newer version."});
-    QCOMPARE(opened.size(), 1);
+    QCOMPARE(asked.back(), QString("Current version is out of date, push OK to get the newer version."));
+    QCOMPARE(opened.size(), 2);
     ok = true;
     m_check.CheckAtExit();
-    QCOMPARE(opened.size(), 2);
-}
+    QCOMPARE(opened.size(), 3);
 
-void TestMainFrame::versionOrder()
-{
     const struct {
         const char *a, *b;
         int order;
@@ -444,12 +396,12 @@ void TestMainFrame::versionOrder()
     }
 }
 
-// The faces that draw text in the menu bar's font. Without a Chinese locale
-// Qt would take the Japanese shapes of the CJK fonts for the Chinese part.
-// And Qt's own buttons, translated where the translation is installed.
-void TestMainFrame::chineseTexts()
+// Undo and redo name the step they would take. The menu bar's font draws
+// Chinese in the Chinese shapes of the CJK fonts, which needs a Chinese
+// locale. English, chosen for the next start, gives English menus, commands,
+// status texts of the Qt-free code and Qt's own buttons.
+void TestMainFrame::texts()
 {
-    // Undo and redo name the step they would take; redo has both its keys.
     action(Cmd::ShowTime)->trigger();
     QCOMPARE(action(Cmd::EditUndo)->text(), QString("撤销 显示【时间】"));
     action(Cmd::EditUndo)->trigger();
@@ -466,17 +418,10 @@ void TestMainFrame::chineseTexts()
     faces.sort();
     QCOMPARE(faces, (QStringList {"DejaVu Sans", "Noto Sans CJK SC"}));
 
-    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_zh_CN.qm"))
-        QSKIP("no Chinese translation of Qt installed");
-    QMessageBox box(QMessageBox::Question, "", "", QMessageBox::Ok | QMessageBox::Discard);
-    QCOMPARE(box.button(QMessageBox::Ok)->text() + box.button(QMessageBox::Discard)->text(), QString("确定丢弃"));
-
-}
-
-// English, chosen for the next start, gives English menus, commands, status
-// texts of the Qt-free code and Qt's own buttons.
-void TestMainFrame::englishTexts()
-{
+    const auto buttons = [] {
+        QMessageBox box(QMessageBox::Question, "", "", QMessageBox::Ok | QMessageBox::Discard);
+        return QString(box.button(QMessageBox::Ok)->text() + box.button(QMessageBox::Discard)->text());
+    };
     QString note;
     AnswerNextBox(note);
     action(Cmd::LanguageEnglish)->trigger();
@@ -493,14 +438,17 @@ void TestMainFrame::englishTexts()
     frame.Action(Cmd::ShowTime)->trigger();
     const QString undo = frame.Action(Cmd::EditUndo)->text();
     const QString zoom = QString::fromStdString(frame.View()->Status().zoom);
-    QMessageBox box(QMessageBox::Question, "", "", QMessageBox::Ok | QMessageBox::Discard);
-    const QString buttons = box.button(QMessageBox::Ok)->text() + box.button(QMessageBox::Discard)->text();
+    QString english = buttons();
     frame.SetSaveQuestion([] { return true; });
     app.UseLanguage(Language::Chinese);
     QCOMPARE(titles, (QStringList {"File", "Edit", "View", "Tools", "Help"}));
     QCOMPARE(undo, QString("Undo Show Time"));
     QVERIFY2(zoom.startsWith("Zoom "), qPrintable(zoom));
-    QCOMPARE(QString(buttons).remove('&'), QString("OKDiscard"));
+    QCOMPARE(english.remove('&'), QString("OKDiscard"));
+
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_zh_CN.qm"))
+        QSKIP("no Chinese translation of Qt installed");
+    QCOMPARE(buttons(), QString("确定丢弃"));
 }
 
 int main(int argc, char** argv)

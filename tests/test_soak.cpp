@@ -1,10 +1,9 @@
 // The main window under a long run of seeded random input, every window that
-// would wait for the user answered at once. After each event the window's
-// state must hang together; every 500 events the set is saved, read back and
-// opened, and must come back equal; before that, undoing every step must
-// give back the set the history began with, redoing them all the set before
-// the undo. QUADRIX_SOAK_SEED and QUADRIX_SOAK_EVENTS
-// replay or lengthen a run.
+// would wait for the user answered at once. After each event the window's state
+// must hang together; every 500 events undoing every step must give back the set
+// the history began with, redoing them all the set before, and the set saved,
+// read back and opened must come back equal. QUADRIX_SOAK_SEED and
+// QUADRIX_SOAK_EVENTS replay or lengthen a run.
 
 #include "BaseDraw.h"
 #include "ChartFile.h"
@@ -42,6 +41,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <random>
 #include <set>
@@ -50,8 +50,6 @@
 
 namespace {
 
-constexpr unsigned kDefaultSeed = 20120305;
-constexpr int kDefaultEvents = 10000;
 constexpr int kRoundTripEvery = 500;
 // Commands that build a dialog of Qt's own or a window of their own: each
 // comes up a few times, the others many.
@@ -64,49 +62,31 @@ unsigned EnvironmentNumber(const char* name, unsigned fallback)
     return text && *text ? static_cast<unsigned>(std::strtoul(text, nullptr, 10)) : fallback;
 }
 
-// One random source for the events and the answers, so that a seed replays
-// a whole run.
+// One random source for the events and the answers, so that a seed replays a whole run.
 struct Dice {
     std::mt19937 rng;
     int Below(int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); }
     bool Chance(int percent) { return Below(100) < percent; }
     template <class T>
-    const T& Pick(const std::vector<T>& items)
-    {
-        return items[static_cast<std::size_t>(Below(static_cast<int>(items.size())))];
-    }
+    const T& Pick(const std::vector<T>& items) { return items[static_cast<std::size_t>(Below(int(items.size())))]; }
 };
 
-// Answers every dialog and menu as soon as its own event loop runs: notes
-// get text, the chart properties get values (some refused), file dialogs
-// get paths in the run's folder, the save question gets any of its answers,
-// menus are left or an entry is taken; anything else is closed. Warnings
+// Answers every dialog and menu as soon as its own event loop runs. Warnings
 // shown to the user are kept: the run has no reason for any.
 class DialogAnswerer : public QObject {
 public:
-    DialogAnswerer(Dice& dice, const QTemporaryDir& folder)
-        : m_dice(dice)
-        , m_folder(folder)
-    {
-    }
-
+    DialogAnswerer(Dice& dice, const QTemporaryDir& folder) : m_dice(dice), m_folder(folder) {}
     QStringList warnings;
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override
     {
-        if (event->type() != QEvent::Show || !object->isWidgetType())
-            return false;
-        auto* window = static_cast<QWidget*>(object);
-        if (window->isWindow() && (qobject_cast<QDialog*>(window) || qobject_cast<QMenu*>(window))) {
-            QMetaObject::invokeMethod(
-                this,
-                [this, target = QPointer<QWidget>(window)] {
-                    if (target && target->isVisible())
-                        Answer(*target);
-                },
-                Qt::QueuedConnection);
-        }
+        auto* window = event->type() == QEvent::Show && object->isWidgetType() ? static_cast<QWidget*>(object) : nullptr;
+        if (window && window->isWindow() && (qobject_cast<QDialog*>(window) || qobject_cast<QMenu*>(window)))
+            QMetaObject::invokeMethod(this, [this, target = QPointer<QWidget>(window)] {
+                if (target && target->isVisible())
+                    Answer(*target);
+            }, Qt::QueuedConnection);
         return false;
     }
 
@@ -152,10 +132,7 @@ private:
         for (int i = m_dice.Below(5); i > 0; --i)
             text += m_dice.Pick(pieces);
         note.findChild<QPlainTextEdit*>("text")->setPlainText(text);
-        if (m_dice.Chance(75))
-            note.accept();
-        else
-            note.reject();
+        m_dice.Chance(75) ? note.accept() : note.reject();
     }
 
     // Values a user types, some of them refused; the numbers are ones a
@@ -177,10 +154,8 @@ private:
 
     void AnswerFiles(QFileDialog& files)
     {
-        if (m_dice.Chance(25)) {
-            files.reject();
-            return;
-        }
+        if (m_dice.Chance(25))
+            return files.reject();
         // Exports go to files of their own kind, beside the chart files.
         const QString suffix = files.nameFilters().join(' ').contains("*.rtl") ? "rtl" : files.defaultSuffix();
         const QString name = QString("saved-%1.%2").arg(m_dice.Below(3)).arg(suffix);
@@ -196,12 +171,10 @@ private:
     void AnswerMenu(QMenu& menu)
     {
         const QList<QAction*> entries = menu.actions();
-        if (entries.isEmpty() || m_dice.Chance(50)) {
-            menu.close();
-            return;
+        if (!entries.isEmpty() && !m_dice.Chance(50)) {
+            menu.setActiveAction(entries[m_dice.Below(static_cast<int>(entries.size()))]);
+            QTest::keyClick(&menu, Qt::Key_Return);
         }
-        menu.setActiveAction(entries[m_dice.Below(static_cast<int>(entries.size()))]);
-        QTest::keyClick(&menu, Qt::Key_Return);
         if (menu.isVisible())
             menu.close();
     }
@@ -210,29 +183,21 @@ private:
     const QTemporaryDir& m_folder;
 };
 
-// The charts of a set without the zoom, which is no step of the history,
-// and the overlay radii, which each paint lays out afresh: the chart shown
-// after an open is painted at once, a set saved before its last paint
-// stored the previous ones.
+// The charts of a set without the zoom, which is no step of the history, and
+// the overlay radii, which each paint lays out afresh.
 nlohmann::json StepData(const CChartSet& set)
 {
     nlohmann::json charts = nlohmann::json::parse(ChartSetJson::ToText(set.Slots()));
-    for (auto& chart : charts) {
-        if (chart.is_null())
-            continue;
-        for (const char* key : {"m_fZoom", "m_fSquaresRadius", "m_fTriangleRadius", "m_fDivisionsRadius"})
-            chart.erase(key);
-    }
+    for (auto& chart : charts)
+        if (chart.is_object())
+            for (const char* key : {"m_fZoom", "m_fSquaresRadius", "m_fTriangleRadius", "m_fDivisionsRadius"})
+                chart.erase(key);
     return charts;
 }
 
 class Soak : public testing::Test {
 protected:
-    Soak()
-        : m_dice {std::mt19937(m_seed)}
-        , m_answerer(m_dice, m_folder)
-    {
-    }
+    Soak() : m_dice {std::mt19937(m_seed)}, m_answerer(m_dice, m_folder) {}
 
     void SetUp() override
     {
@@ -264,35 +229,28 @@ protected:
     std::string Event()
     {
         const int roll = m_dice.Below(100);
-        if (roll < 23)
-            return Command(m_dice.Pick(m_lightCommands));
-        if (roll < 24)
-            return Command(m_dice.Pick(m_heavyCommands));
-        if (roll < 30)
-            return Command(m_dice.Pick<int>(
-                {Cmd::KindSquareOfNine, Cmd::KindHexagon, Cmd::KindSquareOfFour, Cmd::KindWheel, Cmd::KindMasterChart}));
-        if (roll < 34)
-            return Command(
-                m_dice.Pick<int>({Cmd::ToolLine, Cmd::ToolArrow, Cmd::ToolTangent, Cmd::ToolCircle, Cmd::ToolSquare}));
-        if (roll < 37)
-            return Command(m_dice.Chance(50) ? Cmd::ZoomIn : Cmd::ZoomOut);
-        if (roll < 41)
-            return Wheel();
-        if (roll < 43)
-            return PaletteColour();
-        if (roll < 58)
-            return Press(m_dice.Chance(85) ? Qt::LeftButton : Qt::RightButton);
-        if (roll < 76)
-            return Move();
-        if (roll < 88)
-            return Release();
-        if (roll < 92)
-            return DoubleClick();
-        if (roll < 97)
-            return Paint();
-        if (roll < 99)
-            return Scroll();
-        return Resize();
+        const std::pair<int, std::function<std::string()>> events[] = {
+            {23, [&] { return Command(m_dice.Pick(m_lightCommands)); }},
+            {24, [&] { return Command(m_dice.Pick(m_heavyCommands)); }},
+            {30, [&] { return Command(m_dice.Pick<int>({Cmd::KindSquareOfNine, Cmd::KindHexagon, Cmd::KindSquareOfFour,
+                                                         Cmd::KindWheel, Cmd::KindMasterChart})); }},
+            {34, [&] { return Command(m_dice.Pick<int>(
+                           {Cmd::ToolLine, Cmd::ToolArrow, Cmd::ToolTangent, Cmd::ToolCircle, Cmd::ToolSquare})); }},
+            {37, [&] { return Command(m_dice.Chance(50) ? Cmd::ZoomIn : Cmd::ZoomOut); }},
+            {41, [&] { return Wheel(); }},
+            {43, [&] { return PaletteColour(); }},
+            {58, [&] { return Press(m_dice.Chance(85) ? Qt::LeftButton : Qt::RightButton); }},
+            {76, [&] { return Move(); }},
+            {88, [&] { return Release(); }},
+            {92, [&] { return DoubleClick(); }},
+            {97, [&] { return Paint(); }},
+            {99, [&] { return Scroll(); }},
+            {100, [&] { return Resize(); }},
+        };
+        for (const auto& [below, event] : events)
+            if (roll < below)
+                return event();
+        return {};
     }
 
     std::string Command(int id)
@@ -321,15 +279,10 @@ protected:
         return {around.left() + m_dice.Below(around.width()), around.top() + m_dice.Below(around.height())};
     }
 
-    Qt::KeyboardModifiers Keys()
-    {
-        static const Qt::KeyboardModifier keys[10] = {Qt::ShiftModifier, Qt::ControlModifier}; // the rest none
-        return keys[m_dice.Below(10)];
-    }
-
     std::string Mouse(QEvent::Type type, QPoint at, Qt::MouseButton button)
     {
-        QMouseEvent event(type, at, Viewport().mapToGlobal(at), button, m_buttons, Keys());
+        static const Qt::KeyboardModifier keys[10] = {Qt::ShiftModifier, Qt::ControlModifier}; // the rest none
+        QMouseEvent event(type, at, Viewport().mapToGlobal(at), button, m_buttons, keys[m_dice.Below(10)]);
         QCoreApplication::sendEvent(&Viewport(), &event);
         return "mouse " + std::to_string(type) + " button " + std::to_string(button) + " at "
             + std::to_string(at.x()) + "," + std::to_string(at.y());
@@ -357,8 +310,7 @@ protected:
         return Mouse(QEvent::MouseMove, m_at, Qt::NoButton);
     }
 
-    // As the window system delivers one: the second press arrives as the
-    // double click.
+    // As the window system delivers one: the second press arrives as the double click.
     std::string DoubleClick()
     {
         m_at = Somewhere();
@@ -380,8 +332,7 @@ protected:
         return "wheel " + std::to_string(delta) + (keys ? " with Ctrl" : "");
     }
 
-    // The event loop catches up, as when input pauses, with one more paint as
-    // when another window uncovers this one.
+    // As when input pauses, with one more paint as when another window uncovers this one.
     std::string Paint()
     {
         Viewport().update();
@@ -402,7 +353,6 @@ protected:
         return "resize";
     }
 
-    // The window's parts agree with each other and with the chart set.
     void ExpectConsistent(const std::string& after)
     {
         const CChartSet& set = View().Charts();
@@ -426,8 +376,7 @@ protected:
         m_stepsDropped = steps > 0 && (m_stepsDropped || steps >= CChartHistory::kLimit);
     }
 
-    // A history that holds every step since it began (New or Open) undoes
-    // to where it began and redoes to where it was.
+    // A history that holds every step since New or Open undoes to there and redoes back.
     void UndoAndRedoEverything()
     {
         if (m_buttons & Qt::LeftButton)
@@ -448,9 +397,8 @@ protected:
         ++m_undoChecks;
     }
 
-    // Saves, reads the file back, opens it: the set must come back equal
-    // each time. A save that cannot be written and an open of a damaged
-    // file fail, say so, and leave the set as it was.
+    // A save that cannot be written and an open of a damaged file fail, say
+    // so, and leave the set as it was.
     void RoundTrip()
     {
         QCoreApplication::processEvents();
@@ -481,8 +429,8 @@ protected:
         m_answerer.warnings = warnings;
     }
 
-    const unsigned m_seed = EnvironmentNumber("QUADRIX_SOAK_SEED", kDefaultSeed);
-    const int m_events = static_cast<int>(EnvironmentNumber("QUADRIX_SOAK_EVENTS", kDefaultEvents));
+    const unsigned m_seed = EnvironmentNumber("QUADRIX_SOAK_SEED", 20120305);
+    const int m_events = static_cast<int>(EnvironmentNumber("QUADRIX_SOAK_EVENTS", 10000));
     QTemporaryDir m_folder;
     Dice m_dice;
     DialogAnswerer m_answerer;
@@ -514,7 +462,6 @@ TEST_F(Soak, TenThousandRandomEventsOnTheMainWindow)
     EXPECT_GT(m_undoChecks, m_events / kRoundTripEvery / 2);
     QCoreApplication::processEvents();
     EXPECT_TRUE(m_answerer.warnings.isEmpty()) << m_answerer.warnings.join("\n").toStdString();
-    // The run reached every command of the menus and toolbars.
     for (const CommandTable::Command& command : CommandTable::Commands())
         EXPECT_GT(m_triggered[command.id], 0) << "command " << command.id << " never came up";
 }
