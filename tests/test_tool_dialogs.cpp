@@ -97,19 +97,8 @@ QString Angles(const QWidget& dialog)
     return texts.join(' ');
 }
 
-CityInfo City(const char* name, int bias, double latitude, double longitude, const char* zone = "")
-{
-    return {name, "C", bias, latitude, longitude, zone};
-}
-
-// Five cities whose names a sorted box would reorder.
-std::vector<CityInfo> FiveCities()
-{
-    return {City("Zurich", -60, 47.38, 8.55, "Europe/Zurich"), City("Beijing", -480, 39.9, 116.4, "Asia/Shanghai"),
-        City("Tokyo", -540, 35.68, 139.7), City("Adelaide", -570, -34.93, 138.6), City("Moscow", -180, 55.75, 37.62)};
-}
-
-// A dialog whose messages land in messages instead of a box.
+// A dialog on five cities whose names a sorted box would reorder, its
+// messages collected instead of shown.
 struct Fixture {
     CAstrologyDlg dialog;
     QStringList messages;
@@ -117,7 +106,10 @@ struct Fixture {
     explicit Fixture(int selected = 1)
     {
         dialog.SetMessageHook([this](const QString& text) { messages << text; });
-        dialog.SetCityList(FiveCities(), selected);
+        dialog.SetCityList({{"Zurich", "C", -60, 47.38, 8.55, "Europe/Zurich"},
+                               {"Beijing", "C", -480, 39.9, 116.4, "Asia/Shanghai"}, {"Tokyo", "C", -540, 35.68, 139.7, ""},
+                               {"Adelaide", "C", -570, -34.93, 138.6, ""}, {"Moscow", "C", -180, 55.75, 37.62, ""}},
+            selected);
         dialog.show();
     }
     QComboBox* Combo() { return dialog.findChild<QComboBox*>("city"); }
@@ -156,23 +148,6 @@ TEST_F(DegreeCalculator, OpensOnTheAnglesOf360AndComputesOrAsksForANumber)
     EXPECT_EQ(Angles(dialog), "67.10 64.69 280.00 240.00");
 }
 
-// The degree calculator asks for an empty span; the time calculator finds
-// no integer in it.
-TYPED_TEST(BothCalculators, EmptySpanIsAskedForOrNotAnIntegerAndNoDateChanges)
-{
-    const bool degree = std::is_same_v<TypeParam, CDegreeCalculator>;
-    EXPECT_FALSE(this->dialog.isModal());
-    this->Fill("2012/01/01", "", 0, "2012/03/01");
-    for (const char* button : {"computeStart", "computeEnd"}) {
-        Click(this->dialog, button);
-        if (degree)
-            this->ExpectMessage(QMessageBox::Information, "You must input timespan...", "span");
-        else
-            this->ExpectMessage(QMessageBox::Warning, "Enter an integer.", "span");
-    }
-    EXPECT_EQ(this->StartSpanEnd(), "2012/01/01 +  = 2012/03/01");
-}
-
 TYPED_TEST(BothCalculators, SwitchingTheUnitRecomputesTheSpanAndClosingKeepsIt)
 {
     this->Fill("2012/01/01", "0", 0, "2012/03/01");
@@ -195,12 +170,9 @@ TYPED_TEST(BothCalculators, SwitchingTheUnitRecomputesTheSpanAndClosingKeepsIt)
 TYPED_TEST(BothCalculators, EachButtonWritesOnlyItsField)
 {
     const struct {
-        const char* start;
-        const char* span;
+        const char *start, *span;
         int unit;
-        const char* end;
-        const char* button;
-        const char* result;
+        const char *end, *button, *result;
     } rows[] = {
         {"2012/01/31", "10", 0, "", "computeEnd", "2012/01/31 + 10 = 2012/02/10"},
         {"", "1", 1, "2012/03/01", "computeStart", "2012/02/23 + 1 = 2012/03/01"},
@@ -215,8 +187,21 @@ TYPED_TEST(BothCalculators, EachButtonWritesOnlyItsField)
     EXPECT_TRUE(this->messages.empty());
 }
 
-TYPED_TEST(BothCalculators, RefusesFieldsThatHoldNoDate)
+// The degree calculator asks for an empty span; the time calculator finds
+// no integer in it.
+TYPED_TEST(BothCalculators, RefusesWhatHoldsNoDateOrSpanAndChangesNoDate)
 {
+    EXPECT_FALSE(this->dialog.isModal());
+    this->Fill("2012/01/01", "", 0, "2012/03/01");
+    for (const char* button : {"computeStart", "computeEnd"}) {
+        Click(this->dialog, button);
+        if (std::is_same_v<TypeParam, CDegreeCalculator>)
+            this->ExpectMessage(QMessageBox::Information, "You must input timespan...", "span");
+        else
+            this->ExpectMessage(QMessageBox::Warning, "Enter an integer.", "span");
+    }
+    EXPECT_EQ(this->StartSpanEnd(), "2012/01/01 +  = 2012/03/01");
+
     this->Fill("not a date", "1", 0, "2012/03/01");
     Click(this->dialog, "computeEnd");
     this->ExpectMessage(QMessageBox::NoIcon, "Start date time is not valid...", "start");
@@ -248,9 +233,7 @@ TEST_F(DateField, ShowsTheDayOrNothingAndReadsTypedText)
     EXPECT_FALSE(field.Value().IsValid());
 
     const struct {
-        const char* typed;
-        const char* value;
-        const char* shown;
+        const char *typed, *value, *shown;
     } rows[] = {{"2012-3-9", "2012-03-09 00:00:00", "2012/03/09"}, {"next friday", "2012-03-09 00:00:00", "2012/03/09"},
         {"2011/02/29", "invalid", "2011/02/29"}, {"", "invalid", ""}};
     for (const auto& row : rows) {
