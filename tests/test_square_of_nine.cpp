@@ -8,6 +8,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -16,10 +17,7 @@ using Kind = SurfaceOp::Kind;
 constexpr int kIntMax = std::numeric_limits<int>::max();
 constexpr int kIntMin = std::numeric_limits<int>::min();
 
-std::unique_ptr<CDrawSquareOfNine> Make(int rings, Rect client = {0, 0, 600, 500})
-{
-    return MakeChart<CDrawSquareOfNine>(rings, client);
-}
+auto Make(int rings, Rect client = {0, 0, 600, 500}) { return MakeChart<CDrawSquareOfNine>(rings, client); }
 
 // Labels by cell number: they are written from the highest number down.
 std::map<int, SurfaceOp> PaintLabels(CBaseDraw& chart, int highest)
@@ -83,10 +81,8 @@ TEST(SquareOfNineLayout, CutsTheClientIntoEqualCellsInsideTheOuterRings)
         chart->m_bShowCalendarRing = c.calendar;
         chart->m_bShowAngleRing = c.angle;
         PaintOnce(*chart);
-        EXPECT_EQ(chart->m_rcGrid, c.grid);
-        EXPECT_EQ(chart->m_rcChart, c.grid);
-        EXPECT_EQ(chart->m_nCellWidth, c.cellWidth);
-        EXPECT_EQ(chart->m_nCellHeight, c.cellHeight);
+        EXPECT_EQ(std::tie(chart->m_rcGrid, chart->m_rcChart, chart->m_nCellWidth, chart->m_nCellHeight),
+            std::tie(c.grid, c.grid, c.cellWidth, c.cellHeight)) << c.client.right;
     }
 }
 
@@ -204,8 +200,8 @@ TEST(SquareOfNinePaint, TangentMarksDrawBothDiagonalsAcrossTheGridAndFillTheCell
         EXPECT_EQ((std::vector<Point>{ops[first].from, ops[first].to, ops[first + 2].from, ops[first + 2].to}),
             (std::vector<Point>{c.downFrom, c.downTo, c.upFrom, c.upTo})) << c.row << ", " << c.col;
         const int left = (c.col - 1) * 120, top = (c.row - 1) * 100;
-        EXPECT_EQ(ops[first + 3].rect, Rect({left, top, left + 120, top + 100}));
-        EXPECT_EQ(ops[first + 3].brush.color, Colors::Green);
+        EXPECT_EQ(std::tie(ops[first + 3].rect, ops[first + 3].brush.color),
+            std::make_tuple(Rect{left, top, left + 120, top + 100}, Colors::Green));
     }
 }
 
@@ -232,10 +228,9 @@ TEST(SquareOfNinePaint, LineBeingDraggedJoinsCellCentresWithZoomedWidth)
     DragLine(*chart, 1, 25, 3, Colors::Blue);
     const std::vector<SurfaceOp> lines = OpsOfKind(PaintOnce(*chart), Kind::LineTo);
     ASSERT_EQ(lines.size(), 13u); // after the twelve grid lines
-    EXPECT_EQ(lines[12].from, Point({300, 250}));
-    EXPECT_EQ(lines[12].to, Point({60, 450}));
     // 3 / 0.6f rounds to 5 in single precision (4.99... in double).
-    EXPECT_EQ(lines[12].pen, (Pen{PenStyle::Solid, 5, Colors::Blue}));
+    EXPECT_EQ(std::tie(lines[12].from, lines[12].to, lines[12].pen),
+        std::make_tuple(Point{300, 250}, Point{60, 450}, Pen{PenStyle::Solid, 5, Colors::Blue}));
 }
 
 TEST(SquareOfNinePaint, OuterRingsSurroundTheCircleThroughTheGridCorners)
@@ -281,8 +276,7 @@ TEST(SquareOfNineRobustness, DamagedValuesAnswerAndDraw)
     chart->m_bShowN = true;
     const std::vector<SurfaceOp> texts = OpsOfKind(PaintOnce(*chart), Kind::Text);
     ASSERT_EQ(texts.size(), 1u);
-    EXPECT_EQ(texts[0].text, "1");
-    EXPECT_EQ(texts[0].color, Colors::Red);
+    EXPECT_EQ(std::tie(texts[0].text, texts[0].color), std::make_tuple("1", Colors::Red));
 }
 
 } // namespace
