@@ -216,15 +216,10 @@ TYPED_TEST(BothCalculators, RefusesWhatHoldsNoDateOrSpanAndChangesNoDate)
     this->ExpectMessage(QMessageBox::Warning, "Enter an integer.", "span");
 }
 
-// The date field alone.
-class DateField : public ::testing::Test {
-protected:
+TEST(DateField, ShowsTheDayOrNothingReadsTypedTextAndPicksFromACalendar)
+{
     const CFixedNow now {COleDateTime(2012, 3, 5, 10, 30, 0)};
     CDateTimeEdit field;
-};
-
-TEST_F(DateField, ShowsTheDayOrNothingAndReadsTypedText)
-{
     field.SetValue(COleDateTimeEx(2012, 2, 29, 23, 59, 59));
     EXPECT_EQ(field.text(), "2012/02/29");
     EXPECT_EQ(ShowDate(field.Value()), "2012-02-29 00:00:00");
@@ -246,10 +241,7 @@ TEST_F(DateField, ShowsTheDayOrNothingAndReadsTypedText)
         EXPECT_EQ(ShowDate(field.Value()), row.value) << row.typed;
         EXPECT_EQ(field.text(), row.shown) << row.typed;
     }
-}
 
-TEST_F(DateField, PicksADayFromTheDropDownCalendar)
-{
     field.show();
     field.SetValue(COleDateTimeEx(2012, 1, 31));
     QTest::keyClick(&field, Qt::Key_Down, Qt::AltModifier);
@@ -290,7 +282,7 @@ TEST(AstrologyDialog, CitiesInListOrderAndTheStateKeptBetweenOpenings)
     EXPECT_EQ(f.ReportBox()->toPlainText(), report);
 }
 
-TEST(AstrologyDialog, ComputeShowsTheReportOrAMessage)
+TEST(AstrologyDialog, ComputeShowsTheReportOrAMessageAndTheEphemerisUsed)
 {
     Fixture f;
     f.Compute("2011-11-24 10:30:00");
@@ -304,11 +296,8 @@ TEST(AstrologyDialog, ComputeShowsTheReportOrAMessage)
     f.Compute("2011-13-01");
     EXPECT_EQ(f.messages, QStringList {"date time is not valid..."});
     EXPECT_EQ(f.ReportBox()->toPlainText(), shown);
-}
 
-TEST(AstrologyDialog, AnalyticNoticeBesideTheReport)
-{
-    Fixture f;
+    // The analytic ephemeris's notice is beside the report, not in it.
     f.dialog.SetEphemeris(Ephemeris({"/nonexistent"}));
     f.Compute("2011-11-24 10:30:00");
     EXPECT_TRUE(f.Notice()->isVisible());
