@@ -164,15 +164,6 @@ TEST(DrawLabelInRect, CentresTheMeasuredTextAndEndsInBlack)
     EXPECT_EQ(dc.Ops()[1].rect, (Rect{0, 90, 60, 150}));
 }
 
-TEST(LabelFont, ScalesWithTheZoomAndSurvivesZero)
-{
-    CGridChart chart; // the charts' tests show it at zoom 0.6 and 0.8
-    chart.m_fZoom = 1.0f;
-    EXPECT_EQ(chart.LabelFont().height, 14);
-    chart.m_fZoom = 0.0f; // a damaged file: defined, not undefined behaviour
-    EXPECT_GT(chart.LabelFont().height, 0);
-}
-
 TEST(RecordingSurface, FixedMetricsMeasureLinesAndWords)
 {
     CRecordingSurface dc;

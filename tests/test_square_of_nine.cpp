@@ -269,7 +269,7 @@ TEST(SquareOfNineRobustness, DamagedValuesAnswerAndDraw)
     EXPECT_EQ(CDrawSquareOfNine::NumberAt(0, 0, kIntMin, false), kIntMax);
     EXPECT_EQ(chart->SetRings(kIntMax), kIntMax);
 
-    // A single cell at zoom 0 still draws.
+    // A single cell at zoom 0 still draws, its font of a defined height.
     chart->SetRings(0);
     chart->m_fZoom = 0.0f;
     chart->m_bShowPrice = false;
@@ -277,6 +277,7 @@ TEST(SquareOfNineRobustness, DamagedValuesAnswerAndDraw)
     const std::vector<SurfaceOp> texts = OpsOfKind(PaintOnce(*chart), Kind::Text);
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(std::tie(texts[0].text, texts[0].color), std::make_tuple("1", Colors::Red));
+    EXPECT_GT(texts[0].font.height, 0);
 }
 
 } // namespace
