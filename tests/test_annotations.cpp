@@ -148,6 +148,11 @@ TEST(Overlays, NewTriangleAndSquaresHaveHalfTheChartWidthAndEqualRadiiReset)
     EXPECT_EQ(lines[1].pen, (Pen{PenStyle::Solid, 0, Colors::Blue}));
     EXPECT_EQ(lines[2].pen, (Pen{PenStyle::Dot, 1, Colors::Blue}));
     EXPECT_EQ(OpsOfKind(dc, Kind::FillRect).at(0).brush, Brush::Solid(Colors::Blue));
+
+    chart.m_bShowTriangle = 1; // a damaged file: the handle saturates
+    chart.m_fTriangleRadius = 1e30f;
+    chart.DrawSquaresAndTriangle(dc);
+    EXPECT_EQ(std::tie(chart.m_rcTriangleHandle.left, chart.m_rcTriangleHandle.right), std::make_tuple(INT_MAX - 5, INT_MAX));
 }
 
 TEST(Overlays, DivisionsTakeTheOuterRadiusOnceAndColourSpokesByIndex)
@@ -173,26 +178,15 @@ TEST(Overlays, DivisionsTakeTheOuterRadiusOnceAndColourSpokesByIndex)
         EXPECT_EQ(lines[i].pen, colours[i] == 'R' ? red : colours[i] == 'B' ? blue : grey) << i;
     EXPECT_EQ(chart.m_rcDivisionsHandle, (Rect{445, 194, 455, 204}));
     ExpectSurfaceRestored(dc);
-}
 
-TEST(Overlays, DamagedFilesDrawSafely)
-{
+    // Counts of damaged files: no star, and no handle to drag.
     for (int count : {0, -3, INT_MAX}) {
-        CGridChart chart;
-        chart.m_bShowDivisions = 1;
         chart.m_nDivisions = count;
-        chart.m_rcDivisionsHandle = {1, 1, 11, 11};
-        CRecordingSurface dc;
+        dc.Clear();
         chart.DrawDivisions(dc);
         EXPECT_TRUE(dc.Ops().empty()) << count;
-        EXPECT_TRUE(chart.m_rcDivisionsHandle.IsEmpty()) << count; // no star to drag
+        EXPECT_TRUE(chart.m_rcDivisionsHandle.IsEmpty()) << count;
     }
-    CGridChart chart;
-    chart.m_bShowTriangle = 1;
-    chart.m_fTriangleRadius = 1e30f;
-    CRecordingSurface dc;
-    chart.DrawSquaresAndTriangle(dc);
-    EXPECT_EQ(std::tie(chart.m_rcTriangleHandle.left, chart.m_rcTriangleHandle.right), std::make_tuple(INT_MAX - 5, INT_MAX));
 }
 
 TEST(AngleFromCenter, IsCounterClockwiseFromTheRight)

@@ -135,10 +135,9 @@ TEST_F(ChartMouse, NotesStartFromTheDialogDefaultsEachTimeAndDisarmTheTool)
         EXPECT_FALSE(chart.m_bPlaceComment);
     }
     ASSERT_EQ(host.opened.size(), 2u);
-    for (const Comments& opened : host.opened) {
-        EXPECT_EQ(opened, (Comments{"", Colors::Yellow, 16, 0, 0, 0, "", {}, Colors::Black}));
-        EXPECT_EQ(opened.m_nWeight, 400);
-    }
+    for (const Comments& opened : host.opened)
+        EXPECT_EQ(std::make_pair(opened, opened.m_nWeight),
+            std::make_pair(Comments{"", Colors::Yellow, 16, 0, 0, 0, "", {}, Colors::Black}, 400));
     EXPECT_EQ(chart.m_Comments.count(12), 2u);
     EXPECT_FALSE(chart.m_bDrawingLine); // the press was used up by the note
 
@@ -225,10 +224,9 @@ TEST_F(ChartMouse, RingHandlesTurnByDragAndReverseByDoubleClick)
 TEST(ChartMouseRound, PointsOnNoCellStoreNothing)
 {
     FakeHost host;
-    const auto hexagon = MakeChart<CDrawHexagon>(3, {280, 180, 520, 420});
-    CDrawHexagon& chart = *hexagon;
+    CDrawHexagon chart;
     chart.m_pView = &host;
-    PaintOnce(chart);
+    PaintWith(chart, 3, {280, 180, 520, 420});
     const Point corner{chart.m_rcChart.left + 1, chart.m_rcChart.top + 1};
     ASSERT_TRUE(chart.m_rcChart.Contains(corner));
     ASSERT_EQ(chart.HitTest(corner.x, corner.y), 0);
