@@ -87,7 +87,7 @@ TEST(CellDate, PeriodsStepsYearsAndTimesFarAhead)
     EXPECT_EQ(chart.CellDate(3), "?");
 }
 
-TEST(ComposeCellLabel, EverySwitchCombination)
+TEST(ComposeCellLabel, EverySwitchCombinationAndEachInputFromCallToCall)
 {
     CGridChart chart;
     chart.m_tStartTime = LocalMidnight(2012, 3, 5);
@@ -111,16 +111,12 @@ TEST(ComposeCellLabel, EverySwitchCombination)
         // The date is computed whether shown or not.
         EXPECT_EQ(chart.m_nLastYear, 2012);
     }
-}
 
-// Labels are kept between paints: each input, and the year state the
-// drawing order has reached, must still change them.
-TEST(ComposeCellLabel, FollowsItsInputsFromCallToCall)
-{
-    CGridChart chart;
-    chart.m_tStartTime = LocalMidnight(2012, 3, 5);
+    // Labels are kept between paints: each input, and the year state the
+    // drawing order has reached, must still change them.
+    chart.m_fStartPrice = 1.0f;
     chart.m_nNaturalDecimals = 2;
-    chart.m_bShowTime = true;
+    std::tie(chart.m_bShowPrice, chart.m_bShowTime, chart.m_bShowN, chart.m_nLastYear) = std::make_tuple(true, true, false, 0);
     const auto label = [&chart](int n) { return chart.ComposeCellLabel(n).value(); };
     EXPECT_EQ(label(2), "2.00\n12/3/6");
     chart.m_nLastYear = 0;

@@ -28,8 +28,9 @@ std::map<int, SurfaceOp> PaintLabels(CBaseDraw& chart, int highest)
     return labels;
 }
 
-// Clockwise numbering is the mirror image of anticlockwise.
-TEST(Numbering, TwoRingsBothWays)
+// Clockwise numbering is the mirror image of anticlockwise; off the grid the
+// spiral continues and stays invertible.
+TEST(Numbering, TwoRingsBothWaysAndBeyond)
 {
     const int anticlockwise[5][5] = {{17, 16, 15, 14, 13}, {18, 5, 4, 3, 12}, {19, 6, 1, 2, 11}, {20, 7, 8, 9, 10},
         {21, 22, 23, 24, 25}};
@@ -39,10 +40,6 @@ TEST(Numbering, TwoRingsBothWays)
             EXPECT_EQ(CDrawSquareOfNine::NumberAt(row, 6 - col, 3, true), anticlockwise[row - 1][col - 1]);
         }
     }
-}
-
-TEST(Numbering, OffTheGridTheSpiralContinuesAndStaysInvertible)
-{
     for (bool clockwise : {false, true}) {
         for (int c0 : {1, 3, 11}) {
             for (int row = c0 - 30; row <= c0 + 30; ++row) {
