@@ -79,55 +79,27 @@ using DegreeCalculator = Calculator<CDegreeCalculator>;
 using CalculatorTypes = ::testing::Types<CDegreeCalculator, CTimeCalculator>;
 TYPED_TEST_SUITE(Calculator, CalculatorTypes);
 
-// The four angles as shown, carl first.
-QString Angles(const QWidget& dialog)
-{
-    QStringList texts;
-    for (const char* label : {"carl", "daniel", "circle", "dial"})
-        texts << dialog.findChild<QLabel*>(label)->text();
-    return texts.join(' ');
-}
-
-// A dialog on five cities whose names a sorted box would reorder, its
-// messages collected instead of shown.
-struct Fixture {
-    CAstrologyDlg dialog;
-    QStringList messages;
-
-    explicit Fixture(int selected = 1)
-    {
-        dialog.SetMessageHook([this](const QString& text) { messages << text; });
-        dialog.SetCityList({{"Zurich", "C", -60, 47.38, 8.55, "Europe/Zurich"},
-                               {"Beijing", "C", -480, 39.9, 116.4, "Asia/Shanghai"}, {"Tokyo", "C", -540, 35.68, 139.7, ""},
-                               {"Adelaide", "C", -570, -34.93, 138.6, ""}, {"Moscow", "C", -180, 55.75, 37.62, ""}},
-            selected);
-        dialog.show();
-    }
-    QComboBox* Combo() { return dialog.findChild<QComboBox*>("city"); }
-    QPlainTextEdit* ReportBox() { return dialog.findChild<QPlainTextEdit*>("report"); }
-    QLabel* Notice() { return dialog.findChild<QLabel*>("notice"); }
-    void Compute(const QString& date)
-    {
-        Type(dialog, "date", date);
-        Click(dialog, "compute");
-    }
-};
-
 } // namespace
 
 TEST_F(DegreeCalculator, OpensOnTheAnglesOf360AndComputesOrAsksForANumber)
 {
+    const auto angles = [this] { // carl first
+        QStringList texts;
+        for (const char* label : {"carl", "daniel", "circle", "dial"})
+            texts << dialog.findChild<QLabel*>(label)->text();
+        return texts.join(' ');
+    };
     EXPECT_EQ(Text(dialog, "p"), "360");
-    EXPECT_EQ(Angles(dialog), "310.26 310.00 0.00 0.00");
+    EXPECT_EQ(angles(), "310.26 310.00 0.00 0.00");
     EXPECT_EQ(StartSpanEnd(), "2012/03/05 + 0 = 2012/03/05");
 
     Type(dialog, "p", "1000");
     Click(dialog, "computeAngles");
-    EXPECT_EQ(Angles(dialog), "67.10 64.69 280.00 240.00");
+    EXPECT_EQ(angles(), "67.10 64.69 280.00 240.00");
     Type(dialog, "p", "12x");
     Click(dialog, "computeAngles");
     ExpectMessage(QMessageBox::Warning, "Enter a number.", "p");
-    EXPECT_EQ(Angles(dialog), "67.10 64.69 280.00 240.00");
+    EXPECT_EQ(angles(), "67.10 64.69 280.00 240.00");
 
     // OK and cancel only hide it.
     for (const char* button : {"ok", "cancel"}) {
@@ -136,7 +108,7 @@ TEST_F(DegreeCalculator, OpensOnTheAnglesOf360AndComputesOrAsksForANumber)
         EXPECT_FALSE(dialog.isVisible()) << button;
     }
     EXPECT_EQ(Text(dialog, "p"), "12x");
-    EXPECT_EQ(Angles(dialog), "67.10 64.69 280.00 240.00");
+    EXPECT_EQ(angles(), "67.10 64.69 280.00 240.00");
 }
 
 TYPED_TEST(Calculator, SwitchingTheUnitRecomputesTheSpanAndClosingKeepsIt)
@@ -252,50 +224,57 @@ TEST(DateField, ShowsTheDayOrNothingReadsTypedTextAndPicksFromACalendar)
     EXPECT_EQ(field.text(), "");
 }
 
-TEST(AstrologyDialog, CitiesInListOrderAndTheStateKeptBetweenOpenings)
+// Five cities whose names a sorted box would reorder.
+TEST(AstrologyDialog, CitiesInListOrderTheReportOrAMessageAndTheStateKept)
 {
-    Fixture f(2);
-    ASSERT_EQ(f.Combo()->count(), 5);
-    EXPECT_EQ(f.Combo()->itemText(0), "Zurich");
-    EXPECT_EQ(f.Combo()->itemText(4), "Moscow");
-    EXPECT_EQ(f.Combo()->currentIndex(), 2);
-    EXPECT_FALSE(f.Combo()->isEditable());
-    EXPECT_TRUE(AstroDateText::CheckText(Text(f.dialog, "date").toStdString()).fields);
+    CAstrologyDlg dialog;
+    QStringList messages;
+    dialog.SetMessageHook([&messages](const QString& text) { messages << text; });
+    dialog.SetCityList({{"Zurich", "C", -60, 47.38, 8.55, "Europe/Zurich"},
+                           {"Beijing", "C", -480, 39.9, 116.4, "Asia/Shanghai"}, {"Tokyo", "C", -540, 35.68, 139.7, ""},
+                           {"Adelaide", "C", -570, -34.93, 138.6, ""}, {"Moscow", "C", -180, 55.75, 37.62, ""}},
+        2);
+    dialog.show();
+    auto* combo = dialog.findChild<QComboBox*>("city");
+    auto* report = dialog.findChild<QPlainTextEdit*>("report");
+    auto* notice = dialog.findChild<QLabel*>("notice");
+    const auto compute = [&dialog](const QString& date) {
+        Type(dialog, "date", date);
+        Click(dialog, "compute");
+    };
+    ASSERT_EQ(combo->count(), 5);
+    EXPECT_EQ(combo->itemText(0), "Zurich");
+    EXPECT_EQ(combo->itemText(4), "Moscow");
+    EXPECT_EQ(combo->currentIndex(), 2);
+    EXPECT_FALSE(combo->isEditable());
+    EXPECT_TRUE(AstroDateText::CheckText(Text(dialog, "date").toStdString()).fields);
 
-    QTest::keyClick(f.Combo(), Qt::Key_Down);
-    EXPECT_EQ(f.dialog.SelectedCity(), 3);
-    f.Compute("2011-11-24 10:30:00");
-    const QString report = f.ReportBox()->toPlainText();
-    f.dialog.close();
-    f.dialog.show();
-    EXPECT_EQ(Text(f.dialog, "date"), "2011-11-24 10:30:00");
-    EXPECT_EQ(f.Combo()->currentIndex(), 3);
-    EXPECT_EQ(f.ReportBox()->toPlainText(), report);
-}
-
-TEST(AstrologyDialog, ComputeShowsTheReportOrAMessageAndTheEphemerisUsed)
-{
-    Fixture f;
-    f.Compute("2011-11-24 10:30:00");
-    ASSERT_TRUE(f.messages.isEmpty()) << f.messages.join(';').toStdString();
-    const std::string& report = f.dialog.Report();
-    EXPECT_NE(report.find("\t     Sun\t\t241.45\t\t Sagittarius:  1\u00B027'\r\n"), std::string::npos);
-    const QString shown = f.ReportBox()->toPlainText();
-    EXPECT_EQ(shown, QString::fromStdString(report).replace("\r\n", "\n"));
+    QTest::keyClick(combo, Qt::Key_Up); // Beijing
+    EXPECT_EQ(dialog.SelectedCity(), 1);
+    compute("2011-11-24 10:30:00");
+    ASSERT_TRUE(messages.isEmpty()) << messages.join(';').toStdString();
+    EXPECT_NE(dialog.Report().find("\t     Sun\t\t241.45\t\t Sagittarius:  1\u00B027'\r\n"), std::string::npos);
+    const QString shown = report->toPlainText();
+    EXPECT_EQ(shown, QString::fromStdString(dialog.Report()).replace("\r\n", "\n"));
+    dialog.close();
+    dialog.show();
+    EXPECT_EQ(Text(dialog, "date"), "2011-11-24 10:30:00");
+    EXPECT_EQ(combo->currentIndex(), 1);
+    EXPECT_EQ(report->toPlainText(), shown);
 
     // The messages are the report's own, tested with it.
-    f.Compute("2011-13-01");
-    EXPECT_EQ(f.messages, QStringList {"date time is not valid..."});
-    EXPECT_EQ(f.ReportBox()->toPlainText(), shown);
+    compute("2011-13-01");
+    EXPECT_EQ(messages, QStringList {"date time is not valid..."});
+    EXPECT_EQ(report->toPlainText(), shown);
 
     // The analytic ephemeris's notice is beside the report, not in it.
-    f.dialog.SetEphemeris(Ephemeris({"/nonexistent"}));
-    f.Compute("2011-11-24 10:30:00");
-    EXPECT_TRUE(f.Notice()->isVisible());
-    EXPECT_FALSE(f.ReportBox()->toPlainText().contains(f.Notice()->text()));
+    dialog.SetEphemeris(Ephemeris({"/nonexistent"}));
+    compute("2011-11-24 10:30:00");
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_FALSE(report->toPlainText().contains(notice->text()));
     if (!QFile::exists("/usr/share/libswe/ephe/sepl_18.se1"))
         GTEST_SKIP() << "the ephemeris data files are not installed";
-    f.dialog.SetEphemeris(Ephemeris({"/usr/share/libswe/ephe"}));
-    f.Compute("2011-11-24 10:30:00");
-    EXPECT_FALSE(f.Notice()->isVisible());
+    dialog.SetEphemeris(Ephemeris({"/usr/share/libswe/ephe"}));
+    compute("2011-11-24 10:30:00");
+    EXPECT_FALSE(notice->isVisible());
 }
