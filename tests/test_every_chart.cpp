@@ -22,7 +22,9 @@ TEST(NaturalDecimals, CountsTheDigitsStartAndStepNeed)
         EXPECT_EQ(CBaseDraw::NaturalDecimals(start, step), digits) << start << " " << step;
 }
 
-TEST(LabelPrecision, UserChoiceOnlyRemovesDecimals)
+// The user's choice of digits only removes decimals; a cell's price is
+// rounded once to float.
+TEST(CellPrice, UserChoiceOnlyRemovesDecimalsAndThePriceRoundsOnce)
 {
     CGridChart chart;
     chart.m_fStartPrice = 100.0f;
@@ -36,11 +38,7 @@ TEST(LabelPrecision, UserChoiceOnlyRemovesDecimals)
         chart.m_nDecimals = row.digits;
         EXPECT_EQ(chart.ComposeCellLabel(2).value(), row.cell2) << "digits " << row.digits;
     }
-}
 
-TEST(CellPrice, RoundsOnceToFloat)
-{
-    CGridChart chart;
     chart.m_fStartPrice = 0.1f;
     chart.m_fPriceStep = 0.1f;
     // Computed in double, then one rounding: not the float sum of ten steps.
@@ -136,35 +134,13 @@ TEST(ComposeCellLabel, EverySwitchCombinationAndEachInputFromCallToCall)
     EXPECT_EQ(label(1), "0.00");
 }
 
-TEST(DrawLabelInRect, CentresTheMeasuredTextAndEndsInBlack)
-{
-    CGridChart chart;
-    CRecordingSurface dc;
-    Font font;
-    font.height = 20; // fixed metrics: 20 per line, 10 per character
-    dc.SelectFont(font);
-    dc.SetTextColor(Colors::Red);
-    chart.DrawLabelInRect(dc, "12\n345", Rect{0, 0, 100, 100});
-
-    ASSERT_EQ(dc.Ops().size(), 2u);
-    const SurfaceOp &measure = dc.Ops()[0], &text = dc.Ops()[1];
-    EXPECT_EQ(std::tie(measure.kind, measure.flags), std::make_tuple(SurfaceOp::Kind::Measure,
-        TextFlags::Center | TextFlags::WordBreak | TextFlags::EditControl | TextFlags::CalcRect));
-    EXPECT_EQ(std::tie(text.kind, text.flags, text.color),
-        std::make_tuple(SurfaceOp::Kind::Text, TextFlags::Center | TextFlags::VCenter | TextFlags::NoPrefix, Colors::Red));
-    EXPECT_EQ(text.rect, (Rect{0, 30, 100, 70})); // 40 high, shrunk by 30 on each side
-    EXPECT_EQ(dc.TextColor(), Colors::Black);
-
-    dc.Clear(); // text taller than the cell spills evenly: 60 high in 40
-    chart.DrawLabelInRect(dc, "1\n2\n3", Rect{0, 100, 60, 140});
-    EXPECT_EQ(dc.Ops()[1].rect, (Rect{0, 90, 60, 150}));
-}
-
-TEST(RecordingSurface, FixedMetricsMeasureLinesAndWords)
+// The fixed metrics the chart tests rest on (at height 20, 20 per line and
+// 10 per character), then a label centred by them.
+TEST(RecordingSurface, FixedMetricsMeasureLinesWordsAndLabels)
 {
     CRecordingSurface dc;
     Font font;
-    font.height = 20; // 20 per line, 10 per character
+    font.height = 20;
     dc.SelectFont(font);
 
     Rect rc{0, 0, 0, 0};
@@ -184,6 +160,23 @@ TEST(RecordingSurface, FixedMetricsMeasureLinesAndWords)
     rc = {0, 0, 0, 0}; // characters, not bytes
     dc.DrawText("价格", rc, TextFlags::CalcRect);
     EXPECT_EQ(rc.Width(), 20);
+
+    // A label is measured, drawn centred in its colour, and ends in black.
+    CGridChart chart;
+    dc.Clear();
+    dc.SetTextColor(Colors::Red);
+    chart.DrawLabelInRect(dc, "12\n345", Rect{0, 0, 100, 100});
+    ASSERT_EQ(dc.Ops().size(), 2u);
+    const SurfaceOp &measure = dc.Ops()[0], &text = dc.Ops()[1];
+    EXPECT_EQ(std::tie(measure.kind, measure.flags), std::make_tuple(SurfaceOp::Kind::Measure,
+        TextFlags::Center | TextFlags::WordBreak | TextFlags::EditControl | TextFlags::CalcRect));
+    EXPECT_EQ(std::tie(text.kind, text.flags, text.color), std::make_tuple(SurfaceOp::Kind::Text,
+        TextFlags::Center | TextFlags::VCenter | TextFlags::NoPrefix, Colors::Red));
+    EXPECT_EQ(text.rect, (Rect{0, 30, 100, 70})); // 40 high, shrunk by 30 on each side
+    EXPECT_EQ(dc.TextColor(), Colors::Black);
+    dc.Clear(); // text taller than the cell spills evenly: 60 high in 40
+    chart.DrawLabelInRect(dc, "1\n2\n3", Rect{0, 100, 60, 140});
+    EXPECT_EQ(dc.Ops()[1].rect, (Rect{0, 90, 60, 150}));
 
     font.height = -20; // character height: more room per line
     dc.SelectFont(font);
