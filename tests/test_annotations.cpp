@@ -58,7 +58,7 @@ CRecordingSurface DrawRings(CGridChart& chart, const RingCase& c)
 
 // Barbs 20 back and 10 aside; the direction held in single precision can
 // cost a barb one unit.
-TEST(Lines, ArrowBarbsMeetAtTheEndPoint)
+TEST(Lines, ArrowBarbsMeetAtTheEndPointAndEveryLineOfAKeyIsDrawn)
 {
     const struct {
         Point from, to, barb1, barb2;
@@ -71,10 +71,8 @@ TEST(Lines, ArrowBarbsMeetAtTheEndPoint)
         chart.DrawArrowLine(c.from.x, c.from.y, c.to.x, c.to.y, dc);
         ExpectLines(dc, {{c.from, c.to, kPen}, {c.to, c.barb1, kPen}, {c.barb2, c.to, kPen}});
     }
-}
 
-TEST(Lines, EveryLineOfAKeyIsDrawnWithItsWidthOverTheZoom)
-{
+    // Every line of a key, with its width over the zoom.
     CGridChart chart;
     chart.m_Lines.emplace("1/12", CLine{3, Colors::Blue, false, 1, 12});
     chart.m_Lines.emplace("1/12", CLine{1, Colors::Green, true, 1, 12});
@@ -223,7 +221,7 @@ TEST(DraggedLine, DrawnOnlyDuringALineDragWithALineTool)
     ExpectSurfaceRestored(dc);
 }
 
-TEST(CalendarLabels, TermsAlternateWithDayMarks)
+TEST(OuterRingLabels, TermsAlternateWithDayMarksAndEachIsCentredOnItsAnchor)
 {
     EXPECT_EQ(CalendarLabel(92), "6.21");
     EXPECT_EQ(CalendarLabel(365), "3.21");
@@ -237,10 +235,8 @@ TEST(CalendarLabels, TermsAlternateWithDayMarks)
         EXPECT_EQ(text.find('.') != std::string_view::npos, term) << key;
         term = !term;
     }
-}
 
-TEST(OuterRingLabels, WorkedExamplesAreCentredOnTheirAnchors)
-{
+    // Worked examples, each label centred on its anchor.
     const RingCase cases[] = {{"day 0", true, false, 1, 1, 0, "3.21", {550, 299}},
         {"day 10", true, false, 1, 1, 0, "31", {531, 259}}, {"day 15", true, false, 1, 1, 0, "4.5", {541, 236}},
         {"reversed: summer solstice down", true, false, 0, 1, 0, "6.21", {296, 549}},

@@ -106,7 +106,7 @@ TEST_F(ChartMouse, LeavingTheChartCancelsTheLineDrag)
     EXPECT_FALSE(chart.m_bDrawingLine);
 }
 
-TEST_F(ChartMouse, RightClicksRemoveFillThenTangentThenLines)
+TEST_F(ChartMouse, RightClicksRemoveFillThenTangentThenLinesThenNotes)
 {
     Drag(MouseTool::Line, kCell1, kCell12);
     Drag(MouseTool::Line, kCell1, kCell12); // same cells, same direction: kept beside the first
@@ -120,6 +120,24 @@ TEST_F(ChartMouse, RightClicksRemoveFillThenTangentThenLines)
     EXPECT_EQ(chart.OnRButtonDown(0, kCell12.x, kCell12.y), 1); // either end cell
     EXPECT_TRUE(chart.m_Lines.empty());
     EXPECT_EQ(chart.OnRButtonDown(0, kCell1.x, kCell1.y), 0);
+
+    // A double click edits every note under the point, a right click removes them.
+    Comments note;
+    note.m_strText = "old";
+    note.m_rcBox = {100, 100, 140, 120};
+    chart.m_Comments.emplace(12, note);
+    chart.m_Comments.emplace(12, note);
+    host.dialog = [](Comments& edited) {
+        edited.m_strText = "new";
+        edited.m_rcBox = {};
+        return true;
+    };
+    chart.OnLButtonDblClk(0, 110, 110);
+    ASSERT_EQ(host.opened.size(), 2u);
+    EXPECT_EQ(chart.m_Comments.begin()->second.m_strText, "new");
+    EXPECT_EQ(chart.m_Comments.begin()->second.m_rcBox, note.m_rcBox);
+    EXPECT_EQ(chart.OnRButtonDown(0, 110, 110), 1);
+    EXPECT_TRUE(chart.m_Comments.empty());
 }
 
 TEST_F(ChartMouse, NotesStartFromTheDialogDefaultsEachTimeAndDisarmTheTool)
@@ -152,26 +170,6 @@ TEST_F(ChartMouse, NotesStartFromTheDialogDefaultsEachTimeAndDisarmTheTool)
     EXPECT_EQ(host.opened.size(), 3u);
     EXPECT_EQ(chart.m_Comments.size(), 2u);
     EXPECT_EQ(chart.AddComment(kCell1.x, kCell1.y), 0); // not armed
-}
-
-TEST_F(ChartMouse, NoteBoxesAreEditedByDoubleClickAndRemovedByRightClick)
-{
-    Comments note;
-    note.m_strText = "old";
-    note.m_rcBox = {100, 100, 140, 120};
-    chart.m_Comments.emplace(12, note);
-    chart.m_Comments.emplace(12, note);
-    host.dialog = [](Comments& edited) {
-        edited.m_strText = "new";
-        edited.m_rcBox = {};
-        return true;
-    };
-    chart.OnLButtonDblClk(0, 110, 110);
-    ASSERT_EQ(host.opened.size(), 2u); // every note under the point
-    EXPECT_EQ(chart.m_Comments.begin()->second.m_strText, "new");
-    EXPECT_EQ(chart.m_Comments.begin()->second.m_rcBox, note.m_rcBox);
-    EXPECT_EQ(chart.OnRButtonDown(0, 110, 110), 1);
-    EXPECT_TRUE(chart.m_Comments.empty());
 }
 
 // On a new chart the triangle and the four squares share vertex 0: only
