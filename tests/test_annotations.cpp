@@ -279,7 +279,6 @@ TEST(OuterRings, CalendarTicksPensAndHandle)
     ASSERT_EQ(fills.size(), 2u);
     EXPECT_EQ(std::tie(fills[0].rect, fills[1].rect), std::tie(chart.m_rcCalendarHandle, chart.m_rcAngleHandle));
     EXPECT_EQ(fills[0].brush, Brush::Solid(Colors::LightGrey));
-    EXPECT_EQ(dc.CurrentPen(), Pen{});
-    EXPECT_EQ(dc.CurrentBrush(), Brush{});
+    EXPECT_EQ(std::make_pair(dc.CurrentPen(), dc.CurrentBrush()), std::make_pair(Pen{}, Brush{}));
     EXPECT_TRUE(DrawRings(chart, {"", false, false, 1, 1, 0, "", {}}).Ops().empty());
 }

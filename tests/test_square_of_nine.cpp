@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <iterator>
-#include <limits>
 #include <map>
 #include <set>
 #include <string>
@@ -14,8 +14,6 @@
 namespace {
 
 using Kind = SurfaceOp::Kind;
-constexpr int kIntMax = std::numeric_limits<int>::max();
-constexpr int kIntMin = std::numeric_limits<int>::min();
 
 auto Make(int rings, Rect client = {0, 0, 600, 500}) { return MakeChart<CDrawSquareOfNine>(rings, client); }
 
@@ -93,11 +91,10 @@ TEST(SquareOfNineLabels, NumbersAndColoursFromOutsideIn)
     const std::set<int> red = {13, 3, 1, 7, 21, 17, 5, 9, 25};
     const std::set<int> blue = {15, 4, 8, 23, 11, 2, 6, 19};
     for (const auto& [n, op] : labels) {
-        EXPECT_EQ(op.text, std::to_string(n));
-        EXPECT_EQ(op.color, red.count(n) ? Colors::Red : blue.count(n) ? Colors::Blue : Colors::Black) << n;
-        EXPECT_EQ(op.font, chart->LabelFont());
-        EXPECT_EQ(op.bkMode, BkMode::Transparent);
-        EXPECT_EQ((op.rect.left + op.rect.right) / 2, chart->GetCellCenter(n).x);
+        const Color colour = red.count(n) ? Colors::Red : blue.count(n) ? Colors::Blue : Colors::Black;
+        EXPECT_EQ(std::make_tuple(op.text, op.color, op.font, op.bkMode, (op.rect.left + op.rect.right) / 2),
+            std::make_tuple(std::to_string(n), colour, chart->LabelFont(), BkMode::Transparent, chart->GetCellCenter(n).x))
+            << n;
     }
 }
 
@@ -253,18 +250,18 @@ TEST(SquareOfNineRobustness, DamagedValuesAnswerAndDraw)
     auto chart = Make(10);
     // Before the first layout every point is cell 1.
     EXPECT_EQ(chart->HitTest(100, 100), 1);
-    EXPECT_EQ(chart->HitTest(kIntMin, kIntMax), 1);
+    EXPECT_EQ(chart->HitTest(INT_MIN, INT_MAX), 1);
     EXPECT_EQ(chart->GetCellCenter(7), Point({0, 0}));
 
     // Numbers beyond int saturate; the largest int lies right of the grid.
     chart->m_bClockwise = false;
     PaintOnce(*chart);
-    EXPECT_EQ(chart->HitTest(kIntMax, kIntMin), kIntMax);
-    const Point far = chart->GetCellCenter(kIntMax);
-    EXPECT_EQ(chart->HitTest(far.x, far.y), kIntMax);
-    EXPECT_EQ(chart->GetCellCenter(kIntMin), chart->GetCellCenter(1));
-    EXPECT_EQ(CDrawSquareOfNine::NumberAt(0, 0, kIntMin, false), kIntMax);
-    EXPECT_EQ(chart->SetRings(kIntMax), kIntMax);
+    EXPECT_EQ(chart->HitTest(INT_MAX, INT_MIN), INT_MAX);
+    const Point far = chart->GetCellCenter(INT_MAX);
+    EXPECT_EQ(chart->HitTest(far.x, far.y), INT_MAX);
+    EXPECT_EQ(chart->GetCellCenter(INT_MIN), chart->GetCellCenter(1));
+    EXPECT_EQ(CDrawSquareOfNine::NumberAt(0, 0, INT_MIN, false), INT_MAX);
+    EXPECT_EQ(chart->SetRings(INT_MAX), INT_MAX);
 
     // A single cell at zoom 0 still draws, its font of a defined height.
     chart->SetRings(0);

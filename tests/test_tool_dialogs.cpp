@@ -53,10 +53,7 @@ protected:
         Type(dialog, "end", end);
     }
 
-    QString StartSpanEnd()
-    {
-        return Text(dialog, "start") + " + " + Text(dialog, "span") + " = " + Text(dialog, "end");
-    }
+    QString StartSpanEnd() { return Text(dialog, "start") + " + " + Text(dialog, "span") + " = " + Text(dialog, "end"); }
 
     // Expects exactly one message since the last check, and the focus on
     // the whole text of the field to correct.
