@@ -49,7 +49,8 @@ CRecordingSurface DrawRings(CGridChart& chart, const RingCase& c)
     font.height = 20;
     dc.SelectFont(font);
     std::tie(chart.m_bShowCalendarRing, chart.m_bShowAngleRing, chart.m_bCalendarForward, chart.m_bAngleForward,
-        chart.m_fCalendarAngle) = std::make_tuple(c.calendar, c.angleRing, c.calendarForward, c.angleForward, c.calendarAngle);
+        chart.m_fCalendarAngle)
+        = std::make_tuple(c.calendar, c.angleRing, c.calendarForward, c.angleForward, c.calendarAngle);
     chart.DrawOuterRings({100, 100, 500, 500}, dc); // centre (300, 300)
     return dc;
 }
@@ -150,7 +151,8 @@ TEST(Overlays, NewTriangleAndSquaresHaveHalfTheChartWidthAndEqualRadiiReset)
     chart.m_bShowTriangle = 1; // a damaged file: the handle saturates
     chart.m_fTriangleRadius = 1e30f;
     chart.DrawSquaresAndTriangle(dc);
-    EXPECT_EQ(std::tie(chart.m_rcTriangleHandle.left, chart.m_rcTriangleHandle.right), std::make_tuple(INT_MAX - 5, INT_MAX));
+    EXPECT_EQ(std::tie(chart.m_rcTriangleHandle.left, chart.m_rcTriangleHandle.right),
+        std::make_tuple(INT_MAX - 5, INT_MAX));
 }
 
 TEST(Overlays, DivisionsTakeTheOuterRadiusOnceAndColourSpokesByIndex)
@@ -267,11 +269,13 @@ TEST(OuterRings, CalendarTicksPensAndHandle)
         {15, {503, 246}, {532, 238}, kBlue},
     };
     for (const auto& e : expected)
-        EXPECT_EQ(std::tie(ticks[e.day].from, ticks[e.day].to, ticks[e.day].pen), std::tie(e.from, e.to, e.pen)) << e.day;
+        EXPECT_EQ(std::tie(ticks[e.day].from, ticks[e.day].to, ticks[e.day].pen), std::tie(e.from, e.to, e.pen))
+            << e.day;
     EXPECT_EQ(ticks[366].pen, (Pen{PenStyle::Solid, 0, Colors::Green}));
     const auto circles = OpsOfKind(dc, SurfaceOp::Kind::Ellipse);
     ASSERT_EQ(circles.size(), 2u);
-    EXPECT_EQ(std::tie(circles[0].rect, circles[1].rect), std::make_tuple(Rect{90, 90, 510, 510}, Rect{30, 30, 570, 570}));
+    EXPECT_EQ(std::tie(circles[0].rect, circles[1].rect),
+        std::make_tuple(Rect{90, 90, 510, 510}, Rect{30, 30, 570, 570}));
     EXPECT_TRUE(circles[1].brush.hollow);
     // "3.21" measures 40 x 20: the grey handle has one unit around it.
     EXPECT_EQ(chart.m_rcCalendarHandle, (Rect{529, 288, 571, 310}));

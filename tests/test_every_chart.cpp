@@ -16,8 +16,8 @@
 TEST(NaturalDecimals, CountsTheDigitsStartAndStepNeed)
 {
     // 0.6 and 1.1: float noise below the fifth decimal does not count.
-    const std::tuple<float, float, int> rows[] = {
-        {100.0f, 0.25f, 2}, {3.5f, 1.0f, 1}, {10.0f, 1.0f, 0}, {1.0f, 0.00001f, 5}, {0.6f, 1.1f, 1}, {-2.125f, 1.0f, 3}};
+    const std::tuple<float, float, int> rows[] = {{100.0f, 0.25f, 2}, {3.5f, 1.0f, 1}, {10.0f, 1.0f, 0},
+        {1.0f, 0.00001f, 5}, {0.6f, 1.1f, 1}, {-2.125f, 1.0f, 3}};
     for (const auto& [start, step, digits] : rows)
         EXPECT_EQ(CBaseDraw::NaturalDecimals(start, step), digits) << start << " " << step;
 }
@@ -114,7 +114,8 @@ TEST(ComposeCellLabel, EverySwitchCombinationAndEachInputFromCallToCall)
     // drawing order has reached, must still change them.
     chart.m_fStartPrice = 1.0f;
     chart.m_nNaturalDecimals = 2;
-    std::tie(chart.m_bShowPrice, chart.m_bShowTime, chart.m_bShowN, chart.m_nLastYear) = std::make_tuple(true, true, false, 0);
+    std::tie(chart.m_bShowPrice, chart.m_bShowTime, chart.m_bShowN, chart.m_nLastYear)
+        = std::make_tuple(true, true, false, 0);
     const auto label = [&chart](int n) { return chart.ComposeCellLabel(n).value(); };
     EXPECT_EQ(label(2), "2.00\n12/3/6");
     chart.m_nLastYear = 0;

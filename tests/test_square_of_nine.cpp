@@ -92,9 +92,9 @@ TEST(SquareOfNineLabels, NumbersAndColoursFromOutsideIn)
     const std::set<int> blue = {15, 4, 8, 23, 11, 2, 6, 19};
     for (const auto& [n, op] : labels) {
         const Color colour = red.count(n) ? Colors::Red : blue.count(n) ? Colors::Blue : Colors::Black;
-        EXPECT_EQ(std::make_tuple(op.text, op.color, op.font, op.bkMode, (op.rect.left + op.rect.right) / 2),
-            std::make_tuple(std::to_string(n), colour, chart->LabelFont(), BkMode::Transparent, chart->GetCellCenter(n).x))
-            << n;
+        const int middle = (op.rect.left + op.rect.right) / 2, centre = chart->GetCellCenter(n).x;
+        EXPECT_EQ(std::tie(op.text, op.color, op.font, op.bkMode, middle),
+            std::make_tuple(std::to_string(n), colour, chart->LabelFont(), BkMode::Transparent, centre)) << n;
     }
 }
 

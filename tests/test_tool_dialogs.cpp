@@ -27,9 +27,8 @@ template <typename Dialog> class Calculator : public ::testing::Test {
 protected:
     Calculator()
     {
-        dialog.SetMessageHook([this](QMessageBox::Icon icon, const QString& text) {
-            messages.emplace_back(icon, text);
-        });
+        dialog.SetMessageHook(
+            [this](QMessageBox::Icon icon, const QString& text) { messages.emplace_back(icon, text); });
         dialog.show();
     }
 
@@ -53,7 +52,10 @@ protected:
         Type(dialog, "end", end);
     }
 
-    QString StartSpanEnd() { return Text(dialog, "start") + " + " + Text(dialog, "span") + " = " + Text(dialog, "end"); }
+    QString StartSpanEnd()
+    {
+        return Text(dialog, "start") + " + " + Text(dialog, "span") + " = " + Text(dialog, "end");
+    }
 
     // Expects exactly one message since the last check, and the focus on
     // the whole text of the field to correct.
