@@ -117,8 +117,7 @@ TEST(Overlays, NewTriangleAndSquaresHaveHalfTheChartWidthAndEqualRadiiReset)
     chart.m_bShowTriangle = 1;
     CRecordingSurface dc;
     chart.DrawSquaresAndTriangle(dc);
-    EXPECT_EQ(chart.m_fTriangleRadius, 200.0f);
-    EXPECT_EQ(chart.m_fSquaresRadius, 200.0f);
+    EXPECT_EQ(std::make_pair(chart.m_fTriangleRadius, chart.m_fSquaresRadius), std::make_pair(200.0f, 200.0f));
     const Pen solid{PenStyle::Solid, 1, Colors::Red}, dot{PenStyle::Dot, 1, Colors::Red};
     const Point o{200, 200}, v0{400, 199}, v1{99, 26}, v2{100, 373};
     ExpectLines(dc, {{o, v0, dot}, {v0, v1, solid}, {o, v1, dot}, {v1, v2, solid}, {o, v2, dot}, {v2, v0, solid}});

@@ -68,9 +68,8 @@ TEST(CellDate, PeriodsStepsYearsAndTimesFarAhead)
     };
     for (const auto& row : rows) {
         CGridChart chart;
-        chart.m_tStartTime = LocalMidnight(row.y, row.m, row.d);
-        chart.m_nPeriod = row.period;
-        chart.m_nTimeStep = row.step;
+        std::tie(chart.m_tStartTime, chart.m_nPeriod, chart.m_nTimeStep)
+            = std::make_tuple(LocalMidnight(row.y, row.m, row.d), row.period, row.step);
         EXPECT_EQ(chart.CellDate(row.n), row.text) << row.y << "/" << row.m << "/" << row.d << " + " << row.n;
         EXPECT_TRUE(row.period != 2 || chart.m_nLastYear == 0); // months never touch the year state
     }

@@ -73,8 +73,7 @@ TEST(SquareOfNineLayout, CutsTheClientIntoEqualCellsInsideTheOuterRings)
     };
     for (const auto& c : cases) {
         auto chart = Make(2, c.client);
-        chart->m_bShowCalendarRing = c.calendar;
-        chart->m_bShowAngleRing = c.angle;
+        std::tie(chart->m_bShowCalendarRing, chart->m_bShowAngleRing) = std::make_tuple(c.calendar, c.angle);
         PaintOnce(*chart);
         EXPECT_EQ(std::tie(chart->m_rcGrid, chart->m_rcChart, chart->m_nCellWidth, chart->m_nCellHeight),
             std::tie(c.grid, c.grid, c.cellWidth, c.cellHeight)) << c.client.right;
@@ -98,8 +97,9 @@ TEST(SquareOfNineLabels, NumbersAndColoursFromOutsideIn)
     }
 }
 
-// Day texts of a common year, twice over the first 730 cells.
-TEST(SquareOfNineLabels, TimeStandardDayTexts)
+// Day texts of a common year, twice over the first 730 cells; dates show
+// the year on the first label and on each change.
+TEST(SquareOfNineLabels, TimeStandardDayTextsAndYearsShownOnChange)
 {
     auto chart = Make(14, {0, 0, 1200, 1200}); // 841 cells
     chart->m_bShowPrice = false;
@@ -115,17 +115,14 @@ TEST(SquareOfNineLabels, TimeStandardDayTexts)
         {365, "12/31"}, {366, "1/1"}, {730, "12/31"}};
     for (const auto& [n, text] : days)
         EXPECT_EQ(labels.at(n).text, text) << n;
-}
 
-// Each paint starts the year over, so every paint shows the same labels.
-TEST(SquareOfNineLabels, YearShownOnTheFirstLabelAndOnEachChange)
-{
-    auto chart = Make(2);
+    // Each paint starts the year over, so every paint shows the same labels.
+    chart = Make(2);
     chart->m_tStartTime = LocalMidnight(2011, 12, 30);
     chart->m_bShowPrice = false;
     chart->m_bShowTime = true;
     for (int paint = 0; paint < 2; ++paint) {
-        const std::map<int, SurfaceOp> labels = PaintLabels(*chart, 25);
+        labels = PaintLabels(*chart, 25);
         const std::map<int, std::string> expected
             = {{25, "12/1/23"}, {4, "1/2"}, {3, "1/1"}, {2, "11/12/31"}, {1, "12/30"}};
         for (const auto& [n, text] : expected)
