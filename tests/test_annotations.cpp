@@ -24,17 +24,12 @@ void ExpectLines(const CRecordingSurface& dc, const std::vector<Segment>& expect
 {
     const auto lines = OpsOfKind(dc, Kind::LineTo);
     ASSERT_EQ(lines.size(), expected.size());
-    for (size_t i = 0; i < lines.size(); ++i) {
-        EXPECT_EQ(lines[i].from, expected[i].from) << i;
-        EXPECT_EQ(lines[i].to, expected[i].to) << i;
-        EXPECT_EQ(lines[i].pen, expected[i].pen) << i;
-    }
+    for (size_t i = 0; i < lines.size(); ++i)
+        EXPECT_EQ(std::tie(lines[i].from, lines[i].to, lines[i].pen),
+            std::tie(expected[i].from, expected[i].to, expected[i].pen)) << i;
 }
 
 const Pen kPen;
-const Pen kRedSolid{PenStyle::Solid, 1, Colors::Red}, kRedDot{PenStyle::Dot, 1, Colors::Red};
-
-const Rect kR{100, 100, 500, 500}; // centre (300, 300)
 const Pen kBlue{PenStyle::Solid, 0, Colors::Blue};
 
 struct RingCase {
@@ -53,12 +48,10 @@ CRecordingSurface DrawRings(CGridChart& chart, const RingCase& c)
     Font font;
     font.height = 20;
     dc.SelectFont(font);
-    chart.m_bShowCalendarRing = c.calendar;
-    chart.m_bShowAngleRing = c.angleRing;
-    chart.m_bCalendarForward = c.calendarForward;
-    chart.m_bAngleForward = c.angleForward;
-    chart.m_fCalendarAngle = c.calendarAngle;
-    chart.DrawOuterRings(kR, dc);
+    std::tie(chart.m_bShowCalendarRing, chart.m_bShowAngleRing, chart.m_bCalendarForward, chart.m_bAngleForward,
+        chart.m_fCalendarAngle)
+        = std::make_tuple(c.calendar, c.angleRing, c.calendarForward, c.angleForward, c.calendarAngle);
+    chart.DrawOuterRings({100, 100, 500, 500}, dc); // centre (300, 300)
     return dc;
 }
 
@@ -66,7 +59,7 @@ CRecordingSurface DrawRings(CGridChart& chart, const RingCase& c)
 
 // Barbs 20 back and 10 aside; the direction held in single precision can
 // cost a barb one unit.
-TEST(Lines, ArrowBarbsMeetAtTheEndPoint)
+TEST(Lines, ArrowBarbsMeetAtTheEndPointAndEveryLineOfAKeyIsDrawn)
 {
     const struct {
         Point from, to, barb1, barb2;
@@ -79,10 +72,8 @@ TEST(Lines, ArrowBarbsMeetAtTheEndPoint)
         chart.DrawArrowLine(c.from.x, c.from.y, c.to.x, c.to.y, dc);
         ExpectLines(dc, {{c.from, c.to, kPen}, {c.to, c.barb1, kPen}, {c.barb2, c.to, kPen}});
     }
-}
 
-TEST(Lines, EveryLineOfAKeyIsDrawnWithItsWidthOverTheZoom)
-{
+    // Every line of a key, with its width over the zoom.
     CGridChart chart;
     chart.m_Lines.emplace("1/12", CLine{3, Colors::Blue, false, 1, 12});
     chart.m_Lines.emplace("1/12", CLine{1, Colors::Green, true, 1, 12});
@@ -112,11 +103,10 @@ TEST(Notes, BoxSitsRightOfAndBelowTheCellWithTheFontOverTheZoom)
     EXPECT_EQ(chart.m_Comments.begin()->second.m_rcBox, box);
     const auto& ops = dc.Ops();
     ASSERT_EQ(ops.size(), 4u);
-    EXPECT_EQ(std::make_tuple(ops[1].kind, ops[1].color), std::make_tuple(Kind::FillSolidRect, Colors::Yellow));
-    EXPECT_EQ(std::make_tuple(ops[2].kind, ops[2].rect, ops[2].color, ops[2].font.height),
-        std::make_tuple(Kind::Text, box, Colors::Red, 32));
-    EXPECT_EQ(std::make_tuple(ops[3].kind, ops[3].color, ops[3].color2),
-        std::make_tuple(Kind::Draw3dRect, Colors::White, Colors::Black));
+    EXPECT_EQ(std::make_tuple(ops[1].kind, ops[1].color, ops[2].kind, ops[2].rect, ops[2].color, ops[2].font.height,
+                  ops[3].kind, ops[3].color, ops[3].color2),
+        std::make_tuple(Kind::FillSolidRect, Colors::Yellow, Kind::Text, box, Colors::Red, 32, Kind::Draw3dRect,
+            Colors::White, Colors::Black));
     ExpectSurfaceRestored(dc);
     EXPECT_EQ(dc.TextColor(), Colors::Red); // left as the note's colour
 }
@@ -127,11 +117,10 @@ TEST(Overlays, NewTriangleAndSquaresHaveHalfTheChartWidthAndEqualRadiiReset)
     chart.m_bShowTriangle = 1;
     CRecordingSurface dc;
     chart.DrawSquaresAndTriangle(dc);
-    EXPECT_EQ(chart.m_fTriangleRadius, 200.0f);
-    EXPECT_EQ(chart.m_fSquaresRadius, 200.0f);
+    EXPECT_EQ(std::make_pair(chart.m_fTriangleRadius, chart.m_fSquaresRadius), std::make_pair(200.0f, 200.0f));
+    const Pen solid{PenStyle::Solid, 1, Colors::Red}, dot{PenStyle::Dot, 1, Colors::Red};
     const Point o{200, 200}, v0{400, 199}, v1{99, 26}, v2{100, 373};
-    ExpectLines(dc, {{o, v0, kRedDot}, {v0, v1, kRedSolid}, {o, v1, kRedDot}, {v1, v2, kRedSolid},
-                     {o, v2, kRedDot}, {v2, v0, kRedSolid}});
+    ExpectLines(dc, {{o, v0, dot}, {v0, v1, solid}, {o, v1, dot}, {v1, v2, solid}, {o, v2, dot}, {v2, v0, solid}});
     EXPECT_EQ(chart.m_rcTriangleHandle, (Rect{395, 194, 405, 204}));
     EXPECT_EQ(OpsOfKind(dc, Kind::FillRect).at(0).brush, Brush::Solid(Colors::Red));
     ExpectSurfaceRestored(dc);
@@ -157,6 +146,12 @@ TEST(Overlays, NewTriangleAndSquaresHaveHalfTheChartWidthAndEqualRadiiReset)
     EXPECT_EQ(lines[1].pen, (Pen{PenStyle::Solid, 0, Colors::Blue}));
     EXPECT_EQ(lines[2].pen, (Pen{PenStyle::Dot, 1, Colors::Blue}));
     EXPECT_EQ(OpsOfKind(dc, Kind::FillRect).at(0).brush, Brush::Solid(Colors::Blue));
+
+    chart.m_bShowTriangle = 1; // a damaged file: the handle saturates
+    chart.m_fTriangleRadius = 1e30f;
+    chart.DrawSquaresAndTriangle(dc);
+    EXPECT_EQ(std::tie(chart.m_rcTriangleHandle.left, chart.m_rcTriangleHandle.right),
+        std::make_tuple(INT_MAX - 5, INT_MAX));
 }
 
 TEST(Overlays, DivisionsTakeTheOuterRadiusOnceAndColourSpokesByIndex)
@@ -172,10 +167,8 @@ TEST(Overlays, DivisionsTakeTheOuterRadiusOnceAndColourSpokesByIndex)
     const auto lines = OpsOfKind(dc, Kind::LineTo);
     ASSERT_EQ(lines.size(), 16u);
     const Point ends[] = {{450, 199}, {430, 104}, {376, 23}, {295, -30}, {199, -50}};
-    for (size_t i = 0; i < std::size(ends); ++i) {
-        EXPECT_EQ(lines[i].from, (Point{200, 200}));
-        EXPECT_EQ(lines[i].to, ends[i]);
-    }
+    for (size_t i = 0; i < std::size(ends); ++i)
+        EXPECT_EQ(std::tie(lines[i].from, lines[i].to), std::make_tuple(Point{200, 200}, ends[i])) << i;
     // Red every 90 degrees, blue on the 45-degree lines, dotted grey between.
     const char* colours = "RGBGRGBGRGBGRGBG";
     const Pen red{PenStyle::Solid, 0, Colors::Red}, blue{PenStyle::Solid, 0, Colors::Blue};
@@ -184,27 +177,15 @@ TEST(Overlays, DivisionsTakeTheOuterRadiusOnceAndColourSpokesByIndex)
         EXPECT_EQ(lines[i].pen, colours[i] == 'R' ? red : colours[i] == 'B' ? blue : grey) << i;
     EXPECT_EQ(chart.m_rcDivisionsHandle, (Rect{445, 194, 455, 204}));
     ExpectSurfaceRestored(dc);
-}
 
-TEST(Overlays, DamagedFilesDrawSafely)
-{
+    // Counts of damaged files: no star, and no handle to drag.
     for (int count : {0, -3, INT_MAX}) {
-        CGridChart chart;
-        chart.m_bShowDivisions = 1;
         chart.m_nDivisions = count;
-        chart.m_rcDivisionsHandle = {1, 1, 11, 11};
-        CRecordingSurface dc;
+        dc.Clear();
         chart.DrawDivisions(dc);
         EXPECT_TRUE(dc.Ops().empty()) << count;
-        EXPECT_TRUE(chart.m_rcDivisionsHandle.IsEmpty()) << count; // no star to drag
+        EXPECT_TRUE(chart.m_rcDivisionsHandle.IsEmpty()) << count;
     }
-    CGridChart chart;
-    chart.m_bShowTriangle = 1;
-    chart.m_fTriangleRadius = 1e30f;
-    CRecordingSurface dc;
-    chart.DrawSquaresAndTriangle(dc);
-    EXPECT_EQ(chart.m_rcTriangleHandle.left, INT_MAX - 5);
-    EXPECT_EQ(chart.m_rcTriangleHandle.right, INT_MAX);
 }
 
 TEST(AngleFromCenter, IsCounterClockwiseFromTheRight)
@@ -241,7 +222,7 @@ TEST(DraggedLine, DrawnOnlyDuringALineDragWithALineTool)
     ExpectSurfaceRestored(dc);
 }
 
-TEST(CalendarLabels, TermsAlternateWithDayMarks)
+TEST(OuterRingLabels, TermsAlternateWithDayMarksAndEachIsCentredOnItsAnchor)
 {
     EXPECT_EQ(CalendarLabel(92), "6.21");
     EXPECT_EQ(CalendarLabel(365), "3.21");
@@ -255,10 +236,8 @@ TEST(CalendarLabels, TermsAlternateWithDayMarks)
         EXPECT_EQ(text.find('.') != std::string_view::npos, term) << key;
         term = !term;
     }
-}
 
-TEST(OuterRingLabels, WorkedExamplesAreCentredOnTheirAnchors)
-{
+    // Worked examples, each label centred on its anchor.
     const RingCase cases[] = {{"day 0", true, false, 1, 1, 0, "3.21", {550, 299}},
         {"day 10", true, false, 1, 1, 0, "31", {531, 259}}, {"day 15", true, false, 1, 1, 0, "4.5", {541, 236}},
         {"reversed: summer solstice down", true, false, 0, 1, 0, "6.21", {296, 549}},
@@ -288,25 +267,21 @@ TEST(OuterRings, CalendarTicksPensAndHandle)
         {10, {506, 264}, {521, 261}, kBlue}, // short tick
         {15, {503, 246}, {532, 238}, kBlue},
     };
-    for (const auto& e : expected) {
-        EXPECT_EQ(ticks[e.day].from, e.from) << e.day;
-        EXPECT_EQ(ticks[e.day].to, e.to) << e.day;
-        EXPECT_EQ(ticks[e.day].pen, e.pen) << e.day;
-    }
+    for (const auto& e : expected)
+        EXPECT_EQ(std::tie(ticks[e.day].from, ticks[e.day].to, ticks[e.day].pen), std::tie(e.from, e.to, e.pen))
+            << e.day;
     EXPECT_EQ(ticks[366].pen, (Pen{PenStyle::Solid, 0, Colors::Green}));
     const auto circles = OpsOfKind(dc, SurfaceOp::Kind::Ellipse);
     ASSERT_EQ(circles.size(), 2u);
-    EXPECT_EQ(circles[0].rect, (Rect{90, 90, 510, 510}));
-    EXPECT_EQ(circles[1].rect, (Rect{30, 30, 570, 570}));
+    EXPECT_EQ(std::tie(circles[0].rect, circles[1].rect),
+        std::make_tuple(Rect{90, 90, 510, 510}, Rect{30, 30, 570, 570}));
     EXPECT_TRUE(circles[1].brush.hollow);
     // "3.21" measures 40 x 20: the grey handle has one unit around it.
     EXPECT_EQ(chart.m_rcCalendarHandle, (Rect{529, 288, 571, 310}));
     const auto fills = OpsOfKind(dc, SurfaceOp::Kind::FillRect);
     ASSERT_EQ(fills.size(), 2u);
-    EXPECT_EQ(fills[0].rect, chart.m_rcCalendarHandle);
-    EXPECT_EQ(fills[1].rect, chart.m_rcAngleHandle);
+    EXPECT_EQ(std::tie(fills[0].rect, fills[1].rect), std::tie(chart.m_rcCalendarHandle, chart.m_rcAngleHandle));
     EXPECT_EQ(fills[0].brush, Brush::Solid(Colors::LightGrey));
-    EXPECT_EQ(dc.CurrentPen(), Pen{});
-    EXPECT_EQ(dc.CurrentBrush(), Brush{});
+    EXPECT_EQ(std::make_pair(dc.CurrentPen(), dc.CurrentBrush()), std::make_pair(Pen{}, Brush{}));
     EXPECT_TRUE(DrawRings(chart, {"", false, false, 1, 1, 0, "", {}}).Ops().empty());
 }

@@ -50,21 +50,18 @@ protected:
 
 } // namespace
 
-TEST_F(ChartMouse, LinesNeedTwoDifferentCells)
+// Lines need two different cells, fills one, and a fill is never replaced.
+TEST_F(ChartMouse, EachToolStoresWhatItsCellsAllow)
 {
     chart.m_nLineWidth = 3;
     chart.m_crLineColor = Colors::Blue;
     Click(MouseTool::Line, kCell1);
-    EXPECT_TRUE(chart.m_Lines.empty());
     Drag(MouseTool::Arrow, kCell1, kCell12);
     ASSERT_EQ(chart.m_Lines.size(), 1u);
     EXPECT_EQ(chart.m_Lines.begin()->first, "1/12");
     EXPECT_EQ(chart.m_Lines.begin()->second, (CLine{3, Colors::Blue, true, 1, 12}));
     EXPECT_FALSE(chart.m_bDrawingLine);
-}
 
-TEST_F(ChartMouse, FillsNeedOneCellAndAreNeverReplaced)
-{
     Drag(MouseTool::Circle, kCell1, kCell2);
     EXPECT_TRUE(chart.m_FillCells.empty());
     chart.m_crLineColor = Colors::Red;
@@ -72,13 +69,13 @@ TEST_F(ChartMouse, FillsNeedOneCellAndAreNeverReplaced)
     chart.m_crLineColor = Colors::Blue;
     Click(MouseTool::Square, kCell1);
     ASSERT_EQ(chart.m_FillCells.size(), 1u);
-    EXPECT_EQ(chart.m_FillCells.at(1), (Cell_Style{1, Colors::Red, true, true}));
+    EXPECT_EQ(chart.m_FillCells.at(1), (Cell_Style{3, Colors::Red, true, true}));
     Click(MouseTool::Square, kCell2);
     EXPECT_FALSE(chart.m_FillCells.at(2).m_bCircle);
     Click(MouseTool::Tangent, kCell2);
-    EXPECT_EQ(chart.m_TangentCells.at(2), (Cell_Style{1, Colors::Blue, true, true}));
+    EXPECT_EQ(chart.m_TangentCells.at(2), (Cell_Style{3, Colors::Blue, true, true}));
     Click(MouseTool::None, kCell12);
-    EXPECT_EQ(chart.m_FillCells.size() + chart.m_TangentCells.size() + chart.m_Lines.size(), 3u);
+    EXPECT_EQ(chart.m_FillCells.size() + chart.m_TangentCells.size() + chart.m_Lines.size(), 4u);
 }
 
 // The line being dragged repaints when its end cell changes, back to the
@@ -109,7 +106,7 @@ TEST_F(ChartMouse, LeavingTheChartCancelsTheLineDrag)
     EXPECT_FALSE(chart.m_bDrawingLine);
 }
 
-TEST_F(ChartMouse, RightClicksRemoveFillThenTangentThenLines)
+TEST_F(ChartMouse, RightClicksRemoveFillThenTangentThenLinesThenNotes)
 {
     Drag(MouseTool::Line, kCell1, kCell12);
     Drag(MouseTool::Line, kCell1, kCell12); // same cells, same direction: kept beside the first
@@ -123,6 +120,24 @@ TEST_F(ChartMouse, RightClicksRemoveFillThenTangentThenLines)
     EXPECT_EQ(chart.OnRButtonDown(0, kCell12.x, kCell12.y), 1); // either end cell
     EXPECT_TRUE(chart.m_Lines.empty());
     EXPECT_EQ(chart.OnRButtonDown(0, kCell1.x, kCell1.y), 0);
+
+    // A double click edits every note under the point, a right click removes them.
+    Comments note;
+    note.m_strText = "old";
+    note.m_rcBox = {100, 100, 140, 120};
+    chart.m_Comments.emplace(12, note);
+    chart.m_Comments.emplace(12, note);
+    host.dialog = [](Comments& edited) {
+        edited.m_strText = "new";
+        edited.m_rcBox = {};
+        return true;
+    };
+    chart.OnLButtonDblClk(0, 110, 110);
+    ASSERT_EQ(host.opened.size(), 2u);
+    EXPECT_EQ(chart.m_Comments.begin()->second.m_strText, "new");
+    EXPECT_EQ(chart.m_Comments.begin()->second.m_rcBox, note.m_rcBox);
+    EXPECT_EQ(chart.OnRButtonDown(0, 110, 110), 1);
+    EXPECT_TRUE(chart.m_Comments.empty());
 }
 
 TEST_F(ChartMouse, NotesStartFromTheDialogDefaultsEachTimeAndDisarmTheTool)
@@ -138,10 +153,9 @@ TEST_F(ChartMouse, NotesStartFromTheDialogDefaultsEachTimeAndDisarmTheTool)
         EXPECT_FALSE(chart.m_bPlaceComment);
     }
     ASSERT_EQ(host.opened.size(), 2u);
-    for (const Comments& opened : host.opened) {
-        EXPECT_EQ(opened, (Comments{"", Colors::Yellow, 16, 0, 0, 0, "", {}, Colors::Black}));
-        EXPECT_EQ(opened.m_nWeight, 400);
-    }
+    for (const Comments& opened : host.opened)
+        EXPECT_EQ(std::make_pair(opened, opened.m_nWeight),
+            std::make_pair(Comments{"", Colors::Yellow, 16, 0, 0, 0, "", {}, Colors::Black}, 400));
     EXPECT_EQ(chart.m_Comments.count(12), 2u);
     EXPECT_FALSE(chart.m_bDrawingLine); // the press was used up by the note
 
@@ -158,54 +172,23 @@ TEST_F(ChartMouse, NotesStartFromTheDialogDefaultsEachTimeAndDisarmTheTool)
     EXPECT_EQ(chart.AddComment(kCell1.x, kCell1.y), 0); // not armed
 }
 
-TEST_F(ChartMouse, NoteBoxesAreEditedByDoubleClickAndRemovedByRightClick)
+// On a new chart the triangle and the four squares share vertex 0: only
+// the triangle is dragged, and nothing follows the pointer after the release.
+TEST_F(ChartMouse, DraggingTheTriangleHandleTurnsAndSizesOnlyIt)
 {
-    Comments note;
-    note.m_strText = "old";
-    note.m_rcBox = {100, 100, 140, 120};
-    chart.m_Comments.emplace(12, note);
-    chart.m_Comments.emplace(12, note);
-    host.dialog = [](Comments& edited) {
-        edited.m_strText = "new";
-        edited.m_rcBox = {};
-        return true;
-    };
-    chart.OnLButtonDblClk(0, 110, 110);
-    ASSERT_EQ(host.opened.size(), 2u); // every note under the point
-    EXPECT_EQ(chart.m_Comments.begin()->second.m_strText, "new");
-    EXPECT_EQ(chart.m_Comments.begin()->second.m_rcBox, note.m_rcBox);
-    EXPECT_EQ(chart.OnRButtonDown(0, 110, 110), 1);
-    EXPECT_TRUE(chart.m_Comments.empty());
-}
-
-TEST_F(ChartMouse, DraggingTheTriangleHandleTurnsAndSizesIt)
-{
-    chart.m_bShowTriangle = 1;
-    chart.m_rcTriangleHandle = {395, 194, 405, 204};
+    chart.m_bShowTriangle = chart.m_bShowSquares = 1;
+    chart.m_rcTriangleHandle = chart.m_rcSquaresHandle = {395, 194, 405, 204};
     chart.OnLButtonDown(0, 400, 199);
     EXPECT_TRUE(chart.m_bDragTriangle);
     EXPECT_GE(host.handCursors, 1);
     chart.OnMouseMove(0, 200, 80); // straight above the centre (200, 200)
+    chart.OnLButtonUp(0, 200, 80);
     EXPECT_EQ(chart.m_fTriangleAngle, 90.0f);
     EXPECT_EQ(chart.m_fTriangleRadius, 120.0f);
-    chart.OnLButtonUp(0, 200, 80);
-    EXPECT_FALSE(chart.m_bDragTriangle);
     EXPECT_FALSE(chart.m_bDrawingLine);
-}
-
-TEST_F(ChartMouse, OverlappingHandlesDragOnlyTheFirstFigure)
-{
-    // On a new chart the triangle and the four squares share vertex 0.
-    chart.m_bShowTriangle = chart.m_bShowSquares = 1;
-    chart.m_rcTriangleHandle = chart.m_rcSquaresHandle = {395, 194, 405, 204};
-    chart.OnLButtonDown(0, 400, 199);
     chart.OnMouseMove(0, 100, 200);
-    chart.OnLButtonUp(0, 100, 200);
-    EXPECT_EQ(chart.m_fTriangleAngle, 180.0f);
-    // After the release the squares do not follow the pointer.
-    chart.OnMouseMove(0, 200, 100);
+    EXPECT_EQ(chart.m_fTriangleAngle, 90.0f);
     EXPECT_EQ(chart.m_fSquaresAngle, 0.0f);
-    EXPECT_FALSE(chart.m_bDragSquares);
 }
 
 // A drag turns the ring shown without sizing it; a double click on its handle reverses it.
@@ -239,10 +222,9 @@ TEST_F(ChartMouse, RingHandlesTurnByDragAndReverseByDoubleClick)
 TEST(ChartMouseRound, PointsOnNoCellStoreNothing)
 {
     FakeHost host;
-    const auto hexagon = MakeChart<CDrawHexagon>(3, {280, 180, 520, 420});
-    CDrawHexagon& chart = *hexagon;
+    CDrawHexagon chart;
     chart.m_pView = &host;
-    PaintOnce(chart);
+    PaintWith(chart, 3, {280, 180, 520, 420});
     const Point corner{chart.m_rcChart.left + 1, chart.m_rcChart.top + 1};
     ASSERT_TRUE(chart.m_rcChart.Contains(corner));
     ASSERT_EQ(chart.HitTest(corner.x, corner.y), 0);

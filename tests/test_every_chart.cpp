@@ -10,20 +10,21 @@
 
 #include <limits>
 #include <memory>
+#include <tuple>
 #include <utility>
 
 TEST(NaturalDecimals, CountsTheDigitsStartAndStepNeed)
 {
-    EXPECT_EQ(CBaseDraw::NaturalDecimals(100.0f, 0.25f), 2);
-    EXPECT_EQ(CBaseDraw::NaturalDecimals(3.5f, 1.0f), 1);
-    EXPECT_EQ(CBaseDraw::NaturalDecimals(10.0f, 1.0f), 0);
-    EXPECT_EQ(CBaseDraw::NaturalDecimals(1.0f, 0.00001f), 5);
-    // Float noise below the fifth decimal does not count.
-    EXPECT_EQ(CBaseDraw::NaturalDecimals(0.6f, 1.1f), 1);
-    EXPECT_EQ(CBaseDraw::NaturalDecimals(-2.125f, 1.0f), 3);
+    // 0.6 and 1.1: float noise below the fifth decimal does not count.
+    const std::tuple<float, float, int> rows[] = {{100.0f, 0.25f, 2}, {3.5f, 1.0f, 1}, {10.0f, 1.0f, 0},
+        {1.0f, 0.00001f, 5}, {0.6f, 1.1f, 1}, {-2.125f, 1.0f, 3}};
+    for (const auto& [start, step, digits] : rows)
+        EXPECT_EQ(CBaseDraw::NaturalDecimals(start, step), digits) << start << " " << step;
 }
 
-TEST(LabelPrecision, UserChoiceOnlyRemovesDecimals)
+// The user's choice of digits only removes decimals; a cell's price is
+// rounded once to float.
+TEST(CellPrice, UserChoiceOnlyRemovesDecimalsAndThePriceRoundsOnce)
 {
     CGridChart chart;
     chart.m_fStartPrice = 100.0f;
@@ -37,11 +38,7 @@ TEST(LabelPrecision, UserChoiceOnlyRemovesDecimals)
         chart.m_nDecimals = row.digits;
         EXPECT_EQ(chart.ComposeCellLabel(2).value(), row.cell2) << "digits " << row.digits;
     }
-}
 
-TEST(CellPrice, RoundsOnceToFloat)
-{
-    CGridChart chart;
     chart.m_fStartPrice = 0.1f;
     chart.m_fPriceStep = 0.1f;
     // Computed in double, then one rounding: not the float sum of ten steps.
@@ -71,13 +68,10 @@ TEST(CellDate, PeriodsStepsYearsAndTimesFarAhead)
     };
     for (const auto& row : rows) {
         CGridChart chart;
-        chart.m_tStartTime = LocalMidnight(row.y, row.m, row.d);
-        chart.m_nPeriod = row.period;
-        chart.m_nTimeStep = row.step;
+        std::tie(chart.m_tStartTime, chart.m_nPeriod, chart.m_nTimeStep)
+            = std::make_tuple(LocalMidnight(row.y, row.m, row.d), row.period, row.step);
         EXPECT_EQ(chart.CellDate(row.n), row.text) << row.y << "/" << row.m << "/" << row.d << " + " << row.n;
-        if (row.period == 2) {
-            EXPECT_EQ(chart.m_nLastYear, 0); // months never touch the year state
-        }
+        EXPECT_TRUE(row.period != 2 || chart.m_nLastYear == 0); // months never touch the year state
     }
 
     CGridChart chart;
@@ -90,7 +84,7 @@ TEST(CellDate, PeriodsStepsYearsAndTimesFarAhead)
     EXPECT_EQ(chart.CellDate(3), "?");
 }
 
-TEST(ComposeCellLabel, EverySwitchCombination)
+TEST(ComposeCellLabel, EverySwitchCombinationAndEachInputFromCallToCall)
 {
     CGridChart chart;
     chart.m_tStartTime = LocalMidnight(2012, 3, 5);
@@ -114,16 +108,13 @@ TEST(ComposeCellLabel, EverySwitchCombination)
         // The date is computed whether shown or not.
         EXPECT_EQ(chart.m_nLastYear, 2012);
     }
-}
 
-// Labels are kept between paints: each input, and the year state the
-// drawing order has reached, must still change them.
-TEST(ComposeCellLabel, FollowsItsInputsFromCallToCall)
-{
-    CGridChart chart;
-    chart.m_tStartTime = LocalMidnight(2012, 3, 5);
+    // Labels are kept between paints: each input, and the year state the
+    // drawing order has reached, must still change them.
+    chart.m_fStartPrice = 1.0f;
     chart.m_nNaturalDecimals = 2;
-    chart.m_bShowTime = true;
+    std::tie(chart.m_bShowPrice, chart.m_bShowTime, chart.m_bShowN, chart.m_nLastYear)
+        = std::make_tuple(true, true, false, 0);
     const auto label = [&chart](int n) { return chart.ComposeCellLabel(n).value(); };
     EXPECT_EQ(label(2), "2.00\n12/3/6");
     chart.m_nLastYear = 0;
@@ -143,46 +134,13 @@ TEST(ComposeCellLabel, FollowsItsInputsFromCallToCall)
     EXPECT_EQ(label(1), "0.00");
 }
 
-TEST(DrawLabelInRect, CentresTheMeasuredTextAndEndsInBlack)
-{
-    CGridChart chart;
-    CRecordingSurface dc;
-    Font font;
-    font.height = 20; // fixed metrics: 20 per line, 10 per character
-    dc.SelectFont(font);
-    dc.SetTextColor(Colors::Red);
-    chart.DrawLabelInRect(dc, "12\n345", Rect{0, 0, 100, 100});
-
-    ASSERT_EQ(dc.Ops().size(), 2u);
-    const SurfaceOp& measure = dc.Ops()[0];
-    EXPECT_EQ(measure.kind, SurfaceOp::Kind::Measure);
-    EXPECT_EQ(measure.flags, TextFlags::Center | TextFlags::WordBreak | TextFlags::EditControl | TextFlags::CalcRect);
-    const SurfaceOp& text = dc.Ops()[1];
-    EXPECT_EQ(text.kind, SurfaceOp::Kind::Text);
-    EXPECT_EQ(text.flags, TextFlags::Center | TextFlags::VCenter | TextFlags::NoPrefix);
-    EXPECT_EQ(text.rect, (Rect{0, 30, 100, 70})); // 40 high, shrunk by 30 on each side
-    EXPECT_EQ(text.color, Colors::Red);
-    EXPECT_EQ(dc.TextColor(), Colors::Black);
-
-    dc.Clear(); // text taller than the cell spills evenly: 60 high in 40
-    chart.DrawLabelInRect(dc, "1\n2\n3", Rect{0, 100, 60, 140});
-    EXPECT_EQ(dc.Ops()[1].rect, (Rect{0, 90, 60, 150}));
-}
-
-TEST(LabelFont, ScalesWithTheZoomAndSurvivesZero)
-{
-    CGridChart chart; // the charts' tests show it at zoom 0.6 and 0.8
-    chart.m_fZoom = 1.0f;
-    EXPECT_EQ(chart.LabelFont().height, 14);
-    chart.m_fZoom = 0.0f; // a damaged file: defined, not undefined behaviour
-    EXPECT_GT(chart.LabelFont().height, 0);
-}
-
-TEST(RecordingSurface, FixedMetricsMeasureLinesAndWords)
+// The fixed metrics the chart tests rest on (at height 20, 20 per line and
+// 10 per character), then a label centred by them.
+TEST(RecordingSurface, FixedMetricsMeasureLinesWordsAndLabels)
 {
     CRecordingSurface dc;
     Font font;
-    font.height = 20; // 20 per line, 10 per character
+    font.height = 20;
     dc.SelectFont(font);
 
     Rect rc{0, 0, 0, 0};
@@ -202,6 +160,23 @@ TEST(RecordingSurface, FixedMetricsMeasureLinesAndWords)
     rc = {0, 0, 0, 0}; // characters, not bytes
     dc.DrawText("价格", rc, TextFlags::CalcRect);
     EXPECT_EQ(rc.Width(), 20);
+
+    // A label is measured, drawn centred in its colour, and ends in black.
+    CGridChart chart;
+    dc.Clear();
+    dc.SetTextColor(Colors::Red);
+    chart.DrawLabelInRect(dc, "12\n345", Rect{0, 0, 100, 100});
+    ASSERT_EQ(dc.Ops().size(), 2u);
+    const SurfaceOp &measure = dc.Ops()[0], &text = dc.Ops()[1];
+    EXPECT_EQ(std::tie(measure.kind, measure.flags), std::make_tuple(SurfaceOp::Kind::Measure,
+        TextFlags::Center | TextFlags::WordBreak | TextFlags::EditControl | TextFlags::CalcRect));
+    EXPECT_EQ(std::tie(text.kind, text.flags, text.color), std::make_tuple(SurfaceOp::Kind::Text,
+        TextFlags::Center | TextFlags::VCenter | TextFlags::NoPrefix, Colors::Red));
+    EXPECT_EQ(text.rect, (Rect{0, 30, 100, 70})); // 40 high, shrunk by 30 on each side
+    EXPECT_EQ(dc.TextColor(), Colors::Black);
+    dc.Clear(); // text taller than the cell spills evenly: 60 high in 40
+    chart.DrawLabelInRect(dc, "1\n2\n3", Rect{0, 100, 60, 140});
+    EXPECT_EQ(dc.Ops()[1].rect, (Rect{0, 90, 60, 150}));
 
     font.height = -20; // character height: more room per line
     dc.SelectFont(font);

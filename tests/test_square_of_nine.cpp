@@ -3,23 +3,19 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <iterator>
-#include <limits>
 #include <map>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
 
 using Kind = SurfaceOp::Kind;
-constexpr int kIntMax = std::numeric_limits<int>::max();
-constexpr int kIntMin = std::numeric_limits<int>::min();
 
-std::unique_ptr<CDrawSquareOfNine> Make(int rings, Rect client = {0, 0, 600, 500})
-{
-    return MakeChart<CDrawSquareOfNine>(rings, client);
-}
+auto Make(int rings, Rect client = {0, 0, 600, 500}) { return MakeChart<CDrawSquareOfNine>(rings, client); }
 
 // Labels by cell number: they are written from the highest number down.
 std::map<int, SurfaceOp> PaintLabels(CBaseDraw& chart, int highest)
@@ -30,8 +26,9 @@ std::map<int, SurfaceOp> PaintLabels(CBaseDraw& chart, int highest)
     return labels;
 }
 
-// Clockwise numbering is the mirror image of anticlockwise.
-TEST(Numbering, TwoRingsBothWays)
+// Clockwise numbering is the mirror image of anticlockwise; off the grid the
+// spiral continues and stays invertible.
+TEST(Numbering, TwoRingsBothWaysAndBeyond)
 {
     const int anticlockwise[5][5] = {{17, 16, 15, 14, 13}, {18, 5, 4, 3, 12}, {19, 6, 1, 2, 11}, {20, 7, 8, 9, 10},
         {21, 22, 23, 24, 25}};
@@ -41,10 +38,6 @@ TEST(Numbering, TwoRingsBothWays)
             EXPECT_EQ(CDrawSquareOfNine::NumberAt(row, 6 - col, 3, true), anticlockwise[row - 1][col - 1]);
         }
     }
-}
-
-TEST(Numbering, OffTheGridTheSpiralContinuesAndStaysInvertible)
-{
     for (bool clockwise : {false, true}) {
         for (int c0 : {1, 3, 11}) {
             for (int row = c0 - 30; row <= c0 + 30; ++row) {
@@ -80,13 +73,10 @@ TEST(SquareOfNineLayout, CutsTheClientIntoEqualCellsInsideTheOuterRings)
     };
     for (const auto& c : cases) {
         auto chart = Make(2, c.client);
-        chart->m_bShowCalendarRing = c.calendar;
-        chart->m_bShowAngleRing = c.angle;
+        std::tie(chart->m_bShowCalendarRing, chart->m_bShowAngleRing) = std::make_tuple(c.calendar, c.angle);
         PaintOnce(*chart);
-        EXPECT_EQ(chart->m_rcGrid, c.grid);
-        EXPECT_EQ(chart->m_rcChart, c.grid);
-        EXPECT_EQ(chart->m_nCellWidth, c.cellWidth);
-        EXPECT_EQ(chart->m_nCellHeight, c.cellHeight);
+        EXPECT_EQ(std::tie(chart->m_rcGrid, chart->m_rcChart, chart->m_nCellWidth, chart->m_nCellHeight),
+            std::tie(c.grid, c.grid, c.cellWidth, c.cellHeight)) << c.client.right;
     }
 }
 
@@ -100,16 +90,16 @@ TEST(SquareOfNineLabels, NumbersAndColoursFromOutsideIn)
     const std::set<int> red = {13, 3, 1, 7, 21, 17, 5, 9, 25};
     const std::set<int> blue = {15, 4, 8, 23, 11, 2, 6, 19};
     for (const auto& [n, op] : labels) {
-        EXPECT_EQ(op.text, std::to_string(n));
-        EXPECT_EQ(op.color, red.count(n) ? Colors::Red : blue.count(n) ? Colors::Blue : Colors::Black) << n;
-        EXPECT_EQ(op.font, chart->LabelFont());
-        EXPECT_EQ(op.bkMode, BkMode::Transparent);
-        EXPECT_EQ((op.rect.left + op.rect.right) / 2, chart->GetCellCenter(n).x);
+        const Color colour = red.count(n) ? Colors::Red : blue.count(n) ? Colors::Blue : Colors::Black;
+        const int middle = (op.rect.left + op.rect.right) / 2, centre = chart->GetCellCenter(n).x;
+        EXPECT_EQ(std::tie(op.text, op.color, op.font, op.bkMode, middle),
+            std::make_tuple(std::to_string(n), colour, chart->LabelFont(), BkMode::Transparent, centre)) << n;
     }
 }
 
-// Day texts of a common year, twice over the first 730 cells.
-TEST(SquareOfNineLabels, TimeStandardDayTexts)
+// Day texts of a common year, twice over the first 730 cells; dates show
+// the year on the first label and on each change.
+TEST(SquareOfNineLabels, TimeStandardDayTextsAndYearsShownOnChange)
 {
     auto chart = Make(14, {0, 0, 1200, 1200}); // 841 cells
     chart->m_bShowPrice = false;
@@ -125,17 +115,14 @@ TEST(SquareOfNineLabels, TimeStandardDayTexts)
         {365, "12/31"}, {366, "1/1"}, {730, "12/31"}};
     for (const auto& [n, text] : days)
         EXPECT_EQ(labels.at(n).text, text) << n;
-}
 
-// Each paint starts the year over, so every paint shows the same labels.
-TEST(SquareOfNineLabels, YearShownOnTheFirstLabelAndOnEachChange)
-{
-    auto chart = Make(2);
+    // Each paint starts the year over, so every paint shows the same labels.
+    chart = Make(2);
     chart->m_tStartTime = LocalMidnight(2011, 12, 30);
     chart->m_bShowPrice = false;
     chart->m_bShowTime = true;
     for (int paint = 0; paint < 2; ++paint) {
-        const std::map<int, SurfaceOp> labels = PaintLabels(*chart, 25);
+        labels = PaintLabels(*chart, 25);
         const std::map<int, std::string> expected
             = {{25, "12/1/23"}, {4, "1/2"}, {3, "1/1"}, {2, "11/12/31"}, {1, "12/30"}};
         for (const auto& [n, text] : expected)
@@ -204,8 +191,8 @@ TEST(SquareOfNinePaint, TangentMarksDrawBothDiagonalsAcrossTheGridAndFillTheCell
         EXPECT_EQ((std::vector<Point>{ops[first].from, ops[first].to, ops[first + 2].from, ops[first + 2].to}),
             (std::vector<Point>{c.downFrom, c.downTo, c.upFrom, c.upTo})) << c.row << ", " << c.col;
         const int left = (c.col - 1) * 120, top = (c.row - 1) * 100;
-        EXPECT_EQ(ops[first + 3].rect, Rect({left, top, left + 120, top + 100}));
-        EXPECT_EQ(ops[first + 3].brush.color, Colors::Green);
+        EXPECT_EQ(std::tie(ops[first + 3].rect, ops[first + 3].brush.color),
+            std::make_tuple(Rect{left, top, left + 120, top + 100}, Colors::Green));
     }
 }
 
@@ -232,10 +219,9 @@ TEST(SquareOfNinePaint, LineBeingDraggedJoinsCellCentresWithZoomedWidth)
     DragLine(*chart, 1, 25, 3, Colors::Blue);
     const std::vector<SurfaceOp> lines = OpsOfKind(PaintOnce(*chart), Kind::LineTo);
     ASSERT_EQ(lines.size(), 13u); // after the twelve grid lines
-    EXPECT_EQ(lines[12].from, Point({300, 250}));
-    EXPECT_EQ(lines[12].to, Point({60, 450}));
     // 3 / 0.6f rounds to 5 in single precision (4.99... in double).
-    EXPECT_EQ(lines[12].pen, (Pen{PenStyle::Solid, 5, Colors::Blue}));
+    EXPECT_EQ(std::tie(lines[12].from, lines[12].to, lines[12].pen),
+        std::make_tuple(Point{300, 250}, Point{60, 450}, Pen{PenStyle::Solid, 5, Colors::Blue}));
 }
 
 TEST(SquareOfNinePaint, OuterRingsSurroundTheCircleThroughTheGridCorners)
@@ -261,28 +247,28 @@ TEST(SquareOfNineRobustness, DamagedValuesAnswerAndDraw)
     auto chart = Make(10);
     // Before the first layout every point is cell 1.
     EXPECT_EQ(chart->HitTest(100, 100), 1);
-    EXPECT_EQ(chart->HitTest(kIntMin, kIntMax), 1);
+    EXPECT_EQ(chart->HitTest(INT_MIN, INT_MAX), 1);
     EXPECT_EQ(chart->GetCellCenter(7), Point({0, 0}));
 
     // Numbers beyond int saturate; the largest int lies right of the grid.
     chart->m_bClockwise = false;
     PaintOnce(*chart);
-    EXPECT_EQ(chart->HitTest(kIntMax, kIntMin), kIntMax);
-    const Point far = chart->GetCellCenter(kIntMax);
-    EXPECT_EQ(chart->HitTest(far.x, far.y), kIntMax);
-    EXPECT_EQ(chart->GetCellCenter(kIntMin), chart->GetCellCenter(1));
-    EXPECT_EQ(CDrawSquareOfNine::NumberAt(0, 0, kIntMin, false), kIntMax);
-    EXPECT_EQ(chart->SetRings(kIntMax), kIntMax);
+    EXPECT_EQ(chart->HitTest(INT_MAX, INT_MIN), INT_MAX);
+    const Point far = chart->GetCellCenter(INT_MAX);
+    EXPECT_EQ(chart->HitTest(far.x, far.y), INT_MAX);
+    EXPECT_EQ(chart->GetCellCenter(INT_MIN), chart->GetCellCenter(1));
+    EXPECT_EQ(CDrawSquareOfNine::NumberAt(0, 0, INT_MIN, false), INT_MAX);
+    EXPECT_EQ(chart->SetRings(INT_MAX), INT_MAX);
 
-    // A single cell at zoom 0 still draws.
+    // A single cell at zoom 0 still draws, its font of a defined height.
     chart->SetRings(0);
     chart->m_fZoom = 0.0f;
     chart->m_bShowPrice = false;
     chart->m_bShowN = true;
     const std::vector<SurfaceOp> texts = OpsOfKind(PaintOnce(*chart), Kind::Text);
     ASSERT_EQ(texts.size(), 1u);
-    EXPECT_EQ(texts[0].text, "1");
-    EXPECT_EQ(texts[0].color, Colors::Red);
+    EXPECT_EQ(std::tie(texts[0].text, texts[0].color), std::make_tuple("1", Colors::Red));
+    EXPECT_GT(texts[0].font.height, 0);
 }
 
 } // namespace

@@ -21,20 +21,14 @@
 
 namespace {
 
-struct Message {
-    QMessageBox::Icon icon;
-    QString text;
-};
-
 // A calculator on a fixed clock (Monday 5 March 2012, 10:30), its messages
 // collected instead of shown.
 template <typename Dialog> class Calculator : public ::testing::Test {
 protected:
     Calculator()
     {
-        dialog.SetMessageHook([this](QMessageBox::Icon icon, const QString& text) {
-            messages.push_back({icon, text});
-        });
+        dialog.SetMessageHook(
+            [this](QMessageBox::Icon icon, const QString& text) { messages.emplace_back(icon, text); });
         dialog.show();
     }
 
@@ -67,9 +61,7 @@ protected:
     // the whole text of the field to correct.
     void ExpectMessage(QMessageBox::Icon icon, const QString& text, const char* field)
     {
-        ASSERT_EQ(messages.size(), 1u) << text.toStdString();
-        EXPECT_EQ(messages[0].icon, icon);
-        EXPECT_EQ(messages[0].text, text);
+        EXPECT_EQ(messages, (std::vector<std::pair<QMessageBox::Icon, QString>> {{icon, text}})) << text.toStdString();
         auto* edit = dialog.template findChild<QLineEdit*>(field);
         EXPECT_EQ(dialog.focusWidget(), edit);
         EXPECT_EQ(edit->selectedText(), edit->text());
@@ -78,73 +70,35 @@ protected:
 
     const CFixedNow now {COleDateTime(2012, 3, 5, 10, 30, 0)};
     Dialog dialog;
-    std::vector<Message> messages;
+    std::vector<std::pair<QMessageBox::Icon, QString>> messages;
 };
 
 using DegreeCalculator = Calculator<CDegreeCalculator>;
 
-template <typename Dialog> class BothCalculators : public Calculator<Dialog> {
-};
 using CalculatorTypes = ::testing::Types<CDegreeCalculator, CTimeCalculator>;
-TYPED_TEST_SUITE(BothCalculators, CalculatorTypes);
-
-// The four angles as shown, carl first.
-QString Angles(const QWidget& dialog)
-{
-    QStringList texts;
-    for (const char* label : {"carl", "daniel", "circle", "dial"})
-        texts << dialog.findChild<QLabel*>(label)->text();
-    return texts.join(' ');
-}
-
-CityInfo City(const char* name, int bias, double latitude, double longitude, const char* zone = "")
-{
-    return {name, "C", bias, latitude, longitude, zone};
-}
-
-// Five cities whose names a sorted box would reorder.
-std::vector<CityInfo> FiveCities()
-{
-    return {City("Zurich", -60, 47.38, 8.55, "Europe/Zurich"), City("Beijing", -480, 39.9, 116.4, "Asia/Shanghai"),
-        City("Tokyo", -540, 35.68, 139.7), City("Adelaide", -570, -34.93, 138.6), City("Moscow", -180, 55.75, 37.62)};
-}
-
-// A dialog whose messages land in messages instead of a box.
-struct Fixture {
-    CAstrologyDlg dialog;
-    QStringList messages;
-
-    explicit Fixture(int selected = 1)
-    {
-        dialog.SetMessageHook([this](const QString& text) { messages << text; });
-        dialog.SetCityList(FiveCities(), selected);
-        dialog.show();
-    }
-    QComboBox* Combo() { return dialog.findChild<QComboBox*>("city"); }
-    QPlainTextEdit* ReportBox() { return dialog.findChild<QPlainTextEdit*>("report"); }
-    QLabel* Notice() { return dialog.findChild<QLabel*>("notice"); }
-    void Compute(const QString& date)
-    {
-        Type(dialog, "date", date);
-        Click(dialog, "compute");
-    }
-};
+TYPED_TEST_SUITE(Calculator, CalculatorTypes);
 
 } // namespace
 
 TEST_F(DegreeCalculator, OpensOnTheAnglesOf360AndComputesOrAsksForANumber)
 {
+    const auto angles = [this] { // carl first
+        QStringList texts;
+        for (const char* label : {"carl", "daniel", "circle", "dial"})
+            texts << dialog.findChild<QLabel*>(label)->text();
+        return texts.join(' ');
+    };
     EXPECT_EQ(Text(dialog, "p"), "360");
-    EXPECT_EQ(Angles(dialog), "310.26 310.00 0.00 0.00");
+    EXPECT_EQ(angles(), "310.26 310.00 0.00 0.00");
     EXPECT_EQ(StartSpanEnd(), "2012/03/05 + 0 = 2012/03/05");
 
     Type(dialog, "p", "1000");
     Click(dialog, "computeAngles");
-    EXPECT_EQ(Angles(dialog), "67.10 64.69 280.00 240.00");
+    EXPECT_EQ(angles(), "67.10 64.69 280.00 240.00");
     Type(dialog, "p", "12x");
     Click(dialog, "computeAngles");
     ExpectMessage(QMessageBox::Warning, "Enter a number.", "p");
-    EXPECT_EQ(Angles(dialog), "67.10 64.69 280.00 240.00");
+    EXPECT_EQ(angles(), "67.10 64.69 280.00 240.00");
 
     // OK and cancel only hide it.
     for (const char* button : {"ok", "cancel"}) {
@@ -153,27 +107,10 @@ TEST_F(DegreeCalculator, OpensOnTheAnglesOf360AndComputesOrAsksForANumber)
         EXPECT_FALSE(dialog.isVisible()) << button;
     }
     EXPECT_EQ(Text(dialog, "p"), "12x");
-    EXPECT_EQ(Angles(dialog), "67.10 64.69 280.00 240.00");
+    EXPECT_EQ(angles(), "67.10 64.69 280.00 240.00");
 }
 
-// The degree calculator asks for an empty span; the time calculator finds
-// no integer in it.
-TYPED_TEST(BothCalculators, EmptySpanIsAskedForOrNotAnIntegerAndNoDateChanges)
-{
-    const bool degree = std::is_same_v<TypeParam, CDegreeCalculator>;
-    EXPECT_FALSE(this->dialog.isModal());
-    this->Fill("2012/01/01", "", 0, "2012/03/01");
-    for (const char* button : {"computeStart", "computeEnd"}) {
-        Click(this->dialog, button);
-        if (degree)
-            this->ExpectMessage(QMessageBox::Information, "You must input timespan...", "span");
-        else
-            this->ExpectMessage(QMessageBox::Warning, "Enter an integer.", "span");
-    }
-    EXPECT_EQ(this->StartSpanEnd(), "2012/01/01 +  = 2012/03/01");
-}
-
-TYPED_TEST(BothCalculators, SwitchingTheUnitRecomputesTheSpanAndClosingKeepsIt)
+TYPED_TEST(Calculator, SwitchingTheUnitRecomputesTheSpanAndClosingKeepsIt)
 {
     this->Fill("2012/01/01", "0", 0, "2012/03/01");
     Click(this->dialog, "computeSpan");
@@ -186,21 +123,17 @@ TYPED_TEST(BothCalculators, SwitchingTheUnitRecomputesTheSpanAndClosingKeepsIt)
     EXPECT_TRUE(this->messages.empty());
 
     this->dialog.close();
-    EXPECT_FALSE(this->dialog.isVisible());
     this->dialog.show();
     EXPECT_EQ(this->StartSpanEnd(), "2012/01/01 + 8 = 2012/03/01");
     EXPECT_EQ(this->dialog.template findChild<QComboBox*>("unit")->currentText(), "Week");
 }
 
-TYPED_TEST(BothCalculators, EachButtonWritesOnlyItsField)
+TYPED_TEST(Calculator, EachButtonWritesOnlyItsField)
 {
     const struct {
-        const char* start;
-        const char* span;
+        const char *start, *span;
         int unit;
-        const char* end;
-        const char* button;
-        const char* result;
+        const char *end, *button, *result;
     } rows[] = {
         {"2012/01/31", "10", 0, "", "computeEnd", "2012/01/31 + 10 = 2012/02/10"},
         {"", "1", 1, "2012/03/01", "computeStart", "2012/02/23 + 1 = 2012/03/01"},
@@ -215,8 +148,21 @@ TYPED_TEST(BothCalculators, EachButtonWritesOnlyItsField)
     EXPECT_TRUE(this->messages.empty());
 }
 
-TYPED_TEST(BothCalculators, RefusesFieldsThatHoldNoDate)
+// The degree calculator asks for an empty span; the time calculator finds
+// no integer in it.
+TYPED_TEST(Calculator, RefusesWhatHoldsNoDateOrSpanAndChangesNoDate)
 {
+    EXPECT_FALSE(this->dialog.isModal());
+    this->Fill("2012/01/01", "", 0, "2012/03/01");
+    for (const char* button : {"computeStart", "computeEnd"}) {
+        Click(this->dialog, button);
+        if (std::is_same_v<TypeParam, CDegreeCalculator>)
+            this->ExpectMessage(QMessageBox::Information, "You must input timespan...", "span");
+        else
+            this->ExpectMessage(QMessageBox::Warning, "Enter an integer.", "span");
+    }
+    EXPECT_EQ(this->StartSpanEnd(), "2012/01/01 +  = 2012/03/01");
+
     this->Fill("not a date", "1", 0, "2012/03/01");
     Click(this->dialog, "computeEnd");
     this->ExpectMessage(QMessageBox::NoIcon, "Start date time is not valid...", "start");
@@ -231,15 +177,10 @@ TYPED_TEST(BothCalculators, RefusesFieldsThatHoldNoDate)
     this->ExpectMessage(QMessageBox::Warning, "Enter an integer.", "span");
 }
 
-// The date field alone.
-class DateField : public ::testing::Test {
-protected:
+TEST(DateField, ShowsTheDayOrNothingReadsTypedTextAndPicksFromACalendar)
+{
     const CFixedNow now {COleDateTime(2012, 3, 5, 10, 30, 0)};
     CDateTimeEdit field;
-};
-
-TEST_F(DateField, ShowsTheDayOrNothingAndReadsTypedText)
-{
     field.SetValue(COleDateTimeEx(2012, 2, 29, 23, 59, 59));
     EXPECT_EQ(field.text(), "2012/02/29");
     EXPECT_EQ(ShowDate(field.Value()), "2012-02-29 00:00:00");
@@ -248,9 +189,7 @@ TEST_F(DateField, ShowsTheDayOrNothingAndReadsTypedText)
     EXPECT_FALSE(field.Value().IsValid());
 
     const struct {
-        const char* typed;
-        const char* value;
-        const char* shown;
+        const char *typed, *value, *shown;
     } rows[] = {{"2012-3-9", "2012-03-09 00:00:00", "2012/03/09"}, {"next friday", "2012-03-09 00:00:00", "2012/03/09"},
         {"2011/02/29", "invalid", "2011/02/29"}, {"", "invalid", ""}};
     for (const auto& row : rows) {
@@ -263,10 +202,7 @@ TEST_F(DateField, ShowsTheDayOrNothingAndReadsTypedText)
         EXPECT_EQ(ShowDate(field.Value()), row.value) << row.typed;
         EXPECT_EQ(field.text(), row.shown) << row.typed;
     }
-}
 
-TEST_F(DateField, PicksADayFromTheDropDownCalendar)
-{
     field.show();
     field.SetValue(COleDateTimeEx(2012, 1, 31));
     QTest::keyClick(&field, Qt::Key_Down, Qt::AltModifier);
@@ -286,53 +222,57 @@ TEST_F(DateField, PicksADayFromTheDropDownCalendar)
     EXPECT_EQ(field.text(), "");
 }
 
-TEST(AstrologyDialog, CitiesInListOrderAndTheStateKeptBetweenOpenings)
+// Five cities whose names a sorted box would reorder.
+TEST(AstrologyDialog, CitiesInListOrderTheReportOrAMessageAndTheStateKept)
 {
-    Fixture f(2);
-    ASSERT_EQ(f.Combo()->count(), 5);
-    EXPECT_EQ(f.Combo()->itemText(0), "Zurich");
-    EXPECT_EQ(f.Combo()->itemText(4), "Moscow");
-    EXPECT_EQ(f.Combo()->currentIndex(), 2);
-    EXPECT_FALSE(f.Combo()->isEditable());
-    EXPECT_TRUE(AstroDateText::CheckText(Text(f.dialog, "date").toStdString()).fields);
+    CAstrologyDlg dialog;
+    QStringList messages;
+    dialog.SetMessageHook([&messages](const QString& text) { messages << text; });
+    dialog.SetCityList({{"Zurich", "C", -60, 47.38, 8.55, "Europe/Zurich"},
+                           {"Beijing", "C", -480, 39.9, 116.4, "Asia/Shanghai"}, {"Tokyo", "C", -540, 35.68, 139.7, ""},
+                           {"Adelaide", "C", -570, -34.93, 138.6, ""}, {"Moscow", "C", -180, 55.75, 37.62, ""}},
+        2);
+    dialog.show();
+    auto* combo = dialog.findChild<QComboBox*>("city");
+    auto* report = dialog.findChild<QPlainTextEdit*>("report");
+    auto* notice = dialog.findChild<QLabel*>("notice");
+    const auto compute = [&dialog](const QString& date) {
+        Type(dialog, "date", date);
+        Click(dialog, "compute");
+    };
+    ASSERT_EQ(combo->count(), 5);
+    EXPECT_EQ(combo->itemText(0), "Zurich");
+    EXPECT_EQ(combo->itemText(4), "Moscow");
+    EXPECT_EQ(combo->currentIndex(), 2);
+    EXPECT_FALSE(combo->isEditable());
+    EXPECT_TRUE(AstroDateText::CheckText(Text(dialog, "date").toStdString()).fields);
 
-    QTest::keyClick(f.Combo(), Qt::Key_Down);
-    EXPECT_EQ(f.dialog.SelectedCity(), 3);
-    f.Compute("2011-11-24 10:30:00");
-    const QString report = f.ReportBox()->toPlainText();
-    f.dialog.close();
-    f.dialog.show();
-    EXPECT_EQ(Text(f.dialog, "date"), "2011-11-24 10:30:00");
-    EXPECT_EQ(f.Combo()->currentIndex(), 3);
-    EXPECT_EQ(f.ReportBox()->toPlainText(), report);
-}
-
-TEST(AstrologyDialog, ComputeShowsTheReportOrAMessage)
-{
-    Fixture f;
-    f.Compute("2011-11-24 10:30:00");
-    ASSERT_TRUE(f.messages.isEmpty()) << f.messages.join(';').toStdString();
-    const std::string& report = f.dialog.Report();
-    EXPECT_NE(report.find("\t     Sun\t\t241.45\t\t Sagittarius:  1\u00B027'\r\n"), std::string::npos);
-    const QString shown = f.ReportBox()->toPlainText();
-    EXPECT_EQ(shown, QString::fromStdString(report).replace("\r\n", "\n"));
+    QTest::keyClick(combo, Qt::Key_Up); // Beijing
+    EXPECT_EQ(dialog.SelectedCity(), 1);
+    compute("2011-11-24 10:30:00");
+    ASSERT_TRUE(messages.isEmpty()) << messages.join(';').toStdString();
+    EXPECT_NE(dialog.Report().find("\t     Sun\t\t241.45\t\t Sagittarius:  1\u00B027'\r\n"), std::string::npos);
+    const QString shown = report->toPlainText();
+    EXPECT_EQ(shown, QString::fromStdString(dialog.Report()).replace("\r\n", "\n"));
+    dialog.close();
+    dialog.show();
+    EXPECT_EQ(Text(dialog, "date"), "2011-11-24 10:30:00");
+    EXPECT_EQ(combo->currentIndex(), 1);
+    EXPECT_EQ(report->toPlainText(), shown);
 
     // The messages are the report's own, tested with it.
-    f.Compute("2011-13-01");
-    EXPECT_EQ(f.messages, QStringList {"date time is not valid..."});
-    EXPECT_EQ(f.ReportBox()->toPlainText(), shown);
-}
+    compute("2011-13-01");
+    EXPECT_EQ(messages, QStringList {"date time is not valid..."});
+    EXPECT_EQ(report->toPlainText(), shown);
 
-TEST(AstrologyDialog, AnalyticNoticeBesideTheReport)
-{
-    Fixture f;
-    f.dialog.SetEphemeris(Ephemeris({"/nonexistent"}));
-    f.Compute("2011-11-24 10:30:00");
-    EXPECT_TRUE(f.Notice()->isVisible());
-    EXPECT_FALSE(f.ReportBox()->toPlainText().contains(f.Notice()->text()));
+    // The analytic ephemeris's notice is beside the report, not in it.
+    dialog.SetEphemeris(Ephemeris({"/nonexistent"}));
+    compute("2011-11-24 10:30:00");
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_FALSE(report->toPlainText().contains(notice->text()));
     if (!QFile::exists("/usr/share/libswe/ephe/sepl_18.se1"))
         GTEST_SKIP() << "the ephemeris data files are not installed";
-    f.dialog.SetEphemeris(Ephemeris({"/usr/share/libswe/ephe"}));
-    f.Compute("2011-11-24 10:30:00");
-    EXPECT_FALSE(f.Notice()->isVisible());
+    dialog.SetEphemeris(Ephemeris({"/usr/share/libswe/ephe"}));
+    compute("2011-11-24 10:30:00");
+    EXPECT_FALSE(notice->isVisible());
 }
