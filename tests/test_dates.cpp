@@ -45,7 +45,7 @@ class DateParser : public ::testing::Test {
 
 } // namespace
 
-TEST_F(DateParser, LocaleFormsInEachMode)
+TEST_F(DateParser, LocaleFormsInEachModeAndMeridiems)
 {
     ExpectAll({{"2012/03/05", "2012-03-05 00:00:00"}, {"2012-3-5", "2012-03-05 00:00:00"},
         {"2012.03.05", "2012-03-05 00:00:00"}, {"  2012/03/05  ", "2012-03-05 00:00:00"},
@@ -60,10 +60,6 @@ TEST_F(DateParser, LocaleFormsInEachMode)
             {"2012-03-05 13:00 PM", "invalid"}, {"2012-03-05 0:30 AM", "invalid"}, {"14:30", "1899-12-30 14:30:00"}},
         kBoth);
     ExpectAll({{"2012-03-05 14:30", "1899-12-30 14:30:00"}, {"2012/02/30 14:30", "invalid"}}, kTime);
-}
-
-TEST_F(DateParser, MorningAndAfternoonMarkers)
-{
     for (const char* marker : {" AM ", "AM", " A M", " A M.", " A.M", " A.M.", " AM.", " a.m."})
         EXPECT_EQ(Parse(std::string("2012-03-05 3:00") + marker, kBoth), "2012-03-05 03:00:00") << marker;
     for (const char* marker : {" PM ", "pm", " P M", " P M.", " P.M", " P.M.", " PM."})
@@ -77,8 +73,7 @@ TEST(LocaleDateConversion, ReadsTheLocaleShortDateFormat)
     EXPECT_EQ(CLocaleDateConversion::LocaleDateFormat("C"), "%m/%d/%y");
     EXPECT_EQ(CLocaleDateConversion::LocaleDateFormat("xx_NOWHERE.UTF-8"), "");
     const struct {
-        const char* format;
-        const char* text;
+        const char *format, *text;
         unsigned long flags;
         const char* result;
     } rows[] = {{"%d.%m.%Y", "05.03.2012", kDate, "2012-03-05 00:00:00"},
@@ -138,6 +133,20 @@ TEST_F(DateParser, WholeTextPhrasesAndHolidays)
         {"thanksgiving 2013", "2013-11-28 00:00:00"}, {"new years 2013", "2013-01-01 00:00:00"},
         {"good friday 2013", "2013-03-29 00:00:00"}, {"memorial day 2013", "2013-05-27 00:00:00"},
         {"easter 99", "invalid"}, {"easter 10000", "invalid"}});
+
+    // Holidays already past move to next year.
+    const struct {
+        COleDateTime now;
+        const char *text, *result;
+    } rows[] = {{{2012, 1, 15}, "good friday", "2012-04-06 00:00:00"},
+        // Easter 2012 (8 April) lies before now: Good Friday 2013.
+        {{2012, 4, 10}, "good friday", "2013-03-29 00:00:00"}, {{2012, 4, 10}, "easter", "2013-03-31 00:00:00"},
+        {{2012, 7, 5}, "independence day", "2013-07-04 00:00:00"},
+        {{2012, 11, 12}, "veterans day", "2013-11-11 00:00:00"}, {{2012, 12, 26}, "christmas", "2012-12-25 00:00:00"}};
+    for (const auto& row : rows) {
+        const CFixedNow now(row.now);
+        EXPECT_EQ(Parse(row.text), row.result) << row.text << " on " << ShowDate(row.now);
+    }
 }
 
 TEST_F(DateParser, OneUnitBeforeOrAfterNow)
@@ -211,23 +220,6 @@ TEST_F(DateParser, CountsOfUnitsAndWeekdays)
         {"2ND MONDAY IN MAYO", "invalid"}, {"6TH MONDAY IN MAY", "invalid"}});
 }
 
-TEST(DateParserHolidayYear, HolidaysAlreadyPastMoveToNextYear)
-{
-    const struct {
-        COleDateTime now;
-        const char* text;
-        const char* result;
-    } rows[] = {{{2012, 1, 15}, "good friday", "2012-04-06 00:00:00"},
-        // Easter 2012 (8 April) lies before now: Good Friday 2013.
-        {{2012, 4, 10}, "good friday", "2013-03-29 00:00:00"}, {{2012, 4, 10}, "easter", "2013-03-31 00:00:00"},
-        {{2012, 7, 5}, "independence day", "2013-07-04 00:00:00"},
-        {{2012, 11, 12}, "veterans day", "2013-11-11 00:00:00"}, {{2012, 12, 26}, "christmas", "2012-12-25 00:00:00"}};
-    for (const auto& row : rows) {
-        const CFixedNow now(row.now);
-        EXPECT_EQ(Parse(row.text), row.result) << row.text << " on " << ShowDate(row.now);
-    }
-}
-
 TEST_F(DateParser, TimePhrases)
 {
     ExpectAll(
@@ -262,13 +254,10 @@ TEST_F(DateParser, TextsThatAreNotDatesParseToInvalid)
     }
 }
 
-TEST(AutomationDate, ValuesMapToCalendarFields)
+TEST(AutomationDate, ValuesFieldsOrderWeekdaysAndFormat)
 {
-    const struct {
-        double value;
-        const char* text;
-    } rows[] = {{0.0, "1899-12-30 00:00:00"}, {1.0, "1899-12-31 00:00:00"}, {2.5, "1900-01-01 12:00:00"},
-        {40973.75, "2012-03-05 18:00:00"},
+    const std::pair<double, const char*> rows[] = {{0.0, "1899-12-30 00:00:00"}, {1.0, "1899-12-31 00:00:00"},
+        {2.5, "1900-01-01 12:00:00"}, {40973.75, "2012-03-05 18:00:00"},
         // Negative: the whole part counts back, the fraction still runs forward.
         {-1.25, "1899-12-29 06:00:00"}, {-1.75, "1899-12-29 18:00:00"}, {-0.5, "1899-12-30 12:00:00"},
         {-693.0, "1898-02-05 00:00:00"},
@@ -277,8 +266,19 @@ TEST(AutomationDate, ValuesMapToCalendarFields)
         {COleDateTime::kMinDay, "100-01-01 00:00:00"}, {COleDateTime::kMaxDay + 86399.0 / 86400, "9999-12-31 23:59:59"},
         {COleDateTime::kMinDay - 1.0, "invalid"}, {COleDateTime::kMaxDay + 1.0, "invalid"},
         {std::numeric_limits<double>::quiet_NaN(), "invalid"}, {std::numeric_limits<double>::infinity(), "invalid"}};
-    for (const auto& row : rows)
-        EXPECT_EQ(ShowDate(COleDateTime(row.value)), row.text) << row.value;
+    for (const auto& [value, text] : rows)
+        EXPECT_EQ(ShowDate(COleDateTime(value)), text) << value;
+
+    // Day 0 is positive; earlier days compare by time, not by their number.
+    EXPECT_EQ(COleDateTime(1899, 12, 30, 12, 0, 0).GetValue(), 0.5);
+    EXPECT_TRUE(COleDateTime(-1.75) > COleDateTime(-1.25));
+    EXPECT_TRUE(COleDateTime(-0.25) == COleDateTime(0.25));
+    EXPECT_EQ(COleDateTime(0.0).GetDayOfWeek(), 7); // a Saturday
+    EXPECT_EQ(COleDateTime(2012, 3, 4).GetDayOfWeek(), 1);
+    EXPECT_EQ(COleDateTime(1899, 12, 24).GetDayOfWeek(), 1);
+    EXPECT_EQ(COleDateTime(2012, 3, 5).Format("%A %j"), "Monday 065");
+    EXPECT_EQ(COleDateTime::Invalid().Format("%Y/%m/%d"), "");
+    EXPECT_EQ(COleDateTime::Invalid().GetYear(), -1);
 }
 
 TEST(AutomationDate, SetDateTimeRefusesFieldsThatDoNotRoundTrip)
@@ -298,21 +298,6 @@ TEST(AutomationDate, SetDateTimeRefusesFieldsThatDoNotRoundTrip)
         // A refused date leaves the number alone.
         EXPECT_EQ(value.GetValue() == 40000.5, !row.valid);
     }
-}
-
-// Day 0 is positive; earlier days compare by time, not by their number.
-TEST(AutomationDate, OrderWeekdaysAndFormat)
-{
-    EXPECT_EQ(COleDateTime(1899, 12, 30, 12, 0, 0).GetValue(), 0.5);
-    EXPECT_TRUE(COleDateTime(-1.75) > COleDateTime(-1.25));
-    EXPECT_TRUE(COleDateTime(-0.25) == COleDateTime(0.25));
-    EXPECT_EQ(COleDateTime(0.0).GetDayOfWeek(), 7); // a Saturday
-    EXPECT_EQ(COleDateTime(2012, 3, 4).GetDayOfWeek(), 1);
-    EXPECT_EQ(COleDateTime(1899, 12, 24).GetDayOfWeek(), 1);
-    EXPECT_EQ(COleDateTime(2012, 3, 5).Format("%Y/%m/%d"), "2012/03/05");
-    EXPECT_EQ(COleDateTime(2012, 3, 5).Format("%A %j"), "Monday 065");
-    EXPECT_EQ(COleDateTime::Invalid().Format("%Y/%m/%d"), "");
-    EXPECT_EQ(COleDateTime::Invalid().GetYear(), -1);
 }
 
 TEST(TimeSpan, BoundsWholeDaysAndAddition)
