@@ -124,7 +124,6 @@ TEST(CityFile, FailureKeepsTheCitiesBefore)
         EXPECT_EQ(list.cities.size(), 2u) << location;
     }
     EXPECT_TRUE(ReadText("<Cities>" + Location("P", "", "89\" Minutes=\"60", "180\" Minutes=\"0") + "</Cities>").Ok());
-    EXPECT_FALSE(CityFile::Read("/nonexistent/city.xml").Ok());
     const CityList malformed = ReadText("<Cities>" + Location("A") + "<Cities>");
     EXPECT_NE(malformed.read.Message().find("line 1: not well-formed XML"), std::string::npos);
     EXPECT_TRUE(malformed.cities.empty());
@@ -142,9 +141,8 @@ TEST(CityFile, OnlyRegularFilesOfBoundedSize)
         ADD_FAILURE() << "reading a FIFO blocks";
         close(open(fifo.c_str(), O_WRONLY | O_NONBLOCK)); // a writer lets the open return
     }
-    for (const CityList& list : {reading.get(), CityFile::Read("/tmp"), CityFile::Read("/dev/zero")}) {
+    for (const CityList& list : {reading.get(), CityFile::Read("/tmp"), CityFile::Read("/dev/zero")})
         EXPECT_NE(list.read.Message().find(": not a regular file"), std::string::npos) << list.read.Message();
-    }
     fs::remove(fifo);
 
     const CityList large = ReadText("<Cities>" + std::string(4 * 1024 * 1024, ' ') + "</Cities>");
