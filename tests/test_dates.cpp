@@ -45,7 +45,7 @@ class DateParser : public ::testing::Test {
 
 } // namespace
 
-TEST_F(DateParser, LocaleFormsInEachModeAndMeridiems)
+TEST_F(DateParser, LocaleFormsMeridiemsAndTimesOfDayInEachMode)
 {
     ExpectAll({{"2012/03/05", "2012-03-05 00:00:00"}, {"2012-3-5", "2012-03-05 00:00:00"},
         {"2012.03.05", "2012-03-05 00:00:00"}, {"  2012/03/05  ", "2012-03-05 00:00:00"},
@@ -53,13 +53,27 @@ TEST_F(DateParser, LocaleFormsInEachModeAndMeridiems)
         {"2012/02/30", "invalid"}, {"2012-03/05", "invalid"}, {"2012/03/05/", "invalid"}, {"20120/03/05", "invalid"},
         {"2012/03/0514:30", "invalid"}, {"2012/03/05 25:00", "invalid"},
         // A time alone names no date; the day the value counts from is a date.
-        {"14:30", "invalid"}, {"1899-12-30", "1899-12-30 00:00:00"}, {"1899/12/30 14:30", "1899-12-30 00:00:00"}});
+        {"14:30", "invalid"}, {"1899-12-30", "1899-12-30 00:00:00"}, {"1899/12/30 14:30", "1899-12-30 00:00:00"},
+        {"noon", "invalid"}, {"2 hours ago", "invalid"}});
     ExpectAll(
         {{"2012-03-05 14:30", "2012-03-05 14:30:00"}, {"2012-03-05 2:30:15 pm", "2012-03-05 14:30:15"},
             {"2012-03-05 12:00 AM", "2012-03-05 00:00:00"}, {"2012-03-05 12:00 PM", "2012-03-05 12:00:00"},
-            {"2012-03-05 13:00 PM", "invalid"}, {"2012-03-05 0:30 AM", "invalid"}, {"14:30", "1899-12-30 14:30:00"}},
+            {"2012-03-05 13:00 PM", "invalid"}, {"2012-03-05 0:30 AM", "invalid"}, {"14:30", "1899-12-30 14:30:00"},
+            // Times of day.
+            {"noon", "2012-03-05 12:00:00"}, {"midnight", "2012-03-05 00:00:00"}, {"3 PM", "2012-03-05 15:00:00"},
+            {"3pm", "2012-03-05 15:00:00"}, {"3 p.m.", "2012-03-05 15:00:00"}, {"4 o'clock", "2012-03-05 04:00:00"},
+            {"4 O CLOCK PM", "2012-03-05 16:00:00"}, {"4 oclock", "2012-03-05 04:00:00"},
+            {"HALF PAST 3", "2012-03-05 03:30:00"}, {"10 MINUTES PAST 3 PM", "2012-03-05 15:10:00"},
+            {"10 after 3", "2012-03-05 03:10:00"}, {"10 TILL 4", "2012-03-05 03:50:00"},
+            {"5 til noon", "2012-03-05 11:55:00"}, {"15 minutes until midnight", "2012-03-05 23:45:00"},
+            {"2 HOURS AGO", "2012-03-05 08:30:00"}, {"90 MINUTES FROM NOW", "2012-03-05 12:00:00"},
+            {"1 hour from now", "2012-03-05 11:30:00"}, {"12:00 AM", "1899-12-30 00:00:00"}, {"3", "invalid"},
+            {"13 PM", "invalid"}, {"61 minutes past 3", "invalid"}},
         kBoth);
-    ExpectAll({{"2012-03-05 14:30", "1899-12-30 14:30:00"}, {"2012/02/30 14:30", "invalid"}}, kTime);
+    ExpectAll(
+        {{"2012-03-05 14:30", "1899-12-30 14:30:00"}, {"2012/02/30 14:30", "invalid"}, {"noon", "1899-12-30 12:00:00"},
+            {"now", "1899-12-30 10:30:00"}, {"2 hours ago", "1899-12-30 08:30:00"}, {"tomorrow", "invalid"}},
+        kTime);
     for (const char* marker : {" AM ", "AM", " A M", " A M.", " A.M", " A.M.", " AM.", " a.m."})
         EXPECT_EQ(Parse(std::string("2012-03-05 3:00") + marker, kBoth), "2012-03-05 03:00:00") << marker;
     for (const char* marker : {" PM ", "pm", " P M", " P M.", " P.M", " P.M.", " PM."})
@@ -149,7 +163,7 @@ TEST_F(DateParser, WholeTextPhrasesAndHolidays)
     }
 }
 
-TEST_F(DateParser, OneUnitBeforeOrAfterNow)
+TEST_F(DateParser, OneUnitOrWeekdayBeforeOrAfterNow)
 {
     const char* const rows[][3] = {{"DAY", "2012-03-04 10:30:00", "2012-03-06 10:30:00"},
         {"MONTH", "2012-02-05 00:00:00", "2012-04-05 00:00:00"},
@@ -163,15 +177,13 @@ TEST_F(DateParser, OneUnitBeforeOrAfterNow)
             }
         }
     }
-}
 
-TEST_F(DateParser, WeekdaysAreStrictlyBeforeOrAfterToday)
-{
-    const char* const rows[][3] = {{"SUNDAY", "2012-03-11", "2012-03-04"}, {"MONDAY", "2012-03-12", "2012-02-27"},
+    // Weekdays are strictly before or after today.
+    const char* const weekdays[][3] = {{"SUNDAY", "2012-03-11", "2012-03-04"}, {"MONDAY", "2012-03-12", "2012-02-27"},
         {"TUESDAY", "2012-03-06", "2012-02-28"}, {"WEDNESDAY", "2012-03-07", "2012-02-29"},
         {"THURSDAY", "2012-03-08", "2012-03-01"}, {"FRIDAY", "2012-03-09", "2012-03-02"},
         {"SATURDAY", "2012-03-10", "2012-03-03"}};
-    for (const auto& [weekday, next, last] : rows) {
+    for (const auto& [weekday, next, last] : weekdays) {
         const std::string day = weekday, time = " 10:30:00";
         for (const char* prefix : {"", "next "})
             EXPECT_EQ(Parse(prefix + day), next + time) << prefix << day;
@@ -218,25 +230,6 @@ TEST_F(DateParser, CountsOfUnitsAndWeekdays)
         {"forth thursday in november", "2012-11-22 00:00:00"}, {"5 wednesday in feb", "2012-02-29 00:00:00"},
         {"FIFTH THURSDAY IN MARCH", "2012-03-29 00:00:00"}, {"5TH FRIDAY IN FEBRUARY", "invalid"},
         {"2ND MONDAY IN MAYO", "invalid"}, {"6TH MONDAY IN MAY", "invalid"}});
-}
-
-TEST_F(DateParser, TimePhrases)
-{
-    ExpectAll(
-        {{"noon", "2012-03-05 12:00:00"}, {"midnight", "2012-03-05 00:00:00"}, {"3 PM", "2012-03-05 15:00:00"},
-            {"3pm", "2012-03-05 15:00:00"}, {"3 p.m.", "2012-03-05 15:00:00"}, {"4 o'clock", "2012-03-05 04:00:00"},
-            {"4 O CLOCK PM", "2012-03-05 16:00:00"}, {"4 oclock", "2012-03-05 04:00:00"},
-            {"HALF PAST 3", "2012-03-05 03:30:00"}, {"10 MINUTES PAST 3 PM", "2012-03-05 15:10:00"},
-            {"10 after 3", "2012-03-05 03:10:00"}, {"10 TILL 4", "2012-03-05 03:50:00"},
-            {"5 til noon", "2012-03-05 11:55:00"}, {"15 minutes until midnight", "2012-03-05 23:45:00"},
-            {"2 HOURS AGO", "2012-03-05 08:30:00"}, {"90 MINUTES FROM NOW", "2012-03-05 12:00:00"},
-            {"1 hour from now", "2012-03-05 11:30:00"}, {"12:00 AM", "1899-12-30 00:00:00"}, {"3", "invalid"},
-            {"13 PM", "invalid"}, {"61 minutes past 3", "invalid"}},
-        kBoth);
-    ExpectAll({{"noon", "1899-12-30 12:00:00"}, {"now", "1899-12-30 10:30:00"}, {"2 hours ago", "1899-12-30 08:30:00"},
-                  {"tomorrow", "invalid"}},
-        kTime);
-    ExpectAll({{"noon", "invalid"}, {"2 hours ago", "invalid"}}, kDate);
 }
 
 TEST_F(DateParser, TextsThatAreNotDatesParseToInvalid)
