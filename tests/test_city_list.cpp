@@ -181,10 +181,9 @@ TEST(ProgramPaths, BesideTheExecutableFirst)
     EXPECT_EQ(ProgramPaths::FirstExisting({"/nonexistent/city.xml", QUADRIX_CITY_XML}), QUADRIX_CITY_XML);
     EXPECT_EQ(ProgramPaths::FirstExisting({"/nonexistent/city.xml", "/nonexistent/b"}), "/nonexistent/city.xml");
 
-    const std::vector<std::string> ephe = ProgramPaths::EphemerisDirs();
-    const std::vector<std::string> expected
-        = {(fs::current_path() / "ephe").string(), (fs::path(exeDir) / "ephe").string(), "/usr/share/libswe/ephe"};
-    EXPECT_EQ(ephe, expected);
+    EXPECT_EQ(ProgramPaths::EphemerisDirs(),
+        std::vector<std::string>(
+            {(fs::current_path() / "ephe").string(), (fs::path(exeDir) / "ephe").string(), "/usr/share/libswe/ephe"}));
 }
 
 TEST(LocalToUniversal, CityInItsOwnZone)
