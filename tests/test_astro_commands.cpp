@@ -72,14 +72,11 @@ TEST(AstroCommand, ReportOfACityOrAPlaceOrTheDialogsMessageOnStderr)
 
 TEST(AstroCommand, BadArgumentsGiveOneLine)
 {
-    QList<QStringList> bad = {
-        {"--city", "Beijing"},
-        {"--date", "2011-11-24", "--city", "Beijing", "--bias", "-480"},
+    QList<QStringList> bad = {{"--city", "Beijing"}, {"--date", "2011-11-24", "--city", "Beijing", "--bias", "-480"},
         {"--date", "2011-11-24", "--bias", "-480", "--lat", "39.9"},
         {"--date", "2011-11-24", "--bias", "-480", "--lat", "91", "--lon", "0"},
         {"--date", "2011-11-24", "--bias", "-480", "--lat", "0", "--lon", "-180.5"},
-        {"--date", "2011-11-24", "--city", "Beijing", "extra"},
-    };
+        {"--date", "2011-11-24", "--city", "Beijing", "extra"}};
     // Numbers without a place on the globe, however Qt spells them.
     for (const char* number : {"nan", "NaN", "inf", "-inf", "1e999"}) {
         bad.append({"--date", "2011-11-24", "--bias", "0", "--lat", number, "--lon", "0"});

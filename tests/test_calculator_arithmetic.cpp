@@ -19,16 +19,13 @@ using DSA::SpanUnit;
 
 namespace {
 
+const SpanUnit kUnits[] = {SpanUnit::Day, SpanUnit::Week, SpanUnit::Month, SpanUnit::Year};
+
 std::string AngleTexts(float p)
 {
     const DegreeArithmetic::Angles a = DegreeArithmetic::ComputeAngles(p);
     return DegreeArithmetic::FormatAngle(a.carl) + ' ' + DegreeArithmetic::FormatAngle(a.daniel) + ' '
         + DegreeArithmetic::FormatAngle(a.circle) + ' ' + DegreeArithmetic::FormatAngle(a.dial);
-}
-
-std::string Day(const COleDateTime& value)
-{
-    return value.GetStatus() == COleDateTime::valid ? value.Format("%Y/%m/%d %H:%M") : "invalid";
 }
 
 // A moment a few tenths of a second away from a date.
@@ -67,64 +64,57 @@ TEST(DegreeAngles, WorkedValuesAndRingZero)
         EXPECT_EQ(AngleTexts(row.p), row.angles) << row.what;
 }
 
-TEST(DateSpan, UnitsCountSevenThirtyAndThreeHundredSixtyFiveDays)
+// Units count 7, 30 and 365 days; moves keep the calendar; checks come span
+// first, then the date read.
+TEST(DateSpan, SpansMovesAndChecks)
 {
     const COleDateTimeEx jan1(2012, 1, 1), mar1(2012, 3, 1);
     const struct {
         const char* what;
         COleDateTimeEx from, to;
-        int day, week, month, year;
+        int spans[4]; // days, weeks, months, years
     } rows[] = {
-        {"January to March 2012", jan1, mar1, 60, 8, 2, 0},
-        {"backwards truncates toward zero", mar1, jan1, -60, -8, -2, 0},
-        {"13 days back is -1 week", {2012, 3, 14}, mar1, -13, -1, 0, 0},
-        {"a leap year is 1 year", jan1, {2012, 12, 31}, 365, 52, 12, 1},
-        {"within half a second of a day counts it", jan1, Near(mar1, -0.4), 60, 8, 2, 0},
-        {"more than half a second short does not", jan1, Near(mar1, -0.6), 59, 8, 1, 0},
-        {"the same backwards", Near(mar1, -0.4), jan1, -60, -8, -2, 0},
-        {"the whole range", {100, 1, 1}, {9999, 12, 31}, 3615899, 516557, 120529, 9906},
+        {"January to March 2012", jan1, mar1, {60, 8, 2, 0}},
+        {"backwards truncates toward zero", mar1, jan1, {-60, -8, -2, 0}},
+        {"13 days back is -1 week", {2012, 3, 14}, mar1, {-13, -1, 0, 0}},
+        {"a leap year is 1 year", jan1, {2012, 12, 31}, {365, 52, 12, 1}},
+        {"within half a second of a day counts it", jan1, Near(mar1, -0.4), {60, 8, 2, 0}},
+        {"more than half a second short does not", jan1, Near(mar1, -0.6), {59, 8, 1, 0}},
+        {"the same backwards", Near(mar1, -0.4), jan1, {-60, -8, -2, 0}},
+        {"the whole range", {100, 1, 1}, {9999, 12, 31}, {3615899, 516557, 120529, 9906}},
     };
-    for (const auto& row : rows) {
-        EXPECT_EQ(DSA::SpanBetween(row.from, row.to, SpanUnit::Day), row.day) << row.what;
-        EXPECT_EQ(DSA::SpanBetween(row.from, row.to, SpanUnit::Week), row.week) << row.what;
-        EXPECT_EQ(DSA::SpanBetween(row.from, row.to, SpanUnit::Month), row.month) << row.what;
-        EXPECT_EQ(DSA::SpanBetween(row.from, row.to, SpanUnit::Year), row.year) << row.what;
-    }
-}
+    for (const auto& row : rows)
+        for (int u = 0; u < 4; ++u)
+            EXPECT_EQ(DSA::SpanBetween(row.from, row.to, kUnits[u]), row.spans[u]) << row.what << ' ' << u;
 
-TEST(DateSpan, MovesByDaysWeeksCalendarMonthsAndYears)
-{
+    // Moves by days, weeks, calendar months and years.
     const struct {
         const char* what;
         COleDateTimeEx from;
         long long span;
         SpanUnit unit;
         const char* result;
-    } rows[] = {
-        {"days cross a month", {2012, 1, 31}, 10, SpanUnit::Day, "2012/02/10 00:00"},
-        {"a week back", {2012, 3, 1}, -1, SpanUnit::Week, "2012/02/23 00:00"},
-        {"weeks keep the time of day", {2012, 3, 1, 10, 30, 0}, 2, SpanUnit::Week, "2012/03/15 10:30"},
-        {"to the last day February has", {2012, 1, 31}, 1, SpanUnit::Month, "2012/02/29 00:00"},
-        {"back across a year", {2012, 1, 31}, -2, SpanUnit::Month, "2011/11/30 00:00"},
-        {"a year back", {2012, 1, 31}, -1, SpanUnit::Year, "2011/01/31 00:00"},
+    } moves[] = {
+        {"days cross a month", {2012, 1, 31}, 10, SpanUnit::Day, "2012-02-10 00:00:00"},
+        {"a week back", {2012, 3, 1}, -1, SpanUnit::Week, "2012-02-23 00:00:00"},
+        {"weeks keep the time of day", {2012, 3, 1, 10, 30, 0}, 2, SpanUnit::Week, "2012-03-15 10:30:00"},
+        {"to the last day February has", {2012, 1, 31}, 1, SpanUnit::Month, "2012-02-29 00:00:00"},
+        {"back across a year", {2012, 1, 31}, -2, SpanUnit::Month, "2011-11-30 00:00:00"},
+        {"a year back", {2012, 1, 31}, -1, SpanUnit::Year, "2011-01-31 00:00:00"},
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(Day(DSA::MovedBy(row.from, row.span, row.unit)), row.result) << row.what;
+    for (const auto& move : moves)
+        EXPECT_EQ(ShowDate(DSA::MovedBy(move.from, move.span, move.unit)), move.result) << move.what;
     // Spans of any int leave the range without overflow.
     for (long long span : {1LL * INT_MAX, 1LL * INT_MIN, -1LL * INT_MIN})
-        for (SpanUnit unit : {SpanUnit::Day, SpanUnit::Week, SpanUnit::Month, SpanUnit::Year})
+        for (SpanUnit unit : kUnits)
             EXPECT_FALSE(DSA::MovedBy({2012, 3, 5}, span, unit).IsValid()) << span << ' ' << DSA::UnitName(unit);
-}
 
-TEST(DateSpan, ChecksComeSpanFirstThenTheDateRead)
-{
-    const COleDateTimeEx day(2012, 3, 5);
-    const COleDateTimeEx none = COleDateTime::Invalid();
+    const COleDateTimeEx day(2012, 3, 5), none = COleDateTime::Invalid();
     const struct {
         const char* what;
         DSA::Outcome outcome;
         Problem problem;
-    } rows[] = {
+    } checks[] = {
         {"empty span asked for", DSA::ComputeEnd(day, "", SpanUnit::Day, true), Problem::NoSpan},
         {"blank span asked for", DSA::ComputeStart(day, "  ", SpanUnit::Day, true), Problem::NoSpan},
         {"empty span not an integer", DSA::ComputeEnd(day, "", SpanUnit::Day, false), Problem::SpanNotInteger},
@@ -138,10 +128,10 @@ TEST(DateSpan, ChecksComeSpanFirstThenTheDateRead)
         {"then the end", DSA::ComputeSpan(day, none, SpanUnit::Day), Problem::EndInvalid},
         {"blanks around a span", DSA::ComputeEnd(day, " -3 ", SpanUnit::Day, true), Problem::None},
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(row.outcome.problem, row.problem) << row.what;
-    EXPECT_EQ(Day(DSA::ComputeEnd(day, " -3 ", SpanUnit::Day, true).date), "2012/03/02 00:00");
-    EXPECT_EQ(Day(DSA::ComputeStart(day, "2", SpanUnit::Month, true).date), "2012/01/05 00:00");
+    for (const auto& check : checks)
+        EXPECT_EQ(check.outcome.problem, check.problem) << check.what;
+    EXPECT_EQ(ShowDate(DSA::ComputeEnd(day, " -3 ", SpanUnit::Day, true).date), "2012-03-02 00:00:00");
+    EXPECT_EQ(ShowDate(DSA::ComputeStart(day, "2", SpanUnit::Month, true).date), "2012-01-05 00:00:00");
 }
 
 // Every command prints its result with status 0, "invalid" with status 1
@@ -184,7 +174,6 @@ TEST(CalculatorCommands, PrintTheResultInvalidOrOneLineOfError)
         {"clock with a T", Invoke(RunDateCommand, "today", "2012-03-05T10:30:00", "date"), 2, ""},
         {"clock with a blank after", Invoke(RunDateCommand, "today", "2012-03-05 10:30:00 ", "date"), 2, ""},
         {"clock with a sign", Invoke(RunDateCommand, "today", "+012-03-05 10:30:00", "date"), 2, ""},
-        {"easter", Invoke(RunEasterCommand, "2012"), 0, "2012-04-08\n"},
         {"easter of the first year", Invoke(RunEasterCommand, "100"), 0, "0100-04-18\n"},
     };
     for (const auto& row : rows) {
