@@ -287,11 +287,11 @@ bool CChartFrames::PreparePictures(const QPainter& painter, const FrameView& vie
         m_layerTransform = painter.deviceTransform();
     }
     if (m_baseOps == 0 && m_stableHead > 0) {
-        PaintLayer(painter, view, 0, m_stableHead, m_base, Qt::white);
+        PaintLayer(painter, *device, view, 0, m_stableHead, m_base, Qt::white);
         m_baseOps = m_stableHead;
     }
     if (m_overOps == 0 && m_stableTail > 0) {
-        PaintLayer(painter, view, m_ops.size() - m_stableTail, m_ops.size(), m_over, Qt::transparent);
+        PaintLayer(painter, *device, view, m_ops.size() - m_stableTail, m_ops.size(), m_over, Qt::transparent);
         m_overOps = m_stableTail;
     }
     return true;
@@ -301,17 +301,16 @@ bool CChartFrames::PreparePictures(const QPainter& painter, const FrameView& vie
 // device, painted through the same transform (where a line leaves the
 // device decides which pixels it takes), in the device's format for the
 // window's background and with premultiplied alpha for a transparent layer.
-void CChartFrames::PaintLayer(const QPainter& painter, const FrameView& view, std::size_t first, std::size_t end,
-                              QImage& layer, Qt::GlobalColor background)
+void CChartFrames::PaintLayer(const QPainter& painter, const QImage& device, const FrameView& view, std::size_t first,
+                              std::size_t end, QImage& layer, Qt::GlobalColor background)
 {
-    const QImage& device = *DeviceImage(painter);
+    const qreal ratio = device.devicePixelRatio();
     const QImage::Format format = background == Qt::white ? device.format() : QImage::Format_ARGB32_Premultiplied;
     if (layer.size() != device.size() || layer.format() != format)
         layer = QImage(device.size(), format);
-    layer.setDevicePixelRatio(device.devicePixelRatio());
+    layer.setDevicePixelRatio(ratio);
     layer.fill(background);
     QPainter layerPainter(&layer);
-    const qreal ratio = device.devicePixelRatio();
     layerPainter.setWorldTransform(painter.deviceTransform() * QTransform::fromScale(1 / ratio, 1 / ratio));
     CPainterSurface dc(layerPainter, view.scale);
     for (std::size_t i = first; i < end; ++i)

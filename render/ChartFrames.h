@@ -69,9 +69,9 @@ private:
     // device; false when it can have none (it is no raster image).
     bool PreparePictures(const QPainter& painter, const FrameView& view);
     // Replays the operations [first, end) of the record on background into
-    // layer, a picture of the window on a device like the painter's.
-    void PaintLayer(const QPainter& painter, const FrameView& view, std::size_t first, std::size_t end,
-                    QImage& layer, Qt::GlobalColor background);
+    // layer, a picture of device, the raster image the painter draws on.
+    void PaintLayer(const QPainter& painter, const QImage& device, const FrameView& view, std::size_t first,
+                    std::size_t end, QImage& layer, Qt::GlobalColor background);
 
     std::vector<SurfaceOp> m_ops;
     std::vector<CFrameRecorder::Measure> m_measures;
