@@ -11,7 +11,7 @@ PREFIX ?= /usr/local
 # What an install or a package holds, so that neither waits for the tests.
 INSTALL_TARGETS := quadrix quadrix-cli quadrix_icon_pngs quadrix_docs
 
-.PHONY: all deps configure build run test bench fuzz test-asan test-clang install package clean
+.PHONY: all deps configure build run test bench fuzz test-asan install package clean
 
 all: build
 
@@ -54,17 +54,13 @@ fuzz: deps
 	    -artifact_prefix=build-fuzz/crashes/$$t- build-fuzz/corpus/$$t fuzz/corpus/$$t; \
 	done
 
-# The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# The whole suite built with clang, under AddressSanitizer and
+# UndefinedBehaviorSanitizer: one build checks both the second compiler and
+# memory and undefined behaviour.
 test-asan: deps
 	@cmake --preset asan > /dev/null
 	@cmake --build --preset asan -j $(JOBS)
 	@ctest --preset asan -j $(JOBS)
-
-# The whole project built with clang instead of GCC, and its tests.
-test-clang: deps
-	@cmake --preset clang > /dev/null
-	@cmake --build --preset clang -j $(JOBS)
-	@ctest --preset clang -j $(JOBS)
 
 install: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target $(INSTALL_TARGETS)
