@@ -353,12 +353,17 @@ TEST_F(ChartView, ANoteIsPlacedAndOpenedAgainByDoubleClick)
     EXPECT_EQ(Chart().m_Comments.begin()->second.m_strText, "high 2012\ntarget 3.5");
 
     WhenModal<CCommentsDlg>([](CCommentsDlg& d) {
-        EXPECT_EQ(d.findChild<QPlainTextEdit*>("text")->toPlainText(), "high 2012\ntarget 3.5");
-        d.reject();
+        auto* text = d.findChild<QPlainTextEdit*>("text");
+        EXPECT_EQ(text->toPlainText(), "high 2012\ntarget 3.5");
+        QTest::keyClicks(text, " and more");
+        QTest::mouseClick(d.findChild<QPushButton*>("cancel"), Qt::LeftButton);
     });
     view.viewport()->repaint();
+    const int steps = view.History().Stack().count();
     DoubleClick(Chart().m_Comments.begin()->second.m_rcBox.Center());
     EXPECT_TRUE(Chart().m_Lines.empty());
+    EXPECT_EQ(Chart().m_Comments.begin()->second.m_strText, "high 2012\ntarget 3.5");
+    EXPECT_EQ(view.History().Stack().count(), steps);
 }
 
 // The status bar names the cell under the pointer as its label does, the
