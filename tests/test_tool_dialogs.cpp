@@ -246,6 +246,11 @@ TEST(AstrologyDialog, CitiesInListOrderTheReportOrAMessageAndTheStateKept)
     EXPECT_EQ(combo->currentIndex(), 2);
     EXPECT_FALSE(combo->isEditable());
     EXPECT_TRUE(AstroDateText::CheckText(Text(dialog, "date").toStdString()).fields);
+    // The hint names the separators the field is written with.
+    QStringList hints;
+    for (const QLabel* label : dialog.findChildren<QLabel*>())
+        hints << label->text();
+    EXPECT_TRUE(hints.contains("YYYY-MM-DD HH:MM:SS")) << hints.join('|').toStdString();
 
     QTest::keyClick(combo, Qt::Key_Up); // Beijing
     EXPECT_EQ(dialog.SelectedCity(), 1);
