@@ -253,12 +253,13 @@ void CMainFrame::loadCities()
 
 // The translators are installed before any window is built, so a change
 // waits for the next start; the note cannot know which language to use.
+// Choosing the language in effect (one --lang gave) keeps it for later starts.
 void CMainFrame::ChooseLanguage(Language language)
 {
-    if (language == m_language)
-        return;
     m_language = language;
     CInterfaceLanguage::Store(language);
+    if (language == CInterfaceLanguage::InEffect())
+        return;
     QMessageBox box(QMessageBox::Information, QCoreApplication::applicationName(),
         QStringLiteral("重新启动 Quadrix 后界面使用所选的语言。\n"
                        "Quadrix uses the chosen language from its next start."),

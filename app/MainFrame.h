@@ -52,9 +52,11 @@ public:
     CFlyoutToolButton* LineFlyout() const { return m_lineFlyout; }
     const CRecentFiles& RecentFiles() const { return m_recent; }
     QMenu* RecentFilesMenu() const { return m_recentMenu; }
-    // The language stored for the next start, which the 语言 menu shows.
+    // The language the 语言 menu shows: the one in effect until another is
+    // chosen for the next start.
     Language ChosenLanguage() const { return m_language; }
-    // Stores language for the next start and says so in both languages.
+    // Stores language for the next start and, when it is not the one in
+    // effect, says so in both languages.
     void ChooseLanguage(Language language);
 
     // Replaces the question asked before the window closes (the view's offer
@@ -113,5 +115,5 @@ private:
     std::function<bool()> m_saveQuestion;
     QLabel* m_cellStatus = nullptr;
     QLabel* m_zoomStatus = nullptr;
-    Language m_language = CInterfaceLanguage::Stored();
+    Language m_language = CInterfaceLanguage::InEffect();
 };

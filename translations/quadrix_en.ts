@@ -140,6 +140,10 @@
         <translation>OK</translation>
     </message>
     <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
         <source>文字颜色</source>
         <translation>Text Color</translation>
     </message>
@@ -570,10 +574,6 @@ Save changes?</translation>
     <message>
         <source>关于 Quadrix...</source>
         <translation>About Quadrix...</translation>
-    </message>
-    <message>
-        <source>语言</source>
-        <translation>Language</translation>
     </message>
     <message>
         <source>图表属性设置</source>
