@@ -289,12 +289,16 @@ void CMainFrame::updateActions()
     updateTitle();
 }
 
-// The zoom stays at the right while the cell's text changes length.
+// What 查找 found and the zoom stay at the right while the cell's text
+// changes length.
 void CMainFrame::createStatusBar()
 {
     m_cellStatus = new QLabel(this);
+    m_foundStatus = new QLabel(this);
+    m_foundStatus->setObjectName("foundStatus");
     m_zoomStatus = new QLabel(this);
     statusBar()->addWidget(m_cellStatus, 1);
+    statusBar()->addPermanentWidget(m_foundStatus);
     statusBar()->addPermanentWidget(m_zoomStatus);
     connect(m_view, &CRotula2View::statusChanged, this, &CMainFrame::updateStatus);
     connect(m_view, &CRotula2View::stateChanged, this, &CMainFrame::updateStatus);
@@ -305,6 +309,7 @@ void CMainFrame::updateStatus()
 {
     const PointerStatus status = m_view->Status();
     m_cellStatus->setText(QString::fromStdString(status.cell));
+    m_foundStatus->setText(QString::fromStdString(status.found));
     m_zoomStatus->setText(QString::fromStdString(status.zoom));
 }
 

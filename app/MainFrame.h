@@ -88,7 +88,7 @@ private:
     void updateActions();
     // The file name and the modified mark; the program's title alone for a new set.
     void updateTitle();
-    // The cell under the pointer and the zoom.
+    // The cell under the pointer, the cell found and the zoom.
     void updateStatus();
     void updateRecentFilesMenu();
     // Stores the list and shows it in the submenu and its row's enabled state.
@@ -114,6 +114,7 @@ private:
     QMenu* m_recentMenu = nullptr;
     std::function<bool()> m_saveQuestion;
     QLabel* m_cellStatus = nullptr;
+    QLabel* m_foundStatus = nullptr;
     QLabel* m_zoomStatus = nullptr;
     Language m_language = CInterfaceLanguage::InEffect();
 };

@@ -27,6 +27,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -375,14 +376,14 @@ TEST_F(ChartView, TheStatusFollowsThePointerWithoutRepainting)
         Point at;
         const char* cell;
     } cases[] = {
-        {kSquareOfNine, {945, 945}, "单元格 1　价格 100.00　日期 3/5　环 0　角度 0.0°"},
-        {kSquareOfNine, {60, 1830}, "单元格 441　价格 210.00　日期 13/5/19　环 10　角度 225.0°"},
+        {kSquareOfNine, {945, 945}, "单元格 1　价格 100.00　日期 2012-03-05　环 0　角度 0.0°"},
+        {kSquareOfNine, {60, 1830}, "单元格 441　价格 210.00　日期 2013-05-19　环 10　角度 225.0°"},
         {kSquareOfNine, {20, 945}, ""}, // left of the grid, which the hit test takes for its first column
-        {kSquareOfFour, {700, 700}, "单元格 24　价格 105.75　日期 3/28　环 2　角度 135.0°"},
-        {kHexagon, {1200, 800}, "单元格 63　价格 115.50　日期 5/6　环 5　角度 36.8°"},
-        {kWheel, {945, 400}, "单元格 223　价格 155.50　日期 10/13　环 10　角度 97.5°"},
+        {kSquareOfFour, {700, 700}, "单元格 24　价格 105.75　日期 2012-03-28　环 2　角度 135.0°"},
+        {kHexagon, {1200, 800}, "单元格 63　价格 115.50　日期 2012-05-06　环 5　角度 36.8°"},
+        {kWheel, {945, 400}, "单元格 223　价格 155.50　日期 2012-10-13　环 10　角度 97.5°"},
         {kWheel, {945, 945}, ""}, // the hub
-        {kMasterChart, {700, 200}, "单元格 21　价格 105.00　日期 3/25　环 9　角度 159.7°"},
+        {kMasterChart, {700, 200}, "单元格 21　价格 105.00　日期 2012-03-25　环 9　角度 159.7°"},
         {kMasterChart, {700, 30}, ""}, // above the table
     };
     for (const auto& c : cases) {
@@ -532,6 +533,10 @@ TEST_F(ChartView, FindRingsTheCellInViewAndStoresNothing)
     view.Find();
     EXPECT_EQ(view.Marks().Found(), 441);
     EXPECT_GT(ringPixels(), 100);
+    // The status bar says what was found, its day with the year.
+    const QString found = QString::fromStdString(view.Status().found);
+    EXPECT_TRUE(QRegularExpression("^找到：单元格 441　价格 \\S+　日期 \\d{4}-\\d\\d-\\d\\d　").match(found).hasMatch())
+        << found.toStdString();
 
     view.findQuery->number = 442;
     view.Find();
@@ -540,6 +545,9 @@ TEST_F(ChartView, FindRingsTheCellInViewAndStoresNothing)
     EXPECT_TRUE(view.messages[0].contains(QStringLiteral("442"))) << view.messages[0].toStdString();
     EXPECT_EQ(SetBytes(), bytes);
     EXPECT_FALSE(view.History().Stack().canUndo());
+    EXPECT_EQ(view.Status().found, found.toStdString());
+    view.ClearMarks();
+    EXPECT_EQ(view.Status().found, "");
 }
 
 TEST_F(ChartView, TheTargetToolsPivotFillsThePanelWithTheCoresRowsUntilCleared)

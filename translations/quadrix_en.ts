@@ -769,6 +769,10 @@ Save changes?</translation>
         <translation>Cell %1   Price %2   Date %3   Ring %4   Angle %5°</translation>
     </message>
     <message>
+        <source>找到：%1</source>
+        <translation>Found: %1</translation>
+    </message>
+    <message>
         <source>缩放 %1%</source>
         <translation>Zoom %1%</translation>
     </message>

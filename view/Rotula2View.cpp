@@ -165,14 +165,23 @@ void CRotula2View::UsedFile(const QString& path)
 PointerStatus CRotula2View::Status()
 {
     CBaseDraw& chart = Chart();
-    const ChartKind& kind = *FindChartKind(m_charts->Kind());
     const Point pt = m_pointer ? toChart(*m_pointer) : Point {};
-    const int n = m_pointer ? CellAt(chart, kind, pt) : 0;
+    const int n = m_pointer ? CellAt(chart, *FindChartKind(m_charts->Kind()), pt) : 0;
     std::string body;
     for (int i = 0; m_pointer && m_planets.IsOn() && i < kBodyCount && body.empty(); ++i)
         if (chart.m_rcPlanetMarks[i].Contains(pt))
             body = AstrologyReport::DescribeBody(i, (*m_planets.Sky())[i]);
-    return DescribePointer(n == 0 ? std::nullopt : std::optional<CellFacts>(FactsOfCell(chart, kind, n)), zoom(), body);
+    return DescribePointer(StatusFacts(n), zoom(), body, StatusFacts(m_marks.Found()));
+}
+
+// The status bar names a cell's day with its year, wherever its label stands.
+std::optional<CellFacts> CRotula2View::StatusFacts(int n)
+{
+    if (n == 0)
+        return std::nullopt;
+    CellFacts facts = FactsOfCell(Chart(), *FindChartKind(m_charts->Kind()), n);
+    facts.date = FullDate(Chart().CellDay(n), Chart().m_nPeriod == 2);
+    return facts;
 }
 
 CChartSet& CRotula2View::Charts() { return *m_charts; }

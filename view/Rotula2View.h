@@ -175,6 +175,8 @@ private:
     // Runs a file dialog; empty when cancelled.
     static QString AskPath(QFileDialog& dialog);
     CBaseDraw& Chart() const;
+    // The status bar's facts of cell n of the current chart; none for 0.
+    std::optional<CellFacts> StatusFacts(int n);
     void UsedFile(const QString& path);
     // The view takes the zoom of a chart that becomes current.
     void ChartBecameCurrent();
