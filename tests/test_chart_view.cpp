@@ -598,8 +598,8 @@ TEST_F(ChartView, ThePlanetRingIsTheWindowsComputedOnceAndNeverStored)
 {
     FileSettings::StorePlanets({});
     const CityInfo beijing {"Beijing", "China", -480, 39.9, 116.4, "Asia/Shanghai"};
-    view.StartPlanets({{{"Zurich", "Switzerland", -60, 47.38, 8.55, "Europe/Zurich"}, beijing}, 0, {}},
-                      Ephemeris({"/nonexistent"}));
+    const CityList cities {{{"Zurich", "Switzerland", -60, 47.38, 8.55, "Europe/Zurich"}, beijing}, 0, {}};
+    view.StartPlanets(cities, Ephemeris({"/nonexistent"}));
     const PlanetMoment moment {"2024-03-20 12:00:00", "Beijing"};
     const Longitudes expected = AstrologyReport::ComputeSky(moment.date, &beijing, Ephemeris({"/nonexistent"})).longitudes;
     view.SetPlanetMoment(moment);
@@ -620,9 +620,21 @@ TEST_F(ChartView, ThePlanetRingIsTheWindowsComputedOnceAndNeverStored)
     EXPECT_TRUE(FileSettings::LoadPlanets().on);
     EXPECT_EQ(FileSettings::LoadPlanets().moment, moment);
 
+    EXPECT_EQ(Chart().m_PlanetCaption, "Planets 2024-03-20 12:00:00, Beijing");
+    EXPECT_EQ(Chart().m_rcPlanetMarks[1], Rect {}); // no ring to stand on
+    view.FlipSwitch(DisplaySwitch::AngleRing);
+    view.viewport()->repaint();
     const Rect mark = Chart().m_rcPlanetMarks[1];
     QTest::mouseMove(view.viewport(), view.toWindow(mark.Center()));
     EXPECT_EQ(view.Status().cell, AstrologyReport::DescribeBody(1, expected[1]));
+
+    // New starts with nothing over the chart; the moment stays for the next time.
+    view.saveAnswer = QMessageBox::Discard;
+    view.NewDocument();
+    EXPECT_FALSE(view.Planets().IsOn());
+    EXPECT_FALSE(FileSettings::LoadPlanets().on);
+    EXPECT_EQ(FileSettings::LoadPlanets().moment, moment);
+    view.FlipPlanets();
 
     // Beyond the analytic ephemeris' range: one message and no ring, at any paint.
     view.SetPlanetMoment({"5000-1-1", "Beijing"});
@@ -632,4 +644,11 @@ TEST_F(ChartView, ThePlanetRingIsTheWindowsComputedOnceAndNeverStored)
     EXPECT_FALSE(view.Planets().IsOn());
     EXPECT_FALSE(Chart().m_Planets);
     EXPECT_FALSE(FileSettings::LoadPlanets().on);
+
+    // "Now" stays the time the ring was turned on across a restart.
+    FileSettings::StorePlanets({true, {"", "Beijing"}, moment.date});
+    ScriptedView restarted;
+    restarted.StartPlanets(cities, Ephemeris({"/nonexistent"}));
+    EXPECT_EQ(restarted.Planets().Sky(), expected);
+    EXPECT_EQ(restarted.Planets().Caption(), "Planets 2024-03-20 12:00:00, Beijing");
 }

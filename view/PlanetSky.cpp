@@ -14,9 +14,10 @@ AstrologyReport::Outcome CPlanetSky::TurnOn(const std::string& nowText)
 
 void CPlanetSky::TurnOff() { m_longitudes.reset(); }
 
-AstrologyReport::Outcome CPlanetSky::SetMoment(PlanetMoment moment)
+AstrologyReport::Outcome CPlanetSky::SetMoment(PlanetMoment moment, const std::string& nowText)
 {
     m_moment = std::move(moment);
+    m_now = nowText;
     return IsOn() ? Compute() : AstrologyReport::Outcome {};
 }
 
@@ -38,5 +39,6 @@ AstrologyReport::Outcome CPlanetSky::Compute()
         m_longitudes = sky.longitudes;
     else
         m_longitudes.reset();
+    m_caption = sky.caption;
     return sky.outcome;
 }
