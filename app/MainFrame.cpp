@@ -296,6 +296,7 @@ void CMainFrame::createStatusBar()
     m_cellStatus = new QLabel(this);
     m_foundStatus = new QLabel(this);
     m_foundStatus->setObjectName("foundStatus");
+    m_foundStatus->setContentsMargins(0, 0, m_foundStatus->fontMetrics().averageCharWidth() * 2, 0);
     m_zoomStatus = new QLabel(this);
     statusBar()->addWidget(m_cellStatus, 1);
     statusBar()->addPermanentWidget(m_foundStatus);
