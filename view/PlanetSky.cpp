@@ -12,7 +12,11 @@ AstrologyReport::Outcome CPlanetSky::TurnOn(const std::string& nowText)
     return Compute();
 }
 
-void CPlanetSky::TurnOff() { m_longitudes.reset(); }
+void CPlanetSky::TurnOff()
+{
+    m_longitudes.reset();
+    m_caption.clear();
+}
 
 AstrologyReport::Outcome CPlanetSky::SetMoment(PlanetMoment moment, const std::string& nowText)
 {
