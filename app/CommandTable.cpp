@@ -105,7 +105,9 @@ const ValueRow kLines[] = {
     {Cmd::Line4, 4, QT_TRANSLATE_NOOP("Commands", "4 号线"), "line4"},
 };
 
-// Each language is named in its own words, in either interface.
+// Each language is named in its own words, in either interface, and so is
+// the menu, so that a reader of only one of them finds it.
+const char* const kLanguageMenu = "语言 / Language";
 const ChoiceRow<Language> kLanguages[] = {
     {Cmd::LanguageChinese, Language::Chinese, "中文", ""},
     {Cmd::LanguageEnglish, Language::English, "English", ""},
@@ -171,7 +173,7 @@ std::vector<Command> BuildCommands()
                 CAboutDialog dialog(&c.frame);
                 dialog.exec();
             }},
-        {Cmd::LanguageMenu, QT_TRANSLATE_NOOP("Commands", "语言"), "", "", ""},
+        {Cmd::LanguageMenu, kLanguageMenu, "", "", ""},
     };
     AddChoices<Language>(commands, kLanguages, [](Context& c, Language language) { c.frame.ChooseLanguage(language); },
         [](const Context& c) { return c.frame.ChosenLanguage(); });
@@ -283,7 +285,7 @@ const std::vector<DropDown>& DropDowns()
 const std::vector<DropDown>& SubMenus()
 {
     static const std::vector<DropDown> subMenus = {
-        {Cmd::LanguageMenu, {"languageMenu", QT_TRANSLATE_NOOP("Commands", "语言"), IdsOf(kLanguages)}},
+        {Cmd::LanguageMenu, {"languageMenu", kLanguageMenu, IdsOf(kLanguages)}},
     };
     return subMenus;
 }

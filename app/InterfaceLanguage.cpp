@@ -10,6 +10,9 @@ namespace {
 
 const QString kLanguageKey = QStringLiteral("interface/language");
 
+// The translators are the application's, so is the language they give.
+Language g_inEffect = Language::Chinese;
+
 QString CodeOf(Language language)
 {
     return language == Language::English ? QStringLiteral("en") : QStringLiteral("zh");
@@ -53,4 +56,7 @@ void CInterfaceLanguage::Apply(Language language)
         QCoreApplication::installTranslator(&m_qt);
     }
     SetUiTranslator(Translate);
+    g_inEffect = language;
 }
+
+Language CInterfaceLanguage::InEffect() { return g_inEffect; }

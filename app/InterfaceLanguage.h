@@ -22,6 +22,9 @@ public:
     // Puts the application's texts into language, replacing what an earlier
     // call installed. Without Qt's translation file its texts stay English.
     void Apply(Language language);
+    // The language the last Apply put the application into (the sources'
+    // Chinese before any): what the windows built now show.
+    static Language InEffect();
 
 private:
     QTranslator m_own;

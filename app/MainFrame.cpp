@@ -253,12 +253,13 @@ void CMainFrame::loadCities()
 
 // The translators are installed before any window is built, so a change
 // waits for the next start; the note cannot know which language to use.
+// Choosing the language in effect (one --lang gave) keeps it for later starts.
 void CMainFrame::ChooseLanguage(Language language)
 {
-    if (language == m_language)
-        return;
     m_language = language;
     CInterfaceLanguage::Store(language);
+    if (language == CInterfaceLanguage::InEffect())
+        return;
     QMessageBox box(QMessageBox::Information, QCoreApplication::applicationName(),
         QStringLiteral("重新启动 Quadrix 后界面使用所选的语言。\n"
                        "Quadrix uses the chosen language from its next start."),
@@ -288,12 +289,17 @@ void CMainFrame::updateActions()
     updateTitle();
 }
 
-// The zoom stays at the right while the cell's text changes length.
+// What 查找 found and the zoom stay at the right while the cell's text
+// changes length.
 void CMainFrame::createStatusBar()
 {
     m_cellStatus = new QLabel(this);
+    m_foundStatus = new QLabel(this);
+    m_foundStatus->setObjectName("foundStatus");
+    m_foundStatus->setContentsMargins(0, 0, m_foundStatus->fontMetrics().averageCharWidth() * 2, 0);
     m_zoomStatus = new QLabel(this);
     statusBar()->addWidget(m_cellStatus, 1);
+    statusBar()->addPermanentWidget(m_foundStatus);
     statusBar()->addPermanentWidget(m_zoomStatus);
     connect(m_view, &CRotula2View::statusChanged, this, &CMainFrame::updateStatus);
     connect(m_view, &CRotula2View::stateChanged, this, &CMainFrame::updateStatus);
@@ -304,6 +310,7 @@ void CMainFrame::updateStatus()
 {
     const PointerStatus status = m_view->Status();
     m_cellStatus->setText(QString::fromStdString(status.cell));
+    m_foundStatus->setText(QString::fromStdString(status.found));
     m_zoomStatus->setText(QString::fromStdString(status.zoom));
 }
 

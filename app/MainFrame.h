@@ -52,9 +52,11 @@ public:
     CFlyoutToolButton* LineFlyout() const { return m_lineFlyout; }
     const CRecentFiles& RecentFiles() const { return m_recent; }
     QMenu* RecentFilesMenu() const { return m_recentMenu; }
-    // The language stored for the next start, which the 语言 menu shows.
+    // The language the 语言 menu shows: the one in effect until another is
+    // chosen for the next start.
     Language ChosenLanguage() const { return m_language; }
-    // Stores language for the next start and says so in both languages.
+    // Stores language for the next start and, when it is not the one in
+    // effect, says so in both languages.
     void ChooseLanguage(Language language);
 
     // Replaces the question asked before the window closes (the view's offer
@@ -86,7 +88,7 @@ private:
     void updateActions();
     // The file name and the modified mark; the program's title alone for a new set.
     void updateTitle();
-    // The cell under the pointer and the zoom.
+    // The cell under the pointer, the cell found and the zoom.
     void updateStatus();
     void updateRecentFilesMenu();
     // Stores the list and shows it in the submenu and its row's enabled state.
@@ -112,6 +114,7 @@ private:
     QMenu* m_recentMenu = nullptr;
     std::function<bool()> m_saveQuestion;
     QLabel* m_cellStatus = nullptr;
+    QLabel* m_foundStatus = nullptr;
     QLabel* m_zoomStatus = nullptr;
-    Language m_language = CInterfaceLanguage::Stored();
+    Language m_language = CInterfaceLanguage::InEffect();
 };

@@ -79,7 +79,8 @@ public:
 
     // The calendar and angle outer rings around rc, drawn last by the charts
     // that have them, with the font and colours of their label pass.
-    // With m_Planets set, the planet ring follows the rings.
+    // With m_Planets set, the planet ring follows the rings, and its caption;
+    // without a ring it has no scale to stand on and is not drawn.
     void DrawOuterRings(Rect rc, CDrawSurface& dc);
 
     // The point at screen angle alpha (degrees, counter-clockwise) and radius
@@ -180,6 +181,7 @@ public:
     // before a paint; a view setting, so neither the file nor the undo
     // history sees it. The paint leaves each symbol's box behind.
     std::optional<Longitudes> m_Planets;
+    std::string m_PlanetCaption; // the moment and place they are for, as AstrologyReport::Sky gives it
     std::array<Rect, kBodyCount> m_rcPlanetMarks {};
 
 protected:

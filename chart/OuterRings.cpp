@@ -89,18 +89,16 @@ void DrawAngleRing(CBaseDraw& chart, CDrawSurface& dc, Point c, const Rect& rc)
     dc.SelectPen(oldPen);
 }
 
-// Where the planet marks go: beyond the angle ring's figures; else inside
-// the calendar ring; else on the circle the angle ring would take.
-PlanetRing::Band PlanetBand(CDrawSurface& dc, const Rect& angleRing, bool calendar, bool angle)
+// Where the planet marks go: beyond the angle ring's figures, else inside
+// the calendar ring; with neither ring they would stand on no scale.
+PlanetRing::Band PlanetBand(CDrawSurface& dc, const Rect& angleRing, bool angle)
 {
     const int r = angleRing.Height() / 2;
     if (angle) {
         const Rect figure = CBaseDraw::TextBoxAt(dc, "360", {0, 0});
         return {r + kLongTick + kLabelGap + std::max(figure.Width(), figure.Height()) / 2, 1};
     }
-    if (calendar)
-        return {r - 60, -1};
-    return {r, 1};
+    return {r - 60, -1};
 }
 
 } // namespace
@@ -122,7 +120,7 @@ Point CBaseDraw::RingPoint(Point c, float alpha, int rho)
 void CBaseDraw::DrawOuterRings(Rect rc, CDrawSurface& dc)
 {
     m_rcPlanetMarks = {};
-    if (!m_bShowCalendarRing && !m_bShowAngleRing && !m_Planets)
+    if (!m_bShowCalendarRing && !m_bShowAngleRing)
         return;
     const Brush oldBrush = dc.SelectBrush(Brush::Hollow());
     const Point c = rc.Center();
@@ -133,8 +131,10 @@ void CBaseDraw::DrawOuterRings(Rect rc, CDrawSurface& dc)
     }
     if (m_bShowAngleRing)
         DrawAngleRing(*this, dc, c, rc);
-    if (m_Planets)
-        m_rcPlanetMarks = PlanetRing::Draw(dc, c, PlanetBand(dc, rc, m_bShowCalendarRing, m_bShowAngleRing),
-                                           m_fAngleRingAngle, m_bAngleForward != 0, *m_Planets);
+    if (m_Planets) {
+        m_rcPlanetMarks = PlanetRing::Draw(dc, c, PlanetBand(dc, rc, m_bShowAngleRing), m_fAngleRingAngle,
+                                           m_bAngleForward != 0, *m_Planets);
+        PlanetRing::DrawCaption(dc, m_PlanetCaption);
+    }
     dc.SelectBrush(oldBrush);
 }

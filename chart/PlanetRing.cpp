@@ -154,4 +154,14 @@ std::array<Rect, kBodyCount> Draw(CDrawSurface& dc, Point c, Band band, float ro
     return boxes;
 }
 
+void DrawCaption(CDrawSurface& dc, const std::string& caption)
+{
+    if (caption.empty())
+        return;
+    Rect measured;
+    dc.DrawText(caption, measured, TextFlags::CalcRect | TextFlags::NoPrefix);
+    Rect box {kCaptionMargin, kCaptionMargin, kCaptionMargin + measured.Width(), kCaptionMargin + measured.Height()};
+    dc.DrawText(caption, box, TextFlags::NoPrefix);
+}
+
 } // namespace PlanetRing

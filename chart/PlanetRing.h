@@ -4,6 +4,7 @@
 #include "DrawSurface.h"
 #include "Geometry.h"
 
+#include <string>
 #include <vector>
 
 // The planet ring: each body's tick at its longitude on the angle ring's
@@ -18,6 +19,7 @@ extern const Color kColors[kBodyCount];
 constexpr int kTick = 12;   // the exact part of a mark
 constexpr int kLeader = 8;  // from the tick's end towards a fanned symbol
 constexpr int kLabelGap = 3;
+constexpr int kCaptionMargin = 10; // from the canvas's top and left edges
 
 // Where the marks stand: the circle their ticks start on and the side they
 // point to, outwards (+1) or inwards (-1).
@@ -41,5 +43,9 @@ std::vector<double> FanOut(const std::vector<double>& angles, std::vector<double
 // hit test. A longitude that is not finite gets no mark and an empty box.
 std::array<Rect, kBodyCount> Draw(CDrawSurface& dc, Point c, Band band, float rotation, bool forward,
                                   const Longitudes& longitudes);
+
+// Writes caption, the moment and place the marks are for, in the canvas's
+// top left corner, which the round rings leave free, in the current font.
+void DrawCaption(CDrawSurface& dc, const std::string& caption);
 
 } // namespace PlanetRing

@@ -107,11 +107,11 @@ std::unique_ptr<CBaseDraw> MakeChart(ChartOptions& options)
 }
 
 // The longitudes for --planets at the place options, as the astrology report
-// has them; nothing when not asked for. False, with status, when the options
-// are wrong or the sky cannot be computed: no picture then, rather than one
-// without its ring.
+// has them, and the ring's caption; nothing when not asked for. False, with
+// status, when the options are wrong or the sky cannot be computed: no
+// picture then, rather than one without its ring.
 bool ReadPlanets(const QCommandLineParser& parser, const QString& command, std::optional<Longitudes>& planets,
-                 int& status)
+                 std::string& caption, int& status)
 {
     if (!parser.isSet("planets")) {
         status = kUsageError;
@@ -135,6 +135,7 @@ bool ReadPlanets(const QCommandLineParser& parser, const QString& command, std::
         return false;
     }
     planets = sky.longitudes;
+    caption = sky.caption;
     return true;
 }
 
@@ -235,13 +236,15 @@ int Dispatch(const QCommandLineParser& parser, ChartOptions& options)
         return UsageError("unknown command or extra arguments: " + args.join(' ').toStdString());
 
     std::optional<Longitudes> planets;
+    std::string caption;
     int status = 0;
-    if (!ReadPlanets(parser, command, planets, status))
+    if (!ReadPlanets(parser, command, planets, caption, status))
         return status;
     std::unique_ptr<CBaseDraw> chart = MakeChart(options);
     if (!chart)
         return 1;
     chart->m_Planets = planets;
+    chart->m_PlanetCaption = caption;
     if (command == "render")
         return RunRender(*chart, options, parser.value("out").toStdString(), std::cerr);
     if (command == "cells")

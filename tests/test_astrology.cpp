@@ -48,11 +48,11 @@ const CityInfo kBeijing {"Beijing", "China", -480, 39.9, 116.4, "Asia/Shanghai"}
 
 TEST(DateText, ScannedByPositionThenChecked)
 {
-    EXPECT_EQ(Checked("2011-11-24 10:30:00"), "2011-11-24 10:30:0");
-    EXPECT_EQ(Checked("2011/11/24 10:30"), "2011-11-24 10:30:0");
-    EXPECT_EQ(Checked("2011-11-24 "), "2011-11-24 0:0:0");
+    EXPECT_EQ(Checked("2011-11-24 10:30:00"), "2011-11-24 10:30:00");
+    EXPECT_EQ(Checked("2011/11/24 10:30"), "2011-11-24 10:30:00");
+    EXPECT_EQ(Checked("2011-11-24 "), "2011-11-24 00:00:00");
     EXPECT_EQ(DT::ScanText("2011 - 11").count, 1); // one character between numbers, no more
-    EXPECT_EQ(Checked("2012-3-5 9:7:2"), "2012-3-5 9:7:2");
+    EXPECT_EQ(Checked("2012-3-5 9:7:2"), "2012-03-05 09:07:02");
 
     const DT::Check empty = DT::CheckText("");
     EXPECT_EQ(empty.message, DT::kInputValidDate);

@@ -27,6 +27,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -353,12 +354,17 @@ TEST_F(ChartView, ANoteIsPlacedAndOpenedAgainByDoubleClick)
     EXPECT_EQ(Chart().m_Comments.begin()->second.m_strText, "high 2012\ntarget 3.5");
 
     WhenModal<CCommentsDlg>([](CCommentsDlg& d) {
-        EXPECT_EQ(d.findChild<QPlainTextEdit*>("text")->toPlainText(), "high 2012\ntarget 3.5");
-        d.reject();
+        auto* text = d.findChild<QPlainTextEdit*>("text");
+        EXPECT_EQ(text->toPlainText(), "high 2012\ntarget 3.5");
+        QTest::keyClicks(text, " and more");
+        QTest::mouseClick(d.findChild<QPushButton*>("cancel"), Qt::LeftButton);
     });
     view.viewport()->repaint();
+    const int steps = view.History().Stack().count();
     DoubleClick(Chart().m_Comments.begin()->second.m_rcBox.Center());
     EXPECT_TRUE(Chart().m_Lines.empty());
+    EXPECT_EQ(Chart().m_Comments.begin()->second.m_strText, "high 2012\ntarget 3.5");
+    EXPECT_EQ(view.History().Stack().count(), steps);
 }
 
 // The status bar names the cell under the pointer as its label does, the
@@ -370,14 +376,14 @@ TEST_F(ChartView, TheStatusFollowsThePointerWithoutRepainting)
         Point at;
         const char* cell;
     } cases[] = {
-        {kSquareOfNine, {945, 945}, "单元格 1　价格 100.00　日期 3/5　环 0　角度 0.0°"},
-        {kSquareOfNine, {60, 1830}, "单元格 441　价格 210.00　日期 13/5/19　环 10　角度 225.0°"},
+        {kSquareOfNine, {945, 945}, "单元格 1　价格 100.00　日期 2012-03-05　环 0　角度 0.0°"},
+        {kSquareOfNine, {60, 1830}, "单元格 441　价格 210.00　日期 2013-05-19　环 10　角度 225.0°"},
         {kSquareOfNine, {20, 945}, ""}, // left of the grid, which the hit test takes for its first column
-        {kSquareOfFour, {700, 700}, "单元格 24　价格 105.75　日期 3/28　环 2　角度 135.0°"},
-        {kHexagon, {1200, 800}, "单元格 63　价格 115.50　日期 5/6　环 5　角度 36.8°"},
-        {kWheel, {945, 400}, "单元格 223　价格 155.50　日期 10/13　环 10　角度 97.5°"},
+        {kSquareOfFour, {700, 700}, "单元格 24　价格 105.75　日期 2012-03-28　环 2　角度 135.0°"},
+        {kHexagon, {1200, 800}, "单元格 63　价格 115.50　日期 2012-05-06　环 5　角度 36.8°"},
+        {kWheel, {945, 400}, "单元格 223　价格 155.50　日期 2012-10-13　环 10　角度 97.5°"},
         {kWheel, {945, 945}, ""}, // the hub
-        {kMasterChart, {700, 200}, "单元格 21　价格 105.00　日期 3/25　环 9　角度 159.7°"},
+        {kMasterChart, {700, 200}, "单元格 21　价格 105.00　日期 2012-03-25　环 9　角度 159.7°"},
         {kMasterChart, {700, 30}, ""}, // above the table
     };
     for (const auto& c : cases) {
@@ -527,6 +533,10 @@ TEST_F(ChartView, FindRingsTheCellInViewAndStoresNothing)
     view.Find();
     EXPECT_EQ(view.Marks().Found(), 441);
     EXPECT_GT(ringPixels(), 100);
+    // The status bar says what was found, its day with the year.
+    const QString found = QString::fromStdString(view.Status().found);
+    EXPECT_TRUE(QRegularExpression("^找到：单元格 441　价格 \\S+　日期 \\d{4}-\\d\\d-\\d\\d　").match(found).hasMatch())
+        << found.toStdString();
 
     view.findQuery->number = 442;
     view.Find();
@@ -535,6 +545,9 @@ TEST_F(ChartView, FindRingsTheCellInViewAndStoresNothing)
     EXPECT_TRUE(view.messages[0].contains(QStringLiteral("442"))) << view.messages[0].toStdString();
     EXPECT_EQ(SetBytes(), bytes);
     EXPECT_FALSE(view.History().Stack().canUndo());
+    EXPECT_EQ(view.Status().found, found.toStdString());
+    view.ClearMarks();
+    EXPECT_EQ(view.Status().found, "");
 }
 
 TEST_F(ChartView, TheTargetToolsPivotFillsThePanelWithTheCoresRowsUntilCleared)
@@ -585,8 +598,8 @@ TEST_F(ChartView, ThePlanetRingIsTheWindowsComputedOnceAndNeverStored)
 {
     FileSettings::StorePlanets({});
     const CityInfo beijing {"Beijing", "China", -480, 39.9, 116.4, "Asia/Shanghai"};
-    view.StartPlanets({{{"Zurich", "Switzerland", -60, 47.38, 8.55, "Europe/Zurich"}, beijing}, 0, {}},
-                      Ephemeris({"/nonexistent"}));
+    const CityList cities {{{"Zurich", "Switzerland", -60, 47.38, 8.55, "Europe/Zurich"}, beijing}, 0, {}};
+    view.StartPlanets(cities, Ephemeris({"/nonexistent"}));
     const PlanetMoment moment {"2024-03-20 12:00:00", "Beijing"};
     const Longitudes expected = AstrologyReport::ComputeSky(moment.date, &beijing, Ephemeris({"/nonexistent"})).longitudes;
     view.SetPlanetMoment(moment);
@@ -607,9 +620,21 @@ TEST_F(ChartView, ThePlanetRingIsTheWindowsComputedOnceAndNeverStored)
     EXPECT_TRUE(FileSettings::LoadPlanets().on);
     EXPECT_EQ(FileSettings::LoadPlanets().moment, moment);
 
+    EXPECT_EQ(Chart().m_PlanetCaption, "Planets 2024-03-20 12:00:00, Beijing");
+    EXPECT_EQ(Chart().m_rcPlanetMarks[1], Rect {}); // no ring to stand on
+    view.FlipSwitch(DisplaySwitch::AngleRing);
+    view.viewport()->repaint();
     const Rect mark = Chart().m_rcPlanetMarks[1];
     QTest::mouseMove(view.viewport(), view.toWindow(mark.Center()));
     EXPECT_EQ(view.Status().cell, AstrologyReport::DescribeBody(1, expected[1]));
+
+    // New starts with nothing over the chart; the moment stays for the next time.
+    view.saveAnswer = QMessageBox::Discard;
+    view.NewDocument();
+    EXPECT_FALSE(view.Planets().IsOn());
+    EXPECT_FALSE(FileSettings::LoadPlanets().on);
+    EXPECT_EQ(FileSettings::LoadPlanets().moment, moment);
+    view.FlipPlanets();
 
     // Beyond the analytic ephemeris' range: one message and no ring, at any paint.
     view.SetPlanetMoment({"5000-1-1", "Beijing"});
@@ -619,4 +644,11 @@ TEST_F(ChartView, ThePlanetRingIsTheWindowsComputedOnceAndNeverStored)
     EXPECT_FALSE(view.Planets().IsOn());
     EXPECT_FALSE(Chart().m_Planets);
     EXPECT_FALSE(FileSettings::LoadPlanets().on);
+
+    // "Now" stays the time the ring was turned on across a restart.
+    FileSettings::StorePlanets({true, {"", "Beijing"}, moment.date});
+    ScriptedView restarted;
+    restarted.StartPlanets(cities, Ephemeris({"/nonexistent"}));
+    EXPECT_EQ(restarted.Planets().Sky(), expected);
+    EXPECT_EQ(restarted.Planets().Caption(), "Planets 2024-03-20 12:00:00, Beijing");
 }

@@ -189,21 +189,21 @@ TEST(ProgramPaths, BesideTheExecutableFirst)
 TEST(LocalToUniversal, CityInItsOwnZone)
 {
     const Conversion rows[] = {
-        {"America/New_York", {2021, 3, 14, 1, 30, 0}, 300, "2021-3-14 6:30:0"},
-        {"America/New_York", {2021, 3, 14, 3, 30, 0}, 300, "2021-3-14 7:30:0"},
+        {"America/New_York", {2021, 3, 14, 1, 30, 0}, 300, "2021-03-14 06:30:00"},
+        {"America/New_York", {2021, 3, 14, 3, 30, 0}, 300, "2021-03-14 07:30:00"},
         {"America/New_York", {2021, 3, 14, 2, 30, 0}, 300, kNotValid}, // skipped in spring
-        {"America/New_York", {2021, 11, 7, 1, 30, 0}, 300, "2021-11-7 5:30:0"}, // repeated: the daylight reading
-        {"America/New_York", {2021, 11, 7, 2, 30, 0}, 300, "2021-11-7 7:30:0"},
+        {"America/New_York", {2021, 11, 7, 1, 30, 0}, 300, "2021-11-07 05:30:00"}, // repeated: the daylight reading
+        {"America/New_York", {2021, 11, 7, 2, 30, 0}, 300, "2021-11-07 07:30:00"},
         // Past the last change the zone file lists, its closing rule goes on.
-        {"America/New_York", {2040, 7, 1, 12, 0, 0}, 300, "2040-7-1 16:0:0"},
-        {"Europe/Dublin", {2040, 7, 1, 12, 0, 0}, 0, "2040-7-1 11:0:0"},
-        {"Asia/Shanghai", {1988, 7, 1, 12, 0, 0}, -480, "1988-7-1 3:0:0"}, // China's daylight saving
-        {"Asia/Kolkata", {2024, 6, 21, 9, 15, 0}, -300, "2024-6-21 3:45:0"},
-        {"Asia/Shanghai", {2011, 1, 1, 3, 0, 0}, -480, "2010-12-31 19:0:0"},
+        {"America/New_York", {2040, 7, 1, 12, 0, 0}, 300, "2040-07-01 16:00:00"},
+        {"Europe/Dublin", {2040, 7, 1, 12, 0, 0}, 0, "2040-07-01 11:00:00"},
+        {"Asia/Shanghai", {1988, 7, 1, 12, 0, 0}, -480, "1988-07-01 03:00:00"}, // China's daylight saving
+        {"Asia/Kolkata", {2024, 6, 21, 9, 15, 0}, -300, "2024-06-21 03:45:00"},
+        {"Asia/Shanghai", {2011, 1, 1, 3, 0, 0}, -480, "2010-12-31 19:00:00"},
         // Before any standard time the zone knows only its own city's mean
         // time (+8:05:43 for Shanghai); the city's bias counts then.
-        {"Asia/Shanghai", {1890, 6, 1, 12, 0, 0}, -480, "1890-6-1 4:0:0"},
-        {"Asia/Shanghai", {1901, 6, 1, 12, 0, 0}, -420, "1901-6-1 4:0:0"}, // standard time: the zone's rules
+        {"Asia/Shanghai", {1890, 6, 1, 12, 0, 0}, -480, "1890-06-01 04:00:00"},
+        {"Asia/Shanghai", {1901, 6, 1, 12, 0, 0}, -420, "1901-06-01 04:00:00"}, // standard time: the zone's rules
         {"Mars/Olympus", {2021, 7, 1, 12, 0, 0}, 0, "unknown time zone: Mars/Olympus"},
     };
     for (const auto& row : rows)
@@ -217,26 +217,26 @@ TEST(LocalToUniversal, CityInItsOwnZone)
 TEST(LocalToUniversal, BiasWithTheComputersDaylightSaving)
 {
     const Conversion rows[] = {
-        {"Europe/London", {2021, 7, 1, 12, 0, 0}, 0, "2021-7-1 11:0:0"},
+        {"Europe/London", {2021, 7, 1, 12, 0, 0}, 0, "2021-07-01 11:00:00"},
         // Dublin's winter is marked as daylight time with a negative saving;
         // its clocks read what London's do.
-        {"Europe/Dublin", {2021, 7, 1, 12, 0, 0}, 0, "2021-7-1 11:0:0"},
-        {"Europe/Dublin", {2021, 1, 15, 12, 0, 0}, 0, "2021-1-15 12:0:0"},
+        {"Europe/Dublin", {2021, 7, 1, 12, 0, 0}, 0, "2021-07-01 11:00:00"},
+        {"Europe/Dublin", {2021, 1, 15, 12, 0, 0}, 0, "2021-01-15 12:00:00"},
         {"Europe/Dublin", {2021, 3, 28, 1, 30, 0}, 0, kNotValid},
         {"America/New_York", {2021, 3, 14, 2, 30, 0}, 300, kNotValid},
-        {"Australia/Lord_Howe", {2021, 1, 15, 12, 0, 0}, -630, "2021-1-15 1:0:0"}, // half an hour
-        {"Australia/Lord_Howe", {2021, 7, 1, 12, 0, 0}, -630, "2021-7-1 1:30:0"},
-        {"Asia/Kolkata", {2021, 7, 1, 12, 0, 0}, -330, "2021-7-1 6:30:0"},
+        {"Australia/Lord_Howe", {2021, 1, 15, 12, 0, 0}, -630, "2021-01-15 01:00:00"}, // half an hour
+        {"Australia/Lord_Howe", {2021, 7, 1, 12, 0, 0}, -630, "2021-07-01 01:30:00"},
+        {"Asia/Kolkata", {2021, 7, 1, 12, 0, 0}, -330, "2021-07-01 06:30:00"},
         // POSIX rules in TZ, as libc reads them.
-        {"EST5EDT,M3.2.0,M11.1.0", {2021, 7, 1, 12, 0, 0}, 300, "2021-7-1 16:0:0"},
-        {"EST5EDT,M3.2.0,M11.1.0", {2021, 1, 15, 12, 0, 0}, 300, "2021-1-15 17:0:0"},
-        {"CET-1CEST,M3.5.0,M10.5.0/3", {2021, 7, 1, 12, 0, 0}, -60, "2021-7-1 10:0:0"},
-        {"CET-1CEST,M3.5.0,M10.5.0/3", {2021, 10, 31, 2, 30, 0}, -60, "2021-10-31 0:30:0"},
-        {"<+1030>-10:30<+11>-11,M10.1.0,M4.1.0", {2021, 1, 15, 12, 0, 0}, -630, "2021-1-15 1:0:0"},
-        {":/usr/share/zoneinfo/Europe/Dublin", {2021, 7, 1, 12, 0, 0}, 0, "2021-7-1 11:0:0"},
+        {"EST5EDT,M3.2.0,M11.1.0", {2021, 7, 1, 12, 0, 0}, 300, "2021-07-01 16:00:00"},
+        {"EST5EDT,M3.2.0,M11.1.0", {2021, 1, 15, 12, 0, 0}, 300, "2021-01-15 17:00:00"},
+        {"CET-1CEST,M3.5.0,M10.5.0/3", {2021, 7, 1, 12, 0, 0}, -60, "2021-07-01 10:00:00"},
+        {"CET-1CEST,M3.5.0,M10.5.0/3", {2021, 10, 31, 2, 30, 0}, -60, "2021-10-31 00:30:00"},
+        {"<+1030>-10:30<+11>-11,M10.1.0,M4.1.0", {2021, 1, 15, 12, 0, 0}, -630, "2021-01-15 01:00:00"},
+        {":/usr/share/zoneinfo/Europe/Dublin", {2021, 7, 1, 12, 0, 0}, 0, "2021-07-01 11:00:00"},
         // Another standard time: the bias alone, whatever the computer's season.
-        {"America/New_York", {2021, 7, 1, 12, 0, 0}, 360, "2021-7-1 18:0:0"},
-        {"America/New_York", {2021, 3, 14, 2, 30, 0}, 360, "2021-3-14 8:30:0"},
+        {"America/New_York", {2021, 7, 1, 12, 0, 0}, 360, "2021-07-01 18:00:00"},
+        {"America/New_York", {2021, 3, 14, 2, 30, 0}, 360, "2021-03-14 08:30:00"},
     };
     for (const auto& row : rows) {
         const CScopedTz tz(row.zone);

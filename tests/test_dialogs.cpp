@@ -133,7 +133,7 @@ TEST(CommentsDialog, ShowsTheNoteAsHeldAndOnlyOkHandsItBack)
 
     WhenModal<CCommentsDlg>([](CCommentsDlg& d) {
         QTest::keyClicks(d.findChild<QPlainTextEdit*>("text"), "more");
-        d.close();
+        Click(d, "cancel");
     });
     EXPECT_FALSE(CCommentsDlg::Edit(note, nullptr));
     EXPECT_TRUE(SameNote(note, kFilledNote));

@@ -429,12 +429,18 @@ void TestMainFrame::texts()
     QCOMPARE(CInterfaceLanguage::Stored(), Language::English);
     QVERIFY(action(Cmd::LanguageEnglish)->isChecked() && !action(Cmd::LanguageChinese)->isChecked());
 
+    // English for this run only: the menu shows the language in effect and
+    // is found under a name in either language.
+    CInterfaceLanguage::Store(Language::Chinese);
     auto& app = static_cast<CRotula2App&>(*qApp);
     app.UseLanguage(Language::English);
     CMainFrame frame(m_check);
     QStringList titles;
     for (QAction* entry : frame.menuBar()->actions())
         titles << entry->text().remove('&');
+    const bool englishShown = frame.Action(Cmd::LanguageEnglish)->isChecked();
+    const bool chineseShown = frame.Action(Cmd::LanguageChinese)->isChecked();
+    const QString languageMenu = frame.Action(Cmd::LanguageMenu)->text();
     frame.Action(Cmd::ShowTime)->trigger();
     const QString undo = frame.Action(Cmd::EditUndo)->text();
     const QString zoom = QString::fromStdString(frame.View()->Status().zoom);
@@ -442,6 +448,8 @@ void TestMainFrame::texts()
     frame.SetSaveQuestion([] { return true; });
     app.UseLanguage(Language::Chinese);
     QCOMPARE(titles, (QStringList {"File", "Edit", "View", "Tools", "Help"}));
+    QVERIFY(englishShown && !chineseShown);
+    QCOMPARE(languageMenu, QString("语言 / Language"));
     QCOMPARE(undo, QString("Undo Show Time"));
     QVERIFY2(zoom.startsWith("Zoom "), qPrintable(zoom));
     QCOMPARE(english.remove('&'), QString("OKDiscard"));

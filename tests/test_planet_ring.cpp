@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -38,8 +39,10 @@ void DrawPlanets(CBaseDraw& chart, const RingSetting& s, const Longitudes& longi
     chart.m_fAngleRingAngle = s.rotation;
     chart.m_bAngleForward = s.forward;
     chart.m_Planets = longitudes;
+    chart.m_PlanetCaption = "Planets 2024-03-20 12:00:00, Beijing";
     chart.Draw(dc);
 }
+
 
 // Each body's tick (its first line in its colour) lies on the ray of its
 // longitude's figure, and its symbol is drawn in its colour.
@@ -70,14 +73,21 @@ void ExpectTicksExact(const CBaseDraw& chart, const CRecordingSurface& dc, const
 
 } // namespace
 
-TEST(PlanetRing, TicksStandAtTheReportLongitudesOnEveryKindWithAnAngleRing)
+TEST(PlanetRing, TicksStandAtTheReportLongitudesOnEveryKindWithAnOuterRing)
 {
     const CityInfo beijing {"Beijing", "China", -480, 39.9, 116.4, "Asia/Shanghai"};
-    const AstrologyReport::Sky sky = AstrologyReport::ComputeSky("2024-03-20 12:00:00", &beijing, Ephemeris());
+    const AstrologyReport::Sky sky = AstrologyReport::ComputeSky("2024-3-20 12:0:0", &beijing, Ephemeris());
     ASSERT_TRUE(sky.outcome.Ok()) << sky.outcome.message;
-    // Beyond the angle ring's figures, on its circle, inside the calendar ring.
+    EXPECT_EQ(sky.caption, "Planets 2024-03-20 12:00:00, Beijing");
+    CityInfo unnamed = beijing;
+    unnamed.Name.clear();
+    unnamed.Longitude = -116.4;
+    EXPECT_EQ(AstrologyReport::ComputeSky("2024-03-20 12:00:00", &unnamed, Ephemeris()).caption,
+              "Planets 2024-03-20 12:00:00, 39.90N 116.40W");
+    // Beyond the angle ring's figures, on its circle, inside the calendar
+    // ring; with no ring, on no scale: not at all.
     const RingSetting settings[] = {{true, true, 0.0f, true}, {false, true, 37.5f, false},
-        {false, false, -200.25f, true}, {true, false, 90.0f, false}};
+        {true, false, 90.0f, false}, {false, false, -200.25f, true}};
     for (const ChartKind& kind : ChartKinds()) {
         if (kind.code == kMasterChart)
             continue;
@@ -86,7 +96,18 @@ TEST(PlanetRing, TicksStandAtTheReportLongitudesOnEveryKindWithAnAngleRing)
             const std::unique_ptr<CBaseDraw> chart = kind.create();
             CRecordingSurface dc;
             DrawPlanets(*chart, s, sky.longitudes, dc);
+            if (!s.calendar && !s.angle) {
+                EXPECT_EQ(chart->m_rcPlanetMarks, (std::array<Rect, kBodyCount> {}));
+                continue;
+            }
             ExpectTicksExact(*chart, dc, s, sky.longitudes, PlanetRing::kSymbols);
+            // The caption in the canvas's corner, which the round rings leave free.
+            const auto caption = std::find_if(dc.Ops().begin(), dc.Ops().end(), [&](const SurfaceOp& op) {
+                return op.kind == SurfaceOp::Kind::Text && op.text == chart->m_PlanetCaption;
+            });
+            ASSERT_NE(caption, dc.Ops().end());
+            EXPECT_EQ(caption->rect.left, PlanetRing::kCaptionMargin);
+            EXPECT_EQ(caption->rect.top, PlanetRing::kCaptionMargin);
         }
     }
 }

@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <type_traits>
 
 namespace {
@@ -246,6 +247,9 @@ TEST(AstrologyDialog, CitiesInListOrderTheReportOrAMessageAndTheStateKept)
     EXPECT_EQ(combo->currentIndex(), 2);
     EXPECT_FALSE(combo->isEditable());
     EXPECT_TRUE(AstroDateText::CheckText(Text(dialog, "date").toStdString()).fields);
+    // The hint names the separators the field is written with.
+    const auto labels = dialog.findChildren<QLabel*>();
+    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](QLabel* l) { return l->text() == "YYYY-MM-DD HH:MM:SS"; }));
 
     QTest::keyClick(combo, Qt::Key_Up); // Beijing
     EXPECT_EQ(dialog.SelectedCity(), 1);

@@ -4,12 +4,14 @@
 
 #include <cctype>
 #include <climits>
+#include <cstdio>
 #include <ctime>
 
 namespace AstroDateText {
 
 const char* const kInputValidDate = "please input valid date";
 const char* const kDateTimeNotValid = "date time is not valid...";
+const char* const kFieldHint = "YYYY-MM-DD HH:MM:SS";
 
 namespace {
 
@@ -90,8 +92,10 @@ Check CheckText(const std::string& text)
 
 std::string Format(const DateTimeFields& f)
 {
-    return std::to_string(f.year) + '-' + std::to_string(f.month) + '-' + std::to_string(f.day) + ' '
-        + std::to_string(f.hour) + ':' + std::to_string(f.minute) + ':' + std::to_string(f.second);
+    char text[64];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", f.year, f.month, f.day, f.hour, f.minute,
+                  f.second);
+    return text;
 }
 
 DateTimeFields NowLocal()

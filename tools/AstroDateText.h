@@ -21,6 +21,9 @@ namespace AstroDateText {
 
 extern const char* const kInputValidDate; // an empty text
 extern const char* const kDateTimeNotValid; // a text that names no real date-time
+// The hint under a date field: the form Format writes and CheckText reads
+// (other single separators and a missing time of day read as well).
+extern const char* const kFieldHint;
 
 // What the scan of a date text read: the fields with their defaults where
 // nothing was read, how many fields were read and where reading stopped.
@@ -47,7 +50,8 @@ bool IsRealDateTime(const DateTimeFields& f);
 // blanks follows the last number and the fields name a real date-time. An
 // empty text asks for a date; any other refused one is not valid.
 Check CheckText(const std::string& text);
-// "%d-%d-%d %d:%d:%d", no leading zeros: the form the field starts with.
+// "2012-03-05 09:07:02", zero-padded as people write dates: the form the
+// field starts with.
 std::string Format(const DateTimeFields& f);
 // The computer's current local date and time.
 DateTimeFields NowLocal();

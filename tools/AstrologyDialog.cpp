@@ -71,7 +71,7 @@ QLayout* CAstrologyDlg::BuildDateRow()
 
     auto* dateColumn = new QVBoxLayout;
     dateColumn->addWidget(m_editDate);
-    dateColumn->addWidget(new QLabel(QStringLiteral("YYYY-MM-DD HH-MM-SS"), this));
+    dateColumn->addWidget(new QLabel(QString::fromLatin1(AstroDateText::kFieldHint), this));
     auto* row = new QHBoxLayout;
     row->addWidget(new QLabel(tr("日期:"), this), 0, Qt::AlignTop);
     row->addLayout(dateColumn);

@@ -1,5 +1,6 @@
 #include "AstrologyReport.h"
 
+#include "AstroDateText.h"
 #include "CityList.h"
 #include "LocalToUniversal.h"
 
@@ -82,6 +83,18 @@ double Separation(double a, double b)
     return delta > 180.0 ? 360.0 - delta : delta;
 }
 
+std::string Caption(const DateTimeFields& local, const CityInfo& city)
+{
+    std::ostringstream out = NewStream();
+    out << "Planets " << AstroDateText::Format(local) << ", ";
+    if (!city.Name.empty())
+        out << city.Name;
+    else
+        out << std::fabs(city.Latitude) << (city.Latitude < 0.0 ? 'S' : 'N') << ' ' << std::fabs(city.Longitude)
+            << (city.Longitude < 0.0 ? 'W' : 'E');
+    return out.str();
+}
+
 } // namespace
 
 std::optional<ZodiacPlace> PlaceOf(double longitude)
@@ -151,7 +164,7 @@ Sky ComputeSky(const std::string& dateText, const CityInfo* city, const Ephemeri
     const BodyPositions positions = ephemeris.Compute(ut.Value(), city->Latitude, city->Longitude);
     if (!positions.error.empty())
         return {{"error : " + positions.error}};
-    return {{{}, false, positions.analytic}, positions.longitudes};
+    return {{{}, false, positions.analytic}, positions.longitudes, Caption(*date.fields, *city)};
 }
 
 std::string DescribeBody(int body, double longitude)

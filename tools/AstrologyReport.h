@@ -63,6 +63,10 @@ std::string Format(const Longitudes& longitudes);
 struct Sky {
     Outcome outcome;
     Longitudes longitudes {};
+    // For whom the longitudes are, as a chart's ring names it: "Planets
+    // 2024-03-20 12:00:00, Beijing", the place by its latitude and longitude
+    // when it has no name.
+    std::string caption {};
 };
 
 // Reads the date text, converts the city's local time to UT and computes

@@ -129,6 +129,7 @@ QLayout* CCommentsDlg::BuildButtons()
     addButton(tr("背景色..."), "backColor", &CCommentsDlg::ChooseBackColor);
     column->addStretch();
     addButton(tr("确定"), "ok", &CCommentsDlg::accept);
+    addButton(tr("取消"), "cancel", &CCommentsDlg::reject);
     return column;
 }
 

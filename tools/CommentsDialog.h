@@ -13,7 +13,8 @@ class QPlainTextEdit;
 
 // The modal note dialog: a note's text in a multi-line box shown in the
 // note's font and colours, with buttons for the font, the text colour and
-// the background colour. Only OK hands the result back.
+// the background colour. Only OK hands the result back; Cancel, like
+// closing the window, leaves the note as it was.
 class CCommentsDlg : public QDialog {
     Q_OBJECT
 

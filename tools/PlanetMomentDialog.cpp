@@ -33,7 +33,7 @@ CPlanetMomentDlg::CPlanetMomentDlg(const std::vector<CityInfo>& cities, int city
 
     auto* form = new QFormLayout;
     form->addRow(tr("日期:"), m_editDate);
-    form->addRow(QString(), new QLabel(QStringLiteral("YYYY-MM-DD HH-MM-SS"), this));
+    form->addRow(QString(), new QLabel(QString::fromLatin1(AstroDateText::kFieldHint), this));
     form->addRow(QString(), m_checkNow);
     form->addRow(tr("城市:"), m_comboCity);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

@@ -140,6 +140,10 @@
         <translation>OK</translation>
     </message>
     <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
         <source>文字颜色</source>
         <translation>Text Color</translation>
     </message>
@@ -572,10 +576,6 @@ Save changes?</translation>
         <translation>About Quadrix...</translation>
     </message>
     <message>
-        <source>语言</source>
-        <translation>Language</translation>
-    </message>
-    <message>
         <source>图表属性设置</source>
         <translation>Chart Properties</translation>
     </message>
@@ -767,6 +767,10 @@ Save changes?</translation>
     <message>
         <source>单元格 %1&#x3000;价格 %2&#x3000;日期 %3&#x3000;环 %4&#x3000;角度 %5°</source>
         <translation>Cell %1   Price %2   Date %3   Ring %4   Angle %5°</translation>
+    </message>
+    <message>
+        <source>找到：%1</source>
+        <translation>Found: %1</translation>
     </message>
     <message>
         <source>缩放 %1%</source>

@@ -12,6 +12,7 @@ const char* const kFolderKey = "files/lastFolder";
 const char* const kPlanetsKey = "planets/on";
 const char* const kPlanetDateKey = "planets/date";
 const char* const kPlanetCityKey = "planets/city";
+const char* const kPlanetNowKey = "planets/now";
 
 } // namespace
 
@@ -52,7 +53,8 @@ PlanetSettings LoadPlanets()
 {
     const QSettings settings;
     return {settings.value(kPlanetsKey).toBool(),
-        {settings.value(kPlanetDateKey).toString().toStdString(), settings.value(kPlanetCityKey).toString().toStdString()}};
+        {settings.value(kPlanetDateKey).toString().toStdString(), settings.value(kPlanetCityKey).toString().toStdString()},
+        settings.value(kPlanetNowKey).toString().toStdString()};
 }
 
 void StorePlanets(const PlanetSettings& planets)
@@ -61,6 +63,7 @@ void StorePlanets(const PlanetSettings& planets)
     settings.setValue(kPlanetsKey, planets.on);
     settings.setValue(kPlanetDateKey, QString::fromStdString(planets.moment.date));
     settings.setValue(kPlanetCityKey, QString::fromStdString(planets.moment.city));
+    settings.setValue(kPlanetNowKey, QString::fromStdString(planets.now));
 }
 
 } // namespace FileSettings

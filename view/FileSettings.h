@@ -20,9 +20,12 @@ void StoreRecentFiles(const CRecentFiles& files);
 QString DialogFolder();
 void RememberFolderOf(const QString& file);
 
+// The ring's switch and moment, and the time "now" stood for when it was
+// turned on, so that the next start shows the sky it was left with.
 struct PlanetSettings {
     bool on = false;
     PlanetMoment moment;
+    std::string now;
 };
 PlanetSettings LoadPlanets();
 void StorePlanets(const PlanetSettings& planets);

@@ -12,11 +12,16 @@ AstrologyReport::Outcome CPlanetSky::TurnOn(const std::string& nowText)
     return Compute();
 }
 
-void CPlanetSky::TurnOff() { m_longitudes.reset(); }
+void CPlanetSky::TurnOff()
+{
+    m_longitudes.reset();
+    m_caption.clear();
+}
 
-AstrologyReport::Outcome CPlanetSky::SetMoment(PlanetMoment moment)
+AstrologyReport::Outcome CPlanetSky::SetMoment(PlanetMoment moment, const std::string& nowText)
 {
     m_moment = std::move(moment);
+    m_now = nowText;
     return IsOn() ? Compute() : AstrologyReport::Outcome {};
 }
 
@@ -38,5 +43,6 @@ AstrologyReport::Outcome CPlanetSky::Compute()
         m_longitudes = sky.longitudes;
     else
         m_longitudes.reset();
+    m_caption = sky.caption;
     return sky.outcome;
 }

@@ -33,14 +33,17 @@ public:
     // Turns the ring on at moment, "now" being nowText, or off; the outcome
     // of the computation an on needed.
     AstrologyReport::Outcome TurnOn(const std::string& nowText);
+    // The time "now" stood for when the ring was last turned on.
+    const std::string& NowText() const { return m_now; }
     void TurnOff();
-    // A new moment, computed at once while on.
-    AstrologyReport::Outcome SetMoment(PlanetMoment moment);
+    // A new moment, "now" being nowText from here on, computed at once while on.
+    AstrologyReport::Outcome SetMoment(PlanetMoment moment, const std::string& nowText);
 
     bool IsOn() const { return m_longitudes.has_value(); }
     const PlanetMoment& Moment() const { return m_moment; }
-    // The longitudes while on.
+    // The longitudes while on, and for which moment and place they are.
     const std::optional<Longitudes>& Sky() const { return m_longitudes; }
+    const std::string& Caption() const { return m_caption; }
     // The city the moment names, else the list's selection; nullptr for none.
     const CityInfo* City() const;
 
@@ -53,4 +56,5 @@ private:
     PlanetMoment m_moment;
     std::string m_now;
     std::optional<Longitudes> m_longitudes;
+    std::string m_caption;
 };

@@ -1,5 +1,6 @@
 #include "PointerStatus.h"
 
+#include "BaseDraw.h"
 #include "UiText.h"
 
 #include <cmath>
@@ -33,10 +34,24 @@ std::string DescribeCell(const CellFacts& facts)
 
 } // namespace
 
-PointerStatus DescribePointer(const std::optional<CellFacts>& cell, float zoom, const std::string& body)
+PointerStatus DescribePointer(const std::optional<CellFacts>& cell, float zoom, const std::string& body,
+                              const std::optional<CellFacts>& found)
 {
     std::string text = cell ? DescribeCell(*cell) : std::string();
     if (!text.empty() && !body.empty())
         text += "　";
-    return {text + body, FillIn(UiText("PointerStatus", "缩放 %1%"), {Tenths(static_cast<double>(zoom) * 100.0)})};
+    return {text + body, found ? FillIn(UiText("PointerStatus", "找到：%1"), {DescribeCell(*found)}) : std::string(),
+            FillIn(UiText("PointerStatus", "缩放 %1%"), {Tenths(static_cast<double>(zoom) * 100.0)})};
+}
+
+std::string FullDate(const std::optional<CalendarDay>& day, bool byMonth)
+{
+    if (!day)
+        return "?";
+    char text[48];
+    if (byMonth)
+        std::snprintf(text, sizeof text, "%04lld-%02d", static_cast<long long>(day->year), day->month);
+    else
+        std::snprintf(text, sizeof text, "%04lld-%02d-%02d", static_cast<long long>(day->year), day->month, day->day);
+    return text;
 }

@@ -63,6 +63,9 @@ unsigned KeyFlags(const QMouseEvent& event)
            (buttons & Qt::MiddleButton ? 0x10u : 0u);
 }
 
+// The local time now, as the planet ring's moment takes it.
+std::string NowText() { return AstroDateText::Format(AstroDateText::NowLocal()); }
+
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 // The extension a name filter such as "PNG (*.png)" gives.
@@ -165,14 +168,23 @@ void CRotula2View::UsedFile(const QString& path)
 PointerStatus CRotula2View::Status()
 {
     CBaseDraw& chart = Chart();
-    const ChartKind& kind = *FindChartKind(m_charts->Kind());
     const Point pt = m_pointer ? toChart(*m_pointer) : Point {};
-    const int n = m_pointer ? CellAt(chart, kind, pt) : 0;
+    const int n = m_pointer ? CellAt(chart, *FindChartKind(m_charts->Kind()), pt) : 0;
     std::string body;
     for (int i = 0; m_pointer && m_planets.IsOn() && i < kBodyCount && body.empty(); ++i)
         if (chart.m_rcPlanetMarks[i].Contains(pt))
             body = AstrologyReport::DescribeBody(i, (*m_planets.Sky())[i]);
-    return DescribePointer(n == 0 ? std::nullopt : std::optional<CellFacts>(FactsOfCell(chart, kind, n)), zoom(), body);
+    return DescribePointer(StatusFacts(n), zoom(), body, StatusFacts(m_marks.Found()));
+}
+
+// The status bar names a cell's day with its year, wherever its label stands.
+std::optional<CellFacts> CRotula2View::StatusFacts(int n)
+{
+    if (n == 0)
+        return std::nullopt;
+    CellFacts facts = FactsOfCell(Chart(), *FindChartKind(m_charts->Kind()), n);
+    facts.date = FullDate(Chart().CellDay(n), Chart().m_nPeriod == 2);
+    return facts;
 }
 
 CChartSet& CRotula2View::Charts() { return *m_charts; }
@@ -262,7 +274,7 @@ bool CRotula2View::EditChartProperties(CBaseDraw& chart) { return CChartProperty
 
 void CRotula2View::drawContents(QPainter& painter, double scale)
 {
-    Chart().m_Planets = m_planets.Sky();
+    GivePlanetsToChart();
     if (m_frames.HasRecord()) {
         m_frames.Paint(painter, Chart(), ShownView(), paintRegion());
     } else {
@@ -481,9 +493,9 @@ void CRotula2View::StartPlanets(const CityList& cities, const Ephemeris& ephemer
     m_planets.SetCities(cities.cities, cities.selected);
     m_planets.SetEphemeris(ephemeris);
     const FileSettings::PlanetSettings kept = FileSettings::LoadPlanets();
-    m_planets.SetMoment(kept.moment);
-    PlanetsChanged(kept.on ? m_planets.TurnOn(AstroDateText::Format(AstroDateText::NowLocal()))
-                           : AstrologyReport::Outcome {});
+    const std::string now = kept.now.empty() ? NowText() : kept.now;
+    m_planets.SetMoment(kept.moment, now);
+    PlanetsChanged(kept.on ? m_planets.TurnOn(now) : AstrologyReport::Outcome {});
 }
 
 void CRotula2View::FlipPlanets()
@@ -492,26 +504,45 @@ void CRotula2View::FlipPlanets()
         m_planets.TurnOff();
         PlanetsChanged({});
     } else {
-        PlanetsChanged(m_planets.TurnOn(AstroDateText::Format(AstroDateText::NowLocal())));
+        PlanetsChanged(m_planets.TurnOn(NowText()));
     }
 }
 
-void CRotula2View::SetPlanetMoment(const PlanetMoment& moment) { PlanetsChanged(m_planets.SetMoment(moment)); }
+// A moment chosen as "now" is the time of the choice.
+void CRotula2View::SetPlanetMoment(const PlanetMoment& moment)
+{
+    PlanetsChanged(m_planets.SetMoment(moment, NowText()));
+}
 
 void CRotula2View::PlanetsChanged(const AstrologyReport::Outcome& outcome)
 {
-    FileSettings::StorePlanets({m_planets.IsOn(), m_planets.Moment()});
-    Chart().m_Planets = m_planets.Sky(); // an export before the next paint shows the ring as it now is
+    StorePlanets();
+    GivePlanetsToChart(); // an export before the next paint shows the ring as it now is
     if (!outcome.Ok())
         ShowMessage(outcome.information ? QMessageBox::Information : QMessageBox::Warning,
                     QString::fromStdString(outcome.message));
     AfterCommand(true);
 }
 
+void CRotula2View::StorePlanets() const
+{
+    FileSettings::StorePlanets({m_planets.IsOn(), m_planets.Moment(), m_planets.NowText()});
+}
+
+void CRotula2View::GivePlanetsToChart()
+{
+    Chart().m_Planets = m_planets.Sky();
+    Chart().m_PlanetCaption = m_planets.Caption();
+}
+
+// A fresh chart set starts with nothing drawn over it: the planet ring goes
+// off, keeping its moment for the next time it is turned on.
 void CRotula2View::NewDocument()
 {
     if (!MaybeSave())
         return;
+    m_planets.TurnOff();
+    StorePlanets();
     m_charts->New();
     ChartBecameCurrent();
     centreView(); // not where the last chart was scrolled to

@@ -69,9 +69,10 @@ public:
     const CTargetMarks& Marks() const { return m_marks; }
 
     // The planet ring is the window's, not a chart's: each kind with an angle
-    // ring shows it, the settings keep it and it is no step of the history.
-    // Start takes the city list and what the settings kept; a moment the
-    // ring cannot be computed for is a message and leaves the ring off.
+    // ring shows it, the settings keep it and it is no step of the history;
+    // New turns it off. Start takes the city list and what the settings kept,
+    // "now" as the time it stood for then; a moment the ring cannot be
+    // computed for is a message and leaves the ring off.
     void StartPlanets(const CityList& cities, const Ephemeris& ephemeris = Ephemeris());
     void FlipPlanets();
     void SetPlanetMoment(const PlanetMoment& moment);
@@ -175,6 +176,8 @@ private:
     // Runs a file dialog; empty when cancelled.
     static QString AskPath(QFileDialog& dialog);
     CBaseDraw& Chart() const;
+    // The status bar's facts of cell n of the current chart; none for 0.
+    std::optional<CellFacts> StatusFacts(int n);
     void UsedFile(const QString& path);
     // The view takes the zoom of a chart that becomes current.
     void ChartBecameCurrent();
@@ -196,6 +199,9 @@ private:
     void ExportText(const QString& title, const QString& filter, const std::function<std::string()>& text);
     // Shows a failed computation's message, keeps the ring's state and repaints.
     void PlanetsChanged(const AstrologyReport::Outcome& outcome);
+    void StorePlanets() const;
+    // The ring as it stands, for the current chart's next paint or export.
+    void GivePlanetsToChart();
     // The marks' rows recomputed and repainted after a change to them.
     void MarksChanged();
     // How the window shows the chart now.
