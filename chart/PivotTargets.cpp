@@ -6,8 +6,8 @@
 #include "UiText.h"
 
 #include <algorithm>
-#include <climits>
 #include <cinttypes>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <ctime>

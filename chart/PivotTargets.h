@@ -3,6 +3,7 @@
 #include "Geometry.h"
 #include "Result.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -28,7 +29,8 @@ struct Target {
     float angle = 0;            // the cell's own angle, 0 <= a < 360
     float price = 0;            // CellPrice
     // (sqrt P + (theta + 360 turns) / 180)^2 of the pivot's price P, on the
-    // squares only, where P and the root term are not negative.
+    // squares only, where P and the root term are not negative and the
+    // square is finite.
     std::optional<double> formulaPrice;
     std::string date;           // YYYY-MM-DD, the cell's local calendar day; empty where none
     long long days = 0;         // whole days from the pivot's date

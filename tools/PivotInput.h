@@ -10,7 +10,7 @@
 // dialog's price, date or cell number and the target panel's angle list.
 namespace PivotInput {
 
-// More angles than this make a panel no one reads, and cost a ring walk each.
+// More angles than this make a panel no one reads.
 constexpr std::size_t kMaxAngles = 72;
 
 // text read as by says: a price (a finite number), a date (YYYY-MM-DD as
