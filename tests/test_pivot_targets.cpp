@@ -87,6 +87,13 @@ TEST(PivotTargets, WalksOffTheChartThePivotItselfTheFormulaAndDays)
     EXPECT_TRUE(t[0].number == 5 && t[1].number == 17);
     EXPECT_FALSE(t[0].formulaPrice); // sqrt 3.4 - 3 is below 0
 
+    // From 1 by 1 the grid and the formula agree within a cell, on any turn.
+    const auto large = Painted("nine", 20);
+    t = Targets(*large, "nine", 1500, 90, 1);
+    ASSERT_EQ(t.size(), 2u); // a turn out leaves the chart
+    for (const Target& near : t)
+        EXPECT_LT(std::fabs(*near.formulaPrice - near.price), 1.0) << near.turns;
+
     const auto wheel = Painted("wheel", 3);
     EXPECT_FALSE(Targets(*wheel, "wheel", 1, 90, 0)[0].formulaPrice);
     t = TargetsOf(*wheel, *FindChartKind("wheel"), 1, {360}, 1); // 360 - 360 is the pivot itself
