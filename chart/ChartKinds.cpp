@@ -37,8 +37,8 @@ long long MasterCells(int rings) { return static_cast<long long>(rings) * rings;
 const std::vector<ChartKind>& ChartKinds()
 {
     static const std::vector<ChartKind> kinds = {
-        {kSquareOfNine, "nine", 10, &Create<CDrawSquareOfNine>, &NineCells, 0},
-        {kSquareOfFour, "four", 10, &Create<CDrawSquareOfFour>, &FourCells, 0},
+        {kSquareOfNine, "nine", 10, &Create<CDrawSquareOfNine>, &NineCells},
+        {kSquareOfFour, "four", 10, &Create<CDrawSquareOfFour>, &FourCells},
         {kHexagon, "hexagon", 11, &Create<CDrawHexagon>, &HexagonCells},
         {kWheel, "wheel", 15, &Create<CDrawWheel>, &WheelCells},
         {kMasterChart, "master", 12, &Create<CDrawMasterChart>, &MasterCells},
@@ -60,10 +60,4 @@ const ChartKind* FindChartKind(int code)
         if (kind.code == code)
             return &kind;
     return nullptr;
-}
-
-RingSpan RingCells(const ChartKind& kind, int ring)
-{
-    const long long first = ring <= kind.firstRing ? 1 : kind.cellCount(ring - 1) + 1;
-    return {first, kind.cellCount(ring)};
 }

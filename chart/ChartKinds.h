@@ -28,17 +28,7 @@ struct ChartKind {
     // Cells of the layout at the given ring count (as the user counts rings),
     // which are also the last number of that ring.
     long long (*cellCount)(int rings) = nullptr;
-    // The innermost ring's index: 0 for the squares' centre, 1 for the others.
-    int firstRing = 1;
 };
-
-// The first and last number of ring k of a kind numbered ring after ring
-// (all but the master chart, whose rings are its rows).
-struct RingSpan {
-    long long first = 0;
-    long long last = 0;
-};
-RingSpan RingCells(const ChartKind& kind, int ring);
 
 const std::vector<ChartKind>& ChartKinds();
 // The kind of that name ("nine", "four", "hexagon", "wheel", "master") or

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cinttypes>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
@@ -59,12 +60,6 @@ bool IsSquare(const ChartKind& kind) { return kind.code == kSquareOfNine || kind
 double ForwardSign(const CBaseDraw& chart, const ChartKind& kind)
 {
     return IsSquare(kind) && chart.m_bClockwise ? -1.0 : 1.0;
-}
-
-double CircleDistance(double a, double b)
-{
-    const double d = std::fmod(std::fabs(a - b), 360.0);
-    return std::min(d, 360.0 - d);
 }
 
 Result<int> FindByNumber(CBaseDraw& chart, const ChartKind& kind, long long number)
@@ -152,31 +147,74 @@ Result<int> FindByDate(CBaseDraw& chart, const ChartKind& kind, std::int64_t mid
     return none;
 }
 
-// The cell of ring span nearest to angle, the lower number on a tie; angles
-// holds the span's cell angles in number order.
-int NearestCell(const RingSpan& span, const std::vector<float>& angles, double angle)
+// One cell a walk from the pivot passes, with the angle swept from the
+// pivot to it, counted the way the walk goes.
+struct Swept {
+    double angle = 0;
+    int number = 0;
+};
+
+bool operator<(const Swept& a, const Swept& b)
 {
-    long long best = span.first;
-    double bestDistance = CircleDistance(angles[0], angle);
-    for (size_t i = 1; i < angles.size(); ++i) {
-        const double distance = CircleDistance(angles[i], angle);
-        if (distance < bestDistance - kTieDegrees) {
-            best = span.first + static_cast<long long>(i);
-            bestDistance = distance;
-        }
-    }
-    return static_cast<int>(best);
+    return a.angle < b.angle || (a.angle == b.angle && a.number < b.number);
 }
 
-std::vector<float> RingAngles(CBaseDraw& chart, const RingSpan& span)
+// The angle from cell angle a to cell angle b, between -180 and 180
+// degrees, positive the way a walk goes when way is +1.
+double StepAngle(float a, float b, double way)
+{
+    double d = std::fmod(static_cast<double>(b) - a, 360.0);
+    if (d > 180.0)
+        d -= 360.0;
+    else if (d <= -180.0)
+        d += 360.0;
+    return way * d;
+}
+
+// The cells from pivot on, step (+1 or -1) at a time, each with the angle
+// swept to it, sorted by that angle: the sums need not grow at every step,
+// so they are looked up sorted. The walk ends at the chart's edge, or a
+// full turn past reach, since a spiral never sweeps back a whole turn.
+std::vector<Swept> Walk(CBaseDraw& chart, const ChartKind& kind, int pivot, int step, double reach)
 {
     const Point centre = chart.m_rcChart.Center();
-    std::vector<float> angles;
-    angles.reserve(static_cast<size_t>(span.last - span.first + 1));
+    const long long cells = CellCount(chart, kind);
+    const double way = step * ForwardSign(chart, kind);
     float distance = 0.0f;
-    for (long long n = span.first; n <= span.last; ++n)
-        angles.push_back(CBaseDraw::AngleFromCenter(chart.GetCellCenter(static_cast<int>(n)), centre, distance));
-    return angles;
+    float angle = CBaseDraw::AngleFromCenter(chart.GetCellCenter(pivot), centre, distance);
+    bool central = distance == 0.0f;
+    double swept = 0.0;
+    double furthest = 0.0;
+    std::vector<Swept> walk{{0.0, pivot}};
+    for (long long n = pivot + step; n >= 1 && n <= cells && furthest <= reach + 360.0; n += step) {
+        const float next = CBaseDraw::AngleFromCenter(chart.GetCellCenter(static_cast<int>(n)), centre, distance);
+        // A step to or from the centre cell turns by no angle.
+        if (!central && distance != 0.0f)
+            swept += StepAngle(angle, next, way);
+        central = distance == 0.0f;
+        angle = next;
+        furthest = std::max(furthest, swept);
+        walk.push_back({swept, static_cast<int>(n)});
+    }
+    std::sort(walk.begin(), walk.end());
+    return walk;
+}
+
+// The cell of a sorted walk whose swept angle lies nearest wanted (above
+// 0), the lower number within kTieDegrees; 0 where the walk left the chart
+// before sweeping that far.
+int NearestOnWalk(const std::vector<Swept>& walk, double wanted)
+{
+    if (walk.empty() || walk.back().angle < wanted - kTieDegrees)
+        return 0;
+    const auto at = std::lower_bound(walk.begin(), walk.end(), Swept{wanted, 0});
+    double nearest = at == walk.end() ? HUGE_VAL : at->angle - wanted;
+    if (at != walk.begin())
+        nearest = std::min(nearest, wanted - std::prev(at)->angle);
+    const double within = nearest + kTieDegrees;
+    const auto first = std::lower_bound(walk.begin(), walk.end(), Swept{wanted - within, 0});
+    const auto last = std::upper_bound(walk.begin(), walk.end(), Swept{wanted + within, INT_MAX});
+    return std::min_element(first, last, [](const Swept& a, const Swept& b) { return a.number < b.number; })->number;
 }
 
 std::optional<double> FormulaPrice(const ChartKind& kind, double pivotPrice, double theta, int turns)
@@ -184,7 +222,7 @@ std::optional<double> FormulaPrice(const ChartKind& kind, double pivotPrice, dou
     if (!IsSquare(kind) || !(pivotPrice >= 0.0))
         return std::nullopt;
     const double root = std::sqrt(pivotPrice) + (theta + 360.0 * turns) / 180.0;
-    if (root < 0.0)
+    if (!(root >= 0.0) || !std::isfinite(root * root))
         return std::nullopt;
     return root * root;
 }
@@ -197,6 +235,18 @@ const std::vector<double>& DefaultTargetAngles()
 {
     static const std::vector<double> angles = {45, 90, 120, 135, 180, 225, 240, 270, 315, 0};
     return angles;
+}
+
+bool IsTargetAngle(double theta) { return theta > -720.0 && theta < 720.0; }
+
+std::string TargetChartKey(const CBaseDraw& chart, const ChartKind& kind)
+{
+    char text[160];
+    std::snprintf(text, sizeof text, "%d %+g %.9g %.9g %" PRId64 " %d %d", static_cast<int>(kind.code),
+                  ForwardSign(chart, kind), static_cast<double>(chart.m_fStartPrice),
+                  static_cast<double>(chart.m_fPriceStep), static_cast<std::int64_t>(chart.m_tStartTime),
+                  chart.m_nTimeStep, chart.m_nPeriod);
+    return text;
 }
 
 Result<int> FindCell(CBaseDraw& chart, const ChartKind& kind, const CellQuery& query)
@@ -228,22 +278,31 @@ std::vector<Target> TargetsOf(CBaseDraw& chart, const ChartKind& kind, int pivot
     std::vector<Target> targets;
     if (!HasAngles(kind) || pivot < 1 || pivot > CellCount(chart, kind))
         return targets;
+    const auto wanted = [](double theta, int r) { return theta + 360.0 * r; };
+    double outward = 0.0;
+    double inward = 0.0;
+    for (const double theta : angles) {
+        outward = std::max({outward, wanted(theta, turns), wanted(theta, -turns)});
+        inward = std::max({inward, -wanted(theta, turns), -wanted(theta, -turns)});
+    }
+    const std::vector<Swept> forward = outward > 0.0 ? Walk(chart, kind, pivot, 1, outward) : std::vector<Swept>();
+    const std::vector<Swept> backward = inward > 0.0 ? Walk(chart, kind, pivot, -1, inward) : std::vector<Swept>();
     const Target from = CellTarget(chart, kind, pivot);
     const std::optional<CalendarDay> fromDay = chart.CellDay(pivot);
-    const int lowest = std::max(-turns, kind.firstRing - from.ring);
-    const int highest = std::min(turns, chart.LayoutRings() - from.ring);
-    for (int r = lowest; r <= highest; ++r) {
-        const RingSpan span = RingCells(kind, from.ring + r);
-        const std::vector<float> ringAngles = RingAngles(chart, span);
+    for (int r = -turns; r <= turns; ++r) {
         for (const double theta : angles) {
-            if ((r == 0 && theta == 0.0) || !(theta > -360.0 && theta < 360.0))
+            const double w = wanted(theta, r);
+            // An angle of no turn at all is the pivot itself.
+            if (w == 0.0 || !IsTargetAngle(theta))
                 continue;
-            const double wanted = from.angle + ForwardSign(chart, kind) * theta;
-            Target target = CellTarget(chart, kind, NearestCell(span, ringAngles, wanted));
+            const int n = w > 0.0 ? NearestOnWalk(forward, w) : NearestOnWalk(backward, -w);
+            if (n == 0)
+                continue;
+            Target target = CellTarget(chart, kind, n);
             target.turns = r;
             target.theta = theta;
             target.formulaPrice = FormulaPrice(kind, from.price, theta, r);
-            const std::optional<CalendarDay> day = chart.CellDay(target.number);
+            const std::optional<CalendarDay> day = chart.CellDay(n);
             target.days = fromDay && day ? DayNumber(*day) - DayNumber(*fromDay) : 0;
             targets.push_back(std::move(target));
         }

@@ -3,6 +3,7 @@
 #include "Geometry.h"
 #include "Result.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -22,13 +23,14 @@ struct CellQuery {
 // A cell at an angle and a number of whole turns from a pivot.
 struct Target {
     int turns = 0;
-    double theta = 0;           // degrees, -360 < theta < 360
+    double theta = 0;           // degrees, IsTargetAngle
     int number = 0;
     int ring = 0;
     float angle = 0;            // the cell's own angle, 0 <= a < 360
     float price = 0;            // CellPrice
     // (sqrt P + (theta + 360 turns) / 180)^2 of the pivot's price P, on the
-    // squares only, where P and the root term are not negative.
+    // squares only, where P and the root term are not negative and the
+    // square is finite.
     std::optional<double> formulaPrice;
     std::string date;           // YYYY-MM-DD, the cell's local calendar day; empty where none
     long long days = 0;         // whole days from the pivot's date
@@ -39,6 +41,22 @@ struct Target {
 bool HasAngles(const ChartKind& kind);
 // The angles the panel and the command line start with: 45 90 120 135 180 225 240 270 315 0.
 const std::vector<double>& DefaultTargetAngles();
+// Whether theta may name targets: -720 < theta < 720, so that 360 is a whole
+// turn as users type it.
+bool IsTargetAngle(double theta);
+
+// The most targets one request may ask for (each angle at each turn): a
+// request costs a cell's facts per target.
+constexpr long long kMaxTargets = 100000;
+constexpr long long TargetCount(std::size_t angles, int turns)
+{
+    return static_cast<long long>(angles) * (2LL * turns + 1);
+}
+
+// What decides a pivot's targets beyond its number, as text: the kind, the
+// way its numbers turn and the parameters of its prices and dates. The
+// same chart gives the same text in every run.
+std::string TargetChartKey(const CBaseDraw& chart, const ChartKind& kind);
 
 // The cell the query names on chart (laid out by its last paint), or why
 // none. By price the nearest (the lower number on a tie), nothing where the
@@ -51,8 +69,12 @@ Result<int> FindCell(CBaseDraw& chart, const ChartKind& kind, const CellQuery& q
 Target CellTarget(CBaseDraw& chart, const ChartKind& kind, int n);
 
 // For r = -turns..turns, each theta of angles in order, the targets that exist,
-// the pivot itself (r 0, theta 0) left out. On ring ring(pivot) + r, the cell
-// whose angle lies nearest the pivot's moved theta degrees the way the
-// numbers grow; none where that ring is not on the chart.
+// the pivot itself (theta + 360 r = 0) left out. Target (theta, r) is found
+// along the numbering, as analysts read an angle from a pivot: walk from the
+// pivot, forward for theta + 360 r above 0, else backward, summing the angle
+// each step turns about the centre (between -180 and 180 degrees, positive
+// the way the numbers grow; none to or from the centre cell); the target is
+// the cell whose sum lies nearest theta + 360 r, the lower number on a tie.
+// None where the walk leaves the chart before sweeping that far.
 std::vector<Target> TargetsOf(CBaseDraw& chart, const ChartKind& kind, int pivot,
                               const std::vector<double>& angles, int turns);

@@ -1,14 +1,17 @@
 #include "TargetTable.h"
 
 #include "CellTable.h"
+#include "OleDateTimeEx.h"
 #include "PivotTargets.h"
 #include "UiText.h"
 
 #include <nlohmann/json.hpp>
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <set>
 
 namespace TargetTable {
 
@@ -19,6 +22,26 @@ const char* const kRowEnd = "\r\n";
 // Octets of a content line before it is folded.
 constexpr size_t kLineOctets = 75;
 
+struct Column {
+    const char* key;    // the JSON's, and the command line's CSV header
+    const char* title;  // the window's CSV header and the panel's, translated
+};
+
+const Column kColumns[] = {
+    {"turns", UI_TEXT_NOOP("TargetTable", "圈数")},
+    {"theta", UI_TEXT_NOOP("TargetTable", "角度")},
+    {"n", UI_TEXT_NOOP("TargetTable", "编号")},
+    {"ring", UI_TEXT_NOOP("TargetTable", "环")},
+    {"angle", UI_TEXT_NOOP("TargetTable", "单元角度")},
+    {"price", UI_TEXT_NOOP("TargetTable", "价格")},
+    {"formula_price", UI_TEXT_NOOP("TargetTable", "公式价格")},
+    {"difference", UI_TEXT_NOOP("TargetTable", "差")},
+    {"date", UI_TEXT_NOOP("TargetTable", "日期")},
+    {"days", UI_TEXT_NOOP("TargetTable", "天数")},
+    {"x", "x"},
+    {"y", "y"},
+};
+
 std::string Printf(const char* format, double value)
 {
     char text[64];
@@ -26,11 +49,21 @@ std::string Printf(const char* format, double value)
     return text;
 }
 
+// The shortest text that reads back as the same number, with a point
+// whatever the locale.
+template <typename Number>
+std::string ShortestText(Number value)
+{
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    return std::string(text, end);
+}
+
 // The number a float's shortest text names, for JSON, which would print
 // the float's binary value in full.
 double Shortest(float value)
 {
-    const std::string text = FloatText(value);
+    const std::string text = ShortestText(value);
     double number = 0;
     std::from_chars(text.data(), text.data() + text.size(), number);
     return number;
@@ -99,66 +132,106 @@ std::string UtcStamp(std::int64_t seconds)
     return text;
 }
 
-std::string Event(const Target& t, size_t index, const std::string& stamp)
+// 64-bit FNV-1a: a short, stable digest of the chart's parameters.
+std::uint64_t Digest(const std::string& text)
 {
-    std::string date = t.date;
-    date.erase(7, 1).erase(4, 1);
-    const std::string summary = "编号 " + std::to_string(t.number) + ", 价格 " + FloatText(t.price) + ", 角度 " +
-        Printf("%g", t.theta) + "°, 圈数 " + std::to_string(t.turns);
-    return Folded("BEGIN:VEVENT") + Folded("UID:" + stamp + "-" + std::to_string(index) + "-" +
-                                           std::to_string(t.number) + "@quadrix.targets") +
-        Folded("DTSTAMP:" + stamp) + Folded("DTSTART;VALUE=DATE:" + date) + Folded("SUMMARY:" + IcsText(summary)) +
+    std::uint64_t hash = 14695981039346656037ULL;
+    for (const unsigned char c : text)
+        hash = (hash ^ c) * 1099511628211ULL;
+    return hash;
+}
+
+std::string Uid(const Target& pivot, const Target& t, const std::string& chartKey)
+{
+    char digest[24];
+    std::snprintf(digest, sizeof digest, "%016llx", static_cast<unsigned long long>(Digest(chartKey)));
+    return std::to_string(pivot.number) + "_" + std::to_string(t.turns) + "_" + ShortestText(t.theta) + "_" + digest +
+        "@quadrix.targets";
+}
+
+// YYYY-MM-DD as iCalendar's YYYYMMDD, and the day after it; no day after
+// 9999-12-31 fits the form.
+std::string IcsDay(const std::string& date) { return date.substr(0, 4) + date.substr(5, 2) + date.substr(8, 2); }
+
+std::optional<std::string> DayAfter(const std::string& date)
+{
+    int year = std::stoi(date.substr(0, 4));
+    int month = std::stoi(date.substr(5, 2));
+    int day = std::stoi(date.substr(8, 2));
+    if (++day > COleDateTimeEx::DaysInMonth(month, year)) {
+        day = 1;
+        if (++month > 12) {
+            month = 1;
+            ++year;
+        }
+    }
+    if (year > 9999)
+        return std::nullopt;
+    char text[40];
+    std::snprintf(text, sizeof text, "%04d%02d%02d", year, month, day);
+    return text;
+}
+
+std::string Event(const Target& pivot, const Target& t, const std::string& uid, const std::string& stamp)
+{
+    const std::string summary = FillIn(UiText("TargetTable", "编号 %1, 价格 %2, 角度 %3°, 圈数 %4"),
+        {std::to_string(t.number), PriceText(t.price), ShortestText(t.theta), std::to_string(t.turns)});
+    const std::string about = FillIn(UiText("TargetTable", "支点: 编号 %1, 价格 %2, 日期 %3"),
+        {std::to_string(pivot.number), PriceText(pivot.price), pivot.date.empty() ? "-" : pivot.date});
+    // A date DTSTART alone lasts its day too.
+    const std::optional<std::string> end = DayAfter(t.date);
+    return Folded("BEGIN:VEVENT") + Folded("UID:" + uid) + Folded("DTSTAMP:" + stamp) +
+        Folded("DTSTART;VALUE=DATE:" + IcsDay(t.date)) + (end ? Folded("DTEND;VALUE=DATE:" + *end) : "") +
+        Folded("SUMMARY:" + IcsText(summary)) + Folded("DESCRIPTION:" + IcsText(about)) +
         Folded("TRANSP:TRANSPARENT") + Folded("END:VEVENT");
 }
 
 } // namespace
 
-std::string FloatText(float value)
-{
-    // to_chars: the shortest form, with a point whatever the locale.
-    char text[32];
-    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
-    return std::string(text, end);
-}
+std::string PriceText(float price) { return std::isfinite(price) ? ShortestText(price) : std::string(); }
 
-const std::vector<std::string>& Columns()
+std::vector<std::string> HeaderRow(Headers headers)
 {
-    // The files keep these headers; the target panel shows them translated.
-    static const std::vector<std::string> columns = {UI_TEXT_NOOP("TargetTable", "圈数"),
-        UI_TEXT_NOOP("TargetTable", "角度"), UI_TEXT_NOOP("TargetTable", "编号"), UI_TEXT_NOOP("TargetTable", "环"),
-        UI_TEXT_NOOP("TargetTable", "单元角度"), UI_TEXT_NOOP("TargetTable", "价格"),
-        UI_TEXT_NOOP("TargetTable", "公式价格"), UI_TEXT_NOOP("TargetTable", "差"),
-        UI_TEXT_NOOP("TargetTable", "日期"), UI_TEXT_NOOP("TargetTable", "天数"), "x", "y"};
-    return columns;
+    std::vector<std::string> row;
+    for (const Column& column : kColumns)
+        row.push_back(headers == Headers::Keys ? column.key : UiText("TargetTable", column.title));
+    return row;
 }
 
 std::vector<std::string> Fields(const Target& t)
 {
-    const std::string formula = t.formulaPrice ? Decimal(*t.formulaPrice) : std::string();
-    const std::string difference = t.formulaPrice ? Decimal(*t.formulaPrice - t.price) : std::string();
-    return {std::to_string(t.turns), Printf("%g", t.theta), std::to_string(t.number),
-            std::to_string(t.ring), CellTable::AngleText(t.angle), FloatText(t.price),
-            formula, difference, t.date, t.date.empty() ? "" : std::to_string(t.days),
+    const bool differs = t.formulaPrice && std::isfinite(t.price);
+    return {std::to_string(t.turns), ShortestText(t.theta), std::to_string(t.number),
+            std::to_string(t.ring), CellTable::AngleText(t.angle), PriceText(t.price),
+            t.formulaPrice ? Decimal(*t.formulaPrice) : "", differs ? Decimal(*t.formulaPrice - t.price) : "",
+            t.date, t.date.empty() ? "" : std::to_string(t.days),
             std::to_string(t.centre.x), std::to_string(t.centre.y)};
 }
 
-std::string Csv(const std::vector<Target>& targets)
+std::string Csv(const Target& pivot, const std::vector<Target>& targets, Headers headers)
 {
-    std::string out = kByteOrderMark + CsvRow(Columns());
+    std::string out = kByteOrderMark + CsvRow(HeaderRow(headers)) + CsvRow(Fields(pivot));
     for (const Target& t : targets)
         out += CsvRow(Fields(t));
     return out;
 }
 
-std::string Ics(const std::vector<Target>& targets, std::int64_t stamp)
+std::optional<std::string> Ics(const Target& pivot, const std::vector<Target>& targets, const std::string& chartKey,
+                               std::int64_t stamp)
 {
     const std::string utc = UtcStamp(stamp);
-    std::string out = Folded("BEGIN:VCALENDAR") + Folded("VERSION:2.0") +
-        Folded("PRODID:-//Quadrix//Pivot targets//ZH") + Folded("CALSCALE:GREGORIAN");
-    for (size_t i = 0; i < targets.size(); ++i)
-        if (!targets[i].date.empty())
-            out += Event(targets[i], i, utc);
-    return out + Folded("END:VCALENDAR");
+    std::string events;
+    std::set<std::string> uids;
+    for (const Target& t : targets) {
+        const std::string uid = Uid(pivot, t, chartKey);
+        // An angle listed twice is one event.
+        if (!t.date.empty() && uids.insert(uid).second)
+            events += Event(pivot, t, uid, utc);
+    }
+    if (events.empty())
+        return std::nullopt;
+    return Folded("BEGIN:VCALENDAR") + Folded("VERSION:2.0") + Folded("PRODID:-//Quadrix//Pivot targets//ZH") +
+        Folded("CALSCALE:GREGORIAN") + events + Folded("END:VCALENDAR");
 }
 
 std::string CellJson(const Target& cell, bool withAngle)
@@ -180,17 +253,17 @@ std::string Json(const std::vector<Target>& targets)
     std::string out = "[";
     for (const Target& t : targets) {
         const bool dated = !t.date.empty();
-        const ordered_json row = {{"turns", t.turns},
-                        {"theta", t.theta},
-                        {"n", t.number},
-                        {"ring", t.ring},
-                        {"angle", Shortest(t.angle)},
-                        {"price", Shortest(t.price)},
-                        {"formula_price", t.formulaPrice ? ordered_json(*t.formulaPrice) : ordered_json()},
-                        {"date", dated ? ordered_json(t.date) : ordered_json()},
-                        {"days", dated ? ordered_json(t.days) : ordered_json()},
-                        {"x", t.centre.x},
-                        {"y", t.centre.y}};
+        const bool differs = t.formulaPrice && std::isfinite(t.price);
+        // In the order of kColumns, whose keys name them.
+        const ordered_json values[] = {t.turns, t.theta, t.number, t.ring, Shortest(t.angle), Shortest(t.price),
+            t.formulaPrice ? ordered_json(*t.formulaPrice) : ordered_json(),
+            differs ? ordered_json(*t.formulaPrice - t.price) : ordered_json(),
+            dated ? ordered_json(t.date) : ordered_json(), dated ? ordered_json(t.days) : ordered_json(),
+            t.centre.x, t.centre.y};
+        static_assert(std::size(values) == std::size(kColumns));
+        ordered_json row = ordered_json::object();
+        for (size_t i = 0; i < std::size(kColumns); ++i)
+            row[kColumns[i].key] = values[i];
         out += (out.size() > 1 ? ",\n" : "\n") + row.dump();
     }
     return out + "\n]\n";

@@ -55,8 +55,8 @@ bool ReadAngles(const QCommandLineParser& p, PivotOptions& o, std::string& error
     o.angles.clear();
     for (const QString& item : p.value("angles").split(',')) {
         const std::optional<double> theta = FiniteNumber(item.trimmed());
-        if (!theta || !(*theta > -360.0 && *theta < 360.0)) {
-            error = "--angles takes degrees above -360 and below 360, not '" + Text(item) + "'";
+        if (!theta || !IsTargetAngle(*theta)) {
+            error = "--angles takes degrees above -720 and below 720, not '" + Text(item) + "'";
             return false;
         }
         o.angles.push_back(*theta);
@@ -82,7 +82,16 @@ bool ReadTargetOptions(const QCommandLineParser& p, PivotOptions& o, std::string
             return false;
         }
     }
-    return ReadAngles(p, o, error);
+    if (!ReadAngles(p, o, error))
+        return false;
+    const long long count = TargetCount(o.angles.size(), o.turns);
+    if (count > kMaxTargets) {
+        error = "targets gives at most " + std::to_string(kMaxTargets) + " targets a request, not " +
+            std::to_string(o.angles.size()) + " angles at " + std::to_string(2 * o.turns + 1) + " turns (" +
+            std::to_string(count) + ")";
+        return false;
+    }
+    return true;
 }
 
 // The pivot's cell after one paint lays the chart out, or 0 with the reason on err.
@@ -106,8 +115,8 @@ void AddPivotOptions(QCommandLineParser& parser)
 {
     parser.addOption({"price", "The pivot of find and targets: the cell of the nearest price.", "P"});
     parser.addOption({"n", "The pivot of find and targets: the cell of that number.", "N"});
-    parser.addOption({"angles", "Degrees of targets, each above -360 and below 360 (default "
-                                "45,90,120,135,180,225,240,270,315,0).", "LIST"});
+    parser.addOption({"angles", "Degrees of targets along the numbering, each above -720 and below 720, "
+                                "360 a whole turn (default 45,90,120,135,180,225,240,270,315,0).", "LIST"});
     parser.addOption({"turns", "Whole turns in and out of targets, 0 to 1000 (default 1).", "R"});
 }
 
@@ -145,12 +154,20 @@ int RunTargets(CBaseDraw& chart, const ChartKind& kind, const PivotOptions& opti
     const int n = FoundCell(chart, kind, options, err);
     if (n == 0)
         return 1;
+    const Target pivot = CellTarget(chart, kind, n);
     const std::vector<Target> targets = TargetsOf(chart, kind, n, options.angles, options.turns);
-    if (options.format == "csv")
-        out << TargetTable::Csv(targets);
-    else if (options.format == "ics")
-        out << TargetTable::Ics(targets, stamp);
-    else
+    if (options.format == "csv") {
+        out << TargetTable::Csv(pivot, targets, TargetTable::Headers::Keys);
+    } else if (options.format == "ics") {
+        const std::optional<std::string> calendar =
+            TargetTable::Ics(pivot, targets, TargetChartKey(chart, kind), stamp);
+        if (!calendar) {
+            err << "quadrix-cli: no target of cell " << n << " has a date, so there is no calendar to write\n";
+            return 1;
+        }
+        out << *calendar;
+    } else {
         out << TargetTable::Json(targets);
+    }
     return 0;
 }

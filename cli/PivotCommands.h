@@ -28,7 +28,8 @@ void AddPivotOptions(QCommandLineParser& parser);
 bool HasPivotOptions(const QCommandLineParser& parser);
 
 // Reads the pivot options of command (find or targets); false with a one-line
-// message when they are missing, malformed or out of range.
+// message when they are missing, malformed or out of range, or ask for more
+// than kMaxTargets targets.
 bool ReadPivotOptions(const QCommandLineParser& parser, const std::string& command, PivotOptions& options,
                       std::string& error);
 
@@ -36,7 +37,8 @@ bool ReadPivotOptions(const QCommandLineParser& parser, const std::string& comma
 int RunFind(CBaseDraw& chart, const ChartKind& kind, const PivotOptions& options, std::ostream& out,
             std::ostream& err);
 
-// Prints the found cell's targets as JSON, CSV or iCalendar (stamped with
-// stamp, seconds since 1970 UTC); 1 with a message when no cell is found.
+// Prints the found cell's targets as JSON, CSV (the pivot's row first) or
+// iCalendar (stamped with stamp, seconds since 1970 UTC); 1 with a message
+// when no cell is found, or for iCalendar when no target has a date.
 int RunTargets(CBaseDraw& chart, const ChartKind& kind, const PivotOptions& options, std::int64_t stamp,
                std::ostream& out, std::ostream& err);

@@ -1,7 +1,9 @@
 """The iCalendar file of `quadrix-cli targets --format ics`, read back by a
 real iCalendar parser: one all-day event per target, in the JSON's order and
-on the JSON's dates."""
+on the JSON's dates, each naming the pivot, under the same UIDs run after
+run; no calendar where no target has a date."""
 
+import datetime
 import json
 import subprocess
 import sys
@@ -25,7 +27,14 @@ for options in (["--kind", "nine", "--n", "2", "--turns", "2"],
     events = calendar.walk("VEVENT")
     dates = [event.decoded("DTSTART").isoformat() for event in events]
     assert dates == [row["date"] for row in rows], (options, dates)
-    assert len({str(event["UID"]) for event in events}) == len(events)
+    uids = [str(event["UID"]) for event in events]
+    assert len(set(uids)) == len(events)
+    assert uids == [str(event["UID"]) for event in icalendar.Calendar.from_ical(run("ics")).walk("VEVENT")]
     for event, row in zip(events, rows):
         assert str(event["SUMMARY"]).startswith("编号 %d, " % row["n"]), event["SUMMARY"]
+        assert str(event["DESCRIPTION"]).startswith("支点: 编号 "), event["DESCRIPTION"]
+        assert event.decoded("DTEND") - event.decoded("DTSTART") == datetime.timedelta(days=1)
+none = subprocess.run([cli, "targets", "--kind", "wheel", "--n", "1", "--angles", "-15", "--turns", "0",
+                       "--format", "ics"], capture_output=True)
+assert none.returncode == 1 and not none.stdout, none
 print("ok")

@@ -128,8 +128,8 @@ TEST(PivotInput, ReadsAPriceDateOrNumberAndAnAngleListOrSaysWhy)
                         read.Value().number == 40) << q.text;
         }
     }
-    EXPECT_EQ(PivotInput::ReadAngles("45, 90 -359.5\t0").Value(), (std::vector<double>{45, 90, -359.5, 0}));
-    for (const char* bad : {"", " , ", "360", "45;90", "inf"})
+    EXPECT_EQ(PivotInput::ReadAngles("45, 90 -719.5\t360").Value(), (std::vector<double>{45, 90, -719.5, 360}));
+    for (const char* bad : {"", " , ", "720", "45;90", "inf"})
         EXPECT_FALSE(PivotInput::ReadAngles(bad).Ok()) << bad;
     std::string tooMany;
     for (size_t i = 0; i <= PivotInput::kMaxAngles; ++i)

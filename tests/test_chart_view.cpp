@@ -571,7 +571,7 @@ TEST_F(ChartView, TheTargetToolsPivotFillsThePanelWithTheCoresRowsUntilCleared)
 
     // A bad list keeps the rows; a parameter change recomputes them at the next paint.
     auto* angles = panel.findChild<QLineEdit*>("angles");
-    angles->setText("90, 360");
+    angles->setText("90, 720");
     emit angles->editingFinished();
     expectCoreRows(DefaultTargetAngles());
     angles->setText("90");
@@ -580,9 +580,15 @@ TEST_F(ChartView, TheTargetToolsPivotFillsThePanelWithTheCoresRowsUntilCleared)
     view.viewport()->repaint();
     expectCoreRows({90});
 
-    view.savePaths = {TempPath("targets.csv")};
+    view.savePaths = {TempPath("targets.csv"), TempPath("targets.ics")};
     panel.findChild<QPushButton*>("exportCsv")->click();
-    EXPECT_EQ(Bytes("targets.csv").toStdString(), TargetTable::Csv(view.Marks().Targets()));
+    EXPECT_EQ(Bytes("targets.csv").toStdString(), *view.Marks().Csv());
+    // Targets past the calendar's last year have no date: a message, no empty calendar.
+    Chart().m_nTimeStep = 1000000;
+    view.viewport()->repaint();
+    panel.findChild<QPushButton*>("exportCalendar")->click();
+    EXPECT_EQ(view.messages.size(), 1);
+    EXPECT_FALSE(QFile::exists(TempPath("targets.ics")));
 
     panel.findChild<QPushButton*>("clear")->click();
     EXPECT_EQ(view.Marks().Pivot(), 0);

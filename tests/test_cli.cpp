@@ -85,12 +85,16 @@ TEST(CliBasics, HelpVersionAndEveryCommandsUsageErrorsExitingTwo)
         {"date tm --mode sometimes", "--mode"}, {"trace --city Beijing", "go with --planets"},
         {"cells --planets '2024-03-20 12:00:00'", "render and trace"}, {"find", "one pivot"},
         {"find --price 1 --n 2", "one pivot"}, {"find --n two", "--n"}, {"find --price nan", "--price"},
-        {"targets --kind master --n 1", "angles"}, {"targets --n 2 --angles 90,360", "--angles"},
+        {"targets --kind master --n 1", "angles"}, {"targets --n 2 --angles 90,720", "--angles"},
         {"targets --n 2 --turns -1", "--turns"}, {"targets --n 2 --format xml", "--format"},
         {"find --n 2 --turns 1", "find takes no"}, {"cells --price 3", "find and targets"},
         {"cells --date 2012-01-01 --start-date 2012-01-02", "give one"}};
     for (const auto& [args, message] : bad)
         ExpectFailure(args, 2, message);
+    std::string angles = "1";
+    for (int theta = 2; theta <= 50; ++theta)
+        angles += "," + std::to_string(theta);
+    ExpectFailure("targets --n 2 --turns 1000 --angles " + angles, 2, "at most 100000 targets");
 }
 
 TEST(CliCells, OneObjectPerCellLabelledByTheOptionsTheCsvTableAndHitAgree)
@@ -203,12 +207,13 @@ TEST(CliCommands, RenderTraceAndEachOtherReachItsCodeAndFailWithItsStatus)
     EXPECT_TRUE(nlohmann::json::parse(RunCli("find --kind master --n 2").out)["angle"].is_null());
 
     const nlohmann::json targets = nlohmann::json::parse(RunCli("targets --n 2 --angles 90,0 --turns 2").out);
-    ASSERT_EQ(targets.size(), 7u); // two turns in is off the chart, (0, 0) is the pivot
-    EXPECT_TRUE(targets[0]["turns"] == -1 && targets[2]["n"] == 4 && targets[6]["n"] == 28) << targets;
-    EXPECT_EQ(RunCli("targets --n 2 --format csv").out.substr(0, 3), "\xEF\xBB\xBF");
+    ASSERT_EQ(targets.size(), 5u); // walking back from 2 ends at the centre, (0, 0) is the pivot
+    EXPECT_TRUE(targets[0]["turns"] == 0 && targets[0]["n"] == 4 && targets[4]["n"] == 28) << targets;
+    EXPECT_EQ(RunCli("targets --n 2 --format csv").out.substr(0, 9), "\xEF\xBB\xBFturns,");
 
     ExpectFailure("find --rings 3 --price 5000", 1, "price 5000");
     ExpectFailure("targets --n 50 --rings 3", 1, "number 50");
+    ExpectFailure("targets --kind wheel --n 1 --angles -15 --turns 0 --format ics", 1, "no target");
 }
 
 // dump shows what the file holds; drawing bounds it.

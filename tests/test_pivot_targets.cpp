@@ -5,6 +5,7 @@
 #include "GridChart.h"
 #include "PivotTargets.h"
 #include "TargetTable.h"
+#include "UiText.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +40,7 @@ int TargetAt(CBaseDraw& chart, const char* kind, int pivot, double theta, int tu
 
 } // namespace
 
-TEST(PivotTargets, WalkedGridsOfEachKindWithTies)
+TEST(PivotTargets, WalkedAlongTheNumberingOnEachKindWithTies)
 {
     const struct {
         const char* kind;
@@ -49,25 +50,16 @@ TEST(PivotTargets, WalkedGridsOfEachKindWithTies)
         int turns;
         int expected;
     } rows[] = {
-        {"nine", true, 2, 0, 1, 11},     // 2 left of 1: straight out
-        {"nine", true, 2, 0, 2, 28},
-        {"nine", true, 2, 90, 0, 4},     // forward is clockwise: up from the left
-        {"nine", true, 2, -90, 0, 8},
-        {"nine", false, 2, 45, 0, 3},    // counter-clockwise: 3 up-right of 1
-        {"nine", false, 2, 22.5, 0, 2},  // between 2 and 3: the lower number
-        {"nine", true, 2, 120, 1, 16},   // 60 degrees: 16 at 63.4 beats 17 at 45
-        {"four", false, 1, 0, 1, 6},     // the block's top-right cell, out to the corner
-        {"four", false, 1, 180, 1, 12},
-        {"four", false, 1, 45, 0, 1},    // 90 degrees: 1 and 2 equally far
-        {"four", true, 1, 90, 0, 2},     // mirrored: 1 top-left, 2 top-right
-        {"hexagon", false, 6, 0, 1, 18}, // the corners at 0 degrees
-        {"hexagon", false, 6, 0, 2, 36},
-        {"hexagon", false, 6, 60, 0, 1},
-        {"hexagon", false, 6, -30, 1, 17},
-        {"wheel", false, 1, 90, 0, 7},
-        {"wheel", false, 1, 0, 1, 25},
-        {"wheel", false, 1, -15, 0, 24},
-        {"wheel", true, 1, 15, 0, 2},    // the switch does not turn the wheel
+        {"nine", true, 2, 0, 1, 11}, {"nine", true, 2, 0, 2, 28}, {"nine", true, 2, 90, 0, 4},
+        {"nine", true, 2, 450, 0, 15}, {"nine", true, 2, 120, 1, 16}, {"nine", true, 2, -90, 0, 0},
+        {"nine", true, 1, 90, 0, 4}, {"nine", true, 8, 120, 0, 12}, {"nine", true, 11, -120, 0, 7},
+        {"nine", true, 28, -450, 0, 8}, {"nine", false, 2, 45, 0, 3}, {"nine", false, 2, 22.5, 0, 2},
+        {"four", false, 1, 0, 1, 6}, {"four", false, 1, 180, 1, 12}, {"four", false, 1, 45, 0, 1},
+        {"four", false, 15, 120, 0, 21}, {"four", true, 1, 90, 0, 2},
+        {"hexagon", false, 6, 0, 1, 18}, {"hexagon", false, 6, 0, 2, 36}, {"hexagon", false, 5, 120, 0, 8},
+        {"hexagon", false, 6, -30, 1, 17}, {"hexagon", false, 10, -90, 0, 7},
+        {"wheel", false, 1, 90, 0, 7}, {"wheel", false, 1, 0, 1, 25}, {"wheel", false, 23, 120, 0, 31},
+        {"wheel", false, 1, -15, 0, 0}, {"wheel", true, 1, 15, 0, 2},
     };
     for (const auto& row : rows) {
         const auto chart = Painted(row.kind, 3, row.clockwise);
@@ -76,27 +68,37 @@ TEST(PivotTargets, WalkedGridsOfEachKindWithTies)
     }
 }
 
-TEST(PivotTargets, RingsOffTheChartTheFormulaAndDays)
+TEST(PivotTargets, WalksOffTheChartThePivotItselfTheFormulaAndDays)
 {
     const auto nine = Painted("nine", 2);
     nine->m_tStartTime = LocalMidnight(2012, 11, 15);
-    // Ring 1 of 2: one turn in and out exist, the second turn's rings do not.
+    // From 2 the walk back ends at the centre, and 720 degrees out passes cell 25.
     std::vector<Target> t = Targets(*nine, "nine", 2, 0, 2);
-    ASSERT_EQ(t.size(), 2u);
-    EXPECT_EQ(t[0].number, 1);
-    EXPECT_EQ(t[1].number, 11);
-    EXPECT_EQ(t[1].date, "2012-11-25");
-    EXPECT_EQ(t[1].days, 9);
-    EXPECT_FALSE(t[0].formulaPrice); // sqrt 2 - 2 is below 0
-    EXPECT_NEAR(*t[1].formulaPrice, (std::sqrt(2.0) + 2) * (std::sqrt(2.0) + 2), 1e-9);
-    t = Targets(*nine, "nine", 10, 0, 1); // the outer ring: nothing further out
     ASSERT_EQ(t.size(), 1u);
-    EXPECT_EQ(t[0].turns, -1);
-    EXPECT_TRUE(TargetsOf(*nine, *FindChartKind("nine"), 26, {0}, 1).empty()); // beyond the layout
+    EXPECT_EQ(t[0].number, 11);
+    EXPECT_EQ(t[0].date, "2012-11-25");
+    EXPECT_EQ(t[0].days, 9);
+    EXPECT_NEAR(*t[0].formulaPrice, (std::sqrt(2.0) + 2) * (std::sqrt(2.0) + 2), 1e-9);
+    EXPECT_TRUE(Targets(*nine, "nine", 10, 0, 1).empty());
+    EXPECT_TRUE(TargetsOf(*nine, *FindChartKind("nine"), 26, {90}, 1).empty()); // beyond the layout
+    nine->m_fPriceStep = 0.1f;
+    t = Targets(*nine, "nine", 25, -180, 1);
+    ASSERT_EQ(t.size(), 2u);
+    EXPECT_TRUE(t[0].number == 5 && t[1].number == 17);
+    EXPECT_FALSE(t[0].formulaPrice); // sqrt 3.4 - 3 is below 0
+
+    // From 1 by 1 the grid and the formula agree within a cell, on any turn.
+    const auto large = Painted("nine", 20);
+    t = Targets(*large, "nine", 1500, 90, 1);
+    ASSERT_EQ(t.size(), 2u); // a turn out leaves the chart
+    for (const Target& near : t)
+        EXPECT_LT(std::fabs(*near.formulaPrice - near.price), 1.0) << near.turns;
 
     const auto wheel = Painted("wheel", 3);
     EXPECT_FALSE(Targets(*wheel, "wheel", 1, 90, 0)[0].formulaPrice);
-    EXPECT_TRUE(Targets(*wheel, "wheel", 1, 0, 0).empty()); // the pivot itself is left out
+    t = TargetsOf(*wheel, *FindChartKind("wheel"), 1, {360}, 1); // 360 - 360 is the pivot itself
+    ASSERT_EQ(t.size(), 2u);
+    EXPECT_TRUE(t[0].number == 25 && t[1].number == 49);
     const auto master = Painted("master", 3);
     EXPECT_TRUE(TargetsOf(*master, *FindChartKind("master"), 1, {90}, 1).empty());
 }
@@ -137,39 +139,88 @@ TEST(PivotTargets, FindByPriceDateAndNumber)
     EXPECT_EQ(chart->CellDate(2), "2012/2");
 }
 
-TEST(TargetTable, CsvAndIcsLinesAndEscapes)
+TEST(TargetTable, CsvNamesThePivotUnderTheJsonKeysOrTheInterfacesTitles)
 {
+    Target pivot;
+    pivot.number = 2;
+    pivot.price = 2;
+    pivot.date = "2012-11-16";
     Target t;
     t.turns = -1;
     t.theta = 90;
     t.number = 28;
     t.ring = 3;
     t.angle = 180;
-    t.price = 1.1f;
+    t.price = 1.5f;
     t.formulaPrice = 1.25;
     t.date = "2013-01-02";
     t.days = 26;
     t.centre = {114, 498};
-    const std::string csv = TargetTable::Csv({t});
-    EXPECT_EQ(csv.substr(csv.find("\r\n") + 2), "-1,90,28,3,180.00,1.1,1.25,0.15,2013-01-02,26,114,498\r\n");
+    Target unpriced = t;
+    unpriced.price = HUGE_VALF;
+    EXPECT_EQ(TargetTable::Csv(pivot, {t, unpriced}, TargetTable::Headers::Keys),
+              "\xEF\xBB\xBF" "turns,theta,n,ring,angle,price,formula_price,difference,date,days,x,y\r\n"
+              "0,0,2,0,0.00,2,,,2012-11-16,0,0,0\r\n"
+              "-1,90,28,3,180.00,1.5,1.25,-0.25,2013-01-02,26,114,498\r\n"
+              "-1,90,28,3,180.00,,1.25,,2013-01-02,26,114,498\r\n");
+    EXPECT_EQ(TargetTable::Json({unpriced}),
+              "[\n{\"turns\":-1,\"theta\":90.0,\"n\":28,\"ring\":3,\"angle\":180.0,\"price\":null,\"formula_price\":1.25,"
+              "\"difference\":null,\"date\":\"2013-01-02\",\"days\":26,\"x\":114,\"y\":498}\n]\n");
 
-    // A summary past 75 octets.
+    SetUiTranslator([](const char*, const char* text) { return "<" + std::string(text) + ">"; });
+    const std::string translated = TargetTable::Csv(pivot, {}, TargetTable::Headers::Interface);
+    SetUiTranslator(nullptr);
+    EXPECT_EQ(translated.substr(0, translated.find(',')), "\xEF\xBB\xBF<圈数>");
+}
+
+// The lines of an iCalendar text unfolded, each checked for its CR LF and
+// its 75 octets.
+std::string Unfolded(const std::string& ics)
+{
+    std::istringstream lines(ics);
+    std::string line, unfolded;
+    while (std::getline(lines, line)) {
+        EXPECT_EQ(line.back(), '\r');
+        EXPECT_LE(line.size(), 76u) << line;
+        unfolded += line[0] == ' ' ? line.substr(1, line.size() - 2) : "\n" + line.substr(0, line.size() - 1);
+    }
+    return unfolded;
+}
+
+std::string Uid(const std::string& unfolded)
+{
+    const size_t at = unfolded.find("\nUID:");
+    return unfolded.substr(at, unfolded.find('\n', at + 1) - at);
+}
+
+TEST(TargetTable, IcsHoldsOneDayLongEventsWithStableUidsNamingThePivotOrIsNone)
+{
+    Target pivot;
+    pivot.number = 2;
+    pivot.price = 2;
+    pivot.date = "2012-11-16";
+    Target t;
     t.number = 2000000000;
     t.turns = -1000;
     t.theta = -359.5;
     t.price = 3.4028235e38f;
-    const std::string ics = TargetTable::Ics({t, Target{}}, 1356998400);
-    std::istringstream lines(ics);
-    std::string line, unfolded;
-    int events = 0;
-    while (std::getline(lines, line)) {
-        ASSERT_EQ(line.back(), '\r');
-        EXPECT_LE(line.size(), 76u) << line; // 75 octets and the CR
-        unfolded += line[0] == ' ' ? line.substr(1, line.size() - 2) : "\n" + line.substr(0, line.size() - 1);
-        events += line == "BEGIN:VEVENT\r";
-    }
-    EXPECT_EQ(events, 1); // the target without a date has no event
-    EXPECT_NE(unfolded.find("\nDTSTAMP:20130101T000000Z\nDTSTART;VALUE=DATE:20130102\n"), std::string::npos);
-    EXPECT_NE(unfolded.find("\nSUMMARY:编号 2000000000\\, 价格 3.4028235e+38\\, 角度 -359.5°\\, 圈数 -1000\n"), std::string::npos)
-        << unfolded;
+    t.date = "2013-12-31";
+    // An angle asked twice is one event; a target without a date is none.
+    const std::string ics = Unfolded(*TargetTable::Ics(pivot, {t, Target{}, t}, "chart", 1356998400));
+    EXPECT_EQ(ics.find("\nBEGIN:VEVENT"), ics.rfind("\nBEGIN:VEVENT"));
+    EXPECT_NE(ics.find("\nDTSTAMP:20130101T000000Z\nDTSTART;VALUE=DATE:20131231\nDTEND;VALUE=DATE:20140101\n"
+                       "SUMMARY:编号 2000000000\\, 价格 3.4028235e+38\\, 角度 -359.5°\\, 圈数 -1000\n"
+                       "DESCRIPTION:支点: 编号 2\\, 价格 2\\, 日期 2012-11-16\n"),
+              std::string::npos) << ics;
+    EXPECT_EQ(Uid(ics), Uid(Unfolded(*TargetTable::Ics(pivot, {t}, "chart", 0))));
+    EXPECT_NE(Uid(ics), Uid(Unfolded(*TargetTable::Ics(pivot, {t}, "another chart", 0))));
+    t.date = "2012-02-28";
+    EXPECT_NE(Unfolded(*TargetTable::Ics(pivot, {t}, "chart", 0)).find("\nDTEND;VALUE=DATE:20120229\n"),
+              std::string::npos);
+
+    SetUiTranslator([](const char*, const char* text) { return "<" + std::string(text) + ">"; });
+    const std::string translated = Unfolded(*TargetTable::Ics(pivot, {t}, "chart", 0));
+    SetUiTranslator(nullptr);
+    EXPECT_NE(translated.find("\nSUMMARY:<编号 2000000000"), std::string::npos) << translated;
+    EXPECT_FALSE(TargetTable::Ics(pivot, {Target{}}, "chart", 0));
 }

@@ -69,8 +69,8 @@ Result<std::vector<double>> ReadAngles(const std::string& text)
     std::vector<double> angles;
     for (const std::string& item : Items(text)) {
         const std::optional<double> theta = ChartPropertyRules::ParseReal(item);
-        if (!theta || !(*theta > -360.0 && *theta < 360.0))
-            return Failure{FillIn(UiText("PivotInput", "角度须在 -360 与 360 之间（不含），不是“%1”"), {item})};
+        if (!theta || !IsTargetAngle(*theta))
+            return Failure{FillIn(UiText("PivotInput", "角度须在 -720 与 720 之间（不含），不是“%1”"), {item})};
         angles.push_back(*theta);
     }
     if (angles.empty())

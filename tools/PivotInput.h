@@ -10,7 +10,7 @@
 // dialog's price, date or cell number and the target panel's angle list.
 namespace PivotInput {
 
-// More angles than this make a panel no one reads, and cost a ring walk each.
+// More angles than this make a panel no one reads.
 constexpr std::size_t kMaxAngles = 72;
 
 // text read as by says: a price (a finite number), a date (YYYY-MM-DD as
@@ -18,8 +18,8 @@ constexpr std::size_t kMaxAngles = 72;
 // of at least 1); a one-line message otherwise.
 Result<CellQuery> ReadQuery(CellQuery::By by, const std::string& text);
 
-// Degrees separated by commas or blanks, each above -360 and below 360, at
-// least one and at most kMaxAngles.
+// Degrees separated by commas or blanks, each an IsTargetAngle, at least
+// one and at most kMaxAngles.
 Result<std::vector<double>> ReadAngles(const std::string& text);
 
 // The list as ReadAngles reads it back: "45, 90, 120".

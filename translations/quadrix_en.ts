@@ -374,6 +374,10 @@ Save changes?</translation>
         <source>导出日历</source>
         <translation>Export Calendar</translation>
     </message>
+    <message>
+        <source>没有带日期的目标，无日历可导出。</source>
+        <translation>No target has a date: there is no calendar to export.</translation>
+    </message>
 </context>
 <context>
     <name>CTargetPanel</name>
@@ -735,16 +739,16 @@ Save changes?</translation>
         <translation>The number must be a whole number of at least 1, not &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>角度须在 -360 与 360 之间（不含），不是“%1”</source>
-        <translation>Each angle must lie between -360 and 360 (exclusive), not &quot;%1&quot;</translation>
-    </message>
-    <message>
         <source>请至少输入一个角度</source>
         <translation>Enter at least one angle</translation>
     </message>
     <message>
         <source>角度最多 %1 个</source>
         <translation>At most %1 angles</translation>
+    </message>
+    <message>
+        <source>角度须在 -720 与 720 之间（不含），不是“%1”</source>
+        <translation>Each angle must lie between -720 and 720 (exclusive), not &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
@@ -818,6 +822,14 @@ Save changes?</translation>
     <message>
         <source>天数</source>
         <translation>Days</translation>
+    </message>
+    <message>
+        <source>编号 %1, 价格 %2, 角度 %3°, 圈数 %4</source>
+        <translation>Number %1, price %2, angle %3°, turns %4</translation>
+    </message>
+    <message>
+        <source>支点: 编号 %1, 价格 %2, 日期 %3</source>
+        <translation>Pivot: number %1, price %2, date %3</translation>
     </message>
 </context>
 </TS>

@@ -15,7 +15,6 @@
 #include "FindCellDialog.h"
 #include "PainterSurface.h"
 #include "PlainFile.h"
-#include "TargetTable.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -612,13 +611,18 @@ void CRotula2View::ExportCellTable()
 
 void CRotula2View::ExportTargetTable()
 {
-    ExportText(tr("导出目标表"), QStringLiteral("CSV (*.csv)"), [this] { return TargetTable::Csv(m_marks.Targets()); });
+    if (const std::optional<std::string> table = m_marks.Csv())
+        ExportText(tr("导出目标表"), QStringLiteral("CSV (*.csv)"), [&] { return *table; });
 }
 
 void CRotula2View::ExportTargetCalendar()
 {
-    ExportText(tr("导出日历"), QStringLiteral("iCalendar (*.ics)"),
-               [this] { return TargetTable::Ics(m_marks.Targets(), std::time(nullptr)); });
+    const std::optional<std::string> calendar = m_marks.Ics(std::time(nullptr));
+    if (!calendar) {
+        ShowMessage(QMessageBox::Information, tr("没有带日期的目标，无日历可导出。"));
+        return;
+    }
+    ExportText(tr("导出日历"), QStringLiteral("iCalendar (*.ics)"), [&] { return *calendar; });
 }
 
 void CRotula2View::ExportText(const QString& title, const QString& filter, const std::function<std::string()>& text)

@@ -88,12 +88,27 @@ bool CTargetMarks::Update(CBaseDraw& chart, const ChartKind& kind)
     }
     // The CSV holds every field of a row.
     const auto text = [](const std::optional<Target>& pivot, const std::vector<Target>& rows) {
-        return pivot ? TargetTable::Csv({*pivot}) + TargetTable::Csv(rows) : std::string();
+        return pivot ? TargetTable::Csv(*pivot, rows, TargetTable::Headers::Keys) : std::string();
     };
     const bool changed = text(pivotRow, targets) != text(m_pivotRow, m_targets);
     m_pivotRow = std::move(pivotRow);
     m_targets = std::move(targets);
+    m_chartKey = TargetChartKey(chart, kind);
     return changed;
+}
+
+std::optional<std::string> CTargetMarks::Csv() const
+{
+    if (!m_pivotRow)
+        return std::nullopt;
+    return TargetTable::Csv(*m_pivotRow, m_targets, TargetTable::Headers::Interface);
+}
+
+std::optional<std::string> CTargetMarks::Ics(std::int64_t stamp) const
+{
+    if (!m_pivotRow)
+        return std::nullopt;
+    return TargetTable::Ics(*m_pivotRow, m_targets, m_chartKey, stamp);
 }
 
 void CTargetMarks::Draw(CBaseDraw& chart, CDrawSurface& dc) const

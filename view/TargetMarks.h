@@ -2,7 +2,9 @@
 
 #include "PivotTargets.h"
 
+#include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 class CBaseDraw;
@@ -34,6 +36,13 @@ public:
     const std::optional<Target>& PivotRow() const { return m_pivotRow; }
     const std::vector<Target>& Targets() const { return m_targets; }
 
+    // The pivot and its targets as the window exports them, nothing without
+    // a pivot: CSV headed in the interface's language, and an iCalendar file
+    // (stamped with stamp, seconds since 1970 UTC), nothing too when no
+    // target has a date.
+    std::optional<std::string> Csv() const;
+    std::optional<std::string> Ics(std::int64_t stamp) const;
+
     // Recomputes the rows on chart, laid out by its last paint; a cell no
     // longer on the chart is dropped. True when any row changed.
     bool Update(CBaseDraw& chart, const ChartKind& kind);
@@ -49,4 +58,5 @@ private:
     int m_turns = 1;
     std::optional<Target> m_pivotRow;
     std::vector<Target> m_targets;
+    std::string m_chartKey; // TargetChartKey of the chart the rows are of
 };

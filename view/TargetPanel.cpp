@@ -4,7 +4,6 @@
 #include "Rotula2View.h"
 #include "TargetTable.h"
 
-#include <QCoreApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -20,6 +19,8 @@ namespace {
 
 // The file's columns but the cell's centre, which says nothing on screen.
 constexpr int kShownColumns = 10;
+
+static_assert(TargetCount(PivotInput::kMaxAngles, CTargetPanel::kMaxTurns) <= kMaxTargets);
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
@@ -41,9 +42,10 @@ CTargetPanel::CTargetPanel(CRotula2View& view, QWidget* parent)
     m_anglesError->setStyleSheet(QStringLiteral("color: #c00000"));
     m_turns->setRange(0, kMaxTurns);
     m_turns->setValue(view.Marks().Turns());
+    const std::vector<std::string> titles = TargetTable::HeaderRow(TargetTable::Headers::Interface);
     QStringList headers;
     for (int i = 0; i < kShownColumns; ++i)
-        headers << QCoreApplication::translate("TargetTable", TargetTable::Columns()[static_cast<size_t>(i)].c_str());
+        headers << Text(titles[static_cast<size_t>(i)]);
     m_table->setHorizontalHeaderLabels(headers);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->hide();
@@ -110,7 +112,7 @@ void CTargetPanel::ShowMarks()
     if (const std::optional<Target>& pivot = marks.PivotRow())
         m_pivot->setText(tr("支点: 编号 %1, 价格 %2, 日期 %3")
                              .arg(pivot->number)
-                             .arg(Text(TargetTable::FloatText(pivot->price)))
+                             .arg(Text(TargetTable::PriceText(pivot->price)))
                              .arg(pivot->date.empty() ? QStringLiteral("-") : Text(pivot->date)));
     else
         m_pivot->setText(tr("用目标工具点击一个单元格作为支点。"));
