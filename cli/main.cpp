@@ -95,15 +95,15 @@ bool ReadPoint(const QStringList& args, int& x, int& y)
 // The chart the drawing commands work on: from the options, or from --file.
 std::unique_ptr<CBaseDraw> MakeChart(ChartOptions& options)
 {
-    if (options.file.empty())
-        return BuildChart(options);
     std::string error;
-    std::unique_ptr<CBaseDraw> chart = LoadChart(options, error);
+    std::unique_ptr<CBaseDraw> chart = options.file.empty() ? BuildChart(options) : LoadChart(options, error);
+    if (chart && !CheckChart(*chart, options, error))
+        chart.reset();
     if (!chart) {
         std::cerr << "quadrix-cli: " << error << '\n';
         return nullptr;
     }
-    return FitFileZoom(*chart, options, std::cerr) ? std::move(chart) : nullptr;
+    return options.file.empty() || FitFileZoom(*chart, options, std::cerr) ? std::move(chart) : nullptr;
 }
 
 // The longitudes for --planets at the place options, as the astrology report
