@@ -8,6 +8,7 @@
 #include "CalculatorCommands.h"
 #include "CliOptions.h"
 #include "DateCommands.h"
+#include "EchoText.h"
 #include "PivotCommands.h"
 #include "Version.h"
 
@@ -232,7 +233,7 @@ int Dispatch(const QCommandLineParser& parser, ChartOptions& options)
         return UsageError("hit takes two whole numbers X Y");
     const bool known = command == "render" || command == "hit" || command == "cells" || command == "trace";
     if (!known || ((command == "cells" || command == "trace") && args.size() != 1))
-        return UsageError("unknown command or extra arguments: " + args.join(' ').toStdString());
+        return UsageError("unknown command or extra arguments: " + EchoText(args.join(' ').toStdString()));
 
     std::optional<Longitudes> planets;
     int status = 0;
