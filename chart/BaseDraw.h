@@ -65,7 +65,8 @@ public:
     // Whether the current rings, switches and m_rcClient lay the chart out
     // with cells of at least one chart unit. A chart that does not draws
     // nothing: callers that can refuse (the command line) or warn ask first.
-    virtual bool CellsFit() const = 0;
+    // True for a chart without a layout of its own.
+    virtual bool CellsFit() const;
 
     // Mouse operations, called by the view with points in chart coordinates.
     int OnLButtonDown(unsigned flags, int x, int y);

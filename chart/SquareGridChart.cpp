@@ -109,8 +109,8 @@ bool CSquareGridChart::Layout()
     m_nCells = static_cast<int>(cells);
     m_nCellWidth = static_cast<int>(width / cells);
     m_nCellHeight = static_cast<int>(height / cells);
-    m_rcGrid = {static_cast<int>(area->left), static_cast<int>(area->top), static_cast<int>(area->right - width % cells),
-                static_cast<int>(area->bottom - height % cells)};
+    m_rcGrid = {static_cast<int>(area->left), static_cast<int>(area->top),
+                static_cast<int>(area->right - width % cells), static_cast<int>(area->bottom - height % cells)};
     m_rcChart = m_rcGrid;
     return true;
 }

@@ -159,7 +159,8 @@ std::optional<CityInfo> ReadPlace(const QCommandLineParser& parser, const QStrin
     const CityInfo* city = FindCity(list.cities, name);
     if (!city) {
         if (list.Ok())
-            err << "quadrix-cli " << command.toStdString() << ": no city named '" << EchoText(name) << "' in " << path << " (the cities command lists them)\n";
+            err << "quadrix-cli " << command.toStdString() << ": no city named '" << EchoText(name) << "' in "
+                << path << " (the cities command lists them)\n";
         return std::nullopt;
     }
     return *city;

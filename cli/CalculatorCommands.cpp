@@ -95,7 +95,8 @@ int RunDegreeCommand(const std::string& p, std::ostream& out, std::ostream& err)
     const std::optional<float> value = ChartPropertyRules::ParseNumber(p);
     if (!value && ChartPropertyRules::ParseReal(p)) {
         char range[64];
-        std::snprintf(range, sizeof range, "from %g to %g", -static_cast<double>(FLT_MAX), static_cast<double>(FLT_MAX));
+        std::snprintf(range, sizeof range, "from %g to %g", -static_cast<double>(FLT_MAX),
+                      static_cast<double>(FLT_MAX));
         return UsageError(err, "P is out of range: it must lie " + std::string(range));
     }
     if (!value)

@@ -197,7 +197,8 @@ bool ReadStartDate(const QCommandLineParser& p, ChartOptions& o, bool dateIsPivo
         return true;
     const auto t = LocalMidnight(Text(p.value(name)));
     if (!t) {
-        error = "--" + std::string(name) + " takes a calendar date as YYYY-MM-DD, not '" + Echo(p.value(name)) + "'";
+        error = "--" + std::string(name) + " takes a calendar date as YYYY-MM-DD, not '" + Echo(p.value(name)) +
+                "'";
         return false;
     }
     o.startTime = *t;
@@ -330,8 +331,8 @@ std::optional<int> SmallestCanvas(CBaseDraw& chart)
 std::string CellsDoNotFit(CBaseDraw& chart, const ChartOptions& o)
 {
     const std::string what = "the " + o.kind + " chart's " + std::to_string(chart.GetRings()) + " rings";
-    if (chart.LayoutRings() != chart.GetRings())
-        return what + " are more than the " + std::to_string(CBaseDraw::kMaxRings) + " a chart is drawn with";
+    if (chart.GetRings() < 1 || chart.LayoutRings() != chart.GetRings())
+        return what + " lie outside the 1 to " + std::to_string(CBaseDraw::kMaxRings) + " a chart is drawn with";
     const std::string leave = what + " leave cells under one unit ";
     if (o.client)
         return leave + "in the --client rectangle; give a larger --client and --canvas, and a smaller --zoom to "

@@ -279,7 +279,7 @@ TEST(CliChartFile, WriteDumpAndDrawFromTheFileBoundingItsValuesBadFilesExitOne)
         {"cells --file " + damaged, "cut short"},
         {"cells --file " + none, "holds no chart of kind nine"},
         {"cells --kind four --file " + rtl, "the chart's zoom 0 gives no picture"},
-        {"cells --kind wheel --file " + rtl, "wheel chart's 2147483647 rings are more than the 1000"},
+        {"cells --kind wheel --file " + rtl, "wheel chart's 2147483647 rings lie outside the 1 to 1000"},
         {"render --out /dev/null --file " + big, "chart's 1000 rings leave cells under one unit on a 1000-unit canvas"},
         {"write " + bad + " " + TempPath("out.rtl"), "nine.m_nRings"},
         {"write " + json + " /nonexistent-folder/out.rtl", "Cannot create"},

@@ -25,7 +25,8 @@ std::string Failure(const std::string& libraryMessage, const Ephemeris& ephemeri
 {
     if (libraryMessage.find("not found") == std::string::npos)
         return libraryMessage;
-    return "no ephemeris for that date: " + ephemeris.DataCoverage() + ", and the library's analytic model, used outside them, reaches only to about the year 3000";
+    return "no ephemeris for that date: " + ephemeris.DataCoverage()
+        + ", and the library's analytic model, used outside them, reaches only to about the year 3000";
 }
 
 } // namespace
