@@ -75,6 +75,20 @@ TEST(CliBasics, HelpVersionAndEveryCommandsUsageErrorsExitingTwo)
 
     EXPECT_EQ(RunCli("--version").out, std::string("quadrix-cli ") + QUADRIX_VERSION_TEXT + "\n");
 
+    // The manual page documents every option the tool takes (but Qt's own --help-all).
+    const std::string man = FileStart(QUADRIX_CLI_MAN, std::string::npos);
+    std::istringstream helpLines(help.out);
+    for (std::string line; std::getline(helpLines, line);) {
+        const size_t dashes = line.find("--");
+        const std::string option = line.substr(dashes == std::string::npos ? 0 : dashes + 2);
+        std::string roff = "\\-\\-"; // as roff writes the option's dashes
+        for (const char c : option.substr(0, option.find_first_of(" <")))
+            roff += c == '-' ? std::string("\\-") : std::string(1, c);
+        if (dashes != std::string::npos && dashes < 8 && roff != "\\-\\-help\\-all") {
+            EXPECT_NE(man.find(roff), std::string::npos) << roff;
+        }
+    }
+
     const std::pair<std::string, const char*> bad[] = {{"cells --bogus", "bogus"}, {"cells --rings 0", "--rings"},
         {"cells --rings ten", "--rings"}, {"cells --kind octagon", "--kind"}, {"cells --date 2012-02-30", "--date"},
         {"cells --period year", "--period"}, {"cells --labels price,colour", "--labels"},
