@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cinttypes>
+#include <cmath>
 #include <cstdio>
 #include <ctime>
 
@@ -87,6 +88,8 @@ int CBaseDraw::LayoutRings() const
 
 std::string CBaseDraw::GetName() { return {}; }
 
+bool CBaseDraw::CellsFit() const { return true; }
+
 void CBaseDraw::Invalidate()
 {
     if (m_pView)
@@ -161,7 +164,10 @@ std::optional<CalendarDay> CBaseDraw::CellDay(int n) const
 
 std::string CBaseDraw::CellPriceText(int n) const
 {
-    return Format("%.*f", LabelPrecision(), static_cast<double>(CellPrice(n)));
+    const float price = CellPrice(n);
+    if (!std::isfinite(price))
+        return kNoPrice;
+    return Format("%.*f", LabelPrecision(), static_cast<double>(price));
 }
 
 CLabelMemo::Key CBaseDraw::LabelKey() const

@@ -62,6 +62,12 @@ public:
     virtual std::string GetName();
     virtual void Invalidate();
 
+    // Whether the current rings, switches and m_rcClient lay the chart out
+    // with cells of at least one chart unit. A chart that does not draws
+    // nothing: callers that can refuse (the command line) or warn ask first.
+    // True for a chart without a layout of its own.
+    virtual bool CellsFit() const;
+
     // Mouse operations, called by the view with points in chart coordinates.
     int OnLButtonDown(unsigned flags, int x, int y);
     int AddComment(int x, int y);
@@ -104,8 +110,10 @@ public:
     // Within 0..kMaxDecimals whatever a file holds.
     int LabelPrecision() const;
     float CellPrice(int n) const;
-    // The price of cell n as its label shows it, with LabelPrecision decimals.
+    // The price of cell n as its label shows it, with LabelPrecision decimals;
+    // kNoPrice where a file's start and step carry it beyond a float.
     std::string CellPriceText(int n) const;
+    static constexpr const char* kNoPrice = "-";
     std::string CellDate(int n);
     // The local calendar day of cell n. By months, the day of the month of
     // cell 1, or the month's last day where that month is shorter. Nothing

@@ -6,6 +6,12 @@
 #include "DrawSquareOfFour.h"
 #include "DrawSquareOfNine.h"
 
+#include <charconv>
+#include <cinttypes>
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+
 namespace {
 
 constexpr int kWheelSectors = 24;
@@ -55,6 +61,34 @@ std::string LabelDate(CBaseDraw& chart, const ChartKind& kind, int n)
     return date;
 }
 
+std::string ExactPrice(float price)
+{
+    if (!std::isfinite(price))
+        return {};
+    char text[32];
+    const std::to_chars_result end = std::to_chars(text, text + sizeof text, price);
+    return std::string(text, end.ptr);
+}
+
+// A chart's start is local midnight when set through the command line or the
+// date fields; a file may hold another time of day, which every cell shares.
+std::string IsoDate(const CBaseDraw& chart, int n)
+{
+    const std::optional<CalendarDay> day = chart.CellDay(n);
+    if (!day)
+        return {};
+    char text[64];
+    std::snprintf(text, sizeof text, "%04" PRId64 "-%02d-%02d", day->year, day->month, day->day);
+    std::string date = text;
+    const std::time_t start = static_cast<std::time_t>(chart.m_tStartTime);
+    std::tm tm{};
+    if (localtime_r(&start, &tm) && (tm.tm_hour || tm.tm_min || tm.tm_sec)) {
+        std::snprintf(text, sizeof text, " %02d:%02d:%02d", tm.tm_hour, tm.tm_min, tm.tm_sec);
+        date += text;
+    }
+    return date;
+}
+
 } // namespace
 
 int CellAt(CBaseDraw& chart, const ChartKind& kind, Point pt)
@@ -73,6 +107,8 @@ CellFacts FactsOfCell(CBaseDraw& chart, const ChartKind& kind, int n)
     facts.number = n;
     facts.price = chart.CellPriceText(n);
     facts.date = LabelDate(chart, kind, n);
+    facts.exactPrice = ExactPrice(chart.CellPrice(n));
+    facts.isoDate = IsoDate(chart, n);
     facts.ring = RingOf(kind, n, chart.LayoutRings());
     facts.centre = chart.GetCellCenter(n);
     float distance = 0.0f;

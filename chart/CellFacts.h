@@ -8,12 +8,18 @@ class CBaseDraw;
 struct ChartKind;
 
 // What one cell of a chart is, for the cell table and the status bar: its
-// number, its price and date as its label shows them, its ring as the kind
+// number, its price and date as its label shows them and in full, its ring as the kind
 // counts rings, its angle about the chart's centre and its centre.
 struct CellFacts {
     int number = 0;
     std::string price;
     std::string date;
+    // The price in full: the shortest text that reads back as the same
+    // float; empty where a file's start and step carry it beyond a float.
+    std::string exactPrice;
+    // The cell's local day as YYYY-MM-DD, with the start's time of day
+    // (HH:MM:SS) where that is not midnight; empty where the calendar ends.
+    std::string isoDate;
     // Squares: 0 for the centre, then outwards; hexagon and wheel: from 1 at
     // the centre; master chart: the row, from 1 at the bottom.
     int ring = 0;

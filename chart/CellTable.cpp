@@ -13,7 +13,7 @@ namespace CellTable {
 namespace {
 
 const char* const kByteOrderMark = "\xEF\xBB\xBF";
-const char* const kHeader = "编号,价格,日期,环,角度,x,y";
+const char* const kHeader = "编号,价格,日期,环,角度,x,y,日期标签";
 const char* const kRowEnd = "\r\n";
 
 } // namespace
@@ -45,8 +45,8 @@ void WriteCsv(std::ostream& out, CBaseDraw& chart, const ChartKind& kind)
     const long long cells = kind.cellCount(chart.LayoutRings());
     for (long long n = 1; n <= cells; ++n) {
         const CellFacts f = FactsOfCell(chart, kind, static_cast<int>(n));
-        out << f.number << ',' << Field(f.price) << ',' << Field(f.date) << ',' << f.ring << ','
-            << Field(AngleText(f.angle)) << ',' << f.centre.x << ',' << f.centre.y << kRowEnd;
+        out << f.number << ',' << f.exactPrice << ',' << f.isoDate << ',' << f.ring << ','
+            << Field(AngleText(f.angle)) << ',' << f.centre.x << ',' << f.centre.y << ',' << Field(f.date) << kRowEnd;
     }
 }
 

@@ -13,8 +13,10 @@ struct ChartKind;
 namespace CellTable {
 
 // The header, then one row per cell of chart's layout in number order:
-// number, price, date, ring, angle (two decimals), x, y. The chart, of that
-// kind, is laid out by its last paint.
+// number, price in full, date as YYYY-MM-DD (with the time of day where the
+// chart's start has one), ring, angle (two decimals), x, y and the date as
+// the cell's label shows it. The chart, of that kind, is laid out by its
+// last paint.
 void WriteCsv(std::ostream& out, CBaseDraw& chart, const ChartKind& kind);
 std::string Csv(CBaseDraw& chart, const ChartKind& kind);
 

@@ -65,21 +65,35 @@ void CDrawHexagon::Draw(CDrawSurface& dc)
     dc.SelectFont(previousFont);
 }
 
-// Only the height of the client area sets the size: 2N cells high, centred.
-bool CDrawHexagon::Layout()
+bool CDrawHexagon::CellsFit() const { return FittingCellSize() >= 1; }
+
+Rect CDrawHexagon::LayoutArea() const
 {
     Rect rc = m_rcClient;
-    const bool fits = InDrawingRange(rc) && LayoutRings() >= 1;
-    if (fits && (m_bShowCalendarRing || m_bShowAngleRing))
+    if (InDrawingRange(rc) && (m_bShowCalendarRing || m_bShowAngleRing))
         rc.Deflate(kOuterRingsMargin);
-    if (!fits || rc.Height() / (2 * m_nRings) < 1) {
+    return rc;
+}
+
+// Only the height of the client area sets the size: 2N cells high.
+int CDrawHexagon::FittingCellSize() const
+{
+    if (!InDrawingRange(m_rcClient) || LayoutRings() < 1)
+        return 0;
+    return std::max(LayoutArea().Height() / (2 * m_nRings), 0);
+}
+
+// Centred in the layout area.
+bool CDrawHexagon::Layout()
+{
+    m_nCellSize = FittingCellSize();
+    if (m_nCellSize < 1) {
         m_nCellSize = 0;
         m_ptCenter = {};
         m_rcChart = {};
         return false;
     }
-    m_ptCenter = rc.Center();
-    m_nCellSize = rc.Height() / (2 * m_nRings);
+    m_ptCenter = LayoutArea().Center();
     const int half = m_nCellSize * m_nRings;
     m_rcChart = {m_ptCenter.x - half, m_ptCenter.y - half, m_ptCenter.x + half, m_ptCenter.y + half};
     m_rcChart.Deflate(kChartInset);

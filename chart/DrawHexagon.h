@@ -24,6 +24,7 @@ public:
     // The number of the cell at (x, y), 0 beyond the outermost ring.
     int HitTest(int x, int y) override;
     std::string GetName() override;
+    bool CellsFit() const override;
 
     // Whether q lies inside the triangle (p0, p1, p2) or on its boundary,
     // with integer cross products.
@@ -39,6 +40,10 @@ private:
     // The six corners at drawing angles 0, 60, ... 300 and corner 0 again.
     using Hexagon = std::array<Point, 7>;
 
+    // The client area less room for the shown outer rings.
+    Rect LayoutArea() const;
+    // The width of a ring in the layout area, or 0 where none fits.
+    int FittingCellSize() const;
     bool Layout();
     Hexagon HexagonAt(double radius) const;
     // Corner i of the hexagon of a radius, at the drawing angle 60 i.

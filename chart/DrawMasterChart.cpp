@@ -68,6 +68,12 @@ Rect CDrawMasterChart::GetCellRect(std::int64_t row, std::int64_t column) const
     return {ClampToInt(left), ClampToInt(top), ClampToInt(left + m_nCellWidth), ClampToInt(top + m_nCellHeight)};
 }
 
+bool CDrawMasterChart::CellsFit() const
+{
+    Point origin;
+    return TableOrigin(origin);
+}
+
 bool CDrawMasterChart::HasUsableSize() const { return 1 <= m_nRings && m_nRings <= kMaxTableSize; }
 
 // Centred horizontally in the client area (each half taken separately) and

@@ -25,6 +25,8 @@ public:
     // test the point against m_rcChart. 0 when there is no usable table.
     int HitTest(int x, int y) override;
     std::string GetName() override;
+    // Its cells have a fixed size: any usable table fits, beyond the canvas if need be.
+    bool CellsFit() const override;
 
     // The cell in row `row` (0 at the top) and column `column` (0 at the left);
     // edges beyond int saturate.

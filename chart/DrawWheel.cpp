@@ -57,19 +57,27 @@ void CDrawWheel::Draw(CDrawSurface& dc)
     dc.SelectBrush(previousBrush);
 }
 
+bool CDrawWheel::CellsFit() const { return FittingRingSize() >= 1; }
+
 // Only the height of the client area sets the size: hub, N rings on each
 // side and the margin.
+int CDrawWheel::FittingRingSize() const
+{
+    if (!InDrawingRange(m_rcClient) || LayoutRings() < 1)
+        return 0;
+    const int room = m_rcClient.Height() - m_nHubDiameter - kMargin;
+    return static_cast<int>(std::max<std::int64_t>(room / (2 * std::int64_t{m_nRings}), 0));
+}
+
 bool CDrawWheel::Layout()
 {
-    const bool fits = InDrawingRange(m_rcClient) && LayoutRings() >= 1;
-    const int room = fits ? m_rcClient.Height() - m_nHubDiameter - kMargin : 0;
-    if (!fits || room / (2 * std::int64_t{m_nRings}) < 1) {
+    m_nRingSize = FittingRingSize();
+    if (m_nRingSize < 1) {
         m_nRingSize = 0;
         m_ptCenter = {};
         m_rcChart = {};
         return false;
     }
-    m_nRingSize = static_cast<int>(room / (2 * std::int64_t{m_nRings}));
     m_ptCenter = m_rcClient.Center();
     m_rcChart = HubRect();
     m_rcChart.Inflate(m_nRingSize * m_nRings); // the bounding square of the outer circle

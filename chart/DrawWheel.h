@@ -22,12 +22,15 @@ public:
     // The number of the cell at (x, y); 0 in the hub and outside the outer circle.
     int HitTest(int x, int y) override;
     std::string GetName() override;
+    bool CellsFit() const override;
 
     // Radial width of one ring; set by every Draw.
     int m_nRingSize = 0;
     int m_nHubDiameter = 80;
 
 private:
+    // The width of a ring in the client area, or 0 where none fits.
+    int FittingRingSize() const;
     bool Layout();
     Rect HubRect() const;
     // Radius of the circle through the cells of ring r, counted from 0.

@@ -71,10 +71,10 @@ int CSquareGridChart::HitTest(int x, int y)
     return NumberAtPosition(ClampToInt(row), ClampToInt(col));
 }
 
-// Cuts the client area, less room for the shown outer rings, into equal
-// cells and drops the remainders at the right and bottom. A side length that
-// leaves cells narrower or lower than one unit gives an empty grid.
-bool CSquareGridChart::Layout()
+bool CSquareGridChart::CellsFit() const { return FittingArea().has_value(); }
+
+// The client area less room for the shown outer rings.
+std::optional<CSquareGridChart::Area> CSquareGridChart::FittingArea() const
 {
     int margin = 0;
     if (m_bShowCalendarRing || m_bShowAngleRing)
@@ -83,28 +83,34 @@ bool CSquareGridChart::Layout()
         margin += kOuterRingWidth;
     if (m_bShowAngleRing)
         margin += kOuterRingWidth;
-    const std::int64_t left = std::int64_t{m_rcClient.left} + margin;
-    const std::int64_t top = std::int64_t{m_rcClient.top} + margin;
-    const std::int64_t right = std::int64_t{m_rcClient.right} - margin;
-    const std::int64_t bottom = std::int64_t{m_rcClient.bottom} - margin;
-    const std::int64_t width = right - left;
-    const std::int64_t height = bottom - top;
+    const Area area{std::int64_t{m_rcClient.left} + margin, std::int64_t{m_rcClient.top} + margin,
+                    std::int64_t{m_rcClient.right} - margin, std::int64_t{m_rcClient.bottom} - margin};
     const std::int64_t cells = CellsPerSide();
+    const bool fits = cells >= 1 && cells <= kMaxCells && (area.right - area.left) / cells >= 1 &&
+                      (area.bottom - area.top) / cells >= 1 && InDrawingRange(area.left) &&
+                      InDrawingRange(area.top) && InDrawingRange(area.right) && InDrawingRange(area.bottom);
+    return fits ? std::optional<Area>(area) : std::nullopt;
+}
 
-    const bool fits = cells >= 1 && cells <= kMaxCells && width / cells >= 1 && height / cells >= 1 &&
-                      InDrawingRange(left) && InDrawingRange(top) && InDrawingRange(right) &&
-                      InDrawingRange(bottom);
-    if (!fits) {
+// Cuts the fitting area into equal cells and drops the remainders at the
+// right and bottom; where the cells do not fit, the grid is empty.
+bool CSquareGridChart::Layout()
+{
+    const std::optional<Area> area = FittingArea();
+    if (!area) {
         m_nCells = m_nCellWidth = m_nCellHeight = 0;
         m_rcGrid = Rect{};
         m_rcChart = m_rcGrid;
         return false;
     }
+    const std::int64_t width = area->right - area->left;
+    const std::int64_t height = area->bottom - area->top;
+    const std::int64_t cells = CellsPerSide();
     m_nCells = static_cast<int>(cells);
     m_nCellWidth = static_cast<int>(width / cells);
     m_nCellHeight = static_cast<int>(height / cells);
-    m_rcGrid = {static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - width % cells),
-                static_cast<int>(bottom - height % cells)};
+    m_rcGrid = {static_cast<int>(area->left), static_cast<int>(area->top),
+                static_cast<int>(area->right - width % cells), static_cast<int>(area->bottom - height % cells)};
     m_rcChart = m_rcGrid;
     return true;
 }

@@ -23,6 +23,7 @@ public:
     float GetOuterRadius() override;
     Point GetCellCenter(int n) override;
     int HitTest(int x, int y) override;
+    bool CellsFit() const override;
 
     // Set by the layout step of every Draw; 0 and empty before the first one.
     int m_nCells = 0;
@@ -45,6 +46,13 @@ protected:
 
 
 private:
+    // Edges in 64 bits: a file's client rectangle may lie anywhere.
+    struct Area {
+        std::int64_t left = 0, top = 0, right = 0, bottom = 0;
+    };
+    // The area the grid is cut from, or nothing when a cell of the current
+    // side length would be narrower or lower than one unit there.
+    std::optional<Area> FittingArea() const;
     bool Layout();
     // Position of n, and whether it lies on the current grid.
     bool PositionOnGrid(int n, int& row, int& col) const;

@@ -2,6 +2,7 @@
 
 #include "AstrologyReport.h"
 #include "CityList.h"
+#include "EchoText.h"
 #include "FiniteNumber.h"
 #include "ProgramPaths.h"
 
@@ -19,8 +20,6 @@ namespace {
 constexpr int kFailed = 1;
 constexpr int kUsageError = 2;
 
-const char* const kAnalyticNote
-    = "note: the ephemeris data files were not found; the library's analytic ephemeris served";
 
 int UsageError(std::ostream& err, const QString& command, const QString& message)
 {
@@ -38,15 +37,17 @@ std::optional<int> Parse(QCommandLineParser& parser, const QStringList& args, st
         out << parser.helpText().toStdString();
         return 0;
     }
-    if (!parser.positionalArguments().isEmpty())
-        return UsageError(err, args.value(0), "unexpected argument " + parser.positionalArguments().join(' '));
+    const QStringList extra = parser.positionalArguments();
+    if (!extra.isEmpty())
+        return UsageError(err, args.value(0),
+            QString::fromStdString("unexpected argument " + EchoText(extra.join(' ').toStdString())));
     return std::nullopt;
 }
 
-// The city list of --cities, else the program's own.
-CityList ReadCities(const QCommandLineParser& parser)
+// The city list --cities names, else the program's own.
+std::string CitiesPath(const QCommandLineParser& parser)
 {
-    return CityFile::Read(parser.isSet("cities") ? parser.value("cities").toStdString() : ProgramPaths::CityFilePath());
+    return parser.isSet("cities") ? parser.value("cities").toStdString() : ProgramPaths::CityFilePath();
 }
 
 // A number of degrees from -limit to limit given by option.
@@ -55,7 +56,7 @@ bool ReadDegrees(const QCommandLineParser& parser, const char* option, double li
     const std::optional<double> value = FiniteNumber(parser.value(option));
     if (!value || std::fabs(*value) > limit) {
         error = "--" + std::string(option) + " takes degrees from " + std::to_string(-static_cast<int>(limit)) + " to "
-            + std::to_string(static_cast<int>(limit)) + ", not '" + parser.value(option).toStdString() + "'";
+            + std::to_string(static_cast<int>(limit)) + ", not '" + EchoText(parser.value(option).toStdString()) + "'";
         return false;
     }
     out = *value;
@@ -69,7 +70,7 @@ std::optional<CityInfo> GivenPlace(const QCommandLineParser& parser, std::string
     CityInfo place;
     place.Bias = parser.value("bias").toInt(&okBias);
     if (!okBias) {
-        error = "--bias takes whole minutes, not '" + parser.value("bias").toStdString() + "'";
+        error = "--bias takes whole minutes, not '" + EchoText(parser.value("bias").toStdString()) + "'";
         return std::nullopt;
     }
     if (!ReadDegrees(parser, "lat", CityFile::kMaxLatitude, place.Latitude, error)
@@ -105,7 +106,8 @@ int PrintReport(const std::string& date, const CityInfo& city, std::ostream& out
         return kFailed;
     }
     if (outcome.analytic)
-        err << kAnalyticNote << '\n';
+        err << "note: no ephemeris data file serves that date (" << Ephemeris().DataCoverage()
+            << "); the library's analytic model did\n";
     out << report;
     return 0;
 }
@@ -149,13 +151,16 @@ std::optional<CityInfo> ReadPlace(const QCommandLineParser& parser, const QStrin
     }
     // As in the window, the cities before a broken part of the list serve.
     status = kFailed;
-    const CityList list = ReadCities(parser);
+    const std::string path = CitiesPath(parser);
+    const CityList list = CityFile::Read(path);
     if (!list.Ok())
         PrintReadFailure(list, err);
-    const CityInfo* city = FindCity(list.cities, parser.value("city").toStdString());
+    const std::string name = parser.value("city").toStdString();
+    const CityInfo* city = FindCity(list.cities, name);
     if (!city) {
         if (list.Ok())
-            err << AstrologyReport::kSelectCity << '\n';
+            err << "quadrix-cli " << command.toStdString() << ": no city named '" << EchoText(name) << "' in "
+                << path << " (the cities command lists them)\n";
         return std::nullopt;
     }
     return *city;
@@ -183,7 +188,7 @@ int RunCitiesCommand(const QStringList& args, std::ostream& out, std::ostream& e
     parser.addOption({"cities", "City list to read instead of the program's city.xml.", "FILE"});
     if (const std::optional<int> status = Parse(parser, args, out, err))
         return *status;
-    const CityList list = ReadCities(parser);
+    const CityList list = CityFile::Read(CitiesPath(parser));
     std::ostringstream lines;
     lines.imbue(std::locale::classic());
     lines << std::fixed << std::setprecision(6);

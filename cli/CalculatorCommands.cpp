@@ -6,6 +6,7 @@
 #include "DateSpanArithmetic.h"
 #include "DegreeArithmetic.h"
 
+#include <cfloat>
 #include <cstdio>
 #include <functional>
 #include <optional>
@@ -92,6 +93,12 @@ int RunDateArithmetic(const std::string& unitName, const std::string& now, bool 
 int RunDegreeCommand(const std::string& p, std::ostream& out, std::ostream& err)
 {
     const std::optional<float> value = ChartPropertyRules::ParseNumber(p);
+    if (!value && ChartPropertyRules::ParseReal(p)) {
+        char range[64];
+        std::snprintf(range, sizeof range, "from %g to %g", -static_cast<double>(FLT_MAX),
+                      static_cast<double>(FLT_MAX));
+        return UsageError(err, "P is out of range: it must lie " + std::string(range));
+    }
     if (!value)
         return UsageError(err, "P must be a number");
     const DegreeArithmetic::Angles angles = DegreeArithmetic::ComputeAngles(*value);

@@ -5,6 +5,7 @@
 #include "ChartFile.h"
 #include "ChartKinds.h"
 #include "ChartSlots.h"
+#include "EchoText.h"
 #include "FiniteNumber.h"
 #include "LocalMidnight.h"
 
@@ -13,10 +14,12 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstdio>
 #include <ctime>
 
 namespace {
 
+constexpr int kMinCanvas = 16;
 constexpr int kMaxCanvas = 20000;
 
 struct OptionInfo {
@@ -57,6 +60,9 @@ const OptionInfo kOptions[] = {
 
 std::string Text(const QString& s) { return s.toStdString(); }
 
+// An option's value quoted in a message.
+std::string Echo(const QString& s) { return EchoText(s.toStdString()); }
+
 bool ReadInt(const QCommandLineParser& p, const char* name, int lo, int hi, int& out, std::string& error)
 {
     if (!p.isSet(name))
@@ -65,7 +71,7 @@ bool ReadInt(const QCommandLineParser& p, const char* name, int lo, int hi, int&
     const int v = p.value(name).toInt(&ok);
     if (!ok || v < lo || v > hi) {
         error = "--" + std::string(name) + " takes a whole number from " + std::to_string(lo) + " to " +
-                std::to_string(hi) + ", not '" + Text(p.value(name)) + "'";
+                std::to_string(hi) + ", not '" + Echo(p.value(name)) + "'";
         return false;
     }
     out = v;
@@ -78,7 +84,7 @@ bool ReadFloat(const QCommandLineParser& p, const char* name, float& out, std::s
         return true;
     const std::optional<double> v = FiniteNumber(p.value(name));
     if (!v || std::fabs(*v) > FLT_MAX) {
-        error = "--" + std::string(name) + " takes a number, not '" + Text(p.value(name)) + "'";
+        error = "--" + std::string(name) + " takes a number, not '" + Echo(p.value(name)) + "'";
         return false;
     }
     out = static_cast<float>(*v);
@@ -96,7 +102,7 @@ bool ReadList(const QCommandLineParser& p, const char* name, const QStringList& 
     for (const QString& item : value.split(',')) {
         const QString word = item.trimmed().toLower();
         if (!allowed.contains(word)) {
-            error = "--" + std::string(name) + ": unknown item '" + Text(item) + "' (allowed: " +
+            error = "--" + std::string(name) + ": unknown item '" + Echo(item) + "' (allowed: " +
                     Text(allowed.join(',')) + ")";
             return false;
         }
@@ -117,7 +123,7 @@ bool ReadClient(const QCommandLineParser& p, ChartOptions& o, std::string& error
     if (!good || std::abs(static_cast<long long>(v[0])) > kMaxCanvas * 4LL ||
         std::abs(static_cast<long long>(v[1])) > kMaxCanvas * 4LL || v[2] <= v[0] || v[3] <= v[1] ||
         static_cast<long long>(v[2]) - v[0] > kMaxCanvas * 4LL || static_cast<long long>(v[3]) - v[1] > kMaxCanvas * 4LL) {
-        error = "--client takes L,T,R,B with L < R and T < B, not '" + Text(p.value("client")) + "'";
+        error = "--client takes L,T,R,B with L < R and T < B, not '" + Echo(p.value("client")) + "'";
         return false;
     }
     o.client = Rect{v[0], v[1], v[2], v[3]};
@@ -154,7 +160,7 @@ bool ReadChoices(const QCommandLineParser& p, ChartOptions& o, std::string& erro
     if (p.isSet("kind")) {
         o.kind = Text(p.value("kind"));
         if (!FindChartKind(o.kind)) {
-            error = "--kind: unknown chart kind '" + o.kind + "'";
+            error = "--kind: unknown chart kind '" + EchoText(o.kind) + "'";
             return false;
         }
     }
@@ -162,14 +168,14 @@ bool ReadChoices(const QCommandLineParser& p, ChartOptions& o, std::string& erro
         const QString v = p.value("period");
         o.period = v == "day" ? 0 : v == "week" ? 1 : v == "month" ? 2 : -1;
         if (o.period < 0) {
-            error = "--period takes day, week or month, not '" + Text(v) + "'";
+            error = "--period takes day, week or month, not '" + Echo(v) + "'";
             return false;
         }
     }
     if (p.isSet("clockwise")) {
         const QString v = p.value("clockwise");
         if (v != "on" && v != "off") {
-            error = "--clockwise takes on or off, not '" + Text(v) + "'";
+            error = "--clockwise takes on or off, not '" + Echo(v) + "'";
             return false;
         }
         o.clockwise = v == "on";
@@ -191,7 +197,8 @@ bool ReadStartDate(const QCommandLineParser& p, ChartOptions& o, bool dateIsPivo
         return true;
     const auto t = LocalMidnight(Text(p.value(name)));
     if (!t) {
-        error = "--" + std::string(name) + " takes a calendar date as YYYY-MM-DD, not '" + Text(p.value(name)) + "'";
+        error = "--" + std::string(name) + " takes a calendar date as YYYY-MM-DD, not '" + Echo(p.value(name)) +
+                "'";
         return false;
     }
     o.startTime = *t;
@@ -215,7 +222,7 @@ bool ReadNumbers(const QCommandLineParser& p, ChartOptions& o, std::string& erro
            ReadFloat(p, "triangle-angle", o.triangleAngle, error) &&
            ReadFloat(p, "squares-angle", o.squaresAngle, error) &&
            ReadFloat(p, "divisions-angle", o.divisionsAngle, error) &&
-           ReadInt(p, "canvas", 16, kMaxCanvas, o.canvas, error) && ReadFloat(p, "zoom", o.zoom, error);
+           ReadInt(p, "canvas", kMinCanvas, kMaxCanvas, o.canvas, error) && ReadFloat(p, "zoom", o.zoom, error);
 }
 
 bool CheckPictureSize(const ChartOptions& o, std::string& error)
@@ -296,6 +303,47 @@ void ApplyOptions(const ChartOptions& o, CBaseDraw& chart, bool all)
     chart.m_rcClient = o.ClientRect();
 }
 
+// The smallest canvas with the default client rectangle on which the chart's
+// cells fit, if one up to kMaxCanvas does. The chart is as it was afterwards.
+std::optional<int> SmallestCanvas(CBaseDraw& chart)
+{
+    const Rect saved = chart.m_rcClient;
+    const auto fitsOn = [&chart](int canvas) {
+        chart.m_rcClient = ChartOptions::DefaultClient(canvas);
+        return chart.CellsFit();
+    };
+    std::optional<int> smallest;
+    if (fitsOn(kMaxCanvas)) {
+        int lo = kMinCanvas, hi = kMaxCanvas;
+        while (lo < hi) {
+            const int mid = lo + (hi - lo) / 2;
+            if (fitsOn(mid))
+                hi = mid;
+            else
+                lo = mid + 1;
+        }
+        smallest = lo;
+    }
+    chart.m_rcClient = saved;
+    return smallest;
+}
+
+std::string CellsDoNotFit(CBaseDraw& chart, const ChartOptions& o)
+{
+    const std::string what = "the " + o.kind + " chart's " + std::to_string(chart.GetRings()) + " rings";
+    if (chart.GetRings() < 1 || chart.LayoutRings() != chart.GetRings())
+        return what + " lie outside the 1 to " + std::to_string(CBaseDraw::kMaxRings) + " a chart is drawn with";
+    const std::string leave = what + " leave cells under one unit ";
+    if (o.client)
+        return leave + "in the --client rectangle; give a larger --client and --canvas, and a smaller --zoom to "
+            "keep the picture's size";
+    const std::optional<int> canvas = SmallestCanvas(chart);
+    if (!canvas)
+        return leave + "on any canvas up to --canvas " + std::to_string(kMaxCanvas);
+    return leave + "on a " + std::to_string(o.canvas) + "-unit canvas; give --canvas " + std::to_string(*canvas) +
+        " or more, and a smaller --zoom to keep the picture's size";
+}
+
 std::int64_t TodayMidnight()
 {
     const std::time_t now = std::time(nullptr);
@@ -308,10 +356,9 @@ std::int64_t TodayMidnight()
 
 } // namespace
 
-Rect ChartOptions::ClientRect() const
-{
-    return client ? *client : Rect{50, 50, canvas - 50, canvas - 50};
-}
+Rect ChartOptions::ClientRect() const { return client ? *client : DefaultClient(canvas); }
+
+Rect ChartOptions::DefaultClient(int canvas) { return Rect{50, 50, canvas - 50, canvas - 50}; }
 
 void AddChartOptions(QCommandLineParser& parser)
 {
@@ -360,4 +407,23 @@ std::unique_ptr<CBaseDraw> LoadChart(ChartOptions& o, std::string& error)
     ApplyOptions(o, *chart, false);
     o.zoom = chart->m_fZoom;
     return chart;
+}
+
+bool CheckChart(CBaseDraw& chart, const ChartOptions& o, std::string& error)
+{
+    if (!chart.CellsFit()) {
+        error = CellsDoNotFit(chart, o);
+        return false;
+    }
+    // A chart file's own prices are its own: its labels show "-" where they overflow.
+    const bool optionsPrice = o.file.empty() || o.given.count("start") || o.given.count("step");
+    const long long last = FindChartKind(o.kind)->cellCount(chart.LayoutRings());
+    if (optionsPrice && !std::isfinite(chart.CellPrice(static_cast<int>(last)))) {
+        char text[96];
+        std::snprintf(text, sizeof text, "--start and --step put the price of cell %lld beyond \u00B1%g", last,
+                      static_cast<double>(FLT_MAX));
+        error = text;
+        return false;
+    }
+    return true;
 }

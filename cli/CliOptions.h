@@ -46,6 +46,8 @@ struct ChartOptions {
     std::set<std::string> given;       // the options set on the command line
 
     Rect ClientRect() const;
+    // The client rectangle a canvas gets when --client is not given.
+    static Rect DefaultClient(int canvas);
 };
 
 // Registers the chart options with parser.
@@ -67,3 +69,9 @@ std::unique_ptr<CBaseDraw> BuildChart(const ChartOptions& options);
 // it). Nothing, with a one-line message, when the file cannot be read or
 // holds no chart of that kind.
 std::unique_ptr<CBaseDraw> LoadChart(ChartOptions& options, std::string& error);
+
+// Whether chart, built or loaded from the options, is drawn with readable
+// cells: false, with a one-line message, when its cells would be under one
+// unit on the options' canvas (nothing would be drawn), or when the start and
+// step the options give put its last cell's price beyond single precision.
+bool CheckChart(CBaseDraw& chart, const ChartOptions& options, std::string& error);

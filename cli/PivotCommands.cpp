@@ -3,6 +3,7 @@
 #include "BaseDraw.h"
 #include "ChartExport.h"
 #include "ChartKinds.h"
+#include "EchoText.h"
 #include "FiniteNumber.h"
 #include "LocalMidnight.h"
 #include "RecordingSurface.h"
@@ -44,7 +45,7 @@ bool ReadQuery(const QCommandLineParser& p, const std::string& command, PivotOpt
         error = std::string("--") + name + " takes " +
             (o.query.by == CellQuery::By::Price ? "a number"
                  : o.query.by == CellQuery::By::Date ? "a calendar date as YYYY-MM-DD" : "a whole number") +
-            ", not '" + o.queryText + "'";
+            ", not '" + EchoText(o.queryText) + "'";
     return ok;
 }
 
@@ -56,7 +57,7 @@ bool ReadAngles(const QCommandLineParser& p, PivotOptions& o, std::string& error
     for (const QString& item : p.value("angles").split(',')) {
         const std::optional<double> theta = FiniteNumber(item.trimmed());
         if (!theta || !IsTargetAngle(*theta)) {
-            error = "--angles takes degrees above -720 and below 720, not '" + Text(item) + "'";
+            error = "--angles takes degrees above -720 and below 720, not '" + EchoText(Text(item)) + "'";
             return false;
         }
         o.angles.push_back(*theta);
@@ -71,14 +72,14 @@ bool ReadTargetOptions(const QCommandLineParser& p, PivotOptions& o, std::string
         o.turns = p.value("turns").toInt(&ok);
         if (!ok || o.turns < 0 || o.turns > CBaseDraw::kMaxRings) {
             error = "--turns takes a whole number from 0 to " + std::to_string(CBaseDraw::kMaxRings) + ", not '" +
-                Text(p.value("turns")) + "'";
+                EchoText(Text(p.value("turns"))) + "'";
             return false;
         }
     }
     if (p.isSet("format")) {
         o.format = Text(p.value("format"));
         if (o.format != "json" && o.format != "csv" && o.format != "ics") {
-            error = "--format takes json, csv or ics with targets, not '" + o.format + "'";
+            error = "--format takes json, csv or ics with targets, not '" + EchoText(o.format) + "'";
             return false;
         }
     }
@@ -105,7 +106,7 @@ int FoundCell(CBaseDraw& chart, const ChartKind& kind, const PivotOptions& o, st
     const char* what = o.query.by == CellQuery::By::Price ? "price "
         : o.query.by == CellQuery::By::Date               ? "date "
                                                           : "number ";
-    err << "quadrix-cli: no cell of this chart has " << what << o.queryText << '\n';
+    err << "quadrix-cli: no cell of this chart has " << what << EchoText(o.queryText) << '\n';
     return 0;
 }
 

@@ -8,6 +8,7 @@
 #include "CalculatorCommands.h"
 #include "CliOptions.h"
 #include "DateCommands.h"
+#include "EchoText.h"
 #include "PivotCommands.h"
 #include "Version.h"
 
@@ -32,7 +33,8 @@ const char* const kDescription =
     "Commands:\n"
     "  render --out FILE   write the chart as PNG, SVG or PDF (by the extension)\n"
     "  cells               print every cell's centre, label and label colour as JSON, or with\n"
-    "                      --format csv its number, price, date, ring, angle and centre as CSV\n"
+    "                      --format csv its number, full price, ISO date, ring, angle, centre and\n"
+    "                      label date as CSV\n"
     "  hit X Y             print the number of the cell at chart point X, Y\n"
     "  find (--price P | --date YYYY-MM-DD | --n N)\n"
     "                      print the cell of the nearest price, the first of that day, or of that\n"
@@ -95,15 +97,15 @@ bool ReadPoint(const QStringList& args, int& x, int& y)
 // The chart the drawing commands work on: from the options, or from --file.
 std::unique_ptr<CBaseDraw> MakeChart(ChartOptions& options)
 {
-    if (options.file.empty())
-        return BuildChart(options);
     std::string error;
-    std::unique_ptr<CBaseDraw> chart = LoadChart(options, error);
+    std::unique_ptr<CBaseDraw> chart = options.file.empty() ? BuildChart(options) : LoadChart(options, error);
+    if (chart && !CheckChart(*chart, options, error))
+        chart.reset();
     if (!chart) {
         std::cerr << "quadrix-cli: " << error << '\n';
         return nullptr;
     }
-    return FitFileZoom(*chart, options, std::cerr) ? std::move(chart) : nullptr;
+    return options.file.empty() || FitFileZoom(*chart, options, std::cerr) ? std::move(chart) : nullptr;
 }
 
 // The longitudes for --planets at the place options, as the astrology report
@@ -233,7 +235,7 @@ int Dispatch(const QCommandLineParser& parser, ChartOptions& options)
         return UsageError("hit takes two whole numbers X Y");
     const bool known = command == "render" || command == "hit" || command == "cells" || command == "trace";
     if (!known || ((command == "cells" || command == "trace") && args.size() != 1))
-        return UsageError("unknown command or extra arguments: " + args.join(' ').toStdString());
+        return UsageError("unknown command or extra arguments: " + EchoText(args.join(' ').toStdString()));
 
     std::optional<Longitudes> planets;
     std::string caption;

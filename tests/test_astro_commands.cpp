@@ -65,7 +65,9 @@ TEST(AstroCommand, ReportOfACityOrAPlaceOrTheDialogsMessageOnStderr)
     EXPECT_EQ(empty.status, 1);
     EXPECT_EQ(empty.err, "please input valid date\n");
     EXPECT_TRUE(empty.out.empty());
-    EXPECT_EQ(Astro({"--date", "2011-11-24", "--city", "Atlantis", "--cities", kCities}).err, "please select a city\n");
+    EXPECT_EQ(Astro({"--date", "2011-11-24", "--city", "Atlantis", "--cities", kCities}).err,
+        "quadrix-cli astro: no city named 'Atlantis' in " + kCities.toStdString()
+            + " (the cities command lists them)\n");
     EXPECT_EQ(Astro({"--date", "2011-11-24", "--city", "Beijing", "--cities", "/nonexistent.xml"}).err,
         "Reading city.xml file failed !!! (Cannot read /nonexistent.xml: No such file or directory)\n");
 }

@@ -17,15 +17,16 @@ TEST(CellFacts, OneKnownCellOfEachKind)
         const char* kind;
         int n;
         const char* price;
+        const char* exactPrice; // at full precision, not the label's
         int ring;
         float angle;
         Point centre;
     } rows[] = {
-        {"nine", 2, "1.25", 1, 180.0f, {370, 498}},   // left of the centre: numbered clockwise
-        {"four", 5, "2.00", 1, 18.43f, {666, 442}},     // last of ring 1, on the upper centre row
-        {"hexagon", 6, "2.25", 1, 0.0f, {575, 500}},  // ring 1 ends on the corner at the right
-        {"wheel", 25, "7.00", 2, 7.5f, {712, 472}},   // the second ring starts at the right
-        {"master", 1, "1.00", 1, 213.69f, {440, 150}}, // the lower-left corner: the bottom row
+        {"nine", 2, "1.25", "1.25", 1, 180.0f, {370, 498}},   // left of the centre: numbered clockwise
+        {"four", 5, "2.00", "2", 1, 18.43f, {666, 442}},     // last of ring 1, on the upper centre row
+        {"hexagon", 6, "2.25", "2.25", 1, 0.0f, {575, 500}},  // ring 1 ends on the corner at the right
+        {"wheel", 25, "7.00", "7", 2, 7.5f, {712, 472}},   // the second ring starts at the right
+        {"master", 1, "1.00", "1", 1, 213.69f, {440, 150}}, // the lower-left corner: the bottom row
     };
     for (const auto& row : rows) {
         const ChartKind& kind = *FindChartKind(row.kind);
@@ -36,22 +37,60 @@ TEST(CellFacts, OneKnownCellOfEachKind)
         const CellFacts f = FactsOfCell(*chart, kind, row.n);
         EXPECT_EQ(f.number, row.n);
         EXPECT_EQ(f.price, row.price) << row.kind;
+        EXPECT_EQ(f.exactPrice, row.exactPrice) << row.kind;
         EXPECT_EQ(f.ring, row.ring) << row.kind;
         EXPECT_NEAR(f.angle, row.angle, 0.5f) << row.kind;
         EXPECT_EQ(f.centre, row.centre) << row.kind;
     }
 }
 
-TEST(CellTable, HeaderThenOneRowPerCellAwkwardFieldsQuoted)
+TEST(CellTable, HeaderThenOneRowPerCellFullPricesIsoDatesAwkwardFieldsQuoted)
 {
     const ChartKind& kind = *FindChartKind("nine");
     const std::unique_ptr<CBaseDraw> chart = kind.create();
+    chart->m_fStartPrice = 1000.0f;
+    chart->m_fPriceStep = 0.25f;
+    chart->m_nDecimals = 0;
+    chart->m_tStartTime = LocalMidnight(2024, 12, 30);
     PaintWith(*chart, 2, {50, 50, 950, 950});
     const std::string csv = CellTable::Csv(*chart, kind);
-    EXPECT_EQ(csv.rfind("\xEF\xBB\xBF编号,价格,日期,环,角度,x,y\r\n1,", 0), 0u);
+    // Not the labels' 1000 and 24/12/31: the price in full, the day in ISO form.
+    EXPECT_EQ(csv.rfind("\xEF\xBB\xBF编号,价格,日期,环,角度,x,y,日期标签\r\n"
+                        "1,1000,2024-12-30,0,0.00,500,500,12/30\r\n2,1000.25,2024-12-31,1,", 0), 0u) << csv;
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 26);
     EXPECT_EQ(csv.find("-0.00"), std::string::npos); // the cell straight right of the centre
+
+    // A start with a time of day gives every date that time; a file's
+    // overflowing prices are empty fields and "-" labels, never inf.
+    chart->m_tStartTime += 9 * 3600 + 30 * 60;
+    chart->m_fStartPrice = 3e38f;
+    chart->m_fPriceStep = 1e37f;
+    const std::string far = CellTable::Csv(*chart, kind);
+    EXPECT_NE(far.find("\r\n25,,2025-01-23 09:30:00,2,"), std::string::npos) << far;
+    EXPECT_EQ(far.find("inf"), std::string::npos);
+    EXPECT_EQ(chart->CellPriceText(25), "-");
+
     EXPECT_EQ(CellTable::Field("1,5"), "\"1,5\""); // a decimal comma of some locales
     EXPECT_EQ(CellTable::Field("a\"b\nc"), "\"a\"\"b\nc\"");
     EXPECT_EQ(CellTable::Field("12/3/5"), "12/3/5");
+}
+
+// The layout's own question, asked without drawing: where it says no, the
+// paint lays out nothing. 300 units high: the nine's 149 rings are 299 cells.
+TEST(CellsFit, AnswersWhatThePaintLaysOut)
+{
+    const struct {
+        const char* kind;
+        int lastFitting;
+    } rows[] = {{"nine", 149}, {"four", 149}, {"hexagon", 150}, {"wheel", 50}, {"master", CBaseDraw::kMaxRings}};
+    for (const auto& row : rows) {
+        const ChartKind& kind = *FindChartKind(row.kind);
+        const std::unique_ptr<CBaseDraw> chart = kind.create();
+        chart->m_rcClient = {50, 50, 350, 350};
+        chart->SetRings(row.lastFitting);
+        EXPECT_TRUE(chart->CellsFit()) << row.kind;
+        PaintWith(*chart, row.lastFitting + 1, chart->m_rcClient);
+        EXPECT_FALSE(chart->CellsFit()) << row.kind;
+        EXPECT_TRUE(chart->m_rcChart.IsEmpty()) << row.kind;
+    }
 }

@@ -11,7 +11,7 @@
 struct BodyPositions {
     Longitudes longitudes {}; // degrees, 0 to below 360
     bool analytic = false; // the data files were not found: the library's analytic ephemeris served
-    std::string error; // the library's message for a body it could not compute
+    std::string error; // why a body could not be computed
 };
 
 // Topocentric tropical ecliptic longitudes of the ten bodies through the
@@ -29,6 +29,13 @@ public:
     // east positive) at sea level.
     BodyPositions Compute(const DateTimeFields& ut, double latitude, double longitude) const;
 
+    // Which years the planet data files in the searched folders cover, as
+    // "the installed data files cover the years 1800 to 2399" (each file
+    // holds six centuries from the one in its name), or that none is
+    // installed. Outside them the library computes with its analytic model,
+    // which reaches from 3000 BC to about AD 3000.
+    std::string DataCoverage() const;
+
     // The Julian day (UT) of a UT date-time in the Gregorian calendar.
     static double JulianDay(const DateTimeFields& ut);
     // dirs joined with ':' as the library reads its path, leaving out those
@@ -36,5 +43,7 @@ public:
     static std::string SearchPath(const std::vector<std::string>& dirs);
 
 private:
+    std::vector<std::string> Dirs() const;
+
     std::optional<std::vector<std::string>> m_dirs;
 };
