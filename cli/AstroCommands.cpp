@@ -1,5 +1,6 @@
 #include "AstroCommands.h"
 
+#include "ArgumentBytes.h"
 #include "AstrologyReport.h"
 #include "CityList.h"
 #include "FiniteNumber.h"
@@ -46,7 +47,7 @@ std::optional<int> Parse(QCommandLineParser& parser, const QStringList& args, st
 // The city list of --cities, else the program's own.
 CityList ReadCities(const QCommandLineParser& parser)
 {
-    return CityFile::Read(parser.isSet("cities") ? parser.value("cities").toStdString() : ProgramPaths::CityFilePath());
+    return CityFile::Read(parser.isSet("cities") ? ArgumentBytes::Path(parser.value("cities")) : ProgramPaths::CityFilePath());
 }
 
 // A number of degrees from -limit to limit given by option.
