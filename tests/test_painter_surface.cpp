@@ -568,8 +568,9 @@ TEST(ChartExport, ReplacesOnlyWritablePlainFilesAndKeepsTheOldOneWhenTheDiskFill
         {fifo, "pipe.png is not a regular file"}, {device + ".svg", "null.svg is not a regular file"},
         {pdf, "kept.pdf is not writable"}};
     for (const auto& [path, reason] : refused) {
-        if (path != device + ".svg" || hasDevice)
-            EXPECT_TRUE(!ExportChart(*chart, path, 300, 0.5, error) && error.find(reason) != std::string::npos) << error;
+        const bool untested = path == device + ".svg" && !hasDevice;
+        EXPECT_TRUE(untested || (!ExportChart(*chart, path, 300, 0.5, error) && error.find(reason) != std::string::npos))
+            << error;
     }
     struct stat st {};
     EXPECT_TRUE(lstat(fifo.c_str(), &st) == 0 && S_ISFIFO(st.st_mode));
