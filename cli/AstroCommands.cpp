@@ -1,5 +1,6 @@
 #include "AstroCommands.h"
 
+#include "ArgumentBytes.h"
 #include "AstrologyReport.h"
 #include "CityList.h"
 #include "EchoText.h"
@@ -47,7 +48,7 @@ std::optional<int> Parse(QCommandLineParser& parser, const QStringList& args, st
 // The city list --cities names, else the program's own.
 std::string CitiesPath(const QCommandLineParser& parser)
 {
-    return parser.isSet("cities") ? parser.value("cities").toStdString() : ProgramPaths::CityFilePath();
+    return parser.isSet("cities") ? ArgumentBytes::Path(parser.value("cities")) : ProgramPaths::CityFilePath();
 }
 
 // A number of degrees from -limit to limit given by option.

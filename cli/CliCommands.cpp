@@ -9,6 +9,7 @@
 #include "ChartSlots.h"
 #include "CliOptions.h"
 #include "PainterSurface.h"
+#include "PlainFile.h"
 #include "RecordingSurface.h"
 
 #include <QImage>
@@ -17,14 +18,17 @@
 #include <nlohmann/json.hpp>
 
 #include <cmath>
+#include <cstddef>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <ostream>
 
 using ordered_json = nlohmann::ordered_json;
 
 namespace {
+
+// The largest JSON write reads: as large as the largest chart file, more
+// than any set of charts needs, and little enough to parse in memory.
+constexpr std::size_t kMaxJsonSize = 64 << 20;
 
 // A label is the cell's when its box is centred on the cell's centre; the
 // tolerance covers the one-unit differences of odd sizes.
@@ -217,11 +221,10 @@ int RunDump(const std::string& chartFile, std::ostream& out, std::ostream& err)
 
 int RunWrite(const std::string& jsonFile, const std::string& chartFile, std::ostream& err)
 {
-    std::ifstream in(jsonFile, std::ios::binary);
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (!in && !in.eof())
-        return Fail(err, "cannot read " + jsonFile);
-    const Result<CChartSlots> charts = ChartSetJson::FromText(text);
+    const Result<std::string> text = PlainFile::Read(jsonFile, kMaxJsonSize);
+    if (!text.Ok())
+        return Fail(err, text.Message());
+    const Result<CChartSlots> charts = ChartSetJson::FromText(text.Value());
     if (!charts.Ok())
         return Fail(err, jsonFile + ": " + charts.Message());
     const Result<void> saved = ChartFile::Save(charts.Value(), chartFile);

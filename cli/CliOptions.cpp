@@ -1,5 +1,6 @@
 #include "CliOptions.h"
 
+#include "ArgumentBytes.h"
 #include "BaseDraw.h"
 #include "ChartExport.h"
 #include "ChartFile.h"
@@ -380,7 +381,7 @@ bool ReadChartOptions(const QCommandLineParser& p, ChartOptions& o, std::string&
     for (const OptionInfo& option : kOptions)
         if (p.isSet(option.name))
             o.given.insert(option.name);
-    o.file = Text(p.value("file"));
+    o.file = ArgumentBytes::Path(p.value("file"));
     return ReadChoices(p, o, error) && ReadStartDate(p, o, dateIsPivot, error) && ReadNumbers(p, o, error) && ReadLabels(p, o, error) &&
            ReadOverlays(p, o, error) && ReadClient(p, o, error) && CheckPictureSize(o, error);
 }

@@ -1,5 +1,6 @@
 // quadrix-cli: the scriptable front end over the chart engine.
 
+#include "ArgumentBytes.h"
 #include "BaseDraw.h"
 #include "ChartKinds.h"
 #include "CliCommands.h"
@@ -15,10 +16,13 @@
 #include <QCommandLineParser>
 #include <QGuiApplication>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <clocale>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <iostream>
@@ -76,6 +80,29 @@ void EnsureRuntimeDir()
     struct stat st {};
     if (stat(dir.c_str(), &st) == 0 && st.st_uid == getuid() && (st.st_mode & 0777) == 0700)
         qputenv("XDG_RUNTIME_DIR", dir.c_str());
+}
+
+// A standard stream the caller closed is opened read-only on /dev/null, so
+// that no file this program opens takes its number and output meant for the
+// terminal fails instead of landing in that file.
+void KeepStandardStreamsOpen()
+{
+    for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO})
+        if (fcntl(fd, F_GETFD) < 0 && errno == EBADF)
+            open("/dev/null", O_RDONLY);
+}
+
+// Output that never reached its reader (a full disk, a closed pipe or
+// stream) fails the command, whatever it did, with one line.
+int FinishOutput(int status)
+{
+    // The C library drops what a failed write left, and with it why it failed.
+    std::cout.flush();
+    const bool flushed = std::fflush(stdout) == 0 && !std::cout.fail() && !std::ferror(stdout);
+    if (std::fclose(stdout) == 0 && flushed)
+        return status;
+    std::cerr << "quadrix-cli: cannot write the output\n";
+    return status == 0 ? 1 : status;
 }
 
 int UsageError(const std::string& message)
@@ -166,11 +193,11 @@ int DispatchFileCommand(const QStringList& args)
     if (args[0] == "dump") {
         if (args.size() != 2)
             return UsageError("dump takes one chart file");
-        return RunDump(args[1].toStdString(), std::cout, std::cerr);
+        return RunDump(ArgumentBytes::Path(args[1]), std::cout, std::cerr);
     }
     if (args.size() != 3)
         return UsageError("write takes a JSON file and the chart file to write");
-    return RunWrite(args[1].toStdString(), args[2].toStdString(), std::cerr);
+    return RunWrite(ArgumentBytes::Path(args[1]), ArgumentBytes::Path(args[2]), std::cerr);
 }
 
 // Commands that take words rather than a chart: date and easter.
@@ -248,7 +275,7 @@ int Dispatch(const QCommandLineParser& parser, ChartOptions& options)
     chart->m_Planets = planets;
     chart->m_PlanetCaption = caption;
     if (command == "render")
-        return RunRender(*chart, options, parser.value("out").toStdString(), std::cerr);
+        return RunRender(*chart, options, ArgumentBytes::Path(parser.value("out")), std::cerr);
     if (command == "cells")
         return format == "csv" ? RunCellTable(*chart, options, std::cout) : RunCells(*chart, options, std::cout);
     if (command == "trace")
@@ -256,9 +283,7 @@ int Dispatch(const QCommandLineParser& parser, ChartOptions& options)
     return RunHit(*chart, x, y, std::cout);
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+int Run(int argc, char* argv[])
 {
     // The tool never opens a window; it needs a GUI application only for fonts.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -271,9 +296,10 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName("quadrix-cli");
     QCoreApplication::setApplicationVersion(QUADRIX_VERSION);
 
-    // The astrology commands take options of their own (their --date is a
-    // date and time, not a chart's first day).
-    const QStringList words = QCoreApplication::arguments();
+    // The application has taken its own options out of argv. The astrology
+    // commands take options of their own (their --date is a date and time,
+    // not a chart's first day).
+    const QStringList words = ArgumentBytes::Decode(argc, argv);
     if (words.size() > 1 && words[1] == "astro")
         return RunAstroCommand(words.mid(1), std::cout, std::cerr);
     if (words.size() > 1 && words[1] == "cities")
@@ -294,12 +320,18 @@ int main(int argc, char* argv[])
     AddChartOptions(parser);
     AddPivotOptions(parser);
 
-    if (!parser.parse(QCoreApplication::arguments()))
+    if (!parser.parse(words))
         return UsageError(parser.errorText().toStdString());
-    if (parser.isSet("help"))
-        parser.showHelp(0);
-    if (parser.isSet("version"))
-        parser.showVersion();
+    // Printed here rather than by the parser, which exits before the output
+    // is checked.
+    if (parser.isSet("help")) {
+        std::cout << parser.helpText().toStdString();
+        return 0;
+    }
+    if (parser.isSet("version")) {
+        std::cout << "quadrix-cli " << QUADRIX_VERSION << '\n';
+        return 0;
+    }
 
     ChartOptions options;
     std::string error;
@@ -307,4 +339,12 @@ int main(int argc, char* argv[])
     if (!ReadChartOptions(parser, options, error, command == "find" || command == "targets"))
         return UsageError(error);
     return Dispatch(parser, options);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    KeepStandardStreamsOpen();
+    return FinishOutput(Run(argc, argv));
 }

@@ -3,6 +3,8 @@
 #include "BaseDraw.h"
 #include "PainterSurface.h"
 #include "RecordingSurface.h"
+#include "ReplacingDevice.h"
+#include "ReplacingFile.h"
 #include "SvgPaintDevice.h"
 
 #include <QFileInfo>
@@ -10,7 +12,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <cmath>
 #include <cstddef>
@@ -53,7 +54,7 @@ Painted PaintImage(QImage& image, int side, CBaseDraw& chart, double zoom)
     return PaintOn(image, side, chart, zoom, SIZE_MAX);
 }
 
-Painted WritePng(QSaveFile& file, int side, CBaseDraw& chart, double zoom)
+Painted WritePng(QIODevice& file, int side, CBaseDraw& chart, double zoom)
 {
     QImage image;
     const Painted painted = PaintImage(image, side, chart, zoom);
@@ -64,7 +65,7 @@ Painted WritePng(QSaveFile& file, int side, CBaseDraw& chart, double zoom)
 
 // Written while painted, so that a chart of a million cells does not sit in
 // memory as text first.
-Painted WriteSvg(QSaveFile& file, int side, CBaseDraw& chart, double zoom)
+Painted WriteSvg(QIODevice& file, int side, CBaseDraw& chart, double zoom)
 {
     CSvgPaintDevice svg(file, QSize(side, side), QString::fromStdString(chart.GetName()));
     const Painted painted = PaintOn(svg, side, chart, zoom, kMaxVectorItems);
@@ -73,8 +74,9 @@ Painted WriteSvg(QSaveFile& file, int side, CBaseDraw& chart, double zoom)
     return painted;
 }
 
-// One pixel of the picture is one point of the page.
-Painted WritePdf(QSaveFile& file, int side, CBaseDraw& chart, double zoom)
+// One pixel of the picture is one point of the page. QPdfWriter reports no
+// write error: the device remembers them.
+Painted WritePdf(QIODevice& file, int side, CBaseDraw& chart, double zoom)
 {
     QPdfWriter pdf(&file);
     pdf.setResolution(72);
@@ -124,7 +126,7 @@ bool ExportChart(CBaseDraw& chart, const std::string& path, int canvas, double z
 {
     const QString fileName = QString::fromStdString(path);
     const QString suffix = QFileInfo(fileName).suffix().toLower();
-    Painted (*write)(QSaveFile&, int, CBaseDraw&, double) = nullptr;
+    Painted (*write)(QIODevice&, int, CBaseDraw&, double) = nullptr;
     if (suffix == QLatin1String("png"))
         write = WritePng;
     else if (suffix == QLatin1String("svg"))
@@ -140,31 +142,27 @@ bool ExportChart(CBaseDraw& chart, const std::string& path, int canvas, double z
     if (side == 0)
         return false;
 
-    // Written to a temporary file that replaces path only when complete.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = "cannot write \"" + path + "\": " + file.errorString().toStdString();
+    CReplacingFile file(path);
+    if (const Result<void> opened = file.Open(); !opened.Ok()) {
+        error = opened.Message();
         return false;
     }
-    const Painted painted = write(file, side, chart, zoom);
+    CReplacingDevice device(file);
+    const Painted painted = write(device, side, chart, zoom);
     if (painted == Painted::TooLarge) {
-        file.cancelWriting();
         error = "cannot export \"" + path + "\": the chart draws more than " + std::to_string(kMaxVectorItems) +
                 " shapes and texts, too many for a ." + suffix.toStdString() + " file; export it as PNG";
         return false;
     }
     if (painted == Painted::Failed) {
-        file.cancelWriting();
-        error = "cannot write \"" + path + "\": " +
-                (file.error() != QFileDevice::NoError ? file.errorString().toStdString()
-                                                     : std::string("painting the chart failed"));
+        error = file.WriteError().empty() ? "cannot write \"" + path + "\": painting the chart failed"
+                                          : file.WriteError();
         return false;
     }
-    if (!file.commit()) {
-        error = "cannot write \"" + path + "\": " + file.errorString().toStdString();
-        return false;
-    }
-    return true;
+    const Result<void> committed = file.Commit();
+    if (!committed.Ok())
+        error = committed.Message();
+    return committed.Ok();
 }
 
 QImage ChartImage(CBaseDraw& chart, int canvas, double zoom, int maxSide, std::string& error)

@@ -252,8 +252,13 @@ void CSvgPaintEngine::drawEllipse(const QRectF& r)
 }
 
 // Text stays text, in the pen's colour, so that the file can be searched.
+// A run of characters XML cannot hold (a control character the fonts have a
+// glyph for comes as a run of its own) leaves no empty element.
 void CSvgPaintEngine::drawTextItem(const QPointF& p, const QTextItem& item)
 {
+    const QByteArray text = Escaped(item.text());
+    if (text.isEmpty())
+        return;
     const QFont font = item.font();
     const double pixels = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * 96.0 / 72.0;
     QByteArray decoration;
@@ -266,8 +271,7 @@ void CSvgPaintEngine::drawTextItem(const QPointF& p, const QTextItem& item)
           "\" font-weight=\"" + QByteArray::number(font.weight()) + '"' +
           (font.italic() ? " font-style=\"italic\"" : "") +
           (decoration.isEmpty() ? QByteArray() : " text-decoration=\"" + decoration.trimmed() + '"') +
-          Style(QBrush(m_pen.color()), Qt::NoPen) + '>' +
-          Escaped(item.text()) + "</text>\n");
+          Style(QBrush(m_pen.color()), Qt::NoPen) + '>' + text + "</text>\n");
 }
 
 void CSvgPaintEngine::drawPixmap(const QRectF& r, const QPixmap& pixmap, const QRectF& source)

@@ -19,6 +19,15 @@ constexpr double kUnbounded = 1e7;
 // make room for it.
 constexpr double kGlyphSlack = 1.0;
 
+// Control characters are never drawn, whatever glyphs the installed fonts
+// have for them; line ends and tabs still break and space the text.
+QString WithoutControls(QString text)
+{
+    return text.removeIf([](QChar c) {
+        return c.category() == QChar::Other_Control && c != QLatin1Char('\n') && c != QLatin1Char('\t');
+    });
+}
+
 QString Trimmed(QString line)
 {
     while (!line.isEmpty() && line.back().isSpace())
@@ -134,7 +143,7 @@ CTextBlock::CTextBlock(const QFont& font, const QString& text, double wrapWidth)
 {
     QStringList lines;
     const QFontMetricsF metrics(m_font);
-    for (const QString& paragraph : text.split(QLatin1Char('\n')))
+    for (const QString& paragraph : WithoutControls(text).split(QLatin1Char('\n')))
         lines += wrapWidth > 0 ? WrapAtSpaces(paragraph, metrics, wrapWidth) : QStringList{paragraph};
     for (QString& line : lines)
         line = Trimmed(line);

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -25,10 +26,10 @@ struct CliRun {
 };
 
 // Runs the tool with arguments (already shell-quoted where needed); stderr
-// goes to the same pipe when mergeErr is set.
-CliRun RunCli(const std::string& args, bool mergeErr = false)
+// goes to the same pipe when mergeErr is set, and then stdout where out says.
+CliRun RunCli(const std::string& args, bool mergeErr = false, const std::string& out = "")
 {
-    const std::string command = std::string(QUADRIX_CLI) + " " + args + (mergeErr ? " 2>&1" : " 2>/dev/null");
+    const std::string command = std::string(QUADRIX_CLI) + " " + args + (mergeErr ? " 2>&1" : " 2>/dev/null") + out;
     CliRun result;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe)
@@ -43,9 +44,9 @@ CliRun RunCli(const std::string& args, bool mergeErr = false)
 }
 
 // The run fails with status and one line that holds message.
-void ExpectFailure(const std::string& args, int status, const char* message)
+void ExpectFailure(const std::string& args, int status, const char* message, const std::string& out = "")
 {
-    const CliRun r = RunCli(args, true);
+    const CliRun r = RunCli(args, true, out);
     EXPECT_TRUE(r.status == status && r.out.find(message) != std::string::npos
                 && std::count(r.out.begin(), r.out.end(), '\n') == 1) << args << ": " << r.status << " " << r.out;
 }
@@ -286,6 +287,9 @@ TEST(CliChartFile, WriteDumpAndDrawFromTheFileBoundingItsValuesBadFilesExitOne)
     EXPECT_EQ(Cells("--kind master --file " + rtl)[0]["label"], "1.50000");
 
     const std::string damaged = TempPath("damaged.rtl"), bad = TempPath("bad.json"), none = TempPath("none.rtl");
+    const std::string fifo = TempPath("pipe.json");
+    std::remove(fifo.c_str());
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
     std::ofstream(damaged) << "22 serialization::archive 9 -1 -1 2 1 0\n0 0 1 11 1";
     std::ofstream(bad) << R"({"nine": {"m_nRings": "ten"}})";
     std::ofstream(none) << "22 serialization::archive 9 -1 -1 -1 -1 -1\r\n";
@@ -302,8 +306,35 @@ TEST(CliChartFile, WriteDumpAndDrawFromTheFileBoundingItsValuesBadFilesExitOne)
         {"render --out /dev/null --file " + big, "chart's 1000 rings leave cells under one unit on a 1000-unit canvas"},
         {"write " + bad + " " + TempPath("out.rtl"), "nine.m_nRings"},
         {"write " + json + " /nonexistent-folder/out.rtl", "Cannot create"},
+        {"write " + fifo + " " + TempPath("out.rtl"), "not a regular file"}, // hangs, for CTest to stop, if read
+        {"write /dev/zero " + TempPath("out.rtl"), "not a regular file"},
+        {"write " + TempPath("") + " " + TempPath("out.rtl"), "not a regular file"},
     };
     for (const auto& [args, message] : failures)
         ExpectFailure(args, 1, message);
+
+    // Names are bytes: one that is not UTF-8 names the file it says.
+    const std::string raw = TempPath("set\xff.rtl"), other = TempPath("set\xfe.rtl");
+    ASSERT_EQ(RunCli("write " + json + " '" + raw + "'").status, 0);
+    EXPECT_EQ(nlohmann::json::parse(RunCli("dump '" + raw + "'").out)["hexagon"]["m_nRings"], 3);
+    EXPECT_EQ(Cells("--file '" + raw + "'").size(), 9u);
+    ExpectFailure("dump '" + other + "'", 1, "Cannot read");
+    const std::string picture = TempPath("chart\xff.png");
+    ASSERT_EQ(RunCli("render --rings 1 --out '" + picture + "'").status, 0);
+    EXPECT_EQ(FileStart(picture, 4), "\x89PNG");
+}
+
+// Output that does not reach its reader fails every command that prints,
+// with one line; a command that prints nothing does not care.
+TEST(CliOutput, AFullDiskOrAClosedStandardOutputFailsTheCommand)
+{
+    const char* const printing[] = {"--help", "--version", "cells --rings 3", "targets --n 2 --format ics",
+        "find --n 2", "hit 0 0", "trace --rings 1", "degree 1000", "cities",
+        "astro --date '2011-11-24 10:30:00' --city Beijing"};
+    for (const char* args : printing)
+        for (const char* out : {" >/dev/full", " >&-"})
+            ExpectFailure(args, 1, "quadrix-cli: cannot write the output", out);
+    const std::string png = TempPath("closed.png");
+    EXPECT_EQ(RunCli("render --rings 1 --out " + png, false, " >&-").status, 0);
 }
 

@@ -21,9 +21,16 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <csignal>
+#include <filesystem>
 #include <functional>
 #include <optional>
 
@@ -445,7 +452,9 @@ TEST(PainterSurfaceSvg, WrittenAsPaintedWithTextClippedAndShapesWhereTheyLandInA
         if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("text"))
             texts << xml.readElementText();
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    // Whatever fonts are installed: some have glyphs for control characters.
     EXPECT_EQ(texts, QStringList({"WWWW<&>", "after"}));
+    EXPECT_EQ(CTextBlock(QFont("DejaVu Sans"), "after\x01\x7f", 0).Lines()[0].text, QString("after"));
     EXPECT_TRUE(data.contains("<clipPath id=\"c0\"><path d=\"M55,20L75,20L75,40L55,40L55,20\"/></clipPath>"));
     const qsizetype clipped = data.indexOf("WWWW"), closed = data.indexOf("</g>"), after = data.indexOf("after");
     EXPECT_TRUE(clipped < closed && closed < after);
@@ -530,4 +539,66 @@ TEST(ChartExport, WritesPngSvgAndPdfByExtensionOrFailsWithAMessageWritingNothing
     const QImage capped = ChartImage(*chart, 300, 2, 200, error);
     EXPECT_EQ(capped.size(), QSize(200, 200));
     EXPECT_NEAR(Ink(capped).width(), Ink(png).width() * 4 / 3, 3);
+}
+
+// Pictures reach the disk as chart files do: FIFOs, devices and read-only
+// files refused, owner and mode kept, the old file whole when the disk fills
+// up while a PDF is written (its writer ignores a short write).
+TEST(ChartExport, ReplacesOnlyWritablePlainFilesAndKeepsTheOldOneWhenTheDiskFills)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const auto chart = MakeChart<CDrawSquareOfNine>(3, {20, 20, 280, 280});
+    const std::string folder = dir.path().toStdString();
+    const std::string fifo = folder + "/pipe.png", device = folder + "/null", pdf = folder + "/kept.pdf";
+    const auto bytes = [](const std::string& path) {
+        QFile file(QString::fromStdString(path));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    // A device of its own, so that a writer that replaces it harms no other
+    // program; making one takes root.
+    const bool hasDevice = mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+    ASSERT_EQ(symlink("null", (device + ".svg").c_str()), 0);
+    std::string error;
+    ASSERT_TRUE(ExportChart(*chart, pdf, 300, 0.5, error)) << error;
+    const QByteArray old = bytes(pdf);
+    ASSERT_EQ(chmod(pdf.c_str(), 0444), 0);
+    const std::pair<std::string, const char*> refused[] = {
+        {fifo, "pipe.png is not a regular file"}, {device + ".svg", "null.svg is not a regular file"},
+        {pdf, "kept.pdf is not writable"}};
+    for (const auto& [path, reason] : refused) {
+        const bool untested = path == device + ".svg" && !hasDevice;
+        EXPECT_TRUE(untested || (!ExportChart(*chart, path, 300, 0.5, error) && error.find(reason) != std::string::npos))
+            << error;
+    }
+    struct stat st {};
+    EXPECT_TRUE(lstat(fifo.c_str(), &st) == 0 && S_ISFIFO(st.st_mode));
+    EXPECT_TRUE(!hasDevice || (stat(device.c_str(), &st) == 0 && S_ISCHR(st.st_mode)));
+    EXPECT_EQ(bytes(pdf), old);
+
+    // Another user's file, when the tests run as root.
+    const bool root = geteuid() == 0;
+    const uid_t owner = root ? 65534 : geteuid();
+    const gid_t group = root ? 65534 : getegid();
+    ASSERT_TRUE(chmod(pdf.c_str(), 0640) == 0 && chown(pdf.c_str(), owner, group) == 0);
+    ASSERT_TRUE(ExportChart(*chart, pdf, 300, 0.6, error)) << error;
+    ASSERT_EQ(stat(pdf.c_str(), &st), 0);
+    EXPECT_TRUE((st.st_mode & 07777) == 0640 && st.st_uid == owner && st.st_gid == group) << st.st_uid;
+
+    // A disk that fills up: writes past the limit fail, their signal ignored.
+    const QByteArray before = bytes(pdf);
+    const auto larger = MakeChart<CDrawSquareOfNine>(12, {20, 20, 980, 980});
+    rlimit previous {};
+    getrlimit(RLIMIT_FSIZE, &previous);
+    const rlimit diskFull {static_cast<rlim_t>(before.size()), previous.rlim_max};
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &diskFull);
+    const bool exported = ExportChart(*larger, pdf, 1000, 1, error);
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, handler);
+    EXPECT_TRUE(!exported && error.find("kept.pdf: File too large") != std::string::npos) << error;
+    EXPECT_EQ(bytes(pdf), before);
+    const auto entries = std::filesystem::directory_iterator(folder);
+    EXPECT_EQ(std::distance(begin(entries), end(entries)), hasDevice ? 4 : 3); // no temporary file left
 }
