@@ -1,12 +1,12 @@
 #include "CellFacts.h"
 
 #include "BaseDraw.h"
+#include "CellTable.h"
 #include "ChartKinds.h"
 #include "DrawHexagon.h"
 #include "DrawSquareOfFour.h"
 #include "DrawSquareOfNine.h"
 
-#include <charconv>
 #include <cinttypes>
 #include <cmath>
 #include <cstdio>
@@ -61,15 +61,6 @@ std::string LabelDate(CBaseDraw& chart, const ChartKind& kind, int n)
     return date;
 }
 
-std::string ExactPrice(float price)
-{
-    if (!std::isfinite(price))
-        return {};
-    char text[32];
-    const std::to_chars_result end = std::to_chars(text, text + sizeof text, price);
-    return std::string(text, end.ptr);
-}
-
 // A chart's start is local midnight when set through the command line or the
 // date fields; a file may hold another time of day, which every cell shares.
 std::string IsoDate(const CBaseDraw& chart, int n)
@@ -107,7 +98,7 @@ CellFacts FactsOfCell(CBaseDraw& chart, const ChartKind& kind, int n)
     facts.number = n;
     facts.price = chart.CellPriceText(n);
     facts.date = LabelDate(chart, kind, n);
-    facts.exactPrice = ExactPrice(chart.CellPrice(n));
+    facts.exactPrice = CellTable::PriceText(chart.CellPrice(n));
     facts.isoDate = IsoDate(chart, n);
     facts.ring = RingOf(kind, n, chart.LayoutRings());
     facts.centre = chart.GetCellCenter(n);

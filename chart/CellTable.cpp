@@ -4,6 +4,8 @@
 #include "CellFacts.h"
 #include "ChartKinds.h"
 
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <ostream>
 #include <sstream>
@@ -24,6 +26,15 @@ std::string AngleText(float degrees)
     char text[32];
     std::snprintf(text, sizeof text, "%.2f", d > -0.005 && d < 359.995 ? d : 0.0);
     return text;
+}
+
+std::string PriceText(float price)
+{
+    if (!std::isfinite(price))
+        return {};
+    char text[32];
+    const std::to_chars_result end = std::to_chars(text, text + sizeof text, price);
+    return std::string(text, end.ptr);
 }
 
 std::string Field(const std::string& text)

@@ -23,6 +23,10 @@ std::string Csv(CBaseDraw& chart, const ChartKind& kind);
 // An angle with two decimals; a hair below 0 or 360 is written as 0.
 std::string AngleText(float degrees);
 
+// The shortest text that reads back as the same price, empty where the
+// price is not finite.
+std::string PriceText(float price);
+
 // text as one CSV field.
 std::string Field(const std::string& text);
 

@@ -175,9 +175,9 @@ std::optional<std::string> DayAfter(const std::string& date)
 std::string Event(const Target& pivot, const Target& t, const std::string& uid, const std::string& stamp)
 {
     const std::string summary = FillIn(UiText("TargetTable", "编号 %1, 价格 %2, 角度 %3°, 圈数 %4"),
-        {std::to_string(t.number), PriceText(t.price), ShortestText(t.theta), std::to_string(t.turns)});
+        {std::to_string(t.number), CellTable::PriceText(t.price), ShortestText(t.theta), std::to_string(t.turns)});
     const std::string about = FillIn(UiText("TargetTable", "支点: 编号 %1, 价格 %2, 日期 %3"),
-        {std::to_string(pivot.number), PriceText(pivot.price), pivot.date.empty() ? "-" : pivot.date});
+        {std::to_string(pivot.number), CellTable::PriceText(pivot.price), pivot.date.empty() ? "-" : pivot.date});
     // A date DTSTART alone lasts its day too.
     const std::optional<std::string> end = DayAfter(t.date);
     return Folded("BEGIN:VEVENT") + Folded("UID:" + uid) + Folded("DTSTAMP:" + stamp) +
@@ -187,8 +187,6 @@ std::string Event(const Target& pivot, const Target& t, const std::string& uid, 
 }
 
 } // namespace
-
-std::string PriceText(float price) { return std::isfinite(price) ? ShortestText(price) : std::string(); }
 
 std::vector<std::string> HeaderRow(Headers headers)
 {
@@ -202,7 +200,7 @@ std::vector<std::string> Fields(const Target& t)
 {
     const bool differs = t.formulaPrice && std::isfinite(t.price);
     return {std::to_string(t.turns), ShortestText(t.theta), std::to_string(t.number),
-            std::to_string(t.ring), CellTable::AngleText(t.angle), PriceText(t.price),
+            std::to_string(t.ring), CellTable::AngleText(t.angle), CellTable::PriceText(t.price),
             t.formulaPrice ? Decimal(*t.formulaPrice) : "", differs ? Decimal(*t.formulaPrice - t.price) : "",
             t.date, t.date.empty() ? "" : std::to_string(t.days),
             std::to_string(t.centre.x), std::to_string(t.centre.y)};

@@ -44,8 +44,4 @@ std::string Json(const std::vector<Target>& targets);
 // where the kind has none), x, y.
 std::string CellJson(const Target& cell, bool withAngle);
 
-// The shortest text that reads back as the same price, empty where the
-// price is not finite.
-std::string PriceText(float price);
-
 } // namespace TargetTable

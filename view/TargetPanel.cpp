@@ -1,5 +1,6 @@
 #include "TargetPanel.h"
 
+#include "CellTable.h"
 #include "PivotInput.h"
 #include "Rotula2View.h"
 #include "TargetTable.h"
@@ -112,7 +113,7 @@ void CTargetPanel::ShowMarks()
     if (const std::optional<Target>& pivot = marks.PivotRow())
         m_pivot->setText(tr("支点: 编号 %1, 价格 %2, 日期 %3")
                              .arg(pivot->number)
-                             .arg(Text(TargetTable::PriceText(pivot->price)))
+                             .arg(Text(CellTable::PriceText(pivot->price)))
                              .arg(pivot->date.empty() ? QStringLiteral("-") : Text(pivot->date)));
     else
         m_pivot->setText(tr("用目标工具点击一个单元格作为支点。"));
