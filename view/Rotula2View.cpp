@@ -14,6 +14,7 @@
 #include "FileSettings.h"
 #include "FindCellDialog.h"
 #include "PainterSurface.h"
+#include "PictureRegion.h"
 #include "PlainFile.h"
 #include "TargetTable.h"
 
@@ -97,7 +98,6 @@ void CRotula2View::InitialUpdate(Size screen)
     const int side = std::max(screen.cx, screen.cy) - kCanvasShrink;
     m_szCanvas = {side, side};
     m_rcChart = {kChartMargin, kChartMargin, side - kChartMargin, side - kChartMargin};
-    setTotalSize(m_szCanvas);
     m_charts->SetViewGeometry(m_szCanvas, m_rcChart);
     m_charts->New();
     ChartBecameCurrent();
@@ -569,7 +569,7 @@ void CRotula2View::ExportPicture()
     const QString path = AskExportPath(tr("导出图片"), {QStringLiteral("PNG (*.png)"), QStringLiteral("SVG (*.svg)"),
                                                         QStringLiteral("PDF (*.pdf)")});
     std::string error;
-    if (!path.isEmpty() && !ExportChart(Chart(), LocalPath(path), m_szCanvas.cx, Chart().m_fZoom, error))
+    if (!path.isEmpty() && !ExportChart(Chart(), LocalPath(path), chartArea(), Chart().m_fZoom, error))
         ShowMessage(QMessageBox::Warning, QString::fromStdString(error));
 }
 
@@ -603,7 +603,7 @@ void CRotula2View::ExportText(const QString& title, const QString& filter, const
 void CRotula2View::CopyChart()
 {
     std::string error;
-    const QImage image = ChartImage(Chart(), m_szCanvas.cx, Chart().m_fZoom, kMaxClipboardSide, error);
+    const QImage image = ChartImage(Chart(), chartArea(), Chart().m_fZoom, kMaxClipboardSide, error);
     if (image.isNull())
         ShowMessage(QMessageBox::Warning, QString::fromStdString(error));
     else
@@ -621,18 +621,28 @@ void CRotula2View::ChartBecameCurrent()
     ClearMarks(); // they name cells of the chart shown before
 }
 
-void CRotula2View::GiveZoomToChart() { Chart().m_fZoom = zoom(); }
+// The labels' size follows the zoom, and the picture's reach with them.
+void CRotula2View::GiveZoomToChart()
+{
+    Chart().m_fZoom = zoom();
+    UpdateChartArea();
+}
+
+void CRotula2View::UpdateChartArea() { setChartArea(PictureRegion(Chart(), m_szCanvas, scale())); }
 
 void CRotula2View::AfterCommand(bool repaint)
 {
     if (repaint)
         InvalidateChart();
+    UpdateChartArea();
     UpdateModified();
     emit stateChanged();
 }
 
 void CRotula2View::AfterChartChange(bool stepped)
 {
+    if (!m_bLeftHeld)
+        UpdateChartArea(); // not while a drag moves what it reaches
     if (UpdateModified() || stepped)
         emit stateChanged();
 }

@@ -52,15 +52,39 @@ bool CZoomView::zoomOut(std::optional<QPoint> at)
 void CZoomView::zoomToFit()
 {
     const QSize client = maximumViewportSize();
-    setZoom(m_model.FitZoom(m_totalSize, {client.width(), client.height()}));
+    setZoom(m_model.FitZoom(m_area, {client.width(), client.height()}));
 }
 
 void CZoomView::zoomToActualSize() { zoomAbout(1.0f, windowCentre()); }
 
-void CZoomView::setTotalSize(Size chartUnits)
+void CZoomView::setChartArea(const Rect& chartUnits)
 {
-    m_totalSize = chartUnits;
+    if (chartUnits == m_area)
+        return;
+    m_area = chartUnits;
+    m_shift = {};
     updateScrollBars();
+    viewport()->update();
+}
+
+void CZoomView::holdChartInPlace() { m_held = viewport()->mapTo(window(), origin()); }
+
+void CZoomView::restoreHeldPlace()
+{
+    const QPoint target = viewport()->mapFrom(window(), *m_held);
+    const Size pixels = m_model.PixelSize(m_area);
+    const QPoint edge = target + QPoint(m_model.ToWindow(m_area.left), m_model.ToWindow(m_area.top));
+    const QSize client = viewport()->size();
+    // A scrolled axis scrolls back; a centred one is moved off centre.
+    m_shift = {};
+    if (pixels.cx < client.width())
+        m_shift.setX(edge.x() - CZoomModel::AxisOrigin(client.width(), pixels.cx, 0));
+    else
+        horizontalScrollBar()->setValue(-edge.x());
+    if (pixels.cy < client.height())
+        m_shift.setY(edge.y() - CZoomModel::AxisOrigin(client.height(), pixels.cy, 0));
+    else
+        verticalScrollBar()->setValue(-edge.y());
     viewport()->update();
 }
 
@@ -90,7 +114,22 @@ void CZoomView::paintEvent(QPaintEvent* event)
     drawContents(painter, scale());
 }
 
-void CZoomView::resizeEvent(QResizeEvent* /*event*/) { updateScrollBars(); }
+// Also called for the viewport's own resizes, as when a scroll bar comes or goes.
+void CZoomView::resizeEvent(QResizeEvent* /*event*/)
+{
+    updateScrollBars();
+    if (m_held)
+        restoreHeldPlace();
+    else
+        m_shift = {};
+}
+
+bool CZoomView::viewportEvent(QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::Wheel)
+        m_held.reset();
+    return QAbstractScrollArea::viewportEvent(event);
+}
 
 // Ctrl+wheel collects movement and zooms one level per full notch about
 // the pointer; a forward turn zooms in. Without Ctrl the wheel scrolls.
@@ -130,8 +169,8 @@ void CZoomView::zoomAbout(float factor, QPoint at)
 
 void CZoomView::scrollToPlace(Point chart, QPoint at)
 {
-    horizontalScrollBar()->setValue(m_model.ScrollToPlace(chart.x, at.x(), viewport()->width(), m_totalSize.cx));
-    verticalScrollBar()->setValue(m_model.ScrollToPlace(chart.y, at.y(), viewport()->height(), m_totalSize.cy));
+    horizontalScrollBar()->setValue(m_model.ScrollToPlace(chart.x, at.x(), viewport()->width(), m_area.left, m_area.right));
+    verticalScrollBar()->setValue(m_model.ScrollToPlace(chart.y, at.y(), viewport()->height(), m_area.top, m_area.bottom));
 }
 
 void CZoomView::ensureVisible(Point chart, int margin)
@@ -146,6 +185,8 @@ void CZoomView::zoomApplied(float previous)
 {
     if (m_model.Zoom() == previous)
         return;
+    m_held.reset();
+    m_shift = {};
     updateScrollBars();
     emit zoomChanged(previous, m_model.Zoom());
     viewport()->update();
@@ -153,8 +194,8 @@ void CZoomView::zoomApplied(float previous)
 
 void CZoomView::updateScrollBars()
 {
-    const Size pixels = m_model.ToWindow(m_totalSize);
-    const Size line = m_model.LineStep(m_totalSize);
+    const Size pixels = m_model.PixelSize(m_area);
+    const Size line = m_model.LineStep(m_area);
     const QSize client = viewport()->size();
     QScrollBar* h = horizontalScrollBar();
     QScrollBar* v = verticalScrollBar();
@@ -171,7 +212,7 @@ void CZoomView::applyPageStep(QScrollBar* bar, int action, bool horizontal)
 {
     if (action != QAbstractSlider::SliderPageStepAdd && action != QAbstractSlider::SliderPageStepSub)
         return;
-    const Size page = m_model.PageStep(m_totalSize);
+    const Size page = m_model.PageStep(m_area);
     const int step = horizontal ? page.cx : page.cy;
     // The slider has already moved by a window; the value still holds where it started.
     bar->setSliderPosition(bar->value() + (action == QAbstractSlider::SliderPageStepAdd ? step : -step));
@@ -179,7 +220,10 @@ void CZoomView::applyPageStep(QScrollBar* bar, int action, bool horizontal)
 
 QPoint CZoomView::origin() const
 {
-    const Size pixels = m_model.ToWindow(m_totalSize);
-    return {CZoomModel::AxisOrigin(viewport()->width(), pixels.cx, horizontalScrollBar()->value()),
-            CZoomModel::AxisOrigin(viewport()->height(), pixels.cy, verticalScrollBar()->value())};
+    const Size pixels = m_model.PixelSize(m_area);
+    const QSize client = viewport()->size();
+    const QPoint edge(CZoomModel::AxisOrigin(client.width(), pixels.cx, horizontalScrollBar()->value()),
+                      CZoomModel::AxisOrigin(client.height(), pixels.cy, verticalScrollBar()->value()));
+    const QPoint shift(pixels.cx < client.width() ? m_shift.x() : 0, pixels.cy < client.height() ? m_shift.y() : 0);
+    return edge + shift - QPoint(m_model.ToWindow(m_area.left), m_model.ToWindow(m_area.top));
 }

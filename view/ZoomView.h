@@ -51,9 +51,17 @@ public:
     // window already, margin pixels inside its edges.
     void ensureVisible(Point chart, int margin);
 
-    // The scrollable chart area in chart units.
-    void setTotalSize(Size chartUnits);
-    Size totalSize() const { return m_totalSize; }
+    // The scrollable chart area in chart units: all the picture holds, which
+    // may reach left of and above chart point (0, 0).
+    void setChartArea(const Rect& chartUnits);
+    const Rect& chartArea() const { return m_area; }
+
+    // Keeps the chart where it stands in the top-level window through the
+    // resizes that come before the next press, wheel turn or zoom, so that a
+    // panel opening beside the view does not move the cell about to be
+    // clicked. A chart narrower than the window may stay off centre until
+    // the next resize.
+    void holdChartInPlace();
 
     // Window pixels (of the viewport) to chart units and back.
     Point toChart(const QPoint& window) const;
@@ -74,6 +82,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
     bool moveToLevel(int index, std::optional<QPoint> at);
@@ -89,8 +98,12 @@ private:
     void applyPageStep(QScrollBar* bar, int action, bool horizontal);
     // Window position of chart point (0, 0).
     QPoint origin() const;
+    // Puts chart point (0, 0) back where holdChartInPlace found it.
+    void restoreHeldPlace();
 
     CZoomModel m_model;
-    Size m_totalSize;
+    Rect m_area;
     QRegion m_paintRegion;
+    std::optional<QPoint> m_held; // chart point (0, 0) in the top-level window
+    QPoint m_shift;               // moves a centred chart off centre
 };
