@@ -8,6 +8,13 @@
 
 #include <algorithm>
 
+namespace {
+
+// A fit settles in one or two steps; a few more cover a label at a rounding edge.
+constexpr int kFitAttempts = 4;
+
+} // namespace
+
 CZoomView::CZoomView(QWidget* parent)
     : QAbstractScrollArea(parent)
 {
@@ -48,11 +55,18 @@ bool CZoomView::zoomOut(std::optional<QPoint> at)
     return moveToLevel(level, at);
 }
 
-// Measured without scroll bars: at the fitting factor there are none.
+// Measured without scroll bars: at the fitting factor there are none. The
+// labels' size in chart units follows the zoom, and the area with them, so
+// the fit is taken again at the factor found until it holds.
 void CZoomView::zoomToFit()
 {
     const QSize client = maximumViewportSize();
-    setZoom(m_model.FitZoom(m_area, {client.width(), client.height()}));
+    for (int attempt = 0; attempt < kFitAttempts; ++attempt) {
+        const float fit = m_model.FitZoom(m_area, {client.width(), client.height()});
+        if (fit == zoom())
+            return;
+        setZoom(fit);
+    }
 }
 
 void CZoomView::zoomToActualSize() { zoomAbout(1.0f, windowCentre()); }
