@@ -62,6 +62,11 @@ public:
     virtual std::string GetName();
     virtual void Invalidate();
 
+    // Lays the chart out on m_rcClient as each Draw does first; false when
+    // its cells would be smaller than one unit there or its rings give no
+    // layout. The master chart's table does not depend on the client area.
+    virtual bool Layout() { return true; }
+
     // Mouse operations, called by the view with points in chart coordinates.
     int OnLButtonDown(unsigned flags, int x, int y);
     int AddComment(int x, int y);

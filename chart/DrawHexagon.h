@@ -24,6 +24,7 @@ public:
     // The number of the cell at (x, y), 0 beyond the outermost ring.
     int HitTest(int x, int y) override;
     std::string GetName() override;
+    bool Layout() override;
 
     // Whether q lies inside the triangle (p0, p1, p2) or on its boundary,
     // with integer cross products.
@@ -39,7 +40,6 @@ private:
     // The six corners at drawing angles 0, 60, ... 300 and corner 0 again.
     using Hexagon = std::array<Point, 7>;
 
-    bool Layout();
     Hexagon HexagonAt(double radius) const;
     // Corner i of the hexagon of a radius, at the drawing angle 60 i.
     Point CornerAt(int i, double radius) const;

@@ -22,13 +22,13 @@ public:
     // The number of the cell at (x, y); 0 in the hub and outside the outer circle.
     int HitTest(int x, int y) override;
     std::string GetName() override;
+    bool Layout() override;
 
     // Radial width of one ring; set by every Draw.
     int m_nRingSize = 0;
     int m_nHubDiameter = 80;
 
 private:
-    bool Layout();
     Rect HubRect() const;
     // Radius of the circle through the cells of ring r, counted from 0.
     double CellRadius(std::int64_t ring) const;

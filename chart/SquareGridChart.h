@@ -23,6 +23,7 @@ public:
     float GetOuterRadius() override;
     Point GetCellCenter(int n) override;
     int HitTest(int x, int y) override;
+    bool Layout() override;
 
     // Set by the layout step of every Draw; 0 and empty before the first one.
     int m_nCells = 0;
@@ -45,7 +46,6 @@ protected:
 
 
 private:
-    bool Layout();
     // Position of n, and whether it lies on the current grid.
     bool PositionOnGrid(int n, int& row, int& col) const;
     // Where grid line i (from the top) meets grid line j (from the left).

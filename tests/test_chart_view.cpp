@@ -10,6 +10,7 @@
 #include "ChartPrinter.h"
 #include "ChartSet.h"
 #include "ChartSetJson.h"
+#include "DrawWheel.h"
 #include "CommentsDialog.h"
 #include "FileSettings.h"
 #include "ModalDialog.h"
@@ -354,6 +355,23 @@ TEST_F(ChartView, FitScrollingAndExportCoverAllThePictureHolds)
     const Rect ring = Chart().m_rcAngleHandle, triangle = Chart().m_rcTriangleHandle;
     EXPECT_NE(pixel({ring.left + 3, ring.top + 3}), QColor(192, 192, 192));
     EXPECT_NE(pixel({triangle.left + 3, triangle.top + 3}), QColor(Qt::red));
+}
+
+// Cells smaller than a unit on the view's canvas would draw nothing: the
+// chart gets the canvas its rings need, and the next kind the view's again.
+TEST_F(ChartView, AChartOfManyRingsGetsTheCanvasItsCellsNeed)
+{
+    view.SwitchKind(kWheel);
+    Chart().SetRings(1000);
+    ASSERT_TRUE(view.SaveFile(TempPath("big.rtl")));
+    ASSERT_TRUE(view.OpenFile(TempPath("big.rtl")));
+    view.SwitchKind(kWheel);
+    const Rect wheel = Chart().m_rcChart, area = view.chartArea();
+    EXPECT_EQ(static_cast<CDrawWheel&>(Chart()).m_nRingSize, 1);
+    EXPECT_GT(view.CanvasSize().cx, 1890);
+    EXPECT_TRUE(area.left <= wheel.left && area.top <= wheel.top && wheel.right <= area.right && wheel.bottom <= area.bottom);
+    view.SwitchKind(kSquareOfNine);
+    EXPECT_EQ(view.CanvasSize().cx, 1890);
 }
 
 // A right click removes one mark and repaints; with nothing to remove it

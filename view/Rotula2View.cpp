@@ -4,6 +4,7 @@
 #include "AstrologyReport.h"
 #include "BaseDraw.h"
 #include "CellFacts.h"
+#include "CanvasFit.h"
 #include "CellTable.h"
 #include "ChartExport.h"
 #include "ChartKinds.h"
@@ -355,6 +356,8 @@ void CRotula2View::mouseDoubleClickEvent(QMouseEvent* event)
 
 CBaseDraw& CRotula2View::Chart() const { return *m_charts->Current(); }
 
+Size CRotula2View::CanvasSize() const { return Chart().m_szCanvas; }
+
 // A kind shown only to look at it is no unsaved work: when nothing was
 // unsaved before, the set as it is shown counts as saved.
 void CRotula2View::SwitchKind(int kind)
@@ -558,11 +561,11 @@ bool CRotula2View::SaveDocumentAs()
 
 void CRotula2View::PrintChart()
 {
-    if (!m_printer->Print(Chart(), m_szCanvas))
+    if (!m_printer->Print(Chart(), CanvasSize()))
         ShowMessage(QMessageBox::Warning, tr("无法打印图表。"));
 }
 
-void CRotula2View::PreviewChart() { m_printer->Preview(Chart(), m_szCanvas); }
+void CRotula2View::PreviewChart() { m_printer->Preview(Chart(), CanvasSize()); }
 
 void CRotula2View::ExportPicture()
 {
@@ -628,7 +631,14 @@ void CRotula2View::GiveZoomToChart()
     UpdateChartArea();
 }
 
-void CRotula2View::UpdateChartArea() { setChartArea(PictureRegion(Chart(), m_szCanvas, scale())); }
+// A chart of many rings gets the canvas its cells need, the others the view's.
+void CRotula2View::UpdateChartArea()
+{
+    if (m_szCanvas.cx <= 0)
+        return; // before the initial update
+    CanvasFit::CanvasForCells(Chart(), m_szCanvas.cx, kChartMargin);
+    setChartArea(PictureRegion(Chart(), CanvasSize(), scale()));
+}
 
 void CRotula2View::AfterCommand(bool repaint)
 {

@@ -127,8 +127,9 @@ public:
 
     CChartSet& Charts();
     CBaseDraw* CurrentChart() const;
-    // The canvas in chart units and the rectangle charts are laid out in.
-    Size CanvasSize() const { return m_szCanvas; }
+    // The current chart's canvas in chart units (the view's, or larger for a
+    // chart of many rings) and the rectangle charts are laid out in.
+    Size CanvasSize() const;
     Rect ChartRect() const { return m_rcChart; }
 
 signals:
@@ -181,7 +182,8 @@ private:
     // The chart's zoom, which its labels and its file use, is the view's.
     void GiveZoomToChart();
     // Scrolling, Fit, export and copy cover all the picture holds, which
-    // commands and finished mouse actions may change.
+    // commands and finished mouse actions may change; a chart whose cells
+    // would be smaller than a unit on the view's canvas gets a larger one.
     void UpdateChartArea();
     // After a command: a repaint when the picture changed, then the modified
     // flag and the toolbars follow.
