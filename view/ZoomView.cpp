@@ -21,9 +21,9 @@ CZoomView::CZoomView(QWidget* parent)
     // Every paint covers the whole window: no background fill first.
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     connect(horizontalScrollBar(), &QAbstractSlider::actionTriggered, this,
-            [this](int action) { applyPageStep(horizontalScrollBar(), action, true); });
+            [this](int action) { userScrolled(horizontalScrollBar(), action, true); });
     connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
-            [this](int action) { applyPageStep(verticalScrollBar(), action, false); });
+            [this](int action) { userScrolled(verticalScrollBar(), action, false); });
 }
 
 float CZoomView::setZoom(float factor)
@@ -76,34 +76,39 @@ void CZoomView::setChartArea(const Rect& chartUnits)
     if (chartUnits == m_area)
         return;
     m_area = chartUnits;
-    m_shift = {};
+    releaseHold();
     updateScrollBars();
     viewport()->update();
 }
 
-void CZoomView::holdChartInPlace() { m_held = viewport()->mapTo(window(), origin()); }
+void CZoomView::holdChartInPlace() { m_held = Held {viewport()->mapTo(window(), origin()), window()->size()}; }
+
+void CZoomView::releaseHold()
+{
+    m_held.reset();
+    m_shift = {};
+}
 
 void CZoomView::restoreHeldPlace()
 {
-    const QPoint target = viewport()->mapFrom(window(), *m_held);
+    const QPoint target = viewport()->mapFrom(window(), m_held->origin);
     const Size pixels = m_model.PixelSize(m_area);
     const QPoint edge = target + QPoint(m_model.ToWindow(m_area.left), m_model.ToWindow(m_area.top));
     const QSize client = viewport()->size();
-    // A scrolled axis scrolls back; a centred one is moved off centre.
-    m_shift = {};
-    if (pixels.cx < client.width())
-        m_shift.setX(edge.x() - CZoomModel::AxisOrigin(client.width(), pixels.cx, 0));
-    else
+    // A scrolled axis scrolls back as far as its range allows; the rest, and
+    // all of it on a centred axis, moves the chart off its place.
+    if (pixels.cx >= client.width())
         horizontalScrollBar()->setValue(-edge.x());
-    if (pixels.cy < client.height())
-        m_shift.setY(edge.y() - CZoomModel::AxisOrigin(client.height(), pixels.cy, 0));
-    else
+    if (pixels.cy >= client.height())
         verticalScrollBar()->setValue(-edge.y());
+    m_shift = {};
+    m_shift = target - origin();
     viewport()->update();
 }
 
 void CZoomView::centreView()
 {
+    releaseHold();
     for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()})
         bar->setValue((bar->minimum() + bar->maximum()) / 2);
 }
@@ -132,16 +137,16 @@ void CZoomView::paintEvent(QPaintEvent* event)
 void CZoomView::resizeEvent(QResizeEvent* /*event*/)
 {
     updateScrollBars();
+    if (m_held && m_held->window != window()->size())
+        releaseHold(); // the user resized the window
     if (m_held)
         restoreHeldPlace();
-    else
-        m_shift = {};
 }
 
 bool CZoomView::viewportEvent(QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::Wheel)
-        m_held.reset();
+    if (event->type() == QEvent::Wheel)
+        releaseHold();
     return QAbstractScrollArea::viewportEvent(event);
 }
 
@@ -183,6 +188,7 @@ void CZoomView::zoomAbout(float factor, QPoint at)
 
 void CZoomView::scrollToPlace(Point chart, QPoint at)
 {
+    releaseHold();
     horizontalScrollBar()->setValue(m_model.ScrollToPlace(chart.x, at.x(), viewport()->width(), m_area.left, m_area.right));
     verticalScrollBar()->setValue(m_model.ScrollToPlace(chart.y, at.y(), viewport()->height(), m_area.top, m_area.bottom));
 }
@@ -199,8 +205,7 @@ void CZoomView::zoomApplied(float previous)
 {
     if (m_model.Zoom() == previous)
         return;
-    m_held.reset();
-    m_shift = {};
+    releaseHold();
     updateScrollBars();
     emit zoomChanged(previous, m_model.Zoom());
     viewport()->update();
@@ -222,8 +227,9 @@ void CZoomView::updateScrollBars()
     v->setRange(0, std::max(0, pixels.cy - client.height()));
 }
 
-void CZoomView::applyPageStep(QScrollBar* bar, int action, bool horizontal)
+void CZoomView::userScrolled(QScrollBar* bar, int action, bool horizontal)
 {
+    releaseHold();
     if (action != QAbstractSlider::SliderPageStepAdd && action != QAbstractSlider::SliderPageStepSub)
         return;
     const Size page = m_model.PageStep(m_area);
@@ -238,6 +244,5 @@ QPoint CZoomView::origin() const
     const QSize client = viewport()->size();
     const QPoint edge(CZoomModel::AxisOrigin(client.width(), pixels.cx, horizontalScrollBar()->value()),
                       CZoomModel::AxisOrigin(client.height(), pixels.cy, verticalScrollBar()->value()));
-    const QPoint shift(pixels.cx < client.width() ? m_shift.x() : 0, pixels.cy < client.height() ? m_shift.y() : 0);
-    return edge + shift - QPoint(m_model.ToWindow(m_area.left), m_model.ToWindow(m_area.top));
+    return edge + m_shift - QPoint(m_model.ToWindow(m_area.left), m_model.ToWindow(m_area.top));
 }

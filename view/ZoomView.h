@@ -57,10 +57,10 @@ public:
     const Rect& chartArea() const { return m_area; }
 
     // Keeps the chart where it stands in the top-level window through the
-    // resizes that come before the next press, wheel turn or zoom, so that a
-    // panel opening beside the view does not move the cell about to be
-    // clicked. A chart narrower than the window may stay off centre until
-    // the next resize.
+    // view's resizes until the user scrolls or zooms or the top-level window
+    // changes size, so that a panel opening (and filling) beside the view
+    // does not move the cell about to be clicked. Meanwhile a chart narrower
+    // than the window may stand off centre.
     void holdChartInPlace();
 
     // Window pixels (of the viewport) to chart units and back.
@@ -94,16 +94,24 @@ private:
     // After the model took a new factor: rescale, notify, repaint.
     void zoomApplied(float previous);
     void updateScrollBars();
-    // Scroll bar page clicks move by a tenth of the chart, not by a window.
-    void applyPageStep(QScrollBar* bar, int action, bool horizontal);
+    // A scroll bar moved by the user ends a hold; its page clicks move by a
+    // tenth of the chart, not by a window.
+    void userScrolled(QScrollBar* bar, int action, bool horizontal);
     // Window position of chart point (0, 0).
     QPoint origin() const;
     // Puts chart point (0, 0) back where holdChartInPlace found it.
     void restoreHeldPlace();
+    // The view places the chart again: centred, or where the scroll bars say.
+    void releaseHold();
 
     CZoomModel m_model;
     Rect m_area;
     QRegion m_paintRegion;
-    std::optional<QPoint> m_held; // chart point (0, 0) in the top-level window
+    // Where chart point (0, 0) is held in the top-level window, of that size.
+    struct Held {
+        QPoint origin;
+        QSize window;
+    };
+    std::optional<Held> m_held;
     QPoint m_shift;               // moves a centred chart off centre
 };
