@@ -113,5 +113,5 @@ private:
         QSize window;
     };
     std::optional<Held> m_held;
-    QPoint m_shift;               // moves a centred chart off centre
+    QPoint m_shift; // while held: the chart's offset from where centring and scrolling put it
 };
