@@ -42,8 +42,12 @@ QString Named(const CommandTable::Command& command, const QString& detail)
 
 } // namespace
 
+// The dock is asked for as the target tool is chosen, just before the user
+// clicks a cell: while it opens, the chart keeps its place as the view narrows.
 CTargetPanel* CMainFrame::Targets()
 {
+    if (!m_targets || !m_targets->isVisible())
+        m_view->holdChartInPlace();
     if (!m_targets) {
         m_targets = new CTargetPanel(*m_view, this);
         addDockWidget(Qt::RightDockWidgetArea, m_targets);

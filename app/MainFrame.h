@@ -42,7 +42,8 @@ public:
     CRotula2View* View() const { return m_view; }
     // The 目标 dock, hidden until the target tool is first chosen.
     // The target panel, built on first use: at start-up its widgets would
-    // cost a tenth of the time to the first paint.
+    // cost a tenth of the time to the first paint. Asked for while hidden,
+    // it holds the chart in place through the view's resize as it opens.
     CTargetPanel* Targets();
     // What the command table's handlers and state functions act on.
     CommandTable::Context CommandContext();

@@ -153,7 +153,8 @@ void CBaseDraw::DrawPolygonOverlay(CDrawSurface& dc, int vertices, float angle, 
     dc.SelectPen(side);
     dc.LineTo(first.x, first.y);
     handle = BoxAround(first, kHandleHalf, kHandleHalf);
-    dc.FillRect(handle, Brush::Solid(handleColor));
+    if (dc.DrawsHandles())
+        dc.FillRect(handle, Brush::Solid(handleColor));
     dc.SelectPen(oldPen);
 }
 
@@ -203,7 +204,8 @@ void CBaseDraw::DrawDivisions(CDrawSurface& dc)
         dc.LineTo(e.x, e.y);
     }
     m_rcDivisionsHandle = BoxAround(first, kHandleHalf, kHandleHalf);
-    dc.FillRect(m_rcDivisionsHandle, Brush::Solid(Colors::Blue));
+    if (dc.DrawsHandles())
+        dc.FillRect(m_rcDivisionsHandle, Brush::Solid(Colors::Blue));
     dc.SelectPen(oldPen);
 }
 

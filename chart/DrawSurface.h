@@ -123,6 +123,11 @@ public:
     BkMode BackgroundMode() const { return m_bkMode; }
     Point CurrentPosition() const { return m_pos; }
 
+    // Drag handles are for the mouse: a picture for readers (a file) leaves
+    // them out. The chart still places them, so a paint's hit boxes are the same.
+    void LeaveOutHandles() { m_drawHandles = false; }
+    bool DrawsHandles() const { return m_drawHandles; }
+
 protected:
     virtual void DoMoveTo(Point /*to*/) {}
     virtual void DoLineTo(Point from, Point to) = 0;
@@ -138,4 +143,5 @@ private:
     Color m_crBk = Colors::White;
     BkMode m_bkMode = BkMode::Opaque;
     Point m_pos;
+    bool m_drawHandles = true;
 };

@@ -19,7 +19,8 @@ constexpr int kLabelGap = 10;   // from the end of a tick to the centre of its l
 
 // Draws a tick of the given length outwards from radius r at alpha and, when
 // text is given, its label in a box just beyond. With handle set the label's
-// box becomes the ring's handle: stored and filled light grey under the text.
+// box becomes the ring's handle: stored and, where the surface draws handles,
+// filled light grey under the text.
 void DrawTick(CDrawSurface& dc, Point c, float alpha, int r, int length, const std::string& text,
               Rect* handle = nullptr)
 {
@@ -32,7 +33,8 @@ void DrawTick(CDrawSurface& dc, Point c, float alpha, int r, int length, const s
     const Rect box = CBaseDraw::TextBoxAt(dc, text, CBaseDraw::RingPoint(c, alpha, r + length + kLabelGap));
     if (handle) {
         *handle = box;
-        dc.FillRect(box, Brush::Solid(Colors::LightGrey));
+        if (dc.DrawsHandles())
+            dc.FillRect(box, Brush::Solid(Colors::LightGrey));
     }
     Rect textBox = box;
     dc.DrawText(text, textBox, TextFlags::Center | TextFlags::VCenter | TextFlags::NoPrefix);

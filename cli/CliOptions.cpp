@@ -2,6 +2,7 @@
 
 #include "ArgumentBytes.h"
 #include "BaseDraw.h"
+#include "CanvasFit.h"
 #include "ChartExport.h"
 #include "ChartFile.h"
 #include "ChartKinds.h"
@@ -22,6 +23,8 @@ namespace {
 
 constexpr int kMinCanvas = 16;
 constexpr int kMaxCanvas = 20000;
+// The default client rectangle lies this far inside the canvas.
+constexpr int kClientMargin = 50;
 
 struct OptionInfo {
     const char* name;
@@ -304,31 +307,6 @@ void ApplyOptions(const ChartOptions& o, CBaseDraw& chart, bool all)
     chart.m_rcClient = o.ClientRect();
 }
 
-// The smallest canvas with the default client rectangle on which the chart's
-// cells fit, if one up to kMaxCanvas does. The chart is as it was afterwards.
-std::optional<int> SmallestCanvas(CBaseDraw& chart)
-{
-    const Rect saved = chart.m_rcClient;
-    const auto fitsOn = [&chart](int canvas) {
-        chart.m_rcClient = ChartOptions::DefaultClient(canvas);
-        return chart.CellsFit();
-    };
-    std::optional<int> smallest;
-    if (fitsOn(kMaxCanvas)) {
-        int lo = kMinCanvas, hi = kMaxCanvas;
-        while (lo < hi) {
-            const int mid = lo + (hi - lo) / 2;
-            if (fitsOn(mid))
-                hi = mid;
-            else
-                lo = mid + 1;
-        }
-        smallest = lo;
-    }
-    chart.m_rcClient = saved;
-    return smallest;
-}
-
 std::string CellsDoNotFit(CBaseDraw& chart, const ChartOptions& o)
 {
     const std::string what = "the " + o.kind + " chart's " + std::to_string(chart.GetRings()) + " rings";
@@ -338,7 +316,7 @@ std::string CellsDoNotFit(CBaseDraw& chart, const ChartOptions& o)
     if (o.client)
         return leave + "in the --client rectangle; give a larger --client and --canvas, and a smaller --zoom to "
             "keep the picture's size";
-    const std::optional<int> canvas = SmallestCanvas(chart);
+    const std::optional<int> canvas = CanvasFit::SmallestCanvas(chart, kMinCanvas, kMaxCanvas, kClientMargin);
     if (!canvas)
         return leave + "on any canvas up to --canvas " + std::to_string(kMaxCanvas);
     return leave + "on a " + std::to_string(o.canvas) + "-unit canvas; give --canvas " + std::to_string(*canvas) +
@@ -359,7 +337,10 @@ std::int64_t TodayMidnight()
 
 Rect ChartOptions::ClientRect() const { return client ? *client : DefaultClient(canvas); }
 
-Rect ChartOptions::DefaultClient(int canvas) { return Rect{50, 50, canvas - 50, canvas - 50}; }
+Rect ChartOptions::DefaultClient(int canvas)
+{
+    return Rect{kClientMargin, kClientMargin, canvas - kClientMargin, canvas - kClientMargin};
+}
 
 void AddChartOptions(QCommandLineParser& parser)
 {

@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -26,18 +27,26 @@ constexpr std::size_t kMaxVectorItems = std::size_t{1} << 22;
 
 enum class Painted { Ok, Failed, TooLarge };
 
-// Paints chart on white over the whole side x side device, with at most
-// itemLimit shapes and lines of text.
-Painted PaintOn(QPaintDevice& device, int side, CBaseDraw& chart, double zoom, std::size_t itemLimit)
+// Where a picture lies: its size in pixels and the pixel of chart point (0, 0).
+struct Frame {
+    QSize size;
+    QPoint origin;
+};
+
+// Paints chart on white over the whole frame, without drag handles, with at
+// most itemLimit shapes and lines of text.
+Painted PaintOn(QPaintDevice& device, const Frame& frame, CBaseDraw& chart, double zoom, std::size_t itemLimit)
 {
     QPainter painter;
     if (!painter.begin(&device))
         return Painted::Failed;
-    painter.fillRect(0, 0, side, side, Qt::white);
+    painter.fillRect(QRect(QPoint(0, 0), frame.size), Qt::white);
+    painter.translate(frame.origin);
     bool tooLarge = false;
     {
         CPainterSurface dc(painter, zoom);
         dc.LimitItems(itemLimit);
+        dc.LeaveOutHandles();
         PaintChart(chart, dc);
         tooLarge = dc.LeftItemsOut();
     }
@@ -46,18 +55,18 @@ Painted PaintOn(QPaintDevice& device, int side, CBaseDraw& chart, double zoom, s
     return tooLarge ? Painted::TooLarge : Painted::Ok;
 }
 
-Painted PaintImage(QImage& image, int side, CBaseDraw& chart, double zoom)
+Painted PaintImage(QImage& image, const Frame& frame, CBaseDraw& chart, double zoom)
 {
-    image = QImage(side, side, QImage::Format_RGB32);
+    image = QImage(frame.size, QImage::Format_RGB32);
     if (image.isNull())
         return Painted::Failed;
-    return PaintOn(image, side, chart, zoom, SIZE_MAX);
+    return PaintOn(image, frame, chart, zoom, SIZE_MAX);
 }
 
-Painted WritePng(QIODevice& file, int side, CBaseDraw& chart, double zoom)
+Painted WritePng(QIODevice& file, const Frame& frame, CBaseDraw& chart, double zoom)
 {
     QImage image;
-    const Painted painted = PaintImage(image, side, chart, zoom);
+    const Painted painted = PaintImage(image, frame, chart, zoom);
     if (painted == Painted::Ok && !image.save(&file, "PNG"))
         return Painted::Failed;
     return painted;
@@ -65,10 +74,10 @@ Painted WritePng(QIODevice& file, int side, CBaseDraw& chart, double zoom)
 
 // Written while painted, so that a chart of a million cells does not sit in
 // memory as text first.
-Painted WriteSvg(QIODevice& file, int side, CBaseDraw& chart, double zoom)
+Painted WriteSvg(QIODevice& file, const Frame& frame, CBaseDraw& chart, double zoom)
 {
-    CSvgPaintDevice svg(file, QSize(side, side), QString::fromStdString(chart.GetName()));
-    const Painted painted = PaintOn(svg, side, chart, zoom, kMaxVectorItems);
+    CSvgPaintDevice svg(file, frame.size, QString::fromStdString(chart.GetName()));
+    const Painted painted = PaintOn(svg, frame, chart, zoom, kMaxVectorItems);
     if (painted == Painted::Ok && !svg.Ok())
         return Painted::Failed;
     return painted;
@@ -76,27 +85,29 @@ Painted WriteSvg(QIODevice& file, int side, CBaseDraw& chart, double zoom)
 
 // One pixel of the picture is one point of the page. QPdfWriter reports no
 // write error: the device remembers them.
-Painted WritePdf(QIODevice& file, int side, CBaseDraw& chart, double zoom)
+Painted WritePdf(QIODevice& file, const Frame& frame, CBaseDraw& chart, double zoom)
 {
     QPdfWriter pdf(&file);
     pdf.setResolution(72);
-    pdf.setPageSize(QPageSize(QSizeF(side, side), QPageSize::Point, QString(), QPageSize::ExactMatch));
+    pdf.setPageSize(QPageSize(QSizeF(frame.size), QPageSize::Point, QString(), QPageSize::ExactMatch));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     pdf.setTitle(QString::fromStdString(chart.GetName()));
-    return PaintOn(pdf, side, chart, zoom, kMaxVectorItems);
+    return PaintOn(pdf, frame, chart, zoom, kMaxVectorItems);
 }
 
-// The side in pixels of the picture of a canvas at a zoom, or 0 with a
-// message after failure when it is not 1 to kMaxPictureSide pixels.
-int PictureSide(const std::string& failure, int canvas, double zoom, std::string& error)
+// The picture of region (chart units) at a zoom, or an empty size with a
+// message after failure when a side is not 1 to kMaxPictureSide pixels.
+Frame PictureFrame(const std::string& failure, const Rect& region, double zoom, std::string& error)
 {
-    const double side = std::round(canvas * zoom);
-    if (side >= 1 && side <= kMaxPictureSide)
-        return static_cast<int>(side);
-    error = failure + ": a canvas of " + std::to_string(canvas) + " units at zoom " +
-            QString::number(zoom).toStdString() + " is not 1 to " + std::to_string(kMaxPictureSide) +
-            " pixels wide";
-    return 0;
+    const double width = std::round(region.Width() * zoom);
+    const double height = std::round(region.Height() * zoom);
+    if (width >= 1 && width <= kMaxPictureSide && height >= 1 && height <= kMaxPictureSide)
+        return {QSize(static_cast<int>(width), static_cast<int>(height)),
+                QPoint(-static_cast<int>(std::round(region.left * zoom)), -static_cast<int>(std::round(region.top * zoom)))};
+    error = failure + ": a picture of " + std::to_string(region.Width()) + " x " + std::to_string(region.Height()) +
+            " units at zoom " + QString::number(zoom).toStdString() + " is not 1 to " +
+            std::to_string(kMaxPictureSide) + " pixels a side";
+    return {};
 }
 
 } // namespace
@@ -124,9 +135,14 @@ void PaintChartToImage(CBaseDraw& chart, QImage& image, double zoom)
 
 bool ExportChart(CBaseDraw& chart, const std::string& path, int canvas, double zoom, std::string& error)
 {
+    return ExportChart(chart, path, Rect{0, 0, canvas, canvas}, zoom, error);
+}
+
+bool ExportChart(CBaseDraw& chart, const std::string& path, const Rect& region, double zoom, std::string& error)
+{
     const QString fileName = QString::fromStdString(path);
     const QString suffix = QFileInfo(fileName).suffix().toLower();
-    Painted (*write)(QIODevice&, int, CBaseDraw&, double) = nullptr;
+    Painted (*write)(QIODevice&, const Frame&, CBaseDraw&, double) = nullptr;
     if (suffix == QLatin1String("png"))
         write = WritePng;
     else if (suffix == QLatin1String("svg"))
@@ -138,8 +154,8 @@ bool ExportChart(CBaseDraw& chart, const std::string& path, int canvas, double z
         return false;
     }
 
-    const int side = PictureSide("cannot export \"" + path + "\"", canvas, zoom, error);
-    if (side == 0)
+    const Frame frame = PictureFrame("cannot export \"" + path + "\"", region, zoom, error);
+    if (frame.size.isEmpty())
         return false;
 
     CReplacingFile file(path);
@@ -148,7 +164,7 @@ bool ExportChart(CBaseDraw& chart, const std::string& path, int canvas, double z
         return false;
     }
     CReplacingDevice device(file);
-    const Painted painted = write(device, side, chart, zoom);
+    const Painted painted = write(device, frame, chart, zoom);
     if (painted == Painted::TooLarge) {
         error = "cannot export \"" + path + "\": the chart draws more than " + std::to_string(kMaxVectorItems) +
                 " shapes and texts, too many for a ." + suffix.toStdString() + " file; export it as PNG";
@@ -165,16 +181,23 @@ bool ExportChart(CBaseDraw& chart, const std::string& path, int canvas, double z
     return committed.Ok();
 }
 
-QImage ChartImage(CBaseDraw& chart, int canvas, double zoom, int maxSide, std::string& error)
+QImage ChartImage(CBaseDraw& chart, const Rect& region, double zoom, int maxSide, std::string& error)
 {
     // The labels keep the chart's own zoom: the picture shrinks as a whole.
-    if (canvas > 0 && canvas * zoom > maxSide)
-        zoom = static_cast<double>(maxSide) / canvas;
+    const int longest = std::max(region.Width(), region.Height());
+    if (longest > 0 && longest * zoom > maxSide)
+        zoom = static_cast<double>(maxSide) / longest;
     QImage image;
-    const int side = PictureSide("cannot copy the chart", canvas, zoom, error);
-    if (side != 0 && PaintImage(image, side, chart, zoom) != Painted::Ok) {
-        error = "cannot copy the chart: no memory for a picture " + std::to_string(side) + " pixels wide";
+    const Frame frame = PictureFrame("cannot copy the chart", region, zoom, error);
+    if (!frame.size.isEmpty() && PaintImage(image, frame, chart, zoom) != Painted::Ok) {
+        error = "cannot copy the chart: no memory for a picture " + std::to_string(frame.size.width()) + " x " +
+                std::to_string(frame.size.height()) + " pixels";
         image = QImage();
     }
     return image;
+}
+
+QImage ChartImage(CBaseDraw& chart, int canvas, double zoom, int maxSide, std::string& error)
+{
+    return ChartImage(chart, Rect{0, 0, canvas, canvas}, zoom, maxSide, error);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Geometry.h"
+
 #include <string>
 
 class CBaseDraw;
@@ -20,13 +22,18 @@ void SettlePaintedValues(CBaseDraw& chart);
 // Paints chart on white into image (chart units scaled by zoom).
 void PaintChartToImage(CBaseDraw& chart, QImage& image, double zoom);
 
-// Paints chart on white into a square image of canvas chart units at the
-// given zoom, the picture ExportChart writes as PNG, scaled down to maxSide
-// pixels when it is wider. A null image with a message when that size gives
-// no picture or no memory for one.
+// Paints region (chart units) of chart on white into an image at the given
+// zoom, the picture ExportChart writes as PNG, scaled down to maxSide pixels
+// a side when it is larger. A null image with a message when that size gives
+// no picture or no memory for one. The int form takes the canvas square from
+// (0, 0).
+QImage ChartImage(CBaseDraw& chart, const Rect& region, double zoom, int maxSide, std::string& error);
 QImage ChartImage(CBaseDraw& chart, int canvas, double zoom, int maxSide, std::string& error);
 
-// Paints chart into a square picture of canvas chart units at the given zoom
-// and writes it to path as PNG, SVG or PDF, chosen by the extension. The file
-// is written whole or not at all. Returns false with a message on failure.
+// Paints region (chart units) of chart into a picture at the given zoom and
+// writes it to path as PNG, SVG or PDF, chosen by the extension. A file is
+// for readers: drag handles are left out. The file is written whole or not
+// at all. Returns false with a message on failure. The int form takes the
+// canvas square from (0, 0), as quadrix-cli renders it.
+bool ExportChart(CBaseDraw& chart, const std::string& path, const Rect& region, double zoom, std::string& error);
 bool ExportChart(CBaseDraw& chart, const std::string& path, int canvas, double zoom, std::string& error);

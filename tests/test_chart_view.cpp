@@ -10,6 +10,7 @@
 #include "ChartPrinter.h"
 #include "ChartSet.h"
 #include "ChartSetJson.h"
+#include "DrawWheel.h"
 #include "CommentsDialog.h"
 #include "FileSettings.h"
 #include "ModalDialog.h"
@@ -315,6 +316,63 @@ TEST_F(ChartView, ExportsWriteWhatTheCommandLineAndTheCoreWrite)
     EXPECT_EQ(Bytes("cells.csv").toStdString(), CellTable::Csv(Chart(), *FindChartKind(kWheel)));
     ASSERT_EQ(view.messages.size(), 1);
     EXPECT_TRUE(view.messages[0].contains("folder.png")) << view.messages[0].toStdString();
+}
+
+// The outer rings and their labels reach past the canvas: Fit shows them
+// whole, the scroll range reaches them and an export holds them, without the
+// handles, which are for the mouse.
+TEST_F(ChartView, FitScrollingAndExportCoverAllThePictureHolds)
+{
+    view.FlipSwitch(DisplaySwitch::CalendarRing);
+    view.FlipSwitch(DisplaySwitch::AngleRing);
+    view.FlipSwitch(DisplaySwitch::Triangle);
+    const auto inkOnEdge = [&](const char* edge) {
+        const QImage image = view.viewport()->grab().toImage();
+        const bool vertical = edge[0] == 'l' || edge[0] == 'r';
+        const int fixed = edge[0] == 'l' || edge[0] == 't' ? 0 : (vertical ? image.width() : image.height()) - 1;
+        for (int i = 0; i < (vertical ? image.height() : image.width()); ++i)
+            if (qGray(image.pixel(vertical ? fixed : i, vertical ? i : fixed)) < 160) // a handle's grey may end there
+                return true;
+        return false;
+    };
+    view.zoomToFit();
+    for (const char* edge : {"left", "top", "right", "bottom"})
+        EXPECT_FALSE(inkOnEdge(edge)) << edge;
+    view.setZoom(1.0f);
+    view.horizontalScrollBar()->setValue(0);
+    EXPECT_FALSE(inkOnEdge("left"));
+    view.horizontalScrollBar()->setValue(view.horizontalScrollBar()->maximum());
+    EXPECT_FALSE(inkOnEdge("right"));
+
+    view.setZoom(0.6f);
+    view.savePaths = {TempPath("rings.png")};
+    view.ExportPicture();
+    const QImage png(TempPath("rings.png"));
+    const Rect area = view.chartArea();
+    EXPECT_LT(area.left, 0);
+    EXPECT_EQ(png.size(), QSize(qRound(area.Width() * 0.6), qRound(area.Height() * 0.6)));
+    const auto pixel = [&](Point p) { return png.pixelColor(qRound((p.x - area.left) * 0.6), qRound((p.y - area.top) * 0.6)); };
+    view.viewport()->repaint(); // places the handles
+    const Rect ring = Chart().m_rcAngleHandle, triangle = Chart().m_rcTriangleHandle;
+    EXPECT_NE(pixel({ring.left + 3, ring.top + 3}), QColor(192, 192, 192));
+    EXPECT_NE(pixel({triangle.left + 3, triangle.top + 3}), QColor(Qt::red));
+}
+
+// Cells smaller than a unit on the view's canvas would draw nothing: the
+// chart gets the canvas its rings need, and the next kind the view's again.
+TEST_F(ChartView, AChartOfManyRingsGetsTheCanvasItsCellsNeed)
+{
+    view.SwitchKind(kWheel);
+    Chart().SetRings(1000);
+    ASSERT_TRUE(view.SaveFile(TempPath("big.rtl")));
+    ASSERT_TRUE(view.OpenFile(TempPath("big.rtl")));
+    view.SwitchKind(kWheel);
+    const Rect wheel = Chart().m_rcChart, area = view.chartArea();
+    EXPECT_EQ(static_cast<CDrawWheel&>(Chart()).m_nRingSize, 1);
+    EXPECT_GT(view.CanvasSize().cx, 1890);
+    EXPECT_TRUE(area.left <= wheel.left && area.top <= wheel.top && wheel.right <= area.right && wheel.bottom <= area.bottom);
+    view.SwitchKind(kSquareOfNine);
+    EXPECT_EQ(view.CanvasSize().cx, 1890);
 }
 
 // A right click removes one mark and repaints; with nothing to remove it

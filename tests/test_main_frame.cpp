@@ -11,6 +11,7 @@
 #include "PaletteToolBar.h"
 #include "Rotula2App.h"
 #include "Rotula2View.h"
+#include "TargetPanel.h"
 #include "VersionCheck.h"
 
 #include <QAction>
@@ -76,6 +77,7 @@ private slots:
     void buttonsShowTheCurrentChart();
 
     void paletteAndLineFeedTheChart();
+    void theTargetDockOpensWithoutMovingTheChart();
 
     void closeAsksAboutUnsavedWork();
     void titleRecentFilesAndDrops();
@@ -111,6 +113,39 @@ QAction* TestMainFrame::action(int id) const
     if (!a)
         qFatal("no action for command %d", id);
     return a;
+}
+
+// The dock takes room from the view as the tool is chosen; the cell the user
+// then clicks must still be where it was.
+void TestMainFrame::theTargetDockOpensWithoutMovingTheChart()
+{
+    m_frame->resize(1500, 900);
+    m_frame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+    CRotula2View& view = *m_frame->View();
+    view.setZoom(1.65f); // narrower than the view, wider than what the dock leaves of it
+    const int cell = 40;
+    const auto where = [&] { return view.viewport()->mapTo(m_frame.get(), view.toWindow(view.CurrentChart()->GetCellCenter(cell))); };
+    view.viewport()->repaint();
+    const QPoint before = where();
+    action(Cmd::ToolTarget)->trigger();
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    QVERIFY(m_frame->Targets()->isVisible());
+    QVERIFY(view.width() < 1400);
+    QCOMPARE(where(), before);
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.viewport()->mapFrom(m_frame.get(), before));
+    QCOMPARE(view.Marks().Pivot(), cell);
+    QCoreApplication::processEvents(); // the panel fills with the pivot's rows
+    QCOMPARE(where(), before);
+
+    m_frame->Targets()->close(); // and opened again
+    QCoreApplication::processEvents();
+    const QPoint again = where();
+    action(Cmd::ToolTarget)->trigger();
+    action(Cmd::ToolTarget)->trigger();
+    QCoreApplication::processEvents();
+    QCOMPARE(where(), again);
 }
 
 // Without copying the command table: every entry reaches a command, every

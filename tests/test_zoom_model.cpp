@@ -117,28 +117,32 @@ TEST(ScrollSteps, APageIsATenthOfTheChartAndALineATenthOfAPage)
 {
     CZoomModel model;
     model.SetZoom(0.6f);
-    const Size page = model.PageStep({1890, 1890}), line = model.LineStep({1890, 945});
+    const Size page = model.PageStep({0, 0, 1890, 1890}), line = model.LineStep({-90, 0, 1800, 945});
     EXPECT_EQ(std::pair(page.cx, page.cy), std::pair(113, 113)); // 1134 pixels
     EXPECT_EQ(std::pair(line.cx, line.cy), std::pair(11, 5));    // 567 pixels, page 56
 }
 
-// The unit under the pointer stays there, as far as the scroll range allows.
+// The unit under the pointer stays there, as far as the scroll range allows,
+// also where the chart area reaches left of chart point 0.
 TEST(ZoomAbout, ThePointUnderThePointerStaysWithinTheScrollRange)
 {
     const struct {
         float from, to;
         int scroll, pixel, expected; // the scroll, or -1: the unit stays (1890 units in 400 pixels)
+        int low = 0;                 // where the area starts
     } rows[] = {{1.0f, 1.1f, 300, 137, -1}, {1.1f, 1.0f, 300, 137, -1}, {0.618f, 2.2f, 500, 399, -1},
         {3.3f, 0.75f, 4000, 0, -1}, {1.0f, 0.2f, 300, 137, 0}, // 378 pixels fit: no scrolling
-        {1.0f, 0.8f, 0, 300, 0}, {2.0f, 1.0f, 3380, 0, 1490}}; // clamped at either end
+        {1.0f, 0.8f, 0, 300, 0}, {2.0f, 1.0f, 3380, 0, 1490}, // clamped at either end
+        {0.618f, 2.2f, 500, 399, -1, -300}, {2.0f, 1.0f, 4380, 0, 1790, -300}};
     for (const auto& row : rows) {
         CZoomModel model;
         model.SetZoom(row.from);
-        const int unit = model.ToChart(row.pixel + row.scroll);
+        const auto under = [&](int scroll) { return model.ToChart(row.pixel + scroll + model.ToWindow(row.low)); };
+        const int unit = under(row.scroll);
         model.SetZoom(row.to);
-        const int scroll = model.ScrollToPlace(unit, row.pixel, 400, 1890);
-        EXPECT_EQ(row.expected < 0 ? model.ToChart(row.pixel + scroll) : scroll, row.expected < 0 ? unit : row.expected)
-            << row.from << " to " << row.to;
+        const int scroll = model.ScrollToPlace(unit, row.pixel, 400, row.low, 1890);
+        EXPECT_EQ(row.expected < 0 ? under(scroll) : scroll, row.expected < 0 ? unit : row.expected)
+            << row.from << " to " << row.to << " from " << row.low;
     }
 }
 
@@ -146,15 +150,17 @@ TEST(ZoomAbout, ThePointUnderThePointerStaysWithinTheScrollRange)
 TEST(FitZoom, TheLargestFactorWithinTheLimitsAtWhichTheChartFits)
 {
     const struct {
-        Size total, client;
+        Rect area;
+        Size client;
         float zoom;
-    } rows[] = {{{1890, 1890}, {800, 600}, 0.317f}, {{1890, 945}, {800, 600}, 0.423f}, {{3, 3}, {1000, 1000}, 20.0f},
-        {{100000, 10}, {100, 100}, 0.05f}, {{0, 1890}, {800, 600}, 1.5f}, {{1890, 1890}, {0, 600}, 1.5f}};
+    } rows[] = {{{0, 0, 1890, 1890}, {800, 600}, 0.317f}, {{0, 0, 1890, 945}, {800, 600}, 0.423f},
+        {{-300, -300, 2190, 2190}, {800, 600}, 0.241f}, {{0, 0, 3, 3}, {1000, 1000}, 20.0f},
+        {{0, 0, 100000, 10}, {100, 100}, 0.05f}, {{0, 0, 0, 1890}, {800, 600}, 1.5f}, {{0, 0, 1890, 1890}, {0, 600}, 1.5f}};
     for (const auto& row : rows) {
         CZoomModel model;
         model.SetZoom(1.5f);
-        model.SetZoom(model.FitZoom(row.total, row.client));
-        EXPECT_EQ(model.Zoom(), row.zoom) << row.total.cx << " in " << row.client.cx;
+        model.SetZoom(model.FitZoom(row.area, row.client));
+        EXPECT_EQ(model.Zoom(), row.zoom) << row.area.Width() << " in " << row.client.cx;
     }
 }
 

@@ -30,6 +30,12 @@ int CBoundsSurface::DrawText(const std::string& text, Rect& rc, unsigned flags)
     return m_measure.DrawText(text, measured, flags | TextFlags::CalcRect);
 }
 
+bool CBoundsSurface::MayShowText(const std::string& /*text*/, const Rect& rc)
+{
+    return rc.IsEmpty() || rc.left < m_bounds.left || rc.top < m_bounds.top || rc.right > m_bounds.right ||
+           rc.bottom > m_bounds.bottom;
+}
+
 void CBoundsSurface::DoLineTo(Point from, Point to)
 {
     Add(from);

@@ -21,6 +21,9 @@ public:
     void Draw3dRect(const Rect& rc, Color topLeft, Color bottomRight) override;
     // Text is clipped to its rectangle, so the rectangle is what it covers.
     int DrawText(const std::string& text, Rect& rc, unsigned flags) override;
+    // Text in a rectangle within the bounds already found adds nothing: the
+    // labels of a chart's cells, inside its grid, need not be laid out.
+    bool MayShowText(const std::string& text, const Rect& rc) override;
 
 protected:
     void DoLineTo(Point from, Point to) override;

@@ -1,42 +1,14 @@
 #include "ChartPrinter.h"
 
-#include "BoundsSurface.h"
 #include "ChartExport.h"
 #include "PainterSurface.h"
+#include "PictureRegion.h"
 #include "ZoomModel.h"
 
-#include <QImage>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-
-#include <algorithm>
-
-namespace {
-
-// The part of the chart's plane a page shows: the canvas and whatever the
-// chart draws beyond it (outer rings reach past a square chart's canvas),
-// within one canvas size of it, so that a stray line cannot shrink the
-// chart to nothing.
-Rect PrintedRegion(CBaseDraw& chart, Size canvas)
-{
-    QImage scratch(1, 1, QImage::Format_RGB32);
-    QPainter painter(&scratch);
-    CPainterSurface measure(painter, 1.0);
-    CBoundsSurface bounds(measure);
-    PaintChart(chart, bounds);
-    const Rect drawn = bounds.Bounds();
-    Rect region{0, 0, canvas.cx, canvas.cy};
-    if (drawn.IsEmpty())
-        return region;
-    return {std::max(std::min(region.left, drawn.left), -canvas.cx),
-            std::max(std::min(region.top, drawn.top), -canvas.cy),
-            std::min(std::max(region.right, drawn.right), 2 * canvas.cx),
-            std::min(std::max(region.bottom, drawn.bottom), 2 * canvas.cy)};
-}
-
-} // namespace
 
 CChartPrinter::CChartPrinter(QWidget* parent)
     : m_parent(parent)
@@ -82,7 +54,7 @@ bool CChartPrinter::PrintTo(QPrinter& printer, CBaseDraw& chart, Size canvas)
 
 void CChartPrinter::PaintPage(QPainter& painter, const QRect& area, CBaseDraw& chart, Size canvas)
 {
-    const CZoomModel::PageFit fit = CZoomModel::FitToPage(PrintedRegion(chart, canvas), {area.width(), area.height()});
+    const CZoomModel::PageFit fit = CZoomModel::FitToPage(PictureRegion(chart, canvas, 1.0), {area.width(), area.height()});
     painter.save();
     painter.setClipRect(area);
     painter.translate(area.left() + fit.offset.x, area.top() + fit.offset.y);

@@ -3,6 +3,7 @@
 #include "AstroDateText.h"
 #include "AstrologyReport.h"
 #include "BaseDraw.h"
+#include "CanvasFit.h"
 #include "CellFacts.h"
 #include "CellTable.h"
 #include "ChartExport.h"
@@ -14,6 +15,7 @@
 #include "FileSettings.h"
 #include "FindCellDialog.h"
 #include "PainterSurface.h"
+#include "PictureRegion.h"
 #include "PlainFile.h"
 
 #include <QClipboard>
@@ -99,7 +101,6 @@ void CRotula2View::InitialUpdate(Size screen)
     const int side = std::max(screen.cx, screen.cy) - kCanvasShrink;
     m_szCanvas = {side, side};
     m_rcChart = {kChartMargin, kChartMargin, side - kChartMargin, side - kChartMargin};
-    setTotalSize(m_szCanvas);
     m_charts->SetViewGeometry(m_szCanvas, m_rcChart);
     m_charts->New();
     ChartBecameCurrent();
@@ -366,6 +367,8 @@ void CRotula2View::mouseDoubleClickEvent(QMouseEvent* event)
 
 CBaseDraw& CRotula2View::Chart() const { return *m_charts->Current(); }
 
+Size CRotula2View::CanvasSize() const { return Chart().m_szCanvas; }
+
 // A kind shown only to look at it is no unsaved work: when nothing was
 // unsaved before, the set as it is shown counts as saved.
 void CRotula2View::SwitchKind(int kind)
@@ -588,18 +591,18 @@ bool CRotula2View::SaveDocumentAs()
 
 void CRotula2View::PrintChart()
 {
-    if (!m_printer->Print(Chart(), m_szCanvas))
+    if (!m_printer->Print(Chart(), CanvasSize()))
         ShowMessage(QMessageBox::Warning, tr("无法打印图表。"));
 }
 
-void CRotula2View::PreviewChart() { m_printer->Preview(Chart(), m_szCanvas); }
+void CRotula2View::PreviewChart() { m_printer->Preview(Chart(), CanvasSize()); }
 
 void CRotula2View::ExportPicture()
 {
     const QString path = AskExportPath(tr("导出图片"), {QStringLiteral("PNG (*.png)"), QStringLiteral("SVG (*.svg)"),
                                                         QStringLiteral("PDF (*.pdf)")});
     std::string error;
-    if (!path.isEmpty() && !ExportChart(Chart(), LocalPath(path), m_szCanvas.cx, Chart().m_fZoom, error))
+    if (!path.isEmpty() && !ExportChart(Chart(), LocalPath(path), chartArea(), Chart().m_fZoom, error))
         ShowMessage(QMessageBox::Warning, QString::fromStdString(error));
 }
 
@@ -638,7 +641,7 @@ void CRotula2View::ExportText(const QString& title, const QString& filter, const
 void CRotula2View::CopyChart()
 {
     std::string error;
-    const QImage image = ChartImage(Chart(), m_szCanvas.cx, Chart().m_fZoom, kMaxClipboardSide, error);
+    const QImage image = ChartImage(Chart(), chartArea(), Chart().m_fZoom, kMaxClipboardSide, error);
     if (image.isNull())
         ShowMessage(QMessageBox::Warning, QString::fromStdString(error));
     else
@@ -656,18 +659,37 @@ void CRotula2View::ChartBecameCurrent()
     ClearMarks(); // they name cells of the chart shown before
 }
 
-void CRotula2View::GiveZoomToChart() { Chart().m_fZoom = zoom(); }
+// The labels' size follows the zoom, and the picture's reach with them.
+void CRotula2View::GiveZoomToChart()
+{
+    Chart().m_fZoom = zoom();
+    UpdateChartArea();
+}
+
+// A chart of many rings gets the canvas its cells need, the others the view's.
+void CRotula2View::UpdateChartArea()
+{
+    if (m_szCanvas.cx <= 0)
+        return; // before the initial update
+    const int side = CanvasFit::SmallestCanvas(Chart(), m_szCanvas.cx, CanvasFit::kMaxCanvas, kChartMargin)
+                         .value_or(m_szCanvas.cx);
+    CanvasFit::SetCanvas(Chart(), side, kChartMargin);
+    setChartArea(PictureRegion(Chart(), CanvasSize(), scale()));
+}
 
 void CRotula2View::AfterCommand(bool repaint)
 {
     if (repaint)
         InvalidateChart();
+    UpdateChartArea();
     UpdateModified();
     emit stateChanged();
 }
 
 void CRotula2View::AfterChartChange(bool stepped)
 {
+    if (!m_bLeftHeld)
+        UpdateChartArea(); // not while a drag moves what it reaches
     if (UpdateModified() || stepped)
         emit stateChanged();
 }

@@ -95,10 +95,10 @@ public:
     void PrintChart();
     void PreviewChart();
 
-    // The current chart as quadrix-cli renders it at the chart's zoom: a
-    // picture file (PNG, SVG or PDF by the extension) or its cell table
-    // (CSV), each written whole or not at all, or an image on the clipboard.
-    // Failures are shown as a message.
+    // The current chart at the chart's zoom, all the picture holds (the
+    // chart area) without drag handles: a picture file (PNG, SVG or PDF by
+    // the extension) or its cell table (CSV), each written whole or not at
+    // all, or an image on the clipboard. Failures are shown as a message.
     void ExportPicture();
     void ExportCellTable();
     // The pivot's targets as CSV or as an iCalendar file.
@@ -128,8 +128,9 @@ public:
 
     CChartSet& Charts();
     CBaseDraw* CurrentChart() const;
-    // The canvas in chart units and the rectangle charts are laid out in.
-    Size CanvasSize() const { return m_szCanvas; }
+    // The current chart's canvas in chart units (the view's, or larger for a
+    // chart of many rings) and the rectangle charts are laid out in.
+    Size CanvasSize() const;
     Rect ChartRect() const { return m_rcChart; }
 
 signals:
@@ -183,6 +184,10 @@ private:
     void ChartBecameCurrent();
     // The chart's zoom, which its labels and its file use, is the view's.
     void GiveZoomToChart();
+    // Scrolling, Fit, export and copy cover all the picture holds, which
+    // commands and finished mouse actions may change; a chart whose cells
+    // would be smaller than a unit on the view's canvas gets a larger one.
+    void UpdateChartArea();
     // After a command: a repaint when the picture changed, then the modified
     // flag and the toolbars follow.
     void AfterCommand(bool repaint);

@@ -15,10 +15,17 @@ float FactorOfExtent(int extent)
     return factor;
 }
 
-// Whether length chart units at extent thousandths take at most pixels.
-bool FitsAt(int length, int pixels, int extent)
+// The pixels from chart coordinate low to high at a mapping.
+int Span(const CPixelMapping& mapping, int low, int high)
 {
-    return CPixelMapping(static_cast<double>(extent) / CZoomModel::kWindowExtent).ToWholePixel(length) <= pixels;
+    return mapping.ToWholePixel(high) - mapping.ToWholePixel(low);
+}
+
+// Whether area at extent thousandths takes at most client pixels.
+bool FitsAt(const Rect& area, Size client, int extent)
+{
+    const CPixelMapping mapping(static_cast<double>(extent) / CZoomModel::kWindowExtent);
+    return Span(mapping, area.left, area.right) <= client.cx && Span(mapping, area.top, area.bottom) <= client.cy;
 }
 
 int IndexOfOne(const std::vector<float>& levels)
@@ -94,36 +101,42 @@ int CZoomModel::ViewportExtent() const
 
 double CZoomModel::Scale() const { return static_cast<double>(ViewportExtent()) / kWindowExtent; }
 
-Size CZoomModel::ToWindow(Size chartUnits) const { return {ToWindow(chartUnits.cx), ToWindow(chartUnits.cy)}; }
+Size CZoomModel::PixelSize(const Rect& area) const
+{
+    const CPixelMapping mapping = Mapping();
+    return {Span(mapping, area.left, area.right), Span(mapping, area.top, area.bottom)};
+}
 
 int CZoomModel::AxisOrigin(int clientPixels, int totalPixels, int scrollPosition)
 {
     return totalPixels < clientPixels ? (clientPixels - totalPixels) / 2 : -scrollPosition;
 }
 
-Size CZoomModel::PageStep(Size total) const
+Size CZoomModel::PageStep(const Rect& area) const
 {
-    const Size pixels = ToWindow(total);
+    const Size pixels = PixelSize(area);
     return {pixels.cx / 10, pixels.cy / 10};
 }
 
-Size CZoomModel::LineStep(Size total) const
+Size CZoomModel::LineStep(const Rect& area) const
 {
-    const Size page = PageStep(total);
+    const Size page = PageStep(area);
     return {page.cx / 10, page.cy / 10};
 }
 
-int CZoomModel::ScrollToPlace(int chartUnit, int pixel, int clientPixels, int totalUnits) const
+int CZoomModel::ScrollToPlace(int chartUnit, int pixel, int clientPixels, int low, int high) const
 {
-    const int range = std::max(0, ToWindow(totalUnits) - clientPixels);
-    return std::clamp(ToWindow(chartUnit) - pixel, 0, range);
+    const CPixelMapping mapping = Mapping();
+    const int range = std::max(0, Span(mapping, low, high) - clientPixels);
+    return std::clamp(Span(mapping, low, chartUnit) - pixel, 0, range);
 }
 
-float CZoomModel::FitZoom(Size total, Size client) const
+float CZoomModel::FitZoom(const Rect& area, Size client) const
 {
-    if (total.cx <= 0 || total.cy <= 0 || client.cx <= 0 || client.cy <= 0)
+    if (area.IsEmpty() || client.cx <= 0 || client.cy <= 0)
         return m_zoom;
-    const auto fits = [&](int extent) { return FitsAt(total.cx, client.cx, extent) && FitsAt(total.cy, client.cy, extent); };
+    const Size total {area.Width(), area.Height()};
+    const auto fits = [&](int extent) { return FitsAt(area, client, extent); };
     const int lowest = static_cast<int>(kMinZoom * kWindowExtent);
     const int highest = static_cast<int>(kMaxZoom * kWindowExtent);
     // Start from the quotient and settle on the last extent that fits; rounding

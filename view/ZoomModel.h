@@ -75,25 +75,26 @@ public:
     // The chart coordinate drawn at window pixel (the last one whose pixel is
     // at or before it): the inverse of ToWindow.
     int ToChart(int pixels) const { return Mapping().ToUnit(pixels); }
-    Size ToWindow(Size chartUnits) const;
+    // The pixels an area of the chart (chart units, perhaps reaching left of
+    // or above chart point (0, 0)) takes at this factor.
+    Size PixelSize(const Rect& area) const;
 
-    // Window position of chart coordinate 0 along one axis: centred when the
-    // chart is narrower than the client area, else scrolled.
+    // Window position of the chart area's first pixel along one axis: centred
+    // when the area is narrower than the client area, else scrolled.
     static int AxisOrigin(int clientPixels, int totalPixels, int scrollPosition);
-    // Scroll amounts for a chart of total chart units at this factor: a page
-    // is a tenth of its pixels, a line a tenth of a page.
-    Size PageStep(Size total) const;
-    Size LineStep(Size total) const;
+    // Scroll amounts for a chart area at this factor: a page is a tenth of
+    // its pixels, a line a tenth of a page.
+    Size PageStep(const Rect& area) const;
+    Size LineStep(const Rect& area) const;
 
     // The scroll position along one axis, within the scroll range of a chart
-    // of totalUnits at this factor in clientPixels, that draws chart
-    // coordinate chartUnit at window pixel: what keeps the point under the
-    // pointer there across a zoom.
-    int ScrollToPlace(int chartUnit, int pixel, int clientPixels, int totalUnits) const;
-    // The largest factor within [kMinZoom, kMaxZoom] at which a chart of
-    // total chart units fits in client pixels; the factor held when either
-    // is empty.
-    float FitZoom(Size total, Size client) const;
+    // area from low to high chart units at this factor in clientPixels, that
+    // draws chart coordinate chartUnit at window pixel: what keeps the point
+    // under the pointer there across a zoom.
+    int ScrollToPlace(int chartUnit, int pixel, int clientPixels, int low, int high) const;
+    // The largest factor within [kMinZoom, kMaxZoom] at which a chart area
+    // fits in client pixels; the factor held when either is empty.
+    float FitZoom(const Rect& area, Size client) const;
 
     // The largest uniform scale at which region (chart units) fits in an
     // area of page pixels, centred in it.

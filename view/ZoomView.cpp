@@ -8,15 +8,22 @@
 
 #include <algorithm>
 
+namespace {
+
+// A fit settles in one or two steps; a few more cover a label at a rounding edge.
+constexpr int kFitAttempts = 4;
+
+} // namespace
+
 CZoomView::CZoomView(QWidget* parent)
     : QAbstractScrollArea(parent)
 {
     // Every paint covers the whole window: no background fill first.
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     connect(horizontalScrollBar(), &QAbstractSlider::actionTriggered, this,
-            [this](int action) { applyPageStep(horizontalScrollBar(), action, true); });
+            [this](int action) { userScrolled(horizontalScrollBar(), action, true); });
     connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
-            [this](int action) { applyPageStep(verticalScrollBar(), action, false); });
+            [this](int action) { userScrolled(verticalScrollBar(), action, false); });
 }
 
 float CZoomView::setZoom(float factor)
@@ -48,24 +55,60 @@ bool CZoomView::zoomOut(std::optional<QPoint> at)
     return moveToLevel(level, at);
 }
 
-// Measured without scroll bars: at the fitting factor there are none.
+// Measured without scroll bars: at the fitting factor there are none. The
+// labels' size in chart units follows the zoom, and the area with them, so
+// the fit is taken again at the factor found until it holds.
 void CZoomView::zoomToFit()
 {
     const QSize client = maximumViewportSize();
-    setZoom(m_model.FitZoom(m_totalSize, {client.width(), client.height()}));
+    for (int attempt = 0; attempt < kFitAttempts; ++attempt) {
+        const float fit = m_model.FitZoom(m_area, {client.width(), client.height()});
+        if (fit == zoom())
+            return;
+        setZoom(fit);
+    }
 }
 
 void CZoomView::zoomToActualSize() { zoomAbout(1.0f, windowCentre()); }
 
-void CZoomView::setTotalSize(Size chartUnits)
+void CZoomView::setChartArea(const Rect& chartUnits)
 {
-    m_totalSize = chartUnits;
+    if (chartUnits == m_area)
+        return;
+    m_area = chartUnits;
+    releaseHold();
     updateScrollBars();
+    viewport()->update();
+}
+
+void CZoomView::holdChartInPlace() { m_held = Held {viewport()->mapTo(window(), origin()), window()->size()}; }
+
+void CZoomView::releaseHold()
+{
+    m_held.reset();
+    m_shift = {};
+}
+
+void CZoomView::restoreHeldPlace()
+{
+    const QPoint target = viewport()->mapFrom(window(), m_held->origin);
+    const Size pixels = m_model.PixelSize(m_area);
+    const QPoint edge = target + QPoint(m_model.ToWindow(m_area.left), m_model.ToWindow(m_area.top));
+    const QSize client = viewport()->size();
+    // A scrolled axis scrolls back as far as its range allows; the rest, and
+    // all of it on a centred axis, moves the chart off its place.
+    if (pixels.cx >= client.width())
+        horizontalScrollBar()->setValue(-edge.x());
+    if (pixels.cy >= client.height())
+        verticalScrollBar()->setValue(-edge.y());
+    m_shift = {};
+    m_shift = target - origin();
     viewport()->update();
 }
 
 void CZoomView::centreView()
 {
+    releaseHold();
     for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()})
         bar->setValue((bar->minimum() + bar->maximum()) / 2);
 }
@@ -90,7 +133,22 @@ void CZoomView::paintEvent(QPaintEvent* event)
     drawContents(painter, scale());
 }
 
-void CZoomView::resizeEvent(QResizeEvent* /*event*/) { updateScrollBars(); }
+// Also called for the viewport's own resizes, as when a scroll bar comes or goes.
+void CZoomView::resizeEvent(QResizeEvent* /*event*/)
+{
+    updateScrollBars();
+    if (m_held && m_held->window != window()->size())
+        releaseHold(); // the user resized the window
+    if (m_held)
+        restoreHeldPlace();
+}
+
+bool CZoomView::viewportEvent(QEvent* event)
+{
+    if (event->type() == QEvent::Wheel)
+        releaseHold();
+    return QAbstractScrollArea::viewportEvent(event);
+}
 
 // Ctrl+wheel collects movement and zooms one level per full notch about
 // the pointer; a forward turn zooms in. Without Ctrl the wheel scrolls.
@@ -130,8 +188,9 @@ void CZoomView::zoomAbout(float factor, QPoint at)
 
 void CZoomView::scrollToPlace(Point chart, QPoint at)
 {
-    horizontalScrollBar()->setValue(m_model.ScrollToPlace(chart.x, at.x(), viewport()->width(), m_totalSize.cx));
-    verticalScrollBar()->setValue(m_model.ScrollToPlace(chart.y, at.y(), viewport()->height(), m_totalSize.cy));
+    releaseHold();
+    horizontalScrollBar()->setValue(m_model.ScrollToPlace(chart.x, at.x(), viewport()->width(), m_area.left, m_area.right));
+    verticalScrollBar()->setValue(m_model.ScrollToPlace(chart.y, at.y(), viewport()->height(), m_area.top, m_area.bottom));
 }
 
 void CZoomView::ensureVisible(Point chart, int margin)
@@ -146,6 +205,7 @@ void CZoomView::zoomApplied(float previous)
 {
     if (m_model.Zoom() == previous)
         return;
+    releaseHold();
     updateScrollBars();
     emit zoomChanged(previous, m_model.Zoom());
     viewport()->update();
@@ -153,8 +213,8 @@ void CZoomView::zoomApplied(float previous)
 
 void CZoomView::updateScrollBars()
 {
-    const Size pixels = m_model.ToWindow(m_totalSize);
-    const Size line = m_model.LineStep(m_totalSize);
+    const Size pixels = m_model.PixelSize(m_area);
+    const Size line = m_model.LineStep(m_area);
     const QSize client = viewport()->size();
     QScrollBar* h = horizontalScrollBar();
     QScrollBar* v = verticalScrollBar();
@@ -167,11 +227,12 @@ void CZoomView::updateScrollBars()
     v->setRange(0, std::max(0, pixels.cy - client.height()));
 }
 
-void CZoomView::applyPageStep(QScrollBar* bar, int action, bool horizontal)
+void CZoomView::userScrolled(QScrollBar* bar, int action, bool horizontal)
 {
+    releaseHold();
     if (action != QAbstractSlider::SliderPageStepAdd && action != QAbstractSlider::SliderPageStepSub)
         return;
-    const Size page = m_model.PageStep(m_totalSize);
+    const Size page = m_model.PageStep(m_area);
     const int step = horizontal ? page.cx : page.cy;
     // The slider has already moved by a window; the value still holds where it started.
     bar->setSliderPosition(bar->value() + (action == QAbstractSlider::SliderPageStepAdd ? step : -step));
@@ -179,7 +240,9 @@ void CZoomView::applyPageStep(QScrollBar* bar, int action, bool horizontal)
 
 QPoint CZoomView::origin() const
 {
-    const Size pixels = m_model.ToWindow(m_totalSize);
-    return {CZoomModel::AxisOrigin(viewport()->width(), pixels.cx, horizontalScrollBar()->value()),
-            CZoomModel::AxisOrigin(viewport()->height(), pixels.cy, verticalScrollBar()->value())};
+    const Size pixels = m_model.PixelSize(m_area);
+    const QSize client = viewport()->size();
+    const QPoint edge(CZoomModel::AxisOrigin(client.width(), pixels.cx, horizontalScrollBar()->value()),
+                      CZoomModel::AxisOrigin(client.height(), pixels.cy, verticalScrollBar()->value()));
+    return edge + m_shift - QPoint(m_model.ToWindow(m_area.left), m_model.ToWindow(m_area.top));
 }

@@ -51,9 +51,17 @@ public:
     // window already, margin pixels inside its edges.
     void ensureVisible(Point chart, int margin);
 
-    // The scrollable chart area in chart units.
-    void setTotalSize(Size chartUnits);
-    Size totalSize() const { return m_totalSize; }
+    // The scrollable chart area in chart units: all the picture holds, which
+    // may reach left of and above chart point (0, 0).
+    void setChartArea(const Rect& chartUnits);
+    const Rect& chartArea() const { return m_area; }
+
+    // Keeps the chart where it stands in the top-level window through the
+    // view's resizes until the user scrolls or zooms or the top-level window
+    // changes size, so that a panel opening (and filling) beside the view
+    // does not move the cell about to be clicked. Meanwhile a chart narrower
+    // than the window may stand off centre.
+    void holdChartInPlace();
 
     // Window pixels (of the viewport) to chart units and back.
     Point toChart(const QPoint& window) const;
@@ -74,6 +82,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
     bool moveToLevel(int index, std::optional<QPoint> at);
@@ -85,12 +94,24 @@ private:
     // After the model took a new factor: rescale, notify, repaint.
     void zoomApplied(float previous);
     void updateScrollBars();
-    // Scroll bar page clicks move by a tenth of the chart, not by a window.
-    void applyPageStep(QScrollBar* bar, int action, bool horizontal);
+    // A scroll bar moved by the user ends a hold; its page clicks move by a
+    // tenth of the chart, not by a window.
+    void userScrolled(QScrollBar* bar, int action, bool horizontal);
     // Window position of chart point (0, 0).
     QPoint origin() const;
+    // Puts chart point (0, 0) back where holdChartInPlace found it.
+    void restoreHeldPlace();
+    // The view places the chart again: centred, or where the scroll bars say.
+    void releaseHold();
 
     CZoomModel m_model;
-    Size m_totalSize;
+    Rect m_area;
     QRegion m_paintRegion;
+    // Where chart point (0, 0) is held in the top-level window, of that size.
+    struct Held {
+        QPoint origin;
+        QSize window;
+    };
+    std::optional<Held> m_held;
+    QPoint m_shift; // while held: the chart's offset from where centring and scrolling put it
 };
