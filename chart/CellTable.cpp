@@ -3,6 +3,7 @@
 #include "BaseDraw.h"
 #include "CellFacts.h"
 #include "ChartKinds.h"
+#include "UiText.h"
 
 #include <charconv>
 #include <cmath>
@@ -15,7 +16,22 @@ namespace CellTable {
 namespace {
 
 const char* const kByteOrderMark = "\xEF\xBB\xBF";
-const char* const kHeader = "编号,价格,日期,环,角度,x,y,日期标签";
+
+struct Column {
+    const char* key;    // the command line's CSV header
+    const char* title;  // the window's, translated
+};
+
+const Column kColumns[] = {
+    {"n", UI_TEXT_NOOP("CellTable", "编号")},
+    {"price", UI_TEXT_NOOP("CellTable", "价格")},
+    {"date", UI_TEXT_NOOP("CellTable", "日期")},
+    {"ring", UI_TEXT_NOOP("CellTable", "环")},
+    {"angle", UI_TEXT_NOOP("CellTable", "角度")},
+    {"x", "x"},
+    {"y", "y"},
+    {"label_date", UI_TEXT_NOOP("CellTable", "日期标签")},
+};
 const char* const kRowEnd = "\r\n";
 
 } // namespace
@@ -50,9 +66,13 @@ std::string Field(const std::string& text)
     return quoted + '"';
 }
 
-void WriteCsv(std::ostream& out, CBaseDraw& chart, const ChartKind& kind)
+void WriteCsv(std::ostream& out, CBaseDraw& chart, const ChartKind& kind, Headers headers)
 {
-    out << kByteOrderMark << kHeader << kRowEnd;
+    out << kByteOrderMark;
+    for (const Column& column : kColumns)
+        out << (&column == kColumns ? "" : ",")
+            << Field(headers == Headers::Keys ? column.key : UiText("CellTable", column.title));
+    out << kRowEnd;
     const long long cells = kind.cellCount(chart.LayoutRings());
     for (long long n = 1; n <= cells; ++n) {
         const CellFacts f = FactsOfCell(chart, kind, static_cast<int>(n));
@@ -61,10 +81,10 @@ void WriteCsv(std::ostream& out, CBaseDraw& chart, const ChartKind& kind)
     }
 }
 
-std::string Csv(CBaseDraw& chart, const ChartKind& kind)
+std::string Csv(CBaseDraw& chart, const ChartKind& kind, Headers headers)
 {
     std::ostringstream out;
-    WriteCsv(out, chart, kind);
+    WriteCsv(out, chart, kind, headers);
     return out.str();
 }
 

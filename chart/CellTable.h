@@ -7,18 +7,22 @@ class CBaseDraw;
 struct ChartKind;
 
 // Every cell of a chart as a CSV table for spreadsheet programs: UTF-8 with a
-// byte-order mark (without it they take the Chinese header for another
+// byte-order mark (without it they take a Chinese header for another
 // encoding), rows ended by CR LF, a field quoted when it holds a comma, a
 // quote or a line break.
 namespace CellTable {
+
+// The header row of a CSV: the JSON's keys (the command line) or the column
+// titles in the interface's language (the window).
+enum class Headers { Keys, Interface };
 
 // The header, then one row per cell of chart's layout in number order:
 // number, price in full, date as YYYY-MM-DD (with the time of day where the
 // chart's start has one), ring, angle (two decimals), x, y and the date as
 // the cell's label shows it. The chart, of that kind, is laid out by its
 // last paint.
-void WriteCsv(std::ostream& out, CBaseDraw& chart, const ChartKind& kind);
-std::string Csv(CBaseDraw& chart, const ChartKind& kind);
+void WriteCsv(std::ostream& out, CBaseDraw& chart, const ChartKind& kind, Headers headers);
+std::string Csv(CBaseDraw& chart, const ChartKind& kind, Headers headers);
 
 // An angle with two decimals; a hair below 0 or 360 is written as 0.
 std::string AngleText(float degrees);

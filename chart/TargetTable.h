@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CellTable.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -11,9 +13,7 @@ struct Target;
 // built whole in memory, so that a caller writes all of it or nothing.
 namespace TargetTable {
 
-// The header row of a CSV: the JSON's keys (the command line) or the column
-// titles in the interface's language (the window).
-enum class Headers { Keys, Interface };
+using Headers = CellTable::Headers;
 
 // The columns of the CSV and of the target panel, and one target's texts in
 // them: a missing formula price, date or price that is not finite leaves its

@@ -183,7 +183,7 @@ int RunCellTable(CBaseDraw& chart, const ChartOptions& options, std::ostream& ou
 {
     CRecordingSurface dc;
     PaintChart(chart, dc);
-    CellTable::WriteCsv(out, chart, *FindChartKind(options.kind));
+    CellTable::WriteCsv(out, chart, *FindChartKind(options.kind), CellTable::Headers::Keys);
     return 0;
 }
 

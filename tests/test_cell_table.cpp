@@ -53,7 +53,7 @@ TEST(CellTable, HeaderThenOneRowPerCellFullPricesIsoDatesAwkwardFieldsQuoted)
     chart->m_nDecimals = 0;
     chart->m_tStartTime = LocalMidnight(2024, 12, 30);
     PaintWith(*chart, 2, {50, 50, 950, 950});
-    const std::string csv = CellTable::Csv(*chart, kind);
+    const std::string csv = CellTable::Csv(*chart, kind, CellTable::Headers::Interface);
     // Not the labels' 1000 and 24/12/31: the price in full, the day in ISO form.
     EXPECT_EQ(csv.rfind("\xEF\xBB\xBF编号,价格,日期,环,角度,x,y,日期标签\r\n"
                         "1,1000,2024-12-30,0,0.00,500,500,12/30\r\n2,1000.25,2024-12-31,1,", 0), 0u) << csv;
@@ -65,7 +65,7 @@ TEST(CellTable, HeaderThenOneRowPerCellFullPricesIsoDatesAwkwardFieldsQuoted)
     chart->m_tStartTime += 9 * 3600 + 30 * 60;
     chart->m_fStartPrice = 3e38f;
     chart->m_fPriceStep = 1e37f;
-    const std::string far = CellTable::Csv(*chart, kind);
+    const std::string far = CellTable::Csv(*chart, kind, CellTable::Headers::Keys);
     EXPECT_NE(far.find("\r\n25,,2025-01-23 09:30:00,2,"), std::string::npos) << far;
     EXPECT_EQ(far.find("inf"), std::string::npos);
     EXPECT_EQ(chart->CellPriceText(25), "-");

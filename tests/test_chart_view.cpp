@@ -313,7 +313,7 @@ TEST_F(ChartView, ExportsWriteWhatTheCommandLineAndTheCoreWrite)
                   {"render", "--file", rtl, "--kind", "wheel", "--canvas", "1890", "--out", cli}), 0);
     EXPECT_FALSE(Bytes("window.png").isEmpty());
     EXPECT_EQ(Bytes("window.png"), Bytes("cli.png"));
-    EXPECT_EQ(Bytes("cells.csv").toStdString(), CellTable::Csv(Chart(), *FindChartKind(kWheel)));
+    EXPECT_EQ(Bytes("cells.csv").toStdString(), CellTable::Csv(Chart(), *FindChartKind(kWheel), CellTable::Headers::Interface));
     ASSERT_EQ(view.messages.size(), 1);
     EXPECT_TRUE(view.messages[0].contains("folder.png")) << view.messages[0].toStdString();
 }

@@ -156,6 +156,7 @@ TEST(CliCells, OneObjectPerCellLabelledByTheOptionsTheCsvTableAndHitAgree)
         std::istringstream csv(text);
         std::string line;
         std::getline(csv, line);
+        EXPECT_EQ(line, "\xEF\xBB\xBFn,price,date,ring,angle,x,y,label_date\r"); // the JSON's keys, not the window's titles
         for (const nlohmann::json& cell : Cells("--time-step 2" + options)) {
             std::getline(csv, line);
             std::istringstream fields(line);

@@ -422,6 +422,33 @@ Save changes?</translation>
     </message>
 </context>
 <context>
+    <name>CellTable</name>
+    <message>
+        <source>编号</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>价格</source>
+        <translation>Price</translation>
+    </message>
+    <message>
+        <source>日期</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>环</source>
+        <translation>Ring</translation>
+    </message>
+    <message>
+        <source>角度</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>日期标签</source>
+        <translation>Label Date</translation>
+    </message>
+</context>
+<context>
     <name>Commands</name>
     <message>
         <source>24 轮子</source>

@@ -609,7 +609,7 @@ void CRotula2View::ExportPicture()
 void CRotula2View::ExportCellTable()
 {
     ExportText(tr("导出单元格表"), QStringLiteral("CSV (*.csv)"),
-               [this] { return CellTable::Csv(Chart(), *FindChartKind(m_charts->Kind())); });
+               [this] { return CellTable::Csv(Chart(), *FindChartKind(m_charts->Kind()), CellTable::Headers::Interface); });
 }
 
 void CRotula2View::ExportTargetTable()
