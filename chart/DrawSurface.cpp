@@ -1,5 +1,6 @@
 #include "DrawSurface.h"
 
+#include <algorithm>
 #include <utility>
 
 Pen CDrawSurface::SelectPen(const Pen& pen) { return std::exchange(m_pen, pen); }
@@ -8,6 +9,11 @@ Font CDrawSurface::SelectFont(const Font& font) { return std::exchange(m_font, f
 Color CDrawSurface::SetTextColor(Color color) { return std::exchange(m_crText, color); }
 Color CDrawSurface::SetBkColor(Color color) { return std::exchange(m_crBk, color); }
 BkMode CDrawSurface::SetBkMode(BkMode mode) { return std::exchange(m_bkMode, mode); }
+
+bool CDrawSurface::TooSmallForText(const Rect& rc, double scale)
+{
+    return !rc.IsEmpty() && std::min(rc.Width(), rc.Height()) * scale < 1.0;
+}
 
 void CDrawSurface::MoveTo(int x, int y)
 {

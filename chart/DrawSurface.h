@@ -110,6 +110,12 @@ public:
     // a caller may leave it out, measuring included. Back ends that cannot
     // tell say true.
     virtual bool MayShowText(const std::string& /*text*/, const Rect& /*rc*/) { return true; }
+    // Whether rc, at scale device pixels a chart unit, is under one pixel
+    // wide or high. Text is clipped to its rectangle: there it could leave
+    // at most a sliver of one pixel, and the labels of a chart of many rings
+    // would take a minute to lay out for that. An empty rc is an anchor that
+    // text is drawn from, never too small.
+    static bool TooSmallForText(const Rect& rc, double scale);
 
     // Whether the selected font, with the fonts it falls back to, has a glyph
     // for every character of text. Back ends that cannot tell say true.

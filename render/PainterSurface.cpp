@@ -174,6 +174,8 @@ int CPainterSurface::DrawText(const std::string& text, Rect& rc, unsigned flags)
 
 bool CPainterSurface::MayShowText(const std::string& text, const Rect& rc)
 {
+    if (TooSmallForText(rc, m_map.Zoom()))
+        return false;
     if (!m_pixelArea)
         return true;
     // Lines break at line ends and, wrapped, at spaces: there are at most

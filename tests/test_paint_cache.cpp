@@ -18,6 +18,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -128,6 +129,15 @@ TEST(PaintCache, TextOutsideAnImageIsLeftOutOnlyWhenItCannotShow)
         }
     }
     EXPECT_GT(shown, 0);
+
+    // Clipped to a box under a pixel wide or high, text could leave a sliver
+    // at most; an empty box is a point text is drawn from.
+    QImage image(small, QImage::Format_RGB32);
+    QPainter painter(&image);
+    CPainterSurface dc(painter, 0.5);
+    EXPECT_EQ(std::vector<bool>({dc.MayShowText("1", {10, 10, 11, 30}), dc.MayShowText("1", {10, 10, 30, 11}),
+                                 dc.MayShowText("1", {10, 10, 12, 12}), dc.MayShowText("1", {10, 10, 10, 10})}),
+              std::vector<bool>({false, false, true, true}));
 }
 
 // A window onto a chart zoomed in shows what it shows when every label is

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
-CBoundsSurface::CBoundsSurface(CDrawSurface& measure)
+CBoundsSurface::CBoundsSurface(CDrawSurface& measure, double scale)
     : m_measure(measure)
+    , m_scale(scale)
 {
 }
 
@@ -32,6 +33,8 @@ int CBoundsSurface::DrawText(const std::string& text, Rect& rc, unsigned flags)
 
 bool CBoundsSurface::MayShowText(const std::string& /*text*/, const Rect& rc)
 {
+    if (TooSmallForText(rc, m_scale))
+        return false;
     return rc.IsEmpty() || rc.left < m_bounds.left || rc.top < m_bounds.top || rc.right > m_bounds.right ||
            rc.bottom > m_bounds.bottom;
 }

@@ -8,8 +8,9 @@
 // canvas.
 class CBoundsSurface : public CDrawSurface {
 public:
-    // measure: the surface whose text metrics the chart's layout uses.
-    explicit CBoundsSurface(CDrawSurface& measure);
+    // measure: the surface whose text metrics the chart's layout uses, at
+    // scale device pixels a chart unit.
+    CBoundsSurface(CDrawSurface& measure, double scale);
 
     // Chart units; empty when nothing was drawn.
     Rect Bounds() const { return m_bounds; }
@@ -22,7 +23,8 @@ public:
     // Text is clipped to its rectangle, so the rectangle is what it covers.
     int DrawText(const std::string& text, Rect& rc, unsigned flags) override;
     // Text in a rectangle within the bounds already found adds nothing: the
-    // labels of a chart's cells, inside its grid, need not be laid out.
+    // labels of a chart's cells, inside its grid, need not be laid out. Nor
+    // does text the painter leaves out as too small.
     bool MayShowText(const std::string& text, const Rect& rc) override;
 
 protected:
@@ -34,5 +36,6 @@ private:
     void Add(Point p);
 
     CDrawSurface& m_measure;
+    double m_scale;
     Rect m_bounds;
 };

@@ -14,7 +14,7 @@ Rect PictureRegion(CBaseDraw& chart, Size canvas, double scale)
     QImage scratch(1, 1, QImage::Format_RGB32);
     QPainter painter(&scratch);
     CPainterSurface measure(painter, scale);
-    CBoundsSurface bounds(measure);
+    CBoundsSurface bounds(measure, scale);
     PaintChart(chart, bounds);
     const Rect drawn = bounds.Bounds();
     const Rect region{0, 0, canvas.cx, canvas.cy};
