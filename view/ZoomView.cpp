@@ -147,6 +147,12 @@ bool CZoomView::viewportEvent(QEvent* event)
 {
     if (event->type() == QEvent::Wheel)
         releaseHold();
+    // The pointer gone elsewhere (to the panel that opened, say), the held
+    // chart goes back to its place, where the scroll bars reach all of it.
+    if (event->type() == QEvent::Leave && m_held && QGuiApplication::mouseButtons() == Qt::NoButton) {
+        releaseHold();
+        viewport()->update();
+    }
     return QAbstractScrollArea::viewportEvent(event);
 }
 

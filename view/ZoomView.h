@@ -57,10 +57,11 @@ public:
     const Rect& chartArea() const { return m_area; }
 
     // Keeps the chart where it stands in the top-level window through the
-    // view's resizes until the user scrolls or zooms or the top-level window
-    // changes size, so that a panel opening (and filling) beside the view
-    // does not move the cell about to be clicked. Meanwhile a chart narrower
-    // than the window may stand off centre.
+    // view's resizes until the user scrolls or zooms, the pointer leaves the
+    // view or the top-level window changes size, so that a panel opening
+    // (and filling) beside the view does not move the cell about to be
+    // clicked. Meanwhile the chart may stand off centre, partly beyond the
+    // scroll bars' reach.
     void holdChartInPlace();
 
     // Window pixels (of the viewport) to chart units and back.
