@@ -125,14 +125,6 @@ void SettlePaintedValues(CBaseDraw& chart)
     PaintChart(chart, scratch);
 }
 
-void PaintChartToImage(CBaseDraw& chart, QImage& image, double zoom)
-{
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    CPainterSurface dc(painter, zoom);
-    PaintChart(chart, dc);
-}
-
 bool ExportChart(CBaseDraw& chart, const std::string& path, int canvas, double zoom, std::string& error)
 {
     return ExportChart(chart, path, Rect{0, 0, canvas, canvas}, zoom, error);

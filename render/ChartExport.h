@@ -19,9 +19,6 @@ void PaintChart(CBaseDraw& chart, CDrawSurface& dc);
 // this settles them before the chart is compared with a file or a history.
 void SettlePaintedValues(CBaseDraw& chart);
 
-// Paints chart on white into image (chart units scaled by zoom).
-void PaintChartToImage(CBaseDraw& chart, QImage& image, double zoom);
-
 // Paints region (chart units) of chart on white into an image at the given
 // zoom, the picture ExportChart writes as PNG, scaled down to maxSide pixels
 // a side when it is larger. A null image with a message when that size gives
