@@ -8,19 +8,13 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <ostream>
 #include <sstream>
 
 namespace CellTable {
 
 namespace {
-
-const char* const kByteOrderMark = "\xEF\xBB\xBF";
-
-struct Column {
-    const char* key;    // the command line's CSV header
-    const char* title;  // the window's, translated
-};
 
 const Column kColumns[] = {
     {"n", UI_TEXT_NOOP("CellTable", "编号")},
@@ -32,8 +26,6 @@ const Column kColumns[] = {
     {"y", "y"},
     {"label_date", UI_TEXT_NOOP("CellTable", "日期标签")},
 };
-const char* const kRowEnd = "\r\n";
-
 } // namespace
 
 std::string AngleText(float degrees)
@@ -66,13 +58,25 @@ std::string Field(const std::string& text)
     return quoted + '"';
 }
 
+std::vector<std::string> HeaderRow(const Column* columns, std::size_t count, Headers headers, const char* context)
+{
+    std::vector<std::string> row;
+    for (const Column* column = columns; column != columns + count; ++column)
+        row.push_back(headers == Headers::Keys ? column->key : UiText(context, column->title));
+    return row;
+}
+
+std::string Row(const std::vector<std::string>& fields)
+{
+    std::string row;
+    for (const std::string& field : fields)
+        row += (row.empty() ? "" : ",") + Field(field);
+    return row + kRowEnd;
+}
+
 void WriteCsv(std::ostream& out, CBaseDraw& chart, const ChartKind& kind, Headers headers)
 {
-    out << kByteOrderMark;
-    for (const Column& column : kColumns)
-        out << (&column == kColumns ? "" : ",")
-            << Field(headers == Headers::Keys ? column.key : UiText("CellTable", column.title));
-    out << kRowEnd;
+    out << kByteOrderMark << Row(HeaderRow(kColumns, std::size(kColumns), headers, "CellTable"));
     const long long cells = kind.cellCount(chart.LayoutRings());
     for (long long n = 1; n <= cells; ++n) {
         const CellFacts f = FactsOfCell(chart, kind, static_cast<int>(n));

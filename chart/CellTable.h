@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 class CBaseDraw;
 struct ChartKind;
@@ -15,6 +17,21 @@ namespace CellTable {
 // The header row of a CSV: the JSON's keys (the command line) or the column
 // titles in the interface's language (the window).
 enum class Headers { Keys, Interface };
+
+// A column: its key (the JSON's, heading the command line's CSV) and its
+// title (heading the window's, translated in the context its table names).
+struct Column {
+    const char* key;
+    const char* title;
+};
+
+inline constexpr const char kByteOrderMark[] = "\xEF\xBB\xBF";
+inline constexpr const char kRowEnd[] = "\r\n";
+
+// The header texts of count columns, in context's translation for the window.
+std::vector<std::string> HeaderRow(const Column* columns, std::size_t count, Headers headers, const char* context);
+// fields as one CSV row, each a Field, ended by CR LF.
+std::string Row(const std::vector<std::string>& fields);
 
 // The header, then one row per cell of chart's layout in number order:
 // number, price in full, date as YYYY-MM-DD (with the time of day where the

@@ -11,23 +11,18 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <iterator>
 #include <set>
 
 namespace TargetTable {
 
 namespace {
 
-const char* const kByteOrderMark = "\xEF\xBB\xBF";
-const char* const kRowEnd = "\r\n";
 // Octets of a content line before it is folded.
 constexpr size_t kLineOctets = 75;
 
-struct Column {
-    const char* key;    // the JSON's, and the command line's CSV header
-    const char* title;  // the window's CSV header and the panel's, translated
-};
-
-const Column kColumns[] = {
+// The window's CSV and the panel share the titles.
+const CellTable::Column kColumns[] = {
     {"turns", UI_TEXT_NOOP("TargetTable", "圈数")},
     {"theta", UI_TEXT_NOOP("TargetTable", "角度")},
     {"n", UI_TEXT_NOOP("TargetTable", "编号")},
@@ -78,14 +73,6 @@ std::string Decimal(double value)
     if (text.back() == '.')
         text.pop_back();
     return text == "-0" ? "0" : text;
-}
-
-std::string CsvRow(const std::vector<std::string>& fields)
-{
-    std::string row;
-    for (const std::string& field : fields)
-        row += (row.empty() ? "" : ",") + CellTable::Field(field);
-    return row + kRowEnd;
 }
 
 // Backslash, semicolon, comma and line breaks escaped as iCalendar text.
@@ -190,10 +177,7 @@ std::string Event(const Target& pivot, const Target& t, const std::string& uid, 
 
 std::vector<std::string> HeaderRow(Headers headers)
 {
-    std::vector<std::string> row;
-    for (const Column& column : kColumns)
-        row.push_back(headers == Headers::Keys ? column.key : UiText("TargetTable", column.title));
-    return row;
+    return CellTable::HeaderRow(kColumns, std::size(kColumns), headers, "TargetTable");
 }
 
 std::vector<std::string> Fields(const Target& t)
@@ -208,9 +192,9 @@ std::vector<std::string> Fields(const Target& t)
 
 std::string Csv(const Target& pivot, const std::vector<Target>& targets, Headers headers)
 {
-    std::string out = kByteOrderMark + CsvRow(HeaderRow(headers)) + CsvRow(Fields(pivot));
+    std::string out = CellTable::kByteOrderMark + CellTable::Row(HeaderRow(headers)) + CellTable::Row(Fields(pivot));
     for (const Target& t : targets)
-        out += CsvRow(Fields(t));
+        out += CellTable::Row(Fields(t));
     return out;
 }
 
