@@ -200,13 +200,12 @@ TEST_F(DateParser, OneUnitOrWeekdayBeforeOrAfterNow)
 // weekdays step at most 200 days; the n-th weekday of a month this year.
 TEST_F(DateParser, CountsOfUnitsAndWeekdays)
 {
-    ExpectAll({{"3 DAYS AGO", "2012-03-02 10:30:00"}, {"DAYS AGO", "2012-03-04 10:30:00"},
-        {"10 days from now", "2012-03-15 10:30:00"}, {"2 WEEKS AGO", "2012-02-20 10:30:00"},
-        {"3 MONTHS AGO", "2011-12-05 00:00:00"}, {"13 months from now", "2013-04-05 00:00:00"},
-        {"0 DAYS AGO", "2012-03-05 10:30:00"}, {"9999999 DAYS AGO", "invalid"}, {"12345678 DAYS AGO", "invalid"},
-        {"-3 DAYS AGO", "invalid"}, {"3 DAYS", "invalid"}, {"3 FORTNIGHTS AGO", "invalid"},
-        {"in 3 days", "2012-03-08 10:30:00"}, {"in 2 weeks", "2012-03-19 10:30:00"},
-        {"in 2 years", "2014-03-05 00:00:00"}, {"in 2 fortnights", "invalid"}, {"in days", "invalid"},
+    ExpectAll({{"3 DAYS AGO", "2012-03-02 10:30:00"}, {"10 days from now", "2012-03-15 10:30:00"},
+        {"13 months from now", "2013-04-05 00:00:00"}, {"0 DAYS AGO", "2012-03-05 10:30:00"}, {"3 DAYS", "invalid"},
+        {"2 WEEKS AGO", "2012-02-20 10:30:00"}, {"3 MONTHS AGO", "2011-12-05 00:00:00"}, {"in days", "invalid"},
+        {"9999999 DAYS AGO", "invalid"}, {"12345678 DAYS AGO", "invalid"}, {"-3 DAYS AGO", "invalid"},
+        {"3 FORTNIGHTS AGO", "invalid"}, {"in 3 days", "2012-03-08 10:30:00"}, {"in 2 weeks", "2012-03-19 10:30:00"},
+        {"in 2 years", "2014-03-05 00:00:00"}, {"in 2 fortnights", "invalid"},
         {"10 DAYS AFTER christmas", "2013-01-04 00:00:00"}, {"10 days from 2012/01/01", "2012-01-11 00:00:00"},
         {"3 DAYS BEFORE new years", "2012-12-29 00:00:00"}, {"2 WEEKS FROM 2012-01-01", "2012-01-15 00:00:00"},
         {"2 weeks before christmas", "2012-12-11 00:00:00"}, {"1 MONTHS AFTER 2012/01/31", "2012-02-29 00:00:00"},
@@ -327,7 +326,7 @@ TEST(TimeSpan, BoundsWholeDaysAndAddition)
 }
 
 // Months land on the last day the month has; years keep day and month.
-TEST(CalendarMoves, MonthsAndYearsEitherWay)
+TEST(CalendarMoves, MonthsAndYearsEitherWayMonthLengthsLeapYearsAndNthWeekdaysOutOfRange)
 {
     const struct {
         COleDateTimeEx from;
@@ -352,11 +351,8 @@ TEST(CalendarMoves, MonthsAndYearsEitherWay)
     }
     // AddMonths takes no negative count.
     EXPECT_EQ(ShowDate(COleDateTimeEx(2012, 3, 5).AddMonths(-3)), "2012-03-05 00:00:00");
-}
 
-TEST(CalendarHelpers, MonthLengthsLeapYearsAndNthWeekdaysOutOfRange)
-{
-    // Real months' lengths are the month moves'.
+    // The helpers under them: real months' lengths are the moves' above.
     EXPECT_EQ(COleDateTimeEx::DaysInMonth(0, 2012), 0);
     EXPECT_EQ(COleDateTimeEx::DaysInMonth(13, 2012), 0);
 
@@ -366,8 +362,8 @@ TEST(CalendarHelpers, MonthLengthsLeapYearsAndNthWeekdaysOutOfRange)
     EXPECT_FALSE(COleDateTimeEx(COleDateTime::Invalid()).IsLeapYear());
 
     // The n-th weekdays it finds are the parser's and its holidays'.
-    const int rows[][2] = {{2, 0}, {2, 6}, {0, 1}, {8, 1}};
-    for (const auto& [weekday, n] : rows)
+    const int outOfRange[][2] = {{2, 0}, {2, 6}, {0, 1}, {8, 1}};
+    for (const auto& [weekday, n] : outOfRange)
         EXPECT_FALSE(COleDateTimeEx::NthWeekdayOfMonth(2012, 5, weekday, n).IsValid()) << weekday << ' ' << n;
 }
 
