@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <string>
 #include <tuple>
@@ -34,12 +33,6 @@ std::optional<AR::Aspect> AspectOf(double a, double b)
         if (aspect.first == 0 && aspect.second == 1)
             return aspect;
     return std::nullopt;
-}
-
-double Arc(double a, double b)
-{
-    const double d = std::fmod(std::fabs(a - b), 360.0);
-    return std::min(d, 360.0 - d);
 }
 
 const CityInfo kBeijing {"Beijing", "China", -480, 39.9, 116.4, "Asia/Shanghai"};
@@ -176,7 +169,7 @@ TEST(Ephemeris, AgreesWithAnIndependentComputationWithOrWithoutDataFiles)
             ASSERT_TRUE(positions.error.empty()) << positions.error;
             EXPECT_TRUE(positions.analytic || !analytic);
             for (int body = 0; body < kBodyCount; ++body)
-                EXPECT_LT(Arc(positions.longitudes[body], ref.bodies[body]), kTolerance)
+                EXPECT_LT(std::fabs(std::remainder(positions.longitudes[body] - ref.bodies[body], 360.0)), kTolerance)
                     << ref.city << (analytic ? " analytic " : " ") << AR::kPlanetNames[body];
         }
     }

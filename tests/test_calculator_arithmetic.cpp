@@ -21,13 +21,6 @@ namespace {
 
 const SpanUnit kUnits[] = {SpanUnit::Day, SpanUnit::Week, SpanUnit::Month, SpanUnit::Year};
 
-std::string AngleTexts(float p)
-{
-    const DegreeArithmetic::Angles a = DegreeArithmetic::ComputeAngles(p);
-    return DegreeArithmetic::FormatAngle(a.carl) + ' ' + DegreeArithmetic::FormatAngle(a.daniel) + ' '
-        + DegreeArithmetic::FormatAngle(a.circle) + ' ' + DegreeArithmetic::FormatAngle(a.dial);
-}
-
 // A moment a few tenths of a second away from a date.
 COleDateTimeEx Near(const COleDateTimeEx& date, double seconds)
 {
@@ -58,8 +51,13 @@ TEST(DegreeAngles, WorkedValuesAndRingZero)
         {"single precision has lost daniel", 1e23f, "352.00 - 320.00 120.00"},
         {"the largest P", FLT_MAX, "224.00 - 0.00 0.00"},
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(AngleTexts(row.p), row.angles) << row.what;
+    for (const auto& row : rows) {
+        const DegreeArithmetic::Angles a = DegreeArithmetic::ComputeAngles(row.p);
+        std::string texts = DegreeArithmetic::FormatAngle(a.carl);
+        for (const float angle : {a.daniel, a.circle, a.dial})
+            texts += ' ' + DegreeArithmetic::FormatAngle(angle);
+        EXPECT_EQ(texts, row.angles) << row.what;
+    }
 }
 
 // Units count 7, 30 and 365 days; moves keep the calendar; checks come span

@@ -168,15 +168,13 @@ TEST_F(DateParser, OneUnitOrWeekdayBeforeOrAfterNow)
     const char* const rows[][3] = {{"DAY", "2012-03-04 10:30:00", "2012-03-06 10:30:00"},
         {"MONTH", "2012-02-05 00:00:00", "2012-04-05 00:00:00"},
         {"YEAR", "2011-03-05 00:00:00", "2013-03-05 00:00:00"}};
-    for (const auto& [unit, ago, fromNow] : rows) {
-        for (const std::string quantity : {"ONE ", "1 ", "A ", ""}) {
+    for (const auto& [unit, ago, fromNow] : rows)
+        for (const std::string quantity : {"ONE ", "1 ", "A ", ""})
             for (const std::string plural : {"", "S"}) {
                 const std::string stem = quantity + unit + plural;
                 EXPECT_EQ(Parse(stem + " AGO"), ago) << stem;
                 EXPECT_EQ(Parse(stem + " FROM NOW"), fromNow) << stem;
             }
-        }
-    }
 
     // Weekdays are strictly before or after today.
     const char* const weekdays[][3] = {{"SUNDAY", "2012-03-11", "2012-03-04"}, {"MONDAY", "2012-03-12", "2012-02-27"},
@@ -240,10 +238,9 @@ TEST_F(DateParser, TextsThatAreNotDatesParseToInvalid)
         "\xef\xbc\x92\xef\xbc\x90\xef\xbc\x91\xef\xbc\x92/03/05", // full-width digits
         std::string("tm\0", 3), std::string("2012/03/05\0", 11), std::string(100000, '1'), nested50 + "X",
         "2012/03/05 + 99999999"};
-    for (const std::string& text : texts) {
+    for (const std::string& text : texts)
         for (const unsigned long flags : {kDate, kTime, kBoth})
             EXPECT_EQ(Parse(text, flags), "invalid") << text.substr(0, 40) << " in mode " << flags;
-    }
 }
 
 TEST(AutomationDate, ValuesFieldsOrderWeekdaysAndFormat)
