@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <string>
 #include <tuple>
@@ -36,19 +35,12 @@ std::optional<AR::Aspect> AspectOf(double a, double b)
     return std::nullopt;
 }
 
-double Arc(double a, double b)
-{
-    const double d = std::fmod(std::fabs(a - b), 360.0);
-    return std::min(d, 360.0 - d);
-}
-
 const CityInfo kBeijing {"Beijing", "China", -480, 39.9, 116.4, "Asia/Shanghai"};
 
 } // namespace
 
 TEST(DateText, ScannedByPositionThenChecked)
 {
-    EXPECT_EQ(Checked("2011-11-24 10:30:00"), "2011-11-24 10:30:00");
     EXPECT_EQ(Checked("2011/11/24 10:30"), "2011-11-24 10:30:00");
     EXPECT_EQ(Checked("2011-11-24 "), "2011-11-24 00:00:00");
     EXPECT_EQ(DT::ScanText("2011 - 11").count, 1); // one character between numbers, no more
@@ -177,20 +169,18 @@ TEST(Ephemeris, AgreesWithAnIndependentComputationWithOrWithoutDataFiles)
             ASSERT_TRUE(positions.error.empty()) << positions.error;
             EXPECT_TRUE(positions.analytic || !analytic);
             for (int body = 0; body < kBodyCount; ++body)
-                EXPECT_LT(Arc(positions.longitudes[body], ref.bodies[body]), kTolerance)
+                EXPECT_LT(std::fabs(std::remainder(positions.longitudes[body] - ref.bodies[body], 360.0)), kTolerance)
                     << ref.city << (analytic ? " analytic " : " ") << AR::kPlanetNames[body];
         }
     }
     EXPECT_EQ(Ephemeris::SearchPath({"/a", "/b:c", "/" + std::string(253, 'x'), "/d"}), "/a:/d");
 }
 
-// The report of a city by its zone and by its bias is the CLI's test.
+// The report of a city by its zone and by its bias, and the date's messages, are the CLI's and the dialog's tests.
 TEST(BuildReport, MessagesLeaveTheReportAsItWas)
 {
     std::string report = "kept";
     EXPECT_EQ(AR::Build(report, "2011-11-24", nullptr, Ephemeris()).message, AR::kSelectCity);
-    EXPECT_EQ(AR::Build(report, "", &kBeijing, Ephemeris()).message, DT::kInputValidDate);
-    EXPECT_EQ(AR::Build(report, "2011-02-30", &kBeijing, Ephemeris()).message, DT::kDateTimeNotValid);
     // Beyond every ephemeris the library has, the failure shows instead of a report of zeros.
     const AR::Outcome far = AR::Build(report, "5000-1-1", &kBeijing, Ephemeris({"/nonexistent"}));
     EXPECT_EQ(far.message.rfind("error : ", 0), 0u) << far.message;

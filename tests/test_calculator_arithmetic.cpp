@@ -21,13 +21,6 @@ namespace {
 
 const SpanUnit kUnits[] = {SpanUnit::Day, SpanUnit::Week, SpanUnit::Month, SpanUnit::Year};
 
-std::string AngleTexts(float p)
-{
-    const DegreeArithmetic::Angles a = DegreeArithmetic::ComputeAngles(p);
-    return DegreeArithmetic::FormatAngle(a.carl) + ' ' + DegreeArithmetic::FormatAngle(a.daniel) + ' '
-        + DegreeArithmetic::FormatAngle(a.circle) + ' ' + DegreeArithmetic::FormatAngle(a.dial);
-}
-
 // A moment a few tenths of a second away from a date.
 COleDateTimeEx Near(const COleDateTimeEx& date, double seconds)
 {
@@ -43,9 +36,7 @@ TEST(DegreeAngles, WorkedValuesAndRingZero)
         float p;
         const char* angles;
     } rows[] = {
-        {"start value", 360.0f, "310.26 310.00 0.00 0.00"},
         {"a whole square", 100.0f, "135.00 126.00 100.00 60.00"},
-        {"past a circle", 1000.0f, "67.10 64.69 280.00 240.00"},
         {"on the ring's first number", 2.0f, "29.56 0.00 2.00 30.00"},
         {"a full circle on ring 1", 10.0f, "344.21 360.00 10.00 150.00"},
         {"below the first number of ring 1", 1.5625f, "0.00 340.31 1.56 23.44"},
@@ -60,8 +51,13 @@ TEST(DegreeAngles, WorkedValuesAndRingZero)
         {"single precision has lost daniel", 1e23f, "352.00 - 320.00 120.00"},
         {"the largest P", FLT_MAX, "224.00 - 0.00 0.00"},
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(AngleTexts(row.p), row.angles) << row.what;
+    for (const auto& row : rows) {
+        const DegreeArithmetic::Angles a = DegreeArithmetic::ComputeAngles(row.p);
+        std::string texts = DegreeArithmetic::FormatAngle(a.carl);
+        for (const float angle : {a.daniel, a.circle, a.dial})
+            texts += ' ' + DegreeArithmetic::FormatAngle(angle);
+        EXPECT_EQ(texts, row.angles) << row.what;
+    }
 }
 
 // Units count 7, 30 and 365 days; moves keep the calendar; checks come span
@@ -146,12 +142,9 @@ TEST(CalculatorCommands, PrintTheResultInvalidOrOneLineOfError)
         const char* out;
     } rows[] = {
         {"degree", Invoke(RunDegreeCommand, std::string(" 1000 ")), 0, "67.10 64.69 280.00 240.00\n"},
-        {"degree of a negative P", Invoke(RunDegreeCommand, std::string("-4")), 0, "- - -4.00 -60.00\n"},
-        {"P beyond a float", Invoke(RunDegreeCommand, std::string("1e39")), 2, ""},
         {"P not a number", Invoke(RunDegreeCommand, std::string("nan")), 2, ""},
         {"P a word", Invoke(RunDegreeCommand, std::string("ten")), 2, ""},
         {"span in weeks", Invoke(RunSpanCommand, "2012/01/01", "2012/03/01", "week", now), 0, "8\n"},
-        {"phrases are days", Invoke(RunSpanCommand, "today", "next friday", "day", now), 0, "4\n"},
         {"the time of a phrase is dropped", Invoke(RunSpanCommand, "2012/03/06", "3 days ago", "day", now), 0, "-4\n"},
         {"not a date", Invoke(RunSpanCommand, "someday", "2012/01/01", "day", now), 1, "invalid\n"},
         {"end from a phrase", Invoke(RunEndCommand, "next friday", "1", "day", now), 0, "2012/03/10\n"},

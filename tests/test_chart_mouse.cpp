@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -94,12 +95,10 @@ TEST_F(ChartMouse, LeavingTheChartCancelsTheLineDrag)
     EXPECT_EQ(chart.m_nLineEndCell, 1); // no stale end cell before the first move
     chart.OnMouseMove(0, kCell12.x, kCell12.y);
     EXPECT_EQ(chart.m_nLineEndCell, 12);
-    chart.OnMouseMove(0, kCell12.x + 5, kCell12.y + 5);
-    EXPECT_EQ(host.invalidations, 1);
-    chart.OnMouseMove(0, kCell1.x, kCell1.y);
-    EXPECT_EQ(host.invalidations, 2);
-    chart.OnMouseMove(0, 500, 60);
-    EXPECT_EQ(host.invalidations, 3);
+    for (const auto& [at, count] : {std::pair(Point{65, 65}, 1), {kCell1, 2}, {Point{500, 60}, 3}}) {
+        chart.OnMouseMove(0, at.x, at.y);
+        EXPECT_EQ(host.invalidations, count) << at.x;
+    }
     chart.OnLButtonUp(0, kCell12.x, kCell12.y);
     EXPECT_TRUE(chart.m_Lines.empty());
     EXPECT_EQ(chart.OnLButtonDown(0, 500, 60), 0); // outside: nothing starts
@@ -174,7 +173,7 @@ TEST_F(ChartMouse, NotesStartFromTheDialogDefaultsEachTimeAndDisarmTheTool)
 
 // On a new chart the triangle and the four squares share vertex 0: only
 // the triangle is dragged, and nothing follows the pointer after the release.
-TEST_F(ChartMouse, DraggingTheTriangleHandleTurnsAndSizesOnlyIt)
+TEST_F(ChartMouse, HandleDragsTurnTheirFigureAndDoubleClicksReverseRings)
 {
     chart.m_bShowTriangle = chart.m_bShowSquares = 1;
     chart.m_rcTriangleHandle = chart.m_rcSquaresHandle = {395, 194, 405, 204};
@@ -183,37 +182,30 @@ TEST_F(ChartMouse, DraggingTheTriangleHandleTurnsAndSizesOnlyIt)
     EXPECT_GE(host.handCursors, 1);
     chart.OnMouseMove(0, 200, 80); // straight above the centre (200, 200)
     chart.OnLButtonUp(0, 200, 80);
-    EXPECT_EQ(chart.m_fTriangleAngle, 90.0f);
-    EXPECT_EQ(chart.m_fTriangleRadius, 120.0f);
-    EXPECT_FALSE(chart.m_bDrawingLine);
+    EXPECT_EQ(std::make_tuple(chart.m_fTriangleAngle, chart.m_fTriangleRadius, chart.m_bDrawingLine),
+        std::make_tuple(90.0f, 120.0f, 0));
     chart.OnMouseMove(0, 100, 200);
-    EXPECT_EQ(chart.m_fTriangleAngle, 90.0f);
-    EXPECT_EQ(chart.m_fSquaresAngle, 0.0f);
-}
+    EXPECT_EQ(std::make_pair(chart.m_fTriangleAngle, chart.m_fSquaresAngle), std::make_pair(90.0f, 0.0f));
 
-// A drag turns the ring shown without sizing it; a double click on its handle reverses it.
-TEST_F(ChartMouse, RingHandlesTurnByDragAndReverseByDoubleClick)
-{
+    // A drag turns the ring shown without sizing it; a double click on its handle reverses it.
+    chart.m_bShowTriangle = chart.m_bShowSquares = 0;
     chart.m_bShowCalendarRing = true;
     chart.m_rcCalendarHandle = {520, 190, 560, 210};
     chart.m_rcAngleHandle = {520, 190, 560, 210}; // hidden ring: not grabbed
     chart.OnLButtonDown(0, 530, 200);
     chart.OnMouseMove(0, 200, 330);
-    EXPECT_EQ(chart.m_fCalendarAngle, 270.0f);
-    EXPECT_EQ(chart.m_fAngleRingAngle, 0.0f);
+    EXPECT_EQ(std::make_pair(chart.m_fCalendarAngle, chart.m_fAngleRingAngle), std::make_pair(270.0f, 0.0f));
     chart.OnLButtonUp(0, 200, 330);
-    EXPECT_FALSE(chart.m_bDragCalendarRing);
-    EXPECT_FALSE(chart.m_bDragAngleRing);
+    EXPECT_FALSE(chart.m_bDragCalendarRing || chart.m_bDragAngleRing);
 
     chart.m_rcAngleHandle = {580, 190, 620, 210};
     host.invalidations = 0;
+    const auto forward = [this] { return std::make_pair(chart.m_bCalendarForward, chart.m_bAngleForward); };
     chart.OnLButtonDblClk(0, 530, 200);
-    EXPECT_EQ(chart.m_bCalendarForward, 0);
-    EXPECT_EQ(chart.m_bAngleForward, 1);
+    EXPECT_EQ(forward(), std::make_pair(0, 1));
     chart.OnLButtonDblClk(0, 600, 200);
-    EXPECT_EQ(chart.m_bAngleForward, 0);
     chart.OnLButtonDblClk(0, 530, 200);
-    EXPECT_EQ(chart.m_bCalendarForward, 1);
+    EXPECT_EQ(forward(), std::make_pair(1, 0));
     EXPECT_EQ(host.invalidations, 3);
 }
 
@@ -236,8 +228,7 @@ TEST(ChartMouseRound, PointsOnNoCellStoreNothing)
         chart.OnLButtonDown(0, corner.x, corner.y);
         chart.OnLButtonUp(0, corner.x, corner.y);
     }
-    EXPECT_TRUE(chart.m_Lines.empty());
-    EXPECT_TRUE(chart.m_FillCells.empty());
+    EXPECT_TRUE(chart.m_Lines.empty() && chart.m_FillCells.empty());
 
     host.dialog = [](Comments&) { return true; };
     chart.m_bPlaceComment = 1;

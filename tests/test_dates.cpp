@@ -168,15 +168,13 @@ TEST_F(DateParser, OneUnitOrWeekdayBeforeOrAfterNow)
     const char* const rows[][3] = {{"DAY", "2012-03-04 10:30:00", "2012-03-06 10:30:00"},
         {"MONTH", "2012-02-05 00:00:00", "2012-04-05 00:00:00"},
         {"YEAR", "2011-03-05 00:00:00", "2013-03-05 00:00:00"}};
-    for (const auto& [unit, ago, fromNow] : rows) {
-        for (const std::string quantity : {"ONE ", "1 ", "A ", ""}) {
+    for (const auto& [unit, ago, fromNow] : rows)
+        for (const std::string quantity : {"ONE ", "1 ", "A ", ""})
             for (const std::string plural : {"", "S"}) {
                 const std::string stem = quantity + unit + plural;
                 EXPECT_EQ(Parse(stem + " AGO"), ago) << stem;
                 EXPECT_EQ(Parse(stem + " FROM NOW"), fromNow) << stem;
             }
-        }
-    }
 
     // Weekdays are strictly before or after today.
     const char* const weekdays[][3] = {{"SUNDAY", "2012-03-11", "2012-03-04"}, {"MONDAY", "2012-03-12", "2012-02-27"},
@@ -200,13 +198,12 @@ TEST_F(DateParser, OneUnitOrWeekdayBeforeOrAfterNow)
 // weekdays step at most 200 days; the n-th weekday of a month this year.
 TEST_F(DateParser, CountsOfUnitsAndWeekdays)
 {
-    ExpectAll({{"3 DAYS AGO", "2012-03-02 10:30:00"}, {"DAYS AGO", "2012-03-04 10:30:00"},
-        {"10 days from now", "2012-03-15 10:30:00"}, {"2 WEEKS AGO", "2012-02-20 10:30:00"},
-        {"3 MONTHS AGO", "2011-12-05 00:00:00"}, {"13 months from now", "2013-04-05 00:00:00"},
-        {"0 DAYS AGO", "2012-03-05 10:30:00"}, {"9999999 DAYS AGO", "invalid"}, {"12345678 DAYS AGO", "invalid"},
-        {"-3 DAYS AGO", "invalid"}, {"3 DAYS", "invalid"}, {"3 FORTNIGHTS AGO", "invalid"},
-        {"in 3 days", "2012-03-08 10:30:00"}, {"in 2 weeks", "2012-03-19 10:30:00"},
-        {"in 2 years", "2014-03-05 00:00:00"}, {"in 2 fortnights", "invalid"}, {"in days", "invalid"},
+    ExpectAll({{"3 DAYS AGO", "2012-03-02 10:30:00"}, {"10 days from now", "2012-03-15 10:30:00"},
+        {"13 months from now", "2013-04-05 00:00:00"}, {"0 DAYS AGO", "2012-03-05 10:30:00"}, {"3 DAYS", "invalid"},
+        {"2 WEEKS AGO", "2012-02-20 10:30:00"}, {"3 MONTHS AGO", "2011-12-05 00:00:00"}, {"in days", "invalid"},
+        {"9999999 DAYS AGO", "invalid"}, {"12345678 DAYS AGO", "invalid"}, {"-3 DAYS AGO", "invalid"},
+        {"3 FORTNIGHTS AGO", "invalid"}, {"in 3 days", "2012-03-08 10:30:00"}, {"in 2 weeks", "2012-03-19 10:30:00"},
+        {"in 2 years", "2014-03-05 00:00:00"}, {"in 2 fortnights", "invalid"},
         {"10 DAYS AFTER christmas", "2013-01-04 00:00:00"}, {"10 days from 2012/01/01", "2012-01-11 00:00:00"},
         {"3 DAYS BEFORE new years", "2012-12-29 00:00:00"}, {"2 WEEKS FROM 2012-01-01", "2012-01-15 00:00:00"},
         {"2 weeks before christmas", "2012-12-11 00:00:00"}, {"1 MONTHS AFTER 2012/01/31", "2012-02-29 00:00:00"},
@@ -241,10 +238,9 @@ TEST_F(DateParser, TextsThatAreNotDatesParseToInvalid)
         "\xef\xbc\x92\xef\xbc\x90\xef\xbc\x91\xef\xbc\x92/03/05", // full-width digits
         std::string("tm\0", 3), std::string("2012/03/05\0", 11), std::string(100000, '1'), nested50 + "X",
         "2012/03/05 + 99999999"};
-    for (const std::string& text : texts) {
+    for (const std::string& text : texts)
         for (const unsigned long flags : {kDate, kTime, kBoth})
             EXPECT_EQ(Parse(text, flags), "invalid") << text.substr(0, 40) << " in mode " << flags;
-    }
 }
 
 TEST(AutomationDate, ValuesFieldsOrderWeekdaysAndFormat)
@@ -267,7 +263,6 @@ TEST(AutomationDate, ValuesFieldsOrderWeekdaysAndFormat)
     EXPECT_TRUE(COleDateTime(-1.75) > COleDateTime(-1.25));
     EXPECT_TRUE(COleDateTime(-0.25) == COleDateTime(0.25));
     EXPECT_EQ(COleDateTime(0.0).GetDayOfWeek(), 7); // a Saturday
-    EXPECT_EQ(COleDateTime(2012, 3, 4).GetDayOfWeek(), 1);
     EXPECT_EQ(COleDateTime(1899, 12, 24).GetDayOfWeek(), 1);
     EXPECT_EQ(COleDateTime(2012, 3, 5).Format("%A %j"), "Monday 065");
     EXPECT_EQ(COleDateTime::Invalid().Format("%Y/%m/%d"), "");
@@ -320,7 +315,6 @@ TEST(TimeSpan, BoundsWholeDaysAndAddition)
     }
     const COleDateTimeEx evening(1899, 12, 29, 18, 0, 0);
     EXPECT_DOUBLE_EQ((evening - COleDateTime(1899, 12, 30, 6, 0, 0)).GetTotalDays(), -0.5);
-    EXPECT_DOUBLE_EQ((COleDateTimeEx(2012, 3, 1) - COleDateTime(2012, 1, 1)).GetTotalDays(), 60.0);
     // Invalid operands give invalid results.
     const COleDateTimeEx day(2012, 3, 5);
     EXPECT_FALSE((day + COleDateTimeSpan(4000000, 0, 0, 0)).IsValid());
@@ -329,7 +323,7 @@ TEST(TimeSpan, BoundsWholeDaysAndAddition)
 }
 
 // Months land on the last day the month has; years keep day and month.
-TEST(CalendarMoves, MonthsAndYearsEitherWay)
+TEST(CalendarMoves, MonthsAndYearsEitherWayMonthLengthsLeapYearsAndNthWeekdaysOutOfRange)
 {
     const struct {
         COleDateTimeEx from;
@@ -354,12 +348,8 @@ TEST(CalendarMoves, MonthsAndYearsEitherWay)
     }
     // AddMonths takes no negative count.
     EXPECT_EQ(ShowDate(COleDateTimeEx(2012, 3, 5).AddMonths(-3)), "2012-03-05 00:00:00");
-}
 
-TEST(CalendarHelpers, MonthLengthsLeapYearsAndNthWeekdaysOutOfRange)
-{
-    // February, April and March are the month moves'.
-    EXPECT_EQ(COleDateTimeEx::DaysInMonth(12, 2012), 31);
+    // The helpers under them: real months' lengths are the moves' above.
     EXPECT_EQ(COleDateTimeEx::DaysInMonth(0, 2012), 0);
     EXPECT_EQ(COleDateTimeEx::DaysInMonth(13, 2012), 0);
 
@@ -369,8 +359,8 @@ TEST(CalendarHelpers, MonthLengthsLeapYearsAndNthWeekdaysOutOfRange)
     EXPECT_FALSE(COleDateTimeEx(COleDateTime::Invalid()).IsLeapYear());
 
     // The n-th weekdays it finds are the parser's and its holidays'.
-    const int rows[][2] = {{2, 0}, {2, 6}, {0, 1}, {8, 1}};
-    for (const auto& [weekday, n] : rows)
+    const int outOfRange[][2] = {{2, 0}, {2, 6}, {0, 1}, {8, 1}};
+    for (const auto& [weekday, n] : outOfRange)
         EXPECT_FALSE(COleDateTimeEx::NthWeekdayOfMonth(2012, 5, weekday, n).IsValid()) << weekday << ' ' << n;
 }
 
@@ -395,25 +385,18 @@ TEST(Easter, KnownDatesAndASundayInItsWindowEveryYear)
 TEST(Predicates, DayKindsAndWeekends)
 {
     // Sunday 4 March 2012 to Saturday 10 March 2012.
+    // Kind 0 is any day, 1 a weekday, 2 the weekend (IsWeekday and IsWeekend), 3 to 9 Sunday to Saturday.
     for (int day = 4; day <= 10; ++day) {
-        const COleDateTimeEx value(2012, 3, day, 12, 0, 0);
-        const int weekday = day - 3;
-        for (int k = 1; k <= 7; ++k)
-            EXPECT_EQ(value.MatchesDayKind(k + 2), k == weekday) << day << ' ' << k;
-        const bool weekend = weekday == 1 || weekday == 7;
-        EXPECT_EQ(value.IsWeekend(), weekend);
-        EXPECT_EQ(value.IsWeekday(), !weekend);
-        EXPECT_EQ(value.MatchesDayKind(1), !weekend);
-        EXPECT_EQ(value.MatchesDayKind(2), weekend);
-        EXPECT_TRUE(value.MatchesDayKind(0));
-        EXPECT_FALSE(value.MatchesDayKind(10));
+        const int weekday = day - 3, dayKind = weekday == 1 || weekday == 7 ? 2 : 1;
+        for (int kind = 0; kind <= 10; ++kind)
+            EXPECT_EQ(COleDateTimeEx(2012, 3, day, 12, 0, 0).MatchesDayKind(kind),
+                kind == 0 || kind == dayKind || kind == weekday + 2) << day << ' ' << kind;
     }
-    EXPECT_TRUE(COleDateTimeEx(2012, 3, 4).IsSunday());
     EXPECT_TRUE(COleDateTimeEx(2012, 12, 31).IsDecember());
 
     // An invalid value is no day.
     const COleDateTimeEx invalid {COleDateTime::Invalid()};
-    EXPECT_FALSE(invalid.IsWeekend() || invalid.IsWeekday() || invalid.IsSaturday() || invalid.IsDecember());
+    EXPECT_FALSE(invalid.IsDecember());
     for (int kind = 0; kind <= 9; ++kind)
         EXPECT_FALSE(invalid.MatchesDayKind(kind)) << kind;
 }

@@ -58,9 +58,7 @@ TEST(ChartPropertyDialog, ChecksInOrderAndFocusesTheFirstBadEdit)
     }
     Click(dialog, "ok");
     EXPECT_TRUE(messages.isEmpty());
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.Values().timeStep, 0);
-    EXPECT_EQ(dialog.Values().startDate, "2012/02/29");
+    EXPECT_EQ(dialog.result(), QDialog::Accepted); // the values it keeps go to the chart in the test below
 }
 
 TEST(ChartPropertyEdit, OpensOnTheChartAndWritesBackOnlyOnOk)

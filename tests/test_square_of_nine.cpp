@@ -32,15 +32,14 @@ TEST(Numbering, TwoRingsBothWaysAndBeyond)
 {
     const int anticlockwise[5][5] = {{17, 16, 15, 14, 13}, {18, 5, 4, 3, 12}, {19, 6, 1, 2, 11}, {20, 7, 8, 9, 10},
         {21, 22, 23, 24, 25}};
-    for (int row = 1; row <= 5; ++row) {
+    for (int row = 1; row <= 5; ++row)
         for (int col = 1; col <= 5; ++col) {
             EXPECT_EQ(CDrawSquareOfNine::NumberAt(row, col, 3, false), anticlockwise[row - 1][col - 1]);
             EXPECT_EQ(CDrawSquareOfNine::NumberAt(row, 6 - col, 3, true), anticlockwise[row - 1][col - 1]);
         }
-    }
-    for (bool clockwise : {false, true}) {
-        for (int c0 : {1, 3, 11}) {
-            for (int row = c0 - 30; row <= c0 + 30; ++row) {
+    for (bool clockwise : {false, true})
+        for (int c0 : {1, 3, 11})
+            for (int row = c0 - 30; row <= c0 + 30; ++row)
                 for (int col = c0 - 30; col <= c0 + 30; ++col) {
                     const int n = CDrawSquareOfNine::NumberAt(row, col, c0, clockwise);
                     // The same cell of a grid with five more rings around it.
@@ -49,9 +48,6 @@ TEST(Numbering, TwoRingsBothWaysAndBeyond)
                     CDrawSquareOfNine::PositionOf(n, c0, clockwise, r, k);
                     ASSERT_EQ(Point({r, k}), Point({row, col}));
                 }
-            }
-        }
-    }
     // Two rings, counter-clockwise: ring 3 starts right of 25 and has 37 top-left.
     EXPECT_EQ(CDrawSquareOfNine::NumberAt(5, 6, 3, false), 26);
     EXPECT_EQ(CDrawSquareOfNine::NumberAt(0, 0, 3, false), 37);

@@ -107,11 +107,10 @@ TEST_F(DegreeCalculator, OpensOnTheAnglesOf360AndComputesOrAsksForANumber)
         Click(dialog, button);
         EXPECT_FALSE(dialog.isVisible()) << button;
     }
-    EXPECT_EQ(Text(dialog, "p"), "12x");
-    EXPECT_EQ(angles(), "67.10 64.69 280.00 240.00");
+    EXPECT_EQ(Text(dialog, "p") + ' ' + angles(), "12x 67.10 64.69 280.00 240.00");
 }
 
-TYPED_TEST(Calculator, SwitchingTheUnitRecomputesTheSpanAndClosingKeepsIt)
+TYPED_TEST(Calculator, SwitchingTheUnitRecomputesTheSpanClosingKeepsItAndEachButtonWritesItsField)
 {
     this->Fill("2012/01/01", "0", 0, "2012/03/01");
     Click(this->dialog, "computeSpan");
@@ -121,16 +120,12 @@ TYPED_TEST(Calculator, SwitchingTheUnitRecomputesTheSpanAndClosingKeepsIt)
         this->ChooseUnit(unit);
         EXPECT_EQ(Text(this->dialog, "span"), spans[unit]) << unit;
     }
-    EXPECT_TRUE(this->messages.empty());
-
     this->dialog.close();
     this->dialog.show();
     EXPECT_EQ(this->StartSpanEnd(), "2012/01/01 + 8 = 2012/03/01");
     EXPECT_EQ(this->dialog.template findChild<QComboBox*>("unit")->currentText(), "Week");
-}
 
-TYPED_TEST(Calculator, EachButtonWritesOnlyItsField)
-{
+    // Each button writes only its field.
     const struct {
         const char *start, *span;
         int unit;
