@@ -58,30 +58,22 @@ QImage Window(const FrameView& view, qreal ratio)
     return image;
 }
 
-// The view's painter for a paint of region: white there, chart point (0, 0) at view.origin.
-void BeginView(QPainter& painter, const FrameView& view, const QRegion& region)
+// Paints region of the view as the window does: white there, chart point
+// (0, 0) at view.origin, then the frames' picture, or the whole chart anew
+// without frames.
+void PaintView(QImage& shown, CBaseDraw& chart, const FrameView& view, const QRegion& region, CChartFrames* frames)
 {
+    QPainter painter(&shown);
     painter.translate(kViewInWindow);
     painter.setClipRegion(region);
     painter.fillRect(QRect(QPoint(0, 0), view.size), Qt::white);
     painter.translate(view.origin);
-}
-
-QImage FullPaint(CBaseDraw& chart, const FrameView& view, qreal ratio)
-{
-    QImage image = Window(view, ratio);
-    QPainter painter(&image);
-    BeginView(painter, view, QRect(QPoint(0, 0), view.size));
-    CPainterSurface dc(painter, view.scale);
-    PaintChart(chart, dc);
-    return image;
-}
-
-void PaintFrame(QImage& shown, CChartFrames& frames, CBaseDraw& chart, const FrameView& view, const QRegion& region)
-{
-    QPainter painter(&shown);
-    BeginView(painter, view, region);
-    frames.Paint(painter, chart, view, region);
+    if (frames) {
+        frames->Paint(painter, chart, view, region);
+    } else {
+        CPainterSurface dc(painter, view.scale);
+        PaintChart(chart, dc);
+    }
 }
 
 // Where the frame-th move of a drag goes.
@@ -114,7 +106,7 @@ TEST(ChartFrames, EveryFrameIsTheFullPaint)
             CChartFrames frames;
             const qreal ratio = drag == Drag::Rubber ? 2.0 : 1.0;
             QImage shown = Window(view, ratio);
-            PaintFrame(shown, frames, *chart, view, frames.Record(*chart, view));
+            PaintView(shown, *chart, view, frames.Record(*chart, view), &frames);
             EXPECT_TRUE(frames.Record(*chart, view).isEmpty()); // nothing changed, nothing to repaint
             const Point start = drag == Drag::Triangle       ? chart->m_rcTriangleHandle.Center()
                                 : drag == Drag::CalendarRing ? chart->m_rcCalendarHandle.Center()
@@ -135,8 +127,10 @@ TEST(ChartFrames, EveryFrameIsTheFullPaint)
                 if (frame < 2 || frame == 4) { // a moving figure alone repaints part of the window
                     EXPECT_NE(region, QRegion(QRect(QPoint(0, 0), view.size))) << where;
                 }
-                PaintFrame(shown, frames, *chart, view, region);
-                ASSERT_EQ(shown, FullPaint(*chart, view, ratio)) << where;
+                PaintView(shown, *chart, view, region, &frames);
+                QImage full = Window(view, ratio);
+                PaintView(full, *chart, view, QRect(QPoint(0, 0), view.size), nullptr);
+                ASSERT_EQ(shown, full) << where;
             }
         }
     }

@@ -294,8 +294,7 @@ TEST(PainterSurfaceFonts, HeightsAreCellOrCharacterAbsurdOnesCappedMissingGlyphs
     // face with its glyphs.
     Font monaco = TestFont(-24);
     monaco.face = "monaco";
-    const QFont font = ToQFont(monaco, 1);
-    EXPECT_EQ(font.styleStrategy() & QFont::NoAntialias, QFont::NoAntialias);
+    EXPECT_EQ(ToQFont(monaco, 1).styleStrategy() & QFont::NoAntialias, QFont::NoAntialias);
 
     const auto draw = [&](const char* text) { return DrawnText(text, {0, 0, 100, 40}, 0, monaco); };
     EXPECT_GT(Ink(draw("100.25")).width(), 20);
