@@ -30,13 +30,10 @@ TEST(CellPrice, UserChoiceOnlyRemovesDecimalsAndThePriceRoundsOnce)
     chart.m_fStartPrice = 100.0f;
     chart.m_fPriceStep = 0.25f;
     chart.m_nNaturalDecimals = 2;
-    const struct {
-        int digits;
-        const char* cell2;
-    } rows[] = {{1, "100.2"}, {5, "100.25"}, {-1, "100.25"}, {0, "100"}, {2, "100.25"}};
-    for (const auto& row : rows) {
-        chart.m_nDecimals = row.digits;
-        EXPECT_EQ(chart.ComposeCellLabel(2).value(), row.cell2) << "digits " << row.digits;
+    const std::pair<int, const char*> rows[] = {{1, "100.2"}, {5, "100.25"}, {-1, "100.25"}, {0, "100"}, {2, "100.25"}};
+    for (const auto& [digits, cell2] : rows) {
+        chart.m_nDecimals = digits;
+        EXPECT_EQ(chart.ComposeCellLabel(2).value(), cell2) << "digits " << digits;
     }
 
     chart.m_fStartPrice = 0.1f;
@@ -50,28 +47,20 @@ TEST(CellPrice, UserChoiceOnlyRemovesDecimalsAndThePriceRoundsOnce)
 }
 
 // One date per row, each on a fresh pass, so that each carries its year
-// unless the period is months.
+// unless the period is months: no leading zeros, before the epoch, weeks
+// (28 days later), calendar months, and numbers below 1 back in time.
 TEST(CellDate, PeriodsStepsYearsAndTimesFarAhead)
 {
-    const struct {
-        int y, m, d, period, step, n;
-        const char* text;
-    } rows[] = {
-        {2005, 3, 1, 0, 1, 1, "5/3/1"}, // no leading zeros
-        {1960, 6, 1, 0, 1, 1, "60/6/1"}, // before the epoch
-        {2012, 3, 5, 1, 2, 3, "12/4/2"}, // weeks: 28 days later
-        {2012, 11, 15, 2, 1, 1, "2012/11"},
-        {2012, 11, 15, 2, 1, 3, "2013/1"}, // calendar months
-        {2012, 11, 15, 2, 1, 26, "2014/12"},
-        {2012, 11, 15, 2, 12, 2, "2013/11"},
-        {2012, 11, 15, 2, 1, -10, "2011/12"}, // numbers below 1 go back in time
-    };
-    for (const auto& row : rows) {
+    const std::tuple<int, int, int, int, int, int, const char*> rows[] = {{2005, 3, 1, 0, 1, 1, "5/3/1"},
+        {1960, 6, 1, 0, 1, 1, "60/6/1"}, {2012, 3, 5, 1, 2, 3, "12/4/2"}, {2012, 11, 15, 2, 1, 1, "2012/11"},
+        {2012, 11, 15, 2, 1, 3, "2013/1"}, {2012, 11, 15, 2, 1, 26, "2014/12"}, {2012, 11, 15, 2, 12, 2, "2013/11"},
+        {2012, 11, 15, 2, 1, -10, "2011/12"}};
+    for (const auto& [y, m, d, period, step, n, text] : rows) {
         CGridChart chart;
         std::tie(chart.m_tStartTime, chart.m_nPeriod, chart.m_nTimeStep)
-            = std::make_tuple(LocalMidnight(row.y, row.m, row.d), row.period, row.step);
-        EXPECT_EQ(chart.CellDate(row.n), row.text) << row.y << "/" << row.m << "/" << row.d << " + " << row.n;
-        EXPECT_TRUE(row.period != 2 || chart.m_nLastYear == 0); // months never touch the year state
+            = std::make_tuple(LocalMidnight(y, m, d), period, step);
+        EXPECT_EQ(chart.CellDate(n), text) << y << "/" << m << "/" << d << " + " << n;
+        EXPECT_TRUE(period != 2 || chart.m_nLastYear == 0); // months never touch the year state
     }
 
     CGridChart chart;
@@ -90,21 +79,14 @@ TEST(ComposeCellLabel, EverySwitchCombinationAndEachInputFromCallToCall)
     chart.m_tStartTime = LocalMidnight(2012, 3, 5);
     chart.m_fStartPrice = 10.5f;
     chart.m_nNaturalDecimals = 1;
-    const struct {
-        bool price, time, n;
-        const char* label; // nullptr: no label
-    } rows[] = {
-        {true, true, true, "11.5\n12/3/6\n2"}, {true, true, false, "11.5\n12/3/6"},
-        {true, false, true, "11.5\n2"},        {false, true, true, "12/3/6\n2"},
-        {true, false, false, "11.5"},          {false, true, false, "12/3/6"},
-        {false, false, true, "2"},             {false, false, false, nullptr},
-    };
-    for (const auto& row : rows) {
-        chart.m_bShowPrice = row.price;
-        chart.m_bShowTime = row.time;
-        chart.m_bShowN = row.n;
-        chart.m_nLastYear = 0;
-        EXPECT_EQ(chart.ComposeCellLabel(2), row.label ? std::optional<std::string>(row.label) : std::nullopt);
+    const std::tuple<bool, bool, bool, const char*> rows[] = { // nullptr: no label
+        {true, true, true, "11.5\n12/3/6\n2"}, {true, true, false, "11.5\n12/3/6"}, {true, false, true, "11.5\n2"},
+        {false, true, true, "12/3/6\n2"}, {true, false, false, "11.5"}, {false, true, false, "12/3/6"},
+        {false, false, true, "2"}, {false, false, false, nullptr}};
+    for (const auto& [price, time, n, label] : rows) {
+        std::tie(chart.m_bShowPrice, chart.m_bShowTime, chart.m_bShowN, chart.m_nLastYear)
+            = std::make_tuple(price, time, n, 0);
+        EXPECT_EQ(chart.ComposeCellLabel(2), label ? std::optional<std::string>(label) : std::nullopt);
         // The date is computed whether shown or not.
         EXPECT_EQ(chart.m_nLastYear, 2012);
     }
@@ -143,23 +125,16 @@ TEST(RecordingSurface, FixedMetricsMeasureLinesWordsAndLabels)
     font.height = 20;
     dc.SelectFont(font);
 
-    Rect rc{0, 0, 0, 0};
-    EXPECT_EQ(dc.DrawText("abc\nde", rc, TextFlags::CalcRect), 40);
-    EXPECT_EQ(rc, (Rect{0, 0, 30, 40}));
-
-    rc = {0, 0, 50, 0}; // "aaa bbb" does not fit in 50: two lines
-    EXPECT_EQ(dc.DrawText("aaa bbb", rc, TextFlags::CalcRect | TextFlags::WordBreak), 40);
-    rc = {0, 0, 30, 0}; // one word wider than the box widens it
-    EXPECT_EQ(dc.DrawText("abcdef", rc, TextFlags::CalcRect | TextFlags::WordBreak), 20);
-    EXPECT_EQ(rc.Width(), 60);
-
-    rc = {0, 0, 100, 100}; // centred measuring keeps the centre
-    dc.DrawText("ab", rc, TextFlags::CalcRect | TextFlags::Center);
-    EXPECT_EQ(rc, (Rect{40, 0, 60, 20}));
-
-    rc = {0, 0, 0, 0}; // characters, not bytes
-    dc.DrawText("价格", rc, TextFlags::CalcRect);
-    EXPECT_EQ(rc.Width(), 20);
+    // "aaa bbb" does not fit in 50, one word wider than the box widens it, centred measuring keeps the
+    // centre, and characters count, not bytes.
+    const std::tuple<const char*, Rect, unsigned, Rect> rows[] = {{"abc\nde", {}, 0, {0, 0, 30, 40}},
+        {"aaa bbb", {0, 0, 50, 0}, TextFlags::WordBreak, {0, 0, 30, 40}},
+        {"abcdef", {0, 0, 30, 0}, TextFlags::WordBreak, {0, 0, 60, 20}},
+        {"ab", {0, 0, 100, 100}, TextFlags::Center, {40, 0, 60, 20}}, {"价格", {}, 0, {0, 0, 20, 20}}};
+    for (auto [text, rc, flags, measured] : rows) {
+        EXPECT_EQ(dc.DrawText(text, rc, flags | TextFlags::CalcRect), measured.Height()) << text;
+        EXPECT_EQ(rc, measured) << text;
+    }
 
     // A label is measured, drawn centred in its colour, and ends in black.
     CGridChart chart;
@@ -180,6 +155,7 @@ TEST(RecordingSurface, FixedMetricsMeasureLinesWordsAndLabels)
 
     font.height = -20; // character height: more room per line
     dc.SelectFont(font);
+    Rect rc{};
     EXPECT_EQ(dc.DrawText("x", rc, TextFlags::CalcRect), 24);
 }
 

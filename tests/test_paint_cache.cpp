@@ -23,7 +23,6 @@
 namespace {
 
 constexpr int kCanvas = 1000;
-const double kZooms[] = {0.6, 1.0};
 
 // A chart with every kind of label and mark: price, date and number, both
 // outer rings, the overlays, fills, lines and notes in two scripts.
@@ -65,28 +64,34 @@ QImage PaintScrolled(CBaseDraw& chart, double zoom, CTextLayoutCache& cache, QPo
     return image;
 }
 
-QImage PaintWith(CBaseDraw& chart, double zoom, CTextLayoutCache& cache)
-{
-    const int side = static_cast<int>(kCanvas * zoom);
-    return PaintScrolled(chart, zoom, cache, QPoint(0, 0), QSize(side, side));
-}
-
 } // namespace
 
-TEST(PaintCache, EveryKindPaintsTheSameWithColdWarmAndOneLayoutCaches)
+// A window onto a chart zoomed in shows what it shows when every label is
+// laid out, though the labels far outside it were never laid out. As in the
+// view, the chart knows the zoom, so its labels keep their size on screen.
+TEST(PaintCache, EveryKindPaintsTheSameWithColdWarmAndOneLayoutCachesAndLabelsFarOutsideUnseen)
 {
     CTextLayoutCache shared;
-    for (const double zoom : kZooms) {
-        for (const ChartKind& kind : ChartKinds()) {
-            SCOPED_TRACE(kind.name + " at zoom " + std::to_string(zoom));
-            const std::unique_ptr<CBaseDraw> chart = Scene(kind);
-            CTextLayoutCache cold;
-            const QImage first = PaintWith(*chart, zoom, cold);
-            EXPECT_TRUE(PaintWith(*chart, zoom, cold) == first);
-            EXPECT_TRUE(PaintWith(*chart, zoom, shared) == first);
-            CTextLayoutCache oneLayout(1);
-            EXPECT_TRUE(PaintWith(*chart, zoom, oneLayout) == first);
+    for (const ChartKind& kind : ChartKinds()) {
+        SCOPED_TRACE(kind.name);
+        const std::unique_ptr<CBaseDraw> chart = Scene(kind);
+        for (const double zoom : {0.6, 1.0}) {
+            const QSize size = QSize(kCanvas, kCanvas) * zoom;
+            CTextLayoutCache cold, oneLayout(1);
+            const QImage first = PaintScrolled(*chart, zoom, cold, {}, size);
+            for (CTextLayoutCache* cache : {&cold, &shared, &oneLayout})
+                EXPECT_TRUE(PaintScrolled(*chart, zoom, *cache, {}, size) == first) << "zoom " << zoom;
             EXPECT_LE(oneLayout.BlockCount(), 1u);
+        }
+
+        constexpr double kZoom = 2.0;
+        const std::unique_ptr<CBaseDraw> zoomed = Scene(kind, 40);
+        zoomed->m_fZoom = static_cast<float>(kZoom);
+        for (const QPoint origin : {QPoint(0, 0), QPoint(905, 1013), QPoint(1700, 1800)}) {
+            CTextLayoutCache culled, every;
+            const QImage shown = PaintScrolled(*zoomed, kZoom, culled, origin, QSize(300, 200));
+            EXPECT_TRUE(shown == PaintScrolled(*zoomed, kZoom, every, origin, QSize(300, 200), true)) << origin.x();
+            EXPECT_LT(culled.BlockCount() * 4, every.BlockCount()) << origin.x();
         }
     }
     // The shared cache did serve later charts from layouts of earlier ones.
@@ -138,26 +143,4 @@ TEST(PaintCache, TextOutsideAnImageIsLeftOutOnlyWhenItCannotShow)
     EXPECT_EQ(std::vector<bool>({dc.MayShowText("1", {10, 10, 11, 30}), dc.MayShowText("1", {10, 10, 30, 11}),
                                  dc.MayShowText("1", {10, 10, 12, 12}), dc.MayShowText("1", {10, 10, 10, 10})}),
               std::vector<bool>({false, false, true, true}));
-}
-
-// A window onto a chart zoomed in shows what it shows when every label is
-// laid out, though the labels far outside it were never laid out. As in the
-// view, the chart knows the zoom, so its labels keep their size on screen.
-TEST(PaintCache, LabelsFarOutsideTheWindowAreLeftOutUnseen)
-{
-    constexpr double kZoom = 2.0;
-    const QSize size(300, 200);
-    for (const ChartKind& kind : ChartKinds()) {
-        SCOPED_TRACE(kind.name);
-        const std::unique_ptr<CBaseDraw> chart = Scene(kind, 40);
-        chart->m_fZoom = static_cast<float>(kZoom);
-        for (const QPoint origin : {QPoint(0, 0), QPoint(905, 1013), QPoint(1700, 1800)}) {
-            CTextLayoutCache culled;
-            const QImage shown = PaintScrolled(*chart, kZoom, culled, origin, size);
-            CTextLayoutCache every;
-            SCOPED_TRACE(std::to_string(origin.x()) + "," + std::to_string(origin.y()));
-            EXPECT_TRUE(shown == PaintScrolled(*chart, kZoom, every, origin, size, true));
-            EXPECT_LT(culled.BlockCount() * 4, every.BlockCount());
-        }
-    }
 }
