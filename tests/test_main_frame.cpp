@@ -75,10 +75,7 @@ private slots:
 
     void controlsReachTheirCommandsAndTheChart();
     void buttonsShowTheCurrentChart();
-
-
-    void closeAsksAboutUnsavedWork();
-    void titleRecentFilesAndDrops();
+    void filesTitleRecentDropsAndClosing();
     void versionCheck();
     void texts();
 
@@ -285,25 +282,11 @@ void TestMainFrame::buttonsShowTheCurrentChart()
     QVERIFY(action(Cmd::ZoomOut)->isEnabled());
 }
 
-void TestMainFrame::closeAsksAboutUnsavedWork()
-{
-    m_frame->show();
-    int questions = 0;
-    bool answer = false;
-    m_frame->SetSaveQuestion([&] { return ++questions, answer; });
-    action(Cmd::CalendarRing)->trigger();
-    QVERIFY(!m_frame->close());
-    answer = true;
-    action(Cmd::Exit)->trigger();
-    QVERIFY(!m_frame->isVisible());
-    QCOMPARE(questions, 2);
-}
-
 // Opened and saved files name the window and head the recent files, which
 // a new window reads back; a vanished one is dropped with a message. One
 // dropped chart file is taken and opened once the drop is over; other drops
-// are refused.
-void TestMainFrame::titleRecentFilesAndDrops()
+// are refused. Closing with unsaved work asks first.
+void TestMainFrame::filesTitleRecentDropsAndClosing()
 {
     const QTemporaryDir folder;
     const auto recent = [this] {
@@ -362,6 +345,17 @@ void TestMainFrame::titleRecentFilesAndDrops()
     QApplication::sendEvent(m_frame.get(), &drop);
     QVERIFY(drop.isAccepted());
     QTRY_COMPARE(QFile::decodeName(m_frame->View()->Charts().Path().c_str()), chart);
+
+    m_frame->show();
+    int questions = 0;
+    bool answer = false;
+    m_frame->SetSaveQuestion([&] { return ++questions, answer; });
+    action(Cmd::CalendarRing)->trigger();
+    QVERIFY(!m_frame->close());
+    answer = true;
+    action(Cmd::Exit)->trigger();
+    QVERIFY(!m_frame->isVisible());
+    QCOMPARE(questions, 2);
 }
 
 // The menu command reaches the check; equal versions say so and only OK
