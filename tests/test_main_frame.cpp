@@ -366,10 +366,7 @@ void TestMainFrame::versionCheck()
     QStringList asked;
     QList<QUrl> opened;
     bool ok = false;
-    m_check.SetAsk([&](const QString& message) {
-        asked << message;
-        return ok;
-    });
+    m_check.SetAsk([&](const QString& message) { return asked << message, ok; });
     m_check.SetOpenPage([&](const QUrl& page) { opened << page; });
     action(Cmd::CheckVersion)->trigger();
     QCOMPARE(asked, QStringList {"Current version is up to date."});
