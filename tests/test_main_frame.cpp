@@ -73,19 +73,14 @@ private slots:
     void init();
     void cleanup();
 
-    void menusAndToolBarsReachTheirCommands();
+    void controlsReachTheirCommandsAndTheChart();
     void buttonsShowTheCurrentChart();
-
-    void paletteAndLineFeedTheChart();
-    void theTargetDockOpensWithoutMovingTheChart();
-
-    void closeAsksAboutUnsavedWork();
-    void titleRecentFilesAndDrops();
+    void filesTitleRecentDropsAndClosing();
     void versionCheck();
     void texts();
 
 private:
-    QAction* action(int id) const;
+    QAction* action(int id) const { return m_frame->Action(id); }
 
     CVersionCheck m_check;
     std::unique_ptr<CMainFrame> m_frame;
@@ -107,53 +102,10 @@ void TestMainFrame::cleanup()
     m_frame.reset();
 }
 
-QAction* TestMainFrame::action(int id) const
-{
-    QAction* a = m_frame->Action(id);
-    if (!a)
-        qFatal("no action for command %d", id);
-    return a;
-}
-
-// The dock takes room from the view as the tool is chosen; the cell the user
-// then clicks must still be where it was.
-void TestMainFrame::theTargetDockOpensWithoutMovingTheChart()
-{
-    m_frame->resize(1500, 900);
-    m_frame->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
-    CRotula2View& view = *m_frame->View();
-    view.setZoom(1.65f); // narrower than the view, wider than what the dock leaves of it
-    const int cell = 40;
-    const auto where = [&] { return view.viewport()->mapTo(m_frame.get(), view.toWindow(view.CurrentChart()->GetCellCenter(cell))); };
-    view.viewport()->repaint();
-    const QPoint before = where();
-    action(Cmd::ToolTarget)->trigger();
-    QCoreApplication::processEvents();
-    QCoreApplication::processEvents();
-    QVERIFY(m_frame->Targets()->isVisible());
-    QVERIFY(view.width() < 1400);
-    QCOMPARE(where(), before);
-    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.viewport()->mapFrom(m_frame.get(), before));
-    QCOMPARE(view.Marks().Pivot(), cell);
-    QCoreApplication::processEvents(); // the panel fills with the pivot's rows
-    QCOMPARE(where(), before);
-    QEvent leave(QEvent::Leave); // the pointer goes to the panel: the chart back where the scroll bars reach it
-    QCoreApplication::sendEvent(view.viewport(), &leave);
-    QVERIFY(where().x() < before.x());
-
-    m_frame->Targets()->close(); // and opened again
-    QCoreApplication::processEvents();
-    const QPoint again = where();
-    action(Cmd::ToolTarget)->trigger();
-    action(Cmd::ToolTarget)->trigger();
-    QCoreApplication::processEvents();
-    QCOMPARE(where(), again);
-}
-
 // Without copying the command table: every entry reaches a command, every
-// button shows what it is, and the toolbars share one row.
-void TestMainFrame::menusAndToolBarsReachTheirCommands()
+// button shows what it is, and the toolbars share one row. Then the palette,
+// the line flyout and the target dock, each as the user meets it.
+void TestMainFrame::controlsReachTheirCommandsAndTheChart()
 {
     QStringList titles;
     for (QAction* entry : m_frame->menuBar()->actions()) {
@@ -213,53 +165,10 @@ void TestMainFrame::menusAndToolBarsReachTheirCommands()
         QTest::mouseClick(toolButton, Qt::LeftButton, {}, QPoint(4, toolButton->height() / 2));
         QCOMPARE(shown.count(), 1);
     }
-}
 
-// Pressed buttons follow the current chart's switches, tool and choices,
-// also across a kind switch; a flip the chart refuses stays unpressed.
-void TestMainFrame::buttonsShowTheCurrentChart()
-{
-    struct Step {
-        int trigger;
-        std::vector<int> pressed;
-        std::vector<int> released;
-    } const steps[] = {
-        {Cmd::ToolCircle, {Cmd::ToolCircle, Cmd::KindSquareOfNine, Cmd::Digits2}, {Cmd::ToolLine}},
-        {Cmd::KindHexagon, {Cmd::KindHexagon}, {Cmd::KindSquareOfNine, Cmd::ToolCircle}},
-        {Cmd::KindSquareOfNine, {Cmd::ToolCircle}, {Cmd::KindHexagon}},
-        {Cmd::ShowPrice, {Cmd::ShowPrice}, {}},
-        {Cmd::TimeStandard, {Cmd::TimeStandard, Cmd::ShowN}, {Cmd::ShowPrice}},
-        {Cmd::Digits3, {Cmd::Digits3}, {Cmd::Digits2}},
-        {Cmd::PeriodWeek, {Cmd::PeriodWeek}, {Cmd::PeriodDay}},
-        // The planets are the window's: they stay on whichever kind shows.
-        {Cmd::Planets, {Cmd::Planets}, {}},
-        {Cmd::KindWheel, {Cmd::Planets}, {}},
-        {Cmd::Planets, {}, {Cmd::Planets}},
-    };
-    for (const Step& step : steps) {
-        action(step.trigger)->trigger();
-        for (int id : step.pressed)
-            QVERIFY2(action(id)->isChecked(), qPrintable(QString("%1 after %2").arg(id).arg(step.trigger)));
-        for (int id : step.released)
-            QVERIFY2(!action(id)->isChecked(), qPrintable(QString("%1 after %2").arg(id).arg(step.trigger)));
-    }
-    QVERIFY(!action(Cmd::Line2)->isCheckable());
-    QVERIFY(!action(Cmd::About)->isCheckable());
-    action(Cmd::KindMasterChart)->trigger();
-    QVERIFY(!action(Cmd::Planets)->isEnabled()); // no angle ring to stand on
-    m_frame->View()->setZoom(8.0f);
-    QVERIFY(!action(Cmd::ZoomIn)->isEnabled());
-    QVERIFY(action(Cmd::ZoomOut)->isEnabled());
-}
-
-// The colour and width that a press hands to the chart are what the palette
-// and the flyout show: grey and line 1 before any choice. The flyout shows
-// the entry last taken; a cancelled custom colour keeps the selection before it.
-void TestMainFrame::paletteAndLineFeedTheChart()
-{
-    m_frame->resize(1200, 900);
-    m_frame->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+    // The colour and width that a press hands to the chart are what the palette
+    // and the flyout show: grey and line 1 before any choice. The flyout shows
+    // the entry last taken; a cancelled custom colour keeps the selection before it.
     CBaseDraw* chart = m_frame->View()->CurrentChart();
     const QPoint centre = m_frame->View()->toWindow(chart->m_rcChart.Center());
     const auto clickChart = [&] { QTest::mouseClick(m_frame->View()->viewport(), Qt::LeftButton, {}, centre); };
@@ -302,29 +211,82 @@ void TestMainFrame::paletteAndLineFeedTheChart()
     QCOMPARE(palette->CurrentIndex(), 5);
     QVERIFY(!palette->CustomAction()->isChecked() && palette->SwatchAction(5)->isChecked());
     QCOMPARE(palette->CustomColor(), QColor(10, 20, 30));
+
+    // The dock takes room from the view as the tool is chosen; the cell the user
+    // then clicks must still be where it was.
+    m_frame->resize(1500, 900);
+    view->setZoom(1.65f); // narrower than the view, wider than what the dock leaves of it
+    const int cell = 40;
+    const auto where = [&] {
+        return view->viewport()->mapTo(m_frame.get(), view->toWindow(view->CurrentChart()->GetCellCenter(cell)));
+    };
+    view->viewport()->repaint();
+    const QPoint before = where();
+    action(Cmd::ToolTarget)->trigger();
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    QVERIFY(m_frame->Targets()->isVisible());
+    QVERIFY(view->width() < 1400);
+    QCOMPARE(where(), before);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->viewport()->mapFrom(m_frame.get(), before));
+    QCOMPARE(view->Marks().Pivot(), cell);
+    QCoreApplication::processEvents(); // the panel fills with the pivot's rows
+    QCOMPARE(where(), before);
+    QEvent leave(QEvent::Leave); // the pointer goes to the panel: the chart back where the scroll bars reach it
+    QCoreApplication::sendEvent(view->viewport(), &leave);
+    QVERIFY(where().x() < before.x());
+
+    m_frame->Targets()->close(); // and opened again
+    QCoreApplication::processEvents();
+    const QPoint again = where();
+    action(Cmd::ToolTarget)->trigger();
+    action(Cmd::ToolTarget)->trigger();
+    QCoreApplication::processEvents();
+    QCOMPARE(where(), again);
 }
 
-void TestMainFrame::closeAsksAboutUnsavedWork()
+// Pressed buttons follow the current chart's switches, tool and choices,
+// also across a kind switch; a flip the chart refuses stays unpressed.
+void TestMainFrame::buttonsShowTheCurrentChart()
 {
-    m_frame->show();
-    int questions = 0;
-    bool answer = false;
-    m_frame->SetSaveQuestion([&] { return ++questions, answer; });
-    action(Cmd::CalendarRing)->trigger();
-    QVERIFY(!m_frame->close());
-    QCOMPARE(questions, 1);
-
-    answer = true;
-    action(Cmd::Exit)->trigger();
-    QVERIFY(!m_frame->isVisible());
-    QCOMPARE(questions, 2);
+    struct Step {
+        int trigger;
+        std::vector<int> pressed;
+        std::vector<int> released;
+    } const steps[] = {
+        {Cmd::ToolCircle, {Cmd::ToolCircle, Cmd::KindSquareOfNine, Cmd::Digits2}, {Cmd::ToolLine}},
+        {Cmd::KindHexagon, {Cmd::KindHexagon}, {Cmd::KindSquareOfNine, Cmd::ToolCircle}},
+        {Cmd::KindSquareOfNine, {Cmd::ToolCircle}, {Cmd::KindHexagon}},
+        {Cmd::ShowPrice, {Cmd::ShowPrice}, {}},
+        {Cmd::TimeStandard, {Cmd::TimeStandard, Cmd::ShowN}, {Cmd::ShowPrice}},
+        {Cmd::Digits3, {Cmd::Digits3}, {Cmd::Digits2}},
+        {Cmd::PeriodWeek, {Cmd::PeriodWeek}, {Cmd::PeriodDay}},
+        // The planets are the window's: they stay on whichever kind shows.
+        {Cmd::Planets, {Cmd::Planets}, {}},
+        {Cmd::KindWheel, {Cmd::Planets}, {}},
+        {Cmd::Planets, {}, {Cmd::Planets}},
+    };
+    for (const Step& step : steps) {
+        action(step.trigger)->trigger();
+        for (int id : step.pressed)
+            QVERIFY2(action(id)->isChecked(), qPrintable(QString("%1 after %2").arg(id).arg(step.trigger)));
+        for (int id : step.released)
+            QVERIFY2(!action(id)->isChecked(), qPrintable(QString("%1 after %2").arg(id).arg(step.trigger)));
+    }
+    QVERIFY(!action(Cmd::Line2)->isCheckable());
+    QVERIFY(!action(Cmd::About)->isCheckable());
+    action(Cmd::KindMasterChart)->trigger();
+    QVERIFY(!action(Cmd::Planets)->isEnabled()); // no angle ring to stand on
+    m_frame->View()->setZoom(8.0f);
+    QVERIFY(!action(Cmd::ZoomIn)->isEnabled());
+    QVERIFY(action(Cmd::ZoomOut)->isEnabled());
 }
 
 // Opened and saved files name the window and head the recent files, which
 // a new window reads back; a vanished one is dropped with a message. One
 // dropped chart file is taken and opened once the drop is over; other drops
-// are refused.
-void TestMainFrame::titleRecentFilesAndDrops()
+// are refused. Closing with unsaved work asks first.
+void TestMainFrame::filesTitleRecentDropsAndClosing()
 {
     const QTemporaryDir folder;
     const auto recent = [this] {
@@ -383,6 +345,17 @@ void TestMainFrame::titleRecentFilesAndDrops()
     QApplication::sendEvent(m_frame.get(), &drop);
     QVERIFY(drop.isAccepted());
     QTRY_COMPARE(QFile::decodeName(m_frame->View()->Charts().Path().c_str()), chart);
+
+    m_frame->show();
+    int questions = 0;
+    bool answer = false;
+    m_frame->SetSaveQuestion([&] { return ++questions, answer; });
+    action(Cmd::CalendarRing)->trigger();
+    QVERIFY(!m_frame->close());
+    answer = true;
+    action(Cmd::Exit)->trigger();
+    QVERIFY(!m_frame->isVisible());
+    QCOMPARE(questions, 2);
 }
 
 // The menu command reaches the check; equal versions say so and only OK
@@ -393,10 +366,7 @@ void TestMainFrame::versionCheck()
     QStringList asked;
     QList<QUrl> opened;
     bool ok = false;
-    m_check.SetAsk([&](const QString& message) {
-        asked << message;
-        return ok;
-    });
+    m_check.SetAsk([&](const QString& message) { return asked << message, ok; });
     m_check.SetOpenPage([&](const QUrl& page) { opened << page; });
     action(Cmd::CheckVersion)->trigger();
     QCOMPARE(asked, QStringList {"Current version is up to date."});
