@@ -174,9 +174,7 @@ TEST_F(FileFaults, ReadOnlyPathsFifosAndFoldersAreRefusedLinkedAndWritableFilesR
     ASSERT_EQ(chmod(m_path.c_str(), 0444), 0);
     ExpectSaveFailedCleanly(m_other, m_other.Save(m_path), "set.rtl is not writable");
 
-    const bool root = geteuid() == 0;
-    const uid_t owner = root ? 65534 : geteuid();
-    const gid_t group = root ? 65534 : getegid();
+    const uid_t owner = geteuid() == 0 ? 65534 : geteuid(), group = geteuid() == 0 ? 65534 : getegid();
     ASSERT_EQ(chmod(m_path.c_str(), 0640), 0);
     ASSERT_EQ(chown(m_path.c_str(), owner, group), 0);
     ASSERT_TRUE(m_other.Save(m_path).Ok());
@@ -200,18 +198,18 @@ TEST_F(FileFaults, ReadOnlyPathsFifosAndFoldersAreRefusedLinkedAndWritableFilesR
 
     // The save goes to the file at the end of the links, which stay links; a
     // link to a file not made yet makes it.
-    ASSERT_EQ(symlink("set.rtl", (m_folder + "/link.rtl").c_str()), 0);
-    ASSERT_EQ(symlink(m_folder.c_str(), (m_folder + "/folder").c_str()), 0);
-    ASSERT_EQ(symlink("folder/link.rtl", (m_folder + "/chain.rtl").c_str()), 0);
-    ASSERT_EQ(symlink("new.rtl", (m_folder + "/dangling.rtl").c_str()), 0);
+    const std::pair<const char*, const char*> links[] = {
+        {"link.rtl", "set.rtl"}, {"folder", "."}, {"chain.rtl", "folder/link.rtl"}, {"dangling.rtl", "new.rtl"}};
+    for (const auto& [link, target] : links)
+        ASSERT_EQ(symlink(target, (m_folder + "/" + link).c_str()), 0);
     const std::string bytes = ChartFile::ToBytes(m_other.Slots()).Value();
     ASSERT_TRUE(m_other.Save(m_folder + "/chain.rtl").Ok());
     ASSERT_TRUE(m_other.Save(m_folder + "/dangling.rtl").Ok());
 
     EXPECT_EQ(ReadFile(m_path), bytes);
     EXPECT_EQ(ReadFile(m_folder + "/new.rtl"), bytes);
-    for (const char* link : {"/link.rtl", "/chain.rtl", "/dangling.rtl"}) {
-        ASSERT_EQ(lstat((m_folder + link).c_str(), &st), 0);
+    for (const auto& [link, target] : links) {
+        ASSERT_EQ(lstat((m_folder + "/" + link).c_str(), &st), 0);
         EXPECT_TRUE(S_ISLNK(st.st_mode)) << link;
     }
     const std::vector<std::string> names {
