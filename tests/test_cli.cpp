@@ -304,8 +304,6 @@ TEST(CliChartFile, WriteDumpAndDrawFromTheFileBoundingItsValuesBadFilesExitOne)
         {"write " + bad + " " + TempPath("out.rtl"), "nine.m_nRings"},
         {"write " + json + " /nonexistent-folder/out.rtl", "Cannot create"},
         {"write " + fifo + " " + TempPath("out.rtl"), "not a regular file"}, // hangs, for CTest to stop, if read
-        {"write /dev/zero " + TempPath("out.rtl"), "not a regular file"},
-        {"write " + TempPath("") + " " + TempPath("out.rtl"), "not a regular file"},
     };
     for (const auto& [args, message] : failures)
         ExpectFailure(args, 1, message);
