@@ -385,8 +385,8 @@ protected:
         ++m_undoChecks;
     }
 
-    // A save that cannot be written and an open of a damaged file fail, say
-    // so, and leave the set as it was.
+    // A save that cannot be written and an open of a damaged file fail and
+    // say so; that they leave the set as it was is the disk fault test's.
     void RoundTrip()
     {
         QCoreApplication::processEvents();
@@ -401,7 +401,6 @@ protected:
         ASSERT_EQ(ChartSetJson::ToText(back.Value()), saved);
 
         ASSERT_TRUE(View().OpenFile(path));
-        const std::string opened = ChartSetJson::ToText(View().Charts().Slots());
         ASSERT_EQ(StepData(View().Charts()), savedData);
         EXPECT_FALSE(View().IsModified());
 
@@ -409,8 +408,6 @@ protected:
         std::ofstream(m_folder.filePath("damaged.rtl").toStdString()) << "22 serialization::archive 9 0 1";
         EXPECT_FALSE(View().OpenFile(m_folder.filePath("damaged.rtl")));
         EXPECT_FALSE(View().SaveFile(m_folder.filePath("no/such/folder.rtl")));
-        EXPECT_EQ(ChartSetJson::ToText(View().Charts().Slots()), opened);
-        EXPECT_EQ(QString::fromStdString(View().Charts().Path()), path);
         ASSERT_EQ(m_answerer.warnings.size(), warnings.size() + 2);
         EXPECT_TRUE(m_answerer.warnings[warnings.size()].startsWith("Failed to open document."));
         EXPECT_TRUE(m_answerer.warnings[warnings.size() + 1].startsWith("Failed to save document."));
