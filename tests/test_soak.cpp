@@ -240,8 +240,8 @@ protected:
             {41, [&] { return Wheel(); }},
             {43, [&] { // a swatch, or the custom colour after them
                  const int index = m_dice.Below(CPaletteToolBar::SwatchCount + 1);
-                 CPaletteToolBar& palette = *m_frame->Palette();
-                 (index < CPaletteToolBar::SwatchCount ? palette.SwatchAction(index) : palette.CustomAction())->trigger();
+                 CPaletteToolBar& bar = *m_frame->Palette();
+                 (index < CPaletteToolBar::SwatchCount ? bar.SwatchAction(index) : bar.CustomAction())->trigger();
                  return "palette " + std::to_string(index);
              }},
             {58, [&] { return Press(m_dice.Chance(85) ? Qt::LeftButton : Qt::RightButton); }},
