@@ -197,9 +197,7 @@ TEST(CliCommands, RenderTraceAndEachOtherReachItsCodeAndFailWithItsStatus)
         EXPECT_EQ(RunCli(figures + " --out " + path).status, 0) << name;
         EXPECT_EQ(FileStart(path, 4).size(), 4u) << name;
     }
-    const std::string bmp = TempPath("chart.bmp");
-    EXPECT_EQ(RunCli("render --out " + bmp).status, 1);
-    EXPECT_EQ(FileStart(bmp, 1), "");
+    EXPECT_EQ(RunCli("render --out " + TempPath("chart.bmp")).status, 1); // that nothing is left is the export's test
 
     std::istringstream lines(RunCli("trace --rings 1 --angle-ring").out);
     std::string line;
