@@ -160,7 +160,7 @@ protected:
     CChartSet m_other; // another set to save over the saved one
 };
 
-TEST_F(FileFaults, ReadOnlyPathsFifosAndFoldersAreRefusedLinkedAndWritableFilesReplaced)
+TEST_F(FileFaults, ReadOnlyFoldersFifosAndFolderPathsAreRefusedLinkedFilesReplaced)
 {
     ASSERT_EQ(chmod(m_path.c_str(), 0666), 0); // the folder alone stands in the way
     ASSERT_EQ(chmod(m_folder.c_str(), 0555), 0);
@@ -168,22 +168,8 @@ TEST_F(FileFaults, ReadOnlyPathsFifosAndFoldersAreRefusedLinkedAndWritableFilesR
     const Result<void> saved = m_other.Save(m_path);
     setfsuid(previous);
     ExpectSaveFailedCleanly(m_other, saved, "Permission denied");
-
-    // As root, even: a file without write permission is the user's choice.
     ASSERT_EQ(chmod(m_folder.c_str(), 0755), 0);
-    ASSERT_EQ(chmod(m_path.c_str(), 0444), 0);
-    ExpectSaveFailedCleanly(m_other, m_other.Save(m_path), "set.rtl is not writable");
-
-    const bool root = geteuid() == 0;
-    const uid_t owner = root ? 65534 : geteuid();
-    const gid_t group = root ? 65534 : getegid();
-    ASSERT_EQ(chmod(m_path.c_str(), 0640), 0);
-    ASSERT_EQ(chown(m_path.c_str(), owner, group), 0);
-    ASSERT_TRUE(m_other.Save(m_path).Ok());
-    struct stat st {};
-    ASSERT_EQ(stat(m_path.c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 07777, 0640u);
-    EXPECT_TRUE(st.st_uid == owner && st.st_gid == group) << st.st_uid << ":" << st.st_gid;
+    // Read-only files, owner and mode are the picture export's test's: the same writer.
 
     // A FIFO or a folder is neither read nor replaced.
     const std::string fifo = m_folder + "/pipe.rtl";
@@ -195,23 +181,24 @@ TEST_F(FileFaults, ReadOnlyPathsFifosAndFoldersAreRefusedLinkedAndWritableFilesR
         const Result<void> refused = set.Save(path);
         EXPECT_TRUE(!refused.Ok() && Contains(refused.Message(), path + " is not a regular file")) << refused.Message();
     }
+    struct stat st {};
     ASSERT_EQ(lstat(fifo.c_str(), &st), 0);
     EXPECT_TRUE(S_ISFIFO(st.st_mode));
 
     // The save goes to the file at the end of the links, which stay links; a
     // link to a file not made yet makes it.
-    ASSERT_EQ(symlink("set.rtl", (m_folder + "/link.rtl").c_str()), 0);
-    ASSERT_EQ(symlink(m_folder.c_str(), (m_folder + "/folder").c_str()), 0);
-    ASSERT_EQ(symlink("folder/link.rtl", (m_folder + "/chain.rtl").c_str()), 0);
-    ASSERT_EQ(symlink("new.rtl", (m_folder + "/dangling.rtl").c_str()), 0);
+    const std::pair<const char*, const char*> links[] = {
+        {"link.rtl", "set.rtl"}, {"folder", "."}, {"chain.rtl", "folder/link.rtl"}, {"dangling.rtl", "new.rtl"}};
+    for (const auto& [link, target] : links)
+        ASSERT_EQ(symlink(target, (m_folder + "/" + link).c_str()), 0);
     const std::string bytes = ChartFile::ToBytes(m_other.Slots()).Value();
     ASSERT_TRUE(m_other.Save(m_folder + "/chain.rtl").Ok());
     ASSERT_TRUE(m_other.Save(m_folder + "/dangling.rtl").Ok());
 
     EXPECT_EQ(ReadFile(m_path), bytes);
     EXPECT_EQ(ReadFile(m_folder + "/new.rtl"), bytes);
-    for (const char* link : {"/link.rtl", "/chain.rtl", "/dangling.rtl"}) {
-        ASSERT_EQ(lstat((m_folder + link).c_str(), &st), 0);
+    for (const auto& [link, target] : links) {
+        ASSERT_EQ(lstat((m_folder + "/" + link).c_str(), &st), 0);
         EXPECT_TRUE(S_ISLNK(st.st_mode)) << link;
     }
     const std::vector<std::string> names {

@@ -238,14 +238,31 @@ protected:
                            {Cmd::ToolLine, Cmd::ToolArrow, Cmd::ToolTangent, Cmd::ToolCircle, Cmd::ToolSquare})); }},
             {37, [&] { return Command(m_dice.Chance(50) ? Cmd::ZoomIn : Cmd::ZoomOut); }},
             {41, [&] { return Wheel(); }},
-            {43, [&] { return PaletteColour(); }},
+            {43, [&] { // a swatch, or the custom colour after them
+                 const int index = m_dice.Below(CPaletteToolBar::SwatchCount + 1);
+                 CPaletteToolBar& bar = *m_frame->Palette();
+                 (index < CPaletteToolBar::SwatchCount ? bar.SwatchAction(index) : bar.CustomAction())->trigger();
+                 return "palette " + std::to_string(index);
+             }},
             {58, [&] { return Press(m_dice.Chance(85) ? Qt::LeftButton : Qt::RightButton); }},
             {76, [&] { return Move(); }},
             {88, [&] { return Release(); }},
             {92, [&] { return DoubleClick(); }},
-            {97, [&] { return Paint(); }},
-            {99, [&] { return Scroll(); }},
-            {100, [&] { return Resize(); }},
+            // As when input pauses, with one more paint as when another window uncovers this one.
+            {97, [&] {
+                 Viewport().update();
+                 QCoreApplication::processEvents();
+                 return std::string("paint");
+             }},
+            {99, [&] {
+                 for (QScrollBar* bar : {View().horizontalScrollBar(), View().verticalScrollBar()})
+                     bar->setValue(bar->minimum() + m_dice.Below(bar->maximum() - bar->minimum() + 1));
+                 return std::string("scroll");
+             }},
+            {100, [&] {
+                 m_frame->resize(400 + m_dice.Below(600), 300 + m_dice.Below(400));
+                 return std::string("resize");
+             }},
         };
         for (const auto& [below, event] : events)
             if (roll < below)
@@ -260,14 +277,6 @@ protected:
         if (!m_frame->isVisible())
             m_frame->show(); // Exit with the save question answered
         return "command " + std::to_string(id);
-    }
-
-    std::string PaletteColour()
-    {
-        CPaletteToolBar& palette = *m_frame->Palette();
-        const int index = m_dice.Below(CPaletteToolBar::SwatchCount + 1);
-        (index == CPaletteToolBar::SwatchCount ? palette.CustomAction() : palette.SwatchAction(index))->trigger();
-        return "palette " + std::to_string(index);
     }
 
     // Over a cell of the current chart, or anywhere in and around the window.
@@ -332,27 +341,6 @@ protected:
         return "wheel " + std::to_string(delta) + (keys ? " with Ctrl" : "");
     }
 
-    // As when input pauses, with one more paint as when another window uncovers this one.
-    std::string Paint()
-    {
-        Viewport().update();
-        QCoreApplication::processEvents();
-        return "paint";
-    }
-
-    std::string Scroll()
-    {
-        for (QScrollBar* bar : {View().horizontalScrollBar(), View().verticalScrollBar()})
-            bar->setValue(bar->minimum() + m_dice.Below(bar->maximum() - bar->minimum() + 1));
-        return "scroll";
-    }
-
-    std::string Resize()
-    {
-        m_frame->resize(400 + m_dice.Below(600), 300 + m_dice.Below(400));
-        return "resize";
-    }
-
     void ExpectConsistent(const std::string& after)
     {
         const CChartSet& set = View().Charts();
@@ -397,8 +385,8 @@ protected:
         ++m_undoChecks;
     }
 
-    // A save that cannot be written and an open of a damaged file fail, say
-    // so, and leave the set as it was.
+    // A save that cannot be written and an open of a damaged file fail and
+    // say so; that they leave the set as it was is the disk fault test's.
     void RoundTrip()
     {
         QCoreApplication::processEvents();
@@ -413,7 +401,6 @@ protected:
         ASSERT_EQ(ChartSetJson::ToText(back.Value()), saved);
 
         ASSERT_TRUE(View().OpenFile(path));
-        const std::string opened = ChartSetJson::ToText(View().Charts().Slots());
         ASSERT_EQ(StepData(View().Charts()), savedData);
         EXPECT_FALSE(View().IsModified());
 
@@ -421,8 +408,6 @@ protected:
         std::ofstream(m_folder.filePath("damaged.rtl").toStdString()) << "22 serialization::archive 9 0 1";
         EXPECT_FALSE(View().OpenFile(m_folder.filePath("damaged.rtl")));
         EXPECT_FALSE(View().SaveFile(m_folder.filePath("no/such/folder.rtl")));
-        EXPECT_EQ(ChartSetJson::ToText(View().Charts().Slots()), opened);
-        EXPECT_EQ(QString::fromStdString(View().Charts().Path()), path);
         ASSERT_EQ(m_answerer.warnings.size(), warnings.size() + 2);
         EXPECT_TRUE(m_answerer.warnings[warnings.size()].startsWith("Failed to open document."));
         EXPECT_TRUE(m_answerer.warnings[warnings.size() + 1].startsWith("Failed to save document."));
