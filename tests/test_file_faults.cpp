@@ -160,7 +160,7 @@ protected:
     CChartSet m_other; // another set to save over the saved one
 };
 
-TEST_F(FileFaults, ReadOnlyFoldersFifosAndFolderPathsAreRefusedLinkedFilesReplaced)
+TEST_F(FileFaults, ReadOnlyPathsFifosAndFoldersAreRefusedLinkedAndWritableFilesReplaced)
 {
     ASSERT_EQ(chmod(m_path.c_str(), 0666), 0); // the folder alone stands in the way
     ASSERT_EQ(chmod(m_folder.c_str(), 0555), 0);
@@ -168,8 +168,20 @@ TEST_F(FileFaults, ReadOnlyFoldersFifosAndFolderPathsAreRefusedLinkedFilesReplac
     const Result<void> saved = m_other.Save(m_path);
     setfsuid(previous);
     ExpectSaveFailedCleanly(m_other, saved, "Permission denied");
+
+    // As root, even: a file without write permission is the user's choice.
     ASSERT_EQ(chmod(m_folder.c_str(), 0755), 0);
-    // Read-only files, owner and mode are the picture export's test's: the same writer.
+    ASSERT_EQ(chmod(m_path.c_str(), 0444), 0);
+    ExpectSaveFailedCleanly(m_other, m_other.Save(m_path), "set.rtl is not writable");
+
+    const uid_t owner = geteuid() == 0 ? 65534 : geteuid(), group = geteuid() == 0 ? 65534 : getegid();
+    ASSERT_EQ(chmod(m_path.c_str(), 0640), 0);
+    ASSERT_EQ(chown(m_path.c_str(), owner, group), 0);
+    ASSERT_TRUE(m_other.Save(m_path).Ok());
+    struct stat st {};
+    ASSERT_EQ(stat(m_path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_TRUE(st.st_uid == owner && st.st_gid == group) << st.st_uid << ":" << st.st_gid;
 
     // A FIFO or a folder is neither read nor replaced.
     const std::string fifo = m_folder + "/pipe.rtl";
@@ -181,7 +193,6 @@ TEST_F(FileFaults, ReadOnlyFoldersFifosAndFolderPathsAreRefusedLinkedFilesReplac
         const Result<void> refused = set.Save(path);
         EXPECT_TRUE(!refused.Ok() && Contains(refused.Message(), path + " is not a regular file")) << refused.Message();
     }
-    struct stat st {};
     ASSERT_EQ(lstat(fifo.c_str(), &st), 0);
     EXPECT_TRUE(S_ISFIFO(st.st_mode));
 
