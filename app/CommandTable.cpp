@@ -3,8 +3,10 @@
 #include "AboutDialog.h"
 #include "BaseDraw.h"
 #include "ChartKinds.h"
+#include "ChartDocument.h"
 #include "ChartSet.h"
 #include "CommandIds.h"
+#include "DocumentDialogs.h"
 #include "MainFrame.h"
 #include "PivotTargets.h"
 #include "PlanetMomentDialog.h"
@@ -19,26 +21,29 @@ namespace CommandTable {
 
 namespace {
 
-const CBaseDraw& Chart(const Context& c)
+const CBaseDraw& Chart(const Context& c) { return c.document.Chart(); }
+
+// A command of the document that takes nothing.
+Handler OnDocument(void (CChartDocument::*command)())
 {
-    return *c.view.CurrentChart();
+    return [command](Context& c) { (c.document.*command)(); };
 }
 
-// A command of the view that takes nothing.
-Handler OnView(void (CRotula2View::*command)())
+// A command of the document's dialogs that takes nothing.
+Handler OnDialogs(void (CDocumentDialogs::*command)())
 {
-    return [command](Context& c) { (c.view.*command)(); };
+    return [command](Context& c) { (c.dialogs.*command)(); };
 }
 
 // 行星时间...: the dialog starts at the ring's moment and city.
 void AskPlanetMoment(Context& c)
 {
-    const CPlanetSky& sky = c.view.Planets();
+    const CPlanetSky& sky = c.document.Planets();
     const std::vector<CityInfo>& cities = sky.Cities();
     const int city = sky.City() ? static_cast<int>(sky.City() - cities.data()) : -1;
     CPlanetMomentDlg dialog(cities, city, sky.Moment().date, &c.frame);
     if (dialog.exec() == QDialog::Accepted)
-        c.view.SetPlanetMoment({dialog.DateText(), cities[dialog.CityIndex()].Name});
+        c.dialogs.SetPlanetMoment({dialog.DateText(), cities[dialog.CityIndex()].Name});
 }
 
 Handler OnTools(void (CToolDialogs::*show)())
@@ -49,7 +54,7 @@ Handler OnTools(void (CToolDialogs::*show)())
 // A display switch: flips under the chart's rules, pressed while on.
 Command SwitchCommand(int id, const char* icon, DisplaySwitch which)
 {
-    return {id, DisplaySwitches::Text(which), "", icon, "", [which](Context& c) { c.view.FlipSwitch(which); },
+    return {id, DisplaySwitches::Text(which), "", icon, "", [which](Context& c) { c.document.FlipSwitch(which); },
         [which](const Context& c) { return DisplaySwitches::IsOn(Chart(c), which); }};
 }
 
@@ -145,24 +150,24 @@ void AddChoices(std::vector<Command>& commands, const ChoiceRow<T> (&rows)[N], v
 std::vector<Command> BuildCommands()
 {
     std::vector<Command> commands = {
-        {Cmd::FileNew, QT_TRANSLATE_NOOP("Commands", "新建"), QT_TRANSLATE_NOOP("Commands", "新建"), "new", "Ctrl+N", OnView(&CRotula2View::NewDocument)},
-        {Cmd::FileOpen, QT_TRANSLATE_NOOP("Commands", "打开..."), QT_TRANSLATE_NOOP("Commands", "打开"), "open", "Ctrl+O", OnView(&CRotula2View::OpenDocument)},
-        {Cmd::FileSave, QT_TRANSLATE_NOOP("Commands", "保存"), QT_TRANSLATE_NOOP("Commands", "保存"), "save", "Ctrl+S", [](Context& c) { c.view.SaveDocument(); }},
-        {Cmd::FileSaveAs, QT_TRANSLATE_NOOP("Commands", "另存为..."), "", "", "Ctrl+Shift+S", [](Context& c) { c.view.SaveDocumentAs(); }},
+        {Cmd::FileNew, QT_TRANSLATE_NOOP("Commands", "新建"), QT_TRANSLATE_NOOP("Commands", "新建"), "new", "Ctrl+N", OnDialogs(&CDocumentDialogs::NewDocument)},
+        {Cmd::FileOpen, QT_TRANSLATE_NOOP("Commands", "打开..."), QT_TRANSLATE_NOOP("Commands", "打开"), "open", "Ctrl+O", OnDialogs(&CDocumentDialogs::OpenDocument)},
+        {Cmd::FileSave, QT_TRANSLATE_NOOP("Commands", "保存"), QT_TRANSLATE_NOOP("Commands", "保存"), "save", "Ctrl+S", [](Context& c) { c.dialogs.SaveDocument(); }},
+        {Cmd::FileSaveAs, QT_TRANSLATE_NOOP("Commands", "另存为..."), "", "", "Ctrl+Shift+S", [](Context& c) { c.dialogs.SaveDocumentAs(); }},
         {Cmd::RecentFiles, QT_TRANSLATE_NOOP("Commands", "最近打开的文件"), "", "", "", {}, {},
             [](const Context& c) { return !c.frame.RecentFiles().Entries().empty(); }},
-        {Cmd::ExportPicture, QT_TRANSLATE_NOOP("Commands", "导出图片..."), "", "", "", OnView(&CRotula2View::ExportPicture)},
-        {Cmd::ExportCellTable, QT_TRANSLATE_NOOP("Commands", "导出单元格表..."), "", "", "", OnView(&CRotula2View::ExportCellTable)},
-        {Cmd::EditUndo, QT_TRANSLATE_NOOP("Commands", "撤销"), "", "", "Ctrl+Z", OnView(&CRotula2View::Undo), {},
-            [](const Context& c) { return c.view.History().Stack().canUndo(); },
-            [](const Context& c) { return c.view.History().Stack().undoText(); }},
-        {Cmd::EditRedo, QT_TRANSLATE_NOOP("Commands", "重做"), "", "", "Ctrl+Y; Ctrl+Shift+Z", OnView(&CRotula2View::Redo), {},
-            [](const Context& c) { return c.view.History().Stack().canRedo(); },
-            [](const Context& c) { return c.view.History().Stack().redoText(); }},
-        {Cmd::CopyChart, QT_TRANSLATE_NOOP("Commands", "复制图表"), "", "", "Ctrl+C", OnView(&CRotula2View::CopyChart)},
-        {Cmd::Find, QT_TRANSLATE_NOOP("Commands", "查找..."), QT_TRANSLATE_NOOP("Commands", "查找价格、日期或编号"), "find", "Ctrl+F", OnView(&CRotula2View::Find)},
-        {Cmd::Print, QT_TRANSLATE_NOOP("Commands", "打印..."), QT_TRANSLATE_NOOP("Commands", "打印"), "print", "Ctrl+P", OnView(&CRotula2View::PrintChart)},
-        {Cmd::PrintPreview, QT_TRANSLATE_NOOP("Commands", "打印预览"), "", "", "", OnView(&CRotula2View::PreviewChart)},
+        {Cmd::ExportPicture, QT_TRANSLATE_NOOP("Commands", "导出图片..."), "", "", "", OnDialogs(&CDocumentDialogs::ExportPicture)},
+        {Cmd::ExportCellTable, QT_TRANSLATE_NOOP("Commands", "导出单元格表..."), "", "", "", OnDialogs(&CDocumentDialogs::ExportCellTable)},
+        {Cmd::EditUndo, QT_TRANSLATE_NOOP("Commands", "撤销"), "", "", "Ctrl+Z", OnDocument(&CChartDocument::Undo), {},
+            [](const Context& c) { return c.document.UndoStack().canUndo(); },
+            [](const Context& c) { return c.document.UndoStack().undoText(); }},
+        {Cmd::EditRedo, QT_TRANSLATE_NOOP("Commands", "重做"), "", "", "Ctrl+Y; Ctrl+Shift+Z", OnDocument(&CChartDocument::Redo), {},
+            [](const Context& c) { return c.document.UndoStack().canRedo(); },
+            [](const Context& c) { return c.document.UndoStack().redoText(); }},
+        {Cmd::CopyChart, QT_TRANSLATE_NOOP("Commands", "复制图表"), "", "", "Ctrl+C", OnDialogs(&CDocumentDialogs::CopyChart)},
+        {Cmd::Find, QT_TRANSLATE_NOOP("Commands", "查找..."), QT_TRANSLATE_NOOP("Commands", "查找价格、日期或编号"), "find", "Ctrl+F", OnDialogs(&CDocumentDialogs::Find)},
+        {Cmd::Print, QT_TRANSLATE_NOOP("Commands", "打印..."), QT_TRANSLATE_NOOP("Commands", "打印"), "print", "Ctrl+P", OnDialogs(&CDocumentDialogs::PrintChart)},
+        {Cmd::PrintPreview, QT_TRANSLATE_NOOP("Commands", "打印预览"), "", "", "", OnDialogs(&CDocumentDialogs::PreviewChart)},
         {Cmd::Exit, QT_TRANSLATE_NOOP("Commands", "退出"), "", "", "", [](Context& c) { c.frame.close(); }},
         {Cmd::Astrology, QT_TRANSLATE_NOOP("Commands", "星象"), "", "", "", OnTools(&CToolDialogs::ShowAstrology)},
         {Cmd::DegreeCalculator, QT_TRANSLATE_NOOP("Commands", "计算器"), "", "", "", OnTools(&CToolDialogs::ShowDegreeCalculator)},
@@ -177,16 +182,16 @@ std::vector<Command> BuildCommands()
     };
     AddChoices<Language>(commands, kLanguages, [](Context& c, Language language) { c.frame.ChooseLanguage(language); },
         [](const Context& c) { return c.frame.ChosenLanguage(); });
-    AddChoices<int>(commands, kKinds, [](Context& c, int kind) { c.view.SwitchKind(kind); },
-        [](const Context& c) { return c.view.Charts().Kind(); });
+    AddChoices<int>(commands, kKinds, [](Context& c, int kind) { c.document.SwitchKind(kind); },
+        [](const Context& c) { return c.document.Charts().Kind(); });
     Append(commands,
         {
-            {Cmd::ChartProperties, QT_TRANSLATE_NOOP("Commands", "图表属性设置"), "", "properties", "", OnView(&CRotula2View::EditProperties)},
+            {Cmd::ChartProperties, QT_TRANSLATE_NOOP("Commands", "图表属性设置"), "", "properties", "", OnDialogs(&CDocumentDialogs::EditProperties)},
             SwitchCommand(Cmd::CalendarRing, "ring_calendar", DisplaySwitch::CalendarRing),
             SwitchCommand(Cmd::AngleRing, "ring_angle", DisplaySwitch::AngleRing),
             {Cmd::Planets, QT_TRANSLATE_NOOP("Commands", "显示【行星】"), QT_TRANSLATE_NOOP("Commands", "显示【行星】：角度外环上的行星经度"), "planets", "",
-                OnView(&CRotula2View::FlipPlanets), [](const Context& c) { return c.view.Planets().IsOn(); },
-                [](const Context& c) { return HasAngles(*FindChartKind(c.view.Charts().Kind())); }},
+                OnDialogs(&CDocumentDialogs::FlipPlanets), [](const Context& c) { return c.document.Planets().IsOn(); },
+                [](const Context& c) { return HasAngles(*FindChartKind(c.document.Charts().Kind())); }},
             {Cmd::PlanetMoment, QT_TRANSLATE_NOOP("Commands", "行星时间..."), "", "", "", AskPlanetMoment},
             SwitchCommand(Cmd::ShowPrice, "show_price", DisplaySwitch::Price),
             SwitchCommand(Cmd::ShowTime, "show_time", DisplaySwitch::Time),
@@ -205,25 +210,24 @@ std::vector<Command> BuildCommands()
             SwitchCommand(Cmd::Triangle, "triangle", DisplaySwitch::Triangle),
             SwitchCommand(Cmd::Divisions, "divisions", DisplaySwitch::Divisions),
         });
-    // The target tool, while on, stands in for the chart's tool.
-    AddChoices<MouseTool>(commands, kTools, [](Context& c, MouseTool tool) { c.view.ChooseTool(tool); },
-        [](const Context& c) { return c.view.TargetToolOn() ? MouseTool::None : Chart(c).m_nTool; });
+    AddChoices<MouseTool>(commands, kTools, [](Context& c, MouseTool tool) { c.document.ChooseTool(tool); },
+        [](const Context& c) { return Chart(c).m_nTool; });
     Append(commands,
         {
             {Cmd::ToolTarget, QT_TRANSLATE_NOOP("Commands", "目标"), QT_TRANSLATE_NOOP("Commands", "目标：点击单元格作为支点，列出其各角度的目标"), "tool_target", "",
                 [](Context& c) {
-                    c.view.ChooseTargetTool();
-                    if (c.view.TargetToolOn())
+                    c.document.ChooseTool(MouseTool::Target);
+                    if (c.document.TargetToolOn())
                         c.frame.Targets()->show();
                 },
-                [](const Context& c) { return c.view.TargetToolOn(); },
-                [](const Context& c) { return HasAngles(*FindChartKind(c.view.Charts().Kind())); }},
-            {Cmd::PlaceNote, QT_TRANSLATE_NOOP("Commands", "添加注释"), "", "note", "", OnView(&CRotula2View::PlaceNote)},
-            {Cmd::ClearDrawings, QT_TRANSLATE_NOOP("Commands", "清除所有画线"), "", "clear", "", OnView(&CRotula2View::ClearDrawings)},
+                [](const Context& c) { return c.document.TargetToolOn(); },
+                [](const Context& c) { return HasAngles(*FindChartKind(c.document.Charts().Kind())); }},
+            {Cmd::PlaceNote, QT_TRANSLATE_NOOP("Commands", "添加注释"), "", "note", "", OnDocument(&CChartDocument::PlaceNote)},
+            {Cmd::ClearDrawings, QT_TRANSLATE_NOOP("Commands", "清除所有画线"), "", "clear", "", OnDocument(&CChartDocument::ClearDrawings)},
         });
-    AddChoices<int>(commands, kPeriods, [](Context& c, int period) { c.view.ChoosePeriod(period); },
+    AddChoices<int>(commands, kPeriods, [](Context& c, int period) { c.document.ChoosePeriod(period); },
         [](const Context& c) { return Chart(c).m_nPeriod; });
-    AddChoices<int>(commands, kDigits, [](Context& c, int digits) { c.view.ChooseDecimals(digits); },
+    AddChoices<int>(commands, kDigits, [](Context& c, int digits) { c.document.ChooseDecimals(digits); },
         [](const Context& c) { return Chart(c).m_nDecimals; });
     // The flyout shows the line number; the entries have no pressed state.
     AddChoices<int>(commands, kLines, [](Context& c, int number) { c.view.SetLineNumber(number); });

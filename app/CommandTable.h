@@ -7,6 +7,8 @@
 #include <vector>
 
 class CMainFrame;
+class CChartDocument;
+class CDocumentDialogs;
 class CRotula2View;
 class CToolDialogs;
 class CVersionCheck;
@@ -17,10 +19,13 @@ class CVersionCheck;
 // frame builds every action from here.
 namespace CommandTable {
 
-// What the commands act on: the chart commands on the view, the tools and
-// the application's own commands on the frame.
+// What the commands act on: the chart commands on the document, those with
+// questions and messages on its dialogs, zoom on the view, the tools and the
+// application's own commands on the frame.
 struct Context {
     CMainFrame& frame;
+    CChartDocument& document;
+    CDocumentDialogs& dialogs;
     CRotula2View& view;
     CToolDialogs& tools;
     CVersionCheck& versionCheck;

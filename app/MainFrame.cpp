@@ -1,7 +1,9 @@
 #include "MainFrame.h"
 
+#include "ChartDocument.h"
 #include "ChartSet.h"
 #include "CommandIds.h"
+#include "DocumentDialogs.h"
 #include "FileSettings.h"
 #include "FlyoutToolButton.h"
 #include "PaletteToolBar.h"
@@ -49,7 +51,7 @@ CTargetPanel* CMainFrame::Targets()
     if (!m_targets || !m_targets->isVisible())
         m_view->holdChartInPlace();
     if (!m_targets) {
-        m_targets = new CTargetPanel(*m_view, this);
+        m_targets = new CTargetPanel(*m_doc, *m_dialogs, this);
         addDockWidget(Qt::RightDockWidgetArea, m_targets);
     }
     return m_targets;
@@ -58,13 +60,15 @@ CTargetPanel* CMainFrame::Targets()
 CMainFrame::CMainFrame(CVersionCheck& versionCheck, QWidget* parent)
     : QMainWindow(parent)
     , m_versionCheck(versionCheck)
-    , m_view(new CRotula2View(this))
+    , m_doc(new CChartDocument(this))
+    , m_view(new CRotula2View(*m_doc, this))
+    , m_dialogs(new CDocumentDialogs(*m_doc, *m_view, this))
     , m_tools(std::make_unique<CToolDialogs>(this))
     , m_recent(FileSettings::LoadRecentFiles())
 {
     setCentralWidget(m_view);
     setAcceptDrops(true);
-    m_saveQuestion = [this] { return m_view->MaybeSave(); };
+    m_saveQuestion = [this] { return m_dialogs->MaybeSave(); };
 
     createActions();
     createSubMenus();
@@ -75,18 +79,27 @@ CMainFrame::CMainFrame(CVersionCheck& versionCheck, QWidget* parent)
     loadCities();
     const QSize screenSize = screen()->size();
     m_view->InitialUpdate(Size {screenSize.width(), screenSize.height()});
-    m_view->StartPlanets(m_tools->Cities());
+    m_dialogs->StartPlanets(m_tools->Cities());
     onPaletteColor(m_palette->CurrentColor());
     onLineIndex(m_lineFlyout->CurrentIndex());
-    connect(m_view, &CRotula2View::stateChanged, this, &CMainFrame::updateActions);
-    connect(m_view, &CRotula2View::fileUsed, this, &CMainFrame::onFileUsed);
+    // The toolbars and the title follow every change of the document and the zoom.
+    for (auto changed : {&CChartDocument::kindChanged, &CChartDocument::parametersChanged,
+                         &CChartDocument::switchesChanged, &CChartDocument::annotationsChanged,
+                         &CChartDocument::planetsChanged, &CChartDocument::undoChanged})
+        connect(m_doc, changed, this, &CMainFrame::updateActions);
+    connect(m_doc, &CChartDocument::modifiedChanged, this, &CMainFrame::updateTitle);
+    connect(m_view, &CZoomView::zoomChanged, this, &CMainFrame::updateActions);
+    connect(m_doc, &CChartDocument::fileChanged, this, &CMainFrame::onFileUsed);
     updateActions();
     createStatusBar();
 }
 
 CMainFrame::~CMainFrame() = default;
 
-CommandTable::Context CMainFrame::CommandContext() { return {*this, *m_view, *m_tools, m_versionCheck}; }
+CommandTable::Context CMainFrame::CommandContext()
+{
+    return {*this, *m_doc, *m_dialogs, *m_view, *m_tools, m_versionCheck};
+}
 
 QAction* CMainFrame::Action(int id) const
 {
@@ -230,16 +243,19 @@ void CMainFrame::recentFilesChanged()
     updateActions();
 }
 
+// A file opened or saved heads the recent files, by its absolute path.
 void CMainFrame::onFileUsed(const QString& path)
 {
-    m_recent.Add(path.toStdString());
+    if (path.isEmpty())
+        return;
+    m_recent.Add(QFileInfo(path).absoluteFilePath().toStdString());
     recentFilesChanged();
 }
 
 void CMainFrame::onRecentFile(const QString& path)
 {
     if (QFileInfo::exists(path)) {
-        m_view->OpenDocumentAt(path);
+        m_dialogs->OpenDocumentAt(path);
         return;
     }
     m_recent.Remove(path.toStdString());
@@ -306,7 +322,9 @@ void CMainFrame::createStatusBar()
     statusBar()->addPermanentWidget(m_foundStatus);
     statusBar()->addPermanentWidget(m_zoomStatus);
     connect(m_view, &CRotula2View::statusChanged, this, &CMainFrame::updateStatus);
-    connect(m_view, &CRotula2View::stateChanged, this, &CMainFrame::updateStatus);
+    connect(m_view, &CZoomView::zoomChanged, this, &CMainFrame::updateStatus);
+    connect(m_doc, &CChartDocument::marksChanged, this, &CMainFrame::updateStatus);
+    connect(m_doc, &CChartDocument::kindChanged, this, &CMainFrame::updateStatus);
     updateStatus();
 }
 
@@ -320,12 +338,12 @@ void CMainFrame::updateStatus()
 
 void CMainFrame::updateTitle()
 {
-    const QString path = QFile::decodeName(m_view->Charts().Path().c_str());
+    const QString path = m_doc->Path();
     const QString product = QString::fromUtf8(Product::Title);
     setWindowFilePath(path);
     setWindowTitle(path.isEmpty() ? product + QStringLiteral("[*]")
                                   : QFileInfo(path).fileName() + QStringLiteral("[*] - ") + product);
-    setWindowModified(m_view->IsModified());
+    setWindowModified(m_doc->IsModified());
 }
 
 void CMainFrame::onCommand(const CommandTable::Command& command)
@@ -379,5 +397,5 @@ void CMainFrame::dropEvent(QDropEvent* event)
     if (path.isEmpty())
         return;
     event->acceptProposedAction();
-    QMetaObject::invokeMethod(this, [this, path] { m_view->OpenDocumentAt(path); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, [this, path] { m_dialogs->OpenDocumentAt(path); }, Qt::QueuedConnection);
 }

@@ -11,6 +11,8 @@
 #include <memory>
 #include <vector>
 
+class CChartDocument;
+class CDocumentDialogs;
 class CFlyoutToolButton;
 class CPaletteToolBar;
 class CRotula2View;
@@ -39,6 +41,8 @@ public:
     explicit CMainFrame(CVersionCheck& versionCheck, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
+    CChartDocument& Document() const { return *m_doc; }
+    CDocumentDialogs& Dialogs() const { return *m_dialogs; }
     CRotula2View* View() const { return m_view; }
     // The 目标 dock, hidden until the target tool is first chosen.
     // The target panel, built on first use: at start-up its widgets would
@@ -105,7 +109,9 @@ private:
     void onLineIndex(int index);
 
     CVersionCheck& m_versionCheck;
+    CChartDocument* m_doc = nullptr;
     CRotula2View* m_view = nullptr;
+    CDocumentDialogs* m_dialogs = nullptr;
     CTargetPanel* m_targets = nullptr;
     std::unique_ptr<CToolDialogs> m_tools;
     CPaletteToolBar* m_palette = nullptr;

@@ -1,5 +1,6 @@
 #include "Rotula2App.h"
 
+#include "DocumentDialogs.h"
 #include "InterfaceStyle.h"
 #include "MainFrame.h"
 #include "ProductInfo.h"
@@ -38,7 +39,7 @@ int CRotula2App::Run(const QString& file)
     int code = 0;
     {
         CMainFrame frame(m_versionCheck);
-        if (!file.isEmpty() && !frame.View()->OpenFile(file))
+        if (!file.isEmpty() && !frame.Dialogs().OpenFile(file))
             return 1;
         frame.showMaximized();
         code = exec();

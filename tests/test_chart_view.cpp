@@ -6,10 +6,12 @@
 #include "CellTable.h"
 #include "ChartKinds.h"
 #include "ChartFile.h"
+#include "ChartDocument.h"
 #include "ChartHistory.h"
 #include "ChartPrinter.h"
 #include "ChartSet.h"
 #include "ChartSetJson.h"
+#include "DocumentDialogs.h"
 #include "DrawWheel.h"
 #include "CommentsDialog.h"
 #include "FileSettings.h"
@@ -41,16 +43,16 @@
 
 namespace {
 
-// A chart window whose questions are answered from a script, its messages recorded.
-class ScriptedView : public CRotula2View {
+// The document's questions answered from a script, its messages recorded;
+// the properties dialog confirms 7 rings.
+class ScriptedDialogs : public CDocumentDialogs {
 public:
+    using CDocumentDialogs::CDocumentDialogs;
     QStringList openPaths;
     QStringList savePaths;
     QMessageBox::StandardButton saveAnswer = QMessageBox::Cancel;
     int saveQuestions = 0;
     QStringList messages;
-    int contextMenus = 0;
-    int paints = 0;
     std::optional<CellQuery> findQuery;
 
 protected:
@@ -59,18 +61,26 @@ protected:
     QString AskExportPath(const QString&, const QStringList&) override { return AskSavePath(); }
     QMessageBox::StandardButton AskSaveChanges() override { return ++saveQuestions, saveAnswer; }
     void ShowMessage(QMessageBox::Icon, const QString& text) override { messages << text; }
-    void ShowContextMenu(const QPoint&) override { ++contextMenus; }
     std::optional<CellQuery> AskFindQuery() override { return findQuery; }
-    void drawContents(QPainter& p, double scale) override { ++paints, CRotula2View::drawContents(p, scale); }
+    bool EditChartProperties(CBaseDraw& chart) override { return chart.SetRings(7), true; }
+};
 
+// A chart window that counts its paints and context menus.
+class ScriptedView : public CRotula2View {
 public:
-    // The note dialog answered with this text when set; 7 rings confirmed.
+    using CRotula2View::CRotula2View;
+    int contextMenus = 0;
+    int paints = 0;
+    // The note dialog answered with this text when set.
     std::optional<std::string> noteText;
     bool EditComment(Comments& note) override
     {
         return noteText ? (note.m_strText = *noteText, true) : CRotula2View::EditComment(note);
     }
-    bool EditChartProperties(CBaseDraw& chart) override { return chart.SetRings(7), true; }
+
+protected:
+    void ShowContextMenu(const QPoint&) override { ++contextMenus; }
+    void drawContents(QPainter& p, double scale) override { ++paints, CRotula2View::drawContents(p, scale); }
 };
 
 class ChartView : public testing::Test {
@@ -107,7 +117,7 @@ protected:
         QTest::mouseClick(view.viewport(), button, {}, view.toWindow(Chart().GetCellCenter(n)));
     }
 
-    std::string SetBytes() { return ChartFile::ToBytes(view.Charts().Slots()).Value(); }
+    std::string SetBytes() { return ChartFile::ToBytes(doc.Charts().Slots()).Value(); }
     // Presses at a, moves to b and releases there, in window coordinates of chart points.
     void Drag(Point a, Point b)
     {
@@ -132,7 +142,9 @@ protected:
     }
 
     QTemporaryDir dir;
-    ScriptedView view;
+    CChartDocument doc;
+    ScriptedView view {doc};
+    ScriptedDialogs dialogs {doc, view};
 };
 
 // The chart's rules say whether the picture changed; only then does the window
@@ -140,12 +152,12 @@ protected:
 // it opens the menu and repaints nothing.
 TEST_F(ChartView, RepaintsOnlyWhenThePictureChanged)
 {
-    view.FlipSwitch(DisplaySwitch::Price); // refused: the only label on
+    doc.FlipSwitch(DisplaySwitch::Price); // refused: the only label on
     EXPECT_EQ(PaintsNow(), 0);
-    view.ChoosePeriod(1); // time labels hidden
-    view.ChooseTool(MouseTool::Circle);
+    doc.ChoosePeriod(1); // time labels hidden
+    doc.ChooseTool(MouseTool::Circle);
     EXPECT_EQ(PaintsNow(), 0);
-    view.FlipSwitch(DisplaySwitch::Time);
+    doc.FlipSwitch(DisplaySwitch::Time);
     EXPECT_GT(PaintsNow(), 0);
 
     ClickCell(6);
@@ -161,23 +173,23 @@ TEST_F(ChartView, RepaintsOnlyWhenThePictureChanged)
 // Each chart keeps its own switches and marks.
 TEST_F(ChartView, EachKindKeepsItsOwnChartWithItsMarksAndSwitches)
 {
-    view.SwitchKind(kHexagon);
+    doc.SwitchKind(kHexagon);
     CBaseDraw* hexagon = view.CurrentChart();
-    view.ChooseTool(MouseTool::Circle);
+    doc.ChooseTool(MouseTool::Circle);
     ClickCell(5);
     ASSERT_EQ(hexagon->m_FillCells.count(5), 1u);
-    view.FlipSwitch(DisplaySwitch::Triangle);
+    doc.FlipSwitch(DisplaySwitch::Triangle);
 
-    view.SwitchKind(kSquareOfNine);
+    doc.SwitchKind(kSquareOfNine);
     EXPECT_FALSE(DisplaySwitches::IsOn(Chart(), DisplaySwitch::Triangle));
-    view.ClearDrawings(); // clears the Square of Nine only
-    view.SwitchKind(kHexagon);
+    doc.ClearDrawings(); // clears the Square of Nine only
+    doc.SwitchKind(kHexagon);
     EXPECT_EQ(view.CurrentChart(), hexagon);
     EXPECT_EQ(hexagon->m_FillCells.count(5), 1u);
     EXPECT_TRUE(DisplaySwitches::IsOn(Chart(), DisplaySwitch::Triangle));
 
     hexagon->m_Comments.emplace(5, Comments{});
-    view.ClearDrawings();
+    doc.ClearDrawings();
     EXPECT_TRUE(hexagon->m_FillCells.empty());
     EXPECT_TRUE(hexagon->m_Comments.empty());
 }
@@ -193,9 +205,9 @@ TEST_F(ChartView, ZoomFollowsTheChartAndKeepsTheCentreOrThePointer)
     view.setZoom(0.6f);
     view.zoomOut();
     EXPECT_EQ(view.zoom(), 0.5f);
-    view.SwitchKind(kWheel); // a new chart's zoom
+    doc.SwitchKind(kWheel); // a new chart's zoom
     EXPECT_EQ(view.zoom(), 0.6f);
-    view.SwitchKind(kSquareOfNine);
+    doc.SwitchKind(kSquareOfNine);
     EXPECT_EQ(view.zoom(), 0.5f);
 
     view.resize(1000, 700); // the 1134-pixel chart no longer fits
@@ -225,7 +237,7 @@ TEST_F(ChartView, ZoomFollowsTheChartAndKeepsTheCentreOrThePointer)
 
     view.horizontalScrollBar()->setValue(0);
     view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum());
-    view.NewDocument();
+    dialogs.NewDocument();
     EXPECT_LE((view.toWindow({945, 945}) - centre).manhattanLength(), 2); // of the 1890-unit canvas
 }
 
@@ -240,19 +252,19 @@ TEST_F(ChartView, AFileWithStrangeValuesOpensPaintsAndSavesThemBack)
         "wheel": {"m_nRings": 1000}})");
     const std::string path = TempPath("odd.rtl").toStdString();
     ASSERT_TRUE(odd.Ok() && ChartFile::Save(odd.Value(), path).Ok()) << odd.Message();
-    ASSERT_TRUE(view.OpenFile(QString::fromStdString(path)));
-    EXPECT_FALSE(view.IsModified());
-    view.SwitchKind(kWheel);
+    ASSERT_TRUE(dialogs.OpenFile(QString::fromStdString(path)));
+    EXPECT_FALSE(doc.IsModified());
+    doc.SwitchKind(kWheel);
     const Rect wheel = Chart().m_rcChart, area = view.chartArea();
     EXPECT_EQ(static_cast<CDrawWheel&>(Chart()).m_nRingSize, 1);
     EXPECT_GT(view.CanvasSize().cx, 1890);
     EXPECT_TRUE(area.left <= wheel.left && area.top <= wheel.top && wheel.right <= area.right
                 && wheel.bottom <= area.bottom);
-    view.SwitchKind(kSquareOfNine);
+    doc.SwitchKind(kSquareOfNine);
     EXPECT_EQ(view.CanvasSize().cx, 1890);
-    view.SwitchKind(kHexagon);
+    doc.SwitchKind(kHexagon);
     view.viewport()->repaint();
-    ASSERT_TRUE(view.SaveFile(QString::fromStdString(path)));
+    ASSERT_TRUE(dialogs.SaveFile(QString::fromStdString(path)));
 
     const Result<CChartSlots> back = ChartFile::Load(path);
     ASSERT_TRUE(back.Ok());
@@ -266,70 +278,70 @@ TEST_F(ChartView, AFileWithStrangeValuesOpensPaintsAndSavesThemBack)
 // Unsaved work is never dropped without asking, and what was saved opens as it was.
 TEST_F(ChartView, UnsavedWorkIsAskedAboutAndSavedWorkOpensAsItWas)
 {
-    view.SwitchKind(kHexagon); // looking is no work
+    doc.SwitchKind(kHexagon); // looking is no work
     view.zoomIn();
-    EXPECT_FALSE(view.IsModified());
-    view.ChooseTool(MouseTool::Circle);
+    EXPECT_FALSE(doc.IsModified());
+    doc.ChooseTool(MouseTool::Circle);
     ClickCell(2);
-    view.SwitchKind(kSquareOfNine);
-    view.FlipSwitch(DisplaySwitch::Time);
-    EXPECT_TRUE(view.IsModified());
+    doc.SwitchKind(kSquareOfNine);
+    doc.FlipSwitch(DisplaySwitch::Time);
+    EXPECT_TRUE(doc.IsModified());
     CBaseDraw* nine = view.CurrentChart();
 
-    view.NewDocument(); // answered Cancel
-    view.openPaths = {TempPath("never-asked.rtl")};
-    view.OpenDocument();
-    EXPECT_EQ(view.saveQuestions, 2);
+    dialogs.NewDocument(); // answered Cancel
+    dialogs.openPaths = {TempPath("never-asked.rtl")};
+    dialogs.OpenDocument();
+    EXPECT_EQ(dialogs.saveQuestions, 2);
     EXPECT_EQ(view.CurrentChart(), nine);
-    EXPECT_EQ(view.openPaths.size(), 1);
+    EXPECT_EQ(dialogs.openPaths.size(), 1);
 
     const QString path = TempPath("kept.rtl");
     const std::string saved = SetBytes();
-    view.saveAnswer = QMessageBox::Save;
-    view.savePaths = {path};
-    view.NewDocument();
-    EXPECT_EQ(view.Charts().Chart(kHexagon), nullptr);
-    view.openPaths = {path};
-    view.OpenDocument();
+    dialogs.saveAnswer = QMessageBox::Save;
+    dialogs.savePaths = {path};
+    dialogs.NewDocument();
+    EXPECT_EQ(doc.Charts().Chart(kHexagon), nullptr);
+    dialogs.openPaths = {path};
+    dialogs.OpenDocument();
     EXPECT_EQ(SetBytes(), saved);
-    EXPECT_FALSE(view.IsModified());
+    EXPECT_FALSE(doc.IsModified());
 
     // A change undone by hand leaves nothing unsaved.
-    view.FlipSwitch(DisplaySwitch::AngleRing);
-    EXPECT_TRUE(view.IsModified());
-    view.FlipSwitch(DisplaySwitch::AngleRing);
-    EXPECT_FALSE(view.IsModified());
+    doc.FlipSwitch(DisplaySwitch::AngleRing);
+    EXPECT_TRUE(doc.IsModified());
+    doc.FlipSwitch(DisplaySwitch::AngleRing);
+    EXPECT_FALSE(doc.IsModified());
 
-    view.FlipSwitch(DisplaySwitch::AngleRing);
-    view.SaveDocument(); // to the file opened, without asking
-    EXPECT_FALSE(view.IsModified());
-    view.FlipSwitch(DisplaySwitch::AngleRing);
-    view.saveAnswer = QMessageBox::Discard;
-    EXPECT_TRUE(view.MaybeSave());
-    EXPECT_EQ(view.saveQuestions, 4);
-    EXPECT_TRUE(view.messages.isEmpty()) << view.messages.join('\n').toStdString();
+    doc.FlipSwitch(DisplaySwitch::AngleRing);
+    dialogs.SaveDocument(); // to the file opened, without asking
+    EXPECT_FALSE(doc.IsModified());
+    doc.FlipSwitch(DisplaySwitch::AngleRing);
+    dialogs.saveAnswer = QMessageBox::Discard;
+    EXPECT_TRUE(dialogs.MaybeSave());
+    EXPECT_EQ(dialogs.saveQuestions, 4);
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('\n').toStdString();
 }
 
 // The window's picture is the command line's for the same chart file; its
 // cell table is the core's; a failed export says so.
 TEST_F(ChartView, ExportsWriteWhatTheCommandLineAndTheCoreWrite)
 {
-    view.SwitchKind(kWheel);
-    view.ChooseTool(MouseTool::Circle);
+    doc.SwitchKind(kWheel);
+    doc.ChooseTool(MouseTool::Circle);
     ClickCell(30);
     const QString rtl = TempPath("set.rtl"), cli = TempPath("cli.png");
-    view.savePaths = {rtl, TempPath("window.png"), TempPath("cells.csv"), TempPath("no/such/folder.png")};
-    view.SaveDocument();
-    view.ExportPicture();
-    view.ExportCellTable();
-    view.ExportPicture();
+    dialogs.savePaths = {rtl, TempPath("window.png"), TempPath("cells.csv"), TempPath("no/such/folder.png")};
+    dialogs.SaveDocument();
+    dialogs.ExportPicture();
+    dialogs.ExportCellTable();
+    dialogs.ExportPicture();
     ASSERT_EQ(QProcess::execute(QStringLiteral(QUADRIX_CLI),
                   {"render", "--file", rtl, "--kind", "wheel", "--canvas", "1890", "--out", cli}), 0);
     EXPECT_FALSE(Bytes("window.png").isEmpty());
     EXPECT_EQ(Bytes("window.png"), Bytes("cli.png"));
     EXPECT_EQ(Bytes("cells.csv").toStdString(), CellTable::Csv(Chart(), *FindChartKind(kWheel), CellTable::Headers::Interface));
-    ASSERT_EQ(view.messages.size(), 1);
-    EXPECT_TRUE(view.messages[0].contains("folder.png")) << view.messages[0].toStdString();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains("folder.png")) << dialogs.messages[0].toStdString();
 }
 
 // The outer rings and their labels reach past the canvas: Fit shows them
@@ -338,9 +350,9 @@ TEST_F(ChartView, ExportsWriteWhatTheCommandLineAndTheCoreWrite)
 // fitted to the printable area and centred.
 TEST_F(ChartView, FitScrollingExportAndPrintCoverAllThePictureHolds)
 {
-    view.FlipSwitch(DisplaySwitch::CalendarRing);
-    view.FlipSwitch(DisplaySwitch::AngleRing);
-    view.FlipSwitch(DisplaySwitch::Triangle);
+    doc.FlipSwitch(DisplaySwitch::CalendarRing);
+    doc.FlipSwitch(DisplaySwitch::AngleRing);
+    doc.FlipSwitch(DisplaySwitch::Triangle);
     const auto inkOnEdge = [&](const char* edge) {
         const QImage image = view.viewport()->grab().toImage();
         const bool vertical = edge[0] == 'l' || edge[0] == 'r';
@@ -360,8 +372,8 @@ TEST_F(ChartView, FitScrollingExportAndPrintCoverAllThePictureHolds)
     EXPECT_FALSE(inkOnEdge("right"));
 
     view.setZoom(0.6f);
-    view.savePaths = {TempPath("rings.png")};
-    view.ExportPicture();
+    dialogs.savePaths = {TempPath("rings.png")};
+    dialogs.ExportPicture();
     const QImage png(TempPath("rings.png"));
     const Rect area = view.chartArea();
     EXPECT_LT(area.left, 0);
@@ -417,7 +429,7 @@ TEST_F(ChartView, ANoteIsPlacedAndOpenedAgainByDoubleClick)
         QTest::keyClicks(text, "target 3.5");
         QTest::mouseClick(d.findChild<QPushButton*>("ok"), Qt::LeftButton);
     });
-    view.PlaceNote();
+    doc.PlaceNote();
     ClickCell(5);
     ASSERT_EQ(Chart().m_Comments.size(), 1u);
     EXPECT_EQ(Chart().m_Comments.begin()->second.m_strText, "high 2012\ntarget 3.5");
@@ -429,11 +441,11 @@ TEST_F(ChartView, ANoteIsPlacedAndOpenedAgainByDoubleClick)
         QTest::mouseClick(d.findChild<QPushButton*>("cancel"), Qt::LeftButton);
     });
     view.viewport()->repaint();
-    const int steps = view.History().Stack().count();
+    const int steps = doc.UndoStack().count();
     DoubleClick(Chart().m_Comments.begin()->second.m_rcBox.Center());
     EXPECT_TRUE(Chart().m_Lines.empty());
     EXPECT_EQ(Chart().m_Comments.begin()->second.m_strText, "high 2012\ntarget 3.5");
-    EXPECT_EQ(view.History().Stack().count(), steps);
+    EXPECT_EQ(doc.UndoStack().count(), steps);
 }
 
 // The status bar names the cell under the pointer as its label does, and a
@@ -456,7 +468,7 @@ TEST_F(ChartView, TheStatusFollowsThePointerWithoutRepainting)
         {kMasterChart, {700, 30}, ""}, // above the table
     };
     for (const auto& c : cases) {
-        view.SwitchKind(c.kind);
+        doc.SwitchKind(c.kind);
         Chart().m_tStartTime = 1330876800; // 2012-03-05 in Shanghai
         Chart().m_fStartPrice = 100.0f;
         Chart().m_fPriceStep = 0.25f;
@@ -487,55 +499,55 @@ TEST_F(ChartView, EveryStoredChangeIsOneNamedStepThatUndoesAndRedoesToTheBytes)
     const auto cell = [this](int n) { return Chart().GetCellCenter(n); };
     const auto note = [this] { return Chart().m_Comments.begin()->second.m_rcBox.Center(); };
     const std::pair<const char*, std::function<void()>> rows[] = {
-        {"画线", [&] { view.ChooseTool(MouseTool::Line); Drag(cell(2), cell(9)); }},
-        {"画箭头", [&] { view.ChooseTool(MouseTool::Arrow); Drag(cell(2), cell(9)); }},
-        {"填充单元格", [&] { view.ChooseTool(MouseTool::Square); ClickCell(3); }},
-        {"切线标记", [&] { view.ChooseTool(MouseTool::Tangent); ClickCell(4); }},
+        {"画线", [&] { doc.ChooseTool(MouseTool::Line); Drag(cell(2), cell(9)); }},
+        {"画箭头", [&] { doc.ChooseTool(MouseTool::Arrow); Drag(cell(2), cell(9)); }},
+        {"填充单元格", [&] { doc.ChooseTool(MouseTool::Square); ClickCell(3); }},
+        {"切线标记", [&] { doc.ChooseTool(MouseTool::Tangent); ClickCell(4); }},
         {"删除标记", [&] { ClickCell(20, Qt::RightButton); }},
         {"删除画线", [&] { ClickCell(40, Qt::RightButton); }},
-        {"添加注释", [&] { view.PlaceNote(); ClickCell(5); }},
+        {"添加注释", [&] { doc.PlaceNote(); ClickCell(5); }},
         {"编辑注释", [&] { DoubleClick(note()); }},
         {"删除注释", [&] { QTest::mouseClick(view.viewport(), Qt::RightButton, {}, view.toWindow(note())); }},
-        {"清除所有画线", [&] { view.ClearDrawings(); }},
+        {"清除所有画线", [&] { doc.ClearDrawings(); }},
         {"拖动叠加图", [&] { Drag(Chart().m_rcTriangleHandle.Center(), cell(60)); }},
         {"拖动外环", [&] { Drag(Chart().m_rcCalendarHandle.Center(), cell(60)); }},
         {"反转外环", [&] { DoubleClick(Chart().m_rcCalendarHandle.Center()); }},
-        {"图表属性", [&] { view.EditProperties(); }},
-        {"显示【时间】", [&] { view.FlipSwitch(DisplaySwitch::Time); }},
-        {"8分", [&] { view.FlipSwitch(DisplaySwitch::Divisions); }}, // its first paint sizes the star
-        {"小数位数", [&] { view.ChooseDecimals(0); }},
+        {"图表属性", [&] { dialogs.EditProperties(); }},
+        {"显示【时间】", [&] { doc.FlipSwitch(DisplaySwitch::Time); }},
+        {"8分", [&] { doc.FlipSwitch(DisplaySwitch::Divisions); }}, // its first paint sizes the star
+        {"小数位数", [&] { doc.ChooseDecimals(0); }},
     };
     view.noteText = "edited";
     for (const auto& [name, change] : rows) {
-        ASSERT_TRUE(view.OpenFile(path));
+        ASSERT_TRUE(dialogs.OpenFile(path));
         view.viewport()->repaint();
         const std::string before = SetBytes();
         change();
         view.viewport()->repaint();
         const std::string after = SetBytes();
         ASSERT_NE(after, before) << name;
-        EXPECT_EQ(view.History().Stack().undoText().toStdString(), name);
-        view.Undo();
+        EXPECT_EQ(doc.UndoStack().undoText().toStdString(), name);
+        doc.Undo();
         view.viewport()->repaint();
         EXPECT_EQ(SetBytes(), before) << name;
-        EXPECT_FALSE(view.History().Stack().canUndo()) << name << ": more than one step";
-        EXPECT_FALSE(view.IsModified()) << name;
-        view.Redo();
+        EXPECT_FALSE(doc.UndoStack().canUndo()) << name << ": more than one step";
+        EXPECT_FALSE(doc.IsModified()) << name;
+        doc.Redo();
         view.viewport()->repaint();
         EXPECT_EQ(SetBytes(), after) << name;
-        EXPECT_TRUE(view.IsModified()) << name;
+        EXPECT_TRUE(doc.IsModified()) << name;
     }
 
     // A zoom or a look at another kind is no step; an undo shows its step's chart.
     view.zoomIn();
-    view.ChoosePeriod(2);
-    view.SwitchKind(kHexagon);
-    view.Undo();
-    EXPECT_EQ(view.Charts().Kind(), kSquareOfNine);
-    EXPECT_FALSE(view.History().Stack().canUndo());
-    view.saveAnswer = QMessageBox::Discard; // the hexagon looked at during the step joined the set
-    view.NewDocument();
-    EXPECT_FALSE(view.History().Stack().canRedo());
+    doc.ChoosePeriod(2);
+    doc.SwitchKind(kHexagon);
+    doc.Undo();
+    EXPECT_EQ(doc.Charts().Kind(), kSquareOfNine);
+    EXPECT_FALSE(doc.UndoStack().canUndo());
+    dialogs.saveAnswer = QMessageBox::Discard; // the hexagon looked at during the step joined the set
+    dialogs.NewDocument();
+    EXPECT_FALSE(doc.UndoStack().canRedo());
 }
 
 } // namespace
@@ -555,42 +567,42 @@ TEST_F(ChartView, FindAndTheTargetToolMarkCellsAndStoreNothing)
         return count;
     };
     EXPECT_EQ(ringPixels(), 0);
-    view.findQuery = CellQuery{CellQuery::By::Number, 0, 0, 441};
-    view.Find();
-    EXPECT_EQ(view.Marks().Found(), 441);
+    dialogs.findQuery = CellQuery{CellQuery::By::Number, 0, 0, 441};
+    dialogs.Find();
+    EXPECT_EQ(doc.Marks().Found(), 441);
     EXPECT_GT(ringPixels(), 100);
     // The status bar says what was found, its day with the year.
     const QString found = QString::fromStdString(view.Status().found);
     EXPECT_TRUE(QRegularExpression("^找到：单元格 441　价格 \\S+　日期 \\d{4}-\\d\\d-\\d\\d　").match(found).hasMatch())
         << found.toStdString();
 
-    view.findQuery->number = 442;
-    view.Find();
-    EXPECT_EQ(view.Marks().Found(), 441);
-    ASSERT_EQ(view.messages.size(), 1);
-    EXPECT_TRUE(view.messages[0].contains(QStringLiteral("442"))) << view.messages[0].toStdString();
+    dialogs.findQuery->number = 442;
+    dialogs.Find();
+    EXPECT_EQ(doc.Marks().Found(), 441);
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("442"))) << dialogs.messages[0].toStdString();
     EXPECT_EQ(SetBytes(), bytes);
-    EXPECT_FALSE(view.History().Stack().canUndo());
+    EXPECT_FALSE(doc.UndoStack().canUndo());
     EXPECT_EQ(view.Status().found, found.toStdString());
-    view.ClearMarks();
+    doc.ClearMarks();
     EXPECT_EQ(view.Status().found, "");
 
     // The target tool's pivot fills the panel with the core's rows until cleared.
-    CTargetPanel panel(view);
+    CTargetPanel panel(doc, dialogs);
     QTableWidget& table = *panel.Table();
     const auto expectCoreRows = [&](const std::vector<double>& angles) {
-        const std::vector<Target> core = TargetsOf(Chart(), *FindChartKind(view.Charts().Kind()), 2, angles, 1);
+        const std::vector<Target> core = TargetsOf(Chart(), *FindChartKind(doc.Charts().Kind()), 2, angles, 1);
         ASSERT_EQ(table.rowCount(), static_cast<int>(core.size()));
         for (int row = 0; row < table.rowCount(); ++row)
             for (int column = 0; column < table.columnCount(); ++column)
                 EXPECT_EQ(table.item(row, column)->text().toStdString(),
                           TargetTable::Fields(core[static_cast<size_t>(row)])[static_cast<size_t>(column)]);
     };
-    view.ChooseTargetTool();
+    doc.ChooseTool(MouseTool::Target);
     ClickCell(2);
     expectCoreRows(DefaultTargetAngles());
     EXPECT_EQ(SetBytes(), bytes);
-    EXPECT_FALSE(view.History().Stack().canUndo());
+    EXPECT_FALSE(doc.UndoStack().canUndo());
 
     // A bad list keeps the rows; a parameter change recomputes them at the next paint.
     auto* angles = panel.findChild<QLineEdit*>("angles");
@@ -603,24 +615,24 @@ TEST_F(ChartView, FindAndTheTargetToolMarkCellsAndStoreNothing)
     view.viewport()->repaint();
     expectCoreRows({90});
 
-    view.savePaths = {TempPath("targets.csv"), TempPath("targets.ics")};
+    dialogs.savePaths = {TempPath("targets.csv"), TempPath("targets.ics")};
     panel.findChild<QPushButton*>("exportCsv")->click();
-    EXPECT_EQ(Bytes("targets.csv").toStdString(), *view.Marks().Csv());
+    EXPECT_EQ(Bytes("targets.csv").toStdString(), *doc.Marks().Csv());
     // Targets past the calendar's last year have no date: a message, no empty calendar.
     Chart().m_nTimeStep = 1000000;
     view.viewport()->repaint();
     panel.findChild<QPushButton*>("exportCalendar")->click();
-    EXPECT_EQ(view.messages.size(), 2); // the failed find's and this one
+    EXPECT_EQ(dialogs.messages.size(), 2); // the failed find's and this one
     EXPECT_FALSE(QFile::exists(TempPath("targets.ics")));
 
     panel.findChild<QPushButton*>("clear")->click();
-    EXPECT_EQ(view.Marks().Pivot(), 0);
+    EXPECT_EQ(doc.Marks().Pivot(), 0);
     EXPECT_EQ(table.rowCount(), 0);
     ClickCell(2);
-    view.SwitchKind(kWheel);
+    doc.SwitchKind(kWheel);
     EXPECT_EQ(table.rowCount(), 0);
-    view.SwitchKind(kMasterChart);
-    EXPECT_FALSE(view.TargetToolOn());
+    doc.SwitchKind(kMasterChart);
+    EXPECT_FALSE(doc.TargetToolOn());
 }
 
 TEST_F(ChartView, ThePlanetRingIsTheWindowsComputedOnceAndNeverStored)
@@ -628,56 +640,56 @@ TEST_F(ChartView, ThePlanetRingIsTheWindowsComputedOnceAndNeverStored)
     FileSettings::StorePlanets({});
     const CityInfo beijing {"Beijing", "China", -480, 39.9, 116.4, "Asia/Shanghai"};
     const CityList cities {{{"Zurich", "Switzerland", -60, 47.38, 8.55, "Europe/Zurich"}, beijing}, 0, {}};
-    view.StartPlanets(cities, Ephemeris({"/nonexistent"}));
+    dialogs.StartPlanets(cities, Ephemeris({"/nonexistent"}));
     const PlanetMoment moment {"2024-03-20 12:00:00", "Beijing"};
     const Longitudes expected = AstrologyReport::ComputeSky(moment.date, &beijing, Ephemeris({"/nonexistent"})).longitudes;
-    view.SetPlanetMoment(moment);
-    view.FlipPlanets();
+    dialogs.SetPlanetMoment(moment);
+    dialogs.FlipPlanets();
     for (int kind : {kSquareOfNine, kWheel}) {
-        view.SwitchKind(kind);
+        doc.SwitchKind(kind);
         view.viewport()->repaint();
         ASSERT_EQ(Chart().m_Planets, expected) << kind;
     }
     const std::string bytes = SetBytes();
-    view.FlipPlanets();
+    dialogs.FlipPlanets();
     view.viewport()->repaint();
     EXPECT_EQ(SetBytes(), bytes);
-    view.FlipPlanets();
+    dialogs.FlipPlanets();
     view.viewport()->repaint();
-    EXPECT_FALSE(view.History().Stack().canUndo());
-    EXPECT_FALSE(view.IsModified());
+    EXPECT_FALSE(doc.UndoStack().canUndo());
+    EXPECT_FALSE(doc.IsModified());
     EXPECT_TRUE(FileSettings::LoadPlanets().on);
     EXPECT_EQ(FileSettings::LoadPlanets().moment, moment);
 
     EXPECT_EQ(Chart().m_PlanetCaption, "Planets 2024-03-20 12:00:00, Beijing");
     EXPECT_EQ(Chart().m_rcPlanetMarks[1], Rect {}); // no ring to stand on
-    view.FlipSwitch(DisplaySwitch::AngleRing);
+    doc.FlipSwitch(DisplaySwitch::AngleRing);
     view.viewport()->repaint();
     const Rect mark = Chart().m_rcPlanetMarks[1];
     QTest::mouseMove(view.viewport(), view.toWindow(mark.Center()));
     EXPECT_EQ(view.Status().cell, AstrologyReport::DescribeBody(1, expected[1]));
 
     // New starts with nothing over the chart; the moment stays for the next time.
-    view.saveAnswer = QMessageBox::Discard;
-    view.NewDocument();
-    EXPECT_FALSE(view.Planets().IsOn());
+    dialogs.saveAnswer = QMessageBox::Discard;
+    dialogs.NewDocument();
+    EXPECT_FALSE(doc.Planets().IsOn());
     EXPECT_FALSE(FileSettings::LoadPlanets().on);
     EXPECT_EQ(FileSettings::LoadPlanets().moment, moment);
-    view.FlipPlanets();
+    dialogs.FlipPlanets();
 
     // Beyond the analytic ephemeris' range: one message and no ring, at any paint.
-    view.SetPlanetMoment({"5000-1-1", "Beijing"});
+    dialogs.SetPlanetMoment({"5000-1-1", "Beijing"});
     view.viewport()->repaint();
     view.viewport()->repaint();
-    EXPECT_EQ(view.messages.size(), 1);
-    EXPECT_FALSE(view.Planets().IsOn());
+    EXPECT_EQ(dialogs.messages.size(), 1);
+    EXPECT_FALSE(doc.Planets().IsOn());
     EXPECT_FALSE(Chart().m_Planets);
     EXPECT_FALSE(FileSettings::LoadPlanets().on);
 
     // "Now" stays the time the ring was turned on across a restart.
     FileSettings::StorePlanets({true, {"", "Beijing"}, moment.date});
-    ScriptedView restarted;
-    restarted.StartPlanets(cities, Ephemeris({"/nonexistent"}));
+    CChartDocument restarted;
+    CDocumentDialogs(restarted, view).StartPlanets(cities, Ephemeris({"/nonexistent"}));
     EXPECT_EQ(restarted.Planets().Sky(), expected);
     EXPECT_EQ(restarted.Planets().Caption(), "Planets 2024-03-20 12:00:00, Beijing");
 }

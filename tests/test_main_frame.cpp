@@ -10,6 +10,8 @@
 #include "MainFrame.h"
 #include "PaletteToolBar.h"
 #include "Rotula2App.h"
+#include "ChartDocument.h"
+#include "DocumentDialogs.h"
 #include "Rotula2View.h"
 #include "TargetPanel.h"
 #include "VersionCheck.h"
@@ -229,7 +231,7 @@ void TestMainFrame::controlsReachTheirCommandsAndTheChart()
     QVERIFY(view->width() < 1400);
     QCOMPARE(where(), before);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->viewport()->mapFrom(m_frame.get(), before));
-    QCOMPARE(view->Marks().Pivot(), cell);
+    QCOMPARE(m_frame->Document().Marks().Pivot(), cell);
     QCoreApplication::processEvents(); // the panel fills with the pivot's rows
     QCOMPARE(where(), before);
     QEvent leave(QEvent::Leave); // the pointer goes to the panel: the chart back where the scroll bars reach it
@@ -299,11 +301,11 @@ void TestMainFrame::filesTitleRecentDropsAndClosing()
     CRotula2View* view = m_frame->View();
     QVERIFY(!action(Cmd::RecentFiles)->isEnabled());
     QVERIFY(QFileInfo(FileSettings::DialogFolder()).isDir()); // no documents folder: home
-    QVERIFY(view->SaveFile(a));
+    QVERIFY(m_frame->Dialogs().SaveFile(a));
     QCOMPARE(FileSettings::DialogFolder(), folder.path());
     QCOMPARE(m_frame->windowTitle(), QString("a.rtl[*] - Quadrix 2012"));
-    QVERIFY(view->SaveFile(b));
-    QVERIFY(view->OpenFile(a));
+    QVERIFY(m_frame->Dialogs().SaveFile(b));
+    QVERIFY(m_frame->Dialogs().OpenFile(a));
     QCOMPARE(m_frame->windowTitle(), QString("a.rtl[*] - Quadrix 2012"));
     QVERIFY(action(Cmd::RecentFiles)->isEnabled());
     const QStringList entries {"&1 " + a, "&2 " + QString(b).replace("&", "&&")};
@@ -314,7 +316,7 @@ void TestMainFrame::filesTitleRecentDropsAndClosing()
     QCOMPARE(m_frame->windowTitle(), QString("Quadrix 2012[*]"));
     QCOMPARE(recent(), entries);
     m_frame->RecentFilesMenu()->actions().at(1)->trigger();
-    QCOMPARE(QFile::decodeName(m_frame->View()->Charts().Path().c_str()), b);
+    QCOMPARE(m_frame->Document().Path(), b);
     QCOMPARE(recent().front(), "&1 " + QString(b).replace("&", "&&"));
 
     QVERIFY(QFile::remove(a));
@@ -326,7 +328,7 @@ void TestMainFrame::filesTitleRecentDropsAndClosing()
     QCOMPARE(QSettings().value("files/recent").toStringList(), QStringList {b});
 
     const QString chart = folder.filePath("drop.RTL");
-    QVERIFY(m_frame->View()->SaveFile(chart));
+    QVERIFY(m_frame->Dialogs().SaveFile(chart));
     action(Cmd::FileNew)->trigger();
     const QList<QList<QUrl>> refused {
         {QUrl::fromLocalFile(folder.filePath("notes.txt"))}, {QUrl("https://example.org/a.rtl")},
@@ -344,7 +346,7 @@ void TestMainFrame::filesTitleRecentDropsAndClosing()
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
     QApplication::sendEvent(m_frame.get(), &drop);
     QVERIFY(drop.isAccepted());
-    QTRY_COMPARE(QFile::decodeName(m_frame->View()->Charts().Path().c_str()), chart);
+    QTRY_COMPARE(m_frame->Document().Path(), chart);
 
     m_frame->show();
     int questions = 0;

@@ -17,6 +17,8 @@
 #include "MainFrame.h"
 #include "PaletteToolBar.h"
 #include "Rotula2App.h"
+#include "ChartDocument.h"
+#include "DocumentDialogs.h"
 #include "Rotula2View.h"
 #include "VersionCheck.h"
 
@@ -343,7 +345,7 @@ protected:
 
     void ExpectConsistent(const std::string& after)
     {
-        const CChartSet& set = View().Charts();
+        const CChartSet& set = m_frame->Document().Charts();
         ASSERT_NE(set.Current(), nullptr) << after;
         ASSERT_EQ(set.Current(), set.Chart(set.Kind())) << after;
         const CommandTable::Context context = m_frame->CommandContext();
@@ -352,15 +354,15 @@ protected:
             ASSERT_EQ(action.isChecked(), command.checked && command.checked(context)) << command.id << " " << after;
             ASSERT_EQ(action.isEnabled(), !command.enabled || command.enabled(context)) << command.id << " " << after;
         }
-        ASSERT_EQ(m_frame->isWindowModified(), View().IsModified()) << after;
+        ASSERT_EQ(m_frame->isWindowModified(), m_frame->Document().IsModified()) << after;
     }
 
     // The set while the history holds no step; whether it has since dropped steps.
     void NoteHistoryStart()
     {
-        const int steps = View().History().Stack().count();
+        const int steps = m_frame->Document().UndoStack().count();
         if (steps == 0)
-            m_start = StepData(View().Charts());
+            m_start = StepData(m_frame->Document().Charts());
         m_stepsDropped = steps > 0 && (m_stepsDropped || steps >= CChartHistory::kLimit);
     }
 
@@ -372,13 +374,13 @@ protected:
         NoteHistoryStart();
         if (m_stepsDropped)
             return;
-        const int steps = View().History().Stack().index();
-        const std::pair<nlohmann::json, int> ends[] = {{m_start, Cmd::EditUndo}, {StepData(View().Charts()), Cmd::EditRedo}};
+        const int steps = m_frame->Document().UndoStack().index();
+        const std::pair<nlohmann::json, int> ends[] = {{m_start, Cmd::EditUndo}, {StepData(m_frame->Document().Charts()), Cmd::EditRedo}};
         for (const auto& [state, command] : ends) {
             for (int i = 0; i < steps; ++i)
                 m_frame->Action(command)->trigger();
             // A kind shown since may have joined.
-            const nlohmann::json now = StepData(View().Charts());
+            const nlohmann::json now = StepData(m_frame->Document().Charts());
             for (const auto& [kind, chart] : state.items())
                 ASSERT_TRUE(chart.is_null() || now[kind] == chart) << kind << " after " << command;
         }
@@ -391,23 +393,23 @@ protected:
     {
         QCoreApplication::processEvents();
         const QString path = m_folder.filePath("soak.rtl");
-        ASSERT_TRUE(View().SaveFile(path));
-        const std::string saved = ChartSetJson::ToText(View().Charts().Slots());
-        const nlohmann::json savedData = StepData(View().Charts());
+        ASSERT_TRUE(m_frame->Dialogs().SaveFile(path));
+        const std::string saved = ChartSetJson::ToText(m_frame->Document().Charts().Slots());
+        const nlohmann::json savedData = StepData(m_frame->Document().Charts());
         EXPECT_FALSE(m_frame->isWindowModified());
 
         const Result<CChartSlots> back = ChartFile::Load(path.toStdString());
         ASSERT_TRUE(back.Ok()) << back.Message();
         ASSERT_EQ(ChartSetJson::ToText(back.Value()), saved);
 
-        ASSERT_TRUE(View().OpenFile(path));
-        ASSERT_EQ(StepData(View().Charts()), savedData);
-        EXPECT_FALSE(View().IsModified());
+        ASSERT_TRUE(m_frame->Dialogs().OpenFile(path));
+        ASSERT_EQ(StepData(m_frame->Document().Charts()), savedData);
+        EXPECT_FALSE(m_frame->Document().IsModified());
 
         const QStringList warnings = m_answerer.warnings;
         std::ofstream(m_folder.filePath("damaged.rtl").toStdString()) << "22 serialization::archive 9 0 1";
-        EXPECT_FALSE(View().OpenFile(m_folder.filePath("damaged.rtl")));
-        EXPECT_FALSE(View().SaveFile(m_folder.filePath("no/such/folder.rtl")));
+        EXPECT_FALSE(m_frame->Dialogs().OpenFile(m_folder.filePath("damaged.rtl")));
+        EXPECT_FALSE(m_frame->Dialogs().SaveFile(m_folder.filePath("no/such/folder.rtl")));
         ASSERT_EQ(m_answerer.warnings.size(), warnings.size() + 2);
         EXPECT_TRUE(m_answerer.warnings[warnings.size()].startsWith("Failed to open document."));
         EXPECT_TRUE(m_answerer.warnings[warnings.size() + 1].startsWith("Failed to save document."));

@@ -36,6 +36,17 @@
     </message>
 </context>
 <context>
+    <name>CChartDocument</name>
+    <message>
+        <source>小数位数</source>
+        <translation>Decimal Places</translation>
+    </message>
+    <message>
+        <source>清除所有画线</source>
+        <translation>Clear All Drawings</translation>
+    </message>
+</context>
+<context>
     <name>CChartHistory</name>
     <message>
         <source>添加注释</source>
@@ -187,6 +198,43 @@
     </message>
 </context>
 <context>
+    <name>CDocumentDialogs</name>
+    <message>
+        <source>无法打印图表。</source>
+        <translation>The chart could not be printed.</translation>
+    </message>
+    <message>
+        <source>导出图片</source>
+        <translation>Export Picture</translation>
+    </message>
+    <message>
+        <source>导出单元格表</source>
+        <translation>Export Cell Table</translation>
+    </message>
+    <message>
+        <source>导出目标表</source>
+        <translation>Export Target Table</translation>
+    </message>
+    <message>
+        <source>没有带日期的目标，无日历可导出。</source>
+        <translation>No target has a date: there is no calendar to export.</translation>
+    </message>
+    <message>
+        <source>导出日历</source>
+        <translation>Export Calendar</translation>
+    </message>
+    <message>
+        <source>图表属性</source>
+        <translation>Chart Properties</translation>
+    </message>
+    <message>
+        <source>图表已修改。
+是否保存修改？</source>
+        <translation>The chart has been modified.
+Save changes?</translation>
+    </message>
+</context>
+<context>
     <name>CFindCellDialog</name>
     <message>
         <source>价格</source>
@@ -333,50 +381,8 @@
 <context>
     <name>CRotula2View</name>
     <message>
-        <source>图表已修改。
-是否保存修改？</source>
-        <translation>The chart has been modified.
-Save changes?</translation>
-    </message>
-    <message>
         <source>图表属性...</source>
         <translation>Chart Properties...</translation>
-    </message>
-    <message>
-        <source>小数位数</source>
-        <translation>Decimal Places</translation>
-    </message>
-    <message>
-        <source>清除所有画线</source>
-        <translation>Clear All Drawings</translation>
-    </message>
-    <message>
-        <source>图表属性</source>
-        <translation>Chart Properties</translation>
-    </message>
-    <message>
-        <source>无法打印图表。</source>
-        <translation>The chart could not be printed.</translation>
-    </message>
-    <message>
-        <source>导出图片</source>
-        <translation>Export Picture</translation>
-    </message>
-    <message>
-        <source>导出单元格表</source>
-        <translation>Export Cell Table</translation>
-    </message>
-    <message>
-        <source>导出目标表</source>
-        <translation>Export Target Table</translation>
-    </message>
-    <message>
-        <source>导出日历</source>
-        <translation>Export Calendar</translation>
-    </message>
-    <message>
-        <source>没有带日期的目标，无日历可导出。</source>
-        <translation>No target has a date: there is no calendar to export.</translation>
     </message>
 </context>
 <context>

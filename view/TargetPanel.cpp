@@ -2,7 +2,8 @@
 
 #include "CellTable.h"
 #include "PivotInput.h"
-#include "Rotula2View.h"
+#include "ChartDocument.h"
+#include "DocumentDialogs.h"
 #include "TargetTable.h"
 
 #include <QFormLayout>
@@ -27,11 +28,12 @@ QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 } // namespace
 
-CTargetPanel::CTargetPanel(CRotula2View& view, QWidget* parent)
+CTargetPanel::CTargetPanel(CChartDocument& document, CDocumentDialogs& dialogs, QWidget* parent)
     : QDockWidget(tr("目标"), parent)
-    , m_view(view)
+    , m_doc(document)
+    , m_dialogs(dialogs)
     , m_pivot(new QLabel)
-    , m_angles(new QLineEdit(Text(PivotInput::AnglesText(view.Marks().Angles()))))
+    , m_angles(new QLineEdit(Text(PivotInput::AnglesText(document.Marks().Angles()))))
     , m_anglesError(new QLabel)
     , m_turns(new QSpinBox)
     , m_table(new QTableWidget(0, kShownColumns))
@@ -42,7 +44,7 @@ CTargetPanel::CTargetPanel(CRotula2View& view, QWidget* parent)
     m_table->setObjectName("targets");
     m_anglesError->setStyleSheet(QStringLiteral("color: #c00000"));
     m_turns->setRange(0, kMaxTurns);
-    m_turns->setValue(view.Marks().Turns());
+    m_turns->setValue(document.Marks().Turns());
     const std::vector<std::string> titles = TargetTable::HeaderRow(TargetTable::Headers::Interface);
     QStringList headers;
     for (int i = 0; i < kShownColumns; ++i)
@@ -60,8 +62,8 @@ CTargetPanel::CTargetPanel(CRotula2View& view, QWidget* parent)
     setWidget(body);
 
     connect(m_angles, &QLineEdit::editingFinished, this, &CTargetPanel::ReadAngles);
-    connect(m_turns, qOverload<int>(&QSpinBox::valueChanged), &view, &CRotula2View::SetTargetTurns);
-    connect(&view, &CRotula2View::targetsChanged, this, &CTargetPanel::ShowMarks);
+    connect(m_turns, qOverload<int>(&QSpinBox::valueChanged), &m_doc, &CChartDocument::SetTargetTurns);
+    connect(&m_doc, &CChartDocument::marksChanged, this, &CTargetPanel::ShowMarks);
     ShowMarks();
 }
 
@@ -84,9 +86,9 @@ QWidget* CTargetPanel::BuildButtons()
     clear->setObjectName("clear");
     m_exportCsv->setObjectName("exportCsv");
     m_exportCalendar->setObjectName("exportCalendar");
-    connect(clear, &QPushButton::clicked, &m_view, &CRotula2View::ClearMarks);
-    connect(m_exportCsv, &QPushButton::clicked, &m_view, &CRotula2View::ExportTargetTable);
-    connect(m_exportCalendar, &QPushButton::clicked, &m_view, &CRotula2View::ExportTargetCalendar);
+    connect(clear, &QPushButton::clicked, &m_doc, &CChartDocument::ClearMarks);
+    connect(m_exportCsv, &QPushButton::clicked, &m_dialogs, &CDocumentDialogs::ExportTargetTable);
+    connect(m_exportCalendar, &QPushButton::clicked, &m_dialogs, &CDocumentDialogs::ExportTargetCalendar);
 
     auto* buttons = new QWidget;
     auto* row = new QHBoxLayout(buttons);
@@ -102,13 +104,13 @@ void CTargetPanel::ReadAngles()
 {
     const Result<std::vector<double>> angles = PivotInput::ReadAngles(m_angles->text().toStdString());
     m_anglesError->setText(angles.Ok() ? QString() : Text(angles.Message()));
-    if (angles.Ok() && angles.Value() != m_view.Marks().Angles())
-        m_view.SetTargetAngles(angles.Value());
+    if (angles.Ok() && angles.Value() != m_doc.Marks().Angles())
+        m_doc.SetTargetAngles(angles.Value());
 }
 
 void CTargetPanel::ShowMarks()
 {
-    const CTargetMarks& marks = m_view.Marks();
+    const CTargetMarks& marks = m_doc.Marks();
     const std::vector<Target>& targets = marks.Targets();
     if (const std::optional<Target>& pivot = marks.PivotRow())
         m_pivot->setText(tr("支点: 编号 %1, 价格 %2, 日期 %3")

@@ -2,18 +2,18 @@
 
 #include <QDockWidget>
 
-class CRotula2View;
+class CChartDocument;
+class CDocumentDialogs;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
 class QTableWidget;
 
-// The 目标 dock: the pivot and its targets as the view's marks hold them,
-// the angles and turns they are projected by, and buttons that clear the
-// marks and export the targets. The view owns the marks; the panel shows
-// them whenever the view says they changed and hands the user's angles and
-// turns to it.
+// The 目标 dock: the pivot and its targets as the document's marks hold
+// them, the angles and turns they are projected by, and buttons that clear
+// the marks and export the targets. The panel shows the marks whenever the
+// document says they changed and hands the user's angles and turns to it.
 class CTargetPanel : public QDockWidget {
     Q_OBJECT
 
@@ -21,7 +21,7 @@ public:
     // Turns beyond this reach past the rings of any chart but the largest.
     static constexpr int kMaxTurns = 10;
 
-    explicit CTargetPanel(CRotula2View& view, QWidget* parent = nullptr);
+    CTargetPanel(CChartDocument& document, CDocumentDialogs& dialogs, QWidget* parent = nullptr);
 
     QTableWidget* Table() const { return m_table; }
 
@@ -32,7 +32,8 @@ private:
     void ReadAngles();
     void ShowMarks();
 
-    CRotula2View& m_view;
+    CChartDocument& m_doc;
+    CDocumentDialogs& m_dialogs;
     QLabel* m_pivot = nullptr;
     QLineEdit* m_angles = nullptr;
     QLabel* m_anglesError = nullptr;

@@ -27,14 +27,15 @@ public:
     explicit CChartHistory(CChartStep::Apply apply);
 
     // Commits what changed since the last Begin, then captures the current
-    // chart; true when that pushed a step.
-    bool Begin(CChartSet& charts);
-    // Pushes a step when the chart begun on changed; true when one was pushed.
-    bool End(CChartSet& charts, const QString& name);
-    bool End(CChartSet& charts, Gesture gesture);
+    // chart; the parts of the step that pushed, if any.
+    CChartState::Parts Begin(CChartSet& charts);
+    // Pushes a step when the chart begun on changed; the parts it changed,
+    // none when nothing was pushed.
+    CChartState::Parts End(CChartSet& charts, const QString& name);
+    CChartState::Parts End(CChartSet& charts, Gesture gesture);
     // Makes a step of a change in progress (a drag that has moved), so that
     // no other change takes it in.
-    bool Commit(CChartSet& charts);
+    CChartState::Parts Commit(CChartSet& charts);
 
     // Undo and redo first commit a change in progress, which they then undo
     // or keep going from what they leave.
@@ -49,8 +50,8 @@ public:
     static constexpr int kLimit = 100;
 
 private:
-    // The parts changed since Begin, the chart's values settled as a paint
-    // leaves them; none when nothing was begun or nothing changed.
+    // The parts changed since Begin, the chart's layout settled; none when
+    // nothing was begun or nothing changed.
     CChartState::Parts Changes(CChartSet& charts);
     void Push(CChartSet& charts, CChartState::Parts changes, const QString& name);
     void Capture(const CChartSet& charts);

@@ -11,9 +11,9 @@ CChartHistory::CChartHistory(CChartStep::Apply apply)
     m_stack.setUndoLimit(kLimit);
 }
 
-bool CChartHistory::Begin(CChartSet& charts)
+CChartState::Parts CChartHistory::Begin(CChartSet& charts)
 {
-    const bool committed = Commit(charts);
+    const CChartState::Parts committed = Commit(charts);
     Capture(charts);
     return committed;
 }
@@ -23,24 +23,22 @@ void CChartHistory::Capture(const CChartSet& charts)
     m_pending = Pending {charts.Kind(), CChartState::Capture(*charts.Current())};
 }
 
-bool CChartHistory::Commit(CChartSet& charts) { return End(charts, Gesture::Left); }
+CChartState::Parts CChartHistory::Commit(CChartSet& charts) { return End(charts, Gesture::Left); }
 
-bool CChartHistory::End(CChartSet& charts, const QString& name)
+CChartState::Parts CChartHistory::End(CChartSet& charts, const QString& name)
 {
     const CChartState::Parts changes = Changes(charts);
-    if (changes.none())
-        return false;
-    Push(charts, changes, name);
-    return true;
+    if (changes.any())
+        Push(charts, changes, name);
+    return changes;
 }
 
-bool CChartHistory::End(CChartSet& charts, Gesture gesture)
+CChartState::Parts CChartHistory::End(CChartSet& charts, Gesture gesture)
 {
     const CChartState::Parts changes = Changes(charts);
-    if (changes.none())
-        return false;
-    Push(charts, changes, MouseStepName(gesture, changes, charts.Chart(m_pending->kind)->m_nTool));
-    return true;
+    if (changes.any())
+        Push(charts, changes, MouseStepName(gesture, changes, charts.Chart(m_pending->kind)->m_nTool));
+    return changes;
 }
 
 CChartState::Parts CChartHistory::Changes(CChartSet& charts)
