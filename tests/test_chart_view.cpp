@@ -32,6 +32,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
@@ -548,6 +549,28 @@ TEST_F(ChartView, EveryStoredChangeIsOneNamedStepThatUndoesAndRedoesToTheBytes)
     dialogs.saveAnswer = QMessageBox::Discard; // the hexagon looked at during the step joined the set
     dialogs.NewDocument();
     EXPECT_FALSE(doc.UndoStack().canRedo());
+}
+
+// The document needs no window, and says what each edit changed.
+TEST(ChartDocument, EditsRecordTheirOwnStepsAndSayWhatChanged)
+{
+    CChartDocument alone;
+    QSignalSpy switches(&alone, &CChartDocument::switchesChanged);
+    QSignalSpy parameters(&alone, &CChartDocument::parametersChanged);
+    QSignalSpy annotations(&alone, &CChartDocument::annotationsChanged);
+    QSignalSpy modified(&alone, &CChartDocument::modifiedChanged);
+    alone.FlipSwitch(DisplaySwitch::Time);
+    alone.ClearDrawings(); // nothing to clear: no step
+    alone.EditChart("rings", [](CBaseDraw& chart) { return chart.SetRings(5), true; });
+    EXPECT_EQ(switches.count(), 1);
+    EXPECT_EQ(parameters.count(), 1);
+    EXPECT_EQ(annotations.count(), 0);
+    EXPECT_EQ(alone.UndoStack().count(), 2);
+    EXPECT_EQ(modified.count(), 1);
+    alone.Undo();
+    alone.Undo();
+    EXPECT_FALSE(alone.IsModified());
+    EXPECT_EQ(modified.count(), 2);
 }
 
 } // namespace
