@@ -48,7 +48,7 @@ CChartState::Parts CChartHistory::Changes(CChartSet& charts)
     CBaseDraw* chart = m_pending ? charts.Chart(m_pending->kind) : nullptr;
     if (!chart || m_pending->before.Differing(CChartState::Capture(*chart)).none())
         return {};
-    SettlePaintedValues(*chart);
+    chart->UpdateLayout();
     return m_pending->before.Differing(CChartState::Capture(*chart));
 }
 

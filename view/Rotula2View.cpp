@@ -443,7 +443,7 @@ void CRotula2View::Find()
 bool CRotula2View::ShowCell(const CellQuery& query)
 {
     CBaseDraw& chart = Chart();
-    SettlePaintedValues(chart); // lays out what the last change left unpainted
+    chart.UpdateLayout(); // lays out what the last change left unpainted
     const Result<int> found = FindCell(chart, *FindChartKind(m_charts->Kind()), query);
     if (!found.Ok()) {
         ShowMessage(QMessageBox::Information, QString::fromStdString(found.Message()));
@@ -745,7 +745,7 @@ bool CRotula2View::UpdateModified()
 // taken as saved, so that showing a chart is not taken for a change.
 void CRotula2View::MarkSaved()
 {
-    SettlePaintedValues(Chart());
+    Chart().UpdateLayout();
     m_unsaved.MarkSaved(*m_charts);
     m_bModified = false;
 }
