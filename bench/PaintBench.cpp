@@ -2,7 +2,6 @@
 // the painter surface; floor/KIND/RINGS replays the same picture with nothing
 // computed (COpReplay), the least any paint of it can cost; zoomed/KIND/40
 // paints a window onto the largest chart zoomed in, as the view does;
-// settle/KIND/RINGS the scratch paint each undo step and each save makes;
 // note/lines/N and note/chars/N paint a chart whose one note has N short
 // lines or one line of N characters.
 
@@ -128,15 +127,6 @@ void BenchZoomed(benchmark::State& state, const ChartKind& kind, int rings)
     TimePaints(state, *chart, painter, kZoomedIn, cache);
 }
 
-void BenchSettle(benchmark::State& state, const ChartKind& kind, int rings)
-{
-    ProcessMemory::ResetPeak();
-    const std::unique_ptr<CBaseDraw> chart = MakeBenchChart(kind, rings);
-    for (auto _ : state)
-        SettlePaintedValues(*chart);
-    state.counters["peak_mib"] = ProcessMemory::PeakBeyondIdleMiB();
-}
-
 // A default Square of Nine with one long note, painted as the window paints
 // it; first_paint_ms is the paint that lays the note out.
 void BenchLongNote(benchmark::State& state, const std::string& text)
@@ -174,8 +164,6 @@ void RegisterPaintBenchmarks()
             benchmark::RegisterBenchmark(("paint/" + suffix).c_str(), BenchPaint, kind, rings)
                 ->Unit(benchmark::kMillisecond);
             benchmark::RegisterBenchmark(("floor/" + suffix).c_str(), BenchFloor, kind, rings)
-                ->Unit(benchmark::kMillisecond);
-            benchmark::RegisterBenchmark(("settle/" + suffix).c_str(), BenchSettle, kind, rings)
                 ->Unit(benchmark::kMillisecond);
         }
         const int largest = BenchRings(kind).back();

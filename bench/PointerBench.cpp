@@ -7,7 +7,6 @@
 
 #include "BaseDraw.h"
 #include "CellFacts.h"
-#include "ChartExport.h"
 #include "ChartKinds.h"
 #include "PointerStatus.h"
 
@@ -23,21 +22,6 @@ namespace {
 // Room for a cell of at least one unit on every kind at the most rings.
 constexpr int kSide = 6000;
 constexpr int kPoints = 997;
-
-// Lays a chart out without drawing or measuring anything.
-class CNullSurface : public CDrawSurface {
-public:
-    void Ellipse(const Rect&) override {}
-    void FillRect(const Rect&, const Brush&) override {}
-    void FillEllipse(const Rect&, const Brush&) override {}
-    void Draw3dRect(const Rect&, Color, Color) override {}
-    int DrawText(const std::string&, Rect&, unsigned) override { return 0; }
-    bool MayShowText(const std::string&, const Rect&) override { return false; }
-
-protected:
-    void DoLineTo(Point, Point) override {}
-    void DoFillSolidRect(const Rect&, Color) override {}
-};
 
 // Points along the chart's diagonal and its middle row.
 std::vector<Point> SweepOf(const Rect& rc)
@@ -59,9 +43,7 @@ void BenchPointer(benchmark::State& state, const ChartKind& kind)
     chart->m_rcClient = {0, 0, kSide, kSide};
     chart->m_szCanvas = {kSide, kSide};
     chart->m_bShowTime = true;
-    CNullSurface layout;
-    PaintChart(*chart, layout);
-    const std::vector<Point> points = SweepOf(chart->m_rcChart);
+    const std::vector<Point> points = SweepOf(chart->ChartRect());
     long long onCells = 0;
     for (auto _ : state) {
         for (const Point pt : points) {

@@ -68,7 +68,12 @@ CBaseDraw::~CBaseDraw()
     m_Comments.clear();
 }
 
-void CBaseDraw::Draw(CDrawSurface& /*dc*/) { m_nLastYear = 0; }
+// The first date label of every pass shows its year.
+void CBaseDraw::Draw(CDrawSurface& /*dc*/)
+{
+    m_nLastYear = 0;
+    UpdateLayout();
+}
 
 float CBaseDraw::GetOuterRadius() { return 0.0f; }
 
@@ -89,6 +94,46 @@ int CBaseDraw::LayoutRings() const
 std::string CBaseDraw::GetName() { return {}; }
 
 bool CBaseDraw::CellsFit() const { return true; }
+
+void CBaseDraw::UpdateLayout()
+{
+    EnsureLayout();
+    if (DrawsOverlays())
+        SettleOverlayRadii();
+}
+
+const Rect& CBaseDraw::ChartRect()
+{
+    EnsureLayout();
+    return m_rcChart;
+}
+
+void CBaseDraw::EnsureLayout()
+{
+    const LayoutInputs inputs = CurrentLayoutInputs();
+    if (m_laidOutFor && SameInputs(*m_laidOutFor, inputs))
+        return;
+    m_laidOutFor = inputs;
+    Layout();
+}
+
+void CBaseDraw::Layout() {}
+
+// A chart whose cells do not fit draws nothing.
+bool CBaseDraw::DrawsOverlays() const { return CellsFit(); }
+
+// The wheel's hub and the master chart's cells are fixed sizes, and the
+// zoom changes only the labels' font: neither is an input.
+CBaseDraw::LayoutInputs CBaseDraw::CurrentLayoutInputs() const
+{
+    return {m_nRings, m_rcClient, m_bShowCalendarRing, m_bShowAngleRing};
+}
+
+bool CBaseDraw::SameInputs(const LayoutInputs& a, const LayoutInputs& b)
+{
+    return a.rings == b.rings && a.client == b.client && a.calendarRing == b.calendarRing &&
+           a.angleRing == b.angleRing;
+}
 
 void CBaseDraw::Invalidate()
 {

@@ -68,6 +68,15 @@ public:
     // True for a chart without a layout of its own.
     virtual bool CellsFit() const;
 
+    // Brings the geometry up to date with the chart's inputs and settles the
+    // stored values that follow from it: equal triangle and squares radii
+    // (both 0 on a new chart) become half the chart's width, and a shown star
+    // without a radius takes the outer radius. Draw calls it first; whoever
+    // captures or compares a chart's stored values calls it before.
+    void UpdateLayout();
+    // m_rcChart as the current inputs lay it out.
+    const Rect& ChartRect();
+
     // Mouse operations, called by the view with points in chart coordinates.
     int OnLButtonDown(unsigned flags, int x, int y);
     int AddComment(int x, int y);
@@ -193,6 +202,18 @@ public:
     std::array<Rect, kBodyCount> m_rcPlanetMarks {};
 
 protected:
+    // Lays the chart out again when an input of its layout changed since the
+    // last time: the ring count, m_rcClient or an outer ring switch. Every
+    // geometry question asks it first, so a chart answers without a paint;
+    // unchanged inputs cost one comparison.
+    void EnsureLayout();
+    // Computes m_rcChart and the kind's own geometry from those inputs;
+    // nothing for a chart without a layout of its own.
+    virtual void Layout();
+    // Whether the laid-out chart draws the triangle, squares and star, whose
+    // radii follow from its size.
+    virtual bool DrawsOverlays() const;
+
     // The point at screen angle a (degrees, counter-clockwise) and radius r
     // about the centre of m_rcChart, with the overlays' roundings.
     Point OverlayPoint(double a, float r) const;
@@ -202,6 +223,17 @@ protected:
     void DrawDraggedLine(CDrawSurface& dc, Point p, Point q, int penWidth);
 
 private:
+    // What a layout is computed from.
+    struct LayoutInputs {
+        int rings = 0;
+        Rect client;
+        bool calendarRing = false;
+        bool angleRing = false;
+    };
+    LayoutInputs CurrentLayoutInputs() const;
+    static bool SameInputs(const LayoutInputs& a, const LayoutInputs& b);
+    void SettleOverlayRadii();
+
     // ComposeCellLabel without the memo.
     std::optional<std::string> ComposeFreshLabel(int n);
     CLabelMemo::Key LabelKey() const;
@@ -210,4 +242,5 @@ private:
                             const Pen& side, const Pen& spoke, Color handleColor, Rect& handle);
 
     CLabelMemo m_labelMemo;
+    std::optional<LayoutInputs> m_laidOutFor; // none before the first layout
 };

@@ -16,6 +16,8 @@ constexpr int kNoteOffset = 20; // notes sit right of and below their cell's cen
 // come only from damaged files and would stall the paint.
 constexpr int kMaxDivisions = 360;
 
+bool HasStar(int divisions) { return 1 <= divisions && divisions <= kMaxDivisions; }
+
 // v / zoom truncated towards zero; a zoom of 0 (damaged file) saturates
 // instead of dividing by zero.
 int DivideByZoom(double v, float zoom)
@@ -159,14 +161,21 @@ void CBaseDraw::DrawPolygonOverlay(CDrawSurface& dc, int vertices, float angle, 
 }
 
 // Equal radii (both 0 on a new chart) reset both figures to half the chart
-// width, on every call, shown or not.
-void CBaseDraw::DrawSquaresAndTriangle(CDrawSurface& dc)
+// width at every layout, shown or not; a star takes the outer radius the
+// first time it is shown.
+void CBaseDraw::SettleOverlayRadii()
 {
     if (m_fSquaresRadius == m_fTriangleRadius) {
         const float half = static_cast<float>(m_rcChart.Width() / 2);
         m_fSquaresRadius = half;
         m_fTriangleRadius = half;
     }
+    if (m_bShowDivisions && HasStar(m_nDivisions) && m_fDivisionsRadius < 0.001f)
+        m_fDivisionsRadius = GetOuterRadius();
+}
+
+void CBaseDraw::DrawSquaresAndTriangle(CDrawSurface& dc)
+{
     if (m_bShowTriangle)
         DrawPolygonOverlay(dc, 3, m_fTriangleAngle, m_fTriangleRadius, {PenStyle::Solid, 1, Colors::Red},
                            {PenStyle::Dot, 1, Colors::Red}, Colors::Red, m_rcTriangleHandle);
@@ -176,18 +185,15 @@ void CBaseDraw::DrawSquaresAndTriangle(CDrawSurface& dc)
 }
 
 // The divisions star: spokes from the centre, red every fourth, blue on the
-// other even ones, dotted grey between. Its radius defaults to the chart's
-// outer radius the first time it is shown.
+// other even ones, dotted grey between.
 void CBaseDraw::DrawDivisions(CDrawSurface& dc)
 {
     if (!m_bShowDivisions)
         return;
-    if (m_nDivisions < 1 || m_nDivisions > kMaxDivisions) {
+    if (!HasStar(m_nDivisions)) {
         m_rcDivisionsHandle = {}; // no star, nothing to drag
         return;
     }
-    if (m_fDivisionsRadius < 0.001f)
-        m_fDivisionsRadius = GetOuterRadius();
     const Pen red{PenStyle::Solid, 0, Colors::Red};
     const Pen blue{PenStyle::Solid, 0, Colors::Blue};
     const Pen grey{PenStyle::Dot, 0, Colors::Grey};

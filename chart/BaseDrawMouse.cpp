@@ -170,7 +170,7 @@ bool CBaseDraw::DragOverlay(Point pt)
     if (!h)
         return false;
     float distance = 0.0f;
-    const float angle = AngleFromCenter(pt, m_rcChart.Center(), distance);
+    const float angle = AngleFromCenter(pt, ChartRect().Center(), distance);
     ApplyDrag(*this, *h, angle, distance);
     Invalidate();
     return true;
@@ -191,7 +191,7 @@ int CBaseDraw::OnLButtonDown(unsigned /*flags*/, int x, int y)
 {
     if (AddComment(x, y) || BeginOverlayDrag({x, y}))
         return 1;
-    if (!m_rcChart.Contains(x, y))
+    if (!ChartRect().Contains(x, y))
         return 0;
     m_nLineStartCell = HitTest(x, y);
     // No stale end cell from the previous drag before the pointer moves.
@@ -224,7 +224,7 @@ void CBaseDraw::OnMouseMove(unsigned /*flags*/, int x, int y)
         return;
     // Only a line that the paint shows needs a repaint when its end moves or it goes.
     const bool shown = ShowsDraggedLine();
-    if (!m_rcChart.Contains(x, y)) {
+    if (!ChartRect().Contains(x, y)) {
         m_bDrawingLine = 0; // leaving the chart cancels a line drag
         if (shown)
             Invalidate();

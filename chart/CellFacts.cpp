@@ -86,7 +86,7 @@ int CellAt(CBaseDraw& chart, const ChartKind& kind, Point pt)
 {
     // The squares and the master chart lay m_rcChart over their cells; the
     // round charts' hit tests answer 0 beside their circles themselves.
-    if (!chart.m_rcChart.Contains(pt))
+    if (!chart.ChartRect().Contains(pt))
         return 0;
     const int n = chart.HitTest(pt.x, pt.y);
     return n >= 1 && n <= kind.cellCount(chart.LayoutRings()) ? n : 0;
@@ -103,7 +103,7 @@ CellFacts FactsOfCell(CBaseDraw& chart, const ChartKind& kind, int n)
     facts.ring = RingOf(kind, n, chart.LayoutRings());
     facts.centre = chart.GetCellCenter(n);
     float distance = 0.0f;
-    const float angle = CBaseDraw::AngleFromCenter(facts.centre, chart.m_rcChart.Center(), distance);
+    const float angle = CBaseDraw::AngleFromCenter(facts.centre, chart.ChartRect().Center(), distance);
     // The atan of a point straight right can come out as -0, printed "-0.00".
     facts.angle = angle > 0.0f ? angle : 0.0f;
     return facts;

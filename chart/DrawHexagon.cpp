@@ -6,7 +6,6 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 #include <utility>
 
 namespace {
@@ -15,12 +14,6 @@ namespace {
 constexpr int kOuterRingsMargin = 50;
 // m_rcChart lies this far inside the outermost boundary's circle.
 constexpr int kChartInset = 10;
-
-// The most rings whose numbers, up to 3N(N + 1), fit an int: the hit test
-// counts rings raised after the layout up to this one.
-constexpr std::int64_t kMaxNumberedRings = 26754;
-static_assert(3 * kMaxNumberedRings * (kMaxNumberedRings + 1) <= std::numeric_limits<int>::max());
-static_assert(3 * (kMaxNumberedRings + 1) * (kMaxNumberedRings + 2) > std::numeric_limits<int>::max());
 
 // Last number of ring k, on its corner at the right.
 std::int64_t LastOfRing(std::int64_t k) { return 3 * k * (k + 1); }
@@ -49,8 +42,8 @@ std::string CDrawHexagon::GetName() { return "Hexagon"; }
 // the marks, the lines and the overlays.
 void CDrawHexagon::Draw(CDrawSurface& dc)
 {
-    CBaseDraw::Draw(dc); // the first date label of every pass shows its year
-    if (!Layout())
+    CBaseDraw::Draw(dc); // lays out; the first date label of the pass shows its year
+    if (!CellsFit())
         return;
     const Font previousFont = dc.SelectFont(LabelFont());
     const BkMode previousMode = dc.SetBkMode(BkMode::Transparent);
@@ -84,20 +77,19 @@ int CDrawHexagon::FittingCellSize() const
 }
 
 // Centred in the layout area.
-bool CDrawHexagon::Layout()
+void CDrawHexagon::Layout()
 {
     m_nCellSize = FittingCellSize();
     if (m_nCellSize < 1) {
         m_nCellSize = 0;
         m_ptCenter = {};
         m_rcChart = {};
-        return false;
+        return;
     }
     m_ptCenter = LayoutArea().Center();
     const int half = m_nCellSize * m_nRings;
     m_rcChart = {m_ptCenter.x - half, m_ptCenter.y - half, m_ptCenter.x + half, m_ptCenter.y + half};
     m_rcChart.Deflate(kChartInset);
-    return true;
 }
 
 CDrawHexagon::Hexagon CDrawHexagon::HexagonAt(double radius) const
@@ -192,6 +184,7 @@ void CDrawHexagon::DrawHexCellLabel(CDrawSurface& dc, Point p, int n, Position k
 // n's edge; numbers below 1 are no cell and sit on the centre.
 Point CDrawHexagon::GetCellCenter(int n)
 {
+    EnsureLayout();
     if (n < 1)
         return m_ptCenter;
     const std::int64_t k = RingOf(n);
@@ -221,17 +214,17 @@ int CDrawHexagon::RingOf(int n)
 // ring's edge in the point's 60-degree sector.
 int CDrawHexagon::HitTest(int x, int y)
 {
+    EnsureLayout();
     if (m_nCellSize < 1)
-        return 0; // no layout yet, or nothing drawn
-    const int rings = static_cast<int>(std::min<std::int64_t>(m_nRings, kMaxNumberedRings));
+        return 0; // nothing laid out
     float d = 0.0f;
     const float a = ScreenAngleOf(x, y, d);
     int k = TruncToInt(static_cast<double>(d) / m_nCellSize + 1.0);
     // A boundary reaches its circle only at the corners: near the middle of
     // an edge the point can lie several rings further out.
-    while (k <= rings && !InsideBoundary(k, {x, y}))
+    while (k <= m_nRings && !InsideBoundary(k, {x, y}))
         ++k;
-    if (k > rings)
+    if (k > m_nRings)
         return 0;
     return NumberOnEdge(k, std::min(5, static_cast<int>(a / 60.0f)), x);
 }

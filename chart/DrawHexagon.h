@@ -32,8 +32,12 @@ public:
     // The ring of number n >= 1: j for 3j(j-1)+1 to 3j(j+1).
     static int RingOf(int n);
 
-    // Distance between two successive ring boundaries; set by every Draw.
+    // Distance between two successive ring boundaries as the current inputs
+    // lay them out; 0 where the rings do not fit.
     int m_nCellSize = 0;
+
+protected:
+    void Layout() override;
 
 private:
     enum class Position { Corner, EdgeMiddle, Plain };
@@ -44,7 +48,6 @@ private:
     Rect LayoutArea() const;
     // The width of a ring in the layout area, or 0 where none fits.
     int FittingCellSize() const;
-    bool Layout();
     Hexagon HexagonAt(double radius) const;
     // Corner i of the hexagon of a radius, at the drawing angle 60 i.
     Point CornerAt(int i, double radius) const;

@@ -20,24 +20,33 @@ void Line(CDrawSurface& dc, int x1, int y1, int x2, int y2)
 
 } // namespace
 
-// The label font and background, the table, then the surface restored. The
-// chart's rectangle is the table: the previous one when none could be drawn.
+// The label font and background, the table, then the surface restored.
 void CDrawMasterChart::Draw(CDrawSurface& dc)
 {
-    CBaseDraw::Draw(dc); // the first date label of every pass shows its year
+    CBaseDraw::Draw(dc); // lays out; the first date label of the pass shows its year
     const Font previousFont = dc.SelectFont(LabelFont());
     const BkMode previousMode = dc.SetBkMode(BkMode::Transparent);
-    Point origin;
-    if (TableOrigin(origin))
-        DrawTable(dc, origin);
+    if (CellsFit())
+        DrawTable(dc);
     dc.SetTextColor(Colors::Black);
     dc.SetBkMode(previousMode);
     dc.SelectFont(previousFont);
+}
+
+// The chart's rectangle is the table: the previous one when none can be drawn.
+void CDrawMasterChart::Layout()
+{
+    Point origin;
+    if (TableOrigin(origin))
+        m_rcTable = {origin.x, origin.y, origin.x + m_nCellWidth * m_nRings, origin.y + m_nCellHeight * m_nRings};
     m_rcChart = m_rcTable;
 }
 
+bool CDrawMasterChart::DrawsOverlays() const { return false; }
+
 Point CDrawMasterChart::GetCellCenter(int n)
 {
+    EnsureLayout();
     if (!HasUsableSize())
         return {m_rcTable.left, m_rcTable.top};
     std::int64_t row = 0;
@@ -52,6 +61,7 @@ Point CDrawMasterChart::GetCellCenter(int n)
 // the table still gives column or row 0.
 int CDrawMasterChart::HitTest(int x, int y)
 {
+    EnsureLayout();
     if (!HasUsableSize())
         return 0;
     const std::int64_t column = (std::int64_t{x} - m_rcTable.left) / m_nCellWidth;
@@ -118,18 +128,18 @@ Color CDrawMasterChart::LabelColor(int c, int k, int size)
 // Column by column from the left, each cell from the bottom up: colour,
 // label, then the grid lines the cell completes. The annotations go in
 // before the first cell, under every label and grid line.
-void CDrawMasterChart::DrawTable(CDrawSurface& dc, Point origin)
+void CDrawMasterChart::DrawTable(CDrawSurface& dc)
 {
     const int size = m_nRings;
-    const int bottom = origin.y + m_nCellHeight * size;
-    int x = origin.x;
+    const int bottom = m_rcTable.bottom;
+    int x = m_rcTable.left;
     int n = 1;
     for (int c = 1; c <= size; ++c) {
         int cursor = bottom;
         for (int k = 1; k <= size; ++k, ++n) {
             dc.SetTextColor(LabelColor(c, k, size));
             if (n == 1)
-                BeginTable(dc, origin);
+                BeginTable(dc);
             const Rect cell{x, cursor - m_nCellHeight, x + m_nCellWidth, cursor};
             cursor = cell.top;
             if (const std::optional<std::string>& text = ComposeCellLabel(n))
@@ -140,15 +150,11 @@ void CDrawMasterChart::DrawTable(CDrawSurface& dc, Point origin)
         x += m_nCellWidth;
         DrawColumnEdges(dc, c, x);
     }
-    m_rcTable.right = x;
-    m_rcTable.bottom = bottom;
 }
 
-// The table's corner is known from here on, so the cell centres are too.
-void CDrawMasterChart::BeginTable(CDrawSurface& dc, Point origin)
+// Everything the user adds, under the labels and grid lines.
+void CDrawMasterChart::BeginTable(CDrawSurface& dc)
 {
-    m_rcTable.left = origin.x;
-    m_rcTable.top = origin.y;
     DrawRubberBandLine(dc);
     DrawTableFills(dc);
     DrawLines(dc);

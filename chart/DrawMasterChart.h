@@ -32,10 +32,15 @@ public:
     // edges beyond int saturate.
     Rect GetCellRect(std::int64_t row, std::int64_t column) const;
 
-    // Left and top are set at the start of every Draw, right and bottom at its end.
+    // The table as the current rings and client area lay it out. The cell
+    // size is fixed: the layout does not watch it.
     Rect m_rcTable;
     int m_nCellWidth = 60;
     int m_nCellHeight = 40;
+
+protected:
+    void Layout() override;
+    bool DrawsOverlays() const override;
 
 private:
     bool HasUsableSize() const;
@@ -48,8 +53,8 @@ private:
     // from the left and k from the bottom, in a table of `size` cells a side.
     static Color LabelColor(int c, int k, int size);
 
-    void DrawTable(CDrawSurface& dc, Point origin);
-    void BeginTable(CDrawSurface& dc, Point origin);
+    void DrawTable(CDrawSurface& dc);
+    void BeginTable(CDrawSurface& dc);
     void DrawRowLines(CDrawSurface& dc, int k, const Rect& cell);
     void DrawColumnEdges(CDrawSurface& dc, int c, int x);
     void DrawRubberBandLine(CDrawSurface& dc);

@@ -3,7 +3,6 @@
 #include "ChartMath.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace {
 
@@ -11,9 +10,6 @@ constexpr int kSectors = 24;
 constexpr double kSectorDegrees = 15.0;
 // 60 units above and below the wheel, whether an outer ring is shown or not.
 constexpr int kMargin = 120;
-// The most rings whose numbers, up to 24N, fit an int: the hit test counts
-// rings raised after the layout up to this one.
-constexpr int kMaxNumberedRings = std::numeric_limits<int>::max() / kSectors;
 
 // Colour of a label by its place relative to the four-square cross: red on
 // the cross's arms, blue 120 and 240 degrees on from its first arm.
@@ -36,8 +32,8 @@ std::string CDrawWheel::GetName() { return "Wheel"; }
 // last label.
 void CDrawWheel::Draw(CDrawSurface& dc)
 {
-    CBaseDraw::Draw(dc); // the first date label of every pass shows its year
-    if (!Layout())
+    CBaseDraw::Draw(dc); // lays out; the first date label of the pass shows its year
+    if (!CellsFit())
         return;
     const Brush previousBrush = DrawRingShading(dc);
     dc.Ellipse(HubRect()); // with the brush of the innermost ring's circle
@@ -69,19 +65,18 @@ int CDrawWheel::FittingRingSize() const
     return static_cast<int>(std::max<std::int64_t>(room / (2 * std::int64_t{m_nRings}), 0));
 }
 
-bool CDrawWheel::Layout()
+void CDrawWheel::Layout()
 {
     m_nRingSize = FittingRingSize();
     if (m_nRingSize < 1) {
         m_nRingSize = 0;
         m_ptCenter = {};
         m_rcChart = {};
-        return false;
+        return;
     }
     m_ptCenter = m_rcClient.Center();
     m_rcChart = HubRect();
     m_rcChart.Inflate(m_nRingSize * m_nRings); // the bounding square of the outer circle
-    return true;
 }
 
 Rect CDrawWheel::HubRect() const
@@ -152,21 +147,23 @@ Font CDrawWheel::WheelLabelFont() const
 // quite one.
 Point CDrawWheel::GetCellCenter(int n)
 {
+    EnsureLayout();
     const std::int64_t k = std::int64_t{n} - 1;
     return PointAtScreenAngle(kSectorDegrees * static_cast<double>(k) + 7.5, CellRadius(k / kSectors));
 }
 
 int CDrawWheel::HitTest(int x, int y)
 {
+    EnsureLayout();
     if (m_nRingSize < 1)
-        return 0; // no layout yet, or nothing drawn
+        return 0; // nothing laid out
     float d = 0.0f;
     const float a = ScreenAngleOf(x, y, d);
     const int inner = m_nHubDiameter / 2;
     if (d < static_cast<float>(inner))
         return 0; // the hub holds no cells
     const int ring = TruncToInt((static_cast<double>(d) - inner) / m_nRingSize);
-    if (ring >= std::min(m_nRings, kMaxNumberedRings))
+    if (ring >= m_nRings)
         return 0; // outside the outer circle
     const int sector = std::min(kSectors - 1, static_cast<int>(a / static_cast<float>(kSectorDegrees)));
     return kSectors * ring + sector + 1;

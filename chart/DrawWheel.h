@@ -24,14 +24,17 @@ public:
     std::string GetName() override;
     bool CellsFit() const override;
 
-    // Radial width of one ring; set by every Draw.
+    // Radial width of one ring as the current inputs lay it out; 0 where
+    // the rings do not fit.
     int m_nRingSize = 0;
-    int m_nHubDiameter = 80;
+    int m_nHubDiameter = 80; // fixed: the layout does not watch it
+
+protected:
+    void Layout() override;
 
 private:
     // The width of a ring in the client area, or 0 where none fits.
     int FittingRingSize() const;
-    bool Layout();
     Rect HubRect() const;
     // Radius of the circle through the cells of ring r, counted from 0.
     double CellRadius(std::int64_t ring) const;

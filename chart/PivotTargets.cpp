@@ -177,7 +177,7 @@ double StepAngle(float a, float b, double way)
 // full turn past reach, since a spiral never sweeps back a whole turn.
 std::vector<Swept> Walk(CBaseDraw& chart, const ChartKind& kind, int pivot, int step, double reach)
 {
-    const Point centre = chart.m_rcChart.Center();
+    const Point centre = chart.ChartRect().Center();
     const long long cells = CellCount(chart, kind);
     const double way = step * ForwardSign(chart, kind);
     float distance = 0.0f;

@@ -15,6 +15,7 @@ bool InRange(int v) { return -kMaxCoordinate <= v && v <= kMaxCoordinate; }
 
 float CRoundChart::GetOuterRadius()
 {
+    EnsureLayout();
     return static_cast<float>((std::int64_t{m_rcChart.right} - m_rcChart.left) / 2);
 }
 

@@ -15,7 +15,7 @@ public:
     // Half the width of m_rcChart, halved in integers.
     float GetOuterRadius() override;
 
-    // Centre of the chart; set by the layout step of every Draw.
+    // Centre of the chart as the current inputs lay it out.
     Point m_ptCenter;
 
     // Fill marks are 40 x 40 about their cell's centre at every ring size and zoom.

@@ -26,8 +26,8 @@ bool InDrawingRange(std::int64_t v) { return -kMaxCoordinate <= v && v <= kMaxCo
 // The eleven steps of the pass; later steps paint over earlier ones.
 void CSquareGridChart::Draw(CDrawSurface& dc)
 {
-    CBaseDraw::Draw(dc); // the first date label of every pass shows its year
-    if (!Layout())
+    CBaseDraw::Draw(dc); // lays out; the first date label of the pass shows its year
+    if (!CellsFit())
         return;
     DrawBackground(dc);
     DrawGridLines(dc);
@@ -48,12 +48,14 @@ void CSquareGridChart::Draw(CDrawSurface& dc)
 
 float CSquareGridChart::GetOuterRadius()
 {
+    EnsureLayout();
     const std::int64_t height = std::int64_t{m_rcChart.bottom} - m_rcChart.top;
     return static_cast<float>(static_cast<double>(height) * 0.707);
 }
 
 Point CSquareGridChart::GetCellCenter(int n)
 {
+    EnsureLayout();
     int row = 0;
     int col = 0;
     PositionOfNumber(n, row, col);
@@ -62,8 +64,9 @@ Point CSquareGridChart::GetCellCenter(int n)
 
 int CSquareGridChart::HitTest(int x, int y)
 {
+    EnsureLayout();
     if (m_nCellWidth < 1 || m_nCellHeight < 1)
-        return 1; // no grid yet: the centre cell exists in every layout
+        return 1; // no grid: the centre cell exists in every layout
     // Integer division truncates towards zero, so up to one cell left of or
     // above the grid still counts as column or row 1.
     const std::int64_t col = (std::int64_t{x} - m_rcGrid.left) / m_nCellWidth + 1;
@@ -94,14 +97,14 @@ std::optional<CSquareGridChart::Area> CSquareGridChart::FittingArea() const
 
 // Cuts the fitting area into equal cells and drops the remainders at the
 // right and bottom; where the cells do not fit, the grid is empty.
-bool CSquareGridChart::Layout()
+void CSquareGridChart::Layout()
 {
     const std::optional<Area> area = FittingArea();
     if (!area) {
         m_nCells = m_nCellWidth = m_nCellHeight = 0;
         m_rcGrid = Rect{};
         m_rcChart = m_rcGrid;
-        return false;
+        return;
     }
     const std::int64_t width = area->right - area->left;
     const std::int64_t height = area->bottom - area->top;
@@ -112,7 +115,6 @@ bool CSquareGridChart::Layout()
     m_rcGrid = {static_cast<int>(area->left), static_cast<int>(area->top),
                 static_cast<int>(area->right - width % cells), static_cast<int>(area->bottom - height % cells)};
     m_rcChart = m_rcGrid;
-    return true;
 }
 
 bool CSquareGridChart::PositionOnGrid(int n, int& row, int& col) const

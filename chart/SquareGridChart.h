@@ -25,7 +25,9 @@ public:
     int HitTest(int x, int y) override;
     bool CellsFit() const override;
 
-    // Set by the layout step of every Draw; 0 and empty before the first one.
+    // The grid the current rings, client area and outer ring switches lay
+    // out; 0 and empty where the cells do not fit. Kept up to date by every
+    // geometry question and paint.
     int m_nCells = 0;
     int m_nCellHeight = 0;
     int m_nCellWidth = 0;
@@ -44,6 +46,7 @@ protected:
     // The reference lasts until the next call.
     virtual const std::optional<std::string>& CellLabel(int n) = 0;
 
+    void Layout() override;
 
 private:
     // Edges in 64 bits: a file's client rectangle may lie anywhere.
@@ -53,7 +56,6 @@ private:
     // The area the grid is cut from, or nothing when a cell of the current
     // side length would be narrower or lower than one unit there.
     std::optional<Area> FittingArea() const;
-    bool Layout();
     // Position of n, and whether it lies on the current grid.
     bool PositionOnGrid(int n, int& row, int& col) const;
     // Where grid line i (from the top) meets grid line j (from the left).

@@ -181,16 +181,12 @@ int RunCells(CBaseDraw& chart, const ChartOptions& options, std::ostream& out)
 
 int RunCellTable(CBaseDraw& chart, const ChartOptions& options, std::ostream& out)
 {
-    CRecordingSurface dc;
-    PaintChart(chart, dc);
     CellTable::WriteCsv(out, chart, *FindChartKind(options.kind), CellTable::Headers::Keys);
     return 0;
 }
 
 int RunHit(CBaseDraw& chart, int x, int y, std::ostream& out)
 {
-    CRecordingSurface dc;
-    PaintChart(chart, dc);
     out << chart.HitTest(x, y) << '\n';
     return 0;
 }

@@ -1,12 +1,10 @@
 #include "PivotCommands.h"
 
 #include "BaseDraw.h"
-#include "ChartExport.h"
 #include "ChartKinds.h"
 #include "EchoText.h"
 #include "FiniteNumber.h"
 #include "LocalMidnight.h"
-#include "RecordingSurface.h"
 #include "TargetTable.h"
 
 #include <QCommandLineParser>
@@ -95,11 +93,9 @@ bool ReadTargetOptions(const QCommandLineParser& p, PivotOptions& o, std::string
     return true;
 }
 
-// The pivot's cell after one paint lays the chart out, or 0 with the reason on err.
+// The pivot's cell, or 0 with the reason on err.
 int FoundCell(CBaseDraw& chart, const ChartKind& kind, const PivotOptions& o, std::ostream& err)
 {
-    CRecordingSurface dc;
-    PaintChart(chart, dc);
     const Result<int> found = FindCell(chart, kind, o.query);
     if (found.Ok())
         return found.Value();

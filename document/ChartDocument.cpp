@@ -2,7 +2,6 @@
 
 #include "BaseDraw.h"
 #include "CellFacts.h"
-#include "ChartExport.h"
 #include "ChartKinds.h"
 
 #include <QCoreApplication>
@@ -232,9 +231,7 @@ void CChartDocument::AfterMouse(CChartState::Parts parts)
 
 Result<int> CChartDocument::Find(const CellQuery& query)
 {
-    CBaseDraw& chart = Chart();
-    SettlePaintedValues(chart);
-    const Result<int> found = FindCell(chart, Kind(), query);
+    const Result<int> found = FindCell(Chart(), Kind(), query);
     if (!found.Ok())
         return found;
     m_marks.SetFound(found.Value());
@@ -376,11 +373,11 @@ void CChartDocument::UpdateModified()
     emit modifiedChanged(modified);
 }
 
-// Showing a chart is no change: its layout is settled before the set is
-// taken as saved.
+// Showing a chart is no change: the values its layout settles (a new
+// chart's overlay radii) are settled before the set is taken as saved.
 void CChartDocument::MarkSaved()
 {
-    SettlePaintedValues(Chart());
+    Chart().UpdateLayout();
     m_unsaved.MarkSaved(m_charts);
     if (m_bModified) {
         m_bModified = false;

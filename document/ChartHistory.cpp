@@ -1,6 +1,6 @@
 #include "ChartHistory.h"
 
-#include "ChartExport.h"
+#include "BaseDraw.h"
 #include "ChartSet.h"
 
 #include <utility>
@@ -46,7 +46,7 @@ CChartState::Parts CChartHistory::Changes(CChartSet& charts)
     CBaseDraw* chart = m_pending ? charts.Chart(m_pending->kind) : nullptr;
     if (!chart || m_pending->before.Differing(CChartState::Capture(*chart)).none())
         return {};
-    SettlePaintedValues(*chart);
+    chart->UpdateLayout();
     return m_pending->before.Differing(CChartState::Capture(*chart));
 }
 

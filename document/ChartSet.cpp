@@ -52,13 +52,8 @@ CBaseDraw& CChartSet::SwitchKind(int kind)
         return *m_pCurrent;
     const bool created = !m_slots.Chart(kind);
     CBaseDraw& chart = m_slots.Ensure(kind);
-    if (created) {
+    if (created)
         GiveViewGeometry(chart);
-        // The square charts start from the chart rectangle; the others lay
-        // themselves out from the client rectangle.
-        if (kind == kSquareOfNine || kind == kSquareOfFour)
-            chart.m_rcChart = m_rcChart;
-    }
     m_nKind = kind;
     m_pCurrent = &chart;
     return chart;

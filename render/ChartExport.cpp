@@ -2,7 +2,6 @@
 
 #include "BaseDraw.h"
 #include "PainterSurface.h"
-#include "RecordingSurface.h"
 #include "ReplacingDevice.h"
 #include "ReplacingFile.h"
 #include "SvgPaintDevice.h"
@@ -116,13 +115,6 @@ void PaintChart(CBaseDraw& chart, CDrawSurface& dc)
 {
     chart.Draw(dc);
     chart.DrawComments(dc);
-}
-
-// No text is laid out on a recording surface.
-void SettlePaintedValues(CBaseDraw& chart)
-{
-    CRecordingSurface scratch;
-    PaintChart(chart, scratch);
 }
 
 bool ExportChart(CBaseDraw& chart, const std::string& path, int canvas, double zoom, std::string& error)

@@ -14,11 +14,6 @@ inline constexpr int kMaxPictureSide = 16384;
 // One paint of a chart: its drawing pass, then its notes.
 void PaintChart(CBaseDraw& chart, CDrawSurface& dc);
 
-// A paint that shows nothing. A chart's paint settles values its file stores
-// (the overlay radii of a new chart or a star shown for the first time);
-// this settles them before the chart is compared with a file or a history.
-void SettlePaintedValues(CBaseDraw& chart);
-
 // Paints region (chart units) of chart on white into an image at the given
 // zoom, the picture ExportChart writes as PNG, scaled down to maxSide pixels
 // a side when it is larger. A null image with a message when that size gives

@@ -52,7 +52,7 @@ inline int FirstIndex(const std::vector<SurfaceOp>& ops, SurfaceOp::Kind kind, s
     return -1;
 }
 
-// A chart of that kind with rings, to be laid out in client by its first paint.
+// A chart of that kind with rings, to be laid out in client.
 template <class Chart>
 std::unique_ptr<Chart> MakeChart(int rings, Rect client)
 {
@@ -90,11 +90,18 @@ inline CRecordingSurface PaintOnce(CBaseDraw& chart)
     return dc;
 }
 
-// One drawing pass of chart with rings laid out in client.
-inline CRecordingSurface PaintWith(CBaseDraw& chart, int rings, Rect client)
+// Gives chart rings laid out in client, without a paint.
+inline void LayOut(CBaseDraw& chart, int rings, Rect client)
 {
     chart.SetRings(rings);
     chart.m_rcClient = client;
+    chart.UpdateLayout();
+}
+
+// One drawing pass of chart with rings laid out in client.
+inline CRecordingSurface PaintWith(CBaseDraw& chart, int rings, Rect client)
+{
+    LayOut(chart, rings, client);
     return PaintOnce(chart);
 }
 

@@ -115,6 +115,7 @@ TEST(Overlays, NewTriangleAndSquaresHaveHalfTheChartWidthAndEqualRadiiReset)
 {
     CGridChart chart;
     chart.m_bShowTriangle = 1;
+    chart.UpdateLayout();
     CRecordingSurface dc;
     chart.DrawSquaresAndTriangle(dc);
     EXPECT_EQ(std::make_pair(chart.m_fTriangleRadius, chart.m_fSquaresRadius), std::make_pair(200.0f, 200.0f));
@@ -125,20 +126,21 @@ TEST(Overlays, NewTriangleAndSquaresHaveHalfTheChartWidthAndEqualRadiiReset)
     EXPECT_EQ(OpsOfKind(dc, Kind::FillRect).at(0).brush, Brush::Solid(Colors::Red));
     ExpectSurfaceRestored(dc);
 
-    // Equal radii are reset on every call, shown or not; unequal ones are kept.
+    // Equal radii are reset by every layout, shown or not; unequal ones are kept.
     chart.m_bShowTriangle = 0;
     chart.m_fTriangleRadius = chart.m_fSquaresRadius = 150.0f;
-    dc.Clear();
-    chart.DrawSquaresAndTriangle(dc);
+    chart.UpdateLayout();
     EXPECT_EQ(chart.m_fSquaresRadius, 200.0f);
     chart.m_fTriangleRadius = 120.0f;
-    chart.DrawSquaresAndTriangle(dc);
+    chart.UpdateLayout();
     EXPECT_EQ(chart.m_fTriangleRadius, 120.0f);
+    dc.Clear();
+    chart.DrawSquaresAndTriangle(dc);
     EXPECT_TRUE(dc.Ops().empty());
 
     // The four squares: thin solid sides, a blue handle.
     chart.m_bShowSquares = 1;
-    chart.m_fTriangleRadius = chart.m_fSquaresRadius = 150.0f;
+    chart.m_fTriangleRadius = chart.m_fSquaresRadius = 200.0f;
     chart.DrawSquaresAndTriangle(dc);
     const auto lines = OpsOfKind(dc, Kind::LineTo);
     ASSERT_EQ(lines.size(), 8u);
@@ -157,10 +159,10 @@ TEST(Overlays, DivisionsTakeTheOuterRadiusOnceAndColourSpokesByIndex)
 {
     CGridChart chart;
     chart.m_bShowDivisions = 1;
-    CRecordingSurface dc;
-    chart.DrawDivisions(dc);
+    chart.UpdateLayout();
     chart.m_fOuterRadius = 100.0f;
-    dc.Clear();
+    chart.UpdateLayout();
+    CRecordingSurface dc;
     chart.DrawDivisions(dc);
     EXPECT_EQ(chart.m_fDivisionsRadius, 250.0f); // kept once set
     const auto lines = OpsOfKind(dc, Kind::LineTo);

@@ -33,7 +33,7 @@ TEST(CellFacts, OneKnownCellOfEachKind)
         const std::unique_ptr<CBaseDraw> chart = kind.create();
         chart->m_fPriceStep = 0.25f;
         chart->m_nNaturalDecimals = 2;
-        PaintWith(*chart, 3, {50, 50, 950, 950});
+        LayOut(*chart, 3, {50, 50, 950, 950});
         const CellFacts f = FactsOfCell(*chart, kind, row.n);
         EXPECT_EQ(f.number, row.n);
         EXPECT_EQ(f.price, row.price) << row.kind;
@@ -52,7 +52,7 @@ TEST(CellTable, HeaderThenOneRowPerCellFullPricesIsoDatesAwkwardFieldsQuoted)
     chart->m_fPriceStep = 0.25f;
     chart->m_nDecimals = 0;
     chart->m_tStartTime = LocalMidnight(2024, 12, 30);
-    PaintWith(*chart, 2, {50, 50, 950, 950});
+    LayOut(*chart, 2, {50, 50, 950, 950});
     const std::string csv = CellTable::Csv(*chart, kind, CellTable::Headers::Interface);
     // Not the labels' 1000 and 24/12/31: the price in full, the day in ISO form.
     EXPECT_EQ(csv.rfind("\xEF\xBB\xBF编号,价格,日期,环,角度,x,y,日期标签\r\n"
@@ -76,8 +76,8 @@ TEST(CellTable, HeaderThenOneRowPerCellFullPricesIsoDatesAwkwardFieldsQuoted)
 }
 
 // The layout's own question, asked without drawing: where it says no, the
-// paint lays out nothing. 300 units high: the nine's 149 rings are 299 cells.
-TEST(CellsFit, AnswersWhatThePaintLaysOut)
+// layout lays out nothing. 300 units high: the nine's 149 rings are 299 cells.
+TEST(CellsFit, AnswersWhatTheLayoutLaysOut)
 {
     const struct {
         const char* kind;
@@ -89,7 +89,7 @@ TEST(CellsFit, AnswersWhatThePaintLaysOut)
         chart->m_rcClient = {50, 50, 350, 350};
         chart->SetRings(row.lastFitting);
         EXPECT_TRUE(chart->CellsFit()) << row.kind;
-        PaintWith(*chart, row.lastFitting + 1, chart->m_rcClient);
+        LayOut(*chart, row.lastFitting + 1, chart->m_rcClient);
         EXPECT_FALSE(chart->CellsFit()) << row.kind;
         EXPECT_TRUE(chart->m_rcChart.IsEmpty()) << row.kind;
     }

@@ -216,7 +216,7 @@ TEST(ChartMouseRound, PointsOnNoCellStoreNothing)
     FakeHost host;
     CDrawHexagon chart;
     chart.m_pView = &host;
-    PaintWith(chart, 3, {280, 180, 520, 420});
+    LayOut(chart, 3, {280, 180, 520, 420});
     const Point corner{chart.m_rcChart.left + 1, chart.m_rcChart.top + 1};
     ASSERT_TRUE(chart.m_rcChart.Contains(corner));
     ASSERT_EQ(chart.HitTest(corner.x, corner.y), 0);

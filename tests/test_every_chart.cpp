@@ -3,6 +3,7 @@
 // tests rest on, and what every kind must do alike.
 
 #include "ChartKinds.h"
+#include "ChartState.h"
 #include "GridChart.h"
 #include "RecordingSurface.h"
 
@@ -159,22 +160,59 @@ TEST(RecordingSurface, FixedMetricsMeasureLinesWordsAndLabels)
     EXPECT_EQ(dc.DrawText("x", rc, TextFlags::CalcRect), 24);
 }
 
-TEST(EveryKind, HitTestFindsEveryCellAtItsCentre)
+// The geometry needs no paint: a chart never painted, one painted with other
+// rings before and one just painted answer alike, every cell at its centre.
+TEST(EveryKind, HitTestFindsEveryCellAtItsCentreWithoutAPaint)
 {
     for (const ChartKind& kind : ChartKinds()) {
         for (const bool clockwise : {false, true}) {
-            for (const int rings : {1, kind.defaultRings, 40}) {
-                const std::unique_ptr<CBaseDraw> chart = kind.create();
+            const auto make = [&](int rings) {
+                std::unique_ptr<CBaseDraw> chart = kind.create();
                 chart->SetRings(rings);
                 chart->m_bClockwise = clockwise;
                 chart->m_rcClient = {50, 50, 1840, 1840};
-                PaintOnce(*chart);
+                return chart;
+            };
+            const std::unique_ptr<CBaseDraw> repainted = make(7);
+            for (const int rings : {1, kind.defaultRings, 40}) {
+                PaintOnce(*repainted);
+                repainted->SetRings(rings);
+                const std::unique_ptr<CBaseDraw> unpainted = make(rings);
+                const std::unique_ptr<CBaseDraw> painted = make(rings);
+                PaintOnce(*painted);
                 for (int n = 1; n <= kind.cellCount(rings); ++n) {
-                    const Point c = chart->GetCellCenter(n);
-                    ASSERT_EQ(chart->HitTest(c.x, c.y), n) << kind.name << ", " << rings << " rings";
+                    const Point c = unpainted->GetCellCenter(n);
+                    ASSERT_EQ(unpainted->HitTest(c.x, c.y), n) << kind.name << ", " << rings << " rings";
+                    ASSERT_EQ(std::make_pair(painted->GetCellCenter(n), repainted->GetCellCenter(n)),
+                        std::make_pair(c, c)) << kind.name << ", " << rings << " rings, " << n;
                 }
+                EXPECT_EQ(unpainted->ChartRect(), painted->m_rcChart) << kind.name;
+                EXPECT_EQ(unpainted->GetOuterRadius(), painted->GetOuterRadius()) << kind.name;
             }
         }
+    }
+}
+
+// UpdateLayout settles what the first paint used to store: the overlays'
+// radii of a new chart and a shown star's; the paint then changes nothing
+// its file keeps. The master chart has no overlays.
+TEST(EveryKind, UpdateLayoutSettlesTheOverlayRadiiAPaintKeeps)
+{
+    for (const ChartKind& kind : ChartKinds()) {
+        const std::unique_ptr<CBaseDraw> chart = kind.create();
+        chart->SetRings(kind.defaultRings);
+        chart->m_rcClient = {50, 50, 950, 950};
+        chart->m_bShowDivisions = 1;
+        chart->UpdateLayout();
+        const bool overlays = kind.name != "master";
+        const float half = overlays ? static_cast<float>(chart->ChartRect().Width() / 2) : 0.0f;
+        const float star = overlays ? chart->GetOuterRadius() : 0.0f;
+        EXPECT_EQ(std::make_tuple(chart->m_fTriangleRadius, chart->m_fSquaresRadius, chart->m_fDivisionsRadius),
+            std::make_tuple(half, half, star)) << kind.name;
+        EXPECT_EQ(half > 0 && star > 0, overlays) << kind.name;
+        const CChartState settled = CChartState::Capture(*chart);
+        PaintOnce(*chart);
+        EXPECT_TRUE(settled.Differing(CChartState::Capture(*chart)).none()) << kind.name;
     }
 }
 

@@ -298,7 +298,6 @@ void TestMainFrame::filesTitleRecentDropsAndClosing()
         return texts;
     };
     const QString a = folder.filePath("a.rtl"), b = folder.filePath("b&.rtl");
-    CRotula2View* view = m_frame->View();
     QVERIFY(!action(Cmd::RecentFiles)->isEnabled());
     QVERIFY(QFileInfo(FileSettings::DialogFolder()).isDir()); // no documents folder: home
     QVERIFY(m_frame->Dialogs().SaveFile(a));

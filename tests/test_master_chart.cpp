@@ -125,7 +125,7 @@ TEST(MasterChart, ThreeLineLabelsSpillAboveAndBelowTheCell)
 TEST(MasterChart, CentresTheTableHangsItFromTheTopAndKeepsItForAnUndrawnSize)
 {
     CDrawMasterChart chart;
-    PaintWith(chart, 12, kClient);
+    LayOut(chart, 12, kClient);
     EXPECT_EQ(chart.m_rcTable, Rect({140, 0, 860, 480}));
     EXPECT_EQ(chart.m_rcChart, chart.m_rcTable);
     EXPECT_EQ(chart.HitTest(141, 1), 12);
@@ -139,9 +139,9 @@ TEST(MasterChart, CentresTheTableHangsItFromTheTopAndKeepsItForAnUndrawnSize)
     EXPECT_EQ(chart.HitTest(500, 100), 0);
 
     // Each half truncated towards zero: (-101 + 0) / 2 - 60 / 2.
-    PaintWith(chart, 1, {-101, 10, 0, 0});
+    LayOut(chart, 1, {-101, 10, 0, 0});
     EXPECT_EQ(chart.m_rcTable, Rect({-80, 10, -20, 50}));
-    PaintWith(chart, 1, kClient);
+    LayOut(chart, 1, kClient);
     EXPECT_EQ(chart.GetCellCenter(kIntMax).x, kIntMax);
     EXPECT_EQ(chart.GetCellCenter(kIntMin).x, kIntMin);
     chart.SetRings(CDrawMasterChart::kMaxTableSize); // not drawn: a million labels

@@ -15,12 +15,12 @@
 
 namespace {
 
-std::unique_ptr<CBaseDraw> Painted(const char* name, int rings, bool clockwise = true)
+std::unique_ptr<CBaseDraw> LaidOut(const char* name, int rings, bool clockwise = true)
 {
     std::unique_ptr<CBaseDraw> chart = FindChartKind(name)->create();
     if (std::string(name) == "nine" || std::string(name) == "four")
         chart->m_bClockwise = clockwise;
-    PaintWith(*chart, rings, {50, 50, 950, 950});
+    LayOut(*chart, rings, {50, 50, 950, 950});
     return chart;
 }
 
@@ -62,7 +62,7 @@ TEST(PivotTargets, WalkedAlongTheNumberingOnEachKindWithTies)
         {"wheel", false, 1, -15, 0, 0}, {"wheel", true, 1, 15, 0, 2},
     };
     for (const auto& row : rows) {
-        const auto chart = Painted(row.kind, 3, row.clockwise);
+        const auto chart = LaidOut(row.kind, 3, row.clockwise);
         EXPECT_EQ(TargetAt(*chart, row.kind, row.pivot, row.theta, row.turns), row.expected)
             << row.kind << " " << row.pivot << " " << row.theta << " " << row.turns;
     }
@@ -70,7 +70,7 @@ TEST(PivotTargets, WalkedAlongTheNumberingOnEachKindWithTies)
 
 TEST(PivotTargets, WalksOffTheChartThePivotItselfTheFormulaAndDays)
 {
-    const auto nine = Painted("nine", 2);
+    const auto nine = LaidOut("nine", 2);
     nine->m_tStartTime = LocalMidnight(2012, 11, 15);
     // From 2 the walk back ends at the centre, and 720 degrees out passes cell 25.
     std::vector<Target> t = Targets(*nine, "nine", 2, 0, 2);
@@ -88,25 +88,25 @@ TEST(PivotTargets, WalksOffTheChartThePivotItselfTheFormulaAndDays)
     EXPECT_FALSE(t[0].formulaPrice); // sqrt 3.4 - 3 is below 0
 
     // From 1 by 1 the grid and the formula agree within a cell, on any turn.
-    const auto large = Painted("nine", 20);
+    const auto large = LaidOut("nine", 20);
     t = Targets(*large, "nine", 1500, 90, 1);
     ASSERT_EQ(t.size(), 2u); // a turn out leaves the chart
     for (const Target& near : t)
         EXPECT_LT(std::fabs(*near.formulaPrice - near.price), 1.0) << near.turns;
 
-    const auto wheel = Painted("wheel", 3);
+    const auto wheel = LaidOut("wheel", 3);
     EXPECT_FALSE(Targets(*wheel, "wheel", 1, 90, 0)[0].formulaPrice);
     t = TargetsOf(*wheel, *FindChartKind("wheel"), 1, {360}, 1); // 360 - 360 is the pivot itself
     ASSERT_EQ(t.size(), 2u);
     EXPECT_TRUE(t[0].number == 25 && t[1].number == 49);
-    const auto master = Painted("master", 3);
+    const auto master = LaidOut("master", 3);
     EXPECT_TRUE(TargetsOf(*master, *FindChartKind("master"), 1, {90}, 1).empty());
 }
 
 TEST(PivotTargets, FindByPriceDateAndNumber)
 {
     const ChartKind& kind = *FindChartKind("nine");
-    const auto chart = Painted("nine", 2);
+    const auto chart = LaidOut("nine", 2);
     chart->m_fStartPrice = 100.0f;
     chart->m_fPriceStep = 0.25f;
     chart->m_tStartTime = LocalMidnight(2012, 11, 15);

@@ -70,7 +70,7 @@ TEST(SquareOfNineLayout, CutsTheClientIntoEqualCellsInsideTheOuterRings)
     for (const auto& c : cases) {
         auto chart = Make(2, c.client);
         std::tie(chart->m_bShowCalendarRing, chart->m_bShowAngleRing) = std::make_tuple(c.calendar, c.angle);
-        PaintOnce(*chart);
+        chart->UpdateLayout();
         EXPECT_EQ(std::tie(chart->m_rcGrid, chart->m_rcChart, chart->m_nCellWidth, chart->m_nCellHeight),
             std::tie(c.grid, c.grid, c.cellWidth, c.cellHeight)) << c.client.right;
     }
@@ -240,15 +240,14 @@ TEST(SquareOfNinePaint, OuterRingsSurroundTheCircleThroughTheGridCorners)
 // Ring counts, zooms and numbers that a damaged file or view can produce.
 TEST(SquareOfNineRobustness, DamagedValuesAnswerAndDraw)
 {
-    auto chart = Make(10);
-    // Before the first layout every point is cell 1.
+    auto chart = Make(400); // cells under one unit: every point is cell 1
     EXPECT_EQ(chart->HitTest(100, 100), 1);
     EXPECT_EQ(chart->HitTest(INT_MIN, INT_MAX), 1);
     EXPECT_EQ(chart->GetCellCenter(7), Point({0, 0}));
 
     // Numbers beyond int saturate; the largest int lies right of the grid.
+    chart->SetRings(10);
     chart->m_bClockwise = false;
-    PaintOnce(*chart);
     EXPECT_EQ(chart->HitTest(INT_MAX, INT_MIN), INT_MAX);
     const Point far = chart->GetCellCenter(INT_MAX);
     EXPECT_EQ(chart->HitTest(far.x, far.y), INT_MAX);
