@@ -55,10 +55,7 @@ int DaysInMonth(std::int64_t year, int month)
 
 } // namespace
 
-CBaseDraw::CBaseDraw()
-    : m_tStartTime(static_cast<std::int64_t>(std::time(nullptr)))
-{
-}
+CBaseDraw::CBaseDraw() { m_tStartTime = static_cast<std::int64_t>(std::time(nullptr)); }
 
 CBaseDraw::~CBaseDraw()
 {
