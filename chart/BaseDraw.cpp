@@ -100,6 +100,8 @@ int CBaseDraw::NaturalDecimals(float startPrice, float priceStep)
     return a > b ? a : b;
 }
 
+void CBaseDraw::UpdateNaturalDecimals() { m_nNaturalDecimals = NaturalDecimals(m_fStartPrice, m_fPriceStep); }
+
 int CBaseDraw::LabelPrecision() const
 {
     const int precision = m_nDecimals == -1 ? m_nNaturalDecimals : std::min(m_nDecimals, m_nNaturalDecimals);

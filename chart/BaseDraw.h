@@ -109,6 +109,9 @@ public:
 
     // Label rules shared by every chart.
     static int NaturalDecimals(float startPrice, float priceStep);
+    // Sets m_nNaturalDecimals from the start price and step, as a change of
+    // either must.
+    void UpdateNaturalDecimals();
     // Within 0..kMaxDecimals whatever a file holds.
     int LabelPrecision() const;
     float CellPrice(int n) const;
