@@ -55,10 +55,7 @@ int DaysInMonth(std::int64_t year, int month)
 
 } // namespace
 
-CBaseDraw::CBaseDraw()
-    : m_tStartTime(static_cast<std::int64_t>(std::time(nullptr)))
-{
-}
+CBaseDraw::CBaseDraw() { m_tStartTime = static_cast<std::int64_t>(std::time(nullptr)); }
 
 CBaseDraw::~CBaseDraw()
 {
@@ -147,6 +144,8 @@ int CBaseDraw::NaturalDecimals(float startPrice, float priceStep)
     const int b = DecimalsOf(priceStep);
     return a > b ? a : b;
 }
+
+void CBaseDraw::UpdateNaturalDecimals() { m_nNaturalDecimals = NaturalDecimals(m_fStartPrice, m_fPriceStep); }
 
 int CBaseDraw::LabelPrecision() const
 {

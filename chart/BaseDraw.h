@@ -1,18 +1,16 @@
 #pragma once
 
-#include "Bodies.h"
-#include "ChartRecords.h"
+#include "ChartPaintOutput.h"
+#include "ChartToolState.h"
+#include "ChartViewState.h"
 #include "DrawSurface.h"
 #include "Geometry.h"
 #include "LabelMemo.h"
-#include "MouseTool.h"
+#include "StoredChartData.h"
 
 #include <cstdint>
-#include <map>
 #include <optional>
 #include <string>
-
-class CChartHost;
 
 // A day of the proleptic Gregorian calendar; month 1 to 12.
 struct CalendarDay {
@@ -25,12 +23,16 @@ struct CalendarDay {
 // geometry (layout, cell centre, hit test, outer radius), its name and its
 // drawing pass; the base owns the chart parameters and the label rules, the
 // display switches and the mouse tool, the user's annotations, the overlays with their drag handles and the outer rings.
+// Its members are public like the records they hold, grouped by kind in the
+// bases: what the file keeps, what the view gives, the tool's gesture, and
+// what a paint leaves behind. The view's commands change them, the chart
+// file reads and writes the stored ones.
 //
 // Floating point is single precision where the chart's geometry depends on
 // it: parameters, angles and radii are floats, trigonometric results are
 // rounded to float before use and conversions to coordinates truncate. Those
 // roundings decide pixel positions.
-class CBaseDraw {
+class CBaseDraw : public StoredChartData, public ChartViewState, public ChartToolState, public ChartPaintOutput {
 public:
     // The chart code takes pi as 3.1415926 and 2 pi as 6.2831852.
     static constexpr double kPi = 3.1415926;
@@ -116,6 +118,9 @@ public:
 
     // Label rules shared by every chart.
     static int NaturalDecimals(float startPrice, float priceStep);
+    // Sets m_nNaturalDecimals from the start price and step, as a change of
+    // either must.
+    void UpdateNaturalDecimals();
     // Within 0..kMaxDecimals whatever a file holds.
     int LabelPrecision() const;
     float CellPrice(int n) const;
@@ -134,72 +139,6 @@ public:
     void DrawLabelInRect(CDrawSurface& dc, const std::string& text, Rect rc);
     // The label font: "monaco" at trunc(14 * (1 / zoom)) chart units.
     Font LabelFont() const;
-
-    // Members, in declaration order. Public like the records they hold: the
-    // view's commands change them, the chart file reads and writes them.
-    CChartHost* m_pView = nullptr;
-    Rect m_rcChart;
-    int m_nRings = 0;
-    float m_fStartPrice = 1.0f;
-    float m_fPriceStep = 1.0f;
-    int m_nNaturalDecimals = 0;
-    int m_nDecimals = 2;
-    std::int64_t m_tStartTime = 0;
-    int m_nTimeStep = 1;
-    int m_nLastYear = 0;
-    int m_nLineStartCell = 0;
-    int m_nLineEndCell = 0;
-    std::map<int, Cell_Style> m_FillCells;
-    std::map<int, Cell_Style> m_TangentCells;
-    std::multimap<std::string, CLine> m_Lines;
-    std::multimap<int, Comments> m_Comments;
-    Size m_szCanvas;
-    Rect m_rcClient;
-    float m_fZoom = 0.6f;
-    int m_bCalendarForward = 1;
-    bool m_bShowCalendarRing = false;
-    int m_bAngleForward = 1;
-    bool m_bShowAngleRing = false;
-    int m_bDragCalendarRing = 0;
-    int m_bDragAngleRing = 0;
-    Rect m_rcCalendarHandle;
-    Rect m_rcAngleHandle;
-    float m_fCalendarAngle = 0.0f;
-    float m_fAngleRingAngle = 0.0f;
-    bool m_bShowPrice = true;
-    bool m_bShowTime = false;
-    bool m_bShowN = false;
-    bool m_bTimeStandard = false;
-    int m_nPeriod = 0;
-    bool m_bClockwise = false;
-    Rect m_rcSquaresHandle;
-    int m_bShowSquares = 0;
-    float m_fSquaresAngle = 0.0f;
-    bool m_bDragSquares = false;
-    float m_fSquaresRadius = 0.0f;
-    Rect m_rcTriangleHandle;
-    int m_bShowTriangle = 0;
-    float m_fTriangleAngle = 0.0f;
-    bool m_bDragTriangle = false;
-    float m_fTriangleRadius = 0.0f;
-    int m_nDivisions = 16;
-    Rect m_rcDivisionsHandle;
-    int m_bShowDivisions = 0;
-    float m_fDivisionsAngle = 0.0f;
-    bool m_bDragDivisions = false;
-    float m_fDivisionsRadius = 0.0f;
-    int m_bPlaceComment = 0;
-    MouseTool m_nTool = MouseTool::None;
-    int m_nLineWidth = 1;
-    Color m_crLineColor = 0;
-    int m_bDrawingLine = 0;
-
-    // The bodies' longitudes the planet ring shows, set by the chart's user
-    // before a paint; a view setting, so neither the file nor the undo
-    // history sees it. The paint leaves each symbol's box behind.
-    std::optional<Longitudes> m_Planets;
-    std::string m_PlanetCaption; // the moment and place they are for, as AstrologyReport::Sky gives it
-    std::array<Rect, kBodyCount> m_rcPlanetMarks {};
 
 protected:
     // Lays the chart out again when an input of its layout changed since the

@@ -247,23 +247,17 @@ struct OptionEffect {
     void (*apply)(const ChartOptions&, CBaseDraw&);
 };
 
-// As when the chart properties dialog is confirmed.
-void UpdateNaturalDecimals(CBaseDraw& c)
-{
-    c.m_nNaturalDecimals = CBaseDraw::NaturalDecimals(c.m_fStartPrice, c.m_fPriceStep);
-}
-
 const OptionEffect kEffects[] = {
     {"rings", [](const ChartOptions& o, CBaseDraw& c) {
          c.SetRings(o.rings.value_or(FindChartKind(o.kind)->defaultRings));
      }},
     {"start", [](const ChartOptions& o, CBaseDraw& c) {
          c.m_fStartPrice = o.start;
-         UpdateNaturalDecimals(c);
+         c.UpdateNaturalDecimals();
      }},
     {"step", [](const ChartOptions& o, CBaseDraw& c) {
          c.m_fPriceStep = o.step;
-         UpdateNaturalDecimals(c);
+         c.UpdateNaturalDecimals();
      }},
     {"digits", [](const ChartOptions& o, CBaseDraw& c) { c.m_nDecimals = o.digits; }},
     {"date", [](const ChartOptions& o, CBaseDraw& c) { c.m_tStartTime = o.startTime; }},

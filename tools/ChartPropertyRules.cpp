@@ -161,7 +161,7 @@ void Apply(CBaseDraw& chart, const Values& values)
     if (const std::optional<std::int64_t> t = LocalMidnight(values.startDate))
         chart.m_tStartTime = *t;
     chart.m_nTimeStep = values.timeStep;
-    chart.m_nNaturalDecimals = CBaseDraw::NaturalDecimals(values.start, values.step);
+    chart.UpdateNaturalDecimals();
     chart.Invalidate();
 }
 
