@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Bodies.h"
+#include "CalendarDay.h"
 #include "ChartRecords.h"
 #include "DrawSurface.h"
 #include "Geometry.h"
@@ -13,13 +14,6 @@
 #include <string>
 
 class CChartHost;
-
-// A day of the proleptic Gregorian calendar; month 1 to 12.
-struct CalendarDay {
-    std::int64_t year = 0;
-    int month = 1;
-    int day = 1;
-};
 
 // The abstract chart. Every chart kind derives from it and supplies its
 // geometry (layout, cell centre, hit test, outer radius), its name and its

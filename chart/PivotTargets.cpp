@@ -10,30 +10,12 @@
 #include <climits>
 #include <cmath>
 #include <cstdio>
-#include <ctime>
 
 namespace {
 
 // Cell angles come from integer centres through single-precision atan: two
 // cells mirrored about the wanted angle differ by rounding only.
 constexpr double kTieDegrees = 1e-3;
-
-// Days since 1970-01-01 of a proleptic Gregorian day.
-std::int64_t DayNumber(const CalendarDay& d)
-{
-    const std::int64_t y = d.year - (d.month <= 2 ? 1 : 0);
-    const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-    const std::int64_t yoe = y - era * 400;
-    const std::int64_t mp = (d.month + 9) % 12;
-    const std::int64_t doy = (153 * mp + 2) / 5 + d.day - 1;
-    const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
-
-bool SameDay(const CalendarDay& a, const CalendarDay& b)
-{
-    return a.year == b.year && a.month == b.month && a.day == b.day;
-}
 
 std::string DayText(const std::optional<CalendarDay>& d)
 {
@@ -96,15 +78,6 @@ Result<int> FindByPrice(CBaseDraw& chart, const ChartKind& kind, double price)
     return best;
 }
 
-std::optional<CalendarDay> LocalDay(std::int64_t t)
-{
-    const std::time_t tt = static_cast<std::time_t>(t);
-    std::tm tm{};
-    if (!localtime_r(&tt, &tm))
-        return std::nullopt;
-    return CalendarDay{tm.tm_year + 1900LL, tm.tm_mon + 1, tm.tm_mday};
-}
-
 // The number whose period the date falls in by plain arithmetic, before
 // daylight saving and a start time other than midnight move it a cell.
 std::optional<double> DateEstimate(const CBaseDraw& chart, const CalendarDay& start, const CalendarDay& wanted)
@@ -123,7 +96,7 @@ bool OnDay(const CBaseDraw& chart, const CalendarDay& cell, const CalendarDay& w
 {
     if (chart.m_nPeriod == 2)
         return cell.year == wanted.year && cell.month == wanted.month;
-    return SameDay(cell, wanted);
+    return cell == wanted;
 }
 
 Result<int> FindByDate(CBaseDraw& chart, const ChartKind& kind, std::int64_t midnight)
