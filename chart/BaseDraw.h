@@ -63,14 +63,14 @@ public:
     virtual bool CellsFit() const;
 
     // Mouse operations, called by the view with points in chart coordinates.
-    int OnLButtonDown(unsigned flags, int x, int y);
+    int OnLButtonDown(int x, int y);
     int AddComment(int x, int y);
     // Invalidates only for a change of the picture: a handle drag, or the
     // end of a line being dragged with the line or arrow tool.
-    void OnMouseMove(unsigned flags, int x, int y);
-    void OnLButtonUp(unsigned flags, int x, int y);
-    void OnLButtonDblClk(unsigned flags, int x, int y);
-    int OnRButtonDown(unsigned flags, int x, int y);
+    void OnMouseMove(int x, int y);
+    void OnLButtonUp(int x, int y);
+    void OnLButtonDblClk(int x, int y);
+    int OnRButtonDown(int x, int y);
 
     // Annotation drawing: DrawLines from each chart's Draw, DrawComments by
     // the view after Draw.

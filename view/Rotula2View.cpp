@@ -53,17 +53,6 @@ constexpr int kVisibleMargin = 40;
 const char* const kFileFilter = "Rotula 2 (*.rtl)";
 const char* const kFileSuffix = "rtl";
 
-// The key-state flags the chart's mouse operations take: left, right, Shift,
-// Ctrl, middle.
-unsigned KeyFlags(const QMouseEvent& event)
-{
-    const Qt::MouseButtons buttons = event.buttons();
-    const Qt::KeyboardModifiers keys = event.modifiers();
-    return (buttons & Qt::LeftButton ? 0x01u : 0u) | (buttons & Qt::RightButton ? 0x02u : 0u) |
-           (keys & Qt::ShiftModifier ? 0x04u : 0u) | (keys & Qt::ControlModifier ? 0x08u : 0u) |
-           (buttons & Qt::MiddleButton ? 0x10u : 0u);
-}
-
 // The local time now, as the planet ring's moment takes it.
 std::string NowText() { return AstroDateText::Format(AstroDateText::NowLocal()); }
 
@@ -309,11 +298,11 @@ void CRotula2View::mousePressEvent(QMouseEvent* event)
         m_bLeftHeld = true;
         StartFrames();
         const bool committed = m_history.Begin(*m_charts);
-        chart.OnLButtonDown(KeyFlags(*event), pt.x, pt.y);
+        chart.OnLButtonDown(pt.x, pt.y);
         AfterChartChange(m_history.End(*m_charts, CChartHistory::Gesture::Left) || committed);
     } else if (event->button() == Qt::RightButton) {
         const bool committed = m_history.Begin(*m_charts);
-        if (chart.OnRButtonDown(KeyFlags(*event), pt.x, pt.y)) {
+        if (chart.OnRButtonDown(pt.x, pt.y)) {
             InvalidateChart();
             AfterChartChange(m_history.End(*m_charts, CChartHistory::Gesture::Right) || committed);
         } else {
@@ -328,7 +317,7 @@ void CRotula2View::mouseMoveEvent(QMouseEvent* event)
 {
     const Point pt = toChart(event->position().toPoint());
     m_bHandRequested = false;
-    Chart().OnMouseMove(KeyFlags(*event), pt.x, pt.y);
+    Chart().OnMouseMove(pt.x, pt.y);
     if (!m_bHandRequested)
         viewport()->unsetCursor();
     m_pointer = event->position().toPoint();
@@ -349,7 +338,7 @@ void CRotula2View::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return;
     const Point pt = toChart(event->position().toPoint());
-    Chart().OnLButtonUp(KeyFlags(*event), pt.x, pt.y);
+    Chart().OnLButtonUp(pt.x, pt.y);
     InvalidateChart();
     m_bLeftHeld = false;
     AfterChartChange(m_history.End(*m_charts, CChartHistory::Gesture::Left));
@@ -361,7 +350,7 @@ void CRotula2View::mouseDoubleClickEvent(QMouseEvent* event)
         return;
     const Point pt = toChart(event->position().toPoint());
     const bool committed = m_history.Begin(*m_charts);
-    Chart().OnLButtonDblClk(KeyFlags(*event), pt.x, pt.y);
+    Chart().OnLButtonDblClk(pt.x, pt.y);
     AfterChartChange(m_history.End(*m_charts, CChartHistory::Gesture::DoubleClick) || committed);
 }
 
