@@ -84,6 +84,12 @@ std::string CBaseDraw::GetName() { return {}; }
 
 bool CBaseDraw::CellsFit() const { return true; }
 
+Rect CBaseDraw::BoxAbout(int n, int halfWidth, int halfHeight)
+{
+    const Point c = GetCellCenter(n);
+    return {c.x - halfWidth, c.y - halfHeight, c.x + halfWidth, c.y + halfHeight};
+}
+
 void CBaseDraw::Invalidate()
 {
     if (m_pView)

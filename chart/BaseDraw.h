@@ -61,6 +61,9 @@ public:
     // nothing: callers that can refuse (the command line) or warn ask first.
     // True for a chart without a layout of its own.
     virtual bool CellsFit() const;
+    // The box a mark of cell n takes, as last laid out: the cell itself
+    // where cells are boxes, the fill mark's square on the round charts.
+    virtual Rect MarkBox(int n) = 0;
 
     // Mouse operations, called by the view with points in chart coordinates.
     int OnLButtonDown(int x, int y);
@@ -187,6 +190,8 @@ public:
     std::array<Rect, kBodyCount> m_rcPlanetMarks {};
 
 protected:
+    // The box of half width and half height about the centre of cell n.
+    Rect BoxAbout(int n, int halfWidth, int halfHeight);
     // The point at screen angle a (degrees, counter-clockwise) and radius r
     // about the centre of m_rcChart, with the overlays' roundings.
     Point OverlayPoint(double a, float r) const;

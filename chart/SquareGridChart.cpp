@@ -73,6 +73,8 @@ int CSquareGridChart::HitTest(int x, int y)
 
 bool CSquareGridChart::CellsFit() const { return FittingArea().has_value(); }
 
+Rect CSquareGridChart::MarkBox(int n) { return BoxAbout(n, m_nCellWidth / 2, m_nCellHeight / 2); }
+
 // The client area less room for the shown outer rings.
 std::optional<CSquareGridChart::Area> CSquareGridChart::FittingArea() const
 {

@@ -24,6 +24,7 @@ public:
     Point GetCellCenter(int n) override;
     int HitTest(int x, int y) override;
     bool CellsFit() const override;
+    Rect MarkBox(int n) override;
 
     // Set by the layout step of every Draw; 0 and empty before the first one.
     int m_nCells = 0;

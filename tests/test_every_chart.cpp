@@ -159,9 +159,11 @@ TEST(RecordingSurface, FixedMetricsMeasureLinesWordsAndLabels)
     EXPECT_EQ(dc.DrawText("x", rc, TextFlags::CalcRect), 24);
 }
 
+// Where cells are boxes, a cell's mark lies within that cell.
 TEST(EveryKind, HitTestFindsEveryCellAtItsCentre)
 {
     for (const ChartKind& kind : ChartKinds()) {
+        const bool boxed = kind.code != kHexagon && kind.code != kWheel;
         for (const bool clockwise : {false, true}) {
             for (const int rings : {1, kind.defaultRings, 40}) {
                 const std::unique_ptr<CBaseDraw> chart = kind.create();
@@ -172,6 +174,11 @@ TEST(EveryKind, HitTestFindsEveryCellAtItsCentre)
                 for (int n = 1; n <= kind.cellCount(rings); ++n) {
                     const Point c = chart->GetCellCenter(n);
                     ASSERT_EQ(chart->HitTest(c.x, c.y), n) << kind.name << ", " << rings << " rings";
+                    if (boxed) {
+                        const Rect box = chart->MarkBox(n);
+                        ASSERT_EQ(chart->HitTest(box.left, box.top), n) << kind.name << " " << n;
+                        ASSERT_EQ(chart->HitTest(box.right - 1, box.bottom - 1), n) << kind.name << " " << n;
+                    }
                 }
             }
         }
