@@ -202,6 +202,16 @@ std::optional<double> FormulaPrice(const ChartKind& kind, double pivotPrice, dou
 
 } // namespace
 
+bool operator==(const Target& a, const Target& b)
+{
+    const auto same = [](double x, double y) { return x == y || (std::isnan(x) && std::isnan(y)); };
+    const bool sameFormula = a.formulaPrice.has_value() == b.formulaPrice.has_value() &&
+        (!a.formulaPrice || same(*a.formulaPrice, *b.formulaPrice));
+    return a.turns == b.turns && same(a.theta, b.theta) && a.number == b.number && a.ring == b.ring &&
+        same(a.angle, b.angle) && same(a.price, b.price) && sameFormula && a.date == b.date && a.days == b.days &&
+        a.centre == b.centre;
+}
+
 bool HasAngles(const ChartKind& kind) { return kind.code != kMasterChart && kind.code != kNoChartKind; }
 
 const std::vector<double>& DefaultTargetAngles()

@@ -86,6 +86,12 @@ TEST(PivotTargets, WalksOffTheChartThePivotItselfTheFormulaAndDays)
     ASSERT_EQ(t.size(), 2u);
     EXPECT_TRUE(t[0].number == 5 && t[1].number == 17);
     EXPECT_FALSE(t[0].formulaPrice); // sqrt 3.4 - 3 is below 0
+    // Rows recomputed unchanged are the same rows, prices not a number too.
+    nine->m_fStartPrice = std::nanf("");
+    t = Targets(*nine, "nine", 25, -180, 1);
+    EXPECT_TRUE(t == Targets(*nine, "nine", 25, -180, 1));
+    nine->m_tStartTime += 86400;
+    EXPECT_TRUE(t != Targets(*nine, "nine", 25, -180, 1));
 
     // From 1 by 1 the grid and the formula agree within a cell, on any turn.
     const auto large = Painted("nine", 20);

@@ -70,11 +70,7 @@ bool CTargetMarks::Update(CBaseDraw& chart, const ChartKind& kind)
         pivotRow = CellTarget(chart, kind, m_pivot);
         targets = TargetsOf(chart, kind, m_pivot, m_angles, m_turns);
     }
-    // The CSV holds every field of a row.
-    const auto text = [](const std::optional<Target>& pivot, const std::vector<Target>& rows) {
-        return pivot ? TargetTable::Csv(*pivot, rows, TargetTable::Headers::Keys) : std::string();
-    };
-    const bool changed = text(pivotRow, targets) != text(m_pivotRow, m_targets);
+    const bool changed = pivotRow != m_pivotRow || targets != m_targets;
     m_pivotRow = std::move(pivotRow);
     m_targets = std::move(targets);
     m_chartKey = TargetChartKey(chart, kind);
