@@ -222,7 +222,7 @@ std::vector<Command> BuildCommands()
             {Cmd::ClearDrawings, QT_TRANSLATE_NOOP("Commands", "清除所有画线"), "", "clear", "", OnView(&CRotula2View::ClearDrawings)},
         });
     AddChoices<int>(commands, kPeriods, [](Context& c, int period) { c.view.ChoosePeriod(period); },
-        [](const Context& c) { return Chart(c).m_nPeriod; });
+        [](const Context& c) { return static_cast<int>(Chart(c).m_nPeriod); });
     AddChoices<int>(commands, kDigits, [](Context& c, int digits) { c.view.ChooseDecimals(digits); },
         [](const Context& c) { return Chart(c).m_nDecimals; });
     // The flyout shows the line number; the entries have no pressed state.

@@ -123,7 +123,7 @@ std::string CBaseDraw::CellDate(int n)
     const std::optional<CalendarDay> day = CellDay(n);
     if (!day)
         return "?";
-    if (m_nPeriod == 2)
+    if (m_nPeriod == Period::Month)
         return Format("%" PRId64 "/%d", day->year, day->month);
     const int year = static_cast<int>(day->year);
     if (year != m_nLastYear) {
@@ -136,7 +136,7 @@ std::string CBaseDraw::CellDate(int n)
 std::optional<CalendarDay> CBaseDraw::CellDay(int n) const
 {
     const std::int64_t k = (static_cast<std::int64_t>(n) - 1) * m_nTimeStep;
-    if (m_nPeriod == 2) {
+    if (m_nPeriod == Period::Month) {
         const std::optional<CalendarDay> start = LocalDay(m_tStartTime);
         if (!start)
             return std::nullopt;
@@ -153,7 +153,7 @@ std::optional<CalendarDay> CBaseDraw::CellDay(int n) const
         const int m = static_cast<int>(month) + 1;
         return CalendarDay{year, m, std::min(start->day, DaysInMonth(year, m))};
     }
-    const std::int64_t seconds = m_nPeriod == 1 ? 604800 : 86400;
+    const std::int64_t seconds = m_nPeriod == Period::Week ? 604800 : 86400;
     std::int64_t offset = 0;
     std::int64_t t = 0;
     if (__builtin_mul_overflow(k, seconds, &offset) || __builtin_add_overflow(m_tStartTime, offset, &t))

@@ -7,6 +7,7 @@
 #include "Geometry.h"
 #include "LabelMemo.h"
 #include "MouseTool.h"
+#include "Period.h"
 
 #include <cstdint>
 #include <map>
@@ -158,7 +159,7 @@ public:
     bool m_bShowTime = false;
     bool m_bShowN = false;
     bool m_bTimeStandard = false;
-    int m_nPeriod = 0;
+    Period m_nPeriod = Period::Day;
     bool m_bClockwise = false;
     Rect m_rcSquaresHandle;
     int m_bShowSquares = 0;

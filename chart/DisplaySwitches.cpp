@@ -96,9 +96,10 @@ bool Flip(CBaseDraw& c, DisplaySwitch which)
 
 bool ChoosePeriod(CBaseDraw& c, int period)
 {
-    if (period == c.m_nPeriod)
+    const Period chosen = static_cast<Period>(period);
+    if (chosen == c.m_nPeriod)
         return false;
-    c.m_nPeriod = period;
+    c.m_nPeriod = chosen;
     return c.m_bShowTime;
 }
 

@@ -31,8 +31,8 @@ const char* Text(DisplaySwitch which);
 // The time standard chart shows N alone; turned off with no label left on,
 // it brings prices back.
 bool Flip(CBaseDraw& chart, DisplaySwitch which);
-// Choosing the period already set changes nothing; another one shows only
-// where time labels do.
+// Choosing the period (the menu's number of a Period) already set changes
+// nothing; another one shows only where time labels do.
 bool ChoosePeriod(CBaseDraw& chart, int period);
 // Choosing the digits already set unchooses them (-1). The picture changes
 // when prices show at another precision.

@@ -84,17 +84,17 @@ std::optional<double> DateEstimate(const CBaseDraw& chart, const CalendarDay& st
 {
     if (chart.m_nTimeStep == 0)
         return 1.0;
-    if (chart.m_nPeriod == 2)
+    if (chart.m_nPeriod == Period::Month)
         return static_cast<double>((wanted.year - start.year) * 12 + (wanted.month - start.month)) /
                    chart.m_nTimeStep + 1.0;
-    const double periodDays = (chart.m_nPeriod == 1 ? 7.0 : 1.0) * chart.m_nTimeStep;
+    const double periodDays = (chart.m_nPeriod == Period::Week ? 7.0 : 1.0) * chart.m_nTimeStep;
     return static_cast<double>(DayNumber(wanted) - DayNumber(start)) / periodDays + 1.0;
 }
 
 // By months a cell covers its month, which is all its label names.
 bool OnDay(const CBaseDraw& chart, const CalendarDay& cell, const CalendarDay& wanted)
 {
-    if (chart.m_nPeriod == 2)
+    if (chart.m_nPeriod == Period::Month)
         return cell.year == wanted.year && cell.month == wanted.month;
     return cell == wanted;
 }
@@ -228,7 +228,7 @@ std::string TargetChartKey(const CBaseDraw& chart, const ChartKind& kind)
     std::snprintf(text, sizeof text, "%d %+g %.9g %.9g %" PRId64 " %d %d", static_cast<int>(kind.code),
                   ForwardSign(chart, kind), static_cast<double>(chart.m_fStartPrice),
                   static_cast<double>(chart.m_fPriceStep), static_cast<std::int64_t>(chart.m_tStartTime),
-                  chart.m_nTimeStep, chart.m_nPeriod);
+                  chart.m_nTimeStep, static_cast<int>(chart.m_nPeriod));
     return text;
 }
 

@@ -49,7 +49,7 @@ TEST(DisplaySwitches, ChoicesChosenAgainAreUndoneAndRepaintOnlyWhatShows)
     CGridChart chart;
     EXPECT_FALSE(DisplaySwitches::ChoosePeriod(chart, 0)); // already set
     EXPECT_FALSE(DisplaySwitches::ChoosePeriod(chart, 1)); // time hidden: stored, nothing to repaint
-    EXPECT_EQ(chart.m_nPeriod, 1);
+    EXPECT_EQ(chart.m_nPeriod, Period::Week);
     chart.m_bShowTime = true;
     EXPECT_TRUE(DisplaySwitches::ChoosePeriod(chart, 2));
 

@@ -58,7 +58,7 @@ TEST(CellDate, PeriodsStepsYearsAndTimesFarAhead)
     for (const auto& [y, m, d, period, step, n, text] : rows) {
         CGridChart chart;
         std::tie(chart.m_tStartTime, chart.m_nPeriod, chart.m_nTimeStep)
-            = std::make_tuple(LocalMidnight(y, m, d), period, step);
+            = std::make_tuple(LocalMidnight(y, m, d), static_cast<Period>(period), step);
         EXPECT_EQ(chart.CellDate(n), text) << y << "/" << m << "/" << d << " + " << n;
         EXPECT_TRUE(period != 2 || chart.m_nLastYear == 0); // months never touch the year state
     }
@@ -104,7 +104,7 @@ TEST(ComposeCellLabel, EverySwitchCombinationAndEachInputFromCallToCall)
     EXPECT_EQ(label(2), "4.00\n12/3/6");
     EXPECT_EQ(label(2), "4.00\n3/6"); // the year was shown
     chart.m_nLastYear = 0;
-    chart.m_nPeriod = 2;
+    chart.m_nPeriod = Period::Month;
     EXPECT_EQ(label(2), "4.00\n2012/4");
     chart.m_tStartTime = LocalMidnight(2013, 3, 5);
     chart.m_nTimeStep = 2;

@@ -137,7 +137,7 @@ TEST(PivotTargets, FindByPriceDateAndNumber)
     EXPECT_EQ(FindCell(*chart, kind, {By::Price, 5000}).Message(), "找不到价格 5000 的单元格");
 
     // By months a cell is its month; its day is cell 1's, or the month's last.
-    chart->m_nPeriod = 2;
+    chart->m_nPeriod = Period::Month;
     chart->m_nTimeStep = 1;
     chart->m_tStartTime = LocalMidnight(2012, 1, 31);
     EXPECT_EQ(find({By::Date, 0, LocalMidnight(2012, 3, 7)}), 3);
