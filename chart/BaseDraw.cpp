@@ -41,6 +41,11 @@ int DecimalsOf(float value)
     return point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);
 }
 
+constexpr std::int64_t kSecondsPerDay = 86400;
+constexpr std::int64_t kSecondsPerWeek = 7 * kSecondsPerDay;
+// The labels' font height in chart units at zoom 1.
+constexpr double kLabelFontHeight = 14.0;
+
 // Any year, however far: leap years repeat every 400 years.
 int DaysInMonth(std::int64_t year, int month)
 {
@@ -153,7 +158,7 @@ std::optional<CalendarDay> CBaseDraw::CellDay(int n) const
         const int m = static_cast<int>(month) + 1;
         return CalendarDay{year, m, std::min(start->day, DaysInMonth(year, m))};
     }
-    const std::int64_t seconds = m_nPeriod == Period::Week ? 604800 : 86400;
+    const std::int64_t seconds = m_nPeriod == Period::Week ? kSecondsPerWeek : kSecondsPerDay;
     std::int64_t offset = 0;
     std::int64_t t = 0;
     if (__builtin_mul_overflow(k, seconds, &offset) || __builtin_add_overflow(m_tStartTime, offset, &t))
@@ -225,10 +230,10 @@ Font CBaseDraw::LabelFont() const
 {
     Font font;
     // The reciprocal in single precision, the product truncated: 23 at zoom 0.6.
-    font.height = TruncToInt(14.0 * static_cast<double>(1.0f / m_fZoom));
-    font.weight = 400;
-    font.quality = 3;
-    font.pitchAndFamily = 0x20;
+    font.height = TruncToInt(kLabelFontHeight * static_cast<double>(1.0f / m_fZoom));
+    font.weight = Font::kNormalWeight;
+    font.quality = Font::kNonAntialiased;
+    font.pitchAndFamily = Font::kSwissFamily;
     font.face = "monaco";
     return font;
 }

@@ -116,7 +116,7 @@ Comments NewNote()
 {
     Comments note;
     note.m_nHeight = 16;
-    note.m_nWeight = 400;
+    note.m_nWeight = Font::kNormalWeight;
     note.m_crText = Colors::Black;
     note.m_crBack = Colors::Yellow;
     return note;

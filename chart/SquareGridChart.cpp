@@ -19,6 +19,10 @@ constexpr std::int64_t kMaxCells = 2 * std::int64_t{CBaseDraw::kMaxRings} + 2;
 // radii and outer rings derived from the grid stay well inside int.
 constexpr std::int64_t kMaxCoordinate = std::int64_t{1} << 28;
 
+// Half a square's diagonal per unit of its side, to three places: the outer
+// radius of the squares.
+constexpr double kHalfDiagonal = 0.707;
+
 bool InDrawingRange(std::int64_t v) { return -kMaxCoordinate <= v && v <= kMaxCoordinate; }
 
 } // namespace
@@ -49,7 +53,7 @@ void CSquareGridChart::Draw(CDrawSurface& dc)
 float CSquareGridChart::GetOuterRadius()
 {
     const std::int64_t height = std::int64_t{m_rcChart.bottom} - m_rcChart.top;
-    return static_cast<float>(static_cast<double>(height) * 0.707);
+    return static_cast<float>(static_cast<double>(height) * kHalfDiagonal);
 }
 
 Point CSquareGridChart::GetCellCenter(int n)
