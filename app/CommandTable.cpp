@@ -70,6 +70,7 @@ struct ChoiceRow {
 
 using KindRow = ChoiceRow<int>;
 using ToolRow = ChoiceRow<MouseTool>;
+using PeriodRow = ChoiceRow<Period>;
 using ValueRow = ChoiceRow<int>;
 
 const KindRow kKinds[] = {
@@ -88,10 +89,10 @@ const ToolRow kTools[] = {
     {Cmd::ToolSquare, MouseTool::Square, QT_TRANSLATE_NOOP("Commands", "【正方形】填充点击的单元格"), "tool_square"},
 };
 
-const ValueRow kPeriods[] = {
-    {Cmd::PeriodDay, 0, QT_TRANSLATE_NOOP("Commands", "日"), ""},
-    {Cmd::PeriodWeek, 1, QT_TRANSLATE_NOOP("Commands", "周"), ""},
-    {Cmd::PeriodMonth, 2, QT_TRANSLATE_NOOP("Commands", "月"), ""},
+const PeriodRow kPeriods[] = {
+    {Cmd::PeriodDay, Period::Day, QT_TRANSLATE_NOOP("Commands", "日"), ""},
+    {Cmd::PeriodWeek, Period::Week, QT_TRANSLATE_NOOP("Commands", "周"), ""},
+    {Cmd::PeriodMonth, Period::Month, QT_TRANSLATE_NOOP("Commands", "月"), ""},
 };
 
 const ValueRow kDigits[] = {
@@ -225,7 +226,7 @@ std::vector<Command> BuildCommands()
             {Cmd::PlaceNote, QT_TRANSLATE_NOOP("Commands", "添加注释"), "", "note", "", OnDocument(&CChartDocument::PlaceNote)},
             {Cmd::ClearDrawings, QT_TRANSLATE_NOOP("Commands", "清除所有画线"), "", "clear", "", OnDocument(&CChartDocument::ClearDrawings)},
         });
-    AddChoices<int>(commands, kPeriods, [](Context& c, int period) { c.document.ChoosePeriod(period); },
+    AddChoices<Period>(commands, kPeriods, [](Context& c, Period period) { c.document.ChoosePeriod(period); },
         [](const Context& c) { return Chart(c).m_nPeriod; });
     AddChoices<int>(commands, kDigits, [](Context& c, int digits) { c.document.ChooseDecimals(digits); },
         [](const Context& c) { return Chart(c).m_nDecimals; });

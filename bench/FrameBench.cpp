@@ -101,7 +101,7 @@ void TimeTurns(benchmark::State& state, FrameTarget& target, double r)
     TimeFrames(state, target, [&] {
         degrees += 1.0;
         const Point pt = AtAngle(*target.chart, degrees, r);
-        target.chart->OnMouseMove(0x01, pt.x, pt.y);
+        target.chart->OnMouseMove(pt.x, pt.y);
     });
 }
 
@@ -127,13 +127,13 @@ void BenchRubber(benchmark::State& state, const ChartKind& kind)
     FrameTarget target(kind);
     CBaseDraw& chart = *target.chart;
     chart.m_nTool = MouseTool::Line;
-    chart.OnLButtonDown(0x01, kSide / 2, kSide / 2);
+    chart.OnLButtonDown(kSide / 2, kSide / 2);
     const int cells = static_cast<int>(kind.cellCount(kRings));
     int cell = chart.m_nLineStartCell;
     TimeFrames(state, target, [&] {
         cell = cell % cells + 1;
         const Point pt = chart.GetCellCenter(cell);
-        chart.OnMouseMove(0x01, pt.x, pt.y);
+        chart.OnMouseMove(pt.x, pt.y);
     });
 }
 

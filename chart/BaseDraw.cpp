@@ -41,11 +41,10 @@ int DecimalsOf(float value)
     return point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);
 }
 
-bool LocalDate(std::int64_t t, std::tm& out)
-{
-    const std::time_t tt = static_cast<std::time_t>(t);
-    return localtime_r(&tt, &out) != nullptr;
-}
+constexpr std::int64_t kSecondsPerDay = 86400;
+constexpr std::int64_t kSecondsPerWeek = 7 * kSecondsPerDay;
+// The labels' font height in chart units at zoom 1.
+constexpr double kLabelFontHeight = 14.0;
 
 // Any year, however far: leap years repeat every 400 years.
 int DaysInMonth(std::int64_t year, int month)
@@ -132,6 +131,12 @@ bool CBaseDraw::SameInputs(const LayoutInputs& a, const LayoutInputs& b)
            a.angleRing == b.angleRing;
 }
 
+Rect CBaseDraw::BoxAbout(int n, int halfWidth, int halfHeight)
+{
+    const Point c = GetCellCenter(n);
+    return {c.x - halfWidth, c.y - halfHeight, c.x + halfWidth, c.y + halfHeight};
+}
+
 void CBaseDraw::Invalidate()
 {
     if (m_pView)
@@ -167,7 +172,7 @@ std::string CBaseDraw::CellDate(int n)
     const std::optional<CalendarDay> day = CellDay(n);
     if (!day)
         return "?";
-    if (m_nPeriod == 2)
+    if (m_nPeriod == Period::Month)
         return Format("%" PRId64 "/%d", day->year, day->month);
     const int year = static_cast<int>(day->year);
     if (year != m_nLastYear) {
@@ -180,13 +185,13 @@ std::string CBaseDraw::CellDate(int n)
 std::optional<CalendarDay> CBaseDraw::CellDay(int n) const
 {
     const std::int64_t k = (static_cast<std::int64_t>(n) - 1) * m_nTimeStep;
-    std::tm tm{};
-    if (m_nPeriod == 2) {
-        if (!LocalDate(m_tStartTime, tm))
+    if (m_nPeriod == Period::Month) {
+        const std::optional<CalendarDay> start = LocalDay(m_tStartTime);
+        if (!start)
             return std::nullopt;
         // Months before the start (k < 0) wrap back into earlier years.
-        std::int64_t year = tm.tm_year + 1900 + k / 12;
-        std::int64_t month = tm.tm_mon + k % 12;
+        std::int64_t year = start->year + k / 12;
+        std::int64_t month = start->month - 1 + k % 12;
         if (month > 11) {
             year += 1;
             month -= 12;
@@ -195,15 +200,14 @@ std::optional<CalendarDay> CBaseDraw::CellDay(int n) const
             month += 12;
         }
         const int m = static_cast<int>(month) + 1;
-        return CalendarDay{year, m, std::min(tm.tm_mday, DaysInMonth(year, m))};
+        return CalendarDay{year, m, std::min(start->day, DaysInMonth(year, m))};
     }
-    const std::int64_t seconds = m_nPeriod == 1 ? 604800 : 86400;
+    const std::int64_t seconds = m_nPeriod == Period::Week ? kSecondsPerWeek : kSecondsPerDay;
     std::int64_t offset = 0;
     std::int64_t t = 0;
-    if (__builtin_mul_overflow(k, seconds, &offset) || __builtin_add_overflow(m_tStartTime, offset, &t) ||
-        !LocalDate(t, tm))
+    if (__builtin_mul_overflow(k, seconds, &offset) || __builtin_add_overflow(m_tStartTime, offset, &t))
         return std::nullopt;
-    return CalendarDay{tm.tm_year + 1900LL, tm.tm_mon + 1, tm.tm_mday};
+    return LocalDay(t);
 }
 
 std::string CBaseDraw::CellPriceText(int n) const
@@ -270,10 +274,10 @@ Font CBaseDraw::LabelFont() const
 {
     Font font;
     // The reciprocal in single precision, the product truncated: 23 at zoom 0.6.
-    font.height = TruncToInt(14.0 * static_cast<double>(1.0f / m_fZoom));
-    font.weight = 400;
-    font.quality = 3;
-    font.pitchAndFamily = 0x20;
+    font.height = TruncToInt(kLabelFontHeight * static_cast<double>(1.0f / m_fZoom));
+    font.weight = Font::kNormalWeight;
+    font.quality = Font::kNonAntialiased;
+    font.pitchAndFamily = Font::kSwissFamily;
     font.face = "monaco";
     return font;
 }

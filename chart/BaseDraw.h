@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CalendarDay.h"
 #include "ChartPaintOutput.h"
 #include "ChartToolState.h"
 #include "ChartViewState.h"
@@ -12,12 +13,6 @@
 #include <optional>
 #include <string>
 
-// A day of the proleptic Gregorian calendar; month 1 to 12.
-struct CalendarDay {
-    std::int64_t year = 0;
-    int month = 1;
-    int day = 1;
-};
 
 // The abstract chart. Every chart kind derives from it and supplies its
 // geometry (layout, cell centre, hit test, outer radius), its name and its
@@ -69,6 +64,9 @@ public:
     // nothing: callers that can refuse (the command line) or warn ask first.
     // True for a chart without a layout of its own.
     virtual bool CellsFit() const;
+    // The box a mark of cell n takes, as last laid out: the cell itself
+    // where cells are boxes, the fill mark's square on the round charts.
+    virtual Rect MarkBox(int n) = 0;
 
     // Brings the geometry up to date with the chart's inputs and settles the
     // stored values that follow from it: equal triangle and squares radii
@@ -80,14 +78,14 @@ public:
     const Rect& ChartRect();
 
     // Mouse operations, called by the view with points in chart coordinates.
-    int OnLButtonDown(unsigned flags, int x, int y);
+    int OnLButtonDown(int x, int y);
     int AddComment(int x, int y);
     // Invalidates only for a change of the picture: a handle drag, or the
     // end of a line being dragged with the line or arrow tool.
-    void OnMouseMove(unsigned flags, int x, int y);
-    void OnLButtonUp(unsigned flags, int x, int y);
-    void OnLButtonDblClk(unsigned flags, int x, int y);
-    int OnRButtonDown(unsigned flags, int x, int y);
+    void OnMouseMove(int x, int y);
+    void OnLButtonUp(int x, int y);
+    void OnLButtonDblClk(int x, int y);
+    int OnRButtonDown(int x, int y);
 
     // Annotation drawing: DrawLines from each chart's Draw, DrawComments by
     // the view after Draw.
@@ -153,6 +151,8 @@ protected:
     // radii follow from its size.
     virtual bool DrawsOverlays() const;
 
+    // The box of half width and half height about the centre of cell n.
+    Rect BoxAbout(int n, int halfWidth, int halfHeight);
     // The point at screen angle a (degrees, counter-clockwise) and radius r
     // about the centre of m_rcChart, with the overlays' roundings.
     Point OverlayPoint(double a, float r) const;

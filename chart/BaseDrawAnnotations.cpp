@@ -57,8 +57,8 @@ Font NoteFont(const Comments& note, float zoom)
     font.weight = note.m_nWeight;
     font.italic = note.m_bItalic != 0;
     font.charSet = note.m_nCharSet;
-    font.quality = 3;
-    font.pitchAndFamily = 0x20;
+    font.quality = Font::kNonAntialiased;
+    font.pitchAndFamily = Font::kSwissFamily;
     font.face = note.m_strFace;
     return font;
 }

@@ -116,7 +116,7 @@ Comments NewNote()
 {
     Comments note;
     note.m_nHeight = 16;
-    note.m_nWeight = 400;
+    note.m_nWeight = Font::kNormalWeight;
     note.m_crText = Colors::Black;
     note.m_crBack = Colors::Yellow;
     return note;
@@ -187,7 +187,7 @@ bool CBaseDraw::EndOverlayDrag()
 
 // A press places an armed note, else grabs a handle, else starts a line drag
 // inside the chart. Returns 1 when the press was used.
-int CBaseDraw::OnLButtonDown(unsigned /*flags*/, int x, int y)
+int CBaseDraw::OnLButtonDown(int x, int y)
 {
     if (AddComment(x, y) || BeginOverlayDrag({x, y}))
         return 1;
@@ -218,7 +218,7 @@ int CBaseDraw::AddComment(int x, int y)
     return 1;
 }
 
-void CBaseDraw::OnMouseMove(unsigned /*flags*/, int x, int y)
+void CBaseDraw::OnMouseMove(int x, int y)
 {
     if (DragOverlay({x, y}))
         return;
@@ -239,7 +239,7 @@ void CBaseDraw::OnMouseMove(unsigned /*flags*/, int x, int y)
 }
 
 // Ends a handle drag, or ends a line drag and stores what the tool makes.
-void CBaseDraw::OnLButtonUp(unsigned /*flags*/, int x, int y)
+void CBaseDraw::OnLButtonUp(int x, int y)
 {
     if (EndOverlayDrag())
         return;
@@ -252,7 +252,7 @@ void CBaseDraw::OnLButtonUp(unsigned /*flags*/, int x, int y)
 }
 
 // Reverses a ring from its handle, else edits the notes whose boxes hold the point.
-void CBaseDraw::OnLButtonDblClk(unsigned /*flags*/, int x, int y)
+void CBaseDraw::OnLButtonDblClk(int x, int y)
 {
     if (m_rcCalendarHandle.Contains(x, y)) {
         m_bCalendarForward = !m_bCalendarForward;
@@ -282,7 +282,7 @@ void CBaseDraw::OnLButtonDblClk(unsigned /*flags*/, int x, int y)
 // Removes the first thing found at the point, in the order note (all notes
 // of its cell), fill, tangent mark, lines (all lines of the first matching
 // key). Returns 1 when something was removed.
-int CBaseDraw::OnRButtonDown(unsigned /*flags*/, int x, int y)
+int CBaseDraw::OnRButtonDown(int x, int y)
 {
     for (const auto& entry : m_Comments) {
         if (entry.second.m_rcBox.Contains(x, y)) {

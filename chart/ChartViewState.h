@@ -2,6 +2,7 @@
 
 #include "Bodies.h"
 #include "Geometry.h"
+#include "Period.h"
 
 #include <optional>
 #include <string>
@@ -16,7 +17,7 @@ struct ChartViewState {
     CChartHost* m_pView = nullptr;
     Size m_szCanvas;
     Rect m_rcClient;
-    int m_nPeriod = 0; // unit of m_nTimeStep: 0 day, 1 week, 2 month
+    Period m_nPeriod = Period::Day; // unit of m_nTimeStep
     // The bodies' longitudes the planet ring shows, set before a paint.
     std::optional<Longitudes> m_Planets;
     std::string m_PlanetCaption; // the moment and place they are for, as AstrologyReport::Sky gives it

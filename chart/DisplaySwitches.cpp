@@ -94,7 +94,7 @@ bool Flip(CBaseDraw& c, DisplaySwitch which)
     return true;
 }
 
-bool ChoosePeriod(CBaseDraw& c, int period)
+bool ChoosePeriod(CBaseDraw& c, Period period)
 {
     if (period == c.m_nPeriod)
         return false;

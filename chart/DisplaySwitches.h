@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MouseTool.h"
+#include "Period.h"
 
 class CBaseDraw;
 
@@ -31,9 +32,9 @@ const char* Text(DisplaySwitch which);
 // The time standard chart shows N alone; turned off with no label left on,
 // it brings prices back.
 bool Flip(CBaseDraw& chart, DisplaySwitch which);
-// Choosing the period already set changes nothing; another one shows only
-// where time labels do.
-bool ChoosePeriod(CBaseDraw& chart, int period);
+// Choosing the period (the menu's number of a Period) already set changes
+// nothing; another one shows only where time labels do.
+bool ChoosePeriod(CBaseDraw& chart, Period period);
 // Choosing the digits already set unchooses them (-1). The picture changes
 // when prices show at another precision.
 bool ChooseDecimals(CBaseDraw& chart, int digits);

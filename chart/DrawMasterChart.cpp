@@ -84,6 +84,8 @@ bool CDrawMasterChart::CellsFit() const
     return TableOrigin(origin);
 }
 
+Rect CDrawMasterChart::MarkBox(int n) { return BoxAbout(n, m_nCellWidth / 2, m_nCellHeight / 2); }
+
 bool CDrawMasterChart::HasUsableSize() const { return 1 <= m_nRings && m_nRings <= kMaxTableSize; }
 
 // Centred horizontally in the client area (each half taken separately) and

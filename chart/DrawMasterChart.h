@@ -27,6 +27,7 @@ public:
     std::string GetName() override;
     // Its cells have a fixed size: any usable table fits, beyond the canvas if need be.
     bool CellsFit() const override;
+    Rect MarkBox(int n) override;
 
     // The cell in row `row` (0 at the top) and column `column` (0 at the left);
     // edges beyond int saturate.

@@ -36,19 +36,24 @@ struct Brush {
 };
 
 struct Font {
+    static constexpr int kNormalWeight = 400;
+    static constexpr unsigned char kNonAntialiased = 3; // quality: no antialiasing
+    static constexpr unsigned char kFamilyBits = 0xF0;  // the family's bits of pitchAndFamily
+    static constexpr unsigned char kSwissFamily = 0x20; // family: sans serif
+
     int height = 0;        // > 0: cell height of a line; < 0: character height; 0: default size
     int width = 0;         // 0: the face's natural width
     int escapement = 0;
     int orientation = 0;
-    int weight = 400;      // 400 normal, 700 bold
+    int weight = kNormalWeight; // 700 bold
     bool italic = false;
     bool underline = false;
     bool strikeOut = false;
     unsigned char charSet = 0;
     unsigned char outPrecision = 0;
     unsigned char clipPrecision = 0;
-    unsigned char quality = 0;        // 3: not antialiased
-    unsigned char pitchAndFamily = 0; // 0x20: Swiss (sans serif)
+    unsigned char quality = 0;
+    unsigned char pitchAndFamily = 0;
     std::string face;                 // UTF-8; a missing face falls back to the nearest match
 
     friend bool operator==(const Font& a, const Font& b)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Period.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -21,7 +23,7 @@ public:
         int precision = 0;
         std::int64_t startTime = 0;
         int timeStep = 0;
-        int period = 0;
+        Period period = Period::Day;
         bool price = false;
         bool time = false;
         bool n = false;

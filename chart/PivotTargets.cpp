@@ -10,30 +10,12 @@
 #include <climits>
 #include <cmath>
 #include <cstdio>
-#include <ctime>
 
 namespace {
 
 // Cell angles come from integer centres through single-precision atan: two
 // cells mirrored about the wanted angle differ by rounding only.
 constexpr double kTieDegrees = 1e-3;
-
-// Days since 1970-01-01 of a proleptic Gregorian day.
-std::int64_t DayNumber(const CalendarDay& d)
-{
-    const std::int64_t y = d.year - (d.month <= 2 ? 1 : 0);
-    const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-    const std::int64_t yoe = y - era * 400;
-    const std::int64_t mp = (d.month + 9) % 12;
-    const std::int64_t doy = (153 * mp + 2) / 5 + d.day - 1;
-    const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
-
-bool SameDay(const CalendarDay& a, const CalendarDay& b)
-{
-    return a.year == b.year && a.month == b.month && a.day == b.day;
-}
 
 std::string DayText(const std::optional<CalendarDay>& d)
 {
@@ -96,34 +78,25 @@ Result<int> FindByPrice(CBaseDraw& chart, const ChartKind& kind, double price)
     return best;
 }
 
-std::optional<CalendarDay> LocalDay(std::int64_t t)
-{
-    const std::time_t tt = static_cast<std::time_t>(t);
-    std::tm tm{};
-    if (!localtime_r(&tt, &tm))
-        return std::nullopt;
-    return CalendarDay{tm.tm_year + 1900LL, tm.tm_mon + 1, tm.tm_mday};
-}
-
 // The number whose period the date falls in by plain arithmetic, before
 // daylight saving and a start time other than midnight move it a cell.
 std::optional<double> DateEstimate(const CBaseDraw& chart, const CalendarDay& start, const CalendarDay& wanted)
 {
     if (chart.m_nTimeStep == 0)
         return 1.0;
-    if (chart.m_nPeriod == 2)
+    if (chart.m_nPeriod == Period::Month)
         return static_cast<double>((wanted.year - start.year) * 12 + (wanted.month - start.month)) /
                    chart.m_nTimeStep + 1.0;
-    const double periodDays = (chart.m_nPeriod == 1 ? 7.0 : 1.0) * chart.m_nTimeStep;
+    const double periodDays = (chart.m_nPeriod == Period::Week ? 7.0 : 1.0) * chart.m_nTimeStep;
     return static_cast<double>(DayNumber(wanted) - DayNumber(start)) / periodDays + 1.0;
 }
 
 // By months a cell covers its month, which is all its label names.
 bool OnDay(const CBaseDraw& chart, const CalendarDay& cell, const CalendarDay& wanted)
 {
-    if (chart.m_nPeriod == 2)
+    if (chart.m_nPeriod == Period::Month)
         return cell.year == wanted.year && cell.month == wanted.month;
-    return SameDay(cell, wanted);
+    return cell == wanted;
 }
 
 Result<int> FindByDate(CBaseDraw& chart, const ChartKind& kind, std::int64_t midnight)
@@ -229,6 +202,16 @@ std::optional<double> FormulaPrice(const ChartKind& kind, double pivotPrice, dou
 
 } // namespace
 
+bool operator==(const Target& a, const Target& b)
+{
+    const auto same = [](double x, double y) { return x == y || (std::isnan(x) && std::isnan(y)); };
+    const bool sameFormula = a.formulaPrice.has_value() == b.formulaPrice.has_value() &&
+        (!a.formulaPrice || same(*a.formulaPrice, *b.formulaPrice));
+    return a.turns == b.turns && same(a.theta, b.theta) && a.number == b.number && a.ring == b.ring &&
+        same(a.angle, b.angle) && same(a.price, b.price) && sameFormula && a.date == b.date && a.days == b.days &&
+        a.centre == b.centre;
+}
+
 bool HasAngles(const ChartKind& kind) { return kind.code != kMasterChart && kind.code != kNoChartKind; }
 
 const std::vector<double>& DefaultTargetAngles()
@@ -245,7 +228,7 @@ std::string TargetChartKey(const CBaseDraw& chart, const ChartKind& kind)
     std::snprintf(text, sizeof text, "%d %+g %.9g %.9g %" PRId64 " %d %d", static_cast<int>(kind.code),
                   ForwardSign(chart, kind), static_cast<double>(chart.m_fStartPrice),
                   static_cast<double>(chart.m_fPriceStep), static_cast<std::int64_t>(chart.m_tStartTime),
-                  chart.m_nTimeStep, chart.m_nPeriod);
+                  chart.m_nTimeStep, static_cast<int>(chart.m_nPeriod));
     return text;
 }
 

@@ -35,6 +35,11 @@ struct Target {
     std::string date;           // YYYY-MM-DD, the cell's local calendar day; empty where none
     long long days = 0;         // whole days from the pivot's date
     Point centre;
+
+    // Every field alike; a price that is not a number equals another such,
+    // so that a row recomputed unchanged is the same row.
+    friend bool operator==(const Target& a, const Target& b);
+    friend bool operator!=(const Target& a, const Target& b) { return !(a == b); }
 };
 
 // Whether a kind's cells stand at angles about a centre (not the master chart).

@@ -24,12 +24,13 @@ bool CRoundChart::InDrawingRange(const Rect& rc)
     return InRange(rc.left) && InRange(rc.top) && InRange(rc.right) && InRange(rc.bottom);
 }
 
+Rect CRoundChart::MarkBox(int n) { return BoxAbout(n, kMarkHalf, kMarkHalf); }
+
 void CRoundChart::DrawFillMarks(CDrawSurface& dc, int lastCell)
 {
     for (auto it = m_FillCells.lower_bound(1); it != m_FillCells.end() && it->first <= lastCell; ++it) {
         const Cell_Style& style = it->second;
-        const Point c = GetCellCenter(it->first);
-        const Rect box{c.x - kMarkHalf, c.y - kMarkHalf, c.x + kMarkHalf, c.y + kMarkHalf};
+        const Rect box = MarkBox(it->first);
         const Brush brush = Brush::Solid(style.m_crColor);
         if (style.m_bCircle)
             dc.FillEllipse(box, brush);

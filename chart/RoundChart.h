@@ -14,6 +14,7 @@ class CRoundChart : public CBaseDraw {
 public:
     // Half the width of m_rcChart, halved in integers.
     float GetOuterRadius() override;
+    Rect MarkBox(int n) override;
 
     // Centre of the chart as the current inputs lay it out.
     Point m_ptCenter;

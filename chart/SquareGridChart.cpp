@@ -19,6 +19,10 @@ constexpr std::int64_t kMaxCells = 2 * std::int64_t{CBaseDraw::kMaxRings} + 2;
 // radii and outer rings derived from the grid stay well inside int.
 constexpr std::int64_t kMaxCoordinate = std::int64_t{1} << 28;
 
+// Half a square's diagonal per unit of its side, to three places: the outer
+// radius of the squares.
+constexpr double kHalfDiagonal = 0.707;
+
 bool InDrawingRange(std::int64_t v) { return -kMaxCoordinate <= v && v <= kMaxCoordinate; }
 
 } // namespace
@@ -50,7 +54,7 @@ float CSquareGridChart::GetOuterRadius()
 {
     EnsureLayout();
     const std::int64_t height = std::int64_t{m_rcChart.bottom} - m_rcChart.top;
-    return static_cast<float>(static_cast<double>(height) * 0.707);
+    return static_cast<float>(static_cast<double>(height) * kHalfDiagonal);
 }
 
 Point CSquareGridChart::GetCellCenter(int n)
@@ -75,6 +79,8 @@ int CSquareGridChart::HitTest(int x, int y)
 }
 
 bool CSquareGridChart::CellsFit() const { return FittingArea().has_value(); }
+
+Rect CSquareGridChart::MarkBox(int n) { return BoxAbout(n, m_nCellWidth / 2, m_nCellHeight / 2); }
 
 // The client area less room for the shown outer rings.
 std::optional<CSquareGridChart::Area> CSquareGridChart::FittingArea() const

@@ -24,6 +24,7 @@ public:
     Point GetCellCenter(int n) override;
     int HitTest(int x, int y) override;
     bool CellsFit() const override;
+    Rect MarkBox(int n) override;
 
     // The grid the current rings, client area and outer ring switches lay
     // out; 0 and empty where the cells do not fit. Kept up to date by every

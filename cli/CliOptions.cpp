@@ -18,6 +18,8 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -159,6 +161,15 @@ bool ReadOverlays(const QCommandLineParser& p, ChartOptions& o, std::string& err
     return true;
 }
 
+std::optional<Period> PeriodNamed(const QString& name)
+{
+    const std::pair<const char*, Period> names[] = {{"day", Period::Day}, {"week", Period::Week}, {"month", Period::Month}};
+    for (const auto& [text, period] : names)
+        if (name == QLatin1String(text))
+            return period;
+    return std::nullopt;
+}
+
 bool ReadChoices(const QCommandLineParser& p, ChartOptions& o, std::string& error)
 {
     if (p.isSet("kind")) {
@@ -170,11 +181,12 @@ bool ReadChoices(const QCommandLineParser& p, ChartOptions& o, std::string& erro
     }
     if (p.isSet("period")) {
         const QString v = p.value("period");
-        o.period = v == "day" ? 0 : v == "week" ? 1 : v == "month" ? 2 : -1;
-        if (o.period < 0) {
+        const std::optional<Period> period = PeriodNamed(v);
+        if (!period) {
             error = "--period takes day, week or month, not '" + Echo(v) + "'";
             return false;
         }
+        o.period = *period;
     }
     if (p.isSet("clockwise")) {
         const QString v = p.value("clockwise");

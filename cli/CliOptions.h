@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Geometry.h"
+#include "Period.h"
 
 #include <cstdint>
 #include <memory>
@@ -20,7 +21,7 @@ struct ChartOptions {
     float step = 1.0f;
     std::int64_t startTime = 0;        // local midnight of --date
     int timeStep = 1;
-    int period = 0;                    // 0 day, 1 week, 2 month
+    Period period = Period::Day;
     bool showPrice = true;
     bool showTime = false;
     bool showN = false;

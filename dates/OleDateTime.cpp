@@ -1,5 +1,7 @@
 #include "OleDateTime.h"
 
+#include "CalendarDay.h"
+
 #include <cmath>
 #include <ctime>
 
@@ -10,15 +12,7 @@ constexpr long long kSecondsPerDay = 86400;
 constexpr long long kUnixEpochDay = 25569;
 
 // Days from 30 December 1899 to a date of the proleptic Gregorian calendar.
-long long SerialFromCivil(long long y, int m, int d)
-{
-    y -= m <= 2;
-    const long long era = (y >= 0 ? y : y - 399) / 400;
-    const long long yoe = y - era * 400;
-    const long long doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;
-    const long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468 + kUnixEpochDay;
-}
+long long SerialFromCivil(long long y, int m, int d) { return DayNumber({y, m, d}) + kUnixEpochDay; }
 
 // The inverse of SerialFromCivil.
 void CivilFromSerial(long long serial, int& y, int& m, int& d)

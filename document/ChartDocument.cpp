@@ -103,7 +103,7 @@ void CChartDocument::FlipSwitch(DisplaySwitch which)
 }
 
 // The period is no stored data: no step of the history.
-void CChartDocument::ChoosePeriod(int period)
+void CChartDocument::ChoosePeriod(Period period)
 {
     if (DisplaySwitches::ChoosePeriod(Chart(), period))
         emit pictureChanged();
@@ -195,15 +195,15 @@ void CChartDocument::LeftPress(Point pt, Color color, int lineNumber)
     chart.m_crLineColor = color;
     chart.m_nLineWidth = lineNumber;
     const CChartState::Parts committed = m_history.Begin(m_charts);
-    chart.OnLButtonDown(0, pt.x, pt.y);
+    chart.OnLButtonDown(pt.x, pt.y);
     AfterMouse(committed | m_history.End(m_charts, CChartHistory::Gesture::Left));
 }
 
-void CChartDocument::PointerMove(Point pt) { Chart().OnMouseMove(0, pt.x, pt.y); }
+void CChartDocument::PointerMove(Point pt) { Chart().OnMouseMove(pt.x, pt.y); }
 
 void CChartDocument::LeftRelease(Point pt)
 {
-    Chart().OnLButtonUp(0, pt.x, pt.y);
+    Chart().OnLButtonUp(pt.x, pt.y);
     emit pictureChanged();
     AfterMouse(m_history.End(m_charts, CChartHistory::Gesture::Left));
 }
@@ -211,14 +211,14 @@ void CChartDocument::LeftRelease(Point pt)
 void CChartDocument::DoubleClick(Point pt)
 {
     const CChartState::Parts committed = m_history.Begin(m_charts);
-    Chart().OnLButtonDblClk(0, pt.x, pt.y);
+    Chart().OnLButtonDblClk(pt.x, pt.y);
     AfterMouse(committed | m_history.End(m_charts, CChartHistory::Gesture::DoubleClick));
 }
 
 bool CChartDocument::RightPress(Point pt)
 {
     const CChartState::Parts committed = m_history.Begin(m_charts);
-    const bool removed = Chart().OnRButtonDown(0, pt.x, pt.y);
+    const bool removed = Chart().OnRButtonDown(pt.x, pt.y);
     AfterMouse(committed | (removed ? m_history.End(m_charts, CChartHistory::Gesture::Right) : CChartState::Parts()));
     return removed;
 }

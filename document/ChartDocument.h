@@ -53,7 +53,7 @@ public:
     // stored data is one step of the history named for what it did.
     void SwitchKind(int kind);
     void FlipSwitch(DisplaySwitch which);
-    void ChoosePeriod(int period);
+    void ChoosePeriod(Period period);
     void ChooseDecimals(int digits);
     void ChooseTool(MouseTool tool);
     void ClearDrawings();

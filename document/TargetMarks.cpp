@@ -3,10 +3,7 @@
 #include "BaseDraw.h"
 #include "ChartKinds.h"
 #include "ChartMath.h"
-#include "DrawMasterChart.h"
 #include "DrawSurface.h"
-#include "RoundChart.h"
-#include "SquareGridChart.h"
 #include "TargetTable.h"
 
 #include <algorithm>
@@ -19,19 +16,6 @@ constexpr float kPivotWidth = 5.0f;
 constexpr Color kTargetColor = MakeColor(0, 102, 255);
 constexpr Color kPivotColor = MakeColor(230, 0, 38);
 constexpr Color kFoundColor = MakeColor(255, 140, 0);
-
-// The box a fill of cell n covers: the grid cell on the squares and the
-// table, the fill mark's square on the round charts.
-Rect CellBox(CBaseDraw& chart, int n)
-{
-    const Point c = chart.GetCellCenter(n);
-    Size half{CRoundChart::kMarkHalf, CRoundChart::kMarkHalf};
-    if (const auto* grid = dynamic_cast<const CSquareGridChart*>(&chart))
-        half = {grid->m_nCellWidth / 2, grid->m_nCellHeight / 2};
-    else if (const auto* table = dynamic_cast<const CDrawMasterChart*>(&chart))
-        half = {table->m_nCellWidth / 2, table->m_nCellHeight / 2};
-    return {c.x - half.cx, c.y - half.cy, c.x + half.cx, c.y + half.cy};
-}
 
 int UnitsOf(const CBaseDraw& chart, float pixels) { return std::max(1, TruncToInt(pixels / chart.m_fZoom)); }
 
@@ -86,11 +70,7 @@ bool CTargetMarks::Update(CBaseDraw& chart, const ChartKind& kind)
         pivotRow = CellTarget(chart, kind, m_pivot);
         targets = TargetsOf(chart, kind, m_pivot, m_angles, m_turns);
     }
-    // The CSV holds every field of a row.
-    const auto text = [](const std::optional<Target>& pivot, const std::vector<Target>& rows) {
-        return pivot ? TargetTable::Csv(*pivot, rows, TargetTable::Headers::Keys) : std::string();
-    };
-    const bool changed = text(pivotRow, targets) != text(m_pivotRow, m_targets);
+    const bool changed = pivotRow != m_pivotRow || targets != m_targets;
     m_pivotRow = std::move(pivotRow);
     m_targets = std::move(targets);
     m_chartKey = TargetChartKey(chart, kind);
@@ -114,9 +94,9 @@ std::optional<std::string> CTargetMarks::Ics(std::int64_t stamp) const
 void CTargetMarks::Draw(CBaseDraw& chart, CDrawSurface& dc) const
 {
     for (const Target& t : m_targets)
-        Outline(dc, CellBox(chart, t.number), UnitsOf(chart, kTargetWidth), kTargetColor);
+        Outline(dc, chart.MarkBox(t.number), UnitsOf(chart, kTargetWidth), kTargetColor);
     if (m_pivot != 0)
-        Outline(dc, CellBox(chart, m_pivot), UnitsOf(chart, kPivotWidth), kPivotColor);
+        Outline(dc, chart.MarkBox(m_pivot), UnitsOf(chart, kPivotWidth), kPivotColor);
     if (m_found != 0)
-        Ring(dc, CellBox(chart, m_found), UnitsOf(chart, kTargetWidth), kFoundColor);
+        Ring(dc, chart.MarkBox(m_found), UnitsOf(chart, kTargetWidth), kFoundColor);
 }

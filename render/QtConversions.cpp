@@ -9,8 +9,6 @@
 namespace {
 
 constexpr int kDefaultCellHeight = 16;
-constexpr unsigned char kNonAntialiasedQuality = 3;
-constexpr unsigned char kSwissFamily = 0x20;
 // Pixel size at which a face's cell-to-em ratio is taken.
 constexpr int kReferencePixels = 100;
 
@@ -55,8 +53,8 @@ QFont ToQFont(const Font& font, double zoom)
         q.setFamilies({QString::fromStdString(font.face)});
     // Text has the same pixels on the screen as in a picture of it (which
     // the frames of a drag paint from), so no subpixel antialiasing.
-    q.setStyleHint((font.pitchAndFamily & 0xF0) == kSwissFamily ? QFont::SansSerif : QFont::AnyStyle,
-                   font.quality == kNonAntialiasedQuality ? QFont::NoAntialias : QFont::NoSubpixelAntialias);
+    q.setStyleHint((font.pitchAndFamily & Font::kFamilyBits) == Font::kSwissFamily ? QFont::SansSerif : QFont::AnyStyle,
+        font.quality == Font::kNonAntialiased ? QFont::NoAntialias : QFont::NoSubpixelAntialias);
     if (font.weight > 0)
         q.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight, 1, 1000)));
     q.setItalic(font.italic);

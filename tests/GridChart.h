@@ -28,6 +28,7 @@ public:
     }
     int HitTest(int x, int y) override { return y / kCell * kColumns + x / kCell + 1; }
     float GetOuterRadius() override { return m_fOuterRadius; }
+    Rect MarkBox(int n) override { return BoxAbout(n, kCell / 2, kCell / 2); }
 
     using CBaseDraw::DrawDraggedLine;
 

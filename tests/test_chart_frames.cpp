@@ -111,12 +111,12 @@ TEST(ChartFrames, EveryFrameIsTheFullPaint)
             const Point start = drag == Drag::Triangle       ? chart->m_rcTriangleHandle.Center()
                                 : drag == Drag::CalendarRing ? chart->m_rcCalendarHandle.Center()
                                                              : chart->GetCellCenter(1);
-            chart->OnLButtonDown(0x01, start.x, start.y);
+            chart->OnLButtonDown(start.x, start.y);
             for (int frame = 0; frame < 6; ++frame) {
                 const std::string where = kind.name + " drag " + std::to_string(static_cast<int>(drag)) +
                                           " frame " + std::to_string(frame);
                 const Point pt = Move(*chart, drag, frame);
-                chart->OnMouseMove(0x01, pt.x, pt.y);
+                chart->OnMouseMove(pt.x, pt.y);
                 if (frame == 2)
                     chart->m_Comments.begin()->second.m_strText = "Moved";
                 if (frame == 3)

@@ -39,9 +39,9 @@ protected:
     void Drag(MouseTool tool, Point from, Point to)
     {
         chart.m_nTool = tool;
-        chart.OnLButtonDown(0, from.x, from.y);
-        chart.OnMouseMove(0, to.x, to.y);
-        chart.OnLButtonUp(0, to.x, to.y);
+        chart.OnLButtonDown(from.x, from.y);
+        chart.OnMouseMove(to.x, to.y);
+        chart.OnLButtonUp(to.x, to.y);
     }
     void Click(MouseTool tool, Point at) { Drag(tool, at, at); }
 
@@ -83,25 +83,25 @@ TEST_F(ChartMouse, EachToolStoresWhatItsCellsAllow)
 // start too, and when leaving the chart takes it away; nothing else does.
 TEST_F(ChartMouse, LeavingTheChartCancelsTheLineDrag)
 {
-    chart.OnMouseMove(0, kCell12.x, kCell12.y);
+    chart.OnMouseMove(kCell12.x, kCell12.y);
     chart.m_nTool = MouseTool::Circle;
-    chart.OnLButtonDown(0, kCell1.x, kCell1.y);
-    chart.OnMouseMove(0, kCell12.x, kCell12.y); // a fill shows no line
+    chart.OnLButtonDown(kCell1.x, kCell1.y);
+    chart.OnMouseMove(kCell12.x, kCell12.y); // a fill shows no line
     EXPECT_EQ(host.invalidations, 0);
-    chart.OnLButtonUp(0, kCell1.x, kCell1.y);
+    chart.OnLButtonUp(kCell1.x, kCell1.y);
     host.invalidations = 0;
     chart.m_nTool = MouseTool::Line;
-    chart.OnLButtonDown(0, kCell1.x, kCell1.y);
+    chart.OnLButtonDown(kCell1.x, kCell1.y);
     EXPECT_EQ(chart.m_nLineEndCell, 1); // no stale end cell before the first move
-    chart.OnMouseMove(0, kCell12.x, kCell12.y);
+    chart.OnMouseMove(kCell12.x, kCell12.y);
     EXPECT_EQ(chart.m_nLineEndCell, 12);
     for (const auto& [at, count] : {std::pair(Point{65, 65}, 1), {kCell1, 2}, {Point{500, 60}, 3}}) {
-        chart.OnMouseMove(0, at.x, at.y);
+        chart.OnMouseMove(at.x, at.y);
         EXPECT_EQ(host.invalidations, count) << at.x;
     }
-    chart.OnLButtonUp(0, kCell12.x, kCell12.y);
+    chart.OnLButtonUp(kCell12.x, kCell12.y);
     EXPECT_TRUE(chart.m_Lines.empty());
-    EXPECT_EQ(chart.OnLButtonDown(0, 500, 60), 0); // outside: nothing starts
+    EXPECT_EQ(chart.OnLButtonDown(500, 60), 0); // outside: nothing starts
     EXPECT_FALSE(chart.m_bDrawingLine);
 }
 
@@ -112,13 +112,13 @@ TEST_F(ChartMouse, RightClicksRemoveFillThenTangentThenLinesThenNotes)
     Click(MouseTool::Tangent, kCell1);
     Click(MouseTool::Square, kCell1);
     ASSERT_EQ(chart.m_Lines.size(), 2u);
-    EXPECT_EQ(chart.OnRButtonDown(0, kCell1.x, kCell1.y), 1);
+    EXPECT_EQ(chart.OnRButtonDown(kCell1.x, kCell1.y), 1);
     EXPECT_TRUE(chart.m_FillCells.empty());
-    EXPECT_EQ(chart.OnRButtonDown(0, kCell1.x, kCell1.y), 1);
+    EXPECT_EQ(chart.OnRButtonDown(kCell1.x, kCell1.y), 1);
     EXPECT_TRUE(chart.m_TangentCells.empty());
-    EXPECT_EQ(chart.OnRButtonDown(0, kCell12.x, kCell12.y), 1); // either end cell
+    EXPECT_EQ(chart.OnRButtonDown(kCell12.x, kCell12.y), 1); // either end cell
     EXPECT_TRUE(chart.m_Lines.empty());
-    EXPECT_EQ(chart.OnRButtonDown(0, kCell1.x, kCell1.y), 0);
+    EXPECT_EQ(chart.OnRButtonDown(kCell1.x, kCell1.y), 0);
 
     // A double click edits every note under the point, a right click removes them.
     Comments note;
@@ -131,11 +131,11 @@ TEST_F(ChartMouse, RightClicksRemoveFillThenTangentThenLinesThenNotes)
         edited.m_rcBox = {};
         return true;
     };
-    chart.OnLButtonDblClk(0, 110, 110);
+    chart.OnLButtonDblClk(110, 110);
     ASSERT_EQ(host.opened.size(), 2u);
     EXPECT_EQ(chart.m_Comments.begin()->second.m_strText, "new");
     EXPECT_EQ(chart.m_Comments.begin()->second.m_rcBox, note.m_rcBox);
-    EXPECT_EQ(chart.OnRButtonDown(0, 110, 110), 1);
+    EXPECT_EQ(chart.OnRButtonDown(110, 110), 1);
     EXPECT_TRUE(chart.m_Comments.empty());
 }
 
@@ -148,7 +148,7 @@ TEST_F(ChartMouse, NotesStartFromTheDialogDefaultsEachTimeAndDisarmTheTool)
     };
     for (int i = 0; i < 2; ++i) {
         chart.m_bPlaceComment = 1;
-        EXPECT_EQ(chart.OnLButtonDown(0, kCell12.x, kCell12.y), 1);
+        EXPECT_EQ(chart.OnLButtonDown(kCell12.x, kCell12.y), 1);
         EXPECT_FALSE(chart.m_bPlaceComment);
     }
     ASSERT_EQ(host.opened.size(), 2u);
@@ -177,14 +177,14 @@ TEST_F(ChartMouse, HandleDragsTurnTheirFigureAndDoubleClicksReverseRings)
 {
     chart.m_bShowTriangle = chart.m_bShowSquares = 1;
     chart.m_rcTriangleHandle = chart.m_rcSquaresHandle = {395, 194, 405, 204};
-    chart.OnLButtonDown(0, 400, 199);
+    chart.OnLButtonDown(400, 199);
     EXPECT_TRUE(chart.m_bDragTriangle);
     EXPECT_GE(host.handCursors, 1);
-    chart.OnMouseMove(0, 200, 80); // straight above the centre (200, 200)
-    chart.OnLButtonUp(0, 200, 80);
+    chart.OnMouseMove(200, 80); // straight above the centre (200, 200)
+    chart.OnLButtonUp(200, 80);
     EXPECT_EQ(std::make_tuple(chart.m_fTriangleAngle, chart.m_fTriangleRadius, chart.m_bDrawingLine),
         std::make_tuple(90.0f, 120.0f, 0));
-    chart.OnMouseMove(0, 100, 200);
+    chart.OnMouseMove(100, 200);
     EXPECT_EQ(std::make_pair(chart.m_fTriangleAngle, chart.m_fSquaresAngle), std::make_pair(90.0f, 0.0f));
 
     // A drag turns the ring shown without sizing it; a double click on its handle reverses it.
@@ -192,19 +192,19 @@ TEST_F(ChartMouse, HandleDragsTurnTheirFigureAndDoubleClicksReverseRings)
     chart.m_bShowCalendarRing = true;
     chart.m_rcCalendarHandle = {520, 190, 560, 210};
     chart.m_rcAngleHandle = {520, 190, 560, 210}; // hidden ring: not grabbed
-    chart.OnLButtonDown(0, 530, 200);
-    chart.OnMouseMove(0, 200, 330);
+    chart.OnLButtonDown(530, 200);
+    chart.OnMouseMove(200, 330);
     EXPECT_EQ(std::make_pair(chart.m_fCalendarAngle, chart.m_fAngleRingAngle), std::make_pair(270.0f, 0.0f));
-    chart.OnLButtonUp(0, 200, 330);
+    chart.OnLButtonUp(200, 330);
     EXPECT_FALSE(chart.m_bDragCalendarRing || chart.m_bDragAngleRing);
 
     chart.m_rcAngleHandle = {580, 190, 620, 210};
     host.invalidations = 0;
     const auto forward = [this] { return std::make_pair(chart.m_bCalendarForward, chart.m_bAngleForward); };
-    chart.OnLButtonDblClk(0, 530, 200);
+    chart.OnLButtonDblClk(530, 200);
     EXPECT_EQ(forward(), std::make_pair(0, 1));
-    chart.OnLButtonDblClk(0, 600, 200);
-    chart.OnLButtonDblClk(0, 530, 200);
+    chart.OnLButtonDblClk(600, 200);
+    chart.OnLButtonDblClk(530, 200);
     EXPECT_EQ(forward(), std::make_pair(1, 0));
     EXPECT_EQ(host.invalidations, 3);
 }
@@ -223,16 +223,16 @@ TEST(ChartMouseRound, PointsOnNoCellStoreNothing)
 
     for (MouseTool tool : {MouseTool::Line, MouseTool::Circle}) {
         chart.m_nTool = tool;
-        chart.OnLButtonDown(0, 400, 300);
-        chart.OnLButtonUp(0, corner.x, corner.y);
-        chart.OnLButtonDown(0, corner.x, corner.y);
-        chart.OnLButtonUp(0, corner.x, corner.y);
+        chart.OnLButtonDown(400, 300);
+        chart.OnLButtonUp(corner.x, corner.y);
+        chart.OnLButtonDown(corner.x, corner.y);
+        chart.OnLButtonUp(corner.x, corner.y);
     }
     EXPECT_TRUE(chart.m_Lines.empty() && chart.m_FillCells.empty());
 
     host.dialog = [](Comments&) { return true; };
     chart.m_bPlaceComment = 1;
-    EXPECT_EQ(chart.OnLButtonDown(0, corner.x, corner.y), 1);
+    EXPECT_EQ(chart.OnLButtonDown(corner.x, corner.y), 1);
     EXPECT_TRUE(chart.m_Comments.empty());
     EXPECT_EQ(chart.m_bPlaceComment, 0);
 }

@@ -155,7 +155,7 @@ TEST_F(ChartView, RepaintsOnlyWhenThePictureChanged)
 {
     doc.FlipSwitch(DisplaySwitch::Price); // refused: the only label on
     EXPECT_EQ(PaintsNow(), 0);
-    doc.ChoosePeriod(1); // time labels hidden
+    doc.ChoosePeriod(Period::Week); // time labels hidden
     doc.ChooseTool(MouseTool::Circle);
     EXPECT_EQ(PaintsNow(), 0);
     doc.FlipSwitch(DisplaySwitch::Time);
@@ -541,7 +541,7 @@ TEST_F(ChartView, EveryStoredChangeIsOneNamedStepThatUndoesAndRedoesToTheBytes)
 
     // A zoom or a look at another kind is no step; an undo shows its step's chart.
     view.zoomIn();
-    doc.ChoosePeriod(2);
+    doc.ChoosePeriod(Period::Month);
     doc.SwitchKind(kHexagon);
     doc.Undo();
     EXPECT_EQ(doc.Charts().Kind(), kSquareOfNine);

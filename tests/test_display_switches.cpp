@@ -47,11 +47,11 @@ TEST(DisplaySwitches, TheLabelSwitchesAreNeverAllOff)
 TEST(DisplaySwitches, ChoicesChosenAgainAreUndoneAndRepaintOnlyWhatShows)
 {
     CGridChart chart;
-    EXPECT_FALSE(DisplaySwitches::ChoosePeriod(chart, 0)); // already set
-    EXPECT_FALSE(DisplaySwitches::ChoosePeriod(chart, 1)); // time hidden: stored, nothing to repaint
-    EXPECT_EQ(chart.m_nPeriod, 1);
+    EXPECT_FALSE(DisplaySwitches::ChoosePeriod(chart, Period::Day)); // already set
+    EXPECT_FALSE(DisplaySwitches::ChoosePeriod(chart, Period::Week)); // time hidden: stored, nothing to repaint
+    EXPECT_EQ(chart.m_nPeriod, Period::Week);
     chart.m_bShowTime = true;
-    EXPECT_TRUE(DisplaySwitches::ChoosePeriod(chart, 2));
+    EXPECT_TRUE(DisplaySwitches::ChoosePeriod(chart, Period::Month));
 
     chart.m_nNaturalDecimals = 2; // as for start 100, step 0.25
     DisplaySwitches::ChooseDecimals(chart, 3);

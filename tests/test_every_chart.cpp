@@ -59,7 +59,7 @@ TEST(CellDate, PeriodsStepsYearsAndTimesFarAhead)
     for (const auto& [y, m, d, period, step, n, text] : rows) {
         CGridChart chart;
         std::tie(chart.m_tStartTime, chart.m_nPeriod, chart.m_nTimeStep)
-            = std::make_tuple(LocalMidnight(y, m, d), period, step);
+            = std::make_tuple(LocalMidnight(y, m, d), static_cast<Period>(period), step);
         EXPECT_EQ(chart.CellDate(n), text) << y << "/" << m << "/" << d << " + " << n;
         EXPECT_TRUE(period != 2 || chart.m_nLastYear == 0); // months never touch the year state
     }
@@ -105,7 +105,7 @@ TEST(ComposeCellLabel, EverySwitchCombinationAndEachInputFromCallToCall)
     EXPECT_EQ(label(2), "4.00\n12/3/6");
     EXPECT_EQ(label(2), "4.00\n3/6"); // the year was shown
     chart.m_nLastYear = 0;
-    chart.m_nPeriod = 2;
+    chart.m_nPeriod = Period::Month;
     EXPECT_EQ(label(2), "4.00\n2012/4");
     chart.m_tStartTime = LocalMidnight(2013, 3, 5);
     chart.m_nTimeStep = 2;
@@ -161,10 +161,12 @@ TEST(RecordingSurface, FixedMetricsMeasureLinesWordsAndLabels)
 }
 
 // The geometry needs no paint: a chart never painted, one painted with other
-// rings before and one just painted answer alike, every cell at its centre.
+// rings before and one just painted answer alike, every cell at its centre;
+// where cells are boxes, a cell's mark lies within that cell.
 TEST(EveryKind, HitTestFindsEveryCellAtItsCentreWithoutAPaint)
 {
     for (const ChartKind& kind : ChartKinds()) {
+        const bool boxed = kind.code != kHexagon && kind.code != kWheel;
         for (const bool clockwise : {false, true}) {
             const auto make = [&](int rings) {
                 std::unique_ptr<CBaseDraw> chart = kind.create();
@@ -185,6 +187,11 @@ TEST(EveryKind, HitTestFindsEveryCellAtItsCentreWithoutAPaint)
                     ASSERT_EQ(unpainted->HitTest(c.x, c.y), n) << kind.name << ", " << rings << " rings";
                     ASSERT_EQ(std::make_pair(painted->GetCellCenter(n), repainted->GetCellCenter(n)),
                         std::make_pair(c, c)) << kind.name << ", " << rings << " rings, " << n;
+                    if (boxed) {
+                        const Rect box = unpainted->MarkBox(n);
+                        ASSERT_EQ(unpainted->HitTest(box.left, box.top), n) << kind.name << " " << n;
+                        ASSERT_EQ(unpainted->HitTest(box.right - 1, box.bottom - 1), n) << kind.name << " " << n;
+                    }
                 }
                 EXPECT_EQ(unpainted->ChartRect(), painted->m_rcChart) << kind.name;
                 EXPECT_EQ(unpainted->GetOuterRadius(), painted->GetOuterRadius()) << kind.name;

@@ -86,6 +86,12 @@ TEST(PivotTargets, WalksOffTheChartThePivotItselfTheFormulaAndDays)
     ASSERT_EQ(t.size(), 2u);
     EXPECT_TRUE(t[0].number == 5 && t[1].number == 17);
     EXPECT_FALSE(t[0].formulaPrice); // sqrt 3.4 - 3 is below 0
+    // Rows recomputed unchanged are the same rows, prices not a number too.
+    nine->m_fStartPrice = std::nanf("");
+    t = Targets(*nine, "nine", 25, -180, 1);
+    EXPECT_TRUE(t == Targets(*nine, "nine", 25, -180, 1));
+    nine->m_tStartTime += 86400;
+    EXPECT_TRUE(t != Targets(*nine, "nine", 25, -180, 1));
 
     // From 1 by 1 the grid and the formula agree within a cell, on any turn.
     const auto large = LaidOut("nine", 20);
@@ -131,7 +137,7 @@ TEST(PivotTargets, FindByPriceDateAndNumber)
     EXPECT_EQ(FindCell(*chart, kind, {By::Price, 5000}).Message(), "找不到价格 5000 的单元格");
 
     // By months a cell is its month; its day is cell 1's, or the month's last.
-    chart->m_nPeriod = 2;
+    chart->m_nPeriod = Period::Month;
     chart->m_nTimeStep = 1;
     chart->m_tStartTime = LocalMidnight(2012, 1, 31);
     EXPECT_EQ(find({By::Date, 0, LocalMidnight(2012, 3, 7)}), 3);

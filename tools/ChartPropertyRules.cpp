@@ -1,15 +1,16 @@
 #include "ChartPropertyRules.h"
 
 #include "BaseDraw.h"
+#include "CalendarDay.h"
 #include "LocalMidnight.h"
 
 #include <array>
 #include <cctype>
 #include <cfloat>
 #include <charconv>
+#include <cinttypes>
 #include <cmath>
 #include <cstdio>
-#include <ctime>
 #include <utility>
 
 namespace ChartPropertyRules {
@@ -103,12 +104,11 @@ std::string FormatNumber(float value)
 
 std::string StartDateText(std::int64_t t)
 {
-    const std::time_t tt = static_cast<std::time_t>(t);
-    std::tm tm {};
-    if (!localtime_r(&tt, &tm))
+    const std::optional<CalendarDay> day = LocalDay(t);
+    if (!day)
         return {};
     std::array<char, 40> buffer {};
-    std::snprintf(buffer.data(), buffer.size(), "%d-%.2d-%.2d", tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday);
+    std::snprintf(buffer.data(), buffer.size(), "%" PRId64 "-%.2d-%.2d", day->year, day->month, day->day);
     return buffer.data();
 }
 

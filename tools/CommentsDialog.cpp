@@ -16,11 +16,6 @@
 
 namespace {
 
-// How notes are drawn on the chart: non-antialiased, sans serif where the
-// face is missing.
-constexpr unsigned char kNoteQuality = 3;
-constexpr unsigned char kSwissFamily = 0x20;
-
 std::optional<QFont> SystemFontChooser(const QFont& initial, QWidget* parent)
 {
     bool ok = false;
@@ -98,8 +93,9 @@ QFont CCommentsDlg::DisplayFont() const
     font.weight = m_note.m_nWeight;
     font.italic = m_note.m_bItalic != 0;
     font.charSet = m_note.m_nCharSet;
-    font.quality = kNoteQuality;
-    font.pitchAndFamily = kSwissFamily;
+    // As the chart draws notes: not antialiased, sans serif where the face is missing.
+    font.quality = Font::kNonAntialiased;
+    font.pitchAndFamily = Font::kSwissFamily;
     font.face = m_note.m_strFace;
     return ToQFont(font, 1.0);
 }

@@ -87,7 +87,7 @@ std::optional<CellFacts> CRotula2View::StatusFacts(int n)
     if (n == 0)
         return std::nullopt;
     CellFacts facts = FactsOfCell(Chart(), m_doc.Kind(), n);
-    facts.date = FullDate(Chart().CellDay(n), Chart().m_nPeriod == 2);
+    facts.date = FullDate(Chart().CellDay(n), Chart().m_nPeriod == Period::Month);
     return facts;
 }
 
