@@ -91,12 +91,16 @@ public:
     // the view after Draw.
     void DrawLines(CDrawSurface& dc);
     void DrawComments(CDrawSurface& dc);
+    // Removes every mark, line and note.
+    void ClearAnnotations();
 
     // The calendar and angle outer rings around rc, drawn last by the charts
     // that have them, with the font and colours of their label pass.
     // With m_Planets set, the planet ring follows the rings, and its caption;
     // without a ring it has no scale to stand on and is not drawn.
     void DrawOuterRings(Rect rc, CDrawSurface& dc);
+    // The body whose symbol the last paint drew over pt, or -1.
+    int PlanetAt(Point pt) const;
 
     // The point at screen angle alpha (degrees, counter-clockwise) and radius
     // rho about c, as the outer rings place their ticks.

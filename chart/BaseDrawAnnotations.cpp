@@ -114,6 +114,14 @@ void CBaseDraw::DrawArrowLine(int x1, int y1, int x2, int y2, CDrawSurface& dc)
 
 // Draws every note beside its cell and remembers each box for the mouse. The
 // text colour is left at the last note's colour.
+void CBaseDraw::ClearAnnotations()
+{
+    m_FillCells.clear();
+    m_TangentCells.clear();
+    m_Lines.clear();
+    m_Comments.clear();
+}
+
 void CBaseDraw::DrawComments(CDrawSurface& dc)
 {
     for (auto& [cell, note] : m_Comments) {

@@ -140,3 +140,11 @@ void CBaseDraw::DrawOuterRings(Rect rc, CDrawSurface& dc)
     }
     dc.SelectBrush(oldBrush);
 }
+
+int CBaseDraw::PlanetAt(Point pt) const
+{
+    for (int i = 0; m_Planets && i < kBodyCount; ++i)
+        if (m_rcPlanetMarks[i].Contains(pt))
+            return i;
+    return -1;
+}

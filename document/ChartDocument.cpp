@@ -126,11 +126,7 @@ void CChartDocument::ChooseTool(MouseTool tool)
 void CChartDocument::ClearDrawings()
 {
     Recorded(tr("清除所有画线"), [this] {
-        CBaseDraw& chart = Chart();
-        chart.m_FillCells.clear();
-        chart.m_TangentCells.clear();
-        chart.m_Lines.clear();
-        chart.m_Comments.clear();
+        Chart().ClearAnnotations();
         return true;
     });
     ClearMarks();
@@ -181,11 +177,13 @@ bool CChartDocument::TargetToolOn() const
     return Chart().m_nTool == MouseTool::Target && HasAngles(Kind());
 }
 
+bool CChartDocument::PressMakesPivot() const { return TargetToolOn() && !Chart().m_bPlaceComment; }
+
 // A pivot is no stored data: no step of the history.
 void CChartDocument::LeftPress(Point pt, Color color, int lineNumber)
 {
     CBaseDraw& chart = Chart();
-    if (TargetToolOn() && !chart.m_bPlaceComment) {
+    if (PressMakesPivot()) {
         if (const int n = CellAt(chart, Kind(), pt)) {
             m_marks.SetPivot(n);
             MarksEdited();

@@ -70,6 +70,9 @@ public:
     // reaches the chart with the palette's colour and line number. A right
     // press that removed nothing returns false.
     bool TargetToolOn() const;
+    // Whether the next left press makes a pivot rather than reaching the
+    // chart: the target tool is on and no note is armed.
+    bool PressMakesPivot() const;
     void LeftPress(Point pt, Color color, int lineNumber);
     void PointerMove(Point pt);
     void LeftRelease(Point pt);

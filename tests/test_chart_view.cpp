@@ -627,23 +627,21 @@ TEST_F(ChartView, FindAndTheTargetToolMarkCellsAndStoreNothing)
     EXPECT_EQ(SetBytes(), bytes);
     EXPECT_FALSE(doc.UndoStack().canUndo());
 
-    // A bad list keeps the rows; a parameter change recomputes them at the next paint.
+    // A bad list keeps the rows; a change of the chart's parameters recomputes them.
     auto* angles = panel.findChild<QLineEdit*>("angles");
     angles->setText("90, 720");
     emit angles->editingFinished();
     expectCoreRows(DefaultTargetAngles());
     angles->setText("90");
     emit angles->editingFinished();
-    Chart().m_fStartPrice = 100;
-    view.viewport()->repaint();
+    doc.EditChart("start", [](CBaseDraw& chart) { return chart.m_fStartPrice = 100, true; });
     expectCoreRows({90});
 
     dialogs.savePaths = {TempPath("targets.csv"), TempPath("targets.ics")};
     panel.findChild<QPushButton*>("exportCsv")->click();
     EXPECT_EQ(Bytes("targets.csv").toStdString(), *doc.Marks().Csv());
     // Targets past the calendar's last year have no date: a message, no empty calendar.
-    Chart().m_nTimeStep = 1000000;
-    view.viewport()->repaint();
+    doc.EditChart("step", [](CBaseDraw& chart) { return chart.m_nTimeStep = 1000000, true; });
     panel.findChild<QPushButton*>("exportCalendar")->click();
     EXPECT_EQ(dialogs.messages.size(), 2); // the failed find's and this one
     EXPECT_FALSE(QFile::exists(TempPath("targets.ics")));

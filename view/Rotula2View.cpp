@@ -74,11 +74,9 @@ PointerStatus CRotula2View::Status()
     CBaseDraw& chart = Chart();
     const Point pt = m_pointer ? toChart(*m_pointer) : Point {};
     const int n = m_pointer ? CellAt(chart, m_doc.Kind(), pt) : 0;
-    std::string body;
-    for (int i = 0; m_pointer && m_doc.Planets().IsOn() && i < kBodyCount && body.empty(); ++i)
-        if (chart.m_rcPlanetMarks[i].Contains(pt))
-            body = AstrologyReport::DescribeBody(i, (*m_doc.Planets().Sky())[i]);
-    return DescribePointer(StatusFacts(n), zoom(), body, StatusFacts(m_doc.Marks().Found()));
+    const int body = m_pointer ? chart.PlanetAt(pt) : -1;
+    const std::string planet = body >= 0 ? AstrologyReport::DescribeBody(body, (*chart.m_Planets)[body]) : "";
+    return DescribePointer(StatusFacts(n), zoom(), planet, StatusFacts(m_doc.Marks().Found()));
 }
 
 // The status bar names a cell's day with its year, wherever its label stands.
@@ -132,9 +130,7 @@ void CRotula2View::drawContents(QPainter& painter, double scale)
     }
     if (!m_bLeftHeld)
         m_frames.Clear(); // the drag's last frame is painted
-    // The rows follow the layout this paint used; the marks lie over the
-    // chart, within the frame's region when there is one.
-    m_doc.UpdateMarks();
+    // The marks lie over the chart, within the frame's region when there is one.
     CPainterSurface dc(painter, scale);
     m_doc.Marks().Draw(Chart(), dc);
     emit statusChanged(); // a chart shown for the first time has only now its cells
@@ -146,8 +142,7 @@ void CRotula2View::mousePressEvent(QMouseEvent* event)
 {
     const Point pt = toChart(event->position().toPoint());
     if (event->button() == Qt::LeftButton) {
-        const bool drags = !m_doc.TargetToolOn() || Chart().m_bPlaceComment;
-        if (drags) {
+        if (!m_doc.PressMakesPivot()) {
             m_bLeftHeld = true;
             StartFrames();
         }
@@ -221,6 +216,7 @@ void CRotula2View::UpdateChartArea()
     const int side = CanvasFit::SmallestCanvas(Chart(), m_szCanvas.cx, CanvasFit::kMaxCanvas, kChartMargin)
                          .value_or(m_szCanvas.cx);
     CanvasFit::SetCanvas(Chart(), side, kChartMargin);
+    m_doc.UpdateMarks(); // their rows hold the cells' places on the canvas
     setChartArea(PictureRegion(Chart(), CanvasSize(), scale()));
 }
 
