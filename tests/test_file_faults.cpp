@@ -34,8 +34,7 @@ struct ReadFault {
     int at = 1;
     std::function<void()> act;
     int error = 0;
-
-    dev_t device = 0;
+    dev_t device = 0; // the file's, and the reads counted so far
     ino_t inode = 0;
     int reads = 0;
 };
@@ -154,9 +153,7 @@ protected:
         EXPECT_TRUE(open.Path().empty());
     }
 
-    std::string m_folder;
-    std::string m_path;
-    std::string m_bytes;
+    std::string m_folder, m_path, m_bytes;
     CChartSet m_other; // another set to save over the saved one
 };
 
@@ -203,8 +200,7 @@ TEST_F(FileFaults, ReadOnlyPathsFifosAndFoldersAreRefusedLinkedAndWritableFilesR
     for (const auto& [link, target] : links)
         ASSERT_EQ(symlink(target, (m_folder + "/" + link).c_str()), 0);
     const std::string bytes = ChartFile::ToBytes(m_other.Slots()).Value();
-    ASSERT_TRUE(m_other.Save(m_folder + "/chain.rtl").Ok());
-    ASSERT_TRUE(m_other.Save(m_folder + "/dangling.rtl").Ok());
+    ASSERT_TRUE(m_other.Save(m_folder + "/chain.rtl").Ok() && m_other.Save(m_folder + "/dangling.rtl").Ok());
 
     EXPECT_EQ(ReadFile(m_path), bytes);
     EXPECT_EQ(ReadFile(m_folder + "/new.rtl"), bytes);
@@ -212,9 +208,8 @@ TEST_F(FileFaults, ReadOnlyPathsFifosAndFoldersAreRefusedLinkedAndWritableFilesR
         ASSERT_EQ(lstat((m_folder + "/" + link).c_str(), &st), 0);
         EXPECT_TRUE(S_ISLNK(st.st_mode)) << link;
     }
-    const std::vector<std::string> names {
-        "chain.rtl", "dangling.rtl", "folder", "link.rtl", "new.rtl", "pipe.rtl", "set.rtl"};
-    EXPECT_EQ(Entries(m_folder), names);
+    EXPECT_EQ(Entries(m_folder), (std::vector<std::string> {"chain.rtl", "dangling.rtl", "folder", "link.rtl",
+                                     "new.rtl", "pipe.rtl", "set.rtl"}));
 }
 
 TEST_F(FileFaults, SaveWhoseWritingFailsHalfWayOpenOfAFileThatShrinksOrVanishes)
@@ -240,18 +235,12 @@ TEST_F(FileFaults, SaveWhoseWritingFailsHalfWayOpenOfAFileThatShrinksOrVanishes)
     EXPECT_EQ(ReadFile(m_path), bytes);
 
     // A file that shrinks while it is read.
-    ReadFault shrinks;
-    shrinks.act = [path = m_path, half = static_cast<off_t>(m_bytes.size() / 2)] { truncate(path.c_str(), half); };
-    ExpectOpenFailsAndKeepsTheSet(shrinks, "cut short");
+    const off_t half = static_cast<off_t>(m_bytes.size() / 2);
+    ExpectOpenFailsAndKeepsTheSet({0, 1, [&] { truncate(m_path.c_str(), half); }}, "cut short");
     std::ofstream(m_path, std::ios::binary) << m_bytes;
 
     // Its medium gone half-way, the rest of the file can no longer be read.
-    ReadFault vanishes;
-    vanishes.limit = m_bytes.size() / 2;
-    vanishes.at = 2;
-    vanishes.act = [path = m_path] { unlink(path.c_str()); };
-    vanishes.error = EIO;
-    ExpectOpenFailsAndKeepsTheSet(vanishes, "Input/output error");
+    ExpectOpenFailsAndKeepsTheSet({m_bytes.size() / 2, 2, [&] { unlink(m_path.c_str()); }, EIO}, "Input/output error");
 }
 
 } // namespace
