@@ -231,7 +231,6 @@ TEST(CliCommands, RenderTraceAndEachOtherReachItsCodeAndFailWithItsStatus)
         {"start 2012/03/31 1 --unit month", "2012/02/29\n"}};
     for (const auto& [args, out] : answers)
         EXPECT_EQ(RunCli(args).out, out) << args;
-    EXPECT_NE(RunCli("astro --date '2011-11-24 10:30:00' --city Beijing").out.find("Sagittarius"), std::string::npos);
     EXPECT_EQ(RunCli("cities").out.rfind("Beijing\tChina\t-480\t", 0), 0u);
 
     // find and targets: the pivot by price, date or number, exit 1 for none;
@@ -291,18 +290,16 @@ TEST(CliChartFile, WriteDumpAndDrawFromTheFileBoundingItsValuesBadFilesExitOne)
     const std::string bigJson = TempPath("big.json"), big = TempPath("big.rtl");
     std::ofstream(bigJson) << R"({"nine": {"m_nRings": 1001}})";
     ASSERT_EQ(RunCli("write " + bigJson + " " + big).status, 0);
-    const std::pair<std::string, const char*> failures[] = {
-        {"dump " + damaged, "cut short"},
-        {"dump " + TempPath("missing.rtl"), "Cannot read"},
-        {"cells --file " + damaged, "cut short"},
+    // The FIFO hangs, for CTest to stop, if it is read.
+    const std::pair<std::string, const char*> failures[] = {{"dump " + damaged, "cut short"},
+        {"dump " + TempPath("missing.rtl"), "Cannot read"}, {"cells --file " + damaged, "cut short"},
         {"cells --file " + none, "holds no chart of kind nine"},
         {"cells --kind four --file " + rtl, "the chart's zoom 0 gives no picture"},
         {"cells --kind wheel --file " + rtl, "wheel chart's 2147483647 rings lie outside the 1 to 1000"},
         {"render --out /dev/null --file " + big, "chart's 1000 rings leave cells under one unit on a 1000-unit canvas"},
         {"write " + bad + " " + TempPath("out.rtl"), "nine.m_nRings"},
         {"write " + json + " /nonexistent-folder/out.rtl", "Cannot create"},
-        {"write " + fifo + " " + TempPath("out.rtl"), "not a regular file"}, // hangs, for CTest to stop, if read
-    };
+        {"write " + fifo + " " + TempPath("out.rtl"), "not a regular file"}};
     for (const auto& [args, message] : failures)
         ExpectFailure(args, 1, message);
 

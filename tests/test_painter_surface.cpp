@@ -90,12 +90,11 @@ Font TestFont(int height)
 // Measures text with flags | CalcRect from rc; returns the height and sets rc.
 int Measure(const std::string& text, Rect& rc, unsigned flags, const Font& font = TestFont(-20), double zoom = 1)
 {
-    int height = 0;
-    Paint(4, 4, zoom, [&](CPainterSurface& dc) {
-        dc.SelectFont(font);
-        height = dc.DrawText(text, rc, flags | TextFlags::CalcRect);
-    });
-    return height;
+    QImage image(4, 4, QImage::Format_RGB32);
+    QPainter painter(&image);
+    CPainterSurface dc(painter, zoom);
+    dc.SelectFont(font);
+    return dc.DrawText(text, rc, flags | TextFlags::CalcRect);
 }
 
 // text drawn black on white in rc with flags.
@@ -175,8 +174,7 @@ TEST(PainterSurfaceShapes, FillsFramesAndLinesCoverTheirPixelsPensScaleItemsPast
         dc.LineTo(15, 20);
     });
     EXPECT_EQ(Row(image, 5, 3, 17), "..###########."); // (15, 5) starts the second line
-    EXPECT_EQ(image.pixelColor(15, 19), QColor(Qt::black));
-    EXPECT_EQ(image.pixelColor(15, 20), kWhite);
+    EXPECT_TRUE(image.pixelColor(15, 19) == QColor(Qt::black) && image.pixelColor(15, 20) == kWhite);
 
     // Width 0 is one device pixel at any zoom, others scale with it; dots show
     // only while a pen is at most one device pixel wide.
@@ -223,8 +221,7 @@ TEST(PainterSurfaceText, BackgroundCentringAndMeasuresWithWordBreaks)
     const Rect rc{0, 0, 200, 100};
     EXPECT_LT(Ink(DrawnText("ab", rc, 0)).left(), 5);
     const QRect centred = Ink(DrawnText("ab", rc, TextFlags::Center));
-    EXPECT_NEAR(centred.center().x(), 100, 3);
-    EXPECT_LT(centred.top(), 20);
+    EXPECT_TRUE(std::abs(centred.center().x() - 100) <= 3 && centred.top() < 20) << centred.center().x();
     EXPECT_NEAR(Ink(DrawnText("ab", rc, TextFlags::Center | TextFlags::VCenter)).center().y(), 50, 4);
     // Several lines start at the top, vertical centre or not.
     EXPECT_LT(Ink(DrawnText("ab\ncd", rc, TextFlags::Center | TextFlags::VCenter)).top(), 20);
@@ -233,13 +230,9 @@ TEST(PainterSurfaceText, BackgroundCentringAndMeasuresWithWordBreaks)
     EXPECT_NEAR(Ink(DrawnText("W\nWWWWW", rc, TextFlags::Center).copy(0, 0, 200, 20)).center().x(), 100, 3);
 
     // CalcRect measures lines, wraps words and draws nothing.
-    Rect one{5, 5, 5, 5};
+    Rect one{5, 5, 5, 5}, two = one, crlf{};
     const int h = Measure("Hello", one, 0);
-    EXPECT_GT(h, 15);
-    EXPECT_EQ(one, (Rect{5, 5, one.right, 5 + h}));
-    EXPECT_GT(one.Width(), 30);
-
-    Rect two{5, 5, 5, 5}, crlf{};
+    EXPECT_TRUE(h > 15 && one == (Rect{5, 5, one.right, 5 + h}) && one.Width() > 30) << h;
     EXPECT_TRUE(Measure("Hello\nHello", two, 0) == 2 * h && two.Width() == one.Width());
     EXPECT_EQ(Measure("Hello\r\nHello", crlf, 0), 2 * h);
     EXPECT_TRUE(Ink(DrawnText("Hello", {0, 0, 100, 100}, TextFlags::CalcRect)).isNull());
@@ -251,10 +244,9 @@ TEST(PainterSurfaceText, BackgroundCentringAndMeasuresWithWordBreaks)
     EXPECT_EQ(Measure("aaa bbb ccc", empty, TextFlags::WordBreak), h);
     EXPECT_TRUE(Measure("Supercalifragilistic", tooNarrow, TextFlags::WordBreak) == h && tooNarrow.Width() > 100);
     Rect narrow{0, 0, natural.Width() / 2, 0}, unbroken = narrow;
-    EXPECT_EQ(Measure("aaa bbb ccc", narrow, TextFlags::WordBreak), 3 * h);
-    EXPECT_LE(narrow.Width(), natural.Width() / 2);
-    EXPECT_EQ(Measure("aaa bbb ccc", unbroken, 0), h); // without word-break: one line
-    EXPECT_EQ(unbroken.Width(), natural.Width());
+    EXPECT_TRUE(Measure("aaa bbb ccc", narrow, TextFlags::WordBreak) == 3 * h && narrow.Width() <= natural.Width() / 2);
+    // Without word-break: one line.
+    EXPECT_TRUE(Measure("aaa bbb ccc", unbroken, 0) == h && unbroken.Width() == natural.Width());
 
     // Breaks go at spaces only: a date label stays whole in a narrow cell.
     Rect cell{0, 0, 12, 0};
@@ -295,13 +287,11 @@ TEST(PainterSurfaceFonts, HeightsAreCellOrCharacterAbsurdOnesCappedMissingGlyphs
     Font monaco = TestFont(-24);
     monaco.face = "monaco";
     EXPECT_EQ(ToQFont(monaco, 1).styleStrategy() & QFont::NoAntialias, QFont::NoAntialias);
-
     const auto draw = [&](const char* text) { return DrawnText(text, {0, 0, 100, 40}, 0, monaco); };
     EXPECT_GT(Ink(draw("100.25")).width(), 20);
     // Two different characters drawn alike would be the missing-glyph box.
     const QImage zhong = draw("中");
-    EXPECT_FALSE(Ink(zhong).isNull());
-    EXPECT_NE(zhong, draw("文"));
+    EXPECT_TRUE(!Ink(zhong).isNull() && zhong != draw("文"));
 }
 
 // To the pixel, at fractional and negative origins, in italics (which overhang
@@ -366,8 +356,7 @@ TEST(PainterSurfaceText, GlyphsLandAsQtsLayoutPutsThemInNoteBoxesAndOnlyAsFarAsC
     }
 
     // Long texts are laid out only as far as can be seen.
-    std::string storage;
-    const std::string shortText = "ab\ncd";
+    std::string storage, shortText = "ab\ncd";
     EXPECT_EQ(CTextBlock::LaidOutPart(shortText, storage).data(), shortText.data());
 
     // Cut between characters, never inside one.
@@ -375,8 +364,7 @@ TEST(PainterSurfaceText, GlyphsLandAsQtsLayoutPutsThemInNoteBoxesAndOnlyAsFarAsC
     const QString cut = QString::fromStdString(std::string(CTextBlock::LaidOutPart(wide + "\nnext", storage)));
     EXPECT_EQ(cut, QString(CTextBlock::kMaxLineChars, QChar(0x4EF7)) + QStringLiteral("\nnext"));
 
-    const std::string longLines(400000, 'x');
-    std::string many = longLines + "\n" + longLines;
+    std::string many = std::string(400000, 'x') + "\n" + std::string(400000, 'x');
     for (int i = 0; i < 40; ++i)
         many += "\n" + std::string(10000, 'y');
     const std::string_view total = CTextBlock::LaidOutPart(many, storage);
@@ -395,7 +383,7 @@ TEST(PainterSurfaceText, GlyphsLandAsQtsLayoutPutsThemInNoteBoxesAndOnlyAsFarAsC
     const int lineHeight = Measure("ab", one, 0, TestFont(-12));
     const QImage image = Paint(200, 200, 1, [&](CPainterSurface& dc) { chart.DrawComments(dc); });
     const Comments& drawn = chart.m_Comments.begin()->second;
-    EXPECT_EQ(drawn.m_strText, note.m_strText);
+    EXPECT_TRUE(drawn.m_strText == note.m_strText);
     EXPECT_NEAR(drawn.m_rcBox.Height(), lineHeight * static_cast<int>(CTextBlock::kMaxLines), 3);
     EXPECT_EQ(drawn.m_rcBox.Center().y, 40); // centred on its anchor, 20 units below the cell's centre
     EXPECT_GT(CountColor(image, QColor(Qt::yellow)), 2000);
