@@ -98,9 +98,9 @@ int Measure(const std::string& text, Rect& rc, unsigned flags, const Font& font 
 }
 
 // text drawn black on white in rc with flags.
-QImage DrawnText(const std::string& text, Rect rc, unsigned flags, const Font& font = TestFont(-20))
+QImage DrawnText(const std::string& text, Rect rc, unsigned flags, const Font& font = TestFont(-20), double zoom = 1)
 {
-    return Paint(rc.right, rc.bottom, 1, [&](CPainterSurface& dc) {
+    return Paint(rc.right, rc.bottom, zoom, [&](CPainterSurface& dc) {
         dc.SelectFont(font);
         dc.SetBkMode(BkMode::Transparent);
         dc.DrawText(text, rc, flags);
@@ -191,8 +191,8 @@ TEST(PainterSurfaceShapes, FillsFramesAndLinesCoverTheirPixelsPensScaleItemsPast
         EXPECT_EQ(Ink(line(PenStyle::Solid)).height(), row.pixels) << row.width << " at " << row.zoom;
         const int from = static_cast<int>(10 * row.zoom); // along y = 10 from x = 10
         const std::string dots = Row(line(PenStyle::Dot), from, from, static_cast<int>(25 * row.zoom));
-        EXPECT_EQ(dots.find('.') != std::string::npos, row.dotted) << row.width << " at " << row.zoom;
-        EXPECT_NE(dots.find('#'), std::string::npos) << row.width << " at " << row.zoom;
+        EXPECT_TRUE((dots.find('.') != std::string::npos) == row.dotted && dots.find('#') != std::string::npos)
+            << row.width << " at " << row.zoom;
     }
 }
 
@@ -207,11 +207,10 @@ TEST(PainterSurfaceText, BackgroundCentringAndMeasuresWithWordBreaks)
             dc.DrawText("Wide", rc, 0);
         });
     };
-    const QImage opaque = draw(BkMode::Opaque);
-    EXPECT_GT(CountColor(opaque, QColor(0, 128, 0)), 100);
-    EXPECT_EQ(CountColor(draw(BkMode::Transparent), QColor(0, 128, 0)), 0);
     // The box covers the text only, not the whole rectangle.
-    EXPECT_EQ(opaque.pixelColor(180, 45), kWhite);
+    const QImage opaque = draw(BkMode::Opaque);
+    EXPECT_TRUE(CountColor(opaque, QColor(0, 128, 0)) > 100 && opaque.pixelColor(180, 45) == kWhite);
+    EXPECT_EQ(CountColor(draw(BkMode::Transparent), QColor(0, 128, 0)), 0);
 
     const Rect rc{0, 0, 200, 100};
     EXPECT_LT(Ink(DrawnText("ab", rc, 0)).left(), 5);
@@ -234,9 +233,8 @@ TEST(PainterSurfaceText, BackgroundCentringAndMeasuresWithWordBreaks)
 
     // Word-break wraps at the width; long words widen the box; an empty box
     // takes the natural size.
-    Rect natural{}, empty{}, tooNarrow{0, 0, 10, 0};
-    EXPECT_EQ(Measure("aaa bbb ccc", natural, 0), h);
-    EXPECT_EQ(Measure("aaa bbb ccc", empty, TextFlags::WordBreak), h);
+    Rect natural{}, empty{}, tooNarrow{0, 0, 10, 0}, cell{0, 0, 12, 0};
+    EXPECT_TRUE(Measure("aaa bbb ccc", natural, 0) == h && Measure("aaa bbb ccc", empty, TextFlags::WordBreak) == h);
     EXPECT_TRUE(Measure("Supercalifragilistic", tooNarrow, TextFlags::WordBreak) == h && tooNarrow.Width() > 100);
     Rect narrow{0, 0, natural.Width() / 2, 0}, unbroken = narrow;
     EXPECT_TRUE(Measure("aaa bbb ccc", narrow, TextFlags::WordBreak) == 3 * h && narrow.Width() <= natural.Width() / 2);
@@ -244,7 +242,6 @@ TEST(PainterSurfaceText, BackgroundCentringAndMeasuresWithWordBreaks)
     EXPECT_TRUE(Measure("aaa bbb ccc", unbroken, 0) == h && unbroken.Width() == natural.Width());
 
     // Breaks go at spaces only: a date label stays whole in a narrow cell.
-    Rect cell{0, 0, 12, 0};
     EXPECT_EQ(Measure("100.25\n1/16\n384", cell, TextFlags::WordBreak | TextFlags::Center), 3 * h);
 }
 
@@ -337,14 +334,8 @@ TEST(PainterSurfaceText, GlyphsLandAsQtsLayoutPutsThemInNoteBoxesAndOnlyAsFarAsC
                     chart.DrawComments(log);
                     font = log.Ops().at(1).font;
                 });
-                const QImage free = Paint(300, 200, zoom, [&](CPainterSurface& dc) {
-                    dc.SelectFont(font);
-                    dc.SetBkMode(BkMode::Transparent);
-                    dc.SetTextColor(kInk);
-                    Rect rc{0, 0, 300, 200};
-                    dc.DrawText(text, rc, TextFlags::Center);
-                });
-                EXPECT_EQ(CountColor(boxed, ToQColor(kInk)), CountColor(free, ToQColor(kInk)))
+                const QImage free = DrawnText(text, {0, 0, 300, 200}, TextFlags::Center, font, zoom);
+                EXPECT_EQ(CountColor(boxed, ToQColor(kInk)), CountColor(free, Qt::black))
                     << text << " " << height << " at " << zoom;
             }
         }
@@ -378,9 +369,9 @@ TEST(PainterSurfaceText, GlyphsLandAsQtsLayoutPutsThemInNoteBoxesAndOnlyAsFarAsC
     const int lineHeight = Measure("ab", one, 0, TestFont(-12));
     const QImage image = Paint(200, 200, 1, [&](CPainterSurface& dc) { chart.DrawComments(dc); });
     const Comments& drawn = chart.m_Comments.begin()->second;
-    EXPECT_TRUE(drawn.m_strText == note.m_strText);
+    // Centred on its anchor, 20 units below the cell's centre.
+    EXPECT_TRUE(drawn.m_strText == note.m_strText && drawn.m_rcBox.Center().y == 40) << drawn.m_rcBox.Center().y;
     EXPECT_NEAR(drawn.m_rcBox.Height(), lineHeight * static_cast<int>(CTextBlock::kMaxLines), 3);
-    EXPECT_EQ(drawn.m_rcBox.Center().y, 40); // centred on its anchor, 20 units below the cell's centre
     EXPECT_GT(CountColor(image, QColor(Qt::yellow)), 2000);
     // Line after line of "ab", each as high as one line alone.
     EXPECT_NE(Row(image, 40, 25, 55).find('#'), std::string::npos);
