@@ -41,17 +41,13 @@ struct ReadFault {
 
 ReadFault* g_fault = nullptr;
 
-bool IsFaultFile(int fd)
-{
-    struct stat st {};
-    return g_fault && fstat(fd, &st) == 0 && st.st_dev == g_fault->device && st.st_ino == g_fault->inode;
-}
-
 } // namespace
 
 extern "C" ssize_t read(int fd, void* buffer, size_t count)
 {
-    if (IsFaultFile(fd) && ++g_fault->reads == g_fault->at) {
+    struct stat st {};
+    const bool faulty = g_fault && fstat(fd, &st) == 0 && st.st_dev == g_fault->device && st.st_ino == g_fault->inode;
+    if (faulty && ++g_fault->reads == g_fault->at) {
         if (g_fault->act)
             g_fault->act();
         if (g_fault->error) {
@@ -59,7 +55,7 @@ extern "C" ssize_t read(int fd, void* buffer, size_t count)
             return -1;
         }
     }
-    if (IsFaultFile(fd) && g_fault->limit)
+    if (faulty && g_fault->limit)
         count = std::min(count, g_fault->limit);
     return syscall(SYS_read, fd, buffer, count);
 }
