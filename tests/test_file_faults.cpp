@@ -155,26 +155,23 @@ protected:
 
 TEST_F(FileFaults, ReadOnlyPathsFifosAndFoldersAreRefusedLinkedAndWritableFilesReplaced)
 {
-    ASSERT_EQ(chmod(m_path.c_str(), 0666), 0); // the folder alone stands in the way
-    ASSERT_EQ(chmod(m_folder.c_str(), 0555), 0);
+    ASSERT_TRUE(chmod(m_path.c_str(), 0666) == 0 && chmod(m_folder.c_str(), 0555) == 0); // the folder stands in the way
     const int previous = setfsuid(65534); // an ordinary user's access, also when the tests run as root
     const Result<void> saved = m_other.Save(m_path);
     setfsuid(previous);
     ExpectSaveFailedCleanly(m_other, saved, "Permission denied");
 
     // As root, even: a file without write permission is the user's choice.
-    ASSERT_EQ(chmod(m_folder.c_str(), 0755), 0);
-    ASSERT_EQ(chmod(m_path.c_str(), 0444), 0);
+    ASSERT_TRUE(chmod(m_folder.c_str(), 0755) == 0 && chmod(m_path.c_str(), 0444) == 0);
     ExpectSaveFailedCleanly(m_other, m_other.Save(m_path), "set.rtl is not writable");
 
     const uid_t owner = geteuid() == 0 ? 65534 : geteuid(), group = geteuid() == 0 ? 65534 : getegid();
-    ASSERT_EQ(chmod(m_path.c_str(), 0640), 0);
-    ASSERT_EQ(chown(m_path.c_str(), owner, group), 0);
+    ASSERT_TRUE(chmod(m_path.c_str(), 0640) == 0 && chown(m_path.c_str(), owner, group) == 0);
     ASSERT_TRUE(m_other.Save(m_path).Ok());
     struct stat st {};
     ASSERT_EQ(stat(m_path.c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 07777, 0640u);
-    EXPECT_TRUE(st.st_uid == owner && st.st_gid == group) << st.st_uid << ":" << st.st_gid;
+    EXPECT_TRUE((st.st_mode & 07777) == 0640 && st.st_uid == owner && st.st_gid == group)
+        << std::oct << st.st_mode << std::dec << " " << st.st_uid << ":" << st.st_gid;
 
     // A FIFO or a folder is neither read nor replaced.
     const std::string fifo = m_folder + "/pipe.rtl";
@@ -186,8 +183,7 @@ TEST_F(FileFaults, ReadOnlyPathsFifosAndFoldersAreRefusedLinkedAndWritableFilesR
         const Result<void> refused = set.Save(path);
         EXPECT_TRUE(!refused.Ok() && Contains(refused.Message(), path + " is not a regular file")) << refused.Message();
     }
-    ASSERT_EQ(lstat(fifo.c_str(), &st), 0);
-    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    EXPECT_TRUE(lstat(fifo.c_str(), &st) == 0 && S_ISFIFO(st.st_mode));
 
     // The save goes to the file at the end of the links, which stay links; a
     // link to a file not made yet makes it.
@@ -201,8 +197,7 @@ TEST_F(FileFaults, ReadOnlyPathsFifosAndFoldersAreRefusedLinkedAndWritableFilesR
     EXPECT_EQ(ReadFile(m_path), bytes);
     EXPECT_EQ(ReadFile(m_folder + "/new.rtl"), bytes);
     for (const auto& [link, target] : links) {
-        ASSERT_EQ(lstat((m_folder + "/" + link).c_str(), &st), 0);
-        EXPECT_TRUE(S_ISLNK(st.st_mode)) << link;
+        EXPECT_TRUE(lstat((m_folder + "/" + link).c_str(), &st) == 0 && S_ISLNK(st.st_mode)) << link;
     }
     EXPECT_EQ(Entries(m_folder), (std::vector<std::string> {"chain.rtl", "dangling.rtl", "folder", "link.rtl",
                                      "new.rtl", "pipe.rtl", "set.rtl"}));
