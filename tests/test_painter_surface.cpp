@@ -97,12 +97,14 @@ int Measure(const std::string& text, Rect& rc, unsigned flags, const Font& font 
     return dc.DrawText(text, rc, flags | TextFlags::CalcRect);
 }
 
-// text drawn black on white in rc with flags.
-QImage DrawnText(const std::string& text, Rect rc, unsigned flags, const Font& font = TestFont(-20), double zoom = 1)
+// text drawn black on white in rc with flags, over green where the mode is opaque.
+QImage DrawnText(const std::string& text, Rect rc, unsigned flags, const Font& font = TestFont(-20), double zoom = 1,
+                 BkMode mode = BkMode::Transparent)
 {
     return Paint(rc.right, rc.bottom, zoom, [&](CPainterSurface& dc) {
         dc.SelectFont(font);
-        dc.SetBkMode(BkMode::Transparent);
+        dc.SetBkColor(Colors::Green);
+        dc.SetBkMode(mode);
         dc.DrawText(text, rc, flags);
     });
 }
@@ -198,15 +200,7 @@ TEST(PainterSurfaceShapes, FillsFramesAndLinesCoverTheirPixelsPensScaleItemsPast
 
 TEST(PainterSurfaceText, BackgroundCentringAndMeasuresWithWordBreaks)
 {
-    auto draw = [](BkMode mode) {
-        return Paint(200, 60, 1, [&](CPainterSurface& dc) {
-            dc.SelectFont(TestFont(-20));
-            dc.SetBkColor(Colors::Green);
-            dc.SetBkMode(mode);
-            Rect rc{10, 10, 190, 50};
-            dc.DrawText("Wide", rc, 0);
-        });
-    };
+    const auto draw = [](BkMode mode) { return DrawnText("Wide", {10, 10, 190, 50}, 0, TestFont(-20), 1, mode); };
     // The box covers the text only, not the whole rectangle.
     const QImage opaque = draw(BkMode::Opaque);
     EXPECT_TRUE(CountColor(opaque, QColor(0, 128, 0)) > 100 && opaque.pixelColor(180, 45) == kWhite);
