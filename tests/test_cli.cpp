@@ -264,7 +264,8 @@ TEST(CliChartFile, WriteDumpAndDrawFromTheFileBoundingItsValuesBadFilesExitOne)
     // no picture of 1000 units within 16384 pixels: lowered, and said so.
     const CliRun nine = RunCli("cells --file " + rtl, true);
     EXPECT_TRUE(nine.status == 0 && nine.out.rfind("quadrix-cli: note: " + rtl + ": the chart's zoom 20 gives a "
-                                                   "picture over 16384 pixels; drawn at zoom 16.384\n", 0) == 0) << nine.out;
+                                                   "picture over 16384 pixels; drawn at zoom 16.384\n", 0) == 0)
+        << nine.out;
     const nlohmann::json cells = Json("cells --file " + rtl);
     EXPECT_TRUE(cells.size() == 9 && cells[8]["label"] == "9") << cells;
     EXPECT_EQ(Json("cells --file " + rtl + " --rings 2").size(), 25u);
