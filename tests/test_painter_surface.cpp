@@ -115,7 +115,7 @@ TEST(PainterSurfaceShapes, FillsFramesAndLinesCoverTheirPixelsPensScaleItemsPast
 {
     const QImage two = Paint(60, 60, 2, [](CPainterSurface& dc) {
         dc.FillSolidRect({10, 10, 20, 15}, Colors::Blue);
-        dc.FillRect({0, 0, 30, 30}, Brush::Hollow()); // leaves it
+        dc.FillRect({0, 0, 30, 30}, Brush::Hollow()); // draws nothing over it
         EXPECT_EQ(dc.BkColor(), Colors::Blue);
     });
     EXPECT_EQ(Ink(two), QRect(QPoint(20, 20), QPoint(39, 29)));
@@ -417,9 +417,7 @@ TEST(PainterSurfaceSvg, WrittenAsPaintedWithTextClippedAndShapesWhereTheyLandInA
     EXPECT_FALSE(painter.end());
 
     // Transforms, cosmetic and wide pens, dotted lines, ellipses and fills.
-    const auto draw = [](QPaintDevice& device) {
-        QPainter painter(&device);
-        painter.fillRect(0, 0, 120, 80, Qt::white);
+    const auto draw = [](QPainter& painter) {
         painter.translate(7, 3);
         CPainterSurface dc(painter, 1.5);
         dc.FillRect({2, 2, 20, 12}, Brush::Solid(Colors::Blue));
@@ -432,13 +430,13 @@ TEST(PainterSurfaceSvg, WrittenAsPaintedWithTextClippedAndShapesWhereTheyLandInA
         dc.SelectBrush(Brush::Solid(Colors::Green));
         dc.Ellipse({40, 2, 60, 22});
     };
-    QImage image(120, 80, QImage::Format_RGB32);
-    draw(image);
+    const QImage image = Painted(120, 80, draw);
     QBuffer shapes;
     shapes.open(QIODevice::WriteOnly);
     {
         CSvgPaintDevice device(shapes, QSize(120, 80), "t");
-        draw(device);
+        QPainter painter(&device);
+        draw(painter);
     }
     QSvgRenderer renderer(shapes.data());
     const QImage rendered = Painted(120, 80, [&](QPainter& painter) { renderer.render(&painter); });
