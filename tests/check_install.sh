@@ -14,27 +14,21 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 "$cmake" --install "$build" --prefix "$prefix" > /dev/null
 
 share=$prefix/share
-icons=$share/icons/hicolor
-for f in bin/quadrix bin/quadrix-cli share/quadrix/city.xml \
-    share/applications/io.github.quadrix.Quadrix.desktop \
-    share/metainfo/io.github.quadrix.Quadrix.metainfo.xml \
-    share/mime/packages/quadrix.xml \
-    share/icons/hicolor/scalable/apps/quadrix.svg \
-    share/icons/hicolor/scalable/mimetypes/application-x-quadrix-chart.svg \
-    share/man/man1/quadrix.1.gz share/man/man1/quadrix-cli.1.gz \
+for f in bin/quadrix bin/quadrix-cli share/quadrix/city.xml share/applications/io.github.quadrix.Quadrix.desktop \
+    share/metainfo/io.github.quadrix.Quadrix.metainfo.xml share/mime/packages/quadrix.xml \
+    share/icons/hicolor/scalable/{apps/quadrix,mimetypes/application-x-quadrix-chart}.svg \
     share/doc/quadrix/copyright share/doc/quadrix/changelog.gz; do
   [ -s "$prefix/$f" ] || fail "$f not installed"
 done
 # A PNG's width and height are the big-endian words at bytes 16 and 20.
 for size in 16 32 48 64 128 256; do
-  png=$icons/${size}x${size}/apps/quadrix.png
-  [ -s "$png" ] || fail "$png not installed"
-  hex=$(od -An -j16 -N8 -tx1 "$png" | tr -d ' \n')
+  png=$share/icons/hicolor/${size}x${size}/apps/quadrix.png
+  hex=$(od -An -j16 -N8 -tx1 "$png" | tr -d ' \n') || fail "$png not installed"
   w=$((16#${hex:0:8})) h=$((16#${hex:8:8}))
   [ "$w $h" = "$size $size" ] || fail "$png is $w x $h"
 done
 for page in quadrix quadrix-cli; do
-  zcat "$share/man/man1/$page.1.gz" | grep -q '^\.TH' || fail "$page.1 is no man page"
+  zcat "$share/man/man1/$page.1.gz" | grep -q '^\.TH' || fail "$page.1.gz is not installed as a man page"
 done
 
 # xdg-mime with no desktop detected asks the shared MIME database of

@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <regex>
 #include <sstream>
 #include <string>
 
@@ -49,9 +50,10 @@ void ExpectFailure(const std::string& args, int status, const char* message, con
                 && std::count(r.out.begin(), r.out.end(), '\n') == 1) << args << ": " << r.status << " " << r.out;
 }
 
-nlohmann::json Cells(const std::string& args)
+// What a run that must succeed printed, as JSON.
+nlohmann::json Json(const std::string& args)
 {
-    const CliRun r = RunCli("cells " + args);
+    const CliRun r = RunCli(args);
     EXPECT_EQ(r.status, 0) << args;
     return nlohmann::json::parse(r.out);
 }
@@ -77,14 +79,12 @@ TEST(CliBasics, HelpVersionAndEveryCommandsUsageErrorsExitingTwo)
     // The manual page documents every option the tool takes (but Qt's own --help-all).
     const std::string man = FileStart(QUADRIX_CLI_MAN, std::string::npos);
     std::istringstream helpLines(help.out);
+    const std::regex optionLine("^.{0,7}?--([^ <]*)"); // an option's first line: its "--" in the first 8 columns
+    std::smatch option;
     for (std::string line; std::getline(helpLines, line);) {
-        const size_t dashes = line.find("--");
-        const std::string option = line.substr(dashes == std::string::npos ? 0 : dashes + 2);
-        std::string roff = "\\-\\-"; // as roff writes the option's dashes
-        for (const char c : option.substr(0, option.find_first_of(" <")))
-            roff += c == '-' ? std::string("\\-") : std::string(1, c);
-        if (dashes != std::string::npos && dashes < 8 && roff != "\\-\\-help\\-all") {
-            EXPECT_NE(man.find(roff), std::string::npos) << roff;
+        if (std::regex_search(line, option, optionLine) && option[1] != "help-all") {
+            const std::string roff = "\\-\\-" + std::regex_replace(option[1].str(), std::regex("-"), "\\-");
+            EXPECT_NE(man.find(roff), std::string::npos) << roff; // as roff writes the option's dashes
         }
     }
 
@@ -128,21 +128,21 @@ TEST(CliBasics, HelpVersionAndEveryCommandsUsageErrorsExitingTwo)
 
 TEST(CliCells, OneObjectPerCellLabelledByTheOptionsTheCsvTableAndHitAgree)
 {
-    const nlohmann::json cells = Cells("--rings 1 --labels n");
+    const nlohmann::json cells = Json("cells --rings 1 --labels n");
     ASSERT_EQ(cells.size(), 9u);
     for (int i = 0; i < 9; ++i)
         EXPECT_TRUE(cells[i]["n"] == i + 1 && cells[i]["label"] == std::to_string(i + 1)) << cells[i];
     // Clockwise by default: 2 left of 1. Each label in its own colour.
     EXPECT_LT(cells[1]["x"].get<int>(), cells[0]["x"].get<int>());
-    EXPECT_GT(Cells("--rings 1 --labels n --clockwise off")[1]["x"].get<int>(), cells[0]["x"].get<int>());
+    EXPECT_GT(Json("cells --rings 1 --labels n --clockwise off")[1]["x"].get<int>(), cells[0]["x"].get<int>());
     EXPECT_TRUE(cells[0]["color"] == 0x0000FF && cells[1]["color"] == 0xFF0000) << cells;
 
     // Labels follow the chart options.
-    EXPECT_EQ(Cells("--rings 2 --start 100 --step 0.25 --digits -1 --labels price,time,n --date 2011-12-30")[1]["label"],
-              "100.25\n11/12/31\n2");
+    EXPECT_EQ(Json("cells --rings 2 --start 100 --step 0.25 --digits -1 --labels price,time,n "
+                   "--date 2011-12-30")[1]["label"], "100.25\n11/12/31\n2");
 
-    EXPECT_EQ(Cells("--rings 2 --labels standard,n")[0]["label"], "1/1\n1");
-    EXPECT_EQ(Cells("--rings 1 --labels none")[4]["label"], "");
+    EXPECT_EQ(Json("cells --rings 2 --labels standard,n")[0]["label"], "1/1\n1");
+    EXPECT_EQ(Json("cells --rings 1 --labels none")[4]["label"], "");
 
     // The table's last column is the labels' date (the year shown where the
     // paint order meets a new one), its numbers and centres the JSON's; every
@@ -155,7 +155,7 @@ TEST(CliCells, OneObjectPerCellLabelledByTheOptionsTheCsvTableAndHitAgree)
         std::string line;
         std::getline(csv, line);
         EXPECT_EQ(line, "\xEF\xBB\xBFn,price,date,ring,angle,x,y,label_date\r"); // the JSON's keys, not the window's titles
-        for (const nlohmann::json& cell : Cells("--time-step 2" + options)) {
+        for (const nlohmann::json& cell : Json("cells --time-step 2" + options)) {
             std::getline(csv, line);
             std::istringstream fields(line);
             std::string n, price, date, ring, angle, x, y, label;
@@ -177,7 +177,7 @@ TEST(CliCells, OneObjectPerCellLabelledByTheOptionsTheCsvTableAndHitAgree)
             EXPECT_EQ(RunCli(std::string("hit 0 0") + option + date + "'").status == 0, dialog) << date;
     }
 
-    const nlohmann::json three = Cells("--rings 3 --calendar-ring");
+    const nlohmann::json three = Json("cells --rings 3 --calendar-ring");
     for (const int n : {1, 2, 9, 10, 25, 26, 49}) {
         const auto& cell = three[n - 1];
         const CliRun r = RunCli("hit --rings 3 --calendar-ring -- " + std::to_string(cell["x"].get<int>()) + " " +
@@ -194,15 +194,13 @@ TEST(CliCommands, RenderTraceAndEachOtherReachItsCodeAndFailWithItsStatus)
     for (const char* name : {"chart.png", "chart.svg", "chart.pdf"}) {
         const std::string path = TempPath(name);
         std::remove(path.c_str());
-        EXPECT_EQ(RunCli(figures + " --out " + path).status, 0) << name;
-        EXPECT_EQ(FileStart(path, 4).size(), 4u) << name;
+        EXPECT_TRUE(RunCli(figures + " --out " + path).status == 0 && FileStart(path, 4).size() == 4) << name;
     }
     EXPECT_EQ(RunCli("render --out " + TempPath("chart.bmp")).status, 1); // that nothing is left is the export's test
 
     std::istringstream lines(RunCli("trace --rings 1 --angle-ring").out);
-    std::string line;
     int count = 0, texts = 0;
-    for (; std::getline(lines, line); ++count) {
+    for (std::string line; std::getline(lines, line); ++count) {
         const nlohmann::json op = nlohmann::json::parse(line);
         ASSERT_TRUE(op.contains("op") && (op["op"] != "lineto" || op.contains("pen"))) << line;
         texts += op["op"] == "text";
@@ -213,8 +211,7 @@ TEST(CliCommands, RenderTraceAndEachOtherReachItsCodeAndFailWithItsStatus)
     // The planet ring draws from the astrology report's place options; a sky
     // that cannot be computed gives no picture, not one without its ring.
     const CliRun trace = RunCli("trace --angle-ring --planets '2024-03-20 12:00:00' --bias -480 --lat 39.9 --lon 116.4");
-    EXPECT_EQ(trace.status, 0);
-    EXPECT_NE(trace.out.find("\"text\":\"\u2647\""), std::string::npos);
+    EXPECT_TRUE(trace.status == 0 && trace.out.find("\"text\":\"\u2647\"") != std::string::npos) << trace.status;
     const std::string png = TempPath("planets.png");
     ExpectFailure("render --planets '9000-01-01 00:00:00' --city Beijing --out " + png, 1,
                   "no ephemeris for that date: the installed data files cover the years 1800 to 2399, and the "
@@ -231,18 +228,15 @@ TEST(CliCommands, RenderTraceAndEachOtherReachItsCodeAndFailWithItsStatus)
         {"start 2012/03/31 1 --unit month", "2012/02/29\n"}};
     for (const auto& [args, out] : answers)
         EXPECT_EQ(RunCli(args).out, out) << args;
-    EXPECT_NE(RunCli("astro --date '2011-11-24 10:30:00' --city Beijing").out.find("Sagittarius"), std::string::npos);
     EXPECT_EQ(RunCli("cities").out.rfind("Beijing\tChina\t-480\t", 0), 0u);
 
     // find and targets: the pivot by price, date or number, exit 1 for none;
     // --date is the pivot there and --start-date cell 1's.
-    const CliRun found = RunCli("find --rings 3 --date 2012-11-17 --start-date 2012-11-15");
-    EXPECT_EQ(found.status, 0);
-    EXPECT_EQ(nlohmann::json::parse(found.out),
+    EXPECT_EQ(Json("find --rings 3 --date 2012-11-17 --start-date 2012-11-15"),
               nlohmann::json::parse(R"({"n":3,"price":3,"date":"2012-11-17","ring":1,"angle":135,"x":370,"y":370})"));
-    EXPECT_TRUE(nlohmann::json::parse(RunCli("find --kind master --n 2").out)["angle"].is_null());
+    EXPECT_TRUE(Json("find --kind master --n 2")["angle"].is_null());
 
-    const nlohmann::json targets = nlohmann::json::parse(RunCli("targets --n 2 --angles 90,0 --turns 2").out);
+    const nlohmann::json targets = Json("targets --n 2 --angles 90,0 --turns 2");
     ASSERT_EQ(targets.size(), 5u); // walking back from 2 ends at the centre, (0, 0) is the pivot
     EXPECT_TRUE(targets[0]["turns"] == 0 && targets[0]["n"] == 4 && targets[4]["n"] == 28) << targets;
     const std::string targetsCsv = RunCli("targets --n 2 --format csv").out;
@@ -263,54 +257,49 @@ TEST(CliChartFile, WriteDumpAndDrawFromTheFileBoundingItsValuesBadFilesExitOne)
         "master": {"m_nRings": 2, "m_fStartPrice": 1.5, "m_nNaturalDecimals": 1000000000, "m_nDecimals": -1}})";
     ASSERT_EQ(RunCli("write " + json + " " + rtl).status, 0);
 
-    const CliRun dump = RunCli("dump " + rtl);
-    ASSERT_EQ(dump.status, 0);
-    const nlohmann::json set = nlohmann::json::parse(dump.out);
+    const nlohmann::json set = Json("dump " + rtl);
     EXPECT_TRUE(set["nine"]["version"] == 1 && set["nine"]["m_nDecimals"] == 9) << set;
 
     // The file's ring count and labels, then an option over them. Zoom 20 is
     // no picture of 1000 units within 16384 pixels: lowered, and said so.
     const CliRun nine = RunCli("cells --file " + rtl, true);
-    EXPECT_EQ(nine.status, 0);
-    EXPECT_EQ(nine.out.rfind("quadrix-cli: note: " + rtl + ": the chart's zoom 20 gives a picture over 16384 "
-                             "pixels; drawn at zoom 16.384\n", 0), 0u) << nine.out;
-    const nlohmann::json cells = Cells("--file " + rtl);
+    EXPECT_TRUE(nine.status == 0 && nine.out.rfind("quadrix-cli: note: " + rtl + ": the chart's zoom 20 gives a "
+                                                   "picture over 16384 pixels; drawn at zoom 16.384\n", 0) == 0)
+        << nine.out;
+    const nlohmann::json cells = Json("cells --file " + rtl);
     EXPECT_TRUE(cells.size() == 9 && cells[8]["label"] == "9") << cells;
-    EXPECT_EQ(Cells("--file " + rtl + " --rings 2").size(), 25u);
-    EXPECT_EQ(Cells("--file " + rtl + " --kind hexagon").size(), 36u);
+    EXPECT_EQ(Json("cells --file " + rtl + " --rings 2").size(), 25u);
+    EXPECT_EQ(Json("cells --file " + rtl + " --kind hexagon").size(), 36u);
     EXPECT_NE(RunCli("trace --file " + rtl).out.find("second"), std::string::npos); // the note is drawn
-    EXPECT_EQ(Cells("--kind master --file " + rtl)[0]["label"], "1.50000");
+    EXPECT_EQ(Json("cells --kind master --file " + rtl)[0]["label"], "1.50000");
 
     const std::string damaged = TempPath("damaged.rtl"), bad = TempPath("bad.json"), none = TempPath("none.rtl");
-    const std::string fifo = TempPath("pipe.json");
+    const std::string fifo = TempPath("pipe.json"), bigJson = TempPath("big.json"), big = TempPath("big.rtl");
     std::remove(fifo.c_str());
     ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
     std::ofstream(damaged) << "22 serialization::archive 9 -1 -1 2 1 0\n0 0 1 11 1";
     std::ofstream(bad) << R"({"nine": {"m_nRings": "ten"}})";
     std::ofstream(none) << "22 serialization::archive 9 -1 -1 -1 -1 -1\r\n";
-    const std::string bigJson = TempPath("big.json"), big = TempPath("big.rtl");
     std::ofstream(bigJson) << R"({"nine": {"m_nRings": 1001}})";
     ASSERT_EQ(RunCli("write " + bigJson + " " + big).status, 0);
-    const std::pair<std::string, const char*> failures[] = {
-        {"dump " + damaged, "cut short"},
-        {"dump " + TempPath("missing.rtl"), "Cannot read"},
-        {"cells --file " + damaged, "cut short"},
+    // The FIFO hangs, for CTest to stop, if it is read.
+    const std::pair<std::string, const char*> failures[] = {{"dump " + damaged, "cut short"},
+        {"dump " + TempPath("missing.rtl"), "Cannot read"}, {"cells --file " + damaged, "cut short"},
         {"cells --file " + none, "holds no chart of kind nine"},
         {"cells --kind four --file " + rtl, "the chart's zoom 0 gives no picture"},
         {"cells --kind wheel --file " + rtl, "wheel chart's 2147483647 rings lie outside the 1 to 1000"},
         {"render --out /dev/null --file " + big, "chart's 1000 rings leave cells under one unit on a 1000-unit canvas"},
         {"write " + bad + " " + TempPath("out.rtl"), "nine.m_nRings"},
         {"write " + json + " /nonexistent-folder/out.rtl", "Cannot create"},
-        {"write " + fifo + " " + TempPath("out.rtl"), "not a regular file"}, // hangs, for CTest to stop, if read
-    };
+        {"write " + fifo + " " + TempPath("out.rtl"), "not a regular file"}};
     for (const auto& [args, message] : failures)
         ExpectFailure(args, 1, message);
 
     // Names are bytes: one that is not UTF-8 names the file it says.
     const std::string raw = TempPath("set\xff.rtl"), other = TempPath("set\xfe.rtl");
     ASSERT_EQ(RunCli("write " + json + " '" + raw + "'").status, 0);
-    EXPECT_EQ(nlohmann::json::parse(RunCli("dump '" + raw + "'").out)["hexagon"]["m_nRings"], 3);
-    EXPECT_EQ(Cells("--file '" + raw + "'").size(), 9u);
+    EXPECT_EQ(Json("dump '" + raw + "'")["hexagon"]["m_nRings"], 3);
+    EXPECT_EQ(Json("cells --file '" + raw + "'").size(), 9u);
     ExpectFailure("dump '" + other + "'", 1, "Cannot read");
     const std::string picture = TempPath("chart\xff.png");
     ASSERT_EQ(RunCli("render --rings 1 --out '" + picture + "'").status, 0);

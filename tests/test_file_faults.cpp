@@ -34,25 +34,20 @@ struct ReadFault {
     int at = 1;
     std::function<void()> act;
     int error = 0;
-
-    dev_t device = 0;
+    dev_t device = 0; // the file's, and the reads counted so far
     ino_t inode = 0;
     int reads = 0;
 };
 
 ReadFault* g_fault = nullptr;
 
-bool IsFaultFile(int fd)
-{
-    struct stat st {};
-    return g_fault && fstat(fd, &st) == 0 && st.st_dev == g_fault->device && st.st_ino == g_fault->inode;
-}
-
 } // namespace
 
 extern "C" ssize_t read(int fd, void* buffer, size_t count)
 {
-    if (IsFaultFile(fd) && ++g_fault->reads == g_fault->at) {
+    struct stat st {};
+    const bool faulty = g_fault && fstat(fd, &st) == 0 && st.st_dev == g_fault->device && st.st_ino == g_fault->inode;
+    if (faulty && ++g_fault->reads == g_fault->at) {
         if (g_fault->act)
             g_fault->act();
         if (g_fault->error) {
@@ -60,7 +55,7 @@ extern "C" ssize_t read(int fd, void* buffer, size_t count)
             return -1;
         }
     }
-    if (IsFaultFile(fd) && g_fault->limit)
+    if (faulty && g_fault->limit)
         count = std::min(count, g_fault->limit);
     return syscall(SYS_read, fd, buffer, count);
 }
@@ -154,34 +149,29 @@ protected:
         EXPECT_TRUE(open.Path().empty());
     }
 
-    std::string m_folder;
-    std::string m_path;
-    std::string m_bytes;
+    std::string m_folder, m_path, m_bytes;
     CChartSet m_other; // another set to save over the saved one
 };
 
 TEST_F(FileFaults, ReadOnlyPathsFifosAndFoldersAreRefusedLinkedAndWritableFilesReplaced)
 {
-    ASSERT_EQ(chmod(m_path.c_str(), 0666), 0); // the folder alone stands in the way
-    ASSERT_EQ(chmod(m_folder.c_str(), 0555), 0);
+    ASSERT_TRUE(chmod(m_path.c_str(), 0666) == 0 && chmod(m_folder.c_str(), 0555) == 0); // the folder stands in the way
     const int previous = setfsuid(65534); // an ordinary user's access, also when the tests run as root
     const Result<void> saved = m_other.Save(m_path);
     setfsuid(previous);
     ExpectSaveFailedCleanly(m_other, saved, "Permission denied");
 
     // As root, even: a file without write permission is the user's choice.
-    ASSERT_EQ(chmod(m_folder.c_str(), 0755), 0);
-    ASSERT_EQ(chmod(m_path.c_str(), 0444), 0);
+    ASSERT_TRUE(chmod(m_folder.c_str(), 0755) == 0 && chmod(m_path.c_str(), 0444) == 0);
     ExpectSaveFailedCleanly(m_other, m_other.Save(m_path), "set.rtl is not writable");
 
     const uid_t owner = geteuid() == 0 ? 65534 : geteuid(), group = geteuid() == 0 ? 65534 : getegid();
-    ASSERT_EQ(chmod(m_path.c_str(), 0640), 0);
-    ASSERT_EQ(chown(m_path.c_str(), owner, group), 0);
+    ASSERT_TRUE(chmod(m_path.c_str(), 0640) == 0 && chown(m_path.c_str(), owner, group) == 0);
     ASSERT_TRUE(m_other.Save(m_path).Ok());
     struct stat st {};
     ASSERT_EQ(stat(m_path.c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 07777, 0640u);
-    EXPECT_TRUE(st.st_uid == owner && st.st_gid == group) << st.st_uid << ":" << st.st_gid;
+    EXPECT_TRUE((st.st_mode & 07777) == 0640 && st.st_uid == owner && st.st_gid == group)
+        << std::oct << st.st_mode << std::dec << " " << st.st_uid << ":" << st.st_gid;
 
     // A FIFO or a folder is neither read nor replaced.
     const std::string fifo = m_folder + "/pipe.rtl";
@@ -193,8 +183,7 @@ TEST_F(FileFaults, ReadOnlyPathsFifosAndFoldersAreRefusedLinkedAndWritableFilesR
         const Result<void> refused = set.Save(path);
         EXPECT_TRUE(!refused.Ok() && Contains(refused.Message(), path + " is not a regular file")) << refused.Message();
     }
-    ASSERT_EQ(lstat(fifo.c_str(), &st), 0);
-    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    EXPECT_TRUE(lstat(fifo.c_str(), &st) == 0 && S_ISFIFO(st.st_mode));
 
     // The save goes to the file at the end of the links, which stay links; a
     // link to a file not made yet makes it.
@@ -203,18 +192,15 @@ TEST_F(FileFaults, ReadOnlyPathsFifosAndFoldersAreRefusedLinkedAndWritableFilesR
     for (const auto& [link, target] : links)
         ASSERT_EQ(symlink(target, (m_folder + "/" + link).c_str()), 0);
     const std::string bytes = ChartFile::ToBytes(m_other.Slots()).Value();
-    ASSERT_TRUE(m_other.Save(m_folder + "/chain.rtl").Ok());
-    ASSERT_TRUE(m_other.Save(m_folder + "/dangling.rtl").Ok());
+    ASSERT_TRUE(m_other.Save(m_folder + "/chain.rtl").Ok() && m_other.Save(m_folder + "/dangling.rtl").Ok());
 
     EXPECT_EQ(ReadFile(m_path), bytes);
     EXPECT_EQ(ReadFile(m_folder + "/new.rtl"), bytes);
     for (const auto& [link, target] : links) {
-        ASSERT_EQ(lstat((m_folder + "/" + link).c_str(), &st), 0);
-        EXPECT_TRUE(S_ISLNK(st.st_mode)) << link;
+        EXPECT_TRUE(lstat((m_folder + "/" + link).c_str(), &st) == 0 && S_ISLNK(st.st_mode)) << link;
     }
-    const std::vector<std::string> names {
-        "chain.rtl", "dangling.rtl", "folder", "link.rtl", "new.rtl", "pipe.rtl", "set.rtl"};
-    EXPECT_EQ(Entries(m_folder), names);
+    EXPECT_EQ(Entries(m_folder), (std::vector<std::string> {"chain.rtl", "dangling.rtl", "folder", "link.rtl",
+                                     "new.rtl", "pipe.rtl", "set.rtl"}));
 }
 
 TEST_F(FileFaults, SaveWhoseWritingFailsHalfWayOpenOfAFileThatShrinksOrVanishes)
@@ -240,18 +226,12 @@ TEST_F(FileFaults, SaveWhoseWritingFailsHalfWayOpenOfAFileThatShrinksOrVanishes)
     EXPECT_EQ(ReadFile(m_path), bytes);
 
     // A file that shrinks while it is read.
-    ReadFault shrinks;
-    shrinks.act = [path = m_path, half = static_cast<off_t>(m_bytes.size() / 2)] { truncate(path.c_str(), half); };
-    ExpectOpenFailsAndKeepsTheSet(shrinks, "cut short");
+    const off_t half = static_cast<off_t>(m_bytes.size() / 2);
+    ExpectOpenFailsAndKeepsTheSet({0, 1, [&] { truncate(m_path.c_str(), half); }}, "cut short");
     std::ofstream(m_path, std::ios::binary) << m_bytes;
 
     // Its medium gone half-way, the rest of the file can no longer be read.
-    ReadFault vanishes;
-    vanishes.limit = m_bytes.size() / 2;
-    vanishes.at = 2;
-    vanishes.act = [path = m_path] { unlink(path.c_str()); };
-    vanishes.error = EIO;
-    ExpectOpenFailsAndKeepsTheSet(vanishes, "Input/output error");
+    ExpectOpenFailsAndKeepsTheSet({m_bytes.size() / 2, 2, [&] { unlink(m_path.c_str()); }, EIO}, "Input/output error");
 }
 
 } // namespace

@@ -18,15 +18,8 @@ const std::vector<float> kViewLevels = {0.2f, 0.25f, 0.33f, 0.4f, 0.5f, 0.618f, 
                                         1.0f, 1.1f,  1.25f, 1.4f, 1.5f, 1.65f,  1.8f,  2.0f,
                                         2.2f, 2.5f,  2.8f,  3.0f, 3.3f, 3.6f,   4.0f,  8.0f};
 
-CZoomModel ViewModel(float zoom)
-{
-    CZoomModel model;
-    EXPECT_TRUE(model.SetLevels(kViewLevels));
-    model.SetZoom(zoom);
-    return model;
-}
-
-TEST(ZoomLevels, AnAcceptedListPointsTheLevelIndexAtOne)
+// Levels, clamping, stepping past a level and the wheel's total, on one model.
+TEST(ZoomLevels, AcceptedListsClampingStepsAndTheWheelTotalKeptWhileAZoomIsRefused)
 {
     CZoomModel model;
     EXPECT_EQ(model.LevelIndex(), 3); // in the built-in 1/3 ... 3
@@ -37,84 +30,58 @@ TEST(ZoomLevels, AnAcceptedListPointsTheLevelIndexAtOne)
                                               {1.0f, 30.0f}, {1.0f, 1.0f}, {2.0f, 1.0f}})
         EXPECT_FALSE(model.SetLevels(refused));
     EXPECT_EQ(model.Levels().size(), 24u);
-    ASSERT_TRUE(model.SetLevels({0.05f, 20.0f}));
-    EXPECT_EQ(model.LevelIndex(), -1);
-}
-
-TEST(SetZoom, ClampsToTheAllowedRangeAndReturnsThePreviousFactor)
-{
-    CZoomModel model;
-    EXPECT_EQ(model.SetZoom(25.0f), 1.0f);
-    EXPECT_EQ(model.Zoom(), 20.0f);
-    EXPECT_EQ(model.SetZoom(0.01f), 20.0f);
-    EXPECT_EQ(model.Zoom(), 0.05f);
-    model.SetZoom(std::numeric_limits<float>::quiet_NaN());
-    EXPECT_EQ(model.Zoom(), 0.05f);
-}
-
-TEST(Stepping, StepsGoStrictlyPastALevelAndBeyondTheEndsOnlyBack)
-{
-    CZoomModel model = ViewModel(1.0f);
-    EXPECT_EQ(model.LevelAbove(), 9);
-    EXPECT_EQ(model.LevelBelow(), 7);
+    EXPECT_TRUE(model.LevelAbove() == 9 && model.LevelBelow() == 7);
     ASSERT_TRUE(model.MoveToLevel(9));
-    EXPECT_EQ(model.Zoom(), 1.1f);
-    EXPECT_EQ(model.LevelIndex(), 9);
+    EXPECT_TRUE(model.Zoom() == 1.1f && model.LevelIndex() == 9);
     EXPECT_FALSE(model.MoveToLevel(24));
     model.SetZoom(0.2f);
     EXPECT_EQ(model.LevelBelow(), -1);
     model.SetZoom(15.0f);
     EXPECT_FALSE(model.CanZoomIn());
     EXPECT_EQ(model.LevelBelow(), 23);
-}
 
-TEST(Wheel, AForwardTurnZoomsInAndAZoomRefusedAtALimitKeepsTheTotal)
-{
-    CZoomModel model = ViewModel(8.0f);
+    model.SetZoom(8.0f);
     EXPECT_EQ(model.AddWheel(120), CZoomModel::WheelStep::ZoomIn);
     EXPECT_EQ(model.WheelTotal(), 120);
     EXPECT_EQ(model.AddWheel(-60), CZoomModel::WheelStep::None);
     EXPECT_EQ(model.AddWheel(-180), CZoomModel::WheelStep::ZoomOut);
     model.SetZoom(8.0f);
     EXPECT_EQ(model.WheelTotal(), 0);
+
+    EXPECT_EQ(model.SetZoom(25.0f), 8.0f); // clamped, the previous factor returned
+    EXPECT_EQ(model.Zoom(), 20.0f);
+    EXPECT_EQ(model.SetZoom(0.01f), 20.0f);
+    EXPECT_EQ(model.Zoom(), 0.05f);
+    model.SetZoom(std::numeric_limits<float>::quiet_NaN());
+    EXPECT_EQ(model.Zoom(), 0.05f);
+    model.SetZoom(1.0f);
+    ASSERT_TRUE(model.SetLevels({0.05f, 20.0f}));
+    EXPECT_EQ(model.LevelIndex(), -1);
 }
 
-// 0.618 and 2.2 would lose a thousandth in double precision.
-TEST(ViewportExtent, IsTheFactorInWholeThousandths)
+// The extent is the factor in whole thousandths (0.618 and 2.2 would lose one
+// in double precision). Enlarged, each pixel has one unit; reduced, it shows
+// the last of several.
+TEST(Mapping, EveryPixelMapsToTheChartUnitDrawnThereAtWholeThousandths)
 {
-    const std::pair<float, int> factors[] = {{0.6f, 600}, {0.618f, 618}, {0.33f, 330}, {1.0f / 3.0f, 333},
-        {2.2f, 2200}, {1.65f, 1650}, {8.0f, 8000}, {0.05f, 50}};
+    const std::pair<float, int> factors[] = {{0.05f, 50}, {0.2f, 200}, {0.33f, 330}, {1.0f / 3.0f, 333},
+        {0.6f, 600}, {0.618f, 618}, {1.0f, 1000}, {1.65f, 1650}, {2.2f, 2200}, {3.3f, 3300}, {8.0f, 8000}};
     for (const auto& [zoom, extent] : factors) {
         CZoomModel model;
         model.SetZoom(zoom);
         EXPECT_EQ(model.ViewportExtent(), extent) << zoom;
-    }
-}
-
-TEST(Mapping, EveryPixelMapsToTheChartUnitDrawnThere)
-{
-    // Enlarged, each pixel has one unit; reduced, it shows the last of several.
-    for (const float zoom : {0.05f, 0.2f, 0.6f, 0.618f, 1.0f, 1.65f, 3.3f, 8.0f}) {
-        CZoomModel model;
-        model.SetZoom(zoom);
         for (int pixel = -300; pixel <= 300; ++pixel) {
             const int unit = model.ToChart(pixel);
-            ASSERT_LE(model.ToWindow(unit), pixel) << "zoom " << zoom << " pixel " << pixel;
-            ASSERT_GT(model.ToWindow(unit + 1), pixel) << "zoom " << zoom << " pixel " << pixel;
+            ASSERT_TRUE(model.ToWindow(unit) <= pixel && model.ToWindow(unit + 1) > pixel) << zoom << " " << pixel;
         }
     }
-}
-
-TEST(Mapping, ASmallChartIsCentredAndALargeOneScrolled)
-{
+    // A small chart is centred, a large one scrolled.
     EXPECT_EQ(CZoomModel::AxisOrigin(800, 378, 0), 211);
     EXPECT_EQ(CZoomModel::AxisOrigin(801, 378, 5), 211);
     EXPECT_EQ(CZoomModel::AxisOrigin(800, 800, 0), 0);
     EXPECT_EQ(CZoomModel::AxisOrigin(800, 1134, 120), -120);
-}
 
-TEST(ScrollSteps, APageIsATenthOfTheChartAndALineATenthOfAPage)
-{
+    // A page is a tenth of the chart and a line a tenth of a page.
     CZoomModel model;
     model.SetZoom(0.6f);
     const Size page = model.PageStep({0, 0, 1890, 1890}), line = model.LineStep({-90, 0, 1800, 945});
@@ -146,8 +113,9 @@ TEST(ZoomAbout, ThePointUnderThePointerStaysWithinTheScrollRange)
     }
 }
 
-// The last thousandth at which the chart's rounded pixels fit; empty sizes keep the factor.
-TEST(FitZoom, TheLargestFactorWithinTheLimitsAtWhichTheChartFits)
+// The window fit is the last thousandth at which the chart's rounded pixels
+// fit, empty sizes keep the factor; the page fit fills the page's narrower side.
+TEST(Fits, TheLargestFactorWithinTheLimitsAtWhichTheChartFitsAndTheRegionCentredOnThePage)
 {
     const struct {
         Rect area;
@@ -162,10 +130,6 @@ TEST(FitZoom, TheLargestFactorWithinTheLimitsAtWhichTheChartFits)
         model.SetZoom(model.FitZoom(row.area, row.client));
         EXPECT_EQ(model.Zoom(), row.zoom) << row.area.Width() << " in " << row.client.cx;
     }
-}
-
-TEST(PageFit, TheRegionFillsTheNarrowerSideOfThePageCentred)
-{
     const CZoomModel::PageFit portrait = CZoomModel::FitToPage({0, 0, 1890, 1890}, {4000, 6000});
     EXPECT_DOUBLE_EQ(portrait.scale, 4000.0 / 1890);
     EXPECT_EQ(portrait.offset, (Point{0, 1000}));
