@@ -29,7 +29,9 @@ public:
 
 } // namespace
 
-TEST(ChartPropertyConfirm, RefusesEachBadFieldWithItsMessage)
+// Each bad field refused with its message; bounds, blanks, signs and any
+// single date separator accepted.
+TEST(ChartPropertyConfirm, RefusesEachBadFieldWithItsMessageAndAcceptsTheRest)
 {
     const CR::Texts good {"10", "1", "100", "0.25", "2012-02-29"};
     // One field of good texts spoilt at a time: the field and message of the
@@ -60,10 +62,7 @@ TEST(ChartPropertyConfirm, RefusesEachBadFieldWithItsMessage)
             EXPECT_EQ(r.field, c.failed) << text;
             EXPECT_EQ(r.values.Message(), c.message) << text;
         }
-}
 
-TEST(ChartPropertyConfirm, AcceptsBoundsBlanksSignsAndAnySingleDateSeparator)
-{
     const CR::Confirmed r = CR::Confirm({" 40 ", "-3", "+2", "-.25", "2012/02/29"});
     ASSERT_TRUE(r.values.Ok()) << r.values.Message();
     const CR::Values& v = r.values.Value();

@@ -52,8 +52,7 @@ void ExpectTicksExact(const CBaseDraw& chart, const CRecordingSurface& dc, const
     for (int body = 0; body < kBodyCount; ++body) {
         SCOPED_TRACE(AstrologyReport::kPlanetNames[body]);
         const double figure = s.forward ? longitudes[body] : 360.0 - longitudes[body];
-        const SurfaceOp* tick = nullptr;
-        const SurfaceOp* symbol = nullptr;
+        const SurfaceOp *tick = nullptr, *symbol = nullptr;
         for (const SurfaceOp& op : dc.Ops()) {
             if (!tick && op.kind == SurfaceOp::Kind::LineTo && op.pen.color == PlanetRing::kColors[body])
                 tick = &op;
