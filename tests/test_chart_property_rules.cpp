@@ -116,8 +116,9 @@ TEST(PivotInput, ReadsAPriceDateOrNumberAndAnAngleListOrSaysWhy)
     for (const auto& q : queries) {
         const Result<CellQuery> read = PivotInput::ReadQuery(q.by, q.text);
         ASSERT_EQ(read.Ok(), q.ok) << q.text;
-        EXPECT_TRUE(!q.ok || read.Value().price == 12.5 || read.Value().day == kLeapDayMidnight
-            || read.Value().number == 40) << q.text;
+        EXPECT_TRUE(
+            !q.ok || read.Value().price == 12.5 || read.Value().day == kLeapDayMidnight || read.Value().number == 40)
+            << q.text;
     }
     EXPECT_EQ(PivotInput::ReadAngles("45, 90 -719.5\t360").Value(), (std::vector<double>{45, 90, -719.5, 360}));
     for (const char* bad : {"", " , ", "720", "45;90", "inf"})

@@ -241,7 +241,8 @@ TEST(AstrologyDialog, CitiesInListOrderTheReportOrAMessageAndTheStateKept)
     EXPECT_TRUE(AstroDateText::CheckText(Text(dialog, "date").toStdString()).fields);
     // The hint names the separators the field is written with.
     const auto labels = dialog.findChildren<QLabel*>();
-    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](QLabel* l) { return l->text() == "YYYY-MM-DD HH:MM:SS"; }));
+    EXPECT_TRUE(
+        std::any_of(labels.begin(), labels.end(), [](QLabel* l) { return l->text() == "YYYY-MM-DD HH:MM:SS"; }));
 
     QTest::keyClick(combo, Qt::Key_Up); // Beijing
     EXPECT_EQ(dialog.SelectedCity(), 1);
