@@ -42,15 +42,11 @@ std::string Ut(const Result<DateTimeFields>& result)
 // Sets TZ for the life of the object (an unset TZ comes back empty).
 class CScopedTz {
 public:
-    explicit CScopedTz(const char* tz)
-        : m_old(std::getenv("TZ") ? std::getenv("TZ") : "")
-    {
-        setenv("TZ", tz, 1);
-    }
+    explicit CScopedTz(const char* tz) { setenv("TZ", tz, 1); }
     ~CScopedTz() { setenv("TZ", m_old.c_str(), 1); }
 
 private:
-    std::string m_old;
+    const std::string m_old = std::getenv("TZ") ? std::getenv("TZ") : "";
 };
 
 const std::string kNotValid = AstroDateText::kDateTimeNotValid;
@@ -65,7 +61,7 @@ struct Conversion {
 
 } // namespace
 
-TEST(CityFile, TimeZoneTextToBiasAndDirectionsToSigns)
+TEST(CityFile, TimeZoneTextToBiasAndDirectionToSign)
 {
     const struct {
         const char* text;
@@ -74,8 +70,7 @@ TEST(CityFile, TimeZoneTextToBiasAndDirectionsToSigns)
         {"UTC-3", 180}, {"8", 480}, {"GMT", 0}};
     for (const auto& row : rows)
         EXPECT_EQ(CityFile::TimeZoneBias(row.text), row.bias) << row.text;
-    EXPECT_NEAR(CityFile::Angle(39, 55, "north", "North"), -39.9166666667, 1e-9);
-    EXPECT_NEAR(CityFile::Angle(74, 0, "West", "East"), -74.0, 1e-12);
+    EXPECT_NEAR(CityFile::Angle(39, 55, "north", "North"), -39.9166666667, 1e-9); // West: the cities command's test
 }
 
 TEST(CityFile, LocationsInOrderOtherNodesPassedOver)

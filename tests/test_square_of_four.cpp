@@ -22,37 +22,28 @@ Point PositionOf(int n, int rings, bool clockwise)
 }
 
 // One ring: 5 right of 1, 6, 9, 12 and 15 in the corners, 16 right of 4; it is
-// the middle of two rings. Clockwise numbering is the mirror image.
-TEST(Numbering, MatchesTheTablesBothWays)
+// the middle of two rings. Clockwise numbering is the mirror image. Off the
+// grid the spiral goes on, and saturates.
+TEST(Numbering, MatchesTheTablesBothWaysContinuesOffTheGridAndSaturates)
 {
     const int two[6][6] = {{24, 23, 22, 21, 20, 19}, {25, 9, 8, 7, 6, 18}, {26, 10, 2, 1, 5, 17},
         {27, 11, 3, 4, 16, 36}, {28, 12, 13, 14, 15, 35}, {29, 30, 31, 32, 33, 34}};
-    for (int row = 1; row <= 6; ++row) {
+    for (int row = 1; row <= 6; ++row)
         for (int col = 1; col <= 6; ++col) {
             const int n = two[row - 1][col - 1];
             EXPECT_EQ(CDrawSquareOfFour::NumberAt(row, col, 2, false), n);
             EXPECT_EQ(CDrawSquareOfFour::NumberAt(row, 7 - col, 2, true), n);
-            if (n <= 16) {
-                EXPECT_EQ(CDrawSquareOfFour::NumberAt(row - 1, col - 1, 1, false), n);
-            }
+            EXPECT_EQ(n > 16 ? n : CDrawSquareOfFour::NumberAt(row - 1, col - 1, 1, false), n);
         }
-    }
-}
-
-TEST(Numbering, TheSpiralContinuesOffTheGridAndSaturates)
-{
-    for (bool clockwise : {false, true}) {
-        for (int rings : {1, 2, 3, 10}) {
-            for (int row = -30; row <= 2 * rings + 32; ++row) {
+    for (bool clockwise : {false, true})
+        for (int rings : {1, 2, 3, 10})
+            for (int row = -30; row <= 2 * rings + 32; ++row)
                 for (int col = -30; col <= 2 * rings + 32; ++col) {
                     const int n = CDrawSquareOfFour::NumberAt(row, col, rings, clockwise);
                     // The same cell of a grid with five more rings around it.
                     ASSERT_EQ(n, CDrawSquareOfFour::NumberAt(row + 5, col + 5, rings + 5, clockwise));
                     ASSERT_EQ(PositionOf(n, rings, clockwise), Point({row, col}));
                 }
-            }
-        }
-    }
     EXPECT_EQ(PositionOf(484, 10, false), Point({12, 22})); // level with the lower centre row
     EXPECT_EQ(PositionOf(484, 10, true), Point({12, 1}));
     EXPECT_EQ(CDrawSquareOfFour::NumberAt(3, 7, 2, false), 37); // ring 3 starts right of 17
