@@ -41,6 +41,9 @@ CRotula2View::CRotula2View(CChartDocument& document, QWidget* parent)
     // Moves without a button pressed show the hand over the handles.
     viewport()->setMouseTracking(true);
     m_doc.SetHost(this);
+    // A document that outlives the view stops asking it to repaint; one
+    // destroyed first takes the connection with it.
+    connect(this, &QObject::destroyed, &m_doc, [doc = &m_doc] { doc->SetHost(nullptr); });
     connect(this, &CZoomView::zoomChanged, this, &CRotula2View::GiveZoomToChart);
     for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()})
         connect(bar, &QAbstractSlider::valueChanged, this, &CRotula2View::statusChanged);
@@ -52,7 +55,7 @@ CRotula2View::CRotula2View(CChartDocument& document, QWidget* parent)
     ChartBecameCurrent();
 }
 
-CRotula2View::~CRotula2View() { m_doc.SetHost(nullptr); }
+CRotula2View::~CRotula2View() = default;
 
 void CRotula2View::InitialUpdate(Size screen)
 {
