@@ -218,8 +218,7 @@ TEST(ChartMouseRound, PointsOnNoCellStoreNothing)
     chart.m_pView = &host;
     LayOut(chart, 3, {280, 180, 520, 420});
     const Point corner{chart.m_rcChart.left + 1, chart.m_rcChart.top + 1};
-    ASSERT_TRUE(chart.m_rcChart.Contains(corner));
-    ASSERT_EQ(chart.HitTest(corner.x, corner.y), 0);
+    ASSERT_TRUE(chart.m_rcChart.Contains(corner) && chart.HitTest(corner.x, corner.y) == 0);
 
     for (MouseTool tool : {MouseTool::Line, MouseTool::Circle}) {
         chart.m_nTool = tool;
