@@ -192,32 +192,28 @@ TEST(SquareOfNinePaint, TangentMarksDrawBothDiagonalsAcrossTheGridAndFillTheCell
     }
 }
 
-TEST(SquareOfNinePaint, FillsOutsideTheGridAreKeptButNotDrawn)
+// Cells of 140: the line being dragged joins the centres of 1 and 25.
+TEST(SquareOfNinePaint, FillsOutsideTheGridAreKeptButNotDrawnAndTheDraggedLineHasZoomedWidth)
 {
     auto chart = Make(2, {0, 0, 700, 700});
     chart->m_FillCells[1] = Cell_Style{1, Colors::Blue, true};
     chart->m_FillCells[2] = Cell_Style{1, Colors::Red, false};
     chart->m_FillCells[30] = Cell_Style{1, Colors::Green, true};
+    DragLine(*chart, 1, 25, 3, Colors::Blue);
     CRecordingSurface dc = PaintOnce(*chart);
     std::vector<SurfaceOp> circles = OpsOfKind(dc, Kind::FillEllipse);
     ASSERT_EQ(circles.size(), 1u);
     EXPECT_EQ(circles[0].rect, Rect({280, 280, 420, 420}));
     EXPECT_EQ(OpsOfKind(dc, Kind::FillRect).back().rect, Rect({140, 280, 280, 420}));
+    const std::vector<SurfaceOp> lines = OpsOfKind(dc, Kind::LineTo);
+    ASSERT_EQ(lines.size(), 13u); // after the twelve grid lines
+    // 3 / 0.6f rounds to 5 in single precision (4.99... in double).
+    EXPECT_EQ(std::tie(lines[12].from, lines[12].to, lines[12].pen),
+        std::make_tuple(Point{350, 350}, Point{70, 630}, Pen{PenStyle::Solid, 5, Colors::Blue}));
     chart->SetRings(3);
     circles = OpsOfKind(PaintOnce(*chart), Kind::FillEllipse);
     ASSERT_EQ(circles.size(), 2u);
     EXPECT_EQ(circles[1].brush.color, Colors::Green);
-}
-
-TEST(SquareOfNinePaint, LineBeingDraggedJoinsCellCentresWithZoomedWidth)
-{
-    auto chart = Make(2);
-    DragLine(*chart, 1, 25, 3, Colors::Blue);
-    const std::vector<SurfaceOp> lines = OpsOfKind(PaintOnce(*chart), Kind::LineTo);
-    ASSERT_EQ(lines.size(), 13u); // after the twelve grid lines
-    // 3 / 0.6f rounds to 5 in single precision (4.99... in double).
-    EXPECT_EQ(std::tie(lines[12].from, lines[12].to, lines[12].pen),
-        std::make_tuple(Point{300, 250}, Point{60, 450}, Pen{PenStyle::Solid, 5, Colors::Blue}));
 }
 
 TEST(SquareOfNinePaint, OuterRingsSurroundTheCircleThroughTheGridCorners)

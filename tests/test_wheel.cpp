@@ -19,7 +19,7 @@ const Rect kExample{340, 240, 660, 560}; // centre (500, 400), ring width 30 wit
 
 std::unique_ptr<CDrawWheel> Make(int rings, Rect client = kExample) { return MakeChart<CDrawWheel>(rings, client); }
 
-TEST(WheelGeometry, WorkedExample)
+TEST(WheelGeometry, WorkedExampleWithItsFillsAndDraggedLine)
 {
     auto chart = Make(2);
     EXPECT_EQ(chart->ChartRect(), Rect({400, 300, 600, 500}));
@@ -33,9 +33,19 @@ TEST(WheelGeometry, WorkedExample)
     for (const auto& [p, n] : hits)
         EXPECT_EQ(chart->HitTest(p.x, p.y), n) << p.x << ", " << p.y;
     EXPECT_EQ(chart->HitTest(std::numeric_limits<int>::max(), std::numeric_limits<int>::min()), 0);
+
+    // Fills up to the last cell, and the dragged line over the zoom.
+    for (int n : {0, 49})
+        chart->m_FillCells[n] = Cell_Style{};
+    chart->m_FillCells[48] = Cell_Style{1, Colors::Green, false};
+    DragLine(*chart, 1, 30, 3);
+    const CRecordingSurface dc = PaintOnce(*chart);
+    EXPECT_TRUE(OpsOfKind(dc, Kind::FillEllipse).empty());
+    EXPECT_EQ(OpsOfKind(dc, Kind::FillRect).at(0).rect, Rect({564, 391, 604, 431})); // about (584, 411)
+    EXPECT_EQ(OpsOfKind(dc, Kind::LineTo).at(24).pen.width, 5); // dragged after the spokes; 3 / 0.6f in floats
 }
 
-TEST(WheelPaint, RingsAlternateFromWhiteOutsideAndGreySpokesCrossTheHub)
+TEST(WheelPaint, RingsAlternateFromWhiteOutsideGreySpokesCrossTheHubAndTheFontRounds)
 {
     auto chart = Make(3, {0, 0, 1000, 560}); // centre (500, 280), ring width 60
     const CRecordingSurface dc = PaintOnce(*chart);
@@ -47,7 +57,6 @@ TEST(WheelPaint, RingsAlternateFromWhiteOutsideAndGreySpokesCrossTheHub)
         EXPECT_EQ(ellipses[i].brush, brushes[i]) << i;
     EXPECT_EQ(ellipses[2].rect, Rect({400, 180, 600, 380}));
     EXPECT_EQ(ellipses[3].rect, Rect({460, 240, 540, 320}));
-    EXPECT_EQ(OpsOfKind(PaintOnce(*Make(1)), Kind::Ellipse)[1].brush, yellow); // one ring: a yellow hub
     const auto spokes = OpsOfKind(dc, Kind::LineTo);
     ASSERT_EQ(spokes.size(), 24u);
     EXPECT_EQ(spokes[0].from, Point({500, 280}));
@@ -56,6 +65,25 @@ TEST(WheelPaint, RingsAlternateFromWhiteOutsideAndGreySpokesCrossTheHub)
     EXPECT_EQ(spokes[0].to, Point({720, 279}));
     EXPECT_EQ(spokes[6].to, Point({499, 60}));
     EXPECT_EQ(dc.CurrentBrush(), white);
+
+    // One ring: a yellow hub. The font rounds, and with every label off the
+    // last colour goes on to the outer rings.
+    chart = Make(1);
+    chart->m_fZoom = 0.8f;
+    const CRecordingSurface one = PaintOnce(*chart);
+    EXPECT_EQ(OpsOfKind(one, Kind::Ellipse)[1].brush, yellow);
+    EXPECT_EQ(OpsOfKind(one, Kind::Text)[0].font.height, 18); // 17.5 rounded
+    chart->m_fZoom = 0.6f;
+    chart->m_bShowPrice = false;
+    chart->m_bShowAngleRing = true;
+    for (const auto& [angle, colour] : {std::pair{0.0f, Colors::Black}, std::pair{345.0f, Colors::Red}}) {
+        chart->m_fSquaresAngle = angle;
+        const CRecordingSurface rings = PaintOnce(*chart);
+        const auto texts = OpsOfKind(rings, Kind::Text);
+        ASSERT_EQ(texts.size(), 36u); // the angle ring's figures only
+        EXPECT_EQ(std::make_pair(texts[0].color, texts[0].font.height), std::make_pair(colour, 23)) << angle;
+        EXPECT_EQ(OpsOfKind(rings, Kind::Ellipse).size(), 3u); // disc, hub and the angle ring
+    }
 }
 
 TEST(WheelLabels, ColoursFollowTheCrossInEveryRing)
@@ -79,38 +107,6 @@ TEST(WheelLabels, ColoursFollowTheCrossInEveryRing)
         }
         EXPECT_EQ(labels[5].rect.Center(), chart->GetCellCenter(6));
     }
-}
-
-TEST(WheelLabels, FontRoundsAndAllOffLeavesTheLastColourForTheOuterRings)
-{
-    auto chart = Make(1);
-    chart->m_fZoom = 0.8f;
-    EXPECT_EQ(OpsOfKind(PaintOnce(*chart), Kind::Text)[0].font.height, 18); // 17.5 rounded
-    chart->m_fZoom = 0.6f;
-    chart->m_bShowPrice = false;
-    chart->m_bShowAngleRing = true;
-    for (const auto& [angle, colour] : {std::pair{0.0f, Colors::Black}, std::pair{345.0f, Colors::Red}}) {
-        chart->m_fSquaresAngle = angle;
-        const CRecordingSurface dc = PaintOnce(*chart);
-        const auto texts = OpsOfKind(dc, Kind::Text);
-        ASSERT_EQ(texts.size(), 36u); // the angle ring's figures only
-        EXPECT_EQ(texts[0].color, colour) << angle;
-        EXPECT_EQ(texts[0].font.height, 23);
-        EXPECT_EQ(OpsOfKind(dc, Kind::Ellipse).size(), 3u); // disc, hub and the angle ring
-    }
-}
-
-TEST(WheelPaint, FillsUpToTheLastCellAndTheDraggedLineOverTheZoom)
-{
-    auto chart = Make(2);
-    for (int n : {0, 49})
-        chart->m_FillCells[n] = Cell_Style{};
-    chart->m_FillCells[48] = Cell_Style{1, Colors::Green, false};
-    DragLine(*chart, 1, 30, 3);
-    const CRecordingSurface dc = PaintOnce(*chart);
-    EXPECT_TRUE(OpsOfKind(dc, Kind::FillEllipse).empty());
-    EXPECT_EQ(OpsOfKind(dc, Kind::FillRect).at(0).rect, Rect({564, 391, 604, 431})); // about (584, 411)
-    EXPECT_EQ(OpsOfKind(dc, Kind::LineTo).at(24).pen.width, 5); // dragged after the spokes; 3 / 0.6f in floats
 }
 
 } // namespace
