@@ -14,19 +14,16 @@
 #include <tuple>
 #include <utility>
 
-TEST(NaturalDecimals, CountsTheDigitsStartAndStepNeed)
+TEST(CellPrice, NaturalDecimalsTheUsersChoiceOnlyRemovesAndThePriceRoundsOnce)
 {
     // 0.6 and 1.1: float noise below the fifth decimal does not count.
-    const std::tuple<float, float, int> rows[] = {{100.0f, 0.25f, 2}, {3.5f, 1.0f, 1}, {10.0f, 1.0f, 0},
+    const std::tuple<float, float, int> natural[] = {{100.0f, 0.25f, 2}, {3.5f, 1.0f, 1}, {10.0f, 1.0f, 0},
         {1.0f, 0.00001f, 5}, {0.6f, 1.1f, 1}, {-2.125f, 1.0f, 3}};
-    for (const auto& [start, step, digits] : rows)
+    for (const auto& [start, step, digits] : natural)
         EXPECT_EQ(CBaseDraw::NaturalDecimals(start, step), digits) << start << " " << step;
-}
 
-// The user's choice of digits only removes decimals; a cell's price is
-// rounded once to float.
-TEST(CellPrice, UserChoiceOnlyRemovesDecimalsAndThePriceRoundsOnce)
-{
+    // The user's choice of digits only removes decimals; a cell's price is
+    // rounded once to float.
     CGridChart chart;
     chart.m_fStartPrice = 100.0f;
     chart.m_fPriceStep = 0.25f;

@@ -60,9 +60,9 @@ TEST(HexagonLabels, RingsFromTheInsideOutCornersRedEdgeMiddlesBlueFontTruncated)
         EXPECT_EQ(labels[i].color, corner ? Colors::Red : Colors::Blue) << n;
         EXPECT_TRUE(!corner || labels[i].rect.Center() == chart->GetCellCenter(n)) << n;
     }
-    chart->SetRings(3);
+    chart->SetRings(3); // 35, after the red 36, is black again
     const SurfaceOp plain = OpsOfKind(PaintOnce(*chart), Kind::Text)[19];
-    EXPECT_EQ(std::make_pair(plain.text, plain.color), std::make_pair(std::string("35"), Colors::Black)); // red 36 before
+    EXPECT_EQ(std::make_pair(plain.text, plain.color), std::make_pair(std::string("35"), Colors::Black));
 
     // The font truncates; with every label off the rings are still drawn.
     chart->m_fZoom = 0.8f;

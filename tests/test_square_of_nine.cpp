@@ -76,7 +76,7 @@ TEST(SquareOfNineLayout, CutsTheClientIntoEqualCellsInsideTheOuterRings)
     }
 }
 
-TEST(SquareOfNineLabels, NumbersAndColoursFromOutsideIn)
+TEST(SquareOfNineLabels, NumbersAndColoursFromOutsideInAndYearsShownOnChange)
 {
     auto chart = Make(2);
     chart->m_bShowPrice = false;
@@ -91,11 +91,23 @@ TEST(SquareOfNineLabels, NumbersAndColoursFromOutsideIn)
         EXPECT_EQ(std::tie(op.text, op.color, op.font, op.bkMode, middle),
             std::make_tuple(std::to_string(n), colour, chart->LabelFont(), BkMode::Transparent, centre)) << n;
     }
+
+    // Dates show the year on the first label and on each change; each paint
+    // starts the year over, so every paint shows the same labels.
+    chart->m_tStartTime = LocalMidnight(2011, 12, 30);
+    chart->m_bShowN = false;
+    chart->m_bShowTime = true;
+    for (int paint = 0; paint < 2; ++paint) {
+        const std::map<int, SurfaceOp> dated = PaintLabels(*chart, 25);
+        const std::map<int, std::string> expected
+            = {{25, "12/1/23"}, {4, "1/2"}, {3, "1/1"}, {2, "11/12/31"}, {1, "12/30"}};
+        for (const auto& [n, text] : expected)
+            EXPECT_EQ(dated.at(n).text, text) << "paint " << paint;
+    }
 }
 
-// Day texts of a common year, twice over the first 730 cells; dates show
-// the year on the first label and on each change.
-TEST(SquareOfNineLabels, TimeStandardDayTextsAndYearsShownOnChange)
+// Day texts of a common year, twice over the first 730 cells.
+TEST(SquareOfNineLabels, TimeStandardDayTexts)
 {
     auto chart = Make(14, {0, 0, 1200, 1200}); // 841 cells
     chart->m_bShowPrice = false;
@@ -111,19 +123,6 @@ TEST(SquareOfNineLabels, TimeStandardDayTextsAndYearsShownOnChange)
         {365, "12/31"}, {366, "1/1"}, {730, "12/31"}};
     for (const auto& [n, text] : days)
         EXPECT_EQ(labels.at(n).text, text) << n;
-
-    // Each paint starts the year over, so every paint shows the same labels.
-    chart = Make(2);
-    chart->m_tStartTime = LocalMidnight(2011, 12, 30);
-    chart->m_bShowPrice = false;
-    chart->m_bShowTime = true;
-    for (int paint = 0; paint < 2; ++paint) {
-        labels = PaintLabels(*chart, 25);
-        const std::map<int, std::string> expected
-            = {{25, "12/1/23"}, {4, "1/2"}, {3, "1/1"}, {2, "11/12/31"}, {1, "12/30"}};
-        for (const auto& [n, text] : expected)
-            EXPECT_EQ(labels.at(n).text, text) << "paint " << paint;
-    }
 }
 
 TEST(SquareOfNinePaint, BackgroundRingsAlternateFromLightYellowOutside)
