@@ -21,25 +21,22 @@ const Rect kClient{0, 0, 1000, 700};
 // Labels are written from 1 up, column by column.
 TEST(MasterChart, NumbersRunUpEachColumnWithColouredDiagonalsAndMiddles)
 {
-    const struct {
-        int size;
-        std::vector<std::vector<int>> rows; // from the top
-        std::set<int> red, blue;
-    } tables[] = {{3, {{3, 6, 9}, {2, 5, 8}, {1, 4, 7}}, {1, 5, 9, 3, 7}, {2, 4, 6, 8}},
+    // Size, the numbers row by row from the top, the red and the blue ones.
+    const std::tuple<int, std::vector<std::vector<int>>, std::set<int>, std::set<int>> tables[] = {{3, {{3, 6, 9}, {2, 5, 8}, {1, 4, 7}}, {1, 5, 9, 3, 7}, {2, 4, 6, 8}},
         {4, {{4, 8, 12, 16}, {3, 7, 11, 15}, {2, 6, 10, 14}, {1, 5, 9, 13}}, {1, 6, 11, 16, 4, 7, 10, 13},
             {2, 3, 5, 8, 9, 12, 14, 15}}};
-    for (const auto& c : tables) {
+    for (const auto& [size, rows, red, blue] : tables) {
         CDrawMasterChart chart;
         chart.m_bShowPrice = false;
         chart.m_bShowN = true;
-        const std::vector<SurfaceOp> texts = OpsOfKind(PaintWith(chart, c.size, kClient), Kind::Text);
-        ASSERT_EQ(texts.size(), static_cast<size_t>(c.size * c.size));
-        for (int row = 0; row < c.size; ++row)
-            for (int col = 0; col < c.size; ++col) {
-                const int n = c.rows[row][col];
+        const std::vector<SurfaceOp> texts = OpsOfKind(PaintWith(chart, size, kClient), Kind::Text);
+        ASSERT_EQ(texts.size(), static_cast<size_t>(size * size));
+        for (int row = 0; row < size; ++row)
+            for (int col = 0; col < size; ++col) {
+                const int n = rows[row][col];
                 const Point centre{chart.m_rcTable.left + 60 * col + 30, 40 * row + 20};
                 EXPECT_EQ(chart.GetCellCenter(n), centre) << n;
-                const Color colour = c.red.count(n) ? Colors::Red : c.blue.count(n) ? Colors::Blue : Colors::Black;
+                const Color colour = red.count(n) ? Colors::Red : blue.count(n) ? Colors::Blue : Colors::Black;
                 EXPECT_EQ(std::tie(texts[n - 1].text, texts[n - 1].rect, texts[n - 1].color),
                     std::make_tuple(std::to_string(n), Rect{centre.x - 30, centre.y - 12, centre.x + 30, centre.y + 12},
                         colour)) << n;

@@ -44,14 +44,8 @@ int TargetAt(CBaseDraw& chart, const char* kind, int pivot, double theta, int tu
 
 TEST(PivotTargets, WalkedAlongTheNumberingOnEachKindWithTies)
 {
-    const struct {
-        const char* kind;
-        bool clockwise;
-        int pivot;
-        double theta;
-        int turns;
-        int expected;
-    } rows[] = {
+    // Kind, clockwise, pivot, theta, turns and the target.
+    const std::tuple<const char*, bool, int, double, int, int> rows[] = {
         {"nine", true, 2, 0, 1, 11}, {"nine", true, 2, 0, 2, 28}, {"nine", true, 2, 90, 0, 4},
         {"nine", true, 2, 450, 0, 15}, {"nine", true, 2, 120, 1, 16}, {"nine", true, 2, -90, 0, 0},
         {"nine", true, 1, 90, 0, 4}, {"nine", true, 8, 120, 0, 12}, {"nine", true, 11, -120, 0, 7},
@@ -63,11 +57,9 @@ TEST(PivotTargets, WalkedAlongTheNumberingOnEachKindWithTies)
         {"wheel", false, 1, 90, 0, 7}, {"wheel", false, 1, 0, 1, 25}, {"wheel", false, 23, 120, 0, 31},
         {"wheel", false, 1, -15, 0, 0}, {"wheel", true, 1, 15, 0, 2},
     };
-    for (const auto& row : rows) {
-        const auto chart = LaidOut(row.kind, 3, row.clockwise);
-        EXPECT_EQ(TargetAt(*chart, row.kind, row.pivot, row.theta, row.turns), row.expected)
-            << row.kind << " " << row.pivot << " " << row.theta << " " << row.turns;
-    }
+    for (const auto& [kind, clockwise, pivot, theta, turns, expected] : rows)
+        EXPECT_EQ(TargetAt(*LaidOut(kind, 3, clockwise), kind, pivot, theta, turns), expected)
+            << kind << " " << pivot << " " << theta << " " << turns;
 }
 
 TEST(PivotTargets, WalksOffTheChartThePivotItselfTheFormulaAndDays)

@@ -55,24 +55,20 @@ TEST(Numbering, TwoRingsBothWaysAndBeyond)
 
 TEST(SquareOfNineLayout, CutsTheClientIntoEqualCellsInsideTheOuterRings)
 {
-    const struct {
-        Rect client;
-        bool calendar, angle;
-        Rect grid;
-        int cellWidth, cellHeight;
-    } cases[] = {
+    // Client, calendar ring, angle ring, grid and cell width and height.
+    const std::tuple<Rect, bool, bool, Rect, int, int> cases[] = {
         {{0, 0, 600, 500}, false, false, {0, 0, 600, 500}, 120, 100},
         {{10, 20, 617, 523}, false, false, {10, 20, 615, 520}, 121, 100}, // remainders dropped
         {{0, 0, 1000, 800}, true, false, {170, 170, 830, 630}, 132, 92},
         {{0, 0, 1000, 800}, false, true, {170, 170, 830, 630}, 132, 92},
         {{0, 0, 1000, 800}, true, true, {220, 220, 780, 580}, 112, 72},
     };
-    for (const auto& c : cases) {
-        auto chart = Make(2, c.client);
-        std::tie(chart->m_bShowCalendarRing, chart->m_bShowAngleRing) = std::make_tuple(c.calendar, c.angle);
+    for (const auto& [client, calendar, angle, grid, cellWidth, cellHeight] : cases) {
+        auto chart = Make(2, client);
+        std::tie(chart->m_bShowCalendarRing, chart->m_bShowAngleRing) = std::make_tuple(calendar, angle);
         chart->UpdateLayout();
         EXPECT_EQ(std::tie(chart->m_rcGrid, chart->m_rcChart, chart->m_nCellWidth, chart->m_nCellHeight),
-            std::tie(c.grid, c.grid, c.cellWidth, c.cellHeight)) << c.client.right;
+            std::tie(grid, grid, cellWidth, cellHeight)) << client.right;
     }
 }
 
@@ -165,18 +161,16 @@ TEST(SquareOfNinePaint, StepsPaintInOrderAndRestoreTheSurface)
 // A 5 x 5 grid of 120 x 100 cells; the first mark is in the centre cell.
 TEST(SquareOfNinePaint, TangentMarksDrawBothDiagonalsAcrossTheGridAndFillTheCell)
 {
-    const struct {
-        int row, col;
-        Point downFrom, downTo, upFrom, upTo;
-    } cases[] = {
+    // The marked cell's row and column, then the ends of the two diagonals.
+    const std::tuple<int, int, Point, Point, Point, Point> cases[] = {
         {3, 3, {0, 0}, {600, 500}, {0, 500}, {600, 0}},
         {1, 2, {120, 0}, {600, 400}, {0, 200}, {240, 0}},
         {4, 5, {120, 0}, {600, 400}, {360, 500}, {600, 300}},
         {4, 1, {0, 300}, {240, 500}, {0, 400}, {480, 0}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [row, col, downFrom, downTo, upFrom, upTo] : cases) {
         auto chart = Make(2);
-        chart->m_TangentCells[CDrawSquareOfNine::NumberAt(c.row, c.col, 3, true)] = Cell_Style{4, Colors::Green};
+        chart->m_TangentCells[CDrawSquareOfNine::NumberAt(row, col, 3, true)] = Cell_Style{4, Colors::Green};
         const CRecordingSurface dc = PaintOnce(*chart);
         const std::vector<SurfaceOp>& ops = dc.Ops();
         const int first = FirstIndex(ops, Kind::LineTo, Colors::Green);
@@ -184,8 +178,8 @@ TEST(SquareOfNinePaint, TangentMarksDrawBothDiagonalsAcrossTheGridAndFillTheCell
         EXPECT_EQ(ops[first].pen, (Pen{PenStyle::Solid, 4, Colors::Green}));
         // The second diagonal after the move to its start.
         EXPECT_EQ((std::vector<Point>{ops[first].from, ops[first].to, ops[first + 2].from, ops[first + 2].to}),
-            (std::vector<Point>{c.downFrom, c.downTo, c.upFrom, c.upTo})) << c.row << ", " << c.col;
-        const int left = (c.col - 1) * 120, top = (c.row - 1) * 100;
+            (std::vector<Point>{downFrom, downTo, upFrom, upTo})) << row << ", " << col;
+        const int left = (col - 1) * 120, top = (row - 1) * 100;
         EXPECT_EQ(std::tie(ops[first + 3].rect, ops[first + 3].brush.color),
             std::make_tuple(Rect{left, top, left + 120, top + 100}, Colors::Green));
     }
