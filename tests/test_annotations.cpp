@@ -59,25 +59,25 @@ CRecordingSurface DrawRings(CGridChart& chart, const RingCase& c)
 
 // Barbs 20 back and 10 aside; the direction held in single precision can
 // cost a barb one unit.
-TEST(Lines, ArrowBarbsMeetAtTheEndPointAndEveryLineOfAKeyIsDrawn)
+TEST(Annotations, ArrowBarbsMeetAtTheEndEveryLineOfAKeyIsDrawnNotesSitBesideTheirCell)
 {
     const struct {
         Point from, to, barb1, barb2;
     } cases[] = {{{0, 0}, {100, 0}, {81, -10}, {80, 9}}, {{0, 100}, {0, 0}, {-10, 19}, {9, 20}},
         {{50, 50}, {10, 50}, {30, 60}, {30, 40}}, {{100, 100}, {0, 0}, {7, 21}, {21, 7}}};
+    CGridChart chart;
+    CRecordingSurface dc;
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "to " << c.to.x << ", " << c.to.y);
-        CGridChart chart;
-        CRecordingSurface dc;
+        dc.Clear();
         chart.DrawArrowLine(c.from.x, c.from.y, c.to.x, c.to.y, dc);
         ExpectLines(dc, {{c.from, c.to, kPen}, {c.to, c.barb1, kPen}, {c.barb2, c.to, kPen}});
     }
 
     // Every line of a key, with its width over the zoom.
-    CGridChart chart;
     chart.m_Lines.emplace("1/12", CLine{3, Colors::Blue, false, 1, 12});
     chart.m_Lines.emplace("1/12", CLine{1, Colors::Green, true, 1, 12});
-    CRecordingSurface dc;
+    dc.Clear();
     chart.DrawLines(dc);
     // 3 / 0.6f in double is 4.9999998: width 4.
     const Pen blue{PenStyle::Solid, 4, Colors::Blue}, green{PenStyle::Solid, 1, Colors::Green};
@@ -89,14 +89,11 @@ TEST(Lines, ArrowBarbsMeetAtTheEndPointAndEveryLineOfAKeyIsDrawn)
     dc.Clear();
     chart.DrawLines(dc);
     EXPECT_EQ(dc.Ops().at(1).pen.width, INT_MAX);
-}
 
-TEST(Notes, BoxSitsRightOfAndBelowTheCellWithTheFontOverTheZoom)
-{
-    CGridChart chart;
+    // A note's box sits right of and below its cell, with the font over the zoom.
     chart.m_fZoom = 0.5f;
     chart.m_Comments.emplace(12, Comments{"Top", Colors::Yellow, 16, 0, 0, 0, "", {}, Colors::Red}); // centre (60, 60)
-    CRecordingSurface dc;
+    dc.Clear();
     chart.DrawComments(dc);
     // Font 32: "Top" measures 48 x 32, boxed with one unit around (80, 80).
     const Rect box{55, 63, 105, 97};

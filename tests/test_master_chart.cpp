@@ -22,7 +22,8 @@ const Rect kClient{0, 0, 1000, 700};
 TEST(MasterChart, NumbersRunUpEachColumnWithColouredDiagonalsAndMiddles)
 {
     // Size, the numbers row by row from the top, the red and the blue ones.
-    const std::tuple<int, std::vector<std::vector<int>>, std::set<int>, std::set<int>> tables[] = {{3, {{3, 6, 9}, {2, 5, 8}, {1, 4, 7}}, {1, 5, 9, 3, 7}, {2, 4, 6, 8}},
+    const std::tuple<int, std::vector<std::vector<int>>, std::set<int>, std::set<int>> tables[] = {
+        {3, {{3, 6, 9}, {2, 5, 8}, {1, 4, 7}}, {1, 5, 9, 3, 7}, {2, 4, 6, 8}},
         {4, {{4, 8, 12, 16}, {3, 7, 11, 15}, {2, 6, 10, 14}, {1, 5, 9, 13}}, {1, 6, 11, 16, 4, 7, 10, 13},
             {2, 3, 5, 8, 9, 12, 14, 15}}};
     for (const auto& [size, rows, red, blue] : tables) {
