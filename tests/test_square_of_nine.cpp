@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <iterator>
 #include <map>
@@ -136,7 +137,8 @@ TEST(SquareOfNinePaint, BackgroundRingsAlternateFromLightYellowOutside)
     }
 }
 
-TEST(SquareOfNinePaint, StepsPaintInOrderAndRestoreTheSurface)
+// The outer rings surround the circle through the grid's corners.
+TEST(SquareOfNinePaint, StepsPaintInOrderAndRestoreTheSurfaceAndOuterRingsSurroundTheGrid)
 {
     constexpr Color kDragColour = 0x123456;
     auto chart = Make(2, {0, 0, 1000, 800});
@@ -145,7 +147,8 @@ TEST(SquareOfNinePaint, StepsPaintInOrderAndRestoreTheSurface)
     chart->m_Lines.emplace("1/25", CLine{1, Colors::DarkRed, false, 1, 25});
     chart->m_bShowTriangle = 1;
     DragLine(*chart, 2, 9, 1, kDragColour);
-    chart->m_bShowAngleRing = true;
+    chart->m_bShowCalendarRing = true;
+    chart->m_bShowDivisions = 1;
     const CRecordingSurface dc = PaintOnce(*chart);
     const auto& ops = dc.Ops();
     const int steps[] = {FirstIndex(ops, Kind::FillRect), FirstIndex(ops, Kind::LineTo, Colors::LightGrey),
@@ -156,6 +159,16 @@ TEST(SquareOfNinePaint, StepsPaintInOrderAndRestoreTheSurface)
     for (size_t i = 1; i < std::size(steps); ++i)
         EXPECT_LT(steps[i - 1], steps[i]) << "step " << i;
     ExpectSurfaceRestored(dc);
+
+    // Grid (170, 170, 830, 630) grown by trunc(1.414 * 230 - 230) = 95, less
+    // 10; the calendar circle lies 10 outside that.
+    EXPECT_EQ(OpsOfKind(dc, Kind::Ellipse).at(0).rect, Rect({75, 75, 925, 725}));
+    // The divisions star reaches 0.707 of the grid's height, 325 of 460; its
+    // first spoke is the first thin red line.
+    const auto spoke = std::find_if(ops.begin(), ops.end(),
+        [](const SurfaceOp& op) { return op.kind == Kind::LineTo && op.pen == Pen{PenStyle::Solid, 0, Colors::Red}; });
+    ASSERT_NE(spoke, ops.end());
+    EXPECT_EQ(std::tie(spoke->from, spoke->to), std::make_tuple(Point{500, 400}, Point{825, 399}));
 }
 
 // A 5 x 5 grid of 120 x 100 cells; the first mark is in the centre cell.
@@ -207,23 +220,6 @@ TEST(SquareOfNinePaint, FillsOutsideTheGridAreKeptButNotDrawnAndTheDraggedLineHa
     circles = OpsOfKind(PaintOnce(*chart), Kind::FillEllipse);
     ASSERT_EQ(circles.size(), 2u);
     EXPECT_EQ(circles[1].brush.color, Colors::Green);
-}
-
-TEST(SquareOfNinePaint, OuterRingsSurroundTheCircleThroughTheGridCorners)
-{
-    auto chart = Make(2, {0, 0, 1000, 800});
-    chart->m_bShowCalendarRing = true;
-    chart->m_bShowDivisions = 1;
-    const CRecordingSurface dc = PaintOnce(*chart);
-    const std::vector<SurfaceOp> ellipses = OpsOfKind(dc, Kind::Ellipse);
-    ASSERT_FALSE(ellipses.empty());
-    // Grid (170, 170, 830, 630) grown by trunc(1.414 * 230 - 230) = 95, less
-    // 10; the calendar circle lies 10 outside that.
-    EXPECT_EQ(ellipses[0].rect, Rect({75, 75, 925, 725}));
-    // The divisions star reaches 0.707 of the grid's height, 325 of 460.
-    const int spoke = FirstIndex(dc.Ops(), Kind::LineTo, Colors::Red);
-    ASSERT_GE(spoke, 0);
-    EXPECT_EQ(dc.Ops()[spoke].to, Point({825, 399})); // from the centre (500, 400)
 }
 
 // Ring counts, zooms and numbers that a damaged file or view can produce.
