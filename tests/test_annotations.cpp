@@ -59,7 +59,7 @@ CRecordingSurface DrawRings(CGridChart& chart, const RingCase& c)
 
 // Barbs 20 back and 10 aside; the direction held in single precision can
 // cost a barb one unit.
-TEST(Annotations, ArrowBarbsMeetAtTheEndEveryLineOfAKeyIsDrawnNotesSitBesideTheirCell)
+TEST(Annotations, ArrowBarbsAKeysLinesNoteBoxesAndTheLineBeingDragged)
 {
     const struct {
         Point from, to, barb1, barb2;
@@ -106,9 +106,25 @@ TEST(Annotations, ArrowBarbsMeetAtTheEndEveryLineOfAKeyIsDrawnNotesSitBesideThei
             Colors::White, Colors::Black));
     ExpectSurfaceRestored(dc);
     EXPECT_EQ(dc.TextColor(), Colors::Red); // left as the note's colour
+
+    // The line being dragged is drawn only during a line drag with a line tool.
+    chart.m_crLineColor = Colors::Green;
+    const auto draw = [&](MouseTool tool, int drawing) {
+        chart.m_nTool = tool;
+        chart.m_bDrawingLine = drawing;
+        dc.Clear();
+        chart.DrawDraggedLine(dc, {20, 20}, {100, 20}, 3);
+        return OpsOfKind(dc, Kind::LineTo).size();
+    };
+    EXPECT_EQ(draw(MouseTool::Line, 1), 1u);
+    ExpectLines(dc, {{{20, 20}, {100, 20}, {PenStyle::Solid, 3, Colors::Green}}});
+    EXPECT_EQ(draw(MouseTool::Arrow, 1), 3u); // with the arrow head
+    EXPECT_EQ(draw(MouseTool::Tangent, 1), 0u);
+    EXPECT_EQ(draw(MouseTool::Line, 0), 0u);
+    ExpectSurfaceRestored(dc);
 }
 
-TEST(Overlays, NewTriangleAndSquaresHaveHalfTheChartWidthAndEqualRadiiReset)
+TEST(Overlays, TriangleSquaresAndDivisionsTheirRadiiPensAndHandles)
 {
     CGridChart chart;
     chart.m_bShowTriangle = 1;
@@ -149,29 +165,26 @@ TEST(Overlays, NewTriangleAndSquaresHaveHalfTheChartWidthAndEqualRadiiReset)
     chart.DrawSquaresAndTriangle(dc);
     EXPECT_EQ(std::tie(chart.m_rcTriangleHandle.left, chart.m_rcTriangleHandle.right),
         std::make_tuple(INT_MAX - 5, INT_MAX));
-}
 
-TEST(Overlays, DivisionsTakeTheOuterRadiusOnceAndColourSpokesByIndex)
-{
-    CGridChart chart;
+    // The divisions star takes the outer radius once and colours its spokes by index.
     chart.m_bShowDivisions = 1;
     chart.UpdateLayout();
     chart.m_fOuterRadius = 100.0f;
     chart.UpdateLayout();
-    CRecordingSurface dc;
+    dc.Clear();
     chart.DrawDivisions(dc);
     EXPECT_EQ(chart.m_fDivisionsRadius, 250.0f); // kept once set
-    const auto lines = OpsOfKind(dc, Kind::LineTo);
-    ASSERT_EQ(lines.size(), 16u);
+    const auto spokes = OpsOfKind(dc, Kind::LineTo);
+    ASSERT_EQ(spokes.size(), 16u);
     const Point ends[] = {{450, 199}, {430, 104}, {376, 23}, {295, -30}, {199, -50}};
     for (size_t i = 0; i < std::size(ends); ++i)
-        EXPECT_EQ(std::tie(lines[i].from, lines[i].to), std::make_tuple(Point{200, 200}, ends[i])) << i;
+        EXPECT_EQ(std::tie(spokes[i].from, spokes[i].to), std::make_tuple(Point{200, 200}, ends[i])) << i;
     // Red every 90 degrees, blue on the 45-degree lines, dotted grey between.
     const char* colours = "RGBGRGBGRGBGRGBG";
     const Pen red{PenStyle::Solid, 0, Colors::Red}, blue{PenStyle::Solid, 0, Colors::Blue};
     const Pen grey{PenStyle::Dot, 0, Colors::Grey};
-    for (size_t i = 0; i < lines.size(); ++i)
-        EXPECT_EQ(lines[i].pen, colours[i] == 'R' ? red : colours[i] == 'B' ? blue : grey) << i;
+    for (size_t i = 0; i < spokes.size(); ++i)
+        EXPECT_EQ(spokes[i].pen, colours[i] == 'R' ? red : colours[i] == 'B' ? blue : grey) << i;
     EXPECT_EQ(chart.m_rcDivisionsHandle, (Rect{445, 194, 455, 204}));
     ExpectSurfaceRestored(dc);
 
@@ -197,26 +210,6 @@ TEST(AngleFromCenter, IsCounterClockwiseFromTheRight)
         EXPECT_FLOAT_EQ(CBaseDraw::AngleFromCenter(c.pt, {200, 200}, distance), c.angle) << c.pt.x << "," << c.pt.y;
         EXPECT_FLOAT_EQ(distance, c.distance);
     }
-}
-
-TEST(DraggedLine, DrawnOnlyDuringALineDragWithALineTool)
-{
-    CGridChart chart;
-    chart.m_crLineColor = Colors::Green;
-    CRecordingSurface dc;
-    const auto draw = [&](MouseTool tool, int drawing) {
-        chart.m_nTool = tool;
-        chart.m_bDrawingLine = drawing;
-        dc.Clear();
-        chart.DrawDraggedLine(dc, {20, 20}, {100, 20}, 3);
-        return OpsOfKind(dc, Kind::LineTo).size();
-    };
-    EXPECT_EQ(draw(MouseTool::Line, 1), 1u);
-    ExpectLines(dc, {{{20, 20}, {100, 20}, {PenStyle::Solid, 3, Colors::Green}}});
-    EXPECT_EQ(draw(MouseTool::Arrow, 1), 3u); // with the arrow head
-    EXPECT_EQ(draw(MouseTool::Tangent, 1), 0u);
-    EXPECT_EQ(draw(MouseTool::Line, 0), 0u);
-    ExpectSurfaceRestored(dc);
 }
 
 TEST(OuterRings, TermsAlternateWithDayMarksLabelsSitOnTheirAnchorsTicksPensAndHandles)
