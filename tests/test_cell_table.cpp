@@ -11,19 +11,21 @@
 #include <algorithm>
 #include <string>
 #include <tuple>
-#include <utility>
 
-TEST(CellFacts, OneKnownCellOfEachKind)
+// One known cell of each kind; then the layout's own question, asked without
+// drawing: where it says no, the layout lays out nothing. 300 units high: the
+// nine's 149 rings are 299 cells.
+TEST(CellFacts, OneKnownCellOfEachKindAndTheMostRingsThatFit)
 {
-    // Kind, number, price, the price at full precision (not the label's), ring, angle and centre.
-    const std::tuple<const char*, int, const char*, const char*, int, float, Point> rows[] = {
-        {"nine", 2, "1.25", "1.25", 1, 180.0f, {370, 498}},   // left of the centre: numbered clockwise
-        {"four", 5, "2.00", "2", 1, 18.43f, {666, 442}},     // last of ring 1, on the upper centre row
-        {"hexagon", 6, "2.25", "2.25", 1, 0.0f, {575, 500}},  // ring 1 ends on the corner at the right
-        {"wheel", 25, "7.00", "7", 2, 7.5f, {712, 472}},   // the second ring starts at the right
-        {"master", 1, "1.00", "1", 1, 213.69f, {440, 150}}, // the lower-left corner: the bottom row
+    // Kind, number, price, the price at full precision (not the label's), ring, angle, centre, the rings that fit.
+    const std::tuple<const char*, int, const char*, const char*, int, float, Point, int> rows[] = {
+        {"nine", 2, "1.25", "1.25", 1, 180.0f, {370, 498}, 149},   // left of the centre: numbered clockwise
+        {"four", 5, "2.00", "2", 1, 18.43f, {666, 442}, 149},      // last of ring 1, on the upper centre row
+        {"hexagon", 6, "2.25", "2.25", 1, 0.0f, {575, 500}, 150},  // ring 1 ends on the corner at the right
+        {"wheel", 25, "7.00", "7", 2, 7.5f, {712, 472}, 50},       // the second ring starts at the right
+        {"master", 1, "1.00", "1", 1, 213.69f, {440, 150}, CBaseDraw::kMaxRings}, // the lower-left corner
     };
-    for (const auto& [name, n, price, exactPrice, ring, angle, centre] : rows) {
+    for (const auto& [name, n, price, exactPrice, ring, angle, centre, lastFitting] : rows) {
         const ChartKind& kind = *FindChartKind(name);
         const std::unique_ptr<CBaseDraw> chart = kind.create();
         chart->m_fPriceStep = 0.25f;
@@ -33,6 +35,14 @@ TEST(CellFacts, OneKnownCellOfEachKind)
         EXPECT_EQ(std::tie(f.number, f.price, f.exactPrice, f.ring, f.centre),
             std::make_tuple(n, price, exactPrice, ring, centre)) << name;
         EXPECT_NEAR(f.angle, angle, 0.5f) << name;
+
+        const std::unique_ptr<CBaseDraw> fresh = kind.create(); // the master keeps a layout it had
+        fresh->m_rcClient = {50, 50, 350, 350};
+        fresh->SetRings(lastFitting);
+        EXPECT_TRUE(fresh->CellsFit()) << name;
+        LayOut(*fresh, lastFitting + 1, fresh->m_rcClient);
+        EXPECT_FALSE(fresh->CellsFit()) << name;
+        EXPECT_TRUE(fresh->m_rcChart.IsEmpty()) << name;
     }
 }
 
@@ -65,21 +75,4 @@ TEST(CellTable, HeaderThenOneRowPerCellFullPricesIsoDatesAwkwardFieldsQuoted)
     EXPECT_EQ(CellTable::Field("1,5"), "\"1,5\""); // a decimal comma of some locales
     EXPECT_EQ(CellTable::Field("a\"b\nc"), "\"a\"\"b\nc\"");
     EXPECT_EQ(CellTable::Field("12/3/5"), "12/3/5");
-}
-
-// The layout's own question, asked without drawing: where it says no, the
-// layout lays out nothing. 300 units high: the nine's 149 rings are 299 cells.
-TEST(CellsFit, AnswersWhatTheLayoutLaysOut)
-{
-    const std::pair<const char*, int> rows[] = {
-        {"nine", 149}, {"four", 149}, {"hexagon", 150}, {"wheel", 50}, {"master", CBaseDraw::kMaxRings}};
-    for (const auto& [name, lastFitting] : rows) {
-        const std::unique_ptr<CBaseDraw> chart = FindChartKind(name)->create();
-        chart->m_rcClient = {50, 50, 350, 350};
-        chart->SetRings(lastFitting);
-        EXPECT_TRUE(chart->CellsFit()) << name;
-        LayOut(*chart, lastFitting + 1, chart->m_rcClient);
-        EXPECT_FALSE(chart->CellsFit()) << name;
-        EXPECT_TRUE(chart->m_rcChart.IsEmpty()) << name;
-    }
 }

@@ -47,7 +47,7 @@ TEST(CellPrice, NaturalDecimalsTheUsersChoiceOnlyRemovesAndThePriceRoundsOnce)
 // One date per row, each on a fresh pass, so that each carries its year
 // unless the period is months: no leading zeros, before the epoch, weeks
 // (28 days later), calendar months, and numbers below 1 back in time.
-TEST(CellDate, PeriodsStepsYearsAndTimesFarAhead)
+TEST(CellLabels, DatesByPeriodStepAndYearFarAheadAndLabelsFromEverySwitchAndInput)
 {
     const std::tuple<int, int, int, int, int, int, const char*> rows[] = {{2005, 3, 1, 0, 1, 1, "5/3/1"},
         {1960, 6, 1, 0, 1, 1, "60/6/1"}, {2012, 3, 5, 1, 2, 3, "12/4/2"}, {2012, 11, 15, 2, 1, 1, "2012/11"},
@@ -69,19 +69,16 @@ TEST(CellDate, PeriodsStepsYearsAndTimesFarAhead)
     chart.m_tStartTime = INT64_MAX - 10; // the sum would overflow
     chart.m_nTimeStep = 1;
     EXPECT_EQ(chart.CellDate(3), "?");
-}
 
-TEST(ComposeCellLabel, EverySwitchCombinationAndEachInputFromCallToCall)
-{
-    CGridChart chart;
+    // A cell's label under every combination of the switches.
     chart.m_tStartTime = LocalMidnight(2012, 3, 5);
     chart.m_fStartPrice = 10.5f;
     chart.m_nNaturalDecimals = 1;
-    const std::tuple<bool, bool, bool, const char*> rows[] = { // nullptr: no label
+    const std::tuple<bool, bool, bool, const char*> switches[] = { // nullptr: no label
         {true, true, true, "11.5\n12/3/6\n2"}, {true, true, false, "11.5\n12/3/6"}, {true, false, true, "11.5\n2"},
         {false, true, true, "12/3/6\n2"}, {true, false, false, "11.5"}, {false, true, false, "12/3/6"},
         {false, false, true, "2"}, {false, false, false, nullptr}};
-    for (const auto& [price, time, n, label] : rows) {
+    for (const auto& [price, time, n, label] : switches) {
         std::tie(chart.m_bShowPrice, chart.m_bShowTime, chart.m_bShowN, chart.m_nLastYear)
             = std::make_tuple(price, time, n, 0);
         EXPECT_EQ(chart.ComposeCellLabel(2), label ? std::optional<std::string>(label) : std::nullopt);
