@@ -193,30 +193,10 @@ TEST(EveryKind, HitTestFindsEveryCellAtItsCentreWithoutAPaint)
 
 // UpdateLayout settles what the first paint used to store: the overlays'
 // radii of a new chart and a shown star's; the paint then changes nothing
-// its file keeps. The master chart has no overlays.
-TEST(EveryKind, UpdateLayoutSettlesTheOverlayRadiiAPaintKeeps)
-{
-    for (const ChartKind& kind : ChartKinds()) {
-        const std::unique_ptr<CBaseDraw> chart = kind.create();
-        chart->SetRings(kind.defaultRings);
-        chart->m_rcClient = {50, 50, 950, 950};
-        chart->m_bShowDivisions = 1;
-        chart->UpdateLayout();
-        const bool overlays = kind.name != "master";
-        const float half = overlays ? static_cast<float>(chart->ChartRect().Width() / 2) : 0.0f;
-        const float star = overlays ? chart->GetOuterRadius() : 0.0f;
-        EXPECT_EQ(std::make_tuple(chart->m_fTriangleRadius, chart->m_fSquaresRadius, chart->m_fDivisionsRadius),
-            std::make_tuple(half, half, star)) << kind.name;
-        EXPECT_EQ(half > 0 && star > 0, overlays) << kind.name;
-        const CChartState settled = CChartState::Capture(*chart);
-        PaintOnce(*chart);
-        EXPECT_TRUE(settled.Differing(CChartState::Capture(*chart)).none()) << kind.name;
-    }
-}
-
-// Ring counts and client rectangles of damaged files; the sanitizer build
-// checks that the answers have no undefined behaviour.
-TEST(EveryKind, DamagedChartsDrawNothingAndAnswerHarmlessly)
+// its file keeps. The master chart has no overlays. Then ring counts and
+// client rectangles of damaged files; the sanitizer build checks that the
+// answers have no undefined behaviour.
+TEST(EveryKind, UpdateLayoutSettlesTheOverlayRadiiAPaintKeepsAndDamagedChartsAnswerHarmlessly)
 {
     constexpr int kMax = std::numeric_limits<int>::max(), kMin = std::numeric_limits<int>::min();
     const Rect client {0, 0, 1000, 700};
@@ -224,6 +204,21 @@ TEST(EveryKind, DamagedChartsDrawNothingAndAnswerHarmlessly)
         {1001, client}, // cells under one unit, or beyond the largest table
         {10, {1000, 700, 0, 0}}, {10, {kMin, kMin, kMax, kMax}}};
     for (const ChartKind& kind : ChartKinds()) {
+        const std::unique_ptr<CBaseDraw> fresh = kind.create();
+        fresh->SetRings(kind.defaultRings);
+        fresh->m_rcClient = {50, 50, 950, 950};
+        fresh->m_bShowDivisions = 1;
+        fresh->UpdateLayout();
+        const bool overlays = kind.name != "master";
+        const float half = overlays ? static_cast<float>(fresh->ChartRect().Width() / 2) : 0.0f;
+        const float star = overlays ? fresh->GetOuterRadius() : 0.0f;
+        EXPECT_EQ(std::make_tuple(fresh->m_fTriangleRadius, fresh->m_fSquaresRadius, fresh->m_fDivisionsRadius),
+            std::make_tuple(half, half, star)) << kind.name;
+        EXPECT_EQ(half > 0 && star > 0, overlays) << kind.name;
+        const CChartState settled = CChartState::Capture(*fresh);
+        PaintOnce(*fresh);
+        EXPECT_TRUE(settled.Differing(CChartState::Capture(*fresh)).none()) << kind.name;
+
         for (const auto& [rings, rect] : cases) {
             const std::unique_ptr<CBaseDraw> chart = kind.create();
             chart->SetRings(1);

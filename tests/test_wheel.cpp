@@ -19,7 +19,7 @@ const Rect kExample{340, 240, 660, 560}; // centre (500, 400), ring width 30 wit
 
 std::unique_ptr<CDrawWheel> Make(int rings, Rect client = kExample) { return MakeChart<CDrawWheel>(rings, client); }
 
-TEST(WheelGeometry, WorkedExampleWithItsFillsAndDraggedLine)
+TEST(WheelGeometry, WorkedExampleWithItsFillsDraggedLineAndLabelColours)
 {
     auto chart = Make(2);
     EXPECT_EQ(chart->ChartRect(), Rect({400, 300, 600, 500}));
@@ -43,6 +43,25 @@ TEST(WheelGeometry, WorkedExampleWithItsFillsAndDraggedLine)
     EXPECT_TRUE(OpsOfKind(dc, Kind::FillEllipse).empty());
     EXPECT_EQ(OpsOfKind(dc, Kind::FillRect).at(0).rect, Rect({564, 391, 604, 431})); // about (584, 411)
     EXPECT_EQ(OpsOfKind(dc, Kind::LineTo).at(24).pen.width, 5); // dragged after the spokes; 3 / 0.6f in floats
+
+    // Label colours follow the cross in every ring. At 450 degrees the remainder
+    // takes the sign of a negative dividend: sectors 0 to 5 match no colour.
+    const std::tuple<float, std::set<int>, std::set<int>> rotations[] = {{0.0f, {0, 6, 12, 18}, {8, 16}},
+        {30.0f, {2, 8, 14, 20}, {10, 18}}, {44.9f, {2, 8, 14, 20}, {10, 18}}, {450.0f, {6, 12, 18}, {14, 22}}};
+    chart->m_bShowPrice = false;
+    chart->m_bShowN = true;
+    for (const auto& [angle, red, blue] : rotations) {
+        chart->m_fSquaresAngle = angle;
+        const auto labels = OpsOfKind(PaintOnce(*chart), Kind::Text);
+        ASSERT_EQ(labels.size(), 48u);
+        for (int i = 0; i < 48; ++i) {
+            const int j = i % 24;
+            EXPECT_EQ(labels[i].text, std::to_string(i + 1));
+            EXPECT_EQ(labels[i].color, red.count(j) ? Colors::Red : blue.count(j) ? Colors::Blue : Colors::Black)
+                << angle << " degrees, sector " << j;
+        }
+        EXPECT_EQ(labels[5].rect.Center(), chart->GetCellCenter(6));
+    }
 }
 
 TEST(WheelPaint, RingsAlternateFromWhiteOutsideGreySpokesCrossTheHubAndTheFontRounds)
@@ -83,29 +102,6 @@ TEST(WheelPaint, RingsAlternateFromWhiteOutsideGreySpokesCrossTheHubAndTheFontRo
         ASSERT_EQ(texts.size(), 36u); // the angle ring's figures only
         EXPECT_EQ(std::make_pair(texts[0].color, texts[0].font.height), std::make_pair(colour, 23)) << angle;
         EXPECT_EQ(OpsOfKind(rings, Kind::Ellipse).size(), 3u); // disc, hub and the angle ring
-    }
-}
-
-TEST(WheelLabels, ColoursFollowTheCrossInEveryRing)
-{
-    // At 450 degrees the remainder takes the sign of a negative dividend:
-    // sectors 0 to 5 match no colour.
-    const std::tuple<float, std::set<int>, std::set<int>> rotations[] = {{0.0f, {0, 6, 12, 18}, {8, 16}},
-        {30.0f, {2, 8, 14, 20}, {10, 18}}, {44.9f, {2, 8, 14, 20}, {10, 18}}, {450.0f, {6, 12, 18}, {14, 22}}};
-    for (const auto& [angle, red, blue] : rotations) {
-        auto chart = Make(2);
-        chart->m_fSquaresAngle = angle;
-        chart->m_bShowPrice = false;
-        chart->m_bShowN = true;
-        const auto labels = OpsOfKind(PaintOnce(*chart), Kind::Text);
-        ASSERT_EQ(labels.size(), 48u);
-        for (int i = 0; i < 48; ++i) {
-            const int j = i % 24;
-            EXPECT_EQ(labels[i].text, std::to_string(i + 1));
-            EXPECT_EQ(labels[i].color, red.count(j) ? Colors::Red : blue.count(j) ? Colors::Blue : Colors::Black)
-                << angle << " degrees, sector " << j;
-        }
-        EXPECT_EQ(labels[5].rect.Center(), chart->GetCellCenter(6));
     }
 }
 
