@@ -19,7 +19,7 @@ const Rect kDesktop{50, 50, 1840, 1840}; // the view's chart rectangle on a 1920
 
 std::unique_ptr<CDrawHexagon> Make(int rings, Rect client = kExample) { return MakeChart<CDrawHexagon>(rings, client); }
 
-TEST(HexagonGeometry, WorkedExample)
+TEST(HexagonGeometry, WorkedExampleAndTheFillsOfEightRings)
 {
     auto chart = Make(3);
     EXPECT_EQ(chart->ChartRect(), Rect({290, 190, 510, 410}));
@@ -35,6 +35,21 @@ TEST(HexagonGeometry, WorkedExample)
         {{435, 299}, 6}};                 // beyond a corner: the edge step stays on the ring
     for (const auto& [p, n] : hits)
         EXPECT_EQ(chart->HitTest(p.x, p.y), n) << p.x << ", " << p.y;
+
+    // Fills cover the hexagon's own cells, 216 of them here, more than the
+    // wheel's 24 a ring; the dragged line keeps its width.
+    chart = Make(8, kDesktop);
+    for (int n : {0, 200, 217})
+        chart->m_FillCells[n] = Cell_Style{1, Colors::Green, true};
+    chart->m_FillCells[216] = Cell_Style{1, Colors::Blue, false};
+    DragLine(*chart, 2, 9, 3);
+    const CRecordingSurface dc = PaintOnce(*chart);
+    const auto circles = OpsOfKind(dc, Kind::FillEllipse);
+    ASSERT_EQ(circles.size(), 1u);
+    const Point c = chart->GetCellCenter(200);
+    EXPECT_EQ(circles[0].rect, Rect({c.x - 20, c.y - 20, c.x + 20, c.y + 20}));
+    EXPECT_EQ(OpsOfKind(dc, Kind::FillRect).at(0).rect.Center(), chart->GetCellCenter(216));
+    EXPECT_EQ(OpsOfKind(dc, Kind::LineTo)[0].pen.width, 3); // the dragged line, not divided by the zoom
 }
 
 TEST(HexagonLabels, RingsFromTheInsideOutCornersRedEdgeMiddlesBlueFontTruncated)
@@ -78,22 +93,6 @@ TEST(HexagonLabels, RingsFromTheInsideOutCornersRedEdgeMiddlesBlueFontTruncated)
     const auto lines = OpsOfKind(rings, Kind::LineTo);
     EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const SurfaceOp& op) { return op.pen == Pen{}; }), 18);
     EXPECT_EQ(rings.CurrentFont(), Font{});
-}
-
-TEST(HexagonPaint, FillsCoverTheHexagonsOwnCellsAndTheDraggedLineKeepsItsWidth)
-{
-    auto chart = Make(8, kDesktop); // 216 cells, more than the wheel's 24 per ring
-    for (int n : {0, 200, 217})
-        chart->m_FillCells[n] = Cell_Style{1, Colors::Green, true};
-    chart->m_FillCells[216] = Cell_Style{1, Colors::Blue, false};
-    DragLine(*chart, 2, 9, 3);
-    const CRecordingSurface dc = PaintOnce(*chart);
-    const auto circles = OpsOfKind(dc, Kind::FillEllipse);
-    ASSERT_EQ(circles.size(), 1u);
-    const Point c = chart->GetCellCenter(200);
-    EXPECT_EQ(circles[0].rect, Rect({c.x - 20, c.y - 20, c.x + 20, c.y + 20}));
-    EXPECT_EQ(OpsOfKind(dc, Kind::FillRect).at(0).rect.Center(), chart->GetCellCenter(216));
-    EXPECT_EQ(OpsOfKind(dc, Kind::LineTo)[0].pen.width, 3); // the dragged line, not divided by the zoom
 }
 
 } // namespace

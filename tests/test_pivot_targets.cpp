@@ -80,8 +80,7 @@ TEST(PivotTargets, WalksOffTheChartThePivotItselfTheFormulaAndDays)
     EXPECT_TRUE(t != Targets(*nine, "nine", 25, -180, 1));
 
     // From 1 by 1 the grid and the formula agree within a cell, on any turn.
-    const auto large = LaidOut("nine", 20);
-    t = Targets(*large, "nine", 1500, 90, 1);
+    t = Targets(*LaidOut("nine", 20), "nine", 1500, 90, 1);
     ASSERT_EQ(t.size(), 2u); // a turn out leaves the chart
     for (const Target& near : t)
         EXPECT_LT(std::fabs(*near.formulaPrice - near.price), 1.0) << near.turns;
@@ -91,8 +90,7 @@ TEST(PivotTargets, WalksOffTheChartThePivotItselfTheFormulaAndDays)
     t = TargetsOf(*wheel, *FindChartKind("wheel"), 1, {360}, 1); // 360 - 360 is the pivot itself
     ASSERT_EQ(t.size(), 2u);
     EXPECT_TRUE(t[0].number == 25 && t[1].number == 49);
-    const auto master = LaidOut("master", 3);
-    EXPECT_TRUE(TargetsOf(*master, *FindChartKind("master"), 1, {90}, 1).empty());
+    EXPECT_TRUE(Targets(*LaidOut("master", 3), "master", 1, 90, 1).empty());
 }
 
 TEST(PivotTargets, FindByPriceDateAndNumber)
