@@ -56,7 +56,7 @@ TEST(PivotTargets, WalkedAlongTheNumberingOnEachKindWithTies)
     }
 }
 
-TEST(PivotTargets, WalksOffTheChartThePivotItselfTheFormulaAndDays)
+TEST(PivotTargets, WalksOffTheChartThePivotItselfTheFormulaDaysAndFindingThePivot)
 {
     const auto nine = LaidOut("nine", 2);
     nine->m_tStartTime = LocalMidnight(2012, 11, 15);
@@ -91,18 +91,15 @@ TEST(PivotTargets, WalksOffTheChartThePivotItselfTheFormulaAndDays)
     ASSERT_EQ(t.size(), 2u);
     EXPECT_TRUE(t[0].number == 25 && t[1].number == 49);
     EXPECT_TRUE(Targets(*LaidOut("master", 3), "master", 1, 90, 1).empty());
-}
 
-TEST(PivotTargets, FindByPriceDateAndNumber)
-{
+    // Finding the pivot by price, date or number.
     const ChartKind& kind = *FindChartKind("nine");
-    const auto chart = LaidOut("nine", 2);
-    chart->m_fStartPrice = 100.0f;
-    chart->m_fPriceStep = 0.25f;
-    chart->m_tStartTime = LocalMidnight(2012, 11, 15);
-    chart->m_nTimeStep = 2;
+    nine->m_fStartPrice = 100.0f;
+    nine->m_fPriceStep = 0.25f;
+    nine->m_tStartTime = LocalMidnight(2012, 11, 15);
+    nine->m_nTimeStep = 2;
     const auto find = [&](CellQuery q) {
-        const Result<int> r = FindCell(*chart, kind, q);
+        const Result<int> r = FindCell(*nine, kind, q);
         return r.Ok() ? r.Value() : -static_cast<int>(r.Message().size() > 0);
     };
     using By = CellQuery::By;
@@ -115,15 +112,15 @@ TEST(PivotTargets, FindByPriceDateAndNumber)
         {{By::Number, 0, 0, 25}, 25}, {{By::Number, 0, 0, 26}, -1}, {{By::Number, 0, 0, 0}, -1}};
     for (const auto& [query, n] : rows)
         EXPECT_EQ(find(query), n) << query.price << " " << query.day << " " << query.number;
-    EXPECT_EQ(FindCell(*chart, kind, {By::Price, 5000}).Message(), "找不到价格 5000 的单元格");
+    EXPECT_EQ(FindCell(*nine, kind, {By::Price, 5000}).Message(), "找不到价格 5000 的单元格");
 
     // By months a cell is its month; its day is cell 1's, or the month's last.
-    chart->m_nPeriod = Period::Month;
-    chart->m_nTimeStep = 1;
-    chart->m_tStartTime = LocalMidnight(2012, 1, 31);
+    nine->m_nPeriod = Period::Month;
+    nine->m_nTimeStep = 1;
+    nine->m_tStartTime = LocalMidnight(2012, 1, 31);
     EXPECT_EQ(find({By::Date, 0, LocalMidnight(2012, 3, 7)}), 3);
-    EXPECT_EQ(CellTarget(*chart, kind, 2).date, "2012-02-29");
-    EXPECT_EQ(chart->CellDate(2), "2012/2");
+    EXPECT_EQ(CellTarget(*nine, kind, 2).date, "2012-02-29");
+    EXPECT_EQ(nine->CellDate(2), "2012/2");
 }
 
 // The lines of an iCalendar text unfolded, each checked for its CR LF and
