@@ -11,6 +11,7 @@
 #include <iterator>
 #include <memory>
 #include <optional>
+#include <tuple>
 #include <vector>
 
 // A 10 x 10 grid of 40-unit cells on (0, 0, 400, 400), numbered row by row
@@ -66,10 +67,8 @@ std::unique_ptr<Chart> MakeChart(int rings, Rect client)
 // A paint leaves the surface's selections as it found them.
 inline void ExpectSurfaceRestored(const CRecordingSurface& dc)
 {
-    EXPECT_EQ(dc.CurrentPen(), Pen{});
-    EXPECT_EQ(dc.CurrentBrush(), Brush{});
-    EXPECT_EQ(dc.CurrentFont(), Font{});
-    EXPECT_EQ(dc.BackgroundMode(), BkMode::Opaque);
+    EXPECT_EQ(std::make_tuple(dc.CurrentPen(), dc.CurrentBrush(), dc.CurrentFont(), dc.BackgroundMode()),
+        std::make_tuple(Pen{}, Brush{}, Font{}, BkMode::Opaque));
 }
 
 // A line being dragged with the line tool from cell to cell.

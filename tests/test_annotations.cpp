@@ -59,25 +59,25 @@ CRecordingSurface DrawRings(CGridChart& chart, const RingCase& c)
 
 // Barbs 20 back and 10 aside; the direction held in single precision can
 // cost a barb one unit.
-TEST(Lines, ArrowBarbsMeetAtTheEndPointAndEveryLineOfAKeyIsDrawn)
+TEST(Annotations, ArrowBarbsAKeysLinesNoteBoxesAndTheLineBeingDragged)
 {
     const struct {
         Point from, to, barb1, barb2;
     } cases[] = {{{0, 0}, {100, 0}, {81, -10}, {80, 9}}, {{0, 100}, {0, 0}, {-10, 19}, {9, 20}},
         {{50, 50}, {10, 50}, {30, 60}, {30, 40}}, {{100, 100}, {0, 0}, {7, 21}, {21, 7}}};
+    CGridChart chart;
+    CRecordingSurface dc;
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "to " << c.to.x << ", " << c.to.y);
-        CGridChart chart;
-        CRecordingSurface dc;
+        dc.Clear();
         chart.DrawArrowLine(c.from.x, c.from.y, c.to.x, c.to.y, dc);
         ExpectLines(dc, {{c.from, c.to, kPen}, {c.to, c.barb1, kPen}, {c.barb2, c.to, kPen}});
     }
 
     // Every line of a key, with its width over the zoom.
-    CGridChart chart;
     chart.m_Lines.emplace("1/12", CLine{3, Colors::Blue, false, 1, 12});
     chart.m_Lines.emplace("1/12", CLine{1, Colors::Green, true, 1, 12});
-    CRecordingSurface dc;
+    dc.Clear();
     chart.DrawLines(dc);
     // 3 / 0.6f in double is 4.9999998: width 4.
     const Pen blue{PenStyle::Solid, 4, Colors::Blue}, green{PenStyle::Solid, 1, Colors::Green};
@@ -89,14 +89,11 @@ TEST(Lines, ArrowBarbsMeetAtTheEndPointAndEveryLineOfAKeyIsDrawn)
     dc.Clear();
     chart.DrawLines(dc);
     EXPECT_EQ(dc.Ops().at(1).pen.width, INT_MAX);
-}
 
-TEST(Notes, BoxSitsRightOfAndBelowTheCellWithTheFontOverTheZoom)
-{
-    CGridChart chart;
+    // A note's box sits right of and below its cell, with the font over the zoom.
     chart.m_fZoom = 0.5f;
     chart.m_Comments.emplace(12, Comments{"Top", Colors::Yellow, 16, 0, 0, 0, "", {}, Colors::Red}); // centre (60, 60)
-    CRecordingSurface dc;
+    dc.Clear();
     chart.DrawComments(dc);
     // Font 32: "Top" measures 48 x 32, boxed with one unit around (80, 80).
     const Rect box{55, 63, 105, 97};
@@ -109,16 +106,31 @@ TEST(Notes, BoxSitsRightOfAndBelowTheCellWithTheFontOverTheZoom)
             Colors::White, Colors::Black));
     ExpectSurfaceRestored(dc);
     EXPECT_EQ(dc.TextColor(), Colors::Red); // left as the note's colour
+
+    // The line being dragged is drawn only during a line drag with a line tool.
+    chart.m_crLineColor = Colors::Green;
+    const auto draw = [&](MouseTool tool, int drawing) {
+        chart.m_nTool = tool;
+        chart.m_bDrawingLine = drawing;
+        dc.Clear();
+        chart.DrawDraggedLine(dc, {20, 20}, {100, 20}, 3);
+        return OpsOfKind(dc, Kind::LineTo).size();
+    };
+    EXPECT_EQ(draw(MouseTool::Line, 1), 1u);
+    ExpectLines(dc, {{{20, 20}, {100, 20}, {PenStyle::Solid, 3, Colors::Green}}});
+    EXPECT_EQ(draw(MouseTool::Arrow, 1), 3u); // with the arrow head
+    EXPECT_EQ(draw(MouseTool::Tangent, 1), 0u);
+    EXPECT_EQ(draw(MouseTool::Line, 0), 0u);
+    ExpectSurfaceRestored(dc);
 }
 
-TEST(Overlays, NewTriangleAndSquaresHaveHalfTheChartWidthAndEqualRadiiReset)
+TEST(Overlays, TriangleSquaresAndDivisionsTheirRadiiPensAndHandles)
 {
     CGridChart chart;
     chart.m_bShowTriangle = 1;
     chart.UpdateLayout();
     CRecordingSurface dc;
     chart.DrawSquaresAndTriangle(dc);
-    EXPECT_EQ(std::make_pair(chart.m_fTriangleRadius, chart.m_fSquaresRadius), std::make_pair(200.0f, 200.0f));
     const Pen solid{PenStyle::Solid, 1, Colors::Red}, dot{PenStyle::Dot, 1, Colors::Red};
     const Point o{200, 200}, v0{400, 199}, v1{99, 26}, v2{100, 373};
     ExpectLines(dc, {{o, v0, dot}, {v0, v1, solid}, {o, v1, dot}, {v1, v2, solid}, {o, v2, dot}, {v2, v0, solid}});
@@ -153,29 +165,26 @@ TEST(Overlays, NewTriangleAndSquaresHaveHalfTheChartWidthAndEqualRadiiReset)
     chart.DrawSquaresAndTriangle(dc);
     EXPECT_EQ(std::tie(chart.m_rcTriangleHandle.left, chart.m_rcTriangleHandle.right),
         std::make_tuple(INT_MAX - 5, INT_MAX));
-}
 
-TEST(Overlays, DivisionsTakeTheOuterRadiusOnceAndColourSpokesByIndex)
-{
-    CGridChart chart;
+    // The divisions star takes the outer radius once and colours its spokes by index.
     chart.m_bShowDivisions = 1;
     chart.UpdateLayout();
     chart.m_fOuterRadius = 100.0f;
     chart.UpdateLayout();
-    CRecordingSurface dc;
+    dc.Clear();
     chart.DrawDivisions(dc);
     EXPECT_EQ(chart.m_fDivisionsRadius, 250.0f); // kept once set
-    const auto lines = OpsOfKind(dc, Kind::LineTo);
-    ASSERT_EQ(lines.size(), 16u);
+    const auto spokes = OpsOfKind(dc, Kind::LineTo);
+    ASSERT_EQ(spokes.size(), 16u);
     const Point ends[] = {{450, 199}, {430, 104}, {376, 23}, {295, -30}, {199, -50}};
     for (size_t i = 0; i < std::size(ends); ++i)
-        EXPECT_EQ(std::tie(lines[i].from, lines[i].to), std::make_tuple(Point{200, 200}, ends[i])) << i;
+        EXPECT_EQ(std::tie(spokes[i].from, spokes[i].to), std::make_tuple(Point{200, 200}, ends[i])) << i;
     // Red every 90 degrees, blue on the 45-degree lines, dotted grey between.
     const char* colours = "RGBGRGBGRGBGRGBG";
     const Pen red{PenStyle::Solid, 0, Colors::Red}, blue{PenStyle::Solid, 0, Colors::Blue};
     const Pen grey{PenStyle::Dot, 0, Colors::Grey};
-    for (size_t i = 0; i < lines.size(); ++i)
-        EXPECT_EQ(lines[i].pen, colours[i] == 'R' ? red : colours[i] == 'B' ? blue : grey) << i;
+    for (size_t i = 0; i < spokes.size(); ++i)
+        EXPECT_EQ(spokes[i].pen, colours[i] == 'R' ? red : colours[i] == 'B' ? blue : grey) << i;
     EXPECT_EQ(chart.m_rcDivisionsHandle, (Rect{445, 194, 455, 204}));
     ExpectSurfaceRestored(dc);
 
@@ -203,27 +212,7 @@ TEST(AngleFromCenter, IsCounterClockwiseFromTheRight)
     }
 }
 
-TEST(DraggedLine, DrawnOnlyDuringALineDragWithALineTool)
-{
-    CGridChart chart;
-    chart.m_crLineColor = Colors::Green;
-    CRecordingSurface dc;
-    const auto draw = [&](MouseTool tool, int drawing) {
-        chart.m_nTool = tool;
-        chart.m_bDrawingLine = drawing;
-        dc.Clear();
-        chart.DrawDraggedLine(dc, {20, 20}, {100, 20}, 3);
-        return OpsOfKind(dc, Kind::LineTo).size();
-    };
-    EXPECT_EQ(draw(MouseTool::Line, 1), 1u);
-    ExpectLines(dc, {{{20, 20}, {100, 20}, {PenStyle::Solid, 3, Colors::Green}}});
-    EXPECT_EQ(draw(MouseTool::Arrow, 1), 3u); // with the arrow head
-    EXPECT_EQ(draw(MouseTool::Tangent, 1), 0u);
-    EXPECT_EQ(draw(MouseTool::Line, 0), 0u);
-    ExpectSurfaceRestored(dc);
-}
-
-TEST(OuterRingLabels, TermsAlternateWithDayMarksAndEachIsCentredOnItsAnchor)
+TEST(OuterRings, TermsAlternateWithDayMarksLabelsSitOnTheirAnchorsTicksPensAndHandles)
 {
     EXPECT_EQ(CalendarLabel(365), "3.21");
     EXPECT_EQ(CalendarLabel(-1), "");
@@ -252,12 +241,10 @@ TEST(OuterRingLabels, TermsAlternateWithDayMarksAndEachIsCentredOnItsAnchor)
         ASSERT_NE(it, texts.end()) << c.name;
         EXPECT_EQ(it->rect.Center(), c.centre) << c.name;
     }
-}
 
-TEST(OuterRings, CalendarTicksPensAndHandle)
-{
+    // Both rings: the calendar's ticks and pens, the circles and the handles.
     CGridChart chart;
-    const CRecordingSurface dc = DrawRings(chart, {"", true, true, 1, 1, 0, "", {}});
+    const CRecordingSurface dc = DrawRings(chart, cases[std::size(cases) - 1]);
     const auto ticks = OpsOfKind(dc, SurfaceOp::Kind::LineTo);
     ASSERT_EQ(ticks.size(), 365u + 360u);
     const struct { int day; Point from, to; Pen pen; } expected[] = {

@@ -10,37 +10,39 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 
-TEST(CellFacts, OneKnownCellOfEachKind)
+// One known cell of each kind; then the layout's own question, asked without
+// drawing: where it says no, the layout lays out nothing. 300 units high: the
+// nine's 149 rings are 299 cells.
+TEST(CellFacts, OneKnownCellOfEachKindAndTheMostRingsThatFit)
 {
-    const struct {
-        const char* kind;
-        int n;
-        const char* price;
-        const char* exactPrice; // at full precision, not the label's
-        int ring;
-        float angle;
-        Point centre;
-    } rows[] = {
-        {"nine", 2, "1.25", "1.25", 1, 180.0f, {370, 498}},   // left of the centre: numbered clockwise
-        {"four", 5, "2.00", "2", 1, 18.43f, {666, 442}},     // last of ring 1, on the upper centre row
-        {"hexagon", 6, "2.25", "2.25", 1, 0.0f, {575, 500}},  // ring 1 ends on the corner at the right
-        {"wheel", 25, "7.00", "7", 2, 7.5f, {712, 472}},   // the second ring starts at the right
-        {"master", 1, "1.00", "1", 1, 213.69f, {440, 150}}, // the lower-left corner: the bottom row
+    // Kind, number, price, the price at full precision (not the label's), ring, angle, centre, the rings that fit.
+    const std::tuple<const char*, int, const char*, const char*, int, float, Point, int> rows[] = {
+        {"nine", 2, "1.25", "1.25", 1, 180.0f, {370, 498}, 149},   // left of the centre: numbered clockwise
+        {"four", 5, "2.00", "2", 1, 18.43f, {666, 442}, 149},      // last of ring 1, on the upper centre row
+        {"hexagon", 6, "2.25", "2.25", 1, 0.0f, {575, 500}, 150},  // ring 1 ends on the corner at the right
+        {"wheel", 25, "7.00", "7", 2, 7.5f, {712, 472}, 50},       // the second ring starts at the right
+        {"master", 1, "1.00", "1", 1, 213.69f, {440, 150}, CBaseDraw::kMaxRings}, // the lower-left corner
     };
-    for (const auto& row : rows) {
-        const ChartKind& kind = *FindChartKind(row.kind);
+    for (const auto& [name, n, price, exactPrice, ring, angle, centre, lastFitting] : rows) {
+        const ChartKind& kind = *FindChartKind(name);
         const std::unique_ptr<CBaseDraw> chart = kind.create();
         chart->m_fPriceStep = 0.25f;
         chart->m_nNaturalDecimals = 2;
         LayOut(*chart, 3, {50, 50, 950, 950});
-        const CellFacts f = FactsOfCell(*chart, kind, row.n);
-        EXPECT_EQ(f.number, row.n);
-        EXPECT_EQ(f.price, row.price) << row.kind;
-        EXPECT_EQ(f.exactPrice, row.exactPrice) << row.kind;
-        EXPECT_EQ(f.ring, row.ring) << row.kind;
-        EXPECT_NEAR(f.angle, row.angle, 0.5f) << row.kind;
-        EXPECT_EQ(f.centre, row.centre) << row.kind;
+        const CellFacts f = FactsOfCell(*chart, kind, n);
+        EXPECT_EQ(std::tie(f.number, f.price, f.exactPrice, f.ring, f.centre),
+            std::make_tuple(n, price, exactPrice, ring, centre)) << name;
+        EXPECT_NEAR(f.angle, angle, 0.5f) << name;
+
+        const std::unique_ptr<CBaseDraw> fresh = kind.create(); // the master keeps a layout it had
+        fresh->m_rcClient = {50, 50, 350, 350};
+        fresh->SetRings(lastFitting);
+        EXPECT_TRUE(fresh->CellsFit()) << name;
+        LayOut(*fresh, lastFitting + 1, fresh->m_rcClient);
+        EXPECT_FALSE(fresh->CellsFit()) << name;
+        EXPECT_TRUE(fresh->m_rcChart.IsEmpty()) << name;
     }
 }
 
@@ -73,24 +75,4 @@ TEST(CellTable, HeaderThenOneRowPerCellFullPricesIsoDatesAwkwardFieldsQuoted)
     EXPECT_EQ(CellTable::Field("1,5"), "\"1,5\""); // a decimal comma of some locales
     EXPECT_EQ(CellTable::Field("a\"b\nc"), "\"a\"\"b\nc\"");
     EXPECT_EQ(CellTable::Field("12/3/5"), "12/3/5");
-}
-
-// The layout's own question, asked without drawing: where it says no, the
-// layout lays out nothing. 300 units high: the nine's 149 rings are 299 cells.
-TEST(CellsFit, AnswersWhatTheLayoutLaysOut)
-{
-    const struct {
-        const char* kind;
-        int lastFitting;
-    } rows[] = {{"nine", 149}, {"four", 149}, {"hexagon", 150}, {"wheel", 50}, {"master", CBaseDraw::kMaxRings}};
-    for (const auto& row : rows) {
-        const ChartKind& kind = *FindChartKind(row.kind);
-        const std::unique_ptr<CBaseDraw> chart = kind.create();
-        chart->m_rcClient = {50, 50, 350, 350};
-        chart->SetRings(row.lastFitting);
-        EXPECT_TRUE(chart->CellsFit()) << row.kind;
-        LayOut(*chart, row.lastFitting + 1, chart->m_rcClient);
-        EXPECT_FALSE(chart->CellsFit()) << row.kind;
-        EXPECT_TRUE(chart->m_rcChart.IsEmpty()) << row.kind;
-    }
 }

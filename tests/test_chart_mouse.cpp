@@ -52,7 +52,7 @@ protected:
 } // namespace
 
 // Lines need two different cells, fills one, and a fill is never replaced.
-TEST_F(ChartMouse, EachToolStoresWhatItsCellsAllow)
+TEST_F(ChartMouse, EachToolStoresWhatItsCellsAllowAndRightClicksRemoveIt)
 {
     chart.m_nLineWidth = 3;
     chart.m_crLineColor = Colors::Blue;
@@ -77,6 +77,37 @@ TEST_F(ChartMouse, EachToolStoresWhatItsCellsAllow)
     EXPECT_EQ(chart.m_TangentCells.at(2), (Cell_Style{3, Colors::Blue, true, true}));
     Click(MouseTool::None, kCell12);
     EXPECT_EQ(chart.m_FillCells.size() + chart.m_TangentCells.size() + chart.m_Lines.size(), 4u);
+
+    // Right clicks remove a cell's fill, then its tangent mark, then its lines, then notes.
+    Drag(MouseTool::Line, kCell1, kCell12);
+    Drag(MouseTool::Line, kCell1, kCell12); // same cells, same direction: kept beside the first
+    Click(MouseTool::Tangent, kCell1);
+    ASSERT_EQ(chart.m_Lines.size(), 3u);
+    EXPECT_EQ(chart.OnRButtonDown(kCell1.x, kCell1.y), 1);
+    EXPECT_TRUE(chart.m_FillCells.count(1) == 0 && chart.m_TangentCells.count(1) == 1);
+    EXPECT_EQ(chart.OnRButtonDown(kCell1.x, kCell1.y), 1);
+    EXPECT_EQ(chart.m_TangentCells.count(1), 0u);
+    EXPECT_EQ(chart.OnRButtonDown(kCell12.x, kCell12.y), 1); // either end cell
+    EXPECT_TRUE(chart.m_Lines.empty());
+    EXPECT_EQ(chart.OnRButtonDown(kCell1.x, kCell1.y), 0);
+
+    // A double click edits every note under the point, a right click removes them.
+    Comments note;
+    note.m_strText = "old";
+    note.m_rcBox = {100, 100, 140, 120};
+    chart.m_Comments.emplace(12, note);
+    chart.m_Comments.emplace(12, note);
+    host.dialog = [](Comments& edited) {
+        edited.m_strText = "new";
+        edited.m_rcBox = {};
+        return true;
+    };
+    chart.OnLButtonDblClk(110, 110);
+    ASSERT_EQ(host.opened.size(), 2u);
+    EXPECT_EQ(chart.m_Comments.begin()->second.m_strText, "new");
+    EXPECT_EQ(chart.m_Comments.begin()->second.m_rcBox, note.m_rcBox);
+    EXPECT_EQ(chart.OnRButtonDown(110, 110), 1);
+    EXPECT_TRUE(chart.m_Comments.empty());
 }
 
 // The line being dragged repaints when its end cell changes, back to the
@@ -103,40 +134,6 @@ TEST_F(ChartMouse, LeavingTheChartCancelsTheLineDrag)
     EXPECT_TRUE(chart.m_Lines.empty());
     EXPECT_EQ(chart.OnLButtonDown(500, 60), 0); // outside: nothing starts
     EXPECT_FALSE(chart.m_bDrawingLine);
-}
-
-TEST_F(ChartMouse, RightClicksRemoveFillThenTangentThenLinesThenNotes)
-{
-    Drag(MouseTool::Line, kCell1, kCell12);
-    Drag(MouseTool::Line, kCell1, kCell12); // same cells, same direction: kept beside the first
-    Click(MouseTool::Tangent, kCell1);
-    Click(MouseTool::Square, kCell1);
-    ASSERT_EQ(chart.m_Lines.size(), 2u);
-    EXPECT_EQ(chart.OnRButtonDown(kCell1.x, kCell1.y), 1);
-    EXPECT_TRUE(chart.m_FillCells.empty());
-    EXPECT_EQ(chart.OnRButtonDown(kCell1.x, kCell1.y), 1);
-    EXPECT_TRUE(chart.m_TangentCells.empty());
-    EXPECT_EQ(chart.OnRButtonDown(kCell12.x, kCell12.y), 1); // either end cell
-    EXPECT_TRUE(chart.m_Lines.empty());
-    EXPECT_EQ(chart.OnRButtonDown(kCell1.x, kCell1.y), 0);
-
-    // A double click edits every note under the point, a right click removes them.
-    Comments note;
-    note.m_strText = "old";
-    note.m_rcBox = {100, 100, 140, 120};
-    chart.m_Comments.emplace(12, note);
-    chart.m_Comments.emplace(12, note);
-    host.dialog = [](Comments& edited) {
-        edited.m_strText = "new";
-        edited.m_rcBox = {};
-        return true;
-    };
-    chart.OnLButtonDblClk(110, 110);
-    ASSERT_EQ(host.opened.size(), 2u);
-    EXPECT_EQ(chart.m_Comments.begin()->second.m_strText, "new");
-    EXPECT_EQ(chart.m_Comments.begin()->second.m_rcBox, note.m_rcBox);
-    EXPECT_EQ(chart.OnRButtonDown(110, 110), 1);
-    EXPECT_TRUE(chart.m_Comments.empty());
 }
 
 TEST_F(ChartMouse, NotesStartFromTheDialogDefaultsEachTimeAndDisarmTheTool)
@@ -218,8 +215,7 @@ TEST(ChartMouseRound, PointsOnNoCellStoreNothing)
     chart.m_pView = &host;
     LayOut(chart, 3, {280, 180, 520, 420});
     const Point corner{chart.m_rcChart.left + 1, chart.m_rcChart.top + 1};
-    ASSERT_TRUE(chart.m_rcChart.Contains(corner));
-    ASSERT_EQ(chart.HitTest(corner.x, corner.y), 0);
+    ASSERT_TRUE(chart.m_rcChart.Contains(corner) && chart.HitTest(corner.x, corner.y) == 0);
 
     for (MouseTool tool : {MouseTool::Line, MouseTool::Circle}) {
         chart.m_nTool = tool;

@@ -19,7 +19,7 @@ const Rect kDesktop{50, 50, 1840, 1840}; // the view's chart rectangle on a 1920
 
 std::unique_ptr<CDrawHexagon> Make(int rings, Rect client = kExample) { return MakeChart<CDrawHexagon>(rings, client); }
 
-TEST(HexagonGeometry, WorkedExample)
+TEST(HexagonGeometry, WorkedExampleAndTheFillsOfEightRings)
 {
     auto chart = Make(3);
     EXPECT_EQ(chart->ChartRect(), Rect({290, 190, 510, 410}));
@@ -35,9 +35,24 @@ TEST(HexagonGeometry, WorkedExample)
         {{435, 299}, 6}};                 // beyond a corner: the edge step stays on the ring
     for (const auto& [p, n] : hits)
         EXPECT_EQ(chart->HitTest(p.x, p.y), n) << p.x << ", " << p.y;
+
+    // Fills cover the hexagon's own cells, 216 of them here, more than the
+    // wheel's 24 a ring; the dragged line keeps its width.
+    chart = Make(8, kDesktop);
+    for (int n : {0, 200, 217})
+        chart->m_FillCells[n] = Cell_Style{1, Colors::Green, true};
+    chart->m_FillCells[216] = Cell_Style{1, Colors::Blue, false};
+    DragLine(*chart, 2, 9, 3);
+    const CRecordingSurface dc = PaintOnce(*chart);
+    const auto circles = OpsOfKind(dc, Kind::FillEllipse);
+    ASSERT_EQ(circles.size(), 1u);
+    const Point c = chart->GetCellCenter(200);
+    EXPECT_EQ(circles[0].rect, Rect({c.x - 20, c.y - 20, c.x + 20, c.y + 20}));
+    EXPECT_EQ(OpsOfKind(dc, Kind::FillRect).at(0).rect.Center(), chart->GetCellCenter(216));
+    EXPECT_EQ(OpsOfKind(dc, Kind::LineTo)[0].pen.width, 3); // the dragged line, not divided by the zoom
 }
 
-TEST(HexagonLabels, RingsFromTheInsideOutCornersRedEdgeMiddlesBlue)
+TEST(HexagonLabels, RingsFromTheInsideOutCornersRedEdgeMiddlesBlueFontTruncated)
 {
     auto chart = Make(2);
     chart->m_bShowPrice = false;
@@ -58,47 +73,26 @@ TEST(HexagonLabels, RingsFromTheInsideOutCornersRedEdgeMiddlesBlue)
         EXPECT_EQ(labels[i].text, std::to_string(n));
         const bool corner = n <= 6 || n % 2 == 0;
         EXPECT_EQ(labels[i].color, corner ? Colors::Red : Colors::Blue) << n;
-        if (corner) {
-            EXPECT_EQ(labels[i].rect.Center(), chart->GetCellCenter(n));
-        }
+        EXPECT_TRUE(!corner || labels[i].rect.Center() == chart->GetCellCenter(n)) << n;
     }
-    chart->SetRings(3);
+    chart->SetRings(3); // 35, after the red 36, is black again
     const SurfaceOp plain = OpsOfKind(PaintOnce(*chart), Kind::Text)[19];
-    EXPECT_EQ(plain.text, "35"); // after the red 36, black again
-    EXPECT_EQ(plain.color, Colors::Black);
-}
+    EXPECT_EQ(std::make_pair(plain.text, plain.color), std::make_pair(std::string("35"), Colors::Black));
 
-TEST(HexagonLabels, FontTruncatesAndAllOffStillDrawsTheRings)
-{
-    auto chart = Make(3);
+    // The font truncates; with every label off the rings are still drawn.
     chart->m_fZoom = 0.8f;
     EXPECT_EQ(OpsOfKind(PaintOnce(*chart), Kind::Text)[0].font.height, 17);
     chart->m_fZoom = 0.6f;
-    chart->m_bShowPrice = false;
+    chart->m_bShowPrice = chart->m_bShowN = false;
     chart->m_bShowAngleRing = true;
-    const CRecordingSurface dc = PaintOnce(*chart);
+    const CRecordingSurface rings = PaintOnce(*chart);
     EXPECT_EQ(chart->m_nCellSize, 23); // 140 / 6: the client less 50 on each side for the ring
-    EXPECT_EQ(OpsOfKind(dc, Kind::Text).size(), 36u); // the angle ring's figures only
-    EXPECT_EQ(OpsOfKind(dc, Kind::Text)[0].font.height, 23);
-    const auto lines = OpsOfKind(dc, Kind::LineTo);
+    const auto texts = OpsOfKind(rings, Kind::Text);
+    ASSERT_EQ(texts.size(), 36u); // the angle ring's figures only
+    EXPECT_EQ(texts[0].font.height, 23);
+    const auto lines = OpsOfKind(rings, Kind::LineTo);
     EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const SurfaceOp& op) { return op.pen == Pen{}; }), 18);
-    EXPECT_EQ(dc.CurrentFont(), Font{});
-}
-
-TEST(HexagonPaint, FillsCoverTheHexagonsOwnCellsAndTheDraggedLineKeepsItsWidth)
-{
-    auto chart = Make(8, kDesktop); // 216 cells, more than the wheel's 24 per ring
-    for (int n : {0, 200, 217})
-        chart->m_FillCells[n] = Cell_Style{1, Colors::Green, true};
-    chart->m_FillCells[216] = Cell_Style{1, Colors::Blue, false};
-    DragLine(*chart, 2, 9, 3);
-    const CRecordingSurface dc = PaintOnce(*chart);
-    const auto circles = OpsOfKind(dc, Kind::FillEllipse);
-    ASSERT_EQ(circles.size(), 1u);
-    const Point c = chart->GetCellCenter(200);
-    EXPECT_EQ(circles[0].rect, Rect({c.x - 20, c.y - 20, c.x + 20, c.y + 20}));
-    EXPECT_EQ(OpsOfKind(dc, Kind::FillRect).at(0).rect.Center(), chart->GetCellCenter(216));
-    EXPECT_EQ(OpsOfKind(dc, Kind::LineTo)[0].pen.width, 3); // the dragged line, not divided by the zoom
+    EXPECT_EQ(rings.CurrentFont(), Font{});
 }
 
 } // namespace

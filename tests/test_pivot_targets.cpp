@@ -12,6 +12,8 @@
 #include <cmath>
 #include <sstream>
 #include <string>
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -29,27 +31,12 @@ std::vector<Target> Targets(CBaseDraw& chart, const char* kind, int pivot, doubl
     return TargetsOf(chart, *FindChartKind(kind), pivot, {theta}, turns);
 }
 
-// The one target at theta, exactly turns out; 0 where there is none.
-int TargetAt(CBaseDraw& chart, const char* kind, int pivot, double theta, int turns)
-{
-    for (const Target& t : Targets(chart, kind, pivot, theta, std::abs(turns)))
-        if (t.turns == turns)
-            return t.number;
-    return 0;
-}
-
 } // namespace
 
 TEST(PivotTargets, WalkedAlongTheNumberingOnEachKindWithTies)
 {
-    const struct {
-        const char* kind;
-        bool clockwise;
-        int pivot;
-        double theta;
-        int turns;
-        int expected;
-    } rows[] = {
+    // Kind, clockwise, pivot, theta, turns and the target.
+    const std::tuple<const char*, bool, int, double, int, int> rows[] = {
         {"nine", true, 2, 0, 1, 11}, {"nine", true, 2, 0, 2, 28}, {"nine", true, 2, 90, 0, 4},
         {"nine", true, 2, 450, 0, 15}, {"nine", true, 2, 120, 1, 16}, {"nine", true, 2, -90, 0, 0},
         {"nine", true, 1, 90, 0, 4}, {"nine", true, 8, 120, 0, 12}, {"nine", true, 11, -120, 0, 7},
@@ -61,23 +48,22 @@ TEST(PivotTargets, WalkedAlongTheNumberingOnEachKindWithTies)
         {"wheel", false, 1, 90, 0, 7}, {"wheel", false, 1, 0, 1, 25}, {"wheel", false, 23, 120, 0, 31},
         {"wheel", false, 1, -15, 0, 0}, {"wheel", true, 1, 15, 0, 2},
     };
-    for (const auto& row : rows) {
-        const auto chart = LaidOut(row.kind, 3, row.clockwise);
-        EXPECT_EQ(TargetAt(*chart, row.kind, row.pivot, row.theta, row.turns), row.expected)
-            << row.kind << " " << row.pivot << " " << row.theta << " " << row.turns;
+    for (const auto& [kind, clockwise, pivot, theta, turns, expected] : rows) {
+        int found = 0; // the first target exactly turns out; 0 where there is none
+        for (const Target& t : Targets(*LaidOut(kind, 3, clockwise), kind, pivot, theta, std::abs(turns)))
+            found = found == 0 && t.turns == turns ? t.number : found;
+        EXPECT_EQ(found, expected) << kind << " " << pivot << " " << theta << " " << turns;
     }
 }
 
-TEST(PivotTargets, WalksOffTheChartThePivotItselfTheFormulaAndDays)
+TEST(PivotTargets, WalksOffTheChartThePivotItselfTheFormulaDaysAndFindingThePivot)
 {
     const auto nine = LaidOut("nine", 2);
     nine->m_tStartTime = LocalMidnight(2012, 11, 15);
     // From 2 the walk back ends at the centre, and 720 degrees out passes cell 25.
     std::vector<Target> t = Targets(*nine, "nine", 2, 0, 2);
     ASSERT_EQ(t.size(), 1u);
-    EXPECT_EQ(t[0].number, 11);
-    EXPECT_EQ(t[0].date, "2012-11-25");
-    EXPECT_EQ(t[0].days, 9);
+    EXPECT_EQ(std::tie(t[0].number, t[0].date, t[0].days), std::make_tuple(11, "2012-11-25", 9LL));
     EXPECT_NEAR(*t[0].formulaPrice, (std::sqrt(2.0) + 2) * (std::sqrt(2.0) + 2), 1e-9);
     EXPECT_TRUE(Targets(*nine, "nine", 10, 0, 1).empty());
     EXPECT_TRUE(TargetsOf(*nine, *FindChartKind("nine"), 26, {90}, 1).empty()); // beyond the layout
@@ -94,8 +80,7 @@ TEST(PivotTargets, WalksOffTheChartThePivotItselfTheFormulaAndDays)
     EXPECT_TRUE(t != Targets(*nine, "nine", 25, -180, 1));
 
     // From 1 by 1 the grid and the formula agree within a cell, on any turn.
-    const auto large = LaidOut("nine", 20);
-    t = Targets(*large, "nine", 1500, 90, 1);
+    t = Targets(*LaidOut("nine", 20), "nine", 1500, 90, 1);
     ASSERT_EQ(t.size(), 2u); // a turn out leaves the chart
     for (const Target& near : t)
         EXPECT_LT(std::fabs(*near.formulaPrice - near.price), 1.0) << near.turns;
@@ -105,78 +90,37 @@ TEST(PivotTargets, WalksOffTheChartThePivotItselfTheFormulaAndDays)
     t = TargetsOf(*wheel, *FindChartKind("wheel"), 1, {360}, 1); // 360 - 360 is the pivot itself
     ASSERT_EQ(t.size(), 2u);
     EXPECT_TRUE(t[0].number == 25 && t[1].number == 49);
-    const auto master = LaidOut("master", 3);
-    EXPECT_TRUE(TargetsOf(*master, *FindChartKind("master"), 1, {90}, 1).empty());
-}
+    EXPECT_TRUE(Targets(*LaidOut("master", 3), "master", 1, 90, 1).empty());
 
-TEST(PivotTargets, FindByPriceDateAndNumber)
-{
+    // Finding the pivot by price, date or number.
     const ChartKind& kind = *FindChartKind("nine");
-    const auto chart = LaidOut("nine", 2);
-    chart->m_fStartPrice = 100.0f;
-    chart->m_fPriceStep = 0.25f;
-    chart->m_tStartTime = LocalMidnight(2012, 11, 15);
-    chart->m_nTimeStep = 2;
+    nine->m_fStartPrice = 100.0f;
+    nine->m_fPriceStep = 0.25f;
+    nine->m_tStartTime = LocalMidnight(2012, 11, 15);
+    nine->m_nTimeStep = 2;
     const auto find = [&](CellQuery q) {
-        const Result<int> r = FindCell(*chart, kind, q);
+        const Result<int> r = FindCell(*nine, kind, q);
         return r.Ok() ? r.Value() : -static_cast<int>(r.Message().size() > 0);
     };
     using By = CellQuery::By;
-    EXPECT_EQ(find({By::Price, 100.3}), 2);
-    EXPECT_EQ(find({By::Price, 100.375}), 2); // halfway to 3: the lower number
-    EXPECT_EQ(find({By::Price, 99.9}), 1);
-    EXPECT_EQ(find({By::Price, 99.8}), -1);   // below the chart's prices
-    EXPECT_EQ(find({By::Price, 5000}), -1);
-    EXPECT_EQ(find({By::Date, 0, LocalMidnight(2012, 11, 17)}), 2);
-    EXPECT_EQ(find({By::Date, 0, LocalMidnight(2012, 11, 16)}), -1); // between two cells' days
-    EXPECT_EQ(find({By::Date, 0, LocalMidnight(2013, 1, 2)}), 25);
-    EXPECT_EQ(find({By::Date, 0, LocalMidnight(2013, 1, 4)}), -1);   // after the last cell
-    EXPECT_EQ(find({By::Number, 0, 0, 25}), 25);
-    EXPECT_EQ(find({By::Number, 0, 0, 26}), -1);
-    EXPECT_EQ(find({By::Number, 0, 0, 0}), -1);
-    EXPECT_EQ(FindCell(*chart, kind, {By::Price, 5000}).Message(), "找不到价格 5000 的单元格");
+    // -1: none; at 100.375, halfway to 3, the lower number; 99.8 is below the
+    // chart's prices, 11/16 between two cells' days, 1/4 after the last cell.
+    const std::pair<CellQuery, int> rows[] = {{{By::Price, 100.3}, 2}, {{By::Price, 100.375}, 2},
+        {{By::Price, 99.9}, 1}, {{By::Price, 99.8}, -1}, {{By::Price, 5000}, -1},
+        {{By::Date, 0, LocalMidnight(2012, 11, 17)}, 2}, {{By::Date, 0, LocalMidnight(2012, 11, 16)}, -1},
+        {{By::Date, 0, LocalMidnight(2013, 1, 2)}, 25}, {{By::Date, 0, LocalMidnight(2013, 1, 4)}, -1},
+        {{By::Number, 0, 0, 25}, 25}, {{By::Number, 0, 0, 26}, -1}, {{By::Number, 0, 0, 0}, -1}};
+    for (const auto& [query, n] : rows)
+        EXPECT_EQ(find(query), n) << query.price << " " << query.day << " " << query.number;
+    EXPECT_EQ(FindCell(*nine, kind, {By::Price, 5000}).Message(), "找不到价格 5000 的单元格");
 
     // By months a cell is its month; its day is cell 1's, or the month's last.
-    chart->m_nPeriod = Period::Month;
-    chart->m_nTimeStep = 1;
-    chart->m_tStartTime = LocalMidnight(2012, 1, 31);
+    nine->m_nPeriod = Period::Month;
+    nine->m_nTimeStep = 1;
+    nine->m_tStartTime = LocalMidnight(2012, 1, 31);
     EXPECT_EQ(find({By::Date, 0, LocalMidnight(2012, 3, 7)}), 3);
-    EXPECT_EQ(CellTarget(*chart, kind, 2).date, "2012-02-29");
-    EXPECT_EQ(chart->CellDate(2), "2012/2");
-}
-
-TEST(TargetTable, CsvNamesThePivotUnderTheJsonKeysOrTheInterfacesTitles)
-{
-    Target pivot;
-    pivot.number = 2;
-    pivot.price = 2;
-    pivot.date = "2012-11-16";
-    Target t;
-    t.turns = -1;
-    t.theta = 90;
-    t.number = 28;
-    t.ring = 3;
-    t.angle = 180;
-    t.price = 1.5f;
-    t.formulaPrice = 1.25;
-    t.date = "2013-01-02";
-    t.days = 26;
-    t.centre = {114, 498};
-    Target unpriced = t;
-    unpriced.price = HUGE_VALF;
-    EXPECT_EQ(TargetTable::Csv(pivot, {t, unpriced}, TargetTable::Headers::Keys),
-              "\xEF\xBB\xBF" "turns,theta,n,ring,angle,price,formula_price,difference,date,days,x,y\r\n"
-              "0,0,2,0,0.00,2,,,2012-11-16,0,0,0\r\n"
-              "-1,90,28,3,180.00,1.5,1.25,-0.25,2013-01-02,26,114,498\r\n"
-              "-1,90,28,3,180.00,,1.25,,2013-01-02,26,114,498\r\n");
-    EXPECT_EQ(TargetTable::Json({unpriced}),
-              "[\n{\"turns\":-1,\"theta\":90.0,\"n\":28,\"ring\":3,\"angle\":180.0,\"price\":null,\"formula_price\":1.25,"
-              "\"difference\":null,\"date\":\"2013-01-02\",\"days\":26,\"x\":114,\"y\":498}\n]\n");
-
-    SetUiTranslator([](const char*, const char* text) { return "<" + std::string(text) + ">"; });
-    const std::string translated = TargetTable::Csv(pivot, {}, TargetTable::Headers::Interface);
-    SetUiTranslator(nullptr);
-    EXPECT_EQ(translated.substr(0, translated.find(',')), "\xEF\xBB\xBF<圈数>");
+    EXPECT_EQ(CellTarget(*nine, kind, 2).date, "2012-02-29");
+    EXPECT_EQ(nine->CellDate(2), "2012/2");
 }
 
 // The lines of an iCalendar text unfolded, each checked for its CR LF and
@@ -199,34 +143,43 @@ std::string Uid(const std::string& unfolded)
     return unfolded.substr(at, unfolded.find('\n', at + 1) - at);
 }
 
-TEST(TargetTable, IcsHoldsOneDayLongEventsWithStableUidsNamingThePivotOrIsNone)
+// The CSV names the pivot first, under the JSON's keys or the interface's
+// titles; the iCalendar text holds one-day events with stable UIDs.
+TEST(TargetTable, CsvJsonAndIcsOfTheTargetsAndThePivot)
 {
-    Target pivot;
-    pivot.number = 2;
-    pivot.price = 2;
-    pivot.date = "2012-11-16";
-    Target t;
-    t.number = 2000000000;
-    t.turns = -1000;
-    t.theta = -359.5;
-    t.price = 3.4028235e38f;
-    t.date = "2013-12-31";
+    // turns, theta, number, ring, angle, price, formula price, date, days, centre
+    const Target pivot{0, 0, 2, 0, 0, 2, std::nullopt, "2012-11-16", 0, {}};
+    const Target t{-1, 90, 28, 3, 180, 1.5f, 1.25, "2013-01-02", 26, {114, 498}};
+    Target unpriced = t;
+    unpriced.price = HUGE_VALF;
+    EXPECT_EQ(TargetTable::Csv(pivot, {t, unpriced}, TargetTable::Headers::Keys),
+              "\xEF\xBB\xBF" "turns,theta,n,ring,angle,price,formula_price,difference,date,days,x,y\r\n"
+              "0,0,2,0,0.00,2,,,2012-11-16,0,0,0\r\n"
+              "-1,90,28,3,180.00,1.5,1.25,-0.25,2013-01-02,26,114,498\r\n"
+              "-1,90,28,3,180.00,,1.25,,2013-01-02,26,114,498\r\n");
+    EXPECT_EQ(TargetTable::Json({unpriced}),
+              "[\n{\"turns\":-1,\"theta\":90.0,\"n\":28,\"ring\":3,\"angle\":180.0,\"price\":null,\"formula_price\":1.25,"
+              "\"difference\":null,\"date\":\"2013-01-02\",\"days\":26,\"x\":114,\"y\":498}\n]\n");
+
     // An angle asked twice is one event; a target without a date is none.
-    const std::string ics = Unfolded(*TargetTable::Ics(pivot, {t, Target{}, t}, "chart", 1356998400));
+    Target far{-1000, -359.5, 2000000000, 0, 0, 3.4028235e38f, std::nullopt, "2013-12-31", 0, {}};
+    const std::string ics = Unfolded(*TargetTable::Ics(pivot, {far, Target{}, far}, "chart", 1356998400));
     EXPECT_EQ(ics.find("\nBEGIN:VEVENT"), ics.rfind("\nBEGIN:VEVENT"));
     EXPECT_NE(ics.find("\nDTSTAMP:20130101T000000Z\nDTSTART;VALUE=DATE:20131231\nDTEND;VALUE=DATE:20140101\n"
                        "SUMMARY:编号 2000000000\\, 价格 3.4028235e+38\\, 角度 -359.5°\\, 圈数 -1000\n"
                        "DESCRIPTION:支点: 编号 2\\, 价格 2\\, 日期 2012-11-16\n"),
               std::string::npos) << ics;
-    EXPECT_EQ(Uid(ics), Uid(Unfolded(*TargetTable::Ics(pivot, {t}, "chart", 0))));
-    EXPECT_NE(Uid(ics), Uid(Unfolded(*TargetTable::Ics(pivot, {t}, "another chart", 0))));
-    t.date = "2012-02-28";
-    EXPECT_NE(Unfolded(*TargetTable::Ics(pivot, {t}, "chart", 0)).find("\nDTEND;VALUE=DATE:20120229\n"),
+    EXPECT_EQ(Uid(ics), Uid(Unfolded(*TargetTable::Ics(pivot, {far}, "chart", 0))));
+    EXPECT_NE(Uid(ics), Uid(Unfolded(*TargetTable::Ics(pivot, {far}, "another chart", 0))));
+    far.date = "2012-02-28";
+    EXPECT_NE(Unfolded(*TargetTable::Ics(pivot, {far}, "chart", 0)).find("\nDTEND;VALUE=DATE:20120229\n"),
               std::string::npos);
+    EXPECT_FALSE(TargetTable::Ics(pivot, {Target{}}, "chart", 0));
 
     SetUiTranslator([](const char*, const char* text) { return "<" + std::string(text) + ">"; });
-    const std::string translated = Unfolded(*TargetTable::Ics(pivot, {t}, "chart", 0));
+    const std::string titles = TargetTable::Csv(pivot, {}, TargetTable::Headers::Interface);
+    const std::string translated = Unfolded(*TargetTable::Ics(pivot, {far}, "chart", 0));
     SetUiTranslator(nullptr);
+    EXPECT_EQ(titles.substr(0, titles.find(',')), "\xEF\xBB\xBF<圈数>");
     EXPECT_NE(translated.find("\nSUMMARY:<编号 2000000000"), std::string::npos) << translated;
-    EXPECT_FALSE(TargetTable::Ics(pivot, {Target{}}, "chart", 0));
 }

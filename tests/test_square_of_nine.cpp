@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <iterator>
 #include <map>
@@ -55,28 +56,24 @@ TEST(Numbering, TwoRingsBothWaysAndBeyond)
 
 TEST(SquareOfNineLayout, CutsTheClientIntoEqualCellsInsideTheOuterRings)
 {
-    const struct {
-        Rect client;
-        bool calendar, angle;
-        Rect grid;
-        int cellWidth, cellHeight;
-    } cases[] = {
+    // Client, calendar ring, angle ring, grid and cell width and height.
+    const std::tuple<Rect, bool, bool, Rect, int, int> cases[] = {
         {{0, 0, 600, 500}, false, false, {0, 0, 600, 500}, 120, 100},
         {{10, 20, 617, 523}, false, false, {10, 20, 615, 520}, 121, 100}, // remainders dropped
         {{0, 0, 1000, 800}, true, false, {170, 170, 830, 630}, 132, 92},
         {{0, 0, 1000, 800}, false, true, {170, 170, 830, 630}, 132, 92},
         {{0, 0, 1000, 800}, true, true, {220, 220, 780, 580}, 112, 72},
     };
-    for (const auto& c : cases) {
-        auto chart = Make(2, c.client);
-        std::tie(chart->m_bShowCalendarRing, chart->m_bShowAngleRing) = std::make_tuple(c.calendar, c.angle);
+    for (const auto& [client, calendar, angle, grid, cellWidth, cellHeight] : cases) {
+        auto chart = Make(2, client);
+        std::tie(chart->m_bShowCalendarRing, chart->m_bShowAngleRing) = std::make_tuple(calendar, angle);
         chart->UpdateLayout();
         EXPECT_EQ(std::tie(chart->m_rcGrid, chart->m_rcChart, chart->m_nCellWidth, chart->m_nCellHeight),
-            std::tie(c.grid, c.grid, c.cellWidth, c.cellHeight)) << c.client.right;
+            std::tie(grid, grid, cellWidth, cellHeight)) << client.right;
     }
 }
 
-TEST(SquareOfNineLabels, NumbersAndColoursFromOutsideIn)
+TEST(SquareOfNineLabels, NumbersAndColoursFromOutsideInAndYearsShownOnChange)
 {
     auto chart = Make(2);
     chart->m_bShowPrice = false;
@@ -91,11 +88,23 @@ TEST(SquareOfNineLabels, NumbersAndColoursFromOutsideIn)
         EXPECT_EQ(std::tie(op.text, op.color, op.font, op.bkMode, middle),
             std::make_tuple(std::to_string(n), colour, chart->LabelFont(), BkMode::Transparent, centre)) << n;
     }
+
+    // Dates show the year on the first label and on each change; each paint
+    // starts the year over, so every paint shows the same labels.
+    chart->m_tStartTime = LocalMidnight(2011, 12, 30);
+    chart->m_bShowN = false;
+    chart->m_bShowTime = true;
+    for (int paint = 0; paint < 2; ++paint) {
+        const std::map<int, SurfaceOp> dated = PaintLabels(*chart, 25);
+        const std::map<int, std::string> expected
+            = {{25, "12/1/23"}, {4, "1/2"}, {3, "1/1"}, {2, "11/12/31"}, {1, "12/30"}};
+        for (const auto& [n, text] : expected)
+            EXPECT_EQ(dated.at(n).text, text) << "paint " << paint;
+    }
 }
 
-// Day texts of a common year, twice over the first 730 cells; dates show
-// the year on the first label and on each change.
-TEST(SquareOfNineLabels, TimeStandardDayTextsAndYearsShownOnChange)
+// Day texts of a common year, twice over the first 730 cells.
+TEST(SquareOfNineLabels, TimeStandardDayTexts)
 {
     auto chart = Make(14, {0, 0, 1200, 1200}); // 841 cells
     chart->m_bShowPrice = false;
@@ -111,19 +120,6 @@ TEST(SquareOfNineLabels, TimeStandardDayTextsAndYearsShownOnChange)
         {365, "12/31"}, {366, "1/1"}, {730, "12/31"}};
     for (const auto& [n, text] : days)
         EXPECT_EQ(labels.at(n).text, text) << n;
-
-    // Each paint starts the year over, so every paint shows the same labels.
-    chart = Make(2);
-    chart->m_tStartTime = LocalMidnight(2011, 12, 30);
-    chart->m_bShowPrice = false;
-    chart->m_bShowTime = true;
-    for (int paint = 0; paint < 2; ++paint) {
-        labels = PaintLabels(*chart, 25);
-        const std::map<int, std::string> expected
-            = {{25, "12/1/23"}, {4, "1/2"}, {3, "1/1"}, {2, "11/12/31"}, {1, "12/30"}};
-        for (const auto& [n, text] : expected)
-            EXPECT_EQ(labels.at(n).text, text) << "paint " << paint;
-    }
 }
 
 TEST(SquareOfNinePaint, BackgroundRingsAlternateFromLightYellowOutside)
@@ -141,7 +137,8 @@ TEST(SquareOfNinePaint, BackgroundRingsAlternateFromLightYellowOutside)
     }
 }
 
-TEST(SquareOfNinePaint, StepsPaintInOrderAndRestoreTheSurface)
+// The outer rings surround the circle through the grid's corners.
+TEST(SquareOfNinePaint, StepsPaintInOrderAndRestoreTheSurfaceAndOuterRingsSurroundTheGrid)
 {
     constexpr Color kDragColour = 0x123456;
     auto chart = Make(2, {0, 0, 1000, 800});
@@ -150,7 +147,8 @@ TEST(SquareOfNinePaint, StepsPaintInOrderAndRestoreTheSurface)
     chart->m_Lines.emplace("1/25", CLine{1, Colors::DarkRed, false, 1, 25});
     chart->m_bShowTriangle = 1;
     DragLine(*chart, 2, 9, 1, kDragColour);
-    chart->m_bShowAngleRing = true;
+    chart->m_bShowCalendarRing = true;
+    chart->m_bShowDivisions = 1;
     const CRecordingSurface dc = PaintOnce(*chart);
     const auto& ops = dc.Ops();
     const int steps[] = {FirstIndex(ops, Kind::FillRect), FirstIndex(ops, Kind::LineTo, Colors::LightGrey),
@@ -161,23 +159,31 @@ TEST(SquareOfNinePaint, StepsPaintInOrderAndRestoreTheSurface)
     for (size_t i = 1; i < std::size(steps); ++i)
         EXPECT_LT(steps[i - 1], steps[i]) << "step " << i;
     ExpectSurfaceRestored(dc);
+
+    // Grid (170, 170, 830, 630) grown by trunc(1.414 * 230 - 230) = 95, less
+    // 10; the calendar circle lies 10 outside that.
+    EXPECT_EQ(OpsOfKind(dc, Kind::Ellipse).at(0).rect, Rect({75, 75, 925, 725}));
+    // The divisions star reaches 0.707 of the grid's height, 325 of 460; its
+    // first spoke is the first thin red line.
+    const auto spoke = std::find_if(ops.begin(), ops.end(),
+        [](const SurfaceOp& op) { return op.kind == Kind::LineTo && op.pen == Pen{PenStyle::Solid, 0, Colors::Red}; });
+    ASSERT_NE(spoke, ops.end());
+    EXPECT_EQ(std::tie(spoke->from, spoke->to), std::make_tuple(Point{500, 400}, Point{825, 399}));
 }
 
 // A 5 x 5 grid of 120 x 100 cells; the first mark is in the centre cell.
 TEST(SquareOfNinePaint, TangentMarksDrawBothDiagonalsAcrossTheGridAndFillTheCell)
 {
-    const struct {
-        int row, col;
-        Point downFrom, downTo, upFrom, upTo;
-    } cases[] = {
+    // The marked cell's row and column, then the ends of the two diagonals.
+    const std::tuple<int, int, Point, Point, Point, Point> cases[] = {
         {3, 3, {0, 0}, {600, 500}, {0, 500}, {600, 0}},
         {1, 2, {120, 0}, {600, 400}, {0, 200}, {240, 0}},
         {4, 5, {120, 0}, {600, 400}, {360, 500}, {600, 300}},
         {4, 1, {0, 300}, {240, 500}, {0, 400}, {480, 0}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [row, col, downFrom, downTo, upFrom, upTo] : cases) {
         auto chart = Make(2);
-        chart->m_TangentCells[CDrawSquareOfNine::NumberAt(c.row, c.col, 3, true)] = Cell_Style{4, Colors::Green};
+        chart->m_TangentCells[CDrawSquareOfNine::NumberAt(row, col, 3, true)] = Cell_Style{4, Colors::Green};
         const CRecordingSurface dc = PaintOnce(*chart);
         const std::vector<SurfaceOp>& ops = dc.Ops();
         const int first = FirstIndex(ops, Kind::LineTo, Colors::Green);
@@ -185,56 +191,35 @@ TEST(SquareOfNinePaint, TangentMarksDrawBothDiagonalsAcrossTheGridAndFillTheCell
         EXPECT_EQ(ops[first].pen, (Pen{PenStyle::Solid, 4, Colors::Green}));
         // The second diagonal after the move to its start.
         EXPECT_EQ((std::vector<Point>{ops[first].from, ops[first].to, ops[first + 2].from, ops[first + 2].to}),
-            (std::vector<Point>{c.downFrom, c.downTo, c.upFrom, c.upTo})) << c.row << ", " << c.col;
-        const int left = (c.col - 1) * 120, top = (c.row - 1) * 100;
+            (std::vector<Point>{downFrom, downTo, upFrom, upTo})) << row << ", " << col;
+        const int left = (col - 1) * 120, top = (row - 1) * 100;
         EXPECT_EQ(std::tie(ops[first + 3].rect, ops[first + 3].brush.color),
             std::make_tuple(Rect{left, top, left + 120, top + 100}, Colors::Green));
     }
 }
 
-TEST(SquareOfNinePaint, FillsOutsideTheGridAreKeptButNotDrawn)
+// Cells of 140: the line being dragged joins the centres of 1 and 25.
+TEST(SquareOfNinePaint, FillsOutsideTheGridAreKeptButNotDrawnAndTheDraggedLineHasZoomedWidth)
 {
     auto chart = Make(2, {0, 0, 700, 700});
     chart->m_FillCells[1] = Cell_Style{1, Colors::Blue, true};
     chart->m_FillCells[2] = Cell_Style{1, Colors::Red, false};
     chart->m_FillCells[30] = Cell_Style{1, Colors::Green, true};
+    DragLine(*chart, 1, 25, 3, Colors::Blue);
     CRecordingSurface dc = PaintOnce(*chart);
     std::vector<SurfaceOp> circles = OpsOfKind(dc, Kind::FillEllipse);
     ASSERT_EQ(circles.size(), 1u);
     EXPECT_EQ(circles[0].rect, Rect({280, 280, 420, 420}));
     EXPECT_EQ(OpsOfKind(dc, Kind::FillRect).back().rect, Rect({140, 280, 280, 420}));
+    const std::vector<SurfaceOp> lines = OpsOfKind(dc, Kind::LineTo);
+    ASSERT_EQ(lines.size(), 13u); // after the twelve grid lines
+    // 3 / 0.6f rounds to 5 in single precision (4.99... in double).
+    EXPECT_EQ(std::tie(lines[12].from, lines[12].to, lines[12].pen),
+        std::make_tuple(Point{350, 350}, Point{70, 630}, Pen{PenStyle::Solid, 5, Colors::Blue}));
     chart->SetRings(3);
     circles = OpsOfKind(PaintOnce(*chart), Kind::FillEllipse);
     ASSERT_EQ(circles.size(), 2u);
     EXPECT_EQ(circles[1].brush.color, Colors::Green);
-}
-
-TEST(SquareOfNinePaint, LineBeingDraggedJoinsCellCentresWithZoomedWidth)
-{
-    auto chart = Make(2);
-    DragLine(*chart, 1, 25, 3, Colors::Blue);
-    const std::vector<SurfaceOp> lines = OpsOfKind(PaintOnce(*chart), Kind::LineTo);
-    ASSERT_EQ(lines.size(), 13u); // after the twelve grid lines
-    // 3 / 0.6f rounds to 5 in single precision (4.99... in double).
-    EXPECT_EQ(std::tie(lines[12].from, lines[12].to, lines[12].pen),
-        std::make_tuple(Point{300, 250}, Point{60, 450}, Pen{PenStyle::Solid, 5, Colors::Blue}));
-}
-
-TEST(SquareOfNinePaint, OuterRingsSurroundTheCircleThroughTheGridCorners)
-{
-    auto chart = Make(2, {0, 0, 1000, 800});
-    chart->m_bShowCalendarRing = true;
-    chart->m_bShowDivisions = 1;
-    const CRecordingSurface dc = PaintOnce(*chart);
-    const std::vector<SurfaceOp> ellipses = OpsOfKind(dc, Kind::Ellipse);
-    ASSERT_FALSE(ellipses.empty());
-    // Grid (170, 170, 830, 630) grown by trunc(1.414 * 230 - 230) = 95, less
-    // 10; the calendar circle lies 10 outside that.
-    EXPECT_EQ(ellipses[0].rect, Rect({75, 75, 925, 725}));
-    // The divisions star reaches 0.707 of the grid's height, 325 of 460.
-    const int spoke = FirstIndex(dc.Ops(), Kind::LineTo, Colors::Red);
-    ASSERT_GE(spoke, 0);
-    EXPECT_EQ(dc.Ops()[spoke].to, Point({825, 399})); // from the centre (500, 400)
 }
 
 // Ring counts, zooms and numbers that a damaged file or view can produce.
