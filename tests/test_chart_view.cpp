@@ -7,7 +7,6 @@
 #include "ChartKinds.h"
 #include "ChartFile.h"
 #include "ChartDocument.h"
-#include "ChartHistory.h"
 #include "ChartPrinter.h"
 #include "ChartSet.h"
 #include "ChartSetJson.h"
@@ -518,24 +517,21 @@ TEST_F(ChartView, EveryStoredChangeIsOneNamedStepThatUndoesAndRedoesToTheBytes)
         {"8分", [&] { doc.FlipSwitch(DisplaySwitch::Divisions); }}, // its first paint sizes the star
         {"小数位数", [&] { doc.ChooseDecimals(0); }},
     };
+    const auto shown = [this] { return view.viewport()->repaint(), SetBytes(); };
     view.noteText = "edited";
     for (const auto& [name, change] : rows) {
         ASSERT_TRUE(dialogs.OpenFile(path));
-        view.viewport()->repaint();
-        const std::string before = SetBytes();
+        const std::string before = shown();
         change();
-        view.viewport()->repaint();
-        const std::string after = SetBytes();
+        const std::string after = shown();
         ASSERT_NE(after, before) << name;
         EXPECT_EQ(doc.UndoStack().undoText().toStdString(), name);
         doc.Undo();
-        view.viewport()->repaint();
-        EXPECT_EQ(SetBytes(), before) << name;
+        EXPECT_EQ(shown(), before) << name;
         EXPECT_FALSE(doc.UndoStack().canUndo()) << name << ": more than one step";
         EXPECT_FALSE(doc.IsModified()) << name;
         doc.Redo();
-        view.viewport()->repaint();
-        EXPECT_EQ(SetBytes(), after) << name;
+        EXPECT_EQ(shown(), after) << name;
         EXPECT_TRUE(doc.IsModified()) << name;
     }
 
