@@ -36,6 +36,7 @@
 #include <QTest>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 
@@ -350,9 +351,8 @@ TEST_F(ChartView, ExportsWriteWhatTheCommandLineAndTheCoreWrite)
 // fitted to the printable area and centred.
 TEST_F(ChartView, FitScrollingExportAndPrintCoverAllThePictureHolds)
 {
-    doc.FlipSwitch(DisplaySwitch::CalendarRing);
-    doc.FlipSwitch(DisplaySwitch::AngleRing);
-    doc.FlipSwitch(DisplaySwitch::Triangle);
+    for (const DisplaySwitch on : {DisplaySwitch::CalendarRing, DisplaySwitch::AngleRing, DisplaySwitch::Triangle})
+        doc.FlipSwitch(on);
     const auto inkOnEdge = [&](const char* edge) {
         const QImage image = view.viewport()->grab().toImage();
         const bool vertical = edge[0] == 'l' || edge[0] == 'r';
@@ -578,12 +578,9 @@ TEST_F(ChartView, FindAndTheTargetToolMarkCellsAndStoreNothing)
     view.setZoom(4.0f);
     const std::string bytes = SetBytes();
     const auto ringPixels = [this] {
-        const QImage shown = view.viewport()->grab().toImage();
-        int count = 0;
-        for (int y = 0; y < shown.height(); ++y)
-            for (int x = 0; x < shown.width(); ++x)
-                count += shown.pixelColor(x, y) == QColor(255, 140, 0);
-        return count;
+        const QImage shown = view.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const auto* first = reinterpret_cast<const QRgb*>(shown.constBits());
+        return std::count(first, first + shown.width() * shown.height(), qRgb(255, 140, 0));
     };
     EXPECT_EQ(ringPixels(), 0);
     dialogs.findQuery = CellQuery{CellQuery::By::Number, 0, 0, 441};
@@ -657,9 +654,10 @@ TEST_F(ChartView, ThePlanetRingIsTheWindowsComputedOnceAndNeverStored)
     FileSettings::StorePlanets({});
     const CityInfo beijing {"Beijing", "China", -480, 39.9, 116.4, "Asia/Shanghai"};
     const CityList cities {{{"Zurich", "Switzerland", -60, 47.38, 8.55, "Europe/Zurich"}, beijing}, 0, {}};
-    dialogs.StartPlanets(cities, Ephemeris({"/nonexistent"}));
+    const Ephemeris analytic({"/nonexistent"});
+    dialogs.StartPlanets(cities, analytic);
     const PlanetMoment moment {"2024-03-20 12:00:00", "Beijing"};
-    const Longitudes expected = AstrologyReport::ComputeSky(moment.date, &beijing, Ephemeris({"/nonexistent"})).longitudes;
+    const Longitudes expected = AstrologyReport::ComputeSky(moment.date, &beijing, analytic).longitudes;
     dialogs.SetPlanetMoment(moment);
     dialogs.FlipPlanets();
     for (int kind : {kSquareOfNine, kWheel}) {
@@ -706,7 +704,7 @@ TEST_F(ChartView, ThePlanetRingIsTheWindowsComputedOnceAndNeverStored)
     // "Now" stays the time the ring was turned on across a restart.
     FileSettings::StorePlanets({true, {"", "Beijing"}, moment.date});
     CChartDocument restarted;
-    CDocumentDialogs(restarted, view).StartPlanets(cities, Ephemeris({"/nonexistent"}));
+    CDocumentDialogs(restarted, view).StartPlanets(cities, analytic);
     EXPECT_EQ(restarted.Planets().Sky(), expected);
     EXPECT_EQ(restarted.Planets().Caption(), "Planets 2024-03-20 12:00:00, Beijing");
 }
