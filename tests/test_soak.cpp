@@ -121,10 +121,7 @@ private:
             warnings << box.text(); // the properties dialog refusing a value is no warning of the run's
         if (!button)
             button = box.button(QMessageBox::Ok);
-        if (button)
-            button->click();
-        else
-            box.reject();
+        button ? button->click() : box.reject();
     }
 
     void AnswerNote(CCommentsDlg& note)
