@@ -3,7 +3,6 @@
 // run's own.
 
 #include "BaseDraw.h"
-#include "ChartSet.h"
 #include "CommandIds.h"
 #include "FileSettings.h"
 #include "FlyoutToolButton.h"
@@ -53,15 +52,12 @@ bool Renders(const QIcon& icon, QSize size)
 // Clicks OK in the next message box once it shows, keeping its text.
 void AnswerNextBox(QString& text)
 {
-    QMetaObject::invokeMethod(
-        qApp,
-        [&text] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QVERIFY(box);
-            text = box->text();
-            box->button(QMessageBox::Ok)->click();
-        },
-        Qt::QueuedConnection);
+    QTimer::singleShot(0, qApp, [&text] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        text = box->text();
+        box->button(QMessageBox::Ok)->click();
+    });
 }
 
 } // namespace
