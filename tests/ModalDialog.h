@@ -2,9 +2,9 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QMetaObject>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -16,18 +16,15 @@
 template <typename Dialog>
 void WhenModal(std::function<void(Dialog&)> act)
 {
-    QMetaObject::invokeMethod(
-        qApp,
-        [act] {
-            auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-            if (!dialog) {
-                ADD_FAILURE() << "no modal dialog of the expected type";
-                QApplication::closeAllWindows();
-                return;
-            }
-            act(*dialog);
-        },
-        Qt::QueuedConnection);
+    QTimer::singleShot(0, qApp, [act] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            ADD_FAILURE() << "no modal dialog of the expected type";
+            QApplication::closeAllWindows();
+            return;
+        }
+        act(*dialog);
+    });
 }
 
 inline QString Text(QWidget& dialog, const char* edit) { return dialog.findChild<QLineEdit*>(edit)->text(); }

@@ -7,7 +7,6 @@
 #include "ChartKinds.h"
 #include "ChartFile.h"
 #include "ChartDocument.h"
-#include "ChartHistory.h"
 #include "ChartPrinter.h"
 #include "ChartSet.h"
 #include "ChartSetJson.h"
@@ -37,6 +36,7 @@
 #include <QTest>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 
@@ -351,9 +351,8 @@ TEST_F(ChartView, ExportsWriteWhatTheCommandLineAndTheCoreWrite)
 // fitted to the printable area and centred.
 TEST_F(ChartView, FitScrollingExportAndPrintCoverAllThePictureHolds)
 {
-    doc.FlipSwitch(DisplaySwitch::CalendarRing);
-    doc.FlipSwitch(DisplaySwitch::AngleRing);
-    doc.FlipSwitch(DisplaySwitch::Triangle);
+    for (const DisplaySwitch on : {DisplaySwitch::CalendarRing, DisplaySwitch::AngleRing, DisplaySwitch::Triangle})
+        doc.FlipSwitch(on);
     const auto inkOnEdge = [&](const char* edge) {
         const QImage image = view.viewport()->grab().toImage();
         const bool vertical = edge[0] == 'l' || edge[0] == 'r';
@@ -518,24 +517,21 @@ TEST_F(ChartView, EveryStoredChangeIsOneNamedStepThatUndoesAndRedoesToTheBytes)
         {"8分", [&] { doc.FlipSwitch(DisplaySwitch::Divisions); }}, // its first paint sizes the star
         {"小数位数", [&] { doc.ChooseDecimals(0); }},
     };
+    const auto shown = [this] { return view.viewport()->repaint(), SetBytes(); };
     view.noteText = "edited";
     for (const auto& [name, change] : rows) {
         ASSERT_TRUE(dialogs.OpenFile(path));
-        view.viewport()->repaint();
-        const std::string before = SetBytes();
+        const std::string before = shown();
         change();
-        view.viewport()->repaint();
-        const std::string after = SetBytes();
+        const std::string after = shown();
         ASSERT_NE(after, before) << name;
         EXPECT_EQ(doc.UndoStack().undoText().toStdString(), name);
         doc.Undo();
-        view.viewport()->repaint();
-        EXPECT_EQ(SetBytes(), before) << name;
+        EXPECT_EQ(shown(), before) << name;
         EXPECT_FALSE(doc.UndoStack().canUndo()) << name << ": more than one step";
         EXPECT_FALSE(doc.IsModified()) << name;
         doc.Redo();
-        view.viewport()->repaint();
-        EXPECT_EQ(SetBytes(), after) << name;
+        EXPECT_EQ(shown(), after) << name;
         EXPECT_TRUE(doc.IsModified()) << name;
     }
 
@@ -582,12 +578,9 @@ TEST_F(ChartView, FindAndTheTargetToolMarkCellsAndStoreNothing)
     view.setZoom(4.0f);
     const std::string bytes = SetBytes();
     const auto ringPixels = [this] {
-        const QImage shown = view.viewport()->grab().toImage();
-        int count = 0;
-        for (int y = 0; y < shown.height(); ++y)
-            for (int x = 0; x < shown.width(); ++x)
-                count += shown.pixelColor(x, y) == QColor(255, 140, 0);
-        return count;
+        const QImage shown = view.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const auto* first = reinterpret_cast<const QRgb*>(shown.constBits());
+        return std::count(first, first + shown.width() * shown.height(), qRgb(255, 140, 0));
     };
     EXPECT_EQ(ringPixels(), 0);
     dialogs.findQuery = CellQuery{CellQuery::By::Number, 0, 0, 441};
@@ -661,9 +654,10 @@ TEST_F(ChartView, ThePlanetRingIsTheWindowsComputedOnceAndNeverStored)
     FileSettings::StorePlanets({});
     const CityInfo beijing {"Beijing", "China", -480, 39.9, 116.4, "Asia/Shanghai"};
     const CityList cities {{{"Zurich", "Switzerland", -60, 47.38, 8.55, "Europe/Zurich"}, beijing}, 0, {}};
-    dialogs.StartPlanets(cities, Ephemeris({"/nonexistent"}));
+    const Ephemeris analytic({"/nonexistent"});
+    dialogs.StartPlanets(cities, analytic);
     const PlanetMoment moment {"2024-03-20 12:00:00", "Beijing"};
-    const Longitudes expected = AstrologyReport::ComputeSky(moment.date, &beijing, Ephemeris({"/nonexistent"})).longitudes;
+    const Longitudes expected = AstrologyReport::ComputeSky(moment.date, &beijing, analytic).longitudes;
     dialogs.SetPlanetMoment(moment);
     dialogs.FlipPlanets();
     for (int kind : {kSquareOfNine, kWheel}) {
@@ -672,11 +666,11 @@ TEST_F(ChartView, ThePlanetRingIsTheWindowsComputedOnceAndNeverStored)
         ASSERT_EQ(Chart().m_Planets, expected) << kind;
     }
     const std::string bytes = SetBytes();
-    dialogs.FlipPlanets();
-    view.viewport()->repaint();
-    EXPECT_EQ(SetBytes(), bytes);
-    dialogs.FlipPlanets();
-    view.viewport()->repaint();
+    for (int flip = 0; flip < 2; ++flip) { // off and on again
+        dialogs.FlipPlanets();
+        view.viewport()->repaint();
+        EXPECT_EQ(SetBytes(), bytes);
+    }
     EXPECT_FALSE(doc.UndoStack().canUndo());
     EXPECT_FALSE(doc.IsModified());
     EXPECT_TRUE(FileSettings::LoadPlanets().on);
@@ -710,7 +704,7 @@ TEST_F(ChartView, ThePlanetRingIsTheWindowsComputedOnceAndNeverStored)
     // "Now" stays the time the ring was turned on across a restart.
     FileSettings::StorePlanets({true, {"", "Beijing"}, moment.date});
     CChartDocument restarted;
-    CDocumentDialogs(restarted, view).StartPlanets(cities, Ephemeris({"/nonexistent"}));
+    CDocumentDialogs(restarted, view).StartPlanets(cities, analytic);
     EXPECT_EQ(restarted.Planets().Sky(), expected);
     EXPECT_EQ(restarted.Planets().Caption(), "Planets 2024-03-20 12:00:00, Beijing");
 }

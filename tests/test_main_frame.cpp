@@ -3,7 +3,6 @@
 // run's own.
 
 #include "BaseDraw.h"
-#include "ChartSet.h"
 #include "CommandIds.h"
 #include "FileSettings.h"
 #include "FlyoutToolButton.h"
@@ -44,26 +43,21 @@ namespace {
 
 bool Renders(const QIcon& icon, QSize size)
 {
-    const QImage image = icon.pixmap(size).toImage();
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qAlpha(image.pixel(x, y)) != 0)
-                return true;
-    return false;
+    const QImage alpha = icon.pixmap(size).toImage().convertToFormat(QImage::Format_Alpha8);
+    QImage blank(alpha.size(), QImage::Format_Alpha8);
+    blank.fill(0);
+    return alpha != blank;
 }
 
 // Clicks OK in the next message box once it shows, keeping its text.
 void AnswerNextBox(QString& text)
 {
-    QMetaObject::invokeMethod(
-        qApp,
-        [&text] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QVERIFY(box);
-            text = box->text();
-            box->button(QMessageBox::Ok)->click();
-        },
-        Qt::QueuedConnection);
+    QTimer::singleShot(0, qApp, [&text] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        text = box->text();
+        box->button(QMessageBox::Ok)->click();
+    });
 }
 
 } // namespace
@@ -444,24 +438,19 @@ void TestMainFrame::texts()
     auto& app = static_cast<CRotula2App&>(*qApp);
     app.UseLanguage(Language::English);
     CMainFrame frame(m_check);
-    QStringList titles;
+    QStringList shown;
     for (QAction* entry : frame.menuBar()->actions())
-        titles << entry->text().remove('&');
+        shown << entry->text().remove('&');
     const bool englishShown = frame.Action(Cmd::LanguageEnglish)->isChecked();
     const bool chineseShown = frame.Action(Cmd::LanguageChinese)->isChecked();
-    const QString languageMenu = frame.Action(Cmd::LanguageMenu)->text();
     frame.Action(Cmd::ShowTime)->trigger();
-    const QString undo = frame.Action(Cmd::EditUndo)->text();
-    const QString zoom = QString::fromStdString(frame.View()->Status().zoom);
-    QString english = buttons();
+    shown << frame.Action(Cmd::LanguageMenu)->text() << frame.Action(Cmd::EditUndo)->text()
+          << QString::fromStdString(frame.View()->Status().zoom).left(5) << buttons().remove('&');
     frame.SetSaveQuestion([] { return true; });
     app.UseLanguage(Language::Chinese);
-    QCOMPARE(titles, (QStringList {"File", "Edit", "View", "Tools", "Help"}));
+    QCOMPARE(shown, (QStringList {"File", "Edit", "View", "Tools", "Help", "语言 / Language", "Undo Show Time", "Zoom ",
+                         "OKDiscard"}));
     QVERIFY(englishShown && !chineseShown);
-    QCOMPARE(languageMenu, QString("语言 / Language"));
-    QCOMPARE(undo, QString("Undo Show Time"));
-    QVERIFY2(zoom.startsWith("Zoom "), qPrintable(zoom));
-    QCOMPARE(english.remove('&'), QString("OKDiscard"));
 
     if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_zh_CN.qm"))
         QSKIP("no Chinese translation of Qt installed");

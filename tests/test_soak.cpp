@@ -121,10 +121,7 @@ private:
             warnings << box.text(); // the properties dialog refusing a value is no warning of the run's
         if (!button)
             button = box.button(QMessageBox::Ok);
-        if (button)
-            button->click();
-        else
-            box.reject();
+        button ? button->click() : box.reject();
     }
 
     void AnswerNote(CCommentsDlg& note)
@@ -239,7 +236,14 @@ protected:
             {34, [&] { return Command(m_dice.Pick<int>(
                            {Cmd::ToolLine, Cmd::ToolArrow, Cmd::ToolTangent, Cmd::ToolCircle, Cmd::ToolSquare})); }},
             {37, [&] { return Command(m_dice.Chance(50) ? Cmd::ZoomIn : Cmd::ZoomOut); }},
-            {41, [&] { return Wheel(); }},
+            {41, [&] {
+                 const QPoint at = Somewhere();
+                 const int delta = m_dice.Pick<int>({120, -120, 60, -60, 240});
+                 const Qt::KeyboardModifiers keys = m_dice.Chance(75) ? Qt::ControlModifier : Qt::NoModifier;
+                 QWheelEvent wheel(at, Viewport().mapToGlobal(at), {}, {0, delta}, m_buttons, keys, {}, false);
+                 QCoreApplication::sendEvent(&Viewport(), &wheel);
+                 return "wheel " + std::to_string(delta) + (keys ? " with Ctrl" : "");
+             }},
             {43, [&] { // a swatch, or the custom colour after them
                  const int index = m_dice.Below(CPaletteToolBar::SwatchCount + 1);
                  CPaletteToolBar& bar = *m_frame->Palette();
@@ -247,9 +251,20 @@ protected:
                  return "palette " + std::to_string(index);
              }},
             {58, [&] { return Press(m_dice.Chance(85) ? Qt::LeftButton : Qt::RightButton); }},
-            {76, [&] { return Move(); }},
+            {76, [&] {
+                 m_at = m_dice.Chance(30) ? m_at + QPoint(m_dice.Below(41) - 20, m_dice.Below(41) - 20) : Somewhere();
+                 return Mouse(QEvent::MouseMove, m_at, Qt::NoButton);
+             }},
             {88, [&] { return Release(); }},
-            {92, [&] { return DoubleClick(); }},
+            {92, [&] { // as the window system delivers one: the second press arrives as the double click
+                 m_at = Somewhere();
+                 Press(Qt::LeftButton);
+                 Release();
+                 m_buttons |= Qt::LeftButton;
+                 const std::string what = Mouse(QEvent::MouseButtonDblClick, m_at, Qt::LeftButton);
+                 Release();
+                 return "double click, " + what;
+             }},
             // As when input pauses, with one more paint as when another window uncovers this one.
             {97, [&] {
                  Viewport().update();
@@ -313,34 +328,6 @@ protected:
     {
         m_buttons &= ~button;
         return Mouse(QEvent::MouseButtonRelease, m_at, button);
-    }
-
-    std::string Move()
-    {
-        m_at = m_dice.Chance(30) ? m_at + QPoint(m_dice.Below(41) - 20, m_dice.Below(41) - 20) : Somewhere();
-        return Mouse(QEvent::MouseMove, m_at, Qt::NoButton);
-    }
-
-    // As the window system delivers one: the second press arrives as the double click.
-    std::string DoubleClick()
-    {
-        m_at = Somewhere();
-        Press(Qt::LeftButton);
-        Release();
-        m_buttons |= Qt::LeftButton;
-        const std::string what = Mouse(QEvent::MouseButtonDblClick, m_at, Qt::LeftButton);
-        Release();
-        return "double click, " + what;
-    }
-
-    std::string Wheel()
-    {
-        const QPoint at = Somewhere();
-        const int delta = m_dice.Pick<int>({120, -120, 60, -60, 240});
-        const Qt::KeyboardModifiers keys = m_dice.Chance(75) ? Qt::ControlModifier : Qt::NoModifier;
-        QWheelEvent event(at, Viewport().mapToGlobal(at), {}, {0, delta}, m_buttons, keys, Qt::NoScrollPhase, false);
-        QCoreApplication::sendEvent(&Viewport(), &event);
-        return "wheel " + std::to_string(delta) + (keys ? " with Ctrl" : "");
     }
 
     void ExpectConsistent(const std::string& after)
