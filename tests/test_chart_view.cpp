@@ -569,6 +569,26 @@ TEST(ChartDocument, EditsRecordTheirOwnStepsAndSayWhatChanged)
     EXPECT_EQ(modified.count(), 2);
 }
 
+// What a paint would settle (the overlays' radii, a star shown for the first
+// time) is settled without one: a set never shown saves as a shown one.
+TEST_F(ChartView, ASetNeverShownSavesAsAShownOne)
+{
+    CChartDocument unseen;
+    unseen.SetViewGeometry(view.CanvasSize(), view.ChartRect());
+    for (CChartDocument* d : {&doc, &unseen}) {
+        for (const int kind : {kSquareOfNine, kHexagon}) {
+            d->SwitchKind(kind);
+            d->Chart().m_tStartTime = 0;
+            d->Chart().m_fZoom = 1;
+        }
+        d->FlipSwitch(DisplaySwitch::Divisions);
+    }
+    view.viewport()->repaint();
+    ASSERT_TRUE(unseen.Save(TempPath("unseen.rtl")).Ok() && doc.Save(TempPath("shown.rtl")).Ok());
+    EXPECT_NE(Chart().m_fDivisionsRadius, 0.0f);
+    EXPECT_EQ(Bytes("unseen.rtl"), Bytes("shown.rtl"));
+}
+
 } // namespace
 
 // Found cells, pivots and targets are marks of the window only: no file
