@@ -11,7 +11,9 @@ PACKAGES=(
   libgl-dev
   nlohmann-json3-dev libboost-serialization-dev
   libtinyxml2-dev libhowardhinnant-date-dev tzdata libswe-dev swe-basic-data
+  libsqlite3-dev libsqlitecpp-dev
   libgtest-dev libgmock-dev libbenchmark-dev python3-icalendar
+  python3-pandas
   clang libclang-rt-14-dev
   fonts-noto-cjk fonts-dejavu-core
   xvfb xauth
