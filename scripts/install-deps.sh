@@ -13,7 +13,7 @@ PACKAGES=(
   libtinyxml2-dev libhowardhinnant-date-dev tzdata libswe-dev swe-basic-data
   libsqlite3-dev libsqlitecpp-dev
   libgtest-dev libgmock-dev libbenchmark-dev python3-icalendar
-  python3-pandas
+  python3-pandas # only the import benchmark, which measures against it
   clang libclang-rt-14-dev
   fonts-noto-cjk fonts-dejavu-core
   xvfb xauth
