@@ -52,7 +52,7 @@ std::vector<Line> NonBlankLines(std::string_view text)
         pos = end + 1;
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
-        if (line.find_first_not_of(" \t") != std::string_view::npos)
+        if (!line.empty() && (line.front() > ' ' || line.find_first_not_of(" \t") != std::string_view::npos))
             lines.push_back({line, number});
     }
     return lines;
@@ -69,13 +69,10 @@ std::string Quoted(std::string_view text)
 std::optional<double> Number(std::string_view text, bool decimalComma)
 {
     double value = 0;
-    const bool plain = !text.empty() && text.front() != '+' && text.find(',') == std::string_view::npos &&
-                       (!decimalComma || text.find(' ') == std::string_view::npos);
-    if (plain) {
+    if (!decimalComma) {
         const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
         if (ec == std::errc() && end == text.data() + text.size())
             return value;
-        return std::nullopt;
     }
     char buffer[64];
     std::size_t n = 0;
@@ -131,6 +128,8 @@ public:
 
     Result<Contents> Run()
     {
+        if (const std::string bad = CheckOptions(m_options); !bad.empty())
+            return Failure {bad};
         if (m_lines.empty())
             return Failure {m_name + ": no bars"};
         if (auto failure = FindLayout())
@@ -139,10 +138,7 @@ public:
             return Failure {m_name + ": no bars"};
         if (auto failure = FindDateForm())
             return *failure;
-        const Result<CBarZone> zone = CBarZone::Find(m_options.zone);
-        if (!zone.Ok())
-            return Failure {zone.Message()};
-        m_zone = zone.Value();
+        m_zone = CBarZone::Find(m_options.zone).Value();
         if (auto failure = ReadRows())
             return *failure;
         Order();
@@ -229,8 +225,6 @@ private:
     {
         if (!m_options.dateFormat.empty()) {
             m_form = BarDates::FindForm(m_options.dateFormat);
-            if (!m_form)
-                return Failure {"unknown date format \"" + m_options.dateFormat + "\"" + FormNames()};
             return std::nullopt;
         }
         for (std::size_t i = m_first; i < m_end && !m_form; ++i) {
@@ -267,14 +261,6 @@ private:
         return std::nullopt;
     }
 
-    static std::string FormNames()
-    {
-        std::string names;
-        for (const BarDates::Form& form : BarDates::Forms())
-            names += (names.empty() ? "; one of " : ", ") + std::string(form.name);
-        return names;
-    }
-
     std::optional<Failure> ReadRows()
     {
         m_bars.reserve(m_end - m_first);
@@ -307,8 +293,7 @@ private:
             return fault;
         double* prices[] = {&bar.open, &bar.high, &bar.low, &bar.close};
         for (int c = Column::Open; c <= Column::Close; ++c) {
-            // A close-only file is bars whose open, high and low are the close.
-            const Column column = Has(static_cast<Column>(c)) ? static_cast<Column>(c) : Column::Close;
+            const Column column = PriceSource(static_cast<Column>(c));
             const auto price = Number(Field(column), m_decimalComma);
             if (!price)
                 return Fault {0, Col(column) + 1, "unreadable number", Field(column)};
@@ -354,7 +339,7 @@ private:
     std::optional<Fault> Check(const Bar& bar) const
     {
         if (bar.high < bar.low)
-            return Fault {0, Col(Column::High) + 1, "high below low", Field(Column::High)};
+            return Fault {0, Col(PriceSource(Column::High)) + 1, "high below low", Field(PriceSource(Column::High))};
         for (Column c : {Column::Open, Column::Close}) {
             const double price = c == Column::Open ? bar.open : bar.close;
             if (Has(c) && (price > bar.high || price < bar.low))
@@ -420,6 +405,9 @@ private:
 
     int Col(Column c) const { return (*m_columns)[c]; }
     bool Has(Column c) const { return (*m_columns)[c] >= 0; }
+    // The column a price is read from: its own, else the close, as in a
+    // close-only file, whose bars' open, high and low are the close.
+    Column PriceSource(Column c) const { return Has(c) ? c : Column::Close; }
     bool HasField(Column c) const { return m_fields.size() > static_cast<std::size_t>(Col(c)); }
     std::string_view Field(Column c) const { return m_fields[static_cast<std::size_t>(Col(c))]; }
 
@@ -443,6 +431,18 @@ private:
 };
 
 } // namespace
+
+std::string CheckOptions(const Options& options)
+{
+    if (!options.dateFormat.empty() && !BarDates::FindForm(options.dateFormat)) {
+        std::string names;
+        for (const BarDates::Form& form : BarDates::Forms())
+            names += (names.empty() ? "" : ", ") + std::string(form.name);
+        return "unknown date format \"" + options.dateFormat + "\"; one of " + names;
+    }
+    const Result<CBarZone> zone = CBarZone::Find(options.zone);
+    return zone.Ok() ? std::string() : zone.Message();
+}
 
 Result<Contents> Parse(const std::string& text, const std::string& name, const Options& options)
 {

@@ -24,6 +24,8 @@ std::string_view Trim(std::string_view text)
 
 std::string_view Unquote(std::string_view field)
 {
+    if (field.empty() || (!IsBlank(field.front()) && !IsBlank(field.back()) && field.front() != '"'))
+        return field;
     field = Trim(field);
     if (field.size() >= 2 && field.front() == '"' && field.back() == '"')
         field = Trim(field.substr(1, field.size() - 2));
@@ -99,7 +101,9 @@ void Split(std::string_view line, char delimiter, std::vector<std::string_view>&
             while (end < line.size() && (quoted || line[end] != delimiter))
                 quoted ^= line[end++] == '"';
         } else {
-            end = std::min(line.find(delimiter, start), line.size());
+            // Fields are short: a plain loop beats a library search here.
+            while (end < line.size() && line[end] != delimiter)
+                ++end;
         }
         fields.push_back(Unquote(line.substr(start, end - start)));
         if (end == line.size())

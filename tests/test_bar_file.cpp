@@ -158,6 +158,9 @@ TEST(BarFile, BadRowsAreNamedOrSkippedByCause)
         EXPECT_EQ(skipped.skipped, (std::map<std::string, long long> {{cause, duplicate ? 2 : 1}}));
         EXPECT_EQ(skipped.series.bars.size(), duplicate ? 1u : 2u);
     }
+    // Without a high column the close stands for the high.
+    EXPECT_EQ(BarFile::Parse("Date,Low,Close\n2024-01-02,12,11\n", "p.csv", {}).Message(),
+              "p.csv, line 2, column 3: high below low: \"11\"");
 }
 
 TEST(BarFile, WhatTheFileCannotTellIsAskedFor)
@@ -174,6 +177,7 @@ TEST(BarFile, WhatTheFileCannotTellIsAskedFor)
               "unknown date format \"YYYY/DD\"; one of YYYY-MM-DD, YYYYMMDD, DD.MM.YYYY, MM/DD/YYYY, DD/MM/YYYY, "
               "unix, unix-ms");
     EXPECT_EQ(message("Date,Close\n2024-01-02,11\n", {"", "Mars/Olympus", false}), "unknown time zone \"Mars/Olympus\"");
+    EXPECT_EQ(BarFile::CheckOptions({"dd/mm/yyyy", "Europe/Paris", false}), "");
     EXPECT_EQ(message(""), "p.csv: no bars");
     EXPECT_EQ(message("Date,Close\n"), "p.csv: no bars");
     EXPECT_EQ(message("hello world\n"), "p.csv, line 1: neither a header nor a row of bars: \"hello world\"");
