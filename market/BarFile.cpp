@@ -182,16 +182,21 @@ private:
         if (!delimiter)
             return Failure {m_name + ": no delimited fields (comma, semicolon, tab, bar or blanks)"};
         m_delimiter = *delimiter;
-        for (std::size_t i = 0; i < m_lines.size() && i < kTitleLines && !m_columns; ++i) {
-            BarLayout::Split(m_lines[i].text, m_delimiter, m_fields);
-            if ((m_columns = BarLayout::FromHeader(m_fields)))
-                m_first = i + 1;
-            else if ((m_columns = BarLayout::FromRow(m_fields, IsDate)))
-                m_first = i;
+        std::size_t top = 0; // the header or first row
+        for (; top < m_lines.size() && top < kTitleLines; ++top) {
+            BarLayout::Split(m_lines[top].text, m_delimiter, m_fields);
+            if ((m_columns = BarLayout::FromHeader(m_fields))) {
+                m_first = top + 1;
+                break;
+            }
+            if ((m_columns = BarLayout::FromRow(m_fields, IsDate))) {
+                m_first = top;
+                break;
+            }
         }
         if (!m_columns)
             return Fail({m_lines[0].number, 0, "neither a header nor a row of bars", m_lines[0].text});
-        if (m_first > 0 && m_lines[0].number < m_lines[m_first - 1].number)
+        if (top > 0)
             ReadTitle(m_lines[0].text, m_contents);
         m_needed = BarLayout::FieldsNeeded(*m_columns);
         m_end = m_lines.size();

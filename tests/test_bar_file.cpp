@@ -86,8 +86,9 @@ TEST(BarFile, EveryLayoutDateFormEncodingAndOrderGivesTheSameBars)
         {"headerless ticker, YYYYMMDD, OHLCV", "ABC,20240102,10,12,9,11,500\nABC,20240103,11,13,10,12,600\n", kPlainBars},
         {"headerless blanks, YYYY/MM/DD, OHLC", "2024/1/2   10 12 9 11\n2024/01/03\t11 13 10 12\n", noVolume},
         {"headerless date and close", "2024.01.03,12\n2024.01.02,11\n", closes},
-        {"Unix seconds in the instrument's zone", "time,open,high,low,close\n1704186000,10,12,9,11\n",
-         {B(kJan2 + 4 * 3600, 10, 12, 9, 11)}, {"", "America/New_York", false}},
+        {"Unix seconds in the instrument's zone, winter and summer",
+         "time,open,high,low,close\n1704186000,10,12,9,11\n1719921600,10,12,9,11\n",
+         {B(kJan2 + 4 * 3600, 10, 12, 9, 11), B(19906 * kDay + 8 * 3600, 10, 12, 9, 11)}, {"", "America/New_York", false}},
         {"Unix seconds in the computer's zone (Shanghai)", "time,close\n1704186000,11\n",
          {B(kJan2 + 17 * 3600, 11, 11, 11, 11)}},
         {"Unix milliseconds", "time,close\n1704186000000,11\n", {B(kJan2 + 9 * 3600, 11, 11, 11, 11)}, {"", "UTC", false}},
@@ -127,6 +128,7 @@ TEST(BarFile, ChineseSoftwareFileInGbkWithTitleAndSourceLines)
     EXPECT_EQ(contents.name, "浦发银行");
     EXPECT_TRUE(Parse("Date,Time,Close\n2024-01-02,09:30,1\n").series.intraday);
     EXPECT_EQ(Parse("ABC,20240102,10,12,9,11,500\n").symbol, "ABC");
+    EXPECT_EQ(Parse("XYZ Holdings daily\n2024-01-02,11\n").name, "Holdings");
 }
 
 TEST(BarFile, BadRowsAreNamedOrSkippedByCause)
@@ -158,6 +160,8 @@ TEST(BarFile, BadRowsAreNamedOrSkippedByCause)
         EXPECT_EQ(skipped.skipped, (std::map<std::string, long long> {{cause, duplicate ? 2 : 1}}));
         EXPECT_EQ(skipped.series.bars.size(), duplicate ? 1u : 2u);
     }
+    EXPECT_EQ(BarFile::Parse("Date Time Close\n2024-01-02 25:00 11\n", "p.csv", {}).Message(),
+              "p.csv, line 2, column 2: unreadable time: \"25:00\"");
     // Without a high column the close stands for the high.
     EXPECT_EQ(BarFile::Parse("Date,Low,Close\n2024-01-02,12,11\n", "p.csv", {}).Message(),
               "p.csv, line 2, column 3: high below low: \"11\"");
