@@ -237,8 +237,11 @@ private:
             if (HasField(Column::Date))
                 m_form = BarDates::Detect(Field(Column::Date));
         }
-        if (!m_form)
-            return Fail({m_lines[m_first].number, Col(Column::Date) + 1, "unreadable date", m_lines[m_first].text});
+        if (!m_form) {
+            BarLayout::Split(m_lines[m_first].text, m_delimiter, m_fields);
+            const std::string_view text = HasField(Column::Date) ? Field(Column::Date) : m_lines[m_first].text;
+            return Fail({m_lines[m_first].number, Col(Column::Date) + 1, "unreadable date", text});
+        }
         if (m_form->read != BarDates::FindForm("MM/DD/YYYY")->read &&
             m_form->read != BarDates::FindForm("DD/MM/YYYY")->read)
             return std::nullopt;

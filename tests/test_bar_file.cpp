@@ -184,6 +184,7 @@ TEST(BarFile, WhatTheFileCannotTellIsAskedFor)
     EXPECT_EQ(BarFile::CheckOptions({"dd/mm/yyyy", "Europe/Paris", false}), "");
     EXPECT_EQ(message(""), "p.csv: no bars");
     EXPECT_EQ(message("Date,Close\n"), "p.csv: no bars");
+    EXPECT_EQ(message("Date,Close\n2024-13-02,11\n"), "p.csv, line 2, column 1: unreadable date: \"2024-13-02\"");
     EXPECT_EQ(message("hello world\n"), "p.csv, line 1: neither a header nor a row of bars: \"hello world\"");
 }
 
