@@ -2,24 +2,51 @@
 
 #include "CalendarDay.h"
 
-#include <cstdio>
+#include <algorithm>
+#include <charconv>
 #include <regex>
 
 namespace BarTime {
 
-std::string Text(std::int64_t time, bool intraday)
+namespace {
+
+// value as width digits, zeros in front.
+void AppendDigits(std::string& text, std::int64_t value, int width)
+{
+    char digits[24];
+    char* const end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    if (value >= 0)
+        text.append(static_cast<std::size_t>(std::max<std::ptrdiff_t>(0, width - (end - digits))), '0');
+    text.append(digits, end);
+}
+
+} // namespace
+
+void Append(std::string& text, std::int64_t time, bool intraday)
 {
     // Floor division, so that times before 1970 fall on their own day.
     const std::int64_t days = time / kSecondsPerDay - (time % kSecondsPerDay < 0 ? 1 : 0);
     const std::int64_t second = time - days * kSecondsPerDay;
     const CalendarDay day = DayOfNumber(days);
-    char text[48];
-    if (intraday)
-        std::snprintf(text, sizeof text, "%04lld-%02d-%02dT%02d:%02d:%02d", static_cast<long long>(day.year),
-                      day.month, day.day, static_cast<int>(second / 3600), static_cast<int>(second / 60 % 60),
-                      static_cast<int>(second % 60));
-    else
-        std::snprintf(text, sizeof text, "%04lld-%02d-%02d", static_cast<long long>(day.year), day.month, day.day);
+    AppendDigits(text, day.year, 4);
+    text += '-';
+    AppendDigits(text, day.month, 2);
+    text += '-';
+    AppendDigits(text, day.day, 2);
+    if (!intraday)
+        return;
+    text += 'T';
+    AppendDigits(text, second / 3600, 2);
+    text += ':';
+    AppendDigits(text, second / 60 % 60, 2);
+    text += ':';
+    AppendDigits(text, second % 60, 2);
+}
+
+std::string Text(std::int64_t time, bool intraday)
+{
+    std::string text;
+    Append(text, time, intraday);
     return text;
 }
 

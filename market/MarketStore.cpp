@@ -137,14 +137,25 @@ void BindOptional(SQLite::Statement& statement, int index, const std::optional<d
         statement.bind(index);
 }
 
-std::optional<double> OptionalColumn(const SQLite::Column& column)
+// A bar of a row of time, open, high, low, close, volume and open interest,
+// read from SQLite's own statement: a history of millions of bars is read
+// without a column object for each value.
+Bar BarOf(sqlite3_stmt* row)
 {
-    return column.isNull() ? std::nullopt : std::optional<double>(column.getDouble());
+    const auto optional = [row](int column) {
+        return sqlite3_column_type(row, column) == SQLITE_NULL ? std::nullopt
+                                                               : std::optional<double>(sqlite3_column_double(row, column));
+    };
+    return {sqlite3_column_int64(row, 0), sqlite3_column_double(row, 1), sqlite3_column_double(row, 2),
+            sqlite3_column_double(row, 3), sqlite3_column_double(row, 4), optional(5), optional(6)};
 }
 
+// An instrument with its first and last bar and their count, each found on
+// the bars' key rather than by grouping every bar of the store.
 const char kInstrumentColumns[] =
-    "SELECT i.symbol, i.name, i.zone, i.source_file, i.imported, i.intraday, min(b.time), max(b.time), "
-    "count(b.time) FROM instruments i LEFT JOIN bars b ON b.instrument = i.id ";
+    "SELECT i.symbol, i.name, i.zone, i.source_file, i.imported, i.intraday, "
+    "(SELECT min(time) FROM bars WHERE instrument = i.id), (SELECT max(time) FROM bars WHERE instrument = i.id), "
+    "(SELECT count(*) FROM bars WHERE instrument = i.id) FROM instruments i ";
 
 CMarketStore::Instrument InstrumentOf(SQLite::Statement& row)
 {
@@ -169,7 +180,9 @@ struct CMarketStore::Impl {
 
     Impl(const std::string& p, std::chrono::milliseconds busyWait)
         : path(p)
-        , db(p, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE, static_cast<int>(busyWait.count()))
+        // One thread uses a store, so SQLite's locks around each call are spared.
+        , db(p, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE | SQLite::OPEN_NOMUTEX,
+             static_cast<int>(busyWait.count()))
     {
     }
 
@@ -205,7 +218,7 @@ struct CMarketStore::Impl {
 
     std::optional<Instrument> FindInstrument(const std::string& symbol) const
     {
-        SQLite::Statement query(db, std::string(kInstrumentColumns) + "WHERE i.symbol = ? GROUP BY i.id");
+        SQLite::Statement query(db, std::string(kInstrumentColumns) + "WHERE i.symbol = ?");
         query.bind(1, symbol);
         return query.executeStep() ? std::optional<Instrument>(InstrumentOf(query)) : std::nullopt;
     }
@@ -239,6 +252,33 @@ struct CMarketStore::Impl {
         upsert.bind(6, intraday ? 1 : 0);
         upsert.exec();
         return *InstrumentId(i.symbol);
+    }
+
+    // Appends the bars of symbol from..to to bars, through SQLite's own
+    // statement: a history of millions of bars is read without a column
+    // object for each value.
+    void ReadBars(const std::string& symbol, std::int64_t from, std::int64_t to, std::vector<Bar>& bars) const
+    {
+        sqlite3_stmt* prepared = nullptr;
+        Check(sqlite3_prepare_v2(db.getHandle(),
+            "SELECT b.time, b.open, b.high, b.low, b.close, b.volume, b.open_interest FROM bars b "
+            "JOIN instruments i ON b.instrument = i.id WHERE i.symbol = ? AND b.time BETWEEN ? AND ? "
+            "ORDER BY b.time", -1, &prepared, nullptr));
+        const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> query(prepared, sqlite3_finalize);
+        Check(sqlite3_bind_text(prepared, 1, symbol.data(), static_cast<int>(symbol.size()), SQLITE_STATIC));
+        Check(sqlite3_bind_int64(prepared, 2, from));
+        Check(sqlite3_bind_int64(prepared, 3, to));
+        int step = SQLITE_ROW;
+        while ((step = sqlite3_step(prepared)) == SQLITE_ROW)
+            bars.push_back(BarOf(prepared));
+        if (step != SQLITE_DONE)
+            Check(step);
+    }
+
+    void Check(int code) const
+    {
+        if (code != SQLITE_OK)
+            throw SQLite::Exception(db.getHandle(), code);
     }
 
     // Writes the bars, each a new one or one replacing a bar that differs;
@@ -332,7 +372,7 @@ Result<CMarketStore::Merged> CMarketStore::Import(const Instrument& instrument, 
 Result<std::vector<CMarketStore::Instrument>> CMarketStore::Instruments() const
 {
     try {
-        SQLite::Statement query(m_impl->db, std::string(kInstrumentColumns) + "GROUP BY i.id ORDER BY i.symbol");
+        SQLite::Statement query(m_impl->db, std::string(kInstrumentColumns) + "ORDER BY i.symbol");
         std::vector<Instrument> instruments;
         while (query.executeStep())
             instruments.push_back(InstrumentOf(query));
@@ -358,21 +398,10 @@ Result<BarSeries> CMarketStore::Bars(const std::string& symbol, std::optional<st
         const std::optional<Instrument> instrument = m_impl->FindInstrument(symbol);
         if (!instrument)
             return Failure{m_impl->path + ": no symbol " + symbol + " in the market store"};
-        SQLite::Statement query(m_impl->db,
-            "SELECT b.time, b.open, b.high, b.low, b.close, b.volume, b.open_interest FROM bars b "
-            "JOIN instruments i ON b.instrument = i.id WHERE i.symbol = ? AND b.time BETWEEN ? AND ? "
-            "ORDER BY b.time");
-        query.bind(1, symbol);
-        query.bind(2, static_cast<std::int64_t>(from.value_or(INT64_MIN)));
-        query.bind(3, static_cast<std::int64_t>(to.value_or(INT64_MAX)));
         BarSeries series;
         series.intraday = instrument->intraday;
         series.bars.reserve(static_cast<std::size_t>(instrument->bars));
-        while (query.executeStep())
-            series.bars.push_back({query.getColumn(0).getInt64(), query.getColumn(1).getDouble(),
-                                   query.getColumn(2).getDouble(), query.getColumn(3).getDouble(),
-                                   query.getColumn(4).getDouble(), OptionalColumn(query.getColumn(5)),
-                                   OptionalColumn(query.getColumn(6))});
+        m_impl->ReadBars(symbol, from.value_or(INT64_MIN), to.value_or(INT64_MAX), series.bars);
         return series;
     } catch (const SQLite::Exception& e) {
         return StoreFailure(m_impl->path, e);
