@@ -51,7 +51,8 @@ protected:
 const char kDaily[] = "Date,Open,High,Low,Close,Volume\n"
                       "2024-01-02,10,11,9,10.5,1000\n"
                       "2024-01-03,10.5,12,10,11.25,\n"
-                      "2024-01-04,11,11.5,10.1,11.1,900\n";
+                      "2024-01-04,11,11.5,10.1,11.1,900\n"
+                      "2024-01-05,-0.05,0.1,-0.2,0.05,100000\n";
 
 } // namespace
 
@@ -59,7 +60,7 @@ TEST_F(MarketCommandsTest, ImportedBarsReadBackAsJsonAndCsvThenGo)
 {
     const QString file = Write("ES.csv", kDaily);
     // The symbol is the file's name; a second import of the same bars changes none.
-    EXPECT_EQ(Run({"import", file}).out, R"({"symbol":"ES","added":3,"replaced":0,"skipped":0,"skipped_by_cause":{}})"
+    EXPECT_EQ(Run({"import", file}).out, R"({"symbol":"ES","added":4,"replaced":0,"skipped":0,"skipped_by_cause":{}})"
                                          "\n");
     EXPECT_EQ(Run({"import", file, "--format", "csv", "--name", "E-mini"}).out,
               "\xEF\xBB\xBFsymbol,added,replaced,skipped,skipped_by_cause\r\nES,0,0,0,\r\n");
@@ -69,8 +70,8 @@ TEST_F(MarketCommandsTest, ImportedBarsReadBackAsJsonAndCsvThenGo)
     EXPECT_EQ(symbols[0]["symbol"], "ES");
     EXPECT_EQ(symbols[0]["name"], "E-mini");
     EXPECT_EQ(symbols[0]["first"], "2024-01-02");
-    EXPECT_EQ(symbols[0]["last"], "2024-01-04");
-    EXPECT_EQ(symbols[0]["bars"], 3);
+    EXPECT_EQ(symbols[0]["last"], "2024-01-05");
+    EXPECT_EQ(symbols[0]["bars"], 4);
     EXPECT_EQ(symbols[0]["source_file"], file.toStdString());
 
     EXPECT_EQ(nlohmann::json::parse(Run({"bars", "ES", "--from", "2024-01-03", "--to", "2024-01-03"}).out),
@@ -78,9 +79,10 @@ TEST_F(MarketCommandsTest, ImportedBarsReadBackAsJsonAndCsvThenGo)
                                          "volume":null,"open_interest":null}])"));
     EXPECT_EQ(Run({"bars", "ES", "--format", "csv", "--from", "2024-01-03T00:00"}).out,
               "\xEF\xBB\xBFtime,open,high,low,close,volume,open_interest\r\n"
-              "2024-01-03,10.5,12,10,11.25,,\r\n2024-01-04,11,11.5,10.1,11.1,900,\r\n");
+              "2024-01-03,10.5,12,10,11.25,,\r\n2024-01-04,11,11.5,10.1,11.1,900,\r\n"
+              "2024-01-05,-0.05,0.1,-0.2,0.05,100000,\r\n");
 
-    EXPECT_EQ(Run({"remove", "ES"}).out, "{\"symbol\":\"ES\",\"bars\":3}\n");
+    EXPECT_EQ(Run({"remove", "ES"}).out, "{\"symbol\":\"ES\",\"bars\":4}\n");
     EXPECT_EQ(Run({"symbols"}).out, "[]\n");
 }
 
