@@ -10,7 +10,6 @@
 #include <QCommandLineParser>
 
 #include <nlohmann/json.hpp>
-#include <unistd.h>
 
 #include <algorithm>
 #include <charconv>
@@ -125,7 +124,7 @@ void AppendCsvRow(std::string& text, const Bar& bar, bool intraday)
     text += CellTable::kRowEnd;
 }
 
-// A value that may be absent: null in JSON, an empty field in CSV.
+// A value that may be absent, null when it is.
 ordered_json JsonOf(const std::optional<double>& value) { return value ? ordered_json(*value) : ordered_json(); }
 
 // Rows of objects with the same keys: a JSON array, or CSV headed by the keys.
