@@ -10,6 +10,7 @@
 #include "CliOptions.h"
 #include "DateCommands.h"
 #include "EchoText.h"
+#include "MarketCommands.h"
 #include "PivotCommands.h"
 #include "Version.h"
 
@@ -65,7 +66,14 @@ const char* const kDescription =
     "  astro --date TEXT (--city NAME [--cities FILE] | --bias MIN --lat DEG --lon DEG)\n"
     "                      print the astrology report for a date, time and place\n"
     "  cities [--cities FILE]\n"
-    "                      print the city list: name, country, bias, latitude, longitude\n\n"
+    "                      print the city list: name, country, bias, latitude, longitude\n"
+    "  import FILE [--symbol S] [--name N] [--date-format F] [--zone Z] [--skip-bad] [--dry-run]\n"
+    "                      read a file of daily or intraday bars into the market store\n"
+    "  symbols             print the instruments of the market store\n"
+    "  bars S [--from D] [--to D]\n"
+    "                      print the bars of symbol S\n"
+    "  remove S            remove symbol S and its bars from the market store\n"
+    "import, symbols, bars and remove take --store FILE and --format json|csv; each has --help.\n\n"
     "render, cells, hit, trace, find and targets draw the chart of --kind from --file FILE.rtl when given.\n"
     "Put negative numbers after --, as in: quadrix-cli hit -- -100 40";
 
@@ -304,12 +312,14 @@ int Run(int argc, char* argv[])
         return RunAstroCommand(words.mid(1), std::cout, std::cerr);
     if (words.size() > 1 && words[1] == "cities")
         return RunCitiesCommand(words.mid(1), std::cout, std::cerr);
+    if (words.size() > 1 && MarketCommands::Handles(words[1]))
+        return MarketCommands::Run(words.mid(1), std::cout, std::cerr);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(kDescription);
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument("command", "render, cells, hit, find, targets, trace, dump, write, date, easter, degree, span, end, start, astro or cities.");
+    parser.addPositionalArgument("command", "render, cells, hit, find, targets, trace, dump, write, date, easter, degree, span, end, start, astro, cities, import, symbols, bars or remove.");
     parser.addOption({"out", "Picture file to write (render).", "FILE"});
     parser.addOption({"format", "What cells prints: json or csv; targets also ics (default json).", "FORMAT"});
     parser.addOption({"now", "The clock for date, span, end and start: YYYY-MM-DD HH:MM:SS (default: the computer's).", "TIME"});
