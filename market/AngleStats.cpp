@@ -102,9 +102,11 @@ double HarmonicDistance(double a, double b, double harmonic)
 
 double BinomialUpperTail(long long n, long long k, double p)
 {
+    if (k <= 0)
+        return 1.0;
     if (std::isnan(p))
         return kNaN;
-    if (k <= 0 || p >= 1.0)
+    if (p >= 1.0)
         return 1.0;
     if (k > n || p <= 0.0)
         return 0.0;

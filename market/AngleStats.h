@@ -56,7 +56,8 @@ struct AngleStats {
 Result<AngleStats> MeasureAngles(const BarSeries& series, const std::vector<Swing>& swings, CSwingCells& cells,
                                  const AngleStatsOptions& options);
 
-// Distance in degrees from angle a - b to the nearest multiple of harmonic.
+// Distance in degrees from angle a - b to the nearest multiple of harmonic,
+// a whole part of 360.
 double HarmonicDistance(double a, double b, double harmonic);
 
 // P(X >= k) for X binomial with n trials of probability p, summed in log

@@ -92,7 +92,10 @@ std::optional<double> CSwingCells::Angle(const std::optional<int>& cell)
     const auto known = m_angles.find(*cell);
     if (known != m_angles.end())
         return known->second;
-    const double angle = FactsOfCell(m_chart, m_kind, *cell).angle;
+    // The centre cell lies at no angle about itself.
+    const CellFacts facts = FactsOfCell(m_chart, m_kind, *cell);
+    const std::optional<double> angle =
+        facts.centre == m_chart.ChartRect().Center() ? std::nullopt : std::optional<double>(facts.angle);
     m_angles.emplace(*cell, angle);
     return angle;
 }

@@ -15,7 +15,8 @@ struct ChartKind;
 // Where a swing stands on a chart: the cell of its price and the first cell
 // of its day, each with its angle about the chart's centre. Any of them may
 // be missing: a price beyond the chart's prices, a day off its calendar, a
-// kind whose cells stand at no angles (the master chart).
+// kind whose cells stand at no angles (the master chart), the centre cell's
+// angle.
 struct SwingCell {
     std::optional<int> priceCell;
     std::optional<double> priceAngle;
@@ -46,7 +47,7 @@ private:
     const ChartKind& m_kind;
     bool m_hasAngles;
     std::unordered_map<std::int64_t, std::optional<int>> m_dayCells;
-    std::unordered_map<int, double> m_angles;
+    std::unordered_map<int, std::optional<double>> m_angles;
 };
 
 // The calendar day of a bar time, civil seconds from 1970-01-01 (see Bar).

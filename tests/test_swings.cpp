@@ -79,6 +79,8 @@ TEST(Swings, ZigZagFirstSwingWhenBothWaysHoldOnClosesAndNone)
               (std::vector<Point>{{0, L, 95, true}, {2, H, 120, false}}));
     EXPECT_TRUE(FindSwings(Series({{100, 99}, {101, 98}}), ByPercent(10)).empty());
     EXPECT_TRUE(FindSwings(BarSeries{}, ByPercent(10)).empty());
+    // Below zero 10% of -10 is 1 either way: a move of 0.2 is no swing.
+    EXPECT_TRUE(FindSwings(Series({{-10, -10}, {-9.9, -10.2}}), ByPercent(10)).empty());
     // On closes the highs and lows 5 either side are not seen.
     BarSeries closes = Series({{15, 5}, {17, 7}, {15.7, 5.7}, {18, 8}});
     SwingMethod method = ByPercent(10);
