@@ -23,3 +23,16 @@ std::int64_t DayNumber(const CalendarDay& d)
     const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
     return era * 146097 + doe - 719468;
 }
+
+CalendarDay DayOfNumber(std::int64_t number)
+{
+    // DayNumber's eras, walked back.
+    const std::int64_t z = number + 719468;
+    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+    const std::int64_t doe = z - era * 146097;
+    const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const std::int64_t mp = (5 * doy + 2) / 153;
+    const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    return {yoe + era * 400 + (month <= 2 ? 1 : 0), month, static_cast<int>(doy - (153 * mp + 2) / 5 + 1)};
+}

@@ -21,3 +21,5 @@ std::optional<CalendarDay> LocalDay(std::int64_t t);
 
 // Days from 1970-01-01 to a day, negative before it.
 std::int64_t DayNumber(const CalendarDay& day);
+// The day that many days from 1970-01-01: DayNumber's inverse.
+CalendarDay DayOfNumber(std::int64_t number);
