@@ -1,6 +1,7 @@
 #include "AngleStats.h"
 
-#include "CalendarDay.h"
+#include "BarTime.h"
+#include "Swings.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,7 +12,7 @@ namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-bool SameDay(std::int64_t a, std::int64_t b) { return BarDay(a) == BarDay(b); }
+bool SameDay(std::int64_t a, std::int64_t b) { return BarDayNumber(a) == BarDayNumber(b); }
 
 Result<Swing> OriginOf(const std::vector<Swing>& swings, const AngleStatsOptions& o)
 {
@@ -33,7 +34,7 @@ Result<Swing> OriginOf(const std::vector<Swing>& swings, const AngleStatsOptions
     case AngleStatsOptions::Origin::HighestHigh: return Failure{"no confirmed swing high to measure from"};
     case AngleStatsOptions::Origin::Day: break;
     }
-    return Failure{"no confirmed swing on " + BarTimeText(o.originDay, false) + " to measure from"};
+    return Failure{"no confirmed swing on " + BarTime::Text(o.originDay, false) + " to measure from"};
 }
 
 // The distance of an angle from the origin's harmonics, where both exist.

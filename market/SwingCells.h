@@ -4,12 +4,10 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <unordered_map>
 #include <vector>
 
 class CBaseDraw;
-struct CalendarDay;
 struct ChartKind;
 
 // Where a swing stands on a chart: the cell of its price and the first cell
@@ -49,8 +47,3 @@ private:
     std::unordered_map<std::int64_t, std::optional<int>> m_dayCells;
     std::unordered_map<int, std::optional<double>> m_angles;
 };
-
-// The calendar day of a bar time, civil seconds from 1970-01-01 (see Bar).
-CalendarDay BarDay(std::int64_t time);
-// A bar time as ISO 8601: YYYY-MM-DD, with THH:MM:SS for intraday bars.
-std::string BarTimeText(std::int64_t time, bool intraday);

@@ -1,19 +1,13 @@
 #include "Swings.h"
 
+#include "BarTime.h"
+
 #include <cmath>
 #include <cstddef>
 #include <deque>
 #include <limits>
 
 namespace {
-
-constexpr std::int64_t kSecondsPerDay = 86400;
-
-// The day of a bar time, counted from 1970-01-01 (floored before it).
-std::int64_t DayOf(std::int64_t time)
-{
-    return time >= 0 ? time / kSecondsPerDay : -((-time + kSecondsPerDay - 1) / kSecondsPerDay);
-}
 
 // The prices a method sees of each bar: the high and low, or the close as both.
 struct Sides {
@@ -201,11 +195,16 @@ void FillMoves(std::vector<Swing>& swings)
         swing.movePercent = before.price != 0.0 ? swing.move / std::fabs(before.price) * 100.0
                                                 : std::numeric_limits<double>::quiet_NaN();
         swing.bars = swing.index - before.index;
-        swing.days = DayOf(swing.time) - DayOf(before.time);
+        swing.days = BarDayNumber(swing.time) - BarDayNumber(before.time);
     }
 }
 
 } // namespace
+
+std::int64_t BarDayNumber(std::int64_t time)
+{
+    return time / BarTime::kSecondsPerDay - (time % BarTime::kSecondsPerDay < 0 ? 1 : 0);
+}
 
 std::vector<Swing> FindSwings(const BarSeries& series, const SwingMethod& method)
 {

@@ -3,6 +3,7 @@
 #include "Bar.h"
 #include "Swing.h"
 
+#include <cstdint>
 #include <vector>
 
 // How swings are found: a ZigZag that turns on a move of a percent or of a
@@ -23,3 +24,7 @@ struct SwingMethod {
 // all). Pivots: all confirmed; an outside bar that is both gives its high
 // first.
 std::vector<Swing> FindSwings(const BarSeries& series, const SwingMethod& method);
+
+// The calendar day of a bar time (see Bar) as days from 1970-01-01, floored
+// so that times before 1970 fall on their own day.
+std::int64_t BarDayNumber(std::int64_t time);
