@@ -71,6 +71,7 @@ AngleTally TallyOf(const Count& swings, const Count& baseline)
     tally.hits = swings.hits;
     tally.rate = swings.Rate();
     tally.baselineRate = baseline.Rate();
+    tally.baselineCases = baseline.cases;
     tally.pValue = BinomialUpperTail(swings.cases, swings.hits, tally.baselineRate);
     return tally;
 }

@@ -25,6 +25,7 @@ struct AngleTally {
     long long hits = 0;
     double rate = 0;         // hits / swings; not a number when there are none
     double baselineRate = 0; // not a number when no sample had the angle
+    long long baselineCases = 0; // samples that had the angle
     double pValue = 1;       // P(X >= hits), X binomial (swings, baselineRate)
 };
 

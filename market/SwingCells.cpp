@@ -7,7 +7,6 @@
 #include "PivotTargets.h"
 #include "Swings.h"
 
-
 CSwingCells::CSwingCells(CBaseDraw& chart, const ChartKind& kind)
     : m_chart(chart)
     , m_kind(kind)
