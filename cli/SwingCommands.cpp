@@ -239,6 +239,12 @@ ordered_json Optional(const std::optional<T>& value)
     return value ? ordered_json(*value) : ordered_json();
 }
 
+// A distance between float angles, to the millionth of a degree they carry.
+ordered_json Distance(const std::optional<double>& degrees)
+{
+    return degrees ? ordered_json(std::round(*degrees * 1e6) / 1e6) : ordered_json();
+}
+
 // A swing as the JSON's keys give it; the first has no move.
 ordered_json SwingJson(const Swing& s, bool first, bool intraday)
 {
@@ -368,15 +374,17 @@ int RunStats(Request& r, const BarSeries& series, std::ostream& out, std::ostrea
         Print(rows, r.format, out);
         return 0;
     }
-    ordered_json origin = SwingJson(stats.origin, false, series.intraday);
+    // Only the first swing of the series has no move.
+    const auto first = [&swings](const Swing& s) { return s.index == swings.front().index && s.kind == swings.front().kind; };
+    ordered_json origin = SwingJson(stats.origin, first(stats.origin), series.intraday);
     AddCell(origin, stats.originCell);
     ordered_json rows = ordered_json::array();
     for (const AngleRow& a : stats.rows) {
-        ordered_json row = SwingJson(a.swing, false, series.intraday);
+        ordered_json row = SwingJson(a.swing, first(a.swing), series.intraday);
         AddCell(row, a.cell);
-        row["price_distance"] = Optional(a.priceDistance);
+        row["price_distance"] = Distance(a.priceDistance);
         row["price_hit"] = Optional(a.priceHit);
-        row["date_distance"] = Optional(a.dateDistance);
+        row["date_distance"] = Distance(a.dateDistance);
         row["date_hit"] = Optional(a.dateHit);
         rows.push_back(std::move(row));
     }
