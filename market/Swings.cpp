@@ -2,36 +2,27 @@
 
 #include "BarTime.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
-#include <deque>
 #include <limits>
 
 namespace {
 
 // The prices a method sees of each bar: the high and low, or the close as both.
 struct Sides {
-    std::vector<double> highs;
-    std::vector<double> lows;
+    const std::vector<Bar>& bars;
+    bool onCloses = false;
+
+    double High(std::size_t i) const { return onCloses ? bars[i].close : bars[i].high; }
+    double Low(std::size_t i) const { return onCloses ? bars[i].close : bars[i].low; }
 };
 
-Sides SidesOf(const BarSeries& series, bool onCloses)
-{
-    Sides sides;
-    sides.highs.reserve(series.bars.size());
-    sides.lows.reserve(series.bars.size());
-    for (const Bar& bar : series.bars) {
-        sides.highs.push_back(onCloses ? bar.close : bar.high);
-        sides.lows.push_back(onCloses ? bar.close : bar.low);
-    }
-    return sides;
-}
-
-Swing SwingAt(const BarSeries& series, const Sides& sides, std::size_t i, Swing::Kind kind, bool confirmed)
+Swing SwingAt(const Sides& s, std::size_t i, Swing::Kind kind, bool confirmed)
 {
     Swing swing;
-    swing.time = series.bars[i].time;
-    swing.price = kind == Swing::Kind::High ? sides.highs[i] : sides.lows[i];
+    swing.time = s.bars[i].time;
+    swing.price = kind == Swing::Kind::High ? s.High(i) : s.Low(i);
     swing.kind = kind;
     swing.index = static_cast<long long>(i);
     swing.confirmed = confirmed;
@@ -68,120 +59,135 @@ private:
     const SwingMethod& m_method;
 };
 
-std::vector<Swing> ZigZag(const BarSeries& series, const Sides& s, const Turn& turn)
+std::vector<Swing> ZigZag(const Sides& s, const Turn& turn)
 {
     std::vector<Swing> swings;
-    const std::size_t n = series.bars.size();
+    const std::size_t n = s.bars.size();
     enum class Trend { None, Down, Up } trend = Trend::None;
     std::size_t h = 0; // before the first swing: the highest high and the lowest low, earliest on ties
     std::size_t l = 0;
     std::size_t t = 0; // once trending: the extreme tracked
     const auto turnAt = [&](std::size_t at, Swing::Kind kind, std::size_t i) {
-        swings.push_back(SwingAt(series, s, at, kind, true));
+        swings.push_back(SwingAt(s, at, kind, true));
         trend = kind == Swing::Kind::High ? Trend::Down : Trend::Up;
         t = i;
     };
     for (std::size_t i = 1; i < n; ++i) {
         switch (trend) {
         case Trend::None: {
-            const bool down = turn.Down(s.lows[i], s.highs[h]);
-            const bool up = turn.Up(s.highs[i], s.lows[l]);
+            const bool down = turn.Down(s.Low(i), s.High(h));
+            const bool up = turn.Up(s.High(i), s.Low(l));
             // Both at once: the earlier bar turned first; one bar both ways counts as the high.
             if (down && (!up || h <= l))
                 turnAt(h, Swing::Kind::High, i);
             else if (up)
                 turnAt(l, Swing::Kind::Low, i);
             else {
-                h = s.highs[i] > s.highs[h] ? i : h;
-                l = s.lows[i] < s.lows[l] ? i : l;
+                h = s.High(i) > s.High(h) ? i : h;
+                l = s.Low(i) < s.Low(l) ? i : l;
             }
             break;
         }
         case Trend::Down:
-            if (s.lows[i] < s.lows[t])
+            if (s.Low(i) < s.Low(t))
                 t = i;
-            else if (turn.Up(s.highs[i], s.lows[t]))
+            else if (turn.Up(s.High(i), s.Low(t)))
                 turnAt(t, Swing::Kind::Low, i);
             break;
         case Trend::Up:
-            if (s.highs[i] > s.highs[t])
+            if (s.High(i) > s.High(t))
                 t = i;
-            else if (turn.Down(s.lows[i], s.highs[t]))
+            else if (turn.Down(s.Low(i), s.High(t)))
                 turnAt(t, Swing::Kind::High, i);
             break;
         }
     }
     if (trend != Trend::None)
-        swings.push_back(SwingAt(series, s, t, trend == Trend::Down ? Swing::Kind::Low : Swing::Kind::High, false));
+        swings.push_back(SwingAt(s, t, trend == Trend::Down ? Swing::Kind::Low : Swing::Kind::High, false));
     return swings;
 }
 
-// Orders prices the way a swing of one kind stands out: higher for highs,
-// lower for lows.
-struct Beyond {
-    bool high = true;
-    bool operator()(double a, double b) const { return high ? a > b : a < b; }
+// How a swing of one kind stands out: highs above, lows below.
+struct Highs {
+    static double Of(const Sides& s, std::size_t i) { return s.High(i); }
+    static double Furthest(double a, double b) { return std::max(a, b); }
+    static bool Beyond(double a, double b) { return a > b; }
+};
+struct Lows {
+    static double Of(const Sides& s, std::size_t i) { return s.Low(i); }
+    static double Furthest(double a, double b) { return std::min(a, b); }
+    static bool Beyond(double a, double b) { return a < b; }
 };
 
-// best[i]: the furthest of values[i - width + 1 .. i] (a monotonic queue, so
-// that wide pivots cost no more than narrow ones); meaningful from
-// i = width - 1 on.
-std::vector<double> WindowBest(const std::vector<double>& values, int width, Beyond beyond)
+// best[a]: the furthest price of bars a .. a + width - 1, for a + width <=
+// bars. Blocks of width, each with its running furthest from either end: a
+// window spans the end of one block and the start of the next, so every bar
+// costs three comparisons, not width, and none of them a branch.
+template <class Side>
+std::vector<double> WindowBest(const Sides& s, std::size_t width)
 {
-    std::vector<double> best(values.size(), 0.0);
-    std::deque<std::size_t> queue;
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        while (!queue.empty() && !beyond(values[queue.back()], values[i]))
-            queue.pop_back();
-        queue.push_back(i);
-        if (queue.front() + static_cast<std::size_t>(width) <= i)
-            queue.pop_front();
-        best[i] = values[queue.front()];
+    const std::size_t n = s.bars.size();
+    if (width == 0 || width > n)
+        return {};
+    std::vector<double> fromStart(n);
+    std::vector<double> best(n); // first from the block's end, then the window's best
+    for (std::size_t block = 0; block < n; block += width) {
+        const std::size_t end = std::min(block + width, n);
+        fromStart[block] = Side::Of(s, block);
+        for (std::size_t i = block + 1; i < end; ++i)
+            fromStart[i] = Side::Furthest(fromStart[i - 1], Side::Of(s, i));
+        best[end - 1] = Side::Of(s, end - 1);
+        for (std::size_t i = end - 1; i-- > block;)
+            best[i] = Side::Furthest(best[i + 1], Side::Of(s, i));
     }
+    best.resize(n - width + 1);
+    for (std::size_t a = 0; a < best.size(); ++a)
+        best[a] = Side::Furthest(best[a], fromStart[a + width - 1]);
     return best;
 }
 
 // Whether a bar's price stands out of its neighbours: strictly beyond the
-// left bars, not behind the right ones.
+// left bars before it, not behind the right bars after it.
+template <class Side>
 class PivotTest {
 public:
-    PivotTest(const std::vector<double>& values, int left, int right, Beyond beyond)
-        : m_values(values), m_left(left), m_right(right), m_beyond(beyond)
+    PivotTest(const Sides& s, std::size_t left, std::size_t right)
+        : m_sides(s), m_left(left), m_right(right), m_before(WindowBest<Side>(s, left))
+        , m_after(right == left ? std::vector<double>() : WindowBest<Side>(s, right))
     {
-        if (left > 0)
-            m_leftBest = WindowBest(values, left, beyond);
-        if (right > 0)
-            m_rightBest = right == left ? m_leftBest : WindowBest(values, right, beyond);
     }
-    // For left <= i < size - right.
+    // For left <= i < bars - right.
     bool Stands(std::size_t i) const
     {
-        return (m_left == 0 || m_beyond(m_values[i], m_leftBest[i - 1])) &&
-            (m_right == 0 || !m_beyond(m_rightBest[i + m_right], m_values[i]));
+        const double price = Side::Of(m_sides, i);
+        const std::vector<double>& after = m_right == m_left ? m_before : m_after;
+        return (m_left == 0 || Side::Beyond(price, m_before[i - m_left])) &&
+            (m_right == 0 || !Side::Beyond(after[i + 1], price));
     }
 
 private:
-    const std::vector<double>& m_values;
-    int m_left;
-    int m_right;
-    Beyond m_beyond;
-    std::vector<double> m_leftBest;
-    std::vector<double> m_rightBest;
+    const Sides& m_sides;
+    std::size_t m_left;
+    std::size_t m_right;
+    std::vector<double> m_before;
+    std::vector<double> m_after;
 };
 
-std::vector<Swing> Pivots(const BarSeries& series, const Sides& s, int left, int right)
+std::vector<Swing> Pivots(const Sides& s, int left, int right)
 {
     std::vector<Swing> swings;
-    const std::size_t n = series.bars.size();
-    if (left < 0 || right < 0 || n < static_cast<std::size_t>(left) + right + 1)
+    const std::size_t n = s.bars.size();
+    if (left < 0 || right < 0 || n < static_cast<std::size_t>(left) + static_cast<std::size_t>(right) + 1)
         return swings;
-    const PivotTest highs(s.highs, left, right, Beyond{true});
-    const PivotTest lows(s.lows, left, right, Beyond{false});
-    for (std::size_t i = left; i + right < n; ++i) {
+    const auto l = static_cast<std::size_t>(left);
+    const auto r = static_cast<std::size_t>(right);
+    const PivotTest<Highs> highs(s, l, r);
+    const PivotTest<Lows> lows(s, l, r);
+    for (std::size_t i = l; i + r < n; ++i) {
         if (highs.Stands(i))
-            swings.push_back(SwingAt(series, s, i, Swing::Kind::High, true));
+            swings.push_back(SwingAt(s, i, Swing::Kind::High, true));
         if (lows.Stands(i))
-            swings.push_back(SwingAt(series, s, i, Swing::Kind::Low, true));
+            swings.push_back(SwingAt(s, i, Swing::Kind::Low, true));
     }
     return swings;
 }
@@ -208,10 +214,9 @@ std::int64_t BarDayNumber(std::int64_t time)
 
 std::vector<Swing> FindSwings(const BarSeries& series, const SwingMethod& method)
 {
-    const Sides sides = SidesOf(series, method.onCloses);
-    std::vector<Swing> swings = method.by == SwingMethod::By::Pivots
-        ? Pivots(series, sides, method.left, method.right)
-        : ZigZag(series, sides, Turn(method));
+    const Sides sides{series.bars, method.onCloses};
+    std::vector<Swing> swings = method.by == SwingMethod::By::Pivots ? Pivots(sides, method.left, method.right)
+                                                                     : ZigZag(sides, Turn(method));
     FillMoves(swings);
     return swings;
 }
