@@ -10,6 +10,7 @@
 #include "CliOptions.h"
 #include "DateCommands.h"
 #include "EchoText.h"
+#include "MarketCommands.h"
 #include "PivotCommands.h"
 #include "SwingCommands.h"
 #include "Version.h"
@@ -67,6 +68,12 @@ const char* const kDescription =
     "                      print the astrology report for a date, time and place\n"
     "  cities [--cities FILE]\n"
     "                      print the city list: name, country, bias, latitude, longitude\n"
+    "  import FILE [--symbol S] [--name N] [--date-format F] [--zone Z] [--skip-bad] [--dry-run]\n"
+    "                      read a file of daily or intraday bars into the market store\n"
+    "  symbols             print the instruments of the market store\n"
+    "  bars S [--from D] [--to D]\n"
+    "                      print the bars of symbol S\n"
+    "  remove S            remove symbol S and its bars from the market store\n"
     "  swings S (--zigzag P | --zigzag-amount A | --pivots L,R) [--on highlow|close] [--from D] [--to D]\n"
     "                      print the swings of stored symbol S; with chart options their cells and\n"
     "                      angles on that chart (--format json|csv|ics)\n"
@@ -74,7 +81,7 @@ const char* const kDescription =
     "        [--orb O] [--samples N] [--seed K]\n"
     "                      print how often S's swings lie at multiples of H degrees from the\n"
     "                      origin swing, beside the rate of N random bars of S (--format json|csv)\n"
-    "swings and stats take --store FILE; each has --help.\n\n"
+    "import, symbols, bars, remove, swings and stats take --store FILE and --format; each has --help.\n\n"
     "render, cells, hit, trace, find and targets draw the chart of --kind from --file FILE.rtl when given.\n"
     "Put negative numbers after --, as in: quadrix-cli hit -- -100 40";
 
@@ -299,6 +306,8 @@ int Run(int argc, char* argv[])
         return RunAstroCommand(words.mid(1), std::cout, std::cerr);
     if (words.size() > 1 && words[1] == "cities")
         return RunCitiesCommand(words.mid(1), std::cout, std::cerr);
+    if (words.size() > 1 && MarketCommands::Handles(words[1]))
+        return MarketCommands::Run(words.mid(1), std::cout, std::cerr);
     if (words.size() > 1 && SwingCommands::Handles(words[1]))
         return SwingCommands::Run(words.mid(1), static_cast<std::int64_t>(std::time(nullptr)), std::cout, std::cerr);
 
@@ -306,7 +315,7 @@ int Run(int argc, char* argv[])
     parser.setApplicationDescription(kDescription);
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument("command", "render, cells, hit, find, targets, trace, dump, write, date, easter, degree, span, end, start, astro, cities, swings or stats.");
+    parser.addPositionalArgument("command", "render, cells, hit, find, targets, trace, dump, write, date, easter, degree, span, end, start, astro, cities, import, symbols, bars, remove, swings or stats.");
     parser.addOption({"out", "Picture file to write (render).", "FILE"});
     parser.addOption({"format", "What cells prints: json or csv; targets also ics (default json).", "FORMAT"});
     parser.addOption({"now", "The clock for date, span, end and start: YYYY-MM-DD HH:MM:SS (default: the computer's).", "TIME"});

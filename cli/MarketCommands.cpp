@@ -1,0 +1,353 @@
+#include "MarketCommands.h"
+
+#include "ArgumentBytes.h"
+#include "BarFile.h"
+#include "BarTime.h"
+#include "CellTable.h"
+#include "EchoText.h"
+#include "MarketStore.h"
+
+#include <QCommandLineParser>
+
+#include <nlohmann/json.hpp>
+#include <unistd.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <vector>
+#include <ostream>
+
+namespace MarketCommands {
+namespace {
+
+using nlohmann::ordered_json;
+
+constexpr int kFailed = 1;
+constexpr int kUsageError = 2;
+
+// What one run of a command was given.
+struct Request {
+    const QCommandLineParser& parser;
+    std::string argument; // the file of import, the symbol of the others
+    bool csv = false;
+};
+
+using Runner = int (*)(const Request&, std::ostream&, std::ostream&);
+
+// A command: its name, its argument (none when null), and the options that
+// only it takes.
+struct Command {
+    const char* name;
+    const char* argument;
+    std::vector<std::string> options;
+    Runner run;
+};
+
+// The option every command takes besides --store.
+const QCommandLineOption kFormat{"format", "What to print: json or csv (default json).", "FORMAT"};
+
+// The options that one command takes, each named in its command's row.
+const QCommandLineOption kOptions[] = {
+    {"symbol", "The symbol to keep the bars under (default the file's ticker, else its name).", "S"},
+    {"name", "The instrument's name (default the file's, else the name stored).", "N"},
+    {"date-format", "DD/MM/YYYY or MM/DD/YYYY, for a file whose days never pass 12.", "F"},
+    {"zone", "The instrument's zone (IANA) for files of offsets or Unix times "
+             "(default the computer's).", "Z"},
+    {"skip-bad", "Store the sound rows and count the others by cause."},
+    {"dry-run", "Read and check the file, store nothing."},
+    {"from", "The first time, YYYY-MM-DD or YYYY-MM-DDTHH:MM[:SS].", "D"},
+    {"to", "The last time (a date takes in its whole day).", "D"},
+};
+
+void Fail(std::ostream& err, const std::string& message) { err << "quadrix-cli: " << message << '\n'; }
+
+int UsageError(std::ostream& err, const std::string& message)
+{
+    Fail(err, message);
+    return kUsageError;
+}
+
+// A number as its shortest text that reads back the same.
+std::string NumberText(double value)
+{
+    char text[32];
+    return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
+}
+
+// A value that may be absent: null in JSON, an empty field in CSV.
+ordered_json JsonOf(const std::optional<double>& value) { return value ? ordered_json(*value) : ordered_json(); }
+std::string TextOf(const std::optional<double>& value) { return value ? NumberText(*value) : std::string(); }
+
+// Rows of objects with the same keys: a JSON array, or CSV headed by the keys.
+void Print(const std::vector<ordered_json>& rows, const std::vector<const char*>& keys, bool csv, std::ostream& out)
+{
+    if (!csv) {
+        out << ordered_json(rows).dump() << '\n';
+        return;
+    }
+    out << CellTable::kByteOrderMark << CellTable::Row({keys.begin(), keys.end()});
+    for (const ordered_json& row : rows) {
+        std::vector<std::string> fields;
+        for (const char* key : keys) {
+            const ordered_json& value = row.at(key);
+            fields.push_back(value.is_string() ? value.get<std::string>()
+                             : value.is_number() ? NumberText(value.get<double>())
+                             : value.is_null()   ? std::string()
+                                                 : value.dump());
+        }
+        out << CellTable::Row(fields);
+    }
+}
+
+// One object: JSON, or CSV of one row headed by its keys.
+void PrintObject(const ordered_json& object, const std::vector<const char*>& keys, bool csv, std::ostream& out)
+{
+    if (csv)
+        Print({object}, keys, true, out);
+    else
+        out << object.dump() << '\n';
+}
+
+// The zone this computer's clock keeps, by its IANA name where it has one.
+std::string ComputerZone()
+{
+    if (const char* tz = std::getenv("TZ"); tz && *tz)
+        return tz[0] == ':' ? tz + 1 : tz;
+    std::error_code error;
+    const std::string link = std::filesystem::read_symlink("/etc/localtime", error).string();
+    const std::size_t at = link.find("zoneinfo/");
+    return at == std::string::npos ? std::string() : link.substr(at + 9);
+}
+
+// The symbol to store a file's bars under.
+std::string SymbolOf(const Request& r, const BarFile::Contents& contents)
+{
+    if (r.parser.isSet("symbol"))
+        return r.parser.value("symbol").toStdString();
+    return contents.symbol.empty() ? std::filesystem::path(r.argument).stem().string() : contents.symbol;
+}
+
+std::string CausesText(const std::map<std::string, long long>& causes)
+{
+    std::string text;
+    for (const auto& [cause, count] : causes)
+        text += (text.empty() ? "" : "; ") + cause + ": " + std::to_string(count);
+    return text;
+}
+
+int RunImport(const Request& r, std::ostream& out, std::ostream& err)
+{
+    const QCommandLineParser& p = r.parser;
+    BarFile::Options options;
+    options.dateFormat = p.value("date-format").toStdString();
+    options.zone = p.value("zone").toStdString();
+    options.skipBad = p.isSet("skip-bad");
+    const Result<BarFile::Contents> read = BarFile::Read(r.argument, options);
+    if (!read.Ok()) {
+        Fail(err, read.Message());
+        return kFailed;
+    }
+    const BarFile::Contents& contents = read.Value();
+    CMarketStore::Instrument instrument;
+    instrument.symbol = SymbolOf(r, contents);
+    instrument.name = p.isSet("name") ? p.value("name").toStdString() : contents.name;
+    instrument.zone = options.zone.empty() ? ComputerZone() : options.zone;
+    instrument.sourceFile = std::filesystem::absolute(r.argument).lexically_normal().string();
+    if (instrument.symbol.empty())
+        return UsageError(err, "--symbol takes a symbol that is not empty");
+    if (contents.series.bars.empty()) {
+        Fail(err, r.argument + ": no bar to import");
+        return kFailed;
+    }
+    // A dry run reads and checks only: its counts are the file's own.
+    CMarketStore::Merged merged{static_cast<long long>(contents.series.bars.size()), 0};
+    if (!p.isSet("dry-run")) {
+        const std::unique_ptr<CMarketStore> store = OpenStore(p, err);
+        if (!store)
+            return kFailed;
+        const Result<CMarketStore::Merged> stored = store->Import(instrument, contents.series);
+        if (!stored.Ok()) {
+            Fail(err, stored.Message());
+            return kFailed;
+        }
+        merged = stored.Value();
+    }
+    long long skipped = 0;
+    for (const auto& cause : contents.skipped)
+        skipped += cause.second;
+    const ordered_json row = {{"symbol", instrument.symbol}, {"added", merged.added},
+        {"replaced", merged.replaced}, {"skipped", skipped},
+        {"skipped_by_cause", r.csv ? ordered_json(CausesText(contents.skipped)) : ordered_json(contents.skipped)}};
+    PrintObject(row, {"symbol", "added", "replaced", "skipped", "skipped_by_cause"}, r.csv, out);
+    return 0;
+}
+
+int RunSymbols(const Request& r, std::ostream& out, std::ostream& err)
+{
+    const std::unique_ptr<CMarketStore> store = OpenStore(r.parser, err);
+    if (!store)
+        return kFailed;
+    const Result<std::vector<CMarketStore::Instrument>> instruments = store->Instruments();
+    if (!instruments.Ok()) {
+        Fail(err, instruments.Message());
+        return kFailed;
+    }
+    std::vector<ordered_json> rows;
+    for (const CMarketStore::Instrument& i : instruments.Value()) {
+        const bool any = i.bars > 0;
+        rows.push_back({{"symbol", i.symbol}, {"name", i.name},
+            {"first", any ? ordered_json(BarTime::Text(i.first, i.intraday)) : ordered_json()},
+            {"last", any ? ordered_json(BarTime::Text(i.last, i.intraday)) : ordered_json()}, {"bars", i.bars},
+            {"intraday", i.intraday}, {"zone", i.zone}, {"source_file", i.sourceFile}, {"imported", i.imported}});
+    }
+    Print(rows, {"symbol", "name", "first", "last", "bars", "intraday", "zone", "source_file", "imported"}, r.csv,
+          out);
+    return 0;
+}
+
+// The time --from or --to gives; a date alone for --to ends with its day.
+bool ReadTime(const QCommandLineParser& p, const char* option, std::optional<std::int64_t>& time,
+              std::ostream& err)
+{
+    if (!p.isSet(option))
+        return true;
+    const std::string text = p.value(option).toStdString();
+    time = BarTime::Parse(text);
+    if (!time) {
+        UsageError(err, std::string("--") + option + " takes YYYY-MM-DD or YYYY-MM-DDTHH:MM[:SS], not '" +
+                            EchoText(text) + "'");
+        return false;
+    }
+    if (std::string(option) == "to" && text.size() == 10)
+        *time += BarTime::kSecondsPerDay - 1;
+    return true;
+}
+
+int RunBars(const Request& r, std::ostream& out, std::ostream& err)
+{
+    std::optional<std::int64_t> from, to;
+    if (!ReadTime(r.parser, "from", from, err) || !ReadTime(r.parser, "to", to, err))
+        return kUsageError;
+    const std::unique_ptr<CMarketStore> store = OpenStore(r.parser, err);
+    if (!store)
+        return kFailed;
+    const Result<BarSeries> series = store->Bars(r.argument, from, to);
+    if (!series.Ok()) {
+        Fail(err, series.Message());
+        return kFailed;
+    }
+    const bool intraday = series.Value().intraday;
+    if (r.csv) {
+        // Written row by row: a history may hold millions of bars.
+        out << CellTable::kByteOrderMark
+            << CellTable::Row({"time", "open", "high", "low", "close", "volume", "open_interest"});
+        for (const Bar& b : series.Value().bars)
+            out << CellTable::Row({BarTime::Text(b.time, intraday), NumberText(b.open), NumberText(b.high),
+                                   NumberText(b.low), NumberText(b.close), TextOf(b.volume),
+                                   TextOf(b.openInterest)});
+        return 0;
+    }
+    out << '[';
+    const char* separator = "";
+    for (const Bar& b : series.Value().bars) {
+        out << separator
+            << ordered_json{{"time", BarTime::Text(b.time, intraday)}, {"open", b.open}, {"high", b.high},
+                            {"low", b.low}, {"close", b.close}, {"volume", JsonOf(b.volume)},
+                            {"open_interest", JsonOf(b.openInterest)}}.dump();
+        separator = ",";
+    }
+    out << "]\n";
+    return 0;
+}
+
+int RunRemove(const Request& r, std::ostream& out, std::ostream& err)
+{
+    const std::unique_ptr<CMarketStore> store = OpenStore(r.parser, err);
+    if (!store)
+        return kFailed;
+    const std::optional<CMarketStore::Instrument> instrument = store->Find(r.argument);
+    const Result<void> removed = store->Remove(r.argument);
+    if (!removed.Ok()) {
+        Fail(err, removed.Message());
+        return kFailed;
+    }
+    PrintObject({{"symbol", r.argument}, {"bars", instrument ? instrument->bars : 0}}, {"symbol", "bars"}, r.csv, out);
+    return 0;
+}
+
+const Command kCommands[] = {
+    {"import", "FILE", {"symbol", "name", "date-format", "zone", "skip-bad", "dry-run"}, RunImport},
+    {"symbols", nullptr, {}, RunSymbols},
+    {"bars", "S", {"from", "to"}, RunBars},
+    {"remove", "S", {}, RunRemove},
+};
+
+const Command* Find(const QString& word)
+{
+    for (const Command& command : kCommands)
+        if (word == command.name)
+            return &command;
+    return nullptr;
+}
+
+} // namespace
+
+bool Handles(const QString& word) { return Find(word) != nullptr; }
+
+void AddStoreOption(QCommandLineParser& parser)
+{
+    parser.addOption({"store", "The market store (default $QUADRIX_STORE, else "
+                               "$XDG_DATA_HOME/quadrix/market.sqlite).", "FILE"});
+}
+
+std::unique_ptr<CMarketStore> OpenStore(const QCommandLineParser& parser, std::ostream& err)
+{
+    const std::string path =
+        parser.isSet("store") ? ArgumentBytes::Path(parser.value("store")) : CMarketStore::DefaultPath();
+    Result<std::unique_ptr<CMarketStore>> store = CMarketStore::Open(path);
+    if (!store.Ok()) {
+        Fail(err, store.Message());
+        return nullptr;
+    }
+    return std::move(store.Value());
+}
+
+int Run(const QStringList& args, std::ostream& out, std::ostream& err)
+{
+    const Command& command = *Find(args.value(0));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString("quadrix-cli %1%2: the market store's %1 command.")
+                                         .arg(command.name, command.argument ? QString(" ") + command.argument : ""));
+    parser.addHelpOption();
+    AddStoreOption(parser);
+    parser.addOption(kFormat);
+    for (const QCommandLineOption& option : kOptions)
+        if (std::find(command.options.begin(), command.options.end(), option.names()[0].toStdString()) !=
+            command.options.end())
+            parser.addOption(option);
+    if (!parser.parse(args))
+        return UsageError(err, parser.errorText().toStdString());
+    if (parser.isSet("help")) {
+        out << parser.helpText().toStdString();
+        return 0;
+    }
+    const QStringList words = parser.positionalArguments();
+    // The parser took the command's name for the program's.
+    const int expected = command.argument ? 1 : 0;
+    if (words.size() != expected)
+        return UsageError(err, std::string(command.name) +
+                                   (command.argument ? std::string(" takes one ") + command.argument
+                                                     : std::string(" takes no argument")));
+    const std::string format = parser.value("format").toStdString();
+    if (parser.isSet("format") && format != "json" && format != "csv")
+        return UsageError(err, "--format takes json or csv, not '" + EchoText(format) + "'");
+    const std::string argument = command.argument == nullptr ? std::string()
+        : command.name == std::string("import")               ? ArgumentBytes::Path(words[0])
+                                                                : words[0].toStdString();
+    return command.run({parser, argument, format == "csv"}, out, err);
+}
+
+} // namespace MarketCommands
