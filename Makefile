@@ -5,7 +5,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 # Seconds each fuzz target runs under `make fuzz`.
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := chartfile cityxml datetext
+FUZZ_TARGETS := chartfile cityxml datetext barfile
 # Where `make install` puts the program; DESTDIR, when set, is prepended.
 PREFIX ?= /usr/local
 # What an install or a package holds, so that neither waits for the tests.

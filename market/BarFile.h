@@ -34,6 +34,10 @@ struct Contents {
     std::map<std::string, long long> skipped;
 };
 
+// Why options cannot serve any file (a date form or zone unknown), or empty:
+// the command line's check of its own options.
+std::string CheckOptions(const Options& options);
+
 // Parses text (the whole file) named name in messages. A failure names the
 // file, line, column and text of the first bad row.
 Result<Contents> Parse(const std::string& text, const std::string& name, const Options& options);
