@@ -70,37 +70,9 @@ int UsageError(std::ostream& err, const std::string& message)
     return kUsageError;
 }
 
-// A number as its shortest text that reads back the same.
-std::string NumberText(double value)
-{
-    char text[32];
-    return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
-}
-
 // A value that may be absent: null in JSON, an empty field in CSV.
 ordered_json JsonOf(const std::optional<double>& value) { return value ? ordered_json(*value) : ordered_json(); }
 std::string TextOf(const std::optional<double>& value) { return value ? NumberText(*value) : std::string(); }
-
-// Rows of objects with the same keys: a JSON array, or CSV headed by the keys.
-void Print(const std::vector<ordered_json>& rows, const std::vector<const char*>& keys, bool csv, std::ostream& out)
-{
-    if (!csv) {
-        out << ordered_json(rows).dump() << '\n';
-        return;
-    }
-    out << CellTable::kByteOrderMark << CellTable::Row({keys.begin(), keys.end()});
-    for (const ordered_json& row : rows) {
-        std::vector<std::string> fields;
-        for (const char* key : keys) {
-            const ordered_json& value = row.at(key);
-            fields.push_back(value.is_string() ? value.get<std::string>()
-                             : value.is_number() ? NumberText(value.get<double>())
-                             : value.is_null()   ? std::string()
-                                                 : value.dump());
-        }
-        out << CellTable::Row(fields);
-    }
-}
 
 // One object: JSON, or CSV of one row headed by its keys.
 void PrintObject(const ordered_json& object, const std::vector<const char*>& keys, bool csv, std::ostream& out)
@@ -208,24 +180,6 @@ int RunSymbols(const Request& r, std::ostream& out, std::ostream& err)
     return 0;
 }
 
-// The time --from or --to gives; a date alone for --to ends with its day.
-bool ReadTime(const QCommandLineParser& p, const char* option, std::optional<std::int64_t>& time,
-              std::ostream& err)
-{
-    if (!p.isSet(option))
-        return true;
-    const std::string text = p.value(option).toStdString();
-    time = BarTime::Parse(text);
-    if (!time) {
-        UsageError(err, std::string("--") + option + " takes YYYY-MM-DD or YYYY-MM-DDTHH:MM[:SS], not '" +
-                            EchoText(text) + "'");
-        return false;
-    }
-    if (std::string(option) == "to" && text.size() == 10)
-        *time += BarTime::kSecondsPerDay - 1;
-    return true;
-}
-
 int RunBars(const Request& r, std::ostream& out, std::ostream& err)
 {
     std::optional<std::int64_t> from, to;
@@ -294,6 +248,49 @@ const Command* Find(const QString& word)
 }
 
 } // namespace
+
+std::string NumberText(double value)
+{
+    char text[32];
+    return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
+}
+
+void Print(const std::vector<ordered_json>& rows, const std::vector<const char*>& keys, bool csv, std::ostream& out)
+{
+    if (!csv) {
+        out << ordered_json(rows).dump() << '\n';
+        return;
+    }
+    out << CellTable::kByteOrderMark << CellTable::Row({keys.begin(), keys.end()});
+    for (const ordered_json& row : rows) {
+        std::vector<std::string> fields;
+        for (const char* key : keys) {
+            const ordered_json& value = row.at(key);
+            fields.push_back(value.is_string() ? value.get<std::string>()
+                             : value.is_number() ? NumberText(value.get<double>())
+                             : value.is_null()   ? std::string()
+                                                 : value.dump());
+        }
+        out << CellTable::Row(fields);
+    }
+}
+
+bool ReadTime(const QCommandLineParser& p, const char* option, std::optional<std::int64_t>& time,
+              std::ostream& err)
+{
+    if (!p.isSet(option))
+        return true;
+    const std::string text = p.value(option).toStdString();
+    time = BarTime::Parse(text);
+    if (!time) {
+        UsageError(err, std::string("--") + option + " takes YYYY-MM-DD or YYYY-MM-DDTHH:MM[:SS], not '" +
+                            EchoText(text) + "'");
+        return false;
+    }
+    if (std::string(option) == "to" && text.size() == 10)
+        *time += BarTime::kSecondsPerDay - 1;
+    return true;
+}
 
 bool Handles(const QString& word) { return Find(word) != nullptr; }
 

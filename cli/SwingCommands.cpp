@@ -1,7 +1,6 @@
 #include "SwingCommands.h"
 
 #include "AngleStats.h"
-#include "ArgumentBytes.h"
 #include "BarTime.h"
 #include "BaseDraw.h"
 #include "CellTable.h"
@@ -12,6 +11,7 @@
 #include "FiniteNumber.h"
 #include "Icalendar.h"
 #include "LocalMidnight.h"
+#include "MarketCommands.h"
 #include "MarketStore.h"
 #include "PivotTargets.h"
 #include "Swings.h"
@@ -37,7 +37,6 @@ constexpr int kMaxPivotBars = 100000;
 constexpr long long kMaxSamples = 10000000;
 
 const QCommandLineOption kOptions[] = {
-    {"store", "The market store (default $QUADRIX_STORE, else $XDG_DATA_HOME/quadrix/market.sqlite).", "FILE"},
     {"format", "What to print: json or csv; swings also ics (default json).", "FORMAT"},
     {"from", "The first bar's time, YYYY-MM-DD or YYYY-MM-DDTHH:MM[:SS].", "D"},
     {"to", "The last bar's time (a date takes in its whole day).", "D"},
@@ -69,7 +68,7 @@ struct Request {
 
 int UsageError(std::ostream& err, const std::string& message)
 {
-    err << "quadrix-cli: " << message << " (see --help)\n";
+    err << "quadrix-cli: " << message << '\n';
     return kUsageError;
 }
 
@@ -139,22 +138,6 @@ bool ReadMethod(const QCommandLineParser& p, SwingMethod& m, std::string& error)
             ReadNumber(p, "zigzag-amount", 0, huge, true, m.amount, error);
 }
 
-// The time --from or --to gives; a date alone for --to ends with its day.
-bool ReadTime(const QCommandLineParser& p, const char* name, std::optional<std::int64_t>& time, std::string& error)
-{
-    if (!p.isSet(name))
-        return true;
-    const std::string text = Value(p, name);
-    time = BarTime::Parse(text);
-    if (!time) {
-        error = "--" + std::string(name) + " takes YYYY-MM-DD or YYYY-MM-DDTHH:MM[:SS], not '" + EchoText(text) + "'";
-        return false;
-    }
-    if (std::string(name) == "to" && text.size() == 10)
-        *time += BarTime::kSecondsPerDay - 1;
-    return true;
-}
-
 bool ReadOrigin(const QCommandLineParser& p, AngleStatsOptions& s, std::string& error)
 {
     const std::string origin = p.isSet("origin") ? Value(p, "origin") : "low";
@@ -218,8 +201,7 @@ bool ReadRequest(const QCommandLineParser& p, Request& r, std::string& error)
                 error = "--" + std::string(name) + " goes with stats";
                 return false;
             }
-    if (!ReadMethod(p, r.method, error) || !ReadTime(p, "from", r.from, error) || !ReadTime(p, "to", r.to, error) ||
-        !ReadChartOptions(p, r.chart, error))
+    if (!ReadMethod(p, r.method, error) || !ReadChartOptions(p, r.chart, error))
         return false;
     r.stats.onCloses = r.method.onCloses;
     r.onChart = r.command == "stats" || !r.chart.given.empty();
@@ -268,32 +250,13 @@ void AddCell(ordered_json& row, const SwingCell& cell)
     row["date_angle"] = Optional(cell.dateAngle);
 }
 
-// A JSON value as a CSV field: text as it is, null empty, others as JSON writes them.
-std::string Field(const ordered_json& value)
+// The keys of a swing's row, with its cells on a chart.
+std::vector<const char*> SwingKeys(bool onChart)
 {
-    return value.is_string() ? value.get<std::string>() : value.is_null() ? std::string() : value.dump();
-}
-
-// rows (objects of the same keys) as a JSON array, or as CSV headed by the keys.
-void Print(const ordered_json& rows, const std::string& format, std::ostream& out)
-{
-    if (format == "json") {
-        out << rows.dump() << '\n';
-        return;
-    }
-    out << CellTable::kByteOrderMark;
-    for (const ordered_json& row : rows) {
-        std::vector<std::string> fields;
-        if (&row == &rows.front()) {
-            for (auto it = row.begin(); it != row.end(); ++it)
-                fields.push_back(it.key());
-            out << CellTable::Row(fields);
-            fields.clear();
-        }
-        for (const ordered_json& value : row)
-            fields.push_back(Field(value));
-        out << CellTable::Row(fields);
-    }
+    std::vector<const char*> keys = {"time", "price", "kind", "index", "confirmed", "move", "move_percent", "bars", "days"};
+    if (onChart)
+        keys.insert(keys.end(), {"price_cell", "price_angle", "date_cell", "date_angle"});
+    return keys;
 }
 
 std::string Ics(const std::string& symbol, const std::vector<Swing>& swings, std::int64_t stamp)
@@ -302,7 +265,7 @@ std::string Ics(const std::string& symbol, const std::vector<Swing>& swings, std
     for (const Swing& s : swings) {
         const std::string day = BarTime::Text(s.time, false);
         const std::string kind = s.kind == Swing::Kind::High ? "high" : "low";
-        std::string summary = symbol + " swing " + kind + " " + ordered_json(s.price).dump();
+        std::string summary = symbol + " swing " + kind + " " + MarketCommands::NumberText(s.price);
         if (!s.confirmed)
             summary += " (unconfirmed)";
         events.push_back({symbol + "_" + std::to_string(s.time) + "_" + kind + "@quadrix.swings", day, summary,
@@ -335,14 +298,14 @@ int RunSwings(Request& r, const BarSeries& series, std::int64_t stamp, std::ostr
     std::optional<CSwingCells> cells;
     if (chart)
         cells.emplace(*chart, *FindChartKind(r.chart.kind));
-    ordered_json rows = ordered_json::array();
+    std::vector<ordered_json> rows;
     for (const Swing& s : swings) {
         ordered_json row = SwingJson(s, rows.empty(), series.intraday);
         if (cells)
             AddCell(row, cells->Of(s));
         rows.push_back(std::move(row));
     }
-    Print(rows, r.format, out);
+    MarketCommands::Print(rows, SwingKeys(r.onChart), r.format == "csv", out);
     return 0;
 }
 
@@ -365,13 +328,14 @@ int RunStats(Request& r, const BarSeries& series, std::ostream& out, std::ostrea
         return Fail(err, r.symbol + ": " + measured.Message());
     const AngleStats& stats = measured.Value();
     if (r.format == "csv") {
-        ordered_json rows = ordered_json::array();
+        std::vector<ordered_json> rows;
         for (const auto& [angle, tally] : {std::make_pair("price", stats.price), std::make_pair("date", stats.date)}) {
             ordered_json row = {{"angle", angle}};
             row.update(TallyJson(tally));
             rows.push_back(row);
         }
-        Print(rows, r.format, out);
+        MarketCommands::Print(rows, {"angle", "swings", "hits", "rate", "baseline_rate", "p_value", "baseline_cases"},
+                              true, out);
         return 0;
     }
     // Only the first swing of the series has no move.
@@ -410,6 +374,7 @@ int Run(const QStringList& args, std::int64_t stamp, std::ostream& out, std::ost
                                : "the angles of symbol S's swings from an origin swing, against a baseline of "
                                  "random bars of S on the same chart (cell 1 on S's first day unless given).")));
     parser.addHelpOption();
+    MarketCommands::AddStoreOption(parser);
     for (const QCommandLineOption& option : kOptions)
         parser.addOption(option);
     AddChartOptions(parser);
@@ -422,12 +387,12 @@ int Run(const QStringList& args, std::int64_t stamp, std::ostream& out, std::ost
     std::string error;
     if (!ReadRequest(parser, r, error))
         return UsageError(err, error);
-    const std::string path =
-        parser.isSet("store") ? ArgumentBytes::Path(parser.value("store")) : CMarketStore::DefaultPath();
-    const Result<std::unique_ptr<CMarketStore>> store = CMarketStore::Open(path);
-    if (!store.Ok())
-        return Fail(err, store.Message());
-    const Result<BarSeries> series = store.Value()->Bars(r.symbol, r.from, r.to);
+    if (!MarketCommands::ReadTime(parser, "from", r.from, err) || !MarketCommands::ReadTime(parser, "to", r.to, err))
+        return kUsageError;
+    const std::unique_ptr<CMarketStore> store = MarketCommands::OpenStore(parser, err);
+    if (!store)
+        return kFailed;
+    const Result<BarSeries> series = store->Bars(r.symbol, r.from, r.to);
     if (!series.Ok())
         return Fail(err, series.Message());
     return r.command == "swings" ? RunSwings(r, series.Value(), stamp, out, err) : RunStats(r, series.Value(), out, err);
