@@ -21,6 +21,8 @@
 #include <nlohmann/json.hpp>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <ostream>
 #include <vector>
@@ -215,6 +217,16 @@ bool ReadRequest(const QCommandLineParser& p, Request& r, std::string& error)
 // A number as JSON, null where it is not finite.
 ordered_json Number(double value) { return std::isfinite(value) ? ordered_json(value) : ordered_json(); }
 
+// A difference of prices read as decimals, to the twelve digits they carry
+// rather than the binary remainder of the subtraction (356.13, not
+// 356.1300000000001).
+ordered_json Move(double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.12g", value);
+    return Number(std::strtod(text, nullptr));
+}
+
 template <class T>
 ordered_json Optional(const std::optional<T>& value)
 {
@@ -236,8 +248,8 @@ ordered_json SwingJson(const Swing& s, bool first, bool intraday)
             {"kind", s.kind == Swing::Kind::High ? "high" : "low"},
             {"index", s.index},
             {"confirmed", s.confirmed},
-            {"move", first ? none : Number(s.move)},
-            {"move_percent", first ? none : Number(s.movePercent)},
+            {"move", first ? none : Move(s.move)},
+            {"move_percent", first ? none : Move(s.movePercent)},
             {"bars", first ? none : ordered_json(s.bars)},
             {"days", first ? none : ordered_json(s.days)}};
 }

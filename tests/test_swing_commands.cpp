@@ -59,8 +59,8 @@ TEST_F(SwingCommands, SwingsAsJsonCsvCalendarAndOnAChart)
     EXPECT_EQ(json.out,
         R"([{"time":"2024-01-02","price":103.0,"kind":"high","index":1,"confirmed":true,"move":null,)"
         R"("move_percent":null,"bars":null,"days":null},{"time":"2024-01-05","price":90.0,"kind":"low","index":4,)"
-        R"("confirmed":true,"move":-13.0,"move_percent":-12.62135922330097,"bars":3,"days":3},{"time":"2024-01-07",)"
-        R"("price":110.0,"kind":"high","index":6,"confirmed":true,"move":20.0,"move_percent":22.22222222222222,)"
+        R"("confirmed":true,"move":-13.0,"move_percent":-12.6213592233,"bars":3,"days":3},{"time":"2024-01-07",)"
+        R"("price":110.0,"kind":"high","index":6,"confirmed":true,"move":20.0,"move_percent":22.2222222222,)"
         R"("bars":2,"days":2},{"time":"2024-01-08","price":99.0,"kind":"low","index":7,"confirmed":false,)"
         R"("move":-11.0,"move_percent":-10.0,"bars":1,"days":1}])" "\n") << json.err;
 
@@ -79,7 +79,7 @@ TEST_F(SwingCommands, SwingsAsJsonCsvCalendarAndOnAChart)
     EXPECT_EQ(Run({"swings", "W", "--pivots", "1,1", "--on", "close", "--format", "csv"}).out,
               "\xEF\xBB\xBFtime,price,kind,index,confirmed,move,move_percent,bars,days\r\n"
               "2024-01-02,100,high,1,true,,,,\r\n2024-01-05,92.5,low,4,true,-7.5,-7.5,3,3\r\n"
-              "2024-01-08,103.5,high,7,true,11,11.891891891891893,3,3\r\n");
+              "2024-01-08,103.5,high,7,true,11,11.8918918919,3,3\r\n");
     const std::string ics = Run({"swings", "W", "--zigzag-amount", "10", "--format", "ics"}).out;
     EXPECT_NE(ics.find("UID:W_1704585600_low@quadrix.swings\r\nDTSTAMP:19700101T000000Z\r\n"
                        "DTSTART;VALUE=DATE:20240107\r\nDTEND;VALUE=DATE:20240108\r\nSUMMARY:W swing low 85\r\n"),
