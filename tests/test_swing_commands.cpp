@@ -18,7 +18,7 @@ namespace {
 // A daily market from 2024-01-01 of highs and lows walked by hand: a 10%
 // ZigZag turns at its high of 103 (bar 1), low of 90 (bar 4), high of 110
 // (bar 6) and tracks the low of 99 (bar 7) at the end.
-class SwingCommands : public ::testing::Test {
+class SwingCommandRun : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -44,7 +44,7 @@ protected:
     QString Store() const { return QString::fromStdString((m_dir / "market.sqlite").string()); }
     CommandRun Run(QStringList args) const
     {
-        return Invoke(::SwingCommands::Run, args + QStringList{"--store", Store()}, std::int64_t{0});
+        return Invoke(SwingCommands::Run, args + QStringList{"--store", Store()}, std::int64_t{0});
     }
 
 private:
@@ -53,7 +53,7 @@ private:
 
 } // namespace
 
-TEST_F(SwingCommands, SwingsAsJsonCsvCalendarAndOnAChart)
+TEST_F(SwingCommandRun, SwingsAsJsonCsvCalendarAndOnAChart)
 {
     const CommandRun json = Run({"swings", "W", "--zigzag", "10%"});
     EXPECT_EQ(json.out,
@@ -87,7 +87,7 @@ TEST_F(SwingCommands, SwingsAsJsonCsvCalendarAndOnAChart)
     EXPECT_NE(ics.find("SUMMARY:W swing high 108 (unconfirmed)"), std::string::npos);
 }
 
-TEST_F(SwingCommands, StatsFromTheLowestLowAgainstItsBaseline)
+TEST_F(SwingCommandRun, StatsFromTheLowestLowAgainstItsBaseline)
 {
     // From the low of 90 in cell 11 (180 degrees) and on day cell 5 (45): the
     // high of 103 in cell 24 lies 18.43 off, the high of 110 in cell 31 on
@@ -107,7 +107,7 @@ TEST_F(SwingCommands, StatsFromTheLowestLowAgainstItsBaseline)
               "\xEF\xBB\xBF" "angle,swings,hits,rate,baseline_rate,p_value,baseline_cases");
 }
 
-TEST_F(SwingCommands, BadOptionsAndAMissingSymbol)
+TEST_F(SwingCommandRun, BadOptionsAndAMissingSymbol)
 {
     const std::tuple<QStringList, int, std::string> rows[] = {
         {{"swings", "W"}, 2, "give one of --zigzag P, --zigzag-amount A or --pivots L,R"},
