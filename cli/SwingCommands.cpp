@@ -3,7 +3,6 @@
 #include "AngleStats.h"
 #include "BarTime.h"
 #include "BaseDraw.h"
-#include "CellTable.h"
 #include "ChartKinds.h"
 #include "CliCommands.h"
 #include "CliOptions.h"
@@ -36,7 +35,7 @@ constexpr int kFailed = 1;
 constexpr int kUsageError = 2;
 // Bars a pivot may be compared with on either side.
 constexpr int kMaxPivotBars = 100000;
-constexpr long long kMaxSamples = 10000000;
+constexpr long long kMaxSamples = 1000000;
 
 const QCommandLineOption kOptions[] = {
     {"format", "What to print: json or csv; swings also ics (default json).", "FORMAT"},
@@ -50,7 +49,7 @@ const QCommandLineOption kOptions[] = {
                "YYYY-MM-DD (default low).", "ORIGIN"},
     {"harmonic", "stats: degrees whose multiples are hits: 30, 45, 60, 90 or 120 (default 45).", "H"},
     {"orb", "stats: degrees either side of a multiple that still hit, 0 to half the harmonic (default 3).", "O"},
-    {"samples", "stats: random bars of the baseline, 1 to 10000000 (default 10000).", "N"},
+    {"samples", "stats: random bars of the baseline, 1 to 1000000 (default 10000).", "N"},
     {"seed", "stats: seed of the baseline's draws, a whole number 0 or above (default 1).", "K"},
 };
 const char* const kStatsOnly[] = {"origin", "harmonic", "orb", "samples", "seed"};
@@ -93,8 +92,9 @@ bool ReadNumber(const QCommandLineParser& p, const char* name, double lo, double
         text.chop(1);
     const std::optional<double> v = FiniteNumber(text);
     if (!v || *v < lo || (open && *v == lo) || *v > hi) {
-        error = "--" + std::string(name) + " takes a number " + (open ? "above " : "from ") + CellTable::PriceText(
-            static_cast<float>(lo)) + " to " + CellTable::PriceText(static_cast<float>(hi)) + ", not '" +
+        const bool bounded = hi < std::numeric_limits<double>::max();
+        error = "--" + std::string(name) + " takes a number " + (open ? "above " : "from ") +
+            MarketCommands::NumberText(lo) + (bounded ? " to " + MarketCommands::NumberText(hi) : "") + ", not '" +
             EchoText(Value(p, name)) + "'";
         return false;
     }

@@ -112,6 +112,7 @@ TEST_F(SwingCommandRun, BadOptionsAndAMissingSymbol)
     const std::tuple<QStringList, int, std::string> rows[] = {
         {{"swings", "W"}, 2, "give one of --zigzag P, --zigzag-amount A or --pivots L,R"},
         {{"swings", "W", "--zigzag", "0"}, 2, "--zigzag takes a number above 0 to 100, not '0'"},
+        {{"swings", "W", "--zigzag-amount", "-1"}, 2, "--zigzag-amount takes a number above 0, not '-1'"},
         {{"swings", "W", "--pivots", "2"}, 2, "--pivots takes two whole numbers L,R from 0 to 100000, not '2'"},
         {{"swings", "W", "--zigzag", "5", "--on", "open"}, 2, "--on takes highlow or close, not 'open'"},
         {{"swings", "W", "--zigzag", "5", "--seed", "3"}, 2, "--seed goes with stats"},
