@@ -161,8 +161,10 @@ public:
     {
         const double price = Side::Of(m_sides, i);
         const std::vector<double>& after = m_right == m_left ? m_before : m_after;
-        return (m_left == 0 || Side::Beyond(price, m_before[i - m_left])) &&
-            (m_right == 0 || !Side::Beyond(after[i + 1], price));
+        // Both sides always tested, so that the loop over a million bars does not branch on each.
+        const bool aboveLeft = m_left == 0 || Side::Beyond(price, m_before[i - m_left]);
+        const bool notBelowRight = m_right == 0 || !Side::Beyond(after[i + 1], price);
+        return aboveLeft & notBelowRight;
     }
 
 private:
