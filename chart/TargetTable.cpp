@@ -1,7 +1,7 @@
 #include "TargetTable.h"
 
 #include "CellTable.h"
-#include "OleDateTimeEx.h"
+#include "Icalendar.h"
 #include "PivotTargets.h"
 #include "UiText.h"
 
@@ -10,16 +10,12 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <ctime>
 #include <iterator>
 #include <set>
 
 namespace TargetTable {
 
 namespace {
-
-// Octets of a content line before it is folded.
-constexpr size_t kLineOctets = 75;
 
 // The window's CSV and the panel share the titles.
 const CellTable::Column kColumns[] = {
@@ -75,50 +71,6 @@ std::string Decimal(double value)
     return text == "-0" ? "0" : text;
 }
 
-// Backslash, semicolon, comma and line breaks escaped as iCalendar text.
-std::string IcsText(const std::string& text)
-{
-    std::string out;
-    for (const char c : text) {
-        if (c == '\n') {
-            out += "\\n";
-            continue;
-        }
-        if (c == '\\' || c == ';' || c == ',')
-            out += '\\';
-        out += c;
-    }
-    return out;
-}
-
-// line with CR LF, folded before 75 octets with a leading blank on each
-// continuation, never inside a UTF-8 sequence.
-std::string Folded(const std::string& line)
-{
-    std::string out;
-    size_t start = 0;
-    size_t room = kLineOctets;
-    while (line.size() - start > room) {
-        size_t end = start + room;
-        while (end > start && (static_cast<unsigned char>(line[end]) & 0xC0) == 0x80)
-            --end;
-        out += line.substr(start, end - start) + "\r\n ";
-        start = end;
-        room = kLineOctets - 1;
-    }
-    return out + line.substr(start) + "\r\n";
-}
-
-std::string UtcStamp(std::int64_t seconds)
-{
-    const std::time_t t = static_cast<std::time_t>(seconds);
-    std::tm tm{};
-    char text[32] = "19700101T000000Z";
-    if (gmtime_r(&t, &tm))
-        std::strftime(text, sizeof text, "%Y%m%dT%H%M%SZ", &tm);
-    return text;
-}
-
 // 64-bit FNV-1a: a short, stable digest of the chart's parameters.
 std::uint64_t Digest(const std::string& text)
 {
@@ -136,41 +88,13 @@ std::string Uid(const Target& pivot, const Target& t, const std::string& chartKe
         "@quadrix.targets";
 }
 
-// YYYY-MM-DD as iCalendar's YYYYMMDD, and the day after it; no day after
-// 9999-12-31 fits the form.
-std::string IcsDay(const std::string& date) { return date.substr(0, 4) + date.substr(5, 2) + date.substr(8, 2); }
-
-std::optional<std::string> DayAfter(const std::string& date)
-{
-    int year = std::stoi(date.substr(0, 4));
-    int month = std::stoi(date.substr(5, 2));
-    int day = std::stoi(date.substr(8, 2));
-    if (++day > COleDateTimeEx::DaysInMonth(month, year)) {
-        day = 1;
-        if (++month > 12) {
-            month = 1;
-            ++year;
-        }
-    }
-    if (year > 9999)
-        return std::nullopt;
-    char text[40];
-    std::snprintf(text, sizeof text, "%04d%02d%02d", year, month, day);
-    return text;
-}
-
-std::string Event(const Target& pivot, const Target& t, const std::string& uid, const std::string& stamp)
+Icalendar::DayEvent Event(const Target& pivot, const Target& t, const std::string& uid)
 {
     const std::string summary = FillIn(UiText("TargetTable", "编号 %1, 价格 %2, 角度 %3°, 圈数 %4"),
         {std::to_string(t.number), CellTable::PriceText(t.price), ShortestText(t.theta), std::to_string(t.turns)});
     const std::string about = FillIn(UiText("TargetTable", "支点: 编号 %1, 价格 %2, 日期 %3"),
         {std::to_string(pivot.number), CellTable::PriceText(pivot.price), pivot.date.empty() ? "-" : pivot.date});
-    // A date DTSTART alone lasts its day too.
-    const std::optional<std::string> end = DayAfter(t.date);
-    return Folded("BEGIN:VEVENT") + Folded("UID:" + uid) + Folded("DTSTAMP:" + stamp) +
-        Folded("DTSTART;VALUE=DATE:" + IcsDay(t.date)) + (end ? Folded("DTEND;VALUE=DATE:" + *end) : "") +
-        Folded("SUMMARY:" + IcsText(summary)) + Folded("DESCRIPTION:" + IcsText(about)) +
-        Folded("TRANSP:TRANSPARENT") + Folded("END:VEVENT");
+    return {uid, t.date, summary, about};
 }
 
 } // namespace
@@ -201,19 +125,17 @@ std::string Csv(const Target& pivot, const std::vector<Target>& targets, Headers
 std::optional<std::string> Ics(const Target& pivot, const std::vector<Target>& targets, const std::string& chartKey,
                                std::int64_t stamp)
 {
-    const std::string utc = UtcStamp(stamp);
-    std::string events;
+    std::vector<Icalendar::DayEvent> events;
     std::set<std::string> uids;
     for (const Target& t : targets) {
         const std::string uid = Uid(pivot, t, chartKey);
         // An angle listed twice is one event.
         if (!t.date.empty() && uids.insert(uid).second)
-            events += Event(pivot, t, uid, utc);
+            events.push_back(Event(pivot, t, uid));
     }
     if (events.empty())
         return std::nullopt;
-    return Folded("BEGIN:VCALENDAR") + Folded("VERSION:2.0") + Folded("PRODID:-//Quadrix//Pivot targets//ZH") +
-        Folded("CALSCALE:GREGORIAN") + events + Folded("END:VCALENDAR");
+    return Icalendar::Calendar("-//Quadrix//Pivot targets//ZH", events, stamp);
 }
 
 std::string CellJson(const Target& cell, bool withAngle)

@@ -118,6 +118,19 @@ int Fail(std::ostream& err, const std::string& message)
 
 } // namespace
 
+std::unique_ptr<CBaseDraw> MakeChart(ChartOptions& options, std::ostream& err)
+{
+    std::string error;
+    std::unique_ptr<CBaseDraw> chart = options.file.empty() ? BuildChart(options) : LoadChart(options, error);
+    if (chart && !CheckChart(*chart, options, error))
+        chart.reset();
+    if (!chart) {
+        err << "quadrix-cli: " << error << '\n';
+        return nullptr;
+    }
+    return options.file.empty() || FitFileZoom(*chart, options, err) ? std::move(chart) : nullptr;
+}
+
 bool FitFileZoom(CBaseDraw& chart, ChartOptions& options, std::ostream& err)
 {
     if (options.given.count("zoom"))

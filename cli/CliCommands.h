@@ -1,6 +1,7 @@
 #pragma once
 
 #include <iosfwd>
+#include <memory>
 #include <string>
 
 class CBaseDraw;
@@ -8,6 +9,10 @@ struct ChartOptions;
 
 // The commands of quadrix-cli. Each paints the chart once and reports on it;
 // each returns the process exit status.
+
+// The chart a command works on: from the options, or from --file; nothing,
+// with a one-line message on err, when it cannot be read or drawn.
+std::unique_ptr<CBaseDraw> MakeChart(ChartOptions& options, std::ostream& err);
 
 // A chart from a file is drawn at its own zoom unless --zoom was given; a
 // zoom too large for the largest picture is lowered to fit it, with a note

@@ -100,13 +100,6 @@ void AppendNumber(std::string& text, double value)
     text.append(digits, fixed.ec == std::errc() ? fixed.ptr : std::to_chars(digits, digits + sizeof digits, value).ptr);
 }
 
-std::string NumberText(double value)
-{
-    std::string text;
-    AppendNumber(text, value);
-    return text;
-}
-
 // The CSV row of a bar. Times and numbers need no quotes, so it is written
 // without CellTable::Row's fields, one allocation fewer for each of them.
 void AppendCsvRow(std::string& text, const Bar& bar, bool intraday)
@@ -127,26 +120,6 @@ void AppendCsvRow(std::string& text, const Bar& bar, bool intraday)
 // A value that may be absent, null when it is.
 ordered_json JsonOf(const std::optional<double>& value) { return value ? ordered_json(*value) : ordered_json(); }
 
-// Rows of objects with the same keys: a JSON array, or CSV headed by the keys.
-void Print(const std::vector<ordered_json>& rows, const std::vector<const char*>& keys, bool csv, std::ostream& out)
-{
-    if (!csv) {
-        out << ordered_json(rows).dump() << '\n';
-        return;
-    }
-    out << CellTable::kByteOrderMark << CellTable::Row({keys.begin(), keys.end()});
-    for (const ordered_json& row : rows) {
-        std::vector<std::string> fields;
-        for (const char* key : keys) {
-            const ordered_json& value = row.at(key);
-            fields.push_back(value.is_string() ? value.get<std::string>()
-                             : value.is_number() ? NumberText(value.get<double>())
-                             : value.is_null()   ? std::string()
-                                                 : value.dump());
-        }
-        out << CellTable::Row(fields);
-    }
-}
 
 // One object: JSON, or CSV of one row headed by its keys.
 void PrintObject(const ordered_json& object, const std::vector<const char*>& keys, bool csv, std::ostream& out)
@@ -254,23 +227,6 @@ int RunSymbols(const Request& r, std::ostream& out, std::ostream& err)
     return 0;
 }
 
-// The time --from or --to gives; a date alone for --to ends with its day.
-bool ReadTime(const QCommandLineParser& p, const char* option, std::optional<std::int64_t>& time,
-              std::ostream& err)
-{
-    if (!p.isSet(option))
-        return true;
-    const std::string text = p.value(option).toStdString();
-    time = BarTime::Parse(text);
-    if (!time) {
-        UsageError(err, std::string("--") + option + " takes YYYY-MM-DD or YYYY-MM-DDTHH:MM[:SS], not '" +
-                            EchoText(text) + "'");
-        return false;
-    }
-    if (std::string(option) == "to" && text.size() == 10)
-        *time += BarTime::kSecondsPerDay - 1;
-    return true;
-}
 
 int RunBars(const Request& r, std::ostream& out, std::ostream& err)
 {
@@ -345,6 +301,52 @@ const Command* Find(const QString& word)
 }
 
 } // namespace
+
+std::string NumberText(double value)
+{
+    std::string text;
+    AppendNumber(text, value);
+    return text;
+}
+
+// Rows of objects with the same keys: a JSON array, or CSV headed by the keys.
+void Print(const std::vector<ordered_json>& rows, const std::vector<const char*>& keys, bool csv, std::ostream& out)
+{
+    if (!csv) {
+        out << ordered_json(rows).dump() << '\n';
+        return;
+    }
+    out << CellTable::kByteOrderMark << CellTable::Row({keys.begin(), keys.end()});
+    for (const ordered_json& row : rows) {
+        std::vector<std::string> fields;
+        for (const char* key : keys) {
+            const ordered_json& value = row.at(key);
+            fields.push_back(value.is_string() ? value.get<std::string>()
+                             : value.is_number() ? NumberText(value.get<double>())
+                             : value.is_null()   ? std::string()
+                                                 : value.dump());
+        }
+        out << CellTable::Row(fields);
+    }
+}
+
+// The time --from or --to gives; a date alone for --to ends with its day.
+bool ReadTime(const QCommandLineParser& p, const char* option, std::optional<std::int64_t>& time,
+              std::ostream& err)
+{
+    if (!p.isSet(option))
+        return true;
+    const std::string text = p.value(option).toStdString();
+    time = BarTime::Parse(text);
+    if (!time) {
+        UsageError(err, std::string("--") + option + " takes YYYY-MM-DD or YYYY-MM-DDTHH:MM[:SS], not '" +
+                            EchoText(text) + "'");
+        return false;
+    }
+    if (std::string(option) == "to" && text.size() == 10)
+        *time += BarTime::kSecondsPerDay - 1;
+    return true;
+}
 
 bool Handles(const QString& word) { return Find(word) != nullptr; }
 

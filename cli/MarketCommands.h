@@ -2,9 +2,14 @@
 
 #include <QStringList>
 
+#include <nlohmann/json.hpp>
+
+#include <cstdint>
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 class CMarketStore;
 class QCommandLineParser;
@@ -25,5 +30,18 @@ void AddStoreOption(QCommandLineParser& parser);
 // The store --store names, else the default one, opened; nothing with the
 // one-line message on err when it cannot be.
 std::unique_ptr<CMarketStore> OpenStore(const QCommandLineParser& parser, std::ostream& err);
+
+// The time --from or --to (option) gives; a date alone for --to ends with
+// its day. False, with the usage line on err, when it is malformed.
+bool ReadTime(const QCommandLineParser& parser, const char* option, std::optional<std::int64_t>& time,
+              std::ostream& err);
+
+// A number as the shortest decimal that reads back the same, never in
+// exponent form (a volume of 100000 stays 100000).
+std::string NumberText(double value);
+
+// Rows of objects with the same keys: a JSON array, or CSV headed by the keys.
+void Print(const std::vector<nlohmann::ordered_json>& rows, const std::vector<const char*>& keys, bool csv,
+           std::ostream& out);
 
 } // namespace MarketCommands

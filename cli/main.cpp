@@ -12,6 +12,7 @@
 #include "EchoText.h"
 #include "MarketCommands.h"
 #include "PivotCommands.h"
+#include "SwingCommands.h"
 #include "Version.h"
 
 #include <QCommandLineParser>
@@ -73,7 +74,14 @@ const char* const kDescription =
     "  bars S [--from D] [--to D]\n"
     "                      print the bars of symbol S\n"
     "  remove S            remove symbol S and its bars from the market store\n"
-    "import, symbols, bars and remove take --store FILE and --format json|csv; each has --help.\n\n"
+    "  swings S (--zigzag P | --zigzag-amount A | --pivots L,R) [--on highlow|close] [--from D] [--to D]\n"
+    "                      print the swings of stored symbol S; with chart options their cells and\n"
+    "                      angles on that chart (--format json|csv|ics)\n"
+    "  stats S [chart options] [swing options] [--origin low|high|YYYY-MM-DD] [--harmonic H]\n"
+    "        [--orb O] [--samples N] [--seed K]\n"
+    "                      print how often S's swings lie at multiples of H degrees from the\n"
+    "                      origin swing, beside the rate of N random bars of S (--format json|csv)\n"
+    "import, symbols, bars, remove, swings and stats take --store FILE and --format; each has --help.\n\n"
     "render, cells, hit, trace, find and targets draw the chart of --kind from --file FILE.rtl when given.\n"
     "Put negative numbers after --, as in: quadrix-cli hit -- -100 40";
 
@@ -129,20 +137,6 @@ bool ReadPoint(const QStringList& args, int& x, int& y)
     return okX && okY;
 }
 
-// The chart the drawing commands work on: from the options, or from --file.
-std::unique_ptr<CBaseDraw> MakeChart(ChartOptions& options)
-{
-    std::string error;
-    std::unique_ptr<CBaseDraw> chart = options.file.empty() ? BuildChart(options) : LoadChart(options, error);
-    if (chart && !CheckChart(*chart, options, error))
-        chart.reset();
-    if (!chart) {
-        std::cerr << "quadrix-cli: " << error << '\n';
-        return nullptr;
-    }
-    return options.file.empty() || FitFileZoom(*chart, options, std::cerr) ? std::move(chart) : nullptr;
-}
-
 // The longitudes for --planets at the place options, as the astrology report
 // has them, and the ring's caption; nothing when not asked for. False, with
 // status, when the options are wrong or the sky cannot be computed: no
@@ -188,7 +182,7 @@ int DispatchPivotCommand(const QCommandLineParser& parser, ChartOptions& options
     const ChartKind& kind = *FindChartKind(options.kind);
     if (command == "targets" && !HasAngles(kind))
         return UsageError("targets needs a chart kind with angles, not " + options.kind);
-    std::unique_ptr<CBaseDraw> chart = MakeChart(options);
+    std::unique_ptr<CBaseDraw> chart = MakeChart(options, std::cerr);
     if (!chart)
         return 1;
     if (command == "find")
@@ -277,7 +271,7 @@ int Dispatch(const QCommandLineParser& parser, ChartOptions& options)
     int status = 0;
     if (!ReadPlanets(parser, command, planets, caption, status))
         return status;
-    std::unique_ptr<CBaseDraw> chart = MakeChart(options);
+    std::unique_ptr<CBaseDraw> chart = MakeChart(options, std::cerr);
     if (!chart)
         return 1;
     chart->m_Planets = planets;
@@ -314,12 +308,14 @@ int Run(int argc, char* argv[])
         return RunCitiesCommand(words.mid(1), std::cout, std::cerr);
     if (words.size() > 1 && MarketCommands::Handles(words[1]))
         return MarketCommands::Run(words.mid(1), std::cout, std::cerr);
+    if (words.size() > 1 && SwingCommands::Handles(words[1]))
+        return SwingCommands::Run(words.mid(1), static_cast<std::int64_t>(std::time(nullptr)), std::cout, std::cerr);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(kDescription);
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument("command", "render, cells, hit, find, targets, trace, dump, write, date, easter, degree, span, end, start, astro, cities, import, symbols, bars or remove.");
+    parser.addPositionalArgument("command", "render, cells, hit, find, targets, trace, dump, write, date, easter, degree, span, end, start, astro, cities, import, symbols, bars, remove, swings or stats.");
     parser.addOption({"out", "Picture file to write (render).", "FILE"});
     parser.addOption({"format", "What cells prints: json or csv; targets also ics (default json).", "FORMAT"});
     parser.addOption({"now", "The clock for date, span, end and start: YYYY-MM-DD HH:MM:SS (default: the computer's).", "TIME"});

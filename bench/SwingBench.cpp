@@ -1,0 +1,88 @@
+// quadrix-swing-bench: swings and angle statistics over a generated market of
+// a million one-minute bars. Run it alone: `quadrix-swing-bench`; the issue's
+// bounds are 50 ms for each swing finder and 1 s for the statistics.
+
+#include "AngleStats.h"
+#include "BarTime.h"
+#include "BaseDraw.h"
+#include "ChartKinds.h"
+#include "Swings.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+
+namespace {
+
+constexpr std::size_t kBars = 1000000;
+
+// A seeded random walk about 100 of one-minute bars, 240 a trading day.
+const BarSeries& Minutes()
+{
+    static const BarSeries series = [] {
+        BarSeries s;
+        s.intraday = true;
+        s.bars.reserve(kBars);
+        std::mt19937_64 random(7);
+        std::normal_distribution<double> step(0.0, 0.05);
+        double price = 100.0;
+        const std::int64_t start = *BarTime::Parse("2010-01-04T09:30");
+        for (std::size_t i = 0; i < kBars; ++i) {
+            Bar bar;
+            bar.time = start + static_cast<std::int64_t>(i / 240) * BarTime::kSecondsPerDay +
+                static_cast<std::int64_t>(i % 240) * 60;
+            bar.open = price;
+            price = std::max(1.0, price + step(random));
+            bar.close = price;
+            bar.high = std::max(bar.open, bar.close) + std::fabs(step(random)) / 2;
+            bar.low = std::min(bar.open, bar.close) - std::fabs(step(random)) / 2;
+            s.bars.push_back(bar);
+        }
+        return s;
+    }();
+    return series;
+}
+
+void FindAll(benchmark::State& state, const SwingMethod& method)
+{
+    const BarSeries& series = Minutes();
+    std::size_t swings = 0;
+    for (auto _ : state)
+        swings = FindSwings(series, method).size();
+    state.counters["swings"] = static_cast<double>(swings);
+}
+
+void ZigZag(benchmark::State& state) { FindAll(state, {SwingMethod::By::Percent, 1.0, 0, 0, 0, false}); }
+void Pivots(benchmark::State& state) { FindAll(state, {SwingMethod::By::Pivots, 0, 0, 20, 20, false}); }
+
+// Pivots of 20 bars measured from the lowest low on a 40-ring Square of
+// Nine spanning the walk's prices and days, with 10,000 baseline samples.
+void Stats(benchmark::State& state)
+{
+    const BarSeries& series = Minutes();
+    const std::vector<Swing> swings = FindSwings(series, {SwingMethod::By::Pivots, 0, 0, 20, 20, false});
+    std::unique_ptr<CBaseDraw> chart = FindChartKind("nine")->create();
+    chart->SetRings(40);
+    chart->m_rcClient = {50, 50, 950, 950};
+    chart->m_fStartPrice = 60.0f;
+    chart->m_fPriceStep = 0.02f;
+    chart->m_tStartTime = 1262534400; // 2010-01-04 local midnight, near enough in any zone
+    chart->UpdateLayout();
+    AngleStatsOptions options;
+    long long hits = 0;
+    for (auto _ : state) {
+        CSwingCells cells(*chart, *FindChartKind("nine"));
+        hits = MeasureAngles(series, swings, cells, options).Value().price.hits;
+    }
+    state.counters["swings"] = static_cast<double>(swings.size());
+    state.counters["price_hits"] = static_cast<double>(hits);
+}
+
+} // namespace
+
+BENCHMARK(ZigZag)->Unit(benchmark::kMillisecond);
+BENCHMARK(Pivots)->Unit(benchmark::kMillisecond);
+BENCHMARK(Stats)->Unit(benchmark::kMillisecond);
+BENCHMARK_MAIN();
