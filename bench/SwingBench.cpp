@@ -1,6 +1,6 @@
 // quadrix-swing-bench: swings and angle statistics over a generated market of
-// a million one-minute bars. Run it alone: `quadrix-swing-bench`; the issue's
-// bounds are 50 ms for each swing finder and 1 s for the statistics.
+// a million one-minute bars. Run it alone: `quadrix-swing-bench`; the
+// bounds asked are 50 ms for each swing finder and 1 s for the statistics.
 
 #include "AngleStats.h"
 #include "BarTime.h"

@@ -109,40 +109,38 @@ std::vector<Swing> ZigZag(const Sides& s, const Turn& turn)
 
 // How a swing of one kind stands out: highs above, lows below.
 struct Highs {
-    static double Of(const Sides& s, std::size_t i) { return s.High(i); }
     static double Furthest(double a, double b) { return std::max(a, b); }
     static bool Beyond(double a, double b) { return a > b; }
 };
 struct Lows {
-    static double Of(const Sides& s, std::size_t i) { return s.Low(i); }
     static double Furthest(double a, double b) { return std::min(a, b); }
     static bool Beyond(double a, double b) { return a < b; }
 };
 
 // best[a]: the furthest price of bars a .. a + width - 1, for a + width <=
-// bars. Blocks of width, each with its running furthest from either end: a
-// window spans the end of one block and the start of the next, so every bar
-// costs three comparisons, not width, and none of them a branch.
+// bars. Blocks of width, each with its furthest from every bar to the
+// block's end; a window spans the end of one block and the start of the next,
+// whose running furthest goes along with the window's end, so every bar costs
+// three comparisons, not width, and one array.
 template <class Side>
-std::vector<double> WindowBest(const Sides& s, std::size_t width)
+std::vector<double> WindowBest(const std::vector<double>& price, std::size_t width)
 {
-    const std::size_t n = s.bars.size();
+    const std::size_t n = price.size();
     if (width == 0 || width > n)
         return {};
-    std::vector<double> fromStart(n);
     std::vector<double> best(n); // first from the block's end, then the window's best
     for (std::size_t block = 0; block < n; block += width) {
         const std::size_t end = std::min(block + width, n);
-        fromStart[block] = Side::Of(s, block);
-        for (std::size_t i = block + 1; i < end; ++i)
-            fromStart[i] = Side::Furthest(fromStart[i - 1], Side::Of(s, i));
-        best[end - 1] = Side::Of(s, end - 1);
+        best[end - 1] = price[end - 1];
         for (std::size_t i = end - 1; i-- > block;)
-            best[i] = Side::Furthest(best[i + 1], Side::Of(s, i));
+            best[i] = Side::Furthest(best[i + 1], price[i]);
     }
     best.resize(n - width + 1);
-    for (std::size_t a = 0; a < best.size(); ++a)
-        best[a] = Side::Furthest(best[a], fromStart[a + width - 1]);
+    double fromStart = price[width - 1];
+    for (std::size_t a = 0, e = width - 1; a < best.size(); ++a, ++e) {
+        fromStart = e % width == 0 ? price[e] : Side::Furthest(fromStart, price[e]);
+        best[a] = Side::Furthest(best[a], fromStart);
+    }
     return best;
 }
 
@@ -151,15 +149,15 @@ std::vector<double> WindowBest(const Sides& s, std::size_t width)
 template <class Side>
 class PivotTest {
 public:
-    PivotTest(const Sides& s, std::size_t left, std::size_t right)
-        : m_sides(s), m_left(left), m_right(right), m_before(WindowBest<Side>(s, left))
-        , m_after(right == left ? std::vector<double>() : WindowBest<Side>(s, right))
+    PivotTest(const std::vector<double>& price, std::size_t left, std::size_t right)
+        : m_price(price), m_left(left), m_right(right), m_before(WindowBest<Side>(price, left))
+        , m_after(right == left ? std::vector<double>() : WindowBest<Side>(price, right))
     {
     }
     // For left <= i < bars - right.
     bool Stands(std::size_t i) const
     {
-        const double price = Side::Of(m_sides, i);
+        const double price = m_price[i];
         const std::vector<double>& after = m_right == m_left ? m_before : m_after;
         // Both sides always tested, so that the loop over a million bars does not branch on each.
         const bool aboveLeft = m_left == 0 || Side::Beyond(price, m_before[i - m_left]);
@@ -168,7 +166,7 @@ public:
     }
 
 private:
-    const Sides& m_sides;
+    const std::vector<double>& m_price;
     std::size_t m_left;
     std::size_t m_right;
     std::vector<double> m_before;
@@ -183,12 +181,20 @@ std::vector<Swing> Pivots(const Sides& s, int left, int right)
         return swings;
     const auto l = static_cast<std::size_t>(left);
     const auto r = static_cast<std::size_t>(right);
-    const PivotTest<Highs> highs(s, l, r);
-    const PivotTest<Lows> lows(s, l, r);
+    // Each side once in a plain array: the windows read every price several
+    // times, and a bar's price among its other fields costs a cache line each.
+    std::vector<double> highs(n);
+    std::vector<double> lows(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        highs[i] = s.High(i);
+        lows[i] = s.Low(i);
+    }
+    const PivotTest<Highs> highTest(highs, l, r);
+    const PivotTest<Lows> lowTest(lows, l, r);
     for (std::size_t i = l; i + r < n; ++i) {
-        if (highs.Stands(i))
+        if (highTest.Stands(i))
             swings.push_back(SwingAt(s, i, Swing::Kind::High, true));
-        if (lows.Stands(i))
+        if (lowTest.Stands(i))
             swings.push_back(SwingAt(s, i, Swing::Kind::Low, true));
     }
     return swings;
