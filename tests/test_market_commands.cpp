@@ -105,6 +105,10 @@ TEST_F(MarketCommandsTest, BadOptionsExitTwoAndBadFilesOneLeavingTheStoreAsItWas
         {{"import", Path("missing.csv")}, 1, "missing.csv"},
         {{"import", Path("")}, 1, "not a regular file"},
         {{"import", Write("bad.csv", std::string(kDaily) + "2024-13-05,1,1,1,1,1\n"), "--symbol", "ES"}, 1, "bad.csv"},
+        {{"import", Write("b1.csv", std::string(kDaily) + "2024-03-05,1,nan,1,1,1\n"), "--symbol", "ES"}, 1, "b1.csv"},
+        {{"import", Write("b2.csv", std::string(kDaily) + "2024-03-05,1,1,2,1,1\n"), "--symbol", "ES"}, 1, "b2.csv"},
+        {{"import", Write("b3.csv", std::string(kDaily) + "2024-03-05,3,2,1,1,1\n"), "--symbol", "ES"}, 1, "b3.csv"},
+        {{"import", Write("b4.csv", std::string(kDaily) + "2024-01-02,1,9,1,2,1\n"), "--symbol", "ES"}, 1, "b4.csv"},
         {{"import", Write("new.csv", kDaily), "--dry-run"}, 0, ""},
     };
     for (const auto& row : rows) {
