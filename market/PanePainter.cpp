@@ -226,9 +226,11 @@ void CPanePainter::DrawSwings(const std::vector<Swing>& swings, bool intraday)
         const double t = static_cast<double>(s.time);
         if (t < m_view.FirstTime() || t >= m_view.LastTime())
             continue;
-        // Highs are labelled above their point, lows below.
+        // Highs are labelled above their point, lows below, inside the plot.
+        const Rect& rc = m_view.GetRect();
         const int dy = s.kind == Swing::Kind::High ? -kLabelHeight : kLabelHeight;
-        Label(PriceText(s.price) + " " + BarTime::Text(s.time, intraday), X(t), Y(s.price) + dy, TextFlags::Center);
+        const int y = std::clamp(Y(s.price) + dy, rc.top + kLabelHeight / 2, rc.bottom - kLabelHeight / 2);
+        Label(PriceText(s.price) + " " + BarTime::Text(s.time, intraday), X(t), y, TextFlags::Center);
     }
 }
 

@@ -121,8 +121,10 @@ std::vector<PaneTick> LinearTicks(double low, double high, int maxTicks)
 {
     std::vector<PaneTick> ticks;
     const double step = NiceStep(high - low, maxTicks);
-    for (double k = std::ceil(low / step); k * step <= high; ++k)
-        ticks.push_back({k * step, PriceLabel(k * step, step)});
+    for (double k = std::ceil(low / step); k * step <= high; ++k) {
+        const double price = k == 0 ? 0.0 : k * step; // never "-0"
+        ticks.push_back({price, PriceLabel(price, step)});
+    }
     return ticks;
 }
 
