@@ -36,10 +36,20 @@ public:
 
 private:
     PaneColumn Reduce(std::size_t first, std::size_t last) const;
+    // FirstAt searched from bar from on (at or before the answer): a
+    // gallop, so that neighbouring columns cost the log of their own bars.
+    std::size_t FirstAtFrom(double time, std::size_t from) const;
 
     const BarSeries& m_series;
     std::size_t m_size = 0;
-    // Leaves at [size, 2 size), each inner node the extreme of its two children.
-    std::vector<double> m_highs;
-    std::vector<double> m_lows;
+    // The bars' times alone, packed for the searches.
+    std::vector<double> m_times;
+    // Each node's highest high and lowest low side by side, as a query reads
+    // them together: leaves at [size, 2 size), each inner node the extremes
+    // of its two children.
+    struct Extremes {
+        double high;
+        double low;
+    };
+    std::vector<Extremes> m_tree;
 };

@@ -123,20 +123,23 @@ void CPanePainter::DrawGrid()
 
 // One vertical line a column, from its low to its high, coloured by the
 // column's move; at a pixel a column, ticks and bodies would not show.
+// Columns never overlap, so rising ones are drawn before falling ones: the
+// pen changes twice, not at every turn of the market.
 void CPanePainter::DrawDense(const std::vector<PaneColumn>& columns, PaneStyle style)
 {
     const int left = m_view.GetRect().left;
-    for (std::size_t c = 0; c < columns.size(); ++c) {
-        const PaneColumn& column = columns[c];
-        if (column.Empty())
-            continue;
+    for (const bool rising : {true, false}) {
+        UsePen(style == PaneStyle::Bars ? Colors::Black : rising ? kUp : kDown);
+        for (std::size_t c = 0; c < columns.size(); ++c) {
+            const PaneColumn& column = columns[c];
+            if (column.Empty() || (style != PaneStyle::Bars && (column.close >= column.open) != rising))
+                continue;
+            const int x = left + static_cast<int>(c);
+            m_dc.MoveTo(x, Y(column.high));
+            m_dc.LineTo(x, Y(column.low) + 1);
+        }
         if (style == PaneStyle::Bars)
-            UsePen(Colors::Black);
-        else
-            UsePen(column.close >= column.open ? kUp : kDown);
-        const int x = left + static_cast<int>(c);
-        m_dc.MoveTo(x, Y(column.high));
-        m_dc.LineTo(x, Y(column.low) + 1);
+            break;
     }
 }
 
