@@ -121,8 +121,11 @@ std::vector<PaneTick> LinearTicks(double low, double high, int maxTicks)
 {
     std::vector<PaneTick> ticks;
     const double step = NiceStep(high - low, maxTicks);
-    for (double k = std::ceil(low / step); k * step <= high; ++k) {
-        const double price = k == 0 ? 0.0 : k * step; // never "-0"
+    // Counted, not stepped by adding: at prices far beyond their span's
+    // digits a step may not change the sum.
+    const double first = std::ceil(low / step);
+    for (int i = 0; i <= maxTicks && (first + i) * step <= high; ++i) {
+        const double price = first + i == 0 ? 0.0 : (first + i) * step; // never "-0"
         ticks.push_back({price, PriceLabel(price, step)});
     }
     return ticks;
