@@ -1,4 +1,4 @@
-// quadrix-bench: paint, file, start-up and pointer benchmarks in one executable.
+// quadrix-bench: paint, file, start-up, pointer and price pane benchmarks in one executable.
 
 #include "Benchmarks.h"
 #include "ProcessMemory.h"
@@ -18,6 +18,7 @@ int main(int argc, char** argv)
     RegisterFileBenchmarks();
     RegisterStartupBenchmarks();
     RegisterPointerBenchmarks();
+    RegisterPaneBenchmarks();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

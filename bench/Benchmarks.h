@@ -7,3 +7,4 @@ void RegisterFrameBenchmarks();
 void RegisterFileBenchmarks();
 void RegisterStartupBenchmarks();
 void RegisterPointerBenchmarks();
+void RegisterPaneBenchmarks();

@@ -206,14 +206,19 @@ int RunHit(CBaseDraw& chart, int x, int y, std::ostream& out)
 
 int RunTrace(CBaseDraw& chart, const ChartOptions& options, std::ostream& out)
 {
-    // Recorded over a real painter, so text boxes carry the metrics a render uses.
     const int side = static_cast<int>(std::lround(options.canvas * static_cast<double>(options.zoom)));
-    QImage image(side, side, QImage::Format_RGB32);
+    return TracePicture([&chart](CDrawSurface& dc) { PaintChart(chart, dc); }, Size{side, side}, options.zoom, out);
+}
+
+int TracePicture(const std::function<void(CDrawSurface&)>& paint, Size pixels, double zoom, std::ostream& out)
+{
+    // Recorded over a real painter, so text boxes carry the metrics a render uses.
+    QImage image(pixels.cx, pixels.cy, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    CPainterSurface inner(painter, options.zoom);
+    CPainterSurface inner(painter, zoom);
     CRecordingSurface dc(&inner);
-    PaintChart(chart, dc);
+    paint(dc);
     for (const SurfaceOp& op : dc.Ops())
         out << OpJson(op).dump() << '\n';
     return 0;

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "Geometry.h"
+
+#include <functional>
 #include <iosfwd>
 #include <memory>
 #include <string>
 
 class CBaseDraw;
+class CDrawSurface;
 struct ChartOptions;
 
 // The commands of quadrix-cli. Each paints the chart once and reports on it;
@@ -36,6 +40,8 @@ int RunHit(CBaseDraw& chart, int x, int y, std::ostream& out);
 
 // Prints every surface operation of one paint, one JSON object per line.
 int RunTrace(CBaseDraw& chart, const ChartOptions& options, std::ostream& out);
+// What paint draws on a picture of the given pixels at zoom, one JSON line an operation.
+int TracePicture(const std::function<void(CDrawSurface&)>& paint, Size pixels, double zoom, std::ostream& out);
 
 // Prints the charts of a chart file as JSON.
 int RunDump(const std::string& chartFile, std::ostream& out, std::ostream& err);

@@ -63,7 +63,8 @@ bool ReadAngles(const QCommandLineParser& p, PivotOptions& o, std::string& error
     return true;
 }
 
-bool ReadTargetOptions(const QCommandLineParser& p, PivotOptions& o, std::string& error)
+// withFormat: whether the command prints the targets, as targets does.
+bool ReadTargetOptions(const QCommandLineParser& p, PivotOptions& o, bool withFormat, std::string& error)
 {
     if (p.isSet("turns")) {
         bool ok = false;
@@ -74,7 +75,7 @@ bool ReadTargetOptions(const QCommandLineParser& p, PivotOptions& o, std::string
             return false;
         }
     }
-    if (p.isSet("format")) {
+    if (withFormat && p.isSet("format")) {
         o.format = Text(p.value("format"));
         if (o.format != "json" && o.format != "csv" && o.format != "ics") {
             error = "--format takes json, csv or ics with targets, not '" + EchoText(o.format) + "'";
@@ -132,7 +133,22 @@ bool ReadPivotOptions(const QCommandLineParser& p, const std::string& command, P
         error = "find takes no --angles, --turns or --format";
         return false;
     }
-    return ReadQuery(p, command, o, error) && (command == "find" || ReadTargetOptions(p, o, error));
+    return ReadQuery(p, command, o, error) && (command == "find" || ReadTargetOptions(p, o, true, error));
+}
+
+bool ReadTargetQuery(const QCommandLineParser& parser, const std::string& command, PivotOptions& options,
+                     std::string& error)
+{
+    return ReadQuery(parser, command, options, error) && ReadTargetOptions(parser, options, false, error);
+}
+
+std::optional<std::vector<Target>> PivotTargets(CBaseDraw& chart, const ChartKind& kind, const PivotOptions& options,
+                                                std::ostream& err)
+{
+    const int n = FoundCell(chart, kind, options, err);
+    if (n == 0)
+        return std::nullopt;
+    return TargetsOf(chart, kind, n, options.angles, options.turns);
 }
 
 int RunFind(CBaseDraw& chart, const ChartKind& kind, const PivotOptions& options, std::ostream& out,

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,16 @@ bool HasPivotOptions(const QCommandLineParser& parser);
 // than kMaxTargets targets.
 bool ReadPivotOptions(const QCommandLineParser& parser, const std::string& command, PivotOptions& options,
                       std::string& error);
+
+// The pivot and its angles and turns, as targets reads them, for a command
+// that takes no --format.
+bool ReadTargetQuery(const QCommandLineParser& parser, const std::string& command, PivotOptions& options,
+                     std::string& error);
+
+// The targets of the found cell, as targets prints them; nothing, with the
+// reason on err, when no cell is found.
+std::optional<std::vector<Target>> PivotTargets(CBaseDraw& chart, const ChartKind& kind, const PivotOptions& options,
+                                                std::ostream& err);
 
 // Prints the found cell as one JSON object; 1 with a message when none is.
 int RunFind(CBaseDraw& chart, const ChartKind& kind, const PivotOptions& options, std::ostream& out,

@@ -41,16 +41,18 @@ const QCommandLineOption kOptions[] = {
     {"format", "What to print: json or csv; swings also ics (default json).", "FORMAT"},
     {"from", "The first bar's time, YYYY-MM-DD or YYYY-MM-DDTHH:MM[:SS].", "D"},
     {"to", "The last bar's time (a date takes in its whole day).", "D"},
-    {"zigzag", "Swings of a ZigZag that turns on a move of P percent (10 or 10%).", "P"},
-    {"zigzag-amount", "Swings of a ZigZag that turns on a move of A in price.", "A"},
-    {"pivots", "Swings that stand above (below) L bars before and R bars after.", "L,R"},
-    {"on", "Find swings on highlow or on close (default highlow).", "ON"},
     {"origin", "stats: the swing measured from: low (the lowest low), high (the highest high) or its day, "
                "YYYY-MM-DD (default low).", "ORIGIN"},
     {"harmonic", "stats: degrees whose multiples are hits: 30, 45, 60, 90 or 120 (default 45).", "H"},
     {"orb", "stats: degrees either side of a multiple that still hit, 0 to half the harmonic (default 3).", "O"},
     {"samples", "stats: random bars of the baseline, 1 to 1000000 (default 10000).", "N"},
     {"seed", "stats: seed of the baseline's draws, a whole number 0 or above (default 1).", "K"},
+};
+const QCommandLineOption kMethodOptions[] = {
+    {"zigzag", "Swings of a ZigZag that turns on a move of P percent (10 or 10%).", "P"},
+    {"zigzag-amount", "Swings of a ZigZag that turns on a move of A in price.", "A"},
+    {"pivots", "Swings that stand above (below) L bars before and R bars after.", "L,R"},
+    {"on", "Find swings on highlow or on close (default highlow).", "ON"},
 };
 const char* const kStatsOnly[] = {"origin", "harmonic", "orb", "samples", "seed"};
 
@@ -116,28 +118,6 @@ bool ReadPivots(const QCommandLineParser& p, SwingMethod& m, std::string& error)
         return false;
     }
     return true;
-}
-
-bool ReadMethod(const QCommandLineParser& p, SwingMethod& m, std::string& error)
-{
-    const int given = (p.isSet("zigzag") ? 1 : 0) + (p.isSet("zigzag-amount") ? 1 : 0) + (p.isSet("pivots") ? 1 : 0);
-    if (given != 1) {
-        error = "give one of --zigzag P, --zigzag-amount A or --pivots L,R";
-        return false;
-    }
-    const std::string on = p.isSet("on") ? Value(p, "on") : "highlow";
-    if (on != "highlow" && on != "close") {
-        error = "--on takes highlow or close, not '" + EchoText(on) + "'";
-        return false;
-    }
-    m.onCloses = on == "close";
-    const double huge = std::numeric_limits<double>::max();
-    m.by = p.isSet("zigzag") ? SwingMethod::By::Percent
-        : p.isSet("zigzag-amount") ? SwingMethod::By::Amount
-                                   : SwingMethod::By::Pivots;
-    return m.by == SwingMethod::By::Pivots ? ReadPivots(p, m, error)
-        : ReadNumber(p, "zigzag", 0, 100, true, m.percent, error) &&
-            ReadNumber(p, "zigzag-amount", 0, huge, true, m.amount, error);
 }
 
 bool ReadOrigin(const QCommandLineParser& p, AngleStatsOptions& s, std::string& error)
@@ -373,6 +353,39 @@ int RunStats(Request& r, const BarSeries& series, std::ostream& out, std::ostrea
 
 } // namespace
 
+void AddMethodOptions(QCommandLineParser& parser)
+{
+    for (const QCommandLineOption& option : kMethodOptions)
+        parser.addOption(option);
+}
+
+bool HasMethodOptions(const QCommandLineParser& p)
+{
+    return p.isSet("zigzag") || p.isSet("zigzag-amount") || p.isSet("pivots") || p.isSet("on");
+}
+
+bool ReadMethod(const QCommandLineParser& p, SwingMethod& m, std::string& error)
+{
+    const int given = (p.isSet("zigzag") ? 1 : 0) + (p.isSet("zigzag-amount") ? 1 : 0) + (p.isSet("pivots") ? 1 : 0);
+    if (given != 1) {
+        error = "give one of --zigzag P, --zigzag-amount A or --pivots L,R";
+        return false;
+    }
+    const std::string on = p.isSet("on") ? Value(p, "on") : "highlow";
+    if (on != "highlow" && on != "close") {
+        error = "--on takes highlow or close, not '" + EchoText(on) + "'";
+        return false;
+    }
+    m.onCloses = on == "close";
+    const double huge = std::numeric_limits<double>::max();
+    m.by = p.isSet("zigzag") ? SwingMethod::By::Percent
+        : p.isSet("zigzag-amount") ? SwingMethod::By::Amount
+                                   : SwingMethod::By::Pivots;
+    return m.by == SwingMethod::By::Pivots ? ReadPivots(p, m, error)
+        : ReadNumber(p, "zigzag", 0, 100, true, m.percent, error) &&
+            ReadNumber(p, "zigzag-amount", 0, huge, true, m.amount, error);
+}
+
 bool Handles(const QString& word) { return word == "swings" || word == "stats"; }
 
 int Run(const QStringList& args, std::int64_t stamp, std::ostream& out, std::ostream& err)
@@ -387,6 +400,7 @@ int Run(const QStringList& args, std::int64_t stamp, std::ostream& out, std::ost
                                  "random bars of S on the same chart (cell 1 on S's first day unless given).")));
     parser.addHelpOption();
     MarketCommands::AddStoreOption(parser);
+    AddMethodOptions(parser);
     for (const QCommandLineOption& option : kOptions)
         parser.addOption(option);
     AddChartOptions(parser);

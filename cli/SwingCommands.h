@@ -1,14 +1,27 @@
 #pragma once
 
+#include "Swings.h"
+
 #include <QStringList>
 
 #include <cstdint>
 #include <iosfwd>
+#include <string>
+
+class QCommandLineParser;
 
 // The commands over a stored market's swings: swings lists them (on a
 // chart, with their cells and angles), stats measures their angles against
 // a baseline of the market's own bars.
 namespace SwingCommands {
+
+// Registers --zigzag, --zigzag-amount, --pivots and --on.
+void AddMethodOptions(QCommandLineParser& parser);
+// Whether any of them was given.
+bool HasMethodOptions(const QCommandLineParser& parser);
+// The method they give (exactly one of the first three); false with a
+// one-line message when they are missing, too many or malformed.
+bool ReadMethod(const QCommandLineParser& parser, SwingMethod& method, std::string& error);
 
 // Whether word is one of them.
 bool Handles(const QString& word);

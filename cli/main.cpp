@@ -11,6 +11,7 @@
 #include "DateCommands.h"
 #include "EchoText.h"
 #include "MarketCommands.h"
+#include "PaneCommands.h"
 #include "PivotCommands.h"
 #include "SwingCommands.h"
 #include "Version.h"
@@ -81,7 +82,11 @@ const char* const kDescription =
     "        [--orb O] [--samples N] [--seed K]\n"
     "                      print how often S's swings lie at multiples of H degrees from the\n"
     "                      origin swing, beside the rate of N random bars of S (--format json|csv)\n"
-    "import, symbols, bars, remove, swings and stats take --store FILE and --format; each has --help.\n\n"
+    "  pane S [--from D] [--to D] [--style candles|bars|line] [--log] [--size WxH] [swing options]\n"
+    "       [--price P | --date D [--angles LIST] [--turns R] chart options] (--out FILE | --trace)\n"
+    "                      draw S's price history with its swings and the pivot's targets\n"
+    "import, symbols, bars, remove, swings, stats and pane take --store FILE; all but pane --format;\n"
+    "each has --help.\n\n"
     "render, cells, hit, trace, find and targets draw the chart of --kind from --file FILE.rtl when given.\n"
     "Put negative numbers after --, as in: quadrix-cli hit -- -100 40";
 
@@ -291,6 +296,9 @@ int Run(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     EnsureRuntimeDir();
+    // The application takes -style and --style for itself; pane's style of
+    // bars is read from the words as given.
+    const QStringList given = ArgumentBytes::Decode(argc, argv);
     QGuiApplication app(argc, argv);
     // Qt takes the user's locale for the C library too; JSON, CSV and labels
     // are printed with printf and must keep the decimal point.
@@ -308,6 +316,8 @@ int Run(int argc, char* argv[])
         return RunCitiesCommand(words.mid(1), std::cout, std::cerr);
     if (words.size() > 1 && MarketCommands::Handles(words[1]))
         return MarketCommands::Run(words.mid(1), std::cout, std::cerr);
+    if (given.size() > 1 && PaneCommands::Handles(given[1]))
+        return PaneCommands::Run(given.mid(1), std::cout, std::cerr);
     if (words.size() > 1 && SwingCommands::Handles(words[1]))
         return SwingCommands::Run(words.mid(1), static_cast<std::int64_t>(std::time(nullptr)), std::cout, std::cerr);
 
@@ -315,7 +325,7 @@ int Run(int argc, char* argv[])
     parser.setApplicationDescription(kDescription);
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument("command", "render, cells, hit, find, targets, trace, dump, write, date, easter, degree, span, end, start, astro, cities, import, symbols, bars, remove, swings or stats.");
+    parser.addPositionalArgument("command", "render, cells, hit, find, targets, trace, dump, write, date, easter, degree, span, end, start, astro, cities, import, symbols, bars, remove, swings, stats or pane.");
     parser.addOption({"out", "Picture file to write (render).", "FILE"});
     parser.addOption({"format", "What cells prints: json or csv; targets also ics (default json).", "FORMAT"});
     parser.addOption({"now", "The clock for date, span, end and start: YYYY-MM-DD HH:MM:SS (default: the computer's).", "TIME"});

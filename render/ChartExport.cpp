@@ -32,9 +32,9 @@ struct Frame {
     QPoint origin;
 };
 
-// Paints chart on white over the whole frame, without drag handles, with at
-// most itemLimit shapes and lines of text.
-Painted PaintOn(QPaintDevice& device, const Frame& frame, CBaseDraw& chart, double zoom, std::size_t itemLimit)
+// Paints the picture on white over the whole frame, without drag handles,
+// with at most itemLimit shapes and lines of text.
+Painted PaintOn(QPaintDevice& device, const Frame& frame, const Picture& picture, double zoom, std::size_t itemLimit)
 {
     QPainter painter;
     if (!painter.begin(&device))
@@ -46,7 +46,7 @@ Painted PaintOn(QPaintDevice& device, const Frame& frame, CBaseDraw& chart, doub
         CPainterSurface dc(painter, zoom);
         dc.LimitItems(itemLimit);
         dc.LeaveOutHandles();
-        PaintChart(chart, dc);
+        picture.paint(dc);
         tooLarge = dc.LeftItemsOut();
     }
     if (!painter.end())
@@ -54,18 +54,18 @@ Painted PaintOn(QPaintDevice& device, const Frame& frame, CBaseDraw& chart, doub
     return tooLarge ? Painted::TooLarge : Painted::Ok;
 }
 
-Painted PaintImage(QImage& image, const Frame& frame, CBaseDraw& chart, double zoom)
+Painted PaintImage(QImage& image, const Frame& frame, const Picture& picture, double zoom)
 {
     image = QImage(frame.size, QImage::Format_RGB32);
     if (image.isNull())
         return Painted::Failed;
-    return PaintOn(image, frame, chart, zoom, SIZE_MAX);
+    return PaintOn(image, frame, picture, zoom, SIZE_MAX);
 }
 
-Painted WritePng(QIODevice& file, const Frame& frame, CBaseDraw& chart, double zoom)
+Painted WritePng(QIODevice& file, const Frame& frame, const Picture& picture, double zoom)
 {
     QImage image;
-    const Painted painted = PaintImage(image, frame, chart, zoom);
+    const Painted painted = PaintImage(image, frame, picture, zoom);
     if (painted == Painted::Ok && !image.save(&file, "PNG"))
         return Painted::Failed;
     return painted;
@@ -73,10 +73,10 @@ Painted WritePng(QIODevice& file, const Frame& frame, CBaseDraw& chart, double z
 
 // Written while painted, so that a chart of a million cells does not sit in
 // memory as text first.
-Painted WriteSvg(QIODevice& file, const Frame& frame, CBaseDraw& chart, double zoom)
+Painted WriteSvg(QIODevice& file, const Frame& frame, const Picture& picture, double zoom)
 {
-    CSvgPaintDevice svg(file, frame.size, QString::fromStdString(chart.GetName()));
-    const Painted painted = PaintOn(svg, frame, chart, zoom, kMaxVectorItems);
+    CSvgPaintDevice svg(file, frame.size, QString::fromStdString(picture.title));
+    const Painted painted = PaintOn(svg, frame, picture, zoom, kMaxVectorItems);
     if (painted == Painted::Ok && !svg.Ok())
         return Painted::Failed;
     return painted;
@@ -84,14 +84,14 @@ Painted WriteSvg(QIODevice& file, const Frame& frame, CBaseDraw& chart, double z
 
 // One pixel of the picture is one point of the page. QPdfWriter reports no
 // write error: the device remembers them.
-Painted WritePdf(QIODevice& file, const Frame& frame, CBaseDraw& chart, double zoom)
+Painted WritePdf(QIODevice& file, const Frame& frame, const Picture& picture, double zoom)
 {
     QPdfWriter pdf(&file);
     pdf.setResolution(72);
     pdf.setPageSize(QPageSize(QSizeF(frame.size), QPageSize::Point, QString(), QPageSize::ExactMatch));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-    pdf.setTitle(QString::fromStdString(chart.GetName()));
-    return PaintOn(pdf, frame, chart, zoom, kMaxVectorItems);
+    pdf.setTitle(QString::fromStdString(picture.title));
+    return PaintOn(pdf, frame, picture, zoom, kMaxVectorItems);
 }
 
 // The picture of region (chart units) at a zoom, or an empty size with a
@@ -109,6 +109,11 @@ Frame PictureFrame(const std::string& failure, const Rect& region, double zoom, 
     return {};
 }
 
+Picture ChartPicture(CBaseDraw& chart)
+{
+    return {chart.GetName(), [&chart](CDrawSurface& dc) { PaintChart(chart, dc); }};
+}
+
 } // namespace
 
 void PaintChart(CBaseDraw& chart, CDrawSurface& dc)
@@ -124,9 +129,15 @@ bool ExportChart(CBaseDraw& chart, const std::string& path, int canvas, double z
 
 bool ExportChart(CBaseDraw& chart, const std::string& path, const Rect& region, double zoom, std::string& error)
 {
+    return ExportPicture(ChartPicture(chart), path, region, zoom, error);
+}
+
+bool ExportPicture(const Picture& picture, const std::string& path, const Rect& region, double zoom,
+                   std::string& error)
+{
     const QString fileName = QString::fromStdString(path);
     const QString suffix = QFileInfo(fileName).suffix().toLower();
-    Painted (*write)(QIODevice&, const Frame&, CBaseDraw&, double) = nullptr;
+    Painted (*write)(QIODevice&, const Frame&, const Picture&, double) = nullptr;
     if (suffix == QLatin1String("png"))
         write = WritePng;
     else if (suffix == QLatin1String("svg"))
@@ -148,7 +159,7 @@ bool ExportChart(CBaseDraw& chart, const std::string& path, const Rect& region, 
         return false;
     }
     CReplacingDevice device(file);
-    const Painted painted = write(device, frame, chart, zoom);
+    const Painted painted = write(device, frame, picture, zoom);
     if (painted == Painted::TooLarge) {
         error = "cannot export \"" + path + "\": the chart draws more than " + std::to_string(kMaxVectorItems) +
                 " shapes and texts, too many for a ." + suffix.toStdString() + " file; export it as PNG";
@@ -173,7 +184,7 @@ QImage ChartImage(CBaseDraw& chart, const Rect& region, double zoom, int maxSide
         zoom = static_cast<double>(maxSide) / longest;
     QImage image;
     const Frame frame = PictureFrame("cannot copy the chart", region, zoom, error);
-    if (!frame.size.isEmpty() && PaintImage(image, frame, chart, zoom) != Painted::Ok) {
+    if (!frame.size.isEmpty() && PaintImage(image, frame, ChartPicture(chart), zoom) != Painted::Ok) {
         error = "cannot copy the chart: no memory for a picture " + std::to_string(frame.size.width()) + " x " +
                 std::to_string(frame.size.height()) + " pixels";
         image = QImage();

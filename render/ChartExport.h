@@ -2,6 +2,7 @@
 
 #include "Geometry.h"
 
+#include <functional>
 #include <string>
 
 class CBaseDraw;
@@ -29,3 +30,12 @@ QImage ChartImage(CBaseDraw& chart, int canvas, double zoom, int maxSide, std::s
 // canvas square from (0, 0), as quadrix-cli renders it.
 bool ExportChart(CBaseDraw& chart, const std::string& path, const Rect& region, double zoom, std::string& error);
 bool ExportChart(CBaseDraw& chart, const std::string& path, int canvas, double zoom, std::string& error);
+
+// Anything drawn on a surface, exported as a chart is: its title (for SVG
+// and PDF) and its paint.
+struct Picture {
+    std::string title;
+    std::function<void(CDrawSurface&)> paint;
+};
+bool ExportPicture(const Picture& picture, const std::string& path, const Rect& region, double zoom,
+                   std::string& error);

@@ -320,3 +320,54 @@ TEST(CliOutput, AFullDiskOrAClosedStandardOutputFailsTheCommand)
     EXPECT_EQ(RunCli("render --rings 1 --out " + png, false, " >&-").status, 0);
 }
 
+
+TEST(CliPane, DrawsAStoredHistoryWithItsSwingsAndTheTargetsThatTargetsPrints)
+{
+    const std::string store = TempPath("pane.sqlite");
+    const std::string csv = TempPath("pane.csv");
+    std::remove(store.c_str());
+    {
+        // Forty days up from 100 to 139, then forty down to 100.
+        std::ofstream out(csv);
+        out << "Date,Open,High,Low,Close\n";
+        for (int d = 0; d < 80; ++d) {
+            const int p = d < 40 ? 100 + d : 179 - d;
+            char line[64];
+            std::snprintf(line, sizeof line, "2024-%02d-%02d,%d,%d,%d,%d\n", 1 + d / 28, 1 + d % 28, p, p + 1, p - 1, p);
+            out << line;
+        }
+    }
+    ASSERT_EQ(RunCli("import " + csv + " --symbol P --store " + store).status, 0);
+
+    const std::string pivot = " --price 120 --start 100 --step 1 --angles 90,180";
+    const std::string png = TempPath("pane.png");
+    std::remove(png.c_str());
+    EXPECT_EQ(RunCli("pane P --store " + store + " --zigzag 10 --size 800x300 --out " + png + pivot).status, 0);
+    EXPECT_EQ(FileStart(png, 8), "\x89PNG\r\n\x1A\n");
+
+    // Each target's price line is labelled with its angle, turn and price.
+    const CliRun trace = RunCli("pane P --store " + store + " --zigzag 10 --trace --style line" + pivot);
+    ASSERT_EQ(trace.status, 0);
+    std::vector<std::string> texts;
+    std::istringstream lines(trace.out);
+    for (std::string line; std::getline(lines, line);) {
+        const nlohmann::json op = nlohmann::json::parse(line);
+        if (op["op"] == "text")
+            texts.push_back(op["text"]);
+    }
+    const auto has = [&](const std::string& t) { return std::find(texts.begin(), texts.end(), t) != texts.end(); };
+    EXPECT_TRUE(has("140 2024-02-12") && has("99 2024-01-01")) << trace.out.substr(0, 2000);
+    for (const nlohmann::json& target : Json("targets --format json" + pivot)) {
+        const double price = target["price"];
+        if (price < 99 || price > 140)
+            continue;
+        char label[64];
+        std::snprintf(label, sizeof label, "%g\u00B0 %+d %.6g", target["theta"].get<double>(),
+                      target["turns"].get<int>(), price);
+        EXPECT_TRUE(has(label)) << label;
+    }
+
+    ExpectFailure("pane P --store " + store + " --style area --trace", 2, "--style");
+    ExpectFailure("pane P --store " + store + " --trace --out " + png, 2, "one of --out FILE or --trace");
+    ExpectFailure("pane Q --store " + store + " --trace", 1, "Q");
+}

@@ -1,0 +1,272 @@
+#include "PanePainter.h"
+
+#include "BarTime.h"
+#include "DrawSurface.h"
+#include "PaneTicks.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+constexpr Color kUp = MakeColor(0, 140, 60);
+constexpr Color kDown = MakeColor(200, 30, 30);
+constexpr Color kCloseLine = MakeColor(30, 80, 190);
+constexpr Color kGrid = MakeColor(225, 225, 225);
+constexpr Color kSwing = MakeColor(230, 120, 0);
+constexpr Color kTarget = MakeColor(150, 50, 170);
+// Below this many pixels a bar, bars are drawn as their columns.
+constexpr double kSparsePixels = 3;
+constexpr int kLabelWidth = 140;
+constexpr int kLabelHeight = 14;
+// The spacing of ticks, in pixels, that keeps labels apart.
+constexpr int kPriceTickPixels = 40;
+constexpr int kDateTickPixels = 100;
+
+std::string PriceText(double price)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.6g", price);
+    return text;
+}
+
+std::string TargetText(const Target& t)
+{
+    char text[48];
+    std::snprintf(text, sizeof text, "%g\xC2\xB0 %+d", t.theta, t.turns);
+    return text;
+}
+
+} // namespace
+
+Rect CPanePainter::PlotRect(const Rect& pane)
+{
+    Rect rc = pane;
+    rc.right = std::max(rc.left + 1, rc.right - kPriceAxisWidth);
+    rc.bottom = std::max(rc.top + 1, rc.bottom - kDateAxisHeight);
+    return rc;
+}
+
+int CPanePainter::X(double time) const { return static_cast<int>(std::floor(m_view.XOfTime(time))); }
+
+// Prices beyond the span are held at the plot's edges, so that nothing is
+// drawn over the axes.
+int CPanePainter::Y(double price) const
+{
+    const Rect& rc = m_view.GetRect();
+    const double y = std::floor(m_view.YOfPrice(price));
+    return static_cast<int>(std::clamp(y, static_cast<double>(rc.top), static_cast<double>(rc.bottom - 1)));
+}
+
+void CPanePainter::UsePen(Color color)
+{
+    if (m_dc.CurrentPen().color != color || m_dc.CurrentPen().style != PenStyle::Solid)
+        m_dc.SelectPen(Pen{PenStyle::Solid, 1, color});
+}
+
+void CPanePainter::Label(const std::string& text, int x, int y, unsigned flags)
+{
+    Rect rc{x, y - kLabelHeight / 2, x + kLabelWidth, y + kLabelHeight / 2};
+    if (flags & TextFlags::Center) {
+        rc.left = x - kLabelWidth / 2;
+        rc.right = x + kLabelWidth / 2;
+    }
+    m_dc.DrawText(text, rc, flags | TextFlags::VCenter | TextFlags::NoPrefix);
+}
+
+void CPanePainter::Draw(const CPaneColumns& columns, PaneStyle style, const PaneOverlay& overlay)
+{
+    const Pen pen = m_dc.SelectPen(Pen{});
+    const BkMode mode = m_dc.SetBkMode(BkMode::Transparent);
+    Font labels;
+    labels.height = -11;
+    const Font font = m_dc.SelectFont(labels);
+    DrawGrid();
+    const Rect& rc = m_view.GetRect();
+    const std::size_t bars = columns.FirstAt(m_view.LastTime()) - columns.FirstAt(m_view.FirstTime());
+    if (rc.Width() >= kSparsePixels * static_cast<double>(bars))
+        DrawSparse(columns, style);
+    else if (style == PaneStyle::Line)
+        DrawLine(columns.Columns(m_view));
+    else
+        DrawDense(columns.Columns(m_view), style);
+    DrawTargets(overlay.targets);
+    DrawSwings(overlay.swings, columns.Series().intraday);
+    DrawFrame();
+    m_dc.SelectFont(font);
+    m_dc.SetBkMode(mode);
+    m_dc.SelectPen(pen);
+}
+
+void CPanePainter::DrawGrid()
+{
+    const Rect& rc = m_view.GetRect();
+    m_dc.SetTextColor(Colors::Black);
+    UsePen(kGrid);
+    for (const PaneTick& tick : PriceTicks(m_view.LowPrice(), m_view.HighPrice(),
+                                           std::max(1, rc.Height() / kPriceTickPixels), m_view.IsLog())) {
+        const int y = Y(tick.value);
+        m_dc.MoveTo(rc.left, y);
+        m_dc.LineTo(rc.right, y);
+        Label(tick.label, rc.right + 4, y, 0);
+    }
+    for (const PaneTick& tick :
+         DateTicks(m_view.FirstTime(), m_view.LastTime(), std::max(1, rc.Width() / kDateTickPixels))) {
+        const int x = X(tick.value);
+        m_dc.MoveTo(x, rc.top);
+        m_dc.LineTo(x, rc.bottom);
+        Label(tick.label, x, rc.bottom + kDateAxisHeight / 2, TextFlags::Center);
+    }
+}
+
+// One vertical line a column, from its low to its high, coloured by the
+// column's move; at a pixel a column, ticks and bodies would not show.
+// Columns never overlap, so rising ones are drawn before falling ones: the
+// pen changes twice, not at every turn of the market.
+void CPanePainter::DrawDense(const std::vector<PaneColumn>& columns, PaneStyle style)
+{
+    const int left = m_view.GetRect().left;
+    for (const bool rising : {true, false}) {
+        UsePen(style == PaneStyle::Bars ? Colors::Black : rising ? kUp : kDown);
+        for (std::size_t c = 0; c < columns.size(); ++c) {
+            const PaneColumn& column = columns[c];
+            if (column.Empty() || (style != PaneStyle::Bars && (column.close >= column.open) != rising))
+                continue;
+            const int x = left + static_cast<int>(c);
+            m_dc.MoveTo(x, Y(column.high));
+            m_dc.LineTo(x, Y(column.low) + 1);
+        }
+        if (style == PaneStyle::Bars)
+            break;
+    }
+}
+
+void CPanePainter::DrawLine(const std::vector<PaneColumn>& columns)
+{
+    UsePen(kCloseLine);
+    const int left = m_view.GetRect().left;
+    bool started = false;
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        if (columns[c].Empty())
+            continue;
+        const Point p{left + static_cast<int>(c), Y(columns[c].close)};
+        started ? m_dc.LineTo(p.x, p.y) : m_dc.MoveTo(p.x, p.y);
+        started = true;
+    }
+}
+
+void CPanePainter::DrawSparse(const CPaneColumns& columns, PaneStyle style)
+{
+    const auto& bars = columns.Series().bars;
+    const std::size_t first = columns.FirstAt(m_view.FirstTime());
+    const std::size_t last = columns.FirstAt(m_view.LastTime());
+    const double width = last > first ? m_view.GetRect().Width() / static_cast<double>(last - first) : 1;
+    if (style == PaneStyle::Line)
+        UsePen(kCloseLine);
+    for (std::size_t i = first; i < last; ++i) {
+        if (style != PaneStyle::Line)
+            DrawBar(bars[i], width, style);
+        else if (i == first)
+            m_dc.MoveTo(X(static_cast<double>(bars[i].time)), Y(bars[i].close));
+        else
+            m_dc.LineTo(X(static_cast<double>(bars[i].time)), Y(bars[i].close));
+    }
+}
+
+void CPanePainter::DrawBar(const Bar& bar, double width, PaneStyle style)
+{
+    const int x = X(static_cast<double>(bar.time));
+    const int half = std::max(1, static_cast<int>(width * 0.35));
+    const Color color = bar.close >= bar.open ? kUp : kDown;
+    UsePen(style == PaneStyle::Bars ? Colors::Black : color);
+    m_dc.MoveTo(x, Y(bar.high));
+    m_dc.LineTo(x, Y(bar.low) + 1);
+    if (style == PaneStyle::Bars) {
+        m_dc.MoveTo(x - half, Y(bar.open));
+        m_dc.LineTo(x, Y(bar.open));
+        m_dc.MoveTo(x, Y(bar.close));
+        m_dc.LineTo(x + half + 1, Y(bar.close));
+        return;
+    }
+    const int top = Y(std::max(bar.open, bar.close));
+    const int bottom = Y(std::min(bar.open, bar.close)) + 1;
+    m_dc.FillSolidRect(Rect{x - half, top, x + half + 1, bottom}, color);
+}
+
+// A leg of the zigzag cut to the plot's left and right edges, in pixels.
+void CPanePainter::DrawLeg(const Swing& a, const Swing& b)
+{
+    const Rect& rc = m_view.GetRect();
+    double x1 = m_view.XOfTime(static_cast<double>(a.time));
+    double x2 = m_view.XOfTime(static_cast<double>(b.time));
+    double y1 = m_view.YOfPrice(a.price);
+    double y2 = m_view.YOfPrice(b.price);
+    if (x2 < rc.left || x1 >= rc.right || !(x2 > x1))
+        return;
+    const auto at = [&](double x) { return y1 + (y2 - y1) * (x - x1) / (x2 - x1); };
+    if (x1 < rc.left) {
+        y1 = at(rc.left);
+        x1 = rc.left;
+    }
+    if (x2 >= rc.right) {
+        y2 = at(rc.right - 1);
+        x2 = rc.right - 1;
+    }
+    const auto y = [&](double v) { return static_cast<int>(std::clamp(std::floor(v), double(rc.top), double(rc.bottom - 1))); };
+    m_dc.MoveTo(static_cast<int>(std::floor(x1)), y(y1));
+    m_dc.LineTo(static_cast<int>(std::floor(x2)), y(y2));
+}
+
+void CPanePainter::DrawSwings(const std::vector<Swing>& swings, bool intraday)
+{
+    UsePen(kSwing);
+    m_dc.SetTextColor(kSwing);
+    for (std::size_t i = 0; i + 1 < swings.size(); ++i)
+        DrawLeg(swings[i], swings[i + 1]);
+    for (const Swing& s : swings) {
+        const double t = static_cast<double>(s.time);
+        if (t < m_view.FirstTime() || t >= m_view.LastTime())
+            continue;
+        // Highs are labelled above their point, lows below, inside the plot.
+        const Rect& rc = m_view.GetRect();
+        const int dy = s.kind == Swing::Kind::High ? -kLabelHeight : kLabelHeight;
+        const int y = std::clamp(Y(s.price) + dy, rc.top + kLabelHeight / 2, rc.bottom - kLabelHeight / 2);
+        Label(PriceText(s.price) + " " + BarTime::Text(s.time, intraday), X(t), y, TextFlags::Center);
+    }
+}
+
+void CPanePainter::DrawTargets(const std::vector<Target>& targets)
+{
+    const Rect& rc = m_view.GetRect();
+    m_dc.SelectPen(Pen{PenStyle::Dot, 1, kTarget});
+    m_dc.SetTextColor(kTarget);
+    for (const Target& t : targets) {
+        const double price = t.price;
+        if (price >= m_view.LowPrice() && price <= m_view.HighPrice()) {
+            const int y = static_cast<int>(std::floor(m_view.YOfPrice(price)));
+            m_dc.MoveTo(rc.left, y);
+            m_dc.LineTo(rc.right, y);
+            Label(TargetText(t) + " " + PriceText(price), rc.left + 2, y - kLabelHeight / 2, 0);
+        }
+        const std::optional<std::int64_t> day = t.date.empty() ? std::nullopt : BarTime::Parse(t.date);
+        if (day && *day >= m_view.FirstTime() && *day < m_view.LastTime()) {
+            const int x = X(static_cast<double>(*day));
+            m_dc.MoveTo(x, rc.top);
+            m_dc.LineTo(x, rc.bottom);
+            Label(TargetText(t), x + 2, rc.top + kLabelHeight / 2, 0);
+        }
+    }
+}
+
+void CPanePainter::DrawFrame()
+{
+    const Rect& rc = m_view.GetRect();
+    UsePen(Colors::Black);
+    m_dc.MoveTo(rc.left, rc.top);
+    m_dc.LineTo(rc.right, rc.top);
+    m_dc.LineTo(rc.right, rc.bottom);
+    m_dc.LineTo(rc.left, rc.bottom);
+    m_dc.LineTo(rc.left, rc.top);
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "PaneColumns.h"
+#include "PaneView.h"
+#include "PivotTargets.h"
+#include "Swing.h"
+
+#include <vector>
+
+class CDrawSurface;
+
+// How the pane draws its bars.
+enum class PaneStyle { Candles, Bars, Line };
+
+// What the pane draws over its bars: the swings as a zigzag, and a pivot's
+// targets (as TargetsOf gives them) as lines at their prices and dates.
+struct PaneOverlay {
+    std::vector<Swing> swings;
+    std::vector<Target> targets;
+};
+
+// Draws the price pane on a surface: the bars of the view's span in its
+// rectangle, the axes with their labels right of and below it, the overlay
+// on top. Where bars are too dense to tell apart each pixel column is drawn
+// once from its reduction, so a paint costs the columns, not the bars.
+class CPanePainter {
+public:
+    // The room the axis labels take right of and below the plot.
+    static constexpr int kPriceAxisWidth = 72;
+    static constexpr int kDateAxisHeight = 22;
+    // The plot rectangle inside a pane of the given size.
+    static Rect PlotRect(const Rect& pane);
+
+    CPanePainter(CDrawSurface& dc, const CPaneView& view) : m_dc(dc), m_view(view) {}
+
+    void Draw(const CPaneColumns& columns, PaneStyle style, const PaneOverlay& overlay);
+
+private:
+    void DrawGrid();
+    void DrawDense(const std::vector<PaneColumn>& columns, PaneStyle style);
+    void DrawLine(const std::vector<PaneColumn>& columns);
+    void DrawSparse(const CPaneColumns& columns, PaneStyle style);
+    void DrawBar(const Bar& bar, double width, PaneStyle style);
+    void DrawLeg(const Swing& a, const Swing& b);
+    void DrawSwings(const std::vector<Swing>& swings, bool intraday);
+    void DrawTargets(const std::vector<Target>& targets);
+    void DrawFrame();
+    void Label(const std::string& text, int x, int y, unsigned flags);
+    void UsePen(Color color);
+
+    int X(double time) const;
+    int Y(double price) const;
+
+    CDrawSurface& m_dc;
+    const CPaneView& m_view;
+};

@@ -1,0 +1,109 @@
+#include "PaneView.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double kPriceMargin = 0.05;
+
+} // namespace
+
+void CPaneView::SetTimes(double first, double last)
+{
+    m_first = first;
+    m_last = std::max(last, first + kMinSpan);
+}
+
+void CPaneView::SetPrices(double low, double high)
+{
+    if (!(high > low)) {
+        // One price alone still needs a span to place it in the middle.
+        const double half = low != 0 ? std::abs(low) * kPriceMargin : 1;
+        high = low + half;
+        low -= half;
+    }
+    m_low = low;
+    m_high = high;
+}
+
+double CPaneView::PriceScale(double price) const { return IsLog() ? std::log(price) : price; }
+
+double CPaneView::ScaledPrice(double value) const { return IsLog() ? std::exp(value) : value; }
+
+double CPaneView::XOfTime(double time) const
+{
+    return m_rc.left + (time - m_first) / (m_last - m_first) * m_rc.Width();
+}
+
+double CPaneView::TimeOfX(double x) const
+{
+    return m_first + (x - m_rc.left) / m_rc.Width() * (m_last - m_first);
+}
+
+double CPaneView::YOfPrice(double price) const
+{
+    const double top = PriceScale(m_high);
+    const double bottom = PriceScale(m_low);
+    return m_rc.top + (top - PriceScale(price)) / (top - bottom) * m_rc.Height();
+}
+
+double CPaneView::PriceOfY(double y) const
+{
+    const double top = PriceScale(m_high);
+    const double bottom = PriceScale(m_low);
+    return ScaledPrice(top - (y - m_rc.top) / m_rc.Height() * (top - bottom));
+}
+
+void CPaneView::ShowAll(const BarSeries& series)
+{
+    if (series.bars.empty())
+        return;
+    // Each bar stands in the middle of a slot of the average spacing, so
+    // that the first and the last fall inside the rectangle.
+    const double first = static_cast<double>(series.bars.front().time);
+    const double last = static_cast<double>(series.bars.back().time);
+    const double slot = series.bars.size() > 1 ? (last - first) / static_cast<double>(series.bars.size() - 1) : kMinSpan;
+    SetTimes(first - slot / 2, last + slot / 2);
+    FitPrices(series);
+}
+
+void CPaneView::FitPrices(const BarSeries& series)
+{
+    const auto byTime = [](const Bar& bar, double t) { return static_cast<double>(bar.time) < t; };
+    const auto first = std::lower_bound(series.bars.begin(), series.bars.end(), m_first, byTime);
+    const auto last = std::lower_bound(first, series.bars.end(), std::nextafter(m_last, HUGE_VAL), byTime);
+    if (first == last)
+        return;
+    double low = first->low;
+    double high = first->high;
+    for (auto bar = first; bar != last; ++bar) {
+        low = std::min(low, bar->low);
+        high = std::max(high, bar->high);
+    }
+    // The margin is taken on the axis's own scale, so a log pane keeps it
+    // equal at both ends.
+    const bool log = m_log && low > 0;
+    const double a = log ? std::log(low) : low;
+    const double b = log ? std::log(high) : high;
+    const double margin = (b - a) * kPriceMargin;
+    SetPrices(log ? std::exp(a - margin) : a - margin, log ? std::exp(b + margin) : b + margin);
+}
+
+void CPaneView::ZoomAbout(double x, double factor)
+{
+    if (!(factor > 0))
+        return;
+    const double anchor = TimeOfX(x);
+    const double span = std::max((m_last - m_first) / factor, kMinSpan);
+    const double share = (x - m_rc.left) / m_rc.Width();
+    m_first = anchor - share * span;
+    m_last = m_first + span;
+}
+
+void CPaneView::Pan(double dx)
+{
+    const double shift = dx / m_rc.Width() * (m_last - m_first);
+    m_first -= shift;
+    m_last -= shift;
+}

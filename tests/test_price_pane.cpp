@@ -1,0 +1,210 @@
+// The price pane without a screen: where bars land in pixels, each pixel
+// column's reduction against a direct walk over the bars, the ticks of both
+// axes, and what a paint puts on a recording surface.
+
+#include "PaneColumns.h"
+#include "PanePainter.h"
+#include "PaneTicks.h"
+#include "PaneView.h"
+#include "RecordingSurface.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr std::int64_t kDay = 86400;
+
+// A random walk of bars a step apart, some steps skipped as markets close.
+BarSeries RandomSeries(std::size_t count, std::int64_t step, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<double> move(-1, 1);
+    BarSeries series;
+    series.intraday = step < kDay;
+    double price = 100;
+    std::int64_t time = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        Bar bar;
+        time += step * (random() % 5 == 0 ? 2 : 1);
+        bar.time = time;
+        bar.open = price;
+        price = std::max(1.0, price + move(random));
+        bar.close = price;
+        bar.high = std::max(bar.open, bar.close) + std::abs(move(random));
+        bar.low = std::min(bar.open, bar.close) - std::abs(move(random));
+        series.bars.push_back(bar);
+    }
+    return series;
+}
+
+CPaneView ViewOf(const BarSeries& series, const Rect& rc)
+{
+    CPaneView view;
+    view.SetRect(rc);
+    view.ShowAll(series);
+    return view;
+}
+
+TEST(PricePane, MapsEdgesAndKeepsThePointerWhereItIsThroughZoomAndPan)
+{
+    CPaneView view;
+    view.SetRect({10, 20, 410, 220});
+    view.SetTimes(1000, 5000);
+    view.SetPrices(50, 150);
+    EXPECT_DOUBLE_EQ(view.XOfTime(1000), 10);
+    EXPECT_DOUBLE_EQ(view.XOfTime(5000), 410);
+    EXPECT_DOUBLE_EQ(view.YOfPrice(150), 20);
+    EXPECT_DOUBLE_EQ(view.YOfPrice(50), 220);
+    EXPECT_DOUBLE_EQ(view.PriceOfY(120), 100);
+
+    view.ZoomAbout(110, 4); // the pointer a quarter in, at time 2000
+    EXPECT_DOUBLE_EQ(view.XOfTime(2000), 110);
+    EXPECT_DOUBLE_EQ(view.LastTime() - view.FirstTime(), 1000);
+    view.Pan(40); // a tenth of the width to the right: earlier times come in
+    EXPECT_DOUBLE_EQ(view.FirstTime(), 1650);
+    EXPECT_DOUBLE_EQ(view.XOfTime(2000), 150);
+
+    // A log axis puts equal ratios at equal heights; one reaching zero stays linear.
+    view.SetPrices(10, 1000);
+    view.SetLog(true);
+    EXPECT_NEAR(view.YOfPrice(100), 120, 1e-9);
+    view.SetPrices(0, 1000);
+    EXPECT_FALSE(view.IsLog());
+
+    // Show all puts the first and the last bar inside, and every price.
+    const BarSeries series = RandomSeries(50, kDay, 1);
+    const CPaneView all = ViewOf(series, {0, 0, 100, 100});
+    EXPECT_GT(all.XOfTime(double(series.bars.front().time)), 0);
+    EXPECT_LT(all.XOfTime(double(series.bars.back().time)), 100);
+    for (const Bar& bar : series.bars) {
+        EXPECT_GT(all.YOfPrice(bar.high), 0);
+        EXPECT_LT(all.YOfPrice(bar.low), 100);
+    }
+}
+
+TEST(PricePane, EachColumnIsTheReductionOfTheBarsItCovers)
+{
+    const BarSeries series = RandomSeries(5000, 60, 7);
+    const CPaneColumns columns(series);
+    CPaneView view = ViewOf(series, {5, 0, 305, 200});
+    for (int frame = 0; frame < 4; ++frame) {
+        const std::vector<PaneColumn> got = columns.Columns(view);
+        ASSERT_EQ(got.size(), 300u);
+        std::size_t seen = 0;
+        for (std::size_t c = 0; c < got.size(); ++c) {
+            const double from = view.TimeOfX(5 + double(c));
+            const double to = view.TimeOfX(5 + double(c) + 1);
+            PaneColumn want;
+            for (const Bar& bar : series.bars) {
+                if (bar.time < from || bar.time >= to)
+                    continue;
+                want.high = want.bars ? std::max(want.high, bar.high) : bar.high;
+                want.low = want.bars ? std::min(want.low, bar.low) : bar.low;
+                want.open = want.bars ? want.open : bar.open;
+                want.close = bar.close;
+                ++want.bars;
+            }
+            SCOPED_TRACE("frame " + std::to_string(frame) + " column " + std::to_string(c));
+            ASSERT_EQ(got[c].bars, want.bars);
+            if (want.bars) {
+                EXPECT_TRUE(got[c].high == want.high && got[c].low == want.low && got[c].open == want.open &&
+                            got[c].close == want.close);
+            }
+            seen += got[c].bars;
+        }
+        if (frame == 0) {
+            EXPECT_EQ(seen, series.bars.size());
+        }
+        // Zoom into an uneven spot, then pan past the first bar.
+        frame % 2 ? view.Pan(137) : view.ZoomAbout(77, 3.3);
+    }
+}
+
+std::vector<std::string> Labels(const std::vector<PaneTick>& ticks)
+{
+    std::vector<std::string> labels;
+    for (const PaneTick& t : ticks)
+        labels.push_back(t.label);
+    return labels;
+}
+
+TEST(PricePane, TicksSuitTheRange)
+{
+    using L = std::vector<std::string>;
+    const double jan2020 = 18262.0 * kDay;
+    // Two hours of minutes, ten days, a quarter (weeks from a Monday), three
+    // years, sixty years.
+    EXPECT_EQ(Labels(DateTicks(jan2020 + 9.5 * 3600, jan2020 + 11.5 * 3600, 5)),
+              (L{"09:30", "10:00", "10:30", "11:00", "11:30"}));
+    EXPECT_EQ(Labels(DateTicks(jan2020, jan2020 + 9.5 * kDay, 5)),
+              (L{"2020-01-01", "2020-01-03", "2020-01-05", "2020-01-07", "2020-01-09"}));
+    EXPECT_EQ(Labels(DateTicks(jan2020, jan2020 + 30 * kDay, 6)),
+              (L{"2020-01-06", "2020-01-13", "2020-01-20", "2020-01-27"}));
+    EXPECT_EQ(Labels(DateTicks(jan2020 + kDay, jan2020 + 3 * 366 * kDay, 7)),
+              (L{"2020-07", "2021-01", "2021-07", "2022-01", "2022-07", "2023-01"}));
+    EXPECT_EQ(Labels(DateTicks(-5.0 * 365 * kDay, 55.0 * 365 * kDay, 8)),
+              (L{"1970", "1980", "1990", "2000", "2010", "2020"}));
+
+    EXPECT_EQ(Labels(PriceTicks(97.3, 131, 5, false)), (L{"100", "110", "120", "130"}));
+    EXPECT_EQ(Labels(PriceTicks(-0.4, 1.1, 3, false)), (L{"0.0", "0.5", "1.0"}));
+    EXPECT_LE(PriceTicks(1e19, 1e19 + 4096, 5, false).size(), 6u); // a step lost in the digits ends too
+    EXPECT_EQ(Labels(PriceTicks(0.0123, 0.0171, 5, false)), (L{"0.013", "0.014", "0.015", "0.016", "0.017"}));
+    EXPECT_EQ(Labels(PriceTicks(3, 600, 12, true)), (L{"5", "10", "20", "50", "100", "200", "500"}));
+    EXPECT_EQ(Labels(PriceTicks(0.5, 2e6, 8, true)), (L{"1", "10", "100", "1000", "10000", "100000", "1000000"}));
+}
+
+int CountOps(const CRecordingSurface& dc, SurfaceOp::Kind kind)
+{
+    return static_cast<int>(std::count_if(dc.Ops().begin(), dc.Ops().end(),
+                                          [&](const SurfaceOp& op) { return op.kind == kind; }));
+}
+
+TEST(PricePane, PaintsColumnsNotBarsWithSwingsAndTargetsOnTop)
+{
+    const BarSeries series = RandomSeries(100000, 60, 3);
+    const CPaneColumns columns(series);
+    const Rect pane{0, 0, 472, 222};
+    const CPaneView view = ViewOf(series, CPanePainter::PlotRect(pane));
+    PaneOverlay overlay;
+    Swing low;
+    low.time = series.bars[1000].time;
+    low.price = 50;
+    low.kind = Swing::Kind::Low;
+    overlay.swings = {low};
+    overlay.targets.resize(1);
+    overlay.targets[0].theta = 90;
+    overlay.targets[0].turns = 1;
+    overlay.targets[0].price = static_cast<float>(view.PriceOfY(100));
+    overlay.targets[0].date = "1970-01-20";
+
+    for (const PaneStyle style : {PaneStyle::Candles, PaneStyle::Bars, PaneStyle::Line}) {
+        CRecordingSurface dc;
+        CPanePainter(dc, view).Draw(columns, style, overlay);
+        // At most one line a column beside the grid, frame, swing and targets.
+        EXPECT_LT(CountOps(dc, SurfaceOp::Kind::LineTo), 400 + 40);
+        std::vector<std::string> texts;
+        for (const SurfaceOp& op : dc.Ops())
+            if (op.kind == SurfaceOp::Kind::Text)
+                texts.push_back(op.text);
+        const auto starting = [&](const std::string& start) {
+            return std::count_if(texts.begin(), texts.end(), [&](const std::string& t) { return t.rfind(start, 0) == 0; });
+        };
+        EXPECT_EQ(starting("50 1970-01-01T"), 1);
+        // The target's price line and its date line.
+        EXPECT_EQ(starting("90\xC2\xB0 +1"), 2);
+    }
+
+    // Zoomed in to a few bars, each is a candle: a wick and a body.
+    CPaneView near = view;
+    near.SetTimes(double(series.bars[10].time), double(series.bars[20].time));
+    CRecordingSurface dc;
+    CPanePainter(dc, near).Draw(columns, PaneStyle::Candles, {});
+    EXPECT_EQ(CountOps(dc, SurfaceOp::Kind::FillSolidRect), 10);
+}
+
+} // namespace
