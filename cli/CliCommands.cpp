@@ -151,10 +151,11 @@ bool FitFileZoom(CBaseDraw& chart, ChartOptions& options, std::ostream& err)
     return true;
 }
 
-int RunRender(CBaseDraw& chart, const ChartOptions& options, const std::string& path, std::ostream& err)
+int RunRender(CBaseDraw& chart, const ChartOptions& options, const std::string& path, std::ostream& err,
+              const ChartOverlay& overlay)
 {
     std::string error;
-    if (!ExportChart(chart, path, options.canvas, options.zoom, error)) {
+    if (!ExportChart(chart, path, options.canvas, options.zoom, error, overlay)) {
         err << "quadrix-cli: " << error << '\n';
         return 1;
     }
@@ -204,7 +205,7 @@ int RunHit(CBaseDraw& chart, int x, int y, std::ostream& out)
     return 0;
 }
 
-int RunTrace(CBaseDraw& chart, const ChartOptions& options, std::ostream& out)
+int RunTrace(CBaseDraw& chart, const ChartOptions& options, std::ostream& out, const ChartOverlay& overlay)
 {
     // Recorded over a real painter, so text boxes carry the metrics a render uses.
     const int side = static_cast<int>(std::lround(options.canvas * static_cast<double>(options.zoom)));
@@ -213,7 +214,7 @@ int RunTrace(CBaseDraw& chart, const ChartOptions& options, std::ostream& out)
     QPainter painter(&image);
     CPainterSurface inner(painter, options.zoom);
     CRecordingSurface dc(&inner);
-    PaintChart(chart, dc);
+    PaintChart(chart, dc, overlay);
     for (const SurfaceOp& op : dc.Ops())
         out << OpJson(op).dump() << '\n';
     return 0;

@@ -34,7 +34,8 @@ struct Frame {
 
 // Paints chart on white over the whole frame, without drag handles, with at
 // most itemLimit shapes and lines of text.
-Painted PaintOn(QPaintDevice& device, const Frame& frame, CBaseDraw& chart, double zoom, std::size_t itemLimit)
+Painted PaintOn(QPaintDevice& device, const Frame& frame, CBaseDraw& chart, double zoom, std::size_t itemLimit,
+                const ChartOverlay& overlay)
 {
     QPainter painter;
     if (!painter.begin(&device))
@@ -46,7 +47,7 @@ Painted PaintOn(QPaintDevice& device, const Frame& frame, CBaseDraw& chart, doub
         CPainterSurface dc(painter, zoom);
         dc.LimitItems(itemLimit);
         dc.LeaveOutHandles();
-        PaintChart(chart, dc);
+        PaintChart(chart, dc, overlay);
         tooLarge = dc.LeftItemsOut();
     }
     if (!painter.end())
@@ -54,18 +55,18 @@ Painted PaintOn(QPaintDevice& device, const Frame& frame, CBaseDraw& chart, doub
     return tooLarge ? Painted::TooLarge : Painted::Ok;
 }
 
-Painted PaintImage(QImage& image, const Frame& frame, CBaseDraw& chart, double zoom)
+Painted PaintImage(QImage& image, const Frame& frame, CBaseDraw& chart, double zoom, const ChartOverlay& overlay)
 {
     image = QImage(frame.size, QImage::Format_RGB32);
     if (image.isNull())
         return Painted::Failed;
-    return PaintOn(image, frame, chart, zoom, SIZE_MAX);
+    return PaintOn(image, frame, chart, zoom, SIZE_MAX, overlay);
 }
 
-Painted WritePng(QIODevice& file, const Frame& frame, CBaseDraw& chart, double zoom)
+Painted WritePng(QIODevice& file, const Frame& frame, CBaseDraw& chart, double zoom, const ChartOverlay& overlay)
 {
     QImage image;
-    const Painted painted = PaintImage(image, frame, chart, zoom);
+    const Painted painted = PaintImage(image, frame, chart, zoom, overlay);
     if (painted == Painted::Ok && !image.save(&file, "PNG"))
         return Painted::Failed;
     return painted;
@@ -73,10 +74,10 @@ Painted WritePng(QIODevice& file, const Frame& frame, CBaseDraw& chart, double z
 
 // Written while painted, so that a chart of a million cells does not sit in
 // memory as text first.
-Painted WriteSvg(QIODevice& file, const Frame& frame, CBaseDraw& chart, double zoom)
+Painted WriteSvg(QIODevice& file, const Frame& frame, CBaseDraw& chart, double zoom, const ChartOverlay& overlay)
 {
     CSvgPaintDevice svg(file, frame.size, QString::fromStdString(chart.GetName()));
-    const Painted painted = PaintOn(svg, frame, chart, zoom, kMaxVectorItems);
+    const Painted painted = PaintOn(svg, frame, chart, zoom, kMaxVectorItems, overlay);
     if (painted == Painted::Ok && !svg.Ok())
         return Painted::Failed;
     return painted;
@@ -84,14 +85,14 @@ Painted WriteSvg(QIODevice& file, const Frame& frame, CBaseDraw& chart, double z
 
 // One pixel of the picture is one point of the page. QPdfWriter reports no
 // write error: the device remembers them.
-Painted WritePdf(QIODevice& file, const Frame& frame, CBaseDraw& chart, double zoom)
+Painted WritePdf(QIODevice& file, const Frame& frame, CBaseDraw& chart, double zoom, const ChartOverlay& overlay)
 {
     QPdfWriter pdf(&file);
     pdf.setResolution(72);
     pdf.setPageSize(QPageSize(QSizeF(frame.size), QPageSize::Point, QString(), QPageSize::ExactMatch));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     pdf.setTitle(QString::fromStdString(chart.GetName()));
-    return PaintOn(pdf, frame, chart, zoom, kMaxVectorItems);
+    return PaintOn(pdf, frame, chart, zoom, kMaxVectorItems, overlay);
 }
 
 // The picture of region (chart units) at a zoom, or an empty size with a
@@ -111,22 +112,26 @@ Frame PictureFrame(const std::string& failure, const Rect& region, double zoom, 
 
 } // namespace
 
-void PaintChart(CBaseDraw& chart, CDrawSurface& dc)
+void PaintChart(CBaseDraw& chart, CDrawSurface& dc, const ChartOverlay& overlay)
 {
     chart.Draw(dc);
     chart.DrawComments(dc);
+    if (overlay)
+        overlay(chart, dc);
 }
 
-bool ExportChart(CBaseDraw& chart, const std::string& path, int canvas, double zoom, std::string& error)
+bool ExportChart(CBaseDraw& chart, const std::string& path, int canvas, double zoom, std::string& error,
+                 const ChartOverlay& overlay)
 {
-    return ExportChart(chart, path, Rect{0, 0, canvas, canvas}, zoom, error);
+    return ExportChart(chart, path, Rect{0, 0, canvas, canvas}, zoom, error, overlay);
 }
 
-bool ExportChart(CBaseDraw& chart, const std::string& path, const Rect& region, double zoom, std::string& error)
+bool ExportChart(CBaseDraw& chart, const std::string& path, const Rect& region, double zoom, std::string& error,
+                 const ChartOverlay& overlay)
 {
     const QString fileName = QString::fromStdString(path);
     const QString suffix = QFileInfo(fileName).suffix().toLower();
-    Painted (*write)(QIODevice&, const Frame&, CBaseDraw&, double) = nullptr;
+    Painted (*write)(QIODevice&, const Frame&, CBaseDraw&, double, const ChartOverlay&) = nullptr;
     if (suffix == QLatin1String("png"))
         write = WritePng;
     else if (suffix == QLatin1String("svg"))
@@ -148,7 +153,7 @@ bool ExportChart(CBaseDraw& chart, const std::string& path, const Rect& region, 
         return false;
     }
     CReplacingDevice device(file);
-    const Painted painted = write(device, frame, chart, zoom);
+    const Painted painted = write(device, frame, chart, zoom, overlay);
     if (painted == Painted::TooLarge) {
         error = "cannot export \"" + path + "\": the chart draws more than " + std::to_string(kMaxVectorItems) +
                 " shapes and texts, too many for a ." + suffix.toStdString() + " file; export it as PNG";
@@ -173,7 +178,7 @@ QImage ChartImage(CBaseDraw& chart, const Rect& region, double zoom, int maxSide
         zoom = static_cast<double>(maxSide) / longest;
     QImage image;
     const Frame frame = PictureFrame("cannot copy the chart", region, zoom, error);
-    if (!frame.size.isEmpty() && PaintImage(image, frame, chart, zoom) != Painted::Ok) {
+    if (!frame.size.isEmpty() && PaintImage(image, frame, chart, zoom, {}) != Painted::Ok) {
         error = "cannot copy the chart: no memory for a picture " + std::to_string(frame.size.width()) + " x " +
                 std::to_string(frame.size.height()) + " pixels";
         image = QImage();
