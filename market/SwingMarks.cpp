@@ -3,7 +3,7 @@
 #include "BarTime.h"
 #include "BaseDraw.h"
 #include "ChartKinds.h"
-#include "ChartMath.h"
+#include "DrawSurface.h"
 #include "SwingCells.h"
 
 #include <string>

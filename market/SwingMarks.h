@@ -1,12 +1,12 @@
 #pragma once
 
-#include "DrawSurface.h"
 #include "Swing.h"
 
 #include <utility>
 #include <vector>
 
 class CBaseDraw;
+class CDrawSurface;
 struct ChartKind;
 
 // A market's swings marked over a painted chart: each swing's price cell in

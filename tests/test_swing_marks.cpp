@@ -127,9 +127,10 @@ TEST(SwingMarks, CalendarRingPointsStandOnTheRingsTicks)
             for (const auto& [month, day] : {std::pair{6, 21}, {9, 22}, {12, 21}, {3, 22}}) {
                 const Point p = *chart->CalendarRingPoint(month, day, 0);
                 EXPECT_EQ(ticks.count({p.x, p.y}), 1u) << month << '-' << day;
-                if (month != 3)
+                if (month != 3) {
                     EXPECT_EQ(nearestLabel(*chart->CalendarRingPoint(month, day, 40)),
                               std::to_string(month) + "." + std::to_string(day));
+                }
             }
             EXPECT_EQ(chart->CalendarRingPoint(2, 29, 5), chart->CalendarRingPoint(2, 28, 5));
             chart->m_bShowCalendarRing = false;
