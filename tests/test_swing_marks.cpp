@@ -1,5 +1,5 @@
 // A market's swings marked over a chart: where the rings, dotted rings and
-// calendar ticks go, their colours, and that the chart stays as it was.
+// calendar ticks go, their colours, and that the chart file stays as it was.
 
 #include "ChartFile.h"
 #include "ChartKinds.h"
@@ -16,21 +16,19 @@
 
 namespace {
 
-constexpr std::int64_t kDay = 86400;
-constexpr std::int64_t kNewYear = 19723 * kDay; // 2024-01-01 as a bar time
+using Centres = std::set<std::pair<int, int>>;
 
-// Swing k of the table on day k from 2024-01-01; price 1000 is off every chart.
+// High 13, low 5, high 20, low 2 and a high of 1000, off every chart, on
+// days 0, 3, 6, ... from 2024-01-01.
 std::vector<Swing> Walk()
 {
-    const std::pair<Swing::Kind, double> table[] = {{Swing::Kind::High, 13}, {Swing::Kind::Low, 5},
-        {Swing::Kind::High, 20}, {Swing::Kind::Low, 2}, {Swing::Kind::Low, 1000}};
     std::vector<Swing> swings;
-    for (const auto& [kind, price] : table) {
+    for (const double price : {13, 5, 20, 2, 1000}) {
         Swing s;
-        s.kind = kind;
+        s.kind = swings.size() % 2 == 0 ? Swing::Kind::High : Swing::Kind::Low;
         s.price = price;
         s.index = static_cast<long long>(swings.size()) * 3;
-        s.time = kNewYear + s.index * kDay;
+        s.time = (19723 + s.index) * 86400; // 2024-01-01 is day 19723
         swings.push_back(s);
     }
     return swings;
@@ -43,9 +41,9 @@ void Prepare(CBaseDraw& chart)
     chart.m_bShowCalendarRing = true;
 }
 
-std::set<std::pair<int, int>> Centres(const std::vector<SurfaceOp>& ellipses, PenStyle style)
+Centres Of(const std::vector<SurfaceOp>& ellipses, PenStyle style)
 {
-    std::set<std::pair<int, int>> centres;
+    Centres centres;
     for (const SurfaceOp& op : ellipses)
         if (op.pen.style == style)
             centres.emplace(op.rect.Center().x, op.rect.Center().y);
@@ -54,54 +52,54 @@ std::set<std::pair<int, int>> Centres(const std::vector<SurfaceOp>& ellipses, Pe
 
 } // namespace
 
-TEST(SwingMarks, RingsAtTheCellsFindGivesTicksAndColours)
+TEST(SwingMarks, RingsAtTheCellsFindGivesTicksColoursAndNoChangeToTheFile)
 {
     for (const char* name : {"nine", "wheel", "master"}) {
         SCOPED_TRACE(name);
         const ChartKind& kind = *FindChartKind(name);
-        const std::unique_ptr<CBaseDraw> chart = kind.create();
-        Prepare(*chart);
+        CChartSlots charts;
+        CBaseDraw& chart = charts.Ensure(kind.code);
+        Prepare(chart);
+        PaintOnce(chart);
+        const std::string bytes = ChartFile::ToBytes(charts).Value();
         CSwingMarks marks;
         marks.SetSwings(Walk());
         marks.ShowDateCells(true);
         CRecordingSurface dc;
-        marks.Draw(*chart, kind, dc);
+        marks.Draw(chart, kind, dc);
+        EXPECT_EQ(ChartFile::ToBytes(charts).Value(), bytes);
 
-        std::set<std::pair<int, int>> prices, dates;
+        Centres prices, dates;
         for (const Swing& s : Walk()) {
-            const auto centre = [&](CellQuery q) {
-                const Result<int> found = FindCell(*chart, kind, q);
-                if (found.Ok())
-                    (q.by == CellQuery::By::Price ? prices : dates)
-                        .emplace(chart->MarkBox(found.Value()).Center().x, chart->MarkBox(found.Value()).Center().y);
-            };
-            centre({CellQuery::By::Price, s.price, 0, 0});
-            centre({CellQuery::By::Date, 0, LocalMidnight(2024, 1, 1 + static_cast<int>(s.index)), 0});
+            const int day = 1 + static_cast<int>(s.index);
+            for (const CellQuery& q : {CellQuery{CellQuery::By::Price, s.price, 0, 0},
+                                       CellQuery{CellQuery::By::Date, 0, LocalMidnight(2024, 1, day), 0}})
+                if (const Result<int> found = FindCell(chart, kind, q); found.Ok()) {
+                    const Point c = chart.MarkBox(found.Value()).Center();
+                    (q.by == CellQuery::By::Price ? prices : dates).emplace(c.x, c.y);
+                }
         }
         const bool master = kind.code == kMasterChart;
         const std::vector<SurfaceOp> ellipses = OpsOfKind(dc, SurfaceOp::Kind::Ellipse);
         EXPECT_GE(prices.size(), 3u);
-        EXPECT_EQ(Centres(ellipses, PenStyle::Solid), prices);
-        EXPECT_EQ(Centres(ellipses, PenStyle::Dot), master ? decltype(dates){} : dates);
+        EXPECT_EQ(Of(ellipses, PenStyle::Solid), prices);
+        EXPECT_EQ(Of(ellipses, PenStyle::Dot), master ? Centres{} : dates);
         EXPECT_EQ(OpsOfKind(dc, SurfaceOp::Kind::LineTo).size(), master ? 0u : 5u);
         EXPECT_EQ(OpsOfKind(dc, SurfaceOp::Kind::Text).size(), prices.size());
+        ExpectSurfaceRestored(dc);
 
-        // Walk's price rings come high, low, high, low: each kind's colours
-        // apart from the other's, and the two highs apart too.
+        // The price rings come high, low, high: the highs apart from each
+        // other and from the low.
         std::vector<Color> rings;
         for (const SurfaceOp& op : ellipses)
             if (op.pen.style == PenStyle::Solid)
                 rings.push_back(op.pen.color);
         ASSERT_GE(rings.size(), 3u);
-        const std::set<Color> highs = {rings[0], rings[2]}, lows = {rings[1]};
-        EXPECT_EQ(highs.size(), 2u);
-        for (const Color c : lows)
-            EXPECT_EQ(highs.count(c), 0u);
-        ExpectSurfaceRestored(dc);
+        EXPECT_EQ((std::set<Color>{rings[0], rings[1], rings[2]}).size(), 3u);
     }
 }
 
-TEST(SwingMarks, CalendarRingPointsStandOnTheRingsTicks)
+TEST(SwingMarks, CalendarRingPointsStandOnTheRingsTicksByTheirLabels)
 {
     for (const char* name : {"nine", "hexagon"}) {
         for (const bool reverse : {false, true}) {
@@ -110,9 +108,8 @@ TEST(SwingMarks, CalendarRingPointsStandOnTheRingsTicks)
             Prepare(*chart);
             chart->m_bCalendarForward = reverse ? 0 : 1;
             chart->m_fCalendarAngle = 20;
-            // On one of the ring's ticks, and nearest the label of its own day.
             const CRecordingSurface dc = PaintOnce(*chart);
-            std::set<std::pair<int, int>> ticks;
+            Centres ticks;
             for (const SurfaceOp& op : OpsOfKind(dc, SurfaceOp::Kind::LineTo))
                 ticks.emplace(op.from.x, op.from.y);
             const auto nearestLabel = [&dc](Point p) {
@@ -124,32 +121,15 @@ TEST(SwingMarks, CalendarRingPointsStandOnTheRingsTicks)
                 }
                 return nearest.second;
             };
-            for (const auto& [month, day] : {std::pair{6, 21}, {9, 22}, {12, 21}, {3, 22}}) {
+            for (const auto& [month, day] : {std::pair{6, 21}, {9, 22}, {12, 21}}) {
                 const Point p = *chart->CalendarRingPoint(month, day, 0);
                 EXPECT_EQ(ticks.count({p.x, p.y}), 1u) << month << '-' << day;
-                if (month != 3) {
-                    EXPECT_EQ(nearestLabel(*chart->CalendarRingPoint(month, day, 40)),
-                              std::to_string(month) + "." + std::to_string(day));
-                }
+                EXPECT_EQ(nearestLabel(*chart->CalendarRingPoint(month, day, 40)),
+                          std::to_string(month) + "." + std::to_string(day));
             }
             EXPECT_EQ(chart->CalendarRingPoint(2, 29, 5), chart->CalendarRingPoint(2, 28, 5));
             chart->m_bShowCalendarRing = false;
             EXPECT_FALSE(chart->CalendarRingPoint(3, 21, 0));
         }
     }
-}
-
-TEST(SwingMarks, LeaveTheChartFileAsItWas)
-{
-    CChartSlots charts;
-    CBaseDraw& chart = charts.Ensure(kSquareOfNine);
-    Prepare(chart);
-    PaintOnce(chart);
-    const std::string before = ChartFile::ToBytes(charts).Value();
-    CSwingMarks marks;
-    marks.SetSwings(Walk());
-    marks.ShowDateCells(true);
-    CRecordingSurface dc;
-    marks.Draw(chart, *FindChartKind(kSquareOfNine), dc);
-    EXPECT_EQ(ChartFile::ToBytes(charts).Value(), before);
 }
