@@ -2,6 +2,8 @@
 // the painter surface; floor/KIND/RINGS replays the same picture with nothing
 // computed (COpReplay), the least any paint of it can cost; zoomed/KIND/40
 // paints a window onto the largest chart zoomed in, as the view does;
+// paint/nine/40/swings and floor/nine/40/swings the same with the swing marks
+// of a generated market of 7,800 daily bars over it;
 // note/lines/N and note/chars/N paint a chart whose one note has N short
 // lines or one line of N characters.
 
@@ -15,6 +17,8 @@
 
 #include "BaseDraw.h"
 #include "ChartKinds.h"
+#include "SwingMarks.h"
+#include "Swings.h"
 
 #include <QElapsedTimer>
 #include <QImage>
@@ -22,7 +26,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
+#include <random>
 #include <string>
 
 namespace {
@@ -30,20 +37,51 @@ namespace {
 constexpr int kSide = 2000;
 constexpr double kZoom = 1.0;
 
-// What both benchmarks of one chart need: the chart, a picture to paint into
-// and a text cache that is warm before timing starts, as it is from the
-// second paint of a session on.
+// The 10% swings of thirty years of daily bars from the bench chart's first
+// day, a seeded random walk over the prices of a 40-ring chart.
+std::vector<Swing> GeneratedSwings(const CBaseDraw& chart)
+{
+    constexpr int kBars = 7800;
+    constexpr std::int64_t kDay = 86400;
+    BarSeries series;
+    std::mt19937_64 random(11);
+    std::normal_distribution<double> change(0.0, 0.015);
+    double price = 1000.0;
+    const std::int64_t first = chart.m_tStartTime / kDay * kDay + kDay;
+    for (int i = 0; i < kBars; ++i) {
+        Bar bar;
+        bar.time = first + i * kDay;
+        bar.open = price;
+        price = std::clamp(price * std::exp(change(random)), 50.0, 6000.0);
+        bar.close = price;
+        bar.high = std::max(bar.open, bar.close) * 1.005;
+        bar.low = std::min(bar.open, bar.close) * 0.995;
+        series.bars.push_back(bar);
+    }
+    return FindSwings(series, {SwingMethod::By::Percent, 10.0, 0, 0, 0, false});
+}
+
+// What both benchmarks of one chart need: the chart, what is drawn over it,
+// a picture to paint into and a text cache that is warm before timing
+// starts, as it is from the second paint of a session on.
 struct PaintTarget {
-    PaintTarget(const ChartKind& kind, int rings)
+    PaintTarget(const ChartKind& kind, int rings, bool swings)
         : chart(MakeBenchChart(kind, rings))
         , image(kSide, kSide, QImage::Format_RGB32)
     {
         image.fill(Qt::white);
+        if (!swings)
+            return;
+        CSwingMarks marks;
+        marks.SetSwings(GeneratedSwings(*chart));
+        marks.ShowDateCells(true);
+        overlay = [marks, &kind](CBaseDraw& c, CDrawSurface& dc) { marks.Draw(c, kind, dc); };
     }
 
-    void Paint(CDrawSurface& dc) { PaintChart(*chart, dc); }
+    void Paint(CDrawSurface& dc) { PaintChart(*chart, dc, overlay); }
 
     std::unique_ptr<CBaseDraw> chart;
+    ChartOverlay overlay;
     QImage image;
     CTextLayoutCache cache;
 };
@@ -60,35 +98,36 @@ long long DifferentPixels(const QImage& a, const QImage& b)
 
 // Paints once with an empty text cache, which lays every text out, then
 // times the paints that find them in the cache.
-void TimePaints(benchmark::State& state, CBaseDraw& chart, QPainter& painter, double zoom, CTextLayoutCache& cache)
+void TimePaints(benchmark::State& state, CBaseDraw& chart, QPainter& painter, double zoom, CTextLayoutCache& cache,
+                const ChartOverlay& overlay = {})
 {
     QElapsedTimer timer;
     timer.start();
     {
         CPainterSurface first(painter, zoom, &cache);
-        PaintChart(chart, first);
+        PaintChart(chart, first, overlay);
     }
     state.counters["first_paint_ms"] = static_cast<double>(timer.nsecsElapsed()) / 1e6;
     for (auto _ : state) {
         CPainterSurface dc(painter, zoom, &cache);
-        PaintChart(chart, dc);
+        PaintChart(chart, dc, overlay);
     }
     state.counters["text_blocks"] = static_cast<double>(cache.BlockCount());
 }
 
-void BenchPaint(benchmark::State& state, const ChartKind& kind, int rings)
+void BenchPaint(benchmark::State& state, const ChartKind& kind, int rings, bool swings)
 {
     ProcessMemory::ResetPeak();
-    PaintTarget target(kind, rings);
+    PaintTarget target(kind, rings, swings);
     QPainter painter(&target.image);
-    TimePaints(state, *target.chart, painter, kZoom, target.cache);
+    TimePaints(state, *target.chart, painter, kZoom, target.cache, target.overlay);
     // The chart, its picture and the text cache, beyond the idle program.
     state.counters["peak_mib"] = ProcessMemory::PeakBeyondIdleMiB();
 }
 
-void BenchFloor(benchmark::State& state, const ChartKind& kind, int rings)
+void BenchFloor(benchmark::State& state, const ChartKind& kind, int rings, bool swings)
 {
-    PaintTarget target(kind, rings);
+    PaintTarget target(kind, rings, swings);
     std::vector<SurfaceOp> ops;
     {
         QPainter painter(&target.image);
@@ -161,9 +200,15 @@ void RegisterPaintBenchmarks()
     for (const ChartKind& kind : ChartKinds()) {
         for (int rings : BenchRings(kind)) {
             const std::string suffix = kind.name + "/" + std::to_string(rings);
-            benchmark::RegisterBenchmark(("paint/" + suffix).c_str(), BenchPaint, kind, rings)
+            benchmark::RegisterBenchmark(("paint/" + suffix).c_str(), BenchPaint, kind, rings, false)
                 ->Unit(benchmark::kMillisecond);
-            benchmark::RegisterBenchmark(("floor/" + suffix).c_str(), BenchFloor, kind, rings)
+            benchmark::RegisterBenchmark(("floor/" + suffix).c_str(), BenchFloor, kind, rings, false)
+                ->Unit(benchmark::kMillisecond);
+        }
+        if (kind.code == kSquareOfNine) {
+            benchmark::RegisterBenchmark("paint/nine/40/swings", BenchPaint, kind, 40, true)
+                ->Unit(benchmark::kMillisecond);
+            benchmark::RegisterBenchmark("floor/nine/40/swings", BenchFloor, kind, 40, true)
                 ->Unit(benchmark::kMillisecond);
         }
         const int largest = BenchRings(kind).back();

@@ -81,6 +81,8 @@ int CBaseDraw::SetRings(int rings)
 
 int CBaseDraw::GetRings() const { return m_nRings; }
 
+int CBaseDraw::UnitsOfPixels(float pixels) const { return std::max(1, TruncToInt(pixels / m_fZoom)); }
+
 int CBaseDraw::LayoutRings() const
 {
     const int rings = GetRings();

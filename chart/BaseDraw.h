@@ -94,11 +94,17 @@ public:
     // Removes every mark, line and note.
     void ClearAnnotations();
 
-    // The calendar and angle outer rings around rc, drawn last by the charts
-    // that have them, with the font and colours of their label pass.
-    // With m_Planets set, the planet ring follows the rings, and its caption;
-    // without a ring it has no scale to stand on and is not drawn.
-    void DrawOuterRings(Rect rc, CDrawSurface& dc);
+    // The calendar and angle outer rings around OuterRingsRect(), drawn last
+    // by the charts that have them, with the font and colours of their label
+    // pass. With m_Planets set, the planet ring follows the rings, and its
+    // caption; without a ring it has no scale to stand on and is not drawn.
+    void DrawOuterRings(CDrawSurface& dc);
+    // The square the outer rings stand around: the chart's own by default.
+    virtual Rect OuterRingsRect() const;
+    // The point `outward` units beyond the calendar ring's circle at the tick
+    // of a day of the year (29 February shares 28 February's tick), as the
+    // current inputs lay the chart out; nothing while the ring is off.
+    std::optional<Point> CalendarRingPoint(int month, int day, int outward);
     // The body whose symbol the last paint drew over pt, or -1.
     int PlanetAt(Point pt) const;
 
@@ -113,6 +119,10 @@ public:
     // The box of text measured at its natural size and centred on anchor, with
     // one unit of margin: ring labels, notes and the labels of the round charts.
     static Rect TextBoxAt(CDrawSurface& dc, const std::string& text, Point anchor);
+
+    // Chart units that show as the given screen pixels at the current zoom,
+    // at least one: marks drawn over a chart keep their width when zoomed out.
+    int UnitsOfPixels(float pixels) const;
 
     // The ring count a layout works with: GetRings() when it lies in
     // 0..kMaxRings, else 0. Stored counts stay as the file holds them.

@@ -53,7 +53,7 @@ void CDrawHexagon::Draw(CDrawSurface& dc)
     DrawLineBeingDragged(dc, m_nLineWidth); // not divided by the zoom on this chart
     DrawSquaresAndTriangle(dc);
     DrawRingsAndLabels(dc);
-    DrawOuterRings(m_rcChart, dc);
+    DrawOuterRings(dc);
     dc.SetBkMode(previousMode);
     dc.SelectFont(previousFont);
 }

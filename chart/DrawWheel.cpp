@@ -47,7 +47,7 @@ void CDrawWheel::Draw(CDrawSurface& dc)
     const Font previousFont = dc.SelectFont(WheelLabelFont());
     const BkMode previousMode = dc.SetBkMode(BkMode::Transparent);
     DrawLabels(dc);
-    DrawOuterRings(m_rcChart, dc);
+    DrawOuterRings(dc);
     dc.SetBkMode(previousMode);
     dc.SelectFont(previousFont);
     dc.SelectBrush(previousBrush);

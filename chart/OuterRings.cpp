@@ -16,6 +16,22 @@ namespace {
 constexpr int kLongTick = 30;   // solar terms and the angle ring's figures
 constexpr int kShortTick = 15;  // day marks and plain days or degrees
 constexpr int kLabelGap = 10;   // from the end of a tick to the centre of its label
+constexpr int kCalendarGap = 10; // from the rings' square to the calendar ring
+constexpr int kDaysInYear = 365;
+
+// Screen angle of the calendar ring's tick d (0 at the ring's handle).
+float CalendarAlpha(const CBaseDraw& chart, int d)
+{
+    return static_cast<float>(d * 360) / static_cast<float>(kDaysInYear) + chart.m_fCalendarAngle;
+}
+
+// Days after 21 March of a common year, which the ring's ticks count.
+int DaysAfterEquinox(int month, int day)
+{
+    static constexpr int kDaysBeforeMonth[] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+    const auto dayOfYear = [](int m, int d) { return kDaysBeforeMonth[m - 1] + (m == 2 ? std::min(d, 28) : d); };
+    return (dayOfYear(month, day) - dayOfYear(3, 21) + kDaysInYear) % kDaysInYear;
+}
 
 // Draws a tick of the given length outwards from radius r at alpha and, when
 // text is given, its label in a box just beyond. With handle set the label's
@@ -50,9 +66,9 @@ void DrawCalendarRing(CBaseDraw& chart, CDrawSurface& dc, Point c, const Rect& r
     const Pen oldPen = dc.SelectPen(darkRed);
     const int r0 = rc.Height() / 2;
     bool longTick = true;
-    for (int d = 0; d < 365; ++d) {
-        const float alpha = static_cast<float>(d * 360) / 365.0f + chart.m_fCalendarAngle;
-        const std::string text(CalendarLabel(chart.m_bCalendarForward ? d : 365 - d));
+    for (int d = 0; d < kDaysInYear; ++d) {
+        const float alpha = CalendarAlpha(chart, d);
+        const std::string text(CalendarLabel(chart.m_bCalendarForward ? d : kDaysInYear - d));
         if (text.empty()) {
             DrawTick(dc, c, alpha, r0, kShortTick, text);
             continue;
@@ -119,14 +135,15 @@ Point CBaseDraw::RingPoint(Point c, float alpha, int rho)
 
 // Draws the rings that are switched on around rc with the font and text colour
 // the chart's label pass left selected; circles are outlines only.
-void CBaseDraw::DrawOuterRings(Rect rc, CDrawSurface& dc)
+void CBaseDraw::DrawOuterRings(CDrawSurface& dc)
 {
     m_rcPlanetMarks = {};
     if (!m_bShowCalendarRing && !m_bShowAngleRing)
         return;
     const Brush oldBrush = dc.SelectBrush(Brush::Hollow());
+    Rect rc = OuterRingsRect();
     const Point c = rc.Center();
-    rc.Inflate(10);
+    rc.Inflate(kCalendarGap);
     if (m_bShowCalendarRing) {
         DrawCalendarRing(*this, dc, c, rc);
         rc.Inflate(60); // the angle ring goes outside the calendar labels
@@ -139,6 +156,20 @@ void CBaseDraw::DrawOuterRings(Rect rc, CDrawSurface& dc)
         PlanetRing::DrawCaption(dc, m_PlanetCaption);
     }
     dc.SelectBrush(oldBrush);
+}
+
+Rect CBaseDraw::OuterRingsRect() const { return m_rcChart; }
+
+std::optional<Point> CBaseDraw::CalendarRingPoint(int month, int day, int outward)
+{
+    if (!m_bShowCalendarRing)
+        return std::nullopt;
+    ChartRect(); // brings the layout up to date
+    const Rect rc = OuterRingsRect();
+    const int key = DaysAfterEquinox(month, day);
+    // The labels count days backwards from the handle when the ring runs backwards.
+    const int d = m_bCalendarForward ? key : (kDaysInYear - key) % kDaysInYear;
+    return RingPoint(rc.Center(), CalendarAlpha(*this, d), rc.Height() / 2 + kCalendarGap + outward);
 }
 
 int CBaseDraw::PlanetAt(Point pt) const

@@ -45,7 +45,7 @@ void CSquareGridChart::Draw(CDrawSurface& dc)
     const Font previousFont = dc.SelectFont(LabelFont());
     dc.SetBkMode(BkMode::Transparent);
     DrawLabels(dc);
-    DrawOuterRings(OuterRingsRect(), dc);
+    DrawOuterRings(dc);
     dc.SetBkMode(previousMode);
     dc.SelectFont(previousFont);
 }

@@ -71,5 +71,5 @@ private:
     void DrawFills(CDrawSurface& dc);
     void DrawLineBeingDragged(CDrawSurface& dc);
     void DrawLabels(CDrawSurface& dc);
-    Rect OuterRingsRect() const;
+    Rect OuterRingsRect() const override;
 };

@@ -151,10 +151,11 @@ bool FitFileZoom(CBaseDraw& chart, ChartOptions& options, std::ostream& err)
     return true;
 }
 
-int RunRender(CBaseDraw& chart, const ChartOptions& options, const std::string& path, std::ostream& err)
+int RunRender(CBaseDraw& chart, const ChartOptions& options, const std::string& path, std::ostream& err,
+              const ChartOverlay& overlay)
 {
     std::string error;
-    if (!ExportChart(chart, path, options.canvas, options.zoom, error)) {
+    if (!ExportChart(chart, path, options.canvas, options.zoom, error, overlay)) {
         err << "quadrix-cli: " << error << '\n';
         return 1;
     }
@@ -204,10 +205,10 @@ int RunHit(CBaseDraw& chart, int x, int y, std::ostream& out)
     return 0;
 }
 
-int RunTrace(CBaseDraw& chart, const ChartOptions& options, std::ostream& out)
+int RunTrace(CBaseDraw& chart, const ChartOptions& options, std::ostream& out, const ChartOverlay& overlay)
 {
     const int side = static_cast<int>(std::lround(options.canvas * static_cast<double>(options.zoom)));
-    return TracePicture([&chart](CDrawSurface& dc) { PaintChart(chart, dc); }, Size{side, side}, options.zoom, out);
+    return TracePicture([&](CDrawSurface& dc) { PaintChart(chart, dc, overlay); }, Size{side, side}, options.zoom, out);
 }
 
 int TracePicture(const std::function<void(CDrawSurface&)>& paint, Size pixels, double zoom, std::ostream& out)

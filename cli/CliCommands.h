@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChartExport.h"
 #include "Geometry.h"
 
 #include <functional>
@@ -24,8 +25,10 @@ std::unique_ptr<CBaseDraw> MakeChart(ChartOptions& options, std::ostream& err);
 // no picture at all.
 bool FitFileZoom(CBaseDraw& chart, ChartOptions& options, std::ostream& err);
 
-// Writes the picture to path (PNG, SVG or PDF by the extension).
-int RunRender(CBaseDraw& chart, const ChartOptions& options, const std::string& path, std::ostream& err);
+// Writes the picture to path (PNG, SVG or PDF by the extension), with
+// overlay over the chart.
+int RunRender(CBaseDraw& chart, const ChartOptions& options, const std::string& path, std::ostream& err,
+              const ChartOverlay& overlay = {});
 
 // Prints a JSON array with one object per cell of the layout, in number
 // order: centre, the label the paint wrote there and its colour.
@@ -38,8 +41,9 @@ int RunCellTable(CBaseDraw& chart, const ChartOptions& options, std::ostream& ou
 // Prints the cell number at a chart point.
 int RunHit(CBaseDraw& chart, int x, int y, std::ostream& out);
 
-// Prints every surface operation of one paint, one JSON object per line.
-int RunTrace(CBaseDraw& chart, const ChartOptions& options, std::ostream& out);
+// Prints every surface operation of one paint, overlay included, one JSON
+// object per line.
+int RunTrace(CBaseDraw& chart, const ChartOptions& options, std::ostream& out, const ChartOverlay& overlay = {});
 // What paint draws on a picture of the given pixels at zoom, one JSON line an operation.
 int TracePicture(const std::function<void(CDrawSurface&)>& paint, Size pixels, double zoom, std::ostream& out);
 

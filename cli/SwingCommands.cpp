@@ -37,10 +37,13 @@ constexpr int kUsageError = 2;
 constexpr int kMaxPivotBars = 100000;
 constexpr long long kMaxSamples = 1000000;
 
-const QCommandLineOption kOptions[] = {
-    {"format", "What to print: json or csv; swings also ics (default json).", "FORMAT"},
+// The bars a command reads, which render and trace take too.
+const QCommandLineOption kRangeOptions[] = {
     {"from", "The first bar's time, YYYY-MM-DD or YYYY-MM-DDTHH:MM[:SS].", "D"},
     {"to", "The last bar's time (a date takes in its whole day).", "D"},
+};
+const QCommandLineOption kOptions[] = {
+    {"format", "What to print: json or csv; swings also ics (default json).", "FORMAT"},
     {"origin", "stats: the swing measured from: low (the lowest low), high (the highest high) or its day, "
                "YYYY-MM-DD (default low).", "ORIGIN"},
     {"harmonic", "stats: degrees whose multiples are hits: 30, 45, 60, 90 or 120 (default 45).", "H"},
@@ -61,8 +64,6 @@ struct Request {
     std::string command;
     std::string symbol;
     std::string format = "json";
-    std::optional<std::int64_t> from;
-    std::optional<std::int64_t> to;
     SwingMethod method;
     AngleStatsOptions stats;
     ChartOptions chart;
@@ -266,13 +267,38 @@ std::string Ics(const std::string& symbol, const std::vector<Swing>& swings, std
     return Icalendar::Calendar("-//Quadrix//Swings//EN", events, stamp);
 }
 
-// The chart of the options; its cell 1 stands on the first bar's day unless a date was given.
+// A chart of options puts its cell 1 on the first bar's day unless a date was given.
+void StartOnFirstBar(ChartOptions& chart, const BarSeries& series)
+{
+    if (chart.file.empty() && !chart.given.count("date") && !series.bars.empty())
+        chart.startTime = LocalMidnight(BarTime::Text(series.bars.front().time, false)).value_or(chart.startTime);
+}
+
 std::unique_ptr<CBaseDraw> ChartFor(Request& r, const BarSeries& series, std::ostream& err)
 {
-    if (r.chart.file.empty() && !r.chart.given.count("date") && !series.bars.empty())
-        r.chart.startTime =
-            LocalMidnight(BarTime::Text(series.bars.front().time, false)).value_or(r.chart.startTime);
+    StartOnFirstBar(r.chart, series);
     return MakeChart(r.chart, err);
+}
+
+// The bars of symbol from --from to --to of the store the options name;
+// nothing, with status, when the times or the store fail.
+std::optional<BarSeries> ReadBars(const QCommandLineParser& p, const std::string& symbol, int& status,
+                                  std::ostream& err)
+{
+    std::optional<std::int64_t> from, to;
+    status = kUsageError;
+    if (!MarketCommands::ReadTime(p, "from", from, err) || !MarketCommands::ReadTime(p, "to", to, err))
+        return std::nullopt;
+    status = kFailed;
+    const std::unique_ptr<CMarketStore> store = MarketCommands::OpenStore(p, err);
+    if (!store)
+        return std::nullopt;
+    Result<BarSeries> series = store->Bars(symbol, from, to);
+    if (!series.Ok()) {
+        Fail(err, series.Message());
+        return std::nullopt;
+    }
+    return std::move(series.Value());
 }
 
 int RunSwings(Request& r, const BarSeries& series, std::int64_t stamp, std::ostream& out, std::ostream& err)
@@ -388,6 +414,47 @@ bool ReadMethod(const QCommandLineParser& p, SwingMethod& m, std::string& error)
 
 bool Handles(const QString& word) { return word == "swings" || word == "stats"; }
 
+void AddMarkOptions(QCommandLineParser& parser)
+{
+    parser.addOption({"symbol", "render, trace: mark the swings of stored symbol S on the chart.", "S"});
+    MarketCommands::AddStoreOption(parser);
+    AddMethodOptions(parser);
+    for (const QCommandLineOption& option : kRangeOptions)
+        parser.addOption(option);
+}
+
+bool HasMarkOptions(const QCommandLineParser& parser)
+{
+    bool given = parser.isSet("symbol") || parser.isSet("store") || HasMethodOptions(parser);
+    for (const QCommandLineOption& option : kRangeOptions)
+        given = given || parser.isSet(option.names().front());
+    return given;
+}
+
+bool ReadMarkedSwings(const QCommandLineParser& parser, ChartOptions& chart, std::optional<std::vector<Swing>>& swings,
+                      int& status, std::ostream& err)
+{
+    status = kUsageError;
+    if (!parser.isSet("symbol")) {
+        if (!HasMarkOptions(parser))
+            return true;
+        UsageError(err, "--store and the swing options go with --symbol S");
+        return false;
+    }
+    SwingMethod method;
+    std::string error;
+    if (!ReadMethod(parser, method, error)) {
+        UsageError(err, error);
+        return false;
+    }
+    const std::optional<BarSeries> series = ReadBars(parser, parser.value("symbol").toStdString(), status, err);
+    if (!series)
+        return false;
+    StartOnFirstBar(chart, *series);
+    swings = FindSwings(*series, method);
+    return true;
+}
+
 int Run(const QStringList& args, std::int64_t stamp, std::ostream& out, std::ostream& err)
 {
     Request r;
@@ -401,6 +468,8 @@ int Run(const QStringList& args, std::int64_t stamp, std::ostream& out, std::ost
     parser.addHelpOption();
     MarketCommands::AddStoreOption(parser);
     AddMethodOptions(parser);
+    for (const QCommandLineOption& option : kRangeOptions)
+        parser.addOption(option);
     for (const QCommandLineOption& option : kOptions)
         parser.addOption(option);
     AddChartOptions(parser);
@@ -413,15 +482,11 @@ int Run(const QStringList& args, std::int64_t stamp, std::ostream& out, std::ost
     std::string error;
     if (!ReadRequest(parser, r, error))
         return UsageError(err, error);
-    if (!MarketCommands::ReadTime(parser, "from", r.from, err) || !MarketCommands::ReadTime(parser, "to", r.to, err))
-        return kUsageError;
-    const std::unique_ptr<CMarketStore> store = MarketCommands::OpenStore(parser, err);
-    if (!store)
-        return kFailed;
-    const Result<BarSeries> series = store->Bars(r.symbol, r.from, r.to);
-    if (!series.Ok())
-        return Fail(err, series.Message());
-    return r.command == "swings" ? RunSwings(r, series.Value(), stamp, out, err) : RunStats(r, series.Value(), out, err);
+    int status = 0;
+    const std::optional<BarSeries> series = ReadBars(parser, r.symbol, status, err);
+    if (!series)
+        return status;
+    return r.command == "swings" ? RunSwings(r, *series, stamp, out, err) : RunStats(r, *series, out, err);
 }
 
 } // namespace SwingCommands

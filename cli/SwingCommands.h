@@ -6,9 +6,12 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <optional>
 #include <string>
+#include <vector>
 
 class QCommandLineParser;
+struct ChartOptions;
 
 // The commands over a stored market's swings: swings lists them (on a
 // chart, with their cells and angles), stats measures their angles against
@@ -30,5 +33,17 @@ bool Handles(const QString& word);
 // (seconds since 1970 UTC) stamps an iCalendar file. 2 for bad options, 1
 // for a store or symbol that fails.
 int Run(const QStringList& args, std::int64_t stamp, std::ostream& out, std::ostream& err);
+
+// render and trace mark a stored market's swings on their chart: --symbol S,
+// --store and the options that choose swings, as swings takes them.
+void AddMarkOptions(QCommandLineParser& parser);
+// Whether any of them was given.
+bool HasMarkOptions(const QCommandLineParser& parser);
+// The swings of --symbol S, nothing without --symbol; the chart's cell 1
+// moves to S's first day unless a date was given, as for swings. False,
+// with status and a message on err, for swing options without a symbol,
+// bad options, or a store or symbol that fails.
+bool ReadMarkedSwings(const QCommandLineParser& parser, ChartOptions& chart, std::optional<std::vector<Swing>>& swings,
+                      int& status, std::ostream& err);
 
 } // namespace SwingCommands

@@ -14,6 +14,7 @@
 #include "PaneCommands.h"
 #include "PivotCommands.h"
 #include "SwingCommands.h"
+#include "SwingMarks.h"
 #include "Version.h"
 
 #include <QCommandLineParser>
@@ -30,6 +31,7 @@
 #include <ctime>
 #include <iostream>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -54,6 +56,9 @@ const char* const kDescription =
     "  --bias MIN --lat DEG --lon DEG)\n"
     "                      draw the bodies of the astrology report at that local moment and place\n"
     "                      on the angle ring's scale\n"
+    "render and trace with --symbol S [--store DB] and the swing options of swings\n"
+    "                      ring each swing's price cell (highs warm, lows cool) with its day, and\n"
+    "                      tick its day on the calendar ring; cell 1 on S's first day unless given\n"
     "  dump FILE.rtl       print the charts of a chart file as JSON (null for an empty slot)\n"
     "  write FILE.json OUT.rtl\n"
     "                      write a chart file from JSON shaped like dump's; absent charts stay\n"
@@ -175,6 +180,16 @@ bool ReadPlanets(const QCommandLineParser& parser, const QString& command, std::
     return true;
 }
 
+// The swings' marks over a chart of kind, nothing without swings.
+ChartOverlay SwingMarksOver(std::optional<std::vector<Swing>> swings, const ChartKind& kind)
+{
+    if (!swings)
+        return {};
+    CSwingMarks marks;
+    marks.SetSwings(std::move(*swings));
+    return [marks, &kind](CBaseDraw& chart, CDrawSurface& dc) { marks.Draw(chart, kind, dc); };
+}
+
 // find and targets: the pivot's options, then the chart.
 int DispatchPivotCommand(const QCommandLineParser& parser, ChartOptions& options, const std::string& command)
 {
@@ -258,6 +273,8 @@ int Dispatch(const QCommandLineParser& parser, ChartOptions& options)
         return DispatchPivotCommand(parser, options, command.toStdString());
     if (HasPivotOptions(parser))
         return UsageError("--price, --n, --angles and --turns go with find and targets");
+    if (SwingCommands::HasMarkOptions(parser) && command != "render" && command != "trace")
+        return UsageError("--symbol, --store and the swing options go with render and trace");
 
     int x = 0, y = 0;
     if (command == "render" && (args.size() != 1 || !parser.isSet("out")))
@@ -273,20 +290,23 @@ int Dispatch(const QCommandLineParser& parser, ChartOptions& options)
 
     std::optional<Longitudes> planets;
     std::string caption;
+    std::optional<std::vector<Swing>> swings;
     int status = 0;
-    if (!ReadPlanets(parser, command, planets, caption, status))
+    if (!ReadPlanets(parser, command, planets, caption, status) ||
+        !SwingCommands::ReadMarkedSwings(parser, options, swings, status, std::cerr))
         return status;
     std::unique_ptr<CBaseDraw> chart = MakeChart(options, std::cerr);
     if (!chart)
         return 1;
     chart->m_Planets = planets;
     chart->m_PlanetCaption = caption;
+    const ChartOverlay marks = SwingMarksOver(swings, *FindChartKind(options.kind));
     if (command == "render")
-        return RunRender(*chart, options, ArgumentBytes::Path(parser.value("out")), std::cerr);
+        return RunRender(*chart, options, ArgumentBytes::Path(parser.value("out")), std::cerr, marks);
     if (command == "cells")
         return format == "csv" ? RunCellTable(*chart, options, std::cout) : RunCells(*chart, options, std::cout);
     if (command == "trace")
-        return RunTrace(*chart, options, std::cout);
+        return RunTrace(*chart, options, std::cout, marks);
     return RunHit(*chart, x, y, std::cout);
 }
 
@@ -335,6 +355,7 @@ int Run(int argc, char* argv[])
     AddPlaceOptions(parser);
     AddChartOptions(parser);
     AddPivotOptions(parser);
+    SwingCommands::AddMarkOptions(parser);
 
     if (!parser.parse(words))
         return UsageError(parser.errorText().toStdString());

@@ -2,11 +2,8 @@
 
 #include "BaseDraw.h"
 #include "ChartKinds.h"
-#include "ChartMath.h"
 #include "DrawSurface.h"
 #include "TargetTable.h"
-
-#include <algorithm>
 
 namespace {
 
@@ -16,8 +13,6 @@ constexpr float kPivotWidth = 5.0f;
 constexpr Color kTargetColor = MakeColor(0, 102, 255);
 constexpr Color kPivotColor = MakeColor(230, 0, 38);
 constexpr Color kFoundColor = MakeColor(255, 140, 0);
-
-int UnitsOf(const CBaseDraw& chart, float pixels) { return std::max(1, TruncToInt(pixels / chart.m_fZoom)); }
 
 // The box's outline inside it, so that neighbouring boxes do not overlap.
 void Outline(CDrawSurface& dc, Rect box, int width, Color color)
@@ -94,9 +89,9 @@ std::optional<std::string> CTargetMarks::Ics(std::int64_t stamp) const
 void CTargetMarks::Draw(CBaseDraw& chart, CDrawSurface& dc) const
 {
     for (const Target& t : m_targets)
-        Outline(dc, chart.MarkBox(t.number), UnitsOf(chart, kTargetWidth), kTargetColor);
+        Outline(dc, chart.MarkBox(t.number), chart.UnitsOfPixels(kTargetWidth), kTargetColor);
     if (m_pivot != 0)
-        Outline(dc, chart.MarkBox(m_pivot), UnitsOf(chart, kPivotWidth), kPivotColor);
+        Outline(dc, chart.MarkBox(m_pivot), chart.UnitsOfPixels(kPivotWidth), kPivotColor);
     if (m_found != 0)
-        Ring(dc, chart.MarkBox(m_found), UnitsOf(chart, kTargetWidth), kFoundColor);
+        Ring(dc, chart.MarkBox(m_found), chart.UnitsOfPixels(kTargetWidth), kFoundColor);
 }

@@ -109,27 +109,31 @@ Frame PictureFrame(const std::string& failure, const Rect& region, double zoom, 
     return {};
 }
 
-Picture ChartPicture(CBaseDraw& chart)
+Picture ChartPicture(CBaseDraw& chart, const ChartOverlay& overlay = {})
 {
-    return {chart.GetName(), [&chart](CDrawSurface& dc) { PaintChart(chart, dc); }};
+    return {chart.GetName(), [&chart, overlay](CDrawSurface& dc) { PaintChart(chart, dc, overlay); }};
 }
 
 } // namespace
 
-void PaintChart(CBaseDraw& chart, CDrawSurface& dc)
+void PaintChart(CBaseDraw& chart, CDrawSurface& dc, const ChartOverlay& overlay)
 {
     chart.Draw(dc);
     chart.DrawComments(dc);
+    if (overlay)
+        overlay(chart, dc);
 }
 
-bool ExportChart(CBaseDraw& chart, const std::string& path, int canvas, double zoom, std::string& error)
+bool ExportChart(CBaseDraw& chart, const std::string& path, int canvas, double zoom, std::string& error,
+                 const ChartOverlay& overlay)
 {
-    return ExportChart(chart, path, Rect{0, 0, canvas, canvas}, zoom, error);
+    return ExportChart(chart, path, Rect{0, 0, canvas, canvas}, zoom, error, overlay);
 }
 
-bool ExportChart(CBaseDraw& chart, const std::string& path, const Rect& region, double zoom, std::string& error)
+bool ExportChart(CBaseDraw& chart, const std::string& path, const Rect& region, double zoom, std::string& error,
+                 const ChartOverlay& overlay)
 {
-    return ExportPicture(ChartPicture(chart), path, region, zoom, error);
+    return ExportPicture(ChartPicture(chart, overlay), path, region, zoom, error);
 }
 
 bool ExportPicture(const Picture& picture, const std::string& path, const Rect& region, double zoom,

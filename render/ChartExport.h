@@ -12,8 +12,12 @@ class QImage;
 // The widest picture ExportChart writes: beyond it an image needs gigabytes.
 inline constexpr int kMaxPictureSide = 16384;
 
-// One paint of a chart: its drawing pass, then its notes.
-void PaintChart(CBaseDraw& chart, CDrawSurface& dc);
+// What is drawn over a painted chart without being part of it, such as a
+// market's swing marks.
+using ChartOverlay = std::function<void(CBaseDraw&, CDrawSurface&)>;
+
+// One paint of a chart: its drawing pass, then its notes, then overlay.
+void PaintChart(CBaseDraw& chart, CDrawSurface& dc, const ChartOverlay& overlay = {});
 
 // Paints region (chart units) of chart on white into an image at the given
 // zoom, the picture ExportChart writes as PNG, scaled down to maxSide pixels
@@ -27,9 +31,12 @@ QImage ChartImage(CBaseDraw& chart, int canvas, double zoom, int maxSide, std::s
 // writes it to path as PNG, SVG or PDF, chosen by the extension. A file is
 // for readers: drag handles are left out. The file is written whole or not
 // at all. Returns false with a message on failure. The int form takes the
-// canvas square from (0, 0), as quadrix-cli renders it.
-bool ExportChart(CBaseDraw& chart, const std::string& path, const Rect& region, double zoom, std::string& error);
-bool ExportChart(CBaseDraw& chart, const std::string& path, int canvas, double zoom, std::string& error);
+// canvas square from (0, 0), as quadrix-cli renders it. An overlay is
+// drawn over the chart.
+bool ExportChart(CBaseDraw& chart, const std::string& path, const Rect& region, double zoom, std::string& error,
+                 const ChartOverlay& overlay = {});
+bool ExportChart(CBaseDraw& chart, const std::string& path, int canvas, double zoom, std::string& error,
+                 const ChartOverlay& overlay = {});
 
 // Anything drawn on a surface, exported as a chart is: its title (for SVG
 // and PDF) and its paint.

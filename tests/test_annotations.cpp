@@ -51,7 +51,8 @@ CRecordingSurface DrawRings(CGridChart& chart, const RingCase& c)
     std::tie(chart.m_bShowCalendarRing, chart.m_bShowAngleRing, chart.m_bCalendarForward, chart.m_bAngleForward,
         chart.m_fCalendarAngle)
         = std::make_tuple(c.calendar, c.angleRing, c.calendarForward, c.angleForward, c.calendarAngle);
-    chart.DrawOuterRings({100, 100, 500, 500}, dc); // centre (300, 300)
+    chart.m_rcChart = {100, 100, 500, 500}; // the rings' square: centre (300, 300)
+    chart.DrawOuterRings(dc);
     return dc;
 }
 

@@ -103,7 +103,9 @@ TEST(CliBasics, HelpVersionAndEveryCommandsUsageErrorsExitingTwo)
         {"find --n 2 --turns 1", "find takes no"}, {"cells --price 3", "find and targets"},
         {"cells --date 2012-01-01 --start-date 2012-01-02", "give one"},
         {"cells --kind " + std::string(100000, 'x'), "'xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\u2026'"},
-        {"degree 1e308", "out of range: it must lie from -3.40282e+38 to 3.40282e+38"}};
+        {"degree 1e308", "out of range: it must lie from -3.40282e+38 to 3.40282e+38"},
+        {"cells --symbol W --zigzag 10", "go with render and trace"}, {"trace --zigzag 10", "go with --symbol S"},
+        {"trace --symbol W", "give one of --zigzag"}};
     for (const auto& [args, message] : bad)
         ExpectFailure(args, 2, message);
     std::string angles = "1";
@@ -219,6 +221,27 @@ TEST(CliCommands, RenderTraceAndEachOtherReachItsCodeAndFailWithItsStatus)
     EXPECT_FALSE(std::ifstream(png).good());
     ExpectFailure("render --planets '2024-03-20 12:00:00' --city Atlantis --out " + png, 1,
                   "no city named 'Atlantis' in ");
+
+    // A stored market's swings are marked over the chart: a ring each (its
+    // cells are the marks' test), in the picture too.
+    const std::string store = TempPath("marks.sqlite"), bars = TempPath("marks.csv");
+    std::remove(store.c_str());
+    std::ofstream(bars) << "Date,Open,High,Low,Close\n2024-01-01,5,5,5,5\n2024-01-02,20,20,20,20\n"
+                           "2024-01-03,8,8,8,8\n2024-01-04,30,30,30,30\n";
+    ASSERT_EQ(RunCli("import " + bars + " --symbol W --store " + store).status, 0);
+    const std::string chart = "trace --rings 3 --calendar-ring";
+    const auto ellipses = [](const std::string& ops) {
+        std::size_t n = 0;
+        for (std::size_t at = 0; (at = ops.find("\"op\":\"ellipse\"", at)) != std::string::npos; ++at)
+            ++n;
+        return n;
+    };
+    const std::string marked = " --symbol W --store " + store + " --zigzag 10";
+    EXPECT_EQ(ellipses(RunCli(chart + marked).out), ellipses(RunCli(chart).out) + 4);
+    ExpectFailure(chart + " --symbol X --store " + store + " --zigzag 10", 1, "X");
+    const std::string marks = TempPath("marks.png");
+    std::remove(marks.c_str());
+    EXPECT_TRUE(RunCli("render --rings 3" + marked + " --out " + marks).status == 0 && FileStart(marks, 4) == "\x89PNG");
 
     // Each command reaches its own code, whose outputs are tested there.
     const std::string now = " --now '2012-03-05 10:00:00'";
