@@ -1,5 +1,7 @@
 #include "BarDates.h"
 
+#include "CalendarDay.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -257,19 +259,12 @@ std::optional<int> ReadTimeOfDay(std::string_view text)
 
 std::optional<std::int64_t> DaysFromCivil(int year, int month, int day)
 {
-    static const int kLength[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (year < 1 || month < 1 || month > 12 || day < 1)
+    if (year < 1 || month < 1 || month > 12 || day < 1 || day > 31)
         return std::nullopt;
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    if (day > kLength[month - 1] + (month == 2 && leap ? 1 : 0))
-        return std::nullopt;
-    // Howard Hinnant's days_from_civil.
-    const std::int64_t y = year - (month <= 2 ? 1 : 0);
-    const std::int64_t era = y / 400;
-    const std::int64_t yoe = y - era * 400;
-    const std::int64_t doy = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
+    const CalendarDay civil{year, month, day};
+    const std::int64_t number = DayNumber(civil);
+    // A day past its month's end counts on into the next month.
+    return DayOfNumber(number) == civil ? std::optional<std::int64_t>(number) : std::nullopt;
 }
 
 } // namespace BarDates

@@ -139,6 +139,7 @@ TEST(BarFile, BadRowsAreNamedOrSkippedByCause)
     };
     const std::vector<Case> cases = {
         {"2024-01-0x,11,13,10,12", "p.csv, line 3, column 1: unreadable date: \"2024-01-0x\""},
+        {"2023-02-29,11,13,10,12", "p.csv, line 3, column 1: unreadable date: \"2023-02-29\""},
         {"2024-01-03,11,1x,10,12", "p.csv, line 3, column 3: unreadable number: \"1x\""},
         {"2024-01-03,11,inf,10,12", "p.csv, line 3, column 3: non-finite price: \"inf\""},
         {"2024-01-03,11,9,10,9.5", "p.csv, line 3, column 3: high below low: \"9\""},
