@@ -1,5 +1,6 @@
 #pragma once
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -41,4 +42,15 @@ inline std::int64_t CeilSqrt(std::int64_t n)
     while (s > 0 && (s - 1) * (s - 1) >= n)
         --s;
     return s;
+}
+
+// The number a float's shortest text names, so that 0.6f reads as 0.6
+// rather than as its double 0.6000000238418579.
+inline double ShortestDecimal(float v)
+{
+    char text[32];
+    const char* end = std::to_chars(text, text + sizeof text, v).ptr;
+    double d = 0.0;
+    std::from_chars(text, end, d);
+    return d;
 }

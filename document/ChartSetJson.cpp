@@ -1,12 +1,12 @@
 #include "ChartSetJson.h"
 
 #include "ChartFields.h"
+#include "ChartMath.h"
 #include "ChartKinds.h"
 #include "ChartSlots.h"
 
 #include <nlohmann/json.hpp>
 
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <set>
@@ -25,16 +25,7 @@ json Value(unsigned v) { return v; }
 json Value(unsigned char v) { return static_cast<unsigned>(v); }
 json Value(const std::string& v) { return v; }
 
-// The shortest decimal that reads back as the same float, so that 0.6f
-// shows as 0.6 rather than as its double 0.6000000238418579.
-json Value(float v)
-{
-    char text[32];
-    const auto end = std::to_chars(text, text + sizeof text, v).ptr;
-    double d = 0.0;
-    std::from_chars(text, end, d);
-    return d;
-}
+json Value(float v) { return ShortestDecimal(v); }
 
 template <class Key, class Record>
 json Entry(const char* keyName, const Key& key, const Record& record)

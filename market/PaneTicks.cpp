@@ -1,6 +1,6 @@
 #include "PaneTicks.h"
 
-#include "BarDates.h"
+#include "CalendarDay.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,26 +14,6 @@ constexpr std::int64_t kHour = 3600;
 constexpr std::int64_t kDay = 86400;
 // 1970-01-01 was a Thursday: day numbers of Mondays are 4 modulo 7.
 constexpr std::int64_t kMondayOffset = 4;
-
-struct Civil {
-    int year = 1970;
-    int month = 1;
-    int day = 1;
-};
-
-// The civil date of a day number from 1970-01-01, proleptic Gregorian.
-Civil CivilOfDay(std::int64_t days)
-{
-    days += 719468;
-    const std::int64_t era = (days >= 0 ? days : days - 146096) / 146097;
-    const std::int64_t doe = days - era * 146097;
-    const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const std::int64_t mp = (5 * doy + 2) / 153;
-    const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    return {static_cast<int>(yoe + era * 400 + (month <= 2 ? 1 : 0)), month,
-            static_cast<int>(doy - (153 * mp + 2) / 5 + 1)};
-}
 
 std::int64_t FloorDiv(std::int64_t a, std::int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
 
@@ -61,16 +41,17 @@ const DateStep kDateSteps[] = {
 std::string TimeLabel(std::int64_t time, const DateStep& step)
 {
     const std::int64_t day = FloorDiv(time, kDay);
-    const Civil c = CivilOfDay(day);
+    const CalendarDay c = DayOfNumber(day);
+    const int year = static_cast<int>(c.year);
     if (step.months >= 12)
-        return Format("%d", c.year);
+        return Format("%d", year);
     if (step.months)
-        return Format("%04d-%02d", c.year, c.month);
+        return Format("%04d-%02d", year, c.month);
     if (step.seconds >= kDay)
-        return Format("%04d-%02d-%02d", c.year, c.month, c.day);
+        return Format("%04d-%02d-%02d", year, c.month, c.day);
     const int seconds = static_cast<int>(time - day * kDay);
     if (seconds == 0)
-        return Format("%04d-%02d-%02d", c.year, c.month, c.day);
+        return Format("%04d-%02d-%02d", year, c.month, c.day);
     return Format("%02d:%02d", seconds / 3600, seconds / 60 % 60);
 }
 
@@ -85,13 +66,13 @@ void FixedTicks(double first, double last, const DateStep& step, std::vector<Pan
 
 void MonthTicks(double first, double last, const DateStep& step, std::vector<PaneTick>& ticks)
 {
-    const Civil start = CivilOfDay(FloorDiv(static_cast<std::int64_t>(std::floor(first)), kDay));
+    const CalendarDay start = DayOfNumber(FloorDiv(static_cast<std::int64_t>(std::floor(first)), kDay));
     std::int64_t index = start.year * 12LL + (start.month - 1);
     index = FloorDiv(index, step.months) * step.months;
     for (;; index += step.months) {
-        const int year = static_cast<int>(FloorDiv(index, 12));
-        const int month = static_cast<int>(index - year * 12LL) + 1;
-        const double t = static_cast<double>(*BarDates::DaysFromCivil(year, month, 1) * kDay);
+        const std::int64_t year = FloorDiv(index, 12);
+        const int month = static_cast<int>(index - year * 12) + 1;
+        const double t = static_cast<double>(DayNumber({year, month, 1}) * kDay);
         if (t > last)
             break;
         if (t >= first)

@@ -3,26 +3,12 @@
 #include "BarTime.h"
 #include "BaseDraw.h"
 #include "CellFacts.h"
+#include "ChartMath.h"
 #include "LocalMidnight.h"
 #include "PivotTargets.h"
 #include "Swings.h"
 
-#include <charconv>
 
-namespace {
-
-// The number a float's shortest text names: the angle as the cell facts
-// print it, not the float's binary value in full.
-double Decimal(float value)
-{
-    char text[32];
-    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
-    double number = 0;
-    std::from_chars(text, end, number);
-    return number;
-}
-
-} // namespace
 
 CSwingCells::CSwingCells(CBaseDraw& chart, const ChartKind& kind)
     : m_chart(chart)
@@ -74,7 +60,7 @@ std::optional<double> CSwingCells::Angle(const std::optional<int>& cell)
     // The centre cell lies at no angle about itself.
     const CellFacts facts = FactsOfCell(m_chart, m_kind, *cell);
     const std::optional<double> angle =
-        facts.centre == m_chart.ChartRect().Center() ? std::nullopt : std::optional<double>(Decimal(facts.angle));
+        facts.centre == m_chart.ChartRect().Center() ? std::nullopt : std::optional<double>(ShortestDecimal(facts.angle));
     m_angles.emplace(*cell, angle);
     return angle;
 }
