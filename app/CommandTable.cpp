@@ -8,6 +8,9 @@
 #include "CommandIds.h"
 #include "DocumentDialogs.h"
 #include "MainFrame.h"
+#include "MarketSession.h"
+#include "MarketWorkspace.h"
+#include "SwingPanel.h"
 #include "PivotTargets.h"
 #include "PlanetMomentDialog.h"
 #include "Rotula2View.h"
@@ -16,6 +19,7 @@
 #include "VersionCheck.h"
 
 #include <QCoreApplication>
+#include <QDockWidget>
 
 namespace CommandTable {
 
@@ -45,6 +49,14 @@ void AskPlanetMoment(Context& c)
     if (dialog.exec() == QDialog::Accepted)
         c.dialogs.SetPlanetMoment({dialog.DateText(), cities[dialog.CityIndex()].Name});
 }
+
+// A command of the market workspace that takes nothing.
+Handler OnMarket(void (CMarketWorkspace::*command)())
+{
+    return [command](Context& c) { (c.market.*command)(); };
+}
+
+bool HasInstrument(const Context& c) { return c.market.Session().HasInstrument(); }
 
 Handler OnTools(void (CToolDialogs::*show)())
 {
@@ -170,6 +182,25 @@ std::vector<Command> BuildCommands()
         {Cmd::Print, QT_TRANSLATE_NOOP("Commands", "打印..."), QT_TRANSLATE_NOOP("Commands", "打印"), "print", "Ctrl+P", OnDialogs(&CDocumentDialogs::PrintChart)},
         {Cmd::PrintPreview, QT_TRANSLATE_NOOP("Commands", "打印预览"), "", "", "", OnDialogs(&CDocumentDialogs::PreviewChart)},
         {Cmd::Exit, QT_TRANSLATE_NOOP("Commands", "退出"), "", "", "", [](Context& c) { c.frame.close(); }},
+        {Cmd::MarketImport, QT_TRANSLATE_NOOP("Commands", "导入行情..."), QT_TRANSLATE_NOOP("Commands", "把价格文件导入行情库"), "", "Ctrl+I", OnMarket(&CMarketWorkspace::Import)},
+        {Cmd::MarketLibrary, QT_TRANSLATE_NOOP("Commands", "行情库..."), "", "", "", OnMarket(&CMarketWorkspace::Library)},
+        {Cmd::MarketInstrument, QT_TRANSLATE_NOOP("Commands", "本图品种"), "", "", ""},
+        {Cmd::MarketPane, QT_TRANSLATE_NOOP("Commands", "价格窗格"), "", "", "", OnMarket(&CMarketWorkspace::FlipPane),
+            [](const Context& c) { return c.market.PaneDock()->isVisible(); }},
+        {Cmd::MarketSwingList, QT_TRANSLATE_NOOP("Commands", "摆动列表"), "", "", "", OnMarket(&CMarketWorkspace::FlipSwingList),
+            [](const Context& c) { return c.market.SwingPanel()->isVisible(); }},
+        {Cmd::MarketSwingMarks, QT_TRANSLATE_NOOP("Commands", "图上标出摆动"), "", "", "",
+            [](Context& c) { c.market.ShowSwingMarks(!c.market.SwingMarksShown()); },
+            [](const Context& c) { return c.market.SwingMarksShown(); }},
+        {Cmd::MarketDateCells, QT_TRANSLATE_NOOP("Commands", "标出摆动的日期格"), "", "", "",
+            [](Context& c) { c.market.ShowDateCells(!c.market.DateCellsShown()); },
+            [](const Context& c) { return c.market.DateCellsShown(); },
+            [](const Context& c) { return c.market.SwingMarksShown(); }},
+        {Cmd::MarketStartAtSwing, QT_TRANSLATE_NOOP("Commands", "以此为起点"), QT_TRANSLATE_NOOP("Commands", "本图的起始价和起始日期取所选摆动的"), "", "",
+            OnMarket(&CMarketWorkspace::StartAtChosenSwing), {},
+            [](const Context& c) { return c.market.ChosenSwing().has_value(); }},
+        {Cmd::MarketPriceStep, QT_TRANSLATE_NOOP("Commands", "建议价格步长..."), "", "", "",
+            OnMarket(&CMarketWorkspace::ProposePriceStep), {}, HasInstrument},
         {Cmd::Astrology, QT_TRANSLATE_NOOP("Commands", "星象"), "", "", "", OnTools(&CToolDialogs::ShowAstrology)},
         {Cmd::DegreeCalculator, QT_TRANSLATE_NOOP("Commands", "计算器"), "", "", "", OnTools(&CToolDialogs::ShowDegreeCalculator)},
         {Cmd::TimeCalculator, QT_TRANSLATE_NOOP("Commands", "时间计算器"), "", "", "", OnTools(&CToolDialogs::ShowTimeCalculator)},
@@ -273,6 +304,9 @@ const std::vector<Group>& Menus()
             {Cmd::ZoomIn, Cmd::ZoomOut, Separator, Cmd::ZoomToFit, Cmd::ZoomActualSize, Separator, Cmd::Planets,
                 Cmd::PlanetMoment}},
         {"toolsMenu", QT_TRANSLATE_NOOP("Commands", "工具"), {Cmd::Astrology, Cmd::DegreeCalculator, Cmd::TimeCalculator, Separator, Cmd::ToolTarget}},
+        {"marketMenu", QT_TRANSLATE_NOOP("Commands", "行情"),
+            {Cmd::MarketImport, Cmd::MarketLibrary, Cmd::MarketInstrument, Separator, Cmd::MarketPane, Cmd::MarketSwingList,
+                Cmd::MarketSwingMarks, Cmd::MarketDateCells, Separator, Cmd::MarketStartAtSwing, Cmd::MarketPriceStep}},
         {"helpMenu", QT_TRANSLATE_NOOP("Commands", "帮助"), {Cmd::CheckVersion, Cmd::LanguageMenu, Separator, Cmd::About}},
     };
     return menus;

@@ -9,6 +9,7 @@
 class CMainFrame;
 class CChartDocument;
 class CDocumentDialogs;
+class CMarketWorkspace;
 class CRotula2View;
 class CToolDialogs;
 class CVersionCheck;
@@ -20,13 +21,14 @@ class CVersionCheck;
 namespace CommandTable {
 
 // What the commands act on: the chart commands on the document, those with
-// questions and messages on its dialogs, zoom on the view, the tools and the
-// application's own commands on the frame.
+// questions and messages on its dialogs, zoom on the view, the market's on
+// its workspace, the tools and the application's own commands on the frame.
 struct Context {
     CMainFrame& frame;
     CChartDocument& document;
     CDocumentDialogs& dialogs;
     CRotula2View& view;
+    CMarketWorkspace& market;
     CToolDialogs& tools;
     CVersionCheck& versionCheck;
 };

@@ -6,6 +6,7 @@
 #include "DocumentDialogs.h"
 #include "FileSettings.h"
 #include "FlyoutToolButton.h"
+#include "MarketWorkspace.h"
 #include "PaletteToolBar.h"
 #include "ProductInfo.h"
 #include "ResourceIcon.h"
@@ -34,6 +35,8 @@ namespace {
 
 const QSize kButtonSize(16, 15);
 const QSize kLineButtonSize(32, 15);
+// How long a note of the market stays in the status bar.
+constexpr int kMessageMilliseconds = 6000;
 
 // A command's text with what it names now, as "撤销 画线".
 QString Named(const CommandTable::Command& command, const QString& detail)
@@ -64,6 +67,7 @@ CMainFrame::CMainFrame(CVersionCheck& versionCheck, QWidget* parent)
     , m_view(new CRotula2View(*m_doc, this))
     , m_dialogs(new CDocumentDialogs(*m_doc, *m_view, this))
     , m_tools(std::make_unique<CToolDialogs>(this))
+    , m_market(new CMarketWorkspace(*m_doc, *this))
     , m_recent(FileSettings::LoadRecentFiles())
 {
     setCentralWidget(m_view);
@@ -75,6 +79,7 @@ CMainFrame::CMainFrame(CVersionCheck& versionCheck, QWidget* parent)
     createMenus();
     createToolBars();
     createRecentFilesMenu();
+    createInstrumentMenu();
 
     loadCities();
     const QSize screenSize = screen()->size();
@@ -92,13 +97,14 @@ CMainFrame::CMainFrame(CVersionCheck& versionCheck, QWidget* parent)
     connect(m_doc, &CChartDocument::fileChanged, this, &CMainFrame::onFileUsed);
     updateActions();
     createStatusBar();
+    connectMarket();
 }
 
 CMainFrame::~CMainFrame() = default;
 
 CommandTable::Context CMainFrame::CommandContext()
 {
-    return {*this, *m_doc, *m_dialogs, *m_view, *m_tools, m_versionCheck};
+    return {*this, *m_doc, *m_dialogs, *m_view, *m_market, *m_tools, m_versionCheck};
 }
 
 QAction* CMainFrame::Action(int id) const
@@ -221,6 +227,30 @@ void CMainFrame::createRecentFilesMenu()
     m_recentMenu->setObjectName("recentFilesMenu");
     m_actions.at(Cmd::RecentFiles)->setMenu(m_recentMenu);
     updateRecentFilesMenu();
+}
+
+void CMainFrame::createInstrumentMenu()
+{
+    auto* menu = new QMenu(this);
+    menu->setObjectName("instrumentMenu");
+    m_actions.at(Cmd::MarketInstrument)->setMenu(menu);
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] { m_market->FillInstrumentMenu(*menu); });
+}
+
+void CMainFrame::connectMarket()
+{
+    connect(m_market, &CMarketWorkspace::stateChanged, this, &CMainFrame::updateActions);
+    connect(m_market, &CMarketWorkspace::pivotChosen, this, [this] { Targets()->show(); });
+    connect(m_market, &CMarketWorkspace::message, this, [this](const QString& text) {
+        statusBar()->showMessage(text, kMessageMilliseconds);
+    });
+    // The pane's readout stands where the chart's cell does while the pointer is over the pane.
+    connect(m_market, &CMarketWorkspace::readoutChanged, this, [this](const QString& text) {
+        if (text.isEmpty())
+            updateStatus();
+        else
+            m_cellStatus->setText(text);
+    });
 }
 
 void CMainFrame::updateRecentFilesMenu()
@@ -368,8 +398,10 @@ void CMainFrame::onLineIndex(int index)
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    if (m_saveQuestion())
+    if (m_saveQuestion()) {
+        m_market->SaveLayout();
         event->accept();
+    }
     else
         event->ignore();
 }

@@ -14,6 +14,7 @@
 class CChartDocument;
 class CDocumentDialogs;
 class CFlyoutToolButton;
+class CMarketWorkspace;
 class CPaletteToolBar;
 class CRotula2View;
 class CTargetPanel;
@@ -44,6 +45,7 @@ public:
     CChartDocument& Document() const { return *m_doc; }
     CDocumentDialogs& Dialogs() const { return *m_dialogs; }
     CRotula2View* View() const { return m_view; }
+    CMarketWorkspace& Market() const { return *m_market; }
     // The 目标 dock, hidden until the target tool is first chosen.
     // The target panel, built on first use: at start-up its widgets would
     // cost a tenth of the time to the first paint. Asked for while hidden,
@@ -83,6 +85,10 @@ private:
     void createPaletteToolBar();
     void createLineToolBar();
     void createRecentFilesMenu();
+    // The 本图品种 submenu, filled from the store each time it opens.
+    void createInstrumentMenu();
+    // The market's notes and the pane's readout in the status bar.
+    void connectMarket();
     void createStatusBar();
     // Adds the actions of ids to a menu or toolbar; Separator ids become separators.
     void addCommands(QWidget* target, const std::vector<int>& ids);
@@ -114,6 +120,7 @@ private:
     CDocumentDialogs* m_dialogs = nullptr;
     CTargetPanel* m_targets = nullptr;
     std::unique_ptr<CToolDialogs> m_tools;
+    CMarketWorkspace* m_market = nullptr;
     CPaletteToolBar* m_palette = nullptr;
     CFlyoutToolButton* m_lineFlyout = nullptr;
     std::map<int, QAction*> m_actions;

@@ -187,6 +187,8 @@ void CChartDocument::LeftPress(Point pt, Color color, int lineNumber)
         if (const int n = CellAt(chart, Kind(), pt)) {
             m_marks.SetPivot(n);
             MarksEdited();
+            if (const std::optional<std::size_t> swing = m_swingMarks.SwingAtCell(chart, Kind(), n))
+                emit swingPressed(static_cast<int>(*swing));
         }
         return;
     }
@@ -255,6 +257,56 @@ void CChartDocument::ClearMarks()
 {
     m_marks.Clear();
     MarksEdited();
+}
+
+Result<int> CChartDocument::MakePivot(const CellQuery& query)
+{
+    if (!HasAngles(Kind()))
+        return Failure{tr("本图没有角度，无法计算目标").toStdString()};
+    const Result<int> found = FindCell(Chart(), Kind(), query);
+    if (!found.Ok())
+        return found;
+    m_marks.SetFound(found.Value());
+    m_marks.SetPivot(found.Value());
+    MarksEdited();
+    return found;
+}
+
+void CChartDocument::SetSwings(std::vector<Swing> swings)
+{
+    m_swingMarks.SetSwings(std::move(swings));
+    emit pictureChanged();
+}
+
+void CChartDocument::ShowSwingDateCells(bool show)
+{
+    m_swingMarks.ShowDateCells(show);
+    emit pictureChanged();
+}
+
+void CChartDocument::DrawMarks(CDrawSurface& dc) const
+{
+    m_swingMarks.Draw(Chart(), Kind(), dc);
+    m_marks.Draw(Chart(), dc);
+}
+
+void CChartDocument::StartAt(double price, std::int64_t start)
+{
+    Recorded(tr("以此为起点"), [&] {
+        Chart().m_fStartPrice = static_cast<float>(price);
+        Chart().m_tStartTime = start;
+        Chart().UpdateNaturalDecimals();
+        return true;
+    });
+}
+
+void CChartDocument::SetPriceStep(double step)
+{
+    Recorded(tr("价格步长"), [&] {
+        Chart().m_fPriceStep = static_cast<float>(step);
+        Chart().UpdateNaturalDecimals();
+        return true;
+    });
 }
 
 void CChartDocument::MarksEdited()

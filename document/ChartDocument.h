@@ -4,6 +4,7 @@
 #include "ChartSet.h"
 #include "DisplaySwitches.h"
 #include "PlanetSky.h"
+#include "SwingMarks.h"
 #include "TargetMarks.h"
 #include "UnsavedWork.h"
 
@@ -90,6 +91,24 @@ public:
     // The rows follow a change of the chart's layout or parameters.
     void UpdateMarks();
 
+    // Marks the cell query names and makes it the pivot whatever the tool:
+    // a swing chosen in the market's panels. A kind without angles has no
+    // targets and says so.
+    Result<int> MakePivot(const CellQuery& query);
+
+    // The market's swings over the charts: display state like the marks.
+    const CSwingMarks& SwingMarks() const { return m_swingMarks; }
+    void SetSwings(std::vector<Swing> swings);
+    void ShowSwingDateCells(bool show);
+    // What the view and the window's exports draw over the chart: the swings,
+    // then the found cell, the pivot and its targets.
+    void DrawMarks(CDrawSurface& dc) const;
+
+    // The current chart's cell 1 at price and at local midnight start, or
+    // its price step: each one step of the history.
+    void StartAt(double price, std::int64_t start);
+    void SetPriceStep(double step);
+
     // The planet ring, the window's and not a chart's: its outcome says why
     // it stays off.
     const CPlanetSky& Planets() const { return m_planets; }
@@ -109,6 +128,9 @@ signals:
     void annotationsChanged();
     // The found cell, the pivot or its targets' rows.
     void marksChanged();
+    // A press of the target tool made the pivot on the ring of swing index
+    // of the swing marks.
+    void swingPressed(int index);
     // The planet ring went on or off, or shows another moment.
     void planetsChanged();
     // A command changed what the chart shows; mouse actions repaint through
@@ -145,5 +167,6 @@ private:
     bool m_bModified = false;
     CChartHost* m_pHost = nullptr;
     CTargetMarks m_marks;
+    CSwingMarks m_swingMarks;
     CPlanetSky m_planets;
 };

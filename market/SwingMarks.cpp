@@ -87,3 +87,12 @@ void CSwingMarks::Draw(CBaseDraw& chart, const ChartKind& kind, CDrawSurface& dc
         CalendarTick(chart, dc, day, {PenStyle::Solid, width, color});
     }
 }
+
+std::optional<std::size_t> CSwingMarks::SwingAtCell(CBaseDraw& chart, const ChartKind& kind, int cell) const
+{
+    CSwingCells cells(chart, kind);
+    for (std::size_t i = m_swings.size(); i-- > 0;)
+        if (cells.Of(m_swings[i]).priceCell == cell)
+            return i;
+    return std::nullopt;
+}

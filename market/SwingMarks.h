@@ -2,6 +2,8 @@
 
 #include "Swing.h"
 
+#include <cstddef>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -25,6 +27,10 @@ public:
     // width on the screen at any zoom; a swing whose price or day lies off
     // the chart has no mark there.
     void Draw(CBaseDraw& chart, const ChartKind& kind, CDrawSurface& dc) const;
+
+    // The latest swing whose price cell is cell, as the marks place it on
+    // chart: a click on its ring chooses it.
+    std::optional<std::size_t> SwingAtCell(CBaseDraw& chart, const ChartKind& kind, int cell) const;
 
 private:
     std::vector<Swing> m_swings;

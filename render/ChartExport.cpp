@@ -180,7 +180,8 @@ bool ExportPicture(const Picture& picture, const std::string& path, const Rect& 
     return committed.Ok();
 }
 
-QImage ChartImage(CBaseDraw& chart, const Rect& region, double zoom, int maxSide, std::string& error)
+QImage ChartImage(CBaseDraw& chart, const Rect& region, double zoom, int maxSide, std::string& error,
+                  const ChartOverlay& overlay)
 {
     // The labels keep the chart's own zoom: the picture shrinks as a whole.
     const int longest = std::max(region.Width(), region.Height());
@@ -188,7 +189,7 @@ QImage ChartImage(CBaseDraw& chart, const Rect& region, double zoom, int maxSide
         zoom = static_cast<double>(maxSide) / longest;
     QImage image;
     const Frame frame = PictureFrame("cannot copy the chart", region, zoom, error);
-    if (!frame.size.isEmpty() && PaintImage(image, frame, ChartPicture(chart), zoom) != Painted::Ok) {
+    if (!frame.size.isEmpty() && PaintImage(image, frame, ChartPicture(chart, overlay), zoom) != Painted::Ok) {
         error = "cannot copy the chart: no memory for a picture " + std::to_string(frame.size.width()) + " x " +
                 std::to_string(frame.size.height()) + " pixels";
         image = QImage();

@@ -110,7 +110,7 @@ void TestMainFrame::controlsReachTheirCommandsAndTheChart()
             QVERIFY2(a->isSeparator() || (!a->text().isEmpty() && a == action(a->data().toInt())),
                      qPrintable(a->text()));
     }
-    QCOMPARE(titles, (QStringList {"文件", "编辑", "视图", "工具", "帮助"}));
+    QCOMPARE(titles, (QStringList {"文件", "编辑", "视图", "工具", "行情", "帮助"}));
 
     m_frame->resize(1920, 1000);
     m_frame->show();
@@ -448,7 +448,7 @@ void TestMainFrame::texts()
           << QString::fromStdString(frame.View()->Status().zoom).left(5) << buttons().remove('&');
     frame.SetSaveQuestion([] { return true; });
     app.UseLanguage(Language::Chinese);
-    QCOMPARE(shown, (QStringList {"File", "Edit", "View", "Tools", "Help", "语言 / Language", "Undo Show Time", "Zoom ",
+    QCOMPARE(shown, (QStringList {"File", "Edit", "View", "Tools", "Market", "Help", "语言 / Language", "Undo Show Time", "Zoom ",
                          "OKDiscard"}));
     QVERIFY(englishShown && !chineseShown);
 

@@ -1,11 +1,14 @@
 // Swings walked by hand: the ZigZag by percent and by amount from its first
 // swing to its unconfirmed end, and pivots at the edges and on ties.
 
+#include "PriceStep.h"
 #include "Swings.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+#include <optional>
 #include <tuple>
 #include <vector>
 
@@ -104,4 +107,27 @@ TEST(Swings, PivotsStrictOnTheLeftNotBelowOnTheRightAndNoneAtTheEdges)
     EXPECT_EQ(swings[2].move, -0.5);
     // Wider than the series: none.
     EXPECT_TRUE(FindSwings(series, {SwingMethod::By::Pivots, 0, 0, 4, 4, false}).empty());
+}
+
+// The step the window proposes for a chart of a market: the round step just
+// wide enough to carry the start price up to the highest high.
+TEST(Swings, ProposedPriceStepIsTheRoundStepThatReachesTheHigh)
+{
+    const struct {
+        double start, high;
+        long long cells;
+        std::optional<double> step;
+    } rows[] = {
+        {1, 441, 441, 1},            // exactly one a cell
+        {100, 1000, 441, 2.5},       // 2.045 a cell
+        {0.5, 0.9, 81, 0.005},       // a power of ten below one
+        {0, 132, 441, 0.5},          // 0.3 a cell: 0.1 times 5
+        {0, 440000, 441, 1000},      // a whole power
+        {-50, 50, 2, 100},           // two cells, below zero
+        {10, 10, 441, std::nullopt}, // the high not above the start
+        {1, 100, 1, std::nullopt},   // one cell has no step
+        {1, std::numeric_limits<double>::quiet_NaN(), 441, std::nullopt},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(ProposedPriceStep(row.start, row.high, row.cells), row.step) << row.start << " " << row.high;
 }

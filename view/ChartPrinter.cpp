@@ -25,34 +25,35 @@ QPrinter& CChartPrinter::Printer()
     return *m_printer;
 }
 
-bool CChartPrinter::Print(CBaseDraw& chart, Size canvas)
+bool CChartPrinter::Print(CBaseDraw& chart, Size canvas, const ChartOverlay& overlay)
 {
     QPrintDialog dialog(&Printer(), m_parent);
     dialog.setMinMax(1, 1);
     if (dialog.exec() != QDialog::Accepted)
         return true;
-    return PrintTo(Printer(), chart, canvas);
+    return PrintTo(Printer(), chart, canvas, overlay);
 }
 
-void CChartPrinter::Preview(CBaseDraw& chart, Size canvas)
+void CChartPrinter::Preview(CBaseDraw& chart, Size canvas, const ChartOverlay& overlay)
 {
     QPrintPreviewDialog dialog(&Printer(), m_parent);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
-                     [&chart, canvas](QPrinter* printer) { PrintTo(*printer, chart, canvas); });
+                     [&chart, canvas, &overlay](QPrinter* printer) { PrintTo(*printer, chart, canvas, overlay); });
     dialog.exec();
 }
 
-bool CChartPrinter::PrintTo(QPrinter& printer, CBaseDraw& chart, Size canvas)
+bool CChartPrinter::PrintTo(QPrinter& printer, CBaseDraw& chart, Size canvas, const ChartOverlay& overlay)
 {
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
     // The painter's origin is the top left of the printable area.
-    PaintPage(painter, QRect(0, 0, printer.width(), printer.height()), chart, canvas);
+    PaintPage(painter, QRect(0, 0, printer.width(), printer.height()), chart, canvas, overlay);
     return painter.end();
 }
 
-void CChartPrinter::PaintPage(QPainter& painter, const QRect& area, CBaseDraw& chart, Size canvas)
+void CChartPrinter::PaintPage(QPainter& painter, const QRect& area, CBaseDraw& chart, Size canvas,
+                              const ChartOverlay& overlay)
 {
     const CZoomModel::PageFit fit = CZoomModel::FitToPage(PictureRegion(chart, canvas, 1.0), {area.width(), area.height()});
     painter.save();
@@ -60,7 +61,7 @@ void CChartPrinter::PaintPage(QPainter& painter, const QRect& area, CBaseDraw& c
     painter.translate(area.left() + fit.offset.x, area.top() + fit.offset.y);
     {
         CPainterSurface dc(painter, fit.scale);
-        PaintChart(chart, dc);
+        PaintChart(chart, dc, overlay);
     }
     painter.restore();
 }

@@ -125,11 +125,17 @@ bool CDocumentDialogs::SaveDocumentAs()
 
 void CDocumentDialogs::PrintChart()
 {
-    if (!m_printer->Print(m_doc.Chart(), m_view.CanvasSize()))
+    if (!m_printer->Print(m_doc.Chart(), m_view.CanvasSize(), Marks()))
         ShowMessage(QMessageBox::Warning, tr("无法打印图表。"));
 }
 
-void CDocumentDialogs::PreviewChart() { m_printer->Preview(m_doc.Chart(), m_view.CanvasSize()); }
+void CDocumentDialogs::PreviewChart() { m_printer->Preview(m_doc.Chart(), m_view.CanvasSize(), Marks()); }
+
+// Pictures and pages show the marks the view shows over the chart.
+ChartOverlay CDocumentDialogs::Marks() const
+{
+    return [this](CBaseDraw&, CDrawSurface& dc) { m_doc.DrawMarks(dc); };
+}
 
 void CDocumentDialogs::ExportPicture()
 {
@@ -137,7 +143,7 @@ void CDocumentDialogs::ExportPicture()
                                                         QStringLiteral("PDF (*.pdf)")});
     CBaseDraw& chart = m_doc.Chart();
     std::string error;
-    if (!path.isEmpty() && !ExportChart(chart, LocalPath(path), m_view.chartArea(), chart.m_fZoom, error))
+    if (!path.isEmpty() && !ExportChart(chart, LocalPath(path), m_view.chartArea(), chart.m_fZoom, error, Marks()))
         ShowFailure(error);
 }
 
@@ -178,7 +184,7 @@ void CDocumentDialogs::CopyChart()
 {
     CBaseDraw& chart = m_doc.Chart();
     std::string error;
-    const QImage image = ChartImage(chart, m_view.chartArea(), chart.m_fZoom, kMaxClipboardSide, error);
+    const QImage image = ChartImage(chart, m_view.chartArea(), chart.m_fZoom, kMaxClipboardSide, error, Marks());
     if (image.isNull())
         ShowFailure(error);
     else

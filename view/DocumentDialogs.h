@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AstrologyReport.h"
+#include "ChartExport.h"
 #include "PlanetSky.h"
 
 #include <QMessageBox>
@@ -89,6 +90,7 @@ protected:
     virtual bool EditChartProperties(CBaseDraw& chart);
 
 private:
+    ChartOverlay Marks() const;
     // Runs a file dialog; empty when cancelled.
     static QString AskPath(QFileDialog& dialog);
     void ShowFailure(const std::string& message);

@@ -135,7 +135,7 @@ void CRotula2View::drawContents(QPainter& painter, double scale)
         m_frames.Clear(); // the drag's last frame is painted
     // The marks lie over the chart, within the frame's region when there is one.
     CPainterSurface dc(painter, scale);
-    m_doc.Marks().Draw(Chart(), dc);
+    m_doc.DrawMarks(dc);
     emit statusChanged(); // a chart shown for the first time has only now its cells
 }
 

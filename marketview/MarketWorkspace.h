@@ -1,0 +1,96 @@
+#pragma once
+
+#include "MarketSession.h"
+
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+class CChartDocument;
+class CMarketDialogs;
+class CPaneWidget;
+class CSwingPanel;
+class QDockWidget;
+class QMainWindow;
+class QMenu;
+
+// The market beside the charts of one window: the session's instrument in
+// the price pane (a dock under the chart) and the swing list (a dock beside
+// it), its swings marked on the charts, a swing chosen anywhere made the
+// pivot of the targets, the store's dialogs, and what a chart file showed of
+// it restored when the file is opened again.
+class CMarketWorkspace : public QObject {
+    Q_OBJECT
+
+public:
+    CMarketWorkspace(CChartDocument& document, QMainWindow& frame);
+    ~CMarketWorkspace() override;
+
+    CMarketSession& Session() { return m_session; }
+    CMarketDialogs& Dialogs() const { return *m_dialogs; }
+    CPaneWidget* Pane() const { return m_pane; }
+    QDockWidget* PaneDock() const { return m_paneDock; }
+    CSwingPanel* SwingPanel() const { return m_swingPanel; }
+
+    // 导入行情… and 行情库….
+    void Import();
+    void Library();
+    // Fills the 本图品种 submenu with the store's instruments as it opens.
+    void FillInstrumentMenu(QMenu& menu);
+    // Reads symbol's bars as the chart's instrument; a failure is a warning.
+    void Choose(const QString& symbol);
+
+    bool SwingMarksShown() const { return m_marksShown; }
+    void ShowSwingMarks(bool show);
+    bool DateCellsShown() const { return m_dateCells; }
+    void ShowDateCells(bool show);
+    void FlipPane();
+    void FlipSwingList();
+
+    // Makes swing index the chosen one and its price (a high's high, a low's
+    // low) the pivot of the targets.
+    void ChooseSwing(int index);
+    const std::optional<int>& ChosenSwing() const { return m_chosen; }
+    // 以此为起点: the current chart starts at the chosen swing's price and day.
+    void StartAtChosenSwing();
+    // 建议价格步长…: a step that puts the instrument's prices from the
+    // chart's start price up to its highest high on the chart's cells.
+    void ProposePriceStep();
+
+    // Keeps which docks are shown for the next start.
+    void SaveLayout() const;
+
+signals:
+    // The status bar's text for the bar under the pointer in the pane, or empty.
+    void readoutChanged(const QString& text);
+    // The pivot came from a swing: the targets panel should show.
+    void pivotChosen();
+    // A short note for the status bar (a swing's price off the chart).
+    void message(const QString& text);
+    // Commands' enabled and checked states may have changed.
+    void stateChanged();
+
+private:
+    void BuildDocks(QMainWindow& frame);
+    void Connect();
+    void InstrumentChanged();
+    void SwingsChanged();
+    void TargetsChanged();
+    void FileChanged(const QString& path);
+    void StoreFileSettings() const;
+    void Warn(const QString& text) const;
+
+    CChartDocument& m_doc;
+    QMainWindow& m_frame;
+    CMarketSession m_session;
+    CMarketDialogs* m_dialogs = nullptr;
+    CPaneWidget* m_pane = nullptr;
+    QDockWidget* m_paneDock = nullptr;
+    CSwingPanel* m_swingPanel = nullptr;
+    bool m_marksShown = true;
+    bool m_dateCells = false;
+    std::optional<int> m_chosen;
+    // While a file's settings are being restored nothing is stored.
+    bool m_restoring = false;
+};
