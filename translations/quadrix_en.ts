@@ -45,6 +45,18 @@
         <source>清除所有画线</source>
         <translation>Clear All Drawings</translation>
     </message>
+    <message>
+        <source>本图没有角度，无法计算目标</source>
+        <translation>This chart has no angles, so it has no targets</translation>
+    </message>
+    <message>
+        <source>以此为起点</source>
+        <translation>Start Here</translation>
+    </message>
+    <message>
+        <source>价格步长</source>
+        <translation>Price Step</translation>
+    </message>
 </context>
 <context>
     <name>CChartHistory</name>
@@ -273,6 +285,49 @@ Save changes?</translation>
     </message>
 </context>
 <context>
+    <name>CMarketWorkspace</name>
+    <message>
+        <source>价格</source>
+        <translation>Price</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>这个摆动的日期超出了图表的日历。</source>
+        <translation>This swing's date lies beyond the chart's calendar.</translation>
+    </message>
+    <message>
+        <source>最高价 %1 不高于本图的起始价 %2：没有可建议的步长。</source>
+        <translation>The highest high %1 is not above the chart's start price %2: there is no step to propose.</translation>
+    </message>
+    <message>
+        <source>价格步长 %1 使本图 %2 个单元格从起始价 %3 到 %4，包含 %5 的最高价 %6。</source>
+        <translation>A price step of %1 carries the chart's %2 cells from the start price %3 to %4, taking in %5's highest high of %6.</translation>
+    </message>
+    <message>
+        <source>低于起始价的价格（最低 %1）不在图上：可先对最低的摆动用 以此为起点。</source>
+        <translation>Prices below the start price (the lowest is %1) stay off the chart: use Start Here on the lowest swing first.</translation>
+    </message>
+    <message>
+        <source>建议价格步长</source>
+        <translation>Propose a Price Step</translation>
+    </message>
+    <message>
+        <source>采用这个步长吗？</source>
+        <translation>Use this step?</translation>
+    </message>
+    <message>
+        <source>这个图表文件的品种 %1 已不在行情库中。</source>
+        <translation>This chart file's instrument %1 is no longer in the market store.</translation>
+    </message>
+    <message>
+        <source>行情</source>
+        <translation>Market</translation>
+    </message>
+</context>
+<context>
     <name>CPaletteToolBar</name>
     <message>
         <source>灰色</source>
@@ -383,6 +438,100 @@ Save changes?</translation>
     <message>
         <source>图表属性...</source>
         <translation>Chart Properties...</translation>
+    </message>
+</context>
+<context>
+    <name>CSwingPanel</name>
+    <message>
+        <source>摆动</source>
+        <translation>Swings</translation>
+    </message>
+    <message>
+        <source>以此为起点</source>
+        <translation>Start Here</translation>
+    </message>
+    <message>
+        <source>涨跌幅 %</source>
+        <translation>ZigZag %</translation>
+    </message>
+    <message>
+        <source>价格幅度</source>
+        <translation>ZigZag amount</translation>
+    </message>
+    <message>
+        <source>枢轴 左,右</source>
+        <translation>Pivots left, right</translation>
+    </message>
+    <message>
+        <source>最高最低价</source>
+        <translation>Highs and lows</translation>
+    </message>
+    <message>
+        <source>收盘价</source>
+        <translation>Closes</translation>
+    </message>
+    <message>
+        <source>没有品种：用 行情 → 行情库… 选择本图品种</source>
+        <translation>No instrument: choose the chart's instrument in Market → Market Store…</translation>
+    </message>
+    <message>
+        <source>%1%2：%3 根K线，%4 至 %5</source>
+        <translation>%1%2: %3 bars, %4 to %5</translation>
+    </message>
+</context>
+<context>
+    <name>CSwingTableModel</name>
+    <message>
+        <source>高</source>
+        <translation>High</translation>
+    </message>
+    <message>
+        <source>低</source>
+        <translation>Low</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>时间</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>价格</source>
+        <translation>Price</translation>
+    </message>
+    <message>
+        <source>高/低</source>
+        <translation>High/Low</translation>
+    </message>
+    <message>
+        <source>K线序号</source>
+        <translation>Bar</translation>
+    </message>
+    <message>
+        <source>已确认</source>
+        <translation>Confirmed</translation>
+    </message>
+    <message>
+        <source>涨跌</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <source>涨跌%</source>
+        <translation>Move %</translation>
+    </message>
+    <message>
+        <source>K线数</source>
+        <translation>Bars</translation>
+    </message>
+    <message>
+        <source>天数</source>
+        <translation>Days</translation>
     </message>
 </context>
 <context>
@@ -755,6 +904,54 @@ Save changes?</translation>
     <message>
         <source>8分</source>
         <translation>Eighths</translation>
+    </message>
+    <message>
+        <source>导入行情...</source>
+        <translation>Import Prices...</translation>
+    </message>
+    <message>
+        <source>把价格文件导入行情库</source>
+        <translation>Import a price file into the market store</translation>
+    </message>
+    <message>
+        <source>行情库...</source>
+        <translation>Market Store...</translation>
+    </message>
+    <message>
+        <source>本图品种</source>
+        <translation>Chart's Instrument</translation>
+    </message>
+    <message>
+        <source>价格窗格</source>
+        <translation>Price Pane</translation>
+    </message>
+    <message>
+        <source>摆动列表</source>
+        <translation>Swing List</translation>
+    </message>
+    <message>
+        <source>图上标出摆动</source>
+        <translation>Mark Swings on the Chart</translation>
+    </message>
+    <message>
+        <source>标出摆动的日期格</source>
+        <translation>Mark the Swings' Date Cells</translation>
+    </message>
+    <message>
+        <source>以此为起点</source>
+        <translation>Start Here</translation>
+    </message>
+    <message>
+        <source>本图的起始价和起始日期取所选摆动的</source>
+        <translation>Give the chart the chosen swing's price and date as its start</translation>
+    </message>
+    <message>
+        <source>建议价格步长...</source>
+        <translation>Propose a Price Step...</translation>
+    </message>
+    <message>
+        <source>行情</source>
+        <translation>Market</translation>
     </message>
 </context>
 <context>
