@@ -11,11 +11,14 @@
 #include "MarketStore.h"
 #include "MarketWorkspace.h"
 #include "PaneWidget.h"
+#include "SwingPanel.h"
 #include "TargetTable.h"
 #include "VersionCheck.h"
 
 #include <QFile>
+#include <QAbstractItemModel>
 #include <QProcess>
+#include <QTableView>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -85,6 +88,23 @@ TEST_F(MarketWindow, ASwingChosenIsThePivotQuadrixCliTargetsGivesAndTheStartOfOn
     ASSERT_EQ(swings.size(), 5u);
     EXPECT_EQ(swings[1].price, 161);
     Market().ShowDateCells(true);
+
+    // The swing list shows the rows quadrix-cli swings prints, column by column.
+    QProcess swingsCli;
+    swingsCli.start(QStringLiteral(QUADRIX_CLI), {"swings", "WALK", "--zigzag", "10", "--format", "csv", "--store",
+                                                  Path("market.sqlite")});
+    ASSERT_TRUE(swingsCli.waitForFinished());
+    QStringList lines = QString::fromUtf8(swingsCli.readAllStandardOutput()).remove(QChar(0xFEFF)).split("\r\n", Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 6);
+    const QAbstractItemModel& table = *Market().SwingPanel()->Table()->model();
+    for (int row = 0; row < 5; ++row) {
+        QStringList shown;
+        for (int column = 0; column < table.columnCount(); ++column)
+            shown << table.index(row, column).data().toString();
+        shown[2] = shown[2] == "高" ? "high" : "low";
+        shown[4] = shown[4] == "是" ? "true" : "false";
+        EXPECT_EQ(shown.join(','), lines[row + 1]);
+    }
 
     Market().ChooseSwing(1);
     EXPECT_EQ(Doc().Marks().Pivot(), 161); // the chart starts at 1 a cell
