@@ -55,16 +55,43 @@ double CPaneView::PriceOfY(double y) const
     return ScaledPrice(top - (y - m_rc.top) / m_rc.Height() * (top - bottom));
 }
 
+double CPaneView::Slot(const BarSeries& series)
+{
+    if (series.bars.size() < 2)
+        return kMinSpan;
+    const double first = static_cast<double>(series.bars.front().time);
+    const double last = static_cast<double>(series.bars.back().time);
+    return (last - first) / static_cast<double>(series.bars.size() - 1);
+}
+
+std::optional<std::size_t> CPaneView::SwingAt(const std::vector<Swing>& swings, double x, double y,
+                                              double reach) const
+{
+    std::optional<std::size_t> nearest;
+    double best = reach * reach;
+    for (std::size_t i = 0; i < swings.size(); ++i) {
+        const double t = static_cast<double>(swings[i].time);
+        if (t < m_first || t >= m_last)
+            continue;
+        const double dx = XOfTime(t) - x;
+        const double dy = YOfPrice(swings[i].price) - y;
+        if (dx * dx + dy * dy <= best) {
+            best = dx * dx + dy * dy;
+            nearest = i;
+        }
+    }
+    return nearest;
+}
+
 void CPaneView::ShowAll(const BarSeries& series)
 {
     if (series.bars.empty())
         return;
-    // Each bar stands in the middle of a slot of the average spacing, so
-    // that the first and the last fall inside the rectangle.
-    const double first = static_cast<double>(series.bars.front().time);
-    const double last = static_cast<double>(series.bars.back().time);
-    const double slot = series.bars.size() > 1 ? (last - first) / static_cast<double>(series.bars.size() - 1) : kMinSpan;
-    SetTimes(first - slot / 2, last + slot / 2);
+    // Each bar stands in the middle of its slot, so that the first and the
+    // last fall inside the rectangle.
+    const double slot = Slot(series);
+    SetTimes(static_cast<double>(series.bars.front().time) - slot / 2,
+             static_cast<double>(series.bars.back().time) + slot / 2);
     FitPrices(series);
 }
 

@@ -2,6 +2,11 @@
 
 #include "Bar.h"
 #include "Geometry.h"
+#include "Swing.h"
+
+#include <cstddef>
+#include <optional>
+#include <vector>
 
 // What the price pane shows of a series: a span of time and of prices mapped
 // onto a rectangle of pixels, time left to right, prices bottom to top, the
@@ -34,6 +39,15 @@ public:
     // Pixel y of a price: the high at the top edge, the low at the bottom.
     double YOfPrice(double price) const;
     double PriceOfY(double y) const;
+
+    // The room one bar of series stands in: the average spacing of its
+    // bars, one second for a single bar.
+    static double Slot(const BarSeries& series);
+
+    // The swing whose point (its time and price) lies nearest pixel (x, y)
+    // within reach pixels, among those inside the time span; none when
+    // none is that near.
+    std::optional<std::size_t> SwingAt(const std::vector<Swing>& swings, double x, double y, double reach) const;
 
     // Every bar of series, each in the middle of a slot of the average
     // spacing, its prices with a margin of a twentieth above and below; an
