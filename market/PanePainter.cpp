@@ -250,31 +250,15 @@ void CPanePainter::DrawSwings(const std::vector<Swing>& swings, bool intraday)
         // Highs are labelled above their point, lows below.
         const int dy = s.kind == Swing::Kind::High ? -kLabelHeight : kLabelHeight;
         const std::string text = PriceText(s.price) + " " + BarTime::Text(s.time, intraday);
-        const int width = LabelWidth(text);
-        DrawLabel(text, PlotBox(X(t) - width / 2, Y(s.price) + dy, width));
+        PlaceLabel(text, {{X(t), Y(s.price) + dy}}, true);
     }
 }
 
-// Each line's label at the first free place beside it, so that lines close
-// together keep their labels apart; a label with no free place is left out,
-// its line still drawn.
 void CPanePainter::DrawTargets(const std::vector<Target>& targets)
 {
     const Rect& rc = m_view.GetRect();
     m_dc.SelectPen(Pen{PenStyle::Dot, 1, kTarget});
     m_dc.SetTextColor(kTarget);
-    std::vector<Rect> taken;
-    const auto place = [&](const std::string& text, std::initializer_list<Point> anchors) {
-        const int width = LabelWidth(text);
-        for (const Point& at : anchors) {
-            const Rect box = PlotBox(at.x, at.y, width);
-            if (std::none_of(taken.begin(), taken.end(), [&](const Rect& r) { return Overlap(r, box); })) {
-                taken.push_back(box);
-                DrawLabel(text, box);
-                return;
-            }
-        }
-    };
     for (const Target& t : targets) {
         const double price = t.price;
         if (price >= m_view.LowPrice() && price <= m_view.HighPrice()) {
@@ -283,8 +267,8 @@ void CPanePainter::DrawTargets(const std::vector<Target>& targets)
             m_dc.LineTo(rc.right, y);
             const int above = y - kLabelHeight / 2;
             const int below = y + kLabelHeight / 2 + 1;
-            place(TargetText(t) + " " + PriceText(price),
-                  {{rc.left + 2, above}, {rc.left + 2, below}, {rc.right - 2, above}});
+            PlaceLabel(TargetText(t) + " " + PriceText(price),
+                       {{rc.left + 2, above}, {rc.left + 2, below}, {rc.right - 2, above}}, false);
         }
         const std::optional<std::int64_t> day = t.date.empty() ? std::nullopt : BarTime::Parse(t.date);
         if (day && *day >= m_view.FirstTime() && *day < m_view.LastTime()) {
@@ -292,17 +276,31 @@ void CPanePainter::DrawTargets(const std::vector<Target>& targets)
             m_dc.MoveTo(x, rc.top);
             m_dc.LineTo(x, rc.bottom);
             const int row = rc.top + kLabelHeight / 2;
-            place(TargetText(t), {{x + 2, row}, {x + 2, row + kLabelHeight}, {x + 2, row + 2 * kLabelHeight},
-                                  {x + 2, row + 3 * kLabelHeight}});
+            PlaceLabel(TargetText(t),
+                       {{x + 2, row}, {x + 2, row + kLabelHeight}, {x + 2, row + 2 * kLabelHeight},
+                        {x + 2, row + 3 * kLabelHeight}},
+                       false);
         }
     }
 }
 
-int CPanePainter::LabelWidth(const std::string& text)
+// The label at the first of anchors (its left edge, or its middle when
+// centred, and its middle height) where it overlaps no label placed before,
+// so that lines and swings close together keep their labels apart; a label
+// with no free place is left out, its line or point still drawn.
+void CPanePainter::PlaceLabel(const std::string& text, std::initializer_list<Point> anchors, bool centred)
 {
-    Rect box{0, 0, 0, 0};
-    m_dc.DrawText(text, box, TextFlags::CalcRect | TextFlags::NoPrefix);
-    return box.Width();
+    Rect measured{0, 0, 0, 0};
+    m_dc.DrawText(text, measured, TextFlags::CalcRect | TextFlags::NoPrefix);
+    const int width = measured.Width();
+    for (const Point& at : anchors) {
+        Rect box = PlotBox(centred ? at.x - width / 2 : at.x, at.y, width);
+        if (std::none_of(m_labels.begin(), m_labels.end(), [&](const Rect& r) { return Overlap(r, box); })) {
+            m_labels.push_back(box);
+            m_dc.DrawText(text, box, TextFlags::Center | TextFlags::VCenter | TextFlags::NoPrefix);
+            return;
+        }
+    }
 }
 
 // A label's box from left, centred on y, moved inside the plot and cut to
@@ -319,11 +317,6 @@ Rect CPanePainter::PlotBox(int left, int y, int width) const
 bool CPanePainter::Overlap(const Rect& a, const Rect& b)
 {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
-
-void CPanePainter::DrawLabel(const std::string& text, Rect box)
-{
-    m_dc.DrawText(text, box, TextFlags::Center | TextFlags::VCenter | TextFlags::NoPrefix);
 }
 
 void CPanePainter::DrawFrame()

@@ -5,6 +5,7 @@
 #include "PivotTargets.h"
 #include "Swing.h"
 
+#include <initializer_list>
 #include <vector>
 
 class CDrawSurface;
@@ -48,11 +49,10 @@ private:
     void DrawTargets(const std::vector<Target>& targets);
     void DrawFrame();
     void Label(const std::string& text, int x, int y, unsigned flags);
-    // Labels of the plot (swings, targets) stay inside it.
-    int LabelWidth(const std::string& text);
+    // Labels of the plot (swings, targets) stay inside it, apart.
+    void PlaceLabel(const std::string& text, std::initializer_list<Point> anchors, bool centred);
     Rect PlotBox(int left, int y, int width) const;
     static bool Overlap(const Rect& a, const Rect& b);
-    void DrawLabel(const std::string& text, Rect box);
     void UsePen(Color color);
 
     int X(double time) const;
@@ -60,4 +60,6 @@ private:
 
     CDrawSurface& m_dc;
     const CPaneView& m_view;
+    // The boxes of the plot's labels drawn so far.
+    std::vector<Rect> m_labels;
 };

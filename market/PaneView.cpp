@@ -1,5 +1,7 @@
 #include "PaneView.h"
 
+#include "PaneColumns.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -83,8 +85,9 @@ std::optional<std::size_t> CPaneView::SwingAt(const std::vector<Swing>& swings, 
     return nearest;
 }
 
-void CPaneView::ShowAll(const BarSeries& series)
+void CPaneView::ShowAll(const CPaneColumns& columns)
 {
+    const BarSeries& series = columns.Series();
     if (series.bars.empty())
         return;
     // Each bar stands in the middle of its slot, so that the first and the
@@ -92,31 +95,24 @@ void CPaneView::ShowAll(const BarSeries& series)
     const double slot = Slot(series);
     SetTimes(static_cast<double>(series.bars.front().time) - slot / 2,
              static_cast<double>(series.bars.back().time) + slot / 2);
-    FitPrices(series);
+    FitPrices(columns);
 }
 
-void CPaneView::FitPrices(const BarSeries& series)
+void CPaneView::FitPrices(const CPaneColumns& columns)
 {
-    const auto byTime = [](const Bar& bar, double t) { return static_cast<double>(bar.time) < t; };
-    const auto first = std::lower_bound(series.bars.begin(), series.bars.end(), m_first, byTime);
-    const auto last = std::lower_bound(first, series.bars.end(), std::nextafter(m_last, HUGE_VAL), byTime);
-    if (first == last)
+    const std::size_t first = columns.FirstAt(m_first);
+    const std::size_t last = columns.FirstAt(std::nextafter(m_last, HUGE_VAL));
+    if (first >= last)
         return;
-    double low = first->low;
-    double high = first->high;
-    for (auto bar = first; bar != last; ++bar) {
-        low = std::min(low, bar->low);
-        high = std::max(high, bar->high);
-    }
+    const PaneColumn bars = columns.Reduce(first, last);
     // The margin is taken on the axis's own scale, so a log pane keeps it
     // equal at both ends.
-    const bool log = m_log && low > 0;
-    const double a = log ? std::log(low) : low;
-    const double b = log ? std::log(high) : high;
+    const bool log = m_log && bars.low > 0;
+    const double a = log ? std::log(bars.low) : bars.low;
+    const double b = log ? std::log(bars.high) : bars.high;
     const double margin = (b - a) * kPriceMargin;
     SetPrices(log ? std::exp(a - margin) : a - margin, log ? std::exp(b + margin) : b + margin);
 }
-
 void CPaneView::ZoomAbout(double x, double factor)
 {
     if (!(factor > 0))
