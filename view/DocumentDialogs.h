@@ -17,7 +17,6 @@ class CBaseDraw;
 class CChartDocument;
 class CChartPrinter;
 class CRotula2View;
-class QFileDialog;
 struct CellQuery;
 struct CityList;
 
@@ -89,8 +88,6 @@ protected:
     virtual bool EditChartProperties(CBaseDraw& chart);
 
 private:
-    // Runs a file dialog; empty when cancelled.
-    static QString AskPath(QFileDialog& dialog);
     void ShowFailure(const std::string& message);
     // Writes text(), built only once a path is chosen, to a file whole or not at all.
     void ExportText(const QString& title, const QString& filter, const std::function<std::string()>& text);
