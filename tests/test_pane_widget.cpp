@@ -80,7 +80,11 @@ TEST(PaneWidget, ZoomsPansShowsAllAndNamesWhatIsUnderThePointer)
     EXPECT_EQ(changed.count(), 2);
     EXPECT_EQ(clicks.count(), 0);
 
+    // A span set is held within the history and five bars wide at least;
     // Home shows every bar again.
+    pane.SetSpan(all.first - 100 * kDay, all.first - 99 * kDay);
+    EXPECT_EQ(pane.Span().first, all.first);
+    EXPECT_NEAR(pane.Span().second - pane.Span().first, 5 * CPaneView::Slot(*series), 1e-6);
     QTest::keyClick(&pane, Qt::Key_Home);
     EXPECT_EQ(pane.Span(), all);
 
