@@ -180,9 +180,10 @@ bool ExportPicture(const Picture& picture, const std::string& path, const Rect& 
     return committed.Ok();
 }
 
-QImage ChartImage(CBaseDraw& chart, const Rect& region, double zoom, int maxSide, std::string& error)
+QImage ChartImage(CBaseDraw& chart, const Rect& region, double zoom, int maxSide, std::string& error,
+                  const ChartOverlay& overlay)
 {
-    return PictureImage(ChartPicture(chart), region, zoom, maxSide, error);
+    return PictureImage(ChartPicture(chart, overlay), region, zoom, maxSide, error);
 }
 
 QImage PictureImage(const Picture& picture, const Rect& region, double zoom, int maxSide, std::string& error)

@@ -23,8 +23,9 @@ void PaintChart(CBaseDraw& chart, CDrawSurface& dc, const ChartOverlay& overlay 
 // zoom, the picture ExportChart writes as PNG, scaled down to maxSide pixels
 // a side when it is larger. A null image with a message when that size gives
 // no picture or no memory for one. The int form takes the canvas square from
-// (0, 0).
-QImage ChartImage(CBaseDraw& chart, const Rect& region, double zoom, int maxSide, std::string& error);
+// (0, 0). An overlay is drawn over the chart.
+QImage ChartImage(CBaseDraw& chart, const Rect& region, double zoom, int maxSide, std::string& error,
+                  const ChartOverlay& overlay = {});
 QImage ChartImage(CBaseDraw& chart, int canvas, double zoom, int maxSide, std::string& error);
 
 // Paints region (chart units) of chart into a picture at the given zoom and

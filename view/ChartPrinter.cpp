@@ -25,9 +25,9 @@ QPrinter& CChartPrinter::Printer()
     return *m_printer;
 }
 
-bool CChartPrinter::Print(CBaseDraw& chart, Size canvas)
+bool CChartPrinter::Print(CBaseDraw& chart, Size canvas, const ChartOverlay& overlay)
 {
-    return Print(ChartPicture(chart), PictureRegion(chart, canvas, 1.0));
+    return Print(ChartPicture(chart, overlay), PictureRegion(chart, canvas, 1.0));
 }
 
 bool CChartPrinter::Print(const Picture& picture, const Rect& region)
@@ -39,9 +39,9 @@ bool CChartPrinter::Print(const Picture& picture, const Rect& region)
     return PrintTo(Printer(), picture, region);
 }
 
-void CChartPrinter::Preview(CBaseDraw& chart, Size canvas)
+void CChartPrinter::Preview(CBaseDraw& chart, Size canvas, const ChartOverlay& overlay)
 {
-    Preview(ChartPicture(chart), PictureRegion(chart, canvas, 1.0));
+    Preview(ChartPicture(chart, overlay), PictureRegion(chart, canvas, 1.0));
 }
 
 void CChartPrinter::Preview(const Picture& picture, const Rect& region)
@@ -52,9 +52,9 @@ void CChartPrinter::Preview(const Picture& picture, const Rect& region)
     dialog.exec();
 }
 
-bool CChartPrinter::PrintTo(QPrinter& printer, CBaseDraw& chart, Size canvas)
+bool CChartPrinter::PrintTo(QPrinter& printer, CBaseDraw& chart, Size canvas, const ChartOverlay& overlay)
 {
-    return PrintTo(printer, ChartPicture(chart), PictureRegion(chart, canvas, 1.0));
+    return PrintTo(printer, ChartPicture(chart, overlay), PictureRegion(chart, canvas, 1.0));
 }
 
 bool CChartPrinter::PrintTo(QPrinter& printer, const Picture& picture, const Rect& region)
@@ -67,9 +67,10 @@ bool CChartPrinter::PrintTo(QPrinter& printer, const Picture& picture, const Rec
     return painter.end();
 }
 
-void CChartPrinter::PaintPage(QPainter& painter, const QRect& area, CBaseDraw& chart, Size canvas)
+void CChartPrinter::PaintPage(QPainter& painter, const QRect& area, CBaseDraw& chart, Size canvas,
+                              const ChartOverlay& overlay)
 {
-    PaintPage(painter, area, ChartPicture(chart), PictureRegion(chart, canvas, 1.0));
+    PaintPage(painter, area, ChartPicture(chart, overlay), PictureRegion(chart, canvas, 1.0));
 }
 
 void CChartPrinter::PaintPage(QPainter& painter, const QRect& area, const Picture& picture, const Rect& region)

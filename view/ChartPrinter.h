@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChartExport.h"
 #include "Geometry.h"
 
 #include <memory>
@@ -9,7 +10,6 @@ class QPainter;
 class QPrinter;
 class QRect;
 class QWidget;
-struct Picture;
 
 // Printing and print preview of the chart window and of the price pane.
 // The page is painted directly on the printer through the same drawing path
@@ -27,19 +27,20 @@ public:
 
     // The print dialog, then the page. False only when printing failed (not
     // when the user cancelled).
-    bool Print(CBaseDraw& chart, Size canvas);
+    bool Print(CBaseDraw& chart, Size canvas, const ChartOverlay& overlay = {});
     bool Print(const Picture& picture, const Rect& region);
     // The preview window, which paints the page as often as it needs.
-    void Preview(CBaseDraw& chart, Size canvas);
+    void Preview(CBaseDraw& chart, Size canvas, const ChartOverlay& overlay = {});
     void Preview(const Picture& picture, const Rect& region);
 
     // Paints the one page of chart on printer; false when the printer
     // cannot be painted on.
-    static bool PrintTo(QPrinter& printer, CBaseDraw& chart, Size canvas);
+    static bool PrintTo(QPrinter& printer, CBaseDraw& chart, Size canvas, const ChartOverlay& overlay = {});
     static bool PrintTo(QPrinter& printer, const Picture& picture, const Rect& region);
     // Paints chart, its canvas and all it draws beyond, scaled to fit area
-    // of painter's device, centred in it and clipped to it.
-    static void PaintPage(QPainter& painter, const QRect& area, CBaseDraw& chart, Size canvas);
+    // of painter's device, centred in it and clipped to it, overlay over it.
+    static void PaintPage(QPainter& painter, const QRect& area, CBaseDraw& chart, Size canvas,
+                          const ChartOverlay& overlay = {});
     static void PaintPage(QPainter& painter, const QRect& area, const Picture& picture, const Rect& region);
 
 private:
