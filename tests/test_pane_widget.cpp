@@ -5,11 +5,14 @@
 #include "PaneReadout.h"
 #include "PaneWidget.h"
 
+#include <QAction>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -56,12 +59,23 @@ TEST(PaneWidget, ZoomsPansShowsAllAndNamesWhatIsUnderThePointer)
     QSignalSpy changed(&pane, &CPaneWidget::viewChanged);
     QSignalSpy readouts(&pane, &CPaneWidget::readoutChanged);
     QSignalSpy clicks(&pane, &CPaneWidget::swingClicked);
+    const QPoint at(300, 150);
+    const auto copyEnabled = [&pane] {
+        const QList<QAction*> actions = pane.findChildren<QAction*>();
+        return std::any_of(actions.begin(), actions.end(),
+                           [](const QAction* a) { return a->text() == QStringLiteral("复制") && a->isEnabled(); });
+    };
+
+    // Empty, it neither zooms nor offers what needs bars.
+    Wheel(pane, at, 120);
+    EXPECT_EQ(changed.count(), 0);
+    EXPECT_FALSE(copyEnabled());
     const std::shared_ptr<const BarSeries> series = Daily(400);
     pane.SetSeries(series);
+    EXPECT_TRUE(copyEnabled());
     const std::pair<double, double> all = pane.Span();
 
     // Three wheel notches in keep the time under the pointer there.
-    const QPoint at(300, 150);
     const double before = ViewOf(pane, *series).TimeOfX(at.x());
     changed.clear();
     Wheel(pane, at, 360);
