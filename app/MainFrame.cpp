@@ -100,7 +100,8 @@ CMainFrame::CMainFrame(CVersionCheck& versionCheck, QWidget* parent)
     connectMarket();
 }
 
-CMainFrame::~CMainFrame() = default;
+// The market's docks hide as the window goes, after its actions are gone.
+CMainFrame::~CMainFrame() { disconnect(m_market, nullptr, this, nullptr); }
 
 CommandTable::Context CMainFrame::CommandContext()
 {

@@ -73,7 +73,7 @@ struct PaneTarget {
     {
         image.fill(Qt::white);
         view.SetRect(CPanePainter::PlotRect({0, 0, kWidth, kHeight}));
-        view.ShowAll(series);
+        view.ShowAll(columns);
         Paint();
     }
 

@@ -4,6 +4,7 @@
 #include "BarFile.h"
 #include "BarTime.h"
 #include "CellTable.h"
+#include "DecimalText.h"
 #include "EchoText.h"
 #include "MarketStore.h"
 
@@ -12,7 +13,6 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -71,35 +71,6 @@ int UsageError(std::ostream& err, const std::string& message)
     return kUsageError;
 }
 
-// A number as the shortest decimal that reads back the same, never in
-// exponent form (a volume of 100000 stays 100000).
-void AppendNumber(std::string& text, double value)
-{
-    // Prices and counts have few decimals: find them by scaling, which is
-    // several times quicker than the general conversion, and exact, since
-    // both m and the power of ten are exact doubles and the division rounds
-    // as a reader of the text does.
-    double scale = 1;
-    for (int decimals = 0; decimals <= 8 && std::fabs(value) < 1e15; ++decimals, scale *= 10) {
-        const double m = std::nearbyint(value * scale);
-        if (m / scale != value)
-            continue;
-        char digits[32];
-        char* end = std::to_chars(digits, digits + sizeof digits, static_cast<std::int64_t>(std::fabs(m))).ptr;
-        const std::ptrdiff_t whole = std::max<std::ptrdiff_t>(end - digits - decimals, 0);
-        if (std::signbit(value) && m != 0)
-            text += '-';
-        text.append(whole == 0 ? "0" : "").append(digits, static_cast<std::size_t>(whole));
-        if (decimals > 0)
-            text.append(".").append(static_cast<std::size_t>(decimals - (end - digits - whole)), '0').append(
-                digits + whole, end);
-        return;
-    }
-    char digits[400];
-    const std::to_chars_result fixed = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed);
-    text.append(digits, fixed.ec == std::errc() ? fixed.ptr : std::to_chars(digits, digits + sizeof digits, value).ptr);
-}
-
 // The CSV row of a bar. Times and numbers need no quotes, so it is written
 // without CellTable::Row's fields, one allocation fewer for each of them.
 void AppendCsvRow(std::string& text, const Bar& bar, bool intraday)
@@ -107,12 +78,12 @@ void AppendCsvRow(std::string& text, const Bar& bar, bool intraday)
     BarTime::Append(text, bar.time, intraday);
     for (const double price : {bar.open, bar.high, bar.low, bar.close}) {
         text += ',';
-        AppendNumber(text, price);
+        DecimalText::Append(text, price);
     }
     for (const std::optional<double>& count : {bar.volume, bar.openInterest}) {
         text += ',';
         if (count)
-            AppendNumber(text, *count);
+            DecimalText::Append(text, *count);
     }
     text += CellTable::kRowEnd;
 }
@@ -302,12 +273,7 @@ const Command* Find(const QString& word)
 
 } // namespace
 
-std::string NumberText(double value)
-{
-    std::string text;
-    AppendNumber(text, value);
-    return text;
-}
+std::string NumberText(double value) { return DecimalText::Text(value); }
 
 // Rows of objects with the same keys: a JSON array, or CSV headed by the keys.
 void Print(const std::vector<ordered_json>& rows, const std::vector<const char*>& keys, bool csv, std::ostream& out)

@@ -159,7 +159,7 @@ int Draw(const Request& r, const BarSeries& series, const PaneOverlay& overlay, 
     CPaneView view;
     view.SetRect(CPanePainter::PlotRect(pane));
     view.SetLog(r.log);
-    view.ShowAll(series);
+    view.ShowAll(columns);
     const auto paint = [&](CDrawSurface& dc) { CPanePainter(dc, view).Draw(columns, r.style, overlay); };
     if (r.trace)
         return TracePicture(paint, r.size, 1.0, out);

@@ -33,9 +33,11 @@ public:
     std::vector<PaneColumn> Columns(const CPaneView& view) const;
     // The first bar at or after time (the bar count when none).
     std::size_t FirstAt(double time) const;
+    // The bars from first up to last (first < last <= the bar count) as one
+    // column, in the log of their number.
+    PaneColumn Reduce(std::size_t first, std::size_t last) const;
 
 private:
-    PaneColumn Reduce(std::size_t first, std::size_t last) const;
     // FirstAt searched from bar from on (at or before the answer): a
     // gallop, so that neighbouring columns cost the log of their own bars.
     std::size_t FirstAtFrom(double time, std::size_t from) const;

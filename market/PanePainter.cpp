@@ -8,6 +8,8 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -157,52 +159,67 @@ void CPanePainter::DrawLine(const std::vector<PaneColumn>& columns)
     }
 }
 
+// The bars of the span and one beyond each end, so that the line runs to
+// the edges and a bar half in view shows its half.
 void CPanePainter::DrawSparse(const CPaneColumns& columns, PaneStyle style)
 {
     const auto& bars = columns.Series().bars;
     const std::size_t first = columns.FirstAt(m_view.FirstTime());
     const std::size_t last = columns.FirstAt(m_view.LastTime());
     const double width = last > first ? m_view.GetRect().Width() / static_cast<double>(last - first) : 1;
+    const std::size_t from = first > 0 ? first - 1 : 0;
+    const std::size_t to = std::min(last + 1, bars.size());
     if (style == PaneStyle::Line)
         UsePen(kCloseLine);
-    for (std::size_t i = first; i < last; ++i) {
+    for (std::size_t i = from; i < to; ++i) {
         if (style != PaneStyle::Line)
             DrawBar(bars[i], width, style);
-        else if (i == first)
-            m_dc.MoveTo(X(static_cast<double>(bars[i].time)), Y(bars[i].close));
-        else
-            m_dc.LineTo(X(static_cast<double>(bars[i].time)), Y(bars[i].close));
+        else if (i > from)
+            DrawClipped(static_cast<double>(bars[i - 1].time), bars[i - 1].close, static_cast<double>(bars[i].time),
+                        bars[i].close);
     }
 }
 
+// A bar's wick, ticks and body, each cut to the plot's left and right edges.
 void CPanePainter::DrawBar(const Bar& bar, double width, PaneStyle style)
 {
+    const Rect& rc = m_view.GetRect();
     const int x = X(static_cast<double>(bar.time));
     const int half = std::max(1, static_cast<int>(width * 0.35));
     const Color color = bar.close >= bar.open ? kUp : kDown;
     UsePen(style == PaneStyle::Bars ? Colors::Black : color);
-    m_dc.MoveTo(x, Y(bar.high));
-    m_dc.LineTo(x, Y(bar.low) + 1);
+    if (x >= rc.left && x < rc.right) {
+        m_dc.MoveTo(x, Y(bar.high));
+        m_dc.LineTo(x, Y(bar.low) + 1);
+    }
+    // The pixels [a, b) of row y that lie in the plot.
+    const auto span = [&rc](int a, int b) { return std::make_pair(std::max(a, rc.left), std::min(b, rc.right)); };
     if (style == PaneStyle::Bars) {
-        m_dc.MoveTo(x - half, Y(bar.open));
-        m_dc.LineTo(x, Y(bar.open));
-        m_dc.MoveTo(x, Y(bar.close));
-        m_dc.LineTo(x + half + 1, Y(bar.close));
+        for (const auto& [a, b, y] : {std::make_tuple(x - half, x, Y(bar.open)), std::make_tuple(x, x + half + 1, Y(bar.close))}) {
+            const auto [from, to] = span(a, b);
+            if (from < to) {
+                m_dc.MoveTo(from, y);
+                m_dc.LineTo(to, y);
+            }
+        }
         return;
     }
-    const int top = Y(std::max(bar.open, bar.close));
-    const int bottom = Y(std::min(bar.open, bar.close)) + 1;
-    m_dc.FillSolidRect(Rect{x - half, top, x + half + 1, bottom}, color);
+    const auto [left, right] = span(x - half, x + half + 1);
+    if (left < right)
+        m_dc.FillSolidRect(Rect{left, Y(std::max(bar.open, bar.close)), right, Y(std::min(bar.open, bar.close)) + 1},
+                           color);
 }
 
-// A leg of the zigzag cut to the plot's left and right edges, in pixels.
-void CPanePainter::DrawLeg(const Swing& a, const Swing& b)
+// The line between two points of the pane (a time and a price each) cut to
+// the plot's left and right edges, in pixels; prices beyond the span are
+// held at the top and bottom edges.
+void CPanePainter::DrawClipped(double t1, double p1, double t2, double p2)
 {
     const Rect& rc = m_view.GetRect();
-    double x1 = m_view.XOfTime(static_cast<double>(a.time));
-    double x2 = m_view.XOfTime(static_cast<double>(b.time));
-    double y1 = m_view.YOfPrice(a.price);
-    double y2 = m_view.YOfPrice(b.price);
+    double x1 = m_view.XOfTime(t1);
+    double x2 = m_view.XOfTime(t2);
+    double y1 = m_view.YOfPrice(p1);
+    double y2 = m_view.YOfPrice(p2);
     if (x2 < rc.left || x1 >= rc.right || !(x2 > x1))
         return;
     const auto at = [&](double x) { return y1 + (y2 - y1) * (x - x1) / (x2 - x1); };
@@ -224,16 +241,16 @@ void CPanePainter::DrawSwings(const std::vector<Swing>& swings, bool intraday)
     UsePen(kSwing);
     m_dc.SetTextColor(kSwing);
     for (std::size_t i = 0; i + 1 < swings.size(); ++i)
-        DrawLeg(swings[i], swings[i + 1]);
+        DrawClipped(static_cast<double>(swings[i].time), swings[i].price, static_cast<double>(swings[i + 1].time),
+                    swings[i + 1].price);
     for (const Swing& s : swings) {
         const double t = static_cast<double>(s.time);
         if (t < m_view.FirstTime() || t >= m_view.LastTime())
             continue;
-        // Highs are labelled above their point, lows below, inside the plot.
-        const Rect& rc = m_view.GetRect();
+        // Highs are labelled above their point, lows below.
         const int dy = s.kind == Swing::Kind::High ? -kLabelHeight : kLabelHeight;
-        const int y = std::clamp(Y(s.price) + dy, rc.top + kLabelHeight / 2, rc.bottom - kLabelHeight / 2);
-        Label(PriceText(s.price) + " " + BarTime::Text(s.time, intraday), X(t), y, TextFlags::Center);
+        const std::string text = PriceText(s.price) + " " + BarTime::Text(s.time, intraday);
+        PlaceLabel(text, {{X(t), Y(s.price) + dy}}, true);
     }
 }
 
@@ -248,16 +265,58 @@ void CPanePainter::DrawTargets(const std::vector<Target>& targets)
             const int y = static_cast<int>(std::floor(m_view.YOfPrice(price)));
             m_dc.MoveTo(rc.left, y);
             m_dc.LineTo(rc.right, y);
-            Label(TargetText(t) + " " + PriceText(price), rc.left + 2, y - kLabelHeight / 2, 0);
+            const int above = y - kLabelHeight / 2;
+            const int below = y + kLabelHeight / 2 + 1;
+            PlaceLabel(TargetText(t) + " " + PriceText(price),
+                       {{rc.left + 2, above}, {rc.left + 2, below}, {rc.right - 2, above}}, false);
         }
         const std::optional<std::int64_t> day = t.date.empty() ? std::nullopt : BarTime::Parse(t.date);
         if (day && *day >= m_view.FirstTime() && *day < m_view.LastTime()) {
             const int x = X(static_cast<double>(*day));
             m_dc.MoveTo(x, rc.top);
             m_dc.LineTo(x, rc.bottom);
-            Label(TargetText(t), x + 2, rc.top + kLabelHeight / 2, 0);
+            const int row = rc.top + kLabelHeight / 2;
+            PlaceLabel(TargetText(t),
+                       {{x + 2, row}, {x + 2, row + kLabelHeight}, {x + 2, row + 2 * kLabelHeight},
+                        {x + 2, row + 3 * kLabelHeight}},
+                       false);
         }
     }
+}
+
+// The label at the first of anchors (its left edge, or its middle when
+// centred, and its middle height) where it overlaps no label placed before,
+// so that lines and swings close together keep their labels apart; a label
+// with no free place is left out, its line or point still drawn.
+void CPanePainter::PlaceLabel(const std::string& text, std::initializer_list<Point> anchors, bool centred)
+{
+    Rect measured{0, 0, 0, 0};
+    m_dc.DrawText(text, measured, TextFlags::CalcRect | TextFlags::NoPrefix);
+    const int width = measured.Width();
+    for (const Point& at : anchors) {
+        Rect box = PlotBox(centred ? at.x - width / 2 : at.x, at.y, width);
+        if (std::none_of(m_labels.begin(), m_labels.end(), [&](const Rect& r) { return Overlap(r, box); })) {
+            m_labels.push_back(box);
+            m_dc.DrawText(text, box, TextFlags::Center | TextFlags::VCenter | TextFlags::NoPrefix);
+            return;
+        }
+    }
+}
+
+// A label's box from left, centred on y, moved inside the plot and cut to
+// it where the plot is smaller.
+Rect CPanePainter::PlotBox(int left, int y, int width) const
+{
+    const Rect& rc = m_view.GetRect();
+    const int height = std::min(kLabelHeight, rc.Height());
+    const int top = std::clamp(y - kLabelHeight / 2, rc.top, rc.bottom - height);
+    left = std::max(std::min(left, rc.right - width), rc.left);
+    return Rect{left, top, std::min(left + width, rc.right), top + height};
+}
+
+bool CPanePainter::Overlap(const Rect& a, const Rect& b)
+{
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
 void CPanePainter::DrawFrame()

@@ -5,6 +5,7 @@
 #include "PivotTargets.h"
 #include "Swing.h"
 
+#include <initializer_list>
 #include <vector>
 
 class CDrawSurface;
@@ -21,7 +22,9 @@ struct PaneOverlay {
 
 // Draws the price pane on a surface: the bars of the view's span in its
 // rectangle, the axes with their labels right of and below it, the overlay
-// on top. Where bars are too dense to tell apart each pixel column is drawn
+// on top. Nothing but the axis labels leaves the rectangle: bars, lines and
+// labels are cut or moved to it, by the painter itself, so that every
+// surface and every trace shows the same. Where bars are too dense to tell apart each pixel column is drawn
 // once from its reduction, so a paint costs the columns, not the bars.
 class CPanePainter {
 public:
@@ -41,11 +44,15 @@ private:
     void DrawLine(const std::vector<PaneColumn>& columns);
     void DrawSparse(const CPaneColumns& columns, PaneStyle style);
     void DrawBar(const Bar& bar, double width, PaneStyle style);
-    void DrawLeg(const Swing& a, const Swing& b);
+    void DrawClipped(double t1, double p1, double t2, double p2);
     void DrawSwings(const std::vector<Swing>& swings, bool intraday);
     void DrawTargets(const std::vector<Target>& targets);
     void DrawFrame();
     void Label(const std::string& text, int x, int y, unsigned flags);
+    // Labels of the plot (swings, targets) stay inside it, apart.
+    void PlaceLabel(const std::string& text, std::initializer_list<Point> anchors, bool centred);
+    Rect PlotBox(int left, int y, int width) const;
+    static bool Overlap(const Rect& a, const Rect& b);
     void UsePen(Color color);
 
     int X(double time) const;
@@ -53,4 +60,6 @@ private:
 
     CDrawSurface& m_dc;
     const CPaneView& m_view;
+    // The boxes of the plot's labels drawn so far.
+    std::vector<Rect> m_labels;
 };

@@ -1,5 +1,7 @@
 #include "PaneView.h"
 
+#include "PaneColumns.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -55,41 +57,62 @@ double CPaneView::PriceOfY(double y) const
     return ScaledPrice(top - (y - m_rc.top) / m_rc.Height() * (top - bottom));
 }
 
-void CPaneView::ShowAll(const BarSeries& series)
+double CPaneView::Slot(const BarSeries& series)
 {
-    if (series.bars.empty())
-        return;
-    // Each bar stands in the middle of a slot of the average spacing, so
-    // that the first and the last fall inside the rectangle.
+    if (series.bars.size() < 2)
+        return kMinSpan;
     const double first = static_cast<double>(series.bars.front().time);
     const double last = static_cast<double>(series.bars.back().time);
-    const double slot = series.bars.size() > 1 ? (last - first) / static_cast<double>(series.bars.size() - 1) : kMinSpan;
-    SetTimes(first - slot / 2, last + slot / 2);
-    FitPrices(series);
+    return (last - first) / static_cast<double>(series.bars.size() - 1);
 }
 
-void CPaneView::FitPrices(const BarSeries& series)
+std::optional<std::size_t> CPaneView::SwingAt(const std::vector<Swing>& swings, double x, double y,
+                                              double reach) const
 {
-    const auto byTime = [](const Bar& bar, double t) { return static_cast<double>(bar.time) < t; };
-    const auto first = std::lower_bound(series.bars.begin(), series.bars.end(), m_first, byTime);
-    const auto last = std::lower_bound(first, series.bars.end(), std::nextafter(m_last, HUGE_VAL), byTime);
-    if (first == last)
-        return;
-    double low = first->low;
-    double high = first->high;
-    for (auto bar = first; bar != last; ++bar) {
-        low = std::min(low, bar->low);
-        high = std::max(high, bar->high);
+    std::optional<std::size_t> nearest;
+    double best = reach * reach;
+    for (std::size_t i = 0; i < swings.size(); ++i) {
+        const double t = static_cast<double>(swings[i].time);
+        if (t < m_first || t >= m_last)
+            continue;
+        const double dx = XOfTime(t) - x;
+        const double dy = YOfPrice(swings[i].price) - y;
+        if (dx * dx + dy * dy <= best) {
+            best = dx * dx + dy * dy;
+            nearest = i;
+        }
     }
+    return nearest;
+}
+
+void CPaneView::ShowAll(const CPaneColumns& columns)
+{
+    const BarSeries& series = columns.Series();
+    if (series.bars.empty())
+        return;
+    // Each bar stands in the middle of its slot, so that the first and the
+    // last fall inside the rectangle.
+    const double slot = Slot(series);
+    SetTimes(static_cast<double>(series.bars.front().time) - slot / 2,
+             static_cast<double>(series.bars.back().time) + slot / 2);
+    FitPrices(columns);
+}
+
+void CPaneView::FitPrices(const CPaneColumns& columns)
+{
+    const std::size_t first = columns.FirstAt(m_first);
+    const std::size_t last = columns.FirstAt(std::nextafter(m_last, HUGE_VAL));
+    if (first >= last)
+        return;
+    const PaneColumn bars = columns.Reduce(first, last);
     // The margin is taken on the axis's own scale, so a log pane keeps it
     // equal at both ends.
-    const bool log = m_log && low > 0;
-    const double a = log ? std::log(low) : low;
-    const double b = log ? std::log(high) : high;
+    const bool log = m_log && bars.low > 0;
+    const double a = log ? std::log(bars.low) : bars.low;
+    const double b = log ? std::log(bars.high) : bars.high;
     const double margin = (b - a) * kPriceMargin;
     SetPrices(log ? std::exp(a - margin) : a - margin, log ? std::exp(b + margin) : b + margin);
 }
-
 void CPaneView::ZoomAbout(double x, double factor)
 {
     if (!(factor > 0))

@@ -2,6 +2,13 @@
 
 #include "Bar.h"
 #include "Geometry.h"
+#include "Swing.h"
+
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+class CPaneColumns;
 
 // What the price pane shows of a series: a span of time and of prices mapped
 // onto a rectangle of pixels, time left to right, prices bottom to top, the
@@ -35,13 +42,23 @@ public:
     double YOfPrice(double price) const;
     double PriceOfY(double y) const;
 
-    // Every bar of series, each in the middle of a slot of the average
-    // spacing, its prices with a margin of a twentieth above and below; an
-    // empty series keeps the view.
-    void ShowAll(const BarSeries& series);
+    // The room one bar of series stands in: the average spacing of its
+    // bars, one second for a single bar.
+    static double Slot(const BarSeries& series);
+
+    // The swing whose point (its time and price) lies nearest pixel (x, y)
+    // within reach pixels, among those inside the time span; none when
+    // none is that near.
+    std::optional<std::size_t> SwingAt(const std::vector<Swing>& swings, double x, double y, double reach) const;
+
+    // Every bar of the series, each in the middle of its slot, its prices
+    // with a margin of a twentieth above and below; an empty series keeps
+    // the view.
+    void ShowAll(const CPaneColumns& columns);
     // The prices between the lowest low and the highest high of the bars in
-    // the time span, with the same margin.
-    void FitPrices(const BarSeries& series);
+    // the time span, with the same margin: the log of the bars, so that a
+    // pan or zoom of a long history refits at once.
+    void FitPrices(const CPaneColumns& columns);
     // Narrows the time span by factor (above 1 zooms in) keeping the time
     // under pixel x where it is.
     void ZoomAbout(double x, double factor);

@@ -109,12 +109,12 @@ Frame PictureFrame(const std::string& failure, const Rect& region, double zoom, 
     return {};
 }
 
-Picture ChartPicture(CBaseDraw& chart, const ChartOverlay& overlay = {})
+} // namespace
+
+Picture ChartPicture(CBaseDraw& chart, const ChartOverlay& overlay)
 {
     return {chart.GetName(), [&chart, overlay](CDrawSurface& dc) { PaintChart(chart, dc, overlay); }};
 }
-
-} // namespace
 
 void PaintChart(CBaseDraw& chart, CDrawSurface& dc, const ChartOverlay& overlay)
 {
@@ -183,13 +183,18 @@ bool ExportPicture(const Picture& picture, const std::string& path, const Rect& 
 QImage ChartImage(CBaseDraw& chart, const Rect& region, double zoom, int maxSide, std::string& error,
                   const ChartOverlay& overlay)
 {
-    // The labels keep the chart's own zoom: the picture shrinks as a whole.
+    return PictureImage(ChartPicture(chart, overlay), region, zoom, maxSide, error);
+}
+
+QImage PictureImage(const Picture& picture, const Rect& region, double zoom, int maxSide, std::string& error)
+{
+    // The labels keep the picture's own zoom: the picture shrinks as a whole.
     const int longest = std::max(region.Width(), region.Height());
     if (longest > 0 && longest * zoom > maxSide)
         zoom = static_cast<double>(maxSide) / longest;
     QImage image;
     const Frame frame = PictureFrame("cannot copy the chart", region, zoom, error);
-    if (!frame.size.isEmpty() && PaintImage(image, frame, ChartPicture(chart, overlay), zoom) != Painted::Ok) {
+    if (!frame.size.isEmpty() && PaintImage(image, frame, picture, zoom) != Painted::Ok) {
         error = "cannot copy the chart: no memory for a picture " + std::to_string(frame.size.width()) + " x " +
                 std::to_string(frame.size.height()) + " pixels";
         image = QImage();

@@ -39,11 +39,15 @@ bool ExportChart(CBaseDraw& chart, const std::string& path, const Rect& region, 
 bool ExportChart(CBaseDraw& chart, const std::string& path, int canvas, double zoom, std::string& error,
                  const ChartOverlay& overlay = {});
 
-// Anything drawn on a surface, exported as a chart is: its title (for SVG
-// and PDF) and its paint.
+// Anything drawn on a surface, exported, copied and printed as a chart is:
+// its title (for SVG and PDF) and its paint.
 struct Picture {
     std::string title;
     std::function<void(CDrawSurface&)> paint;
 };
+// A chart's picture: PaintChart with overlay.
+Picture ChartPicture(CBaseDraw& chart, const ChartOverlay& overlay = {});
 bool ExportPicture(const Picture& picture, const std::string& path, const Rect& region, double zoom,
                    std::string& error);
+// The image ChartImage makes, of any picture.
+QImage PictureImage(const Picture& picture, const Rect& region, double zoom, int maxSide, std::string& error);

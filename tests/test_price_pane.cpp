@@ -1,8 +1,11 @@
 // The price pane without a screen: where bars land in pixels, each pixel
 // column's reduction against a direct walk over the bars, the ticks of both
-// axes, and what a paint puts on a recording surface.
+// axes, the readout and the swing under the pointer, and what a paint puts
+// on a recording surface.
 
+#include "BarTime.h"
 #include "PaneColumns.h"
+#include "PaneReadout.h"
 #include "PanePainter.h"
 #include "PaneTicks.h"
 #include "PaneView.h"
@@ -11,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -46,7 +50,7 @@ CPaneView ViewOf(const BarSeries& series, const Rect& rc)
 {
     CPaneView view;
     view.SetRect(rc);
-    view.ShowAll(series);
+    view.ShowAll(CPaneColumns(series));
     return view;
 }
 
@@ -199,12 +203,128 @@ TEST(PricePane, PaintsColumnsNotBarsWithSwingsAndTargetsOnTop)
         EXPECT_EQ(starting("90\xC2\xB0 +1"), 2);
     }
 
-    // Zoomed in to a few bars, each is a candle: a wick and a body.
+    // Zoomed in to a few bars, each is a candle: a wick and a body; the bar
+    // at the right edge shows its left half.
     CPaneView near = view;
     near.SetTimes(double(series.bars[10].time), double(series.bars[20].time));
     CRecordingSurface dc;
     CPanePainter(dc, near).Draw(columns, PaneStyle::Candles, {});
-    EXPECT_EQ(CountOps(dc, SurfaceOp::Kind::FillSolidRect), 10);
+    EXPECT_EQ(CountOps(dc, SurfaceOp::Kind::FillSolidRect), 11);
+}
+
+// After a zoom and a pan half a bar off, bars, lines and the overlay's labels
+// stay in the plot (its frame included); only the axis labels, in black,
+// stand beside it. Labels of swings and targets close together do not
+// overlap.
+TEST(PricePane, DrawsNothingOutsideThePlotButTheAxisLabels)
+{
+    const BarSeries series = RandomSeries(200, kDay, 5);
+    const CPaneColumns columns(series);
+    const Rect pane{0, 0, 472, 222};
+    CPaneView view = ViewOf(series, CPanePainter::PlotRect(pane));
+    view.ZoomAbout(3, 12);
+    view.Pan(7);
+    view.FitPrices(columns);
+    const Rect& rc = view.GetRect();
+    PaneOverlay overlay;
+    for (const std::size_t i : {0, 30, 31, 60}) {
+        Swing s;
+        s.time = series.bars[i].time;
+        s.price = series.bars[i].high;
+        overlay.swings.push_back(s);
+    }
+    for (int k = 0; k < 4; ++k) {
+        Target t;
+        t.theta = 45.0 * (k + 1);
+        t.price = static_cast<float>(view.PriceOfY(rc.top + 1 + k));
+        t.date = BarTime::Text(series.bars[static_cast<std::size_t>(k)].time, false);
+        overlay.targets.push_back(t);
+    }
+    const auto inside = [&rc](int x, int y) { return rc.left <= x && x <= rc.right && rc.top <= y && y <= rc.bottom; };
+    for (const PaneStyle style : {PaneStyle::Candles, PaneStyle::Bars, PaneStyle::Line}) {
+        CRecordingSurface dc;
+        CPanePainter(dc, view).Draw(columns, style, overlay);
+        std::vector<Rect> labels;
+        for (const SurfaceOp& op : dc.Ops()) {
+            SCOPED_TRACE(std::string(SurfaceOp::Name(op.kind)) + " " + op.text);
+            const bool shape = op.kind == SurfaceOp::Kind::FillSolidRect ||
+                               (op.kind == SurfaceOp::Kind::Text && op.color != Colors::Black);
+            if (op.kind == SurfaceOp::Kind::LineTo) {
+                EXPECT_TRUE(inside(op.from.x, op.from.y) && inside(op.to.x, op.to.y));
+            } else if (shape) {
+                EXPECT_TRUE(inside(op.rect.left, op.rect.top) && inside(op.rect.right, op.rect.bottom));
+            }
+            if (op.kind == SurfaceOp::Kind::Text && op.color != Colors::Black)
+                labels.push_back(op.rect);
+        }
+        EXPECT_GE(labels.size(), 5u);
+        for (std::size_t a = 0; a < labels.size(); ++a)
+            for (std::size_t b = a + 1; b < labels.size(); ++b) {
+                const Rect& p = labels[a];
+                const Rect& q = labels[b];
+                EXPECT_FALSE(p.left < q.right && q.left < p.right && p.top < q.bottom && q.top < p.bottom);
+            }
+    }
+}
+
+TEST(PricePane, ReadsOutTheBarWhoseSlotHoldsThePointer)
+{
+    // Days 0 1 2, a weekend, 5 6, a month without bars, 30 31: a slot of
+    // 31/6 days, the month wider than four of them.
+    BarSeries series;
+    for (const std::int64_t day : {0, 1, 2, 5, 6, 30, 31})
+        series.bars.push_back(Bar{day * kDay, 1, 2, 0.5, 1.5, std::nullopt, std::nullopt});
+    const CPaneColumns columns(series);
+    const double slot = 31.0 / 6;
+    const struct {
+        const char* name;
+        double day;
+        std::optional<std::size_t> bar;
+    } rows[] = {
+        {"on a bar", 1, 1},
+        {"nearer the earlier", 1.4, 1},
+        {"nearer the later", 1.6, 2},
+        {"in a weekend", 3.4, 2},
+        {"half a slot into a month without bars", 6 + slot / 2 - 0.01, 4},
+        {"deep in the month", 15, std::nullopt},
+        {"half a slot before the first", -slot / 2 + 0.01, 0},
+        {"before the span", -slot / 2 - 0.01, std::nullopt},
+        {"after the span", 31 + slot / 2 + 0.01, std::nullopt},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(PaneReadout::BarAt(columns, row.day * kDay), row.bar) << row.name;
+    EXPECT_EQ(PaneReadout::BarAt(CPaneColumns(BarSeries{}), 0), std::nullopt);
+
+    const std::int64_t day = 19787 * kDay; // 2024-03-05
+    const Bar bar{day + 9 * 3600 + 30 * 60, 101.5, 103, 100.25, 102, 12000, std::nullopt};
+    EXPECT_EQ(PaneReadout::Text(bar, true), "2024-03-05T09:30:00  O 101.5  H 103  L 100.25  C 102  V 12000");
+    Bar daily{day, 0.1, 0.3, 0.07, 0.2, std::nullopt, std::nullopt};
+    EXPECT_EQ(PaneReadout::Text(daily, false), "2024-03-05  O 0.1  H 0.3  L 0.07  C 0.2");
+    daily.volume = 1e6;
+    EXPECT_EQ(PaneReadout::Text(daily, false), "2024-03-05  O 0.1  H 0.3  L 0.07  C 0.2  V 1000000");
+}
+
+// A click hits the swing whose drawn point is nearest within reach, and none
+// outside the time span.
+TEST(PricePane, FindsTheSwingUnderAPoint)
+{
+    CPaneView view;
+    view.SetRect({0, 0, 100, 100});
+    view.SetTimes(0, 100);
+    view.SetPrices(0, 100);
+    std::vector<Swing> swings(4);
+    const double at[][2] = {{10, 90}, {13, 86}, {50, 50}, {150, 50}};
+    for (std::size_t i = 0; i < swings.size(); ++i) {
+        swings[i].time = static_cast<std::int64_t>(at[i][0]);
+        swings[i].price = at[i][1];
+    }
+    EXPECT_EQ(view.SwingAt(swings, 11, 10, 5), 0u);
+    EXPECT_EQ(view.SwingAt(swings, 12, 13, 5), 1u);
+    EXPECT_EQ(view.SwingAt(swings, 53, 54, 5), 2u);
+    EXPECT_EQ(view.SwingAt(swings, 54, 54, 5), std::nullopt);
+    view.Pan(-100); // the span is now 100 to 200
+    EXPECT_EQ(view.SwingAt(swings, 50, 50, 5), 3u);
+    EXPECT_EQ(view.SwingAt(swings, -50, 50, 5), std::nullopt);
 }
 
 } // namespace

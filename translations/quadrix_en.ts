@@ -296,15 +296,15 @@ Save changes?</translation>
     </message>
     <message>
         <source>这个摆动的日期超出了图表的日历。</source>
-        <translation>This swing's date lies beyond the chart's calendar.</translation>
+        <translation>This swing&apos;s date lies beyond the chart&apos;s calendar.</translation>
     </message>
     <message>
         <source>最高价 %1 不高于本图的起始价 %2：没有可建议的步长。</source>
-        <translation>The highest high %1 is not above the chart's start price %2: there is no step to propose.</translation>
+        <translation>The highest high %1 is not above the chart&apos;s start price %2: there is no step to propose.</translation>
     </message>
     <message>
         <source>价格步长 %1 使本图 %2 个单元格从起始价 %3 到 %4，包含 %5 的最高价 %6。</source>
-        <translation>A price step of %1 carries the chart's %2 cells from the start price %3 to %4, taking in %5's highest high of %6.</translation>
+        <translation>A price step of %1 carries the chart&apos;s %2 cells from the start price %3 to %4, taking in %5&apos;s highest high of %6.</translation>
     </message>
     <message>
         <source>低于起始价的价格（最低 %1）不在图上：可先对最低的摆动用 以此为起点。</source>
@@ -320,7 +320,7 @@ Save changes?</translation>
     </message>
     <message>
         <source>这个图表文件的品种 %1 已不在行情库中。</source>
-        <translation>This chart file's instrument %1 is no longer in the market store.</translation>
+        <translation>This chart file&apos;s instrument %1 is no longer in the market store.</translation>
     </message>
     <message>
         <source>行情</source>
@@ -415,6 +415,61 @@ Save changes?</translation>
     </message>
 </context>
 <context>
+    <name>CPaneWidget</name>
+    <message>
+        <source>蜡烛图</source>
+        <translation>Candles</translation>
+    </message>
+    <message>
+        <source>美国线</source>
+        <translation>OHLC Bars</translation>
+    </message>
+    <message>
+        <source>收盘线</source>
+        <translation>Close Line</translation>
+    </message>
+    <message>
+        <source>对数坐标</source>
+        <translation>Logarithmic Scale</translation>
+    </message>
+    <message>
+        <source>显示全部</source>
+        <translation>Show All</translation>
+    </message>
+    <message>
+        <source>导出图片…</source>
+        <translation>Export Picture…</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>打印…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>打印预览</source>
+        <translation>Print Preview</translation>
+    </message>
+    <message>
+        <source>行情</source>
+        <translation>Market</translation>
+    </message>
+    <message>
+        <source>没有行情：用 行情 → 导入行情… 导入价格文件</source>
+        <translation>No prices: import a price file with Market → Import Prices…</translation>
+    </message>
+    <message>
+        <source>导出图片</source>
+        <translation>Export Picture</translation>
+    </message>
+    <message>
+        <source>无法打印行情图。</source>
+        <translation>Cannot print the price chart.</translation>
+    </message>
+</context>
+<context>
     <name>CPlanetMomentDlg</name>
     <message>
         <source>行星时间</source>
@@ -472,7 +527,7 @@ Save changes?</translation>
     </message>
     <message>
         <source>没有品种：用 行情 → 行情库… 选择本图品种</source>
-        <translation>No instrument: choose the chart's instrument in Market → Market Store…</translation>
+        <translation>No instrument: choose the chart&apos;s instrument in Market → Market Store…</translation>
     </message>
     <message>
         <source>%1%2：%3 根K线，%4 至 %5</source>
@@ -919,7 +974,7 @@ Save changes?</translation>
     </message>
     <message>
         <source>本图品种</source>
-        <translation>Chart's Instrument</translation>
+        <translation>Chart&apos;s Instrument</translation>
     </message>
     <message>
         <source>价格窗格</source>
@@ -935,7 +990,7 @@ Save changes?</translation>
     </message>
     <message>
         <source>标出摆动的日期格</source>
-        <translation>Mark the Swings' Date Cells</translation>
+        <translation>Mark the Swings&apos; Date Cells</translation>
     </message>
     <message>
         <source>以此为起点</source>
@@ -943,7 +998,7 @@ Save changes?</translation>
     </message>
     <message>
         <source>本图的起始价和起始日期取所选摆动的</source>
-        <translation>Give the chart the chosen swing's price and date as its start</translation>
+        <translation>Give the chart the chosen swing&apos;s price and date as its start</translation>
     </message>
     <message>
         <source>建议价格步长...</source>

@@ -27,41 +27,61 @@ QPrinter& CChartPrinter::Printer()
 
 bool CChartPrinter::Print(CBaseDraw& chart, Size canvas, const ChartOverlay& overlay)
 {
+    return Print(ChartPicture(chart, overlay), PictureRegion(chart, canvas, 1.0));
+}
+
+bool CChartPrinter::Print(const Picture& picture, const Rect& region)
+{
     QPrintDialog dialog(&Printer(), m_parent);
     dialog.setMinMax(1, 1);
     if (dialog.exec() != QDialog::Accepted)
         return true;
-    return PrintTo(Printer(), chart, canvas, overlay);
+    return PrintTo(Printer(), picture, region);
 }
 
 void CChartPrinter::Preview(CBaseDraw& chart, Size canvas, const ChartOverlay& overlay)
 {
+    Preview(ChartPicture(chart, overlay), PictureRegion(chart, canvas, 1.0));
+}
+
+void CChartPrinter::Preview(const Picture& picture, const Rect& region)
+{
     QPrintPreviewDialog dialog(&Printer(), m_parent);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
-                     [&chart, canvas, &overlay](QPrinter* printer) { PrintTo(*printer, chart, canvas, overlay); });
+                     [&picture, region](QPrinter* printer) { PrintTo(*printer, picture, region); });
     dialog.exec();
 }
 
 bool CChartPrinter::PrintTo(QPrinter& printer, CBaseDraw& chart, Size canvas, const ChartOverlay& overlay)
 {
+    return PrintTo(printer, ChartPicture(chart, overlay), PictureRegion(chart, canvas, 1.0));
+}
+
+bool CChartPrinter::PrintTo(QPrinter& printer, const Picture& picture, const Rect& region)
+{
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
     // The painter's origin is the top left of the printable area.
-    PaintPage(painter, QRect(0, 0, printer.width(), printer.height()), chart, canvas, overlay);
+    PaintPage(painter, QRect(0, 0, printer.width(), printer.height()), picture, region);
     return painter.end();
 }
 
 void CChartPrinter::PaintPage(QPainter& painter, const QRect& area, CBaseDraw& chart, Size canvas,
                               const ChartOverlay& overlay)
 {
-    const CZoomModel::PageFit fit = CZoomModel::FitToPage(PictureRegion(chart, canvas, 1.0), {area.width(), area.height()});
+    PaintPage(painter, area, ChartPicture(chart, overlay), PictureRegion(chart, canvas, 1.0));
+}
+
+void CChartPrinter::PaintPage(QPainter& painter, const QRect& area, const Picture& picture, const Rect& region)
+{
+    const CZoomModel::PageFit fit = CZoomModel::FitToPage(region, {area.width(), area.height()});
     painter.save();
     painter.setClipRect(area);
     painter.translate(area.left() + fit.offset.x, area.top() + fit.offset.y);
     {
         CPainterSurface dc(painter, fit.scale);
-        PaintChart(chart, dc, overlay);
+        picture.paint(dc);
     }
     painter.restore();
 }

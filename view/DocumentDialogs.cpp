@@ -8,6 +8,7 @@
 #include "ChartExport.h"
 #include "ChartPrinter.h"
 #include "ChartPropertyDialog.h"
+#include "FileDialogs.h"
 #include "FileSettings.h"
 #include "FindCellDialog.h"
 #include "PlainFile.h"
@@ -15,11 +16,9 @@
 
 #include <QClipboard>
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QRegularExpression>
 
 #include <ctime>
 
@@ -34,13 +33,7 @@ const char* const kFileSuffix = "rtl";
 // The local time now, as the planet ring's moment takes it.
 std::string NowText() { return AstroDateText::Format(AstroDateText::NowLocal()); }
 
-std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
-// The extension a name filter such as "PNG (*.png)" gives.
-QString FilterSuffix(const QString& filter)
-{
-    return QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter).captured(1);
-}
+using FileDialogs::LocalPath;
 
 } // namespace
 
@@ -139,8 +132,7 @@ ChartOverlay CDocumentDialogs::Marks() const
 
 void CDocumentDialogs::ExportPicture()
 {
-    const QString path = AskExportPath(tr("导出图片"), {QStringLiteral("PNG (*.png)"), QStringLiteral("SVG (*.svg)"),
-                                                        QStringLiteral("PDF (*.pdf)")});
+    const QString path = AskExportPath(tr("导出图片"), FileDialogs::PictureFilters());
     CBaseDraw& chart = m_doc.Chart();
     std::string error;
     if (!path.isEmpty() && !ExportChart(chart, LocalPath(path), m_view.chartArea(), chart.m_fZoom, error, Marks()))
@@ -253,7 +245,7 @@ QString CDocumentDialogs::AskOpenPath()
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(kFileSuffix);
-    return AskPath(dialog);
+    return FileDialogs::Ask(dialog);
 }
 
 QString CDocumentDialogs::AskSavePath()
@@ -263,28 +255,12 @@ QString CDocumentDialogs::AskSavePath()
     dialog.setDefaultSuffix(kFileSuffix);
     if (!m_doc.Path().isEmpty())
         dialog.selectFile(m_doc.Path());
-    return AskPath(dialog);
-}
-
-// The folder of a chosen file is where the next dialog starts.
-QString CDocumentDialogs::AskPath(QFileDialog& dialog)
-{
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return QString();
-    const QString path = dialog.selectedFiles().front();
-    FileSettings::RememberFolderOf(path);
-    return path;
+    return FileDialogs::Ask(dialog);
 }
 
 QString CDocumentDialogs::AskExportPath(const QString& title, const QStringList& filters)
 {
-    QFileDialog dialog(&m_view, title, FileSettings::DialogFolder());
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters(filters);
-    dialog.setDefaultSuffix(FilterSuffix(filters.value(0)));
-    connect(&dialog, &QFileDialog::filterSelected, &dialog,
-            [&dialog](const QString& filter) { dialog.setDefaultSuffix(FilterSuffix(filter)); });
-    return AskPath(dialog);
+    return FileDialogs::AskExportPath(&m_view, title, filters);
 }
 
 QMessageBox::StandardButton CDocumentDialogs::AskSaveChanges()

@@ -18,7 +18,6 @@ class CBaseDraw;
 class CChartDocument;
 class CChartPrinter;
 class CRotula2View;
-class QFileDialog;
 struct CellQuery;
 struct CityList;
 
@@ -91,8 +90,6 @@ protected:
 
 private:
     ChartOverlay Marks() const;
-    // Runs a file dialog; empty when cancelled.
-    static QString AskPath(QFileDialog& dialog);
     void ShowFailure(const std::string& message);
     // Writes text(), built only once a path is chosen, to a file whole or not at all.
     void ExportText(const QString& title, const QString& filter, const std::function<std::string()>& text);
