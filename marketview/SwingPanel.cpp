@@ -13,6 +13,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -158,6 +159,9 @@ void CSwingPanel::ShowSwings()
 void CSwingPanel::SelectSwing(int index)
 {
     m_table->selectRow(index);
-    m_table->scrollTo(m_model->index(index, 0));
+    // After the docks settle: a choice may open the targets beside the list.
+    QTimer::singleShot(0, this, [this, index] {
+        m_table->scrollTo(m_model->index(index, 0), QAbstractItemView::PositionAtCenter);
+    });
     m_start->setEnabled(true);
 }
