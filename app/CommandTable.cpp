@@ -188,7 +188,7 @@ std::vector<Command> BuildCommands()
         {Cmd::MarketPane, QT_TRANSLATE_NOOP("Commands", "价格窗格"), "", "", "", OnMarket(&CMarketWorkspace::FlipPane),
             [](const Context& c) { return c.market.PaneDock()->isVisible(); }},
         {Cmd::MarketSwingList, QT_TRANSLATE_NOOP("Commands", "摆动列表"), "", "", "", OnMarket(&CMarketWorkspace::FlipSwingList),
-            [](const Context& c) { return c.market.SwingPanel()->isVisible(); }},
+            [](const Context& c) { return c.market.SwingListShown(); }},
         {Cmd::MarketSwingMarks, QT_TRANSLATE_NOOP("Commands", "图上标出摆动"), "", "", "",
             [](Context& c) { c.market.ShowSwingMarks(!c.market.SwingMarksShown()); },
             [](const Context& c) { return c.market.SwingMarksShown(); }},

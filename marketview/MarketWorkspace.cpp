@@ -50,12 +50,28 @@ void CMarketWorkspace::BuildDocks(QMainWindow& frame)
     m_paneDock->setObjectName("paneDock");
     m_paneDock->setWidget(m_pane);
     frame.addDockWidget(Qt::BottomDockWidgetArea, m_paneDock);
-    m_swingPanel = new CSwingPanel(m_session, &frame);
-    frame.addDockWidget(Qt::RightDockWidgetArea, m_swingPanel);
     const QSettings settings;
     m_paneDock->setVisible(settings.value(kPaneShownKey).toBool());
-    m_swingPanel->setVisible(settings.value(kSwingListShownKey).toBool());
+    if (settings.value(kSwingListShownKey).toBool())
+        SwingPanel().show();
 }
+
+CSwingPanel& CMarketWorkspace::SwingPanel()
+{
+    if (!m_swingPanel) {
+        m_swingPanel = new CSwingPanel(m_session, &m_frame);
+        m_swingPanel->hide();
+        m_frame.addDockWidget(Qt::RightDockWidgetArea, m_swingPanel);
+        connect(m_swingPanel, &CSwingPanel::swingChosen, this, &CMarketWorkspace::ChooseSwing);
+        connect(m_swingPanel, &CSwingPanel::startRequested, this, &CMarketWorkspace::StartAtChosenSwing);
+        connect(m_swingPanel, &QDockWidget::visibilityChanged, this, &CMarketWorkspace::stateChanged);
+        if (m_chosen)
+            m_swingPanel->SelectSwing(*m_chosen);
+    }
+    return *m_swingPanel;
+}
+
+bool CMarketWorkspace::SwingListShown() const { return m_swingPanel && m_swingPanel->isVisible(); }
 
 void CMarketWorkspace::Connect()
 {
@@ -64,8 +80,6 @@ void CMarketWorkspace::Connect()
     connect(&m_doc, &CChartDocument::marksChanged, this, &CMarketWorkspace::TargetsChanged);
     connect(&m_doc, &CChartDocument::fileChanged, this, &CMarketWorkspace::FileChanged);
     connect(&m_doc, &CChartDocument::swingPressed, this, &CMarketWorkspace::ChooseSwing);
-    connect(m_swingPanel, &CSwingPanel::swingChosen, this, &CMarketWorkspace::ChooseSwing);
-    connect(m_swingPanel, &CSwingPanel::startRequested, this, &CMarketWorkspace::StartAtChosenSwing);
     connect(m_pane, &CPaneWidget::swingClicked, this, &CMarketWorkspace::ChooseSwing);
     connect(m_pane, &CPaneWidget::readoutChanged, this, &CMarketWorkspace::readoutChanged);
     connect(m_pane, &CPaneWidget::viewChanged, this, &CMarketWorkspace::StoreFileSettings);
@@ -75,8 +89,7 @@ void CMarketWorkspace::Connect()
         if (!m_session.HasInstrument())
             Choose(symbol);
     });
-    for (QDockWidget* dock : {m_paneDock, static_cast<QDockWidget*>(m_swingPanel)})
-        connect(dock, &QDockWidget::visibilityChanged, this, &CMarketWorkspace::stateChanged);
+    connect(m_paneDock, &QDockWidget::visibilityChanged, this, &CMarketWorkspace::stateChanged);
 }
 
 void CMarketWorkspace::Import() { m_dialogs->Import(); }
@@ -156,7 +169,7 @@ void CMarketWorkspace::ShowDateCells(bool show)
 
 void CMarketWorkspace::FlipPane() { m_paneDock->setVisible(!m_paneDock->isVisible()); }
 
-void CMarketWorkspace::FlipSwingList() { m_swingPanel->setVisible(!m_swingPanel->isVisible()); }
+void CMarketWorkspace::FlipSwingList() { SwingPanel().setVisible(!SwingListShown()); }
 
 void CMarketWorkspace::ChooseSwing(int index)
 {
@@ -164,7 +177,8 @@ void CMarketWorkspace::ChooseSwing(int index)
     if (index < 0 || index >= static_cast<int>(swings.size()))
         return;
     m_chosen = index;
-    m_swingPanel->SelectSwing(index);
+    if (m_swingPanel)
+        m_swingPanel->SelectSwing(index);
     CellQuery query;
     query.by = CellQuery::By::Price;
     query.price = swings[static_cast<std::size_t>(index)].price;
@@ -263,7 +277,7 @@ void CMarketWorkspace::SaveLayout() const
 {
     QSettings settings;
     settings.setValue(kPaneShownKey, m_paneDock->isVisible());
-    settings.setValue(kSwingListShownKey, m_swingPanel->isVisible());
+    settings.setValue(kSwingListShownKey, SwingListShown());
 }
 
 void CMarketWorkspace::Warn(const QString& text) const { QMessageBox::warning(&m_frame, tr("行情"), text); }

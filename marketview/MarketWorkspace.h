@@ -31,7 +31,10 @@ public:
     CMarketDialogs& Dialogs() const { return *m_dialogs; }
     CPaneWidget* Pane() const { return m_pane; }
     QDockWidget* PaneDock() const { return m_paneDock; }
-    CSwingPanel* SwingPanel() const { return m_swingPanel; }
+    // The swing list, built on first use: at start-up its widgets would
+    // cost a fifth of the time to the first paint.
+    CSwingPanel& SwingPanel();
+    bool SwingListShown() const;
 
     // 导入行情… and 行情库….
     void Import();

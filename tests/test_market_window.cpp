@@ -96,7 +96,7 @@ TEST_F(MarketWindow, ASwingChosenIsThePivotQuadrixCliTargetsGivesAndTheStartOfOn
     ASSERT_TRUE(swingsCli.waitForFinished());
     QStringList lines = QString::fromUtf8(swingsCli.readAllStandardOutput()).remove(QChar(0xFEFF)).split("\r\n", Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 6);
-    const QAbstractItemModel& table = *Market().SwingPanel()->Table()->model();
+    const QAbstractItemModel& table = *Market().SwingPanel().Table()->model();
     for (int row = 0; row < 5; ++row) {
         QStringList shown;
         for (int column = 0; column < table.columnCount(); ++column)

@@ -442,8 +442,13 @@ TEST_F(Soak, TenThousandRandomEventsOnTheMainWindow)
 
 } // namespace
 
+// The settings and the market store go to a folder of the run's own, not
+// the user's.
 int main(int argc, char** argv)
 {
+    const QTemporaryDir home;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
+    qputenv("QUADRIX_STORE", QFile::encodeName(home.filePath("market.sqlite")));
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     CRotula2App app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
