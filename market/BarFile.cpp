@@ -26,6 +26,9 @@ constexpr std::size_t kMaxFileSize = std::size_t(1) << 30;
 constexpr std::size_t kSampleLines = 50;
 constexpr std::size_t kTitleLines = 5;
 constexpr std::int64_t kDay = 86400;
+// Rows read between two reports of progress: a power of two, so that the
+// test costs a row one mask.
+constexpr std::size_t kProgressRows = std::size_t(1) << 16;
 
 struct Line {
     std::string_view text;
@@ -119,9 +122,10 @@ bool IsDate(std::string_view text)
 // Reads one file's rows into bars with the layout found at its top.
 class Reader {
 public:
-    Reader(std::string_view text, const std::string& name, const Options& options)
+    Reader(std::string_view text, const std::string& name, const Options& options, const Progress& progress)
         : m_name(name)
         , m_options(options)
+        , m_progress(progress)
         , m_lines(NonBlankLines(text))
     {
     }
@@ -274,6 +278,9 @@ private:
         m_bars.reserve(m_end - m_first);
         m_barLines.reserve(m_end - m_first);
         for (std::size_t i = m_first; i < m_end; ++i) {
+            if ((i - m_first) % kProgressRows == 0 && m_progress &&
+                !m_progress(static_cast<double>(i - m_first) / static_cast<double>(m_end - m_first)))
+                return Failure {m_name + ": the import was cancelled"};
             BarLayout::Split(m_lines[i].text, m_delimiter, m_fields);
             Bar bar;
             std::optional<Fault> fault = ReadBar(m_lines[i], bar);
@@ -421,6 +428,7 @@ private:
 
     const std::string& m_name;
     const Options& m_options;
+    const Progress& m_progress;
     std::vector<Line> m_lines;
     char m_delimiter = ',';
     bool m_decimalComma = false;
@@ -452,18 +460,19 @@ std::string CheckOptions(const Options& options)
     return zone.Ok() ? std::string() : zone.Message();
 }
 
-Result<Contents> Parse(const std::string& text, const std::string& name, const Options& options)
+Result<Contents> Parse(const std::string& text, const std::string& name, const Options& options,
+                       const Progress& progress)
 {
     std::string converted;
-    return Reader(BarEncoding::ToUtf8(text, converted), name, options).Run();
+    return Reader(BarEncoding::ToUtf8(text, converted), name, options, progress).Run();
 }
 
-Result<Contents> Read(const std::string& path, const Options& options)
+Result<Contents> Read(const std::string& path, const Options& options, const Progress& progress)
 {
     const Result<std::string> bytes = PlainFile::Read(path, kMaxFileSize);
     if (!bytes.Ok())
         return Failure {bytes.Message()};
-    return Parse(bytes.Value(), path, options);
+    return Parse(bytes.Value(), path, options, progress);
 }
 
 } // namespace BarFile

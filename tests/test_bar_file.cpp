@@ -189,6 +189,21 @@ TEST(BarFile, WhatTheFileCannotTellIsAskedFor)
     EXPECT_EQ(message("hello world\n"), "p.csv, line 1: neither a header nor a row of bars: \"hello world\"");
 }
 
+// Progress is told every 65536 rows, not for each; answering false stops the read.
+TEST(BarFile, ProgressIsToldNowAndThenAndMayStopTheRead)
+{
+    std::string text = "Date,Close\n";
+    constexpr int kRows = 70000;
+    for (int day = 0; day < kRows; ++day)
+        text += std::to_string((19000LL + day) * kDay) + ",1\n";
+    std::vector<double> told;
+    const Progress note = [&told](double fraction) { return told.push_back(fraction), true; };
+    ASSERT_TRUE(BarFile::Parse(text, "p.csv", {"unix", "UTC", false}, note).Ok());
+    EXPECT_EQ(told, (std::vector<double> {0, 65536.0 / kRows}));
+    EXPECT_EQ(BarFile::Parse(text, "p.csv", {"unix", "UTC", false}, [](double) { return false; }).Message(),
+              "p.csv: the import was cancelled");
+}
+
 TEST(BarFile, OnlyPlainFilesOfBoundedSizeAreRead)
 {
     char folder[] = "/tmp/test_bar_file.XXXXXX";
