@@ -74,6 +74,7 @@ CMarketImportDialog::CMarketImportDialog(const QString& path, QWidget* parent)
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->button(QDialogButtonBox::Ok)->setText(tr("导入"));
     buttons->button(QDialogButtonBox::Ok)->setObjectName("ok");
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("取消"));
     buttons->button(QDialogButtonBox::Cancel)->setObjectName("cancel");
     connect(buttons, &QDialogButtonBox::accepted, this, &CMarketImportDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CMarketImportDialog::reject);

@@ -33,6 +33,8 @@ CMarketLibraryDialog::CMarketLibraryDialog(QWidget* parent)
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->hide();
+    // Room for a ticker of a few letters beside the header's two characters.
+    m_table->horizontalHeader()->setMinimumSectionSize(fontMetrics().horizontalAdvance(QStringLiteral("MMMMMM")));
     m_table->horizontalHeader()->setStretchLastSection(false);
     m_table->horizontalHeader()->setSectionResizeMode(kName, QHeaderView::Stretch);
     connect(m_table, &QTableWidget::itemSelectionChanged, this, &CMarketLibraryDialog::UpdateButtons);
