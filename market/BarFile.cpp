@@ -26,6 +26,8 @@ constexpr std::size_t kMaxFileSize = std::size_t(1) << 30;
 constexpr std::size_t kSampleLines = 50;
 constexpr std::size_t kTitleLines = 5;
 constexpr std::int64_t kDay = 86400;
+// The top of a file that tells its ticker and name.
+constexpr std::size_t kHeadingSize = std::size_t(1) << 16;
 // Rows read between two reports of progress: a power of two, so that the
 // test costs a row one mask.
 constexpr std::size_t kProgressRows = std::size_t(1) << 16;
@@ -153,6 +155,17 @@ public:
         m_contents.series.bars = std::move(m_bars);
         m_contents.series.intraday = std::any_of(m_contents.series.bars.begin(), m_contents.series.bars.end(),
                                                  [](const Bar& bar) { return (bar.time % kDay + kDay) % kDay != 0; });
+        return std::move(m_contents);
+    }
+
+    // The ticker and name the top gives, as Run finds them, the rows unread.
+    Contents Heading()
+    {
+        if (m_lines.empty() || FindLayout() || m_first == m_end)
+            return {};
+        BarLayout::Split(m_lines[m_first].text, m_delimiter, m_fields);
+        if (m_contents.symbol.empty() && Has(Column::Ticker) && HasField(Column::Ticker))
+            m_contents.symbol = Field(Column::Ticker);
         return std::move(m_contents);
     }
 
@@ -465,6 +478,20 @@ Result<Contents> Parse(const std::string& text, const std::string& name, const O
 {
     std::string converted;
     return Reader(BarEncoding::ToUtf8(text, converted), name, options, progress).Run();
+}
+
+Contents ReadHeading(const std::string& path)
+{
+    Result<std::string> head = PlainFile::ReadStart(path, kHeadingSize);
+    if (!head.Ok())
+        return {};
+    // Whole lines only, so that no character is cut in two.
+    std::string& bytes = head.Value();
+    if (bytes.size() == kHeadingSize)
+        bytes.resize(bytes.rfind('\n') + 1);
+    std::string converted;
+    const Options options;
+    return Reader(BarEncoding::ToUtf8(bytes, converted), path, options, Progress()).Heading();
 }
 
 Result<Contents> Read(const std::string& path, const Options& options, const Progress& progress)

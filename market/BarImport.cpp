@@ -22,9 +22,7 @@ Progress Stage(const Progress& progress, double from, double share)
 CMarketStore::Instrument InstrumentOf(const Request& request, const BarFile::Contents& contents)
 {
     CMarketStore::Instrument instrument;
-    instrument.symbol = !request.symbol.empty()    ? request.symbol
-                        : !contents.symbol.empty() ? contents.symbol
-                                                   : std::filesystem::path(request.path).stem().string();
+    instrument.symbol = request.symbol.empty() ? DefaultSymbol(request.path, contents) : request.symbol;
     instrument.name = request.name.value_or(contents.name);
     instrument.zone = request.options.zone.empty() ? ComputerZone() : request.options.zone;
     instrument.sourceFile = std::filesystem::absolute(request.path).lexically_normal().string();
@@ -63,6 +61,11 @@ Result<Summary> Run(const Request& request, const Progress& progress)
         return Failure{stored.Message()};
     summary.merged = stored.Value();
     return summary;
+}
+
+std::string DefaultSymbol(const std::string& path, const BarFile::Contents& contents)
+{
+    return contents.symbol.empty() ? std::filesystem::path(path).stem().string() : contents.symbol;
 }
 
 std::string ComputerZone()

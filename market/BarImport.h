@@ -40,6 +40,10 @@ struct Summary {
 // store as it was; so does progress answering false.
 Result<Summary> Run(const Request& request, const Progress& progress = {});
 
+// The symbol of the bars of the file at path when none is given: the
+// ticker the file gives in contents, else the file's stem.
+std::string DefaultSymbol(const std::string& path, const BarFile::Contents& contents);
+
 // The zone this computer's clock keeps, by its IANA name where it has one.
 std::string ComputerZone();
 

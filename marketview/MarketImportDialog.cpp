@@ -43,8 +43,13 @@ CMarketImportDialog::CMarketImportDialog(const QString& path, QWidget* parent)
     m_skipBad->setObjectName("skipBad");
     m_problem->setObjectName("problem");
 
+    // What the import would choose, shown before the whole file is read.
     const QFileInfo file(path);
-    m_symbol->setPlaceholderText(tr("文件中的代码，否则 %1").arg(file.completeBaseName()));
+    const std::string local = QFile::encodeName(path).toStdString();
+    const BarFile::Contents heading = BarFile::ReadHeading(local);
+    m_symbol->setText(QString::fromStdString(BarImport::DefaultSymbol(local, heading)));
+    m_name->setText(QString::fromStdString(heading.name));
+    m_symbol->setPlaceholderText(tr("文件中的代码，否则文件名"));
     m_name->setPlaceholderText(tr("文件中的名称，否则保留已存的名称"));
     m_dateForm->addItem(tr("自动识别"), QString());
     for (const char* form : kDateForms)

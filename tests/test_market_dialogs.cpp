@@ -86,12 +86,27 @@ QString Cell(QWidget& dialog, int row, int column)
 
 } // namespace
 
-// The form offers the file's ticker or name, the computer's zone and
-// detection; a zone the reader does not know keeps it open with the reason.
+// The form offers the file's ticker and name, else its stem, the
+// computer's zone and detection; a zone the reader does not know keeps it
+// open with the reason.
 TEST(MarketImportDialog, FormGivesTheChoicesAndRefusesAnUnknownZone)
 {
+    QTemporaryDir dir;
+    const QString titled = dir.filePath("sh600000.txt");
+    std::ofstream(titled.toStdString()) << "600000 浦发银行 日线\n" << kSound;
     WhenModal<CMarketImportDialog>([](CMarketImportDialog& d) {
-        EXPECT_TRUE(d.findChild<QLineEdit*>("symbol")->placeholderText().contains("ES"));
+        EXPECT_EQ(Text(d, "symbol"), "600000");
+        EXPECT_EQ(Text(d, "name"), "浦发银行");
+        Click(d, "ok");
+    });
+    const std::optional<BarImport::Request> fromTitle = CMarketImportDialog::Ask(titled, nullptr);
+    ASSERT_TRUE(fromTitle);
+    EXPECT_EQ(fromTitle->symbol, "600000");
+    EXPECT_EQ(fromTitle->name, "浦发银行");
+
+    WhenModal<CMarketImportDialog>([](CMarketImportDialog& d) {
+        EXPECT_EQ(Text(d, "symbol"), "ES");
+        EXPECT_EQ(Text(d, "name"), "");
         auto* zone = d.findChild<QComboBox*>("zone");
         EXPECT_EQ(zone->currentText(), "Asia/Shanghai");
         zone->setEditText("Mars/Olympus");
