@@ -169,8 +169,8 @@ void CMarketDialogs::Reimport(const QString& symbol)
     const std::optional<CMarketStore::Instrument> instrument =
         store.Ok() ? store.Value()->Find(symbol.toStdString()) : std::nullopt;
     if (!instrument) {
-        ShowFailure(store.Ok() ? "no symbol " + symbol.toStdString() + " in " + m_session.StorePath()
-                               : store.Message());
+        ShowMessage(QMessageBox::Warning, store.Ok() ? tr("行情库中已没有 %1。").arg(symbol) : Local(store.Message()));
+        Refresh(QString());
         return;
     }
     if (!QFileInfo::exists(QFile::decodeName(instrument->sourceFile.c_str()))) {
