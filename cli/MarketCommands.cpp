@@ -1,7 +1,7 @@
 #include "MarketCommands.h"
 
 #include "ArgumentBytes.h"
-#include "BarFile.h"
+#include "BarImport.h"
 #include "BarTime.h"
 #include "CellTable.h"
 #include "DecimalText.h"
@@ -14,9 +14,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
-#include <filesystem>
-#include <map>
 #include <vector>
 #include <ostream>
 
@@ -32,14 +29,14 @@ constexpr std::size_t kBlockSize = 1 << 16;
 // What one run of a command was given.
 struct Request {
     const QCommandLineParser& parser;
-    std::string argument; // the file of import, the symbol of the others
+    std::vector<std::string> arguments; // the file of import, the symbols of the others
     bool csv = false;
 };
 
 using Runner = int (*)(const Request&, std::ostream&, std::ostream&);
 
-// A command: its name, its argument (none when null), and the options that
-// only it takes.
+// A command: its name, its arguments as help names them (none when null),
+// and the options that only it takes.
 struct Command {
     const char* name;
     const char* argument;
@@ -101,76 +98,31 @@ void PrintObject(const ordered_json& object, const std::vector<const char*>& key
         out << object.dump() << '\n';
 }
 
-// The zone this computer's clock keeps, by its IANA name where it has one.
-std::string ComputerZone()
-{
-    if (const char* tz = std::getenv("TZ"); tz && *tz)
-        return tz[0] == ':' ? tz + 1 : tz;
-    std::error_code error;
-    const std::string link = std::filesystem::read_symlink("/etc/localtime", error).string();
-    const std::size_t at = link.find("zoneinfo/");
-    return at == std::string::npos ? std::string() : link.substr(at + 9);
-}
-
-// The symbol to store a file's bars under.
-std::string SymbolOf(const Request& r, const BarFile::Contents& contents)
-{
-    if (r.parser.isSet("symbol"))
-        return r.parser.value("symbol").toStdString();
-    return contents.symbol.empty() ? std::filesystem::path(r.argument).stem().string() : contents.symbol;
-}
-
-std::string CausesText(const std::map<std::string, long long>& causes)
-{
-    std::string text;
-    for (const auto& [cause, count] : causes)
-        text += (text.empty() ? "" : "; ") + cause + ": " + std::to_string(count);
-    return text;
-}
-
 int RunImport(const Request& r, std::ostream& out, std::ostream& err)
 {
     const QCommandLineParser& p = r.parser;
-    BarFile::Options options;
-    options.dateFormat = p.value("date-format").toStdString();
-    options.zone = p.value("zone").toStdString();
-    options.skipBad = p.isSet("skip-bad");
-    const Result<BarFile::Contents> read = BarFile::Read(r.argument, options);
-    if (!read.Ok()) {
-        Fail(err, read.Message());
-        return kFailed;
-    }
-    const BarFile::Contents& contents = read.Value();
-    CMarketStore::Instrument instrument;
-    instrument.symbol = SymbolOf(r, contents);
-    instrument.name = p.isSet("name") ? p.value("name").toStdString() : contents.name;
-    instrument.zone = options.zone.empty() ? ComputerZone() : options.zone;
-    instrument.sourceFile = std::filesystem::absolute(r.argument).lexically_normal().string();
-    if (instrument.symbol.empty())
+    if (p.isSet("symbol") && p.value("symbol").isEmpty())
         return UsageError(err, "--symbol takes a symbol that is not empty");
-    if (contents.series.bars.empty()) {
-        Fail(err, r.argument + ": no bar to import");
+    BarImport::Request request;
+    request.path = r.arguments[0];
+    request.symbol = p.value("symbol").toStdString();
+    if (p.isSet("name"))
+        request.name = p.value("name").toStdString();
+    request.options.dateFormat = p.value("date-format").toStdString();
+    request.options.zone = p.value("zone").toStdString();
+    request.options.skipBad = p.isSet("skip-bad");
+    if (!p.isSet("dry-run"))
+        request.store = StorePath(p);
+    const Result<BarImport::Summary> imported = BarImport::Run(request);
+    if (!imported.Ok()) {
+        Fail(err, imported.Message());
         return kFailed;
     }
-    // A dry run reads and checks only: its counts are the file's own.
-    CMarketStore::Merged merged{static_cast<long long>(contents.series.bars.size()), 0};
-    if (!p.isSet("dry-run")) {
-        const std::unique_ptr<CMarketStore> store = OpenStore(p, err);
-        if (!store)
-            return kFailed;
-        const Result<CMarketStore::Merged> stored = store->Import(instrument, contents.series);
-        if (!stored.Ok()) {
-            Fail(err, stored.Message());
-            return kFailed;
-        }
-        merged = stored.Value();
-    }
-    long long skipped = 0;
-    for (const auto& cause : contents.skipped)
-        skipped += cause.second;
-    const ordered_json row = {{"symbol", instrument.symbol}, {"added", merged.added},
-        {"replaced", merged.replaced}, {"skipped", skipped},
-        {"skipped_by_cause", r.csv ? ordered_json(CausesText(contents.skipped)) : ordered_json(contents.skipped)}};
+    const BarImport::Summary& summary = imported.Value();
+    const ordered_json row = {{"symbol", summary.symbol}, {"added", summary.merged.added},
+        {"replaced", summary.merged.replaced}, {"skipped", summary.SkippedTotal()},
+        {"skipped_by_cause", r.csv ? ordered_json(BarImport::CausesText(summary.skipped))
+                                   : ordered_json(summary.skipped)}};
     PrintObject(row, {"symbol", "added", "replaced", "skipped", "skipped_by_cause"}, r.csv, out);
     return 0;
 }
@@ -207,7 +159,7 @@ int RunBars(const Request& r, std::ostream& out, std::ostream& err)
     const std::unique_ptr<CMarketStore> store = OpenStore(r.parser, err);
     if (!store)
         return kFailed;
-    const Result<BarSeries> series = store->Bars(r.argument, from, to);
+    const Result<BarSeries> series = store->Bars(r.arguments[0], from, to);
     if (!series.Ok()) {
         Fail(err, series.Message());
         return kFailed;
@@ -246,13 +198,30 @@ int RunRemove(const Request& r, std::ostream& out, std::ostream& err)
     const std::unique_ptr<CMarketStore> store = OpenStore(r.parser, err);
     if (!store)
         return kFailed;
-    const std::optional<CMarketStore::Instrument> instrument = store->Find(r.argument);
-    const Result<void> removed = store->Remove(r.argument);
+    const std::optional<CMarketStore::Instrument> instrument = store->Find(r.arguments[0]);
+    const Result<void> removed = store->Remove(r.arguments[0]);
     if (!removed.Ok()) {
         Fail(err, removed.Message());
         return kFailed;
     }
-    PrintObject({{"symbol", r.argument}, {"bars", instrument ? instrument->bars : 0}}, {"symbol", "bars"}, r.csv, out);
+    PrintObject({{"symbol", r.arguments[0]}, {"bars", instrument ? instrument->bars : 0}}, {"symbol", "bars"}, r.csv,
+                out);
+    return 0;
+}
+
+int RunRename(const Request& r, std::ostream& out, std::ostream& err)
+{
+    const std::unique_ptr<CMarketStore> store = OpenStore(r.parser, err);
+    if (!store)
+        return kFailed;
+    const Result<void> renamed = store->Rename(r.arguments[0], r.arguments[1]);
+    if (!renamed.Ok()) {
+        Fail(err, renamed.Message());
+        return kFailed;
+    }
+    const std::optional<CMarketStore::Instrument> instrument = store->Find(r.arguments[1]);
+    PrintObject({{"symbol", r.arguments[1]}, {"from", r.arguments[0]}, {"bars", instrument ? instrument->bars : 0}},
+                {"symbol", "from", "bars"}, r.csv, out);
     return 0;
 }
 
@@ -261,6 +230,7 @@ const Command kCommands[] = {
     {"symbols", nullptr, {}, RunSymbols},
     {"bars", "S", {"from", "to"}, RunBars},
     {"remove", "S", {}, RunRemove},
+    {"rename", "OLD NEW", {}, RunRename},
 };
 
 const Command* Find(const QString& word)
@@ -322,11 +292,14 @@ void AddStoreOption(QCommandLineParser& parser)
                                "$XDG_DATA_HOME/quadrix/market.sqlite).", "FILE"});
 }
 
+std::string StorePath(const QCommandLineParser& parser)
+{
+    return parser.isSet("store") ? ArgumentBytes::Path(parser.value("store")) : CMarketStore::DefaultPath();
+}
+
 std::unique_ptr<CMarketStore> OpenStore(const QCommandLineParser& parser, std::ostream& err)
 {
-    const std::string path =
-        parser.isSet("store") ? ArgumentBytes::Path(parser.value("store")) : CMarketStore::DefaultPath();
-    Result<std::unique_ptr<CMarketStore>> store = CMarketStore::Open(path);
+    Result<std::unique_ptr<CMarketStore>> store = CMarketStore::Open(StorePath(parser));
     if (!store.Ok()) {
         Fail(err, store.Message());
         return nullptr;
@@ -355,18 +328,19 @@ int Run(const QStringList& args, std::ostream& out, std::ostream& err)
     }
     const QStringList words = parser.positionalArguments();
     // The parser took the command's name for the program's.
-    const int expected = command.argument ? 1 : 0;
-    if (words.size() != expected)
+    const QStringList names = QString(command.argument).split(' ', Qt::SkipEmptyParts);
+    if (words.size() != names.size())
         return UsageError(err, std::string(command.name) +
-                                   (command.argument ? std::string(" takes one ") + command.argument
-                                                     : std::string(" takes no argument")));
+                                   (names.size() > 1 ? std::string(" takes ") + command.argument
+                                    : names.size() == 1 ? std::string(" takes one ") + command.argument
+                                                        : std::string(" takes no argument")));
     const std::string format = parser.value("format").toStdString();
     if (parser.isSet("format") && format != "json" && format != "csv")
         return UsageError(err, "--format takes json or csv, not '" + EchoText(format) + "'");
-    const std::string argument = command.argument == nullptr ? std::string()
-        : command.name == std::string("import")               ? ArgumentBytes::Path(words[0])
-                                                                : words[0].toStdString();
-    return command.run({parser, argument, format == "csv"}, out, err);
+    std::vector<std::string> arguments;
+    for (const QString& word : words)
+        arguments.push_back(command.name == std::string("import") ? ArgumentBytes::Path(word) : word.toStdString());
+    return command.run({parser, arguments, format == "csv"}, out, err);
 }
 
 } // namespace MarketCommands

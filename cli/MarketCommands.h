@@ -14,7 +14,7 @@
 class CMarketStore;
 class QCommandLineParser;
 
-// The commands of the market store: import, symbols, bars and remove.
+// The commands of the market store: import, symbols, bars, remove and rename.
 namespace MarketCommands {
 
 // Whether word is one of them.
@@ -27,6 +27,8 @@ int Run(const QStringList& args, std::ostream& out, std::ostream& err);
 
 // Registers --store, which every command of market histories takes.
 void AddStoreOption(QCommandLineParser& parser);
+// The path of the store --store names, else of the default one.
+std::string StorePath(const QCommandLineParser& parser);
 // The store --store names, else the default one, opened; nothing with the
 // one-line message on err when it cannot be.
 std::unique_ptr<CMarketStore> OpenStore(const QCommandLineParser& parser, std::ostream& err);

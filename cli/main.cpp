@@ -80,6 +80,7 @@ const char* const kDescription =
     "  bars S [--from D] [--to D]\n"
     "                      print the bars of symbol S\n"
     "  remove S            remove symbol S and its bars from the market store\n"
+    "  rename OLD NEW      keep the bars of symbol OLD under the symbol NEW\n"
     "  swings S (--zigzag P | --zigzag-amount A | --pivots L,R) [--on highlow|close] [--from D] [--to D]\n"
     "                      print the swings of stored symbol S; with chart options their cells and\n"
     "                      angles on that chart (--format json|csv|ics)\n"
@@ -90,7 +91,7 @@ const char* const kDescription =
     "  pane S [--from D] [--to D] [--style candles|bars|line] [--log] [--size WxH] [swing options]\n"
     "       [--price P | --date D [--angles LIST] [--turns R] chart options] (--out FILE | --trace)\n"
     "                      draw S's price history with its swings and the pivot's targets\n"
-    "import, symbols, bars, remove, swings, stats and pane take --store FILE; all but pane --format;\n"
+    "import, symbols, bars, remove, rename, swings, stats and pane take --store FILE; all but pane --format;\n"
     "each has --help.\n\n"
     "render, cells, hit, trace, find and targets draw the chart of --kind from --file FILE.rtl when given.\n"
     "Put negative numbers after --, as in: quadrix-cli hit -- -100 40";
@@ -345,7 +346,7 @@ int Run(int argc, char* argv[])
     parser.setApplicationDescription(kDescription);
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument("command", "render, cells, hit, find, targets, trace, dump, write, date, easter, degree, span, end, start, astro, cities, import, symbols, bars, remove, swings, stats or pane.");
+    parser.addPositionalArgument("command", "render, cells, hit, find, targets, trace, dump, write, date, easter, degree, span, end, start, astro, cities, import, symbols, bars, remove, rename, swings, stats or pane.");
     parser.addOption({"out", "Picture file to write (render).", "FILE"});
     parser.addOption({"format", "What cells prints: json or csv; targets also ics (default json).", "FORMAT"});
     parser.addOption({"now", "The clock for date, span, end and start: YYYY-MM-DD HH:MM:SS (default: the computer's).", "TIME"});

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -34,11 +35,9 @@ bool ReadAll(int fd, std::string& bytes)
     return true;
 }
 
-} // namespace
-
-namespace PlainFile {
-
-Result<std::string> Read(const std::string& path, std::size_t maxSize)
+// Reads at most maxSize bytes of the file at path; a larger file is
+// refused when whole is asked for.
+Result<std::string> ReadUpTo(const std::string& path, std::size_t maxSize, bool whole)
 {
     // Without O_NONBLOCK, opening a FIFO waits for a writer that may never
     // come; the kind of file is checked on what was opened.
@@ -52,15 +51,23 @@ Result<std::string> Read(const std::string& path, std::size_t maxSize)
         result = Failure {SystemError("Cannot read", path, errno)};
     else if (!S_ISREG(st.st_mode))
         result = Failure {path + ": not a regular file"};
-    else if (static_cast<std::size_t>(st.st_size) > maxSize)
+    else if (whole && static_cast<std::size_t>(st.st_size) > maxSize)
         result = Failure {path + ": too large (" + std::to_string(st.st_size) + " bytes)"};
-    else if (bytes.resize(static_cast<std::size_t>(st.st_size)); !ReadAll(fd, bytes))
+    else if (bytes.resize(std::min(static_cast<std::size_t>(st.st_size), maxSize)); !ReadAll(fd, bytes))
         result = Failure {SystemError("Cannot read", path, errno)};
     else
         result = std::move(bytes);
     close(fd);
     return result;
 }
+
+} // namespace
+
+namespace PlainFile {
+
+Result<std::string> Read(const std::string& path, std::size_t maxSize) { return ReadUpTo(path, maxSize, true); }
+
+Result<std::string> ReadStart(const std::string& path, std::size_t size) { return ReadUpTo(path, size, false); }
 
 Result<void> Replace(const std::string& path, const std::string& bytes)
 {

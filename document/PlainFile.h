@@ -13,6 +13,8 @@ namespace PlainFile {
 
 // Reads the file at path whole, at most maxSize bytes of it.
 Result<std::string> Read(const std::string& path, std::size_t maxSize);
+// Reads the first size bytes of the file at path, or all of a shorter one.
+Result<std::string> ReadStart(const std::string& path, std::size_t size);
 
 // Replaces the file at path with bytes, whole or not at all, through a
 // CReplacingFile: links followed, owner, group and mode kept, special and

@@ -26,6 +26,11 @@ constexpr std::size_t kMaxFileSize = std::size_t(1) << 30;
 constexpr std::size_t kSampleLines = 50;
 constexpr std::size_t kTitleLines = 5;
 constexpr std::int64_t kDay = 86400;
+// The top of a file that tells its ticker and name.
+constexpr std::size_t kHeadingSize = std::size_t(1) << 16;
+// Rows read between two reports of progress: a power of two, so that the
+// test costs a row one mask.
+constexpr std::size_t kProgressRows = std::size_t(1) << 16;
 
 struct Line {
     std::string_view text;
@@ -119,9 +124,10 @@ bool IsDate(std::string_view text)
 // Reads one file's rows into bars with the layout found at its top.
 class Reader {
 public:
-    Reader(std::string_view text, const std::string& name, const Options& options)
+    Reader(std::string_view text, const std::string& name, const Options& options, const Progress& progress)
         : m_name(name)
         , m_options(options)
+        , m_progress(progress)
         , m_lines(NonBlankLines(text))
     {
     }
@@ -149,6 +155,17 @@ public:
         m_contents.series.bars = std::move(m_bars);
         m_contents.series.intraday = std::any_of(m_contents.series.bars.begin(), m_contents.series.bars.end(),
                                                  [](const Bar& bar) { return (bar.time % kDay + kDay) % kDay != 0; });
+        return std::move(m_contents);
+    }
+
+    // The ticker and name the top gives, as Run finds them, the rows unread.
+    Contents Heading()
+    {
+        if (m_lines.empty() || FindLayout() || m_first == m_end)
+            return {};
+        BarLayout::Split(m_lines[m_first].text, m_delimiter, m_fields);
+        if (m_contents.symbol.empty() && Has(Column::Ticker) && HasField(Column::Ticker))
+            m_contents.symbol = Field(Column::Ticker);
         return std::move(m_contents);
     }
 
@@ -274,6 +291,9 @@ private:
         m_bars.reserve(m_end - m_first);
         m_barLines.reserve(m_end - m_first);
         for (std::size_t i = m_first; i < m_end; ++i) {
+            if ((i - m_first) % kProgressRows == 0 && m_progress &&
+                !m_progress(static_cast<double>(i - m_first) / static_cast<double>(m_end - m_first)))
+                return Failure {m_name + ": the import was cancelled"};
             BarLayout::Split(m_lines[i].text, m_delimiter, m_fields);
             Bar bar;
             std::optional<Fault> fault = ReadBar(m_lines[i], bar);
@@ -421,6 +441,7 @@ private:
 
     const std::string& m_name;
     const Options& m_options;
+    const Progress& m_progress;
     std::vector<Line> m_lines;
     char m_delimiter = ',';
     bool m_decimalComma = false;
@@ -452,18 +473,33 @@ std::string CheckOptions(const Options& options)
     return zone.Ok() ? std::string() : zone.Message();
 }
 
-Result<Contents> Parse(const std::string& text, const std::string& name, const Options& options)
+Result<Contents> Parse(const std::string& text, const std::string& name, const Options& options,
+                       const Progress& progress)
 {
     std::string converted;
-    return Reader(BarEncoding::ToUtf8(text, converted), name, options).Run();
+    return Reader(BarEncoding::ToUtf8(text, converted), name, options, progress).Run();
 }
 
-Result<Contents> Read(const std::string& path, const Options& options)
+Contents ReadHeading(const std::string& path)
+{
+    Result<std::string> head = PlainFile::ReadStart(path, kHeadingSize);
+    if (!head.Ok())
+        return {};
+    // Whole lines only, so that no character is cut in two.
+    std::string& bytes = head.Value();
+    if (bytes.size() == kHeadingSize)
+        bytes.resize(bytes.rfind('\n') + 1);
+    std::string converted;
+    const Options options;
+    return Reader(BarEncoding::ToUtf8(bytes, converted), path, options, Progress()).Heading();
+}
+
+Result<Contents> Read(const std::string& path, const Options& options, const Progress& progress)
 {
     const Result<std::string> bytes = PlainFile::Read(path, kMaxFileSize);
     if (!bytes.Ok())
         return Failure {bytes.Message()};
-    return Parse(bytes.Value(), path, options);
+    return Parse(bytes.Value(), path, options, progress);
 }
 
 } // namespace BarFile

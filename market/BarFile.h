@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Bar.h"
+#include "Progress.h"
 #include "Result.h"
 
 #include <map>
@@ -38,10 +39,17 @@ struct Contents {
 // the command line's check of its own options.
 std::string CheckOptions(const Options& options);
 
-// Parses text (the whole file) named name in messages. A failure names the
-// file, line, column and text of the first bad row.
-Result<Contents> Parse(const std::string& text, const std::string& name, const Options& options);
+// Parses text (the whole file) named name in messages, telling progress
+// how far its rows have come. A failure names the file, line, column and
+// text of the first bad row.
+Result<Contents> Parse(const std::string& text, const std::string& name, const Options& options,
+                       const Progress& progress = {});
+// The ticker and name the top of the file at path gives (a title line, or
+// the first row's ticker), its rows left unread and its series empty: what
+// an import would keep the bars under, known before the whole file is read.
+// Empty fields when the top gives none or the file cannot be read.
+Contents ReadHeading(const std::string& path);
 // Reads path through the bounded regular-file reader, then parses it.
-Result<Contents> Read(const std::string& path, const Options& options);
+Result<Contents> Read(const std::string& path, const Options& options, const Progress& progress = {});
 
 } // namespace BarFile

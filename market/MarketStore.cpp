@@ -48,6 +48,9 @@ constexpr int kSchemaVersion = static_cast<int>(std::size(kMigrations));
 // program's SQLite file is never taken for one.
 constexpr std::uint32_t kApplicationId = 0x51445258;
 
+// Bars written between two reports of progress.
+constexpr std::int64_t kProgressBars = 1 << 16;
+
 // What SQLite's first 100 bytes hold at fixed offsets.
 constexpr std::size_t kHeaderSize = 100;
 const char kMagic[] = "SQLite format 3";
@@ -282,8 +285,8 @@ struct CMarketStore::Impl {
     }
 
     // Writes the bars, each a new one or one replacing a bar that differs;
-    // the count of rows written.
-    std::int64_t WriteBars(std::int64_t instrument, const BarSeries& series)
+    // the count of rows written, or none when progress stopped the writing.
+    std::optional<std::int64_t> WriteBars(std::int64_t instrument, const BarSeries& series, const Progress& progress)
     {
         SQLite::Statement upsert(db,
             "INSERT INTO bars (instrument, time, open, high, low, close, volume, open_interest) "
@@ -293,8 +296,12 @@ struct CMarketStore::Impl {
             "WHERE (open, high, low, close, volume, open_interest) IS NOT "
             "(excluded.open, excluded.high, excluded.low, excluded.close, excluded.volume, excluded.open_interest)");
         std::int64_t written = 0;
+        std::int64_t done = 0;
         upsert.bind(1, instrument);
         for (const Bar& bar : series.bars) {
+            if (done++ % kProgressBars == 0 && progress &&
+                !progress(static_cast<double>(done - 1) / static_cast<double>(series.bars.size())))
+                return std::nullopt;
             upsert.bind(2, static_cast<std::int64_t>(bar.time));
             upsert.bind(3, bar.open);
             upsert.bind(4, bar.high);
@@ -348,7 +355,8 @@ CMarketStore::CMarketStore(std::unique_ptr<Impl> impl)
 
 CMarketStore::~CMarketStore() = default;
 
-Result<CMarketStore::Merged> CMarketStore::Import(const Instrument& instrument, const BarSeries& series)
+Result<CMarketStore::Merged> CMarketStore::Import(const Instrument& instrument, const BarSeries& series,
+                                                  const Progress& progress)
 {
     try {
         SQLite::Transaction transaction(m_impl->db, SQLite::TransactionBehavior::IMMEDIATE);
@@ -358,10 +366,12 @@ Result<CMarketStore::Merged> CMarketStore::Import(const Instrument& instrument, 
                            " bars, and this file has " + (series.intraday ? "intraday" : "daily") + " ones"};
         const std::int64_t id = m_impl->SaveInstrument(instrument, series.intraday);
         const std::int64_t before = m_impl->BarCount(id);
-        const std::int64_t written = m_impl->WriteBars(id, series);
+        const std::optional<std::int64_t> written = m_impl->WriteBars(id, series, progress);
+        if (!written) // the transaction, left uncommitted, rolls back
+            return Failure{"the import of " + instrument.symbol + " was cancelled; the store is left as it was"};
         Merged merged;
         merged.added = m_impl->BarCount(id) - before;
-        merged.replaced = written - merged.added;
+        merged.replaced = *written - merged.added;
         transaction.commit();
         return merged;
     } catch (const SQLite::Exception& e) {
@@ -420,6 +430,28 @@ Result<void> CMarketStore::Remove(const std::string& symbol)
             remove.bind(1, *id);
             remove.exec();
         }
+        transaction.commit();
+        return {};
+    } catch (const SQLite::Exception& e) {
+        return StoreFailure(m_impl->path, e);
+    }
+}
+
+Result<void> CMarketStore::Rename(const std::string& from, const std::string& to)
+{
+    if (to.empty())
+        return Failure{"the new symbol of " + from + " is empty"};
+    try {
+        SQLite::Transaction transaction(m_impl->db, SQLite::TransactionBehavior::IMMEDIATE);
+        const std::optional<std::int64_t> id = m_impl->InstrumentId(from);
+        if (!id)
+            return Failure{m_impl->path + ": no symbol " + from + " in the market store"};
+        if (m_impl->InstrumentId(to))
+            return Failure{m_impl->path + ": " + to + " is in the market store already"};
+        SQLite::Statement rename(m_impl->db, "UPDATE instruments SET symbol = ? WHERE id = ?");
+        rename.bind(1, to);
+        rename.bind(2, *id);
+        rename.exec();
         transaction.commit();
         return {};
     } catch (const SQLite::Exception& e) {

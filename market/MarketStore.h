@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Bar.h"
+#include "Progress.h"
 #include "Result.h"
 
 #include <chrono>
@@ -49,8 +50,9 @@ public:
     // Adds a symbol's bars, replacing those of the same time that differ;
     // the instrument's name, zone, source and time of import are taken from
     // instrument (an empty name keeps the stored one). A symbol keeps daily
-    // or intraday bars, never both.
-    Result<Merged> Import(const Instrument& instrument, const BarSeries& series);
+    // or intraday bars, never both. Progress is told how many of the bars
+    // are written; stopped, the import changes nothing.
+    Result<Merged> Import(const Instrument& instrument, const BarSeries& series, const Progress& progress = {});
     Result<std::vector<Instrument>> Instruments() const;
     std::optional<Instrument> Find(const std::string& symbol) const;
     // The bars of symbol from..to (inclusive), oldest first.
@@ -58,6 +60,9 @@ public:
                            std::optional<std::int64_t> to = std::nullopt) const;
     // Removes symbol and its bars; a symbol not stored is a failure.
     Result<void> Remove(const std::string& symbol);
+    // Keeps from's bars under the symbol to; a symbol from not stored, or a
+    // symbol to that is empty or stored already, is a failure.
+    Result<void> Rename(const std::string& from, const std::string& to);
 
 private:
     struct Impl;

@@ -189,19 +189,46 @@ TEST(BarFile, WhatTheFileCannotTellIsAskedFor)
     EXPECT_EQ(message("hello world\n"), "p.csv, line 1: neither a header nor a row of bars: \"hello world\"");
 }
 
+// Progress is told every 65536 rows, not for each; answering false stops the read.
+TEST(BarFile, ProgressIsToldNowAndThenAndMayStopTheRead)
+{
+    std::string text = "Date,Close\n";
+    constexpr int kRows = 70000;
+    for (int day = 0; day < kRows; ++day)
+        text += std::to_string((19000LL + day) * kDay) + ",1\n";
+    std::vector<double> told;
+    const Progress note = [&told](double fraction) { return told.push_back(fraction), true; };
+    ASSERT_TRUE(BarFile::Parse(text, "p.csv", {"unix", "UTC", false}, note).Ok());
+    EXPECT_EQ(told, (std::vector<double> {0, 65536.0 / kRows}));
+    EXPECT_EQ(BarFile::Parse(text, "p.csv", {"unix", "UTC", false}, [](double) { return false; }).Message(),
+              "p.csv: the import was cancelled");
+}
+
+// The heading comes from the top of any plain file, however large.
 TEST(BarFile, OnlyPlainFilesOfBoundedSizeAreRead)
 {
     char folder[] = "/tmp/test_bar_file.XXXXXX";
     ASSERT_TRUE(mkdtemp(folder));
     const std::string dir = folder;
-    const std::string fifo = dir + "/fifo", huge = dir + "/huge.csv", plain = dir + "/plain.csv";
+    const std::string fifo = dir + "/fifo", huge = dir + "/huge.csv", plain = dir + "/plain.csv",
+                      ticker = dir + "/ticker.csv";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     std::ofstream(plain) << kPlain;
-    std::ofstream(huge) << kPlain;
+    std::ofstream(ticker) << "ABC,20240102,10,12,9,11,500\n";
+    std::ofstream(huge) << "ES E-mini daily\n" << kPlain;
     std::filesystem::resize_file(huge, std::uintmax_t(2) << 30); // sparse: no disk used
     EXPECT_EQ(BarFile::Read(plain, {}).Value().series.bars, kPlainBars);
     for (const std::string& path : {dir, fifo, std::string("/dev/zero")})
         EXPECT_EQ(BarFile::Read(path, {}).Message(), path + ": not a regular file");
     EXPECT_EQ(BarFile::Read(huge, {}).Message(), huge + ": too large (2147483648 bytes)");
+    const auto heading = [](const std::string& path) {
+        const BarFile::Contents top = BarFile::ReadHeading(path);
+        EXPECT_TRUE(top.series.bars.empty());
+        return top.symbol + "|" + top.name;
+    };
+    EXPECT_EQ(heading(huge), "ES|E-mini");
+    EXPECT_EQ(heading(ticker), "ABC|");
+    for (const std::string& path : {plain, fifo, dir + "/missing.csv"})
+        EXPECT_EQ(heading(path), "|") << path;
     std::filesystem::remove_all(dir);
 }

@@ -1,4 +1,4 @@
-// quadrix-cli import, symbols, bars and remove, run as functions.
+// quadrix-cli import, symbols, bars, rename and remove, run as functions.
 
 #include "CommandRun.h"
 #include "MarketCommands.h"
@@ -82,7 +82,8 @@ TEST_F(MarketCommandsTest, ImportedBarsReadBackAsJsonAndCsvThenGo)
               "2024-01-03,10.5,12,10,11.25,,\r\n2024-01-04,11,11.5,10.1,11.1,900,\r\n"
               "2024-01-05,-0.05,0.1,-0.2,0.05,100000,\r\n");
 
-    EXPECT_EQ(Run({"remove", "ES"}).out, "{\"symbol\":\"ES\",\"bars\":4}\n");
+    EXPECT_EQ(Run({"rename", "ES", "ESH5"}).out, "{\"symbol\":\"ESH5\",\"from\":\"ES\",\"bars\":4}\n");
+    EXPECT_EQ(Run({"remove", "ESH5"}).out, "{\"symbol\":\"ESH5\",\"bars\":4}\n");
     EXPECT_EQ(Run({"symbols"}).out, "[]\n");
 }
 
@@ -102,6 +103,10 @@ TEST_F(MarketCommandsTest, BadOptionsExitTwoAndBadFilesOneLeavingTheStoreAsItWas
         {{"symbols", "--skip-bad"}, 2, "skip-bad"},
         {{"bars", "NQ"}, 1, "no symbol NQ in the market store"},
         {{"remove", "NQ"}, 1, "no symbol NQ in the market store"},
+        {{"rename", "ES"}, 2, "rename takes OLD NEW"},
+        {{"rename", "NQ", "NQ1"}, 1, "no symbol NQ in the market store"},
+        {{"rename", "ES", "ES"}, 1, "ES is in the market store already"},
+        {{"import", Write("c.csv", kDaily), "--symbol", ""}, 2, "--symbol takes a symbol that is not empty"},
         {{"import", Path("missing.csv")}, 1, "missing.csv"},
         {{"import", Path("")}, 1, "not a regular file"},
         {{"import", Write("bad.csv", std::string(kDaily) + "2024-13-05,1,1,1,1,1\n"), "--symbol", "ES"}, 1, "bad.csv"},

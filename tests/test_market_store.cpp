@@ -137,10 +137,29 @@ TEST_F(MarketStoreTest, ImportMergesReadsBackAndRemoves)
     EXPECT_EQ(store->Import(Named("ES"), minutes).Message(),
               "ES holds daily bars, and this file has intraday ones");
 
-    ASSERT_TRUE(store->Remove("ES").Ok());
+    // A rename keeps the bars and the instrument's facts; one that fails changes nothing.
+    const struct {
+        const char* from;
+        const char* to;
+        std::string message;
+    } refused[] = {
+        {"NQ", "NQ1", path + ": no symbol NQ in the market store"},
+        {"ES", "AAA", path + ": AAA is in the market store already"},
+        {"ES", "ES", path + ": ES is in the market store already"},
+        {"ES", "", "the new symbol of ES is empty"},
+    };
+    for (const auto& row : refused)
+        EXPECT_EQ(store->Rename(row.from, row.to).Message(), row.message) << row.from << " " << row.to;
+    ASSERT_TRUE(store->Rename("ES", "ESH5").Ok());
     EXPECT_FALSE(store->Find("ES"));
+    EXPECT_EQ(store->Find("ESH5")->name, "E-mini");
+    EXPECT_EQ(store->Bars("ESH5").Value().bars.size(), 4u);
+    EXPECT_EQ(store->Bars("AAA").Value().bars.size(), 1u);
+
+    ASSERT_TRUE(store->Remove("ESH5").Ok());
+    EXPECT_FALSE(store->Find("ESH5"));
     EXPECT_EQ(store->Instruments().Value().size(), 1u);
-    EXPECT_FALSE(store->Remove("ES").Ok());
+    EXPECT_FALSE(store->Remove("ESH5").Ok());
 }
 
 TEST_F(MarketStoreTest, FailedImportLeavesTheFileAsItWas)
@@ -155,6 +174,11 @@ TEST_F(MarketStoreTest, FailedImportLeavesTheFileAsItWas)
         broken.bars[2].close = std::nan("");
         EXPECT_FALSE(store->Import(Named("ES", "renamed"), broken).Ok());
         EXPECT_FALSE(store->Import(Named("NEW"), broken).Ok());
+        // So does an import stopped by its progress, the instrument's row included.
+        const Progress stop = [](double) { return false; };
+        EXPECT_EQ(store->Import(Named("NEW"), Daily({1, 2}), stop).Message(),
+                  "the import of NEW was cancelled; the store is left as it was");
+        EXPECT_FALSE(store->Import(Named("ES", "renamed"), Daily({30}), stop).Ok());
         EXPECT_FALSE(store->Find("NEW"));
         EXPECT_EQ(store->Find("ES")->name, "");
     }

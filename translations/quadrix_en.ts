@@ -285,6 +285,159 @@ Save changes?</translation>
     </message>
 </context>
 <context>
+    <name>CMarketDialogs</name>
+    <message>
+        <source>%1：新增 %2 根K线，替换 %3 根，跳过 %4 行。</source>
+        <translation>%1: %2 bars added, %3 replaced, %4 rows skipped.</translation>
+    </message>
+    <message>
+        <source>跳过的原因：%1</source>
+        <translation>Skipped because: %1</translation>
+    </message>
+    <message>
+        <source>正在导入 %1…</source>
+        <translation>Importing %1…</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>行情库中已没有 %1。</source>
+        <translation>%1 is no longer in the market store.</translation>
+    </message>
+    <message>
+        <source>%1 的源文件已不在：%2</source>
+        <translation>The source file of %1 is gone: %2</translation>
+    </message>
+    <message>
+        <source>导入行情</source>
+        <translation>Import Prices</translation>
+    </message>
+    <message>
+        <source>行情文件 (*.csv *.txt *.prn *.asc)</source>
+        <translation>Price files (*.csv *.txt *.prn *.asc)</translation>
+    </message>
+    <message>
+        <source>所有文件 (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>重命名</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>%1 的新代码：</source>
+        <translation>New symbol for %1:</translation>
+    </message>
+    <message>
+        <source>从行情库删除 %1 及其全部K线？</source>
+        <translation>Remove %1 and all its bars from the market store?</translation>
+    </message>
+</context>
+<context>
+    <name>CMarketImportDialog</name>
+    <message>
+        <source>跳过有问题的行，按原因计数</source>
+        <translation>Skip bad rows, counting them by cause</translation>
+    </message>
+    <message>
+        <source>导入行情</source>
+        <translation>Import Prices</translation>
+    </message>
+    <message>
+        <source>文件中的代码，否则文件名</source>
+        <translation>The file's ticker, else its name</translation>
+    </message>
+    <message>
+        <source>文件中的名称，否则保留已存的名称</source>
+        <translation>The file's name, else the stored one</translation>
+    </message>
+    <message>
+        <source>自动识别</source>
+        <translation>Detect</translation>
+    </message>
+    <message>
+        <source>本机时区</source>
+        <translation>This computer's zone</translation>
+    </message>
+    <message>
+        <source>文件：</source>
+        <translation>File:</translation>
+    </message>
+    <message>
+        <source>代码：</source>
+        <translation>Symbol:</translation>
+    </message>
+    <message>
+        <source>名称：</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>日期格式：</source>
+        <translation>Date form:</translation>
+    </message>
+    <message>
+        <source>时区：</source>
+        <translation>Zone:</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CMarketLibraryDialog</name>
+    <message>
+        <source>行情库</source>
+        <translation>Market Store</translation>
+    </message>
+    <message>
+        <source>代码</source>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>首根K线</source>
+        <translation>First Bar</translation>
+    </message>
+    <message>
+        <source>末根K线</source>
+        <translation>Last Bar</translation>
+    </message>
+    <message>
+        <source>K线数</source>
+        <translation>Bars</translation>
+    </message>
+    <message>
+        <source>重命名…</source>
+        <translation>Rename…</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>重新导入</source>
+        <translation>Import Again</translation>
+    </message>
+    <message>
+        <source>设为本图品种</source>
+        <translation>Use for This Chart</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>CMarketWorkspace</name>
     <message>
         <source>价格</source>
