@@ -6,6 +6,7 @@
 #include <QSettings>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <vector>
 
@@ -75,8 +76,10 @@ std::optional<MarketFileSettings> Load(const QString& chartFile)
     MarketFileSettings file;
     file.symbol = settings.value("symbol").toString().toStdString();
     file.method = MethodOf(settings);
-    if (settings.contains("first") && settings.contains("last"))
-        file.span.emplace(settings.value("first").toDouble(), settings.value("last").toDouble());
+    const double first = settings.value("first").toDouble();
+    const double last = settings.value("last").toDouble();
+    if (std::isfinite(first) && std::isfinite(last) && first < last)
+        file.span.emplace(first, last);
     const int style = settings.value("style").toInt();
     file.style = style >= 0 && style <= 2 ? static_cast<PaneStyle>(style) : PaneStyle::Candles;
     file.log = settings.value("log").toBool();

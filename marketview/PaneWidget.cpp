@@ -131,8 +131,11 @@ void CPaneWidget::ShowAll()
     MoveView([this] { m_view.ShowAll(*m_columns); });
 }
 
+// A span from a settings file edited by hand may be anything.
 void CPaneWidget::SetSpan(double first, double last)
 {
+    if (!std::isfinite(first) || !std::isfinite(last) || first >= last)
+        return;
     MoveView([this, first, last] { m_view.SetTimes(first, last); });
 }
 

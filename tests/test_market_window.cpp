@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QAbstractItemModel>
 #include <QProcess>
+#include <QSettings>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -160,4 +161,16 @@ TEST_F(MarketWindow, AChartFilesMarketComesBackWhenItIsOpenedAgain)
     EXPECT_EQ(Market().Session().Method().left, 3);
     EXPECT_EQ(Market().Pane()->Style(), PaneStyle::Line);
     EXPECT_EQ(Market().Pane()->Span(), span);
+
+    // A span edited by hand into nonsense leaves the pane showing all.
+    Market().Pane()->ShowAll();
+    const std::pair<double, double> all = Market().Pane()->Span();
+    QSettings settings;
+    settings.beginGroup("marketFiles");
+    for (const QString& file : settings.childGroups())
+        settings.setValue(file + "/first", "nan");
+    settings.endGroup();
+    Doc().New();
+    ASSERT_TRUE(Doc().Open(Path("chart.rtl")).Ok());
+    EXPECT_EQ(Market().Pane()->Span(), all);
 }
