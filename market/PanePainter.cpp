@@ -1,6 +1,8 @@
 #include "PanePainter.h"
 
 #include "BarTime.h"
+#include "ChartMath.h"
+#include "DecimalText.h"
 #include "DrawSurface.h"
 #include "PaneTicks.h"
 
@@ -26,13 +28,6 @@ constexpr int kLabelHeight = 14;
 // The spacing of ticks, in pixels, that keeps labels apart.
 constexpr int kPriceTickPixels = 40;
 constexpr int kDateTickPixels = 100;
-
-std::string PriceText(double price)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%.6g", price);
-    return text;
-}
 
 std::string TargetText(const Target& t)
 {
@@ -249,7 +244,7 @@ void CPanePainter::DrawSwings(const std::vector<Swing>& swings, bool intraday)
             continue;
         // Highs are labelled above their point, lows below.
         const int dy = s.kind == Swing::Kind::High ? -kLabelHeight : kLabelHeight;
-        const std::string text = PriceText(s.price) + " " + BarTime::Text(s.time, intraday);
+        const std::string text = DecimalText::Text(s.price) + " " + BarTime::Text(s.time, intraday);
         PlaceLabel(text, {{X(t), Y(s.price) + dy}}, true);
     }
 }
@@ -260,14 +255,15 @@ void CPanePainter::DrawTargets(const std::vector<Target>& targets)
     m_dc.SelectPen(Pen{PenStyle::Dot, 1, kTarget});
     m_dc.SetTextColor(kTarget);
     for (const Target& t : targets) {
-        const double price = t.price;
+        // The float cell price as its shortest text reads, 382.04 not 382.0400085.
+        const double price = ShortestDecimal(t.price);
         if (price >= m_view.LowPrice() && price <= m_view.HighPrice()) {
             const int y = static_cast<int>(std::floor(m_view.YOfPrice(price)));
             m_dc.MoveTo(rc.left, y);
             m_dc.LineTo(rc.right, y);
             const int above = y - kLabelHeight / 2;
             const int below = y + kLabelHeight / 2 + 1;
-            PlaceLabel(TargetText(t) + " " + PriceText(price),
+            PlaceLabel(TargetText(t) + " " + DecimalText::Text(price),
                        {{rc.left + 2, above}, {rc.left + 2, below}, {rc.right - 2, above}}, false);
         }
         const std::optional<std::int64_t> day = t.date.empty() ? std::nullopt : BarTime::Parse(t.date);
