@@ -297,9 +297,17 @@ std::string StorePath(const QCommandLineParser& parser)
     return parser.isSet("store") ? ArgumentBytes::Path(parser.value("store")) : CMarketStore::DefaultPath();
 }
 
+// Only import makes a store: a command that reads or changes one given a
+// mistyped path says so rather than leaving an empty store there.
 std::unique_ptr<CMarketStore> OpenStore(const QCommandLineParser& parser, std::ostream& err)
 {
-    Result<std::unique_ptr<CMarketStore>> store = CMarketStore::Open(StorePath(parser));
+    const std::string path = StorePath(parser);
+    std::error_code missing;
+    if (!std::filesystem::exists(path, missing)) {
+        Fail(err, "no market store at " + EchoText(path) + ": import a price file first");
+        return nullptr;
+    }
+    Result<std::unique_ptr<CMarketStore>> store = CMarketStore::Open(path);
     if (!store.Ok()) {
         Fail(err, store.Message());
         return nullptr;

@@ -30,7 +30,7 @@ void AddStoreOption(QCommandLineParser& parser);
 // The path of the store --store names, else of the default one.
 std::string StorePath(const QCommandLineParser& parser);
 // The store --store names, else the default one, opened; nothing with the
-// one-line message on err when it cannot be.
+// one-line message on err when it cannot be or does not exist.
 std::unique_ptr<CMarketStore> OpenStore(const QCommandLineParser& parser, std::ostream& err);
 
 // The time --from or --to (option) gives; a date alone for --to ends with

@@ -131,4 +131,10 @@ TEST_F(MarketCommandsTest, BadOptionsExitTwoAndBadFilesOneLeavingTheStoreAsItWas
     const CommandRun damaged = Run({"symbols"});
     EXPECT_EQ(damaged.status, 1);
     EXPECT_NE(damaged.err.find("not a market store"), std::string::npos) << damaged.err;
+
+    // Only import makes a store: a mistyped one is said, not made.
+    const CommandRun typo = Invoke(MarketCommands::Run, QStringList{"symbols", "--store", Path("typo.sqlite")});
+    EXPECT_EQ(typo.status, 1);
+    EXPECT_NE(typo.err.find("no market store at"), std::string::npos) << typo.err;
+    EXPECT_FALSE(fs::exists(m_dir / "typo.sqlite"));
 }
