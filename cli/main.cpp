@@ -4,6 +4,7 @@
 #include "BaseDraw.h"
 #include "ChartKinds.h"
 #include "CliCommands.h"
+#include "ClusterCommands.h"
 #include "AstroCommands.h"
 #include "AstrologyReport.h"
 #include "CalculatorCommands.h"
@@ -341,12 +342,14 @@ int Run(int argc, char* argv[])
         return PaneCommands::Run(given.mid(1), std::cout, std::cerr);
     if (words.size() > 1 && SwingCommands::Handles(words[1]))
         return SwingCommands::Run(words.mid(1), static_cast<std::int64_t>(std::time(nullptr)), std::cout, std::cerr);
+    if (words.size() > 1 && ClusterCommands::Handles(words[1]))
+        return ClusterCommands::Run(words.mid(1), static_cast<std::int64_t>(std::time(nullptr)), std::cout, std::cerr);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(kDescription);
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument("command", "render, cells, hit, find, targets, trace, dump, write, date, easter, degree, span, end, start, astro, cities, import, symbols, bars, remove, rename, swings, stats or pane.");
+    parser.addPositionalArgument("command", "render, cells, hit, find, targets, trace, dump, write, date, easter, degree, span, end, start, astro, cities, import, symbols, bars, remove, rename, swings, stats, clusters or pane.");
     parser.addOption({"out", "Picture file to write (render).", "FILE"});
     parser.addOption({"format", "What cells prints: json or csv; targets also ics (default json).", "FORMAT"});
     parser.addOption({"now", "The clock for date, span, end and start: YYYY-MM-DD HH:MM:SS (default: the computer's).", "TIME"});

@@ -100,10 +100,14 @@ private:
     std::map<int, std::vector<Target>> m_targets;
 };
 
-void ProjectChart(const Swing& swing, ChartTargets& targets, const Projector& p)
+// Targets dated on or before the swing's day tell nothing of a turn to come.
+void ProjectChart(const Swing& swing, std::int64_t from, ChartTargets& targets, const Projector& p)
 {
-    for (const Target& t : targets.Of(swing.price))
-        p.Add(ProjectionMethod::Chart, t.theta + 360.0 * t.turns, *BarTime::Parse(t.date) / BarTime::kSecondsPerDay);
+    for (const Target& t : targets.Of(swing.price)) {
+        const std::int64_t day = *BarTime::Parse(t.date) / BarTime::kSecondsPerDay;
+        if (day > from)
+            p.Add(ProjectionMethod::Chart, t.theta + 360.0 * t.turns, day);
+    }
 }
 
 } // namespace
@@ -133,7 +137,7 @@ std::vector<Projection> ProjectDates(const std::vector<Swing>& swings, const Pro
         const std::int64_t from = BarDayNumber(swing.time);
         ProjectCounts(from, options, days, p);
         if (options.methods[static_cast<int>(ProjectionMethod::Chart)])
-            ProjectChart(swing, targets, p);
+            ProjectChart(swing, from, targets, p);
         if (options.methods[static_cast<int>(ProjectionMethod::Square)] && step != 0.0f)
             ProjectSquare(swing, from, options, days, step, p);
     }

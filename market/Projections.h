@@ -14,7 +14,7 @@ struct ChartKind;
 enum class ProjectionMethod {
     Calendar, // calendar days after the swing, and the same day whole years later
     Trading,  // the same counts in trading days
-    Chart,    // the dates of the chart's targets from the swing's price cell
+    Chart,    // the dates after the swing of the chart's targets from its price cell
     Square,   // the swing's move in price steps, in calendar and in trading days
 };
 constexpr int kProjectionMethods = 4;

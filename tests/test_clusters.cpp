@@ -91,7 +91,7 @@ TEST(Projections, EachMethodFromOneSwing)
     // The high of Friday 5 January 2024 rose 20 from the first swing; the
     // last is unconfirmed and projects nothing.
     const std::vector<Swing> swings = {swing("2023-12-20", 90, 0, true), swing("2024-01-05", 110, 20, true),
-                                       swing("2024-01-09", 99, -11, false)};
+                                       swing("2024-01-20", 90, -20, true), swing("2024-01-25", 99, 9, false)};
     const CTradingDays days({}, Days({"2024-01-15"}));
     ProjectionOptions options;
     options.first = Day("2024-01-01");
@@ -122,13 +122,16 @@ TEST(Projections, EachMethodFromOneSwing)
     ASSERT_EQ(chartRows.size(), 18u);
     EXPECT_EQ(chartRows.front(), Rows::value_type(-360, "2024-01-13"));
     EXPECT_NE(std::find(chartRows.begin(), chartRows.end(), Rows::value_type(45, "2024-02-03")), chartRows.end());
+    // From cell 11 on 20 January only the 14 targets after that day.
+    const Rows later = only(ProjectionMethod::Chart, 2);
+    EXPECT_EQ(std::make_tuple(later.size(), later.front()), std::make_tuple(14u, Rows::value_type(225, "2024-01-21")));
     // A move of 20 steps: 20 calendar days, and 20 weekdays with the holiday.
     EXPECT_EQ(only(ProjectionMethod::Square, 1), (Rows{{20, "2024-01-25"}, {20, "2024-02-05"}}));
     EXPECT_TRUE(only(ProjectionMethod::Square, 0).empty()); // the first swing has no move
     options.scale = 0.5;
     chart->m_fPriceStep = 2;
     EXPECT_EQ(std::get<0>(only(ProjectionMethod::Square, 1).front()), 5);
-    EXPECT_TRUE(only(ProjectionMethod::Calendar, 2).empty());
+    EXPECT_TRUE(only(ProjectionMethod::Calendar, 3).empty());
 
     // 29 February keeps its day in leap years and is the 28th in others.
     const std::vector<Swing> leap = {swing("2024-02-29", 100, 0, true)};
