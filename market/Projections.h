@@ -45,9 +45,9 @@ struct ProjectionOptions {
 };
 
 // The dates projected from each confirmed swing of swings that fall within
-// the options' days. The chart gives the targets (as the targets panel
-// does, the default angles one turn in and out) and the square's price
-// step; days count trading days.
-// Sorted by day, then swing, method and count; each projection once.
+// the options' days, sorted by day, then swing, method and count, each
+// once. The chart gives the targets (as the targets panel does, the default
+// angles one turn in and out) and the square's price step; days count
+// trading days.
 std::vector<Projection> ProjectDates(const std::vector<Swing>& swings, const ProjectionOptions& options,
                                      const CTradingDays& days, CBaseDraw& chart, const ChartKind& kind);

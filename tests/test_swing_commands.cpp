@@ -135,6 +135,16 @@ TEST_F(SwingCommandRun, ClustersAsJsonCsvAndCalendar)
               "\xEF\xBB\xBF" "date,score,methods,projections\r\n2024-02-01,3,2,2024-01-02 high calendar 30 2024-02-01; "
               "2024-01-07 high square 20 2024-02-02; 2024-01-05 low calendar 30 2024-02-04\r\n"
               "2024-01-24,2,1,2024-01-05 low square 13 2024-01-22; 2024-01-07 high square 20 2024-01-27\r\n");
+    // Only the swings from the low of 5 January, or to it, both days included.
+    const auto dates = [this, &args](const QStringList& chosen) {
+        std::vector<std::tuple<std::string, int>> found;
+        for (const auto& cluster : nlohmann::json::parse(Run(args + chosen).out))
+            found.emplace_back(cluster["date"], cluster["score"]);
+        return found;
+    };
+    using Dates = std::vector<std::tuple<std::string, int>>;
+    EXPECT_EQ(dates({"--swings-from", "2024-01-05"}), (Dates{{"2024-02-01", 2}, {"2024-01-24", 2}}));
+    EXPECT_EQ(dates({"--swings-to", "2024-01-05"}), (Dates{{"2024-02-01", 2}}));
     std::string ics = Run(args + QStringList{"--format", "ics"}).out;
     for (std::size_t fold = ics.find("\r\n "); fold != std::string::npos; fold = ics.find("\r\n ", fold))
         ics.erase(fold, 3);
