@@ -1,12 +1,16 @@
 // quadrix-swing-bench: swings and angle statistics over a generated market of
-// a million one-minute bars. Run it alone: `quadrix-swing-bench`; the
-// bounds asked are 50 ms for each swing finder and 1 s for the statistics.
+// a million one-minute bars, and the clusters of dates projected from 200
+// swings of a daily one. Run it alone: `quadrix-swing-bench`; the bounds
+// asked are 50 ms for each swing finder, 1 s for the statistics and 0.2 s
+// for the clusters.
 
 #include "AngleStats.h"
 #include "BarTime.h"
 #include "BaseDraw.h"
 #include "ChartKinds.h"
+#include "Clusters.h"
 #include "Swings.h"
+#include "TradingDays.h"
 
 #include <benchmark/benchmark.h>
 
@@ -80,9 +84,68 @@ void Stats(benchmark::State& state)
     state.counters["price_hits"] = static_cast<double>(hits);
 }
 
+// Twenty years of weekdays, a seeded random walk about 100.
+BarSeries Days()
+{
+    BarSeries s;
+    std::mt19937_64 random(11);
+    std::normal_distribution<double> step(0.0, 1.2);
+    double price = 100.0;
+    for (std::int64_t day = *BarTime::Parse("2005-01-03") / BarTime::kSecondsPerDay; s.bars.size() < 5200; ++day) {
+        if ((day + 3) % 7 >= 5)
+            continue;
+        Bar bar;
+        bar.time = day * BarTime::kSecondsPerDay;
+        bar.open = price;
+        price = std::max(5.0, price + step(random));
+        bar.close = price;
+        bar.high = std::max(bar.open, bar.close) + std::fabs(step(random)) / 2;
+        bar.low = std::min(bar.open, bar.close) - std::fabs(step(random)) / 2;
+        s.bars.push_back(bar);
+    }
+    return s;
+}
+
+// The last 200 swings of pivots of 10 bars, every method with its default
+// counts and whole years, on a 60-ring Square of Nine of a day a cell from
+// the first bar; clusters of window 1 from the first of them to a year
+// after the last bar, so that every projection counts.
+void Clusters(benchmark::State& state)
+{
+    const BarSeries series = Days();
+    std::vector<Swing> swings = FindSwings(series, {SwingMethod::By::Pivots, 0, 0, 10, 10, false});
+    swings.erase(swings.begin(), swings.end() - std::min<std::ptrdiff_t>(200, swings.size()));
+    std::unique_ptr<CBaseDraw> chart = FindChartKind("nine")->create();
+    chart->SetRings(60);
+    chart->m_rcClient = {50, 50, 950, 950};
+    chart->m_fStartPrice = 5.0f;
+    chart->m_fPriceStep = 0.1f;
+    chart->m_tStartTime = series.bars.front().time;
+    chart->UpdateLayout();
+    ProjectionOptions options;
+    const std::int64_t first = BarDayNumber(swings.front().time);
+    const std::int64_t last = BarDayNumber(series.bars.back().time) + 365;
+    options.first = first - 2;
+    options.last = last + 2;
+    std::size_t projections = 0, clusters = 0;
+    for (auto _ : state) {
+        std::vector<std::int64_t> barDays;
+        for (const Bar& bar : series.bars)
+            barDays.push_back(BarDayNumber(bar.time));
+        const CTradingDays days(std::move(barDays), {});
+        const std::vector<Projection> dates = ProjectDates(swings, options, days, *chart, *FindChartKind("nine"));
+        projections = dates.size();
+        clusters = FindClusters(dates, 1, first, last).size();
+    }
+    state.counters["swings"] = static_cast<double>(swings.size());
+    state.counters["projections"] = static_cast<double>(projections);
+    state.counters["clusters"] = static_cast<double>(clusters);
+}
+
 } // namespace
 
 BENCHMARK(ZigZag)->Unit(benchmark::kMillisecond);
 BENCHMARK(Pivots)->Unit(benchmark::kMillisecond);
 BENCHMARK(Stats)->Unit(benchmark::kMillisecond);
+BENCHMARK(Clusters)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

@@ -267,13 +267,6 @@ std::string Ics(const std::string& symbol, const std::vector<Swing>& swings, std
     return Icalendar::Calendar("-//Quadrix//Swings//EN", events, stamp);
 }
 
-// A chart of options puts its cell 1 on the first bar's day unless a date was given.
-void StartOnFirstBar(ChartOptions& chart, const BarSeries& series)
-{
-    if (chart.file.empty() && !chart.given.count("date") && !series.bars.empty())
-        chart.startTime = LocalMidnight(BarTime::Text(series.bars.front().time, false)).value_or(chart.startTime);
-}
-
 std::unique_ptr<CBaseDraw> ChartFor(Request& r, const BarSeries& series, std::ostream& err)
 {
     StartOnFirstBar(r.chart, series);
@@ -378,6 +371,12 @@ int RunStats(Request& r, const BarSeries& series, std::ostream& out, std::ostrea
 }
 
 } // namespace
+
+void StartOnFirstBar(ChartOptions& chart, const BarSeries& series)
+{
+    if (chart.file.empty() && !chart.given.count("date") && !series.bars.empty())
+        chart.startTime = LocalMidnight(BarTime::Text(series.bars.front().time, false)).value_or(chart.startTime);
+}
 
 void AddMethodOptions(QCommandLineParser& parser)
 {

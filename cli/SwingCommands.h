@@ -26,6 +26,10 @@ bool HasMethodOptions(const QCommandLineParser& parser);
 // one-line message when they are missing, too many or malformed.
 bool ReadMethod(const QCommandLineParser& parser, SwingMethod& method, std::string& error);
 
+// A chart of options puts its cell 1 on the first bar's day of series
+// unless a date or a chart file was given.
+void StartOnFirstBar(ChartOptions& chart, const BarSeries& series);
+
 // Whether word is one of them.
 bool Handles(const QString& word);
 

@@ -4,6 +4,7 @@
 #include "BaseDraw.h"
 #include "ChartKinds.h"
 #include "CliCommands.h"
+#include "ClusterCommands.h"
 #include "AstroCommands.h"
 #include "AstrologyReport.h"
 #include "CalculatorCommands.h"
@@ -88,10 +89,15 @@ const char* const kDescription =
     "        [--orb O] [--samples N] [--seed K]\n"
     "                      print how often S's swings lie at multiples of H degrees from the\n"
     "                      origin swing, beside the rate of N random bars of S (--format json|csv)\n"
+    "  clusters S [chart options] [swing options] [--methods LIST] [--counts LIST] [--window W]\n"
+    "           [--from D] [--to D] [--scale K] [--holidays FILE]\n"
+    "                      print the days on which dates projected from S's swings agree\n"
+    "                      (--format json|csv|ics)\n"
     "  pane S [--from D] [--to D] [--style candles|bars|line] [--log] [--size WxH] [swing options]\n"
     "       [--price P | --date D [--angles LIST] [--turns R] chart options] (--out FILE | --trace)\n"
     "                      draw S's price history with its swings and the pivot's targets\n"
-    "import, symbols, bars, remove, rename, swings, stats and pane take --store FILE; all but pane --format;\n"
+    "import, symbols, bars, remove, rename, swings, stats, clusters and pane take --store FILE;\n"
+    "all but pane --format; "
     "each has --help.\n\n"
     "render, cells, hit, trace, find and targets draw the chart of --kind from --file FILE.rtl when given.\n"
     "Put negative numbers after --, as in: quadrix-cli hit -- -100 40";
@@ -341,12 +347,14 @@ int Run(int argc, char* argv[])
         return PaneCommands::Run(given.mid(1), std::cout, std::cerr);
     if (words.size() > 1 && SwingCommands::Handles(words[1]))
         return SwingCommands::Run(words.mid(1), static_cast<std::int64_t>(std::time(nullptr)), std::cout, std::cerr);
+    if (words.size() > 1 && ClusterCommands::Handles(words[1]))
+        return ClusterCommands::Run(words.mid(1), static_cast<std::int64_t>(std::time(nullptr)), std::cout, std::cerr);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(kDescription);
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument("command", "render, cells, hit, find, targets, trace, dump, write, date, easter, degree, span, end, start, astro, cities, import, symbols, bars, remove, rename, swings, stats or pane.");
+    parser.addPositionalArgument("command", "render, cells, hit, find, targets, trace, dump, write, date, easter, degree, span, end, start, astro, cities, import, symbols, bars, remove, rename, swings, stats, clusters or pane.");
     parser.addOption({"out", "Picture file to write (render).", "FILE"});
     parser.addOption({"format", "What cells prints: json or csv; targets also ics (default json).", "FORMAT"});
     parser.addOption({"now", "The clock for date, span, end and start: YYYY-MM-DD HH:MM:SS (default: the computer's).", "TIME"});

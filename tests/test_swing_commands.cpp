@@ -1,6 +1,8 @@
-// quadrix-cli swings and stats, run as functions over a store the test fills.
+// quadrix-cli swings, stats and clusters, run as functions over a store the
+// test fills.
 
 #include "BarTime.h"
+#include "ClusterCommands.h"
 #include "CommandRun.h"
 #include "MarketStore.h"
 #include "SwingCommands.h"
@@ -44,7 +46,8 @@ protected:
     QString Store() const { return QString::fromStdString((m_dir / "market.sqlite").string()); }
     CommandRun Run(QStringList args) const
     {
-        return Invoke(SwingCommands::Run, args + QStringList{"--store", Store()}, std::int64_t{0});
+        const auto command = args.front() == "clusters" ? ClusterCommands::Run : SwingCommands::Run;
+        return Invoke(command, args + QStringList{"--store", Store()}, std::int64_t{0});
     }
 
 private:
@@ -107,6 +110,49 @@ TEST_F(SwingCommandRun, StatsFromTheLowestLowAgainstItsBaseline)
               "\xEF\xBB\xBF" "angle,swings,hits,rate,baseline_rate,p_value,baseline_cases");
 }
 
+TEST_F(SwingCommandRun, ClustersAsJsonCsvAndCalendar)
+{
+    // 30 days on from the high of 2 January, the low of 5 January and the
+    // high of 7 January fall on 1, 4 and 6 February; the last high's move of
+    // 20 squares to 20 trading days: the bars' own days to the 9th, then
+    // weekdays, to 2 February. Within three days either side, 1 to 4
+    // February hold all three swings; the 1st stands for them. The low's
+    // move of 13 squares to 22 January in trading days, three days from the
+    // high's 20 calendar days, 27 January: 24 January holds both.
+    const QStringList args = {"clusters", "W", "--zigzag", "10", "--methods", "calendar,square", "--counts", "30",
+                              "--window", "3", "--from", "2024-01-01", "--to", "2024-03-31"};
+    const CommandRun json = Run(args);
+    EXPECT_EQ(json.out,
+        R"([{"date":"2024-02-01","score":3,"methods":2,"projections":[)"
+        R"({"swing":"2024-01-02","kind":"high","method":"calendar","count":30,"date":"2024-02-01"},)"
+        R"({"swing":"2024-01-07","kind":"high","method":"square","count":20,"date":"2024-02-02"},)"
+        R"({"swing":"2024-01-05","kind":"low","method":"calendar","count":30,"date":"2024-02-04"}]},)"
+        R"({"date":"2024-01-24","score":2,"methods":1,"projections":[)"
+        R"({"swing":"2024-01-05","kind":"low","method":"square","count":13,"date":"2024-01-22"},)"
+        R"({"swing":"2024-01-07","kind":"high","method":"square","count":20,"date":"2024-01-27"}]}])" "\n")
+        << json.err;
+    EXPECT_EQ(Run(args + QStringList{"--format", "csv"}).out,
+              "\xEF\xBB\xBF" "date,score,methods,projections\r\n2024-02-01,3,2,2024-01-02 high calendar 30 2024-02-01; "
+              "2024-01-07 high square 20 2024-02-02; 2024-01-05 low calendar 30 2024-02-04\r\n"
+              "2024-01-24,2,1,2024-01-05 low square 13 2024-01-22; 2024-01-07 high square 20 2024-01-27\r\n");
+    // Only the swings from the low of 5 January, or to it, both days included.
+    const auto dates = [this, &args](const QStringList& chosen) {
+        std::vector<std::tuple<std::string, int>> found;
+        for (const auto& cluster : nlohmann::json::parse(Run(args + chosen).out))
+            found.emplace_back(cluster["date"], cluster["score"]);
+        return found;
+    };
+    using Dates = std::vector<std::tuple<std::string, int>>;
+    EXPECT_EQ(dates({"--swings-from", "2024-01-05"}), (Dates{{"2024-02-01", 2}, {"2024-01-24", 2}}));
+    EXPECT_EQ(dates({"--swings-to", "2024-01-05"}), (Dates{{"2024-02-01", 2}}));
+    std::string ics = Run(args + QStringList{"--format", "ics"}).out;
+    for (std::size_t fold = ics.find("\r\n "); fold != std::string::npos; fold = ics.find("\r\n ", fold))
+        ics.erase(fold, 3);
+    EXPECT_NE(ics.find("DTSTART;VALUE=DATE:20240201\r\nDTEND;VALUE=DATE:20240202\r\nSUMMARY:W cluster\\, score 3 "
+                       "(2 methods): 2024-01-02 high\\, 2024-01-05 low\\, 2024-01-07 high\r\n"),
+              std::string::npos) << ics;
+}
+
 TEST_F(SwingCommandRun, BadOptionsAndAMissingSymbol)
 {
     const std::tuple<QStringList, int, std::string> rows[] = {
@@ -127,6 +173,19 @@ TEST_F(SwingCommandRun, BadOptionsAndAMissingSymbol)
         {{"stats", "W", "--zigzag", "5", "--format", "ics"}, 2, "--format takes json or csv, not 'ics'"},
         {{"stats", "W", "--zigzag", "5", "--origin", "2024-01-04"}, 1,
          "W: no confirmed swing on 2024-01-04 to measure from"},
+        {{"clusters", "W", "--zigzag", "5", "--methods", "calendar,moon"}, 2,
+         "--methods takes calendar, trading, chart or square, not 'moon'"},
+        {{"clusters", "W", "--zigzag", "5", "--counts", "30,0"}, 2,
+         "--counts takes whole numbers 1 to 100000 and years, not '0'"},
+        {{"clusters", "W", "--zigzag", "5", "--window", "-1"}, 2, "--window takes a whole number 0 to 366, not '-1'"},
+        {{"clusters", "W", "--zigzag", "5", "--from", "2024-01-09", "--to", "2024-01-08"}, 2,
+         "--from and --to take a range of 0 to 366000 days, from 2024-01-09 to 2024-01-08 is not"},
+        {{"clusters", "W", "--zigzag", "5", "--kind", "master"}, 2,
+         "the chart method needs a chart kind with angles, not master"},
+        {{"clusters", "W", "--zigzag", "5", "--holidays", "/nonexistent/holidays.txt"}, 1,
+         "Cannot read /nonexistent/holidays.txt: No such file or directory"},
+        {{"clusters", "W", "--zigzag", "5", "--format", "ics", "--to", "1970-01-02"}, 1,
+         "no clusters of W from 1970-01-01 to 1970-01-02, so there is no calendar to write"},
     };
     for (const auto& [args, status, message] : rows) {
         const CommandRun run = Run(args);
