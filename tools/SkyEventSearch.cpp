@@ -18,8 +18,12 @@ constexpr int kMoon = 1;
 constexpr int kSignDegrees = 30;
 constexpr double kMinute = 1.0 / 1440.0;
 // The library is first asked this far either side of where the samples put
-// an event; four times as far each time the event is not between.
-constexpr double kFirstReach = 15.0 * kMinute;
+// an event, which brackets most events at once within a minute; four times
+// as far each time the event is not between.
+constexpr double kFirstReach = kMinute / 4;
+// How closely the interpolated motion places an event before the library is
+// asked: a few seconds, costing no call.
+constexpr double kGuessPrecision = kMinute / 16;
 // At most this many degrees of a body's motion, or of a pair's separation,
 // between two samples: a sign or an aspect angle lies at least 15 degrees
 // from the next, so no crossing hides between samples.
@@ -45,7 +49,7 @@ std::optional<double> Refine(const Real& real, const Guess& guess, double a, dou
     double lo = a;
     double hi = b;
     const bool guessBelow = guess(a) < 0.0;
-    while (hi - lo > kMinute) {
+    while (hi - lo > kGuessPrecision) {
         const double mid = (lo + hi) / 2;
         (guess(mid) < 0.0) == guessBelow ? lo = mid : hi = mid;
     }
@@ -195,7 +199,7 @@ void SkyEventSearch::FindIngresses(const BodyTrack& track, double a, double la, 
 {
     const int body = track.Body();
     for (const double boundary : Crossings(la, la + Wrap180(lb - la), kSignDegrees, 0.0)) {
-        const auto real = [&](double t) { return Wrap180(m_sky.At(body, t).longitude - boundary); };
+        const auto real = [&](double t) { return Wrap180(m_sky.Longitude(body, t) - boundary); };
         const auto guess = [&](double t) { return Wrap180(track.At(t).longitude - boundary); };
         if (const std::optional<double> time = Refine(real, guess, a, b)) {
             SkyEvent event = NewEvent(*time, SkyEvent::Kind::Ingress, body);
@@ -234,7 +238,7 @@ void SkyEventSearch::FindAspectsIn(const BodyTrack& first, const BodyTrack& seco
     for (const double separation : AspectSeparations(angles)) {
         for (const double value : Crossings(d0, d1, 360.0, separation)) {
             const auto real = [&](double t) {
-                return Wrap180(m_sky.At(first.Body(), t).longitude - m_sky.At(second.Body(), t).longitude - value);
+                return Wrap180(m_sky.Longitude(first.Body(), t) - m_sky.Longitude(second.Body(), t) - value);
             };
             const auto guess = [&](double t) { return Wrap180(Separation(first, second, t) - value); };
             const std::optional<double> time = Refine(real, guess, a, b);

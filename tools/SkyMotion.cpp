@@ -13,15 +13,19 @@ SkyMotion::SkyMotion(const Ephemeris& ephemeris, bool heliocentric)
 
 SkyMotion::~SkyMotion() { swe_close(); }
 
-Motion SkyMotion::At(int body, double julianDayUt)
+Motion SkyMotion::At(int body, double julianDayUt) { return Compute(body, julianDayUt, SEFLG_SPEED); }
+
+double SkyMotion::Longitude(int body, double julianDayUt) { return Compute(body, julianDayUt, 0).longitude; }
+
+Motion SkyMotion::Compute(int body, double julianDayUt, int flags)
 {
     if (!m_error.empty())
         return {};
     ++m_calls;
-    const int32 flags = SEFLG_SPEED | (m_heliocentric ? SEFLG_HELCTR : 0);
+    flags |= m_heliocentric ? SEFLG_HELCTR : 0;
     double values[6] = {};
     char error[AS_MAXCH] = "";
-    const int32 returned = swe_calc_ut(julianDayUt, body, flags, values, error);
+    const int32 returned = swe_calc_ut(julianDayUt, body, static_cast<int32>(flags), values, error);
     if (returned < 0) {
         m_error = m_ephemeris.FailureText(error);
         return {};

@@ -24,6 +24,8 @@ public:
     // The body (the library's numbering, as in Bodies.h) at a Julian day in
     // UT; zero motion once a call has failed.
     Motion At(int body, double julianDayUt);
+    // The longitude alone, which the library computes faster.
+    double Longitude(int body, double julianDayUt);
 
     bool Heliocentric() const { return m_heliocentric; }
     long Calls() const { return m_calls; }
@@ -34,6 +36,8 @@ public:
     const std::string& Error() const { return m_error; }
 
 private:
+    Motion Compute(int body, double julianDayUt, int flags);
+
     const Ephemeris& m_ephemeris;
     bool m_heliocentric = false;
     long m_calls = 0;
