@@ -4,6 +4,8 @@
 
 #include <swephexp.h>
 
+#include <cmath>
+
 SkyMotion::SkyMotion(const Ephemeris& ephemeris, bool heliocentric)
     : m_ephemeris(ephemeris)
     , m_heliocentric(heliocentric)
@@ -35,4 +37,18 @@ Motion SkyMotion::Compute(int body, double julianDayUt, int flags)
     if (returned & SEFLG_MOSEPH)
         m_analytic = true;
     return {values[0], values[3]};
+}
+
+DateTimeFields SkyMotion::MinuteOf(double julianDayUt)
+{
+    // Julian days start at noon: whole minutes from the midnight before.
+    const double midnight = std::floor(julianDayUt - 0.5) + 0.5;
+    const long minutes = std::lround((julianDayUt - midnight) * 1440.0);
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    double hour = 0.0;
+    swe_revjul(midnight + static_cast<double>(minutes / 1440), SE_GREG_CAL, &year, &month, &day, &hour);
+    const int minuteOfDay = static_cast<int>(minutes % 1440);
+    return {year, month, day, minuteOfDay / 60, minuteOfDay % 60, 0};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "AstroDateText.h"
+
 #include <string>
 
 class Ephemeris;
@@ -26,6 +28,9 @@ public:
     Motion At(int body, double julianDayUt);
     // The longitude alone, which the library computes faster.
     double Longitude(int body, double julianDayUt);
+
+    // A Julian day (UT) as its UT date and time rounded to the minute.
+    static DateTimeFields MinuteOf(double julianDayUt);
 
     bool Heliocentric() const { return m_heliocentric; }
     long Calls() const { return m_calls; }
