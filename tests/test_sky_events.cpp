@@ -113,6 +113,15 @@ TEST(SkyEvents, AspectsBetweenTheListedBodiesApplyingWhileTheyDrawTogether)
     EXPECT_EQ(std::floor(aspects[0].time - 0.5), std::floor(Day(2020, 12, 21) - 0.5));
     EXPECT_TRUE(aspects[0].other == kSaturn && aspects[0].angle == 0 && !aspects[0].applying);
 
+    // The samples of this range put the first sesquiquadrate at the very
+    // end of one of their steps, and the library a little past it.
+    const Found edge = Search(Day(1990, 1, 1), Day(1998, 1, 1), {kMercury, kSaturn}, {135});
+    std::vector<double> september;
+    for (const SkyEvent& e : OfKind(edge.events, SkyEvent::Kind::Aspect, kMercury))
+        if (e.time > Day(1997, 9, 1) && e.time < Day(1997, 10, 1))
+            september.push_back(std::floor(e.time - 0.5));
+    EXPECT_EQ(september, (std::vector<double> {std::floor(Day(1997, 9, 5) - 0.5), std::floor(Day(1997, 9, 13) - 0.5)}));
+
     // The sun met Jupiter on 18 May 2024 and stood opposite it on 7
     // December: the aspects between draw apart, the others together.
     const Found year = Search(Day(2024, 1, 1), Day(2025, 1, 1), {kSun, kJupiter}, {0, 60, 90, 120, 180});

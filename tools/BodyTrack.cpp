@@ -53,5 +53,6 @@ double Wrap180(double degrees)
 double Wrap360(double degrees)
 {
     const double wrapped = std::fmod(degrees, 360.0);
-    return wrapped < 0.0 ? wrapped + 360.0 : wrapped;
+    // A tiny negative angle would round to 360 itself.
+    return wrapped < 0.0 ? std::fmod(wrapped + 360.0, 360.0) : wrapped;
 }

@@ -39,12 +39,13 @@ constexpr double kLongestStep = 30.0;
 constexpr double kGeocentricSpeed[kBodyCount] = {1.02, 15.4, 2.25, 1.27, 0.80, 0.25, 0.14, 0.07, 0.04, 0.04};
 constexpr double kHeliocentricSpeed[kBodyCount] = {1.0, 1.0, 6.4, 1.62, 0.67, 0.1, 0.04, 0.015, 0.006, 0.008};
 
-// The moment in [a, b] where real changes sign, to within a minute; guess,
-// which costs no call of the library, changes sign there too and says where
-// to ask first. Nothing when the library sees no change across [a, b]: a
+// The moment where real changes sign, to within a minute, near where guess,
+// which costs no call of the library, changes sign within [a, b]. The
+// library may place it a little outside [a, b]; it is sought within
+// [lowest, highest]. Nothing when the library sees no change there: a
 // grazing touch that the interpolation alone showed.
 template <typename Real, typename Guess>
-std::optional<double> Refine(const Real& real, const Guess& guess, double a, double b)
+std::optional<double> Refine(const Real& real, const Guess& guess, double a, double b, double lowest, double highest)
 {
     double lo = a;
     double hi = b;
@@ -56,12 +57,12 @@ std::optional<double> Refine(const Real& real, const Guess& guess, double a, dou
     const double estimate = (lo + hi) / 2;
     bool below = false;
     for (double reach = kFirstReach;; reach *= 4) {
-        lo = std::max(a, estimate - reach);
-        hi = std::min(b, estimate + reach);
+        lo = std::max(lowest, estimate - reach);
+        hi = std::min(highest, estimate + reach);
         below = real(lo) < 0.0;
         if ((real(hi) < 0.0) != below)
             break;
-        if (lo == a && hi == b)
+        if (lo == lowest && hi == highest)
             return std::nullopt;
     }
     while (hi - lo > kMinute) {
@@ -93,6 +94,12 @@ std::vector<double> AspectSeparations(const std::vector<int>& angles)
             separations.push_back(360 - angle);
     }
     return separations;
+}
+
+bool SameEvent(const SkyEvent& x, const SkyEvent& y)
+{
+    return std::fabs(x.time - y.time) < 2 * kMinute && x.kind == y.kind && x.body == y.body && x.other == y.other
+        && x.angle == y.angle && x.retrograde == y.retrograde;
 }
 
 SkyEvent NewEvent(double time, SkyEvent::Kind kind, int body)
@@ -138,6 +145,10 @@ SkyEventSearch::SkyEventSearch(SkyMotion& sky)
 
 std::vector<SkyEvent> SkyEventSearch::Find(const SkyQuery& query)
 {
+    if (!(query.to > query.from))
+        return {};
+    m_from = query.from;
+    m_to = query.to;
     std::vector<std::unique_ptr<BodyTrack>> tracks;
     for (const int body : query.bodies)
         tracks.push_back(std::make_unique<BodyTrack>(m_sky, body, TimeGrid {query.from, query.to, Step(GreatestSpeed(body))}));
@@ -153,8 +164,17 @@ std::vector<SkyEvent> SkyEventSearch::Find(const SkyQuery& query)
     std::sort(events.begin(), events.end(), [](const SkyEvent& x, const SkyEvent& y) {
         return std::tie(x.time, x.kind, x.body, x.other, x.angle) < std::tie(y.time, y.kind, y.body, y.other, y.angle);
     });
+    // Two neighbouring parts of the scan may both have led to one event.
+    events.erase(std::unique(events.begin(), events.end(), SameEvent), events.end());
+    events.erase(std::remove_if(events.begin(), events.end(),
+                                [&](const SkyEvent& e) { return e.time < query.from || e.time > query.to; }),
+                 events.end());
     return events;
 }
+
+double SkyEventSearch::Lowest(double a, double b) const { return std::max(m_from, a - (b - a)); }
+
+double SkyEventSearch::Highest(double a, double b) const { return std::min(m_to, b + (b - a)); }
 
 double SkyEventSearch::GreatestSpeed(int body) const
 {
@@ -177,7 +197,7 @@ void SkyEventSearch::FindIngressesAndStations(const BodyTrack& track, std::vecto
         }
         const auto speed = [&](double t) { return m_sky.At(body, t).speed; };
         const auto guess = [&](double t) { return track.At(t).speed; };
-        const std::optional<double> station = Refine(speed, guess, a, b);
+        const std::optional<double> station = Refine(speed, guess, a, b, Lowest(a, b), Highest(a, b));
         if (!station) {
             FindIngresses(track, a, ma.longitude, b, mb.longitude, events);
             continue;
@@ -201,7 +221,7 @@ void SkyEventSearch::FindIngresses(const BodyTrack& track, double a, double la, 
     for (const double boundary : Crossings(la, la + Wrap180(lb - la), kSignDegrees, 0.0)) {
         const auto real = [&](double t) { return Wrap180(m_sky.Longitude(body, t) - boundary); };
         const auto guess = [&](double t) { return Wrap180(track.At(t).longitude - boundary); };
-        if (const std::optional<double> time = Refine(real, guess, a, b)) {
+        if (const std::optional<double> time = Refine(real, guess, a, b, Lowest(a, b), Highest(a, b))) {
             SkyEvent event = NewEvent(*time, SkyEvent::Kind::Ingress, body);
             event.angle = static_cast<int>(std::lround(Wrap360(boundary))) % 360;
             event.longitude = event.angle;
@@ -241,7 +261,7 @@ void SkyEventSearch::FindAspectsIn(const BodyTrack& first, const BodyTrack& seco
                 return Wrap180(m_sky.Longitude(first.Body(), t) - m_sky.Longitude(second.Body(), t) - value);
             };
             const auto guess = [&](double t) { return Wrap180(Separation(first, second, t) - value); };
-            const std::optional<double> time = Refine(real, guess, a, b);
+            const std::optional<double> time = Refine(real, guess, a, b, Lowest(a, b), Highest(a, b));
             if (!time)
                 continue;
             SkyEvent event = NewEvent(*time, SkyEvent::Kind::Aspect, first.Body());

@@ -66,6 +66,12 @@ private:
     void FindAspectsIn(const BodyTrack& first, const BodyTrack& second, double a, double b,
                        const std::vector<int>& angles, std::vector<SkyEvent>& events);
     double GreatestSpeed(int body) const;
+    // Where the library seeks an event the samples put between a and b: as
+    // far again either side, within the query's days.
+    double Lowest(double a, double b) const;
+    double Highest(double a, double b) const;
 
     SkyMotion& m_sky;
+    double m_from = 0.0;
+    double m_to = 0.0;
 };
