@@ -44,15 +44,19 @@ Motion BodyTrack::At(double t) const
     return {Wrap360(p), dp / h};
 }
 
-double Wrap180(double degrees)
-{
-    const double wrapped = std::fmod(degrees + 180.0, 360.0);
-    return (wrapped < 0.0 ? wrapped + 360.0 : wrapped) - 180.0;
-}
-
 double Wrap360(double degrees)
 {
+    // Most angles here lie within a turn of the circle: no division then.
+    if (degrees >= 0.0 && degrees < 360.0)
+        return degrees;
+    if (degrees >= 360.0 && degrees < 720.0)
+        return degrees - 360.0;
+    if (degrees < 0.0 && degrees >= -360.0) {
+        const double turned = degrees + 360.0;
+        return turned < 360.0 ? turned : 0.0; // a tiny negative angle would round to 360 itself
+    }
     const double wrapped = std::fmod(degrees, 360.0);
-    // A tiny negative angle would round to 360 itself.
     return wrapped < 0.0 ? std::fmod(wrapped + 360.0, 360.0) : wrapped;
 }
+
+double Wrap180(double degrees) { return Wrap360(degrees + 180.0) - 180.0; }

@@ -20,7 +20,7 @@ constexpr double kMinute = 1.0 / 1440.0;
 // The library is first asked this far either side of where the samples put
 // an event, which brackets most events at once within a minute; four times
 // as far each time the event is not between.
-constexpr double kFirstReach = kMinute / 4;
+constexpr double kFirstReach = kMinute / 2;
 // How closely the interpolated motion places an event before the library is
 // asked: a few seconds, costing no call.
 constexpr double kGuessPrecision = kMinute / 16;
