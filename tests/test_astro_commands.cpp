@@ -115,4 +115,10 @@ TEST(EventsCommand, LocalTimesAtACityAZoneOrABiasAndOneLineForBadOptions)
                     && run.err.find('\n') == run.err.size() - 1) << args.join(' ').toStdString() << run.err;
     }
     EXPECT_EQ(Events({"--city", "Atlantis", "--cities", kCities}).status, 1);
+
+    // Past the data files the analytic model serves, and the note says so.
+    const CommandRun later = Events({"--bias", "0", "--from", "2450-03-01", "--to", "2450-03-31"});
+    EXPECT_TRUE(later.status == 0 && later.out.find("\"ingress\"") != std::string::npos) << later.err;
+    EXPECT_EQ(later.err.rfind("note: no ephemeris data file serves part of that range (the installed data files "
+                              "cover the years 1800 to 2399)", 0), 0u) << later.err;
 }

@@ -25,8 +25,9 @@ constexpr double kFirstReach = kMinute / 2;
 // asked: a few seconds, costing no call.
 constexpr double kGuessPrecision = kMinute / 16;
 // At most this many degrees of a body's motion, or of a pair's separation,
-// between two samples: a sign or an aspect angle lies at least 15 degrees
-// from the next, so no crossing hides between samples.
+// between two samples: far within the half turn that tells which way a
+// longitude went, and close enough for the interpolation to place an event
+// within seconds.
 constexpr double kDegreesPerStep = 6.0;
 // Shorter than the shortest retrograde spell of the slow planets (over four
 // months), so that every station shows as a change of the speed's sign.
