@@ -184,7 +184,8 @@ int RunAstroCommand(const QStringList& args, std::ostream& out, std::ostream& er
     if (const std::optional<int> status = ParseCommand(parser, args, out, err))
         return *status;
     if (!parser.isSet("date"))
-        return CommandUsageError(err, args.value(0), "give --date and either --city [--cities] or --bias, --lat and --lon");
+        return CommandUsageError(err, args.value(0),
+                                 "give --date and either --city [--cities] or --bias, --lat and --lon");
     int status = 0;
     const std::optional<CityInfo> place = ReadPlace(parser, args.value(0), err, status);
     return place ? PrintReport(parser.value("date").toStdString(), *place, out, err) : status;

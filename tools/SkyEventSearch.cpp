@@ -151,8 +151,10 @@ std::vector<SkyEvent> SkyEventSearch::Find(const SkyQuery& query)
     m_from = query.from;
     m_to = query.to;
     std::vector<std::unique_ptr<BodyTrack>> tracks;
-    for (const int body : query.bodies)
-        tracks.push_back(std::make_unique<BodyTrack>(m_sky, body, TimeGrid {query.from, query.to, Step(GreatestSpeed(body))}));
+    for (const int body : query.bodies) {
+        const TimeGrid grid {query.from, query.to, Step(GreatestSpeed(body))};
+        tracks.push_back(std::make_unique<BodyTrack>(m_sky, body, grid));
+    }
     std::vector<SkyEvent> events;
     for (const auto& track : tracks)
         FindIngressesAndStations(*track, events);
