@@ -74,8 +74,7 @@ TEST(SkyEvents, MercurysStationsOf2024OnTheirDays)
     const Found found = Search(Day(2024, 1, 1), Day(2025, 1, 1), {kMercury});
     const std::vector<SkyEvent> stations = OfKind(found.events, SkyEvent::Kind::Station, kMercury);
     const double days[] = {Day(2024, 1, 2), Day(2024, 4, 1), Day(2024, 4, 25), Day(2024, 8, 5), Day(2024, 8, 28),
-        Day(2024, 11, 26),
-        Day(2024, 12, 15)};
+        Day(2024, 11, 26), Day(2024, 12, 15)};
     ASSERT_EQ(stations.size(), 7u);
     for (std::size_t i = 0; i < stations.size(); ++i) {
         EXPECT_EQ(std::floor(stations[i].time - 0.5), std::floor(days[i] - 0.5)) << i;
