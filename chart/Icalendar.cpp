@@ -80,26 +80,53 @@ std::optional<std::string> DayAfter(const std::string& date)
     return text;
 }
 
-std::string Event(const DayEvent& e, const std::string& stamp)
+// An event whose times are the lines given.
+template <typename E>
+std::string Event(const E& e, const std::string& stamp, const std::string& times)
+{
+    return Folded("BEGIN:VEVENT") + Folded("UID:" + e.uid) + Folded("DTSTAMP:" + stamp) + times +
+        Folded("SUMMARY:" + IcsText(e.summary)) + Folded("DESCRIPTION:" + IcsText(e.description)) +
+        Folded("TRANSP:TRANSPARENT") + Folded("END:VEVENT");
+}
+
+std::string Times(const DayEvent& e)
 {
     // A date DTSTART alone lasts its day too.
     const std::optional<std::string> end = DayAfter(e.date);
-    return Folded("BEGIN:VEVENT") + Folded("UID:" + e.uid) + Folded("DTSTAMP:" + stamp) +
-        Folded("DTSTART;VALUE=DATE:" + IcsDay(e.date)) + (end ? Folded("DTEND;VALUE=DATE:" + *end) : "") +
-        Folded("SUMMARY:" + IcsText(e.summary)) + Folded("DESCRIPTION:" + IcsText(e.description)) +
-        Folded("TRANSP:TRANSPARENT") + Folded("END:VEVENT");
+    return Folded("DTSTART;VALUE=DATE:" + IcsDay(e.date)) + (end ? Folded("DTEND;VALUE=DATE:" + *end) : "");
+}
+
+// A moment without an end is an event of no length.
+std::string Times(const TimedEvent& e)
+{
+    std::string basic;
+    for (const char c : e.utc)
+        if (c != '-' && c != ':')
+            basic += c;
+    return Folded("DTSTART:" + basic);
+}
+
+template <typename E>
+std::string Wrapped(const std::string& prodId, const std::vector<E>& events, std::int64_t stamp)
+{
+    const std::string utc = UtcStamp(stamp);
+    std::string out = Folded("BEGIN:VCALENDAR") + Folded("VERSION:2.0") + Folded("PRODID:" + prodId) +
+        Folded("CALSCALE:GREGORIAN");
+    for (const E& e : events)
+        out += Event(e, utc, Times(e));
+    return out + Folded("END:VCALENDAR");
 }
 
 } // namespace
 
 std::string Calendar(const std::string& prodId, const std::vector<DayEvent>& events, std::int64_t stamp)
 {
-    const std::string utc = UtcStamp(stamp);
-    std::string out = Folded("BEGIN:VCALENDAR") + Folded("VERSION:2.0") + Folded("PRODID:" + prodId) +
-        Folded("CALSCALE:GREGORIAN");
-    for (const DayEvent& e : events)
-        out += Event(e, utc);
-    return out + Folded("END:VCALENDAR");
+    return Wrapped(prodId, events, stamp);
+}
+
+std::string Calendar(const std::string& prodId, const std::vector<TimedEvent>& events, std::int64_t stamp)
+{
+    return Wrapped(prodId, events, stamp);
 }
 
 } // namespace Icalendar

@@ -21,29 +21,32 @@ namespace {
 constexpr int kFailed = 1;
 constexpr int kUsageError = 2;
 
+} // namespace
 
-int UsageError(std::ostream& err, const QString& command, const QString& message)
+int CommandUsageError(std::ostream& err, const QString& command, const QString& message)
 {
     err << "quadrix-cli " << command.toStdString() << ": " << message.toStdString() << '\n';
     return kUsageError;
 }
 
-// Parses args with the command's options; on --help prints them to out.
-std::optional<int> Parse(QCommandLineParser& parser, const QStringList& args, std::ostream& out, std::ostream& err)
+std::optional<int> ParseCommand(QCommandLineParser& parser, const QStringList& args, std::ostream& out,
+                                std::ostream& err)
 {
     parser.addHelpOption();
     if (!parser.parse(args))
-        return UsageError(err, args.value(0), parser.errorText());
+        return CommandUsageError(err, args.value(0), parser.errorText());
     if (parser.isSet("help")) {
         out << parser.helpText().toStdString();
         return 0;
     }
     const QStringList extra = parser.positionalArguments();
     if (!extra.isEmpty())
-        return UsageError(err, args.value(0),
+        return CommandUsageError(err, args.value(0),
             QString::fromStdString("unexpected argument " + EchoText(extra.join(' ').toStdString())));
     return std::nullopt;
 }
+
+namespace {
 
 // The city list --cities names, else the program's own.
 std::string CitiesPath(const QCommandLineParser& parser)
@@ -140,18 +143,23 @@ std::optional<CityInfo> ReadPlace(const QCommandLineParser& parser, const QStrin
     const bool anyPlace = parser.isSet("bias") || parser.isSet("lat") || parser.isSet("lon");
     status = kUsageError;
     if (!(byCity ? !anyPlace : byPlace && !parser.isSet("cities"))) {
-        UsageError(err, command, "give either --city [--cities] or --bias, --lat and --lon");
+        CommandUsageError(err, command, "give either --city [--cities] or --bias, --lat and --lon");
         return std::nullopt;
     }
     if (byPlace) {
         std::string error;
         std::optional<CityInfo> place = GivenPlace(parser, error);
         if (!place)
-            UsageError(err, command, QString::fromStdString(error));
+            CommandUsageError(err, command, QString::fromStdString(error));
         return place;
     }
-    // As in the window, the cities before a broken part of the list serve.
     status = kFailed;
+    return ReadCity(parser, command, err);
+}
+
+std::optional<CityInfo> ReadCity(const QCommandLineParser& parser, const QString& command, std::ostream& err)
+{
+    // As in the window, the cities before a broken part of the list serve.
     const std::string path = CitiesPath(parser);
     const CityList list = CityFile::Read(path);
     if (!list.Ok())
@@ -173,10 +181,11 @@ int RunAstroCommand(const QStringList& args, std::ostream& out, std::ostream& er
     parser.setApplicationDescription("Prints the astrology report for a local date and time at a city or place.");
     parser.addOption({"date", "Local date and time, as YYYY-MM-DD HH:MM:SS.", "TEXT"});
     AddPlaceOptions(parser);
-    if (const std::optional<int> status = Parse(parser, args, out, err))
+    if (const std::optional<int> status = ParseCommand(parser, args, out, err))
         return *status;
     if (!parser.isSet("date"))
-        return UsageError(err, args.value(0), "give --date and either --city [--cities] or --bias, --lat and --lon");
+        return CommandUsageError(err, args.value(0),
+                                 "give --date and either --city [--cities] or --bias, --lat and --lon");
     int status = 0;
     const std::optional<CityInfo> place = ReadPlace(parser, args.value(0), err, status);
     return place ? PrintReport(parser.value("date").toStdString(), *place, out, err) : status;
@@ -187,7 +196,7 @@ int RunCitiesCommand(const QStringList& args, std::ostream& out, std::ostream& e
     QCommandLineParser parser;
     parser.setApplicationDescription("Prints the cities of the city list.");
     parser.addOption({"cities", "City list to read instead of the program's city.xml.", "FILE"});
-    if (const std::optional<int> status = Parse(parser, args, out, err))
+    if (const std::optional<int> status = ParseCommand(parser, args, out, err))
         return *status;
     const CityList list = CityFile::Read(CitiesPath(parser));
     std::ostringstream lines;

@@ -1,16 +1,17 @@
 // quadrix-cli: the scriptable front end over the chart engine.
 
 #include "ArgumentBytes.h"
-#include "BaseDraw.h"
-#include "ChartKinds.h"
-#include "CliCommands.h"
-#include "ClusterCommands.h"
 #include "AstroCommands.h"
 #include "AstrologyReport.h"
+#include "BaseDraw.h"
 #include "CalculatorCommands.h"
+#include "ChartKinds.h"
+#include "CliCommands.h"
 #include "CliOptions.h"
+#include "ClusterCommands.h"
 #include "DateCommands.h"
 #include "EchoText.h"
+#include "EventCommands.h"
 #include "MarketCommands.h"
 #include "PaneCommands.h"
 #include "PivotCommands.h"
@@ -73,6 +74,9 @@ const char* const kDescription =
     "  start END SPAN      print END moved back by SPAN units\n"
     "  astro --date TEXT (--city NAME [--cities FILE] | --bias MIN --lat DEG --lon DEG)\n"
     "                      print the astrology report for a date, time and place\n"
+    "  events --from D --to D [--bodies LIST] [--aspects LIST|none] [--helio] [--moon]\n"
+    "         (--city NAME [--cities FILE] | --zone Z | --bias MIN) [--format json|csv|ics]\n"
+    "                      the sky's ingresses, stations and exact aspects over a range of UT days\n"
     "  cities [--cities FILE]\n"
     "                      print the city list: name, country, bias, latitude, longitude\n"
     "  import FILE [--symbol S] [--name N] [--date-format F] [--zone Z] [--skip-bad] [--dry-run]\n"
@@ -341,6 +345,8 @@ int Run(int argc, char* argv[])
         return RunAstroCommand(words.mid(1), std::cout, std::cerr);
     if (words.size() > 1 && words[1] == "cities")
         return RunCitiesCommand(words.mid(1), std::cout, std::cerr);
+    if (words.size() > 1 && words[1] == "events")
+        return RunEventsCommand(words.mid(1), static_cast<std::int64_t>(std::time(nullptr)), std::cout, std::cerr);
     if (words.size() > 1 && MarketCommands::Handles(words[1]))
         return MarketCommands::Run(words.mid(1), std::cout, std::cerr);
     if (given.size() > 1 && PaneCommands::Handles(given[1]))
@@ -354,7 +360,7 @@ int Run(int argc, char* argv[])
     parser.setApplicationDescription(kDescription);
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument("command", "render, cells, hit, find, targets, trace, dump, write, date, easter, degree, span, end, start, astro, cities, import, symbols, bars, remove, rename, swings, stats, clusters or pane.");
+    parser.addPositionalArgument("command", "render, cells, hit, find, targets, trace, dump, write, date, easter, degree, span, end, start, astro, events, cities, import, symbols, bars, remove, rename, swings, stats, clusters or pane.");
     parser.addOption({"out", "Picture file to write (render).", "FILE"});
     parser.addOption({"format", "What cells prints: json or csv; targets also ics (default json).", "FORMAT"});
     parser.addOption({"now", "The clock for date, span, end and start: YYYY-MM-DD HH:MM:SS (default: the computer's).", "TIME"});

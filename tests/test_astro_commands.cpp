@@ -2,10 +2,12 @@
 
 #include "AstroCommands.h"
 #include "CommandRun.h"
+#include "EventCommands.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -14,6 +16,11 @@ namespace {
 
 CommandRun Astro(const QStringList& args) { return Invoke(RunAstroCommand, QStringList {"astro"} + args); }
 CommandRun Cities(const QStringList& args) { return Invoke(RunCitiesCommand, QStringList {"cities"} + args); }
+CommandRun Events(const QStringList& args)
+{
+    return Invoke(RunEventsCommand, QStringList {"events", "--from", "2024-03-20", "--to", "2024-03-20", "--bodies",
+                                                 "sun", "--aspects", "none"} + args, std::int64_t {0});
+}
 
 const QString kCities = QUADRIX_CITY_XML;
 
@@ -80,4 +87,38 @@ TEST(AstroCommand, BadArgumentsGiveOneLine)
             << args.join(' ').toStdString() << ": " << run.err;
     }
     EXPECT_EQ(Astro({"--help"}).status, 0);
+}
+
+TEST(EventsCommand, LocalTimesAtACityAZoneOrABiasAndOneLineForBadOptions)
+{
+    const std::string equinox = R"([{"time":"2024-03-20T03:06:00Z","local":"%s","kind":"ingress","body":"sun",)"
+                                R"("other":null,"angle":0,"longitude":0.0,"station":null,"applying":null}])";
+    const auto expected = [&](const std::string& local) {
+        return equinox.substr(0, equinox.find("%s")) + local + equinox.substr(equinox.find("%s") + 2) + "\n";
+    };
+    const CommandRun city = Events({"--city", "Beijing", "--cities", kCities});
+    EXPECT_EQ(city.out, expected("2024-03-20T11:06:00")) << city.err;
+    // New York keeps daylight time from 10 March; a bias keeps none.
+    EXPECT_EQ(Events({"--zone", "America/New_York"}).out, expected("2024-03-19T23:06:00"));
+    EXPECT_EQ(Events({"--bias", "300"}).out, expected("2024-03-19T22:06:00"));
+    EXPECT_EQ(Events({"--bias", "0", "--format", "csv"}).out,
+        "\xEF\xBB\xBFtime,local,kind,body,other,angle,longitude,station,applying\r\n"
+        "2024-03-20T03:06:00Z,2024-03-20T03:06:00,ingress,sun,,0,0,,\r\n");
+
+    const QStringList bad[] = {{"--bias", "0", "--to", "2024-03-19"}, {"--bias", "0", "--from", "March"},
+        {"--bias", "0", "--bodies", "ceres"}, {"--bias", "0", "--aspects", "72"},
+        {"--bias", "0", "--helio"}, {"--zone", "Mars/Olympus"}, {"--zone", "UTC", "--bias", "0"}, {},
+        {"--bias", "0", "--format", "xml"}, {"--bias", "east"}};
+    for (const QStringList& args : bad) {
+        const CommandRun run = Events(args);
+        EXPECT_TRUE(run.status == 2 && run.out.empty() && run.err.rfind("quadrix-cli", 0) == 0
+                    && run.err.find('\n') == run.err.size() - 1) << args.join(' ').toStdString() << run.err;
+    }
+    EXPECT_EQ(Events({"--city", "Atlantis", "--cities", kCities}).status, 1);
+
+    // Past the data files the analytic model serves, and the note says so.
+    const CommandRun later = Events({"--bias", "0", "--from", "2450-03-01", "--to", "2450-03-31"});
+    EXPECT_TRUE(later.status == 0 && later.out.find("\"ingress\"") != std::string::npos) << later.err;
+    EXPECT_EQ(later.err.rfind("note: no ephemeris data file serves part of that range (the installed data files "
+                              "cover the years 1800 to 2399)", 0), 0u) << later.err;
 }

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <string>
 
 namespace fs = std::filesystem;
@@ -58,6 +59,14 @@ struct Conversion {
     int bias;
     std::string ut;
 };
+
+// The local time ToLocal gives for a row's UT, for rows that convert; the
+// row's own local time otherwise.
+std::string BackToLocal(const Conversion& row, const std::string& zone, const std::string& computerZone)
+{
+    const std::optional<DateTimeFields> ut = AstroDateText::CheckText(row.ut).fields;
+    return AstroDateText::Format(ut ? LocalToUniversal::ToLocal(*ut, row.bias, zone, computerZone) : row.local);
+}
 
 } // namespace
 
@@ -177,9 +186,12 @@ TEST(LocalToUniversal, CityInItsOwnZoneOrByBiasWithTheComputersDaylightSaving)
         {"Asia/Shanghai", {1901, 6, 1, 12, 0, 0}, -420, "1901-06-01 04:00:00"}, // standard time: the zone's rules
         {"Mars/Olympus", {2021, 7, 1, 12, 0, 0}, 0, "unknown time zone: Mars/Olympus"},
     };
-    for (const auto& row : rows)
+    // And back, a repeated hour read as the first time it showed.
+    for (const auto& row : rows) {
         EXPECT_EQ(Ut(LU::Convert(row.local, row.bias, row.zone, "Etc/UTC")), row.ut)
             << row.zone << ' ' << AstroDateText::Format(row.local);
+        EXPECT_EQ(BackToLocal(row, row.zone, "Etc/UTC"), AstroDateText::Format(row.local)) << row.zone;
+    }
 
     // A city known by its bias alone takes the computer's daylight saving when
     // it keeps the computer's standard time: UT = local + bias + the zone's
@@ -210,6 +222,7 @@ TEST(LocalToUniversal, CityInItsOwnZoneOrByBiasWithTheComputersDaylightSaving)
         const CScopedTz tz(row.zone);
         EXPECT_EQ(Ut(LU::Convert(row.local, row.bias, "", LU::ComputerZone())), row.ut)
             << row.zone << ' ' << AstroDateText::Format(row.local);
+        EXPECT_EQ(BackToLocal(row, "", LU::ComputerZone()), AstroDateText::Format(row.local)) << row.zone;
     }
 }
 

@@ -19,16 +19,6 @@ constexpr std::size_t kMaxPathLength = AS_MAXCH - 1;
 // A planet file holds this many years from the century in its name.
 constexpr int kYearsPerFile = 600;
 
-// What the library's failure means for the user: past the data files and
-// the analytic model alike, the date has no ephemeris here.
-std::string Failure(const std::string& libraryMessage, const Ephemeris& ephemeris)
-{
-    if (libraryMessage.find("not found") == std::string::npos)
-        return libraryMessage;
-    return "no ephemeris for that date: " + ephemeris.DataCoverage()
-        + ", and the library's analytic model, used outside them, reaches only to about the year 3000";
-}
-
 } // namespace
 
 Ephemeris::Ephemeris(std::vector<std::string> dirs)
@@ -38,7 +28,7 @@ Ephemeris::Ephemeris(std::vector<std::string> dirs)
 
 BodyPositions Ephemeris::Compute(const DateTimeFields& ut, double latitude, double longitude) const
 {
-    swe_set_ephe_path(SearchPath(Dirs()).c_str());
+    swe_set_ephe_path(LibraryPath().c_str());
     const double jd = JulianDay(ut);
     swe_set_topo(longitude, latitude, 0.0);
     BodyPositions result;
@@ -47,7 +37,7 @@ BodyPositions Ephemeris::Compute(const DateTimeFields& ut, double latitude, doub
         char error[AS_MAXCH] = "";
         const int32 flags = swe_calc_ut(jd, body, kFlags, values, error);
         if (flags < 0 && result.error.empty())
-            result.error = Failure(error, *this);
+            result.error = FailureText(error);
         // Without its data files the library falls back silently; only the
         // returned flags tell.
         if (flags >= 0 && (flags & SEFLG_MOSEPH))
@@ -75,6 +65,16 @@ std::string Ephemeris::SearchPath(const std::vector<std::string>& dirs)
     }
     return path;
 }
+
+std::string Ephemeris::FailureText(const std::string& libraryMessage) const
+{
+    if (libraryMessage.find("not found") == std::string::npos)
+        return libraryMessage;
+    return "no ephemeris for that date: " + DataCoverage()
+        + ", and the library's analytic model, used outside them, reaches only to about the year 3000";
+}
+
+std::string Ephemeris::LibraryPath() const { return SearchPath(Dirs()); }
 
 std::vector<std::string> Ephemeris::Dirs() const { return m_dirs ? *m_dirs : ProgramPaths::EphemerisDirs(); }
 

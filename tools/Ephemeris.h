@@ -36,6 +36,12 @@ public:
     // which reaches from 3000 BC to about AD 3000.
     std::string DataCoverage() const;
 
+    // The library's failure as the user is told it: a date past the data
+    // files and the analytic model alike has no ephemeris here.
+    std::string FailureText(const std::string& libraryMessage) const;
+    // The searched folders as the library reads its path.
+    std::string LibraryPath() const;
+
     // The Julian day (UT) of a UT date-time in the Gregorian calendar.
     static double JulianDay(const DateTimeFields& ut);
     // dirs joined with ':' as the library reads its path, leaving out those

@@ -119,4 +119,19 @@ Result<DateTimeFields> Convert(const DateTimeFields& local, int bias, const std:
     return computer ? ByBias(*computer, lt, cityOffset) : At(lt, cityOffset);
 }
 
+DateTimeFields ToLocal(const DateTimeFields& ut, std::optional<int> bias, const std::string& zone,
+                       const std::string& computerZone)
+{
+    const date::sys_seconds t(LocalSeconds(ut).time_since_epoch());
+    const seconds given = -minutes(bias.value_or(0));
+    const std::optional<CZoneRules> rules = CZoneRules::Find(zone.empty() ? computerZone : zone);
+    if (!rules)
+        return Fields(t + given);
+    const date::sys_info period = rules->Info(t);
+    if (!zone.empty())
+        return Fields(t + (bias && CZoneRules::IsLocalMeanTime(period) ? given : period.offset));
+    // A bias that is the computer's standard time keeps its daylight saving.
+    return Fields(t + (rules->StandardOffset(period) == given ? period.offset : given));
+}
+
 } // namespace LocalToUniversal

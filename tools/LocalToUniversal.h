@@ -30,4 +30,11 @@ std::optional<int> StandardBias(const std::string& zone, const DateTimeFields& l
 // local time skipped by a clock change does not exist and is refused.
 Result<DateTimeFields> Convert(const DateTimeFields& local, int bias, const std::string& zone, const std::string& computerZone);
 
+// The local date-time of a UT moment, Convert's inverse: by zone's rules
+// when it is named (before its first standard time by bias when one is
+// given), else UT - bias with the computer's daylight-saving extra as
+// Convert adds it (none when computerZone is empty).
+DateTimeFields ToLocal(const DateTimeFields& ut, std::optional<int> bias, const std::string& zone,
+                       const std::string& computerZone);
+
 } // namespace LocalToUniversal
