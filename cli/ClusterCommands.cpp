@@ -13,6 +13,7 @@
 #include "MarketCommands.h"
 #include "MarketStore.h"
 #include "PivotTargets.h"
+#include "ProjectionCounts.h"
 #include "SwingCommands.h"
 #include "Swings.h"
 #include "TradingDays.h"
@@ -27,8 +28,7 @@ namespace {
 
 constexpr int kFailed = 1;
 constexpr int kUsageError = 2;
-// Counts and windows beyond these reach past any calendar kept.
-constexpr int kMaxCount = 100000;
+// Windows beyond this reach past any calendar kept.
 constexpr int kMaxWindow = 366;
 // The range is swept day by day.
 constexpr std::int64_t kMaxRangeDays = 1000 * 366;
@@ -105,21 +105,11 @@ bool ReadMethods(const QCommandLineParser& p, ProjectionOptions& o, std::string&
 
 bool ReadCounts(const QCommandLineParser& p, ProjectionOptions& o, std::string& error)
 {
-    if (!p.isSet("counts"))
-        return true;
-    o.counts.clear();
-    o.wholeYears = false;
-    for (const QString& item : p.value("counts").split(',')) {
-        bool ok = false;
-        const int count = item.trimmed().toInt(&ok);
-        if (item.trimmed() == "years") {
-            o.wholeYears = true;
-        } else if (ok && count >= 1 && count <= kMaxCount) {
-            o.counts.push_back(count);
-        } else {
-            error = Bad("counts", "whole numbers 1 to " + std::to_string(kMaxCount) + " and years", item.toStdString());
-            return false;
-        }
+    std::string bad;
+    if (p.isSet("counts") && !ProjectionCounts::Read(Value(p, "counts"), o.counts, o.wholeYears, bad)) {
+        error = Bad("counts", "whole numbers 1 to " + std::to_string(ProjectionCounts::kMaxCount) + " and years",
+                    bad);
+        return false;
     }
     return true;
 }
