@@ -66,6 +66,25 @@ void SetRow(QTableWidget& table, int row, const QStringList& texts)
         table.setItem(row, column, new QTableWidgetItem(texts[column]));
 }
 
+// widgets at their own width, from the left.
+QWidget* Row(std::initializer_list<QWidget*> widgets)
+{
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* widget : widgets)
+        layout->addWidget(widget);
+    layout->addStretch();
+    return row;
+}
+
+// An empty note takes no room.
+void ShowNote(QLabel& label, const QString& text)
+{
+    label.setText(text);
+    label.setVisible(!text.isEmpty());
+}
+
 std::vector<std::int64_t> BarDays(const BarSeries& series)
 {
     std::vector<std::int64_t> days;
@@ -107,6 +126,7 @@ CClusterTab::CClusterTab(CMarketSession& session, CChartDocument& document, QWid
     connect(&m_session, &CMarketSession::swingsChanged, this, &CClusterTab::Compute);
     connect(&m_document, &CChartDocument::kindChanged, this, &CClusterTab::Compute);
     connect(&m_document, &CChartDocument::parametersChanged, this, &CClusterTab::Compute);
+    Compute();
 }
 
 QWidget* CClusterTab::BuildMethods()
@@ -160,9 +180,9 @@ QWidget* CClusterTab::BuildOptions()
     auto* form = new QFormLayout(box);
     form->setContentsMargins(0, 0, 0, 0);
     form->addRow(tr("天数"), m_counts);
-    form->addRow(tr("窗口 ±"), m_window);
+    form->addRow(tr("窗口 ±"), Row({m_window}));
     form->addRow(tr("日期范围"), range);
-    form->addRow(tr("平方比例"), m_scale);
+    form->addRow(tr("平方比例"), Row({m_scale}));
     return box;
 }
 
@@ -174,6 +194,7 @@ QWidget* CClusterTab::BuildHolidays()
     m_holidayNote->setObjectName("holidayNote");
     m_holidayNote->setWordWrap(true);
     m_holidayNote->setStyleSheet("color: #b00020");
+    m_holidayNote->hide();
     auto* choose = new QPushButton(tr("假日文件…"));
     auto* clear = new QPushButton(tr("清除"));
     connect(choose, &QPushButton::clicked, this, &CClusterTab::ChooseHolidays);
@@ -212,14 +233,14 @@ void CClusterTab::SetHolidayFile(const QString& path)
 {
     m_holidays.clear();
     m_holidayName->setText(tr("无"));
-    m_holidayNote->clear();
+    ShowNote(*m_holidayNote, {});
     if (!path.isEmpty()) {
         Result<std::vector<std::int64_t>> read = HolidayFile::Read(FileDialogs::LocalPath(path));
         if (read.Ok()) {
             m_holidays = std::move(read.Value());
             m_holidayName->setText(QFileInfo(path).fileName());
         } else {
-            m_holidayNote->setText(Text(read.Message()));
+            ShowNote(*m_holidayNote, Text(read.Message()));
         }
     }
     Compute();
@@ -290,7 +311,7 @@ void CClusterTab::Compute()
         if (m_clusters.empty())
             note += tr("此范围内没有时间簇。").toStdString();
     }
-    m_note->setText(Text(note));
+    ShowNote(*m_note, Text(note));
     ShowClusters();
     emit clustersShown(m_clusters, m_shownWindow);
 }
@@ -347,7 +368,7 @@ Result<void> CClusterTab::Export(TextExport::Format format, const QString& path)
 void CClusterTab::AskExport(TextExport::Format format)
 {
     if (format == TextExport::Format::Ics && m_clusters.empty())
-        m_note->setText(NoCalendar());
+        ShowNote(*m_note, NoCalendar());
     else
         TextExport::AskAndWrite(this, format, Bytes(format));
 }
