@@ -3,8 +3,10 @@
 // of their exports, and a long search runs on a worker.
 
 #include "ChartDocument.h"
+#include "ChartKinds.h"
 #include "CityList.h"
 #include "ClusterTab.h"
+#include "LocalMidnight.h"
 #include "MarketSession.h"
 #include "MarketStore.h"
 #include "SkyEventTab.h"
@@ -76,6 +78,8 @@ protected:
         ASSERT_TRUE(m_session.Choose("WAVE").Ok());
         m_cities = CityFile::Read(QUADRIX_CITY_XML);
         ASSERT_TRUE(m_cities.Ok());
+        // The chart laid out as the window lays it out, so that its cells stand at angles.
+        m_document.SetViewGeometry({1000, 1000}, {50, 50, 950, 950});
         m_panel = std::make_unique<CWhenPanel>(m_session, m_document, m_cities);
     }
 
@@ -116,8 +120,11 @@ protected:
 TEST_F(WhenPanel, ClustersAreQuadrixCliClustersToTheBytesOfTheirExports)
 {
     CClusterTab& tab = m_panel->ClusterTab();
-    Find<QCheckBox>("method_chart")->setChecked(false);
-    SetRange("from", "to", QDate(2024, 6, 1), QDate(2025, 6, 1));
+    // Cell 1 on the first bar's day, so that the chart's targets fall in the range.
+    m_document.SwitchKind(kSquareOfNine);
+    m_document.StartAt(1.0, *LocalMidnight("2023-01-03"));
+    ASSERT_TRUE(m_document.Save(Path("chart.rtl")).Ok());
+    SetRange("from", "to", QDate(2023, 3, 1), QDate(2025, 6, 1));
     // Holidays count beyond the last bar, on 2025-01-01.
     Write("holidays.txt", "2025-01-20\n2025-02-17\n2025-04-18\n");
     Write("bad.txt", "2025-01-20\nnew year\n");
@@ -127,8 +134,8 @@ TEST_F(WhenPanel, ClustersAreQuadrixCliClustersToTheBytesOfTheirExports)
     tab.SetHolidayFile(Path("holidays.txt"));
     ASSERT_EQ(shown.size(), 1);
 
-    const QStringList args = {"clusters", "WAVE", "--zigzag", "10", "--methods", "calendar,trading,square",
-                              "--from", "2024-06-01", "--to", "2025-06-01", "--holidays", Path("holidays.txt"),
+    const QStringList args = {"clusters", "WAVE", "--zigzag", "10", "--from", "2023-03-01", "--to", "2025-06-01",
+                              "--holidays", Path("holidays.txt"), "--file", Path("chart.rtl"), "--kind", "nine",
                               "--store", Path("market.sqlite")};
     const nlohmann::json clusters = nlohmann::json::parse(Cli(args).toStdString());
     ASSERT_GT(clusters.size(), 3u);
