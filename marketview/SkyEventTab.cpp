@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableView>
 #include <QThread>
 #include <QVBoxLayout>
@@ -188,12 +189,22 @@ QWidget* CSkyEventTab::BuildButtons()
     return row;
 }
 
+void CSkyEventTab::showEvent(QShowEvent* event)
+{
+    if (m_place->count() != static_cast<int>(m_cities.cities.size()))
+        FillPlaces();
+    QWidget::showEvent(event);
+}
+
 void CSkyEventTab::FillPlaces()
 {
+    const QSignalBlocker quiet(m_place);
+    m_place->clear();
     for (const CityInfo& city : m_cities.cities)
         m_place->addItem(QString::fromStdString(city.Name));
     if (m_cities.selected >= 0 && m_cities.selected < m_place->count())
         m_place->setCurrentIndex(m_cities.selected);
+    m_model->SetEvents(m_events, Clock());
 }
 
 // Without a city the times are the computer's.

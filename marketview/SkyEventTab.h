@@ -46,6 +46,10 @@ public:
 signals:
     void eventsShown(const std::vector<SkyEvent>& events);
 
+protected:
+    // The city list may be read after the tab was made.
+    void showEvent(QShowEvent* event) override;
+
 private:
     struct Search;
 

@@ -103,7 +103,7 @@ QVariant CSkyEventTableModel::headerData(int section, Qt::Orientation orientatio
 {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
         return QAbstractTableModel::headerData(section, orientation, role);
-    const char* const titles[ColumnCount] = {QT_TR_NOOP("时间"), QT_TR_NOOP("世界时"), QT_TR_NOOP("事件"),
+    const char* const titles[ColumnCount] = {QT_TR_NOOP("当地时间"), QT_TR_NOOP("世界时"), QT_TR_NOOP("事件"),
                                              QT_TR_NOOP("经度")};
     return section >= 0 && section < ColumnCount ? tr(titles[section]) : QVariant();
 }
