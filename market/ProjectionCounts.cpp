@@ -22,7 +22,9 @@ bool Read(const std::string& text, std::vector<int>& counts, bool& wholeYears, s
         const std::string item = Trimmed(text.substr(start, comma - start));
         start = comma + 1;
         int count = 0;
-        const auto [end, ec] = std::from_chars(item.data(), item.data() + item.size(), count);
+        // A leading plus, as the command line always took it.
+        const char* first = item.data() + (item.size() > 1 && item[0] == '+' && item[1] != '-' ? 1 : 0);
+        const auto [end, ec] = std::from_chars(first, item.data() + item.size(), count);
         if (item == "years") {
             wholeYears = true;
         } else if (ec == std::errc() && end == item.data() + item.size() && count >= 1 && count <= kMaxCount) {

@@ -85,7 +85,7 @@ TEST(Projections, CountsAsWritten)
     } rows[] = {
         {"30, 45 ,years", {30, 45}, true, nullptr},
         {"years", {}, true, nullptr},
-        {"1,100000", {1, 100000}, false, nullptr},
+        {"1,+100000", {1, 100000}, false, nullptr},
         {"30,0", {}, false, "0"},
         {"100001", {}, false, "100001"},
         {"30,,45", {}, false, ""},
