@@ -6,37 +6,29 @@
 #include "ChartKinds.h"
 #include "CliCommands.h"
 #include "CliOptions.h"
-#include "Clusters.h"
+#include "ClusterTable.h"
 #include "EchoText.h"
 #include "FiniteNumber.h"
 #include "HolidayFile.h"
-#include "Icalendar.h"
 #include "MarketCommands.h"
 #include "MarketStore.h"
 #include "PivotTargets.h"
+#include "ProjectionCounts.h"
 #include "SwingCommands.h"
 #include "Swings.h"
 #include "TradingDays.h"
 
 #include <QCommandLineParser>
 
-#include <nlohmann/json.hpp>
-
-#include <cinttypes>
-#include <cmath>
-#include <cstdio>
+#include <optional>
 #include <ostream>
-#include <set>
 
 namespace ClusterCommands {
 namespace {
 
-using nlohmann::ordered_json;
-
 constexpr int kFailed = 1;
 constexpr int kUsageError = 2;
-// Counts and windows beyond these reach past any calendar kept.
-constexpr int kMaxCount = 100000;
+// Windows beyond this reach past any calendar kept.
 constexpr int kMaxWindow = 366;
 // The range is swept day by day.
 constexpr std::int64_t kMaxRangeDays = 1000 * 366;
@@ -113,21 +105,11 @@ bool ReadMethods(const QCommandLineParser& p, ProjectionOptions& o, std::string&
 
 bool ReadCounts(const QCommandLineParser& p, ProjectionOptions& o, std::string& error)
 {
-    if (!p.isSet("counts"))
-        return true;
-    o.counts.clear();
-    o.wholeYears = false;
-    for (const QString& item : p.value("counts").split(',')) {
-        bool ok = false;
-        const int count = item.trimmed().toInt(&ok);
-        if (item.trimmed() == "years") {
-            o.wholeYears = true;
-        } else if (ok && count >= 1 && count <= kMaxCount) {
-            o.counts.push_back(count);
-        } else {
-            error = Bad("counts", "whole numbers 1 to " + std::to_string(kMaxCount) + " and years", item.toStdString());
-            return false;
-        }
+    std::string bad;
+    if (p.isSet("counts") && !ProjectionCounts::Read(Value(p, "counts"), o.counts, o.wholeYears, bad)) {
+        error = Bad("counts", "whole numbers 1 to " + std::to_string(ProjectionCounts::kMaxCount) + " and years",
+                    bad);
+        return false;
     }
     return true;
 }
@@ -201,96 +183,6 @@ bool ReadRequest(const QCommandLineParser& p, std::int64_t stamp, Request& r, st
     return true;
 }
 
-std::string DayText(std::int64_t day) { return BarTime::Text(day * BarTime::kSecondsPerDay, false); }
-const char* KindName(const Swing& s) { return s.kind == Swing::Kind::High ? "high" : "low"; }
-ordered_json Count(double count)
-{
-    return count == std::floor(count) ? ordered_json(static_cast<long long>(count)) : ordered_json(count);
-}
-
-ordered_json ProjectionJson(const Projection& p, const std::vector<Swing>& swings)
-{
-    const Swing& s = swings[p.swing];
-    return {{"swing", BarTime::Text(s.time, false)}, {"kind", KindName(s)}, {"method", MethodName(p.method)},
-            {"count", Count(p.count)}, {"date", DayText(p.day)}};
-}
-
-// A projection as words: swing, kind, method, count and date.
-std::string ProjectionText(const Projection& p, const std::vector<Swing>& swings)
-{
-    const Swing& s = swings[p.swing];
-    return BarTime::Text(s.time, false) + " " + KindName(s) + " " + MethodName(p.method) + " " +
-        MarketCommands::NumberText(p.count) + " " + DayText(p.day);
-}
-
-// The swings of a cluster, each once, oldest first, as "YYYY-MM-DD high".
-std::vector<std::string> SwingsOf(const Cluster& c, const std::vector<Swing>& swings)
-{
-    const std::set<std::size_t> indices = [&c] {
-        std::set<std::size_t> found;
-        for (const Projection& p : c.projections)
-            found.insert(p.swing);
-        return found;
-    }();
-    std::vector<std::string> names;
-    for (const std::size_t i : indices)
-        names.push_back(BarTime::Text(swings[i].time, false) + " " + KindName(swings[i]));
-    return names;
-}
-
-std::string Joined(const std::vector<std::string>& parts, const char* between)
-{
-    std::string text;
-    for (const std::string& part : parts)
-        text += (text.empty() ? "" : between) + part;
-    return text;
-}
-
-// FNV-1a: the same text gives the same UID on every platform and run.
-std::string Hash(const std::string& text)
-{
-    std::uint64_t h = 14695981039346656037ULL;
-    for (const unsigned char c : text)
-        h = (h ^ c) * 1099511628211ULL;
-    char hex[17];
-    std::snprintf(hex, sizeof hex, "%016" PRIx64, h);
-    return hex;
-}
-
-std::string Ics(const std::string& symbol, const std::vector<Cluster>& clusters, const std::vector<Swing>& swings,
-                std::int64_t stamp)
-{
-    std::vector<Icalendar::DayEvent> events;
-    for (const Cluster& c : clusters) {
-        const std::string day = DayText(c.day);
-        const std::vector<std::string> names = SwingsOf(c, swings);
-        std::vector<std::string> lines;
-        for (const Projection& p : c.projections)
-            lines.push_back(ProjectionText(p, swings));
-        events.push_back({symbol + "_" + day + "_" + Hash(Joined(names, ",")) + "@quadrix.clusters", day,
-                          symbol + " cluster, score " + std::to_string(c.score) + " (" + std::to_string(c.methods) +
-                              " methods): " + Joined(names, ", "),
-                          Joined(lines, "\n")});
-    }
-    return Icalendar::Calendar("-//Quadrix//Clusters//EN", events, stamp);
-}
-
-void Print(const std::vector<Cluster>& clusters, const std::vector<Swing>& swings, bool csv, std::ostream& out)
-{
-    std::vector<ordered_json> rows;
-    for (const Cluster& c : clusters) {
-        ordered_json projections = ordered_json::array();
-        std::vector<std::string> texts;
-        for (const Projection& p : c.projections) {
-            projections.push_back(ProjectionJson(p, swings));
-            texts.push_back(ProjectionText(p, swings));
-        }
-        rows.push_back({{"date", DayText(c.day)}, {"score", c.score}, {"methods", c.methods},
-                        {"projections", csv ? ordered_json(Joined(texts, "; ")) : projections}});
-    }
-    MarketCommands::Print(rows, {"date", "score", "methods", "projections"}, csv, out);
-}
-
 // The confirmed swings between --swings-from and --swings-to.
 std::vector<Swing> ChosenSwings(const Request& r, const BarSeries& series)
 {
@@ -343,13 +235,14 @@ int RunClusters(Request& r, const QCommandLineParser& p, std::int64_t stamp, std
     const std::vector<Cluster> clusters = FindClusters(
         ProjectDates(swings, r.projection, days, *chart, *FindChartKind(r.chart.kind)), r.window, r.from, r.to);
     if (r.format != "ics") {
-        Print(clusters, swings, r.format == "csv", out);
+        out << (r.format == "csv" ? ClusterTable::Csv(clusters, swings) : ClusterTable::Json(clusters, swings));
         return 0;
     }
-    if (clusters.empty())
-        return Fail(err, "no clusters of " + r.symbol + " from " + DayText(r.from) + " to " + DayText(r.to) +
-                             ", so there is no calendar to write");
-    out << Ics(r.symbol, clusters, swings, stamp);
+    const std::optional<std::string> ics = ClusterTable::Ics(r.symbol, clusters, swings, stamp);
+    if (!ics)
+        return Fail(err, "no clusters of " + r.symbol + " from " + ClusterTable::DayText(r.from) + " to " +
+                             ClusterTable::DayText(r.to) + ", so there is no calendar to write");
+    out << *ics;
     return 0;
 }
 

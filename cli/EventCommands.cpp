@@ -1,28 +1,21 @@
 #include "EventCommands.h"
 
 #include "AstroCommands.h"
-#include "AstrologyReport.h"
 #include "EchoText.h"
 #include "Ephemeris.h"
-#include "Icalendar.h"
 #include "LocalToUniversal.h"
 #include "MarketCommands.h"
 #include "SkyEventSearch.h"
+#include "SkyEventTable.h"
 #include "SkyMotion.h"
 
 #include <QCommandLineParser>
 
-#include <nlohmann/json.hpp>
-
 #include <algorithm>
-#include <cmath>
-#include <cstdio>
 #include <iterator>
 #include <optional>
 #include <ostream>
 #include <string>
-
-using nlohmann::ordered_json;
 
 namespace {
 
@@ -34,37 +27,12 @@ constexpr int kMercury = 2;
 // Julian day of 1970-01-01 00:00 UT.
 constexpr double kUnixEpoch = 2440587.5;
 
-const std::vector<const char*> kKeys
-    = {"time", "local", "kind", "body", "other", "angle", "longitude", "station", "applying"};
-
-// The clock the local times are read on.
-struct Clock {
-    std::optional<int> bias;
-    std::string zone;
-    std::string computerZone;
-};
-
 struct Request {
     SkyQuery query;
     bool heliocentric = false;
-    Clock clock;
+    SkyClock clock;
     std::string format = "json";
 };
-
-const char* AspectName(int angle)
-{
-    switch (angle) {
-    case 0: return "conjunct";
-    case 30: return "semi-sextile";
-    case 45: return "semi-square";
-    case 60: return "sextile";
-    case 90: return "square";
-    case 120: return "trine";
-    case 135: return "sesquiquadrate";
-    case 150: return "quincunx";
-    default: return "opposite";
-    }
-}
 
 // The bodies --bodies lists (Sun to Pluto less the Moon by default), with
 // the Moon when --moon asks; false with the message when a name is unknown.
@@ -119,7 +87,7 @@ bool ReadAspects(const QCommandLineParser& p, Request& r, std::string& error)
 
 // The clock of --city, --zone or --bias; nothing, with status, when they
 // are not exactly one or name nothing.
-std::optional<Clock> ReadClock(const QCommandLineParser& p, const QString& command, std::ostream& err, int& status)
+std::optional<SkyClock> ReadClock(const QCommandLineParser& p, const QString& command, std::ostream& err, int& status)
 {
     status = kUsageError;
     const int given = int(p.isSet("city")) + int(p.isSet("zone")) + int(p.isSet("bias"));
@@ -132,7 +100,7 @@ std::optional<Clock> ReadClock(const QCommandLineParser& p, const QString& comma
         const int bias = p.value("bias").toInt(&ok);
         if (!ok)
             CommandUsageError(err, command, "--bias takes whole minutes, not '" + p.value("bias") + "'");
-        return ok ? std::optional<Clock>(Clock {bias, {}, {}}) : std::nullopt;
+        return ok ? std::optional<SkyClock>(SkyClock {bias, {}, {}}) : std::nullopt;
     }
     if (p.isSet("zone")) {
         const std::string zone = p.value("zone").toStdString();
@@ -140,13 +108,13 @@ std::optional<Clock> ReadClock(const QCommandLineParser& p, const QString& comma
             CommandUsageError(err, command, QString::fromStdString("unknown time zone '" + EchoText(zone) + "'"));
             return std::nullopt;
         }
-        return Clock {std::nullopt, zone, {}};
+        return SkyClock {std::nullopt, zone, {}};
     }
     status = kFailed;
     const std::optional<CityInfo> city = ReadCity(p, command, err);
     if (!city)
         return std::nullopt;
-    return Clock {city->Bias, city->Zone, LocalToUniversal::ComputerZone()};
+    return SkyClock {city->Bias, city->Zone, LocalToUniversal::ComputerZone()};
 }
 
 std::optional<Request> ReadRequest(const QCommandLineParser& p, const QString& command, std::ostream& err,
@@ -174,88 +142,11 @@ std::optional<Request> ReadRequest(const QCommandLineParser& p, const QString& c
     }
     r.query.from = kUnixEpoch + static_cast<double>(*from) / 86400.0;
     r.query.to = kUnixEpoch + static_cast<double>(*to) / 86400.0;
-    const std::optional<Clock> clock = ReadClock(p, command, err, status);
+    const std::optional<SkyClock> clock = ReadClock(p, command, err, status);
     if (!clock)
         return std::nullopt;
     r.clock = *clock;
     return r;
-}
-
-// "2024-03-20T03:06:00".
-std::string IsoText(const DateTimeFields& f)
-{
-    char text[40];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", f.year, f.month, f.day, f.hour, f.minute,
-                  f.second);
-    return text;
-}
-
-// The value of an optional as JSON: null when empty.
-template <typename T>
-ordered_json Optional(const std::optional<T>& value)
-{
-    return value ? ordered_json(*value) : ordered_json(nullptr);
-}
-
-ordered_json Row(const SkyEvent& e, const Clock& clock)
-{
-    const DateTimeFields ut = SkyMotion::MinuteOf(e.time);
-    const DateTimeFields local = LocalToUniversal::ToLocal(ut, clock.bias, clock.zone, clock.computerZone);
-    const bool aspect = e.kind == SkyEvent::Kind::Aspect;
-    const bool station = e.kind == SkyEvent::Kind::Station;
-    static const char* const kinds[] = {"ingress", "station", "aspect"};
-    return {{"time", IsoText(ut) + "Z"}, {"local", IsoText(local)}, {"kind", kinds[static_cast<int>(e.kind)]},
-        {"body", kBodyKeys[e.body]}, {"other", aspect ? ordered_json(kBodyKeys[e.other]) : ordered_json(nullptr)},
-        {"angle", station ? ordered_json(nullptr) : ordered_json(e.angle)},
-        {"longitude", std::round(e.longitude * 1e4) / 1e4},
-        {"station", station ? ordered_json(e.retrograde ? "retrograde" : "direct") : ordered_json(nullptr)},
-        {"applying", Optional(e.applying)}};
-}
-
-std::string Capitalised(const std::string& name)
-{
-    return name.empty() ? name : static_cast<char>(name[0] - 'a' + 'A') + name.substr(1);
-}
-
-// The event in English: "Sun enters Aries", "Mercury stations retrograde",
-// "Sun square Jupiter, applying".
-std::string Summary(const SkyEvent& e)
-{
-    const std::string body = Capitalised(kBodyKeys[e.body]);
-    if (e.kind == SkyEvent::Kind::Ingress) {
-        std::string sign = AstrologyReport::kSignNames[e.angle / 30];
-        sign.erase(sign.find_last_not_of(' ') + 1); // the report pads one name
-        return body + " enters " + sign;
-    }
-    if (e.kind == SkyEvent::Kind::Station)
-        return body + " stations " + (e.retrograde ? "retrograde" : "direct");
-    const std::string text = body + " " + AspectName(e.angle) + " " + Capitalised(kBodyKeys[e.other]);
-    return e.applying ? text + (*e.applying ? ", applying" : ", separating") : text;
-}
-
-// Kind, bodies, angle or turn, and the UT minute: the same event keeps its
-// UID from run to run.
-std::string Uid(const ordered_json& row)
-{
-    std::string minute;
-    for (const char c : row["time"].get<std::string>().substr(0, 16))
-        if (c != '-' && c != ':')
-            minute += c;
-    std::string uid = row["kind"].get<std::string>() + "-" + row["body"].get<std::string>();
-    if (!row["other"].is_null())
-        uid += "-" + row["other"].get<std::string>();
-    uid += "-" + (row["station"].is_null() ? row["angle"].dump() : row["station"].get<std::string>());
-    return uid + "-" + minute + "Z@quadrix.events";
-}
-
-std::string Ics(const std::vector<SkyEvent>& events, const std::vector<ordered_json>& rows, std::int64_t stamp)
-{
-    std::vector<Icalendar::TimedEvent> entries;
-    for (std::size_t i = 0; i < events.size(); ++i)
-        entries.push_back({Uid(rows[i]), rows[i]["time"], Summary(events[i]),
-            "Longitude " + MarketCommands::NumberText(rows[i]["longitude"]) + ", local time " +
-                rows[i]["local"].get<std::string>()});
-    return Icalendar::Calendar("-//Quadrix//Events//EN", entries, stamp);
 }
 
 } // namespace
@@ -300,12 +191,9 @@ int RunEventsCommand(const QStringList& args, std::int64_t stamp, std::ostream& 
             << "); the library's analytic model did\n";
     if (parser.isSet("stats"))
         err << events.size() << " events, " << sky.Calls() << " ephemeris calls\n";
-    std::vector<ordered_json> rows;
-    for (const SkyEvent& e : events)
-        rows.push_back(Row(e, request->clock));
-    if (request->format == "ics")
-        out << Ics(events, rows, stamp);
-    else
-        MarketCommands::Print(rows, kKeys, request->format == "csv", out);
+    const SkyClock& clock = request->clock;
+    out << (request->format == "ics"   ? SkyEventTable::Ics(events, clock, stamp)
+            : request->format == "csv" ? SkyEventTable::Csv(events, clock)
+                                       : SkyEventTable::Json(events, clock));
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "Clusters.h"
 #include "GridChart.h"
 #include "HolidayFile.h"
+#include "ProjectionCounts.h"
 #include "Projections.h"
 #include "TradingDays.h"
 
@@ -72,6 +73,41 @@ TEST(TradingDays, HolidayFileLines)
     for (const char* bad : {"2024-12-25\n\n2024-13-01\n", "2024-12-25\n#\n2024-1-2", "2024-12-25\n\n25.12.2024"})
         EXPECT_EQ(HolidayFile::Parse(bad, "h.txt").Message(), "h.txt line 3: not a date YYYY-MM-DD") << bad;
     EXPECT_FALSE(HolidayFile::Read("/nonexistent/holidays.txt").Ok());
+}
+
+TEST(Projections, CountsAsWritten)
+{
+    const struct {
+        const char* text;
+        std::vector<int> counts;
+        bool years;
+        const char* bad; // nullptr: read
+    } rows[] = {
+        {"30, 45 ,years", {30, 45}, true, nullptr},
+        {"years", {}, true, nullptr},
+        {"1,+100000", {1, 100000}, false, nullptr},
+        {"30,0", {}, false, "0"},
+        {"100001", {}, false, "100001"},
+        {"30,,45", {}, false, ""},
+        {"30x", {}, false, "30x"},
+        {"", {}, false, ""},
+    };
+    for (const auto& row : rows) {
+        std::vector<int> counts;
+        bool years = false;
+        std::string bad;
+        ASSERT_EQ(ProjectionCounts::Read(row.text, counts, years, bad), row.bad == nullptr) << row.text;
+        if (row.bad) {
+            EXPECT_EQ(bad, row.bad) << row.text;
+            continue;
+        }
+        EXPECT_EQ(counts, row.counts) << row.text;
+        EXPECT_EQ(years, row.years) << row.text;
+        // What the window writes back reads the same.
+        std::vector<int> again;
+        ASSERT_TRUE(ProjectionCounts::Read(ProjectionCounts::Text(counts, years), again, years, bad));
+        EXPECT_EQ(again, row.counts);
+    }
 }
 
 TEST(Projections, EachMethodFromOneSwing)

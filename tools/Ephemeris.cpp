@@ -26,8 +26,15 @@ Ephemeris::Ephemeris(std::vector<std::string> dirs)
 {
 }
 
+std::mutex& Ephemeris::LibraryLock()
+{
+    static std::mutex lock;
+    return lock;
+}
+
 BodyPositions Ephemeris::Compute(const DateTimeFields& ut, double latitude, double longitude) const
 {
+    const std::lock_guard<std::mutex> hold(LibraryLock());
     swe_set_ephe_path(LibraryPath().c_str());
     const double jd = JulianDay(ut);
     swe_set_topo(longitude, latitude, 0.0);

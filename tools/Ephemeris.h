@@ -3,6 +3,7 @@
 #include "AstroDateText.h"
 #include "Bodies.h"
 
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,8 +16,10 @@ struct BodyPositions {
 };
 
 // Topocentric tropical ecliptic longitudes of the ten bodies through the
-// ephemeris library. The library keeps global state: one computation at a
-// time, from one thread.
+// ephemeris library. The library keeps global state (per thread only where
+// it was built so): its users, the window's report and ring on the main
+// thread and a search of the sky's events on a worker, take turns through
+// LibraryLock.
 class Ephemeris {
 public:
     // Searches the program's ephemeris folders, taken anew at every
@@ -41,6 +44,9 @@ public:
     std::string FailureText(const std::string& libraryMessage) const;
     // The searched folders as the library reads its path.
     std::string LibraryPath() const;
+
+    // Held by each computation and by a SkyMotion while it lives.
+    static std::mutex& LibraryLock();
 
     // The Julian day (UT) of a UT date-time in the Gregorian calendar.
     static double JulianDay(const DateTimeFields& ut);

@@ -7,7 +7,8 @@
 #include <cmath>
 
 SkyMotion::SkyMotion(const Ephemeris& ephemeris, bool heliocentric)
-    : m_ephemeris(ephemeris)
+    : m_hold(Ephemeris::LibraryLock())
+    , m_ephemeris(ephemeris)
     , m_heliocentric(heliocentric)
 {
     swe_set_ephe_path(ephemeris.LibraryPath().c_str());

@@ -2,6 +2,7 @@
 
 #include "AstroDateText.h"
 
+#include <mutex>
 #include <string>
 
 class Ephemeris;
@@ -14,8 +15,9 @@ struct Motion {
 
 // Tropical apparent ecliptic longitudes and speeds of the bodies, seen from
 // the earth's centre or, on request, the sun's, through the ephemeris
-// library; it counts the library's calls. The library keeps global state:
-// one SkyMotion at a time, from one thread.
+// library; it counts the library's calls. It holds the library's lock
+// (Ephemeris::LibraryLock) while it lives: one SkyMotion at a time, used
+// from the thread that made it, and other users wait for it.
 class SkyMotion {
 public:
     SkyMotion(const Ephemeris& ephemeris, bool heliocentric);
@@ -43,6 +45,7 @@ public:
 private:
     Motion Compute(int body, double julianDayUt, int flags);
 
+    std::unique_lock<std::mutex> m_hold;
     const Ephemeris& m_ephemeris;
     bool m_heliocentric = false;
     long m_calls = 0;
