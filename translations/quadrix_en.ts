@@ -141,6 +141,141 @@
     </message>
 </context>
 <context>
+    <name>CClusterTab</name>
+    <message>
+        <source>没有时间簇，无日历可写。</source>
+        <translation>No clusters, so there is no calendar to write.</translation>
+    </message>
+    <message>
+        <source>日期</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>得分</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>方法数</source>
+        <translation>Methods</translation>
+    </message>
+    <message>
+        <source>摆动</source>
+        <translation>Swings</translation>
+    </message>
+    <message>
+        <source>高/低</source>
+        <translation>High/Low</translation>
+    </message>
+    <message>
+        <source>方法</source>
+        <translation>Method</translation>
+    </message>
+    <message>
+        <source>天数</source>
+        <translation>Days</translation>
+    </message>
+    <message>
+        <source>日历日</source>
+        <translation>Calendar days</translation>
+    </message>
+    <message>
+        <source>交易日</source>
+        <translation>Trading days</translation>
+    </message>
+    <message>
+        <source>图表目标</source>
+        <translation>Chart targets</translation>
+    </message>
+    <message>
+        <source>价格时间平方</source>
+        <translation>Square of price and time</translation>
+    </message>
+    <message>
+        <source> 天</source>
+        <translation> days</translation>
+    </message>
+    <message>
+        <source>至</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>窗口 ±</source>
+        <translation>Window ±</translation>
+    </message>
+    <message>
+        <source>日期范围</source>
+        <translation>Range</translation>
+    </message>
+    <message>
+        <source>平方比例</source>
+        <translation>Square scale</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>假日文件…</source>
+        <translation>Holiday File…</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>计算</source>
+        <translation>Compute</translation>
+    </message>
+    <message>
+        <source>导出 CSV…</source>
+        <translation>Export CSV…</translation>
+    </message>
+    <message>
+        <source>导出日历…</source>
+        <translation>Export Calendar…</translation>
+    </message>
+    <message>
+        <source>假日文件</source>
+        <translation>Holiday File</translation>
+    </message>
+    <message>
+        <source>文本文件 (*.txt *.csv)</source>
+        <translation>Text files (*.txt *.csv)</translation>
+    </message>
+    <message>
+        <source>所有文件 (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>天数须为 1 到 %1 的整数或 years，“%2”不是</source>
+        <translation>Counts are whole numbers from 1 to %1 or years, not “%2”</translation>
+    </message>
+    <message>
+        <source>日期范围须为 0 到 %1 天</source>
+        <translation>The range is 0 to %1 days</translation>
+    </message>
+    <message>
+        <source>当前图表没有角度，图表目标未计入。</source>
+        <translation>The current chart has no angles: chart targets are left out.</translation>
+    </message>
+    <message>
+        <source>没有品种：请先在行情菜单中选择本图品种。</source>
+        <translation>No instrument: choose the chart's instrument in the Market menu first.</translation>
+    </message>
+    <message>
+        <source>此范围内没有时间簇。</source>
+        <translation>No clusters in this range.</translation>
+    </message>
+    <message>
+        <source>高</source>
+        <translation>High</translation>
+    </message>
+    <message>
+        <source>低</source>
+        <translation>Low</translation>
+    </message>
+</context>
+<context>
     <name>CCommentsDlg</name>
     <message>
         <source>输入字符串</source>
@@ -347,11 +482,11 @@ Save changes?</translation>
     </message>
     <message>
         <source>文件中的代码，否则文件名</source>
-        <translation>The file's ticker, else its name</translation>
+        <translation>The file&apos;s ticker, else its name</translation>
     </message>
     <message>
         <source>文件中的名称，否则保留已存的名称</source>
-        <translation>The file's name, else the stored one</translation>
+        <translation>The file&apos;s name, else the stored one</translation>
     </message>
     <message>
         <source>自动识别</source>
@@ -359,7 +494,7 @@ Save changes?</translation>
     </message>
     <message>
         <source>本机时区</source>
-        <translation>This computer's zone</translation>
+        <translation>This computer&apos;s zone</translation>
     </message>
     <message>
         <source>文件：</source>
@@ -649,6 +784,228 @@ Save changes?</translation>
     </message>
 </context>
 <context>
+    <name>CSkyEventTab</name>
+    <message>
+        <source>日心</source>
+        <translation>Heliocentric</translation>
+    </message>
+    <message>
+        <source>日期范围</source>
+        <translation>Range</translation>
+    </message>
+    <message>
+        <source>至</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>地点</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>相位</source>
+        <translation>Aspects</translation>
+    </message>
+    <message>
+        <source>查找</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>导出 CSV…</source>
+        <translation>Export CSV…</translation>
+    </message>
+    <message>
+        <source>导出日历…</source>
+        <translation>Export Calendar…</translation>
+    </message>
+    <message>
+        <source>结束日期早于开始日期。</source>
+        <translation>The end date is before the start date.</translation>
+    </message>
+    <message>
+        <source>请至少选择一个天体。</source>
+        <translation>Choose at least one body.</translation>
+    </message>
+    <message>
+        <source>正在查找…</source>
+        <translation>Searching…</translation>
+    </message>
+    <message>
+        <source>共 %1 个事件。</source>
+        <translation>%1 events.</translation>
+    </message>
+    <message>
+        <source>此范围有一部分超出星历数据文件的年份（%1），由程序库的解析模型计算。</source>
+        <translation>Part of this range lies beyond the ephemeris data files' years (%1): the library's analytic model computed it.</translation>
+    </message>
+</context>
+<context>
+    <name>CSkyEventTableModel</name>
+    <message>
+        <source>合</source>
+        <translation>conjunct</translation>
+    </message>
+    <message>
+        <source>半六合</source>
+        <translation>semisextile</translation>
+    </message>
+    <message>
+        <source>半刑</source>
+        <translation>semisquare</translation>
+    </message>
+    <message>
+        <source>六合</source>
+        <translation>sextile</translation>
+    </message>
+    <message>
+        <source>刑</source>
+        <translation>square</translation>
+    </message>
+    <message>
+        <source>拱</source>
+        <translation>trine</translation>
+    </message>
+    <message>
+        <source>补八分</source>
+        <translation>sesquiquadrate</translation>
+    </message>
+    <message>
+        <source>梅花</source>
+        <translation>quincunx</translation>
+    </message>
+    <message>
+        <source>冲</source>
+        <translation>opposite</translation>
+    </message>
+    <message>
+        <source>白羊座</source>
+        <translation>Aries</translation>
+    </message>
+    <message>
+        <source>金牛座</source>
+        <translation>Taurus</translation>
+    </message>
+    <message>
+        <source>双子座</source>
+        <translation>Gemini</translation>
+    </message>
+    <message>
+        <source>巨蟹座</source>
+        <translation>Cancer</translation>
+    </message>
+    <message>
+        <source>狮子座</source>
+        <translation>Leo</translation>
+    </message>
+    <message>
+        <source>处女座</source>
+        <translation>Virgo</translation>
+    </message>
+    <message>
+        <source>天秤座</source>
+        <translation>Libra</translation>
+    </message>
+    <message>
+        <source>天蝎座</source>
+        <translation>Scorpio</translation>
+    </message>
+    <message>
+        <source>射手座</source>
+        <translation>Sagittarius</translation>
+    </message>
+    <message>
+        <source>摩羯座</source>
+        <translation>Capricorn</translation>
+    </message>
+    <message>
+        <source>水瓶座</source>
+        <translation>Aquarius</translation>
+    </message>
+    <message>
+        <source>双鱼座</source>
+        <translation>Pisces</translation>
+    </message>
+    <message>
+        <source>太阳</source>
+        <translation>Sun</translation>
+    </message>
+    <message>
+        <source>月亮</source>
+        <translation>Moon</translation>
+    </message>
+    <message>
+        <source>水星</source>
+        <translation>Mercury</translation>
+    </message>
+    <message>
+        <source>金星</source>
+        <translation>Venus</translation>
+    </message>
+    <message>
+        <source>火星</source>
+        <translation>Mars</translation>
+    </message>
+    <message>
+        <source>木星</source>
+        <translation>Jupiter</translation>
+    </message>
+    <message>
+        <source>土星</source>
+        <translation>Saturn</translation>
+    </message>
+    <message>
+        <source>天王星</source>
+        <translation>Uranus</translation>
+    </message>
+    <message>
+        <source>海王星</source>
+        <translation>Neptune</translation>
+    </message>
+    <message>
+        <source>冥王星</source>
+        <translation>Pluto</translation>
+    </message>
+    <message>
+        <source>%1进入%2</source>
+        <translation>%1 enters %2</translation>
+    </message>
+    <message>
+        <source>%1留，转逆行</source>
+        <translation>%1 stations retrograde</translation>
+    </message>
+    <message>
+        <source>%1留，转顺行</source>
+        <translation>%1 stations direct</translation>
+    </message>
+    <message>
+        <source>%1%2%3</source>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>%1，入相</source>
+        <translation>%1, applying</translation>
+    </message>
+    <message>
+        <source>%1，出相</source>
+        <translation>%1, separating</translation>
+    </message>
+    <message>
+        <source>当地时间</source>
+        <translation>Local Time</translation>
+    </message>
+    <message>
+        <source>世界时</source>
+        <translation>UT</translation>
+    </message>
+    <message>
+        <source>事件</source>
+        <translation>Event</translation>
+    </message>
+    <message>
+        <source>经度</source>
+        <translation>Longitude</translation>
+    </message>
+</context>
+<context>
     <name>CSwingPanel</name>
     <message>
         <source>摆动</source>
@@ -782,6 +1139,21 @@ Save changes?</translation>
     <message>
         <source>时间计算器</source>
         <translation>Time Calculator</translation>
+    </message>
+</context>
+<context>
+    <name>CWhenPanel</name>
+    <message>
+        <source>时间</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>时间簇</source>
+        <translation>Clusters</translation>
+    </message>
+    <message>
+        <source>天象</source>
+        <translation>Sky</translation>
     </message>
 </context>
 <context>
@@ -1268,6 +1640,25 @@ Save changes?</translation>
     <message>
         <source>支点: 编号 %1, 价格 %2, 日期 %3</source>
         <translation>Pivot: number %1, price %2, date %3</translation>
+    </message>
+</context>
+<context>
+    <name>TextExport</name>
+    <message>
+        <source>导出 CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>导出日历</source>
+        <translation>Export Calendar</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>iCalendar 文件 (*.ics)</source>
+        <translation>iCalendar files (*.ics)</translation>
     </message>
 </context>
 </TS>
