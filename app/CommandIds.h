@@ -71,6 +71,7 @@ constexpr int MarketSwingMarks = 32935;
 constexpr int MarketDateCells = 32936;
 constexpr int MarketStartAtSwing = 32937;
 constexpr int MarketPriceStep = 32938;
+constexpr int MarketWhen = 32939;
 constexpr int FileNew = 57600;
 constexpr int FileOpen = 57601;
 constexpr int FileSave = 57603;

@@ -67,7 +67,7 @@ CMainFrame::CMainFrame(CVersionCheck& versionCheck, QWidget* parent)
     , m_view(new CRotula2View(*m_doc, this))
     , m_dialogs(new CDocumentDialogs(*m_doc, *m_view, this))
     , m_tools(std::make_unique<CToolDialogs>(this))
-    , m_market(new CMarketWorkspace(*m_doc, *this))
+    , m_market(new CMarketWorkspace(*m_doc, *this, m_tools->Cities()))
     , m_recent(FileSettings::LoadRecentFiles())
 {
     setCentralWidget(m_view);

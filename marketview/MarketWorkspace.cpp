@@ -11,6 +11,7 @@
 #include "PivotTargets.h"
 #include "PriceStep.h"
 #include "SwingPanel.h"
+#include "WhenPanel.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -25,16 +26,18 @@ namespace {
 
 const char* const kPaneShownKey = "market/paneShown";
 const char* const kSwingListShownKey = "market/swingListShown";
+const char* const kWhenShownKey = "market/whenShown";
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 } // namespace
 
-CMarketWorkspace::CMarketWorkspace(CChartDocument& document, QMainWindow& frame)
+CMarketWorkspace::CMarketWorkspace(CChartDocument& document, QMainWindow& frame, const CityList& cities)
     : QObject(&frame)
     , m_doc(document)
     , m_frame(frame)
     , m_dialogs(new CMarketDialogs(m_session, &frame))
+    , m_cities(cities)
 {
     BuildDocks(frame);
     Connect();
@@ -54,6 +57,8 @@ void CMarketWorkspace::BuildDocks(QMainWindow& frame)
     m_paneDock->setVisible(settings.value(kPaneShownKey).toBool());
     if (settings.value(kSwingListShownKey).toBool())
         SwingPanel().show();
+    if (settings.value(kWhenShownKey).toBool())
+        WhenPanel().show();
 }
 
 CSwingPanel& CMarketWorkspace::SwingPanel()
@@ -72,6 +77,19 @@ CSwingPanel& CMarketWorkspace::SwingPanel()
 }
 
 bool CMarketWorkspace::SwingListShown() const { return m_swingPanel && m_swingPanel->isVisible(); }
+
+CWhenPanel& CMarketWorkspace::WhenPanel()
+{
+    if (!m_whenPanel) {
+        m_whenPanel = new CWhenPanel(m_session, m_doc, m_cities, &m_frame);
+        m_whenPanel->hide();
+        m_frame.addDockWidget(Qt::RightDockWidgetArea, m_whenPanel);
+        connect(m_whenPanel, &QDockWidget::visibilityChanged, this, &CMarketWorkspace::stateChanged);
+    }
+    return *m_whenPanel;
+}
+
+bool CMarketWorkspace::WhenShown() const { return m_whenPanel && m_whenPanel->isVisible(); }
 
 void CMarketWorkspace::Connect()
 {
@@ -170,6 +188,8 @@ void CMarketWorkspace::ShowDateCells(bool show)
 void CMarketWorkspace::FlipPane() { m_paneDock->setVisible(!m_paneDock->isVisible()); }
 
 void CMarketWorkspace::FlipSwingList() { SwingPanel().setVisible(!SwingListShown()); }
+
+void CMarketWorkspace::FlipWhen() { WhenPanel().setVisible(!WhenShown()); }
 
 void CMarketWorkspace::ChooseSwing(int index)
 {
@@ -278,6 +298,7 @@ void CMarketWorkspace::SaveLayout() const
     QSettings settings;
     settings.setValue(kPaneShownKey, m_paneDock->isVisible());
     settings.setValue(kSwingListShownKey, SwingListShown());
+    settings.setValue(kWhenShownKey, WhenShown());
 }
 
 void CMarketWorkspace::Warn(const QString& text) const { QMessageBox::warning(&m_frame, tr("行情"), text); }

@@ -11,9 +11,11 @@ class CChartDocument;
 class CMarketDialogs;
 class CPaneWidget;
 class CSwingPanel;
+class CWhenPanel;
 class QDockWidget;
 class QMainWindow;
 class QMenu;
+struct CityList;
 
 // The market beside the charts of one window: the session's instrument in
 // the price pane (a dock under the chart) and the swing list (a dock beside
@@ -24,7 +26,9 @@ class CMarketWorkspace : public QObject {
     Q_OBJECT
 
 public:
-    CMarketWorkspace(CChartDocument& document, QMainWindow& frame);
+    // cities is the list the tool dialogs load, for the sky's local times;
+    // it outlives the workspace.
+    CMarketWorkspace(CChartDocument& document, QMainWindow& frame, const CityList& cities);
     ~CMarketWorkspace() override;
 
     CMarketSession& Session() { return m_session; }
@@ -35,6 +39,9 @@ public:
     // cost a fifth of the time to the first paint.
     CSwingPanel& SwingPanel();
     bool SwingListShown() const;
+    // The 时间 dock, built on first use like the swing list.
+    CWhenPanel& WhenPanel();
+    bool WhenShown() const;
 
     // 导入行情… and 行情库….
     void Import();
@@ -50,6 +57,7 @@ public:
     void ShowDateCells(bool show);
     void FlipPane();
     void FlipSwingList();
+    void FlipWhen();
 
     // Makes swing index the chosen one and its price (a high's high, a low's
     // low) the pivot of the targets.
@@ -91,6 +99,8 @@ private:
     CPaneWidget* m_pane = nullptr;
     QDockWidget* m_paneDock = nullptr;
     CSwingPanel* m_swingPanel = nullptr;
+    const CityList& m_cities;
+    CWhenPanel* m_whenPanel = nullptr;
     bool m_marksShown = true;
     bool m_dateCells = false;
     std::optional<int> m_chosen;

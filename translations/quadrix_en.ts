@@ -260,7 +260,7 @@
     </message>
     <message>
         <source>没有品种：请先在行情菜单中选择本图品种。</source>
-        <translation>No instrument: choose the chart's instrument in the Market menu first.</translation>
+        <translation>No instrument: choose the chart&apos;s instrument in the Market menu first.</translation>
     </message>
     <message>
         <source>此范围内没有时间簇。</source>
@@ -835,7 +835,7 @@ Save changes?</translation>
     </message>
     <message>
         <source>此范围有一部分超出星历数据文件的年份（%1），由程序库的解析模型计算。</source>
-        <translation>Part of this range lies beyond the ephemeris data files' years (%1): the library's analytic model computed it.</translation>
+        <translation>Part of this range lies beyond the ephemeris data files&apos; years (%1): the library&apos;s analytic model computed it.</translation>
     </message>
 </context>
 <context>
@@ -1532,6 +1532,14 @@ Save changes?</translation>
     <message>
         <source>行情</source>
         <translation>Market</translation>
+    </message>
+    <message>
+        <source>时间簇与天象</source>
+        <translation>Clusters and Sky</translation>
+    </message>
+    <message>
+        <source>多个摆动投射的时间簇，及一段时间内的天象</source>
+        <translation>Clusters of dates projected from many swings, and the sky's events over a range</translation>
     </message>
 </context>
 <context>
