@@ -1,0 +1,49 @@
+#include "DateTicks.h"
+
+#include "BaseDraw.h"
+#include "CalendarTick.h"
+#include "DrawSurface.h"
+
+#include <algorithm>
+
+namespace {
+
+// Screen pixels at zoom 1.
+constexpr float kTickWidth = 3.0f;
+constexpr Color kEventColor = MakeColor(20, 110, 170);
+// Clusters run from two swings, the palest and shortest, to kStrongest
+// swings and more.
+constexpr int kStrongest = 6;
+constexpr Color kWeakCluster = MakeColor(225, 170, 100);
+constexpr Color kStrongCluster = MakeColor(140, 70, 0);
+
+double Strength(const DateTick& tick) { return std::clamp((tick.score - 2) / double(kStrongest - 2), 0.0, 1.0); }
+
+Color ColorOf(const DateTick& tick)
+{
+    if (tick.score == 0)
+        return kEventColor;
+    const double strength = Strength(tick);
+    const auto mix = [strength](unsigned weak, unsigned strong) {
+        return static_cast<unsigned>(weak + (double(strong) - weak) * strength + 0.5);
+    };
+    return MakeColor(mix(ColorRed(kWeakCluster), ColorRed(kStrongCluster)),
+                     mix(ColorGreen(kWeakCluster), ColorGreen(kStrongCluster)),
+                     mix(ColorBlue(kWeakCluster), ColorBlue(kStrongCluster)));
+}
+
+} // namespace
+
+int CDateTicks::Length(const DateTick& tick)
+{
+    if (tick.score == 0)
+        return kCalendarTickLength * 2 / 3;
+    return kCalendarTickLength + static_cast<int>(kCalendarTickLength * Strength(tick));
+}
+
+void CDateTicks::Draw(CBaseDraw& chart, CDrawSurface& dc) const
+{
+    const int width = chart.UnitsOfPixels(kTickWidth);
+    for (const DateTick& tick : m_ticks)
+        DrawCalendarTick(chart, dc, tick.day, Length(tick), {PenStyle::Solid, width, ColorOf(tick)});
+}
