@@ -5,6 +5,7 @@
 #include "DrawSurface.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -16,6 +17,10 @@ constexpr Color kEventColor = MakeColor(20, 110, 170);
 constexpr int kStrongest = 6;
 constexpr Color kWeakCluster = MakeColor(225, 170, 100);
 constexpr Color kStrongCluster = MakeColor(140, 70, 0);
+// Chart units.
+constexpr int kEventLength = 18;
+constexpr int kWeakLength = 24;
+constexpr int kStrongLength = 36;
 
 double Strength(const DateTick& tick) { return std::clamp((tick.score - 2) / double(kStrongest - 2), 0.0, 1.0); }
 
@@ -34,11 +39,13 @@ Color ColorOf(const DateTick& tick)
 
 } // namespace
 
+// Within the ring's labels, which stand about 40 units out: the strongest
+// cluster reaches just short of them.
 int CDateTicks::Length(const DateTick& tick)
 {
     if (tick.score == 0)
-        return kCalendarTickLength * 2 / 3;
-    return kCalendarTickLength + static_cast<int>(kCalendarTickLength * Strength(tick));
+        return kEventLength;
+    return kWeakLength + static_cast<int>(std::lround((kStrongLength - kWeakLength) * Strength(tick)));
 }
 
 void CDateTicks::Draw(CBaseDraw& chart, CDrawSurface& dc) const

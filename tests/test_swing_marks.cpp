@@ -157,7 +157,7 @@ TEST(SwingMarks, DateTicksStandAtTheirDaysLongerAndDarkerByScore)
 
         const std::vector<SurfaceOp> lines = OpsOfKind(dc, SurfaceOp::Kind::LineTo);
         ASSERT_EQ(lines.size(), 3u);
-        const int days[][3] = {{3, 20, 30}, {6, 21, 60}, {9, 22, 20}};
+        const int days[][3] = {{3, 20, 24}, {6, 21, 36}, {9, 22, 18}};
         for (std::size_t i = 0; i < lines.size(); ++i) {
             const auto [month, day, length] = days[i];
             EXPECT_EQ(lines[i].from, *chart.CalendarRingPoint(month, day, 0)) << month;
