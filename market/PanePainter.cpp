@@ -316,6 +316,8 @@ std::pair<int, int> CPanePainter::BandOf(const Cluster& cluster, int window) con
     const Rect& rc = m_view.GetRect();
     const double from = m_view.XOfTime(static_cast<double>((cluster.day - window) * kDaySeconds));
     const double to = m_view.XOfTime(static_cast<double>((cluster.day + window + 1) * kDaySeconds));
+    if (to <= rc.left || from >= rc.right)
+        return {0, 0};
     const int left = static_cast<int>(std::floor(std::max(from, double(rc.left))));
     const int right = static_cast<int>(std::floor(std::min(to, double(rc.right))));
     // A band narrower than a pixel still shows as one.

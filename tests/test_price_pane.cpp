@@ -350,7 +350,7 @@ TEST(PricePane, PlanetLevelsAreLongitudesScaledPlusWholeTurns)
 
 // Ten pixels a day: a cluster's band covers its days within the window, an
 // event its moment, a planet's lines their prices, each labelled; more
-// swings make a darker band.
+// swings make a darker band; a band outside the span shows nothing.
 TEST(PricePane, DrawsClusterBandsEventLinesAndPlanetLevels)
 {
     BarSeries series;
@@ -362,11 +362,13 @@ TEST(PricePane, DrawsClusterBandsEventLinesAndPlanetLevels)
     view.SetPrices(0, 1000);
     PaneOverlay overlay;
     overlay.window = 1;
-    overlay.clusters.resize(2);
+    overlay.clusters.resize(4);
     overlay.clusters[0].day = 10;
     overlay.clusters[0].score = 3;
     overlay.clusters[1].day = 30;
     overlay.clusters[1].score = 2;
+    overlay.clusters[2].day = -3; // its days end before the span, the next one's begin after it
+    overlay.clusters[3].day = 41;
     overlay.events = {{20 * kDay + kDay / 4, "Sun 0\xC2\xB0"}};
     overlay.planets = {{"Sun", 10}};
     CRecordingSurface dc;
