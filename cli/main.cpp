@@ -365,7 +365,7 @@ int Run(int argc, char* argv[])
     parser.addOption({"format", "What cells prints: json or csv; targets also ics (default json).", "FORMAT"});
     parser.addOption({"now", "The clock for date, span, end and start: YYYY-MM-DD HH:MM:SS (default: the computer's).", "TIME"});
     parser.addOption({"mode", "What date reads: date, time or both (default date).", "MODE"});
-    parser.addOption({"unit", "Unit of span, end and start: day, week, month, year or trading (weekdays) (default day).", "UNIT"});
+    parser.addOption({"unit", "Unit of span, end and start: day, week, month, year, trading (default day).", "UNIT"});
     parser.addOption({"planets", "Local date and time of the planet ring (render, trace).", "TIME"});
     AddPlaceOptions(parser);
     AddChartOptions(parser);

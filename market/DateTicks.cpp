@@ -26,27 +26,19 @@ double Strength(const DateTick& tick) { return std::clamp((tick.score - 2) / dou
 
 Color ColorOf(const DateTick& tick)
 {
-    if (tick.score == 0)
-        return kEventColor;
-    const double strength = Strength(tick);
-    const auto mix = [strength](unsigned weak, unsigned strong) {
-        return static_cast<unsigned>(weak + (double(strong) - weak) * strength + 0.5);
-    };
-    return MakeColor(mix(ColorRed(kWeakCluster), ColorRed(kStrongCluster)),
-                     mix(ColorGreen(kWeakCluster), ColorGreen(kStrongCluster)),
-                     mix(ColorBlue(kWeakCluster), ColorBlue(kStrongCluster)));
+    return tick.score == 0 ? kEventColor : MixColor(kWeakCluster, kStrongCluster, Strength(tick));
 }
 
-} // namespace
-
-// Within the ring's labels, which stand about 40 units out: the strongest
-// cluster reaches just short of them.
-int CDateTicks::Length(const DateTick& tick)
+// In chart units, within the ring's labels, which stand about 40 units out:
+// the strongest cluster reaches just short of them.
+int Length(const DateTick& tick)
 {
     if (tick.score == 0)
         return kEventLength;
     return kWeakLength + static_cast<int>(std::lround((kStrongLength - kWeakLength) * Strength(tick)));
 }
+
+} // namespace
 
 void CDateTicks::Draw(CBaseDraw& chart, CDrawSurface& dc) const
 {

@@ -27,9 +27,6 @@ public:
     // at any zoom; a chart without its calendar ring shows none.
     void Draw(CBaseDraw& chart, CDrawSurface& dc) const;
 
-    // A tick's length in chart units: a stronger cluster's reaches further.
-    static int Length(const DateTick& tick);
-
 private:
     std::vector<DateTick> m_ticks;
 };

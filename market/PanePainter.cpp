@@ -49,13 +49,7 @@ std::string TargetText(const Target& t)
 
 Color BandColor(int score)
 {
-    const double strength = std::clamp((score - 2) / double(kDarkestScore - 2), 0.0, 1.0);
-    const auto mix = [strength](unsigned pale, unsigned dark) {
-        return static_cast<unsigned>(std::lround(pale + (double(dark) - pale) * strength));
-    };
-    return MakeColor(mix(ColorRed(kPalestBand), ColorRed(kDarkestBand)),
-                     mix(ColorGreen(kPalestBand), ColorGreen(kDarkestBand)),
-                     mix(ColorBlue(kPalestBand), ColorBlue(kDarkestBand)));
+    return MixColor(kPalestBand, kDarkestBand, std::clamp((score - 2) / double(kDarkestScore - 2), 0.0, 1.0));
 }
 
 } // namespace
