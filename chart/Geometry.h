@@ -54,6 +54,13 @@ constexpr Color MakeColor(unsigned r, unsigned g, unsigned b)
 constexpr unsigned ColorRed(Color c) { return c & 0xFF; }
 constexpr unsigned ColorGreen(Color c) { return (c >> 8) & 0xFF; }
 constexpr unsigned ColorBlue(Color c) { return (c >> 16) & 0xFF; }
+// The colour the fraction t (0 to 1) of the way from a to b, each channel
+// rounded: shades of one colour for marks of growing strength.
+constexpr Color MixColor(Color a, Color b, double t)
+{
+    const auto mix = [t](unsigned x, unsigned y) { return static_cast<unsigned>(x + (double(y) - x) * t + 0.5); };
+    return MakeColor(mix(ColorRed(a), ColorRed(b)), mix(ColorGreen(a), ColorGreen(b)), mix(ColorBlue(a), ColorBlue(b)));
+}
 
 namespace Colors {
 constexpr Color Black = 0x000000;

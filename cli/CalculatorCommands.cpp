@@ -69,7 +69,7 @@ int RunDateArithmetic(const std::string& unitName, const std::string& now, bool 
 {
     DSA::SpanUnit unit = DSA::SpanUnit::Day;
     if (!ReadUnit(unitName, unit))
-        return UsageError(err, "--unit must be day, week, month or year");
+        return UsageError(err, "--unit must be day, week, month, year or trading");
     std::optional<COleDateTime> moment;
     if (!now.empty() && !ReadMoment(now, moment.emplace()))
         return UsageError(err, "--now must be a moment written YYYY-MM-DD HH:MM:SS");

@@ -69,7 +69,7 @@ const char* const kDescription =
     "                      (--now sets the clock, --mode date|time|both)\n"
     "  easter YEAR         print Easter Sunday of a year as YYYY-MM-DD\n"
     "  degree P            print the carl, daniel, 360 and 24 angles of a price or count\n"
-    "  span START END      print the whole --unit (day, week, month, year) from START to END\n"
+    "  span START END      print the whole --unit (day, week, month, year, trading) from START to END\n"
     "  end START SPAN      print START moved forward by SPAN units\n"
     "  start END SPAN      print END moved back by SPAN units\n"
     "  astro --date TEXT (--city NAME [--cities FILE] | --bias MIN --lat DEG --lon DEG)\n"
@@ -365,7 +365,7 @@ int Run(int argc, char* argv[])
     parser.addOption({"format", "What cells prints: json or csv; targets also ics (default json).", "FORMAT"});
     parser.addOption({"now", "The clock for date, span, end and start: YYYY-MM-DD HH:MM:SS (default: the computer's).", "TIME"});
     parser.addOption({"mode", "What date reads: date, time or both (default date).", "MODE"});
-    parser.addOption({"unit", "Unit of span, end and start: day, week, month or year (default day).", "UNIT"});
+    parser.addOption({"unit", "Unit of span, end and start: day, week, month, year, trading (default day).", "UNIT"});
     parser.addOption({"planets", "Local date and time of the planet ring (render, trace).", "TIME"});
     AddPlaceOptions(parser);
     AddChartOptions(parser);

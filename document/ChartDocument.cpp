@@ -284,9 +284,16 @@ void CChartDocument::ShowSwingDateCells(bool show)
     emit pictureChanged();
 }
 
+void CChartDocument::SetDateTicks(std::vector<DateTick> ticks)
+{
+    m_dateTicks.SetTicks(std::move(ticks));
+    emit pictureChanged();
+}
+
 void CChartDocument::DrawMarks(CDrawSurface& dc) const
 {
     m_swingMarks.Draw(Chart(), Kind(), dc);
+    m_dateTicks.Draw(Chart(), dc);
     m_marks.Draw(Chart(), dc);
 }
 

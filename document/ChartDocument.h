@@ -4,6 +4,7 @@
 #include "ChartSet.h"
 #include "DisplaySwitches.h"
 #include "PlanetSky.h"
+#include "DateTicks.h"
 #include "SwingMarks.h"
 #include "TargetMarks.h"
 #include "UnsavedWork.h"
@@ -100,8 +101,11 @@ public:
     const CSwingMarks& SwingMarks() const { return m_swingMarks; }
     void SetSwings(std::vector<Swing> swings);
     void ShowSwingDateCells(bool show);
+    // Clusters' and events' days on the calendar ring: display state too.
+    const CDateTicks& DateTicks() const { return m_dateTicks; }
+    void SetDateTicks(std::vector<DateTick> ticks);
     // What the view and the window's exports draw over the chart: the swings,
-    // then the found cell, the pivot and its targets.
+    // the date ticks, then the found cell, the pivot and its targets.
     void DrawMarks(CDrawSurface& dc) const;
 
     // The current chart's cell 1 at price and at local midnight start, or
@@ -168,5 +172,6 @@ private:
     CChartHost* m_pHost = nullptr;
     CTargetMarks m_marks;
     CSwingMarks m_swingMarks;
+    CDateTicks m_dateTicks;
     CPlanetSky m_planets;
 };

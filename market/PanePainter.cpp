@@ -21,6 +21,17 @@ constexpr Color kCloseLine = MakeColor(30, 80, 190);
 constexpr Color kGrid = MakeColor(225, 225, 225);
 constexpr Color kSwing = MakeColor(230, 120, 0);
 constexpr Color kTarget = MakeColor(150, 50, 170);
+constexpr Color kEvent = MakeColor(20, 110, 170);
+constexpr Color kLevel = MakeColor(0, 140, 120);
+constexpr Color kScore = MakeColor(160, 90, 10);
+// A cluster's band runs from the palest at two swings to the darkest at
+// kDarkestScore swings and more.
+constexpr Color kPalestBand = MakeColor(255, 244, 222);
+constexpr Color kDarkestBand = MakeColor(240, 190, 120);
+constexpr int kDarkestScore = 6;
+constexpr std::int64_t kDaySeconds = 86400;
+// Below this many pixels apart a planet's price lines hide the bars.
+constexpr int kLevelPixels = 4;
 // Below this many pixels a bar, bars are drawn as their columns.
 constexpr double kSparsePixels = 3;
 constexpr int kLabelWidth = 140;
@@ -34,6 +45,11 @@ std::string TargetText(const Target& t)
     char text[48];
     std::snprintf(text, sizeof text, "%g\xC2\xB0 %+d", t.theta, t.turns);
     return text;
+}
+
+Color BandColor(int score)
+{
+    return MixColor(kPalestBand, kDarkestBand, std::clamp((score - 2) / double(kDarkestScore - 2), 0.0, 1.0));
 }
 
 } // namespace
@@ -80,6 +96,8 @@ void CPanePainter::Draw(const CPaneColumns& columns, PaneStyle style, const Pane
     Font labels;
     labels.height = -11;
     const Font font = m_dc.SelectFont(labels);
+    // Bands lie under the grid and the bars, which show through them.
+    DrawBands(overlay);
     DrawGrid();
     const Rect& rc = m_view.GetRect();
     const std::size_t bars = columns.FirstAt(m_view.LastTime()) - columns.FirstAt(m_view.FirstTime());
@@ -89,6 +107,9 @@ void CPanePainter::Draw(const CPaneColumns& columns, PaneStyle style, const Pane
         DrawLine(columns.Columns(m_view));
     else
         DrawDense(columns.Columns(m_view), style);
+    DrawScores(overlay);
+    DrawLevels(overlay.planets, overlay.levelScale);
+    DrawEvents(overlay.events);
     DrawTargets(overlay.targets);
     DrawSwings(overlay.swings, columns.Series().intraday);
     DrawFrame();
@@ -267,16 +288,84 @@ void CPanePainter::DrawTargets(const std::vector<Target>& targets)
                        {{rc.left + 2, above}, {rc.left + 2, below}, {rc.right - 2, above}}, false);
         }
         const std::optional<std::int64_t> day = t.date.empty() ? std::nullopt : BarTime::Parse(t.date);
-        if (day && *day >= m_view.FirstTime() && *day < m_view.LastTime()) {
-            const int x = X(static_cast<double>(*day));
-            m_dc.MoveTo(x, rc.top);
-            m_dc.LineTo(x, rc.bottom);
-            const int row = rc.top + kLabelHeight / 2;
-            PlaceLabel(TargetText(t),
-                       {{x + 2, row}, {x + 2, row + kLabelHeight}, {x + 2, row + 2 * kLabelHeight},
-                        {x + 2, row + 3 * kLabelHeight}},
-                       false);
-        }
+        if (day)
+            DrawMoment(static_cast<double>(*day), TargetText(t), rc.top + kLabelHeight / 2, kLabelHeight);
+    }
+}
+
+void CPanePainter::DrawMoment(double time, const std::string& label, int first, int step)
+{
+    if (time < m_view.FirstTime() || time >= m_view.LastTime())
+        return;
+    const Rect& rc = m_view.GetRect();
+    const int x = X(time);
+    m_dc.MoveTo(x, rc.top);
+    m_dc.LineTo(x, rc.bottom);
+    PlaceLabel(label, {{x + 2, first}, {x + 2, first + step}, {x + 2, first + 2 * step}, {x + 2, first + 3 * step}},
+               false);
+}
+
+std::pair<int, int> CPanePainter::BandOf(const Cluster& cluster, int window) const
+{
+    const Rect& rc = m_view.GetRect();
+    const double from = m_view.XOfTime(static_cast<double>((cluster.day - window) * kDaySeconds));
+    const double to = m_view.XOfTime(static_cast<double>((cluster.day + window + 1) * kDaySeconds));
+    if (to <= rc.left || from >= rc.right)
+        return {0, 0};
+    const int left = static_cast<int>(std::floor(std::max(from, double(rc.left))));
+    const int right = static_cast<int>(std::floor(std::min(to, double(rc.right))));
+    // A band narrower than a pixel still shows as one.
+    return {left, std::max(right, std::min(left + 1, rc.right))};
+}
+
+void CPanePainter::DrawBands(const PaneOverlay& overlay)
+{
+    const Rect& rc = m_view.GetRect();
+    for (const Cluster& cluster : overlay.clusters) {
+        const auto [left, right] = BandOf(cluster, overlay.window);
+        if (left < right)
+            m_dc.FillSolidRect(Rect{left, rc.top, right, rc.bottom}, BandColor(cluster.score));
+    }
+}
+
+// Strongest first, as FindClusters lists them, so that a crowded top row
+// keeps the scores that matter most.
+void CPanePainter::DrawScores(const PaneOverlay& overlay)
+{
+    const Rect& rc = m_view.GetRect();
+    m_dc.SetTextColor(kScore);
+    for (const Cluster& cluster : overlay.clusters) {
+        const auto [left, right] = BandOf(cluster, overlay.window);
+        if (left < right)
+            PlaceLabel(std::to_string(cluster.score), {{(left + right) / 2, rc.top + kLabelHeight / 2}}, true);
+    }
+}
+
+// Events are labelled from the bottom up, clear of the targets' dates and
+// the clusters' scores at the top.
+void CPanePainter::DrawEvents(const std::vector<PaneEvent>& events)
+{
+    const Rect& rc = m_view.GetRect();
+    m_dc.SelectPen(Pen{PenStyle::Dot, 1, kEvent});
+    m_dc.SetTextColor(kEvent);
+    for (const PaneEvent& e : events)
+        DrawMoment(static_cast<double>(e.time), e.label, rc.bottom - kLabelHeight / 2 - 1, -kLabelHeight);
+}
+
+void CPanePainter::DrawLevels(const std::vector<PlanetLongitude>& planets, double scale)
+{
+    if (planets.empty())
+        return;
+    const Rect& rc = m_view.GetRect();
+    UsePen(kLevel);
+    m_dc.SetTextColor(kLevel);
+    const std::size_t limit = static_cast<std::size_t>(std::max(1, rc.Height() / kLevelPixels));
+    for (const PriceLevel& level : PlanetPriceLevels(planets, scale, m_view.LowPrice(), m_view.HighPrice(), limit)) {
+        const int y = Y(level.price);
+        m_dc.MoveTo(rc.left, y);
+        m_dc.LineTo(rc.right, y);
+        PlaceLabel(level.label, {{rc.right - 2, y - kLabelHeight / 2}, {rc.right - 2, y + kLabelHeight / 2 + 1}},
+                   false);
     }
 }
 

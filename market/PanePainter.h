@@ -1,11 +1,16 @@
 #pragma once
 
+#include "Clusters.h"
 #include "PaneColumns.h"
 #include "PaneView.h"
 #include "PivotTargets.h"
+#include "PriceLevels.h"
 #include "Swing.h"
 
+#include <cstdint>
 #include <initializer_list>
+#include <string>
+#include <utility>
 #include <vector>
 
 class CDrawSurface;
@@ -13,11 +18,25 @@ class CDrawSurface;
 // How the pane draws its bars.
 enum class PaneStyle { Candles, Bars, Line };
 
-// What the pane draws over its bars: the swings as a zigzag, and a pivot's
-// targets (as TargetsOf gives them) as lines at their prices and dates.
+// A moment the pane marks with a vertical line and a short label.
+struct PaneEvent {
+    std::int64_t time = 0; // bar time (see Bar)
+    std::string label;
+};
+
+// What the pane draws over its bars: the swings as a zigzag, a pivot's
+// targets (as TargetsOf gives them) as lines at their prices and dates,
+// clusters of projected dates as bands of their days within window either
+// side, events as vertical lines, and the planets' price lines (their
+// longitudes times levelScale, see PlanetPriceLevels).
 struct PaneOverlay {
     std::vector<Swing> swings;
     std::vector<Target> targets;
+    std::vector<Cluster> clusters;
+    int window = 0;
+    std::vector<PaneEvent> events;
+    std::vector<PlanetLongitude> planets;
+    double levelScale = 1;
 };
 
 // Draws the price pane on a surface: the bars of the view's span in its
@@ -47,6 +66,16 @@ private:
     void DrawClipped(double t1, double p1, double t2, double p2);
     void DrawSwings(const std::vector<Swing>& swings, bool intraday);
     void DrawTargets(const std::vector<Target>& targets);
+    void DrawBands(const PaneOverlay& overlay);
+    void DrawScores(const PaneOverlay& overlay);
+    // The pixels [left, right) of a cluster's days within the plot; empty
+    // when they lie outside it.
+    std::pair<int, int> BandOf(const Cluster& cluster, int window) const;
+    void DrawEvents(const std::vector<PaneEvent>& events);
+    void DrawLevels(const std::vector<PlanetLongitude>& planets, double scale);
+    // A vertical line across the plot at time, labelled in the first free
+    // of four rows from first, step pixels apart.
+    void DrawMoment(double time, const std::string& label, int first, int step);
     void DrawFrame();
     void Label(const std::string& text, int x, int y, unsigned flags);
     // Labels of the plot (swings, targets) stay inside it, apart.

@@ -2,9 +2,11 @@
 
 #include "BarTime.h"
 #include "BaseDraw.h"
+#include "CalendarTick.h"
 #include "ChartKinds.h"
 #include "DrawSurface.h"
 #include "SwingCells.h"
+#include "Swings.h"
 
 #include <string>
 
@@ -13,8 +15,6 @@ namespace {
 // Screen pixels at zoom 1.
 constexpr float kRingWidth = 3.0f;
 constexpr float kDatePixels = 10.0f;
-// Chart units, as the calendar ring's own ticks.
-constexpr int kCalendarTick = 30;
 
 constexpr Color kHighColors[] = {MakeColor(220, 20, 60), MakeColor(255, 120, 0), MakeColor(200, 0, 160)};
 constexpr Color kLowColors[] = {MakeColor(0, 150, 60), MakeColor(0, 90, 230), MakeColor(0, 170, 190)};
@@ -47,20 +47,6 @@ void DayText(CBaseDraw& chart, CDrawSurface& dc, Rect box, int ringWidth, const 
     dc.SelectFont(previousFont);
 }
 
-void CalendarTick(CBaseDraw& chart, CDrawSurface& dc, const std::string& day, const Pen& pen)
-{
-    const int month = std::stoi(day.substr(5, 2));
-    const int dayOfMonth = std::stoi(day.substr(8, 2));
-    const std::optional<Point> from = chart.CalendarRingPoint(month, dayOfMonth, 0);
-    const std::optional<Point> to = chart.CalendarRingPoint(month, dayOfMonth, kCalendarTick);
-    if (!from || !to)
-        return;
-    const Pen previous = dc.SelectPen(pen);
-    dc.MoveTo(from->x, from->y);
-    dc.LineTo(to->x, to->y);
-    dc.SelectPen(previous);
-}
-
 } // namespace
 
 void CSwingMarks::Draw(CBaseDraw& chart, const ChartKind& kind, CDrawSurface& dc) const
@@ -84,7 +70,7 @@ void CSwingMarks::Draw(CBaseDraw& chart, const ChartKind& kind, CDrawSurface& dc
             continue;
         if (m_dateCells && cell.dateCell)
             Ring(dc, chart.MarkBox(*cell.dateCell), {PenStyle::Dot, width, color});
-        CalendarTick(chart, dc, day, {PenStyle::Solid, width, color});
+        DrawCalendarTick(chart, dc, BarDayNumber(swing.time), kCalendarTickLength, {PenStyle::Solid, width, color});
     }
 }
 

@@ -4,6 +4,7 @@
 #include "FileDialogs.h"
 #include "PainterSurface.h"
 #include "PaneReadout.h"
+#include "SkyEventMarks.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -101,6 +102,26 @@ void CPaneWidget::SetSwings(std::vector<Swing> swings)
 void CPaneWidget::SetTargets(std::vector<Target> targets)
 {
     m_overlay.targets = std::move(targets);
+    update();
+}
+
+void CPaneWidget::SetClusters(std::vector<Cluster> clusters, int window)
+{
+    m_overlay.clusters = std::move(clusters);
+    m_overlay.window = window;
+    update();
+}
+
+void CPaneWidget::SetEvents(const std::vector<SkyEvent>& events, CBarZone* zone)
+{
+    m_overlay.events = SkyEventMarks::Of(events, zone);
+    update();
+}
+
+void CPaneWidget::SetPlanetLevels(std::vector<PlanetLongitude> planets, double scale)
+{
+    m_overlay.planets = std::move(planets);
+    m_overlay.levelScale = scale;
     update();
 }
 

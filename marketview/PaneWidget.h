@@ -13,7 +13,9 @@
 #include <utility>
 #include <vector>
 
+class CBarZone;
 class CChartPrinter;
+struct SkyEvent;
 class QAction;
 class QMenu;
 
@@ -39,6 +41,13 @@ public:
     void SetSeries(std::shared_ptr<const BarSeries> series);
     void SetSwings(std::vector<Swing> swings);
     void SetTargets(std::vector<Target> targets);
+    // Clusters as bands of their days within window either side.
+    void SetClusters(std::vector<Cluster> clusters, int window);
+    // Events as vertical lines at their moments on the exchange's clock
+    // through zone (see SkyEventMarks::Of; null for UT).
+    void SetEvents(const std::vector<SkyEvent>& events, CBarZone* zone);
+    // The planets' price lines: longitudes times scale, and whole turns apart.
+    void SetPlanetLevels(std::vector<PlanetLongitude> planets, double scale);
     void SetStyle(PaneStyle style);
     PaneStyle Style() const { return m_style; }
     // A log axis as asked: a history reaching zero or below is drawn linear

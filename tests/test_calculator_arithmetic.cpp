@@ -2,11 +2,13 @@
 // date parser.
 
 #include "CalculatorCommands.h"
+#include "CalendarDay.h"
 #include "CommandRun.h"
 #include "DateCommands.h"
 #include "DateSpanArithmetic.h"
 #include "DateTestSupport.h"
 #include "DegreeArithmetic.h"
+#include "TradingDays.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +21,7 @@ using DSA::SpanUnit;
 
 namespace {
 
-const SpanUnit kUnits[] = {SpanUnit::Day, SpanUnit::Week, SpanUnit::Month, SpanUnit::Year};
+const SpanUnit kUnits[] = {SpanUnit::Day, SpanUnit::Week, SpanUnit::Month, SpanUnit::Year, SpanUnit::Trading};
 
 // A moment a few tenths of a second away from a date.
 COleDateTimeEx Near(const COleDateTimeEx& date, double seconds)
@@ -129,6 +131,36 @@ TEST(DateSpan, SpansMovesAndChecks)
     EXPECT_EQ(ShowDate(DSA::ComputeStart(day, "2", SpanUnit::Month, true).date), "2012-01-05 00:00:00");
 }
 
+// Friday 1 March 2024, the weekend, Monday 4 March a holiday or not: trading
+// days skip both, keep the time of day and go back to where they count from.
+TEST(DateSpan, TradingDaysSkipWeekendsAndHolidays)
+{
+    const CTradingDays holiday({}, {DayNumber({2024, 3, 4})});
+    const COleDateTimeEx friday(2024, 3, 1, 10, 30, 0), saturday(2024, 3, 2), tuesday(2024, 3, 5);
+    const struct {
+        const char* what;
+        COleDateTimeEx from;
+        long long span;
+        const CTradingDays* trading;
+        const char* result;
+    } moves[] = {
+        {"over the weekend", friday, 1, nullptr, "2024-03-04 10:30:00"},
+        {"over the weekend and the holiday", friday, 1, &holiday, "2024-03-05 10:30:00"},
+        {"from a Saturday", saturday, 1, nullptr, "2024-03-04 00:00:00"},
+        {"back over both", tuesday, -1, &holiday, "2024-03-01 00:00:00"},
+        {"none stays put on a Saturday", saturday, 0, nullptr, "2024-03-02 00:00:00"},
+        {"a week of them", friday, 5, &holiday, "2024-03-11 10:30:00"},
+    };
+    for (const auto& move : moves)
+        EXPECT_EQ(ShowDate(DSA::MovedBy(move.from, move.span, SpanUnit::Trading, move.trading)), move.result)
+            << move.what;
+    EXPECT_EQ(DSA::SpanBetween(friday, tuesday, SpanUnit::Trading), 2);
+    EXPECT_EQ(DSA::SpanBetween(friday, tuesday, SpanUnit::Trading, &holiday), 1);
+    EXPECT_EQ(DSA::SpanBetween(tuesday, friday, SpanUnit::Trading, &holiday), -1);
+    EXPECT_EQ(DSA::ComputeSpan(saturday, tuesday, SpanUnit::Trading, &holiday).span, 1);
+    EXPECT_EQ(ShowDate(DSA::ComputeStart(tuesday, "6", SpanUnit::Trading, true, &holiday).date), "2024-02-23 00:00:00");
+}
+
 // Every command prints its result with status 0, "invalid" with status 1
 // where there is none, and for bad arguments one line on stderr, status 2.
 TEST(CalculatorCommands, PrintTheResultInvalidOrOneLineOfError)
@@ -149,6 +181,7 @@ TEST(CalculatorCommands, PrintTheResultInvalidOrOneLineOfError)
         {"end from a phrase", Invoke(RunEndCommand, "next friday", "1", "day", now), 0, "2012/03/10\n"},
         {"end that does not exist", Invoke(RunEndCommand, "2012/02/29", "1", "year", now), 1, "invalid\n"},
         {"start by a week", Invoke(RunStartCommand, "2012/03/01", "1", "week", now), 0, "2012/02/23\n"},
+        {"end by trading days", Invoke(RunEndCommand, "2012/03/02", "1", "trading", now), 0, "2012/03/05\n"},
         {"start from no date", Invoke(RunStartCommand, "", "1", "week", now), 1, "invalid\n"},
         {"unknown unit", Invoke(RunEndCommand, "2012/03/01", "1", "fortnight", now), 2, ""},
         {"unit names are lower case", Invoke(RunEndCommand, "2012/03/01", "1", "Day", now), 2, ""},

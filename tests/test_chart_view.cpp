@@ -649,6 +649,20 @@ TEST_F(ChartView, FindAndTheTargetToolMarkCellsAndStoreNothing)
     emit angles->editingFinished();
     doc.EditChart("start", [](CBaseDraw& chart) { return chart.m_fStartPrice = 100, true; });
     expectCoreRows({90});
+    // A day counter adds 交易日: here counting calendar days, so it repeats 天数
+    // on every dated row.
+    panel.SetDayCounter([](std::int64_t from, std::int64_t to) { return std::optional<long long>(to - from); });
+    ASSERT_EQ(table.columnCount(), 11);
+    EXPECT_EQ(table.horizontalHeaderItem(10)->text(), QStringLiteral("交易日"));
+    int counted = 0;
+    for (int row = 0; row < table.rowCount(); ++row) {
+        const QString days = table.item(row, 8)->text().isEmpty() ? QString() : table.item(row, 9)->text();
+        EXPECT_EQ(table.item(row, 10)->text(), days);
+        counted += !days.isEmpty();
+    }
+    EXPECT_GT(counted, 0);
+    panel.SetDayCounter({});
+    EXPECT_EQ(table.columnCount(), 10);
 
     dialogs.savePaths = {TempPath("targets.csv"), TempPath("targets.ics")};
     panel.findChild<QPushButton*>("exportCsv")->click();

@@ -1,9 +1,12 @@
 // The price pane widget driven offscreen: the wheel zooms about the pointer,
 // a drag pans, Home shows all, a click on a swing names it, and the readout
-// follows the pointer.
+// follows the pointer; the sky's events at their moments on the exchange's
+// clock.
 
 #include "PaneReadout.h"
 #include "PaneWidget.h"
+#include "BarZone.h"
+#include "SkyEventMarks.h"
 
 #include <QAction>
 #include <QSignalSpy>
@@ -123,6 +126,31 @@ TEST(PaneWidget, ZoomsPansShowsAllAndNamesWhatIsUnderThePointer)
     EXPECT_EQ(readouts.last().at(0).toString().toStdString(), PaneReadout::Text(bar, false));
     QTest::mouseMove(&pane, QPoint(pane.width() - 10, 100));
     EXPECT_EQ(readouts.last().at(0).toString(), QString());
+}
+
+// The March 2024 equinox, 03:06 UT on the 20th, is the evening of the 19th
+// on New York's clocks (daylight time, UT-4), and stays at UT without a zone.
+TEST(PaneWidget, MarksTheSkysEventsOnTheExchangesClockWithShortLabels)
+{
+    const std::int64_t equinox = 19802 * kDay + 3 * 3600 + 6 * 60;
+    std::vector<SkyEvent> events(3);
+    events[0].time = 2440587.5 + double(equinox) / kDay;
+    events[1].kind = SkyEvent::Kind::Station;
+    events[1].body = 2;
+    events[1].retrograde = true;
+    events[2].kind = SkyEvent::Kind::Aspect;
+    events[2].body = 5;
+    events[2].other = 6;
+    events[2].angle = 90;
+    Result<CBarZone> york = CBarZone::Find("America/New_York");
+    ASSERT_TRUE(york.Ok());
+    const std::vector<PaneEvent> civil = SkyEventMarks::Of(events, &york.Value());
+    EXPECT_EQ(civil[0].time, 19801 * kDay + 23 * 3600 + 6 * 60);
+    EXPECT_EQ(SkyEventMarks::Of(events, nullptr)[0].time, equinox);
+    std::vector<std::string> labels;
+    for (const PaneEvent& e : civil)
+        labels.push_back(e.label);
+    EXPECT_EQ(labels, (std::vector<std::string>{"Sun 0\xC2\xB0", "Mercury R", "Jupiter 90\xC2\xB0 Saturn"}));
 }
 
 } // namespace

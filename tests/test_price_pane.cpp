@@ -1,7 +1,7 @@
 // The price pane without a screen: where bars land in pixels, each pixel
 // column's reduction against a direct walk over the bars, the ticks of both
-// axes, the readout and the swing under the pointer, and what a paint puts
-// on a recording surface.
+// axes, the readout and the swing under the pointer, what a paint puts on a
+// recording surface, and the planets' price lines.
 
 #include "BarTime.h"
 #include "PaneColumns.h"
@@ -9,6 +9,7 @@
 #include "PanePainter.h"
 #include "PaneTicks.h"
 #include "PaneView.h"
+#include "PriceLevels.h"
 #include "RecordingSurface.h"
 
 #include <gtest/gtest.h>
@@ -325,6 +326,80 @@ TEST(PricePane, FindsTheSwingUnderAPoint)
     view.Pan(-100); // the span is now 100 to 200
     EXPECT_EQ(view.SwingAt(swings, 50, 50, 5), 3u);
     EXPECT_EQ(view.SwingAt(swings, -50, 50, 5), std::nullopt);
+}
+
+// Walked by hand, at half a price unit a degree (a turn is 180): the Sun at
+// 10 degrees has lines at 5 + 180 k, the Moon at 350 at 175 + 180 k.
+TEST(PricePane, PlanetLevelsAreLongitudesScaledPlusWholeTurns)
+{
+    const std::vector<PlanetLongitude> planets = {{"Sun", 10}, {"Moon", 350}};
+    const auto prices = [&](double scale, double low, double high, std::size_t limit) {
+        std::vector<double> out;
+        for (const PriceLevel& level : PlanetPriceLevels(planets, scale, low, high, limit))
+            out.push_back(level.price);
+        return out;
+    };
+    using P = std::vector<double>;
+    EXPECT_EQ(prices(0.5, 100, 600, 3), (P{185, 365, 545, 175, 355, 535}));
+    EXPECT_EQ(prices(0.5, 5, 175, 3), (P{5, 175})) << "both ends belong to the range";
+    EXPECT_EQ(prices(0.5, -200, -100, 3), (P{-175, -185}));
+    EXPECT_EQ(prices(0.5, 100, 600, 2), P{}) << "more lines than the limit are none";
+    EXPECT_EQ(prices(0, 100, 600, 3), P{});
+    EXPECT_EQ(PlanetPriceLevels(planets, 1, 0, 20, 3)[0].label, "Sun 10.0\xC2\xB0");
+}
+
+// Ten pixels a day: a cluster's band covers its days within the window, an
+// event its moment, a planet's lines their prices, each labelled; more
+// swings make a darker band; a band outside the span shows nothing.
+TEST(PricePane, DrawsClusterBandsEventLinesAndPlanetLevels)
+{
+    BarSeries series;
+    for (std::int64_t day = 0; day < 40; ++day)
+        series.bars.push_back(Bar{day * kDay, 500, 510, 490, 505, std::nullopt, std::nullopt});
+    CPaneView view;
+    view.SetRect({0, 0, 400, 200});
+    view.SetTimes(0, 40 * kDay);
+    view.SetPrices(0, 1000);
+    PaneOverlay overlay;
+    overlay.window = 1;
+    overlay.clusters.resize(4);
+    overlay.clusters[0].day = 10;
+    overlay.clusters[0].score = 3;
+    overlay.clusters[1].day = 30;
+    overlay.clusters[1].score = 2;
+    overlay.clusters[2].day = -3; // its days end before the span, the next one's begin after it
+    overlay.clusters[3].day = 41;
+    overlay.events = {{20 * kDay + kDay / 4, "Sun 0\xC2\xB0"}};
+    overlay.planets = {{"Sun", 10}};
+    CRecordingSurface dc;
+    CPanePainter(dc, view).Draw(CPaneColumns(series), PaneStyle::Line, overlay);
+
+    std::vector<SurfaceOp> bands, lines, texts;
+    for (const SurfaceOp& op : dc.Ops()) {
+        if (op.kind == SurfaceOp::Kind::FillSolidRect)
+            bands.push_back(op);
+        if (op.kind == SurfaceOp::Kind::LineTo)
+            lines.push_back(op);
+        if (op.kind == SurfaceOp::Kind::Text && op.color != Colors::Black)
+            texts.push_back(op);
+    }
+    ASSERT_EQ(bands.size(), 2u);
+    EXPECT_EQ(bands[0].rect, (Rect{90, 0, 120, 200})) << "days 9 to 11, to the start of 12";
+    EXPECT_EQ(bands[1].rect, (Rect{290, 0, 320, 200}));
+    const auto shade = [](Color c) { return ColorRed(c) + ColorGreen(c) + ColorBlue(c); };
+    EXPECT_LT(shade(bands[0].color), shade(bands[1].color));
+    const auto drawn = [&](Point from, Point to) {
+        return std::count_if(lines.begin(), lines.end(), [&](const SurfaceOp& op) { return op.from == from && op.to == to; });
+    };
+    EXPECT_EQ(drawn({202, 0}, {202, 200}), 1) << "the event at 06:00 of day 20";
+    for (const double price : {10, 370, 730})
+        EXPECT_EQ(drawn({0, int(view.YOfPrice(price))}, {400, int(view.YOfPrice(price))}), 1) << price;
+    std::vector<std::string> labels;
+    for (const SurfaceOp& op : texts)
+        labels.push_back(op.text);
+    for (const char* label : {"3", "2", "Sun 0\xC2\xB0", "Sun 10.0\xC2\xB0"})
+        EXPECT_NE(std::find(labels.begin(), labels.end(), label), labels.end()) << label;
+    EXPECT_EQ(texts[0].rect.Center().x, 105) << "the strongest score first, over its band's middle";
 }
 
 } // namespace

@@ -1,9 +1,11 @@
 // A market's swings marked over a chart: where the rings, dotted rings and
-// calendar ticks go, their colours, and that the chart file stays as it was.
+// calendar ticks go, their colours, and that the chart file stays as it was;
+// the same of the ticks of clusters and events.
 
 #include "ChartFile.h"
 #include "ChartKinds.h"
 #include "ChartSlots.h"
+#include "DateTicks.h"
 #include "GridChart.h"
 #include "PivotTargets.h"
 #include "SwingMarks.h"
@@ -131,5 +133,42 @@ TEST(SwingMarks, CalendarRingPointsStandOnTheRingsTicksByTheirLabels)
             chart->m_bShowCalendarRing = false;
             EXPECT_FALSE(chart->CalendarRingPoint(3, 21, 0));
         }
+    }
+}
+
+// The equinox a weak cluster, the solstice a strong one, September's
+// equinox an event: each tick runs out from its day's point on the ring.
+TEST(SwingMarks, DateTicksStandAtTheirDaysLongerAndDarkerByScore)
+{
+    for (const char* name : {"nine", "wheel"}) {
+        SCOPED_TRACE(name);
+        const ChartKind& kind = *FindChartKind(name);
+        CChartSlots charts;
+        CBaseDraw& chart = charts.Ensure(kind.code);
+        Prepare(chart);
+        PaintOnce(chart);
+        const std::string bytes = ChartFile::ToBytes(charts).Value();
+        CDateTicks ticks;
+        ticks.SetTicks({{19802, 2}, {19895, 6}, {19988, 0}}); // 2024-03-20, 06-21, 09-22
+        CRecordingSurface dc;
+        ticks.Draw(chart, dc);
+        EXPECT_EQ(ChartFile::ToBytes(charts).Value(), bytes);
+        ExpectSurfaceRestored(dc);
+
+        const std::vector<SurfaceOp> lines = OpsOfKind(dc, SurfaceOp::Kind::LineTo);
+        ASSERT_EQ(lines.size(), 3u);
+        const int days[][3] = {{3, 20, 24}, {6, 21, 36}, {9, 22, 18}};
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const auto [month, day, length] = days[i];
+            EXPECT_EQ(lines[i].from, *chart.CalendarRingPoint(month, day, 0)) << month;
+            EXPECT_EQ(lines[i].to, *chart.CalendarRingPoint(month, day, length)) << month;
+        }
+        const auto shade = [](Color c) { return ColorRed(c) + ColorGreen(c) + ColorBlue(c); };
+        EXPECT_LT(shade(lines[1].pen.color), shade(lines[0].pen.color));
+
+        chart.m_bShowCalendarRing = false;
+        CRecordingSurface none;
+        ticks.Draw(chart, none);
+        EXPECT_TRUE(OpsOfKind(none, SurfaceOp::Kind::LineTo).empty());
     }
 }

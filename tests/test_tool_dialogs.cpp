@@ -2,6 +2,7 @@
 
 #include "AstroDateText.h"
 #include "AstrologyDialog.h"
+#include "DateSpanGroup.h"
 #include "DateTestSupport.h"
 #include "DateTimeEdit.h"
 #include "DegreeCalculatorDialog.h"
@@ -13,6 +14,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -142,6 +144,35 @@ TYPED_TEST(Calculator, SwitchingTheUnitRecomputesTheSpanClosingKeepsItAndEachBut
         EXPECT_EQ(this->StartSpanEnd(), row.result) << row.button << ' ' << row.start << row.end;
     }
     EXPECT_TRUE(this->messages.empty());
+}
+
+// Friday 2 March 2012 and one trading day: Monday, or Tuesday once a file
+// makes Monday a holiday; a file with a bad line keeps the holidays read.
+TYPED_TEST(Calculator, TradingDaysSkipWeekendsAndTheHolidaysOfAFile)
+{
+    QTemporaryDir dir;
+    const auto write = [&](const char* name, const char* text) {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) > 0);
+        return file.fileName();
+    };
+    auto* group = this->dialog.template findChild<CDateSpanGroup*>();
+    this->Fill("2012/03/02", "1", 4, "");
+    EXPECT_EQ(this->dialog.template findChild<QComboBox*>("unit")->currentText(), "交易日");
+    Click(this->dialog, "computeEnd");
+    EXPECT_EQ(this->StartSpanEnd(), "2012/03/02 + 1 = 2012/03/05");
+    EXPECT_TRUE(group->ReadHolidays(write("shut.txt", "# closed\n2012-03-05\n")));
+    EXPECT_EQ(this->dialog.template findChild<QLabel*>("holidayFile")->text(), "shut.txt");
+    Click(this->dialog, "computeEnd");
+    EXPECT_EQ(this->StartSpanEnd(), "2012/03/02 + 1 = 2012/03/06");
+    Click(this->dialog, "computeSpan");
+    EXPECT_EQ(Text(this->dialog, "span"), "1");
+
+    EXPECT_FALSE(group->ReadHolidays(write("bad.txt", "2012-13-01\n")));
+    ASSERT_EQ(this->messages.size(), 1u);
+    EXPECT_TRUE(this->messages[0].second.endsWith("bad.txt line 1: not a date YYYY-MM-DD"));
+    Click(this->dialog, "computeEnd");
+    EXPECT_EQ(this->StartSpanEnd(), "2012/03/02 + 1 = 2012/03/06");
 }
 
 // The degree calculator asks for an empty span; the time calculator finds

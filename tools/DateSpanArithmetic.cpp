@@ -1,6 +1,8 @@
 #include "DateSpanArithmetic.h"
 
+#include "CalendarDay.h"
 #include "ChartPropertyRules.h"
+#include "TradingDays.h"
 
 #include <algorithm>
 #include <cmath>
@@ -40,10 +42,32 @@ COleDateTimeEx MovedByMonths(const COleDateTimeEx& from, long long months)
     return from.SubtractMonths(static_cast<int>(std::min(-months, kMaxMonths)));
 }
 
+// The trading days asked for, or weekdays alone.
+const CTradingDays& TradingOr(const CTradingDays* trading)
+{
+    static const CTradingDays weekdays({}, {});
+    return trading ? *trading : weekdays;
+}
+
+// The day of a valid date, from 1970-01-01.
+std::int64_t DayOf(const COleDateTimeEx& date)
+{
+    return DayNumber(CalendarDay{date.GetYear(), date.GetMonth(), date.GetDay()});
+}
+
+COleDateTimeEx MovedByTradingDays(const COleDateTimeEx& from, long long span, const CTradingDays& trading)
+{
+    // A span of none leaves from where it is, trading day or not.
+    if (span == 0)
+        return from;
+    const std::int64_t day = DayOf(from);
+    return from + COleDateTimeSpan(static_cast<double>(trading.After(day, span) - day));
+}
+
 // from moved by the span of a field, forward (direction 1) or back (-1),
 // once the span and from have passed their checks.
 Outcome Moved(const COleDateTimeEx& from, Problem fromInvalid, const std::string& spanText, SpanUnit unit,
-    bool emptyIsMissing, int direction)
+    bool emptyIsMissing, int direction, const CTradingDays* trading)
 {
     Outcome outcome;
     int span = 0;
@@ -51,7 +75,7 @@ Outcome Moved(const COleDateTimeEx& from, Problem fromInvalid, const std::string
     if (outcome.problem == Problem::None && !from.IsValid())
         outcome.problem = fromInvalid;
     if (outcome.problem == Problem::None)
-        outcome.date = MovedBy(from, static_cast<long long>(direction) * span, unit);
+        outcome.date = MovedBy(from, static_cast<long long>(direction) * span, unit, trading);
     return outcome;
 }
 
@@ -66,6 +90,8 @@ const char* UnitName(SpanUnit unit)
         return "Month";
     case SpanUnit::Year:
         return "Year";
+    case SpanUnit::Trading:
+        return "Trading";
     case SpanUnit::Day:
         break;
     }
@@ -89,8 +115,10 @@ const char* MessageOf(Problem problem)
     return "";
 }
 
-int SpanBetween(const COleDateTimeEx& from, const COleDateTimeEx& to, SpanUnit unit)
+int SpanBetween(const COleDateTimeEx& from, const COleDateTimeEx& to, SpanUnit unit, const CTradingDays* trading)
 {
+    if (unit == SpanUnit::Trading)
+        return static_cast<int>(TradingOr(trading).Between(DayOf(from), DayOf(to)));
     // Any two valid dates lie less than 3.7 million days apart, so the day
     // count fits an int.
     const double d = (to - from).GetTotalDays();
@@ -102,13 +130,14 @@ int SpanBetween(const COleDateTimeEx& from, const COleDateTimeEx& to, SpanUnit u
         return days / 30;
     case SpanUnit::Year:
         return days / 365;
+    case SpanUnit::Trading:
     case SpanUnit::Day:
         break;
     }
     return days;
 }
 
-COleDateTimeEx MovedBy(const COleDateTimeEx& from, long long span, SpanUnit unit)
+COleDateTimeEx MovedBy(const COleDateTimeEx& from, long long span, SpanUnit unit, const CTradingDays* trading)
 {
     switch (unit) {
     case SpanUnit::Week:
@@ -117,13 +146,16 @@ COleDateTimeEx MovedBy(const COleDateTimeEx& from, long long span, SpanUnit unit
         return MovedByMonths(from, span);
     case SpanUnit::Year:
         return from.AddYears(static_cast<int>(std::clamp(span, -kMaxYears, kMaxYears)));
+    case SpanUnit::Trading:
+        return MovedByTradingDays(from, span, TradingOr(trading));
     case SpanUnit::Day:
         break;
     }
     return from + COleDateTimeSpan(static_cast<double>(span));
 }
 
-Outcome ComputeSpan(const COleDateTimeEx& start, const COleDateTimeEx& end, SpanUnit unit)
+Outcome ComputeSpan(const COleDateTimeEx& start, const COleDateTimeEx& end, SpanUnit unit,
+    const CTradingDays* trading)
 {
     Outcome outcome;
     if (!start.IsValid())
@@ -131,18 +163,20 @@ Outcome ComputeSpan(const COleDateTimeEx& start, const COleDateTimeEx& end, Span
     else if (!end.IsValid())
         outcome.problem = Problem::EndInvalid;
     else
-        outcome.span = SpanBetween(start, end, unit);
+        outcome.span = SpanBetween(start, end, unit, trading);
     return outcome;
 }
 
-Outcome ComputeEnd(const COleDateTimeEx& start, const std::string& spanText, SpanUnit unit, bool emptyIsMissing)
+Outcome ComputeEnd(const COleDateTimeEx& start, const std::string& spanText, SpanUnit unit, bool emptyIsMissing,
+    const CTradingDays* trading)
 {
-    return Moved(start, Problem::StartInvalid, spanText, unit, emptyIsMissing, 1);
+    return Moved(start, Problem::StartInvalid, spanText, unit, emptyIsMissing, 1, trading);
 }
 
-Outcome ComputeStart(const COleDateTimeEx& end, const std::string& spanText, SpanUnit unit, bool emptyIsMissing)
+Outcome ComputeStart(const COleDateTimeEx& end, const std::string& spanText, SpanUnit unit, bool emptyIsMissing,
+    const CTradingDays* trading)
 {
-    return Moved(end, Problem::EndInvalid, spanText, unit, emptyIsMissing, -1);
+    return Moved(end, Problem::EndInvalid, spanText, unit, emptyIsMissing, -1, trading);
 }
 
 } // namespace DateSpanArithmetic

@@ -2,8 +2,12 @@
 
 #include "DateClock.h"
 #include "DateTimeEdit.h"
+#include "HolidayFile.h"
+#include "TradingDays.h"
 
 #include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
@@ -59,10 +63,19 @@ CDateSpanGroup::CDateSpanGroup(bool askForSpan, QWidget* parent)
     grid->addWidget(NewComputeButton("computeStart", &CDateSpanGroup::ComputeStart), 1, StartColumn);
     grid->addWidget(NewComputeButton("computeSpan", &CDateSpanGroup::ComputeSpan), 1, SpanColumn);
     grid->addWidget(NewComputeButton("computeEnd", &CDateSpanGroup::ComputeEnd), 1, EndColumn);
+    auto* holidays = new QPushButton(tr("节假日文件…"));
+    holidays->setObjectName("holidays");
+    connect(holidays, &QPushButton::clicked, this, &CDateSpanGroup::ChooseHolidays);
+    m_pHolidayFile = new QLabel(tr("无：交易日为周一至周五"));
+    m_pHolidayFile->setObjectName("holidayFile");
+    grid->addWidget(holidays, 2, StartColumn);
+    grid->addWidget(m_pHolidayFile, 2, SpanColumn, 1, EndColumn - SpanColumn + 1);
     m_pSpan->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("-0000000")));
 
-    for (int i = 0; i < DSA::kUnitCount; ++i)
-        m_pUnit->addItem(QString::fromLatin1(DSA::UnitName(static_cast<DSA::SpanUnit>(i))));
+    for (int i = 0; i < DSA::kUnitCount; ++i) {
+        const auto unit = static_cast<DSA::SpanUnit>(i);
+        m_pUnit->addItem(unit == DSA::SpanUnit::Trading ? tr("交易日") : QString::fromLatin1(DSA::UnitName(unit)));
+    }
     m_pUnit->setCurrentIndex(0);
     const COleDateTimeEx now = CDateClock::Now();
     m_pStart->SetValue(now);
@@ -83,7 +96,7 @@ void CDateSpanGroup::ShowMessage(QMessageBox::Icon icon, const QString& text)
 
 void CDateSpanGroup::ComputeSpan()
 {
-    const DSA::Outcome outcome = DSA::ComputeSpan(m_pStart->Value(), m_pEnd->Value(), Unit());
+    const DSA::Outcome outcome = DSA::ComputeSpan(m_pStart->Value(), m_pEnd->Value(), Unit(), m_trading.get());
     if (Succeeded(outcome))
         m_pSpan->setText(QString::number(outcome.span));
 }
@@ -91,7 +104,7 @@ void CDateSpanGroup::ComputeSpan()
 void CDateSpanGroup::ComputeStart()
 {
     const DSA::Outcome outcome
-        = DSA::ComputeStart(m_pEnd->Value(), m_pSpan->text().toStdString(), Unit(), m_bAskForSpan);
+        = DSA::ComputeStart(m_pEnd->Value(), m_pSpan->text().toStdString(), Unit(), m_bAskForSpan, m_trading.get());
     if (Succeeded(outcome))
         m_pStart->SetValue(outcome.date);
 }
@@ -99,9 +112,29 @@ void CDateSpanGroup::ComputeStart()
 void CDateSpanGroup::ComputeEnd()
 {
     const DSA::Outcome outcome
-        = DSA::ComputeEnd(m_pStart->Value(), m_pSpan->text().toStdString(), Unit(), m_bAskForSpan);
+        = DSA::ComputeEnd(m_pStart->Value(), m_pSpan->text().toStdString(), Unit(), m_bAskForSpan, m_trading.get());
     if (Succeeded(outcome))
         m_pEnd->SetValue(outcome.date);
+}
+
+bool CDateSpanGroup::ReadHolidays(const QString& path)
+{
+    Result<std::vector<std::int64_t>> days = HolidayFile::Read(path.toStdString());
+    if (!days.Ok()) {
+        ShowMessage(QMessageBox::Warning, QString::fromStdString(days.Message()));
+        return false;
+    }
+    m_trading = std::make_shared<const CTradingDays>(std::vector<std::int64_t>{}, std::move(days.Value()));
+    m_pHolidayFile->setText(QFileInfo(path).fileName());
+    m_pHolidayFile->setToolTip(path);
+    return true;
+}
+
+void CDateSpanGroup::ChooseHolidays()
+{
+    const QString path = QFileDialog::getOpenFileName(this, tr("节假日文件"), QString(), tr("文本文件 (*.txt);;所有文件 (*)"));
+    if (!path.isEmpty())
+        ReadHolidays(path);
 }
 
 QPushButton* CDateSpanGroup::NewComputeButton(const char* name, void (CDateSpanGroup::*compute)())

@@ -6,9 +6,12 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 class CDateTimeEdit;
+class CTradingDays;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -17,6 +20,8 @@ class QPushButton;
 // computes that field from the other two. Choosing another unit recomputes
 // the span. A computation that cannot run says why in a message box and
 // leaves every field as it was, with the focus on the field to correct.
+// Trading days are weekdays less the holidays of a file chosen under the
+// line ("节假日文件…"), or weekdays alone while none is.
 class CDateSpanGroup : public QWidget {
     Q_OBJECT
 
@@ -35,9 +40,14 @@ public:
     void ComputeSpan();
     void ComputeStart();
     void ComputeEnd();
+    // Reads the holidays the trading days skip from path (one date
+    // YYYY-MM-DD a line); a file that cannot be read says why and leaves the
+    // holidays as they were.
+    bool ReadHolidays(const QString& path);
 
 private:
     QPushButton* NewComputeButton(const char* name, void (CDateSpanGroup::*compute)());
+    void ChooseHolidays();
     DateSpanArithmetic::SpanUnit Unit() const;
     // Shows the message of a failed computation and focuses its field;
     // returns whether the computation succeeded.
@@ -49,4 +59,6 @@ private:
     QLineEdit* m_pSpan = nullptr;
     QComboBox* m_pUnit = nullptr;
     CDateTimeEdit* m_pEnd = nullptr;
+    QLabel* m_pHolidayFile = nullptr;
+    std::shared_ptr<const CTradingDays> m_trading;
 };

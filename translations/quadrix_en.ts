@@ -316,6 +316,26 @@
         <source>计算</source>
         <translation>Compute</translation>
     </message>
+    <message>
+        <source>节假日文件…</source>
+        <translation>Holiday File…</translation>
+    </message>
+    <message>
+        <source>无：交易日为周一至周五</source>
+        <translation>None: trading days are Monday to Friday</translation>
+    </message>
+    <message>
+        <source>交易日</source>
+        <translation>Trading days</translation>
+    </message>
+    <message>
+        <source>节假日文件</source>
+        <translation>Holiday File</translation>
+    </message>
+    <message>
+        <source>文本文件 (*.txt);;所有文件 (*)</source>
+        <translation>Text files (*.txt);;All files (*)</translation>
+    </message>
 </context>
 <context>
     <name>CDegreeCalculator</name>
@@ -1133,6 +1153,10 @@ Save changes?</translation>
         <source>用目标工具点击一个单元格作为支点。</source>
         <translation>Click a cell with the target tool to make it the pivot.</translation>
     </message>
+    <message>
+        <source>交易日</source>
+        <translation>Trading days</translation>
+    </message>
 </context>
 <context>
     <name>CTimeCalculator</name>
@@ -1539,7 +1563,7 @@ Save changes?</translation>
     </message>
     <message>
         <source>多个摆动投射的时间簇，及一段时间内的天象</source>
-        <translation>Clusters of dates projected from many swings, and the sky's events over a range</translation>
+        <translation>Clusters of dates projected from many swings, and the sky&apos;s events over a range</translation>
     </message>
 </context>
 <context>

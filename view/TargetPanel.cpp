@@ -1,9 +1,11 @@
 #include "TargetPanel.h"
 
+#include "BarTime.h"
 #include "CellTable.h"
 #include "PivotInput.h"
 #include "ChartDocument.h"
 #include "DocumentDialogs.h"
+#include "Swings.h"
 #include "TargetTable.h"
 
 #include <QFormLayout>
@@ -26,6 +28,12 @@ static_assert(TargetCount(PivotInput::kMaxAngles, CTargetPanel::kMaxTurns) <= kM
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
+std::optional<std::int64_t> DayOf(const std::string& date)
+{
+    const std::optional<std::int64_t> time = date.empty() ? std::nullopt : BarTime::Parse(date);
+    return time ? std::optional(BarDayNumber(*time)) : std::nullopt;
+}
+
 } // namespace
 
 CTargetPanel::CTargetPanel(CChartDocument& document, CDocumentDialogs& dialogs, QWidget* parent)
@@ -45,11 +53,6 @@ CTargetPanel::CTargetPanel(CChartDocument& document, CDocumentDialogs& dialogs, 
     m_anglesError->setStyleSheet(QStringLiteral("color: #c00000"));
     m_turns->setRange(0, kMaxTurns);
     m_turns->setValue(document.Marks().Turns());
-    const std::vector<std::string> titles = TargetTable::HeaderRow(TargetTable::Headers::Interface);
-    QStringList headers;
-    for (int i = 0; i < kShownColumns; ++i)
-        headers << Text(titles[static_cast<size_t>(i)]);
-    m_table->setHorizontalHeaderLabels(headers);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->hide();
 
@@ -108,10 +111,32 @@ void CTargetPanel::ReadAngles()
         m_doc.SetTargetAngles(angles.Value());
 }
 
+void CTargetPanel::SetDayCounter(DayCounter counter)
+{
+    m_countDays = std::move(counter);
+    ShowMarks();
+}
+
+QString CTargetPanel::TradingDaysText(const std::string& pivotDate, const std::string& date) const
+{
+    const std::optional<std::int64_t> from = DayOf(pivotDate);
+    const std::optional<std::int64_t> to = DayOf(date);
+    const std::optional<long long> count = from && to ? m_countDays(*from, *to) : std::nullopt;
+    return count ? QString::number(*count) : QString();
+}
+
 void CTargetPanel::ShowMarks()
 {
     const CTargetMarks& marks = m_doc.Marks();
     const std::vector<Target>& targets = marks.Targets();
+    const std::vector<std::string> titles = TargetTable::HeaderRow(TargetTable::Headers::Interface);
+    QStringList headers;
+    for (int i = 0; i < kShownColumns; ++i)
+        headers << Text(titles[static_cast<size_t>(i)]);
+    if (m_countDays)
+        headers << tr("交易日");
+    m_table->setColumnCount(static_cast<int>(headers.size()));
+    m_table->setHorizontalHeaderLabels(headers);
     if (const std::optional<Target>& pivot = marks.PivotRow())
         m_pivot->setText(tr("支点: 编号 %1, 价格 %2, 日期 %3")
                              .arg(pivot->number)
@@ -122,8 +147,13 @@ void CTargetPanel::ShowMarks()
     m_table->setRowCount(static_cast<int>(targets.size()));
     for (size_t row = 0; row < targets.size(); ++row) {
         const std::vector<std::string> fields = TargetTable::Fields(targets[row]);
-        for (int column = 0; column < kShownColumns; ++column) {
-            auto* item = new QTableWidgetItem(Text(fields[static_cast<size_t>(column)]));
+        QStringList texts;
+        for (int column = 0; column < kShownColumns; ++column)
+            texts << Text(fields[static_cast<size_t>(column)]);
+        if (m_countDays)
+            texts << TradingDaysText(marks.PivotRow() ? marks.PivotRow()->date : std::string(), targets[row].date);
+        for (int column = 0; column < texts.size(); ++column) {
+            auto* item = new QTableWidgetItem(texts[column]);
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             m_table->setItem(static_cast<int>(row), column, item);
         }

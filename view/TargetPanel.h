@@ -2,6 +2,10 @@
 
 #include <QDockWidget>
 
+#include <cstdint>
+#include <functional>
+#include <optional>
+
 class CChartDocument;
 class CDocumentDialogs;
 class QLabel;
@@ -25,12 +29,21 @@ public:
 
     QTableWidget* Table() const { return m_table; }
 
+    // Trading days from one day to another (days from 1970-01-01), or none
+    // where it cannot tell.
+    using DayCounter = std::function<std::optional<long long>(std::int64_t fromDay, std::int64_t toDay)>;
+    // With a counter the table gains a 交易日 column beside 天数: the trading
+    // days from the pivot's date to each target's. An empty one removes it.
+    void SetDayCounter(DayCounter counter);
+
 private:
     QWidget* BuildControls();
     QWidget* BuildButtons();
     // The angle list as typed, or its message beside it when it is bad.
     void ReadAngles();
     void ShowMarks();
+    // The 交易日 text of a row dated date, counted from the pivot's date.
+    QString TradingDaysText(const std::string& pivotDate, const std::string& date) const;
 
     CChartDocument& m_doc;
     CDocumentDialogs& m_dialogs;
@@ -41,4 +54,5 @@ private:
     QTableWidget* m_table = nullptr;
     QPushButton* m_exportCsv = nullptr;
     QPushButton* m_exportCalendar = nullptr;
+    DayCounter m_countDays;
 };

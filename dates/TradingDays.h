@@ -6,7 +6,7 @@
 // Counts days as a market trades them: by the instrument's own bar days
 // from its first bar to its last, and outside them by weekdays (Monday to
 // Friday) less the holidays given. Days are numbered from 1970-01-01
-// (BarDayNumber). Every answer is arithmetic on sorted days, so a count of
+// (DayNumber). Every answer is arithmetic on sorted days, so a count of
 // thousands of days costs no more than one of a few.
 class CTradingDays {
 public:
@@ -14,8 +14,9 @@ public:
     // ignored.
     CTradingDays(std::vector<std::int64_t> barDays, std::vector<std::int64_t> holidays);
 
-    // The day count trading days after day (count 0 or more): the first
-    // trading day after day is 1 after it, whether day trades or not.
+    // The day count trading days after day: the first trading day after day
+    // is 1 after it, whether day trades or not. A negative count goes back:
+    // Between(After(day, -n), day) is n.
     std::int64_t After(std::int64_t day, std::int64_t count) const;
     // The trading days after from up to and including to; negative when to
     // lies before from. After(from, Between(from, to)) is to when to trades.

@@ -1,0 +1,51 @@
+#include "SkyEventMarks.h"
+
+#include "BarZone.h"
+
+#include <cctype>
+#include <cmath>
+
+namespace {
+
+// Julian day of 1970-01-01 00:00 UT, where bar times start.
+constexpr double kUnixEpoch = 2440587.5;
+constexpr double kDaySeconds = 86400;
+
+std::string BodyName(int body)
+{
+    std::string name = kBodyKeys[body];
+    name[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
+    return name;
+}
+
+} // namespace
+
+namespace SkyEventMarks {
+
+std::string Label(const SkyEvent& event)
+{
+    const std::string body = BodyName(event.body);
+    const std::string angle = std::to_string(event.angle) + "\xC2\xB0";
+    switch (event.kind) {
+    case SkyEvent::Kind::Ingress:
+        return body + " " + angle;
+    case SkyEvent::Kind::Station:
+        return body + (event.retrograde ? " R" : " D");
+    case SkyEvent::Kind::Aspect:
+        break;
+    }
+    return body + " " + angle + " " + BodyName(event.other);
+}
+
+std::vector<PaneEvent> Of(const std::vector<SkyEvent>& events, CBarZone* zone)
+{
+    std::vector<PaneEvent> marks;
+    marks.reserve(events.size());
+    for (const SkyEvent& event : events) {
+        const auto utc = static_cast<std::int64_t>(std::llround((event.time - kUnixEpoch) * kDaySeconds));
+        marks.push_back({zone ? zone->Civil(utc) : utc, Label(event)});
+    }
+    return marks;
+}
+
+} // namespace SkyEventMarks
