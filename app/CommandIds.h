@@ -72,6 +72,7 @@ constexpr int MarketDateCells = 32936;
 constexpr int MarketStartAtSwing = 32937;
 constexpr int MarketPriceStep = 32938;
 constexpr int MarketWhen = 32939;
+constexpr int MarketPlanetLevels = 32940;
 constexpr int FileNew = 57600;
 constexpr int FileOpen = 57601;
 constexpr int FileSave = 57603;

@@ -191,6 +191,9 @@ std::vector<Command> BuildCommands()
             [](const Context& c) { return c.market.SwingListShown(); }},
         {Cmd::MarketWhen, QT_TRANSLATE_NOOP("Commands", "时间簇与天象"), QT_TRANSLATE_NOOP("Commands", "多个摆动投射的时间簇，及一段时间内的天象"), "", "",
             OnMarket(&CMarketWorkspace::FlipWhen), [](const Context& c) { return c.market.WhenShown(); }},
+        {Cmd::MarketPlanetLevels, QT_TRANSLATE_NOOP("Commands", "行星价格线..."), QT_TRANSLATE_NOOP("Commands", "价格窗格上的行星经度价格线"), "", "",
+            OnMarket(&CMarketWorkspace::FlipPlanetLevels), [](const Context& c) { return c.market.PlanetLevelsShown(); },
+            HasInstrument},
         {Cmd::MarketSwingMarks, QT_TRANSLATE_NOOP("Commands", "图上标出摆动"), "", "", "",
             [](Context& c) { c.market.ShowSwingMarks(!c.market.SwingMarksShown()); },
             [](const Context& c) { return c.market.SwingMarksShown(); }},
@@ -308,7 +311,7 @@ const std::vector<Group>& Menus()
         {"toolsMenu", QT_TRANSLATE_NOOP("Commands", "工具"), {Cmd::Astrology, Cmd::DegreeCalculator, Cmd::TimeCalculator, Separator, Cmd::ToolTarget}},
         {"marketMenu", QT_TRANSLATE_NOOP("Commands", "行情"),
             {Cmd::MarketImport, Cmd::MarketLibrary, Cmd::MarketInstrument, Separator, Cmd::MarketPane, Cmd::MarketSwingList,
-                Cmd::MarketWhen, Cmd::MarketSwingMarks, Cmd::MarketDateCells, Separator, Cmd::MarketStartAtSwing, Cmd::MarketPriceStep}},
+                Cmd::MarketWhen, Cmd::MarketPlanetLevels, Cmd::MarketSwingMarks, Cmd::MarketDateCells, Separator, Cmd::MarketStartAtSwing, Cmd::MarketPriceStep}},
         {"helpMenu", QT_TRANSLATE_NOOP("Commands", "帮助"), {Cmd::CheckVersion, Cmd::LanguageMenu, Separator, Cmd::About}},
     };
     return menus;

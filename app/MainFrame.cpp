@@ -6,6 +6,7 @@
 #include "DocumentDialogs.h"
 #include "FileSettings.h"
 #include "FlyoutToolButton.h"
+#include "MarketSession.h"
 #include "MarketWorkspace.h"
 #include "PaletteToolBar.h"
 #include "ProductInfo.h"
@@ -56,6 +57,7 @@ CTargetPanel* CMainFrame::Targets()
     if (!m_targets) {
         m_targets = new CTargetPanel(*m_doc, *m_dialogs, this);
         addDockWidget(Qt::RightDockWidgetArea, m_targets);
+        giveDayCounter();
     }
     return m_targets;
 }
@@ -241,6 +243,7 @@ void CMainFrame::createInstrumentMenu()
 void CMainFrame::connectMarket()
 {
     connect(m_market, &CMarketWorkspace::stateChanged, this, &CMainFrame::updateActions);
+    connect(&m_market->Session(), &CMarketSession::instrumentChanged, this, &CMainFrame::giveDayCounter);
     connect(m_market, &CMarketWorkspace::pivotChosen, this, [this] { Targets()->show(); });
     connect(m_market, &CMarketWorkspace::message, this, [this](const QString& text) {
         statusBar()->showMessage(text, kMessageMilliseconds);
@@ -252,6 +255,16 @@ void CMainFrame::connectMarket()
         else
             m_cellStatus->setText(text);
     });
+}
+
+void CMainFrame::giveDayCounter()
+{
+    if (!m_targets)
+        return;
+    if (m_market->Session().HasInstrument())
+        m_targets->SetDayCounter([this](std::int64_t from, std::int64_t to) { return m_market->TradingDaysBetween(from, to); });
+    else
+        m_targets->SetDayCounter({});
 }
 
 void CMainFrame::updateRecentFilesMenu()

@@ -89,6 +89,8 @@ private:
     void createInstrumentMenu();
     // The market's notes and the pane's readout in the status bar.
     void connectMarket();
+    // The targets count trading days by the chart's instrument while it has one.
+    void giveDayCounter();
     void createStatusBar();
     // Adds the actions of ids to a menu or toolbar; Separator ids become separators.
     void addCommands(QWidget* target, const std::vector<int>& ids);

@@ -1,6 +1,7 @@
 #include "MarketWorkspace.h"
 
 #include "BarTime.h"
+#include "BarZone.h"
 #include "BaseDraw.h"
 #include "ChartDocument.h"
 #include "ChartKinds.h"
@@ -9,11 +10,15 @@
 #include "MarketSettings.h"
 #include "PaneWidget.h"
 #include "PivotTargets.h"
+#include "PriceLevels.h"
 #include "PriceStep.h"
+#include "SkyEventMarks.h"
+#include "SkyMotion.h"
 #include "SwingPanel.h"
 #include "WhenPanel.h"
 
 #include <QAction>
+#include <QInputDialog>
 #include <QActionGroup>
 #include <QMainWindow>
 #include <QMenu>
@@ -29,6 +34,10 @@ const char* const kSwingListShownKey = "market/swingListShown";
 const char* const kWhenShownKey = "market/whenShown";
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
+
+constexpr double kDaySeconds = 86400;
+// Julian day of 1970-01-01 00:00 UT, where bar times start.
+constexpr double kUnixEpochJulianDay = 2440587.5;
 
 } // namespace
 
@@ -85,8 +94,52 @@ CWhenPanel& CMarketWorkspace::WhenPanel()
         m_whenPanel->hide();
         m_frame.addDockWidget(Qt::RightDockWidgetArea, m_whenPanel);
         connect(m_whenPanel, &QDockWidget::visibilityChanged, this, &CMarketWorkspace::stateChanged);
+        ConnectWhen();
     }
     return *m_whenPanel;
+}
+
+void CMarketWorkspace::ConnectWhen()
+{
+    connect(m_whenPanel, &CWhenPanel::clustersShown, this, &CMarketWorkspace::ShowClusters);
+    connect(m_whenPanel, &CWhenPanel::eventsShown, this, &CMarketWorkspace::ShowEvents);
+    connect(m_whenPanel, &CWhenPanel::clusterChosen, this, &CMarketWorkspace::CentrePane);
+}
+
+void CMarketWorkspace::ShowClusters(const std::vector<Cluster>& clusters, int window)
+{
+    m_clusters = clusters;
+    m_pane->SetClusters(clusters, window);
+    GiveTicksToDocument();
+}
+
+// Events stand on the pane at the exchange's clock of the instrument's zone.
+void CMarketWorkspace::ShowEvents(const std::vector<SkyEvent>& events)
+{
+    m_events = events;
+    std::optional<CBarZone> zone;
+    if (m_session.HasInstrument())
+        if (Result<CBarZone> found = CBarZone::Find(m_session.Instrument()->zone); found.Ok())
+            zone = found.Value();
+    m_pane->SetEvents(events, zone ? &*zone : nullptr);
+    GiveTicksToDocument();
+}
+
+void CMarketWorkspace::GiveTicksToDocument()
+{
+    std::vector<DateTick> ticks;
+    for (const Cluster& cluster : m_clusters)
+        ticks.push_back({cluster.day, cluster.score});
+    for (const SkyEvent& event : m_events)
+        ticks.push_back({SkyEventMarks::DayOf(event), 0});
+    m_doc.SetDateTicks(std::move(ticks));
+}
+
+void CMarketWorkspace::CentrePane(std::int64_t day)
+{
+    const auto [first, last] = m_pane->Span();
+    const double middle = static_cast<double>(day) * kDaySeconds + kDaySeconds / 2;
+    m_pane->SetSpan(middle - (last - first) / 2, middle + (last - first) / 2);
 }
 
 bool CMarketWorkspace::WhenShown() const { return m_whenPanel && m_whenPanel->isVisible(); }
@@ -157,6 +210,14 @@ void CMarketWorkspace::InstrumentChanged()
 {
     m_pane->SetSeries(m_session.Series());
     m_chosen.reset();
+    m_tradingDays.reset();
+    if (m_session.HasInstrument()) {
+        std::vector<std::int64_t> days;
+        for (const Bar& bar : m_session.Series()->bars)
+            days.push_back(BarDayNumber(bar.time));
+        m_tradingDays.emplace(std::move(days), std::vector<std::int64_t>());
+    }
+    UpdatePlanetLevels();
     emit stateChanged();
 }
 
@@ -291,6 +352,44 @@ void CMarketWorkspace::StoreFileSettings() const
     file.style = m_pane->Style();
     file.log = m_pane->IsLog();
     MarketSettings::Store(m_doc.Path(), file);
+}
+
+std::optional<long long> CMarketWorkspace::TradingDaysBetween(std::int64_t from, std::int64_t to) const
+{
+    if (!m_tradingDays)
+        return std::nullopt;
+    return m_tradingDays->Between(from, to);
+}
+
+void CMarketWorkspace::FlipPlanetLevels()
+{
+    if (m_planetScale > 0) {
+        m_planetScale = 0;
+    } else {
+        bool ok = false;
+        const double scale = QInputDialog::getDouble(&m_frame, tr("行星价格线"), tr("每度的价格（经度 × 比例）："), 1, 1e-6,
+                                                     1e9, 6, &ok);
+        if (!ok)
+            return;
+        m_planetScale = scale;
+    }
+    UpdatePlanetLevels();
+    emit stateChanged();
+}
+
+// The sky at the last bar's day, midnight UT: the lines stand for the
+// market's latest prices.
+void CMarketWorkspace::UpdatePlanetLevels()
+{
+    std::vector<PlanetLongitude> planets;
+    const auto& bars = m_session.Series()->bars;
+    if (m_planetScale > 0 && !bars.empty()) {
+        SkyMotion sky(m_ephemeris, false);
+        const double day = static_cast<double>(BarDayNumber(bars.back().time)) + kUnixEpochJulianDay;
+        for (int body = 0; body < kBodyCount; ++body)
+            planets.push_back({SkyEventMarks::BodyName(body), sky.Longitude(body, day)});
+    }
+    m_pane->SetPlanetLevels(std::move(planets), m_planetScale);
 }
 
 void CMarketWorkspace::SaveLayout() const

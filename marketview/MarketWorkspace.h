@@ -1,6 +1,10 @@
 #pragma once
 
+#include "Clusters.h"
+#include "Ephemeris.h"
 #include "MarketSession.h"
+#include "SkyEventSearch.h"
+#include "TradingDays.h"
 
 #include <QObject>
 #include <QString>
@@ -69,6 +73,15 @@ public:
     // chart's start price up to its highest high on the chart's cells.
     void ProposePriceStep();
 
+    // The planets' longitudes at the pane's last bar as its price lines,
+    // asking the scale; off again when on.
+    void FlipPlanetLevels();
+    bool PlanetLevelsShown() const { return m_planetScale > 0; }
+
+    // Trading days between two days (from 1970-01-01) by the instrument's
+    // bars, then weekdays; none without an instrument.
+    std::optional<long long> TradingDaysBetween(std::int64_t from, std::int64_t to) const;
+
     // Keeps which docks are shown for the next start.
     void SaveLayout() const;
 
@@ -90,6 +103,14 @@ private:
     void TargetsChanged();
     void FileChanged(const QString& path);
     void StoreFileSettings() const;
+    void ConnectWhen();
+    // The clusters and events the 时间 dock shows, on the pane and the ring.
+    void ShowClusters(const std::vector<Cluster>& clusters, int window);
+    void ShowEvents(const std::vector<SkyEvent>& events);
+    void GiveTicksToDocument();
+    // The pane centred on day, its span kept.
+    void CentrePane(std::int64_t day);
+    void UpdatePlanetLevels();
     void Warn(const QString& text) const;
 
     CChartDocument& m_doc;
@@ -101,6 +122,11 @@ private:
     CSwingPanel* m_swingPanel = nullptr;
     const CityList& m_cities;
     CWhenPanel* m_whenPanel = nullptr;
+    std::vector<Cluster> m_clusters;
+    std::vector<SkyEvent> m_events;
+    std::optional<CTradingDays> m_tradingDays; // of the session's instrument
+    Ephemeris m_ephemeris;
+    double m_planetScale = 0; // 0 while the planets' lines are off
     bool m_marksShown = true;
     bool m_dateCells = false;
     std::optional<int> m_chosen;

@@ -11,6 +11,10 @@ namespace {
 constexpr double kUnixEpoch = 2440587.5;
 constexpr double kDaySeconds = 86400;
 
+} // namespace
+
+namespace SkyEventMarks {
+
 std::string BodyName(int body)
 {
     std::string name = kBodyKeys[body];
@@ -18,9 +22,7 @@ std::string BodyName(int body)
     return name;
 }
 
-} // namespace
-
-namespace SkyEventMarks {
+std::int64_t DayOf(const SkyEvent& event) { return static_cast<std::int64_t>(std::floor(event.time - kUnixEpoch)); }
 
 std::string Label(const SkyEvent& event)
 {

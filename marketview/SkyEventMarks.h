@@ -3,6 +3,7 @@
 #include "PanePainter.h"
 #include "SkyEventSearch.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,9 @@ class CBarZone;
 // The sky's events as the price pane marks them: at their moments on the
 // pane's clock, with short plain labels.
 namespace SkyEventMarks {
+
+// "Sun", "Mercury": a body as the pane's labels name it.
+std::string BodyName(int body);
 
 // "Sun 30°" for an ingress (the sign's first degree), "Mercury R" or
 // "Mercury D" for a station, "Sun 90° Jupiter" for an aspect.
@@ -22,5 +26,9 @@ std::string Label(const SkyEvent& event);
 // A daily bar covers its civil day, so this puts an evening event in New
 // York on its own day's bar, not on the next.
 std::vector<PaneEvent> Of(const std::vector<SkyEvent>& events, CBarZone* zone);
+
+// The day (from 1970-01-01) of an event's UT moment, as the calendar ring
+// ticks it.
+std::int64_t DayOf(const SkyEvent& event);
 
 } // namespace SkyEventMarks

@@ -6,12 +6,16 @@
 #include "BaseDraw.h"
 #include "ChartDocument.h"
 #include "ChartKinds.h"
+#include "Clusters.h"
+#include "DateTicks.h"
 #include "LocalMidnight.h"
 #include "MainFrame.h"
 #include "MarketStore.h"
 #include "MarketWorkspace.h"
 #include "PaneWidget.h"
 #include "SwingPanel.h"
+#include "TargetPanel.h"
+#include "WhenPanel.h"
 #include "TargetTable.h"
 #include "VersionCheck.h"
 
@@ -20,6 +24,7 @@
 #include <QProcess>
 #include <QSettings>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -174,3 +179,34 @@ TEST_F(MarketWindow, AChartFilesMarketComesBackWhenItIsOpenedAgain)
     ASSERT_TRUE(Doc().Open(Path("chart.rtl")).Ok());
     EXPECT_EQ(Market().Pane()->Span(), all);
 }
+
+// The 时间 dock's clusters and events tick the calendar ring and a chosen
+// cluster centres the pane; the targets count trading days while the chart
+// has an instrument.
+TEST_F(MarketWindow, TheWhenDockMarksTheRingAndTheTargetsCountTradingDays)
+{
+    Market().Choose("WALK");
+    CWhenPanel& when = Market().WhenPanel();
+    std::vector<Cluster> clusters(2);
+    clusters[0] = {kFirstDay + 40, 3, 1, {}};
+    clusters[1] = {kFirstDay + 60, 2, 1, {}};
+    emit when.clustersShown(clusters, 1);
+    SkyEvent equinox;
+    equinox.time = 2460389.63; // 2024-03-20 03:06 UT
+    emit when.eventsShown({equinox});
+    std::vector<std::pair<std::int64_t, int>> ticks;
+    for (const DateTick& tick : Doc().DateTicks().Ticks())
+        ticks.emplace_back(tick.day, tick.score);
+    EXPECT_EQ(ticks, (std::vector<std::pair<std::int64_t, int>>{{kFirstDay + 40, 3}, {kFirstDay + 60, 2}, {19802, 0}}));
+
+    Market().Pane()->SetSpan(double(kFirstDay) * kDay, double(kFirstDay + 20) * kDay);
+    emit when.clusterChosen(kFirstDay + 50);
+    const auto [first, last] = Market().Pane()->Span();
+    EXPECT_DOUBLE_EQ((first + last) / 2, double(kFirstDay + 50) * kDay + kDay / 2);
+
+    Market().ChooseSwing(1);
+    EXPECT_EQ(m_frame->Targets()->Table()->columnCount(), 11);
+    Market().Session().Clear();
+    EXPECT_EQ(m_frame->Targets()->Table()->columnCount(), 10);
+}
+

@@ -634,6 +634,14 @@ Save changes?</translation>
         <source>行情</source>
         <translation>Market</translation>
     </message>
+    <message>
+        <source>行星价格线</source>
+        <translation>Planetary Price Lines</translation>
+    </message>
+    <message>
+        <source>每度的价格（经度 × 比例）：</source>
+        <translation>Price per degree (longitude × scale):</translation>
+    </message>
 </context>
 <context>
     <name>CPaletteToolBar</name>
@@ -1564,6 +1572,14 @@ Save changes?</translation>
     <message>
         <source>多个摆动投射的时间簇，及一段时间内的天象</source>
         <translation>Clusters of dates projected from many swings, and the sky&apos;s events over a range</translation>
+    </message>
+    <message>
+        <source>行星价格线...</source>
+        <translation>Planetary Price Lines...</translation>
+    </message>
+    <message>
+        <source>价格窗格上的行星经度价格线</source>
+        <translation>The planets' longitudes as price lines on the price pane</translation>
     </message>
 </context>
 <context>
