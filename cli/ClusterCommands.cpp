@@ -195,15 +195,6 @@ std::vector<Swing> ChosenSwings(const Request& r, const BarSeries& series)
     return chosen;
 }
 
-std::vector<std::int64_t> BarDays(const BarSeries& series)
-{
-    std::vector<std::int64_t> days;
-    days.reserve(series.bars.size());
-    for (const Bar& bar : series.bars)
-        days.push_back(BarDayNumber(bar.time));
-    return days;
-}
-
 int Say(std::ostream& err, const std::string& message, int status)
 {
     err << "quadrix-cli: " << message << '\n';

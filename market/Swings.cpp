@@ -228,3 +228,12 @@ std::vector<Swing> FindSwings(const BarSeries& series, const SwingMethod& method
     FillMoves(swings);
     return swings;
 }
+
+std::vector<std::int64_t> BarDays(const BarSeries& series)
+{
+    std::vector<std::int64_t> days;
+    days.reserve(series.bars.size());
+    for (const Bar& bar : series.bars)
+        days.push_back(BarDayNumber(bar.time));
+    return days;
+}

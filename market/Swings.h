@@ -28,3 +28,5 @@ std::vector<Swing> FindSwings(const BarSeries& series, const SwingMethod& method
 // The calendar day of a bar time (see Bar) as days from 1970-01-01, floored
 // so that times before 1970 fall on their own day.
 std::int64_t BarDayNumber(std::int64_t time);
+// The days of the series' bars, oldest first: the days a market traded.
+std::vector<std::int64_t> BarDays(const BarSeries& series);

@@ -85,15 +85,6 @@ void ShowNote(QLabel& label, const QString& text)
     label.setVisible(!text.isEmpty());
 }
 
-std::vector<std::int64_t> BarDays(const BarSeries& series)
-{
-    std::vector<std::int64_t> days;
-    days.reserve(series.bars.size());
-    for (const Bar& bar : series.bars)
-        days.push_back(BarDayNumber(bar.time));
-    return days;
-}
-
 // A calendar holds at least one event.
 QString NoCalendar() { return CClusterTab::tr("没有时间簇，无日历可写。"); }
 
@@ -214,19 +205,8 @@ QWidget* CClusterTab::BuildButtons()
 {
     auto* compute = new QPushButton(tr("计算"));
     compute->setObjectName("compute");
-    auto* csv = new QPushButton(tr("导出 CSV…"));
-    auto* ics = new QPushButton(tr("导出日历…"));
     connect(compute, &QPushButton::clicked, this, &CClusterTab::Compute);
-    connect(csv, &QPushButton::clicked, this, [this] { AskExport(TextExport::Format::Csv); });
-    connect(ics, &QPushButton::clicked, this, [this] { AskExport(TextExport::Format::Ics); });
-    auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(compute);
-    layout->addStretch();
-    layout->addWidget(csv);
-    layout->addWidget(ics);
-    return row;
+    return TextExport::ButtonRow(compute, [this](TextExport::Format format) { AskExport(format); });
 }
 
 void CClusterTab::SetHolidayFile(const QString& path)

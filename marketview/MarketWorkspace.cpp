@@ -212,10 +212,7 @@ void CMarketWorkspace::InstrumentChanged()
     m_chosen.reset();
     m_tradingDays.reset();
     if (m_session.HasInstrument()) {
-        std::vector<std::int64_t> days;
-        for (const Bar& bar : m_session.Series()->bars)
-            days.push_back(BarDayNumber(bar.time));
-        m_tradingDays.emplace(std::move(days), std::vector<std::int64_t>());
+        m_tradingDays.emplace(BarDays(*m_session.Series()), std::vector<std::int64_t>());
     }
     UpdatePlanetLevels();
     emit stateChanged();

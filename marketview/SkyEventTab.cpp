@@ -174,19 +174,8 @@ QWidget* CSkyEventTab::BuildButtons()
 {
     m_find = new QPushButton(tr("查找"));
     m_find->setObjectName("find");
-    auto* csv = new QPushButton(tr("导出 CSV…"));
-    auto* ics = new QPushButton(tr("导出日历…"));
     connect(m_find, &QPushButton::clicked, this, &CSkyEventTab::Find);
-    connect(csv, &QPushButton::clicked, this, [this] { AskExport(TextExport::Format::Csv); });
-    connect(ics, &QPushButton::clicked, this, [this] { AskExport(TextExport::Format::Ics); });
-    auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_find);
-    layout->addStretch();
-    layout->addWidget(csv);
-    layout->addWidget(ics);
-    return row;
+    return TextExport::ButtonRow(m_find, [this](TextExport::Format format) { AskExport(format); });
 }
 
 void CSkyEventTab::showEvent(QShowEvent* event)

@@ -227,14 +227,6 @@
         <translation>Compute</translation>
     </message>
     <message>
-        <source>导出 CSV…</source>
-        <translation>Export CSV…</translation>
-    </message>
-    <message>
-        <source>导出日历…</source>
-        <translation>Export Calendar…</translation>
-    </message>
-    <message>
         <source>假日文件</source>
         <translation>Holiday File</translation>
     </message>
@@ -836,14 +828,6 @@ Save changes?</translation>
     <message>
         <source>查找</source>
         <translation>Find</translation>
-    </message>
-    <message>
-        <source>导出 CSV…</source>
-        <translation>Export CSV…</translation>
-    </message>
-    <message>
-        <source>导出日历…</source>
-        <translation>Export Calendar…</translation>
     </message>
     <message>
         <source>结束日期早于开始日期。</source>
@@ -1579,7 +1563,7 @@ Save changes?</translation>
     </message>
     <message>
         <source>价格窗格上的行星经度价格线</source>
-        <translation>The planets' longitudes as price lines on the price pane</translation>
+        <translation>The planets&apos; longitudes as price lines on the price pane</translation>
     </message>
 </context>
 <context>
@@ -1707,6 +1691,14 @@ Save changes?</translation>
     <message>
         <source>iCalendar 文件 (*.ics)</source>
         <translation>iCalendar files (*.ics)</translation>
+    </message>
+    <message>
+        <source>导出 CSV…</source>
+        <translation>Export CSV…</translation>
+    </message>
+    <message>
+        <source>导出日历…</source>
+        <translation>Export Calendar…</translation>
     </message>
 </context>
 </TS>
