@@ -19,13 +19,6 @@
 
 namespace {
 
-// Vector files keep every shape and line of text; a PDF is held in memory
-// until it is written, some hundred bytes an item. Charts of millions of
-// cells would need gigabytes: they are refused.
-constexpr std::size_t kMaxVectorItems = std::size_t{1} << 22;
-
-enum class Painted { Ok, Failed, TooLarge };
-
 // Where a picture lies: its size in pixels and the pixel of chart point (0, 0).
 struct Frame {
     QSize size;
@@ -157,16 +150,23 @@ bool ExportPicture(const Picture& picture, const std::string& path, const Rect& 
     if (frame.size.isEmpty())
         return false;
 
+    return WritePictureFile(path, suffix.toStdString(),
+                            [&](QIODevice& device) { return write(device, frame, picture, zoom); }, error);
+}
+
+bool WritePictureFile(const std::string& path, const std::string& suffix,
+                      const std::function<Painted(QIODevice&)>& write, std::string& error)
+{
     CReplacingFile file(path);
     if (const Result<void> opened = file.Open(); !opened.Ok()) {
         error = opened.Message();
         return false;
     }
     CReplacingDevice device(file);
-    const Painted painted = write(device, frame, picture, zoom);
+    const Painted painted = write(device);
     if (painted == Painted::TooLarge) {
         error = "cannot export \"" + path + "\": the chart draws more than " + std::to_string(kMaxVectorItems) +
-                " shapes and texts, too many for a ." + suffix.toStdString() + " file; export it as PNG";
+                " shapes and texts, too many for a ." + suffix + " file; export it as PNG";
         return false;
     }
     if (painted == Painted::Failed) {
