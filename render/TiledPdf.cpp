@@ -9,6 +9,7 @@
 #include <QPdfWriter>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -39,10 +40,11 @@ void DrawCropMarks(QPainter& painter, const QRectF& area, double marginMm)
         return;
     const double gap = Dots(kCropGapMm);
     const double reach = gap + Dots(length);
-    for (const double x : {area.left(), area.right()}) {
-        const double outward = x == area.left() ? -1 : 1;
-        for (const double y : {area.top(), area.bottom()}) {
-            const double downward = y == area.top() ? -1 : 1;
+    // Each side's edge with the way out of the tile across it.
+    const std::pair<double, double> across[] = {{area.left(), -1}, {area.right(), 1}};
+    const std::pair<double, double> down[] = {{area.top(), -1}, {area.bottom(), 1}};
+    for (const auto& [x, outward] : across) {
+        for (const auto& [y, downward] : down) {
             painter.drawLine(QPointF(x + outward * gap, y), QPointF(x + outward * reach, y));
             painter.drawLine(QPointF(x, y + downward * gap), QPointF(x, y + downward * reach));
         }
