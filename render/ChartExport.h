@@ -21,13 +21,13 @@ inline constexpr std::size_t kMaxVectorItems = std::size_t{1} << 22;
 
 // How painting a picture into a file went; TooLarge when it drew more than
 // kMaxVectorItems.
-enum class Painted { Ok, Failed, TooLarge };
+enum class PaintOutcome { Ok, Failed, TooLarge };
 
 // Writes path whole or not at all: write paints into the device the file is
 // written through. False with a message when painting fails, draws too much
 // for a file of the given suffix, or the file cannot be written.
 bool WritePictureFile(const std::string& path, const std::string& suffix,
-                      const std::function<Painted(QIODevice&)>& write, std::string& error);
+                      const std::function<PaintOutcome(QIODevice&)>& write, std::string& error);
 
 // What is drawn over a painted chart without being part of it, such as a
 // market's swing marks.

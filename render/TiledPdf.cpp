@@ -115,7 +115,7 @@ void DrawPageLabel(QPainter& painter, const QRectF& area, const CPageGrid& grid,
 
 // The tile's part of the picture, clipped to the tile; text outside it is
 // left out rather than hidden, so that a page holds only its own part.
-Painted PaintTile(QPainter& painter, const QRectF& area, const Picture& picture, const PageTile& tile, double zoom)
+PaintOutcome PaintTile(QPainter& painter, const QRectF& area, const Picture& picture, const PageTile& tile, double zoom)
 {
     painter.save();
     painter.setClipRect(area);
@@ -130,10 +130,10 @@ Painted PaintTile(QPainter& painter, const QRectF& area, const Picture& picture,
         tooLarge = dc.LeftItemsOut();
     }
     painter.restore();
-    return tooLarge ? Painted::TooLarge : Painted::Ok;
+    return tooLarge ? PaintOutcome::TooLarge : PaintOutcome::Ok;
 }
 
-Painted WritePages(QIODevice& file, const Picture& picture, const CPageGrid& grid)
+PaintOutcome WritePages(QIODevice& file, const Picture& picture, const CPageGrid& grid)
 {
     const Sheet& sheet = grid.GetSheet();
     QPdfWriter pdf(&file);
@@ -144,14 +144,14 @@ Painted WritePages(QIODevice& file, const Picture& picture, const CPageGrid& gri
     pdf.setTitle(QString::fromStdString(picture.title));
     QPainter painter;
     if (!painter.begin(&pdf))
-        return Painted::Failed;
+        return PaintOutcome::Failed;
     const QRectF area = TileArea(sheet);
     const double zoom = Dots(grid.MmPerUnit());
-    Painted painted = Painted::Ok;
-    for (int row = 0; row < grid.Rows() && painted == Painted::Ok; ++row) {
-        for (int column = 0; column < grid.Columns() && painted == Painted::Ok; ++column) {
+    PaintOutcome painted = PaintOutcome::Ok;
+    for (int row = 0; row < grid.Rows() && painted == PaintOutcome::Ok; ++row) {
+        for (int column = 0; column < grid.Columns() && painted == PaintOutcome::Ok; ++column) {
             if ((row > 0 || column > 0) && !pdf.newPage())
-                return Painted::Failed;
+                return PaintOutcome::Failed;
             const PageTile tile = grid.Tile(row, column);
             painted = PaintTile(painter, area, picture, tile, zoom);
             painter.setPen(QPen(Qt::black, Dots(kMarkPenMm)));
@@ -162,7 +162,7 @@ Painted WritePages(QIODevice& file, const Picture& picture, const CPageGrid& gri
         }
     }
     if (!painter.end())
-        return Painted::Failed;
+        return PaintOutcome::Failed;
     return painted;
 }
 
