@@ -108,3 +108,10 @@ CellFacts FactsOfCell(CBaseDraw& chart, const ChartKind& kind, int n)
     facts.angle = angle > 0.0f ? angle : 0.0f;
     return facts;
 }
+
+double CellPitch(CBaseDraw& chart)
+{
+    const Point a = chart.GetCellCenter(1);
+    const Point b = chart.GetCellCenter(2);
+    return std::hypot(static_cast<double>(b.x - a.x), static_cast<double>(b.y - a.y));
+}

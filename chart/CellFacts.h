@@ -35,3 +35,8 @@ int CellAt(CBaseDraw& chart, const ChartKind& kind, Point pt);
 // The facts of cell n of chart, a chart of that kind laid out by its last
 // paint. The chart is as it was afterwards.
 CellFacts FactsOfCell(CBaseDraw& chart, const ChartKind& kind, int n);
+
+// How large chart's cells are: the distance in chart units between the
+// centres of cells 1 and 2, neighbours on every kind, as laid out by its last
+// paint. A wall chart is printed at a size of cell on paper.
+double CellPitch(CBaseDraw& chart);

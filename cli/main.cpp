@@ -18,6 +18,7 @@
 #include "SwingCommands.h"
 #include "SwingMarks.h"
 #include "Version.h"
+#include "WallChartOptions.h"
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
@@ -43,6 +44,10 @@ const char* const kDescription =
     "Draws Quadrix charts and reports on them.\n\n"
     "Commands:\n"
     "  render --out FILE   write the chart as PNG, SVG or PDF (by the extension)\n"
+    "  render (--pages CxR | --cell-mm MM) [--paper A4|A3|A2|Letter|Legal] [--landscape]\n"
+    "         [--overlap MM] --out FILE.pdf\n"
+    "                      print the chart over many pages to paste together, with cut and\n"
+    "                      alignment marks; --paper alone prints it with labels of 7 pt\n"
     "  cells               print every cell's centre, label and label colour as JSON, or with\n"
     "                      --format csv its number, full price, ISO date, ring, angle, centre and\n"
     "                      label date as CSV\n"
@@ -286,6 +291,8 @@ int Dispatch(const QCommandLineParser& parser, ChartOptions& options)
         return UsageError("--price, --n, --angles and --turns go with find and targets");
     if (SwingCommands::HasMarkOptions(parser) && command != "render" && command != "trace")
         return UsageError("--symbol, --store and the swing options go with render and trace");
+    if (WallChartOptions::Given(parser) && command != "render")
+        return UsageError("--pages, --cell-mm, --paper, --landscape and --overlap go with render");
 
     int x = 0, y = 0;
     if (command == "render" && (args.size() != 1 || !parser.isSet("out")))
@@ -312,6 +319,8 @@ int Dispatch(const QCommandLineParser& parser, ChartOptions& options)
     chart->m_Planets = planets;
     chart->m_PlanetCaption = caption;
     const ChartOverlay marks = SwingMarksOver(swings, *FindChartKind(options.kind));
+    if (command == "render" && WallChartOptions::Given(parser))
+        return WallChartOptions::Render(parser, *chart, ArgumentBytes::Path(parser.value("out")), std::cerr, marks);
     if (command == "render")
         return RunRender(*chart, options, ArgumentBytes::Path(parser.value("out")), std::cerr, marks);
     if (command == "cells")
@@ -371,6 +380,7 @@ int Run(int argc, char* argv[])
     AddChartOptions(parser);
     AddPivotOptions(parser);
     SwingCommands::AddMarkOptions(parser);
+    WallChartOptions::Add(parser);
 
     if (!parser.parse(words))
         return UsageError(parser.errorText().toStdString());

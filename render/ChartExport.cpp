@@ -19,13 +19,6 @@
 
 namespace {
 
-// Vector files keep every shape and line of text; a PDF is held in memory
-// until it is written, some hundred bytes an item. Charts of millions of
-// cells would need gigabytes: they are refused.
-constexpr std::size_t kMaxVectorItems = std::size_t{1} << 22;
-
-enum class Painted { Ok, Failed, TooLarge };
-
 // Where a picture lies: its size in pixels and the pixel of chart point (0, 0).
 struct Frame {
     QSize size;
@@ -34,11 +27,11 @@ struct Frame {
 
 // Paints the picture on white over the whole frame, without drag handles,
 // with at most itemLimit shapes and lines of text.
-Painted PaintOn(QPaintDevice& device, const Frame& frame, const Picture& picture, double zoom, std::size_t itemLimit)
+PaintOutcome PaintOn(QPaintDevice& device, const Frame& frame, const Picture& picture, double zoom, std::size_t itemLimit)
 {
     QPainter painter;
     if (!painter.begin(&device))
-        return Painted::Failed;
+        return PaintOutcome::Failed;
     painter.fillRect(QRect(QPoint(0, 0), frame.size), Qt::white);
     painter.translate(frame.origin);
     bool tooLarge = false;
@@ -50,41 +43,41 @@ Painted PaintOn(QPaintDevice& device, const Frame& frame, const Picture& picture
         tooLarge = dc.LeftItemsOut();
     }
     if (!painter.end())
-        return Painted::Failed;
-    return tooLarge ? Painted::TooLarge : Painted::Ok;
+        return PaintOutcome::Failed;
+    return tooLarge ? PaintOutcome::TooLarge : PaintOutcome::Ok;
 }
 
-Painted PaintImage(QImage& image, const Frame& frame, const Picture& picture, double zoom)
+PaintOutcome PaintImage(QImage& image, const Frame& frame, const Picture& picture, double zoom)
 {
     image = QImage(frame.size, QImage::Format_RGB32);
     if (image.isNull())
-        return Painted::Failed;
+        return PaintOutcome::Failed;
     return PaintOn(image, frame, picture, zoom, SIZE_MAX);
 }
 
-Painted WritePng(QIODevice& file, const Frame& frame, const Picture& picture, double zoom)
+PaintOutcome WritePng(QIODevice& file, const Frame& frame, const Picture& picture, double zoom)
 {
     QImage image;
-    const Painted painted = PaintImage(image, frame, picture, zoom);
-    if (painted == Painted::Ok && !image.save(&file, "PNG"))
-        return Painted::Failed;
+    const PaintOutcome painted = PaintImage(image, frame, picture, zoom);
+    if (painted == PaintOutcome::Ok && !image.save(&file, "PNG"))
+        return PaintOutcome::Failed;
     return painted;
 }
 
 // Written while painted, so that a chart of a million cells does not sit in
 // memory as text first.
-Painted WriteSvg(QIODevice& file, const Frame& frame, const Picture& picture, double zoom)
+PaintOutcome WriteSvg(QIODevice& file, const Frame& frame, const Picture& picture, double zoom)
 {
     CSvgPaintDevice svg(file, frame.size, QString::fromStdString(picture.title));
-    const Painted painted = PaintOn(svg, frame, picture, zoom, kMaxVectorItems);
-    if (painted == Painted::Ok && !svg.Ok())
-        return Painted::Failed;
+    const PaintOutcome painted = PaintOn(svg, frame, picture, zoom, kMaxVectorItems);
+    if (painted == PaintOutcome::Ok && !svg.Ok())
+        return PaintOutcome::Failed;
     return painted;
 }
 
 // One pixel of the picture is one point of the page. QPdfWriter reports no
 // write error: the device remembers them.
-Painted WritePdf(QIODevice& file, const Frame& frame, const Picture& picture, double zoom)
+PaintOutcome WritePdf(QIODevice& file, const Frame& frame, const Picture& picture, double zoom)
 {
     QPdfWriter pdf(&file);
     pdf.setResolution(72);
@@ -141,7 +134,7 @@ bool ExportPicture(const Picture& picture, const std::string& path, const Rect& 
 {
     const QString fileName = QString::fromStdString(path);
     const QString suffix = QFileInfo(fileName).suffix().toLower();
-    Painted (*write)(QIODevice&, const Frame&, const Picture&, double) = nullptr;
+    PaintOutcome (*write)(QIODevice&, const Frame&, const Picture&, double) = nullptr;
     if (suffix == QLatin1String("png"))
         write = WritePng;
     else if (suffix == QLatin1String("svg"))
@@ -157,19 +150,26 @@ bool ExportPicture(const Picture& picture, const std::string& path, const Rect& 
     if (frame.size.isEmpty())
         return false;
 
+    return WritePictureFile(path, suffix.toStdString(),
+                            [&](QIODevice& device) { return write(device, frame, picture, zoom); }, error);
+}
+
+bool WritePictureFile(const std::string& path, const std::string& suffix,
+                      const std::function<PaintOutcome(QIODevice&)>& write, std::string& error)
+{
     CReplacingFile file(path);
     if (const Result<void> opened = file.Open(); !opened.Ok()) {
         error = opened.Message();
         return false;
     }
     CReplacingDevice device(file);
-    const Painted painted = write(device, frame, picture, zoom);
-    if (painted == Painted::TooLarge) {
+    const PaintOutcome painted = write(device);
+    if (painted == PaintOutcome::TooLarge) {
         error = "cannot export \"" + path + "\": the chart draws more than " + std::to_string(kMaxVectorItems) +
-                " shapes and texts, too many for a ." + suffix.toStdString() + " file; export it as PNG";
+                " shapes and texts, too many for a ." + suffix + " file; export it as PNG";
         return false;
     }
-    if (painted == Painted::Failed) {
+    if (painted == PaintOutcome::Failed) {
         error = file.WriteError().empty() ? "cannot write \"" + path + "\": painting the chart failed"
                                           : file.WriteError();
         return false;
@@ -194,7 +194,7 @@ QImage PictureImage(const Picture& picture, const Rect& region, double zoom, int
         zoom = static_cast<double>(maxSide) / longest;
     QImage image;
     const Frame frame = PictureFrame("cannot copy the chart", region, zoom, error);
-    if (!frame.size.isEmpty() && PaintImage(image, frame, picture, zoom) != Painted::Ok) {
+    if (!frame.size.isEmpty() && PaintImage(image, frame, picture, zoom) != PaintOutcome::Ok) {
         error = "cannot copy the chart: no memory for a picture " + std::to_string(frame.size.width()) + " x " +
                 std::to_string(frame.size.height()) + " pixels";
         image = QImage();

@@ -2,15 +2,32 @@
 
 #include "Geometry.h"
 
+#include <cstddef>
 #include <functional>
 #include <string>
 
 class CBaseDraw;
 class CDrawSurface;
 class QImage;
+class QIODevice;
 
 // The widest picture ExportChart writes: beyond it an image needs gigabytes.
 inline constexpr int kMaxPictureSide = 16384;
+
+// Vector files keep every shape and line of text; a PDF is held in memory
+// until it is written, some hundred bytes an item. Charts of millions of
+// cells would need gigabytes: they are refused.
+inline constexpr std::size_t kMaxVectorItems = std::size_t{1} << 22;
+
+// How painting a picture into a file went; TooLarge when it drew more than
+// kMaxVectorItems.
+enum class PaintOutcome { Ok, Failed, TooLarge };
+
+// Writes path whole or not at all: write paints into the device the file is
+// written through. False with a message when painting fails, draws too much
+// for a file of the given suffix, or the file cannot be written.
+bool WritePictureFile(const std::string& path, const std::string& suffix,
+                      const std::function<PaintOutcome(QIODevice&)>& write, std::string& error);
 
 // What is drawn over a painted chart without being part of it, such as a
 // market's swing marks.

@@ -17,15 +17,15 @@ namespace {
 // antialiasing); a text this far outside the pixels cannot touch them.
 constexpr double kInkMargin = 4.0;
 
-// The pixels of a device of size in the painter's coordinates, or nothing
-// when they cannot be mapped back.
-std::optional<QRectF> PixelArea(const QPainter& painter, QSize size)
+// An area of device pixels in the painter's coordinates, or nothing when it
+// cannot be mapped back.
+std::optional<QRectF> PixelArea(const QPainter& painter, const QRectF& area)
 {
     bool invertible = false;
     const QTransform toPainter = painter.combinedTransform().inverted(&invertible);
     if (!invertible)
         return std::nullopt;
-    return toPainter.mapRect(QRectF(QPointF(0, 0), size))
+    return toPainter.mapRect(area)
         .adjusted(-kInkMargin, -kInkMargin, kInkMargin, kInkMargin);
 }
 
@@ -43,7 +43,7 @@ CPainterSurface::CPainterSurface(QPainter& painter, double zoom, CTextLayoutCach
     const QPaintEngine* engine = m_painter.paintEngine();
     m_raster = engine && engine->type() == QPaintEngine::Raster;
     if (m_raster && m_painter.device())
-        m_pixelArea = PixelArea(m_painter, {m_painter.device()->width(), m_painter.device()->height()});
+        m_pixelArea = PixelArea(m_painter, QRectF(0, 0, m_painter.device()->width(), m_painter.device()->height()));
     m_painter.save();
     // Aliased shapes: the chart's geometry is in whole pixels.
     m_painter.setRenderHint(QPainter::Antialiasing, false);
@@ -54,7 +54,12 @@ CPainterSurface::~CPainterSurface() { m_painter.restore(); }
 void CPainterSurface::SetDeviceSize(QSize size)
 {
     if (m_raster)
-        m_pixelArea = PixelArea(m_painter, size);
+        m_pixelArea = PixelArea(m_painter, QRectF(QPointF(0, 0), size));
+}
+
+void CPainterSurface::ShowOnly(const QRectF& area)
+{
+    m_pixelArea = PixelArea(m_painter, area);
 }
 
 Font CPainterSurface::SelectFont(const Font& font)

@@ -38,6 +38,10 @@ public:
     // Culls text as a device of size would, for a surface that only measures
     // on behalf of a paint on that device.
     void SetDeviceSize(QSize size);
+    // Leaves out text wholly outside area (device pixels) on any device, as
+    // a raster device does beyond its pixels: one page of a chart printed
+    // over many carries only the text of its part.
+    void ShowOnly(const QRectF& area);
 
     Font SelectFont(const Font& font) override;
 
@@ -77,7 +81,7 @@ private:
     bool m_raster = false;
     // On a raster device, the part of the painter's plane that reaches its
     // pixels: text entirely outside it is not drawn, which changes no pixel.
-    // Vector devices get every text, visible or not.
+    // Vector devices get every text, visible or not, unless ShowOnly says.
     std::optional<QRectF> m_pixelArea;
 
     std::size_t m_itemLimit = SIZE_MAX;

@@ -105,7 +105,13 @@ TEST(CliBasics, HelpVersionAndEveryCommandsUsageErrorsExitingTwo)
         {"cells --kind " + std::string(100000, 'x'), "'xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\u2026'"},
         {"degree 1e308", "out of range: it must lie from -3.40282e+38 to 3.40282e+38"},
         {"cells --symbol W --zigzag 10", "go with render and trace"}, {"trace --zigzag 10", "go with --symbol S"},
-        {"trace --symbol W", "give one of --zigzag"}};
+        {"trace --symbol W", "give one of --zigzag"}, {"render --pages 2x2 --cell-mm 5 --out x.pdf", "not both"},
+        {"render --pages 2x2 --out x.png", "write a .pdf file"}, {"render --cell-mm 0 --out x.pdf", "--cell-mm takes"},
+        {"render --pages 0x2 --out x.pdf", "at least 1"}, {"render --pages 2 --out x.pdf", "--pages takes"},
+        {"render --pages 21x20 --out x.pdf", "at most 400"}, {"render --paper A5 --out x.pdf", "--paper takes"},
+        {"render --pages 2x2 --overlap -1 --out x.pdf", "--overlap takes"},
+        {"render --pages 2x2 --overlap 95 --out x.pdf", "less than half"},
+        {"render --rings 40 --cell-mm 80 --out x.pdf", "more than 400"}, {"cells --landscape", "go with render"}};
     for (const auto& [args, message] : bad)
         ExpectFailure(args, 2, message);
     std::string angles = "1";
@@ -199,6 +205,23 @@ TEST(CliCommands, RenderTraceAndEachOtherReachItsCodeAndFailWithItsStatus)
         EXPECT_TRUE(RunCli(figures + " --out " + path).status == 0 && FileStart(path, 4).size() == 4) << name;
     }
     EXPECT_EQ(RunCli("render --out " + TempPath("chart.bmp")).status, 1); // that nothing is left is the export's test
+
+    // A wall chart: one PDF page a tile, each of the paper's size in points.
+    const std::pair<const char*, std::regex> walls[] = {
+        {"--pages 2x2", std::regex(R"(/MediaBox \[0 0 595\.0* 842\.0*\])")},
+        {"--cell-mm 20 --paper a3 --landscape --overlap 0", std::regex(R"(/MediaBox \[0 0 1191\.0* 842\.0*\])")}};
+    for (const auto& [options, mediaBox] : walls) {
+        const std::string path = TempPath("wall.pdf");
+        std::remove(path.c_str());
+        ASSERT_EQ(RunCli("render --rings 10 " + std::string(options) + " --out " + path).status, 0) << options;
+        const std::string pdf = FileStart(path, std::string::npos);
+        const auto count = [&pdf](const std::regex& pattern) {
+            return std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), pattern), std::sregex_iterator());
+        };
+        const std::ptrdiff_t pages = count(std::regex("/Type /Page\\b"));
+        const std::ptrdiff_t sized = count(mediaBox);
+        EXPECT_TRUE(pages == 4 && sized == 4) << options << ": " << pages << " pages, " << sized << " of the paper's size";
+    }
 
     std::istringstream lines(RunCli("trace --rings 1 --angle-ring").out);
     int count = 0, texts = 0;

@@ -409,6 +409,26 @@ TEST(PainterSurfaceSvg, WrittenAsPaintedWithTextClippedAndShapesWhereTheyLandInA
     const qsizetype clipped = data.indexOf("WWWW"), closed = data.indexOf("</g>"), after = data.indexOf("after");
     EXPECT_TRUE(clipped < closed && closed < after);
 
+    // One page of a chart printed over many holds only the text of its part:
+    // the rest is left out, not merely clipped.
+    QBuffer page;
+    page.open(QIODevice::WriteOnly);
+    {
+        CSvgPaintDevice device(page, QSize(200, 100), "t");
+        QPainter painter(&device);
+        painter.translate(-100, 0);
+        CPainterSurface dc(painter, 1);
+        dc.SelectFont(TestFont(-20));
+        dc.ShowOnly(QRectF(0, 0, 200, 100));
+        for (const int x : {0, 150, 400}) {
+            Rect box{x, 20, x + 40, 40};
+            dc.DrawText("at" + std::to_string(x), box, TextFlags::Center);
+        }
+    }
+    EXPECT_FALSE(page.data().contains(">at0<"));
+    EXPECT_TRUE(page.data().contains(">at150<"));
+    EXPECT_FALSE(page.data().contains(">at400<"));
+
     QBuffer readOnly;
     readOnly.open(QIODevice::ReadOnly);
     CSvgPaintDevice failing(readOnly, QSize(10, 10), "t");

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "ChartExport.h"
+
+#include <iosfwd>
+#include <string>
+
+class CBaseDraw;
+class QCommandLineParser;
+
+// render's options for a wall chart: the chart printed over many pages of a
+// PDF at a readable size (--cell-mm, or by default labels of 7 pt) or on
+// --pages CxR, on --paper, with --overlap between neighbouring pages.
+namespace WallChartOptions {
+
+void Add(QCommandLineParser& parser);
+// Whether any of them is given: render then writes the pages.
+bool Given(const QCommandLineParser& parser);
+// Writes chart, overlay over it, as the pages to path; the exit status,
+// with a one-line message on err (usage errors for sizes that give no pages).
+int Render(const QCommandLineParser& parser, CBaseDraw& chart, const std::string& path, std::ostream& err,
+           const ChartOverlay& overlay);
+
+} // namespace WallChartOptions
