@@ -22,6 +22,21 @@ namespace {
 
 constexpr std::size_t kBars = 1000000;
 
+// The next bar of a seeded random walk at time: it opens at price, closes
+// a step away (never below floor), and reaches half a step beyond both.
+Bar WalkBar(std::int64_t time, double& price, double floor, std::normal_distribution<double>& step,
+            std::mt19937_64& random)
+{
+    Bar bar;
+    bar.time = time;
+    bar.open = price;
+    price = std::max(floor, price + step(random));
+    bar.close = price;
+    bar.high = std::max(bar.open, bar.close) + std::fabs(step(random)) / 2;
+    bar.low = std::min(bar.open, bar.close) - std::fabs(step(random)) / 2;
+    return bar;
+}
+
 // A seeded random walk about 100 of one-minute bars, 240 a trading day.
 const BarSeries& Minutes()
 {
@@ -33,17 +48,10 @@ const BarSeries& Minutes()
         std::normal_distribution<double> step(0.0, 0.05);
         double price = 100.0;
         const std::int64_t start = *BarTime::Parse("2010-01-04T09:30");
-        for (std::size_t i = 0; i < kBars; ++i) {
-            Bar bar;
-            bar.time = start + static_cast<std::int64_t>(i / 240) * BarTime::kSecondsPerDay +
-                static_cast<std::int64_t>(i % 240) * 60;
-            bar.open = price;
-            price = std::max(1.0, price + step(random));
-            bar.close = price;
-            bar.high = std::max(bar.open, bar.close) + std::fabs(step(random)) / 2;
-            bar.low = std::min(bar.open, bar.close) - std::fabs(step(random)) / 2;
-            s.bars.push_back(bar);
-        }
+        for (std::size_t i = 0; i < kBars; ++i)
+            s.bars.push_back(WalkBar(start + static_cast<std::int64_t>(i / 240) * BarTime::kSecondsPerDay +
+                                         static_cast<std::int64_t>(i % 240) * 60,
+                                     price, 1.0, step, random));
         return s;
     }();
     return series;
@@ -94,14 +102,7 @@ BarSeries Days()
     for (std::int64_t day = *BarTime::Parse("2005-01-03") / BarTime::kSecondsPerDay; s.bars.size() < 5200; ++day) {
         if ((day + 3) % 7 >= 5)
             continue;
-        Bar bar;
-        bar.time = day * BarTime::kSecondsPerDay;
-        bar.open = price;
-        price = std::max(5.0, price + step(random));
-        bar.close = price;
-        bar.high = std::max(bar.open, bar.close) + std::fabs(step(random)) / 2;
-        bar.low = std::min(bar.open, bar.close) - std::fabs(step(random)) / 2;
-        s.bars.push_back(bar);
+        s.bars.push_back(WalkBar(day * BarTime::kSecondsPerDay, price, 5.0, step, random));
     }
     return s;
 }

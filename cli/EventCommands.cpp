@@ -24,8 +24,6 @@ constexpr int kUsageError = 2;
 constexpr int kSun = 0;
 constexpr int kMoon = 1;
 constexpr int kMercury = 2;
-// Julian day of 1970-01-01 00:00 UT.
-constexpr double kUnixEpoch = 2440587.5;
 
 struct Request {
     SkyQuery query;
@@ -140,8 +138,8 @@ std::optional<Request> ReadRequest(const QCommandLineParser& p, const QString& c
         CommandUsageError(err, command, QString::fromStdString(error));
         return std::nullopt;
     }
-    r.query.from = kUnixEpoch + static_cast<double>(*from) / 86400.0;
-    r.query.to = kUnixEpoch + static_cast<double>(*to) / 86400.0;
+    r.query.from = kUnixEpochJulianDay + static_cast<double>(*from) / 86400.0;
+    r.query.to = kUnixEpochJulianDay + static_cast<double>(*to) / 86400.0;
     const std::optional<SkyClock> clock = ReadClock(p, command, err, status);
     if (!clock)
         return std::nullopt;

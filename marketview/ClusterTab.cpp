@@ -3,6 +3,7 @@
 #include "BarTime.h"
 #include "ChartDocument.h"
 #include "ClusterTable.h"
+#include "DockControls.h"
 #include "DecimalText.h"
 #include "FileDialogs.h"
 #include "HolidayFile.h"
@@ -19,7 +20,6 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,6 +32,9 @@
 #include <ctime>
 
 namespace {
+
+using DockControls::DateField;
+using DockControls::Row;
 
 // As quadrix-cli clusters takes them.
 constexpr int kMaxWindow = 366;
@@ -64,18 +67,6 @@ void SetRow(QTableWidget& table, int row, const QStringList& texts)
 {
     for (int column = 0; column < texts.size(); ++column)
         table.setItem(row, column, new QTableWidgetItem(texts[column]));
-}
-
-// widgets at their own width, from the left.
-QWidget* Row(std::initializer_list<QWidget*> widgets)
-{
-    auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    for (QWidget* widget : widgets)
-        layout->addWidget(widget);
-    layout->addStretch();
-    return row;
 }
 
 // An empty note takes no room.
@@ -123,16 +114,12 @@ CClusterTab::CClusterTab(CMarketSession& session, CChartDocument& document, QWid
 QWidget* CClusterTab::BuildMethods()
 {
     const QString names[kProjectionMethods] = {tr("日历日"), tr("交易日"), tr("图表目标"), tr("价格时间平方")};
-    auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
     for (int m = 0; m < kProjectionMethods; ++m) {
         m_methods[m] = new QCheckBox(names[m]);
         m_methods[m]->setObjectName(QString("method_") + MethodName(static_cast<ProjectionMethod>(m)));
         m_methods[m]->setChecked(true);
-        layout->addWidget(m_methods[m]);
     }
-    layout->addStretch();
+    QWidget* row = Row({m_methods, m_methods + kProjectionMethods});
     return row;
 }
 
@@ -151,21 +138,9 @@ QWidget* CClusterTab::BuildOptions()
     m_scale->setDecimals(kScaleDecimals);
     m_scale->setRange(std::pow(10.0, -kScaleDecimals), kMaxScale);
     m_scale->setValue(defaults.scale);
-    m_from = new QDateEdit(QDate::currentDate());
-    m_to = new QDateEdit(QDate::currentDate().addDays(kDefaultRangeDays));
-    m_from->setObjectName("from");
-    m_to->setObjectName("to");
-    auto* range = new QWidget;
-    auto* rangeLayout = new QHBoxLayout(range);
-    rangeLayout->setContentsMargins(0, 0, 0, 0);
-    for (QDateEdit* date : {m_from, m_to}) {
-        date->setDisplayFormat("yyyy-MM-dd");
-        date->setCalendarPopup(true);
-        rangeLayout->addWidget(date);
-        if (date == m_from)
-            rangeLayout->addWidget(new QLabel(tr("至")));
-    }
-    rangeLayout->addStretch();
+    m_from = DateField(QDate::currentDate(), "from");
+    m_to = DateField(QDate::currentDate().addDays(kDefaultRangeDays), "to");
+    QWidget* range = Row({m_from, new QLabel(tr("至")), m_to});
 
     auto* box = new QWidget;
     auto* form = new QFormLayout(box);

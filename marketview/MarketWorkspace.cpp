@@ -36,8 +36,6 @@ const char* const kWhenShownKey = "market/whenShown";
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 constexpr double kDaySeconds = 86400;
-// Julian day of 1970-01-01 00:00 UT, where bar times start.
-constexpr double kUnixEpochJulianDay = 2440587.5;
 
 } // namespace
 

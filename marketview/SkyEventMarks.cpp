@@ -1,14 +1,13 @@
 #include "SkyEventMarks.h"
 
 #include "BarZone.h"
+#include "SkyMotion.h"
 
 #include <cctype>
 #include <cmath>
 
 namespace {
 
-// Julian day of 1970-01-01 00:00 UT, where bar times start.
-constexpr double kUnixEpoch = 2440587.5;
 constexpr double kDaySeconds = 86400;
 
 } // namespace
@@ -22,7 +21,7 @@ std::string BodyName(int body)
     return name;
 }
 
-std::int64_t DayOf(const SkyEvent& event) { return static_cast<std::int64_t>(std::floor(event.time - kUnixEpoch)); }
+std::int64_t DayOf(const SkyEvent& event) { return static_cast<std::int64_t>(std::floor(event.time - kUnixEpochJulianDay)); }
 
 std::string Label(const SkyEvent& event)
 {
@@ -44,7 +43,7 @@ std::vector<PaneEvent> Of(const std::vector<SkyEvent>& events, CBarZone* zone)
     std::vector<PaneEvent> marks;
     marks.reserve(events.size());
     for (const SkyEvent& event : events) {
-        const auto utc = static_cast<std::int64_t>(std::llround((event.time - kUnixEpoch) * kDaySeconds));
+        const auto utc = static_cast<std::int64_t>(std::llround((event.time - kUnixEpochJulianDay) * kDaySeconds));
         marks.push_back({zone ? zone->Civil(utc) : utc, Label(event)});
     }
     return marks;

@@ -1,5 +1,6 @@
 #include "SkyEventTab.h"
 
+#include "DockControls.h"
 #include "Ephemeris.h"
 #include "LocalToUniversal.h"
 #include "SkyEventTableModel.h"
@@ -25,27 +26,17 @@
 
 namespace {
 
+using DockControls::DateField;
+using DockControls::Row;
+
 constexpr int kMoon = 1;
 constexpr int kBodiesPerRow = 5;
 constexpr int kDefaultRangeDays = 365;
 // Shorter ranges take a fraction of a second: they are searched at once.
 constexpr int kSynchronousDays = 5 * 366;
-// Julian day of 1970-01-01 00:00 UT.
-constexpr double kUnixEpoch = 2440587.5;
 const QDate kEpoch(1970, 1, 1);
 
-double JulianDay(const QDate& date) { return kUnixEpoch + static_cast<double>(kEpoch.daysTo(date)); }
-
-QWidget* Row(std::initializer_list<QWidget*> widgets)
-{
-    auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    for (QWidget* widget : widgets)
-        layout->addWidget(widget);
-    layout->addStretch();
-    return row;
-}
+double JulianDay(const QDate& date) { return kUnixEpochJulianDay + static_cast<double>(kEpoch.daysTo(date)); }
 
 } // namespace
 
@@ -109,14 +100,8 @@ CSkyEventTab::~CSkyEventTab()
 
 QWidget* CSkyEventTab::BuildRange()
 {
-    m_from = new QDateEdit(QDate::currentDate());
-    m_to = new QDateEdit(QDate::currentDate().addDays(kDefaultRangeDays));
-    m_from->setObjectName("eventsFrom");
-    m_to->setObjectName("eventsTo");
-    for (QDateEdit* date : {m_from, m_to}) {
-        date->setDisplayFormat("yyyy-MM-dd");
-        date->setCalendarPopup(true);
-    }
+    m_from = DateField(QDate::currentDate(), "eventsFrom");
+    m_to = DateField(QDate::currentDate().addDays(kDefaultRangeDays), "eventsTo");
     m_helio = new QCheckBox(tr("日心"));
     m_helio->setObjectName("helio");
     m_place = new QComboBox;

@@ -1,12 +1,12 @@
 #include "SwingPanel.h"
 
 #include "BarTime.h"
+#include "DockControls.h"
 #include "MarketSession.h"
 #include "SwingTableModel.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -80,12 +80,7 @@ QWidget* CSwingPanel::BuildMethod()
     m_on = new QComboBox;
     m_on->addItems({tr("最高最低价"), tr("收盘价")});
 
-    auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    for (QWidget* control : std::initializer_list<QWidget*>{m_by, m_size, m_left, m_right, m_on})
-        layout->addWidget(control);
-    layout->addStretch();
+    QWidget* row = DockControls::Row({m_by, m_size, m_left, m_right, m_on});
 
     connect(m_by, qOverload<int>(&QComboBox::currentIndexChanged), this, &CSwingPanel::ReadMethod);
     connect(m_size, &QDoubleSpinBox::editingFinished, this, &CSwingPanel::ReadMethod);

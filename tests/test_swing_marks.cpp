@@ -43,6 +43,25 @@ void Prepare(CBaseDraw& chart)
     chart.m_bShowCalendarRing = true;
 }
 
+// A chart of kind name in a set of its own, prepared and painted once, and
+// the set's file bytes then: marks drawn over it must leave them as they are.
+struct PaintedChart {
+    explicit PaintedChart(const char* name)
+        : kind(*FindChartKind(name))
+        , chart(charts.Ensure(kind.code))
+    {
+        Prepare(chart);
+        PaintOnce(chart);
+        bytes = ChartFile::ToBytes(charts).Value();
+    }
+    std::string Bytes() const { return ChartFile::ToBytes(charts).Value(); }
+
+    const ChartKind& kind;
+    CChartSlots charts;
+    CBaseDraw& chart;
+    std::string bytes;
+};
+
 Centres Of(const std::vector<SurfaceOp>& ellipses, PenStyle style)
 {
     Centres centres;
@@ -58,18 +77,15 @@ TEST(SwingMarks, RingsAtTheCellsFindGivesTicksColoursAndNoChangeToTheFile)
 {
     for (const char* name : {"nine", "wheel", "master"}) {
         SCOPED_TRACE(name);
-        const ChartKind& kind = *FindChartKind(name);
-        CChartSlots charts;
-        CBaseDraw& chart = charts.Ensure(kind.code);
-        Prepare(chart);
-        PaintOnce(chart);
-        const std::string bytes = ChartFile::ToBytes(charts).Value();
+        PaintedChart painted(name);
+        const ChartKind& kind = painted.kind;
+        CBaseDraw& chart = painted.chart;
         CSwingMarks marks;
         marks.SetSwings(Walk());
         marks.ShowDateCells(true);
         CRecordingSurface dc;
         marks.Draw(chart, kind, dc);
-        EXPECT_EQ(ChartFile::ToBytes(charts).Value(), bytes);
+        EXPECT_EQ(painted.Bytes(), painted.bytes);
 
         Centres prices, dates;
         for (const Swing& s : Walk()) {
@@ -142,17 +158,13 @@ TEST(SwingMarks, DateTicksStandAtTheirDaysLongerAndDarkerByScore)
 {
     for (const char* name : {"nine", "wheel"}) {
         SCOPED_TRACE(name);
-        const ChartKind& kind = *FindChartKind(name);
-        CChartSlots charts;
-        CBaseDraw& chart = charts.Ensure(kind.code);
-        Prepare(chart);
-        PaintOnce(chart);
-        const std::string bytes = ChartFile::ToBytes(charts).Value();
+        PaintedChart painted(name);
+        CBaseDraw& chart = painted.chart;
         CDateTicks ticks;
         ticks.SetTicks({{19802, 2}, {19895, 6}, {19988, 0}}); // 2024-03-20, 06-21, 09-22
         CRecordingSurface dc;
         ticks.Draw(chart, dc);
-        EXPECT_EQ(ChartFile::ToBytes(charts).Value(), bytes);
+        EXPECT_EQ(painted.Bytes(), painted.bytes);
         ExpectSurfaceRestored(dc);
 
         const std::vector<SurfaceOp> lines = OpsOfKind(dc, SurfaceOp::Kind::LineTo);

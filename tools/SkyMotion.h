@@ -7,6 +7,10 @@
 
 class Ephemeris;
 
+// The Julian day (UT) of 1970-01-01 00:00, where day numbers and bar times
+// start.
+constexpr double kUnixEpochJulianDay = 2440587.5;
+
 // A body's ecliptic longitude and its speed at a moment.
 struct Motion {
     double longitude = 0.0; // degrees, 0 to below 360
