@@ -5,6 +5,7 @@
 #include "PageGrid.h"
 #include "PictureRegion.h"
 #include "TiledPdf.h"
+#include "WallChart.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
@@ -117,7 +118,7 @@ int Render(const QCommandLineParser& parser, CBaseDraw& chart, const std::string
     const Result<CPageGrid> grid = ReadGrid(parser, chart, region, *sheet);
     if (!grid.Ok())
         return Fail(err, grid.Message(), kUsageError);
-    if (!ExportTiledPdf(ChartPicture(chart, overlay), grid.Value(), path, error))
+    if (!ExportTiledPdf(WallChart{ChartPicture(chart, overlay), grid.Value(), false, {}}, path, error))
         return Fail(err, error, 1);
     return 0;
 }
