@@ -10,6 +10,7 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -192,7 +193,7 @@ int CPainterSurface::DrawText(const std::string& text, Rect& rc, unsigned flags)
 
 bool CPainterSurface::MayShowText(const std::string& text, const Rect& rc)
 {
-    if (TooSmallForText(rc, m_map.Zoom()))
+    if (TooSmallForText(rc, m_map.Zoom()) || std::abs(CurrentFont().height) * m_map.Zoom() < m_smallestLabel)
         return false;
     if (!m_pixelArea)
         return true;

@@ -42,6 +42,9 @@ public:
     // device, as a raster device does beyond its pixels: one page of a chart
     // printed over many carries only its own part.
     void ShowOnly(const QRectF& area);
+    // Labels whose font is less than pixels high are not shown (MayShowText),
+    // for a picture too small for them to be read.
+    void HideLabelsUnder(double pixels) { m_smallestLabel = pixels; }
 
     Font SelectFont(const Font& font) override;
 
@@ -89,6 +92,7 @@ private:
     // changes no pixel. Vector devices get everything, visible or not,
     // unless ShowOnly says.
     std::optional<QRectF> m_pixelArea;
+    double m_smallestLabel = 0;
 
     std::size_t m_itemLimit = SIZE_MAX;
     std::size_t m_items = 0;

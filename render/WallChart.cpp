@@ -22,6 +22,10 @@ constexpr double kCaptionGapMm = 4;
 // The page grid over the overview: its colour and its largest figures.
 constexpr QRgb kOverviewGridColor = 0x005ac8;
 constexpr double kOverviewFigurePoints = 24;
+// Labels smaller in print cannot be read: the overview leaves them out, which
+// spares a page as heavy as the whole chart on one.
+constexpr double kOverviewSmallestLabelPoints = 3;
+constexpr double kMmPerPoint = 25.4 / 72;
 
 // Millimetres in device units.
 class Scale {
@@ -164,8 +168,10 @@ QString PageLabel(const CPageGrid& grid, const PageTile& tile)
 
 // The picture at zoom with chart point (0, 0) at origin, clipped to area;
 // what lies wholly outside it is left out rather than hidden, so that a page
-// holds only its own part.
-PaintOutcome PaintPicture(QPainter& painter, const QRectF& area, const Picture& picture, QPointF origin, double zoom)
+// holds only its own part. Labels under smallestLabel device units high are
+// left out too.
+PaintOutcome PaintPicture(QPainter& painter, const QRectF& area, const Picture& picture, QPointF origin, double zoom,
+                          double smallestLabel = 0)
 {
     painter.save();
     painter.setClipRect(area);
@@ -176,6 +182,7 @@ PaintOutcome PaintPicture(QPainter& painter, const QRectF& area, const Picture& 
         dc.LimitItems(kMaxVectorItems);
         dc.LeaveOutHandles();
         dc.ShowOnly(area);
+        dc.HideLabelsUnder(smallestLabel);
         picture.paint(dc);
         tooLarge = dc.LeftItemsOut();
     }
@@ -237,8 +244,10 @@ PaintOutcome PaintOverviewPage(QPainter& painter, const QRectF& area, const Wall
     const double zoom = std::min(area.width() / extent.width(), area.height() / extent.height());
     const QPointF corner = area.center() - QPointF(extent.width(), extent.height()) * zoom / 2;
     const QPointF origin = corner - QPointF(first.left, first.top) * zoom;
-    const PaintOutcome painted = PaintPicture(painter, area, chart.picture, origin, zoom);
-    DrawOverviewGrid(painter, grid, origin, zoom, dots(25.4 / 72));
+    const double dotsPerPoint = dots(kMmPerPoint);
+    const PaintOutcome painted =
+        PaintPicture(painter, area, chart.picture, origin, zoom, dotsPerPoint * kOverviewSmallestLabelPoints);
+    DrawOverviewGrid(painter, grid, origin, zoom, dotsPerPoint);
     painter.setPen(QPen(Qt::black, dots(kMarkPenMm)));
     const QString label = QString::fromStdString(FillIn(UiText("WallChart", "全图，共 %1 × %2 页"),
                                                         {std::to_string(grid.Rows()), std::to_string(grid.Columns())}));

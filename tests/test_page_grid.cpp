@@ -168,7 +168,16 @@ TEST(WallChartPages, LabelAndCaptionInTheMarginTheOverviewFirst)
 {
     const Sheet sheet{*CPageGrid::FindPaper("A4", false), 10, 10};
     const Rect region{0, 0, 1000, 1000};
-    const Picture picture{"t", [](CDrawSurface& dc) { dc.FillRect({0, 0, 1000, 1000}, Brush::Solid(Colors::Blue)); }};
+    // A label 5 units high prints at 5 pt on the pages, under 3 pt on the overview.
+    const Picture picture{"t", [](CDrawSurface& dc) {
+                              dc.FillRect({0, 0, 1000, 1000}, Brush::Solid(Colors::Blue));
+                              Font font;
+                              font.height = -5;
+                              dc.SelectFont(font);
+                              Rect rc{200, 240, 300, 260};
+                              if (dc.MayShowText("label", rc))
+                                  dc.DrawText("label", rc, TextFlags::Center);
+                          }};
     WallChart chart{picture, CPageGrid::OnPages(region, sheet, 2, 2).Value(), true,
                     {"Square of Nine", "start 1, step 1", std::string(400, 'x'), std::string(400, 'y'), "last"}};
     ASSERT_EQ(WallChartPageCount(chart), 5);
@@ -187,8 +196,12 @@ TEST(WallChartPages, LabelAndCaptionInTheMarginTheOverviewFirst)
         EXPECT_TRUE(row.y > tileBottom && row.y < a4.height() && row.x == rows[0].x) << row.text.toStdString();
     }
 
-    // The overview: each page's row and column over the picture, its own label.
+    EXPECT_TRUE(Has(PaintedTexts(chart, 1, a4), "label"));
+
+    // The overview: each page's row and column over the picture, its own
+    // label; labels too small to read left out.
     const std::vector<PageText> overview = PaintedTexts(chart, 0, a4);
+    EXPECT_FALSE(Has(overview, "label"));
     for (const char* figure : {"1,1", "1,2", "2,1", "2,2"})
         EXPECT_TRUE(Has(overview, figure)) << figure;
     EXPECT_TRUE(Has(Rows(overview), "全图，共 2 × 2 页Square of Nine  \u00b7  start 1, step 1"));
