@@ -33,5 +33,6 @@ int WallChartPageCount(const WallChart& chart);
 // to its right and below, elided to the margin.
 //
 // The overview (page 0 when asked): the whole picture fitted to the same
-// area, each page's rectangle over it with its "row,column", and the caption.
+// area, without labels too small to read, each page's rectangle over it
+// with its "row,column", and the caption.
 PaintOutcome PaintWallChartPage(QPainter& painter, double dotsPerMm, const WallChart& chart, int page);
