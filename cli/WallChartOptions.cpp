@@ -4,10 +4,12 @@
 #include "CellFacts.h"
 #include "PageGrid.h"
 #include "PictureRegion.h"
+#include "SvgPaintDevice.h"
 #include "TiledPdf.h"
 #include "WallChart.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -21,8 +23,14 @@ constexpr int kUsageError = 2;
 // Smaller cells are unreadable, larger ones fill a page with one cell.
 constexpr double kSmallestCellMm = 0.5;
 constexpr double kLargestCellMm = 500;
+// A PNG's resolution: coarser is a screen's, finer no printer resolves.
+constexpr int kDefaultDpi = 300;
+constexpr int kLowestDpi = 30;
+constexpr int kHighestDpi = 1200;
 
-const char* const kNames[] = {"pages", "cell-mm", "paper", "landscape", "overlap"};
+const char* const kNames[] = {"pages", "cell-mm", "paper", "landscape", "overlap", "overview", "dpi"};
+// What only the PDF of pages takes.
+const char* const kPageNames[] = {"pages", "paper", "landscape", "overlap", "overview"};
 
 int Fail(std::ostream& err, const std::string& message, int status)
 {
@@ -60,6 +68,19 @@ std::optional<Sheet> ReadSheet(const QCommandLineParser& parser, std::string& er
     return sheet;
 }
 
+// The scale of --cell-mm: millimetres a chart unit.
+Result<double> CellMmPerUnit(const QCommandLineParser& parser, CBaseDraw& chart)
+{
+    const std::optional<double> cell = Millimetres(parser.value("cell-mm"));
+    if (!cell || *cell < kSmallestCellMm || *cell > kLargestCellMm)
+        return Failure{"--cell-mm takes millimetres from " + QString::number(kSmallestCellMm).toStdString() +
+                       " to " + QString::number(kLargestCellMm).toStdString()};
+    const double pitch = CellPitch(chart);
+    if (!(pitch > 0))
+        return Failure{"the chart has no two cells to measure --cell-mm by"};
+    return *cell / pitch;
+}
+
 // The grid of the options over region: --pages, --cell-mm or labels of 7 pt.
 Result<CPageGrid> ReadGrid(const QCommandLineParser& parser, CBaseDraw& chart, const Rect& region, const Sheet& sheet)
 {
@@ -72,14 +93,71 @@ Result<CPageGrid> ReadGrid(const QCommandLineParser& parser, CBaseDraw& chart, c
     }
     if (!parser.isSet("cell-mm"))
         return CPageGrid::AtScale(region, sheet, CPageGrid::ReadableMmPerUnit(chart.LabelFont().height));
-    const std::optional<double> cell = Millimetres(parser.value("cell-mm"));
-    if (!cell || *cell < kSmallestCellMm || *cell > kLargestCellMm)
-        return Failure{"--cell-mm takes millimetres from " + QString::number(kSmallestCellMm).toStdString() +
-                       " to " + QString::number(kLargestCellMm).toStdString()};
-    const double pitch = CellPitch(chart);
-    if (!(pitch > 0))
-        return Failure{"the chart has no two cells to measure --cell-mm by"};
-    return CPageGrid::AtScale(region, sheet, *cell / pitch);
+    const Result<double> mmPerUnit = CellMmPerUnit(parser, chart);
+    if (!mmPerUnit.Ok())
+        return Failure{mmPerUnit.Message()};
+    return CPageGrid::AtScale(region, sheet, mmPerUnit.Value());
+}
+
+// Device pixels a millimetre of the picture file: --dpi for PNG, CSS pixels
+// for SVG.
+std::optional<double> PixelsPerMm(const QCommandLineParser& parser, bool png)
+{
+    if (!png)
+        return CSvgPaintDevice::kDotsPerInch / 25.4;
+    if (!parser.isSet("dpi"))
+        return kDefaultDpi / 25.4;
+    bool ok = false;
+    const int dpi = parser.value("dpi").toInt(&ok);
+    if (!ok || dpi < kLowestDpi || dpi > kHighestDpi)
+        return std::nullopt;
+    return dpi / 25.4;
+}
+
+// The chart as one PNG or SVG picture with cells of --cell-mm.
+int RenderPicture(const QCommandLineParser& parser, CBaseDraw& chart, const std::string& path, bool png,
+                  std::ostream& err, const ChartOverlay& overlay)
+{
+    const std::optional<double> pixelsPerMm = PixelsPerMm(parser, png);
+    if (!pixelsPerMm)
+        return Fail(err, "--dpi takes a whole number from " + std::to_string(kLowestDpi) + " to " +
+                             std::to_string(kHighestDpi), kUsageError);
+    // Laid out by this paint, so that the cells can be measured next.
+    PictureRegion(chart, chart.m_szCanvas, 1.0);
+    const Result<double> mmPerUnit = CellMmPerUnit(parser, chart);
+    if (!mmPerUnit.Ok())
+        return Fail(err, mmPerUnit.Message(), kUsageError);
+    const double zoom = mmPerUnit.Value() * *pixelsPerMm;
+    const Rect region = PictureRegion(chart, chart.m_szCanvas, zoom);
+    const double longest = std::max(region.Width(), region.Height()) * zoom;
+    if (longest > kMaxPictureSide)
+        return Fail(err, "cells of " + parser.value("cell-mm").toStdString() + " mm make a picture " +
+                             std::to_string(static_cast<long long>(std::ceil(longest))) + " pixels across, more than " +
+                             std::to_string(kMaxPictureSide) + "; give a smaller --cell-mm" +
+                             (png ? " or --dpi" : ""), kUsageError);
+    std::string error;
+    if (!ExportPicture(ChartPicture(chart, overlay), path, region, zoom, error))
+        return Fail(err, error, 1);
+    return 0;
+}
+
+// The chart over the pages of a PDF.
+int RenderPages(const QCommandLineParser& parser, CBaseDraw& chart, const std::string& path, std::ostream& err,
+                const ChartOverlay& overlay)
+{
+    std::string error;
+    const std::optional<Sheet> sheet = ReadSheet(parser, error);
+    if (!sheet)
+        return Fail(err, error, kUsageError);
+    // Laid out by this paint, so that the cells can be measured next.
+    const Rect region = PictureRegion(chart, chart.m_szCanvas, 1.0);
+    const Result<CPageGrid> grid = ReadGrid(parser, chart, region, *sheet);
+    if (!grid.Ok())
+        return Fail(err, grid.Message(), kUsageError);
+    const WallChart wall{ChartPicture(chart, overlay), grid.Value(), parser.isSet("overview"), {}};
+    if (!ExportTiledPdf(wall, path, error))
+        return Fail(err, error, 1);
+    return 0;
 }
 
 } // namespace
@@ -88,10 +166,13 @@ void Add(QCommandLineParser& parser)
 {
     parser.addOption({"pages", "render: print the chart as a PDF on C x R pages.", "CxR"});
     parser.addOption({"cell-mm", "render: print the chart as a PDF with cells MM millimetres wide, on as many "
-                                 "pages as it needs (default: labels of 7 pt).", "MM"});
+                                 "pages as it needs (default: labels of 7 pt); to a .png or .svg file, one "
+                                 "picture at that scale.", "MM"});
     parser.addOption({"paper", "Paper of --pages and --cell-mm: A4, A3, A2, Letter or Legal (default A4).", "NAME"});
     parser.addOption({"landscape", "Paper of --pages and --cell-mm turned sideways."});
     parser.addOption({"overlap", "What neighbouring pages share, in millimetres (default 10).", "MM"});
+    parser.addOption({"overview", "A first page showing the whole chart small with the pages over it."});
+    parser.addOption({"dpi", "Pixels an inch of the PNG of --cell-mm, 30 to 1200 (default 300).", "N"});
 }
 
 bool Given(const QCommandLineParser& parser)
@@ -107,20 +188,18 @@ int Render(const QCommandLineParser& parser, CBaseDraw& chart, const std::string
 {
     if (parser.isSet("pages") && parser.isSet("cell-mm"))
         return Fail(err, "give --pages or --cell-mm, not both", kUsageError);
-    if (!QString::fromStdString(path).endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-        return Fail(err, "--pages, --cell-mm, --paper, --landscape and --overlap write a .pdf file", kUsageError);
-    std::string error;
-    const std::optional<Sheet> sheet = ReadSheet(parser, error);
-    if (!sheet)
-        return Fail(err, error, kUsageError);
-    // Laid out by this paint, so that the cells can be measured next.
-    const Rect region = PictureRegion(chart, chart.m_szCanvas, 1.0);
-    const Result<CPageGrid> grid = ReadGrid(parser, chart, region, *sheet);
-    if (!grid.Ok())
-        return Fail(err, grid.Message(), kUsageError);
-    if (!ExportTiledPdf(WallChart{ChartPicture(chart, overlay), grid.Value(), false, {}}, path, error))
-        return Fail(err, error, 1);
-    return 0;
+    const QString suffix = QFileInfo(QString::fromStdString(path)).suffix().toLower();
+    const bool pdf = suffix == QLatin1String("pdf"), png = suffix == QLatin1String("png");
+    if (parser.isSet("dpi") && !(png && parser.isSet("cell-mm")))
+        return Fail(err, "--dpi goes with --cell-mm and a .png file", kUsageError);
+    if (pdf)
+        return RenderPages(parser, chart, path, err, overlay);
+    for (const char* name : kPageNames)
+        if (parser.isSet(name))
+            return Fail(err, "--pages, --paper, --landscape, --overlap and --overview write a .pdf file", kUsageError);
+    if (!png && suffix != QLatin1String("svg"))
+        return Fail(err, "--cell-mm writes a .pdf, .png or .svg file", kUsageError);
+    return RenderPicture(parser, chart, path, png, err, overlay);
 }
 
 } // namespace WallChartOptions

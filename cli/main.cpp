@@ -45,9 +45,12 @@ const char* const kDescription =
     "Commands:\n"
     "  render --out FILE   write the chart as PNG, SVG or PDF (by the extension)\n"
     "  render (--pages CxR | --cell-mm MM) [--paper A4|A3|A2|Letter|Legal] [--landscape]\n"
-    "         [--overlap MM] --out FILE.pdf\n"
+    "         [--overlap MM] [--overview] --out FILE.pdf\n"
     "                      print the chart over many pages to paste together, with cut and\n"
-    "                      alignment marks; --paper alone prints it with labels of 7 pt\n"
+    "                      alignment marks (--overview: first the whole chart small); --paper\n"
+    "                      alone prints it with labels of 7 pt\n"
+    "  render --cell-mm MM [--dpi N] --out FILE.png|FILE.svg\n"
+    "                      write the chart as one picture with cells MM millimetres wide\n"
     "  cells               print every cell's centre, label and label colour as JSON, or with\n"
     "                      --format csv its number, full price, ISO date, ring, angle, centre and\n"
     "                      label date as CSV\n"
@@ -292,7 +295,7 @@ int Dispatch(const QCommandLineParser& parser, ChartOptions& options)
     if (SwingCommands::HasMarkOptions(parser) && command != "render" && command != "trace")
         return UsageError("--symbol, --store and the swing options go with render and trace");
     if (WallChartOptions::Given(parser) && command != "render")
-        return UsageError("--pages, --cell-mm, --paper, --landscape and --overlap go with render");
+        return UsageError("--pages, --cell-mm, --paper, --landscape, --overlap, --overview and --dpi go with render");
 
     int x = 0, y = 0;
     if (command == "render" && (args.size() != 1 || !parser.isSet("out")))

@@ -10,6 +10,7 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -78,6 +79,18 @@ bool CPainterSurface::Admit(std::size_t count)
     return true;
 }
 
+bool CPainterSurface::MayShow(const QRectF& box, double reach) const
+{
+    return !m_pixelArea || m_pixelArea->intersects(box.normalized().adjusted(-reach, -reach, reach, reach));
+}
+
+// No more than the pen is wide (round caps reach half of it); a cosmetic
+// pen one pixel.
+double CPainterSurface::PenReach() const
+{
+    return std::max(1.0, CurrentPen().width * m_map.Zoom());
+}
+
 int CPainterSurface::CurrentFontId()
 {
     if (m_fontId < 0 || m_fontGeneration != m_cache->Generation()) {
@@ -107,15 +120,16 @@ void CPainterSurface::UseTextPen(Color color)
 
 void CPainterSurface::DoLineTo(Point from, Point to)
 {
-    if (!Admit(1))
+    const QPointF start = m_map.ToDevice(from), end = m_map.ToDevice(to);
+    if (!MayShow(QRectF(start, end), PenReach()) || !Admit(1))
         return;
     UseLinePen();
-    m_painter.drawLine(m_map.ToDevice(from), m_map.ToDevice(to));
+    m_painter.drawLine(start, end);
 }
 
 void CPainterSurface::Ellipse(const Rect& rc)
 {
-    if (m_map.ToDevice(rc).isEmpty() || !Admit(1))
+    if (m_map.ToDevice(rc).isEmpty() || !MayShow(m_map.EllipseOutline(rc), PenReach()) || !Admit(1))
         return;
     UseLinePen();
     const Brush& brush = CurrentBrush();
@@ -132,7 +146,7 @@ void CPainterSurface::FillRect(const Rect& rc, const Brush& brush)
 void CPainterSurface::FillEllipse(const Rect& rc, const Brush& brush)
 {
     const QRect box = m_map.ToDevice(rc);
-    if (brush.hollow || box.isEmpty() || !Admit(1))
+    if (brush.hollow || box.isEmpty() || !MayShow(box, 0) || !Admit(1))
         return;
     m_painter.setPen(Qt::NoPen);
     m_penUse = PenUse::None;
@@ -143,14 +157,14 @@ void CPainterSurface::FillEllipse(const Rect& rc, const Brush& brush)
 void CPainterSurface::DoFillSolidRect(const Rect& rc, Color color)
 {
     const QRect box = m_map.ToDevice(rc);
-    if (!box.isEmpty() && Admit(1))
+    if (!box.isEmpty() && MayShow(box, 0) && Admit(1))
         m_painter.fillRect(box, ToQColor(color));
 }
 
 void CPainterSurface::Draw3dRect(const Rect& rc, Color topLeft, Color bottomRight)
 {
     const auto edges = m_map.FrameEdges(rc);
-    if (!Admit(edges.size()))
+    if (!MayShow(m_map.ToDevice(rc), 0) || !Admit(edges.size()))
         return;
     const QColor colors[] = {ToQColor(topLeft), ToQColor(bottomRight)};
     for (size_t i = 0; i < edges.size(); ++i)
@@ -179,7 +193,7 @@ int CPainterSurface::DrawText(const std::string& text, Rect& rc, unsigned flags)
 
 bool CPainterSurface::MayShowText(const std::string& text, const Rect& rc)
 {
-    if (TooSmallForText(rc, m_map.Zoom()))
+    if (TooSmallForText(rc, m_map.Zoom()) || std::abs(CurrentFont().height) * m_map.Zoom() < m_smallestLabel)
         return false;
     if (!m_pixelArea)
         return true;
@@ -246,7 +260,8 @@ void CPainterSurface::DrawBlock(CTextBlock& block, const Rect& rc, unsigned flag
     if (BackgroundMode() == BkMode::Opaque) {
         const QColor color = ToQColor(BkColor());
         for (const QRect& cell : block.LineBoxes(place.origin, box, centred))
-            m_painter.fillRect(cell, color);
+            if (MayShow(cell, 0))
+                m_painter.fillRect(cell, color);
     }
 
     if (m_pixelArea && !m_pixelArea->intersects(block.Prepare(centred).ink.translated(place.origin)))

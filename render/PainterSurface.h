@@ -38,10 +38,13 @@ public:
     // Culls text as a device of size would, for a surface that only measures
     // on behalf of a paint on that device.
     void SetDeviceSize(QSize size);
-    // Leaves out text wholly outside area (device pixels) on any device, as
-    // a raster device does beyond its pixels: one page of a chart printed
-    // over many carries only the text of its part.
+    // Leaves out text and shapes wholly outside area (device pixels) on any
+    // device, as a raster device does beyond its pixels: one page of a chart
+    // printed over many carries only its own part.
     void ShowOnly(const QRectF& area);
+    // Labels whose font is less than pixels high are not shown (MayShowText),
+    // for a picture too small for them to be read.
+    void HideLabelsUnder(double pixels) { m_smallestLabel = pixels; }
 
     Font SelectFont(const Font& font) override;
 
@@ -64,6 +67,11 @@ private:
 
     // Counts count items against the limit: false when they are left out.
     bool Admit(std::size_t count);
+    // Whether a shape whose outline runs along box (painter coordinates),
+    // inked reach beyond it, may touch the shown area.
+    bool MayShow(const QRectF& box, double reach) const;
+    // How far the current pen inks beyond the path it strokes.
+    double PenReach() const;
     // The id in the text cache of the selected font.
     int CurrentFontId();
     void UseLinePen();
@@ -80,9 +88,11 @@ private:
     // they can keep as text.
     bool m_raster = false;
     // On a raster device, the part of the painter's plane that reaches its
-    // pixels: text entirely outside it is not drawn, which changes no pixel.
-    // Vector devices get every text, visible or not, unless ShowOnly says.
+    // pixels: text and shapes entirely outside it are not drawn, which
+    // changes no pixel. Vector devices get everything, visible or not,
+    // unless ShowOnly says.
     std::optional<QRectF> m_pixelArea;
+    double m_smallestLabel = 0;
 
     std::size_t m_itemLimit = SIZE_MAX;
     std::size_t m_items = 0;

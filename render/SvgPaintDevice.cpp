@@ -2,13 +2,6 @@
 
 #include "SvgPaintEngine.h"
 
-namespace {
-
-// CSS pixels: what SVG user units are.
-constexpr int kDotsPerInch = 96;
-
-} // namespace
-
 CSvgPaintDevice::CSvgPaintDevice(QIODevice& out, QSize size, const QString& title)
     : m_size(size)
     , m_engine(std::make_unique<CSvgPaintEngine>(out, size, title))

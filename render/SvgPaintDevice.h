@@ -13,6 +13,9 @@ class QIODevice;
 // out, written as it is painted (CSvgPaintEngine). One painter, once.
 class CSvgPaintDevice : public QPaintDevice {
 public:
+    // CSS pixels: what SVG user units are.
+    static constexpr int kDotsPerInch = 96;
+
     CSvgPaintDevice(QIODevice& out, QSize size, const QString& title);
     ~CSvgPaintDevice() override;
     CSvgPaintDevice(const CSvgPaintDevice&) = delete;

@@ -14,6 +14,7 @@ PACKAGES=(
   libsqlite3-dev libsqlitecpp-dev
   libgtest-dev libgmock-dev libbenchmark-dev python3-icalendar
   python3-pandas # only the import benchmark, which measures against it
+  poppler-utils # only the test that reads a wall chart PDF back with pdfinfo
   clang libclang-rt-14-dev
   fonts-noto-cjk fonts-dejavu-core
   xvfb xauth

@@ -111,7 +111,11 @@ TEST(CliBasics, HelpVersionAndEveryCommandsUsageErrorsExitingTwo)
         {"render --pages 21x20 --out x.pdf", "at most 400"}, {"render --paper A5 --out x.pdf", "--paper takes"},
         {"render --pages 2x2 --overlap -1 --out x.pdf", "--overlap takes"},
         {"render --pages 2x2 --overlap 95 --out x.pdf", "less than half"},
-        {"render --rings 40 --cell-mm 80 --out x.pdf", "more than 400"}, {"cells --landscape", "go with render"}};
+        {"render --rings 40 --cell-mm 80 --out x.pdf", "more than 400"}, {"cells --landscape", "go with render"},
+        {"render --cell-mm 5 --dpi 20 --out x.png", "--dpi takes"}, {"render --cell-mm 5 --dpi 90 --out x.pdf", "--dpi goes"},
+        {"render --dpi 300 --out x.png", "--dpi goes"}, {"render --cell-mm 5 --dpi 96 --out x.svg", "--dpi goes"},
+        {"render --cell-mm 5 --overview --out x.svg", "write a .pdf file"}, {"render --cell-mm 5 --out x.bmp", "--cell-mm writes"},
+        {"render --cell-mm 100 --out x.png", "more than 16384; give a smaller --cell-mm or --dpi"}};
     for (const auto& [args, message] : bad)
         ExpectFailure(args, 2, message);
     std::string angles = "1";
@@ -206,22 +210,25 @@ TEST(CliCommands, RenderTraceAndEachOtherReachItsCodeAndFailWithItsStatus)
     }
     EXPECT_EQ(RunCli("render --out " + TempPath("chart.bmp")).status, 1); // that nothing is left is the export's test
 
-    // A wall chart: one PDF page a tile, each of the paper's size in points.
-    const std::pair<const char*, std::regex> walls[] = {
-        {"--pages 2x2", std::regex(R"(/MediaBox \[0 0 595\.0* 842\.0*\])")},
-        {"--cell-mm 20 --paper a3 --landscape --overlap 0", std::regex(R"(/MediaBox \[0 0 1191\.0* 842\.0*\])")}};
-    for (const auto& [options, mediaBox] : walls) {
-        const std::string path = TempPath("wall.pdf");
+    // One picture by cell size: at --dpi 96 the PNG is as wide as the SVG,
+    // whose units are CSS pixels; at 192 twice as wide.
+    const auto width = [](const std::string& name, const std::string& options) {
+        const std::string path = TempPath(name);
         std::remove(path.c_str());
-        ASSERT_EQ(RunCli("render --rings 10 " + std::string(options) + " --out " + path).status, 0) << options;
-        const std::string pdf = FileStart(path, std::string::npos);
-        const auto count = [&pdf](const std::regex& pattern) {
-            return std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), pattern), std::sregex_iterator());
-        };
-        const std::ptrdiff_t pages = count(std::regex("/Type /Page\\b"));
-        const std::ptrdiff_t sized = count(mediaBox);
-        EXPECT_TRUE(pages == 4 && sized == 4) << options << ": " << pages << " pages, " << sized << " of the paper's size";
-    }
+        EXPECT_EQ(RunCli("render --rings 10 --cell-mm 5 " + options + " --out " + path).status, 0) << options;
+        const std::string head = FileStart(path, 400);
+        std::smatch svg;
+        if (std::regex_search(head, svg, std::regex(R"re(<svg [^>]*width="([0-9]+)")re")))
+            return std::stoi(svg[1]);
+        int png = 0; // the first four bytes of the PNG's header chunk
+        for (std::size_t i = 16; i < 20 && i < head.size(); ++i)
+            png = png << 8 | static_cast<unsigned char>(head[i]);
+        return png;
+    };
+    const int svgWidth = width("cells.svg", "");
+    EXPECT_GT(svgWidth, 21 * 5 / 25.4 * 96); // 21 cells of 5 mm across, and the margins
+    EXPECT_EQ(width("cells96.png", "--dpi 96"), svgWidth);
+    EXPECT_NEAR(width("cells192.png", "--dpi 192"), 2 * svgWidth, 1);
 
     std::istringstream lines(RunCli("trace --rings 1 --angle-ring").out);
     int count = 0, texts = 0;

@@ -409,8 +409,8 @@ TEST(PainterSurfaceSvg, WrittenAsPaintedWithTextClippedAndShapesWhereTheyLandInA
     const qsizetype clipped = data.indexOf("WWWW"), closed = data.indexOf("</g>"), after = data.indexOf("after");
     EXPECT_TRUE(clipped < closed && closed < after);
 
-    // One page of a chart printed over many holds only the text of its part:
-    // the rest is left out, not merely clipped.
+    // One page of a chart printed over many holds only its part: the rest
+    // is left out, not merely clipped. Shapes count their pen's width.
     QBuffer page;
     page.open(QIODevice::WriteOnly);
     {
@@ -423,11 +423,27 @@ TEST(PainterSurfaceSvg, WrittenAsPaintedWithTextClippedAndShapesWhereTheyLandInA
         for (const int x : {0, 150, 400}) {
             Rect box{x, 20, x + 40, 40};
             dc.DrawText("at" + std::to_string(x), box, TextFlags::Center);
+            dc.MoveTo(x, 50);
+            dc.LineTo(x + 40, 55);
+            dc.Ellipse({x, 60, x + 20, 80});
+            dc.FillRect({x, 80, x + 40, 85}, Brush::Solid(Colors::Red));
+            dc.Draw3dRect({x, 90, x + 40, 95}, Colors::Blue, Colors::Blue);
         }
+        dc.MoveTo(0, 99); // across the page from outside to outside
+        dc.LineTo(400, 99);
+        dc.MoveTo(80, 10); // ten units short of the page: cosmetic, then wide
+        dc.LineTo(90, 10);
+        dc.SelectPen({PenStyle::Solid, 12, Colors::Black});
+        dc.LineTo(90, 0);
     }
     EXPECT_FALSE(page.data().contains(">at0<"));
     EXPECT_TRUE(page.data().contains(">at150<"));
     EXPECT_FALSE(page.data().contains(">at400<"));
+    // At 150 the text's background and clip path, line, ellipse, fill and
+    // frame's four edges; the line across; the wide line.
+    const QByteArray& shown = page.data();
+    EXPECT_EQ(shown.count("<path") + shown.count("<rect") + shown.count("<ellipse"), 2 + 3 + 4 + 1 + 1)
+        << shown.toStdString();
 
     QBuffer readOnly;
     readOnly.open(QIODevice::ReadOnly);

@@ -1701,4 +1701,15 @@ Save changes?</translation>
         <translation>Export Calendar…</translation>
     </message>
 </context>
+<context>
+    <name>WallChart</name>
+    <message>
+        <source>第 %1 行，第 %2 列，共 %3 × %4</source>
+        <translation>row %1, column %2 of %3 × %4</translation>
+    </message>
+    <message>
+        <source>全图，共 %1 × %2 页</source>
+        <translation>whole chart on %1 × %2 pages</translation>
+    </message>
+</context>
 </TS>
