@@ -1,6 +1,7 @@
 #include "CliCommands.h"
 
 #include "BaseDraw.h"
+#include "CaptionedPicture.h"
 #include "CellTable.h"
 #include "ChartExport.h"
 #include "ChartFile.h"
@@ -152,10 +153,12 @@ bool FitFileZoom(CBaseDraw& chart, ChartOptions& options, std::ostream& err)
 }
 
 int RunRender(CBaseDraw& chart, const ChartOptions& options, const std::string& path, std::ostream& err,
-              const ChartOverlay& overlay)
+              const ChartOverlay& overlay, const std::vector<std::string>& caption)
 {
+    const CaptionedPicture picture = AddCaption(ChartPicture(chart, overlay), Rect{0, 0, options.canvas, options.canvas},
+                                                caption, chart.LabelFont(), options.zoom);
     std::string error;
-    if (!ExportChart(chart, path, options.canvas, options.zoom, error, overlay)) {
+    if (!ExportPicture(picture.picture, path, picture.region, options.zoom, error)) {
         err << "quadrix-cli: " << error << '\n';
         return 1;
     }
