@@ -17,6 +17,7 @@
 #include <regex>
 #include <sstream>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -111,7 +112,8 @@ TEST(CliBasics, HelpVersionAndEveryCommandsUsageErrorsExitingTwo)
         {"render --pages 21x20 --out x.pdf", "at most 400"}, {"render --paper A5 --out x.pdf", "--paper takes"},
         {"render --pages 2x2 --overlap -1 --out x.pdf", "--overlap takes"},
         {"render --pages 2x2 --overlap 95 --out x.pdf", "less than half"},
-        {"render --rings 40 --cell-mm 80 --out x.pdf", "more than 400"}, {"cells --landscape", "go with render"}};
+        {"render --rings 40 --cell-mm 80 --out x.pdf", "more than 400"}, {"cells --landscape", "go with render"},
+        {"render --caption yes --out x.pdf", "--caption takes on or off"}, {"trace --caption on", "--caption goes with render"}};
     for (const auto& [args, message] : bad)
         ExpectFailure(args, 2, message);
     std::string angles = "1";
@@ -251,7 +253,7 @@ TEST(CliCommands, RenderTraceAndEachOtherReachItsCodeAndFailWithItsStatus)
     std::remove(store.c_str());
     std::ofstream(bars) << "Date,Open,High,Low,Close\n2024-01-01,5,5,5,5\n2024-01-02,20,20,20,20\n"
                            "2024-01-03,8,8,8,8\n2024-01-04,30,30,30,30\n";
-    ASSERT_EQ(RunCli("import " + bars + " --symbol W --store " + store).status, 0);
+    ASSERT_EQ(RunCli("import " + bars + " --symbol W --name 'Wheat Index' --store " + store).status, 0);
     const std::string chart = "trace --rings 3 --calendar-ring";
     const auto ellipses = [](const std::string& ops) {
         std::size_t n = 0;
@@ -265,6 +267,30 @@ TEST(CliCommands, RenderTraceAndEachOtherReachItsCodeAndFailWithItsStatus)
     const std::string marks = TempPath("marks.png");
     std::remove(marks.c_str());
     EXPECT_TRUE(RunCli("render --rings 3" + marked + " --out " + marks).status == 0 && FileStart(marks, 4) == "\x89PNG");
+
+    // The caption below a one-page chart: a PDF's by default, a PNG's when
+    // asked, each picture taller than the 600-pixel chart by its lines. In an
+    // SVG it is text, naming the marks' instrument.
+    const auto height = [](const std::string& path) {
+        const std::string file = FileStart(path, std::string::npos);
+        std::smatch box;
+        if (std::regex_search(file, box, std::regex(R"(/MediaBox \[0 0 [0-9.]+ ([0-9]+))")))
+            return std::stoi(box[1]);
+        const auto byte = [&file](std::size_t i) { return i < file.size() ? static_cast<unsigned char>(file[i]) : 0; };
+        return byte(20) << 24 | byte(21) << 16 | byte(22) << 8 | byte(23); // the PNG header's height
+    };
+    const std::tuple<const char*, const char*, bool> captions[] = {{"caption.pdf", "", true},
+        {"caption.pdf", " --caption off", false}, {"caption.png", "", false}, {"caption.png", " --caption on", true}};
+    for (const auto& [name, option, captioned] : captions) {
+        const std::string path = TempPath(name);
+        std::remove(path.c_str());
+        ASSERT_EQ(RunCli("render --rings 3" + std::string(option) + " --out " + path).status, 0) << name << option;
+        EXPECT_EQ(height(path) > 600, captioned) << name << option << ": " << height(path);
+    }
+    const std::string svg = TempPath("caption.svg");
+    ASSERT_EQ(RunCli("render --rings 3 --caption on" + marked + " --out " + svg).status, 0);
+    const std::string svgText = FileStart(svg, std::string::npos);
+    EXPECT_TRUE(svgText.find(">九方图<") != std::string::npos && svgText.find(">W Wheat Index · <") != std::string::npos);
 
     // Each command reaches its own code, whose outputs are tested there.
     const std::string now = " --now '2012-03-05 10:00:00'";
