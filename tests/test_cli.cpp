@@ -124,13 +124,14 @@ TEST(CliBasics, HelpVersionAndEveryCommandsUsageErrorsExitingTwo)
 
     // Every command that lays a chart out refuses one that would draw
     // nothing, or whose prices overflow, rather than print zeros and inf.
-    const std::pair<const char*, const char*> refused[] = {
+    const std::pair<std::string, const char*> refused[] = {
         {"find --n 2 --rings 450", "450 rings leave cells under one unit on a 1000-unit canvas; give --canvas 1001"},
         {"render --rings 1000 --out /dev/null", "give --canvas 2101 or more, and a smaller --zoom"},
         {"cells --rings 1000 --format csv", "--canvas 2101"}, {"hit 0 0 --kind wheel --rings 351", "--canvas"},
         {"trace --kind hexagon --rings 451", "--canvas"}, {"targets --n 3 --kind four --rings 450", "--canvas"},
         {"cells --rings 10 --client 0,0,20,20", "give a larger --client and --canvas"},
-        {"cells --rings 2 --start 3e38 --step 1e37", "price of cell 25 beyond \u00B13.40282e+38"}};
+        {"cells --rings 2 --start 3e38 --step 1e37", "price of cell 25 beyond \u00B13.40282e+38"},
+        {"render --canvas 2048 --zoom 8 --out " + TempPath("large.pdf"), "give --caption off or a smaller --zoom"}};
     for (const auto& [args, message] : refused)
         ExpectFailure(args, 1, message);
     EXPECT_EQ(RunCli("find --n 2 --rings 449 --canvas 1000").status, 0);
