@@ -17,7 +17,7 @@ std::string Joined(const std::vector<std::string>& lines)
     return text;
 }
 
-// The box text takes in font, from top left, as a surface at zoom lays it out.
+// The box text takes in font from topLeft, as dc lays it out.
 Rect MeasuredBox(CDrawSurface& dc, const std::string& text, const Font& font, Point topLeft)
 {
     const Font oldFont = dc.SelectFont(font);
@@ -27,6 +27,7 @@ Rect MeasuredBox(CDrawSurface& dc, const std::string& text, const Font& font, Po
     return box;
 }
 
+// The same on a device of zoom pixels a chart unit, before there is one.
 Rect MeasuredBox(const std::string& text, const Font& font, double zoom)
 {
     QImage scratch(1, 1, QImage::Format_RGB32);
@@ -58,7 +59,7 @@ CaptionedPicture AddCaption(const Picture& picture, const Rect& region, const st
         return {picture, region};
     const std::string text = Joined(lines);
     const Rect measured = MeasuredBox(text, font, zoom);
-    const int gap = std::max(1, measured.Height() / static_cast<int>(2 * lines.size()));
+    const int gap = std::max(1, measured.Height() / static_cast<int>(2 * lines.size())); // half a line
     const Point topLeft{region.left + gap, region.bottom + gap};
     Rect extended = region;
     extended.bottom = topLeft.y + measured.Height() + gap;
