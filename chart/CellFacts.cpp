@@ -61,25 +61,6 @@ std::string LabelDate(CBaseDraw& chart, const ChartKind& kind, int n)
     return date;
 }
 
-// A chart's start is local midnight when set through the command line or the
-// date fields; a file may hold another time of day, which every cell shares.
-std::string IsoDate(const CBaseDraw& chart, int n)
-{
-    const std::optional<CalendarDay> day = chart.CellDay(n);
-    if (!day)
-        return {};
-    char text[64];
-    std::snprintf(text, sizeof text, "%04" PRId64 "-%02d-%02d", day->year, day->month, day->day);
-    std::string date = text;
-    const std::time_t start = static_cast<std::time_t>(chart.m_tStartTime);
-    std::tm tm{};
-    if (localtime_r(&start, &tm) && (tm.tm_hour || tm.tm_min || tm.tm_sec)) {
-        std::snprintf(text, sizeof text, " %02d:%02d:%02d", tm.tm_hour, tm.tm_min, tm.tm_sec);
-        date += text;
-    }
-    return date;
-}
-
 } // namespace
 
 int CellAt(CBaseDraw& chart, const ChartKind& kind, Point pt)
@@ -99,7 +80,7 @@ CellFacts FactsOfCell(CBaseDraw& chart, const ChartKind& kind, int n)
     facts.price = chart.CellPriceText(n);
     facts.date = LabelDate(chart, kind, n);
     facts.exactPrice = CellTable::PriceText(chart.CellPrice(n));
-    facts.isoDate = IsoDate(chart, n);
+    facts.isoDate = CellIsoDate(chart, n);
     facts.ring = RingOf(kind, n, chart.LayoutRings());
     facts.centre = chart.GetCellCenter(n);
     float distance = 0.0f;
@@ -114,4 +95,23 @@ double CellPitch(CBaseDraw& chart)
     const Point a = chart.GetCellCenter(1);
     const Point b = chart.GetCellCenter(2);
     return std::hypot(static_cast<double>(b.x - a.x), static_cast<double>(b.y - a.y));
+}
+
+// A chart's start is local midnight when set through the command line or the
+// date fields; a file may hold another time of day, which every cell shares.
+std::string CellIsoDate(const CBaseDraw& chart, int n)
+{
+    const std::optional<CalendarDay> day = chart.CellDay(n);
+    if (!day)
+        return {};
+    char text[64];
+    std::snprintf(text, sizeof text, "%04" PRId64 "-%02d-%02d", day->year, day->month, day->day);
+    std::string date = text;
+    const std::time_t start = static_cast<std::time_t>(chart.m_tStartTime);
+    std::tm tm{};
+    if (localtime_r(&start, &tm) && (tm.tm_hour || tm.tm_min || tm.tm_sec)) {
+        std::snprintf(text, sizeof text, " %02d:%02d:%02d", tm.tm_hour, tm.tm_min, tm.tm_sec);
+        date += text;
+    }
+    return date;
 }

@@ -36,6 +36,10 @@ int CellAt(CBaseDraw& chart, const ChartKind& kind, Point pt);
 // paint. The chart is as it was afterwards.
 CellFacts FactsOfCell(CBaseDraw& chart, const ChartKind& kind, int n);
 
+// The local day of cell n of chart as YYYY-MM-DD, with the start's time of
+// day (HH:MM:SS) where that is not midnight; empty where the calendar ends.
+std::string CellIsoDate(const CBaseDraw& chart, int n);
+
 // How large chart's cells are: the distance in chart units between the
 // centres of cells 1 and 2, neighbours on every kind, as laid out by its last
 // paint. A wall chart is printed at a size of cell on paper.

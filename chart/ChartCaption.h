@@ -15,6 +15,7 @@ struct CaptionContext {
 
 // The lines that tell a reader of a printed or exported chart what it shows:
 // the kind, start price and step, start date and time step, rings, the
-// planets' moment and place when the planet ring shows them, and context's
-// parts, in the interface language.
+// planets' moment and place when the planet ring shows them, then context's
+// parts on a line of their own, in the interface language. Lines hold about
+// 110 letters, short enough for a page's margin.
 std::vector<std::string> ChartCaption(CBaseDraw& chart, const CaptionContext& context);

@@ -5,6 +5,9 @@
 #include "DrawSquareOfFour.h"
 #include "DrawSquareOfNine.h"
 #include "DrawWheel.h"
+#include "UiText.h"
+
+#include <typeinfo>
 
 namespace {
 
@@ -12,6 +15,12 @@ template <typename Chart>
 std::unique_ptr<CBaseDraw> Create()
 {
     return std::make_unique<Chart>();
+}
+
+template <typename Chart>
+bool Holds(const CBaseDraw& chart)
+{
+    return typeid(chart) == typeid(Chart);
 }
 
 long long NineCells(int rings)
@@ -37,11 +46,16 @@ long long MasterCells(int rings) { return static_cast<long long>(rings) * rings;
 const std::vector<ChartKind>& ChartKinds()
 {
     static const std::vector<ChartKind> kinds = {
-        {kSquareOfNine, "nine", 10, &Create<CDrawSquareOfNine>, &NineCells},
-        {kSquareOfFour, "four", 10, &Create<CDrawSquareOfFour>, &FourCells},
-        {kHexagon, "hexagon", 11, &Create<CDrawHexagon>, &HexagonCells},
-        {kWheel, "wheel", 15, &Create<CDrawWheel>, &WheelCells},
-        {kMasterChart, "master", 12, &Create<CDrawMasterChart>, &MasterCells},
+        {kSquareOfNine, "nine", UI_TEXT_NOOP("Commands", "九方图"), 10,
+         &Create<CDrawSquareOfNine>, &NineCells, &Holds<CDrawSquareOfNine>},
+        {kSquareOfFour, "four", UI_TEXT_NOOP("Commands", "四方图"), 10,
+         &Create<CDrawSquareOfFour>, &FourCells, &Holds<CDrawSquareOfFour>},
+        {kHexagon, "hexagon", UI_TEXT_NOOP("Commands", "六方图"), 11,
+         &Create<CDrawHexagon>, &HexagonCells, &Holds<CDrawHexagon>},
+        {kWheel, "wheel", UI_TEXT_NOOP("Commands", "24 轮子"), 15,
+         &Create<CDrawWheel>, &WheelCells, &Holds<CDrawWheel>},
+        {kMasterChart, "master", UI_TEXT_NOOP("Commands", "数字表"), 12,
+         &Create<CDrawMasterChart>, &MasterCells, &Holds<CDrawMasterChart>},
     };
     return kinds;
 }
@@ -58,6 +72,14 @@ const ChartKind* FindChartKind(int code)
 {
     for (const ChartKind& kind : ChartKinds())
         if (kind.code == code)
+            return &kind;
+    return nullptr;
+}
+
+const ChartKind* FindChartKind(const CBaseDraw& chart)
+{
+    for (const ChartKind& kind : ChartKinds())
+        if (kind.holds(chart))
             return &kind;
     return nullptr;
 }

@@ -1,6 +1,7 @@
 #include "CliCommands.h"
 
 #include "BaseDraw.h"
+#include "CaptionedPicture.h"
 #include "CellTable.h"
 #include "ChartExport.h"
 #include "ChartFile.h"
@@ -17,6 +18,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdlib>
@@ -152,10 +154,19 @@ bool FitFileZoom(CBaseDraw& chart, ChartOptions& options, std::ostream& err)
 }
 
 int RunRender(CBaseDraw& chart, const ChartOptions& options, const std::string& path, std::ostream& err,
-              const ChartOverlay& overlay)
+              const ChartOverlay& overlay, const std::vector<std::string>& caption)
 {
+    const CaptionedPicture picture = AddCaption(ChartPicture(chart, overlay), Rect{0, 0, options.canvas, options.canvas},
+                                                caption, chart.LabelFont(), options.zoom);
+    // The options allow the largest picture, which a caption would outgrow.
+    const double longest = std::max(picture.region.Width(), picture.region.Height()) * static_cast<double>(options.zoom);
+    if (!caption.empty() && std::round(longest) > kMaxPictureSide) {
+        err << "quadrix-cli: the caption makes the picture larger than " << kMaxPictureSide
+            << " pixels a side: give --caption off or a smaller --zoom\n";
+        return 1;
+    }
     std::string error;
-    if (!ExportChart(chart, path, options.canvas, options.zoom, error, overlay)) {
+    if (!ExportPicture(picture.picture, path, picture.region, options.zoom, error)) {
         err << "quadrix-cli: " << error << '\n';
         return 1;
     }

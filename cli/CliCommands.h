@@ -7,6 +7,7 @@
 #include <iosfwd>
 #include <memory>
 #include <string>
+#include <vector>
 
 class CBaseDraw;
 class CDrawSurface;
@@ -26,9 +27,9 @@ std::unique_ptr<CBaseDraw> MakeChart(ChartOptions& options, std::ostream& err);
 bool FitFileZoom(CBaseDraw& chart, ChartOptions& options, std::ostream& err);
 
 // Writes the picture to path (PNG, SVG or PDF by the extension), with
-// overlay over the chart.
+// overlay over the chart and the caption's lines below it.
 int RunRender(CBaseDraw& chart, const ChartOptions& options, const std::string& path, std::ostream& err,
-              const ChartOverlay& overlay = {});
+              const ChartOverlay& overlay = {}, const std::vector<std::string>& caption = {});
 
 // Prints a JSON array with one object per cell of the layout, in number
 // order: centre, the label the paint wrote there and its colour.

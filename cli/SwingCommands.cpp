@@ -273,10 +273,17 @@ std::unique_ptr<CBaseDraw> ChartFor(Request& r, const BarSeries& series, std::os
     return MakeChart(r.chart, err);
 }
 
-// The bars of symbol from --from to --to of the store the options name;
-// nothing, with status, when the times or the store fail.
+// The symbol and its stored name, as a caption names the instrument.
+std::string InstrumentText(const std::string& symbol, const std::optional<CMarketStore::Instrument>& stored)
+{
+    return !stored || stored->name.empty() || stored->name == symbol ? symbol : symbol + " " + stored->name;
+}
+
+// The bars of symbol from --from to --to of the store the options name, and
+// where asked the instrument's text; nothing, with status, when the times or
+// the store fail.
 std::optional<BarSeries> ReadBars(const QCommandLineParser& p, const std::string& symbol, int& status,
-                                  std::ostream& err)
+                                  std::ostream& err, std::string* instrument = nullptr)
 {
     std::optional<std::int64_t> from, to;
     status = kUsageError;
@@ -291,6 +298,8 @@ std::optional<BarSeries> ReadBars(const QCommandLineParser& p, const std::string
         Fail(err, series.Message());
         return std::nullopt;
     }
+    if (instrument)
+        *instrument = InstrumentText(symbol, store->Find(symbol));
     return std::move(series.Value());
 }
 
@@ -431,7 +440,7 @@ bool HasMarkOptions(const QCommandLineParser& parser)
 }
 
 bool ReadMarkedSwings(const QCommandLineParser& parser, ChartOptions& chart, std::optional<std::vector<Swing>>& swings,
-                      int& status, std::ostream& err)
+                      std::string& instrument, int& status, std::ostream& err)
 {
     status = kUsageError;
     if (!parser.isSet("symbol")) {
@@ -446,7 +455,8 @@ bool ReadMarkedSwings(const QCommandLineParser& parser, ChartOptions& chart, std
         UsageError(err, error);
         return false;
     }
-    const std::optional<BarSeries> series = ReadBars(parser, parser.value("symbol").toStdString(), status, err);
+    const std::optional<BarSeries> series =
+        ReadBars(parser, parser.value("symbol").toStdString(), status, err, &instrument);
     if (!series)
         return false;
     StartOnFirstBar(chart, *series);

@@ -43,11 +43,12 @@ int Run(const QStringList& args, std::int64_t stamp, std::ostream& out, std::ost
 void AddMarkOptions(QCommandLineParser& parser);
 // Whether any of them was given.
 bool HasMarkOptions(const QCommandLineParser& parser);
-// The swings of --symbol S, nothing without --symbol; the chart's cell 1
+// The swings of --symbol S, nothing without --symbol, and the instrument
+// as a caption names it (S and its stored name); the chart's cell 1
 // moves to S's first day unless a date was given, as for swings. False,
 // with status and a message on err, for swing options without a symbol,
 // bad options, or a store or symbol that fails.
 bool ReadMarkedSwings(const QCommandLineParser& parser, ChartOptions& chart, std::optional<std::vector<Swing>>& swings,
-                      int& status, std::ostream& err);
+                      std::string& instrument, int& status, std::ostream& err);
 
 } // namespace SwingCommands

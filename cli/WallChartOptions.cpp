@@ -1,6 +1,7 @@
 #include "WallChartOptions.h"
 
 #include "BaseDraw.h"
+#include "CaptionedPicture.h"
 #include "CellFacts.h"
 #include "PageGrid.h"
 #include "PictureRegion.h"
@@ -116,7 +117,7 @@ std::optional<double> PixelsPerMm(const QCommandLineParser& parser, bool png)
 
 // The chart as one PNG or SVG picture with cells of --cell-mm.
 int RenderPicture(const QCommandLineParser& parser, CBaseDraw& chart, const std::string& path, bool png,
-                  std::ostream& err, const ChartOverlay& overlay)
+                  std::ostream& err, const ChartOverlay& overlay, const std::vector<std::string>& caption)
 {
     const std::optional<double> pixelsPerMm = PixelsPerMm(parser, png);
     if (!pixelsPerMm)
@@ -128,22 +129,23 @@ int RenderPicture(const QCommandLineParser& parser, CBaseDraw& chart, const std:
     if (!mmPerUnit.Ok())
         return Fail(err, mmPerUnit.Message(), kUsageError);
     const double zoom = mmPerUnit.Value() * *pixelsPerMm;
-    const Rect region = PictureRegion(chart, chart.m_szCanvas, zoom);
-    const double longest = std::max(region.Width(), region.Height()) * zoom;
+    const CaptionedPicture picture = AddCaption(ChartPicture(chart, overlay), PictureRegion(chart, chart.m_szCanvas, zoom),
+                                                caption, chart.LabelFont(), zoom);
+    const double longest = std::max(picture.region.Width(), picture.region.Height()) * zoom;
     if (longest > kMaxPictureSide)
         return Fail(err, "cells of " + parser.value("cell-mm").toStdString() + " mm make a picture " +
                              std::to_string(static_cast<long long>(std::ceil(longest))) + " pixels across, more than " +
                              std::to_string(kMaxPictureSide) + "; give a smaller --cell-mm" +
                              (png ? " or --dpi" : ""), kUsageError);
     std::string error;
-    if (!ExportPicture(ChartPicture(chart, overlay), path, region, zoom, error))
+    if (!ExportPicture(picture.picture, path, picture.region, zoom, error))
         return Fail(err, error, 1);
     return 0;
 }
 
 // The chart over the pages of a PDF.
 int RenderPages(const QCommandLineParser& parser, CBaseDraw& chart, const std::string& path, std::ostream& err,
-                const ChartOverlay& overlay)
+                const ChartOverlay& overlay, const std::vector<std::string>& caption)
 {
     std::string error;
     const std::optional<Sheet> sheet = ReadSheet(parser, error);
@@ -154,7 +156,7 @@ int RenderPages(const QCommandLineParser& parser, CBaseDraw& chart, const std::s
     const Result<CPageGrid> grid = ReadGrid(parser, chart, region, *sheet);
     if (!grid.Ok())
         return Fail(err, grid.Message(), kUsageError);
-    const WallChart wall{ChartPicture(chart, overlay), grid.Value(), parser.isSet("overview"), {}};
+    const WallChart wall{ChartPicture(chart, overlay), grid.Value(), parser.isSet("overview"), caption};
     if (!ExportTiledPdf(wall, path, error))
         return Fail(err, error, 1);
     return 0;
@@ -184,7 +186,7 @@ bool Given(const QCommandLineParser& parser)
 }
 
 int Render(const QCommandLineParser& parser, CBaseDraw& chart, const std::string& path, std::ostream& err,
-           const ChartOverlay& overlay)
+           const ChartOverlay& overlay, const std::vector<std::string>& caption)
 {
     if (parser.isSet("pages") && parser.isSet("cell-mm"))
         return Fail(err, "give --pages or --cell-mm, not both", kUsageError);
@@ -193,13 +195,13 @@ int Render(const QCommandLineParser& parser, CBaseDraw& chart, const std::string
     if (parser.isSet("dpi") && !(png && parser.isSet("cell-mm")))
         return Fail(err, "--dpi goes with --cell-mm and a .png file", kUsageError);
     if (pdf)
-        return RenderPages(parser, chart, path, err, overlay);
+        return RenderPages(parser, chart, path, err, overlay, caption);
     for (const char* name : kPageNames)
         if (parser.isSet(name))
             return Fail(err, "--pages, --paper, --landscape, --overlap and --overview write a .pdf file", kUsageError);
     if (!png && suffix != QLatin1String("svg"))
         return Fail(err, "--cell-mm writes a .pdf, .png or .svg file", kUsageError);
-    return RenderPicture(parser, chart, path, png, err, overlay);
+    return RenderPicture(parser, chart, path, png, err, overlay, caption);
 }
 
 } // namespace WallChartOptions

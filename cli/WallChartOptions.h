@@ -4,6 +4,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 class CBaseDraw;
 class QCommandLineParser;
@@ -18,10 +19,11 @@ namespace WallChartOptions {
 void Add(QCommandLineParser& parser);
 // Whether any of them is given: render then writes the pages.
 bool Given(const QCommandLineParser& parser);
-// Writes chart, overlay over it, as the pages or the picture to path; the
-// exit status, with a one-line message on err (usage errors for sizes that
-// give no pages or too large a picture).
+// Writes chart, overlay over it, as the pages or the picture to path, the
+// caption's lines in each page's margin or below the picture; the exit
+// status, with a one-line message on err (usage errors for sizes that give
+// no pages or too large a picture).
 int Render(const QCommandLineParser& parser, CBaseDraw& chart, const std::string& path, std::ostream& err,
-           const ChartOverlay& overlay);
+           const ChartOverlay& overlay, const std::vector<std::string>& caption);
 
 } // namespace WallChartOptions

@@ -5,6 +5,7 @@
 #include "AstrologyReport.h"
 #include "BaseDraw.h"
 #include "CalculatorCommands.h"
+#include "CaptionOption.h"
 #include "ChartKinds.h"
 #include "CliCommands.h"
 #include "CliOptions.h"
@@ -43,7 +44,9 @@ constexpr int kUsageError = 2;
 const char* const kDescription =
     "Draws Quadrix charts and reports on them.\n\n"
     "Commands:\n"
-    "  render --out FILE   write the chart as PNG, SVG or PDF (by the extension)\n"
+    "  render [--caption on|off] --out FILE\n"
+    "                      write the chart as PNG, SVG or PDF (by the extension); a PDF carries\n"
+    "                      a caption below it unless off, a PNG or SVG only when on\n"
     "  render (--pages CxR | --cell-mm MM) [--paper A4|A3|A2|Letter|Legal] [--landscape]\n"
     "         [--overlap MM] [--overview] --out FILE.pdf\n"
     "                      print the chart over many pages to paste together, with cut and\n"
@@ -296,6 +299,8 @@ int Dispatch(const QCommandLineParser& parser, ChartOptions& options)
         return UsageError("--symbol, --store and the swing options go with render and trace");
     if (WallChartOptions::Given(parser) && command != "render")
         return UsageError("--pages, --cell-mm, --paper, --landscape, --overlap, --overview and --dpi go with render");
+    if (std::string error; !CaptionOption::Check(parser, command, error))
+        return UsageError(error);
 
     int x = 0, y = 0;
     if (command == "render" && (args.size() != 1 || !parser.isSet("out")))
@@ -312,9 +317,10 @@ int Dispatch(const QCommandLineParser& parser, ChartOptions& options)
     std::optional<Longitudes> planets;
     std::string caption;
     std::optional<std::vector<Swing>> swings;
+    std::string instrument;
     int status = 0;
     if (!ReadPlanets(parser, command, planets, caption, status) ||
-        !SwingCommands::ReadMarkedSwings(parser, options, swings, status, std::cerr))
+        !SwingCommands::ReadMarkedSwings(parser, options, swings, instrument, status, std::cerr))
         return status;
     std::unique_ptr<CBaseDraw> chart = MakeChart(options, std::cerr);
     if (!chart)
@@ -322,10 +328,13 @@ int Dispatch(const QCommandLineParser& parser, ChartOptions& options)
     chart->m_Planets = planets;
     chart->m_PlanetCaption = caption;
     const ChartOverlay marks = SwingMarksOver(swings, *FindChartKind(options.kind));
-    if (command == "render" && WallChartOptions::Given(parser))
-        return WallChartOptions::Render(parser, *chart, ArgumentBytes::Path(parser.value("out")), std::cerr, marks);
-    if (command == "render")
-        return RunRender(*chart, options, ArgumentBytes::Path(parser.value("out")), std::cerr, marks);
+    if (command == "render") {
+        const std::string out = ArgumentBytes::Path(parser.value("out"));
+        const std::vector<std::string> lines = CaptionOption::Lines(parser, *chart, out, instrument);
+        if (WallChartOptions::Given(parser))
+            return WallChartOptions::Render(parser, *chart, out, std::cerr, marks, lines);
+        return RunRender(*chart, options, out, std::cerr, marks, lines);
+    }
     if (command == "cells")
         return format == "csv" ? RunCellTable(*chart, options, std::cout) : RunCells(*chart, options, std::cout);
     if (command == "trace")
@@ -384,6 +393,7 @@ int Run(int argc, char* argv[])
     AddPivotOptions(parser);
     SwingCommands::AddMarkOptions(parser);
     WallChartOptions::Add(parser);
+    CaptionOption::Add(parser);
 
     if (!parser.parse(words))
         return UsageError(parser.errorText().toStdString());

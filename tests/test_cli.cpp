@@ -17,6 +17,7 @@
 #include <regex>
 #include <sstream>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -115,7 +116,8 @@ TEST(CliBasics, HelpVersionAndEveryCommandsUsageErrorsExitingTwo)
         {"render --cell-mm 5 --dpi 20 --out x.png", "--dpi takes"}, {"render --cell-mm 5 --dpi 90 --out x.pdf", "--dpi goes"},
         {"render --dpi 300 --out x.png", "--dpi goes"}, {"render --cell-mm 5 --dpi 96 --out x.svg", "--dpi goes"},
         {"render --cell-mm 5 --overview --out x.svg", "write a .pdf file"}, {"render --cell-mm 5 --out x.bmp", "--cell-mm writes"},
-        {"render --cell-mm 100 --out x.png", "more than 16384; give a smaller --cell-mm or --dpi"}};
+        {"render --cell-mm 100 --out x.png", "more than 16384; give a smaller --cell-mm or --dpi"},
+        {"render --caption yes --out x.pdf", "--caption takes on or off"}, {"trace --caption on", "--caption goes with render"}};
     for (const auto& [args, message] : bad)
         ExpectFailure(args, 2, message);
     std::string angles = "1";
@@ -126,13 +128,14 @@ TEST(CliBasics, HelpVersionAndEveryCommandsUsageErrorsExitingTwo)
 
     // Every command that lays a chart out refuses one that would draw
     // nothing, or whose prices overflow, rather than print zeros and inf.
-    const std::pair<const char*, const char*> refused[] = {
+    const std::pair<std::string, const char*> refused[] = {
         {"find --n 2 --rings 450", "450 rings leave cells under one unit on a 1000-unit canvas; give --canvas 1001"},
         {"render --rings 1000 --out /dev/null", "give --canvas 2101 or more, and a smaller --zoom"},
         {"cells --rings 1000 --format csv", "--canvas 2101"}, {"hit 0 0 --kind wheel --rings 351", "--canvas"},
         {"trace --kind hexagon --rings 451", "--canvas"}, {"targets --n 3 --kind four --rings 450", "--canvas"},
         {"cells --rings 10 --client 0,0,20,20", "give a larger --client and --canvas"},
-        {"cells --rings 2 --start 3e38 --step 1e37", "price of cell 25 beyond \u00B13.40282e+38"}};
+        {"cells --rings 2 --start 3e38 --step 1e37", "price of cell 25 beyond \u00B13.40282e+38"},
+        {"render --canvas 2048 --zoom 8 --out " + TempPath("large.pdf"), "give --caption off or a smaller --zoom"}};
     for (const auto& [args, message] : refused)
         ExpectFailure(args, 1, message);
     EXPECT_EQ(RunCli("find --n 2 --rings 449 --canvas 1000").status, 0);
@@ -258,7 +261,7 @@ TEST(CliCommands, RenderTraceAndEachOtherReachItsCodeAndFailWithItsStatus)
     std::remove(store.c_str());
     std::ofstream(bars) << "Date,Open,High,Low,Close\n2024-01-01,5,5,5,5\n2024-01-02,20,20,20,20\n"
                            "2024-01-03,8,8,8,8\n2024-01-04,30,30,30,30\n";
-    ASSERT_EQ(RunCli("import " + bars + " --symbol W --store " + store).status, 0);
+    ASSERT_EQ(RunCli("import " + bars + " --symbol W --name 'Wheat Index' --store " + store).status, 0);
     const std::string chart = "trace --rings 3 --calendar-ring";
     const auto ellipses = [](const std::string& ops) {
         std::size_t n = 0;
@@ -272,6 +275,30 @@ TEST(CliCommands, RenderTraceAndEachOtherReachItsCodeAndFailWithItsStatus)
     const std::string marks = TempPath("marks.png");
     std::remove(marks.c_str());
     EXPECT_TRUE(RunCli("render --rings 3" + marked + " --out " + marks).status == 0 && FileStart(marks, 4) == "\x89PNG");
+
+    // The caption below a one-page chart: a PDF's by default, a PNG's when
+    // asked, each picture taller than the 600-pixel chart by its lines. In an
+    // SVG it is text, naming the marks' instrument.
+    const auto height = [](const std::string& path) {
+        const std::string file = FileStart(path, std::string::npos);
+        std::smatch box;
+        if (std::regex_search(file, box, std::regex(R"(/MediaBox \[0 0 [0-9.]+ ([0-9]+))")))
+            return std::stoi(box[1]);
+        const auto byte = [&file](std::size_t i) { return i < file.size() ? static_cast<unsigned char>(file[i]) : 0; };
+        return byte(20) << 24 | byte(21) << 16 | byte(22) << 8 | byte(23); // the PNG header's height
+    };
+    const std::tuple<const char*, const char*, bool> captions[] = {{"caption.pdf", "", true},
+        {"caption.pdf", " --caption off", false}, {"caption.png", "", false}, {"caption.png", " --caption on", true}};
+    for (const auto& [name, option, captioned] : captions) {
+        const std::string path = TempPath(name);
+        std::remove(path.c_str());
+        ASSERT_EQ(RunCli("render --rings 3" + std::string(option) + " --out " + path).status, 0) << name << option;
+        EXPECT_EQ(height(path) > 600, captioned) << name << option << ": " << height(path);
+    }
+    const std::string svg = TempPath("caption.svg");
+    ASSERT_EQ(RunCli("render --rings 3 --caption on" + marked + " --out " + svg).status, 0);
+    const std::string svgText = FileStart(svg, std::string::npos);
+    EXPECT_TRUE(svgText.find(">九方图<") != std::string::npos && svgText.find(">W Wheat Index · <") != std::string::npos);
 
     // Each command reaches its own code, whose outputs are tested there.
     const std::string now = " --now '2012-03-05 10:00:00'";

@@ -1200,6 +1200,57 @@ Save changes?</translation>
     </message>
 </context>
 <context>
+    <name>ChartCaption</name>
+    <message>
+        <source>1 天</source>
+        <translation>1 day</translation>
+    </message>
+    <message>
+        <source>%1 天</source>
+        <translation>%1 days</translation>
+    </message>
+    <message>
+        <source>1 周</source>
+        <translation>1 week</translation>
+    </message>
+    <message>
+        <source>%1 周</source>
+        <translation>%1 weeks</translation>
+    </message>
+    <message>
+        <source>1 个月</source>
+        <translation>1 month</translation>
+    </message>
+    <message>
+        <source>%1 个月</source>
+        <translation>%1 months</translation>
+    </message>
+    <message>
+        <source>价格：起点 %1，步长 %2</source>
+        <translation>Price: start %1, step %2</translation>
+    </message>
+    <message>
+        <source>时间：起点 %1，步长 %2</source>
+        <translation>Time: start %1, step %2</translation>
+    </message>
+    <message>
+        <source>圈数：%1</source>
+        <translation>Rings: %1</translation>
+    </message>
+    <message>
+        <source>品种：%1</source>
+        <translation>Instrument: %1</translation>
+    </message>
+    <message>
+        <source>支点：%1</source>
+        <translation>Pivot: %1</translation>
+    </message>
+    <message>
+        <source>打印日期：%1</source>
+        <translation>Printed: %1</translation>
+    </message>
+</context>
+<context>
     <name>Commands</name>
     <message>
         <source>24 轮子</source>
