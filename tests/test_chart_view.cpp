@@ -3,6 +3,7 @@
 
 #include "AstrologyReport.h"
 #include "BaseDraw.h"
+#include "CellFacts.h"
 #include "CellTable.h"
 #include "ChartKinds.h"
 #include "ChartFile.h"
@@ -16,21 +17,33 @@
 #include "FileSettings.h"
 #include "ModalDialog.h"
 #include "PivotTargets.h"
+#include "PictureRegion.h"
+#include "PrintLayoutDialog.h"
 #include "Rotula2View.h"
 #include "TargetPanel.h"
 #include "TargetTable.h"
+#include "WallChart.h"
 
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QComboBox>
+#include <QDate>
+#include <QDoubleSpinBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QImage>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
+#include <QRadioButton>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -39,6 +52,7 @@
 #include <algorithm>
 #include <functional>
 #include <optional>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -418,6 +432,83 @@ TEST_F(ChartView, FitScrollingExportAndPrintCoverAllThePictureHolds)
     EXPECT_FALSE(CChartPrinter::PrintTo(printer, Chart(), view.CanvasSize()));
 }
 
+// A 25-ring Square of Nine as a wall chart: the layout dialog counts its pages
+// as its fields change and refuses sizes that give none; the printer takes
+// the grid's paper whole and gets every page, the preview too.
+TEST_F(ChartView, AWallChartIsLaidOutPrintedAndPreviewedPageByPage)
+{
+    doc.SwitchKind(kSquareOfNine);
+    Chart().SetRings(25);
+    const Rect region = PictureRegion(Chart(), view.CanvasSize(), 1.0);
+    const double pitch = CellPitch(Chart());
+    PrintLayout start;
+    start.fit = PrintLayout::Fit::Pages;
+    CPrintLayoutDialog dialog(start, region, pitch, 6.5, nullptr);
+    const auto count = [&] { return dialog.findChild<QLabel*>("pageCount")->text(); };
+    QPushButton* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    EXPECT_EQ(count(), QStringLiteral("共 4 页"));
+    dialog.findChild<QCheckBox*>("overview")->setChecked(true);
+    EXPECT_EQ(count(), QStringLiteral("共 5 页"));
+    dialog.findChild<QSpinBox*>("rows")->setValue(3);
+    EXPECT_EQ(count(), QStringLiteral("共 7 页"));
+    dialog.findChild<QRadioButton*>("byCell")->setChecked(true);
+    EXPECT_DOUBLE_EQ(dialog.findChild<QDoubleSpinBox*>("cellMm")->value(), 6.5);
+    EXPECT_TRUE(ok->isEnabled());
+    for (const auto& [field, mm] : {std::pair("cellMm", 300.0), std::pair("overlap", 95.0)}) {
+        auto* box = dialog.findChild<QDoubleSpinBox*>(field);
+        const double kept = box->value();
+        box->setValue(mm);
+        EXPECT_FALSE(ok->isEnabled()) << field;
+        EXPECT_TRUE(count().contains("must") || count().contains("more than")) << count().toStdString();
+        box->setValue(kept);
+        EXPECT_TRUE(ok->isEnabled()) << field;
+    }
+    dialog.findChild<QRadioButton*>("onePage")->setChecked(true);
+    EXPECT_EQ(count(), QStringLiteral("共 1 页"));
+    EXPECT_FALSE(dialog.findChild<QComboBox*>("paper")->isEnabled());
+
+    // Remembered for the next print as confirmed.
+    PrintLayout chosen = dialog.Layout();
+    chosen.paper = "Letter";
+    FileSettings::StorePrintLayout(chosen);
+    const PrintLayout kept = FileSettings::LoadPrintLayout();
+    EXPECT_EQ(std::tie(kept.fit, kept.cellMm, kept.columns, kept.rows, kept.paper, kept.landscape, kept.overlapMm,
+                       kept.overview, kept.caption),
+              std::tie(chosen.fit, chosen.cellMm, chosen.columns, chosen.rows, chosen.paper, chosen.landscape,
+                       chosen.overlapMm, chosen.overview, chosen.caption));
+
+    const WallChart wall{ChartPicture(Chart()), start.Grid(region, pitch).Value(), false, {}};
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(TempPath("wall.pdf"));
+    ASSERT_TRUE(CChartPrinter::PrintTo(printer, wall));
+    // The painter covers the whole A4 sheet, where the marks lie (to Qt's
+    // whole points).
+    const double dotsPerMm = printer.resolution() / 25.4;
+    EXPECT_NEAR(printer.width(), 210 * dotsPerMm, dotsPerMm);
+    EXPECT_NEAR(printer.height(), 297 * dotsPerMm, dotsPerMm);
+    printer.setFromTo(2, 3);
+    printer.setOutputFileName(TempPath("two.pdf"));
+    ASSERT_TRUE(CChartPrinter::PrintTo(printer, wall));
+    QProcess pdfinfo;
+    for (const auto& [file, pages] : {std::pair("wall.pdf", 4), std::pair("two.pdf", 2)}) {
+        pdfinfo.start("pdfinfo", {TempPath(file)});
+        if (!pdfinfo.waitForFinished() || pdfinfo.exitCode() != 0)
+            break; // Poppler's tools are not installed
+        const QString info = QString::fromUtf8(pdfinfo.readAllStandardOutput());
+        EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(pages)))) << file;
+        EXPECT_TRUE(info.contains("(A4)")) << info.toStdString();
+    }
+
+    QPrinter previewed(QPrinter::HighResolution);
+    QPrintPreviewWidget preview(&previewed);
+    const WallChart withOverview{wall.picture, wall.grid, true, {}};
+    QObject::connect(&preview, &QPrintPreviewWidget::paintRequested,
+                     [&](QPrinter* p) { CChartPrinter::PrintTo(*p, withOverview); });
+    preview.updatePreview();
+    EXPECT_EQ(preview.pageCount(), 5);
+}
+
 // A note of two lines typed into the real dialog, which a double click as the
 // window system delivers it opens again with the note's text.
 TEST_F(ChartView, ANoteIsPlacedAndOpenedAgainByDoubleClick)
@@ -634,10 +725,19 @@ TEST_F(ChartView, FindAndTheTargetToolMarkCellsAndStoreNothing)
                 EXPECT_EQ(table.item(row, column)->text().toStdString(),
                           TargetTable::Fields(core[static_cast<size_t>(row)])[static_cast<size_t>(column)]);
     };
+    EXPECT_TRUE(dialogs.Context().pivot.empty());
     doc.ChooseTool(MouseTool::Target);
     ClickCell(2);
     expectCoreRows(DefaultTargetAngles());
     EXPECT_EQ(SetBytes(), bytes);
+    // A printed page's caption names the pivot as the panel does, the
+    // instrument the window gives and today.
+    dialogs.SetInstrument([] { return std::string("IDX Index"); });
+    const CaptionContext context = dialogs.Context();
+    EXPECT_EQ(QString::fromStdString(context.pivot), panel.findChild<QLabel*>("pivot")->text());
+    EXPECT_TRUE(context.pivot.rfind("支点: 编号 2, ", 0) == 0) << context.pivot;
+    EXPECT_EQ(context.instrument, "IDX Index");
+    EXPECT_EQ(context.printedOn, QDate::currentDate().toString(Qt::ISODate).toStdString());
     EXPECT_FALSE(doc.UndoStack().canUndo());
 
     // A bad list keeps the rows; a change of the chart's parameters recomputes them.

@@ -49,6 +49,7 @@ CTargetPanel::CTargetPanel(CChartDocument& document, CDocumentDialogs& dialogs, 
     setObjectName("targetPanel");
     m_angles->setObjectName("angles");
     m_turns->setObjectName("turns");
+    m_pivot->setObjectName("pivot");
     m_table->setObjectName("targets");
     m_anglesError->setStyleSheet(QStringLiteral("color: #c00000"));
     m_turns->setRange(0, kMaxTurns);
