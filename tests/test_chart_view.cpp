@@ -477,32 +477,44 @@ TEST_F(ChartView, AWallChartIsLaidOutPrintedAndPreviewedPageByPage)
               std::tie(chosen.fit, chosen.cellMm, chosen.columns, chosen.rows, chosen.paper, chosen.landscape,
                        chosen.overlapMm, chosen.overview, chosen.caption));
 
-    const WallChart wall{ChartPicture(Chart()), start.Grid(region, pitch).Value(), false, {}};
+    // One printer for every job, as the window keeps its own: each takes its
+    // grid's paper and orientation, in full, and the page range chosen.
+    PrintLayout sideways = start;
+    sideways.paper = "A3";
+    sideways.landscape = true;
+    struct Job {
+        const char* file;
+        const PrintLayout& layout;
+        int from, to, pages;
+        double widthMm, heightMm;
+        const char* size; // as pdfinfo gives it
+    } const jobs[] = {
+        {"a3.pdf", sideways, 0, 0, 4, 420, 297, "1191 x 842 pts (A3)"},
+        {"a4.pdf", start, 0, 0, 4, 210, 297, "595 x 842 pts (A4)"},
+        {"two.pdf", start, 2, 3, 2, 210, 297, "(A4)"},
+    };
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(TempPath("wall.pdf"));
-    ASSERT_TRUE(CChartPrinter::PrintTo(printer, wall));
-    // The painter covers the whole A4 sheet, where the marks lie (to Qt's
-    // whole points).
     const double dotsPerMm = printer.resolution() / 25.4;
-    EXPECT_NEAR(printer.width(), 210 * dotsPerMm, dotsPerMm);
-    EXPECT_NEAR(printer.height(), 297 * dotsPerMm, dotsPerMm);
-    printer.setFromTo(2, 3);
-    printer.setOutputFileName(TempPath("two.pdf"));
-    ASSERT_TRUE(CChartPrinter::PrintTo(printer, wall));
     QProcess pdfinfo;
-    for (const auto& [file, pages] : {std::pair("wall.pdf", 4), std::pair("two.pdf", 2)}) {
-        pdfinfo.start("pdfinfo", {TempPath(file)});
+    for (const Job& job : jobs) {
+        printer.setOutputFileName(TempPath(job.file));
+        printer.setFromTo(job.from, job.to);
+        ASSERT_TRUE(CChartPrinter::PrintTo(printer, {ChartPicture(Chart()), job.layout.Grid(region, pitch).Value(), false, {}}));
+        // The painter covers the whole sheet, where the marks lie (to Qt's whole points).
+        EXPECT_NEAR(printer.width(), job.widthMm * dotsPerMm, dotsPerMm) << job.file;
+        EXPECT_NEAR(printer.height(), job.heightMm * dotsPerMm, dotsPerMm) << job.file;
+        pdfinfo.start("pdfinfo", {TempPath(job.file)});
         if (!pdfinfo.waitForFinished() || pdfinfo.exitCode() != 0)
-            break; // Poppler's tools are not installed
+            continue; // Poppler's tools are not installed
         const QString info = QString::fromUtf8(pdfinfo.readAllStandardOutput());
-        EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(pages)))) << file;
-        EXPECT_TRUE(info.contains("(A4)")) << info.toStdString();
+        EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(job.pages)))) << job.file;
+        EXPECT_TRUE(info.contains(job.size)) << info.toStdString();
     }
 
     QPrinter previewed(QPrinter::HighResolution);
     QPrintPreviewWidget preview(&previewed);
-    const WallChart withOverview{wall.picture, wall.grid, true, {}};
+    const WallChart withOverview{ChartPicture(Chart()), start.Grid(region, pitch).Value(), true, {}};
     QObject::connect(&preview, &QPrintPreviewWidget::paintRequested,
                      [&](QPrinter* p) { CChartPrinter::PrintTo(*p, withOverview); });
     preview.updatePreview();
