@@ -36,6 +36,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
@@ -512,13 +513,30 @@ TEST_F(ChartView, AWallChartIsLaidOutPrintedAndPreviewedPageByPage)
         EXPECT_TRUE(info.contains(job.size)) << info.toStdString();
     }
 
-    QPrinter previewed(QPrinter::HighResolution);
-    QPrintPreviewWidget preview(&previewed);
-    const WallChart withOverview{ChartPicture(Chart()), start.Grid(region, pitch).Value(), true, {}};
-    QObject::connect(&preview, &QPrintPreviewWidget::paintRequested,
-                     [&](QPrinter* p) { CChartPrinter::PrintTo(*p, withOverview); });
-    preview.updatePreview();
-    EXPECT_EQ(preview.pageCount(), 5);
+    // 打印预览 through both dialogs, which start with the layout kept above (2 x 3
+    // on Letter): the wall chart's every page with the overview, on its
+    // whole sheet; a one-page preview next has its margins again.
+    const auto preview = [&](const char* fit, const std::function<void(QPrintPreviewDialog&)>& look) {
+        WhenModal<CPrintLayoutDialog>([&](CPrintLayoutDialog& layout) {
+            layout.findChild<QRadioButton*>(fit)->setChecked(true);
+            WhenModal<QPrintPreviewDialog>([&](QPrintPreviewDialog& shown) {
+                look(shown);
+                shown.reject();
+            });
+            layout.accept();
+        });
+        dialogs.PreviewChart();
+    };
+    preview("byPages", [](QPrintPreviewDialog& shown) {
+        EXPECT_EQ(shown.findChild<QPrintPreviewWidget*>()->pageCount(), 7);
+        EXPECT_TRUE(shown.printer()->fullPage());
+        EXPECT_EQ(shown.printer()->pageLayout().pageSize().id(), QPageSize::Letter);
+    });
+    preview("onePage", [](QPrintPreviewDialog& shown) {
+        EXPECT_EQ(shown.findChild<QPrintPreviewWidget*>()->pageCount(), 1);
+        EXPECT_FALSE(shown.printer()->fullPage());
+        EXPECT_GT(shown.printer()->pageLayout().margins().left(), 0);
+    });
 }
 
 // A note of two lines typed into the real dialog, which a double click as the

@@ -15,6 +15,49 @@
 
 #include <algorithm>
 
+namespace {
+
+// paper, as it lies, on printer's whole sheet. A paper of standard size is
+// named so by its size, so that the printer feeds that paper; the
+// orientation says how the sheet lies.
+void TakeSheet(QPrinter& printer, const PaperSize& paper)
+{
+    const bool landscape = paper.widthMm > paper.heightMm;
+    const QSizeF portrait = landscape ? QSizeF(paper.heightMm, paper.widthMm) : QSizeF(paper.widthMm, paper.heightMm);
+    printer.setPageLayout(QPageLayout(QPageSize(portrait, QPageSize::Millimeter),
+                                      landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF()));
+    // After the layout, whose own mode would take the printer's margins again.
+    printer.setFullPage(true);
+}
+
+// Gives the printer its page back as it was, and all pages to print, once a
+// wall chart is done with it: the next one-page print has its margins again
+// and the next preview shows every page.
+class KeptPage {
+public:
+    explicit KeptPage(QPrinter& printer)
+        : m_printer(printer)
+        , m_layout(printer.pageLayout())
+        , m_fullPage(printer.fullPage())
+    {
+    }
+    ~KeptPage()
+    {
+        m_printer.setPageLayout(m_layout);
+        m_printer.setFullPage(m_fullPage);
+        m_printer.setFromTo(0, 0);
+    }
+    KeptPage(const KeptPage&) = delete;
+    KeptPage& operator=(const KeptPage&) = delete;
+
+private:
+    QPrinter& m_printer;
+    QPageLayout m_layout;
+    bool m_fullPage;
+};
+
+} // namespace
+
 CChartPrinter::CChartPrinter(QWidget* parent)
     : m_parent(parent)
 {
@@ -47,8 +90,11 @@ void CChartPrinter::Preview(const Picture& picture, const Rect& region)
     dialog.exec();
 }
 
+// The dialogs show the wall chart's paper.
 bool CChartPrinter::Print(const WallChart& chart)
 {
+    const KeptPage kept(Printer());
+    TakeSheet(Printer(), chart.grid.GetSheet().paper);
     QPrintDialog dialog(&Printer(), m_parent);
     dialog.setMinMax(1, WallChartPageCount(chart));
     if (dialog.exec() != QDialog::Accepted)
@@ -58,6 +104,8 @@ bool CChartPrinter::Print(const WallChart& chart)
 
 void CChartPrinter::Preview(const WallChart& chart)
 {
+    const KeptPage kept(Printer());
+    TakeSheet(Printer(), chart.grid.GetSheet().paper);
     QPrintPreviewDialog dialog(&Printer(), m_parent);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
                      [&chart](QPrinter* printer) { PrintTo(*printer, chart); });
@@ -79,16 +127,10 @@ bool CChartPrinter::PrintTo(QPrinter& printer, const Picture& picture, const Rec
     return painter.end();
 }
 
-// A paper of standard size is named so by its size, so that the printer
-// feeds that paper; its orientation says how the sheet lies.
+// The sheet again, in case the dialog changed it: the grid is laid out on it.
 bool CChartPrinter::PrintTo(QPrinter& printer, const WallChart& chart)
 {
-    const PaperSize& paper = chart.grid.GetSheet().paper;
-    const bool landscape = paper.widthMm > paper.heightMm;
-    const QSizeF portrait = landscape ? QSizeF(paper.heightMm, paper.widthMm) : QSizeF(paper.widthMm, paper.heightMm);
-    printer.setFullPage(true);
-    printer.setPageLayout(QPageLayout(QPageSize(portrait, QPageSize::Millimeter),
-                                      landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF()));
+    TakeSheet(printer, chart.grid.GetSheet().paper);
     const int count = WallChartPageCount(chart);
     const bool range = printer.fromPage() > 0;
     const int first = range ? printer.fromPage() - 1 : 0;
