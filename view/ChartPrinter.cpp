@@ -30,25 +30,28 @@ void TakeSheet(QPrinter& printer, const PaperSize& paper)
     printer.setFullPage(true);
 }
 
-// Gives the printer its page back as it was, and all pages to print, once a
-// wall chart is done with it: the next one-page print has its margins again
-// and the next preview shows every page.
-class KeptPage {
+// The printer given to a wall chart for one print or preview: its sheet and
+// all its pages, whatever range the last print chose. Afterwards the page is
+// as it was, so that the next one-page print has its margins again, and the
+// range is all pages again.
+class WallChartSheet {
 public:
-    explicit KeptPage(QPrinter& printer)
+    WallChartSheet(QPrinter& printer, const PaperSize& paper)
         : m_printer(printer)
         , m_layout(printer.pageLayout())
         , m_fullPage(printer.fullPage())
     {
+        TakeSheet(printer, paper);
+        printer.setFromTo(0, 0);
     }
-    ~KeptPage()
+    ~WallChartSheet()
     {
         m_printer.setPageLayout(m_layout);
         m_printer.setFullPage(m_fullPage);
         m_printer.setFromTo(0, 0);
     }
-    KeptPage(const KeptPage&) = delete;
-    KeptPage& operator=(const KeptPage&) = delete;
+    WallChartSheet(const WallChartSheet&) = delete;
+    WallChartSheet& operator=(const WallChartSheet&) = delete;
 
 private:
     QPrinter& m_printer;
@@ -93,8 +96,7 @@ void CChartPrinter::Preview(const Picture& picture, const Rect& region)
 // The dialogs show the wall chart's paper.
 bool CChartPrinter::Print(const WallChart& chart)
 {
-    const KeptPage kept(Printer());
-    TakeSheet(Printer(), chart.grid.GetSheet().paper);
+    const WallChartSheet sheet(Printer(), chart.grid.GetSheet().paper);
     QPrintDialog dialog(&Printer(), m_parent);
     dialog.setMinMax(1, WallChartPageCount(chart));
     if (dialog.exec() != QDialog::Accepted)
@@ -104,8 +106,7 @@ bool CChartPrinter::Print(const WallChart& chart)
 
 void CChartPrinter::Preview(const WallChart& chart)
 {
-    const KeptPage kept(Printer());
-    TakeSheet(Printer(), chart.grid.GetSheet().paper);
+    const WallChartSheet sheet(Printer(), chart.grid.GetSheet().paper);
     QPrintPreviewDialog dialog(&Printer(), m_parent);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
                      [&chart](QPrinter* printer) { PrintTo(*printer, chart); });
