@@ -13,6 +13,8 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include <algorithm>
+
 namespace {
 
 // Smaller cells are unreadable, larger ones fill a page with one cell.
