@@ -7,6 +7,7 @@
 #include "ChartSet.h"
 #include "CommandIds.h"
 #include "DocumentDialogs.h"
+#include "FileSettings.h"
 #include "MainFrame.h"
 #include "MarketSession.h"
 #include "MarketWorkspace.h"
@@ -69,6 +70,17 @@ Command SwitchCommand(int id, const char* icon, DisplaySwitch which)
     return {id, DisplaySwitches::Text(which), "", icon, "", [which](Context& c) { c.document.FlipSwitch(which); },
         [which](const Context& c) { return DisplaySwitches::IsOn(Chart(c), which); }};
 }
+
+// Whether exported pictures of one kind (the row's text names it) carry the
+// caption; the settings keep it.
+Command ExportCaptionCommand(int id, const char* kind)
+{
+    const QString suffix = QString::fromLatin1(kind).toLower();
+    return {id, kind, "", "", "", [suffix](Context&) { FileSettings::SetExportCaption(suffix, !FileSettings::ExportCaption(suffix)); },
+        [suffix](const Context&) { return FileSettings::ExportCaption(suffix); }};
+}
+
+const char* const kExportCaptionMenu = QT_TRANSLATE_NOOP("Commands", "导出图片的图注");
 
 // One of several values to choose: a kind, a tool, a period, a count of
 // decimal digits or a line number.
@@ -170,6 +182,10 @@ std::vector<Command> BuildCommands()
         {Cmd::RecentFiles, QT_TRANSLATE_NOOP("Commands", "最近打开的文件"), "", "", "", {}, {},
             [](const Context& c) { return !c.frame.RecentFiles().Entries().empty(); }},
         {Cmd::ExportPicture, QT_TRANSLATE_NOOP("Commands", "导出图片..."), "", "", "", OnDialogs(&CDocumentDialogs::ExportPicture)},
+        {Cmd::ExportCaptionMenu, kExportCaptionMenu, "", "", ""},
+        ExportCaptionCommand(Cmd::ExportCaptionPng, "PNG"),
+        ExportCaptionCommand(Cmd::ExportCaptionSvg, "SVG"),
+        ExportCaptionCommand(Cmd::ExportCaptionPdf, "PDF"),
         {Cmd::ExportCellTable, QT_TRANSLATE_NOOP("Commands", "导出单元格表..."), "", "", "", OnDialogs(&CDocumentDialogs::ExportCellTable)},
         {Cmd::EditUndo, QT_TRANSLATE_NOOP("Commands", "撤销"), "", "", "Ctrl+Z", OnDocument(&CChartDocument::Undo), {},
             [](const Context& c) { return c.document.UndoStack().canUndo(); },
@@ -302,7 +318,7 @@ const std::vector<Group>& Menus()
     static const std::vector<Group> menus = {
         {"fileMenu", QT_TRANSLATE_NOOP("Commands", "文件"),
             {Cmd::FileNew, Cmd::FileOpen, Cmd::FileSave, Cmd::FileSaveAs, Separator, Cmd::ExportPicture,
-                Cmd::ExportCellTable, Separator, Cmd::Print, Cmd::PrintPreview, Separator, Cmd::RecentFiles, Separator,
+                Cmd::ExportCaptionMenu, Cmd::ExportCellTable, Separator, Cmd::Print, Cmd::PrintPreview, Separator, Cmd::RecentFiles, Separator,
                 Cmd::Exit}},
         {"editMenu", QT_TRANSLATE_NOOP("Commands", "编辑"), {Cmd::EditUndo, Cmd::EditRedo, Separator, Cmd::CopyChart, Separator, Cmd::Find}},
         {"viewMenu", QT_TRANSLATE_NOOP("Commands", "视图"),
@@ -330,6 +346,8 @@ const std::vector<DropDown>& SubMenus()
 {
     static const std::vector<DropDown> subMenus = {
         {Cmd::LanguageMenu, {"languageMenu", kLanguageMenu, IdsOf(kLanguages)}},
+        {Cmd::ExportCaptionMenu, {"exportCaptionMenu", kExportCaptionMenu,
+            {Cmd::ExportCaptionPng, Cmd::ExportCaptionSvg, Cmd::ExportCaptionPdf}}},
     };
     return subMenus;
 }

@@ -242,6 +242,7 @@ void CMainFrame::createInstrumentMenu()
 
 void CMainFrame::connectMarket()
 {
+    m_dialogs->SetInstrument([this] { return m_market->Session().InstrumentTitle(); });
     connect(m_market, &CMarketWorkspace::stateChanged, this, &CMainFrame::updateActions);
     connect(&m_market->Session(), &CMarketSession::instrumentChanged, this, &CMainFrame::giveDayCounter);
     connect(m_market, &CMarketWorkspace::pivotChosen, this, [this] { Targets()->show(); });

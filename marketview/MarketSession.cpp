@@ -48,6 +48,13 @@ void CMarketSession::Clear()
     emit swingsChanged();
 }
 
+std::string CMarketSession::InstrumentTitle() const
+{
+    if (!m_instrument)
+        return {};
+    return m_instrument->name.empty() ? m_instrument->symbol : m_instrument->symbol + " " + m_instrument->name;
+}
+
 Result<void> CMarketSession::Reload()
 {
     if (!m_instrument)

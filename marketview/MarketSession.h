@@ -34,6 +34,8 @@ public:
 
     bool HasInstrument() const { return m_instrument.has_value(); }
     const std::optional<CMarketStore::Instrument>& Instrument() const { return m_instrument; }
+    // "symbol name" as a caption names the instrument; empty without one.
+    std::string InstrumentTitle() const;
     // Shared, so that the pane keeps the bars it draws while another is read.
     std::shared_ptr<const BarSeries> Series() const { return m_series; }
 

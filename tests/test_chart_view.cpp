@@ -3,6 +3,7 @@
 
 #include "AstrologyReport.h"
 #include "BaseDraw.h"
+#include "CellFacts.h"
 #include "CellTable.h"
 #include "ChartKinds.h"
 #include "ChartFile.h"
@@ -16,21 +17,34 @@
 #include "FileSettings.h"
 #include "ModalDialog.h"
 #include "PivotTargets.h"
+#include "PictureRegion.h"
+#include "PrintLayoutDialog.h"
 #include "Rotula2View.h"
 #include "TargetPanel.h"
 #include "TargetTable.h"
+#include "WallChart.h"
 
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QComboBox>
+#include <QDate>
+#include <QDoubleSpinBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QImage>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
+#include <QRadioButton>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -39,6 +53,7 @@
 #include <algorithm>
 #include <functional>
 #include <optional>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -418,6 +433,115 @@ TEST_F(ChartView, FitScrollingExportAndPrintCoverAllThePictureHolds)
     EXPECT_FALSE(CChartPrinter::PrintTo(printer, Chart(), view.CanvasSize()));
 }
 
+// A 25-ring Square of Nine as a wall chart: the layout dialog counts its pages
+// as its fields change and refuses sizes that give none; the printer takes
+// the grid's paper whole and gets every page, the preview too.
+TEST_F(ChartView, AWallChartIsLaidOutPrintedAndPreviewedPageByPage)
+{
+    doc.SwitchKind(kSquareOfNine);
+    Chart().SetRings(25);
+    const Rect region = PictureRegion(Chart(), view.CanvasSize(), 1.0);
+    const double pitch = CellPitch(Chart());
+    PrintLayout start;
+    start.fit = PrintLayout::Fit::Pages;
+    CPrintLayoutDialog dialog(start, region, pitch, 6.5, nullptr);
+    const auto count = [&] { return dialog.findChild<QLabel*>("pageCount")->text(); };
+    QPushButton* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    EXPECT_EQ(count(), QStringLiteral("共 4 页"));
+    dialog.findChild<QCheckBox*>("overview")->setChecked(true);
+    EXPECT_EQ(count(), QStringLiteral("共 5 页"));
+    dialog.findChild<QSpinBox*>("rows")->setValue(3);
+    EXPECT_EQ(count(), QStringLiteral("共 7 页"));
+    dialog.findChild<QRadioButton*>("byCell")->setChecked(true);
+    EXPECT_DOUBLE_EQ(dialog.findChild<QDoubleSpinBox*>("cellMm")->value(), 6.5);
+    EXPECT_TRUE(ok->isEnabled());
+    for (const auto& [field, mm] : {std::pair("cellMm", 300.0), std::pair("overlap", 95.0)}) {
+        auto* box = dialog.findChild<QDoubleSpinBox*>(field);
+        const double kept = box->value();
+        box->setValue(mm);
+        EXPECT_FALSE(ok->isEnabled()) << field;
+        EXPECT_TRUE(count().contains("must") || count().contains("more than")) << count().toStdString();
+        box->setValue(kept);
+        EXPECT_TRUE(ok->isEnabled()) << field;
+    }
+    dialog.findChild<QRadioButton*>("onePage")->setChecked(true);
+    EXPECT_EQ(count(), QStringLiteral("共 1 页"));
+    EXPECT_FALSE(dialog.findChild<QComboBox*>("paper")->isEnabled());
+
+    // Remembered for the next print as confirmed.
+    PrintLayout chosen = dialog.Layout();
+    chosen.paper = "Letter";
+    FileSettings::StorePrintLayout(chosen);
+    const PrintLayout kept = FileSettings::LoadPrintLayout();
+    EXPECT_EQ(std::tie(kept.fit, kept.cellMm, kept.columns, kept.rows, kept.paper, kept.landscape, kept.overlapMm,
+                       kept.overview, kept.caption),
+              std::tie(chosen.fit, chosen.cellMm, chosen.columns, chosen.rows, chosen.paper, chosen.landscape,
+                       chosen.overlapMm, chosen.overview, chosen.caption));
+
+    // One printer for every job, as the window keeps its own: each takes its
+    // grid's paper and orientation, in full, and the page range chosen.
+    PrintLayout sideways = start;
+    sideways.paper = "A3";
+    sideways.landscape = true;
+    struct Job {
+        const char* file;
+        const PrintLayout& layout;
+        int from, to, pages;
+        double widthMm, heightMm;
+        const char* size; // as pdfinfo gives it
+    } const jobs[] = {
+        {"a3.pdf", sideways, 0, 0, 4, 420, 297, "1191 x 842 pts (A3)"},
+        {"a4.pdf", start, 0, 0, 4, 210, 297, "595 x 842 pts (A4)"},
+        {"two.pdf", start, 2, 3, 2, 210, 297, "(A4)"},
+    };
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const double dotsPerMm = printer.resolution() / 25.4;
+    QProcess pdfinfo;
+    for (const Job& job : jobs) {
+        printer.setOutputFileName(TempPath(job.file));
+        printer.setFromTo(job.from, job.to);
+        ASSERT_TRUE(CChartPrinter::PrintTo(printer, {ChartPicture(Chart()), job.layout.Grid(region, pitch).Value(), false, {}}));
+        // The painter covers the whole sheet, where the marks lie (to Qt's whole points).
+        EXPECT_NEAR(printer.width(), job.widthMm * dotsPerMm, dotsPerMm) << job.file;
+        EXPECT_NEAR(printer.height(), job.heightMm * dotsPerMm, dotsPerMm) << job.file;
+        pdfinfo.start("pdfinfo", {TempPath(job.file)});
+        if (!pdfinfo.waitForFinished() || pdfinfo.exitCode() != 0)
+            continue; // Poppler's tools are not installed
+        const QString info = QString::fromUtf8(pdfinfo.readAllStandardOutput());
+        EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(job.pages)))) << job.file;
+        EXPECT_TRUE(info.contains(job.size)) << info.toStdString();
+    }
+
+    // 打印预览 through both dialogs, which start with the layout kept above (2 x 3
+    // on Letter): the wall chart's every page with the overview, on its
+    // whole sheet; a one-page preview next has its margins again.
+    const auto preview = [&](const char* fit, const std::function<void(QPrintPreviewDialog&)>& look) {
+        WhenModal<CPrintLayoutDialog>([&](CPrintLayoutDialog& layout) {
+            layout.findChild<QRadioButton*>(fit)->setChecked(true);
+            WhenModal<QPrintPreviewDialog>([&](QPrintPreviewDialog& shown) {
+                look(shown);
+                shown.reject();
+            });
+            layout.accept();
+        });
+        dialogs.PreviewChart();
+    };
+    const auto everyPage = [](QPrintPreviewDialog& shown) {
+        EXPECT_EQ(shown.findChild<QPrintPreviewWidget*>()->pageCount(), 7);
+        EXPECT_TRUE(shown.printer()->fullPage());
+        EXPECT_EQ(shown.printer()->pageLayout().pageSize().id(), QPageSize::Letter);
+    };
+    preview("byPages", everyPage);
+    preview("onePage", [](QPrintPreviewDialog& shown) {
+        EXPECT_EQ(shown.findChild<QPrintPreviewWidget*>()->pageCount(), 1);
+        EXPECT_FALSE(shown.printer()->fullPage());
+        EXPECT_GT(shown.printer()->pageLayout().margins().left(), 0);
+        shown.printer()->setFromTo(1, 1); // as a one-page print leaves it
+    });
+    preview("byPages", everyPage);
+}
+
 // A note of two lines typed into the real dialog, which a double click as the
 // window system delivers it opens again with the note's text.
 TEST_F(ChartView, ANoteIsPlacedAndOpenedAgainByDoubleClick)
@@ -634,10 +758,19 @@ TEST_F(ChartView, FindAndTheTargetToolMarkCellsAndStoreNothing)
                 EXPECT_EQ(table.item(row, column)->text().toStdString(),
                           TargetTable::Fields(core[static_cast<size_t>(row)])[static_cast<size_t>(column)]);
     };
+    EXPECT_TRUE(dialogs.Context().pivot.empty());
     doc.ChooseTool(MouseTool::Target);
     ClickCell(2);
     expectCoreRows(DefaultTargetAngles());
     EXPECT_EQ(SetBytes(), bytes);
+    // A printed page's caption names the pivot as the panel does, the
+    // instrument the window gives and today.
+    dialogs.SetInstrument([] { return std::string("IDX Index"); });
+    const CaptionContext context = dialogs.Context();
+    EXPECT_EQ(QString::fromStdString(context.pivot), panel.findChild<QLabel*>("pivot")->text());
+    EXPECT_TRUE(context.pivot.rfind("支点: 编号 2, ", 0) == 0) << context.pivot;
+    EXPECT_EQ(context.instrument, "IDX Index");
+    EXPECT_EQ(context.printedOn, QDate::currentDate().toString(Qt::ISODate).toStdString());
     EXPECT_FALSE(doc.UndoStack().canUndo());
 
     // A bad list keeps the rows; a change of the chart's parameters recomputes them.

@@ -261,6 +261,8 @@ void TestMainFrame::buttonsShowTheCurrentChart()
         {Cmd::Planets, {Cmd::Planets}, {}},
         {Cmd::KindWheel, {Cmd::Planets}, {}},
         {Cmd::Planets, {}, {Cmd::Planets}},
+        // Exported PDFs carry the caption unless told otherwise, pictures only when told.
+        {Cmd::ExportCaptionPng, {Cmd::ExportCaptionPng, Cmd::ExportCaptionPdf}, {Cmd::ExportCaptionSvg}},
     };
     for (const Step& step : steps) {
         action(step.trigger)->trigger();

@@ -797,6 +797,49 @@ Save changes?</translation>
     </message>
 </context>
 <context>
+    <name>CPrintLayoutDialog</name>
+    <message>
+        <source>一页</source>
+        <translation>One page</translation>
+    </message>
+    <message>
+        <source>按格子大小</source>
+        <translation>By cell size</translation>
+    </message>
+    <message>
+        <source>按页数</source>
+        <translation>By pages</translation>
+    </message>
+    <message>
+        <source>横向</source>
+        <translation>Landscape</translation>
+    </message>
+    <message>
+        <source>总览页</source>
+        <translation>Overview page</translation>
+    </message>
+    <message>
+        <source>图注</source>
+        <translation>Caption</translation>
+    </message>
+    <message>
+        <source>打印布局</source>
+        <translation>Print Layout</translation>
+    </message>
+    <message>
+        <source>纸张</source>
+        <translation>Paper</translation>
+    </message>
+    <message>
+        <source>重叠</source>
+        <translation>Overlap</translation>
+    </message>
+    <message>
+        <source>共 %1 页</source>
+        <translation>Pages: %1</translation>
+    </message>
+</context>
+<context>
     <name>CRotula2View</name>
     <message>
         <source>图表属性...</source>
@@ -1615,6 +1658,10 @@ Save changes?</translation>
     <message>
         <source>价格窗格上的行星经度价格线</source>
         <translation>The planets&apos; longitudes as price lines on the price pane</translation>
+    </message>
+    <message>
+        <source>导出图片的图注</source>
+        <translation>Caption on Exported Pictures</translation>
     </message>
 </context>
 <context>

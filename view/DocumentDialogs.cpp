@@ -11,11 +11,16 @@
 #include "FileDialogs.h"
 #include "FileSettings.h"
 #include "FindCellDialog.h"
+#include "PictureRegion.h"
 #include "PlainFile.h"
+#include "PrintLayoutDialog.h"
 #include "Rotula2View.h"
+#include "TargetPanel.h"
+#include "WallChart.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QDate>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -34,6 +39,14 @@ const char* const kFileSuffix = "rtl";
 std::string NowText() { return AstroDateText::Format(AstroDateText::NowLocal()); }
 
 using FileDialogs::LocalPath;
+
+// SEAM: the caption under a one-page picture. The captioned picture of
+// render/ takes this body (picture and region grown by the caption's block);
+// until it is connected the page goes without the caption.
+void AddCaption(CBaseDraw& /*chart*/, Picture& /*picture*/, Rect& /*region*/,
+                const std::vector<std::string>& /*caption*/)
+{
+}
 
 } // namespace
 
@@ -116,13 +129,60 @@ bool CDocumentDialogs::SaveDocumentAs()
     return !path.isEmpty() && SaveFile(path);
 }
 
-void CDocumentDialogs::PrintChart()
+void CDocumentDialogs::PrintChart() { Print(false); }
+
+void CDocumentDialogs::PreviewChart() { Print(true); }
+
+// The layout dialog counts the pages, so a confirmed wall chart has a grid.
+void CDocumentDialogs::Print(bool preview)
 {
-    if (!m_printer->Print(m_doc.Chart(), m_view.CanvasSize(), Marks()))
+    CBaseDraw& chart = m_doc.Chart();
+    // Laid out by this paint, so that the cells can be measured next.
+    const Rect region = PictureRegion(chart, m_view.CanvasSize(), 1.0);
+    const double pitch = CellPitch(chart);
+    const double readableCellMm = CPageGrid::ReadableMmPerUnit(chart.LabelFont().height) * pitch;
+    const std::optional<PrintLayout> layout =
+        CPrintLayoutDialog::Ask(FileSettings::LoadPrintLayout(), region, pitch, readableCellMm, &m_view);
+    if (!layout)
+        return;
+    FileSettings::StorePrintLayout(*layout);
+    bool printed = true;
+    if (layout->fit == PrintLayout::Fit::OnePage) {
+        const Page page = OnePage(region, layout->caption);
+        if (preview)
+            m_printer->Preview(page.picture, page.region);
+        else
+            printed = m_printer->Print(page.picture, page.region);
+    } else {
+        const std::vector<std::string> caption =
+            layout->caption ? ChartCaption(chart, Context()) : std::vector<std::string>();
+        const WallChart wall{ChartPicture(chart, Marks()), layout->Grid(region, pitch).Value(), layout->overview,
+                             caption};
+        if (preview)
+            m_printer->Preview(wall);
+        else
+            printed = m_printer->Print(wall);
+    }
+    if (!printed)
         ShowMessage(QMessageBox::Warning, tr("无法打印图表。"));
 }
 
-void CDocumentDialogs::PreviewChart() { m_printer->Preview(m_doc.Chart(), m_view.CanvasSize(), Marks()); }
+CDocumentDialogs::Page CDocumentDialogs::OnePage(const Rect& region, bool caption) const
+{
+    CBaseDraw& chart = m_doc.Chart();
+    Page page{ChartPicture(chart, Marks()), region};
+    if (caption)
+        AddCaption(chart, page.picture, page.region, ChartCaption(chart, Context()));
+    return page;
+}
+
+CaptionContext CDocumentDialogs::Context() const
+{
+    const std::optional<Target>& pivot = m_doc.Marks().PivotRow();
+    return {m_instrument ? m_instrument() : std::string(),
+            pivot ? CTargetPanel::PivotText(*pivot).toStdString() : std::string(),
+            QDate::currentDate().toString(Qt::ISODate).toStdString()};
+}
 
 // Pictures and pages show the marks the view shows over the chart.
 ChartOverlay CDocumentDialogs::Marks() const
@@ -133,9 +193,11 @@ ChartOverlay CDocumentDialogs::Marks() const
 void CDocumentDialogs::ExportPicture()
 {
     const QString path = AskExportPath(tr("导出图片"), FileDialogs::PictureFilters());
-    CBaseDraw& chart = m_doc.Chart();
+    if (path.isEmpty())
+        return;
+    const Page page = OnePage(m_view.chartArea(), FileSettings::ExportCaption(QFileInfo(path).suffix()));
     std::string error;
-    if (!path.isEmpty() && !ExportChart(chart, LocalPath(path), m_view.chartArea(), chart.m_fZoom, error, Marks()))
+    if (!::ExportPicture(page.picture, LocalPath(path), page.region, m_doc.Chart().m_fZoom, error))
         ShowFailure(error);
 }
 

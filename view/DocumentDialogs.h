@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AstrologyReport.h"
+#include "ChartCaption.h"
 #include "ChartExport.h"
 #include "PlanetSky.h"
 
@@ -25,7 +26,7 @@ struct CityList;
 // happened: New, Open and Save with the question about unsaved work, export,
 // copy and printing of what the view shows, 查找, the chart properties and
 // the planet ring's messages. The settings keep the folder of the file last
-// used and the planet ring's state.
+// used, the planet ring's state and the print layout.
 class CDocumentDialogs : public QObject {
     Q_OBJECT
 
@@ -47,11 +48,15 @@ public:
     bool OpenFile(const QString& path);
     bool SaveFile(const QString& path);
 
+    // The print layout dialog, then the printer's dialog or the preview:
+    // the current chart on one page or as a wall chart, with the caption
+    // when the layout asks for it.
     void PrintChart();
     void PreviewChart();
     // The current chart at the chart's zoom, all the picture holds (the
     // chart area) without drag handles: a picture file (PNG, SVG or PDF by
-    // the extension) or its cell table (CSV), each written whole or not at
+    // the extension, with the caption where the settings say so for that
+    // kind of file) or its cell table (CSV), each written whole or not at
     // all, or an image on the clipboard.
     void ExportPicture();
     void ExportCellTable();
@@ -73,6 +78,13 @@ public:
     void FlipPlanets();
     void SetPlanetMoment(const PlanetMoment& moment);
 
+    // The chart's instrument as a caption names it (symbol and name), asked
+    // at each print and export; none when it answers empty or is not set.
+    void SetInstrument(std::function<std::string()> instrument) { m_instrument = std::move(instrument); }
+    // What the caption says beyond the chart: the instrument, the pivot as
+    // the targets panel shows it and today's date.
+    CaptionContext Context() const;
+
 protected:
     // The questions and messages put to the user; tests answer them
     // instead. Empty paths mean the user cancelled.
@@ -89,7 +101,16 @@ protected:
     virtual bool EditChartProperties(CBaseDraw& chart);
 
 private:
+    struct Page {
+        Picture picture;
+        Rect region;
+    };
+
     ChartOverlay Marks() const;
+    void Print(bool preview);
+    // region of the current chart with the marks over it, and the caption
+    // under it when asked.
+    Page OnePage(const Rect& region, bool caption) const;
     void ShowFailure(const std::string& message);
     // Writes text(), built only once a path is chosen, to a file whole or not at all.
     void ExportText(const QString& title, const QString& filter, const std::function<std::string()>& text);
@@ -99,4 +120,5 @@ private:
     CChartDocument& m_doc;
     CRotula2View& m_view;
     std::unique_ptr<CChartPrinter> m_printer;
+    std::function<std::string()> m_instrument;
 };

@@ -13,6 +13,8 @@ const char* const kPlanetsKey = "planets/on";
 const char* const kPlanetDateKey = "planets/date";
 const char* const kPlanetCityKey = "planets/city";
 const char* const kPlanetNowKey = "planets/now";
+const char* const kPrintGroup = "print";
+const char* const kExportCaptionGroup = "exportCaption";
 
 } // namespace
 
@@ -64,6 +66,51 @@ void StorePlanets(const PlanetSettings& planets)
     settings.setValue(kPlanetDateKey, QString::fromStdString(planets.moment.date));
     settings.setValue(kPlanetCityKey, QString::fromStdString(planets.moment.city));
     settings.setValue(kPlanetNowKey, QString::fromStdString(planets.now));
+}
+
+PrintLayout LoadPrintLayout()
+{
+    QSettings settings;
+    settings.beginGroup(kPrintGroup);
+    PrintLayout layout;
+    const int fit = settings.value("fit", static_cast<int>(layout.fit)).toInt();
+    if (fit >= 0 && fit <= static_cast<int>(PrintLayout::Fit::Pages))
+        layout.fit = static_cast<PrintLayout::Fit>(fit);
+    layout.cellMm = settings.value("cellMm", layout.cellMm).toDouble();
+    layout.columns = settings.value("columns", layout.columns).toInt();
+    layout.rows = settings.value("rows", layout.rows).toInt();
+    layout.paper = settings.value("paper", QString::fromStdString(layout.paper)).toString().toStdString();
+    layout.landscape = settings.value("landscape", layout.landscape).toBool();
+    layout.overlapMm = settings.value("overlapMm", layout.overlapMm).toDouble();
+    layout.overview = settings.value("overview", layout.overview).toBool();
+    layout.caption = settings.value("caption", layout.caption).toBool();
+    return layout;
+}
+
+void StorePrintLayout(const PrintLayout& layout)
+{
+    QSettings settings;
+    settings.beginGroup(kPrintGroup);
+    settings.setValue("fit", static_cast<int>(layout.fit));
+    settings.setValue("cellMm", layout.cellMm);
+    settings.setValue("columns", layout.columns);
+    settings.setValue("rows", layout.rows);
+    settings.setValue("paper", QString::fromStdString(layout.paper));
+    settings.setValue("landscape", layout.landscape);
+    settings.setValue("overlapMm", layout.overlapMm);
+    settings.setValue("overview", layout.overview);
+    settings.setValue("caption", layout.caption);
+}
+
+bool ExportCaption(const QString& suffix)
+{
+    const QString key = QLatin1String(kExportCaptionGroup) + '/' + suffix.toLower();
+    return QSettings().value(key, suffix.compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0).toBool();
+}
+
+void SetExportCaption(const QString& suffix, bool on)
+{
+    QSettings().setValue(QLatin1String(kExportCaptionGroup) + '/' + suffix.toLower(), on);
 }
 
 } // namespace FileSettings

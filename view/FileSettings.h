@@ -1,13 +1,15 @@
 #pragma once
 
 #include "PlanetSky.h"
+#include "PrintLayout.h"
 #include "RecentFiles.h"
 
 #include <QString>
 
 // What the program keeps between runs, in the application's settings: the
-// recent-file list, the folder the file dialogs last used and the planet
-// ring's switch and moment, none of which a chart file holds. A missing or
+// recent-file list, the folder the file dialogs last used, the planet ring's
+// switch and moment, the print layout and which exported pictures carry the
+// caption, none of which a chart file holds. A missing or
 // damaged settings file reads as an empty list, no folder and no ring.
 namespace FileSettings {
 
@@ -29,5 +31,14 @@ struct PlanetSettings {
 };
 PlanetSettings LoadPlanets();
 void StorePlanets(const PlanetSettings& planets);
+
+// The print layout last confirmed; the defaults where none is kept.
+PrintLayout LoadPrintLayout();
+void StorePrintLayout(const PrintLayout& layout);
+
+// Whether pictures exported as suffix ("png", "svg" or "pdf") carry the
+// caption: a PDF by default, as a printed page does, a picture for screens not.
+bool ExportCaption(const QString& suffix);
+void SetExportCaption(const QString& suffix, bool on);
 
 } // namespace FileSettings

@@ -49,6 +49,7 @@ CTargetPanel::CTargetPanel(CChartDocument& document, CDocumentDialogs& dialogs, 
     setObjectName("targetPanel");
     m_angles->setObjectName("angles");
     m_turns->setObjectName("turns");
+    m_pivot->setObjectName("pivot");
     m_table->setObjectName("targets");
     m_anglesError->setStyleSheet(QStringLiteral("color: #c00000"));
     m_turns->setRange(0, kMaxTurns);
@@ -117,6 +118,14 @@ void CTargetPanel::SetDayCounter(DayCounter counter)
     ShowMarks();
 }
 
+QString CTargetPanel::PivotText(const Target& pivot)
+{
+    return tr("支点: 编号 %1, 价格 %2, 日期 %3")
+        .arg(pivot.number)
+        .arg(Text(CellTable::PriceText(pivot.price)))
+        .arg(pivot.date.empty() ? QStringLiteral("-") : Text(pivot.date));
+}
+
 QString CTargetPanel::TradingDaysText(const std::string& pivotDate, const std::string& date) const
 {
     const std::optional<std::int64_t> from = DayOf(pivotDate);
@@ -138,10 +147,7 @@ void CTargetPanel::ShowMarks()
     m_table->setColumnCount(static_cast<int>(headers.size()));
     m_table->setHorizontalHeaderLabels(headers);
     if (const std::optional<Target>& pivot = marks.PivotRow())
-        m_pivot->setText(tr("支点: 编号 %1, 价格 %2, 日期 %3")
-                             .arg(pivot->number)
-                             .arg(Text(CellTable::PriceText(pivot->price)))
-                             .arg(pivot->date.empty() ? QStringLiteral("-") : Text(pivot->date)));
+        m_pivot->setText(PivotText(*pivot));
     else
         m_pivot->setText(tr("用目标工具点击一个单元格作为支点。"));
     m_table->setRowCount(static_cast<int>(targets.size()));

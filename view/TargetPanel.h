@@ -13,6 +13,7 @@ class QLineEdit;
 class QPushButton;
 class QSpinBox;
 class QTableWidget;
+struct Target;
 
 // The 目标 dock: the pivot and its targets as the document's marks hold
 // them, the angles and turns they are projected by, and buttons that clear
@@ -35,6 +36,9 @@ public:
     // With a counter the table gains a 交易日 column beside 天数: the trading
     // days from the pivot's date to each target's. An empty one removes it.
     void SetDayCounter(DayCounter counter);
+
+    // "支点: 编号 n, 价格 p, 日期 d", the pivot as the panel shows it.
+    static QString PivotText(const Target& pivot);
 
 private:
     QWidget* BuildControls();
