@@ -767,8 +767,8 @@ TEST_F(ChartView, FindAndTheTargetToolMarkCellsAndStoreNothing)
     // instrument the window gives and today.
     dialogs.SetInstrument([] { return std::string("IDX Index"); });
     const CaptionContext context = dialogs.Context();
-    EXPECT_EQ(QString::fromStdString(context.pivot), panel.findChild<QLabel*>("pivot")->text());
-    EXPECT_TRUE(context.pivot.rfind("支点: 编号 2, ", 0) == 0) << context.pivot;
+    EXPECT_EQ("支点: " + QString::fromStdString(context.pivot), panel.findChild<QLabel*>("pivot")->text());
+    EXPECT_TRUE(context.pivot.rfind("编号 2, ", 0) == 0) << context.pivot;
     EXPECT_EQ(context.instrument, "IDX Index");
     EXPECT_EQ(context.printedOn, QDate::currentDate().toString(Qt::ISODate).toStdString());
     EXPECT_FALSE(doc.UndoStack().canUndo());

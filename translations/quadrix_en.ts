@@ -1181,16 +1181,20 @@ Save changes?</translation>
         <translation>Export Calendar...</translation>
     </message>
     <message>
-        <source>支点: 编号 %1, 价格 %2, 日期 %3</source>
-        <translation>Pivot: number %1, price %2, date %3</translation>
-    </message>
-    <message>
         <source>用目标工具点击一个单元格作为支点。</source>
         <translation>Click a cell with the target tool to make it the pivot.</translation>
     </message>
     <message>
         <source>交易日</source>
         <translation>Trading days</translation>
+    </message>
+    <message>
+        <source>编号 %1, 价格 %2, 日期 %3</source>
+        <translation>number %1, price %2, date %3</translation>
+    </message>
+    <message>
+        <source>支点: %1</source>
+        <translation>Pivot: %1</translation>
     </message>
 </context>
 <context>

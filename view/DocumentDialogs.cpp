@@ -40,14 +40,6 @@ std::string NowText() { return AstroDateText::Format(AstroDateText::NowLocal());
 
 using FileDialogs::LocalPath;
 
-// SEAM: the caption under a one-page picture. The captioned picture of
-// render/ takes this body (picture and region grown by the caption's block);
-// until it is connected the page goes without the caption.
-void AddCaption(CBaseDraw& /*chart*/, Picture& /*picture*/, Rect& /*region*/,
-                const std::vector<std::string>& /*caption*/)
-{
-}
-
 } // namespace
 
 // A file opened in any way or saved names the folder the next dialog starts in.
@@ -148,7 +140,7 @@ void CDocumentDialogs::Print(bool preview)
     FileSettings::StorePrintLayout(*layout);
     bool printed = true;
     if (layout->fit == PrintLayout::Fit::OnePage) {
-        const Page page = OnePage(region, layout->caption);
+        const CaptionedPicture page = OnePage(region, layout->caption);
         if (preview)
             m_printer->Preview(page.picture, page.region);
         else
@@ -167,13 +159,12 @@ void CDocumentDialogs::Print(bool preview)
         ShowMessage(QMessageBox::Warning, tr("无法打印图表。"));
 }
 
-CDocumentDialogs::Page CDocumentDialogs::OnePage(const Rect& region, bool caption) const
+CaptionedPicture CDocumentDialogs::OnePage(const Rect& region, bool caption) const
 {
     CBaseDraw& chart = m_doc.Chart();
-    Page page{ChartPicture(chart, Marks()), region};
-    if (caption)
-        AddCaption(chart, page.picture, page.region, ChartCaption(chart, Context()));
-    return page;
+    return AddCaption(ChartPicture(chart, Marks()), region,
+                      caption ? ChartCaption(chart, Context()) : std::vector<std::string>(), chart.LabelFont(),
+                      chart.m_fZoom);
 }
 
 CaptionContext CDocumentDialogs::Context() const
@@ -195,7 +186,7 @@ void CDocumentDialogs::ExportPicture()
     const QString path = AskExportPath(tr("导出图片"), FileDialogs::PictureFilters());
     if (path.isEmpty())
         return;
-    const Page page = OnePage(m_view.chartArea(), FileSettings::ExportCaption(QFileInfo(path).suffix()));
+    const CaptionedPicture page = OnePage(m_view.chartArea(), FileSettings::ExportCaption(QFileInfo(path).suffix()));
     std::string error;
     if (!::ExportPicture(page.picture, LocalPath(path), page.region, m_doc.Chart().m_fZoom, error))
         ShowFailure(error);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AstrologyReport.h"
+#include "CaptionedPicture.h"
 #include "ChartCaption.h"
 #include "ChartExport.h"
 #include "PlanetSky.h"
@@ -101,16 +102,11 @@ protected:
     virtual bool EditChartProperties(CBaseDraw& chart);
 
 private:
-    struct Page {
-        Picture picture;
-        Rect region;
-    };
-
     ChartOverlay Marks() const;
     void Print(bool preview);
     // region of the current chart with the marks over it, and the caption
     // under it when asked.
-    Page OnePage(const Rect& region, bool caption) const;
+    CaptionedPicture OnePage(const Rect& region, bool caption) const;
     void ShowFailure(const std::string& message);
     // Writes text(), built only once a path is chosen, to a file whole or not at all.
     void ExportText(const QString& title, const QString& filter, const std::function<std::string()>& text);

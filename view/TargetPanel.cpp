@@ -120,7 +120,7 @@ void CTargetPanel::SetDayCounter(DayCounter counter)
 
 QString CTargetPanel::PivotText(const Target& pivot)
 {
-    return tr("支点: 编号 %1, 价格 %2, 日期 %3")
+    return tr("编号 %1, 价格 %2, 日期 %3")
         .arg(pivot.number)
         .arg(Text(CellTable::PriceText(pivot.price)))
         .arg(pivot.date.empty() ? QStringLiteral("-") : Text(pivot.date));
@@ -147,7 +147,7 @@ void CTargetPanel::ShowMarks()
     m_table->setColumnCount(static_cast<int>(headers.size()));
     m_table->setHorizontalHeaderLabels(headers);
     if (const std::optional<Target>& pivot = marks.PivotRow())
-        m_pivot->setText(PivotText(*pivot));
+        m_pivot->setText(tr("支点: %1").arg(PivotText(*pivot)));
     else
         m_pivot->setText(tr("用目标工具点击一个单元格作为支点。"));
     m_table->setRowCount(static_cast<int>(targets.size()));

@@ -37,7 +37,8 @@ public:
     // days from the pivot's date to each target's. An empty one removes it.
     void SetDayCounter(DayCounter counter);
 
-    // "支点: 编号 n, 价格 p, 日期 d", the pivot as the panel shows it.
+    // "编号 n, 价格 p, 日期 d": the pivot as the panel and a printed
+    // chart's caption name it.
     static QString PivotText(const Target& pivot);
 
 private:
