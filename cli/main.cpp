@@ -18,6 +18,7 @@
 #include "PivotCommands.h"
 #include "SwingCommands.h"
 #include "SwingMarks.h"
+#include "TextLanguage.h"
 #include "Version.h"
 #include "WallChartOptions.h"
 
@@ -394,6 +395,7 @@ int Run(int argc, char* argv[])
     SwingCommands::AddMarkOptions(parser);
     WallChartOptions::Add(parser);
     CaptionOption::Add(parser);
+    TextLanguage::Add(parser);
 
     if (!parser.parse(words))
         return UsageError(parser.errorText().toStdString());
@@ -410,6 +412,8 @@ int Run(int argc, char* argv[])
 
     ChartOptions options;
     std::string error;
+    if (!TextLanguage::Apply(parser, error))
+        return UsageError(error);
     const QString command = parser.positionalArguments().value(0);
     if (!ReadChartOptions(parser, options, error, command == "find" || command == "targets"))
         return UsageError(error);

@@ -1,6 +1,7 @@
 """The pages of `quadrix-cli render --pages` and `--cell-mm`, read back by
 Poppler's pdfinfo: as many as the grid (and the overview) make, every one
-of the paper's size."""
+of the paper's size; and with pdftotext, that a page's label and caption
+are written in the language --lang asks for."""
 
 import os
 import shutil
@@ -8,8 +9,8 @@ import subprocess
 import sys
 import tempfile
 
-if not shutil.which("pdfinfo"):
-    print("pdfinfo (poppler-utils) is not installed")
+if not shutil.which("pdfinfo") or not shutil.which("pdftotext"):
+    print("pdfinfo and pdftotext (poppler-utils) are not installed")
     sys.exit(77)
 
 cli = sys.argv[1]
@@ -33,4 +34,9 @@ with tempfile.TemporaryDirectory() as folder:
             assert size[1] == "x" and size[3] == "pts", (options, size)
             # Within a point: the writer rounds the paper to whole points.
             assert abs(float(size[0]) - width) < 1 and abs(float(size[2]) - height) < 1, (options, size)
+    for lang, label in (("en", "row 1, column 2 of 2 \u00d7 2"), ("zh", "2 \u00d7 2")):
+        subprocess.run([cli, "render", "--lang", lang, "--pages", "2x2", "--out", path], check=True)
+        text = subprocess.run(["pdftotext", "-f", "2", "-l", "2", path, "-"],
+                              check=True, capture_output=True, text=True).stdout
+        assert label in text and ("Square of Nine" in text) == (lang == "en"), (lang, text[-400:])
 print("ok")

@@ -117,7 +117,8 @@ TEST(CliBasics, HelpVersionAndEveryCommandsUsageErrorsExitingTwo)
         {"render --dpi 300 --out x.png", "--dpi goes"}, {"render --cell-mm 5 --dpi 96 --out x.svg", "--dpi goes"},
         {"render --cell-mm 5 --overview --out x.svg", "write a .pdf file"}, {"render --cell-mm 5 --out x.bmp", "--cell-mm writes"},
         {"render --cell-mm 100 --out x.png", "more than 16384; give a smaller --cell-mm or --dpi"},
-        {"render --caption yes --out x.pdf", "--caption takes on or off"}, {"trace --caption on", "--caption goes with render"}};
+        {"render --caption yes --out x.pdf", "--caption takes on or off"}, {"trace --caption on", "--caption goes with render"},
+        {"render --lang fr --out x.pdf", "--lang takes zh or en"}};
     for (const auto& [args, message] : bad)
         ExpectFailure(args, 2, message);
     std::string angles = "1";
