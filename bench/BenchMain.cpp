@@ -19,6 +19,7 @@ int main(int argc, char** argv)
     RegisterStartupBenchmarks();
     RegisterPointerBenchmarks();
     RegisterPaneBenchmarks();
+    RegisterWallChartBenchmarks();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -8,3 +8,4 @@ void RegisterFileBenchmarks();
 void RegisterStartupBenchmarks();
 void RegisterPointerBenchmarks();
 void RegisterPaneBenchmarks();
+void RegisterWallChartBenchmarks();
