@@ -72,6 +72,13 @@ Result<void> CPageGrid::CheckSheet(const Sheet& sheet)
     return {};
 }
 
+Result<double> CPageGrid::MmPerUnitOfCell(double cellMm, double cellPitch)
+{
+    if (!(cellPitch > 0))
+        return Failure{"the chart has no two cells to measure a cell size by"};
+    return cellMm / cellPitch;
+}
+
 Result<CPageGrid> CPageGrid::AtScale(const Rect& region, const Sheet& sheet, double mmPerUnit)
 {
     if (const Result<void> checked = CheckSheet(sheet); !checked.Ok())

@@ -45,6 +45,9 @@ public:
     // The scale at which labels labelUnits chart units high print at 7 pt,
     // the smallest size read comfortably at arm's length.
     static double ReadableMmPerUnit(int labelUnits);
+    // The scale at which cells cellPitch chart units apart print cellMm
+    // wide; a failure when the chart has no two cells to measure by.
+    static Result<double> MmPerUnitOfCell(double cellMm, double cellPitch);
 
     // region (chart units) at mmPerUnit millimetres a unit, on as many pages
     // as it needs.

@@ -76,10 +76,7 @@ Result<double> CellMmPerUnit(const QCommandLineParser& parser, CBaseDraw& chart)
     if (!cell || *cell < kSmallestCellMm || *cell > kLargestCellMm)
         return Failure{"--cell-mm takes millimetres from " + QString::number(kSmallestCellMm).toStdString() +
                        " to " + QString::number(kLargestCellMm).toStdString()};
-    const double pitch = CellPitch(chart);
-    if (!(pitch > 0))
-        return Failure{"the chart has no two cells to measure --cell-mm by"};
-    return *cell / pitch;
+    return CPageGrid::MmPerUnitOfCell(*cell, CellPitch(chart));
 }
 
 // The grid of the options over region: --pages, --cell-mm or labels of 7 pt.

@@ -9,7 +9,8 @@ Result<CPageGrid> PrintLayout::Grid(const Rect& region, double cellPitch) const
     sheet.overlapMm = overlapMm;
     if (fit == Fit::Pages)
         return CPageGrid::OnPages(region, sheet, columns, rows);
-    if (!(cellPitch > 0))
-        return Failure{"the chart has no two cells to measure a cell size by"};
-    return CPageGrid::AtScale(region, sheet, cellMm / cellPitch);
+    const Result<double> mmPerUnit = CPageGrid::MmPerUnitOfCell(cellMm, cellPitch);
+    if (!mmPerUnit.Ok())
+        return Failure{mmPerUnit.Message()};
+    return CPageGrid::AtScale(region, sheet, mmPerUnit.Value());
 }
