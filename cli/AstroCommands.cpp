@@ -1,5 +1,6 @@
 #include "AstroCommands.h"
 
+#include "CliFailure.h"
 #include "ArgumentBytes.h"
 #include "AstrologyReport.h"
 #include "CityList.h"
@@ -16,16 +17,17 @@
 #include <ostream>
 #include <sstream>
 
+using CliFailure::kFailed;
+using CliFailure::kUsageError;
+
 namespace {
 
-constexpr int kFailed = 1;
-constexpr int kUsageError = 2;
 
 } // namespace
 
 int CommandUsageError(std::ostream& err, const QString& command, const QString& message)
 {
-    err << "quadrix-cli " << command.toStdString() << ": " << message.toStdString() << '\n';
+    err << "quadrix-cli " << command.toStdString() << ": " << message.toStdString() << " (see --help)\n";
     return kUsageError;
 }
 

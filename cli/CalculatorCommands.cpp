@@ -1,5 +1,6 @@
 #include "CalculatorCommands.h"
 
+#include "CliFailure.h"
 #include "ChartPropertyRules.h"
 #include "DateClock.h"
 #include "DateCommands.h"
@@ -12,18 +13,15 @@
 #include <optional>
 #include <ostream>
 
+using CliFailure::kUsageError;
+using CliFailure::UsageError;
+
 namespace DSA = DateSpanArithmetic;
 
 namespace {
 
 constexpr int kInvalid = 1;
-constexpr int kUsageError = 2;
 
-int UsageError(std::ostream& err, const std::string& message)
-{
-    err << "quadrix-cli: " << message << '\n';
-    return kUsageError;
-}
 
 bool ReadUnit(const std::string& name, DSA::SpanUnit& unit)
 {

@@ -1,5 +1,6 @@
 #include "CliCommands.h"
 
+#include "CliFailure.h"
 #include "BaseDraw.h"
 #include "CaptionedPicture.h"
 #include "CellTable.h"
@@ -23,6 +24,8 @@
 #include <cstddef>
 #include <cstdlib>
 #include <ostream>
+
+using CliFailure::Fail;
 
 using ordered_json = nlohmann::ordered_json;
 
@@ -112,11 +115,6 @@ int LabelCell(CBaseDraw& chart, const Rect& rc, long long cellCount)
     return n;
 }
 
-int Fail(std::ostream& err, const std::string& message)
-{
-    err << "quadrix-cli: " << message << '\n';
-    return 1;
-}
 
 } // namespace
 

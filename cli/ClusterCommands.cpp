@@ -1,5 +1,6 @@
 #include "ClusterCommands.h"
 
+#include "CliFailure.h"
 #include "BarTime.h"
 #include "BaseDraw.h"
 #include "CalendarDay.h"
@@ -23,11 +24,13 @@
 #include <optional>
 #include <ostream>
 
+using CliFailure::Fail;
+using CliFailure::kFailed;
+using CliFailure::UsageError;
+
 namespace ClusterCommands {
 namespace {
 
-constexpr int kFailed = 1;
-constexpr int kUsageError = 2;
 // Windows beyond this reach past any calendar kept.
 constexpr int kMaxWindow = 366;
 // The range is swept day by day.
@@ -195,12 +198,6 @@ std::vector<Swing> ChosenSwings(const Request& r, const BarSeries& series)
     return chosen;
 }
 
-int Say(std::ostream& err, const std::string& message, int status)
-{
-    err << "quadrix-cli: " << message << '\n';
-    return status;
-}
-int Fail(std::ostream& err, const std::string& message) { return Say(err, message, kFailed); }
 
 int RunClusters(Request& r, const QCommandLineParser& p, std::int64_t stamp, std::ostream& out, std::ostream& err)
 {
@@ -254,7 +251,7 @@ int Run(const QStringList& args, std::int64_t stamp, std::ostream& out, std::ost
         parser.addOption(option);
     AddChartOptions(parser);
     if (!parser.parse(args))
-        return Say(err, parser.errorText().toStdString(), kUsageError);
+        return UsageError(err, parser.errorText().toStdString());
     if (parser.isSet("help")) {
         out << parser.helpText().toStdString();
         return 0;
@@ -262,7 +259,7 @@ int Run(const QStringList& args, std::int64_t stamp, std::ostream& out, std::ost
     Request r;
     std::string error;
     if (!ReadRequest(parser, stamp, r, error))
-        return Say(err, error, kUsageError);
+        return UsageError(err, error);
     return RunClusters(r, parser, stamp, out, err);
 }
 

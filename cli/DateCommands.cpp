@@ -1,15 +1,17 @@
 #include "DateCommands.h"
 
+#include "CliFailure.h"
 #include "DateClock.h"
 #include "OleDateTimeEx.h"
 
 #include <cstdio>
 #include <ostream>
 
+using CliFailure::kUsageError;
+
 namespace {
 
 constexpr int kNotADate = 1;
-constexpr int kUsageError = 2;
 
 bool ModeFlags(const std::string& mode, unsigned long& flags)
 {

@@ -1,5 +1,6 @@
 #include "EventCommands.h"
 
+#include "CliFailure.h"
 #include "AstroCommands.h"
 #include "EchoText.h"
 #include "Ephemeris.h"
@@ -17,10 +18,11 @@
 #include <ostream>
 #include <string>
 
+using CliFailure::kFailed;
+using CliFailure::kUsageError;
+
 namespace {
 
-constexpr int kFailed = 1;
-constexpr int kUsageError = 2;
 constexpr int kSun = 0;
 constexpr int kMoon = 1;
 constexpr int kMercury = 2;

@@ -1,5 +1,6 @@
 #include "MarketCommands.h"
 
+#include "CliFailure.h"
 #include "ArgumentBytes.h"
 #include "BarImport.h"
 #include "BarTime.h"
@@ -17,13 +18,16 @@
 #include <vector>
 #include <ostream>
 
+using CliFailure::Fail;
+using CliFailure::kFailed;
+using CliFailure::kUsageError;
+using CliFailure::UsageError;
+
 namespace MarketCommands {
 namespace {
 
 using nlohmann::ordered_json;
 
-constexpr int kFailed = 1;
-constexpr int kUsageError = 2;
 constexpr std::size_t kBlockSize = 1 << 16;
 
 // What one run of a command was given.
@@ -60,13 +64,6 @@ const QCommandLineOption kOptions[] = {
     {"to", "The last time (a date takes in its whole day).", "D"},
 };
 
-void Fail(std::ostream& err, const std::string& message) { err << "quadrix-cli: " << message << '\n'; }
-
-int UsageError(std::ostream& err, const std::string& message)
-{
-    Fail(err, message);
-    return kUsageError;
-}
 
 // The CSV row of a bar. Times and numbers need no quotes, so it is written
 // without CellTable::Row's fields, one allocation fewer for each of them.

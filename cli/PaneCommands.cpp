@@ -1,5 +1,6 @@
 #include "PaneCommands.h"
 
+#include "CliFailure.h"
 #include "ArgumentBytes.h"
 #include "BaseDraw.h"
 #include "ChartExport.h"
@@ -21,11 +22,13 @@
 #include <memory>
 #include <ostream>
 
+using CliFailure::kFailed;
+using CliFailure::kUsageError;
+using CliFailure::UsageError;
+
 namespace PaneCommands {
 namespace {
 
-constexpr int kFailed = 1;
-constexpr int kUsageError = 2;
 constexpr int kMaxSide = 16384;
 
 const QCommandLineOption kOptions[] = {
@@ -53,11 +56,6 @@ struct Request {
     ChartOptions chart;
 };
 
-int UsageError(std::ostream& err, const std::string& message)
-{
-    err << "quadrix-cli: " << message << '\n';
-    return kUsageError;
-}
 
 bool ReadStyle(const QCommandLineParser& p, Request& r, std::string& error)
 {

@@ -1,5 +1,6 @@
 #include "SwingCommands.h"
 
+#include "CliFailure.h"
 #include "AngleStats.h"
 #include "BarTime.h"
 #include "BaseDraw.h"
@@ -26,13 +27,16 @@
 #include <ostream>
 #include <vector>
 
+using CliFailure::Fail;
+using CliFailure::kFailed;
+using CliFailure::kUsageError;
+using CliFailure::UsageError;
+
 namespace SwingCommands {
 namespace {
 
 using nlohmann::ordered_json;
 
-constexpr int kFailed = 1;
-constexpr int kUsageError = 2;
 // Bars a pivot may be compared with on either side.
 constexpr int kMaxPivotBars = 100000;
 constexpr long long kMaxSamples = 1000000;
@@ -70,17 +74,6 @@ struct Request {
     bool onChart = false; // chart options given (stats always has a chart)
 };
 
-int UsageError(std::ostream& err, const std::string& message)
-{
-    err << "quadrix-cli: " << message << '\n';
-    return kUsageError;
-}
-
-int Fail(std::ostream& err, const std::string& message)
-{
-    err << "quadrix-cli: " << message << '\n';
-    return kFailed;
-}
 
 std::string Value(const QCommandLineParser& p, const char* name) { return p.value(name).toStdString(); }
 

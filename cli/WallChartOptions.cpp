@@ -1,5 +1,6 @@
 #include "WallChartOptions.h"
 
+#include "CliFailure.h"
 #include "BaseDraw.h"
 #include "CaptionedPicture.h"
 #include "CellFacts.h"
@@ -17,10 +18,12 @@
 #include <optional>
 #include <ostream>
 
+using CliFailure::Fail;
+using CliFailure::UsageError;
+
 namespace WallChartOptions {
 namespace {
 
-constexpr int kUsageError = 2;
 // Smaller cells are unreadable, larger ones fill a page with one cell.
 constexpr double kSmallestCellMm = 0.5;
 constexpr double kLargestCellMm = 500;
@@ -33,11 +36,6 @@ const char* const kNames[] = {"pages", "cell-mm", "paper", "landscape", "overlap
 // What only the PDF of pages takes.
 const char* const kPageNames[] = {"pages", "paper", "landscape", "overlap", "overview"};
 
-int Fail(std::ostream& err, const std::string& message, int status)
-{
-    err << "quadrix-cli: " << message << (status == kUsageError ? " (see --help)" : "") << '\n';
-    return status;
-}
 
 // A number of millimetres from text, or nothing when it is not one.
 std::optional<double> Millimetres(const QString& text)
@@ -118,25 +116,25 @@ int RenderPicture(const QCommandLineParser& parser, CBaseDraw& chart, const std:
 {
     const std::optional<double> pixelsPerMm = PixelsPerMm(parser, png);
     if (!pixelsPerMm)
-        return Fail(err, "--dpi takes a whole number from " + std::to_string(kLowestDpi) + " to " +
-                             std::to_string(kHighestDpi), kUsageError);
+        return UsageError(err, "--dpi takes a whole number from " + std::to_string(kLowestDpi) + " to " +
+                             std::to_string(kHighestDpi));
     // Laid out by this paint, so that the cells can be measured next.
     PictureRegion(chart, chart.m_szCanvas, 1.0);
     const Result<double> mmPerUnit = CellMmPerUnit(parser, chart);
     if (!mmPerUnit.Ok())
-        return Fail(err, mmPerUnit.Message(), kUsageError);
+        return UsageError(err, mmPerUnit.Message());
     const double zoom = mmPerUnit.Value() * *pixelsPerMm;
     const CaptionedPicture picture = AddCaption(ChartPicture(chart, overlay), PictureRegion(chart, chart.m_szCanvas, zoom),
                                                 caption, chart.LabelFont(), zoom);
     const double longest = std::max(picture.region.Width(), picture.region.Height()) * zoom;
     if (longest > kMaxPictureSide)
-        return Fail(err, "cells of " + parser.value("cell-mm").toStdString() + " mm make a picture " +
-                             std::to_string(static_cast<long long>(std::ceil(longest))) + " pixels across, more than " +
-                             std::to_string(kMaxPictureSide) + "; give a smaller --cell-mm" +
-                             (png ? " or --dpi" : ""), kUsageError);
+        return UsageError(err, "cells of " + parser.value("cell-mm").toStdString() + " mm make a picture " +
+                                   std::to_string(static_cast<long long>(std::ceil(longest))) +
+                                   " pixels across, more than " + std::to_string(kMaxPictureSide) +
+                                   "; give a smaller --cell-mm" + (png ? " or --dpi" : ""));
     std::string error;
     if (!ExportPicture(picture.picture, path, picture.region, zoom, error))
-        return Fail(err, error, 1);
+        return Fail(err, error);
     return 0;
 }
 
@@ -147,15 +145,15 @@ int RenderPages(const QCommandLineParser& parser, CBaseDraw& chart, const std::s
     std::string error;
     const std::optional<Sheet> sheet = ReadSheet(parser, error);
     if (!sheet)
-        return Fail(err, error, kUsageError);
+        return UsageError(err, error);
     // Laid out by this paint, so that the cells can be measured next.
     const Rect region = PictureRegion(chart, chart.m_szCanvas, 1.0);
     const Result<CPageGrid> grid = ReadGrid(parser, chart, region, *sheet);
     if (!grid.Ok())
-        return Fail(err, grid.Message(), kUsageError);
+        return UsageError(err, grid.Message());
     const WallChart wall{ChartPicture(chart, overlay), grid.Value(), parser.isSet("overview"), caption};
     if (!ExportTiledPdf(wall, path, error))
-        return Fail(err, error, 1);
+        return Fail(err, error);
     return 0;
 }
 
@@ -186,18 +184,18 @@ int Render(const QCommandLineParser& parser, CBaseDraw& chart, const std::string
            const ChartOverlay& overlay, const std::vector<std::string>& caption)
 {
     if (parser.isSet("pages") && parser.isSet("cell-mm"))
-        return Fail(err, "give --pages or --cell-mm, not both", kUsageError);
+        return UsageError(err, "give --pages or --cell-mm, not both");
     const QString suffix = QFileInfo(QString::fromStdString(path)).suffix().toLower();
     const bool pdf = suffix == QLatin1String("pdf"), png = suffix == QLatin1String("png");
     if (parser.isSet("dpi") && !(png && parser.isSet("cell-mm")))
-        return Fail(err, "--dpi goes with --cell-mm and a .png file", kUsageError);
+        return UsageError(err, "--dpi goes with --cell-mm and a .png file");
     if (pdf)
         return RenderPages(parser, chart, path, err, overlay, caption);
     for (const char* name : kPageNames)
         if (parser.isSet(name))
-            return Fail(err, "--pages, --paper, --landscape, --overlap and --overview write a .pdf file", kUsageError);
+            return UsageError(err, "--pages, --paper, --landscape, --overlap and --overview write a .pdf file");
     if (!png && suffix != QLatin1String("svg"))
-        return Fail(err, "--cell-mm writes a .pdf, .png or .svg file", kUsageError);
+        return UsageError(err, "--cell-mm writes a .pdf, .png or .svg file");
     return RenderPicture(parser, chart, path, png, err, overlay, caption);
 }
 

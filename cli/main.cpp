@@ -6,6 +6,7 @@
 #include "BaseDraw.h"
 #include "CalculatorCommands.h"
 #include "CaptionOption.h"
+#include "CliFailure.h"
 #include "ChartKinds.h"
 #include "CliCommands.h"
 #include "CliOptions.h"
@@ -40,7 +41,6 @@
 
 namespace {
 
-constexpr int kUsageError = 2;
 
 const char* const kDescription =
     "Draws Quadrix charts and reports on them.\n\n"
@@ -154,11 +154,7 @@ int FinishOutput(int status)
     return status == 0 ? 1 : status;
 }
 
-int UsageError(const std::string& message)
-{
-    std::cerr << "quadrix-cli: " << message << " (see --help)\n";
-    return kUsageError;
-}
+int UsageError(const std::string& message) { return CliFailure::UsageError(std::cerr, message); }
 
 bool ReadPoint(const QStringList& args, int& x, int& y)
 {
@@ -178,7 +174,7 @@ bool ReadPlanets(const QCommandLineParser& parser, const QString& command, std::
                  std::string& caption, int& status)
 {
     if (!parser.isSet("planets")) {
-        status = kUsageError;
+        status = CliFailure::kUsageError;
         if (!HasPlaceOptions(parser))
             return true;
         UsageError("--city, --cities, --bias, --lat and --lon go with --planets");

@@ -190,7 +190,7 @@ TEST_F(SwingCommandRun, BadOptionsAndAMissingSymbol)
     for (const auto& [args, status, message] : rows) {
         const CommandRun run = Run(args);
         EXPECT_EQ(std::make_tuple(run.status, run.out), std::make_tuple(status, std::string())) << message;
-        EXPECT_EQ(run.err, "quadrix-cli: " + message + "\n");
+        EXPECT_EQ(run.err, "quadrix-cli: " + message + (status == 2 ? " (see --help)\n" : "\n"));
     }
     const CommandRun missing = Run({"swings", "Q", "--zigzag", "5"});
     EXPECT_TRUE(missing.status == 1 && missing.err.find("no symbol Q") != std::string::npos) << missing.err;
