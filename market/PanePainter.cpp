@@ -382,7 +382,12 @@ void CPanePainter::PlaceLabel(const std::string& text, std::initializer_list<Poi
         Rect box = PlotBox(centred ? at.x - width / 2 : at.x, at.y, width);
         if (std::none_of(m_labels.begin(), m_labels.end(), [&](const Rect& r) { return Overlap(r, box); })) {
             m_labels.push_back(box);
+            // On white, so that it reads over the bars and lines it lies on.
+            const BkMode mode = m_dc.SetBkMode(BkMode::Opaque);
+            const Color back = m_dc.SetBkColor(Colors::White);
             m_dc.DrawText(text, box, TextFlags::Center | TextFlags::VCenter | TextFlags::NoPrefix);
+            m_dc.SetBkColor(back);
+            m_dc.SetBkMode(mode);
             return;
         }
     }

@@ -215,7 +215,7 @@ TEST(PricePane, PaintsColumnsNotBarsWithSwingsAndTargetsOnTop)
 
 // After a zoom and a pan half a bar off, bars, lines and the overlay's labels
 // stay in the plot (its frame included); only the axis labels, in black,
-// stand beside it. Labels of swings and targets close together do not
+// stand beside it. Labels of swings and targets, on white, close together do not
 // overlap.
 TEST(PricePane, DrawsNothingOutsideThePlotButTheAxisLabels)
 {
@@ -255,8 +255,11 @@ TEST(PricePane, DrawsNothingOutsideThePlotButTheAxisLabels)
             } else if (shape) {
                 EXPECT_TRUE(inside(op.rect.left, op.rect.top) && inside(op.rect.right, op.rect.bottom));
             }
-            if (op.kind == SurfaceOp::Kind::Text && op.color != Colors::Black)
+            if (op.kind == SurfaceOp::Kind::Text && op.color != Colors::Black) {
                 labels.push_back(op.rect);
+                // On white, readable over the bars.
+                EXPECT_TRUE(op.bkMode == BkMode::Opaque && op.bkColor == Colors::White);
+            }
         }
         EXPECT_GE(labels.size(), 5u);
         for (std::size_t a = 0; a < labels.size(); ++a)
