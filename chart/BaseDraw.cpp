@@ -56,14 +56,6 @@ int DaysInMonth(std::int64_t year, int month)
 
 CBaseDraw::CBaseDraw() { m_tStartTime = static_cast<std::int64_t>(std::time(nullptr)); }
 
-CBaseDraw::~CBaseDraw()
-{
-    m_FillCells.clear();
-    m_TangentCells.clear();
-    m_Lines.clear();
-    m_Comments.clear();
-}
-
 // The first date label of every pass shows its year.
 void CBaseDraw::Draw(CDrawSurface& /*dc*/)
 {

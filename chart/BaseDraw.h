@@ -43,7 +43,7 @@ public:
     CBaseDraw& operator=(const CBaseDraw&) = delete;
 
     // The fifteen virtual operations, in their fixed order.
-    virtual ~CBaseDraw();
+    virtual ~CBaseDraw() = default;
     virtual void Draw(CDrawSurface& dc);
     virtual void DrawArrowLine(int x1, int y1, int x2, int y2, CDrawSurface& dc);
     virtual void DrawDivisions(CDrawSurface& dc);

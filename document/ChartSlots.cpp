@@ -25,8 +25,6 @@ CBaseDraw& CChartSlots::Ensure(int kind)
         if (!slot) {
             slot = std::make_unique<typename std::decay_t<decltype(slot)>::element_type>();
             slot->SetRings(defaults->defaultRings);
-            slot->m_fStartPrice = 1.0f;
-            slot->m_fPriceStep = 1.0f;
             m_baseVersions[static_cast<std::size_t>(kind)] = kCurrentBaseVersion;
         }
         chart = slot.get();
