@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr double kMmPerPoint = 25.4 / 72.0;
 constexpr double kReadablePoints = 7.0;
 
 struct NamedPaper {
@@ -15,8 +14,8 @@ struct NamedPaper {
 };
 
 constexpr NamedPaper kPapers[] = {
-    {"a4", {210, 297}},       {"a3", {297, 420}},       {"a2", {420, 594}},
-    {"letter", {215.9, 279.4}}, {"legal", {215.9, 355.6}},
+    {"A4", {210, 297}},       {"A3", {297, 420}},       {"A2", {420, 594}},
+    {"Letter", {215.9, 279.4}}, {"Legal", {215.9, 355.6}},
 };
 
 // How many pages of printable extent tile (chart units) with neighbours
@@ -38,15 +37,29 @@ std::string Millimetres(double mm)
     return text + " mm";
 }
 
+std::string Lower(const std::string& text)
+{
+    std::string lower;
+    for (const char c : text)
+        lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return lower;
+}
+
 } // namespace
+
+std::vector<std::string> CPageGrid::PaperNames()
+{
+    std::vector<std::string> names;
+    for (const NamedPaper& paper : kPapers)
+        names.emplace_back(paper.name);
+    return names;
+}
 
 std::optional<PaperSize> CPageGrid::FindPaper(const std::string& name, bool landscape)
 {
-    std::string key;
-    for (const char c : name)
-        key += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const std::string key = Lower(name);
     for (const NamedPaper& paper : kPapers) {
-        if (key != paper.name)
+        if (key != Lower(paper.name))
             continue;
         if (landscape)
             return PaperSize{paper.portrait.heightMm, paper.portrait.widthMm};
@@ -57,7 +70,7 @@ std::optional<PaperSize> CPageGrid::FindPaper(const std::string& name, bool land
 
 double CPageGrid::ReadableMmPerUnit(int labelUnits)
 {
-    return kReadablePoints * kMmPerPoint / std::max(labelUnits, 1);
+    return kReadablePoints * CPageGrid::kMmPerPoint / std::max(labelUnits, 1);
 }
 
 Result<void> CPageGrid::CheckSheet(const Sheet& sheet)

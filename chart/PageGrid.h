@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 // A paper's size in millimetres, as it lies on the printer.
 struct PaperSize {
@@ -39,8 +40,14 @@ class CPageGrid {
 public:
     // Beyond this a wall chart is a mistake in the size asked for.
     static constexpr int kMaxPages = 400;
+    // Smaller cells are unreadable, larger ones fill a page with one cell.
+    static constexpr double kSmallestCellMm = 0.5;
+    static constexpr double kLargestCellMm = 500;
+    static constexpr double kMmPerPoint = 25.4 / 72;
 
-    // A4, A3, A2, Letter or Legal (any case), portrait unless landscape.
+    // The papers by name: A4, A3, A2, Letter and Legal.
+    static std::vector<std::string> PaperNames();
+    // One of them (any case), portrait unless landscape.
     static std::optional<PaperSize> FindPaper(const std::string& name, bool landscape);
     // The scale at which labels labelUnits chart units high print at 7 pt,
     // the smallest size read comfortably at arm's length.

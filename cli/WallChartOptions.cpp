@@ -24,9 +24,6 @@ using CliFailure::UsageError;
 namespace WallChartOptions {
 namespace {
 
-// Smaller cells are unreadable, larger ones fill a page with one cell.
-constexpr double kSmallestCellMm = 0.5;
-constexpr double kLargestCellMm = 500;
 // A PNG's resolution: coarser is a screen's, finer no printer resolves.
 constexpr int kDefaultDpi = 300;
 constexpr int kLowestDpi = 30;
@@ -35,7 +32,6 @@ constexpr int kHighestDpi = 1200;
 const char* const kNames[] = {"pages", "cell-mm", "paper", "landscape", "overlap", "overview", "dpi"};
 // What only the PDF of pages takes.
 const char* const kPageNames[] = {"pages", "paper", "landscape", "overlap", "overview"};
-
 
 // A number of millimetres from text, or nothing when it is not one.
 std::optional<double> Millimetres(const QString& text)
@@ -71,9 +67,10 @@ std::optional<Sheet> ReadSheet(const QCommandLineParser& parser, std::string& er
 Result<double> CellMmPerUnit(const QCommandLineParser& parser, CBaseDraw& chart)
 {
     const std::optional<double> cell = Millimetres(parser.value("cell-mm"));
-    if (!cell || *cell < kSmallestCellMm || *cell > kLargestCellMm)
-        return Failure{"--cell-mm takes millimetres from " + QString::number(kSmallestCellMm).toStdString() +
-                       " to " + QString::number(kLargestCellMm).toStdString()};
+    if (!cell || *cell < CPageGrid::kSmallestCellMm || *cell > CPageGrid::kLargestCellMm)
+        return Failure{"--cell-mm takes millimetres from " +
+                       QString::number(CPageGrid::kSmallestCellMm).toStdString() + " to " +
+                       QString::number(CPageGrid::kLargestCellMm).toStdString()};
     return CPageGrid::MmPerUnitOfCell(*cell, CellPitch(chart));
 }
 

@@ -26,7 +26,6 @@ constexpr double kOverviewFigurePoints = 24;
 // Labels smaller in print cannot be read: the overview leaves them out, which
 // spares a page as heavy as the whole chart on one.
 constexpr double kOverviewSmallestLabelPoints = 3;
-constexpr double kMmPerPoint = 25.4 / 72;
 
 // Millimetres in device units.
 class Scale {
@@ -245,7 +244,7 @@ PaintOutcome PaintOverviewPage(QPainter& painter, const QRectF& area, const Wall
     const double zoom = std::min(area.width() / extent.width(), area.height() / extent.height());
     const QPointF corner = area.center() - QPointF(extent.width(), extent.height()) * zoom / 2;
     const QPointF origin = corner - QPointF(first.left, first.top) * zoom;
-    const double dotsPerPoint = dots(kMmPerPoint);
+    const double dotsPerPoint = dots(CPageGrid::kMmPerPoint);
     const PaintOutcome painted =
         PaintPicture(painter, area, chart.picture, origin, zoom, dotsPerPoint * kOverviewSmallestLabelPoints);
     DrawOverviewGrid(painter, grid, origin, zoom, dotsPerPoint);

@@ -17,12 +17,7 @@
 
 namespace {
 
-// Smaller cells are unreadable, larger ones fill a page with one cell.
-constexpr double kSmallestCellMm = 0.5;
-constexpr double kLargestCellMm = 500;
 constexpr double kLargestOverlapMm = 100;
-
-const char* const kPapers[] = {"A4", "A3", "A2", "Letter", "Legal"};
 
 QDoubleSpinBox* MillimetreBox(double low, double high, const char* name)
 {
@@ -53,7 +48,7 @@ CPrintLayoutDialog::CPrintLayoutDialog(const PrintLayout& start, const Rect& reg
     , m_onePage(new QRadioButton(tr("一页")))
     , m_byCell(new QRadioButton(tr("按格子大小")))
     , m_byPages(new QRadioButton(tr("按页数")))
-    , m_cellMm(MillimetreBox(kSmallestCellMm, kLargestCellMm, "cellMm"))
+    , m_cellMm(MillimetreBox(CPageGrid::kSmallestCellMm, CPageGrid::kLargestCellMm, "cellMm"))
     , m_columns(PageBox("columns"))
     , m_rows(PageBox("rows"))
     , m_paper(new QComboBox)
@@ -74,8 +69,8 @@ CPrintLayoutDialog::CPrintLayoutDialog(const PrintLayout& start, const Rect& reg
     m_caption->setObjectName("caption");
     m_count->setObjectName("pageCount");
     m_count->setWordWrap(true);
-    for (const char* paper : kPapers)
-        m_paper->addItem(QString::fromLatin1(paper));
+    for (const std::string& paper : CPageGrid::PaperNames())
+        m_paper->addItem(QString::fromStdString(paper));
     BuildLayout();
     Show(start, readableCellMm);
 
